@@ -1,0 +1,31 @@
+#!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
+# The one list of Debian packages the program, its tests and its benchmarks need.
+# Installs only what is missing; uses sudo when not run as root.
+set -euo pipefail
+
+PACKAGES=(
+    # build
+    build-essential cmake ninja-build pkg-config clang-format
+    qt6-base-dev libgl-dev
+    libavformat-dev libavcodec-dev libswresample-dev libavutil-dev
+    libmp3lame-dev libpulse-dev
+    # run and test: a real sound server, an X server for screenshots, fonts for the window
+    pulseaudio pulseaudio-utils xvfb xauth fonts-dejavu-core
+    # tools the tests and benchmarks make and compare audio with
+    ffmpeg lame sox mpg123 hyperfine
+)
+
+missing=()
+for p in "${PACKAGES[@]}"; do
+    if ! dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed"; then
+        missing+=("$p")
+    fi
+done
+[ ${#missing[@]} -eq 0 ] && exit 0
+
+SUDO=()
+[ "$(id -u)" -ne 0 ] && SUDO=(sudo)
+echo "Installing: ${missing[*]}" >&2
+"${SUDO[@]}" apt-get update -qq
+DEBIAN_FRONTEND=noninteractive "${SUDO[@]}" apt-get install -y -qq --no-install-recommends "${missing[@]}" >&2

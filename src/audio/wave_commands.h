@@ -1,0 +1,44 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#pragma once
+
+#include "audio/status.h"
+#include "audio/wav_header.h"
+
+#include <QString>
+
+#include <map>
+#include <utility>
+#include <vector>
+
+// Edits WAV files through text commands, as the crop sends them:
+//
+//   open PATH type waveaudio alias A    PATH may be in double quotes (needed for blanks)
+//   delete A from X to Y                X, Y in ms; what followed Y moves up by Y - X
+//   save A PATH                         any number of blanks between the words
+//   close A
+//
+// Positions are converted to whole sample frames and clamped to the sound. Nothing is
+// loaded into memory: an alias holds the list of byte ranges of the source that are kept,
+// and "save" streams them to a temporary file beside PATH that is renamed over PATH, as a
+// canonical 44-byte-header WAV of the source's format. The source must stay unchanged
+// until "close".
+//
+// An unknown command, alias or malformed number changes nothing and returns an error.
+// A path is always one word (quoted or not) and is never read as further command words.
+class WaveCommands {
+public:
+    Status send(const QString& command);
+
+private:
+    struct Sound {
+        QString path;
+        WavInfo info;
+        std::vector<std::pair<ByteCount, ByteCount>> kept; // [begin, end) of the data
+    };
+    Status open(const QString& path, const QString& alias);
+    Status erase(const QString& alias, const QString& from, const QString& to);
+    Status save(const QString& alias, const QString& path);
+    Status close(const QString& alias);
+
+    std::map<QString, Sound> m_sounds;
+};

@@ -1,0 +1,40 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#pragma once
+
+#include "audio/wav_header.h"
+
+#include <QByteArray>
+#include <QString>
+#include <QStringList>
+
+#include <cstdint>
+#include <vector>
+
+// Audio test data made in code, so no sound file needs to be committed.
+namespace testaudio {
+
+// Interleaved samples of a sine of frequencyHz, amplitude 0.5 of full scale, in `format`
+// (8-bit unsigned or 16-bit signed), `frames` frames long. Channel c is shifted by c * 90
+// degrees so that swapped or dropped channels show up in comparisons.
+QByteArray sinePcm(const WavFormat& format, std::int64_t frames, double frequencyHz = 440.0);
+
+// A canonical WAV file of sinePcm(); returns the path written.
+QString writeSineWav(const QString& path, const WavFormat& format, std::int64_t frames,
+                     double frequencyHz = 440.0);
+// A canonical WAV file holding exactly `pcm`.
+QString writeWav(const QString& path, const WavFormat& format, const QByteArray& pcm);
+
+QByteArray readAll(const QString& path);
+bool writeAll(const QString& path, const QByteArray& bytes);
+
+// Runs a program found on PATH and waits for it (up to timeoutMs). Returns its exit code,
+// or -1 when it could not be started or timed out. Output goes to `output` when given.
+int run(const QString& program, const QStringList& arguments, QByteArray* output = nullptr,
+        int timeoutMs = 120000);
+bool haveProgram(const QString& program);
+
+// Little-endian field of a byte image.
+std::uint32_t le32(const QByteArray& bytes, int offset);
+std::uint16_t le16(const QByteArray& bytes, int offset);
+
+} // namespace testaudio
