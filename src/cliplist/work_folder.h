@@ -1,0 +1,32 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#pragma once
+
+#include <QString>
+
+// The program's private folder for clip files, the recording page's tempwav.wav, the joined
+// concat.wav and the crop's scratch files. It is the per-user application data folder plus
+// "korvanel/" by default; tests hand in a temporary folder. Created at start when missing,
+// emptied (files only) at exit. Nothing in it survives a run.
+class WorkFolder {
+public:
+    explicit WorkFolder(QString path);
+    // ~/.local/share/korvanel on Linux (the per-user data folder of the platform).
+    static QString defaultPath();
+
+    const QString& path() const { return m_path; }
+    // path() joined with a file name.
+    QString file(const QString& name) const;
+    // The clip file of an entry text: the entry text plus ".wav".
+    QString clipFile(const QString& clipName) const;
+    QString tempWav() const { return file(QStringLiteral("tempwav.wav")); }
+    QString concatWav() const { return file(QStringLiteral("concat.wav")); }
+
+    // Creates the folder when nothing of that name exists. A file of that name is left
+    // alone (later writes into the folder fail and say so). Returns whether the folder exists.
+    bool prepare() const;
+    // Deletes every file in the folder; the folder itself stays. Errors are ignored.
+    void empty() const;
+
+private:
+    QString m_path;
+};
