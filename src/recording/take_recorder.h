@@ -1,0 +1,97 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#pragma once
+
+#include "audio/audio_engine.h"
+#include "audio/status.h"
+#include "audio/wav_header.h"
+
+#include <QObject>
+
+#include <atomic>
+#include <cstddef>
+#include <cstdlib>
+#include <memory>
+
+// One recording held in memory as a complete WAV image: a 44-byte header followed by
+// 44100 Hz stereo 16-bit PCM, grown in steps of `bufferStep` bytes while the capture runs.
+//
+// States (derived, never stored):
+//   NoTake            no block, no capture
+//   Recording         a capture runs (recordChannel() != 0)
+//   TakeReady         a finished take with a playback stream over it
+//   TakeWithoutStream a finished take whose stream could not be made: not playable
+//
+// Threads: OnCapturedBlock runs on the engine's capture thread and touches only the block
+// and its length; everything else runs on the owner's (GUI) thread, which reads the block
+// only after the capture has stopped. Failures inside the callback reach the owner through
+// a queued call, which then emits failed(): the callback itself never touches a widget.
+class TakeRecorder : public QObject {
+    Q_OBJECT
+public:
+    enum class State { NoTake, Recording, TakeReady, TakeWithoutStream };
+    Q_ENUM(State)
+
+    // Grows or allocates a block like realloc(); returns null on failure. Tests hand in one
+    // that fails on demand.
+    using Reallocate = void* (*)(void* block, std::size_t bytes);
+
+    static constexpr std::int32_t DefaultBufferStep = 200000;
+
+    explicit TakeRecorder(AudioEngine& engine, Reallocate reallocate = &std::realloc,
+                          QObject* parent = nullptr);
+    ~TakeRecorder() override;
+
+    // Forgets any take without touching the engine (its handles are gone after the engine
+    // was released): no block, length 0, step 200000.
+    void reset();
+    // Frees the take's block; the caller has released the engine first, so neither the
+    // capture nor the take's stream can still read or write it.
+    void releaseBlock();
+
+    // Releases a previous take, allocates the first block, writes the header and starts the
+    // capture. On failure (no memory: "Out of memory!"; capture refused: "Couldn't start
+    // recording") no block is kept and the status says which.
+    Status BeginTake();
+    // Stops the capture (no callback runs after this), completes the header and makes the
+    // playback stream over the image. Does nothing unless recording.
+    void EndTake();
+    // The capture callback: appends one block, growing the image when the step is used up.
+    // Returns false to stop the capture (growth failed, or the WAV size limit was reached).
+    bool OnCapturedBlock(const std::byte* block, std::size_t byteCount);
+
+    State state() const;
+    AudioEngine::Handle recordChannel() const { return m_recordChannel; }
+    AudioEngine::Handle takeStream() const { return m_takeStream; }
+    // Valid outside Recording: the image and its length, header included.
+    const std::byte* takeBuffer() const { return m_takeBuffer.get(); }
+    ByteCount takeLength() const { return m_takeLength; }
+    std::size_t capacity() const { return m_capacity; }
+    std::int32_t bufferStep() const { return m_bufferStep; }
+
+signals:
+    void stateChanged(TakeRecorder::State state);
+    // A failure the user must be told of ("Out of memory!", the size limit). For the size
+    // limit the take is kept, finished and playable.
+    void failed(const Status& status);
+
+private:
+    struct FreeDeleter {
+        void operator()(std::byte* p) const { std::free(p); }
+    };
+    enum class CallbackFailure { None, OutOfMemory, SizeLimit };
+
+    void onCallbackFailure();
+    void discardTake();
+    void emitState();
+
+    AudioEngine& m_engine;
+    Reallocate m_reallocate;
+    std::int32_t m_bufferStep = DefaultBufferStep;
+    std::unique_ptr<std::byte, FreeDeleter> m_takeBuffer;
+    std::size_t m_capacity = 0;
+    ByteCount m_takeLength = 0;
+    AudioEngine::Handle m_recordChannel = 0;
+    AudioEngine::Handle m_takeStream = 0;
+    WavHeader m_takeHeader;
+    std::atomic<CallbackFailure> m_callbackFailure{CallbackFailure::None};
+};
