@@ -13,7 +13,8 @@ constexpr int WindowWidth = PictureStep * (FrmLoad::PictureCount - 1) + toolbari
 constexpr int WindowHeight = 160;
 } // namespace
 
-FrmLoad::FrmLoad(QWidget* parent) : QWidget(parent, Qt::Dialog | Qt::WindowTitleHint) {
+FrmLoad::FrmLoad(QWidget* parent)
+    : QWidget(parent, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint) {
     setObjectName(QStringLiteral("FrmLoad"));
     setWindowTitle(QStringLiteral("KorvaNel Tunecarver"));
     setFixedSize(WindowWidth, WindowHeight);

@@ -25,6 +25,10 @@ class QToolBar;
 // "Exit" and closing the window run the exit sequence: both players stopped and closed, the
 // work folder emptied (files only), and the application's event loop ended at once.
 //
+// The start-up steps reach the "Audio Edit" page's picture buttons, editor buttons and
+// SliderEdit by objectName (tooltips, disabled at start) and skip any that do not exist, so
+// a page class put in place of a plain frame in createPages() needs only to name them.
+//
 // The window owns the settings and the busy window for the whole run. GUI thread only.
 class Frmmain : public QWidget {
     Q_OBJECT
