@@ -323,20 +323,22 @@ void TestMainWindow::rec_announcesTheRecordPageAfterShowingIt() {
 
 void TestMainWindow::help_fillsAboutTheSameWayEveryTime() {
     Frmmain& window = makeWindow();
-    auto text = [&](const char* name) {
-        return window.findChild<QLabel*>(QLatin1String(name))->text();
+    const QList<QLabel*> labels = page("FrameAbout")->findChildren<QLabel*>();
+    auto texts = [&] {
+        QStringList all;
+        for (QLabel* label : labels)
+            all << label->text();
+        return all;
     };
-    QVERIFY(text("lblVersion").isEmpty());
-    for (int press = 0; press < 2; ++press) {
-        action(QStringLiteral("Help"))->trigger();
-        QCOMPARE(window.shownPage(), page("FrameAbout"));
-        QCOMPARE(text("lblVersion"), QStringLiteral("Version 2.5.0"));
-        QCOMPARE(text("lblTitle"), QStringLiteral("KorvaNel Tunecarver"));
-        QVERIFY(text("lblDescription").startsWith("KorvaNel Tunecarver can Crop and Convert You"));
-        QVERIFY(text("lblDescription").endsWith("create your own style ring tone"));
-        QCOMPARE(text("Label7"),
-                 QStringLiteral("Support :\r\nsupport@korvanel.example\r\nhelp@korvanel.example"));
-    }
+    QVERIFY(window.findChild<QLabel*>(QStringLiteral("lblVersion"))->text().isEmpty());
+    action(QStringLiteral("Help"))->trigger();
+    QCOMPARE(window.shownPage(), page("FrameAbout"));
+    QCOMPARE(window.findChild<QLabel*>(QStringLiteral("lblVersion"))->text(),
+             QStringLiteral("Version 2.5.0"));
+    const QStringList first = texts();
+    action(QStringLiteral("Wav"))->trigger();
+    action(QStringLiteral("Help"))->trigger();
+    QCOMPARE(texts(), first);
 }
 
 void TestMainWindow::unknownKey_onlyRunsThePageSwitch() {
