@@ -11,22 +11,33 @@
 #include <cstdint>
 
 // A player for one WAV file at a time, driven by command words like a media control:
-// set the file name, then "open", "play", "stop", "close" (any letter case).
+// set the file name, then "open", "play", "stop", "close" (any letter case, blanks around
+// the word ignored).
 //
 // States: Closed (no file), Stopped (file open, not playing), Playing. "play" plays from
 // the start position set with setFrom() if one is pending, else from the current position;
-// at the end of the file it stops, the position goes back to 0, and done() is emitted
-// exactly once. Stop, close or a following open never emit done().
+// a play that starts at the end of the file starts from the beginning instead. At the end
+// of the file it stops, the position goes back to 0, and done() is emitted exactly once
+// for that play. Stop, close or a following open never emit done(). "stop" and "close"
+// on a closed player do nothing and succeed; "play" on a closed player fails. "open" of a
+// file that is missing or not a playable WAV fails and leaves the player as it was.
 //
-// While a file is open, statusUpdate() is emitted every updateIntervalMs (default 1000).
-// Tests call onUpdateTimer() instead of waiting. All on the owner's (GUI) thread.
+// Positions and lengths are in milliseconds of the open file's sound (whole milliseconds,
+// rounded down); start positions are rounded down to whole sample frames and clamped to
+// the file.
+//
+// While a file is open, statusUpdate() is emitted every updateIntervalMs (default 1000;
+// 0 turns it off). Tests call onUpdateTimer() instead of waiting. All on the owner's (GUI)
+// thread.
 class MediaPlayer : public QObject {
     Q_OBJECT
 public:
     enum class State { Closed, Stopped, Playing };
     Q_ENUM(State)
 
-    // The engine must outlive the player; the player starts it for playback on "open".
+    // The engine must outlive the player. The player never starts or releases it: it only
+    // creates an output stream on "open" and frees it on "close". Should the engine free
+    // that stream anyway (releaseAll), the next "play" creates it again.
     explicit MediaPlayer(AudioEngine& engine, QObject* parent = nullptr);
     ~MediaPlayer() override;
 
@@ -58,15 +69,20 @@ private:
     Status play();
     Status stop();
     void close();
+    Status startStream();
     void onStreamEnded(AudioEngine::Handle stream);
     void setState(State state);
+    std::int64_t bytesToMs(ByteCount bytes) const;
+    ByteCount msToBytes(std::int64_t ms) const;
 
     AudioEngine& m_engine;
     QString m_fileName;
     QString m_openFile;
     AudioEngine::Handle m_stream = 0;
     WavFormat m_format;
+    ByteCount m_lengthBytes = 0;
     std::int64_t m_pendingFromMs = -1;
     State m_state = State::Closed;
     QTimer m_updateTimer;
+    int m_updateIntervalMs = 1000;
 };

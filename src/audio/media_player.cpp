@@ -1,0 +1,218 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "audio/media_player.h"
+
+#include <algorithm>
+
+namespace {
+constexpr ErrorCode orStart(int code) {
+    return code != 0 ? ErrorCode(code) : ErrorCode::Start;
+}
+} // namespace
+
+MediaPlayer::MediaPlayer(AudioEngine& engine, QObject* parent)
+    : QObject(parent), m_engine(engine), m_updateTimer(this) {
+    m_updateTimer.setInterval(m_updateIntervalMs);
+    connect(&m_updateTimer, &QTimer::timeout, this, &MediaPlayer::onUpdateTimer);
+    connect(&m_engine, &AudioEngine::streamEnded, this, &MediaPlayer::onStreamEnded);
+}
+
+MediaPlayer::~MediaPlayer() {
+    if (m_stream != 0) {
+        m_engine.stop(m_stream);
+        m_engine.freeStream(m_stream);
+    }
+}
+
+void MediaPlayer::setFileName(const QString& path) {
+    m_fileName = path;
+}
+
+QString MediaPlayer::fileName() const {
+    return m_fileName;
+}
+
+Status MediaPlayer::command(const QString& word) {
+    const QString w = word.trimmed().toLower();
+    if (w == QLatin1String("open"))
+        return open();
+    if (w == QLatin1String("play"))
+        return play();
+    if (w == QLatin1String("stop"))
+        return stop();
+    if (w == QLatin1String("close")) {
+        close();
+        return Status::ok();
+    }
+    return {ErrorCode::IllegalParam, QStringLiteral("Unknown player command \"%1\".").arg(word)};
+}
+
+Status MediaPlayer::open() {
+    if (m_fileName.isEmpty())
+        return {ErrorCode::FileOpen, QStringLiteral("No file name is set to open.")};
+    const auto info = readWavInfo(m_fileName);
+    if (!info)
+        return info.status();
+    const AudioEngine::Handle stream = m_engine.createFileStream(m_fileName);
+    if (stream == 0)
+        return {orStart(m_engine.lastErrorCode()),
+                QStringLiteral("%1: the file cannot be played.").arg(m_fileName)};
+    close();
+    m_stream = stream;
+    m_openFile = m_fileName;
+    m_format = info->format;
+    const ByteCount engineLength = m_engine.length(stream);
+    m_lengthBytes = engineLength >= 0 ? engineLength : info->dataBytes;
+    m_pendingFromMs = -1;
+    if (m_updateIntervalMs > 0)
+        m_updateTimer.start();
+    setState(State::Stopped);
+    return Status::ok();
+}
+
+Status MediaPlayer::play() {
+    if (m_state == State::Closed)
+        return {ErrorCode::Handle, QStringLiteral("No file is open to play.")};
+    return startStream();
+}
+
+// Positions the stream for this play and starts it. A stream the engine has freed under
+// the player (a release of the whole engine) is created again from the open file.
+Status MediaPlayer::startStream() {
+    const std::int64_t fromMs = m_pendingFromMs;
+    m_pendingFromMs = -1;
+    const bool active = m_engine.isActive(m_stream);
+    if (fromMs < 0 && active) {
+        setState(State::Playing);
+        return Status::ok();
+    }
+
+    ByteCount start = -1; // -1 keeps the stream's position
+    if (fromMs >= 0) {
+        start = msToBytes(fromMs);
+    } else {
+        const ByteCount at = m_engine.position(m_stream);
+        if (at < 0 || at >= m_lengthBytes)
+            start = 0;
+    }
+    if (start >= m_lengthBytes)
+        start = 0;
+
+    const auto attempt = [&]() -> Status {
+        if (start >= 0) {
+            if (Status s = m_engine.setPosition(m_stream, start); !s)
+                return s;
+        }
+        return active ? Status::ok() : m_engine.play(m_stream);
+    };
+    Status result = attempt();
+    if (result.code() == ErrorCode::Handle) {
+        const AudioEngine::Handle stream = m_engine.createFileStream(m_openFile);
+        if (stream == 0)
+            return {orStart(m_engine.lastErrorCode()),
+                    QStringLiteral("%1: the file cannot be played.").arg(m_openFile)};
+        m_stream = stream;
+        result = attempt();
+    }
+    if (!result)
+        return {result.code(),
+                QStringLiteral("%1: playback failed. %2").arg(m_openFile, result.message())};
+    setState(State::Playing);
+    return Status::ok();
+}
+
+Status MediaPlayer::stop() {
+    if (m_state != State::Playing)
+        return Status::ok();
+    const Status s = m_engine.stop(m_stream);
+    setState(State::Stopped);
+    if (!s && s.code() != ErrorCode::Handle)
+        return {s.code(),
+                QStringLiteral("%1: playback did not stop. %2").arg(m_openFile, s.message())};
+    return Status::ok();
+}
+
+void MediaPlayer::close() {
+    if (m_state == State::Closed)
+        return;
+    m_engine.stop(m_stream);
+    m_engine.freeStream(m_stream);
+    m_stream = 0;
+    m_openFile.clear();
+    m_lengthBytes = 0;
+    m_format = {};
+    m_pendingFromMs = -1;
+    m_updateTimer.stop();
+    setState(State::Closed);
+}
+
+// Only the end of the play that is running now counts: a queued end of an earlier play
+// arrives after a stop (state Stopped), after a close or open (another stream), or after
+// a new play has restarted the stream (active again).
+void MediaPlayer::onStreamEnded(AudioEngine::Handle stream) {
+    if (stream != m_stream || m_state != State::Playing || m_engine.isActive(stream))
+        return;
+    setState(State::Stopped);
+    emit done();
+}
+
+void MediaPlayer::setFrom(std::int64_t positionMs) {
+    m_pendingFromMs = std::max<std::int64_t>(0, positionMs);
+}
+
+std::int64_t MediaPlayer::lengthMs() const {
+    return m_state == State::Closed ? 0 : bytesToMs(m_lengthBytes);
+}
+
+std::int64_t MediaPlayer::positionMs() const {
+    if (m_state == State::Closed)
+        return 0;
+    return bytesToMs(std::clamp<ByteCount>(m_engine.position(m_stream), 0, m_lengthBytes));
+}
+
+void MediaPlayer::setUpdateIntervalMs(int ms) {
+    m_updateIntervalMs = std::max(0, ms);
+    if (m_updateIntervalMs == 0) {
+        m_updateTimer.stop();
+        return;
+    }
+    m_updateTimer.setInterval(m_updateIntervalMs);
+    if (m_state != State::Closed)
+        m_updateTimer.start();
+}
+
+int MediaPlayer::updateIntervalMs() const {
+    return m_updateIntervalMs;
+}
+
+MediaPlayer::State MediaPlayer::state() const {
+    return m_state;
+}
+
+void MediaPlayer::onUpdateTimer() {
+    if (m_state != State::Closed)
+        emit statusUpdate();
+}
+
+void MediaPlayer::setState(State state) {
+    if (state == m_state)
+        return;
+    m_state = state;
+    emit stateChanged(state);
+}
+
+std::int64_t MediaPlayer::bytesToMs(ByteCount bytes) const {
+    const int perSecond = m_format.bytesPerSecond();
+    return perSecond > 0 ? bytes * 1000 / perSecond : 0;
+}
+
+ByteCount MediaPlayer::msToBytes(std::int64_t ms) const {
+    const int rate = m_format.sampleRateHz;
+    if (rate <= 0)
+        return 0;
+    // Past the end is the end; clamping first also keeps ms * rate in range.
+    const std::int64_t frames = m_lengthBytes / m_format.blockAlign();
+    if (ms / 1000 >= frames)
+        return m_lengthBytes;
+    const std::int64_t frame = ms / 1000 * rate + ms % 1000 * rate / 1000;
+    return std::min(m_lengthBytes, frame * m_format.blockAlign());
+}
