@@ -38,6 +38,19 @@ int mp3RateFor(int inputRateHz) {
     return 48000;
 }
 
+// A write that meets a full disk first reports the part that fit; only the next one fails
+// and sets the reason.
+bool writeAll(QSaveFile& file, const unsigned char* data, qint64 size) {
+    while (size > 0) {
+        const qint64 written = file.write(reinterpret_cast<const char*>(data), size);
+        if (written <= 0)
+            return false;
+        data += written;
+        size -= written;
+    }
+    return true;
+}
+
 struct LameCloser {
     void operator()(lame_global_flags* flags) const { lame_close(flags); }
 };
@@ -140,7 +153,8 @@ Outcome Mp3Encoder::Impl::encode(const Job& job) {
                           .arg(job.bitRate));
 
     QSaveFile output(job.output);
-    if (!output.open(QIODevice::WriteOnly))
+    // Unbuffered: each block is one write(2), and a full disk shows at that write.
+    if (!output.open(QIODevice::WriteOnly | QIODevice::Unbuffered))
         return failed(QStringLiteral("cannot be written (%1).").arg(output.errorString()));
     const auto writeFailed = [&] {
         return failed(QStringLiteral("cannot be written (%1).").arg(output.errorString()));
@@ -172,7 +186,7 @@ Outcome Mp3Encoder::Impl::encode(const Job& job) {
                                                               mp3.data(), Mp3BufferBytes);
         if (made < 0)
             return failed(QStringLiteral("the MP3 encoder failed (code %1).").arg(made));
-        if (output.write(reinterpret_cast<const char*>(mp3.data()), made) != made)
+        if (!writeAll(output, mp3.data(), made))
             return writeFailed();
         if (length > 0) {
             const int now = int(qMin<ByteCount>(100, input.positionBytes() * 100 / length));
@@ -184,7 +198,7 @@ Outcome Mp3Encoder::Impl::encode(const Job& job) {
     const int flushed = lame_encode_flush(lame.get(), mp3.data(), Mp3BufferBytes);
     if (flushed < 0)
         return failed(QStringLiteral("the MP3 encoder failed (code %1).").arg(flushed));
-    if (output.write(reinterpret_cast<const char*>(mp3.data()), flushed) != flushed)
+    if (!writeAll(output, mp3.data(), flushed))
         return writeFailed();
     // What lame_mp3_tags_fid does on a FILE*: the placeholder frame LAME wrote first is
     // replaced by the final Info tag.
@@ -192,8 +206,7 @@ Outcome Mp3Encoder::Impl::encode(const Job& job) {
     const std::size_t tagBytes = lame_get_lametag_frame(lame.get(), tag, sizeof tag);
     if (tagBytes > sizeof tag)
         return failed(QStringLiteral("the MP3 encoder's tag does not fit."));
-    if (tagBytes > 0 && (!output.seek(0) || output.write(reinterpret_cast<const char*>(tag),
-                                                         qint64(tagBytes)) != qint64(tagBytes)))
+    if (tagBytes > 0 && (!output.seek(0) || !writeAll(output, tag, qint64(tagBytes))))
         return writeFailed();
     if (!output.commit())
         return writeFailed();

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "audio/decode_stream.h"
 #include "audio/mp3_encoder.h"
+#include "support/small_disk.h"
 #include "support/test_audio.h"
 
 #include <QDir>
@@ -283,6 +284,22 @@ private slots:
                  qPrintable(finished.at(1).toString()));
         QCOMPARE(testaudio::readAll(path("out.mp3")), old);
         QCOMPARE(files(), before);
+    }
+
+    void fullDisk_givesOkFalseAndKeepsTheOldFile() {
+        SmallDisk disk(32);
+        if (!disk.isValid())
+            QSKIP("a small tmpfs cannot be mounted here (needs root)");
+        const QString target = disk.filePath("out.mp3");
+        testaudio::writeAll(target, "old");
+        testaudio::writeSineWav(path("in.wav"), Stereo44k, 44100 * 5);
+        Mp3Encoder encoder;
+        const auto finished = encodeOne(encoder, path("in.wav"), target);
+        QCOMPARE(finished.value(0).toBool(), false);
+        QVERIFY(finished.value(1).toString().contains(target));
+        QCOMPARE(testaudio::readAll(target), QByteArray("old"));
+        QCOMPARE(QDir(QFileInfo(target).path()).entryList(QDir::Files | QDir::Hidden),
+                 QStringList{"out.mp3"});
     }
 
     void destroyingTheEncoder_dropsItsJobsAndLeavesNoFiles() {
