@@ -67,6 +67,8 @@ private slots:
     void exit_fromToolbarClosesPlayersEmptiesWorkFolderAndEnds();
     void closingTheWindow_runsTheExitSequence();
     void busyWindow_isCreatedOnFirstUseAndKept();
+    void encodeFinished_reportsSavesAndCleansUp_data();
+    void encodeFinished_reportsSavesAndCleansUp();
 
 private:
     Frmmain& makeWindow();
@@ -406,6 +408,37 @@ void TestMainWindow::busyWindow_isCreatedOnFirstUseAndKept() {
     QCOMPARE(&window.frmLoad(), &busy);
     QCOMPARE(busyWindows(), before + 1);
     QCOMPARE(window.frmLoad().statusText(), QStringLiteral("Saving......."));
+}
+
+void TestMainWindow::encodeFinished_reportsSavesAndCleansUp_data() {
+    QTest::addColumn<bool>("ok");
+    QTest::addColumn<QString>("text");
+    QTest::newRow("finished job") << true << "Finish Save";
+    QTest::newRow("failed job") << false << "/x/out.mp3: the disk is full.";
+}
+
+void TestMainWindow::encodeFinished_reportsSavesAndCleansUp() {
+    QFETCH(bool, ok);
+    QFETCH(QString, text);
+    Frmmain& window = makeWindow();
+    openPlayers();
+    const WorkFolder& work = window.context().workFolder;
+    QVERIFY(testaudio::writeAll(work.concatWav(), "joined"));
+    QVERIFY(testaudio::writeAll(work.tempWav(), "take"));
+    window.frmLoad().show();
+    window.setEnabled(false);
+
+    emit m_encoder->EncodeFinished(ok, ok ? QString() : text, "/x/out.mp3");
+
+    QVERIFY(!window.frmLoad().isVisible());
+    QCOMPARE(m_dialogs->messages().size(), 1);
+    QCOMPARE(m_dialogs->messages().first().text, text);
+    QCOMPARE(m_dialogs->messages().first().title, QString("KorvaNel Tunecarver"));
+    QCOMPARE(m_edit->state(), MediaPlayer::State::Stopped);
+    QCOMPARE(m_list->state(), MediaPlayer::State::Stopped);
+    QVERIFY(!QFile::exists(work.concatWav()));
+    QVERIFY(QFile::exists(work.tempWav()));
+    QVERIFY(window.isEnabled());
 }
 
 QTEST_MAIN(TestMainWindow)

@@ -3,15 +3,19 @@
 
 #include "audio/audio_engine.h"
 #include "audio/media_player.h"
+#include "audio/mp3_encoder.h"
 #include "shell/app_info.h"
+#include "shell/path_helpers.h"
 #include "shell/ui/about_page.h"
 #include "shell/ui/busy_window.h"
+#include "shell/ui/dialogs.h"
 #include "shell/ui/settings_page.h"
 #include "shell/ui/toolbar_icons.h"
 
 #include <QAction>
 #include <QCloseEvent>
 #include <QCoreApplication>
+#include <QFile>
 #include <QGroupBox>
 #include <QLabel>
 #include <QToolBar>
@@ -71,6 +75,8 @@ Frmmain::Frmmain(AppContext context, QWidget* parent)
     setFixedSize(ClientWidth, ClientHeight);
     createPages();
     Form_Load();
+    connect(&m_context.Mp3Enc1, &Mp3Encoder::EncodeFinished, this,
+            &Frmmain::Mp3Enc1_EncodeFinished);
 }
 
 Frmmain::~Frmmain() = default;
@@ -173,6 +179,22 @@ void Frmmain::Toolbar1_ButtonClick(const QString& key) {
     } else if (key == QLatin1String("Exit")) {
         exitSequence();
     }
+}
+
+void Frmmain::Mp3Enc1_EncodeFinished(bool ok, const QString& message, const QString&) {
+    if (m_frmLoad)
+        m_frmLoad->hide();
+    if (ok)
+        m_context.dialogs.message(this, QStringLiteral("Finish Save"),
+                                  QString::fromLatin1(appinfo::Title), Dialogs::Icon::None);
+    else
+        m_context.dialogs.message(this, message, QString::fromLatin1(appinfo::Title),
+                                  Dialogs::Icon::Warning);
+    m_context.MMCEdit.command(QStringLiteral("stop"));
+    m_context.MMCPlayList.command(QStringLiteral("Stop"));
+    if (paths::FileExists(m_context.workFolder.concatWav()))
+        QFile::remove(m_context.workFolder.concatWav());
+    setEnabled(true);
 }
 
 void Frmmain::closeEvent(QCloseEvent* event) {

@@ -52,6 +52,11 @@ public slots:
     // The page switch, then the action of `key` ("Wav", "Rec", "Convert", "Setting", "Help",
     // "Exit"); another key does nothing after the switch.
     void Toolbar1_ButtonClick(const QString& key);
+    // The one handler of the end of every MP3 job (list saving, recording page, conversion
+    // page): hides the busy window, shows "Finish Save" (or, for a failed job, its failure),
+    // sends "stop" to MMCEdit and "Stop" to MMCPlayList, deletes concat.wav from the work
+    // folder and enables the main window again.
+    void Mp3Enc1_EncodeFinished(bool ok, const QString& message, const QString& outputPath);
 
 signals:
     // Page switch, step 2: whoever holds the recorded take frees it now. The engine has

@@ -1,0 +1,12 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#pragma once
+
+#include "shell/ui/dialogs.h"
+
+#include <QString>
+
+class QWidget;
+
+// The common error box of audio work: titled "Error", warning icon, the message, two line
+// breaks, "error code: " and the engine's last error code in decimal.
+void ShowAudioError(Dialogs& dialogs, QWidget* parent, const QString& message, int errorCode);
