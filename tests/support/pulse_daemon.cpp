@@ -80,18 +80,28 @@ bool PulseDaemon::start(QString* error) {
     for (const char* sub : {"home", "runtime", "state", "config"})
         dir.mkpath(QString::fromLatin1(sub));
 
-    // Only the modules the tests need, and the socket last: once it accepts, the sink and
-    // the source exist and the defaults are set.
+    // Only the modules the tests need, and the socket last: once it accepts, the sinks and
+    // sources exist and the defaults are set. An idle null sink renders silence two seconds
+    // ahead and can take back only a few milliseconds of it, so a new stream would wait up
+    // to two seconds to be heard. The loopback from its monitor asks for a short latency all
+    // the time, and it is attached while the sink is suspended, so that the sink starts
+    // with that latency instead of a first two-second block.
     const QString script =
-        QStringLiteral("load-module module-null-sink sink_name=%1 format=s16le rate=44100 "
-                       "channels=2\n"
-                       "load-module module-pipe-source source_name=%2 file=%3 format=s16le "
-                       "rate=44100 channels=2\n"
-                       "set-default-sink %1\n"
-                       "set-default-source %2\n"
-                       "load-module module-native-protocol-unix socket=%4 auth-anonymous=1\n")
+        QStringLiteral(
+            "load-module module-null-sink sink_name=%1 format=s16le rate=44100 channels=2\n"
+            "suspend-sink %1 1\n"
+            "load-module module-null-sink sink_name=%5 format=s16le rate=44100 channels=2 "
+            "sink_properties=device.description=Quiet\n"
+            "load-module module-loopback source=%6 sink=%5 latency_msec=20 "
+            "source_dont_move=true sink_dont_move=true\n"
+            "suspend-sink %1 0\n"
+            "load-module module-pipe-source source_name=%2 file=%3 format=s16le rate=44100 "
+            "channels=2\n"
+            "set-default-sink %1\n"
+            "set-default-source %2\n"
+            "load-module module-native-protocol-unix socket=%4 auth-anonymous=1\n")
             .arg(QLatin1String(SinkName), QLatin1String(PipeSourceName), quoted(pipePath()),
-                 quoted(socketPath()));
+                 quoted(socketPath()), QLatin1String(QuietSinkName), QLatin1String(MonitorName));
     const QString scriptPath = dir.filePath(QStringLiteral("daemon.pa"));
     QFile scriptFile(scriptPath);
     if (!scriptFile.open(QIODevice::WriteOnly) || scriptFile.write(script.toUtf8()) < 0)
