@@ -7,7 +7,6 @@
 #include <QJsonDocument>
 #include <QProcessEnvironment>
 #include <QStandardPaths>
-#include <QThread>
 
 #include <algorithm>
 #include <cerrno>
@@ -135,14 +134,14 @@ bool PulseDaemon::start(QString* error) {
 
     const QDeadlineTimer deadline(StartTimeoutMs);
     while (!socketAccepts(socketPath())) {
-        if (m_process.state() == QProcess::NotRunning)
+        // Waiting on the process (not sleeping) is what notices that it exited.
+        if (m_process.waitForFinished(20))
             return fail(QStringLiteral("pulseaudio exited (code %1) before it served requests.")
                             .arg(m_process.exitCode()));
         if (deadline.hasExpired())
             return fail(QStringLiteral("pulseaudio did not open %1 within %2 ms.")
                             .arg(socketPath())
                             .arg(StartTimeoutMs));
-        QThread::msleep(20);
     }
 
     m_hadServer = qEnvironmentVariableIsSet("PULSE_SERVER");
