@@ -181,7 +181,8 @@ private slots:
     void inputs_areTheServerSourcesByDescriptionWithTypes() {
         PulseEngine engine;
         QCOMPARE(engine.inputCount(), 0);
-        QVERIFY2(engine.startForRecording(), qPrintable(engine.startForRecording().message()));
+        const Status started = engine.startForRecording();
+        QVERIFY2(started, qPrintable(started.message()));
         QCOMPARE(engine.lastErrorCode(), 0);
 
         const QJsonArray sources = m_daemon.list(QStringLiteral("sources"));
@@ -198,7 +199,7 @@ private slots:
         QVERIFY(engine.inputName(engine.inputCount()).isEmpty());
     }
 
-    void inputs_defaultSourceIsOnAtStart() {
+    void inputs_serverDefaultSourceIsOnAtFirstStart() {
         PulseEngine engine;
         QVERIFY(engine.startForRecording());
         const int pipe = inputIndex(engine, PulseDaemon::PipeSourceName);
@@ -206,6 +207,18 @@ private slots:
         QVERIFY(pipe >= 0 && monitor >= 0);
         QVERIFY(engine.inputState(pipe).on);
         QVERIFY(!engine.inputState(monitor).on);
+
+        QCOMPARE(m_daemon.pactl({QStringLiteral("set-default-source"),
+                                 QLatin1String(PulseDaemon::MonitorName)}),
+                 0);
+        PulseEngine another;
+        QVERIFY(another.startForRecording());
+        QVERIFY(another.inputState(monitor).on);
+        QVERIFY(!another.inputState(pipe).on);
+        // An engine keeps its own choice over a restart while that source exists.
+        engine.releaseAll();
+        QVERIFY(engine.startForRecording());
+        QVERIFY(engine.inputState(pipe).on);
     }
 
     void setInputLevel_setsThatSourceVolumeOnly_data() {
