@@ -3,6 +3,12 @@
 
 #include <algorithm>
 
+namespace {
+constexpr ErrorCode orStart(int code) {
+    return code != 0 ? ErrorCode(code) : ErrorCode::Start;
+}
+} // namespace
+
 MediaPlayer::MediaPlayer(AudioEngine& engine, QObject* parent)
     : QObject(parent), m_engine(engine), m_updateTimer(this) {
     m_updateTimer.setInterval(m_updateIntervalMs);
@@ -48,7 +54,7 @@ Status MediaPlayer::open() {
         return info.status();
     const AudioEngine::Handle stream = m_engine.createFileStream(m_fileName);
     if (stream == 0)
-        return {ErrorCode(m_engine.lastErrorCode()),
+        return {orStart(m_engine.lastErrorCode()),
                 QStringLiteral("%1: the file cannot be played.").arg(m_fileName)};
     close();
     m_stream = stream;
@@ -102,7 +108,7 @@ Status MediaPlayer::startStream() {
     if (result.code() == ErrorCode::Handle) {
         const AudioEngine::Handle stream = m_engine.createFileStream(m_openFile);
         if (stream == 0)
-            return {ErrorCode(m_engine.lastErrorCode()),
+            return {orStart(m_engine.lastErrorCode()),
                     QStringLiteral("%1: the file cannot be played.").arg(m_openFile)};
         m_stream = stream;
         result = attempt();

@@ -17,14 +17,25 @@
 //   save A PATH                         any number of blanks between the words
 //   close A
 //
-// Positions are converted to whole sample frames and clamped to the sound. Nothing is
-// loaded into memory: an alias holds the list of byte ranges of the source that are kept,
-// and "save" streams them to a temporary file beside PATH that is renamed over PATH, as a
-// canonical 44-byte-header WAV of the source's format. The source must stay unchanged
-// until "close".
+// Command words and aliases are case-insensitive; words are separated by any number of
+// blanks or tabs. A word in double quotes may hold blanks; the closing quote must end
+// the word.
+//
+// X and Y are plain decimal integers (no sign) with X <= Y. Each is converted to the
+// nearest whole sample frame, frame = round(ms * rate / 1000) with halves rounded up,
+// and clamped to the length of the sound as it is at that moment.
+//
+// Nothing is loaded into memory: an alias holds the list of byte ranges of the source
+// that are kept, and "save" streams them in 1 MiB blocks to a temporary file beside PATH
+// that is renamed over PATH, as a canonical 44-byte-header WAV of the source's format.
+// "save" handles 8- and 16-bit integer PCM sources only (others fail with Format, but
+// open and delete work on them). The source must stay unchanged until "close"; "save" checks
+// that its layout is still the one seen at "open". Saving over the source itself is allowed:
+// the alias then goes on with the saved file.
 //
 // An unknown command, alias or malformed number changes nothing and returns an error.
 // A path is always one word (quoted or not) and is never read as further command words.
+// Not thread-safe; use from one thread.
 class WaveCommands {
 public:
     Status send(const QString& command);
@@ -40,5 +51,5 @@ private:
     Status save(const QString& alias, const QString& path);
     Status close(const QString& alias);
 
-    std::map<QString, Sound> m_sounds;
+    std::map<QString, Sound> m_sounds; // by alias in lower case
 };

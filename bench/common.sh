@@ -1,0 +1,28 @@
+#!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
+# Shared by the benchmark scripts: builds the release binaries and makes test signals.
+set -euo pipefail
+
+ROOT=$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)
+CLI="$ROOT/build/default/src/tunecarver-cli"
+WORK=$(mktemp -d)
+trap 'rm -rf "$WORK"' EXIT
+
+build_release() {
+    "$ROOT/scripts/install-deps.sh"
+    cmake --preset default -S "$ROOT" >/dev/null
+    cmake --build "$ROOT/build/default" --target tunecarver-cli >/dev/null
+}
+
+# make_signal SECONDS OUT.wav: a 44100 Hz stereo 16-bit mix of tones and noise, so the
+# encoder has real work to do.
+make_signal() {
+    sox -n -r 44100 -c 2 -b 16 "$2" synth "$1" sine 440 sine 660 pinknoise remix 1,2,3 1,2,3 \
+        vol 0.4 2>/dev/null
+}
+
+# ratio NAME CSV: hyperfine's CSV (first row ours, then the others) as "ours / tool" ratios.
+ratio() {
+    awk -F, -v name="$1" 'NR == 2 { ours = $2; label = $1; next }
+        NR > 2 { printf "%-28s %8.3f s  vs %-34s %8.3f s  ratio %.2f\n", name, ours, $1, $2, ours / $2 }' "$2"
+}

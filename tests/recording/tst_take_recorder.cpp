@@ -1,0 +1,187 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "recording/take_recorder.h"
+#include "support/scripted_engine.h"
+#include "support/test_audio.h"
+
+#include <QSignalSpy>
+#include <QtTest>
+
+#include <atomic>
+
+using testaudio::le32;
+
+namespace {
+
+// Fails every allocation after the first `allowed` ones; counts the calls.
+std::atomic<int> allocationsAllowed{1 << 30};
+std::atomic<int> allocationCalls{0};
+void* countingRealloc(void* block, std::size_t bytes) {
+    ++allocationCalls;
+    if (allocationsAllowed.fetch_sub(1) <= 0)
+        return nullptr;
+    return std::realloc(block, bytes);
+}
+
+QByteArray imageOf(const TakeRecorder& take) {
+    return QByteArray(reinterpret_cast<const char*>(take.takeBuffer()), take.takeLength());
+}
+
+} // namespace
+
+class TestTakeRecorder : public QObject {
+    Q_OBJECT
+private slots:
+    void init() {
+        allocationsAllowed = 1 << 30;
+        allocationCalls = 0;
+    }
+
+    void stopRightAfterStart_leavesAHeaderOnlyTake() {
+        ScriptedEngine engine;
+        QVERIFY(engine.startForRecording().isOk());
+        TakeRecorder take(engine);
+        QVERIFY(take.BeginTake().isOk());
+        QCOMPARE(take.state(), TakeRecorder::State::Recording);
+        take.EndTake();
+        QCOMPARE(take.state(), TakeRecorder::State::TakeReady);
+        QCOMPARE(take.takeLength(), 44);
+        const QByteArray image = imageOf(take);
+        QCOMPARE(image.left(4), QByteArray("RIFF"));
+        QCOMPARE(le32(image, 4), 36u);
+        QCOMPARE(le32(image, 40), 0u);
+        QCOMPARE(le32(image, 24), 44100u);
+    }
+
+    void capturedBlocks_areAppendedInOrderAndSizesCompleted() {
+        ScriptedEngine engine;
+        QVERIFY(engine.startForRecording().isOk());
+        TakeRecorder take(engine);
+        QVERIFY(take.BeginTake().isOk());
+        engine.deliverBlocks({3528, 3528, 100000, 150000, 4});
+        QVERIFY(engine.waitDelivered());
+        take.EndTake();
+        const ByteCount data = 3528 * 2 + 100000 + 150000 + 4;
+        QCOMPARE(take.takeLength(), 44 + data);
+        const QByteArray image = imageOf(take);
+        QCOMPARE(le32(image, 4), std::uint32_t(data + 36));
+        QCOMPARE(le32(image, 40), std::uint32_t(data));
+        QCOMPARE(image.mid(44), ScriptedEngine::counterPattern(0, std::size_t(data)));
+        QCOMPARE(engine.length(take.takeStream()), data);
+    }
+
+    void growth_happensWhenTheRemainderReachesTheStep_data() {
+        QTest::addColumn<int>("firstBlock");
+        QTest::addColumn<int>("secondBlock");
+        QTest::addColumn<int>("expectedCapacity");
+        // The header takes 44 bytes of the first 200000.
+        QTest::newRow("one byte short of the step") << 199000 << 955 << 200000;
+        QTest::newRow("exactly the step (>=, not >)") << 199000 << 956 << 400000;
+        QTest::newRow("199990 + 20 grows to 400010") << 199946 << 20 << 400010;
+    }
+    void growth_happensWhenTheRemainderReachesTheStep() {
+        QFETCH(int, firstBlock);
+        QFETCH(int, secondBlock);
+        QFETCH(int, expectedCapacity);
+        ScriptedEngine engine;
+        QVERIFY(engine.startForRecording().isOk());
+        TakeRecorder take(engine);
+        QVERIFY(take.BeginTake().isOk());
+        engine.deliverBlocks({std::size_t(firstBlock), std::size_t(secondBlock)});
+        QVERIFY(engine.waitDelivered());
+        QCOMPARE(take.capacity(), std::size_t(expectedCapacity));
+        take.EndTake();
+        QCOMPARE(take.takeLength(), 44 + firstBlock + secondBlock);
+    }
+
+    void longTake_staysWithinItsLengthPlusTwoSteps() {
+        ScriptedEngine engine;
+        QVERIFY(engine.startForRecording().isOk());
+        TakeRecorder take(engine);
+        QVERIFY(take.BeginTake().isOk());
+        engine.deliverBlocks(std::vector<std::size_t>(600, 3528)); // 12 s of sound
+        QVERIFY(engine.waitDelivered());
+        take.EndTake();
+        QVERIFY(take.capacity() >= std::size_t(take.takeLength()));
+        QVERIFY(take.capacity() <= std::size_t(take.takeLength()) + 2 * 200000);
+    }
+
+    void secondTake_releasesTheFirstBeforeCapturing() {
+        ScriptedEngine engine;
+        QVERIFY(engine.startForRecording().isOk());
+        TakeRecorder take(engine);
+        QVERIFY(take.BeginTake().isOk());
+        engine.deliverBlocks({4000});
+        QVERIFY(engine.waitDelivered());
+        take.EndTake();
+        const auto firstStream = take.takeStream();
+        QVERIFY(firstStream != 0);
+        QSignalSpy states(&take, &TakeRecorder::stateChanged);
+        QVERIFY(take.BeginTake().isOk());
+        QCOMPARE(states.size(), 2);
+        QCOMPARE(states.at(0).at(0).value<TakeRecorder::State>(), TakeRecorder::State::NoTake);
+        QCOMPARE(states.at(1).at(0).value<TakeRecorder::State>(), TakeRecorder::State::Recording);
+        QVERIFY(!engine.streams().empty() ? engine.streams().front() != firstStream : true);
+        QCOMPARE(take.takeLength(), 44);
+        take.EndTake();
+    }
+
+    void failedCaptureStart_leavesNoTake() {
+        ScriptedEngine engine;
+        QVERIFY(engine.startForRecording().isOk());
+        engine.setStartCaptureFailure(ErrorCode::Start);
+        TakeRecorder take(engine);
+        const Status begun = take.BeginTake();
+        QVERIFY(!begun.isOk());
+        QCOMPARE(begun.message(), QString("Couldn't start recording"));
+        QCOMPARE(begun.code(), ErrorCode::Start);
+        QCOMPARE(take.state(), TakeRecorder::State::NoTake);
+        QVERIFY(take.takeBuffer() == nullptr);
+    }
+
+    void failedFirstAllocation_reportsOutOfMemoryAndCopiesNothing() {
+        ScriptedEngine engine;
+        QVERIFY(engine.startForRecording().isOk());
+        allocationsAllowed = 0;
+        TakeRecorder take(engine, &countingRealloc);
+        const Status begun = take.BeginTake();
+        QCOMPARE(begun.message(), QString("Out of memory!"));
+        QCOMPARE(take.state(), TakeRecorder::State::NoTake);
+        QCOMPARE(engine.count("startCapture"), 0);
+    }
+
+    void failedGrowth_discardsTheTakeAndStopsTheCapture() {
+        ScriptedEngine engine;
+        QVERIFY(engine.startForRecording().isOk());
+        allocationsAllowed = 1; // the first block only
+        TakeRecorder take(engine, &countingRealloc);
+        QSignalSpy failures(&take, &TakeRecorder::failed);
+        QVERIFY(take.BeginTake().isOk());
+        engine.deliverBlocks({150000, 60000});
+        QVERIFY(engine.waitDelivered());
+        QVERIFY(failures.wait(5000));
+        QCOMPARE(failures.first().at(0).value<Status>().message(), QString("Out of memory!"));
+        QCOMPARE(take.state(), TakeRecorder::State::NoTake);
+        QCOMPARE(take.recordChannel(), 0u);
+        QVERIFY(!engine.captureRunning());
+    }
+
+    void takeReachingTheWavLimit_stopsAndKeepsWhatWasRecorded() {
+        ScriptedEngine engine;
+        QVERIFY(engine.startForRecording().isOk());
+        TakeRecorder take(engine);
+        QSignalSpy failures(&take, &TakeRecorder::failed);
+        QVERIFY(take.BeginTake().isOk());
+        engine.deliverBlocks({1000});
+        QVERIFY(engine.waitDelivered());
+        // A block that would carry the data past the 32-bit limit is refused whole.
+        static const std::byte dummy[1]{};
+        QVERIFY(!take.OnCapturedBlock(dummy, std::size_t(WavHeader::MaxDataBytes)));
+        QVERIFY(failures.wait(5000));
+        QCOMPARE(failures.first().at(0).value<Status>().code(), ErrorCode::TooLarge);
+        QCOMPARE(take.state(), TakeRecorder::State::TakeReady);
+        QCOMPARE(take.takeLength(), 1044);
+    }
+};
+
+QTEST_GUILESS_MAIN(TestTakeRecorder)
+#include "tst_take_recorder.moc"
