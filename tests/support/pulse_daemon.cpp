@@ -14,6 +14,7 @@
 #include <cstring>
 #include <fcntl.h>
 #include <poll.h>
+#include <sys/prctl.h>
 #include <sys/socket.h>
 #include <sys/un.h>
 #include <unistd.h>
@@ -120,6 +121,8 @@ bool PulseDaemon::start(QString* error) {
     m_process.setProcessChannelMode(QProcess::MergedChannels);
     m_process.setStandardOutputFile(dir.filePath(QStringLiteral("daemon.log")));
     m_process.setStandardInputFile(QProcess::nullDevice());
+    // A test killed by its timeout must not leave the daemon behind.
+    m_process.setChildProcessModifier([] { ::prctl(PR_SET_PDEATHSIG, SIGTERM); });
     // Running as root prints a warning but works; --system would need the system
     // configuration and a "pulse" user, which a test should not depend on.
     m_process.start(QStringLiteral("pulseaudio"),
