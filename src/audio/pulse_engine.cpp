@@ -1,5 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "audio/pulse_engine.h"
+#include "audio/pulse_capture.h"
 #include "audio/pulse_connection.h"
 #include "audio/pulse_output_stream.h"
 
@@ -9,12 +10,9 @@
 #include <pulse/context.h>
 #include <pulse/introspect.h>
 #include <pulse/sample.h>
-#include <pulse/stream.h>
-#include <pulse/timeval.h>
 #include <pulse/volume.h>
 
 #include <algorithm>
-#include <atomic>
 #include <cmath>
 #include <map>
 #include <vector>
@@ -101,71 +99,6 @@ void onServerInfo(pa_context*, const pa_server_info* info, void* userdata) {
 void onSuccess(pa_context*, int success, void* userdata) {
     *static_cast<int*>(userdata) = success;
 }
-
-bool isGone(pa_stream_state_t state) {
-    return state == PA_STREAM_FAILED || state == PA_STREAM_TERMINATED;
-}
-
-const pa_sample_spec CaptureSpec{PA_SAMPLE_S16LE, 44100, 2};
-constexpr pa_usec_t CaptureBlockUsec = 20 * PA_USEC_PER_MSEC;
-
-// One capture. `running` and `stream` change only with the main loop lock held, so once
-// the owner holds the lock and has cleared `running`, no callback can be inside or enter
-// the capture callback.
-struct Capture {
-    PulseConnection* connection = nullptr;
-    AudioEngine::CaptureCallback callback;
-    std::function<void()> announceEnd;
-    pa_stream* stream = nullptr;
-    bool running = false;
-    std::atomic<ByteCount> position{0};
-    std::vector<std::byte> silence;
-};
-
-void closeCapture(Capture& capture) {
-    capture.running = false;
-    if (!capture.stream)
-        return;
-    pa_stream_set_read_callback(capture.stream, nullptr, nullptr);
-    pa_stream_set_state_callback(capture.stream, nullptr, nullptr);
-    if (!isGone(pa_stream_get_state(capture.stream)))
-        pa_stream_disconnect(capture.stream);
-    pa_stream_unref(capture.stream);
-    capture.stream = nullptr;
-}
-
-void onCaptureState(pa_stream* stream, void* userdata) {
-    auto* capture = static_cast<Capture*>(userdata);
-    if (capture->running && isGone(pa_stream_get_state(stream))) {
-        capture->running = false;
-        capture->announceEnd();
-    }
-    capture->connection->wake();
-}
-
-void onCaptureData(pa_stream* stream, std::size_t, void* userdata) {
-    auto* capture = static_cast<Capture*>(userdata);
-    while (capture->running) {
-        const void* data = nullptr;
-        std::size_t bytes = 0;
-        if (pa_stream_peek(stream, &data, &bytes) < 0 || bytes == 0)
-            return;
-        const std::byte* block = static_cast<const std::byte*>(data);
-        if (!block) {
-            capture->silence.assign(bytes, std::byte{0});
-            block = capture->silence.data();
-        }
-        const bool goOn = capture->callback(block, bytes);
-        capture->position += ByteCount(bytes);
-        pa_stream_drop(stream);
-        if (!goOn) {
-            capture->running = false;
-            pa_stream_set_read_callback(stream, nullptr, nullptr);
-            pa_stream_disconnect(stream);
-            capture->announceEnd();
-        }
-    }
-}
 } // namespace
 
 struct PulseEngine::Private {
@@ -176,7 +109,7 @@ struct PulseEngine::Private {
     bool recording = false;
     std::vector<Input> inputs;
     QByteArray onSource;
-    std::map<Handle, std::unique_ptr<Capture>> captures;
+    std::map<Handle, std::unique_ptr<PulseCapture>> captures;
     std::map<Handle, std::unique_ptr<PulseOutputStream>> streams;
     Handle nextHandle = 1;
     int lastError = 0;
@@ -193,7 +126,7 @@ struct PulseEngine::Private {
                 return Status::ok();
             // Whatever ran on a lost connection went with it.
             for (auto& [handle, capture] : captures)
-                closeCapture(*capture);
+                capture->close();
             for (auto& [handle, stream] : streams)
                 stream->release();
         }
@@ -228,7 +161,8 @@ struct PulseEngine::Private {
     }
 
     static Status noHandle(Handle handle) {
-        return {ErrorCode::Handle, QStringLiteral("There is no stream %1.").arg(handle)};
+        return {ErrorCode::Handle,
+                QStringLiteral("No stream or capture has the handle %1.").arg(handle)};
     }
 
     Handle addStream(Result<std::unique_ptr<PulseOutputStream>> stream) {
@@ -281,8 +215,6 @@ Status PulseEngine::startForRecording() {
 void PulseEngine::releaseAll() {
     {
         PulseConnection::Locker lock(d->connection);
-        for (auto& [handle, capture] : d->captures)
-            closeCapture(*capture);
         d->captures.clear();
         d->streams.clear();
     }
@@ -325,16 +257,8 @@ Status PulseEngine::setInputOn(int index) {
     d->onSource = input->name;
     PulseConnection::Locker lock(d->connection);
     for (auto& [handle, capture] : d->captures) {
-        if (!capture->running || !capture->stream)
-            continue;
-        int moved = 0;
-        d->connection.waitFor(pa_context_move_source_output_by_name(
-            d->connection.context(), pa_stream_get_index(capture->stream), input->name.constData(),
-            onSuccess, &moved));
-        if (!moved)
-            return d->record(
-                {ErrorCode::Driver, QStringLiteral("Can't move the recording to %1: %2")
-                                        .arg(input->description, d->connection.errorText())});
+        if (Status moved = capture->moveTo(input->name); !moved)
+            return d->record(moved);
     }
     return d->record(Status::ok());
 }
@@ -376,10 +300,7 @@ AudioEngine::Handle PulseEngine::startCapture(CaptureCallback callback) {
         return 0;
     }
     const Handle handle = d->nextHandle++;
-    auto capture = std::make_unique<Capture>();
-    capture->connection = &d->connection;
-    capture->callback = std::move(callback);
-    capture->announceEnd = [this, handle] {
+    auto announceEnd = [this, handle] {
         QMetaObject::invokeMethod(
             this,
             [this, handle] {
@@ -388,37 +309,14 @@ AudioEngine::Handle PulseEngine::startCapture(CaptureCallback callback) {
             },
             Qt::QueuedConnection);
     };
-
     PulseConnection::Locker lock(d->connection);
-    if (d->connection.isReady())
-        capture->stream =
-            pa_stream_new(d->connection.context(), "Recording", &CaptureSpec, nullptr);
-    if (!capture->stream) {
-        d->record({ErrorCode::Driver, QStringLiteral("Can't create the recording stream: %1")
-                                          .arg(d->connection.errorText())});
+    auto capture =
+        PulseCapture::start(d->connection, d->onSource, std::move(callback), announceEnd);
+    if (!capture) {
+        d->record(capture.status());
         return 0;
     }
-    pa_stream_set_state_callback(capture->stream, onCaptureState, capture.get());
-    pa_stream_set_read_callback(capture->stream, onCaptureData, capture.get());
-    pa_buffer_attr attr{};
-    attr.maxlength = std::uint32_t(-1);
-    attr.fragsize = std::uint32_t(pa_usec_to_bytes(CaptureBlockUsec, &CaptureSpec));
-    const char* source = d->onSource.isEmpty() ? nullptr : d->onSource.constData();
-    bool ready = false;
-    if (pa_stream_connect_record(capture->stream, source, &attr, PA_STREAM_ADJUST_LATENCY) == 0) {
-        pa_stream* stream = capture->stream;
-        d->connection.waitUntil(
-            [stream] { return pa_stream_get_state(stream) != PA_STREAM_CREATING; });
-        ready = pa_stream_get_state(stream) == PA_STREAM_READY;
-    }
-    if (!ready) {
-        const QString reason = d->connection.errorText();
-        closeCapture(*capture);
-        d->record({ErrorCode::Start, QStringLiteral("Can't start recording: %1").arg(reason)});
-        return 0;
-    }
-    capture->running = true;
-    d->captures.emplace(handle, std::move(capture));
+    d->captures.emplace(handle, std::move(*capture));
     d->record(Status::ok());
     return handle;
 }
@@ -430,13 +328,13 @@ void PulseEngine::stopCapture(Handle capture) {
         return;
     }
     PulseConnection::Locker lock(d->connection);
-    closeCapture(*it->second);
+    it->second->close();
     d->record(Status::ok());
 }
 
 ByteCount PulseEngine::capturePosition(Handle capture) const {
     const auto it = d->captures.find(capture);
-    return it == d->captures.end() ? 0 : it->second->position.load();
+    return it == d->captures.end() ? 0 : it->second->position();
 }
 
 AudioEngine::Handle PulseEngine::createMemoryStream(const std::byte* image, ByteCount bytes) {

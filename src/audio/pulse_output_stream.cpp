@@ -134,6 +134,7 @@ Status PulseOutputStream::open(PulseConnection& connection) {
     m_connection = &connection;
     m_streamStart = m_stoppedAt;
     m_written = 0;
+    m_playedHighWater = 0;
     pa_stream_set_state_callback(m_stream, onState, this);
     pa_stream_set_write_callback(m_stream, onWrite, this);
 
@@ -143,8 +144,7 @@ Status PulseOutputStream::open(PulseConnection& connection) {
     attr.prebuf = std::uint32_t(-1);
     attr.minreq = std::uint32_t(-1);
     attr.fragsize = std::uint32_t(-1);
-    const auto flags = pa_stream_flags_t(PA_STREAM_INTERPOLATE_TIMING |
-                                         PA_STREAM_AUTO_TIMING_UPDATE | PA_STREAM_ADJUST_LATENCY);
+    const auto flags = pa_stream_flags_t(PA_STREAM_AUTO_TIMING_UPDATE | PA_STREAM_ADJUST_LATENCY);
     // Playing is set first: a short sound can play out before the wait below returns.
     m_playing = true;
     bool ready = false;
@@ -167,8 +167,7 @@ Status PulseOutputStream::stop(PulseConnection& connection) {
         return Status::ok();
     if (m_stream && !isGone(pa_stream_get_state(m_stream))) {
         connection.waitFor(pa_stream_cork(m_stream, 1, nullptr, nullptr));
-        // The interpolated clock stops with the cork; one fresh report pins it to what the
-        // server has really played.
+        // A fresh report after the cork says what the server has really played.
         connection.waitFor(pa_stream_update_timing_info(m_stream, nullptr, nullptr));
     }
     m_stoppedAt = position();
@@ -215,11 +214,25 @@ ByteCount PulseOutputStream::position() const {
 }
 
 ByteCount PulseOutputStream::playedInStream() const {
-    pa_usec_t played = 0;
-    if (!m_stream || pa_stream_get_time(m_stream, &played) < 0)
-        return 0;
+    const pa_timing_info* timing = m_stream ? pa_stream_get_timing_info(m_stream) : nullptr;
+    if (!timing || timing->read_index_corrupt)
+        return m_playedHighWater;
     const pa_sample_spec spec = sampleSpec(m_info);
-    return std::min<ByteCount>(ByteCount(pa_usec_to_bytes(played, &spec)), m_written);
+    // What the sink took from the stream less what still waits in the sink's buffer; a
+    // corked stream has had that buffer taken back. libpulse's own interpolation is not
+    // used: it runs on from the moment of connecting although the sink may take a while
+    // to start.
+    pa_usec_t played =
+        pa_bytes_to_usec(std::uint64_t(std::max<std::int64_t>(0, timing->read_index)), &spec);
+    if (!pa_stream_is_corked(m_stream)) {
+        played = played > timing->sink_usec ? played - timing->sink_usec : 0;
+        // Between two reports a playing sink goes on in real time.
+        if (timing->playing)
+            played += pa_timeval_age(&timing->timestamp);
+    }
+    const auto bytes = std::min<ByteCount>(ByteCount(pa_usec_to_bytes(played, &spec)), m_written);
+    m_playedHighWater = std::max(m_playedHighWater, bytes);
+    return m_playedHighWater;
 }
 
 void PulseOutputStream::writeData(std::size_t requested) {

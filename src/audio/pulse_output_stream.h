@@ -78,8 +78,9 @@ private:
     PulseConnection* m_connection = nullptr;
     pa_stream* m_stream = nullptr;
     pa_operation* m_drain = nullptr;
-    ByteCount m_streamStart = 0; // data offset the current server stream started at
-    ByteCount m_written = 0;     // bytes handed to the current server stream
-    ByteCount m_stoppedAt = 0;   // the position while not playing
+    ByteCount m_streamStart = 0;             // data offset the current server stream started at
+    ByteCount m_written = 0;                 // bytes handed to the current server stream
+    mutable ByteCount m_playedHighWater = 0; // keeps the position from running backwards
+    ByteCount m_stoppedAt = 0;               // the position while not playing
     bool m_playing = false;
 };

@@ -111,16 +111,12 @@ private:
     PulseDaemon m_daemon;
     QTemporaryDir m_files;
 
-    int inputIndex(const PulseEngine& engine, int typeCode) const {
+    // The engine's index of a source, found through its description.
+    int inputIndex(const PulseEngine& engine, const char* sourceName) const {
+        const QString description =
+            serverSource(QLatin1String(sourceName)).value(QStringLiteral("description")).toString();
         for (int i = 0; i < engine.inputCount(); ++i) {
-            if (engine.inputState(i).typeCode == typeCode)
-                return i;
-        }
-        return -1;
-    }
-    int pipeIndex(const PulseEngine& engine) const {
-        for (int i = 0; i < engine.inputCount(); ++i) {
-            if (engine.inputName(i).contains(m_daemon.pipePath()))
+            if (engine.inputName(i) == description)
                 return i;
         }
         return -1;
@@ -185,7 +181,8 @@ private slots:
     void inputs_areTheServerSourcesByDescriptionWithTypes() {
         PulseEngine engine;
         QCOMPARE(engine.inputCount(), 0);
-        QVERIFY2(engine.startForRecording(), qPrintable(engine.startForRecording().message()));
+        const Status started = engine.startForRecording();
+        QVERIFY2(started, qPrintable(started.message()));
         QCOMPARE(engine.lastErrorCode(), 0);
 
         const QJsonArray sources = m_daemon.list(QStringLiteral("sources"));
@@ -193,8 +190,8 @@ private slots:
         for (int i = 0; i < engine.inputCount(); ++i) {
             const QJsonObject source = sources[i].toObject();
             QCOMPARE(engine.inputName(i), source.value(QStringLiteral("description")).toString());
-            const bool monitor = source.value(QStringLiteral("name")).toString() ==
-                                 QLatin1String(PulseDaemon::MonitorName);
+            const bool monitor =
+                source.value(QStringLiteral("name")).toString().endsWith(QLatin1String(".monitor"));
             // The pipe source has no ports, so its type is unknown.
             QCOMPARE(engine.inputState(i).typeCode, monitor ? TypeWavePcm : 0);
             QCOMPARE(engine.inputState(i).levelPercent, 100);
@@ -202,14 +199,26 @@ private slots:
         QVERIFY(engine.inputName(engine.inputCount()).isEmpty());
     }
 
-    void inputs_defaultSourceIsOnAtStart() {
+    void inputs_serverDefaultSourceIsOnAtFirstStart() {
         PulseEngine engine;
         QVERIFY(engine.startForRecording());
-        const int pipe = pipeIndex(engine);
-        const int monitor = inputIndex(engine, TypeWavePcm);
+        const int pipe = inputIndex(engine, PulseDaemon::PipeSourceName);
+        const int monitor = inputIndex(engine, PulseDaemon::MonitorName);
         QVERIFY(pipe >= 0 && monitor >= 0);
         QVERIFY(engine.inputState(pipe).on);
         QVERIFY(!engine.inputState(monitor).on);
+
+        QCOMPARE(m_daemon.pactl({QStringLiteral("set-default-source"),
+                                 QLatin1String(PulseDaemon::MonitorName)}),
+                 0);
+        PulseEngine another;
+        QVERIFY(another.startForRecording());
+        QVERIFY(another.inputState(monitor).on);
+        QVERIFY(!another.inputState(pipe).on);
+        // An engine keeps its own choice over a restart while that source exists.
+        engine.releaseAll();
+        QVERIFY(engine.startForRecording());
+        QVERIFY(engine.inputState(pipe).on);
     }
 
     void setInputLevel_setsThatSourceVolumeOnly_data() {
@@ -223,7 +232,7 @@ private slots:
         QFETCH(int, percent);
         PulseEngine engine;
         QVERIFY(engine.startForRecording());
-        const int pipe = pipeIndex(engine);
+        const int pipe = inputIndex(engine, PulseDaemon::PipeSourceName);
         QVERIFY(engine.setInputLevel(pipe, percent));
         QCOMPARE(engine.inputState(pipe).levelPercent, percent);
 
@@ -238,7 +247,7 @@ private slots:
     void setInputLevel_outsideRangeChangesNothing() {
         PulseEngine engine;
         QVERIFY(engine.startForRecording());
-        const int pipe = pipeIndex(engine);
+        const int pipe = inputIndex(engine, PulseDaemon::PipeSourceName);
         QCOMPARE(engine.setInputLevel(pipe, 101).code(), ErrorCode::IllegalParam);
         QCOMPARE(engine.lastErrorCode(), int(ErrorCode::IllegalParam));
         QCOMPARE(engine.setInputLevel(engine.inputCount(), 50).code(), ErrorCode::Device);
@@ -275,7 +284,7 @@ private slots:
     void capture_hearsMemoryStreamOnTheSinkMonitor() {
         PulseEngine engine;
         QVERIFY(engine.startForRecording());
-        const int monitor = inputIndex(engine, TypeWavePcm);
+        const int monitor = inputIndex(engine, PulseDaemon::MonitorName);
         QVERIFY(engine.setInputOn(monitor));
         Collector collector;
         const auto capture = engine.startCapture(collector.callback());
@@ -308,8 +317,8 @@ private slots:
     void setInputOn_movesOurCaptureOnlyAndMutesNothing() {
         PulseEngine engine;
         QVERIFY(engine.startForRecording());
-        const int pipe = pipeIndex(engine);
-        const int monitor = inputIndex(engine, TypeWavePcm);
+        const int pipe = inputIndex(engine, PulseDaemon::PipeSourceName);
+        const int monitor = inputIndex(engine, PulseDaemon::MonitorName);
         Collector collector;
         const auto capture = engine.startCapture(collector.callback());
         QVERIFY(capture != 0);
@@ -477,21 +486,26 @@ private slots:
     }
 
     void startForRecording_failsQuicklyWithoutServer_data() {
-        QTest::addColumn<bool>("listeningSocketFile");
-        QTest::newRow("no socket file") << false;
-        QTest::newRow("socket nobody accepts on") << true;
+        QTest::addColumn<int>("socketState");
+        QTest::newRow("no socket file") << 0;
+        QTest::newRow("socket nobody accepts on") << 1;
+        QTest::newRow("socket that never answers") << 2;
     }
     void startForRecording_failsQuicklyWithoutServer() {
-        QFETCH(bool, listeningSocketFile);
+        QFETCH(int, socketState);
         QTemporaryDir dir;
         const QByteArray socketPath = QFile::encodeName(dir.filePath(QStringLiteral("dead")));
         int fd = -1;
-        if (listeningSocketFile) {
+        if (socketState > 0) {
             fd = ::socket(AF_UNIX, SOCK_STREAM, 0);
             sockaddr_un address{};
             address.sun_family = AF_UNIX;
             std::memcpy(address.sun_path, socketPath.constData(), std::size_t(socketPath.size()));
             QCOMPARE(::bind(fd, reinterpret_cast<sockaddr*>(&address), sizeof(address)), 0);
+            // Listening without ever accepting: the connection is made, the server's
+            // answer never comes.
+            if (socketState == 2)
+                QCOMPARE(::listen(fd, 4), 0);
         }
         const QByteArray saved = qgetenv("PULSE_SERVER");
         qputenv("PULSE_SERVER", "unix:" + socketPath);
@@ -514,6 +528,38 @@ private slots:
         // The wait for the server is bounded at a few seconds whatever the reason.
         QVERIFY2(tookMs < 10000, qPrintable(QString::number(tookMs)));
         QVERIFY(engine.startForDecoding());
+    }
+
+    void serverGoingAway_endsCaptureAndPlaybackWithoutEndSignal() {
+        PulseDaemon shortLived;
+        START_PULSE_DAEMON(shortLived);
+        PulseEngine engine;
+        QVERIFY(engine.startForRecording());
+        QSignalSpy captureEnded(&engine, &AudioEngine::captureEnded);
+        QSignalSpy streamEnded(&engine, &AudioEngine::streamEnded);
+        Collector collector;
+        const auto capture = engine.startCapture(collector.callback());
+        const QByteArray image = wavImage(testaudio::sinePcm(CdFormat, 88200));
+        const auto stream = engine.createMemoryStream(
+            reinterpret_cast<const std::byte*>(image.constData()), image.size());
+        QVERIFY(capture != 0 && stream != 0);
+        QVERIFY(engine.play(stream));
+
+        // Stopping the daemon points PULSE_SERVER back at the shared one.
+        shortLived.stop();
+        QVERIFY(captureEnded.wait(ArrivalTimeoutMs));
+        QCOMPARE(captureEnded.first().first().value<AudioEngine::Handle>(), capture);
+        QTRY_VERIFY_WITH_TIMEOUT(!engine.isActive(stream), ArrivalTimeoutMs);
+        QCOMPARE(streamEnded.count(), 0);
+        const ByteCount lostAt = engine.position(stream);
+        QVERIFY(lostAt >= 0 && lostAt < engine.length(stream));
+
+        // The next play connects anew and goes on from where playback was lost.
+        QVERIFY(engine.play(stream));
+        QVERIFY(engine.isActive(stream));
+        QVERIFY(engine.position(stream) >= lostAt);
+        engine.freeStream(stream);
+        QCOMPARE(captureEnded.count(), 1);
     }
 
     void releaseAll_endsCaptureAndFreesStreams() {

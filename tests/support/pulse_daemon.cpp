@@ -7,7 +7,6 @@
 #include <QJsonDocument>
 #include <QProcessEnvironment>
 #include <QStandardPaths>
-#include <QThread>
 
 #include <algorithm>
 #include <cerrno>
@@ -15,6 +14,7 @@
 #include <cstring>
 #include <fcntl.h>
 #include <poll.h>
+#include <sys/prctl.h>
 #include <sys/socket.h>
 #include <sys/un.h>
 #include <unistd.h>
@@ -80,18 +80,28 @@ bool PulseDaemon::start(QString* error) {
     for (const char* sub : {"home", "runtime", "state", "config"})
         dir.mkpath(QString::fromLatin1(sub));
 
-    // Only the modules the tests need, and the socket last: once it accepts, the sink and
-    // the source exist and the defaults are set.
+    // Only the modules the tests need, and the socket last: once it accepts, the sinks and
+    // sources exist and the defaults are set. An idle null sink renders silence two seconds
+    // ahead and can take back only a few milliseconds of it, so a new stream would wait up
+    // to two seconds to be heard. The loopback from its monitor asks for a short latency all
+    // the time, and it is attached while the sink is suspended, so that the sink starts
+    // with that latency instead of a first two-second block.
     const QString script =
-        QStringLiteral("load-module module-null-sink sink_name=%1 format=s16le rate=44100 "
-                       "channels=2\n"
-                       "load-module module-pipe-source source_name=%2 file=%3 format=s16le "
-                       "rate=44100 channels=2\n"
-                       "set-default-sink %1\n"
-                       "set-default-source %2\n"
-                       "load-module module-native-protocol-unix socket=%4 auth-anonymous=1\n")
+        QStringLiteral(
+            "load-module module-null-sink sink_name=%1 format=s16le rate=44100 channels=2\n"
+            "suspend-sink %1 1\n"
+            "load-module module-null-sink sink_name=%5 format=s16le rate=44100 channels=2 "
+            "sink_properties=device.description=Quiet\n"
+            "load-module module-loopback source=%6 sink=%5 latency_msec=20 "
+            "source_dont_move=true sink_dont_move=true\n"
+            "suspend-sink %1 0\n"
+            "load-module module-pipe-source source_name=%2 file=%3 format=s16le rate=44100 "
+            "channels=2\n"
+            "set-default-sink %1\n"
+            "set-default-source %2\n"
+            "load-module module-native-protocol-unix socket=%4 auth-anonymous=1\n")
             .arg(QLatin1String(SinkName), QLatin1String(PipeSourceName), quoted(pipePath()),
-                 quoted(socketPath()));
+                 quoted(socketPath()), QLatin1String(QuietSinkName), QLatin1String(MonitorName));
     const QString scriptPath = dir.filePath(QStringLiteral("daemon.pa"));
     QFile scriptFile(scriptPath);
     if (!scriptFile.open(QIODevice::WriteOnly) || scriptFile.write(script.toUtf8()) < 0)
@@ -111,6 +121,8 @@ bool PulseDaemon::start(QString* error) {
     m_process.setProcessChannelMode(QProcess::MergedChannels);
     m_process.setStandardOutputFile(dir.filePath(QStringLiteral("daemon.log")));
     m_process.setStandardInputFile(QProcess::nullDevice());
+    // A test killed by its timeout must not leave the daemon behind.
+    m_process.setChildProcessModifier([] { ::prctl(PR_SET_PDEATHSIG, SIGTERM); });
     // Running as root prints a warning but works; --system would need the system
     // configuration and a "pulse" user, which a test should not depend on.
     m_process.start(QStringLiteral("pulseaudio"),
@@ -125,14 +137,14 @@ bool PulseDaemon::start(QString* error) {
 
     const QDeadlineTimer deadline(StartTimeoutMs);
     while (!socketAccepts(socketPath())) {
-        if (m_process.state() == QProcess::NotRunning)
+        // Waiting on the process (not sleeping) is what notices that it exited.
+        if (m_process.waitForFinished(20))
             return fail(QStringLiteral("pulseaudio exited (code %1) before it served requests.")
                             .arg(m_process.exitCode()));
         if (deadline.hasExpired())
             return fail(QStringLiteral("pulseaudio did not open %1 within %2 ms.")
                             .arg(socketPath())
                             .arg(StartTimeoutMs));
-        QThread::msleep(20);
     }
 
     m_hadServer = qEnvironmentVariableIsSet("PULSE_SERVER");

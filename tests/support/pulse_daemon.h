@@ -11,8 +11,10 @@
 // A private PulseAudio daemon for one test run, reachable only through a socket in a
 // temporary folder. It has a null sink "tc_null" (so its monitor "tc_null.monitor" hears
 // what is played) as the default sink, and "tc_pipe", a source fed from a FIFO at
-// 44100 Hz, s16le, stereo, as the default source. Nothing in the daemon touches the
-// user's own sound server, home or runtime folders.
+// 44100 Hz, s16le, stereo, as the default source. A loopback from "tc_null.monitor" into a
+// second null sink "tc_quiet" keeps "tc_null" at a short latency, so playback starts at
+// once (its monitor "tc_quiet.monitor" is one more source). Nothing in the daemon touches
+// the user's own sound server, home or runtime folders.
 //
 // start() sets PULSE_SERVER for this process (and the programs it starts); the destructor
 // stops the daemon by its pid (TERM, then KILL) and restores PULSE_SERVER.
@@ -21,6 +23,7 @@ public:
     static constexpr const char* SinkName = "tc_null";
     static constexpr const char* MonitorName = "tc_null.monitor";
     static constexpr const char* PipeSourceName = "tc_pipe";
+    static constexpr const char* QuietSinkName = "tc_quiet";
 
     PulseDaemon() = default;
     ~PulseDaemon();
