@@ -11,7 +11,7 @@ PACKAGES=(
     libavformat-dev libavcodec-dev libswresample-dev libavutil-dev
     libmp3lame-dev libpulse-dev
     # run and test: a real sound server, an X server for screenshots, fonts for the window
-    pulseaudio pulseaudio-utils xvfb xauth fonts-dejavu-core
+    pulseaudio pulseaudio-utils xvfb xauth x11-apps fonts-dejavu-core
     # tools the tests and benchmarks make and compare audio with
     ffmpeg lame sox mpg123 hyperfine
 )
