@@ -158,9 +158,11 @@ public:
                 return {made.status().code(),
                         QStringLiteral("%1: %2").arg(clip.path, made.status().message())};
             converter = std::move(*made);
-            // Input blocks whose output is about one block, however much the format grows.
-            const ByteCount frames = ClipJoiner::BlockBytes / target.blockAlign() *
-                                     clip.format.sampleRateHz / target.sampleRateHz;
+            // Input blocks whose output is about one block, however much the format grows,
+            // and never more than one block in.
+            const ByteCount frames = std::min(ClipJoiner::BlockBytes / target.blockAlign() *
+                                                  clip.format.sampleRateHz / target.sampleRateHz,
+                                              ClipJoiner::BlockBytes / clip.format.blockAlign());
             block = std::max<ByteCount>(1, frames) * clip.format.blockAlign();
         }
         if (ByteCount(m_buffer.size()) < block)
