@@ -1,7 +1,44 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
+#include "audio/media_player.h"
+#include "audio/mp3_encoder.h"
+#include "audio/pulse_engine.h"
+#include "cliplist/work_folder.h"
+#include "shell/app_info.h"
+#include "shell/ui/app_context.h"
+#include "shell/ui/main_window.h"
+#include "shell/ui/qt_dialogs.h"
+
 #include <QApplication>
 
+// Threads: everything here lives on the GUI thread. The sound server's thread calls only
+// the capture callback of a recording, which appends to the take and touches nothing else;
+// the take is read on the GUI thread only after the capture has stopped. The MP3 encoder
+// works on a thread of its own and reports through a queued signal. Every other result
+// reaches the pages as a signal on the GUI thread.
+//
+// The pages' engine is started and released by the pages and the page switch; the two
+// players have an engine of their own, so that releasing the pages' engine leaves a clip
+// open in the editor.
 int main(int argc, char** argv) {
     QApplication app(argc, argv);
-    return 0;
+    QApplication::setApplicationName(QLatin1String(appinfo::Title));
+    QApplication::setApplicationVersion(QStringLiteral("%1.%2.%3")
+                                            .arg(appinfo::VersionMajor)
+                                            .arg(appinfo::VersionMinor)
+                                            .arg(appinfo::VersionRevision));
+
+    PulseEngine engine;
+    PulseEngine playerEngine;
+    MediaPlayer editPlayer(playerEngine);
+    MediaPlayer listPlayer(playerEngine);
+    Mp3Encoder encoder;
+    QtDialogs dialogs;
+
+    Frmmain window(AppContext{engine, editPlayer, listPlayer, encoder, dialogs,
+                              QCoreApplication::applicationDirPath(),
+                              WorkFolder(WorkFolder::defaultPath())});
+    window.show();
+    window.activateWindow();
+    window.raise();
+    return QApplication::exec();
 }

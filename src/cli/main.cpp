@@ -1,7 +1,50 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include <cstdio>
+#include "cli/cli_support.h"
+#include "cli/commands.h"
 
-int main() {
-    std::fputs("tunecarver-cli: no commands yet\n", stderr);
-    return 2;
+#include <QCoreApplication>
+
+#include <functional>
+#include <map>
+
+namespace {
+
+const char* const Overview = R"(usage: tunecarver-cli COMMAND [ARGS]
+
+KorvaNel Tunecarver on the command line, over the same code as the window.
+
+commands:
+  convert IN OUT [--bitrate K]       decode IN to a WAV, or encode it to an MP3
+  inputs                             list the sound inputs
+  record OUT --seconds S [--input I] record from an input to a WAV or an MP3
+  play FILE                          play a file to its end
+
+'tunecarver-cli COMMAND --help' tells more about one command.)";
+
+} // namespace
+
+int main(int argc, char** argv) {
+    QCoreApplication app(argc, argv);
+    QCoreApplication::setApplicationName(QStringLiteral("tunecarver-cli"));
+    QStringList args = QCoreApplication::arguments().mid(1);
+
+    const std::map<QString, std::function<int(QStringList)>> commands{
+        {QStringLiteral("convert"), cli::runConvert},
+        {QStringLiteral("inputs"), cli::runInputs},
+        {QStringLiteral("record"), cli::runRecord},
+        {QStringLiteral("play"), cli::runPlay},
+    };
+    if (args.isEmpty() || args.first() == QLatin1String("--help") ||
+        args.first() == QLatin1String("-h")) {
+        cli::print(QString::fromUtf8(Overview));
+        return args.isEmpty() ? cli::Usage : cli::Success;
+    }
+    const QString name = args.takeFirst();
+    const auto command = commands.find(name);
+    if (command == commands.end()) {
+        cli::fail(QStringLiteral("unknown command '%1'").arg(name));
+        cli::print(QString::fromUtf8(Overview));
+        return cli::Usage;
+    }
+    return command->second(args);
 }

@@ -5,8 +5,17 @@
 
 namespace {
 
+// A write that meets a full disk first reports the part that fit; only the next one fails
+// and sets the reason.
 bool writeAll(QSaveFile& file, const char* data, qint64 size) {
-    return file.write(data, size) == size;
+    while (size > 0) {
+        const qint64 written = file.write(data, size);
+        if (written <= 0)
+            return false;
+        data += written;
+        size -= written;
+    }
+    return true;
 }
 
 } // namespace

@@ -1,5 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "convert/wav_decoder.h"
+#include "support/small_disk.h"
 #include "support/test_audio.h"
 
 #include <QDir>
@@ -155,6 +156,23 @@ private slots:
         QCOMPARE(status.code(), ErrorCode::Create);
         QVERIFY(status.message().contains(target));
         QCOMPARE(leftovers({path("in.wav"), path("plain")}), QStringList{});
+    }
+
+    void fullDisk_failsWithCreateAndKeepsTheOldFile() {
+        SmallDisk disk(64);
+        if (!disk.isValid())
+            QSKIP("a small tmpfs cannot be mounted here (needs root)");
+        const QString target = disk.filePath("out.wav");
+        testaudio::writeAll(target, "old");
+        testaudio::writeSineWav(path("in.wav"), {2, 44100, 16}, 44100);
+        WavDecoder decoder;
+        QVERIFY(decoder.loadmp3(path("in.wav")));
+        const Status status = decoder.convert2wav(target);
+        QCOMPARE(status.code(), ErrorCode::Create);
+        QVERIFY(status.message().contains(target));
+        QCOMPARE(testaudio::readAll(target), QByteArray("old"));
+        QCOMPARE(QDir(QFileInfo(target).path()).entryList(QDir::Files | QDir::Hidden),
+                 QStringList{"out.wav"});
     }
 
     void unreadableInput_failsAtLoadAndConvertWritesNothing() {

@@ -38,6 +38,7 @@ private slots:
 
     void stopRightAfterStart_leavesAHeaderOnlyTake() {
         ScriptedEngine engine;
+        QVERIFY(engine.startForRecording().isOk());
         TakeRecorder take(engine);
         QVERIFY(take.BeginTake().isOk());
         QCOMPARE(take.state(), TakeRecorder::State::Recording);
@@ -53,6 +54,7 @@ private slots:
 
     void capturedBlocks_areAppendedInOrderAndSizesCompleted() {
         ScriptedEngine engine;
+        QVERIFY(engine.startForRecording().isOk());
         TakeRecorder take(engine);
         QVERIFY(take.BeginTake().isOk());
         engine.deliverBlocks({3528, 3528, 100000, 150000, 4});
@@ -81,6 +83,7 @@ private slots:
         QFETCH(int, secondBlock);
         QFETCH(int, expectedCapacity);
         ScriptedEngine engine;
+        QVERIFY(engine.startForRecording().isOk());
         TakeRecorder take(engine);
         QVERIFY(take.BeginTake().isOk());
         engine.deliverBlocks({std::size_t(firstBlock), std::size_t(secondBlock)});
@@ -92,6 +95,7 @@ private slots:
 
     void longTake_staysWithinItsLengthPlusTwoSteps() {
         ScriptedEngine engine;
+        QVERIFY(engine.startForRecording().isOk());
         TakeRecorder take(engine);
         QVERIFY(take.BeginTake().isOk());
         engine.deliverBlocks(std::vector<std::size_t>(600, 3528)); // 12 s of sound
@@ -103,6 +107,7 @@ private slots:
 
     void secondTake_releasesTheFirstBeforeCapturing() {
         ScriptedEngine engine;
+        QVERIFY(engine.startForRecording().isOk());
         TakeRecorder take(engine);
         QVERIFY(take.BeginTake().isOk());
         engine.deliverBlocks({4000});
@@ -122,6 +127,7 @@ private slots:
 
     void failedCaptureStart_leavesNoTake() {
         ScriptedEngine engine;
+        QVERIFY(engine.startForRecording().isOk());
         engine.setStartCaptureFailure(ErrorCode::Start);
         TakeRecorder take(engine);
         const Status begun = take.BeginTake();
@@ -134,6 +140,7 @@ private slots:
 
     void failedFirstAllocation_reportsOutOfMemoryAndCopiesNothing() {
         ScriptedEngine engine;
+        QVERIFY(engine.startForRecording().isOk());
         allocationsAllowed = 0;
         TakeRecorder take(engine, &countingRealloc);
         const Status begun = take.BeginTake();
@@ -144,6 +151,7 @@ private slots:
 
     void failedGrowth_discardsTheTakeAndStopsTheCapture() {
         ScriptedEngine engine;
+        QVERIFY(engine.startForRecording().isOk());
         allocationsAllowed = 1; // the first block only
         TakeRecorder take(engine, &countingRealloc);
         QSignalSpy failures(&take, &TakeRecorder::failed);
@@ -159,6 +167,7 @@ private slots:
 
     void takeReachingTheWavLimit_stopsAndKeepsWhatWasRecorded() {
         ScriptedEngine engine;
+        QVERIFY(engine.startForRecording().isOk());
         TakeRecorder take(engine);
         QSignalSpy failures(&take, &TakeRecorder::failed);
         QVERIFY(take.BeginTake().isOk());

@@ -1,0 +1,101 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "cli/cli_support.h"
+
+#include <QCoreApplication>
+#include <QDateTime>
+#include <QEventLoop>
+#include <QTimer>
+
+#include <cstdio>
+#include <unistd.h>
+
+namespace cli {
+
+int fail(const QString& message) {
+    std::fprintf(stderr, "tunecarver-cli: %s\n", qPrintable(message));
+    return Failure;
+}
+
+int fail(const Status& status) {
+    return fail(status.message().isEmpty()
+                    ? QStringLiteral("failed with error code %1").arg(status.codeNumber())
+                    : status.message());
+}
+
+int usage(const QString& command, const QString& problem) {
+    std::fprintf(stderr, "tunecarver-cli %s: %s\nTry 'tunecarver-cli %s --help'.\n",
+                 qPrintable(command), qPrintable(problem), qPrintable(command));
+    return Usage;
+}
+
+void print(const QString& text) {
+    std::fprintf(stdout, "%s\n", qPrintable(text));
+    std::fflush(stdout);
+}
+
+std::optional<QString> takeOption(QStringList& args, const QString& name, QString* error) {
+    const qsizetype at = args.indexOf(name);
+    if (at < 0)
+        return std::nullopt;
+    if (at + 1 >= args.size()) {
+        *error = QStringLiteral("%1 needs a value").arg(name);
+        return std::nullopt;
+    }
+    const QString value = args.at(at + 1);
+    args.remove(at, 2);
+    return value;
+}
+
+bool takeFlag(QStringList& args, const QString& name) {
+    return args.removeAll(name) > 0;
+}
+
+std::optional<qint64> parseNonNegative(const QString& text) {
+    bool ok = false;
+    const qint64 value = text.toLongLong(&ok);
+    if (!ok || value < 0)
+        return std::nullopt;
+    return value;
+}
+
+Progress::Progress(QString label) : m_label(std::move(label)), m_enabled(::isatty(2) == 1) {}
+
+Progress::~Progress() {
+    finish();
+}
+
+void Progress::update(double fraction) {
+    if (!m_enabled || m_finished)
+        return;
+    const qint64 now = QDateTime::currentMSecsSinceEpoch();
+    if (now - m_lastDrawMs < 100 && fraction < 1.0)
+        return;
+    m_lastDrawMs = now;
+    fraction = std::clamp(fraction, 0.0, 1.0);
+    constexpr int Width = 40;
+    const int filled = int(fraction * Width);
+    std::fprintf(stderr, "\r%s [%s%s] %3d%%", qPrintable(m_label),
+                 QByteArray(filled, '#').constData(), QByteArray(Width - filled, ' ').constData(),
+                 int(fraction * 100));
+    std::fflush(stderr);
+}
+
+void Progress::finish() {
+    if (m_enabled && !m_finished && m_lastDrawMs >= 0)
+        std::fputs("\n", stderr);
+    m_finished = true;
+}
+
+void waitUntil(const std::function<bool()>& done) {
+    QEventLoop loop;
+    QTimer poll;
+    QObject::connect(&poll, &QTimer::timeout, &loop, [&] {
+        if (done())
+            loop.quit();
+    });
+    poll.start(20);
+    if (!done())
+        loop.exec();
+}
+
+} // namespace cli

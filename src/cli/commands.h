@@ -1,0 +1,13 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#pragma once
+
+#include <QStringList>
+
+// The commands of tunecarver-cli. Each takes the arguments after its name and returns the
+// process exit status (0 success, 1 failure with one line on stderr, 2 wrong usage).
+namespace cli {
+int runConvert(QStringList args);
+int runInputs(QStringList args);
+int runRecord(QStringList args);
+int runPlay(QStringList args);
+} // namespace cli

@@ -1,0 +1,17 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#pragma once
+
+#include <QString>
+
+#include <optional>
+
+namespace cli {
+
+// 56, 96, 128 or 256 from the text; nothing for any other value.
+std::optional<int> parseBitRate(const QString& text);
+// Encodes input (any readable file) to an MP3 at bitRate, waiting for the job to end.
+int encodeToMp3(const QString& input, const QString& output, int bitRate);
+// Decodes input to a canonical WAV at output.
+int decodeToWav(const QString& input, const QString& output);
+
+} // namespace cli

@@ -1,0 +1,38 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "audio/pulse_engine.h"
+#include "cli/cli_support.h"
+#include "cli/commands.h"
+#include "recording/input_types.h"
+
+namespace cli {
+
+namespace {
+const char* const Help = R"(usage: tunecarver-cli inputs
+
+Lists the sound inputs of the sound server, one line each:
+INDEX on|off LEVEL TYPE NAME. "on" marks the input a recording uses.)";
+} // namespace
+
+int runInputs(QStringList args) {
+    if (takeFlag(args, QStringLiteral("--help"))) {
+        print(QString::fromUtf8(Help));
+        return Success;
+    }
+    if (!args.isEmpty())
+        return usage(QStringLiteral("inputs"), QStringLiteral("takes no arguments"));
+    PulseEngine engine;
+    if (Status started = engine.startForRecording(); !started)
+        return fail(started);
+    for (int i = 0; i < engine.inputCount(); ++i) {
+        const auto state = engine.inputState(i);
+        print(QStringLiteral("%1 %2 %3 %4 %5")
+                  .arg(i)
+                  .arg(state.on ? QStringLiteral("on") : QStringLiteral("off"))
+                  .arg(state.levelPercent)
+                  .arg(inputTypeName(state.typeCode), engine.inputName(i)));
+    }
+    engine.releaseAll();
+    return Success;
+}
+
+} // namespace cli

@@ -1,0 +1,59 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "audio/media_player.h"
+#include "audio/pulse_engine.h"
+#include "audio/wav_header.h"
+#include "cli/cli_support.h"
+#include "cli/commands.h"
+#include "cli/encoding.h"
+
+#include <QTemporaryDir>
+
+namespace cli {
+
+namespace {
+const char* const Help = R"(usage: tunecarver-cli play FILE
+
+Plays FILE (a WAV, or any file the program can decode) to its end on the sound
+server's default output.)";
+} // namespace
+
+int runPlay(QStringList args) {
+    if (takeFlag(args, QStringLiteral("--help"))) {
+        print(QString::fromUtf8(Help));
+        return Success;
+    }
+    if (args.size() != 1)
+        return usage(QStringLiteral("play"), QStringLiteral("needs FILE"));
+    QString file = args.first();
+
+    // The player takes canonical WAV files, like the clips; anything else is decoded first.
+    QTemporaryDir scratch;
+    const auto info = readWavInfo(file);
+    if (!info || !info->canonical) {
+        const QString decoded = scratch.filePath(QStringLiteral("play.wav"));
+        if (const int result = decodeToWav(file, decoded); result != Success)
+            return result;
+        file = decoded;
+    }
+
+    PulseEngine engine;
+    MediaPlayer player(engine);
+    bool ended = false;
+    QObject::connect(&player, &MediaPlayer::done, &player, [&] { ended = true; });
+    player.setFileName(file);
+    if (Status opened = player.command(QStringLiteral("open")); !opened)
+        return fail(opened);
+    if (Status playing = player.command(QStringLiteral("play")); !playing)
+        return fail(playing);
+    Progress progress(QStringLiteral("Playing"));
+    const double length = double(std::max<std::int64_t>(1, player.lengthMs()));
+    waitUntil([&] {
+        progress.update(double(player.positionMs()) / length);
+        return ended || player.state() != MediaPlayer::State::Playing;
+    });
+    progress.finish();
+    player.command(QStringLiteral("close"));
+    return ended ? Success : fail(QStringLiteral("%1: playback stopped early").arg(args.first()));
+}
+
+} // namespace cli

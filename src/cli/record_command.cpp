@@ -1,0 +1,99 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "audio/pulse_engine.h"
+#include "cli/cli_support.h"
+#include "cli/commands.h"
+#include "cli/encoding.h"
+#include "recording/take_recorder.h"
+
+#include <QElapsedTimer>
+#include <QFileInfo>
+#include <QSaveFile>
+#include <QTemporaryDir>
+
+namespace cli {
+
+namespace {
+
+const char* const Help = R"(usage: tunecarver-cli record OUT --seconds S [--input I]
+
+Records S seconds (a whole number) at 44100 Hz, stereo, 16 bit from input I (an
+index of 'tunecarver-cli inputs'; default: the input that is on) and saves the
+take to OUT, a .wav or (through the encoder at 128 kbit/s) an .mp3.)";
+
+Status saveImage(const TakeRecorder& take, const QString& path) {
+    QSaveFile file(path);
+    if (!file.open(QIODevice::WriteOnly))
+        return {ErrorCode::Create, QStringLiteral("%1: %2").arg(path, file.errorString())};
+    const auto* bytes = reinterpret_cast<const char*>(take.takeBuffer());
+    if (file.write(bytes, take.takeLength()) != take.takeLength() || !file.commit())
+        return {ErrorCode::Create, QStringLiteral("%1: %2").arg(path, file.errorString())};
+    return Status::ok();
+}
+
+} // namespace
+
+int runRecord(QStringList args) {
+    if (takeFlag(args, QStringLiteral("--help"))) {
+        print(QString::fromUtf8(Help));
+        return Success;
+    }
+    QString error;
+    const auto secondsText = takeOption(args, QStringLiteral("--seconds"), &error);
+    const auto inputText = takeOption(args, QStringLiteral("--input"), &error);
+    if (!error.isEmpty())
+        return usage(QStringLiteral("record"), error);
+    if (args.size() != 1)
+        return usage(QStringLiteral("record"), QStringLiteral("needs OUT"));
+    const QString output = args.first();
+    const QString suffix = QFileInfo(output).suffix().toLower();
+    if (suffix != QLatin1String("wav") && suffix != QLatin1String("mp3"))
+        return usage(QStringLiteral("record"), QStringLiteral("OUT must end in .wav or .mp3"));
+    const auto seconds = parseNonNegative(secondsText.value_or(QString()));
+    if (!seconds)
+        return usage(QStringLiteral("record"), QStringLiteral("--seconds S is needed"));
+
+    PulseEngine engine;
+    if (Status started = engine.startForRecording(); !started)
+        return fail(started);
+    if (inputText) {
+        const auto input = parseNonNegative(*inputText);
+        if (!input || *input >= engine.inputCount())
+            return usage(QStringLiteral("record"), QStringLiteral("no input %1").arg(*inputText));
+        for (int i = 0; i < engine.inputCount(); ++i)
+            engine.setInputOff(i);
+        if (Status on = engine.setInputOn(int(*input)); !on)
+            return fail(on);
+    }
+
+    TakeRecorder take(engine);
+    Status failure;
+    QObject::connect(&take, &TakeRecorder::failed, &take,
+                     [&](const Status& status) { failure = status; });
+    if (Status begun = take.BeginTake(); !begun)
+        return fail(begun);
+    Progress progress(QStringLiteral("Recording"));
+    QElapsedTimer clock;
+    clock.start();
+    const qint64 wantedMs = *seconds * 1000;
+    waitUntil([&] {
+        progress.update(wantedMs > 0 ? double(clock.elapsed()) / double(wantedMs) : 1.0);
+        return clock.elapsed() >= wantedMs || take.state() != TakeRecorder::State::Recording;
+    });
+    take.EndTake();
+    progress.finish();
+    if (!failure.isOk() && failure.code() != ErrorCode::TooLarge)
+        return fail(failure);
+
+    if (suffix == QLatin1String("wav")) {
+        const Status saved = saveImage(take, output);
+        return saved ? Success : fail(saved);
+    }
+    QTemporaryDir scratch;
+    const QString wav = scratch.filePath(QStringLiteral("take.wav"));
+    if (Status saved = saveImage(take, wav); !saved)
+        return fail(saved);
+    engine.releaseAll();
+    return encodeToMp3(wav, output, 128);
+}
+
+} // namespace cli

@@ -1,0 +1,69 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "shell/ui/busy_window.h"
+
+#include "shell/ui/toolbar_icons.h"
+
+#include <QLabel>
+#include <QTimer>
+
+namespace {
+constexpr int PictureStep = 48;
+constexpr int LabelTop = 112;
+constexpr int WindowWidth = PictureStep * (FrmLoad::PictureCount - 1) + toolbaricons::BusySize;
+constexpr int WindowHeight = 160;
+} // namespace
+
+FrmLoad::FrmLoad(QWidget* parent)
+    : QWidget(parent, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint) {
+    setObjectName(QStringLiteral("FrmLoad"));
+    setWindowTitle(QStringLiteral("KorvaNel Tunecarver"));
+    setFixedSize(WindowWidth, WindowHeight);
+
+    for (int i = 0; i < PictureCount; ++i) {
+        auto* picture = new QLabel(this);
+        picture->setObjectName(QStringLiteral("Picture1_%1").arg(i));
+        picture->setGeometry(i * PictureStep, 0, toolbaricons::BusySize, toolbaricons::BusySize);
+        picture->setPixmap(toolbaricons::busyPicture(i));
+        m_pictures[i] = picture;
+    }
+
+    m_label1 = new QLabel(QStringLiteral("Loading.........."), this);
+    m_label1->setObjectName(QStringLiteral("Label1"));
+    QFont font = m_label1->font();
+    font.setPointSize(18);
+    font.setBold(true);
+    m_label1->setFont(font);
+    m_label1->setGeometry(8, LabelTop, WindowWidth - 16, 36);
+
+    m_timer1 = new QTimer(this);
+    m_timer1->setObjectName(QStringLiteral("Timer1"));
+    m_timer1->setInterval(TickMs);
+    connect(m_timer1, &QTimer::timeout, this, &FrmLoad::Timer1_Timer);
+    m_timer1->start();
+}
+
+void FrmLoad::setStatusText(const QString& text) {
+    m_label1->setText(text);
+}
+
+QString FrmLoad::statusText() const {
+    return m_label1->text();
+}
+
+bool FrmLoad::isPictureShown(int index) const {
+    return !m_pictures.at(index)->isHidden();
+}
+
+void FrmLoad::Timer1_Timer() {
+    for (QLabel* picture : m_pictures) {
+        if (picture->isHidden()) {
+            picture->show();
+            break;
+        }
+    }
+    if (!m_pictures.back()->isHidden()) {
+        for (QLabel* picture : m_pictures)
+            picture->hide();
+        m_pictures.front()->show();
+    }
+}

@@ -1,0 +1,193 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "shell/ui/main_window.h"
+
+#include "audio/audio_engine.h"
+#include "audio/media_player.h"
+#include "shell/app_info.h"
+#include "shell/ui/about_page.h"
+#include "shell/ui/busy_window.h"
+#include "shell/ui/settings_page.h"
+#include "shell/ui/toolbar_icons.h"
+
+#include <QAction>
+#include <QCloseEvent>
+#include <QCoreApplication>
+#include <QGroupBox>
+#include <QLabel>
+#include <QToolBar>
+
+namespace {
+
+struct ToolbarButton {
+    const char* key;
+    const char* tooltip;
+};
+
+// In the order the buttons appear.
+constexpr ToolbarButton ToolbarButtons[] = {
+    {"Wav", "Open Song"},   {"Rec", "Voice Record"}, {"Convert", "Convert"},
+    {"Setting", "Setting"}, {"Help", "About"},       {"Exit", "Exit"},
+};
+
+struct Tooltip {
+    const char* control;
+    const char* text;
+};
+
+// The picture buttons of the "Audio Edit" page, in the order their tooltips are given.
+constexpr Tooltip ButtonTooltips[] = {
+    {"CmdFoward", "Forward"}, {"CmdPause", "Pause"},    {"CmdPlay", "Play"},
+    {"CmdStop", "Stop"},      {"CmdNext", "Next"},      {"CmdAdd", "Add New"},
+    {"CmdEditPlay", "Play"},  {"CmdEditStop", "Stop"},  {"Cmdremove", "Remove Form List"},
+    {"CmdUP", "Move UP"},     {"CmdDown", "Move Down"},
+};
+
+// Editor and list-playback controls that stay disabled until a clip is open or the list has
+// entries.
+constexpr const char* DisabledAtStart[] = {
+    "CmdFoward",   "CmdPause",    "CmdPlay",   "CmdStop",    "CmdNext",     "SliderEdit",
+    "CmdEditPlay", "CmdEditStop", "CmdMarkin", "CmdMarkOut", "CmdEditDone",
+};
+
+template <typename Frame>
+Frame* placePage(Frame* frame, const char* name, const char* caption, int left, int width,
+                 int height) {
+    frame->setObjectName(QLatin1String(name));
+    frame->setTitle(QLatin1String(caption));
+    frame->setGeometry(left, Frmmain::PageTop, width, height);
+    return frame;
+}
+
+} // namespace
+
+Frmmain::Frmmain(AppContext context, QWidget* parent)
+    : QWidget(parent), m_context(std::move(context)) {
+    setObjectName(QStringLiteral("Frmmain"));
+    setWindowTitle(QLatin1String(appinfo::Title));
+    QIcon icon;
+    for (int size : {16, 32, 48})
+        icon.addPixmap(toolbaricons::programIcon(size));
+    setWindowIcon(icon);
+    setFixedSize(ClientWidth, ClientHeight);
+    createPages();
+    Form_Load();
+}
+
+Frmmain::~Frmmain() = default;
+
+FrmLoad& Frmmain::frmLoad() {
+    if (!m_frmLoad)
+        m_frmLoad = std::make_unique<FrmLoad>();
+    return *m_frmLoad;
+}
+
+QGroupBox* Frmmain::shownPage() const {
+    for (QGroupBox* page :
+         {m_framewav, m_frameRec, m_frameConvert, static_cast<QGroupBox*>(m_frameSetting),
+          static_cast<QGroupBox*>(m_frameAbout)})
+        if (!page->isHidden())
+            return page;
+    return nullptr;
+}
+
+void Frmmain::createPages() {
+    m_framewav = placePage(new QGroupBox(this), "Framewav", "Audio Edit", 8, 705, 353);
+    m_frameRec = placePage(new QGroupBox(this), "FrameRec", "Vioce Record", 104, 489, 249);
+    m_frameConvert = placePage(new QGroupBox(this), "FrameConvert", "Wav <-> Mp3", 72, 609, 321);
+    m_frameSetting = placePage(new FrameSetting(m_settings, m_context.dialogs,
+                                                Settings::filePath(m_context.appFolder), this),
+                               "FrameSetting", "Setting", 80, 593, 321);
+    m_frameAbout = placePage(new FrameAbout(this), "FrameAbout", "About", 168, 393, 281);
+
+    auto* label6 = new QLabel(m_framewav);
+    label6->setObjectName(QStringLiteral("Label6"));
+    label6->setGeometry(16, 304, 193, 41);
+    label6->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+}
+
+void Frmmain::Form_Load() {
+    m_frameSetting->readSettings();
+    m_context.workFolder.prepare();
+    buildToolbar();
+    SetLng();
+    if (auto* label6 = findChild<QLabel*>(QStringLiteral("Label6")))
+        label6->setText(QStringLiteral("Click to Select Play\r\nDouble Click to Select Edit"));
+    for (const char* name : DisabledAtStart)
+        if (auto* control = findChild<QWidget*>(QLatin1String(name)))
+            control->setEnabled(false);
+    showPage(m_framewav);
+}
+
+void Frmmain::buildToolbar() {
+    m_toolbar1 = new QToolBar(this);
+    m_toolbar1->setObjectName(QStringLiteral("Toolbar1"));
+    m_toolbar1->setMovable(false);
+    m_toolbar1->setFloatable(false);
+    m_toolbar1->setIconSize(QSize(toolbaricons::ToolbarSize, toolbaricons::ToolbarSize));
+    m_toolbar1->setToolButtonStyle(Qt::ToolButtonIconOnly);
+    for (const ToolbarButton& button : ToolbarButtons) {
+        const QString key = QLatin1String(button.key);
+        QAction* action =
+            m_toolbar1->addAction(QIcon(toolbaricons::toolbarPicture(key)), QString());
+        action->setObjectName(key);
+        action->setData(key);
+        connect(action, &QAction::triggered, this, [this, key] { Toolbar1_ButtonClick(key); });
+    }
+    m_toolbar1->setGeometry(0, 0, ClientWidth, std::min(m_toolbar1->sizeHint().height(), PageTop));
+}
+
+void Frmmain::SetLng() {
+    for (const Tooltip& tooltip : ButtonTooltips)
+        if (auto* control = findChild<QWidget*>(QLatin1String(tooltip.control)))
+            control->setToolTip(QLatin1String(tooltip.text));
+    for (const ToolbarButton& button : ToolbarButtons)
+        if (auto* action = m_toolbar1->findChild<QAction*>(QLatin1String(button.key)))
+            action->setToolTip(QLatin1String(button.tooltip));
+}
+
+void Frmmain::showPage(QGroupBox* page) {
+    for (QGroupBox* frame :
+         {m_framewav, m_frameRec, m_frameConvert, static_cast<QGroupBox*>(m_frameSetting),
+          static_cast<QGroupBox*>(m_frameAbout)})
+        frame->setVisible(frame == page);
+}
+
+void Frmmain::Toolbar1_ButtonClick(const QString& key) {
+    m_context.engine.releaseAll();
+    emit takeReleaseRequested();
+    m_context.MMCEdit.command(QStringLiteral("stop"));
+    m_context.MMCPlayList.command(QStringLiteral("Close"));
+
+    if (key == QLatin1String("Wav")) {
+        showPage(m_framewav);
+    } else if (key == QLatin1String("Rec")) {
+        showPage(m_frameRec);
+        emit recordPageEntered();
+    } else if (key == QLatin1String("Convert")) {
+        showPage(m_frameConvert);
+    } else if (key == QLatin1String("Setting")) {
+        showPage(m_frameSetting);
+    } else if (key == QLatin1String("Help")) {
+        showPage(m_frameAbout);
+        m_frameAbout->fill();
+    } else if (key == QLatin1String("Exit")) {
+        exitSequence();
+    }
+}
+
+void Frmmain::closeEvent(QCloseEvent* event) {
+    exitSequence();
+    event->accept();
+}
+
+void Frmmain::exitSequence() {
+    if (m_exiting)
+        return;
+    m_exiting = true;
+    m_context.MMCEdit.command(QStringLiteral("stop"));
+    m_context.MMCPlayList.command(QStringLiteral("stop"));
+    m_context.MMCEdit.command(QStringLiteral("close"));
+    m_context.MMCPlayList.command(QStringLiteral("close"));
+    m_context.workFolder.empty();
+    QCoreApplication::exit(0);
+}

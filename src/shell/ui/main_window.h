@@ -1,0 +1,85 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#pragma once
+
+#include "shell/settings.h"
+#include "shell/ui/app_context.h"
+
+#include <QWidget>
+
+#include <memory>
+
+class FrameAbout;
+class FrameSetting;
+class FrmLoad;
+class QGroupBox;
+class QToolBar;
+
+// The main window "KorvaNel Tunecarver": a fixed 719 × 413 client area with the toolbar
+// Toolbar1 across the top and five page frames 48 pixels below the top, exactly one shown:
+// Framewav "Audio Edit", FrameRec "Vioce Record", FrameConvert "Wav <-> Mp3", FrameSetting
+// "Setting" and FrameAbout "About".
+//
+// Construction runs the start-up steps (Form_Load); their failures are ignored. Every
+// toolbar click runs the page switch first: the engine is released, takeReleaseRequested()
+// is emitted, MMCEdit gets "stop" (it stays open) and MMCPlayList "Close"; then the key acts.
+// "Exit" and closing the window run the exit sequence: both players stopped and closed, the
+// work folder emptied (files only), and the application's event loop ended at once.
+//
+// The start-up steps reach the "Audio Edit" page's picture buttons, editor buttons and
+// SliderEdit by objectName (tooltips, disabled at start) and skip any that do not exist, so
+// a page class put in place of a plain frame in createPages() needs only to name them.
+//
+// The window owns the settings and the busy window for the whole run. GUI thread only.
+class Frmmain : public QWidget {
+    Q_OBJECT
+public:
+    static constexpr int ClientWidth = 719;
+    static constexpr int ClientHeight = 413;
+    static constexpr int PageTop = 48;
+
+    explicit Frmmain(AppContext context, QWidget* parent = nullptr);
+    ~Frmmain() override;
+
+    const AppContext& context() const { return m_context; }
+    Settings& settings() { return m_settings; }
+    // The busy window: created at first use, then hidden or shown by callers, kept until
+    // the window goes.
+    FrmLoad& frmLoad();
+    // The page frame now shown.
+    QGroupBox* shownPage() const;
+
+public slots:
+    // The page switch, then the action of `key` ("Wav", "Rec", "Convert", "Setting", "Help",
+    // "Exit"); another key does nothing after the switch.
+    void Toolbar1_ButtonClick(const QString& key);
+
+signals:
+    // Page switch, step 2: whoever holds the recorded take frees it now. The engine has
+    // already been released, so no capture or playback still uses it.
+    void takeReleaseRequested();
+    // The recording page was shown by "Rec" (after the page switch); the page starts its
+    // recording support.
+    void recordPageEntered();
+
+protected:
+    void closeEvent(QCloseEvent* event) override;
+
+private:
+    void createPages();
+    void Form_Load();
+    void buildToolbar();
+    void SetLng();
+    void showPage(QGroupBox* page);
+    void exitSequence();
+
+    AppContext m_context;
+    Settings m_settings;
+    std::unique_ptr<FrmLoad> m_frmLoad;
+    QToolBar* m_toolbar1 = nullptr;
+    QGroupBox* m_framewav = nullptr;
+    QGroupBox* m_frameRec = nullptr;
+    QGroupBox* m_frameConvert = nullptr;
+    FrameSetting* m_frameSetting = nullptr;
+    FrameAbout* m_frameAbout = nullptr;
+    bool m_exiting = false;
+};

@@ -1,0 +1,64 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#pragma once
+
+#include "shell/ui/dialogs.h"
+
+#include <QList>
+#include <QQueue>
+
+// Dialogs for tests: answers come from queues filled by the test, and every prompt is
+// recorded with all it was given. A prompt with nothing queued answers the harmless way
+// (Ok, No, cancel) and counts in unscripted(). A save dialog adds the default extension to
+// a queued name without one, as the real dialog does.
+class ScriptedDialogs : public Dialogs {
+public:
+    struct MessageCall {
+        QString text;
+        QString title;
+        Icon icon = Icon::None;
+        Buttons buttons = Buttons::Ok;
+        Answer answer = Answer::Ok;
+    };
+    struct FileCall {
+        FileRequest request;
+        std::optional<QString> answer;
+    };
+    struct InputCall {
+        QString title;
+        QString prompt;
+        QString initial;
+        std::optional<QString> answer;
+    };
+
+    // Answer for the next Yes/No question.
+    void queueAnswer(Answer answer) { m_answers.enqueue(answer); }
+    // The path the next file dialog returns, or its cancel.
+    void queueFile(const QString& path) { m_files.enqueue(path); }
+    void queueFileCancel() { m_files.enqueue(std::nullopt); }
+    // The text the next input box returns, or its cancel.
+    void queueInput(const QString& text) { m_inputs.enqueue(text); }
+    void queueInputCancel() { m_inputs.enqueue(std::nullopt); }
+
+    const QList<MessageCall>& messages() const { return m_messages; }
+    const QList<FileCall>& files() const { return m_fileCalls; }
+    const QList<InputCall>& inputs() const { return m_inputCalls; }
+    // Prompts that found nothing queued for them.
+    int unscripted() const { return m_unscripted; }
+    // Forgets the record (not the queues).
+    void clearRecord();
+
+    Answer message(QWidget* parent, const QString& text, const QString& title, Icon icon,
+                   Buttons buttons = Buttons::Ok) override;
+    std::optional<QString> chooseFile(QWidget* parent, const FileRequest& request) override;
+    std::optional<QString> inputText(QWidget* parent, const QString& title, const QString& prompt,
+                                     const QString& initial = QString()) override;
+
+private:
+    QQueue<Answer> m_answers;
+    QQueue<std::optional<QString>> m_files;
+    QQueue<std::optional<QString>> m_inputs;
+    QList<MessageCall> m_messages;
+    QList<FileCall> m_fileCalls;
+    QList<InputCall> m_inputCalls;
+    int m_unscripted = 0;
+};
