@@ -13,7 +13,7 @@ PACKAGES=(
     # run and test: a real sound server, an X server for screenshots, fonts for the window
     pulseaudio pulseaudio-utils xvfb xauth x11-apps fonts-dejavu-core
     # tools the tests and benchmarks make and compare audio with
-    ffmpeg lame sox mpg123 hyperfine
+    ffmpeg lame sox mpg123 hyperfine time
 )
 
 missing=()

@@ -10,4 +10,6 @@ int runConvert(QStringList args);
 int runInputs(QStringList args);
 int runRecord(QStringList args);
 int runPlay(QStringList args);
+int runCrop(QStringList args);
+int runJoin(QStringList args);
 } // namespace cli

@@ -18,6 +18,8 @@ commands:
   inputs                             list the sound inputs
   record OUT --seconds S [--input I] record from an input to a WAV or an MP3
   play FILE                          play a file to its end
+  crop IN OUT --from MS --to MS      keep the stretch between two times of a WAV
+  join OUT CLIP... [--bitrate K]     join WAV clips in order into one WAV or MP3
 
 'tunecarver-cli COMMAND --help' tells more about one command.)";
 
@@ -29,10 +31,9 @@ int main(int argc, char** argv) {
     QStringList args = QCoreApplication::arguments().mid(1);
 
     const std::map<QString, std::function<int(QStringList)>> commands{
-        {QStringLiteral("convert"), cli::runConvert},
-        {QStringLiteral("inputs"), cli::runInputs},
-        {QStringLiteral("record"), cli::runRecord},
-        {QStringLiteral("play"), cli::runPlay},
+        {QStringLiteral("convert"), cli::runConvert}, {QStringLiteral("inputs"), cli::runInputs},
+        {QStringLiteral("record"), cli::runRecord},   {QStringLiteral("play"), cli::runPlay},
+        {QStringLiteral("crop"), cli::runCrop},       {QStringLiteral("join"), cli::runJoin},
     };
     if (args.isEmpty() || args.first() == QLatin1String("--help") ||
         args.first() == QLatin1String("-h")) {

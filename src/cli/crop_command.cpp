@@ -1,0 +1,77 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "audio/wav_header.h"
+#include "audio/wave_commands.h"
+#include "cli/cli_support.h"
+#include "cli/commands.h"
+#include "cliplist/clip_crop.h"
+#include "cliplist/work_folder.h"
+
+#include <QFileInfo>
+#include <QTemporaryDir>
+
+namespace cli {
+
+namespace {
+
+const char* const Help = R"(usage: tunecarver-cli crop IN OUT --from MS --to MS [--verbose]
+
+Keeps the stretch of IN from --from to --to (milliseconds from the start; default the
+start and the end of IN) and writes it to OUT, by the same edit commands as the Done
+button of the Audio Edit page. IN is an 8- or 16-bit PCM WAV file; OUT is a 44-byte-header
+WAV of the same format and may be IN itself. OUT is replaced only when the crop worked.
+--verbose prints the edit commands as they are sent.)";
+
+} // namespace
+
+int runCrop(QStringList args) {
+    if (takeFlag(args, QStringLiteral("--help"))) {
+        print(QString::fromUtf8(Help));
+        return Success;
+    }
+    const bool verbose = takeFlag(args, QStringLiteral("--verbose"));
+    QString error;
+    const auto fromText = takeOption(args, QStringLiteral("--from"), &error);
+    const auto toText = takeOption(args, QStringLiteral("--to"), &error);
+    if (!error.isEmpty())
+        return usage(QStringLiteral("crop"), error);
+    if (args.size() != 2)
+        return usage(QStringLiteral("crop"), QStringLiteral("needs IN and OUT"));
+    const QString input = args.at(0);
+    const QString output = args.at(1);
+
+    const auto info = readWavInfo(input);
+    if (!info)
+        return fail(info.status());
+    // As the edit player reports it: whole milliseconds, rounded down.
+    const qint64 lengthMs = info->dataBytes * 1000 / info->format.bytesPerSecond();
+    const auto from = parseNonNegative(fromText.value_or(QStringLiteral("0")));
+    const auto to = toText ? parseNonNegative(*toText) : std::optional<qint64>(lengthMs);
+    if (!from || !to)
+        return usage(QStringLiteral("crop"),
+                     QStringLiteral("--from and --to take whole milliseconds"));
+    if (*from >= *to)
+        return usage(QStringLiteral("crop"), QStringLiteral("--from must come before --to"));
+    if (*to > lengthMs)
+        return fail(QStringLiteral("%1: --to %2 is past the end of the sound (%3 ms)")
+                        .arg(input)
+                        .arg(*to)
+                        .arg(lengthMs));
+
+    // Beside OUT, so that the result is renamed onto it within one file system.
+    QTemporaryDir scratch(QFileInfo(output).absolutePath() +
+                          QStringLiteral("/.tunecarver-crop-XXXXXX"));
+    if (!scratch.isValid())
+        return fail(QStringLiteral("%1: no scratch folder can be made beside it (%2)")
+                        .arg(output, scratch.errorString()));
+    const WorkFolder folder(scratch.path());
+    WaveCommands commands;
+    ClipCrop crop(folder, commands);
+    const Status cropped = crop.crop(input, output, *from, *to, lengthMs);
+    if (verbose) {
+        for (const QString& command : crop.sentCommands())
+            print(command);
+    }
+    return cropped ? Success : fail(cropped);
+}
+
+} // namespace cli

@@ -1,0 +1,75 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "cli/cli_support.h"
+#include "cli/commands.h"
+#include "cli/encoding.h"
+#include "cliplist/clip_joiner.h"
+
+#include <QFileInfo>
+#include <QTemporaryDir>
+
+namespace cli {
+
+namespace {
+
+const char* const Help = R"(usage: tunecarver-cli join OUT CLIP... [--bitrate K]
+
+Joins the clips, in the order given, as the Audio Edit page saves its list: the first
+clip's header with both sizes set to the joined sound, then the sound of every clip.
+Clips are 8- or 16-bit PCM WAV files; a clip whose rate, channel count or sample size
+differs from the first clip's is converted to the first clip's format, the others are
+copied byte for byte. OUT ending in .wav: the joined WAV. OUT ending in .mp3: the joined
+sound encoded at K kbit/s constant bit rate (56, 96, 128 or 256; default 128). OUT is
+replaced only when everything worked.)";
+
+Status joinWithProgress(const QStringList& clips, const QString& target) {
+    ClipJoiner joiner;
+    Progress progress(QStringLiteral("Joining"));
+    joiner.setProgress([&](ByteCount done, ByteCount total) {
+        if (total > 0)
+            progress.update(double(done) / double(total));
+    });
+    const Status joined = joiner.join(clips, target);
+    progress.finish();
+    return joined;
+}
+
+} // namespace
+
+int runJoin(QStringList args) {
+    if (takeFlag(args, QStringLiteral("--help"))) {
+        print(QString::fromUtf8(Help));
+        return Success;
+    }
+    QString error;
+    const auto bitRateText = takeOption(args, QStringLiteral("--bitrate"), &error);
+    if (!error.isEmpty())
+        return usage(QStringLiteral("join"), error);
+    if (args.size() < 2)
+        return usage(QStringLiteral("join"), QStringLiteral("needs OUT and at least one CLIP"));
+    const QString output = args.takeFirst();
+
+    const QString suffix = QFileInfo(output).suffix().toLower();
+    if (suffix == QLatin1String("wav")) {
+        if (bitRateText)
+            return usage(QStringLiteral("join"), QStringLiteral("--bitrate is for MP3 output"));
+        const Status joined = joinWithProgress(args, output);
+        return joined ? Success : fail(joined);
+    }
+    if (suffix != QLatin1String("mp3"))
+        return usage(QStringLiteral("join"), QStringLiteral("OUT must end in .wav or .mp3"));
+    const auto bitRate = parseBitRate(bitRateText.value_or(QStringLiteral("128")));
+    if (!bitRate)
+        return usage(QStringLiteral("join"),
+                     QStringLiteral("--bitrate must be 56, 96, 128 or 256"));
+
+    QTemporaryDir scratch;
+    if (!scratch.isValid())
+        return fail(
+            QStringLiteral("no scratch folder can be made (%1)").arg(scratch.errorString()));
+    const QString joinedWav = scratch.filePath(QStringLiteral("concat.wav"));
+    if (const Status joined = joinWithProgress(args, joinedWav); !joined)
+        return fail(joined);
+    return encodeToMp3(joinedWav, output, *bitRate);
+}
+
+} // namespace cli

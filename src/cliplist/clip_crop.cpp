@@ -1,0 +1,150 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "cliplist/clip_crop.h"
+
+#include "audio/wave_commands.h"
+
+#include <QFile>
+#include <QFileInfo>
+
+#include <filesystem>
+#include <system_error>
+
+namespace {
+
+const QString Alias = QStringLiteral("voice1");
+
+std::filesystem::path fsPath(const QString& path) {
+    return std::filesystem::path(QFile::encodeName(path).toStdString());
+}
+
+QString quoted(const QString& path) {
+    if (path.contains(u' ') || path.contains(u'\t'))
+        return u'"' + path + u'"';
+    return path;
+}
+
+QString errorText(const std::error_code& error) {
+    return QString::fromLocal8Bit(error.message().c_str());
+}
+
+// The source as it is now. The commands only read it and the result is renamed over the
+// clip rather than written into it, so a second name for the same file is as good as a
+// copy and costs nothing; a real copy is made where no link can be (another file system).
+std::error_code snapshot(const QString& source, const QString& scratch) {
+    std::error_code error;
+    std::filesystem::create_hard_link(fsPath(source), fsPath(scratch), error);
+    if (!error)
+        return error;
+    std::filesystem::copy_file(fsPath(source), fsPath(scratch),
+                               std::filesystem::copy_options::overwrite_existing, error);
+    return error;
+}
+
+} // namespace
+
+ClipCrop::ClipCrop(const WorkFolder& folder, WaveCommands& commands)
+    : m_folder(folder), m_commands(commands) {}
+
+Status ClipCrop::checkMarks(std::int64_t markInMs, std::int64_t markOutMs) {
+    if (markInMs >= markOutMs)
+        return {ErrorCode::Position, QStringLiteral("Time Input Error")};
+    return Status::ok();
+}
+
+QString ClipCrop::tailCommand(std::int64_t markInMs, std::int64_t markOutMs,
+                              std::int64_t lengthMs) {
+    return QStringLiteral("delete %1 from %2 to %3")
+        .arg(Alias)
+        .arg(markOutMs - markInMs)
+        .arg(lengthMs - markInMs);
+}
+
+// Clip files all end in ".wav", so these names can never be a clip's.
+QString ClipCrop::sourceScratch() const {
+    return m_folder.file(QStringLiteral("crop-source.tmp"));
+}
+
+QString ClipCrop::resultScratch() const {
+    return m_folder.file(QStringLiteral("crop-result.tmp"));
+}
+
+QStringList ClipCrop::commandsFor(std::int64_t markInMs, std::int64_t markOutMs,
+                                  std::int64_t lengthMs) const {
+    return {
+        QStringLiteral("open %1 type waveaudio alias %2").arg(quoted(sourceScratch()), Alias),
+        QStringLiteral("delete %1 from 0 to %2").arg(Alias).arg(markInMs),
+        tailCommand(markInMs, markOutMs, lengthMs),
+        QStringLiteral("save  %1 %2").arg(Alias, quoted(resultScratch())),
+        QStringLiteral("close %1").arg(Alias),
+    };
+}
+
+Status ClipCrop::crop(const QString& clipFile, std::int64_t markInMs, std::int64_t markOutMs,
+                      std::int64_t lengthMs) {
+    return crop(clipFile, clipFile, markInMs, markOutMs, lengthMs);
+}
+
+Status ClipCrop::crop(const QString& sourceFile, const QString& targetFile, std::int64_t markInMs,
+                      std::int64_t markOutMs, std::int64_t lengthMs) {
+    m_sent.clear();
+    if (Status marks = checkMarks(markInMs, markOutMs); !marks)
+        return marks;
+    if (markInMs < 0 || markOutMs > lengthMs)
+        return {ErrorCode::Position,
+                QStringLiteral("%1: the marks %2 ms to %3 ms lie outside the clip (0 to %4 ms).")
+                    .arg(sourceFile)
+                    .arg(markInMs)
+                    .arg(markOutMs)
+                    .arg(lengthMs)};
+    const QFileInfo source(sourceFile);
+    if (!source.exists())
+        return {ErrorCode::FileOpen, QStringLiteral("%1: no such clip file.").arg(sourceFile)};
+    if (!source.isFile())
+        return {ErrorCode::NotFile, QStringLiteral("%1: not a file.").arg(sourceFile)};
+
+    const QString scratch = sourceScratch();
+    const QString result = resultScratch();
+    QFile::remove(scratch);
+    QFile::remove(result);
+    const auto cleanUp = [&] {
+        QFile::remove(scratch);
+        QFile::remove(result);
+    };
+
+    if (const std::error_code error = snapshot(sourceFile, scratch)) {
+        cleanUp();
+        return {ErrorCode::Create, QStringLiteral("%1: cannot be copied to %2 (%3).")
+                                       .arg(sourceFile, scratch, errorText(error))};
+    }
+    if (Status sent = sendAll(sourceFile, commandsFor(markInMs, markOutMs, lengthMs)); !sent) {
+        cleanUp();
+        return sent;
+    }
+    // rename(2) replaces the target in one step: at every moment the clip file is either
+    // the old sound or the new one.
+    std::error_code error;
+    std::filesystem::rename(fsPath(result), fsPath(targetFile), error);
+    cleanUp();
+    if (error)
+        return {ErrorCode::Create, QStringLiteral("%1: the cropped sound cannot replace it (%2).")
+                                       .arg(targetFile, errorText(error))};
+    return Status::ok();
+}
+
+Status ClipCrop::sendAll(const QString& clipFile, const QStringList& commands) {
+    const QString& close = commands.last();
+    for (const QString& command : commands) {
+        m_sent << command;
+        const Status status = m_commands.send(command);
+        if (status)
+            continue;
+        // A failed open leaves nothing to close.
+        if (m_sent.size() > 1 && command != close) {
+            m_sent << close;
+            m_commands.send(close);
+        }
+        return {status.code(),
+                QStringLiteral("%1 was not cropped: %2").arg(clipFile, status.message())};
+    }
+    return Status::ok();
+}

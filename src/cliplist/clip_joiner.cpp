@@ -1,0 +1,275 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "cliplist/clip_joiner.h"
+
+#include "audio/pcm_converter.h"
+
+#include <QByteArray>
+#include <QFile>
+#include <QFileInfo>
+#include <QRandomGenerator>
+
+#include <algorithm>
+#include <cerrno>
+#include <cstdio>
+#include <cstring>
+#include <memory>
+#include <vector>
+
+namespace {
+
+struct Clip {
+    QString path;
+    WavFormat format;
+    ByteCount dataOffset = 0;
+    ByteCount dataBytes = 0;
+};
+
+Result<Clip> inspect(const QString& path) {
+    const QFileInfo file(path);
+    if (!file.exists())
+        return Status{ErrorCode::FileOpen, QStringLiteral("%1: no such clip file.").arg(path)};
+    if (!file.isFile())
+        return Status{ErrorCode::NotFile, QStringLiteral("%1: not a file.").arg(path)};
+    if (file.size() < WavHeader::Size)
+        return Status{ErrorCode::FileForm,
+                      QStringLiteral("%1: %2 bytes, too short to hold a WAV header.")
+                          .arg(path)
+                          .arg(file.size())};
+    const auto info = readWavInfo(path);
+    if (!info)
+        return info.status();
+    const int bits = info->format.bitsPerSample;
+    if (info->encoding != WavInfo::Encoding::Pcm || (bits != 8 && bits != 16))
+        return Status{ErrorCode::Format,
+                      QStringLiteral("%1: %2-bit %3 samples cannot be joined; clips hold 8- or "
+                                     "16-bit PCM.")
+                          .arg(path)
+                          .arg(bits)
+                          .arg(info->encoding == WavInfo::Encoding::Pcm ? QStringLiteral("PCM")
+                                                                        : QStringLiteral("float"))};
+    return Clip{path, info->format, info->dataOffset, info->dataBytes};
+}
+
+// frames * toRate / fromRate rounded up, plus the frame or two a resampler may add.
+ByteCount convertedFrames(ByteCount frames, int fromRate, int toRate) {
+    const ByteCount whole = frames / fromRate * toRate;
+    const ByteCount part = (frames % fromRate * toRate + fromRate - 1) / fromRate;
+    return whole + part + 2;
+}
+
+ByteCount outputBytesOf(const Clip& clip, const WavFormat& target) {
+    if (clip.format == target)
+        return clip.dataBytes;
+    const ByteCount frames = clip.dataBytes / clip.format.blockAlign();
+    return convertedFrames(frames, clip.format.sampleRateHz, target.sampleRateHz) *
+           target.blockAlign();
+}
+
+QString errnoText() {
+    return QString::fromLocal8Bit(std::strerror(errno));
+}
+
+// The joined file while it is written: a new file beside the target, removed again unless
+// it was renamed over the target.
+class PartFile {
+public:
+    explicit PartFile(const QString& target) : m_target(target) {}
+    ~PartFile() {
+        if (m_file.isOpen())
+            m_file.close();
+        if (!m_committed && !m_file.fileName().isEmpty())
+            QFile::remove(m_file.fileName());
+    }
+
+    Status open() {
+        const QFileInfo target(m_target);
+        for (int attempt = 0; attempt < 16; ++attempt) {
+            m_file.setFileName(
+                target.absolutePath() +
+                QStringLiteral("/.%1.%2.part")
+                    .arg(target.fileName())
+                    .arg(QRandomGenerator::global()->generate(), 8, 16, QLatin1Char('0')));
+            if (m_file.open(QIODevice::WriteOnly | QIODevice::NewOnly | QIODevice::Unbuffered))
+                return Status::ok();
+            if (m_file.exists())
+                continue;
+            break;
+        }
+        const QString why = m_file.errorString();
+        m_file.setFileName(QString());
+        return failure(why);
+    }
+
+    Status write(const char* data, ByteCount bytes) {
+        if (m_file.write(data, bytes) != bytes)
+            return failure(m_file.errorString());
+        return Status::ok();
+    }
+
+    Status rewriteHeader(const WavHeader& header) {
+        const auto bytes = header.bytes();
+        if (!m_file.seek(0))
+            return failure(m_file.errorString());
+        return write(bytes.data(), WavHeader::Size);
+    }
+
+    // Renamed with rename(2), which replaces an existing target in one step.
+    Status commit() {
+        m_file.close();
+        if (m_file.error() != QFileDevice::NoError)
+            return failure(m_file.errorString());
+        if (std::rename(QFile::encodeName(m_file.fileName()).constData(),
+                        QFile::encodeName(m_target).constData()) != 0)
+            return failure(errnoText());
+        m_committed = true;
+        return Status::ok();
+    }
+
+    Status failure(const QString& why) const {
+        return {ErrorCode::Create,
+                QStringLiteral("%1: cannot be written (%2).").arg(m_target, why)};
+    }
+
+private:
+    QString m_target;
+    QFile m_file;
+    bool m_committed = false;
+};
+
+class Join {
+public:
+    Join(const ClipJoiner::ProgressFn& progress, ByteCount maxDataBytes, PartFile& out)
+        : m_progress(progress), m_maxDataBytes(maxDataBytes), m_out(out) {}
+
+    void setTotal(ByteCount inputBytes) { m_totalInput = inputBytes; }
+    ByteCount written() const { return m_written; }
+
+    Status append(const Clip& clip, const WavFormat& target) {
+        QFile source(clip.path);
+        if (!source.open(QIODevice::ReadOnly | QIODevice::Unbuffered) ||
+            !source.seek(clip.dataOffset))
+            return {ErrorCode::FileOpen,
+                    QStringLiteral("%1: %2.").arg(clip.path, source.errorString())};
+        std::unique_ptr<PcmConverter> converter;
+        ByteCount block = ClipJoiner::BlockBytes;
+        if (clip.format != target) {
+            auto made = PcmConverter::create(clip.format, target);
+            if (!made)
+                return {made.status().code(),
+                        QStringLiteral("%1: %2").arg(clip.path, made.status().message())};
+            converter = std::move(*made);
+            // Input blocks whose output is about one block, however much the format grows,
+            // and never more than one block in.
+            const ByteCount frames = std::min(ClipJoiner::BlockBytes / target.blockAlign() *
+                                                  clip.format.sampleRateHz / target.sampleRateHz,
+                                              ClipJoiner::BlockBytes / clip.format.blockAlign());
+            block = std::max<ByteCount>(1, frames) * clip.format.blockAlign();
+        }
+        if (ByteCount(m_buffer.size()) < block)
+            m_buffer.resize(block);
+        for (ByteCount left = clip.dataBytes; left > 0;) {
+            const ByteCount want = std::min(left, block);
+            if (source.read(m_buffer.data(), want) != want)
+                return {ErrorCode::FileOpen,
+                        QStringLiteral("%1: the clip file ended early or cannot be read.")
+                            .arg(clip.path)};
+            left -= want;
+            m_doneInput += want;
+            Status s = converter ? writeConverted(*converter, clip, false, want)
+                                 : writeBytes(clip, m_buffer.data(), want);
+            if (!s)
+                return s;
+            if (m_progress)
+                m_progress(m_doneInput, m_totalInput);
+        }
+        return converter ? writeConverted(*converter, clip, true, 0) : Status::ok();
+    }
+
+private:
+    Status writeBytes(const Clip& clip, const char* data, ByteCount bytes) {
+        if (m_written + bytes > m_maxDataBytes)
+            return tooLarge(clip);
+        m_written += bytes;
+        return m_out.write(data, bytes);
+    }
+
+    Status writeConverted(PcmConverter& converter, const Clip& clip, bool end, ByteCount bytes) {
+        const Status s = end ? converter.flush(m_converted)
+                             : converter.push(m_buffer.data(), bytes, m_converted);
+        if (!s)
+            return {s.code(), QStringLiteral("%1: %2").arg(clip.path, s.message())};
+        return writeBytes(clip, m_converted.constData(), m_converted.size());
+    }
+
+    Status tooLarge(const Clip& clip) const {
+        return {ErrorCode::TooLarge,
+                QStringLiteral("%1: with this clip the joined sound passes the largest size a "
+                               "WAV file can hold (%2 bytes).")
+                    .arg(clip.path)
+                    .arg(m_maxDataBytes)};
+    }
+
+    const ClipJoiner::ProgressFn& m_progress;
+    ByteCount m_maxDataBytes;
+    PartFile& m_out;
+    std::vector<char> m_buffer;
+    QByteArray m_converted;
+    ByteCount m_written = 0;
+    ByteCount m_doneInput = 0;
+    ByteCount m_totalInput = 0;
+};
+
+} // namespace
+
+ClipJoiner::ClipJoiner(ByteCount maxDataBytes) : m_maxDataBytes(maxDataBytes) {}
+
+Status ClipJoiner::join(const QStringList& clipFiles, const QString& targetPath) const {
+    if (clipFiles.isEmpty())
+        return {ErrorCode::Empty,
+                QStringLiteral("There are no clips to join into %1.").arg(targetPath)};
+
+    std::vector<Clip> clips;
+    clips.reserve(clipFiles.size());
+    for (const QString& path : clipFiles) {
+        auto clip = inspect(path);
+        if (!clip)
+            return clip.status();
+        clips.push_back(std::move(*clip));
+    }
+
+    const WavFormat format = clips.front().format;
+    ByteCount expected = 0;
+    ByteCount input = 0;
+    for (const Clip& clip : clips) {
+        expected += outputBytesOf(clip, format);
+        input += clip.dataBytes;
+        if (expected > m_maxDataBytes)
+            return {ErrorCode::TooLarge,
+                    QStringLiteral("%1: with this clip the joined sound would pass the largest "
+                                   "size a WAV file can hold (%2 bytes).")
+                        .arg(clip.path)
+                        .arg(m_maxDataBytes)};
+    }
+
+    PartFile out(targetPath);
+    WavHeader header = WavHeader::forFormat(format);
+    header.setDataSize(expected);
+    Status s = out.open();
+    if (s)
+        s = out.write(header.bytes().data(), WavHeader::Size);
+    Join join(m_progress, m_maxDataBytes, out);
+    join.setTotal(input);
+    for (const Clip& clip : clips) {
+        if (!s)
+            return s;
+        s = join.append(clip, format);
+    }
+    if (!s)
+        return s;
+    if (join.written() != expected) {
+        header.setDataSize(join.written());
+        if (s = out.rewriteHeader(header); !s)
+            return s;
+    }
+    return out.commit();
+}

@@ -1,0 +1,51 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#pragma once
+
+#include "audio/status.h"
+#include "audio/wav_header.h"
+
+#include <QString>
+#include <QStringList>
+
+#include <functional>
+
+// Joins clip files, in list order, into one WAV file: the first clip's header with both
+// sizes set to the joined data, then the sample data of every clip.
+//
+// Clips are 8- or 16-bit PCM WAV files. The header written is the canonical 44-byte header
+// of the first clip's format, which for a canonical first clip is its own header byte for
+// byte (so one clip gives a copy of it). A clip of the first clip's format (rate, channels,
+// sample size) is appended byte for byte; any other is converted to that format. A clip's
+// data is what its data chunk holds, cut to the bytes the file really has and to whole
+// frames; a header that claims more than that is not believed.
+//
+// Memory stays bounded whatever the clip sizes: data is streamed through one reused buffer
+// of BlockBytes (a converted clip in blocks whose output is about that size).
+//
+// The target is written to a temporary file beside it and renamed over it only when all
+// went well. On any failure the target is left as it was, nothing else is left behind, and
+// the status names the clip or file at fault: Empty (no clips), FileOpen/NotFile (a clip
+// missing or unreadable), FileForm (a clip shorter than a WAV header or not a WAV file),
+// Format (samples other than 8- or 16-bit PCM), TooLarge (the joined data would pass
+// maxDataBytes; found before writing where the sizes tell), Create (the target cannot be
+// written or renamed), Decode (a conversion failed).
+//
+// Runs on the caller's thread, to its end.
+class ClipJoiner {
+public:
+    static constexpr ByteCount BlockBytes = ByteCount(1) << 20;
+
+    // Called after each block: clip data read so far and in all, in bytes of the clips.
+    using ProgressFn = std::function<void(ByteCount doneBytes, ByteCount totalBytes)>;
+
+    // maxDataBytes: the largest sample data the target may hold (tests hand in a small one).
+    explicit ClipJoiner(ByteCount maxDataBytes = WavHeader::MaxDataBytes);
+
+    void setProgress(ProgressFn progress) { m_progress = std::move(progress); }
+
+    Status join(const QStringList& clipFiles, const QString& targetPath) const;
+
+private:
+    ByteCount m_maxDataBytes;
+    ProgressFn m_progress;
+};

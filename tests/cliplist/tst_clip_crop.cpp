@@ -1,0 +1,230 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "audio/wave_commands.h"
+#include "cliplist/clip_crop.h"
+#include "support/test_audio.h"
+
+#include <QDir>
+#include <QRandomGenerator>
+#include <QTemporaryDir>
+#include <QtTest>
+
+Q_DECLARE_METATYPE(WavFormat)
+
+namespace {
+
+// Noise from a fixed seed: a cut off by one frame shows up in a byte comparison.
+QByteArray noisePcm(const WavFormat& format, std::int64_t frames) {
+    QRandomGenerator random(11);
+    QByteArray pcm(qsizetype(frames * format.blockAlign()), Qt::Uninitialized);
+    for (char& byte : pcm)
+        byte = char(random.bounded(256));
+    return pcm;
+}
+
+} // namespace
+
+class TestClipCrop : public QObject {
+    Q_OBJECT
+private slots:
+    void init();
+
+    void done_keepsStretchBetweenMarks_data();
+    void done_keepsStretchBetweenMarks();
+    void done_rightAfterOpeningKeepsWholeClip();
+    void done_sendsTheFiveCommandsInOrder();
+    void done_quotesPathsWithBlanks();
+    void done_intoAnotherFileLeavesTheSource();
+
+    void marksInWrongOrder_timeInputError_data();
+    void marksInWrongOrder_timeInputError();
+    void marksOutsideTheClip_refused();
+    void missingClip_namesItAndSendsNothing();
+    void clipThatIsNotSound_failsAtOpenWithoutClose();
+    void failingSave_stillClosesAndKeepsClip();
+    void unwritableWorkFolder_keepsClip();
+
+private:
+    QString clipPath() const { return m_work->file(QStringLiteral("Song One.wav")); }
+    void verifyUntouched() {
+        QVERIFY(testaudio::readAll(clipPath()) == m_original);
+        const QStringList files = QDir(m_work->path()).entryList(QDir::Files | QDir::Hidden);
+        QCOMPARE(files, QStringList{QStringLiteral("Song One.wav")});
+    }
+
+    std::unique_ptr<QTemporaryDir> m_dir;
+    std::unique_ptr<WorkFolder> m_work;
+    WaveCommands m_commands;
+    WavFormat m_format{2, 44100, 16};
+    QByteArray m_pcm; // ten seconds
+    QByteArray m_original;
+};
+
+void TestClipCrop::init() {
+    m_dir = std::make_unique<QTemporaryDir>();
+    m_work = std::make_unique<WorkFolder>(m_dir->filePath(QStringLiteral("korvanel")));
+    QVERIFY(m_work->prepare());
+    m_commands = WaveCommands();
+    m_pcm = noisePcm(m_format, 10 * 44100);
+    testaudio::writeWav(clipPath(), m_format, m_pcm);
+    m_original = testaudio::readAll(clipPath());
+}
+
+void TestClipCrop::done_keepsStretchBetweenMarks_data() {
+    QTest::addColumn<WavFormat>("format");
+    QTest::addColumn<int>("markIn");
+    QTest::addColumn<int>("markOut");
+    QTest::newRow("44100/2/16") << WavFormat{2, 44100, 16} << 1500 << 4000;
+    QTest::newRow("22050/1/8") << WavFormat{1, 22050, 8} << 1500 << 4000;
+    QTest::newRow("from the start") << WavFormat{2, 44100, 16} << 0 << 2000;
+    QTest::newRow("to the end") << WavFormat{2, 44100, 16} << 7250 << 10000;
+}
+
+void TestClipCrop::done_keepsStretchBetweenMarks() {
+    QFETCH(WavFormat, format);
+    QFETCH(int, markIn);
+    QFETCH(int, markOut);
+    const QByteArray pcm = noisePcm(format, 10 * format.sampleRateHz);
+    testaudio::writeWav(clipPath(), format, pcm);
+
+    ClipCrop crop(*m_work, m_commands);
+    const Status s = crop.crop(clipPath(), markIn, markOut, 10000);
+    QVERIFY2(s, qPrintable(s.message()));
+    // The marks fall on whole frames at these rates.
+    const auto at = [&](int ms) {
+        return qsizetype(ms) * format.sampleRateHz / 1000 * format.blockAlign();
+    };
+    const QByteArray cropped = testaudio::readAll(clipPath());
+    QCOMPARE(testaudio::le32(cropped, 40), std::uint32_t(at(markOut) - at(markIn)));
+    QVERIFY(cropped.mid(44) == pcm.mid(at(markIn), at(markOut) - at(markIn)));
+    QCOMPARE(QDir(m_work->path()).entryList(QDir::Files | QDir::Hidden),
+             QStringList{QStringLiteral("Song One.wav")});
+}
+
+void TestClipCrop::done_rightAfterOpeningKeepsWholeClip() {
+    ClipCrop crop(*m_work, m_commands);
+    QVERIFY(crop.crop(clipPath(), 0, 10000, 10000));
+    QCOMPARE(crop.sentCommands().at(1), QStringLiteral("delete voice1 from 0 to 0"));
+    QCOMPARE(crop.sentCommands().at(2), QStringLiteral("delete voice1 from 10000 to 10000"));
+    verifyUntouched();
+}
+
+void TestClipCrop::done_sendsTheFiveCommandsInOrder() {
+    ClipCrop crop(*m_work, m_commands);
+    QVERIFY(crop.crop(clipPath(), 1500, 4000, 10000));
+    const QString work = m_work->path();
+    const QStringList expected{
+        QStringLiteral("open %1/crop-source.tmp type waveaudio alias voice1").arg(work),
+        QStringLiteral("delete voice1 from 0 to 1500"),
+        QStringLiteral("delete voice1 from 2500 to 8500"),
+        QStringLiteral("save  voice1 %1/crop-result.tmp").arg(work),
+        QStringLiteral("close voice1"),
+    };
+    QCOMPARE(crop.sentCommands(), expected);
+    QCOMPARE(crop.commandsFor(1500, 4000, 10000), expected);
+    // Long clips: plain digits, no group separators.
+    QCOMPARE(ClipCrop::tailCommand(1234567, 98765432, 123456789),
+             QStringLiteral("delete voice1 from 97530865 to 122222222"));
+}
+
+void TestClipCrop::done_quotesPathsWithBlanks() {
+    m_work = std::make_unique<WorkFolder>(m_dir->filePath(QStringLiteral("work folder")));
+    QVERIFY(m_work->prepare());
+    testaudio::writeWav(clipPath(), m_format, m_pcm);
+    ClipCrop crop(*m_work, m_commands);
+    const Status s = crop.crop(clipPath(), 1000, 2000, 10000);
+    QVERIFY2(s, qPrintable(s.message()));
+    QCOMPARE(crop.sentCommands().first(),
+             QStringLiteral("open \"%1/crop-source.tmp\" type waveaudio alias voice1")
+                 .arg(m_work->path()));
+    QCOMPARE(crop.sentCommands().at(3),
+             QStringLiteral("save  voice1 \"%1/crop-result.tmp\"").arg(m_work->path()));
+    QCOMPARE(testaudio::readAll(clipPath()).size(), 44 + 44100 * 4);
+}
+
+void TestClipCrop::done_intoAnotherFileLeavesTheSource() {
+    ClipCrop crop(*m_work, m_commands);
+    const QString target = m_dir->filePath(QStringLiteral("out.wav"));
+    QVERIFY(crop.crop(clipPath(), target, 0, 1000, 10000));
+    QVERIFY(testaudio::readAll(target).mid(44) == m_pcm.left(44100 * 4));
+    verifyUntouched();
+}
+
+void TestClipCrop::marksInWrongOrder_timeInputError_data() {
+    QTest::addColumn<int>("markIn");
+    QTest::addColumn<int>("markOut");
+    QTest::newRow("equal") << 3000 << 3000;
+    QTest::newRow("out before in") << 4000 << 1500;
+    QTest::newRow("both zero") << 0 << 0;
+}
+
+void TestClipCrop::marksInWrongOrder_timeInputError() {
+    QFETCH(int, markIn);
+    QFETCH(int, markOut);
+    QCOMPARE(ClipCrop::checkMarks(markIn, markOut).message(), QStringLiteral("Time Input Error"));
+    ClipCrop crop(*m_work, m_commands);
+    const Status s = crop.crop(clipPath(), markIn, markOut, 10000);
+    QCOMPARE(s.message(), QStringLiteral("Time Input Error"));
+    QVERIFY(crop.sentCommands().isEmpty());
+    verifyUntouched();
+}
+
+void TestClipCrop::marksOutsideTheClip_refused() {
+    ClipCrop crop(*m_work, m_commands);
+    Status s = crop.crop(clipPath(), 1000, 10001, 10000);
+    QCOMPARE(s.code(), ErrorCode::Position);
+    QVERIFY(s.message().contains(clipPath()));
+    s = crop.crop(clipPath(), -1, 500, 10000);
+    QCOMPARE(s.code(), ErrorCode::Position);
+    QVERIFY(crop.sentCommands().isEmpty());
+    verifyUntouched();
+}
+
+void TestClipCrop::missingClip_namesItAndSendsNothing() {
+    ClipCrop crop(*m_work, m_commands);
+    const QString gone = m_work->file(QStringLiteral("gone.wav"));
+    const Status s = crop.crop(gone, 0, 1000, 10000);
+    QCOMPARE(s.code(), ErrorCode::FileOpen);
+    QVERIFY(s.message().contains(gone));
+    QVERIFY(crop.sentCommands().isEmpty());
+    verifyUntouched();
+}
+
+void TestClipCrop::clipThatIsNotSound_failsAtOpenWithoutClose() {
+    m_original = QByteArray(5000, 'x');
+    QVERIFY(testaudio::writeAll(clipPath(), m_original));
+    ClipCrop crop(*m_work, m_commands);
+    const Status s = crop.crop(clipPath(), 0, 1000, 10000);
+    QVERIFY(!s);
+    QVERIFY2(s.message().contains(clipPath()), qPrintable(s.message()));
+    QCOMPARE(crop.sentCommands().size(), 1);
+    verifyUntouched();
+}
+
+// 24-bit sound opens and deletes, but "save" writes 8 and 16 bits only.
+void TestClipCrop::failingSave_stillClosesAndKeepsClip() {
+    testaudio::writeWav(clipPath(), {2, 44100, 24}, noisePcm({2, 44100, 24}, 44100));
+    m_original = testaudio::readAll(clipPath());
+    ClipCrop crop(*m_work, m_commands);
+    const Status s = crop.crop(clipPath(), 100, 500, 1000);
+    QCOMPARE(s.code(), ErrorCode::Format);
+    QVERIFY2(s.message().contains(clipPath()), qPrintable(s.message()));
+    QCOMPARE(crop.sentCommands().size(), 5);
+    QCOMPARE(crop.sentCommands().last(), QStringLiteral("close voice1"));
+    verifyUntouched();
+    // The alias was released: the next crop can open it again.
+    testaudio::writeWav(clipPath(), m_format, m_pcm);
+    QVERIFY(crop.crop(clipPath(), 100, 500, 10000));
+}
+
+void TestClipCrop::unwritableWorkFolder_keepsClip() {
+    const WorkFolder missing(m_dir->filePath(QStringLiteral("no-such-folder")));
+    ClipCrop crop(missing, m_commands);
+    const Status s = crop.crop(clipPath(), 0, 1000, 10000);
+    QCOMPARE(s.code(), ErrorCode::Create);
+    QVERIFY(s.message().contains(clipPath()));
+    QVERIFY(crop.sentCommands().isEmpty());
+    verifyUntouched();
+}
+
+QTEST_GUILESS_MAIN(TestClipCrop)
+#include "tst_clip_crop.moc"

@@ -1,0 +1,258 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "cliplist/clip_joiner.h"
+#include "support/test_audio.h"
+
+#include <QDir>
+#include <QRandomGenerator>
+#include <QTemporaryDir>
+#include <QtTest>
+
+using testaudio::le16;
+using testaudio::le32;
+
+namespace {
+
+// Noise from a seed: no stretch of one clip matches a stretch of another, so a clip out of
+// place or a byte lost at a seam shows up in a comparison.
+QByteArray noisePcm(const WavFormat& format, std::int64_t frames, quint32 seed) {
+    QRandomGenerator random(seed);
+    QByteArray pcm(qsizetype(frames * format.blockAlign()), Qt::Uninitialized);
+    for (char& byte : pcm)
+        byte = char(random.bounded(256));
+    return pcm;
+}
+
+QByteArray le(std::uint32_t value, int bytes) {
+    QByteArray out;
+    for (int i = 0; i < bytes; ++i)
+        out += char((value >> (8 * i)) & 0xFF);
+    return out;
+}
+
+// A WAV whose data chunk comes after a LIST chunk, as many editors write it.
+QByteArray wavWithListChunk(const WavFormat& f, const QByteArray& pcm) {
+    const auto header = WavHeader::forFormat(f).bytes();
+    QByteArray body = QByteArray(header.data() + 8, 28); // "WAVE" and the fmt chunk
+    body += "LIST" + le(4, 4) + QByteArray("INFO");
+    body += "data" + le(std::uint32_t(pcm.size()), 4) + pcm;
+    return "RIFF" + le(std::uint32_t(body.size()), 4) + body;
+}
+
+} // namespace
+
+class TestClipJoiner : public QObject {
+    Q_OBJECT
+private slots:
+    void init();
+
+    void twoClips_sizesAddUpAndDataFollowsDirectly();
+    void oneClip_givesByteForByteCopy();
+    void threeClips_joinInListOrder();
+    void mixedFormats_convertedToFirstClipsFormat();
+    void sameFormatWithExtraChunks_appendsOnlyTheSound();
+    void headerClaimingTooMuch_appendsWhatTheFileHolds();
+    void existingTarget_replacedWhole();
+    void progress_reachesTheTotal();
+
+    void badInput_namesClipAndWritesNothing_data();
+    void badInput_namesClipAndWritesNothing();
+    void tooLarge_stopsBeforeWriting();
+    void unwritableTarget_leavesNothingBehind();
+
+private:
+    QString path(const QString& name) const { return m_dir->filePath(name); }
+    QString clip(const QString& name, const WavFormat& format, const QByteArray& pcm) {
+        return testaudio::writeWav(path(name), format, pcm);
+    }
+    // Files in the folder besides the clips named.
+    QStringList leftovers(const QStringList& clips) const {
+        QStringList names = QDir(m_dir->path()).entryList(QDir::Files | QDir::Hidden);
+        for (const QString& c : clips)
+            names.removeAll(QFileInfo(c).fileName());
+        return names;
+    }
+
+    std::unique_ptr<QTemporaryDir> m_dir;
+    WavFormat m_cd{2, 44100, 16};
+};
+
+void TestClipJoiner::init() {
+    m_dir = std::make_unique<QTemporaryDir>();
+    QVERIFY(m_dir->isValid());
+}
+
+void TestClipJoiner::twoClips_sizesAddUpAndDataFollowsDirectly() {
+    const QByteArray a = noisePcm(m_cd, 10000, 1);
+    const QByteArray b = noisePcm(m_cd, 7777, 2);
+    const QStringList clips{clip("a.wav", m_cd, a), clip("b.wav", m_cd, b)};
+    const QString target = path("concat.wav");
+    const Status s = ClipJoiner().join(clips, target);
+    QVERIFY2(s, qPrintable(s.message()));
+    const QByteArray joined = testaudio::readAll(target);
+    QCOMPARE(joined.size(), a.size() + b.size() + 44);
+    QCOMPARE(le32(joined, 40), std::uint32_t(a.size() + b.size()));
+    QCOMPARE(le32(joined, 4), std::uint32_t(a.size() + b.size() + 36));
+    QCOMPARE(joined.mid(8, 32), testaudio::readAll(clips[0]).mid(8, 32)); // all but the sizes
+    QVERIFY(joined.mid(44) == a + b);
+}
+
+void TestClipJoiner::oneClip_givesByteForByteCopy() {
+    const QString only = clip("only.wav", {1, 22050, 8}, noisePcm({1, 22050, 8}, 12345, 3));
+    QVERIFY(ClipJoiner().join({only}, path("concat.wav")));
+    QVERIFY(testaudio::readAll(path("concat.wav")) == testaudio::readAll(only));
+}
+
+void TestClipJoiner::threeClips_joinInListOrder() {
+    const QByteArray a = noisePcm(m_cd, 3000, 1);
+    const QByteArray b = noisePcm(m_cd, 4000, 2);
+    const QByteArray c = noisePcm(m_cd, 5000, 3);
+    const QString pa = clip("a.wav", m_cd, a);
+    const QString pb = clip("b.wav", m_cd, b);
+    const QString pc = clip("c.wav", m_cd, c);
+    QVERIFY(ClipJoiner().join({pc, pa, pb}, path("concat.wav")));
+    QVERIFY(testaudio::readAll(path("concat.wav")).mid(44) == c + a + b);
+}
+
+// A 22050 Hz mono 8-bit clip after a 44100 Hz stereo 16-bit one is converted: the result
+// is all in the first clip's format and the second clip keeps its duration.
+void TestClipJoiner::mixedFormats_convertedToFirstClipsFormat() {
+    const WavFormat small{1, 22050, 8};
+    const QByteArray first = testaudio::sinePcm(m_cd, 44100, 440.0);
+    const QStringList clips{clip("a.wav", m_cd, first),
+                            testaudio::writeSineWav(path("b.wav"), small, 22050, 440.0)};
+    const Status s = ClipJoiner().join(clips, path("concat.wav"));
+    QVERIFY2(s, qPrintable(s.message()));
+
+    const auto info = readWavInfo(path("concat.wav"));
+    QVERIFY(info);
+    QVERIFY(info->canonical);
+    QCOMPARE(info->format, m_cd);
+    const ByteCount frames = info->dataBytes / m_cd.blockAlign();
+    QVERIFY2(std::abs(frames - 2 * 44100) <= 2, qPrintable(QString::number(frames)));
+    const QByteArray joined = testaudio::readAll(path("concat.wav"));
+    QVERIFY(joined.mid(44, first.size()) == first);
+    // The converted part is a real sound at the same level, not 8-bit bytes read as 16-bit.
+    int peak = 0;
+    for (qsizetype i = 44 + first.size(); i + 1 < joined.size(); i += 2)
+        peak = std::max(peak, std::abs(int(std::int16_t(le16(joined, int(i))))));
+    QVERIFY2(peak > 14000 && peak < 18500, qPrintable(QString::number(peak)));
+}
+
+void TestClipJoiner::sameFormatWithExtraChunks_appendsOnlyTheSound() {
+    const QByteArray a = noisePcm(m_cd, 1000, 1);
+    const QByteArray b = noisePcm(m_cd, 1000, 2);
+    QVERIFY(testaudio::writeAll(path("b.wav"), wavWithListChunk(m_cd, b)));
+    QVERIFY(ClipJoiner().join({clip("a.wav", m_cd, a), path("b.wav")}, path("concat.wav")));
+    QVERIFY(testaudio::readAll(path("concat.wav")).mid(44) == a + b);
+}
+
+void TestClipJoiner::headerClaimingTooMuch_appendsWhatTheFileHolds() {
+    const QByteArray a = noisePcm(m_cd, 1000, 1);
+    const QByteArray b = noisePcm(m_cd, 1000, 2);
+    QByteArray cut = testaudio::readAll(clip("b.wav", m_cd, b));
+    cut.chop(401); // the data size still claims all of b; a part frame is left at the end
+    QVERIFY(testaudio::writeAll(path("b.wav"), cut));
+    QVERIFY(ClipJoiner().join({clip("a.wav", m_cd, a), path("b.wav")}, path("concat.wav")));
+    const QByteArray joined = testaudio::readAll(path("concat.wav"));
+    QCOMPARE(joined.size(), 44 + a.size() + b.size() - 404);
+    QCOMPARE(le32(joined, 40), std::uint32_t(joined.size() - 44));
+}
+
+void TestClipJoiner::existingTarget_replacedWhole() {
+    const QString target = path("concat.wav");
+    QVERIFY(testaudio::writeAll(target, QByteArray(100000, 'x')));
+    const QString only = clip("a.wav", m_cd, noisePcm(m_cd, 100, 1));
+    QVERIFY(ClipJoiner().join({only}, target));
+    QVERIFY(testaudio::readAll(target) == testaudio::readAll(only));
+    QCOMPARE(leftovers({only, target}), QStringList());
+}
+
+void TestClipJoiner::progress_reachesTheTotal() {
+    const QStringList clips{clip("a.wav", m_cd, noisePcm(m_cd, 400000, 1)),
+                            clip("b.wav", m_cd, noisePcm(m_cd, 10, 2))};
+    ByteCount last = -1;
+    ByteCount total = -1;
+    int calls = 0;
+    ClipJoiner joiner;
+    joiner.setProgress([&](ByteCount done, ByteCount all) {
+        QVERIFY(done > last);
+        last = done;
+        total = all;
+        ++calls;
+    });
+    QVERIFY(joiner.join(clips, path("concat.wav")));
+    QCOMPARE(total, ByteCount(400010 * 4));
+    QCOMPARE(last, total);
+    QVERIFY(calls >= 3); // 1.6 MB in blocks of 1 MiB, then the short clip
+}
+
+void TestClipJoiner::badInput_namesClipAndWritesNothing_data() {
+    QTest::addColumn<QString>("badName");
+    QTest::addColumn<QByteArray>("badBytes"); // empty: the file is not made at all
+    QTest::addColumn<bool>("badFirst");
+    QTest::addColumn<ErrorCode>("code");
+
+    const auto header = WavHeader::forFormat({2, 44100, 16}).bytes();
+    QTest::newRow("missing") << "gone.wav" << QByteArray() << false << ErrorCode::FileOpen;
+    QTest::newRow("missing first") << "gone.wav" << QByteArray() << true << ErrorCode::FileOpen;
+    QTest::newRow("shorter than a header")
+        << "short.wav" << QByteArray(header.data(), 30) << false << ErrorCode::FileForm;
+    QTest::newRow("not a WAV") << "text.wav" << QByteArray(200, 'a') << false
+                               << ErrorCode::FileForm;
+    QByteArray wide = testaudio::readAll(
+        testaudio::writeWav(m_dir->filePath("w.tmp"), {2, 44100, 24}, QByteArray(600, 'a')));
+    QTest::newRow("24-bit") << "wide.wav" << wide << false << ErrorCode::Format;
+}
+
+Q_DECLARE_METATYPE(ErrorCode)
+
+void TestClipJoiner::badInput_namesClipAndWritesNothing() {
+    QFETCH(QString, badName);
+    QFETCH(QByteArray, badBytes);
+    QFETCH(bool, badFirst);
+    QFETCH(ErrorCode, code);
+    QFile::remove(path("w.tmp"));
+    const QString bad = path(badName);
+    if (!badBytes.isEmpty())
+        QVERIFY(testaudio::writeAll(bad, badBytes));
+    const QString good = clip("good.wav", m_cd, noisePcm(m_cd, 1000, 1));
+    const QStringList clips = badFirst ? QStringList{bad, good} : QStringList{good, bad, good};
+    const QString target = path("concat.wav");
+
+    const Status s = ClipJoiner().join(clips, target);
+    QVERIFY(!s);
+    QCOMPARE(s.code(), code);
+    QVERIFY2(s.message().contains(bad), qPrintable(s.message()));
+    QVERIFY(!QFile::exists(target));
+    QCOMPARE(leftovers({good, bad}), QStringList());
+}
+
+void TestClipJoiner::tooLarge_stopsBeforeWriting() {
+    const QStringList clips{clip("a.wav", m_cd, noisePcm(m_cd, 200, 1)),
+                            clip("b.wav", m_cd, noisePcm(m_cd, 200, 2))};
+    const QString target = path("concat.wav");
+    QVERIFY(testaudio::writeAll(target, "old"));
+    const Status s = ClipJoiner(1000).join(clips, target);
+    QCOMPARE(s.code(), ErrorCode::TooLarge);
+    QVERIFY2(s.message().contains(clips[1]), qPrintable(s.message()));
+    QCOMPARE(testaudio::readAll(target), QByteArray("old"));
+    QCOMPARE(leftovers(clips + QStringList{target}), QStringList());
+    QVERIFY(ClipJoiner(1600).join(clips, target)); // exactly at the limit is allowed
+}
+
+void TestClipJoiner::unwritableTarget_leavesNothingBehind() {
+    const QString only = clip("a.wav", m_cd, noisePcm(m_cd, 100, 1));
+    Status s = ClipJoiner().join({only}, path("no-such-folder/concat.wav"));
+    QCOMPARE(s.code(), ErrorCode::Create);
+    QVERIFY(s.message().contains(QStringLiteral("no-such-folder/concat.wav")));
+
+    // A folder in the target's place: the rename at the end fails.
+    QVERIFY(QDir(m_dir->path()).mkdir(QStringLiteral("folder.wav")));
+    s = ClipJoiner().join({only}, path("folder.wav"));
+    QCOMPARE(s.code(), ErrorCode::Create);
+    QCOMPARE(leftovers({only}), QStringList());
+    QVERIFY(QFileInfo(path("folder.wav")).isDir());
+}
+
+QTEST_GUILESS_MAIN(TestClipJoiner)
+#include "tst_clip_joiner.moc"
