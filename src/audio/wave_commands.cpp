@@ -65,13 +65,18 @@ std::optional<std::uint64_t> parseMs(const QString& word) {
     return value;
 }
 
-// Nearest frame, halves up. Once ms / 1000 reaches the frame count the position is past
-// the end whatever the rate, which also keeps the products below within 64 bits.
+// Nearest frame, halves up. A position at or past the sound's length in whole milliseconds
+// (what a player reports as the length, rounded down) is the end: otherwise the part of a
+// millisecond after it would survive a cut "to the end". Once ms / 1000 reaches the frame
+// count the position is past the end whatever the rate, which also keeps the products below
+// within 64 bits.
 ByteCount msToFrame(std::uint64_t ms, int rateHz, ByteCount frames) {
     const auto total = std::uint64_t(frames);
     if (ms / 1000 >= total)
         return frames;
     const auto rate = std::uint64_t(rateHz);
+    if (ms >= total * 1000 / rate)
+        return frames;
     const std::uint64_t frame = ms / 1000 * rate + (ms % 1000 * rate + 500) / 1000;
     return ByteCount(std::min(frame, total));
 }

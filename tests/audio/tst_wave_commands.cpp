@@ -61,6 +61,7 @@ private slots:
     void crop_marksAtBothEndsKeepEverything();
     void delete_roundsToNearestFrame_data();
     void delete_roundsToNearestFrame();
+    void delete_toTheWholeMsLengthReachesTheEnd();
     void delete_clampsToTheSound();
     void commands_anyLetterCase();
     void malformed_changesNothing_data();
@@ -163,6 +164,18 @@ void TestWaveCommands::delete_roundsToNearestFrame() {
     QVERIFY(m_commands.send(QStringLiteral("delete voice1 from 0 to %1").arg(toMs)));
     QVERIFY(m_commands.send(QStringLiteral("save voice1 %1").arg(path("out.wav"))));
     QCOMPARE(dataOf(path("out.wav")), pcm.mid(framesRemoved * 2));
+}
+
+void TestWaveCommands::delete_toTheWholeMsLengthReachesTheEnd() {
+    // 1000 frames at 22050 Hz last 45.35 ms; a player reports 45. Deleting from 20 to 45 ms
+    // must not leave the last third of a millisecond behind.
+    const WavFormat format{1, 22050, 16};
+    const QByteArray pcm = noisePcm(format, 1000);
+    m_source = testaudio::writeWav(path("short.wav"), format, pcm);
+    QCOMPARE(open(), QString());
+    QVERIFY(m_commands.send(QStringLiteral("delete voice1 from 20 to 45")));
+    QVERIFY(m_commands.send(QStringLiteral("save voice1 %1").arg(path("out.wav"))));
+    QCOMPARE(dataOf(path("out.wav")), pcm.left(441 * 2));
 }
 
 void TestWaveCommands::delete_clampsToTheSound() {
