@@ -4,6 +4,7 @@
 #include "audio/audio_engine.h"
 #include "audio/media_player.h"
 #include "audio/mp3_encoder.h"
+#include "cliplist/ui/framewav.h"
 #include "shell/app_info.h"
 #include "shell/path_helpers.h"
 #include "shell/ui/about_page.h"
@@ -89,26 +90,21 @@ FrmLoad& Frmmain::frmLoad() {
 
 QGroupBox* Frmmain::shownPage() const {
     for (QGroupBox* page :
-         {m_framewav, m_frameRec, m_frameConvert, static_cast<QGroupBox*>(m_frameSetting),
-          static_cast<QGroupBox*>(m_frameAbout)})
+         {static_cast<QGroupBox*>(m_framewav), m_frameRec, m_frameConvert,
+          static_cast<QGroupBox*>(m_frameSetting), static_cast<QGroupBox*>(m_frameAbout)})
         if (!page->isHidden())
             return page;
     return nullptr;
 }
 
 void Frmmain::createPages() {
-    m_framewav = placePage(new QGroupBox(this), "Framewav", "Audio Edit", 8, 705, 353);
+    m_framewav = placePage(new Framewav(*this), "Framewav", "Audio Edit", 8, 705, 353);
     m_frameRec = placePage(new QGroupBox(this), "FrameRec", "Vioce Record", 104, 489, 249);
     m_frameConvert = placePage(new QGroupBox(this), "FrameConvert", "Wav <-> Mp3", 72, 609, 321);
     m_frameSetting = placePage(new FrameSetting(m_settings, m_context.dialogs,
                                                 Settings::filePath(m_context.appFolder), this),
                                "FrameSetting", "Setting", 80, 593, 321);
     m_frameAbout = placePage(new FrameAbout(this), "FrameAbout", "About", 168, 393, 281);
-
-    auto* label6 = new QLabel(m_framewav);
-    label6->setObjectName(QStringLiteral("Label6"));
-    label6->setGeometry(16, 304, 193, 41);
-    label6->setAlignment(Qt::AlignLeft | Qt::AlignTop);
 }
 
 void Frmmain::Form_Load() {
@@ -153,8 +149,8 @@ void Frmmain::SetLng() {
 
 void Frmmain::showPage(QGroupBox* page) {
     for (QGroupBox* frame :
-         {m_framewav, m_frameRec, m_frameConvert, static_cast<QGroupBox*>(m_frameSetting),
-          static_cast<QGroupBox*>(m_frameAbout)})
+         {static_cast<QGroupBox*>(m_framewav), m_frameRec, m_frameConvert,
+          static_cast<QGroupBox*>(m_frameSetting), static_cast<QGroupBox*>(m_frameAbout)})
         frame->setVisible(frame == page);
 }
 

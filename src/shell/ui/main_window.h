@@ -9,6 +9,7 @@
 #include <memory>
 
 class FrameAbout;
+class Framewav;
 class FrameSetting;
 class FrmLoad;
 class QGroupBox;
@@ -47,6 +48,8 @@ public:
     FrmLoad& frmLoad();
     // The page frame now shown.
     QGroupBox* shownPage() const;
+    // The "Audio Edit" page, which holds the clip list and decodes files into clips.
+    Framewav& framewav() const { return *m_framewav; }
 
 public slots:
     // The page switch, then the action of `key` ("Wav", "Rec", "Convert", "Setting", "Help",
@@ -81,7 +84,7 @@ private:
     Settings m_settings;
     std::unique_ptr<FrmLoad> m_frmLoad;
     QToolBar* m_toolbar1 = nullptr;
-    QGroupBox* m_framewav = nullptr;
+    Framewav* m_framewav = nullptr;
     QGroupBox* m_frameRec = nullptr;
     QGroupBox* m_frameConvert = nullptr;
     FrameSetting* m_frameSetting = nullptr;
