@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "cliplist/ui/framewav_controls.h"
 
+#include "cliplist/ui/clip_list_box.h"
 #include "cliplist/ui/clip_pictures.h"
 
 #include <QCheckBox>
@@ -41,8 +42,7 @@ QLabel* timeLabel(QWidget* parent, const char* name, QRect place, Qt::Alignment 
 
 FramewavControls FramewavControls::create(QGroupBox& page) {
     FramewavControls c;
-    c.List1 = named(new QListWidget(&page), "List1", {16, 24, 265, 273});
-    c.List1->setSelectionMode(QAbstractItemView::SingleSelection);
+    c.List1 = named(new ClipListBox(&page), "List1", {16, 24, 265, 273});
     c.CmdAdd = pictureButton(&page, "CmdAdd", {288, 24, 41, 41});
     c.Cmdremove = pictureButton(&page, "Cmdremove", {288, 72, 41, 41});
     c.CmdUP = pictureButton(&page, "CmdUP", {288, 120, 41, 41});

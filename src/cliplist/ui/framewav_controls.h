@@ -1,11 +1,11 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+class ClipListBox;
 class QCheckBox;
 class QGroupBox;
 class QLabel;
 class QLineEdit;
-class QListWidget;
 class QPushButton;
 class QSlider;
 
@@ -24,7 +24,7 @@ class QSlider;
 //   CmdSaveWav "Save The List to Wav" 344,248 169×33 · CmdSaveList "Save The List to MP3"
 //   520,248 169×33 · Text1 (the encoder's status code, read-only) 632,312 57×21
 struct FramewavControls {
-    QListWidget* List1 = nullptr;
+    ClipListBox* List1 = nullptr; // a QListWidget
     QPushButton* CmdAdd = nullptr;
     QPushButton* Cmdremove = nullptr;
     QPushButton* CmdUP = nullptr;

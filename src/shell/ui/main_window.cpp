@@ -78,6 +78,13 @@ Frmmain::Frmmain(AppContext context, QWidget* parent)
     Form_Load();
     connect(&m_context.Mp3Enc1, &Mp3Encoder::EncodeFinished, this,
             &Frmmain::Mp3Enc1_EncodeFinished);
+    connect(
+        m_framewav, &Framewav::decodeEnded, this,
+        [this] {
+            if (m_exitAfterDecode)
+                close();
+        },
+        Qt::QueuedConnection);
 }
 
 Frmmain::~Frmmain() = default;
@@ -195,10 +202,22 @@ void Frmmain::Mp3Enc1_EncodeFinished(bool ok, const QString& message, const QStr
 
 void Frmmain::closeEvent(QCloseEvent* event) {
     exitSequence();
-    event->accept();
+    if (m_exitAfterDecode)
+        event->ignore();
+    else
+        event->accept();
 }
 
+// A decode writes into the work folder while it lets the event loop run; emptying the folder
+// then would pull the file from under it. The decode is cancelled instead, and the window
+// closes once the decode has cleaned up.
 void Frmmain::exitSequence() {
+    if (m_framewav->isDecoding()) {
+        m_exitAfterDecode = true;
+        m_framewav->cancelDecode();
+        return;
+    }
+    m_exitAfterDecode = false;
     if (m_exiting)
         return;
     m_exiting = true;
