@@ -24,6 +24,11 @@ QString WorkFolder::clipFile(const QString& clipName) const {
     return file(clipName + QStringLiteral(".wav"));
 }
 
+QStringList WorkFolder::ownFileNames() {
+    return {QStringLiteral("tempwav.wav"), QStringLiteral("concat.wav"), QStringLiteral("temp.wav"),
+            QStringLiteral("temp2.wav")};
+}
+
 bool WorkFolder::prepare() const {
     const QFileInfo info(m_path);
     if (info.exists())

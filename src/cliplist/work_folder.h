@@ -2,6 +2,7 @@
 #pragma once
 
 #include <QString>
+#include <QStringList>
 
 // The program's private folder for clip files, the recording page's tempwav.wav, the joined
 // concat.wav and the crop's scratch files. It is the per-user application data folder plus
@@ -20,6 +21,11 @@ public:
     QString clipFile(const QString& clipName) const;
     QString tempWav() const { return file(QStringLiteral("tempwav.wav")); }
     QString concatWav() const { return file(QStringLiteral("concat.wav")); }
+    // The crop's two scratch files: the copy of the clip that is cut, and the cut result.
+    QString cropCopyWav() const { return file(QStringLiteral("temp.wav")); }
+    QString cropResultWav() const { return file(QStringLiteral("temp2.wav")); }
+    // The names of the files above, which no clip file may take.
+    static QStringList ownFileNames();
 
     // Creates the folder when nothing of that name exists. A file of that name is left
     // alone (later writes into the folder fail and say so). Returns whether the folder exists.

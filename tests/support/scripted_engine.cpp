@@ -47,6 +47,8 @@ Status ScriptedEngine::fail(ErrorCode code, const QString& message) {
 
 Status ScriptedEngine::startForDecoding() {
     m_log << QStringLiteral("startForDecoding");
+    if (m_decodingStartFailure != ErrorCode::Ok)
+        return fail(m_decodingStartFailure, QStringLiteral("The engine could not be started."));
     if (m_started == Started::No)
         m_started = Started::Decoding;
     return Status::ok();

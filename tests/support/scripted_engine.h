@@ -71,6 +71,7 @@ public:
     std::vector<InputCall> inputCalls() const { return m_inputCalls; }
     // Ok makes the call succeed again.
     void setStartForRecordingFailure(ErrorCode code) { m_startFailure = code; }
+    void setStartForDecodingFailure(ErrorCode code) { m_decodingStartFailure = code; }
     void setStartCaptureFailure(ErrorCode code) { m_captureFailure = code; }
     void setPlayFailure(ErrorCode code) { m_playFailure = code; }
     void setCreateStreamFailure(ErrorCode code) { m_createFailure = code; }
@@ -163,6 +164,7 @@ private:
     QStringList m_log;
     Started m_started = Started::No;
     ErrorCode m_startFailure = ErrorCode::Ok;
+    ErrorCode m_decodingStartFailure = ErrorCode::Ok;
     ErrorCode m_captureFailure = ErrorCode::Ok;
     ErrorCode m_playFailure = ErrorCode::Ok;
     ErrorCode m_createFailure = ErrorCode::Ok;

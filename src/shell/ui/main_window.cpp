@@ -4,6 +4,7 @@
 #include "audio/audio_engine.h"
 #include "audio/media_player.h"
 #include "audio/mp3_encoder.h"
+#include "cliplist/ui/framewav.h"
 #include "convert/ui/frame_convert.h"
 #include "shell/app_info.h"
 #include "shell/path_helpers.h"
@@ -78,6 +79,13 @@ Frmmain::Frmmain(AppContext context, QWidget* parent)
     Form_Load();
     connect(&m_context.Mp3Enc1, &Mp3Encoder::EncodeFinished, this,
             &Frmmain::Mp3Enc1_EncodeFinished);
+    connect(
+        m_framewav, &Framewav::decodeEnded, this,
+        [this] {
+            if (m_exitAfterDecode)
+                close();
+        },
+        Qt::QueuedConnection);
 }
 
 Frmmain::~Frmmain() = default;
@@ -90,15 +98,15 @@ FrmLoad& Frmmain::frmLoad() {
 
 QGroupBox* Frmmain::shownPage() const {
     for (QGroupBox* page :
-         {m_framewav, m_frameRec, m_frameConvert, static_cast<QGroupBox*>(m_frameSetting),
-          static_cast<QGroupBox*>(m_frameAbout)})
+         {static_cast<QGroupBox*>(m_framewav), m_frameRec, m_frameConvert,
+          static_cast<QGroupBox*>(m_frameSetting), static_cast<QGroupBox*>(m_frameAbout)})
         if (!page->isHidden())
             return page;
     return nullptr;
 }
 
 void Frmmain::createPages() {
-    m_framewav = placePage(new QGroupBox(this), "Framewav", "Audio Edit", 8, 705, 353);
+    m_framewav = placePage(new Framewav(*this), "Framewav", "Audio Edit", 8, 705, 353);
     m_frameRec = placePage(new QGroupBox(this), "FrameRec", "Vioce Record", 104, 489, 249);
     m_frameConvert =
         placePage(new FrameConvert(*this, {}, this), "FrameConvert", "Wav <-> Mp3", 72, 609, 321);
@@ -106,11 +114,6 @@ void Frmmain::createPages() {
                                                 Settings::filePath(m_context.appFolder), this),
                                "FrameSetting", "Setting", 80, 593, 321);
     m_frameAbout = placePage(new FrameAbout(this), "FrameAbout", "About", 168, 393, 281);
-
-    auto* label6 = new QLabel(m_framewav);
-    label6->setObjectName(QStringLiteral("Label6"));
-    label6->setGeometry(16, 304, 193, 41);
-    label6->setAlignment(Qt::AlignLeft | Qt::AlignTop);
 }
 
 void Frmmain::Form_Load() {
@@ -155,8 +158,8 @@ void Frmmain::SetLng() {
 
 void Frmmain::showPage(QGroupBox* page) {
     for (QGroupBox* frame :
-         {m_framewav, m_frameRec, m_frameConvert, static_cast<QGroupBox*>(m_frameSetting),
-          static_cast<QGroupBox*>(m_frameAbout)})
+         {static_cast<QGroupBox*>(m_framewav), m_frameRec, m_frameConvert,
+          static_cast<QGroupBox*>(m_frameSetting), static_cast<QGroupBox*>(m_frameAbout)})
         frame->setVisible(frame == page);
 }
 
@@ -201,10 +204,22 @@ void Frmmain::Mp3Enc1_EncodeFinished(bool ok, const QString& message, const QStr
 
 void Frmmain::closeEvent(QCloseEvent* event) {
     exitSequence();
-    event->accept();
+    if (m_exitAfterDecode)
+        event->ignore();
+    else
+        event->accept();
 }
 
+// A decode writes into the work folder while it lets the event loop run; emptying the folder
+// then would pull the file from under it. The decode is cancelled instead, and the window
+// closes once the decode has cleaned up.
 void Frmmain::exitSequence() {
+    if (m_framewav->isDecoding()) {
+        m_exitAfterDecode = true;
+        m_framewav->cancelDecode();
+        return;
+    }
+    m_exitAfterDecode = false;
     if (m_exiting)
         return;
     m_exiting = true;

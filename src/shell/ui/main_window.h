@@ -9,6 +9,7 @@
 #include <memory>
 
 class FrameAbout;
+class Framewav;
 class FrameSetting;
 class FrmLoad;
 class QGroupBox;
@@ -23,7 +24,9 @@ class QToolBar;
 // toolbar click runs the page switch first: the engine is released, takeReleaseRequested()
 // is emitted, MMCEdit gets "stop" (it stays open) and MMCPlayList "Close"; then the key acts.
 // "Exit" and closing the window run the exit sequence: both players stopped and closed, the
-// work folder emptied (files only), and the application's event loop ended at once.
+// work folder emptied (files only), and the application's event loop ended at once. While
+// the "Audio Edit" page decodes a file into the work folder, the exit cancels the decode
+// and the window closes (running the exit sequence) once the decode has returned.
 //
 // The start-up steps reach the "Audio Edit" page's picture buttons, editor buttons and
 // SliderEdit by objectName (tooltips, disabled at start) and skip any that do not exist, so
@@ -47,6 +50,8 @@ public:
     FrmLoad& frmLoad();
     // The page frame now shown.
     QGroupBox* shownPage() const;
+    // The "Audio Edit" page, which holds the clip list and decodes files into clips.
+    Framewav& framewav() const { return *m_framewav; }
 
 public slots:
     // The page switch, then the action of `key` ("Wav", "Rec", "Convert", "Setting", "Help",
@@ -81,10 +86,11 @@ private:
     Settings m_settings;
     std::unique_ptr<FrmLoad> m_frmLoad;
     QToolBar* m_toolbar1 = nullptr;
-    QGroupBox* m_framewav = nullptr;
+    Framewav* m_framewav = nullptr;
     QGroupBox* m_frameRec = nullptr;
     QGroupBox* m_frameConvert = nullptr;
     FrameSetting* m_frameSetting = nullptr;
     FrameAbout* m_frameAbout = nullptr;
     bool m_exiting = false;
+    bool m_exitAfterDecode = false; // an exit came while a decode was running
 };

@@ -1,0 +1,62 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "cliplist/clip_copy.h"
+
+#include <QFile>
+#include <QSaveFile>
+
+#include <vector>
+
+namespace clipfiles {
+namespace {
+
+constexpr qint64 ChunkBytes = 1 << 20;
+
+// A write that meets a full disk first reports the part that fit; only the next one fails
+// and sets the reason.
+bool writeAll(QSaveFile& file, const char* data, qint64 size) {
+    while (size > 0) {
+        const qint64 written = file.write(data, size);
+        if (written <= 0)
+            return false;
+        data += written;
+        size -= written;
+    }
+    return true;
+}
+
+} // namespace
+
+Status copyFile(const QString& source, const QString& target) {
+    QFile input(source);
+    if (!input.open(QIODevice::ReadOnly))
+        return {ErrorCode::FileOpen,
+                QStringLiteral("%1: cannot be read (%2).").arg(source, input.errorString())};
+    QSaveFile output(target);
+    const auto writeError = [&] {
+        const QString reason = output.errorString();
+        output.cancelWriting();
+        return Status{ErrorCode::Create,
+                      QStringLiteral("%1: cannot be written (%2).").arg(target, reason)};
+    };
+    if (!output.open(QIODevice::WriteOnly | QIODevice::Unbuffered))
+        return writeError();
+
+    std::vector<char> chunk(ChunkBytes);
+    for (;;) {
+        const qint64 got = input.read(chunk.data(), ChunkBytes);
+        if (got < 0) {
+            output.cancelWriting();
+            return {ErrorCode::FileOpen,
+                    QStringLiteral("%1: cannot be read (%2).").arg(source, input.errorString())};
+        }
+        if (got == 0)
+            break;
+        if (!writeAll(output, chunk.data(), got))
+            return writeError();
+    }
+    if (!output.commit())
+        return writeError();
+    return {};
+}
+
+} // namespace clipfiles

@@ -1,0 +1,800 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "audio/media_player.h"
+#include "audio/mp3_encoder.h"
+#include "cliplist/ui/framewav.h"
+#include "shell/ui/busy_window.h"
+#include "shell/ui/main_window.h"
+#include "support/scripted_dialogs.h"
+#include "support/scripted_engine.h"
+#include "support/small_disk.h"
+#include "support/test_audio.h"
+
+#include <QCheckBox>
+#include <QDir>
+#include <QLabel>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QPushButton>
+#include <QSlider>
+#include <QTemporaryDir>
+#include <QTimer>
+#include <QtTest>
+
+#include <cstring>
+#include <functional>
+#include <memory>
+
+namespace {
+
+const WavFormat CdFormat{2, 44100, 16};
+
+const QStringList EditButtons = {"CmdEditPlay", "CmdEditStop", "CmdMarkin", "CmdMarkOut"};
+const QStringList ListButtons = {"CmdFoward", "CmdPause", "CmdPlay", "CmdStop", "CmdNext"};
+
+void putLe16(QByteArray& bytes, int value) {
+    bytes.append(char(value & 0xFF)).append(char((value >> 8) & 0xFF));
+}
+
+void putLe32(QByteArray& bytes, std::uint32_t value) {
+    for (int i = 0; i < 4; ++i)
+        bytes.append(char((value >> (8 * i)) & 0xFF));
+}
+
+// How a WAV that is not canonical is written: the sample encoding, and what surrounds it.
+struct WavLayout {
+    enum class Samples { Int16, Int24, Int32, Float32 };
+    Samples samples = Samples::Int16;
+    bool extensible = false;
+    bool listChunkFirst = false;
+};
+} // namespace
+Q_DECLARE_METATYPE(WavLayout)
+namespace {
+
+// The 16-bit stereo `pcm16` written in `layout`: wider integers carry the same values in
+// their top 16 bits and floats are value / 32768, so a decoder that gets it right gives
+// `pcm16` back exactly.
+QByteArray nonCanonicalWav(const QByteArray& pcm16, const WavLayout& layout) {
+    using Samples = WavLayout::Samples;
+    const int bits = layout.samples == Samples::Int16   ? 16
+                     : layout.samples == Samples::Int24 ? 24
+                                                        : 32;
+    QByteArray data;
+    for (int i = 0; i + 1 < pcm16.size(); i += 2) {
+        const auto sample = std::int16_t(testaudio::le16(pcm16, i));
+        if (layout.samples == Samples::Float32) {
+            const float value = float(sample) / 32768.0f;
+            std::uint32_t word = 0;
+            std::memcpy(&word, &value, 4);
+            putLe32(data, word);
+        } else {
+            for (int pad = 16; pad < bits; pad += 8)
+                data.append('\0');
+            putLe16(data, sample);
+        }
+    }
+    const int channels = CdFormat.channels;
+    const int blockAlign = channels * bits / 8;
+    const int formatCode = layout.samples == Samples::Float32 ? 3 : 1;
+
+    QByteArray fmt;
+    putLe16(fmt, layout.extensible ? 0xFFFE : formatCode);
+    putLe16(fmt, channels);
+    putLe32(fmt, CdFormat.sampleRateHz);
+    putLe32(fmt, std::uint32_t(CdFormat.sampleRateHz * blockAlign));
+    putLe16(fmt, blockAlign);
+    putLe16(fmt, bits);
+    if (layout.extensible) {
+        putLe16(fmt, 22);
+        putLe16(fmt, bits);
+        putLe32(fmt, 3); // front left, front right
+        putLe16(fmt, formatCode);
+        fmt.append("\x00\x00\x00\x00\x10\x00\x80\x00\x00\xAA\x00\x38\x9B\x71", 14);
+    }
+
+    QByteArray body("WAVE");
+    if (layout.listChunkFirst) {
+        const QByteArray info("INFOISFT\x06\x00\x00\x00tests\x00", 18);
+        body += "LIST";
+        putLe32(body, info.size());
+        body += info;
+    }
+    body += "fmt ";
+    putLe32(body, fmt.size());
+    body += fmt;
+    body += "data";
+    putLe32(body, data.size());
+    body += data;
+
+    QByteArray file("RIFF");
+    putLe32(file, body.size());
+    return file + body;
+}
+
+// Runs `action` inside the application's event loop and returns the loop's exit code, or
+// -1 when nothing ended the loop (a fallback timer ends it then).
+int runUntilProgramEnds(const std::function<void()>& action) {
+    QTimer::singleShot(0, qApp, action);
+    QTimer fallback;
+    fallback.setSingleShot(true);
+    QObject::connect(&fallback, &QTimer::timeout, qApp, [] { QCoreApplication::exit(-1); });
+    fallback.start(60000);
+    return QCoreApplication::exec();
+}
+
+// Records whether the main window was enabled each time the busy window was shown or hidden.
+class BusyWatch : public QObject {
+public:
+    BusyWatch(QWidget& busy, QWidget& window) : m_window(window) { busy.installEventFilter(this); }
+    QList<bool> enabledAtShow;
+    QList<bool> enabledAtHide;
+
+protected:
+    bool eventFilter(QObject*, QEvent* event) override {
+        if (event->type() == QEvent::Show)
+            enabledAtShow << m_window.isEnabled();
+        else if (event->type() == QEvent::Hide)
+            enabledAtHide << m_window.isEnabled();
+        return false;
+    }
+
+private:
+    QWidget& m_window;
+};
+
+} // namespace
+
+class TestFramewav : public QObject {
+    Q_OBJECT
+private slots:
+    void initTestCase();
+    void init();
+    void cleanup();
+
+    void controls_areNamedCaptionedAndStartAsTheWindowSetsThem();
+    void add_asksForAWavOrMp3File();
+    void add_cancelChangesNothing();
+    void add_canonicalWavIsCopiedByteForByte_data();
+    void add_canonicalWavIsCopiedByteForByte();
+    void add_otherWavIsDecodedIntoACanonicalClip_data();
+    void add_otherWavIsDecodedIntoACanonicalClip();
+    void add_mp3IsDecodedWhileTheWindowIsDisabledAndTheBusyWindowShows();
+    void add_keepsTheSelectionAndTheButtons();
+    void add_takenNameGetsTheNextNumber();
+    void add_undecodableFileOnlySaysItCannotBePlayed_data();
+    void add_undecodableFileOnlySaysItCannotBePlayed();
+    void add_engineThatCannotStartIsReportedAndNothingElse();
+    void add_unwritableWorkFolderNamesTheFileAndAddsNothing_data();
+    void add_unwritableWorkFolderNamesTheFileAndAddsNothing();
+    void add_fullDiskLeavesNoPartialFile_data();
+    void add_fullDiskLeavesNoPartialFile();
+    void decodeIntoClip_returnsTheNameAndKeepsTheCallersBusyText();
+    void remove_asksThenDeletesFileAndEntry_data();
+    void remove_asksThenDeletesFileAndEntry();
+    void remove_fileThatCannotBeDeletedKeepsTheEntry();
+    void click_selectsTheClipForPlaying_data();
+    void click_selectsTheClipForPlaying();
+    void click_changeByCodeOrKeyWithoutMoveDoesNothing();
+    void doubleClick_clickRunsOnlyBeforeTheDoubleClick();
+    void close_duringDecodeCancelsItThenRunsTheExitSequence_data();
+    void close_duringDecodeCancelsItThenRunsTheExitSequence();
+
+private:
+    Frmmain& makeWindow(const QString& workFolder = QString());
+    Framewav& page() const { return m_window->framewav(); }
+    QListWidget& list() const { return *page().findChild<QListWidget*>(QStringLiteral("List1")); }
+    QWidget* control(const QString& name) const { return page().findChild<QWidget*>(name); }
+    QString input(const QString& name) const { return m_inputs->filePath(name); }
+    QString workPath() const { return m_window->context().workFolder.path(); }
+    QStringList workFiles() const;
+    QString canonicalWav(const QString& name, std::int64_t frames = 4410);
+    void add(const QString& path);
+    void openPlayers();
+    void setEnabled(const QStringList& names, bool enabled);
+    void verifyEnabled(const QStringList& names, bool enabled);
+
+    QTemporaryDir m_home;
+    QTemporaryDir m_sources;
+    QString m_mp3; // 3 s of a sine, made once
+    QByteArray m_mp3Pcm;
+    std::unique_ptr<QTemporaryDir> m_inputs;
+    std::unique_ptr<QTemporaryDir> m_data;
+    std::unique_ptr<ScriptedEngine> m_engine;
+    std::unique_ptr<ScriptedEngine> m_playerEngine;
+    std::unique_ptr<MediaPlayer> m_edit;
+    std::unique_ptr<MediaPlayer> m_list;
+    std::unique_ptr<Mp3Encoder> m_encoder;
+    std::unique_ptr<ScriptedDialogs> m_dialogs;
+    std::unique_ptr<Frmmain> m_window;
+};
+
+void TestFramewav::initTestCase() {
+    QVERIFY(m_home.isValid());
+    qputenv("HOME", QFile::encodeName(m_home.path()));
+    if (!testaudio::haveProgram(QStringLiteral("lame")))
+        QSKIP("lame is needed to make the MP3 input");
+    const QString wav =
+        testaudio::writeSineWav(m_sources.filePath("tone.wav"), CdFormat, 44100 * 3, 523.25);
+    m_mp3 = m_sources.filePath("tone.mp3");
+    QCOMPARE(testaudio::run("lame", {"--quiet", "-b", "128", wav, m_mp3}), 0);
+    m_mp3Pcm = testaudio::sinePcm(CdFormat, 44100 * 3, 523.25);
+}
+
+void TestFramewav::init() {
+    m_inputs = std::make_unique<QTemporaryDir>();
+    m_data = std::make_unique<QTemporaryDir>();
+    m_engine = std::make_unique<ScriptedEngine>();
+    m_playerEngine = std::make_unique<ScriptedEngine>();
+    m_playerEngine->setPlayMode(ScriptedEngine::PlayMode::ManualClock);
+    m_edit = std::make_unique<MediaPlayer>(*m_playerEngine);
+    m_list = std::make_unique<MediaPlayer>(*m_playerEngine);
+    m_encoder = std::make_unique<Mp3Encoder>();
+    m_dialogs = std::make_unique<ScriptedDialogs>();
+}
+
+void TestFramewav::cleanup() {
+    m_window.reset();
+    m_encoder.reset();
+    m_list.reset();
+    m_edit.reset();
+    m_playerEngine.reset();
+    m_engine.reset();
+}
+
+Frmmain& TestFramewav::makeWindow(const QString& workFolder) {
+    const QString work = workFolder.isEmpty() ? m_data->filePath("korvanel") : workFolder;
+    m_window = std::make_unique<Frmmain>(AppContext{*m_engine, *m_edit, *m_list, *m_encoder,
+                                                    *m_dialogs, m_data->path(), WorkFolder(work)});
+    return *m_window;
+}
+
+QStringList TestFramewav::workFiles() const {
+    return QDir(workPath()).entryList(QDir::Files | QDir::Hidden, QDir::Name);
+}
+
+QString TestFramewav::canonicalWav(const QString& name, std::int64_t frames) {
+    return testaudio::writeSineWav(input(name), CdFormat, frames);
+}
+
+void TestFramewav::add(const QString& path) {
+    m_dialogs->queueFile(path);
+    page().CmdAdd_Click();
+}
+
+// Both players open a clip and play it, as they would before a click or a remove.
+void TestFramewav::openPlayers() {
+    const QString clip = canonicalWav(QStringLiteral("playing.wav"), 44100);
+    for (MediaPlayer* player : {m_edit.get(), m_list.get()}) {
+        player->setFileName(clip);
+        QVERIFY(player->command(QStringLiteral("open")));
+        QVERIFY(player->command(QStringLiteral("play")));
+    }
+}
+
+void TestFramewav::setEnabled(const QStringList& names, bool enabled) {
+    for (const QString& name : names)
+        control(name)->setEnabled(enabled);
+}
+
+void TestFramewav::verifyEnabled(const QStringList& names, bool enabled) {
+    for (const QString& name : names)
+        QVERIFY2(control(name)->isEnabled() == enabled, qPrintable(name));
+}
+
+void TestFramewav::controls_areNamedCaptionedAndStartAsTheWindowSetsThem() {
+    Frmmain& window = makeWindow();
+    QCOMPARE(&page(), window.findChild<QGroupBox*>(QStringLiteral("Framewav")));
+    // name, parent, caption ("" = a picture), tooltip
+    const QList<QStringList> expected = {
+        {"CmdAdd", "Framewav", "", "Add New"},
+        {"Cmdremove", "Framewav", "", "Remove Form List"},
+        {"CmdUP", "Framewav", "", "Move UP"},
+        {"CmdDown", "Framewav", "", "Move Down"},
+        {"CmdIns", "Framewav", "Insert", ""},
+        {"CmdSaveWav", "Framewav", "Save The List to Wav", ""},
+        {"CmdSaveList", "Framewav", "Save The List to MP3", ""},
+        {"CmdEditPlay", "Frame3", "", "Play"},
+        {"CmdEditStop", "Frame3", "", "Stop"},
+        {"CmdMarkin", "Frame3", "Mark In", ""},
+        {"CmdMarkOut", "Frame3", "Mark Out", ""},
+        {"CmdEditDone", "Frame3", "Done", ""},
+        {"CmdFoward", "Frame2", "", "Forward"},
+        {"CmdPlay", "Frame2", "", "Play"},
+        {"CmdPause", "Frame2", "", "Pause"},
+        {"CmdStop", "Frame2", "", "Stop"},
+        {"CmdNext", "Frame2", "", "Next"},
+    };
+    for (const QStringList& row : expected) {
+        auto* button = page().findChild<QPushButton*>(row[0]);
+        QVERIFY2(button, qPrintable(row[0]));
+        QCOMPARE(button->parentWidget()->objectName(), row[1]);
+        QCOMPARE(button->text(), row[2]);
+        QCOMPARE(button->toolTip(), row[3]);
+        QCOMPARE(button->icon().isNull(), !row[2].isEmpty());
+        QVERIFY2(button->parentWidget()->rect().contains(button->geometry()), qPrintable(row[0]));
+    }
+    QCOMPARE(page().findChild<QGroupBox*>(QStringLiteral("Frame2"))->title(), "List Control");
+    QCOMPARE(page().findChild<QGroupBox*>(QStringLiteral("Frame3"))->title(), "Edit Song");
+    QCOMPARE(page().findChild<QCheckBox*>(QStringLiteral("Check1"))->text(), "Play List");
+    QVERIFY(!page().findChild<QCheckBox*>(QStringLiteral("Check1"))->isChecked());
+    for (const char* label : {"Lblin", "Lblout", "Lbltotal"})
+        QCOMPARE(page().findChild<QLabel*>(label)->text(), "00:00:00");
+    QVERIFY(page().findChild<QSlider*>(QStringLiteral("SliderEdit")));
+    QVERIFY(page().findChild<QLineEdit*>(QStringLiteral("Text1")));
+    QCOMPARE(list().count(), 0);
+    QCOMPARE(page().findChild<QLabel*>(QStringLiteral("Label6"))->geometry(),
+             QRect(16, 304, 193, 41));
+
+    verifyEnabled(ListButtons + EditButtons + QStringList{"CmdEditDone", "SliderEdit"}, false);
+    verifyEnabled({"CmdAdd", "Cmdremove", "CmdSaveWav", "CmdSaveList", "List1"}, true);
+
+    // Nothing on the page covers anything else in the same frame.
+    for (QWidget* frame : {static_cast<QWidget*>(&page()), control("Frame2"), control("Frame3")}) {
+        const QList<QWidget*> children = frame->findChildren<QWidget*>(Qt::FindDirectChildrenOnly);
+        for (QWidget* a : children)
+            for (QWidget* b : children)
+                QVERIFY2(a == b || !a->geometry().intersects(b->geometry()),
+                         qPrintable(a->objectName() + " / " + b->objectName()));
+    }
+}
+
+void TestFramewav::add_asksForAWavOrMp3File() {
+    makeWindow();
+    add(canonicalWav("a.wav"));
+    QCOMPARE(m_dialogs->files().size(), 1);
+    const Dialogs::FileRequest& request = m_dialogs->files().first().request;
+    QCOMPARE(request.mode, Dialogs::FileRequest::Mode::Open);
+    QCOMPARE(request.title, "Select a file to Convert");
+    QCOMPARE(request.filter, "Audio files (*.wav;*.mp3)|*.wav;*.mp3");
+    QCOMPARE(request.fileName, "");
+    QCOMPARE(request.flags, 528388);
+}
+
+void TestFramewav::add_cancelChangesNothing() {
+    makeWindow();
+    m_dialogs->queueFileCancel();
+    page().CmdAdd_Click();
+    QCOMPARE(list().count(), 0);
+    QVERIFY(workFiles().isEmpty());
+    QVERIFY(m_engine->log().isEmpty());
+    QVERIFY(m_dialogs->messages().isEmpty());
+}
+
+void TestFramewav::add_canonicalWavIsCopiedByteForByte_data() {
+    QTest::addColumn<QString>("file");
+    QTest::addColumn<QString>("clip");
+    QTest::newRow("plain") << "tune.wav"
+                           << "tune";
+    QTest::newRow("upper-case extension") << "Song.WAV"
+                                          << "Song";
+    QTest::newRow("dots and blanks kept") << " My Tune.live.wav"
+                                          << " My Tune.live";
+    QTest::newRow("non-ASCII") << "Sång ♪.wav"
+                               << "Sång ♪";
+}
+
+void TestFramewav::add_canonicalWavIsCopiedByteForByte() {
+    QFETCH(QString, file);
+    QFETCH(QString, clip);
+    makeWindow();
+    const QString source =
+        testaudio::writeWav(input(file), {1, 8000, 8}, testaudio::sinePcm({1, 8000, 8}, 12345));
+    add(source);
+    QCOMPARE(page().clipNames(), QStringList{clip});
+    QCOMPARE(workFiles(), QStringList{clip + ".wav"});
+    QCOMPARE(testaudio::readAll(page().clipFile(0)), testaudio::readAll(source));
+    QVERIFY2(m_engine->log().isEmpty(), "a copy needs no decoding");
+    QVERIFY(m_dialogs->messages().isEmpty());
+}
+
+void TestFramewav::add_otherWavIsDecodedIntoACanonicalClip_data() {
+    using Samples = WavLayout::Samples;
+    QTest::addColumn<WavLayout>("layout");
+    QTest::newRow("chunk before fmt") << WavLayout{Samples::Int16, false, true};
+    QTest::newRow("extensible 16-bit") << WavLayout{Samples::Int16, true, false};
+    QTest::newRow("24-bit") << WavLayout{Samples::Int24, false, false};
+    QTest::newRow("32-bit") << WavLayout{Samples::Int32, false, false};
+    QTest::newRow("float, extensible") << WavLayout{Samples::Float32, true, false};
+}
+
+void TestFramewav::add_otherWavIsDecodedIntoACanonicalClip() {
+    QFETCH(WavLayout, layout);
+    makeWindow();
+    const QByteArray pcm = testaudio::sinePcm(CdFormat, 30000);
+    QVERIFY(testaudio::writeAll(input("wide.wav"), nonCanonicalWav(pcm, layout)));
+    QVERIFY(!readWavInfo(input("wide.wav"))->canonical);
+
+    add(input("wide.wav"));
+    QCOMPARE(page().clipNames(), QStringList{"wide"});
+    const Result<WavInfo> clip = readWavInfo(page().clipFile(0));
+    QVERIFY(clip);
+    QVERIFY(clip->canonical);
+    QCOMPARE(clip->format, CdFormat);
+    QCOMPARE(testaudio::readAll(page().clipFile(0)).mid(WavHeader::Size), pcm);
+    QCOMPARE(m_engine->log(), QStringList({"startForDecoding", "releaseAll"}));
+    QCOMPARE(workFiles(), QStringList{"wide.wav"});
+}
+
+void TestFramewav::add_mp3IsDecodedWhileTheWindowIsDisabledAndTheBusyWindowShows() {
+    Frmmain& window = makeWindow();
+    window.show();
+    window.frmLoad().setStatusText(QStringLiteral("Saving......."));
+    BusyWatch watch(window.frmLoad(), window);
+    // Runs in the decode's first turn of the event loop, which comes after the first block.
+    bool checkedDuringDecode = false;
+    QTimer::singleShot(0, this, [&] {
+        checkedDuringDecode = true;
+        QVERIFY(page().isDecoding());
+        QVERIFY(window.frmLoad().isVisible());
+        QVERIFY(!window.isEnabled());
+        QVERIFY(page().clipNames().isEmpty());
+        QVERIFY2(!workFiles().contains("tone.wav"), "the decode writes to a temporary file");
+    });
+
+    add(m_mp3);
+    QVERIFY(checkedDuringDecode);
+    QCOMPARE(watch.enabledAtShow, QList<bool>{false});
+    QCOMPARE(watch.enabledAtHide, QList<bool>{true});
+    QVERIFY(!window.frmLoad().isVisible());
+    QVERIFY(window.isEnabled());
+    QCOMPARE(window.frmLoad().statusText(), "Saving.......");
+    QCOMPARE(m_engine->log(), QStringList({"startForDecoding", "releaseAll"}));
+    QVERIFY(m_dialogs->messages().isEmpty());
+
+    QCOMPARE(page().clipNames(), QStringList{"tone"});
+    QCOMPARE(workFiles(), QStringList{"tone.wav"});
+    const Result<WavInfo> clip = readWavInfo(page().clipFile(0));
+    QVERIFY(clip);
+    QVERIFY(clip->canonical);
+    QCOMPARE(clip->format, CdFormat);
+    // The LAME tag lets the decoder drop the encoder's padding; one MP3 frame (1152 samples)
+    // of slack covers a decoder that keeps part of it.
+    QVERIFY2(qAbs(clip->dataBytes - m_mp3Pcm.size()) <= 1152 * CdFormat.blockAlign(),
+             qPrintable(QString::number(clip->dataBytes)));
+}
+
+void TestFramewav::add_keepsTheSelectionAndTheButtons() {
+    makeWindow();
+    add(canonicalWav("a.wav"));
+    list().setCurrentRow(0);
+    setEnabled(EditButtons, true);
+    add(canonicalWav("b.wav"));
+    add(m_mp3);
+    QCOMPARE(page().clipNames(), QStringList({"a", "b", "tone"}));
+    QCOMPARE(page().selectedIndex(), 0);
+    QCOMPARE(list().selectedItems().size(), 1);
+    verifyEnabled(EditButtons, true);
+    verifyEnabled(ListButtons, false);
+}
+
+void TestFramewav::add_takenNameGetsTheNextNumber() {
+    makeWindow();
+    const QString wav = canonicalWav("tone.wav");
+    add(wav);
+    add(m_mp3);
+    QVERIFY(QDir(m_inputs->path()).mkdir("24"));
+    QVERIFY(testaudio::writeAll(
+        input("24/tone.wav"),
+        nonCanonicalWav(testaudio::sinePcm(CdFormat, 2000), {WavLayout::Samples::Int24})));
+    add(input("24/tone.wav"));
+    QCOMPARE(page().clipNames(), QStringList({"tone", "tone (2)", "tone (3)"}));
+    QCOMPARE(workFiles(), QStringList({"tone (2).wav", "tone (3).wav", "tone.wav"}));
+    QCOMPARE(testaudio::readAll(page().clipFile(0)), testaudio::readAll(wav));
+    QVERIFY(testaudio::readAll(page().clipFile(1)) != testaudio::readAll(page().clipFile(2)));
+
+    // A number freed by a remove is taken again; the program's own files are never clips.
+    list().setCurrentRow(1);
+    m_dialogs->queueAnswer(Dialogs::Answer::Yes);
+    page().Cmdremove_Click();
+    add(wav);
+    add(canonicalWav("concat.wav"));
+    add(canonicalWav("tempwav.wav"));
+    QCOMPARE(page().clipNames(),
+             QStringList({"tone", "tone (3)", "tone (2)", "concat (2)", "tempwav (2)"}));
+}
+
+void TestFramewav::add_undecodableFileOnlySaysItCannotBePlayed_data() {
+    QTest::addColumn<QString>("file");
+    QTest::addColumn<QByteArray>("content"); // null: no such file
+    QTest::newRow("text named .mp3") << "notes.mp3" << QByteArray("just some words\n");
+    QTest::newRow("text named .wav") << "notes.wav" << QByteArray("RIFF? no, only words\n");
+    QTest::newRow("empty .mp3") << "empty.mp3" << QByteArray("");
+    QTest::newRow("file gone") << "gone.mp3" << QByteArray();
+}
+
+void TestFramewav::add_undecodableFileOnlySaysItCannotBePlayed() {
+    QFETCH(QString, file);
+    QFETCH(QByteArray, content);
+    Frmmain& window = makeWindow();
+    if (!content.isNull())
+        QVERIFY(testaudio::writeAll(input(file), content));
+    add(input(file));
+
+    QCOMPARE(m_dialogs->messages().size(), 1);
+    const ScriptedDialogs::MessageCall& shown = m_dialogs->messages().first();
+    QCOMPARE(shown.title, "Error");
+    QVERIFY2(shown.text.startsWith("Can't play the file\n\nerror code: "), qPrintable(shown.text));
+    QVERIFY(shown.text.section(' ', -1).toInt() != 0);
+    QCOMPARE(list().count(), 0);
+    QVERIFY(workFiles().isEmpty());
+    QCOMPARE(m_engine->log(), QStringList({"startForDecoding", "releaseAll"}));
+    QVERIFY(window.isEnabled());
+    QVERIFY(!window.frmLoad().isVisible());
+}
+
+void TestFramewav::add_engineThatCannotStartIsReportedAndNothingElse() {
+    Frmmain& window = makeWindow();
+    BusyWatch watch(window.frmLoad(), window);
+    m_engine->setStartForDecodingFailure(ErrorCode::Driver);
+    add(m_mp3);
+    QCOMPARE(m_dialogs->messages().size(), 1);
+    QCOMPARE(m_dialogs->messages().first().text, "Can't initialize device\n\nerror code: 3");
+    QCOMPARE(m_engine->log(), QStringList{"startForDecoding"});
+    QVERIFY(watch.enabledAtShow.isEmpty());
+    QVERIFY(window.isEnabled());
+    QCOMPARE(list().count(), 0);
+    QVERIFY(workFiles().isEmpty());
+}
+
+void TestFramewav::add_unwritableWorkFolderNamesTheFileAndAddsNothing_data() {
+    QTest::addColumn<bool>("mp3");
+    QTest::addColumn<bool>("canonical");
+    QTest::newRow("canonical WAV, copied") << false << true;
+    QTest::newRow("24-bit WAV, decoded") << false << false;
+    QTest::newRow("MP3") << true << false;
+}
+
+// Tests run as root, whom file modes do not stop: the work folder lies under a regular file,
+// where nothing can be created.
+void TestFramewav::add_unwritableWorkFolderNamesTheFileAndAddsNothing() {
+    QFETCH(bool, mp3);
+    QFETCH(bool, canonical);
+    QVERIFY(testaudio::writeAll(m_data->filePath("plain"), "a file, not a folder"));
+    Frmmain& window = makeWindow(m_data->filePath("plain/korvanel"));
+    QString source = m_mp3;
+    if (!mp3) {
+        source = input("x.wav");
+        const QByteArray pcm = testaudio::sinePcm(CdFormat, 4000);
+        QVERIFY(canonical ? !testaudio::writeWav(source, CdFormat, pcm).isEmpty()
+                          : testaudio::writeAll(source,
+                                                nonCanonicalWav(pcm, {WavLayout::Samples::Int24})));
+    }
+    add(source);
+
+    QCOMPARE(m_dialogs->messages().size(), 1);
+    const QString text = m_dialogs->messages().first().text;
+    QVERIFY2(text.contains(source), qPrintable(text));
+    QVERIFY2(text.contains(m_data->filePath("plain/korvanel/")), qPrintable(text));
+    QCOMPARE(m_dialogs->messages().first().icon, Dialogs::Icon::Warning);
+    QCOMPARE(list().count(), 0);
+    QVERIFY(window.isEnabled());
+    QVERIFY(!window.frmLoad().isVisible());
+}
+
+void TestFramewav::add_fullDiskLeavesNoPartialFile_data() {
+    QTest::addColumn<bool>("mp3");
+    QTest::newRow("canonical WAV, copied") << false;
+    QTest::newRow("MP3, decoded") << true;
+}
+
+void TestFramewav::add_fullDiskLeavesNoPartialFile() {
+    QFETCH(bool, mp3);
+    SmallDisk disk(128);
+    if (!disk.isValid())
+        QSKIP("no small tmpfs can be mounted here");
+    makeWindow(disk.filePath(QString()));
+    add(canonicalWav("keep.wav", 100));
+    const QString source = mp3 ? m_mp3 : canonicalWav("big.wav", 44100 * 3);
+    add(source);
+
+    QCOMPARE(m_dialogs->messages().size(), 1);
+    const QString text = m_dialogs->messages().first().text;
+    QVERIFY2(text.contains(source) && text.contains(page().window().context().workFolder.path()),
+             qPrintable(text));
+    QCOMPARE(page().clipNames(), QStringList{"keep"});
+    QCOMPARE(workFiles(), QStringList{"keep.wav"});
+}
+
+void TestFramewav::decodeIntoClip_returnsTheNameAndKeepsTheCallersBusyText() {
+    Frmmain& window = makeWindow();
+    window.frmLoad().setStatusText(QStringLiteral("Converting......."));
+    QSignalSpy ended(&page(), &Framewav::decodeEnded);
+    const Result<QString> first = page().decodeIntoClip(m_mp3);
+    const Result<QString> second = page().decodeIntoClip(m_mp3);
+    QVERIFY(first && second);
+    QCOMPARE(*first, "tone");
+    QCOMPARE(*second, "tone (2)");
+    QCOMPARE(page().clipNames(), QStringList({"tone", "tone (2)"}));
+    QCOMPARE(ended.size(), 2);
+    QCOMPARE(window.frmLoad().statusText(), "Converting.......");
+
+    const Result<QString> failed = page().decodeIntoClip(input("missing.mp3"));
+    QVERIFY(!failed);
+    QCOMPARE(failed.status().code(), ErrorCode::FileOpen);
+    QCOMPARE(ended.size(), 3);
+}
+
+void TestFramewav::remove_asksThenDeletesFileAndEntry_data() {
+    QTest::addColumn<int>("selected");
+    QTest::addColumn<int>("answer"); // Dialogs::Answer, -1: the file is gone first, then Yes
+    QTest::addColumn<QStringList>("clipsAfter");
+    QTest::addColumn<QStringList>("filesAfter");
+    const int yes = int(Dialogs::Answer::Yes);
+    const int no = int(Dialogs::Answer::No);
+    QTest::newRow("Yes") << 1 << yes << QStringList{"a", "c"} << QStringList{"a.wav", "c.wav"};
+    QTest::newRow("No") << 1 << no << QStringList{"a", "b", "c"}
+                        << QStringList{"a.wav", "b.wav", "c.wav"};
+    QTest::newRow("nothing selected")
+        << -1 << yes << QStringList{"a", "b", "c"} << QStringList{"a.wav", "b.wav", "c.wav"};
+    QTest::newRow("file already gone")
+        << 1 << -1 << QStringList{"a", "c"} << QStringList{"a.wav", "c.wav"};
+}
+
+void TestFramewav::remove_asksThenDeletesFileAndEntry() {
+    QFETCH(int, selected);
+    QFETCH(int, answer);
+    QFETCH(QStringList, clipsAfter);
+    QFETCH(QStringList, filesAfter);
+    makeWindow();
+    for (const char* name : {"a.wav", "b.wav", "c.wav"})
+        add(canonicalWav(name));
+    list().setCurrentRow(selected);
+    if (selected < 0)
+        list().clearSelection();
+    if (answer < 0)
+        QVERIFY(QFile::remove(page().clipFile(selected)));
+    m_dialogs->queueAnswer(answer < 0 ? Dialogs::Answer::Yes : Dialogs::Answer(answer));
+    openPlayers();
+    setEnabled(EditButtons + QStringList{"CmdEditDone", "SliderEdit"}, true);
+
+    page().Cmdremove_Click();
+
+    if (selected < 0) {
+        QVERIFY(m_dialogs->messages().isEmpty());
+    } else {
+        QCOMPARE(m_dialogs->messages().size(), 1);
+        const ScriptedDialogs::MessageCall& asked = m_dialogs->messages().first();
+        QCOMPARE(asked.text, "Are you sure you want to delete b ?");
+        QCOMPARE(asked.title, "Deleting");
+        QCOMPARE(asked.buttons, Dialogs::Buttons::YesNo);
+    }
+    QCOMPARE(page().clipNames(), clipsAfter);
+    QCOMPARE(workFiles(), filesAfter);
+    if (clipsAfter.size() < 3)
+        QCOMPARE(page().selectedIndex(), -1);
+    QCOMPARE(m_edit->state(), MediaPlayer::State::Closed);
+    QCOMPARE(m_list->state(), MediaPlayer::State::Closed);
+    verifyEnabled(EditButtons, false);
+    verifyEnabled({"CmdEditDone", "SliderEdit"}, true);
+}
+
+void TestFramewav::remove_fileThatCannotBeDeletedKeepsTheEntry() {
+    makeWindow();
+    add(canonicalWav("a.wav"));
+    // A folder in the clip file's place holds a file, so it cannot be removed.
+    QVERIFY(QFile::remove(page().clipFile(0)));
+    QVERIFY(QDir(workPath()).mkpath("a.wav/inside"));
+    list().setCurrentRow(0);
+    m_dialogs->queueAnswer(Dialogs::Answer::Yes);
+    page().Cmdremove_Click();
+    QCOMPARE(m_dialogs->messages().size(), 2);
+    QVERIFY(m_dialogs->messages().last().text.contains(page().clipFile(0)));
+    QCOMPARE(page().clipNames(), QStringList{"a"});
+}
+
+void TestFramewav::click_selectsTheClipForPlaying_data() {
+    QTest::addColumn<int>("key"); // 0: a mouse click on the third entry
+    QTest::addColumn<int>("selectedAfter");
+    QTest::newRow("mouse") << 0 << 2;
+    QTest::newRow("arrow down") << int(Qt::Key_Down) << 1;
+    QTest::newRow("end") << int(Qt::Key_End) << 2;
+}
+
+void TestFramewav::click_selectsTheClipForPlaying() {
+    QFETCH(int, key);
+    QFETCH(int, selectedAfter);
+    Frmmain& window = makeWindow();
+    window.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&window));
+    for (const char* name : {"a.wav", "b.wav", "c.wav"})
+        add(canonicalWav(name));
+    list().setCurrentRow(0);
+    openPlayers();
+    setEnabled(EditButtons + QStringList{"CmdEditDone"}, true);
+
+    if (key == 0) {
+        QTest::mouseClick(list().viewport(), Qt::LeftButton, {},
+                          list().visualItemRect(list().item(2)).center());
+    } else {
+        list().setFocus();
+        QTest::keyClick(&list(), Qt::Key(key));
+    }
+
+    QCOMPARE(page().selectedIndex(), selectedAfter);
+    QCOMPARE(m_edit->state(), MediaPlayer::State::Closed);
+    QCOMPARE(m_list->state(), MediaPlayer::State::Closed);
+    verifyEnabled(EditButtons, false);
+    verifyEnabled(ListButtons, true);
+    verifyEnabled({"CmdEditDone"}, true);
+}
+
+void TestFramewav::click_changeByCodeOrKeyWithoutMoveDoesNothing() {
+    Frmmain& window = makeWindow();
+    window.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&window));
+    for (const char* name : {"a.wav", "b.wav"})
+        add(canonicalWav(name));
+    openPlayers();
+    list().setCurrentRow(0);
+    list().setFocus();
+    QTest::keyClick(&list(), Qt::Key_Up);
+    QCOMPARE(m_edit->state(), MediaPlayer::State::Playing);
+    QCOMPARE(m_list->state(), MediaPlayer::State::Playing);
+    verifyEnabled(ListButtons, false);
+}
+
+// The editor opens a clip on the double click; the click that belongs to it must come
+// before, never after, or it would close the clip just opened.
+void TestFramewav::doubleClick_clickRunsOnlyBeforeTheDoubleClick() {
+    Frmmain& window = makeWindow();
+    window.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&window));
+    add(canonicalWav("a.wav", 44100));
+    openPlayers();
+    connect(&list(), &QListWidget::itemDoubleClicked, this, [&] {
+        QCOMPARE(m_list->state(), MediaPlayer::State::Closed);
+        m_edit->setFileName(page().clipFile(0));
+        QVERIFY(m_edit->command(QStringLiteral("open")));
+    });
+    const QPoint at = list().visualItemRect(list().item(0)).center();
+    QTest::mouseClick(list().viewport(), Qt::LeftButton, {}, at);
+    QTest::mouseDClick(list().viewport(), Qt::LeftButton, {}, at);
+    QTest::mouseRelease(list().viewport(), Qt::LeftButton, {}, at);
+    QCOMPARE(m_edit->state(), MediaPlayer::State::Stopped);
+    QCOMPARE(m_edit->fileName(), page().clipFile(0));
+}
+
+void TestFramewav::close_duringDecodeCancelsItThenRunsTheExitSequence_data() {
+    QTest::addColumn<bool>("closeWindow"); // else the toolbar's "Exit"
+    QTest::newRow("window closed") << true;
+    QTest::newRow("Exit") << false;
+}
+
+void TestFramewav::close_duringDecodeCancelsItThenRunsTheExitSequence() {
+    QFETCH(bool, closeWindow);
+    Frmmain& window = makeWindow();
+    window.show();
+    QVERIFY(testaudio::writeAll(window.context().workFolder.tempWav(), "take"));
+    add(canonicalWav("earlier.wav"));
+
+    bool closeAsked = false;
+    QStringList filesWhileDecoding;
+    QTimer poll;
+    connect(&poll, &QTimer::timeout, this, [&] {
+        if (!page().isDecoding() || closeAsked)
+            return;
+        closeAsked = true;
+        filesWhileDecoding = workFiles();
+        if (closeWindow)
+            window.close();
+        else
+            window.Toolbar1_ButtonClick(QStringLiteral("Exit"));
+    });
+    poll.start(0);
+    QStringList filesAtDecodeEnd;
+    connect(&page(), &Framewav::decodeEnded, this, [&] { filesAtDecodeEnd = workFiles(); });
+
+    const int code = runUntilProgramEnds([&] { add(m_mp3); });
+    QCOMPARE(code, 0);
+    QVERIFY(closeAsked);
+    QVERIFY(filesWhileDecoding.contains("tempwav.wav"));
+    QVERIFY(!filesWhileDecoding.contains("tone.wav"));
+    QCOMPARE(filesAtDecodeEnd, QStringList({"earlier.wav", "tempwav.wav"}));
+    QVERIFY(workFiles().isEmpty());
+    QCOMPARE(page().clipNames(), QStringList{"earlier"});
+    QVERIFY(m_dialogs->messages().isEmpty());
+    QVERIFY(!window.frmLoad().isVisible());
+}
+
+QTEST_MAIN(TestFramewav)
+#include "tst_framewav.moc"
