@@ -1,11 +1,13 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "audio/media_player.h"
 #include "audio/mp3_encoder.h"
+#include "cliplist/ui/framewav.h"
 #include "convert/ui/frame_convert.h"
 #include "shell/ui/busy_window.h"
 #include "shell/ui/main_window.h"
 #include "support/scripted_dialogs.h"
 #include "support/scripted_engine.h"
+#include "support/small_disk.h"
 #include "support/test_audio.h"
 
 #include <QApplication>
@@ -66,7 +68,14 @@ private slots:
     void convertToMp3_refusedJobShowsOneMessageAndNoBusyWindow_data();
     void convertToMp3_refusedJobShowsOneMessageAndNoBusyWindow();
     void convertToMp3_failedJobShowsItsFailureNotFinishSave();
-    void convertToMp3_showsTheBusyWindowWithItsLastText();
+    void convertToMp3_busyWindowShowsTheTextOfTheJobBefore_data();
+    void convertToMp3_busyWindowShowsTheTextOfTheJobBefore();
+
+    void convertToWav_decodesIntoANewClipAndCopiesItToTheTarget();
+    void convertToWav_copiesTheClipFileTheDecodeWrote();
+    void convertToWav_unreadableSourceShowsCantPlayAndNothingMore();
+    void convertToWav_failingStepShowsOneMessageAndLeavesTheTarget_data();
+    void convertToWav_failingStepShowsOneMessageAndLeavesTheTarget();
 
 private:
     Frmmain& makeWindow();
@@ -74,6 +83,10 @@ private:
     QLineEdit* box(const QString& name) const;
     void click(const QString& name) const;
     QString path(const QString& name) const { return m_files->filePath(name); }
+    QStringList clipNames() const;
+    // An MP3 of a 440 Hz stereo sine, `frames` frames at 44100 Hz, made by lame; empty when
+    // lame cannot make it.
+    QString makeMp3(const QString& mp3Path, std::int64_t frames) const;
     // Runs one WAV to MP3 job from the page to its end; false if it never ended.
     bool convertToMp3(const QString& wav, const QString& mp3);
 
@@ -134,6 +147,17 @@ QLineEdit* TestFrameConvert::box(const QString& name) const {
 
 void TestFrameConvert::click(const QString& name) const {
     page()->findChild<QPushButton*>(name)->click();
+}
+
+QStringList TestFrameConvert::clipNames() const {
+    return m_window->findChild<Framewav*>(QStringLiteral("Framewav"))->clipNames();
+}
+
+QString TestFrameConvert::makeMp3(const QString& mp3Path, std::int64_t frames) const {
+    const QString wav = testaudio::writeSineWav(mp3Path + ".source.wav", Stereo44k, frames);
+    const int exit = testaudio::run("lame", {"--quiet", "-b", "128", wav, mp3Path});
+    QFile::remove(wav);
+    return exit == 0 ? mp3Path : QString();
 }
 
 bool TestFrameConvert::convertToMp3(const QString& wav, const QString& mp3) {
@@ -470,20 +494,177 @@ void TestFrameConvert::convertToMp3_failedJobShowsItsFailureNotFinishSave() {
     QCOMPARE(QDir(m_files->path()).entryList(QDir::Files), (QStringList{"in.wav", "plain"}));
 }
 
-void TestFrameConvert::convertToMp3_showsTheBusyWindowWithItsLastText() {
+void TestFrameConvert::convertToWav_decodesIntoANewClipAndCopiesItToTheTarget() {
+    Frmmain& window = makeWindow();
+    const QString mp3 = makeMp3(path("song.mp3"), 44100);
+    if (mp3.isEmpty())
+        QSKIP("lame is not installed");
+    QTest::keyClicks(box("txtopenmp3"), mp3);
+    QTest::keyClicks(box("txtsavewav"), path("out.wav"));
+
+    click("CmdconvertWav");
+
+    QCOMPARE(clipNames(), QStringList{"song"});
+    const QByteArray clip = testaudio::readAll(window.context().workFolder.clipFile("song"));
+    QCOMPARE(testaudio::readAll(path("out.wav")), clip);
+    QCOMPARE(testaudio::le32(clip, 40), std::uint32_t(clip.size() - 44));
+    QCOMPARE(testaudio::le16(clip, 22), std::uint16_t(2));
+    QCOMPARE(testaudio::le32(clip, 24), std::uint32_t(44100));
+    QCOMPARE(m_dialogs->messages().size(), 1);
+    const auto& finish = m_dialogs->messages().first();
+    QCOMPARE(finish.text, QStringLiteral("Convert Finish"));
+    QCOMPARE(finish.title, Title);
+    QCOMPARE(finish.icon, Dialogs::Icon::None);
+    QCOMPARE(finish.buttons, Dialogs::Buttons::Ok);
+    QCOMPARE(window.frmLoad().statusText(), QStringLiteral("Converting......."));
+    QVERIFY(!window.frmLoad().isVisible());
+    QVERIFY(window.isEnabled());
+    QCOMPARE(m_engine->count("startForDecoding"), 1);
+    QVERIFY(!m_engine->started());
+    QCOMPARE(QDir(m_files->path()).entryList(QDir::Files), (QStringList{"out.wav", "song.mp3"}));
+    if (!testaudio::haveProgram("sox"))
+        QSKIP("sox is not installed");
+    QByteArray seconds;
+    QCOMPARE(testaudio::run("sox", {"--i", "-D", path("out.wav")}, &seconds), 0);
+    // The Info tag written by lame lets the decoder drop the encoder's delay and padding.
+    QVERIFY2(qAbs(seconds.trimmed().toDouble() - 1.0) < 0.03, seconds.constData());
+}
+
+void TestFrameConvert::convertToWav_copiesTheClipFileTheDecodeWrote() {
+    Frmmain& window = makeWindow();
+    QVERIFY(QDir(m_files->path()).mkdir("a"));
+    QVERIFY(QDir(m_files->path()).mkdir("b"));
+    // Same clip name, different lengths: the second decode goes to "song (2)".
+    const QString first = makeMp3(path("a/song.mp3"), 44100);
+    const QString second = makeMp3(path("b/song.mp3"), 44100 * 2);
+    if (first.isEmpty() || second.isEmpty())
+        QSKIP("lame is not installed");
+    for (const QString& mp3 : {first, second}) {
+        box("txtopenmp3")->setText(mp3);
+        box("txtsavewav")->setText(path("out.wav"));
+        click("CmdconvertWav");
+    }
+    QCOMPARE(clipNames(), (QStringList{"song", "song (2)"}));
+    const WorkFolder& work = window.context().workFolder;
+    QCOMPARE(testaudio::readAll(path("out.wav")), testaudio::readAll(work.clipFile("song (2)")));
+    QVERIFY(testaudio::readAll(work.clipFile("song")).size() <
+            testaudio::readAll(work.clipFile("song (2)")).size());
+    QCOMPARE(m_dialogs->messages().size(), 2);
+}
+
+void TestFrameConvert::convertToWav_unreadableSourceShowsCantPlayAndNothingMore() {
+    Frmmain& window = makeWindow();
+    QVERIFY(testaudio::writeAll(path("noise.mp3"), QByteArray("no sound here\n").repeated(100)));
+    QVERIFY(testaudio::writeAll(path("old.wav"), "old"));
+    box("txtopenmp3")->setText(path("noise.mp3"));
+    box("txtsavewav")->setText(path("old.wav"));
+    const QStringList workFiles = QDir(window.context().workFolder.path()).entryList(QDir::Files);
+
+    click("CmdconvertWav");
+
+    QCOMPARE(m_dialogs->messages().size(), 1);
+    const auto& shown = m_dialogs->messages().first();
+    QVERIFY2(shown.text.startsWith("Can't play the file"), qPrintable(shown.text));
+    QVERIFY2(shown.text.contains("error code: "), qPrintable(shown.text));
+    QCOMPARE(clipNames(), QStringList{});
+    QCOMPARE(QDir(window.context().workFolder.path()).entryList(QDir::Files), workFiles);
+    QCOMPARE(testaudio::readAll(path("old.wav")), QByteArray("old"));
+    QVERIFY(!window.frmLoad().isVisible());
+    QVERIFY(window.isEnabled());
+    QVERIFY(!m_engine->started());
+}
+
+void TestFrameConvert::convertToWav_failingStepShowsOneMessageAndLeavesTheTarget_data() {
+    QTest::addColumn<QString>("failure");
+    QTest::newRow("target inside a regular file") << "not a folder";
+    QTest::newRow("target on a full disk") << "full disk";
+    QTest::newRow("work folder cannot be written") << "work folder";
+}
+
+void TestFrameConvert::convertToWav_failingStepShowsOneMessageAndLeavesTheTarget() {
+    QFETCH(QString, failure);
+    Frmmain& window = makeWindow();
+    const QString mp3 = makeMp3(path("song.mp3"), 44100);
+    if (mp3.isEmpty())
+        QSKIP("lame is not installed");
+    QString target = path("out.wav");
+    std::unique_ptr<SmallDisk> disk;
+    if (failure == "not a folder") {
+        // Nothing can be created inside a regular file, not even by root.
+        QVERIFY(testaudio::writeAll(path("plain"), "x"));
+        target = path("plain") + "/out.wav";
+    } else if (failure == "full disk") {
+        disk = std::make_unique<SmallDisk>(64);
+        if (!disk->isValid())
+            QSKIP("a small tmpfs cannot be mounted here (needs root)");
+        target = disk->filePath("out.wav");
+        QVERIFY(testaudio::writeAll(target, "old"));
+    } else {
+        const QString work = window.context().workFolder.path();
+        QVERIFY(QDir(work).removeRecursively());
+        QVERIFY(testaudio::writeAll(work, "not a folder"));
+    }
+    const QByteArray before = testaudio::readAll(target);
+    const auto targetFolder = [&] {
+        return QDir(QFileInfo(target).path()).entryList(QDir::Files | QDir::Hidden);
+    };
+    const QStringList filesBefore = targetFolder();
+    box("txtopenmp3")->setText(mp3);
+    box("txtsavewav")->setText(target);
+
+    click("CmdconvertWav");
+
+    QCOMPARE(m_dialogs->messages().size(), 1);
+    const QString text = m_dialogs->messages().first().text;
+    QVERIFY2(text.contains(failure == "work folder" ? window.context().workFolder.path() : target),
+             qPrintable(text));
+    QCOMPARE(testaudio::readAll(target), before);
+    QCOMPARE(targetFolder(), filesBefore);
+    QVERIFY(!window.frmLoad().isVisible());
+    QVERIFY(window.isEnabled());
+    QVERIFY(!m_engine->started());
+}
+
+void TestFrameConvert::convertToMp3_busyWindowShowsTheTextOfTheJobBefore_data() {
+    QTest::addColumn<QString>("earlier");
+    QTest::addColumn<QString>("text");
+    QTest::newRow("no job before") << ""
+                                   << "Loading..........";
+    QTest::newRow("after a conversion to WAV") << "wav"
+                                               << "Converting.......";
+    QTest::newRow("after saving the list as MP3") << "list"
+                                                  << "Saving.......";
+}
+
+void TestFrameConvert::convertToMp3_busyWindowShowsTheTextOfTheJobBefore() {
+    QFETCH(QString, earlier);
+    QFETCH(QString, text);
     Frmmain& window = makeWindow();
     const QString wav = testaudio::writeSineWav(path("in.wav"), Stereo44k, 4410);
-    for (const char* earlier : {"Loading..........", "Saving.......", "Converting......."}) {
-        window.frmLoad().setStatusText(earlier);
-        box("txtopenwav")->setText(wav);
-        box("txtsavemp3")->setText(path("out.mp3"));
-        QSignalSpy finished(m_encoder.get(), &Mp3Encoder::EncodeFinished);
-        click("CmdConvertMP3");
-        QVERIFY(window.frmLoad().isVisible());
-        QCOMPARE(window.frmLoad().statusText(), earlier);
-        QVERIFY(finished.wait(120000));
-        QCOMPARE(window.frmLoad().statusText(), earlier);
+    if (earlier == "wav") {
+        const QString mp3 = makeMp3(path("song.mp3"), 4410);
+        if (mp3.isEmpty())
+            QSKIP("lame is not installed");
+        box("txtopenmp3")->setText(mp3);
+        box("txtsavewav")->setText(path("song.wav"));
+        click("CmdconvertWav");
+    } else if (earlier == "list") {
+        // What the list's MP3 saving leaves on the busy window; the page must not touch it.
+        window.frmLoad().setStatusText(QStringLiteral("Saving......."));
     }
+    m_dialogs->clearRecord();
+    box("txtopenwav")->setText(wav);
+    box("txtsavemp3")->setText(path("out.mp3"));
+    QSignalSpy finished(m_encoder.get(), &Mp3Encoder::EncodeFinished);
+
+    click("CmdConvertMP3");
+    QVERIFY(window.frmLoad().isVisible());
+    QCOMPARE(window.frmLoad().statusText(), text);
+    QVERIFY(window.isEnabled());
+    QVERIFY(finished.wait(120000));
+    QVERIFY(!window.frmLoad().isVisible());
+    QCOMPARE(m_dialogs->messages().size(), 1);
+    QCOMPARE(m_dialogs->messages().first().text, QStringLiteral("Finish Save"));
 }
 
 QTEST_MAIN(TestFrameConvert)

@@ -2,7 +2,7 @@
 #include "convert/ui/frame_convert.h"
 
 #include "audio/mp3_encoder.h"
-#include "convert/file_copy.h"
+#include "cliplist/clip_copy.h"
 #include "shell/app_info.h"
 #include "shell/ui/busy_window.h"
 #include "shell/ui/main_window.h"
@@ -176,7 +176,8 @@ void FrameConvert::CmdconvertWav_Click() {
     const Result<QString> clip = m_decodeIntoClip(source);
     if (!clip)
         return;
-    const Status copied = copyFileReplacing(m_window.context().workFolder.clipFile(*clip), target);
+    const Status copied =
+        clipfiles::copyFile(m_window.context().workFolder.clipFile(*clip), target);
     if (!copied) {
         warn(copied.message());
         return;

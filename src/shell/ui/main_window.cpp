@@ -108,8 +108,12 @@ QGroupBox* Frmmain::shownPage() const {
 void Frmmain::createPages() {
     m_framewav = placePage(new Framewav(*this), "Framewav", "Audio Edit", 8, 705, 353);
     m_frameRec = placePage(new QGroupBox(this), "FrameRec", "Vioce Record", 104, 489, 249);
-    m_frameConvert =
-        placePage(new FrameConvert(*this, {}, this), "FrameConvert", "Wav <-> Mp3", 72, 609, 321);
+    m_frameConvert = placePage(
+        new FrameConvert(
+            *this,
+            [this](const QString& inputPath) { return m_framewav->decodeIntoClip(inputPath); },
+            this),
+        "FrameConvert", "Wav <-> Mp3", 72, 609, 321);
     m_frameSetting = placePage(new FrameSetting(m_settings, m_context.dialogs,
                                                 Settings::filePath(m_context.appFolder), this),
                                "FrameSetting", "Setting", 80, 593, 321);
