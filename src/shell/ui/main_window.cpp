@@ -5,6 +5,7 @@
 #include "audio/media_player.h"
 #include "audio/mp3_encoder.h"
 #include "cliplist/ui/framewav.h"
+#include "convert/ui/frame_convert.h"
 #include "shell/app_info.h"
 #include "shell/path_helpers.h"
 #include "shell/ui/about_page.h"
@@ -107,7 +108,12 @@ QGroupBox* Frmmain::shownPage() const {
 void Frmmain::createPages() {
     m_framewav = placePage(new Framewav(*this), "Framewav", "Audio Edit", 8, 705, 353);
     m_frameRec = placePage(new QGroupBox(this), "FrameRec", "Vioce Record", 104, 489, 249);
-    m_frameConvert = placePage(new QGroupBox(this), "FrameConvert", "Wav <-> Mp3", 72, 609, 321);
+    m_frameConvert = placePage(
+        new FrameConvert(
+            *this,
+            [this](const QString& inputPath) { return m_framewav->decodeIntoClip(inputPath); },
+            this),
+        "FrameConvert", "Wav <-> Mp3", 72, 609, 321);
     m_frameSetting = placePage(new FrameSetting(m_settings, m_context.dialogs,
                                                 Settings::filePath(m_context.appFolder), this),
                                "FrameSetting", "Setting", 80, 593, 321);

@@ -1,0 +1,209 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "convert/ui/frame_convert.h"
+
+#include "audio/mp3_encoder.h"
+#include "cliplist/clip_copy.h"
+#include "shell/app_info.h"
+#include "shell/ui/busy_window.h"
+#include "shell/ui/main_window.h"
+
+#include <QDir>
+#include <QFontMetrics>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QUrl>
+
+namespace {
+
+constexpr int FlagFileMustExist = 4096;
+
+const QString WavFilter = QStringLiteral("Wav File(*.wav)|*.wav");
+const QString Mp3Filter = QStringLiteral("MP3 File(*.mp3)|*.mp3");
+
+QLineEdit* addBox(QWidget* frame, const char* name, const QRect& geometry) {
+    auto* box = new QLineEdit(frame);
+    box->setObjectName(QLatin1String(name));
+    box->setGeometry(geometry);
+    return box;
+}
+
+QPushButton* addButton(QWidget* frame, const char* name, const char* caption,
+                       const QRect& geometry) {
+    auto* button = new QPushButton(QLatin1String(caption), frame);
+    button->setObjectName(QLatin1String(name));
+    button->setGeometry(geometry);
+    return button;
+}
+
+// The convert buttons are as narrow as the page has always had them; a wider system font
+// gets a smaller size on them rather than a cut caption.
+void fitCaption(QPushButton* button) {
+    constexpr int SideMarginPx = 4;
+    constexpr qreal SmallestPointSize = 6.0;
+    QFont font = button->font();
+    while (font.pointSizeF() > SmallestPointSize &&
+           QFontMetrics(font).horizontalAdvance(button->text()) >
+               button->width() - 2 * SideMarginPx)
+        font.setPointSizeF(font.pointSizeF() - 0.5);
+    button->setFont(font);
+}
+
+QGroupBox* addFrame(QWidget* page, const char* name, const char* caption, const QRect& geometry) {
+    auto* frame = new QGroupBox(QLatin1String(caption), page);
+    frame->setObjectName(QLatin1String(name));
+    frame->setGeometry(geometry);
+    return frame;
+}
+
+// A path as typed, pasted or dropped from a file manager: blanks around it, the quotes of a
+// copied path and a file:// scheme are not part of the file's name.
+QString boxPath(const QLineEdit* box) {
+    QString text = box->text().trimmed();
+    if (text.size() >= 2 && text.startsWith(u'"') && text.endsWith(u'"'))
+        text = text.mid(1, text.size() - 2).trimmed();
+    if (text.startsWith(QLatin1String("file:"), Qt::CaseInsensitive)) {
+        const QUrl url(text);
+        if (url.isLocalFile())
+            text = url.toLocalFile();
+    }
+    return text;
+}
+
+QString refusalMessage(short code, const QString& inputPath, const QString& outputPath) {
+    const QString input = QDir::toNativeSeparators(inputPath);
+    switch (static_cast<ErrorCode>(code)) {
+    case ErrorCode::FileOpen:
+        return QStringLiteral("Can't convert %1: the file does not exist.").arg(input);
+    case ErrorCode::NotFile:
+        return QStringLiteral("Can't convert %1: it is not a file.").arg(input);
+    case ErrorCode::IllegalParam:
+        return QStringLiteral("Can't convert %1 into %2: the target is the source file itself.")
+            .arg(input, QDir::toNativeSeparators(outputPath));
+    default:
+        return QStringLiteral("Can't convert %1 (error code %2).").arg(input).arg(code);
+    }
+}
+
+} // namespace
+
+FrameConvert::FrameConvert(Frmmain& window, DecodeIntoClip decodeIntoClip, QWidget* parent)
+    : QGroupBox(parent), m_window(window), m_decodeIntoClip(std::move(decodeIntoClip)) {
+    setObjectName(QStringLiteral("FrameConvert"));
+    setTitle(QStringLiteral("Wav <-> Mp3"));
+
+    QGroupBox* frame5 = addFrame(this, "Frame5", "Wav -> Mp3", {72, 16, 449, 145});
+    m_txtopenwav = addBox(frame5, "txtopenwav", {32, 32, 249, 25});
+    QPushButton* cmdopenwav = addButton(frame5, "Cmdopenwav", "...", {288, 32, 33, 25});
+    m_txtsavemp3 = addBox(frame5, "txtsavemp3", {32, 96, 249, 25});
+    QPushButton* cmdSaveMP3 = addButton(frame5, "CmdSaveMP3", "...", {288, 96, 33, 25});
+    QPushButton* cmdConvertMP3 =
+        addButton(frame5, "CmdConvertMP3", "Convert to MP3", {344, 96, 89, 25});
+
+    QGroupBox* frame4 = addFrame(this, "Frame4", "MP3 -> Wav", {72, 168, 449, 137});
+    m_txtopenmp3 = addBox(frame4, "txtopenmp3", {24, 16, 249, 25});
+    QPushButton* cmdopenMp3 = addButton(frame4, "CmdopenMp3", "...", {280, 16, 33, 25});
+    m_txtsavewav = addBox(frame4, "txtsavewav", {24, 80, 249, 25});
+    QPushButton* cmdSavewav2 = addButton(frame4, "CmdSavewav2", "...", {280, 80, 33, 25});
+    QPushButton* cmdconvertWav =
+        addButton(frame4, "CmdconvertWav", "Convert to Wav", {344, 80, 89, 25});
+
+    m_text2 = addBox(this, "Text2", {16, 224, 10, 19});
+    fitCaption(cmdConvertMP3);
+    fitCaption(cmdconvertWav);
+    // The controls sit close below each frame's top, as under a caption drawn on the border;
+    // a caption above the border line would put that line through them.
+    setStyleSheet(QStringLiteral(
+        "QGroupBox { border: 1px solid palette(mid); border-radius: 3px; margin-top: 7px; }"
+        "QGroupBox::title { subcontrol-origin: margin; left: 8px; padding: 0 2px;"
+        " background-color: palette(window); }"));
+    m_text2->setText(QStringLiteral("Text2"));
+
+    connect(cmdopenwav, &QPushButton::clicked, this, &FrameConvert::Cmdopenwav_Click);
+    connect(cmdSaveMP3, &QPushButton::clicked, this, &FrameConvert::CmdSaveMP3_Click);
+    connect(cmdConvertMP3, &QPushButton::clicked, this, &FrameConvert::CmdConvertMP3_Click);
+    connect(cmdopenMp3, &QPushButton::clicked, this, &FrameConvert::CmdopenMp3_Click);
+    connect(cmdSavewav2, &QPushButton::clicked, this, &FrameConvert::CmdSavewav2_Click);
+    connect(cmdconvertWav, &QPushButton::clicked, this, &FrameConvert::CmdconvertWav_Click);
+}
+
+void FrameConvert::Cmdopenwav_Click() {
+    m_comFileOpen.filter = WavFilter;
+    m_comFileOpen.fileName.clear();
+    m_comFileOpen.flags = FlagFileMustExist;
+    m_comFileOpen.mode = Dialogs::FileRequest::Mode::Open;
+    choose(m_txtopenwav);
+}
+
+void FrameConvert::CmdSaveMP3_Click() {
+    m_comFileOpen.filter = Mp3Filter;
+    m_comFileOpen.fileName.clear();
+    m_comFileOpen.initialFolder = m_window.settings().baseFolder();
+    m_comFileOpen.defaultExtension = QStringLiteral("mp3");
+    m_comFileOpen.mode = Dialogs::FileRequest::Mode::Save;
+    choose(m_txtsavemp3);
+}
+
+void FrameConvert::CmdopenMp3_Click() {
+    m_comFileOpen.filter = Mp3Filter;
+    m_comFileOpen.fileName.clear();
+    m_comFileOpen.flags = FlagFileMustExist;
+    m_comFileOpen.mode = Dialogs::FileRequest::Mode::Open;
+    choose(m_txtopenmp3);
+}
+
+void FrameConvert::CmdSavewav2_Click() {
+    m_comFileOpen.filter = WavFilter;
+    m_comFileOpen.fileName.clear();
+    m_comFileOpen.defaultExtension = QStringLiteral("wav");
+    m_comFileOpen.initialFolder = m_window.settings().baseFolder();
+    m_comFileOpen.mode = Dialogs::FileRequest::Mode::Save;
+    choose(m_txtsavewav);
+}
+
+void FrameConvert::choose(QLineEdit* box) {
+    const std::optional<QString> chosen =
+        m_window.context().dialogs.chooseFile(&m_window, m_comFileOpen);
+    m_comFileOpen.fileName = chosen.value_or(QString());
+    box->setText(m_comFileOpen.fileName);
+}
+
+void FrameConvert::CmdconvertWav_Click() {
+    const QString source = boxPath(m_txtopenmp3);
+    const QString target = boxPath(m_txtsavewav);
+    if (source.isEmpty() || target.isEmpty())
+        return;
+    m_window.frmLoad().setStatusText(QStringLiteral("Converting......."));
+    const Result<QString> clip = m_decodeIntoClip(source);
+    if (!clip)
+        return;
+    const Status copied =
+        clipfiles::copyFile(m_window.context().workFolder.clipFile(*clip), target);
+    if (!copied) {
+        warn(copied.message());
+        return;
+    }
+    m_window.context().dialogs.message(&m_window, QStringLiteral("Convert Finish"),
+                                       QString::fromLatin1(appinfo::Title), Dialogs::Icon::None);
+}
+
+void FrameConvert::CmdConvertMP3_Click() {
+    const QString source = boxPath(m_txtopenwav);
+    const QString target = boxPath(m_txtsavemp3);
+    if (source.isEmpty() || target.isEmpty())
+        return;
+    Mp3Encoder& encoder = m_window.context().Mp3Enc1;
+    const short code = encoder.EncodeFile(source, target);
+    m_text2->setText(QString::number(encoder.StatusCode()));
+    // A refused job never reaches the encoding-finished handler, so its busy window would
+    // stay up for good.
+    if (code != 0) {
+        warn(refusalMessage(code, source, target));
+        return;
+    }
+    m_window.frmLoad().show();
+}
+
+void FrameConvert::warn(const QString& text) {
+    m_window.context().dialogs.message(&m_window, text, QString::fromLatin1(appinfo::Title),
+                                       Dialogs::Icon::Warning);
+}

@@ -1,0 +1,70 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#pragma once
+
+#include "audio/status.h"
+#include "shell/ui/dialogs.h"
+
+#include <QGroupBox>
+
+#include <functional>
+
+class Frmmain;
+class QLineEdit;
+class QPushButton;
+
+// The conversion page (frame "Wav <-> Mp3"): one file at a time from WAV to MP3 (frame
+// "Wav -> Mp3") or from MP3 to WAV (frame "MP3 -> Wav"). Each direction has a source and a
+// target path box, a "..." chooser beside each, and a convert button. The boxes take typed
+// or pasted paths as well; surrounding blanks and quotes and a file:// prefix are dropped.
+//
+// The four choosers share the one file dialog ComFileOpen: each sets the filter, an empty
+// file name and its own settings, so whatever it does not set stays as the chooser before
+// left it (the "file must exist" flag of an open chooser stays for a later save chooser, the
+// initial folder of a save chooser for a later open chooser). A cancelled chooser empties
+// its box. Nothing on the page is ever disabled.
+//
+// "Convert to Wav" decodes the source into a new clip of the clip list, showing the busy
+// window with "Converting.......", copies the clip file to the target and says "Convert
+// Finish". "Convert to MP3" hands both paths to the main window's encoder, shows its status
+// code in Text2 and the busy window with whatever text it last had; the main window's
+// encoding-finished handler ends the job. Either does nothing while a path box is empty.
+// A failure is shown once, naming the file, and leaves the target as it was.
+//
+// The page works with the main window `window` (its context, settings and busy window),
+// which must outlive it. GUI thread only.
+class FrameConvert : public QGroupBox {
+    Q_OBJECT
+public:
+    // Decodes the file at inputPath into a new clip of the clip list with the busy window
+    // shown and the main window disabled (both restored before it returns) and returns the
+    // clip's name, whose clip file in the work folder holds the decoded WAV. A failure has
+    // already been shown to the user when it returns.
+    using DecodeIntoClip = std::function<Result<QString>(const QString& inputPath)>;
+
+    FrameConvert(Frmmain& window, DecodeIntoClip decodeIntoClip, QWidget* parent = nullptr);
+
+    // The shared file dialog's settings as the last chooser left them.
+    const Dialogs::FileRequest& comFileOpen() const { return m_comFileOpen; }
+
+public slots:
+    void Cmdopenwav_Click();
+    void CmdSaveMP3_Click();
+    void CmdopenMp3_Click();
+    void CmdSavewav2_Click();
+    void CmdconvertWav_Click();
+    void CmdConvertMP3_Click();
+
+private:
+    // Shows ComFileOpen and puts the chosen path, or nothing after a cancel, into `box`.
+    void choose(QLineEdit* box);
+    void warn(const QString& text);
+
+    Frmmain& m_window;
+    DecodeIntoClip m_decodeIntoClip;
+    Dialogs::FileRequest m_comFileOpen;
+    QLineEdit* m_txtopenwav = nullptr;
+    QLineEdit* m_txtsavemp3 = nullptr;
+    QLineEdit* m_txtopenmp3 = nullptr;
+    QLineEdit* m_txtsavewav = nullptr;
+    QLineEdit* m_text2 = nullptr;
+};
