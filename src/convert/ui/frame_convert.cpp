@@ -110,12 +110,6 @@ FrameConvert::FrameConvert(Frmmain& window, DecodeIntoClip decodeIntoClip, QWidg
     m_text2 = addBox(this, "Text2", {16, 224, 10, 19});
     fitCaption(cmdConvertMP3);
     fitCaption(cmdconvertWav);
-    // The controls sit close below each frame's top, as under a caption drawn on the border;
-    // a caption above the border line would put that line through them.
-    setStyleSheet(QStringLiteral(
-        "QGroupBox { border: 1px solid palette(mid); border-radius: 3px; margin-top: 7px; }"
-        "QGroupBox::title { subcontrol-origin: margin; left: 8px; padding: 0 2px;"
-        " background-color: palette(window); }"));
     m_text2->setText(QStringLiteral("Text2"));
 
     connect(cmdopenwav, &QPushButton::clicked, this, &FrameConvert::Cmdopenwav_Click);

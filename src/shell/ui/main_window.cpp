@@ -75,6 +75,12 @@ Frmmain::Frmmain(AppContext context, QWidget* parent)
         icon.addPixmap(toolbaricons::programIcon(size));
     setWindowIcon(icon);
     setFixedSize(ClientWidth, ClientHeight);
+    // Frame captions sit on the frame's border line, so the controls placed close below a
+    // frame's top are not crossed by that line (some styles draw the caption above it).
+    setStyleSheet(QStringLiteral(
+        "QGroupBox { border: 1px solid palette(mid); border-radius: 3px; margin-top: 7px; }"
+        "QGroupBox::title { subcontrol-origin: margin; left: 8px; padding: 0 2px;"
+        " background-color: palette(window); }"));
     createPages();
     Form_Load();
     connect(&m_context.Mp3Enc1, &Mp3Encoder::EncodeFinished, this,
