@@ -4,6 +4,7 @@
 #include "audio/audio_engine.h"
 #include "audio/media_player.h"
 #include "audio/mp3_encoder.h"
+#include "recording/ui/frame_rec.h"
 #include "shell/app_info.h"
 #include "shell/path_helpers.h"
 #include "shell/ui/about_page.h"
@@ -89,8 +90,8 @@ FrmLoad& Frmmain::frmLoad() {
 
 QGroupBox* Frmmain::shownPage() const {
     for (QGroupBox* page :
-         {m_framewav, m_frameRec, m_frameConvert, static_cast<QGroupBox*>(m_frameSetting),
-          static_cast<QGroupBox*>(m_frameAbout)})
+         {m_framewav, static_cast<QGroupBox*>(m_frameRec), m_frameConvert,
+          static_cast<QGroupBox*>(m_frameSetting), static_cast<QGroupBox*>(m_frameAbout)})
         if (!page->isHidden())
             return page;
     return nullptr;
@@ -98,7 +99,11 @@ QGroupBox* Frmmain::shownPage() const {
 
 void Frmmain::createPages() {
     m_framewav = placePage(new QGroupBox(this), "Framewav", "Audio Edit", 8, 705, 353);
-    m_frameRec = placePage(new QGroupBox(this), "FrameRec", "Vioce Record", 104, 489, 249);
+    m_frameRec = placePage(new FrameRec(m_context.engine, m_context.Mp3Enc1, m_context.dialogs,
+                                        m_context.workFolder, this),
+                           "FrameRec", "Vioce Record", 104, 489, 249);
+    connect(this, &Frmmain::recordPageEntered, m_frameRec, &FrameRec::initrec);
+    connect(this, &Frmmain::takeReleaseRequested, m_frameRec, &FrameRec::releaseTake);
     m_frameConvert = placePage(new QGroupBox(this), "FrameConvert", "Wav <-> Mp3", 72, 609, 321);
     m_frameSetting = placePage(new FrameSetting(m_settings, m_context.dialogs,
                                                 Settings::filePath(m_context.appFolder), this),
@@ -153,8 +158,8 @@ void Frmmain::SetLng() {
 
 void Frmmain::showPage(QGroupBox* page) {
     for (QGroupBox* frame :
-         {m_framewav, m_frameRec, m_frameConvert, static_cast<QGroupBox*>(m_frameSetting),
-          static_cast<QGroupBox*>(m_frameAbout)})
+         {m_framewav, static_cast<QGroupBox*>(m_frameRec), m_frameConvert,
+          static_cast<QGroupBox*>(m_frameSetting), static_cast<QGroupBox*>(m_frameAbout)})
         frame->setVisible(frame == page);
 }
 
