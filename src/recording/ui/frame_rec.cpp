@@ -8,6 +8,7 @@
 #include "shell/ui/audio_error.h"
 #include "shell/ui/dialogs.h"
 
+#include <QAbstractItemView>
 #include <QComboBox>
 #include <QLabel>
 #include <QLineEdit>
@@ -75,6 +76,7 @@ FrameRec::FrameRec(AudioEngine& engine, Mp3Encoder& encoder, Dialogs& dialogs,
     m_tmrRecTest->setObjectName(QStringLiteral("tmrRecTest"));
     m_tmrRecTest->setInterval(TimerIntervalMs);
 
+    connect(m_cmbInput, &QComboBox::currentTextChanged, m_cmbInput, &QWidget::setToolTip);
     // activated, not currentIndexChanged: filling the list must not choose an input.
     connect(m_cmbInput, &QComboBox::activated, this, &FrameRec::cmbInput_Click);
     connect(m_sldInputLevel, &QSlider::valueChanged, this, &FrameRec::sldInputLevel_Scroll);
@@ -119,6 +121,8 @@ void FrameRec::initrec() {
     }
     if (m_inputIndex < 0)
         m_cmbInput->setCurrentIndex(-1);
+    // Server inputs have long names; the list opens wide enough to show them whole.
+    m_cmbInput->view()->setMinimumWidth(m_cmbInput->view()->sizeHintForColumn(0) + 24);
     if (!m_tmrRecTest->isActive())
         m_tmrRecTest->start();
     m_take->reset();
