@@ -24,10 +24,10 @@ class QTimer;
 // which tmrRecTest refreshes every 200 ms from the first entry on.
 //
 // The page holds one take (TakeRecorder). Its buttons follow the take's state:
-//   no take            "Record", Play and Save disabled
-//   recording          "Stop",   Play and Save disabled
-//   take ready         "Record", Play and Save enabled
-//   take without stream"Record", Play and Save disabled
+//   no take              "Record", Play and Save disabled
+//   recording            "Stop",   Play and Save disabled
+//   take ready           "Record", Play and Save enabled
+//   take without stream  "Record", Play and Save disabled
 // and every change of state hides the format buttons, so nothing is saved while a capture
 // grows the take. Without a sound server or without inputs the page stays in its no-take
 // state with Record disabled; the rest of the program works on.
