@@ -7,7 +7,6 @@
 
 #include <QElapsedTimer>
 #include <QFileInfo>
-#include <QSaveFile>
 #include <QTemporaryDir>
 
 namespace cli {
@@ -19,16 +18,6 @@ const char* const Help = R"(usage: tunecarver-cli record OUT --seconds S [--inpu
 Records S seconds (a whole number) at 44100 Hz, stereo, 16 bit from input I (an
 index of 'tunecarver-cli inputs'; default: the input that is on) and saves the
 take to OUT, a .wav or (through the encoder at 128 kbit/s) an .mp3.)";
-
-Status saveImage(const TakeRecorder& take, const QString& path) {
-    QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly))
-        return {ErrorCode::Create, QStringLiteral("%1: %2").arg(path, file.errorString())};
-    const auto* bytes = reinterpret_cast<const char*>(take.takeBuffer());
-    if (file.write(bytes, take.takeLength()) != take.takeLength() || !file.commit())
-        return {ErrorCode::Create, QStringLiteral("%1: %2").arg(path, file.errorString())};
-    return Status::ok();
-}
 
 } // namespace
 
@@ -85,12 +74,12 @@ int runRecord(QStringList args) {
         return fail(failure);
 
     if (suffix == QLatin1String("wav")) {
-        const Status saved = saveImage(take, output);
+        const Status saved = take.writeTo(output);
         return saved ? Success : fail(saved);
     }
     QTemporaryDir scratch;
     const QString wav = scratch.filePath(QStringLiteral("take.wav"));
-    if (Status saved = saveImage(take, wav); !saved)
+    if (Status saved = take.writeTo(wav); !saved)
         return fail(saved);
     engine.releaseAll();
     return encodeToMp3(wav, output, 128);

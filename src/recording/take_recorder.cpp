@@ -2,12 +2,15 @@
 #include "recording/take_recorder.h"
 
 #include <QMetaObject>
+#include <QSaveFile>
 
 #include <cmath>
 #include <cstring>
 
 TakeRecorder::TakeRecorder(AudioEngine& engine, Reallocate reallocate, QObject* parent)
-    : QObject(parent), m_engine(engine), m_reallocate(reallocate) {}
+    : QObject(parent), m_engine(engine), m_reallocate(reallocate) {
+    connect(&m_engine, &AudioEngine::captureEnded, this, &TakeRecorder::onCaptureEnded);
+}
 
 TakeRecorder::~TakeRecorder() {
     if (m_recordChannel != 0)
@@ -135,6 +138,33 @@ void TakeRecorder::onCallbackFailure() {
     emit failed({ErrorCode::TooLarge,
                  QStringLiteral("The take has reached the largest size a WAV file can hold, "
                                 "so recording stopped. Everything recorded so far is kept.")});
+}
+
+void TakeRecorder::onCaptureEnded(AudioEngine::Handle capture) {
+    if (capture == 0 || capture != m_recordChannel)
+        return;
+    // The callback said stop: its own queued report may still be on its way.
+    if (m_callbackFailure.load() != CallbackFailure::None) {
+        onCallbackFailure();
+        return;
+    }
+    EndTake();
+    emit failed({ErrorCode::Driver,
+                 QStringLiteral("The sound server ended the recording. Everything recorded "
+                                "until then is kept.")});
+}
+
+Status TakeRecorder::writeTo(const QString& path) const {
+    if (state() == State::Recording || !m_takeBuffer)
+        return {ErrorCode::Create,
+                QStringLiteral("%1: there is no finished take to save.").arg(path)};
+    QSaveFile file(path);
+    if (!file.open(QIODevice::WriteOnly))
+        return {ErrorCode::Create, QStringLiteral("%1: %2").arg(path, file.errorString())};
+    const auto* bytes = reinterpret_cast<const char*>(m_takeBuffer.get());
+    if (file.write(bytes, m_takeLength) != m_takeLength || !file.commit())
+        return {ErrorCode::Create, QStringLiteral("%1: %2").arg(path, file.errorString())};
+    return Status::ok();
 }
 
 void TakeRecorder::EndTake() {

@@ -25,6 +25,8 @@
 // and its length; everything else runs on the owner's (GUI) thread, which reads the block
 // only after the capture has stopped. Failures inside the callback reach the owner through
 // a queued call, which then emits failed(): the callback itself never touches a widget.
+// A capture the sound server ends on its own (engine's captureEnded) finishes the take with
+// what was captured, as Stop would, and is reported through failed() as well.
 class TakeRecorder : public QObject {
     Q_OBJECT
 public:
@@ -59,6 +61,11 @@ public:
     // Returns false to stop the capture (growth failed, or the WAV size limit was reached).
     bool OnCapturedBlock(const std::byte* block, std::size_t byteCount);
 
+    // Writes the takeLength() bytes of a finished take to `path` through a temporary file
+    // beside it, renamed over an older file of that name only when all was written. Fails
+    // (Create, naming the file) when there is no finished take or the file can't be written.
+    Status writeTo(const QString& path) const;
+
     State state() const;
     AudioEngine::Handle recordChannel() const { return m_recordChannel; }
     AudioEngine::Handle takeStream() const { return m_takeStream; }
@@ -81,6 +88,7 @@ private:
     enum class CallbackFailure { None, OutOfMemory, SizeLimit };
 
     void onCallbackFailure();
+    void onCaptureEnded(AudioEngine::Handle capture);
     void discardTake();
     void emitState();
 

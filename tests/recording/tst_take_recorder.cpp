@@ -4,6 +4,7 @@
 #include "support/test_audio.h"
 
 #include <QSignalSpy>
+#include <QTemporaryDir>
 #include <QtTest>
 
 #include <atomic>
@@ -163,6 +164,42 @@ private slots:
         QCOMPARE(take.state(), TakeRecorder::State::NoTake);
         QCOMPARE(take.recordChannel(), 0u);
         QVERIFY(!engine.captureRunning());
+    }
+
+    void writeTo_refusesWhileRecordingAndWritesTheImageAfterwards() {
+        QTemporaryDir dir;
+        const QString path = dir.filePath(QStringLiteral("take.wav"));
+        ScriptedEngine engine;
+        QVERIFY(engine.startForRecording().isOk());
+        TakeRecorder take(engine);
+        QCOMPARE(take.writeTo(path).code(), ErrorCode::Create);
+        QVERIFY(take.BeginTake().isOk());
+        engine.deliverBlocks({7056});
+        QVERIFY(engine.waitDelivered());
+        QCOMPARE(take.writeTo(path).code(), ErrorCode::Create);
+        QVERIFY(!QFile::exists(path));
+        take.EndTake();
+        QVERIFY(take.writeTo(path).isOk());
+        QCOMPARE(testaudio::readAll(path), imageOf(take));
+        const Status refused = take.writeTo(dir.filePath(QStringLiteral("no/take.wav")));
+        QCOMPARE(refused.code(), ErrorCode::Create);
+        QVERIFY(refused.message().contains(QStringLiteral("no/take.wav")));
+    }
+
+    void captureEndedByTheServer_finishesTheTakeWithWhatCame() {
+        ScriptedEngine engine;
+        QVERIFY(engine.startForRecording().isOk());
+        TakeRecorder take(engine);
+        QSignalSpy failures(&take, &TakeRecorder::failed);
+        QVERIFY(take.BeginTake().isOk());
+        engine.deliverBlocks({3528, 3528});
+        QVERIFY(engine.waitDelivered());
+        engine.dropCapture();
+        QVERIFY(failures.wait(5000));
+        QCOMPARE(failures.first().at(0).value<Status>().code(), ErrorCode::Driver);
+        QCOMPARE(take.state(), TakeRecorder::State::TakeReady);
+        QCOMPARE(take.takeLength(), 44 + 2 * 3528);
+        QCOMPARE(le32(imageOf(take), 40), 2u * 3528u);
     }
 
     void takeReachingTheWavLimit_stopsAndKeepsWhatWasRecorded() {

@@ -6,6 +6,7 @@
 #include "audio/mp3_encoder.h"
 #include "cliplist/ui/framewav.h"
 #include "convert/ui/frame_convert.h"
+#include "recording/ui/frame_rec.h"
 #include "shell/app_info.h"
 #include "shell/path_helpers.h"
 #include "shell/ui/about_page.h"
@@ -104,7 +105,7 @@ FrmLoad& Frmmain::frmLoad() {
 
 QGroupBox* Frmmain::shownPage() const {
     for (QGroupBox* page :
-         {static_cast<QGroupBox*>(m_framewav), m_frameRec, m_frameConvert,
+         {static_cast<QGroupBox*>(m_framewav), static_cast<QGroupBox*>(m_frameRec), m_frameConvert,
           static_cast<QGroupBox*>(m_frameSetting), static_cast<QGroupBox*>(m_frameAbout)})
         if (!page->isHidden())
             return page;
@@ -113,7 +114,11 @@ QGroupBox* Frmmain::shownPage() const {
 
 void Frmmain::createPages() {
     m_framewav = placePage(new Framewav(*this), "Framewav", "Audio Edit", 8, 705, 353);
-    m_frameRec = placePage(new QGroupBox(this), "FrameRec", "Vioce Record", 104, 489, 249);
+    m_frameRec = placePage(new FrameRec(m_context.engine, m_context.Mp3Enc1, m_context.dialogs,
+                                        m_context.workFolder, this),
+                           "FrameRec", "Vioce Record", 104, 489, 249);
+    connect(this, &Frmmain::recordPageEntered, m_frameRec, &FrameRec::initrec);
+    connect(this, &Frmmain::takeReleaseRequested, m_frameRec, &FrameRec::releaseTake);
     m_frameConvert = placePage(
         new FrameConvert(
             *this,
@@ -168,7 +173,7 @@ void Frmmain::SetLng() {
 
 void Frmmain::showPage(QGroupBox* page) {
     for (QGroupBox* frame :
-         {static_cast<QGroupBox*>(m_framewav), m_frameRec, m_frameConvert,
+         {static_cast<QGroupBox*>(m_framewav), static_cast<QGroupBox*>(m_frameRec), m_frameConvert,
           static_cast<QGroupBox*>(m_frameSetting), static_cast<QGroupBox*>(m_frameAbout)})
         frame->setVisible(frame == page);
 }

@@ -9,6 +9,7 @@
 #include <memory>
 
 class FrameAbout;
+class FrameRec;
 class Framewav;
 class FrameSetting;
 class FrmLoad;
@@ -87,7 +88,7 @@ private:
     std::unique_ptr<FrmLoad> m_frmLoad;
     QToolBar* m_toolbar1 = nullptr;
     Framewav* m_framewav = nullptr;
-    QGroupBox* m_frameRec = nullptr;
+    FrameRec* m_frameRec = nullptr;
     QGroupBox* m_frameConvert = nullptr;
     FrameSetting* m_frameSetting = nullptr;
     FrameAbout* m_frameAbout = nullptr;

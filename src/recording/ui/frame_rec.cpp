@@ -1,0 +1,261 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "recording/ui/frame_rec.h"
+
+#include "audio/audio_engine.h"
+#include "audio/mp3_encoder.h"
+#include "recording/input_types.h"
+#include "shell/app_info.h"
+#include "shell/ui/audio_error.h"
+#include "shell/ui/dialogs.h"
+
+#include <QAbstractItemView>
+#include <QComboBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QSignalBlocker>
+#include <QSlider>
+#include <QTimer>
+
+#include <vector>
+
+namespace {
+
+// Save dialog flags: explorer style, read-only check box hidden, no overwrite prompt.
+constexpr int FlagExplorer = 524288;
+constexpr int FlagHideReadOnly = 4;
+constexpr int FlagNoOverwritePrompt = 2;
+
+template <typename Widget> Widget* place(Widget* widget, const char* name, const QRect& geometry) {
+    widget->setObjectName(QLatin1String(name));
+    widget->setGeometry(geometry);
+    return widget;
+}
+
+QPushButton* button(QWidget* parent, const char* name, const char* text, const QRect& geometry) {
+    return place(new QPushButton(QLatin1String(text), parent), name, geometry);
+}
+
+QLabel* label(QWidget* parent, const char* name, const char* text, const QRect& geometry) {
+    auto* widget = place(new QLabel(QLatin1String(text), parent), name, geometry);
+    widget->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    return widget;
+}
+
+} // namespace
+
+FrameRec::FrameRec(AudioEngine& engine, Mp3Encoder& encoder, Dialogs& dialogs,
+                   WorkFolder workFolder, QWidget* parent, TakeRecorder::Reallocate reallocate)
+    : QGroupBox(parent), m_engine(engine), m_encoder(encoder), m_dialogs(dialogs),
+      m_workFolder(std::move(workFolder)), m_take(new TakeRecorder(engine, reallocate, this)) {
+    setObjectName(QStringLiteral("FrameRec"));
+    setTitle(QStringLiteral("Vioce Record"));
+
+    m_cmbInput = place(new QComboBox(this), "cmbInput", {56, 48, 97, 21});
+    m_btnRecord = button(this, "btnRecord", "Record", {160, 49, 89, 20});
+    m_btnPlay = button(this, "btnPlay", "Play", {264, 49, 57, 20});
+    m_btnSave = button(this, "btnSave", "Save", {336, 49, 49, 20});
+    m_cmdWav = button(this, "CmdWav", "Wav", {392, 32, 49, 20});
+    m_cmdMp3 = button(this, "CmdMp3", "MP3", {392, 56, 49, 20});
+    label(this, "Label4", "Rec Device", {56, 77, 89, 25});
+    m_lblInputType = label(this, "lblInputType", "", {160, 77, 96, 21});
+    label(this, "Label3", "Input Volume", {56, 117, 81, 17});
+    m_sldInputLevel =
+        place(new QSlider(Qt::Horizontal, this), "sldInputLevel", {152, 109, 201, 33});
+    m_sldInputLevel->setRange(0, 100);
+    m_sldInputLevel->setTickPosition(QSlider::TicksBelow);
+    m_sldInputLevel->setTickInterval(10);
+    label(this, "Label5", "Size of File", {56, 157, 81, 25});
+    m_lblPos = label(this, "lblPos", "", {152, 157, 201, 33});
+    m_btnPlay->setEnabled(false);
+    m_btnSave->setEnabled(false);
+    m_cmdWav->hide();
+    m_cmdMp3->hide();
+
+    m_tmrRecTest = new QTimer(this);
+    m_tmrRecTest->setObjectName(QStringLiteral("tmrRecTest"));
+    m_tmrRecTest->setInterval(TimerIntervalMs);
+
+    connect(m_cmbInput, &QComboBox::currentTextChanged, m_cmbInput, &QWidget::setToolTip);
+    // activated, not currentIndexChanged: filling the list must not choose an input.
+    connect(m_cmbInput, &QComboBox::activated, this, &FrameRec::cmbInput_Click);
+    connect(m_sldInputLevel, &QSlider::valueChanged, this, &FrameRec::sldInputLevel_Scroll);
+    connect(m_btnRecord, &QPushButton::clicked, this, &FrameRec::btnRecord_Click);
+    connect(m_btnPlay, &QPushButton::clicked, this, &FrameRec::btnPlay_Click);
+    connect(m_btnSave, &QPushButton::clicked, this, &FrameRec::btnSave_Click);
+    connect(m_cmdWav, &QPushButton::clicked, this, &FrameRec::CmdWav_Click);
+    connect(m_cmdMp3, &QPushButton::clicked, this, &FrameRec::CmdMp3_Click);
+    connect(m_tmrRecTest, &QTimer::timeout, this, &FrameRec::tmrRecTest_Timer);
+    connect(m_take, &TakeRecorder::stateChanged, this, &FrameRec::onTakeState);
+    connect(m_take, &TakeRecorder::failed, this, &FrameRec::onTakeFailed);
+}
+
+void FrameRec::initrec() {
+    m_inputIndex = -1;
+    m_cmbInput->clear();
+    bool usable = false;
+    if (const Status started = m_engine.startForRecording(); !started) {
+        ShowAudioError(m_dialogs, this, QStringLiteral("Can't initialize device"),
+                       m_engine.lastErrorCode());
+    } else if (m_engine.inputCount() == 0) {
+        ShowAudioError(m_dialogs, this, QStringLiteral("Can't initialize device"),
+                       int(ErrorCode::Device));
+    } else {
+        usable = true;
+        // Which inputs are on is read before any is chosen: choosing one turns the others off
+        // in the engine, and each input that was on is to be chosen in turn, as the user would
+        // choose it, so that the last of them ends up the only one on.
+        std::vector<bool> wasOn;
+        for (int i = 0; i < m_engine.inputCount(); ++i)
+            wasOn.push_back(m_engine.inputState(i).on);
+        // Item i stands for the engine's input i.
+        for (int i = 0; i < int(wasOn.size()); ++i) {
+            m_cmbInput->addItem(m_engine.inputName(i));
+            if (wasOn[std::size_t(i)]) {
+                m_cmbInput->setCurrentIndex(i);
+                cmbInput_Click();
+                m_inputIndex = i;
+                ShowInputInfo();
+            }
+        }
+    }
+    if (m_inputIndex < 0)
+        m_cmbInput->setCurrentIndex(-1);
+    // Server inputs have long names; the list opens wide enough to show them whole.
+    m_cmbInput->view()->setMinimumWidth(m_cmbInput->view()->sizeHintForColumn(0) + 24);
+    if (!m_tmrRecTest->isActive())
+        m_tmrRecTest->start();
+    m_take->reset();
+    m_btnRecord->setEnabled(usable);
+}
+
+void FrameRec::releaseTake() {
+    m_take->releaseBlock();
+}
+
+void FrameRec::cmbInput_Click() {
+    m_inputIndex = m_cmbInput->currentIndex();
+    for (int i = 0; i < m_cmbInput->count(); ++i)
+        m_engine.setInputOff(i);
+    m_engine.setInputOn(m_inputIndex);
+    ShowInputInfo();
+}
+
+void FrameRec::sldInputLevel_Scroll() {
+    m_engine.setInputLevel(m_inputIndex, m_sldInputLevel->value());
+}
+
+void FrameRec::ShowInputInfo() {
+    const AudioEngine::InputState input = m_engine.inputState(m_inputIndex);
+    {
+        // Showing the level is not a move of the slider: nothing is written back.
+        const QSignalBlocker blocker(m_sldInputLevel);
+        m_sldInputLevel->setValue(input.levelPercent);
+    }
+    m_lblInputType->setText(inputTypeName(input.typeCode));
+}
+
+void FrameRec::btnRecord_Click() {
+    if (m_take->recordChannel() != 0) {
+        m_take->EndTake();
+        return;
+    }
+    if (const Status begun = m_take->BeginTake(); !begun)
+        ShowAudioError(m_dialogs, this, begun.message(), begun.codeNumber());
+}
+
+void FrameRec::btnPlay_Click() {
+    m_engine.play(m_take->takeStream());
+}
+
+void FrameRec::btnSave_Click() {
+    if (m_take->state() != TakeRecorder::State::TakeReady)
+        return;
+    m_cmdWav->show();
+    m_cmdMp3->show();
+}
+
+void FrameRec::CmdWav_Click() {
+    SaveTakeAsWav();
+    hideFormatButtons();
+}
+
+void FrameRec::CmdMp3_Click() {
+    const std::optional<QString> target = SaveTakeForMp3();
+    if (target && !target->isEmpty()) {
+        m_encoder.EncodeFile(m_workFolder.tempWav(), *target);
+        if (auto* text1 = window()->findChild<QLineEdit*>(QStringLiteral("Text1")))
+            text1->setText(QString::number(m_encoder.StatusCode()));
+    }
+    hideFormatButtons();
+}
+
+void FrameRec::tmrRecTest_Timer() {
+    if (const auto capture = m_take->recordChannel(); capture != 0) {
+        m_lblPos->setText(QString::number(m_engine.capturePosition(capture)));
+    } else if (const auto stream = m_take->takeStream(); stream != 0) {
+        const QString length = QString::number(m_engine.length(stream));
+        if (m_engine.isActive(stream))
+            m_lblPos->setText(QString::number(m_engine.position(stream)) + QStringLiteral(" / ") +
+                              length);
+        else
+            m_lblPos->setText(length);
+    }
+}
+
+void FrameRec::SaveTakeAsWav() {
+    if (const auto target =
+            askSaveName(QStringLiteral("WAV files|*.wav|All files|*.*"), QStringLiteral("wav")))
+        writeTake(*target);
+}
+
+std::optional<QString> FrameRec::SaveTakeForMp3() {
+    const auto target = askSaveName(QStringLiteral("MP3 files|*.MP3"), QStringLiteral("mp3"));
+    if (!target || !writeTake(m_workFolder.tempWav()))
+        return std::nullopt;
+    return target;
+}
+
+std::optional<QString> FrameRec::askSaveName(const QString& filter, const QString& extension) {
+    // Only a finished, playable take is saved: never the block a capture is still growing.
+    if (m_take->state() != TakeRecorder::State::TakeReady)
+        return std::nullopt;
+    Dialogs::FileRequest request;
+    request.mode = Dialogs::FileRequest::Mode::Save;
+    request.title = QStringLiteral("Save As...");
+    request.filter = filter;
+    request.defaultExtension = extension;
+    request.flags = FlagExplorer | FlagHideReadOnly | FlagNoOverwritePrompt;
+    return m_dialogs.chooseFile(this, request);
+}
+
+bool FrameRec::writeTake(const QString& path) {
+    if (const Status written = m_take->writeTo(path); !written) {
+        ShowAudioError(m_dialogs, this, QStringLiteral("Can't create the file"),
+                       written.codeNumber());
+        return false;
+    }
+    return true;
+}
+
+void FrameRec::onTakeState(TakeRecorder::State state) {
+    m_btnRecord->setText(state == TakeRecorder::State::Recording ? QStringLiteral("Stop")
+                                                                 : QStringLiteral("Record"));
+    const bool ready = state == TakeRecorder::State::TakeReady;
+    m_btnPlay->setEnabled(ready);
+    m_btnSave->setEnabled(ready);
+    hideFormatButtons();
+}
+
+void FrameRec::onTakeFailed(const Status& status) {
+    if (status.code() == ErrorCode::TooLarge)
+        m_dialogs.message(this, status.message(), QString::fromLatin1(appinfo::Title),
+                          Dialogs::Icon::Warning);
+    else
+        ShowAudioError(m_dialogs, this, status.message(), status.codeNumber());
+}
+
+void FrameRec::hideFormatButtons() {
+    m_cmdWav->hide();
+    m_cmdMp3->hide();
+}

@@ -1,0 +1,103 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#pragma once
+
+#include "cliplist/work_folder.h"
+#include "recording/take_recorder.h"
+
+#include <QGroupBox>
+
+#include <cstdlib>
+#include <optional>
+
+class AudioEngine;
+class Dialogs;
+class Mp3Encoder;
+class QComboBox;
+class QLabel;
+class QPushButton;
+class QSlider;
+class QTimer;
+
+// The recording page (frame FrameRec, "Vioce Record"): the input list cmbInput with the
+// input's type (lblInputType) and level (sldInputLevel), "Record"/"Stop" (btnRecord),
+// "Play", "Save" with its two format buttons "Wav" and "MP3", and "Size of File" (lblPos),
+// which tmrRecTest refreshes every 200 ms from the first entry on.
+//
+// The page holds one take (TakeRecorder). Its buttons follow the take's state:
+//   no take              "Record", Play and Save disabled
+//   recording            "Stop",   Play and Save disabled
+//   take ready           "Record", Play and Save enabled
+//   take without stream  "Record", Play and Save disabled
+// and every change of state hides the format buttons, so nothing is saved while a capture
+// grows the take. Without a sound server or without inputs the page stays in its no-take
+// state with Record disabled; the rest of the program works on.
+//
+// A WAV save writes the take to the chosen file; an MP3 save writes it to tempwav.wav in the
+// work folder and starts the encoder on it, putting the encoder's StatusCode into the status
+// box Text1 of the main window when there is one. The main window's encoding-finished
+// handler reports the end. The page neither disables the main window nor shows the busy
+// window.
+//
+// The engine, encoder and dialogs are the main window's and must outlive the page. The
+// engine is released by the page switch before initrec() and before releaseTake(). GUI
+// thread only.
+class FrameRec : public QGroupBox {
+    Q_OBJECT
+public:
+    static constexpr int TimerIntervalMs = 200;
+
+    FrameRec(AudioEngine& engine, Mp3Encoder& encoder, Dialogs& dialogs, WorkFolder workFolder,
+             QWidget* parent = nullptr, TakeRecorder::Reallocate reallocate = &std::realloc);
+
+    TakeRecorder& take() { return *m_take; }
+    // The selected input, -1 when none is.
+    int inputIndex() const { return m_inputIndex; }
+
+public slots:
+    // Entering the page: starts the engine for recording, lists the inputs afresh (selecting
+    // each input that is on, in turn), starts tmrRecTest and forgets any take.
+    void initrec();
+    // The page switch: frees the take's memory (the engine has been released already).
+    void releaseTake();
+
+    void cmbInput_Click();
+    void sldInputLevel_Scroll();
+    void btnRecord_Click();
+    void btnPlay_Click();
+    void btnSave_Click();
+    void CmdWav_Click();
+    void CmdMp3_Click();
+    // Shows the captured bytes while recording; while the take plays "position / length",
+    // otherwise its length; nothing changes without a take.
+    void tmrRecTest_Timer();
+
+private:
+    void ShowInputInfo();
+    void SaveTakeAsWav();
+    // The chosen MP3 name once the take is in tempwav.wav; nothing when the dialog was
+    // cancelled or tempwav.wav could not be written.
+    std::optional<QString> SaveTakeForMp3();
+    std::optional<QString> askSaveName(const QString& filter, const QString& extension);
+    bool writeTake(const QString& path);
+    void onTakeState(TakeRecorder::State state);
+    void onTakeFailed(const Status& status);
+    void hideFormatButtons();
+
+    AudioEngine& m_engine;
+    Mp3Encoder& m_encoder;
+    Dialogs& m_dialogs;
+    WorkFolder m_workFolder;
+    TakeRecorder* m_take = nullptr;
+    int m_inputIndex = -1;
+
+    QComboBox* m_cmbInput = nullptr;
+    QPushButton* m_btnRecord = nullptr;
+    QPushButton* m_btnPlay = nullptr;
+    QPushButton* m_btnSave = nullptr;
+    QPushButton* m_cmdWav = nullptr;
+    QPushButton* m_cmdMp3 = nullptr;
+    QLabel* m_lblInputType = nullptr;
+    QSlider* m_sldInputLevel = nullptr;
+    QLabel* m_lblPos = nullptr;
+    QTimer* m_tmrRecTest = nullptr;
+};

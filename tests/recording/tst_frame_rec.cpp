@@ -1,0 +1,722 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "audio/media_player.h"
+#include "audio/mp3_encoder.h"
+#include "recording/ui/frame_rec.h"
+#include "shell/ui/busy_window.h"
+#include "shell/ui/main_window.h"
+#include "support/scripted_dialogs.h"
+#include "support/scripted_engine.h"
+#include "support/test_audio.h"
+
+#include <QComboBox>
+#include <QDir>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QSignalSpy>
+#include <QSlider>
+#include <QTemporaryDir>
+#include <QTimer>
+#include <QtTest>
+
+#include <atomic>
+#include <memory>
+
+using Input = ScriptedEngine::Input;
+using InputCall = ScriptedEngine::InputCall;
+using State = TakeRecorder::State;
+
+Q_DECLARE_METATYPE(std::vector<Input>)
+Q_DECLARE_METATYPE(std::vector<InputCall>)
+
+namespace {
+
+constexpr int Digital = 0x01000000;
+constexpr int LineIn = 0x02000000;
+constexpr int Microphone = 0x03000000;
+constexpr int SaveFlags = 524288 | 4 | 2;
+constexpr std::size_t SecondOfSound = 176400;
+
+std::atomic<int> allocationsAllowed{1 << 30};
+void* limitedRealloc(void* block, std::size_t bytes) {
+    if (allocationsAllowed.fetch_sub(1) <= 0)
+        return nullptr;
+    return std::realloc(block, bytes);
+}
+
+QByteArray imageOf(TakeRecorder& take) {
+    return QByteArray(reinterpret_cast<const char*>(take.takeBuffer()), take.takeLength());
+}
+
+} // namespace
+
+class TestFrameRec : public QObject {
+    Q_OBJECT
+private slots:
+    void initTestCase();
+    void init();
+    void cleanup();
+
+    void controls_haveTheirNamesTextsStatesAndPlaces();
+    void recButton_showsThePageAndStartsTheTimerOnce();
+    void initrec_selectsEachInputThatIsOnInTurn_data();
+    void initrec_selectsEachInputThatIsOnInTurn();
+    void initrec_allInputsOffKeepsLevelAndTypeShown();
+    void reentry_listsEachInputOnce();
+    void choosingAnInput_turnsTheOthersOffAndShowsIt();
+    void movingTheSlider_setsTheLevelOfTheChosenInput();
+    void buttons_followTheStatesOfTheTake_data();
+    void buttons_followTheStatesOfTheTake();
+    void record_hidesTheFormatButtonsUntilTheTakeEnds();
+    void secondTake_releasesTheFirstBeforeCapturing();
+    void failedCaptureStart_reportsAndLeavesNoTake();
+    void failedFirstAllocation_reportsOutOfMemory();
+    void failedGrowth_reportsOnTheGuiThreadAndDiscardsTheTake();
+    void sizeLimit_stopsWithAMessageAndKeepsTheTake();
+    void serverEndingTheCapture_keepsTheTake();
+    void noServer_reportsAndLeavesRecordDisabled_data();
+    void noServer_reportsAndLeavesRecordDisabled();
+    void reentry_showsTheNoTakeState();
+    void leavingThePage_freesTheTake();
+    void timer_showsCapturedBytesWhileRecording();
+    void timer_showsPositionAndLengthWhilePlayingThenLength();
+    void saveWav_writesExactlyTheTake();
+    void saveWav_cancelledOrUncreatableWritesNothing();
+    void saveMp3_encodesTempWavToTheChosenName();
+    void saveMp3_withoutTempWavStartsNoEncoder();
+
+private:
+    Frmmain& makeWindow();
+    // The page as the toolbar's "Rec" leaves it.
+    FrameRec& enter();
+    FrameRec& page() const { return *m_window->findChild<FrameRec*>(QStringLiteral("FrameRec")); }
+    template <typename T = QWidget> T* control(const char* name) const {
+        return page().findChild<T*>(QLatin1String(name));
+    }
+    QPushButton* button(const char* name) const { return control<QPushButton>(name); }
+    QString lblPos() const { return control<QLabel>("lblPos")->text(); }
+    // Records `bytes` of sound and stops.
+    void recordTake(std::size_t bytes);
+    void checkNoTakeState();
+
+    QTemporaryDir m_home;
+    std::unique_ptr<QTemporaryDir> m_dir;
+    std::unique_ptr<ScriptedEngine> m_engine;
+    std::unique_ptr<ScriptedEngine> m_playerEngine;
+    std::unique_ptr<MediaPlayer> m_edit;
+    std::unique_ptr<MediaPlayer> m_list;
+    std::unique_ptr<Mp3Encoder> m_encoder;
+    std::unique_ptr<ScriptedDialogs> m_dialogs;
+    std::unique_ptr<Frmmain> m_window;
+};
+
+void TestFrameRec::initTestCase() {
+    QVERIFY(m_home.isValid());
+    qputenv("HOME", QFile::encodeName(m_home.path()));
+}
+
+void TestFrameRec::init() {
+    allocationsAllowed = 1 << 30;
+    m_dir = std::make_unique<QTemporaryDir>();
+    m_engine = std::make_unique<ScriptedEngine>();
+    m_engine->setInputs({{"Line In", LineIn, 30, false}, {"Mic", Microphone, 80, true}});
+    m_playerEngine = std::make_unique<ScriptedEngine>();
+    m_edit = std::make_unique<MediaPlayer>(*m_playerEngine);
+    m_list = std::make_unique<MediaPlayer>(*m_playerEngine);
+    m_encoder = std::make_unique<Mp3Encoder>();
+    m_dialogs = std::make_unique<ScriptedDialogs>();
+}
+
+void TestFrameRec::cleanup() {
+    m_window.reset();
+    m_encoder.reset();
+    m_list.reset();
+    m_edit.reset();
+    m_playerEngine.reset();
+    m_engine.reset();
+}
+
+Frmmain& TestFrameRec::makeWindow() {
+    m_window = std::make_unique<Frmmain>(AppContext{*m_engine, *m_edit, *m_list, *m_encoder,
+                                                    *m_dialogs, m_dir->path(),
+                                                    WorkFolder(m_dir->filePath("korvanel"))});
+    return *m_window;
+}
+
+FrameRec& TestFrameRec::enter() {
+    if (!m_window)
+        makeWindow();
+    m_window->Toolbar1_ButtonClick(QStringLiteral("Rec"));
+    return page();
+}
+
+void TestFrameRec::recordTake(std::size_t bytes) {
+    button("btnRecord")->click();
+    QCOMPARE(page().take().state(), State::Recording);
+    if (bytes > 0) {
+        m_engine->deliverBlocks(std::vector<std::size_t>(bytes / 3528, 3528));
+        if (bytes % 3528)
+            m_engine->deliverBlocks({bytes % 3528});
+        QVERIFY(m_engine->waitDelivered());
+    }
+    button("btnRecord")->click();
+}
+
+void TestFrameRec::checkNoTakeState() {
+    QCOMPARE(button("btnRecord")->text(), QStringLiteral("Record"));
+    QVERIFY(!button("btnPlay")->isEnabled());
+    QVERIFY(!button("btnSave")->isEnabled());
+    QVERIFY(button("CmdWav")->isHidden());
+    QVERIFY(button("CmdMp3")->isHidden());
+    QCOMPARE(page().take().state(), State::NoTake);
+}
+
+void TestFrameRec::controls_haveTheirNamesTextsStatesAndPlaces() {
+    makeWindow();
+    QCOMPARE(page().title(), QStringLiteral("Vioce Record"));
+    QCOMPARE(page().geometry(), QRect(104, 48, 489, 249));
+    const struct {
+        const char* name;
+        const char* text;
+        bool enabled;
+        bool hidden;
+        QRect place;
+    } controls[] = {
+        {"btnRecord", "Record", true, false, {160, 49, 89, 20}},
+        {"btnPlay", "Play", false, false, {264, 49, 57, 20}},
+        {"btnSave", "Save", false, false, {336, 49, 49, 20}},
+        {"CmdWav", "Wav", true, true, {392, 32, 49, 20}},
+        {"CmdMp3", "MP3", true, true, {392, 56, 49, 20}},
+        {"Label4", "Rec Device", true, false, {56, 77, 89, 25}},
+        {"lblInputType", "", true, false, {160, 77, 96, 21}},
+        {"Label3", "Input Volume", true, false, {56, 117, 81, 17}},
+        {"Label5", "Size of File", true, false, {56, 157, 81, 25}},
+        {"lblPos", "", true, false, {152, 157, 201, 33}},
+    };
+    for (const auto& expected : controls) {
+        QWidget* widget = control(expected.name);
+        QVERIFY2(widget, expected.name);
+        QCOMPARE(widget->parentWidget(), &page());
+        QCOMPARE(widget->geometry(), expected.place);
+        QCOMPARE(widget->isEnabled(), expected.enabled);
+        QCOMPARE(widget->isHidden(), expected.hidden);
+        const QString text = qobject_cast<QPushButton*>(widget)
+                                 ? qobject_cast<QPushButton*>(widget)->text()
+                                 : qobject_cast<QLabel*>(widget)->text();
+        QCOMPARE(text, QLatin1String(expected.text));
+    }
+    QCOMPARE(control("cmbInput")->geometry(), QRect(56, 48, 97, 21));
+    QCOMPARE(control<QComboBox>("cmbInput")->count(), 0);
+    auto* slider = control<QSlider>("sldInputLevel");
+    QCOMPARE(slider->geometry(), QRect(152, 109, 201, 33));
+    QCOMPARE(slider->minimum(), 0);
+    QCOMPARE(slider->maximum(), 100);
+    QCOMPARE(slider->orientation(), Qt::Horizontal);
+}
+
+void TestFrameRec::recButton_showsThePageAndStartsTheTimerOnce() {
+    makeWindow();
+    auto* timer = page().findChild<QTimer*>(QStringLiteral("tmrRecTest"));
+    QVERIFY(timer);
+    QVERIFY(!timer->isActive());
+    QCOMPARE(timer->interval(), 200);
+    QVERIFY(!m_engine->started());
+
+    enter();
+    QCOMPARE(m_window->shownPage(), &page());
+    QVERIFY(m_engine->startedForRecording());
+    QVERIFY(timer->isActive());
+    const int timerId = timer->timerId();
+    // The timer keeps running on other pages and is not restarted by another entry.
+    m_window->Toolbar1_ButtonClick(QStringLiteral("Setting"));
+    QVERIFY(timer->isActive());
+    enter();
+    QCOMPARE(timer->timerId(), timerId);
+    QVERIFY(m_dialogs->messages().isEmpty());
+}
+
+void TestFrameRec::initrec_selectsEachInputThatIsOnInTurn_data() {
+    QTest::addColumn<std::vector<Input>>("inputs");
+    QTest::addColumn<int>("selected");
+    QTest::addColumn<QString>("type");
+    QTest::addColumn<int>("level");
+    QTest::addColumn<std::vector<InputCall>>("calls");
+    using K = InputCall::Kind;
+    QTest::newRow("all off") << std::vector<Input>{{"A", LineIn, 30, false},
+                                                   {"B", Microphone, 60, false}}
+                             << -1 << "" << 0 << std::vector<InputCall>{};
+    QTest::newRow("the second on")
+        << std::vector<Input>{{"A", LineIn, 30, false}, {"B", Microphone, 60, true}} << 1
+        << "Microphone" << 60 << std::vector<InputCall>{{K::Off, 0}, {K::Off, 1}, {K::On, 1}};
+    // The later one wins and is the only one left on; inputs not yet listed are not touched.
+    QTest::newRow("two on") << std::vector<Input>{{"A", LineIn, 30, true},
+                                                  {"B", Digital, 45, false},
+                                                  {"C", Microphone, 80, true}}
+                            << 2 << "Microphone" << 80
+                            << std::vector<InputCall>{{K::Off, 0}, {K::On, 0},  {K::Off, 0},
+                                                      {K::Off, 1}, {K::Off, 2}, {K::On, 2}};
+    QTest::newRow("type 0") << std::vector<Input>{{"A", 0, 10, true}} << 0 << "UnSupport" << 10
+                            << std::vector<InputCall>{{K::Off, 0}, {K::On, 0}};
+    QTest::newRow("type not in the table")
+        << std::vector<Input>{{"A", 0x0B000000, 10, true}} << 0 << "UnSupport" << 10
+        << std::vector<InputCall>{{K::Off, 0}, {K::On, 0}};
+}
+
+void TestFrameRec::initrec_selectsEachInputThatIsOnInTurn() {
+    QFETCH(std::vector<Input>, inputs);
+    QFETCH(int, selected);
+    QFETCH(QString, type);
+    QFETCH(int, level);
+    QFETCH(std::vector<InputCall>, calls);
+    m_engine->setInputs(inputs);
+    FrameRec& rec = enter();
+    auto* combo = control<QComboBox>("cmbInput");
+    QCOMPARE(combo->count(), int(inputs.size()));
+    for (std::size_t i = 0; i < inputs.size(); ++i)
+        QCOMPARE(combo->itemText(int(i)), inputs[i].name);
+    QCOMPARE(combo->currentIndex(), selected);
+    QCOMPARE(rec.inputIndex(), selected);
+    QCOMPARE(control<QLabel>("lblInputType")->text(), type);
+    QCOMPARE(control<QSlider>("sldInputLevel")->value(), level);
+    QCOMPARE(m_engine->inputCalls(), calls);
+    for (std::size_t i = 0; i < inputs.size(); ++i)
+        QCOMPARE(m_engine->inputs()[i].on, int(i) == selected);
+    QVERIFY(button("btnRecord")->isEnabled());
+}
+
+void TestFrameRec::initrec_allInputsOffKeepsLevelAndTypeShown() {
+    enter();
+    QCOMPARE(control<QLabel>("lblInputType")->text(), QStringLiteral("Microphone"));
+    m_engine->setInputs({{"Line In", LineIn, 30, false}, {"Mic", Microphone, 80, false}});
+    enter();
+    QCOMPARE(control<QComboBox>("cmbInput")->currentIndex(), -1);
+    QCOMPARE(page().inputIndex(), -1);
+    QCOMPARE(control<QLabel>("lblInputType")->text(), QStringLiteral("Microphone"));
+    QCOMPARE(control<QSlider>("sldInputLevel")->value(), 80);
+}
+
+void TestFrameRec::reentry_listsEachInputOnce() {
+    enter();
+    enter();
+    enter();
+    auto* combo = control<QComboBox>("cmbInput");
+    QCOMPARE(combo->count(), 2);
+    QCOMPARE(combo->itemText(0), QStringLiteral("Line In"));
+    QCOMPARE(combo->itemText(1), QStringLiteral("Mic"));
+    QCOMPARE(combo->currentIndex(), 1);
+}
+
+void TestFrameRec::choosingAnInput_turnsTheOthersOffAndShowsIt() {
+    enter();
+    auto* combo = control<QComboBox>("cmbInput");
+    const auto before = m_engine->inputCalls().size();
+    QTest::keyClick(combo, Qt::Key_Up);
+    QCOMPARE(combo->currentIndex(), 0);
+    QCOMPARE(page().inputIndex(), 0);
+    const std::vector<InputCall> all = m_engine->inputCalls();
+    const std::vector<InputCall> calls(all.begin() + qsizetype(before), all.end());
+    using K = InputCall::Kind;
+    QCOMPARE(calls, (std::vector<InputCall>{{K::Off, 0}, {K::Off, 1}, {K::On, 0}}));
+    QVERIFY(m_engine->inputs()[0].on);
+    QVERIFY(!m_engine->inputs()[1].on);
+    QCOMPARE(control<QLabel>("lblInputType")->text(), QStringLiteral("Line-in"));
+    QCOMPARE(control<QSlider>("sldInputLevel")->value(), 30);
+}
+
+void TestFrameRec::movingTheSlider_setsTheLevelOfTheChosenInput() {
+    enter();
+    auto* slider = control<QSlider>("sldInputLevel");
+    QTest::keyClick(slider, Qt::Key_End);
+    QCOMPARE(m_engine->inputs()[1].levelPercent, 100);
+    slider->setValue(42);
+    QCOMPARE(m_engine->inputs()[1].levelPercent, 42);
+    QCOMPARE(m_engine->inputs()[0].levelPercent, 30);
+    // Only the user's moves reach the engine; showing a level writes nothing back.
+    QCOMPARE(m_engine->count(QStringLiteral("setInputLevel")), 2);
+}
+
+void TestFrameRec::buttons_followTheStatesOfTheTake_data() {
+    QTest::addColumn<QString>("steps");
+    QTest::addColumn<int>("state");
+    QTest::addColumn<QString>("caption");
+    QTest::addColumn<bool>("playAndSave");
+    QTest::addColumn<bool>("formatShown");
+    QTest::newRow("page first shown") << "" << int(State::NoTake) << "Record" << false << false;
+    QTest::newRow("recording") << "R" << int(State::Recording) << "Stop" << false << false;
+    QTest::newRow("take ready") << "RR" << int(State::TakeReady) << "Record" << true << false;
+    QTest::newRow("take without stream")
+        << "NRR" << int(State::TakeWithoutStream) << "Record" << false << false;
+    QTest::newRow("after Save") << "RRS" << int(State::TakeReady) << "Record" << true << true;
+    QTest::newRow("after Wav") << "RRSW" << int(State::TakeReady) << "Record" << true << false;
+    QTest::newRow("after MP3") << "RRSM" << int(State::TakeReady) << "Record" << true << false;
+}
+
+void TestFrameRec::buttons_followTheStatesOfTheTake() {
+    QFETCH(QString, steps);
+    QFETCH(int, state);
+    QFETCH(QString, caption);
+    QFETCH(bool, playAndSave);
+    QFETCH(bool, formatShown);
+    enter();
+    for (QChar step : steps) {
+        if (step == u'N')
+            m_engine->setCreateStreamFailure(ErrorCode::FileForm);
+        else if (step == u'R')
+            button("btnRecord")->click();
+        else if (step == u'S')
+            button("btnSave")->click();
+        else if (step == u'W')
+            button("CmdWav")->click();
+        else if (step == u'M')
+            button("CmdMp3")->click();
+    }
+    QCOMPARE(int(page().take().state()), state);
+    QCOMPARE(button("btnRecord")->text(), caption);
+    QVERIFY(button("btnRecord")->isEnabled());
+    QCOMPARE(button("btnPlay")->isEnabled(), playAndSave);
+    QCOMPARE(button("btnSave")->isEnabled(), playAndSave);
+    QCOMPARE(button("CmdWav")->isHidden(), !formatShown);
+    QCOMPARE(button("CmdMp3")->isHidden(), !formatShown);
+    // The dialogs of Wav and MP3 were cancelled: no box, nothing written.
+    QVERIFY(m_dialogs->messages().isEmpty());
+    QVERIFY(!QFile::exists(m_window->context().workFolder.tempWav()));
+}
+
+void TestFrameRec::record_hidesTheFormatButtonsUntilTheTakeEnds() {
+    enter();
+    recordTake(4000);
+    button("btnSave")->click();
+    QVERIFY(!button("CmdWav")->isHidden());
+    button("btnRecord")->click();
+    QCOMPARE(page().take().state(), State::Recording);
+    QVERIFY(button("CmdWav")->isHidden());
+    QVERIFY(button("CmdMp3")->isHidden());
+    QVERIFY(!button("btnSave")->isEnabled());
+    button("btnRecord")->click();
+    QVERIFY(button("CmdWav")->isHidden());
+    QVERIFY(button("btnSave")->isEnabled());
+}
+
+void TestFrameRec::secondTake_releasesTheFirstBeforeCapturing() {
+    enter();
+    recordTake(8000);
+    const auto firstStream = page().take().takeStream();
+    QVERIFY(firstStream != 0);
+    bool disabledWhenReleased = false;
+    m_engine->clearLog();
+    const auto watch = connect(&page().take(), &TakeRecorder::stateChanged, this, [&](State state) {
+        if (state == State::NoTake)
+            disabledWhenReleased = !button("btnPlay")->isEnabled() &&
+                                   !button("btnSave")->isEnabled() &&
+                                   m_engine->count(QStringLiteral("startCapture")) == 0;
+    });
+    button("btnRecord")->click();
+    disconnect(watch);
+    QVERIFY(disabledWhenReleased);
+    const QStringList log = m_engine->log();
+    QCOMPARE(log.mid(0, 2),
+             (QStringList{QStringLiteral("freeStream %1").arg(firstStream), "startCapture"}));
+    QCOMPARE(page().take().takeLength(), 44);
+    button("btnRecord")->click();
+}
+
+void TestFrameRec::failedCaptureStart_reportsAndLeavesNoTake() {
+    enter();
+    recordTake(4000);
+    m_engine->setStartCaptureFailure(ErrorCode::Start);
+    button("btnRecord")->click();
+    QCOMPARE(m_dialogs->messages().size(), 1);
+    QCOMPARE(m_dialogs->messages().first().text,
+             QStringLiteral("Couldn't start recording\n\nerror code: 9"));
+    QCOMPARE(m_dialogs->messages().first().title, QStringLiteral("Error"));
+    QCOMPARE(m_dialogs->messages().first().icon, Dialogs::Icon::Warning);
+    checkNoTakeState();
+    QVERIFY(page().take().takeBuffer() == nullptr);
+}
+
+void TestFrameRec::failedFirstAllocation_reportsOutOfMemory() {
+    m_engine->startForRecording();
+    FrameRec rec(*m_engine, *m_encoder, *m_dialogs, WorkFolder(m_dir->path()), nullptr,
+                 &limitedRealloc);
+    allocationsAllowed = 0;
+    rec.btnRecord_Click();
+    QCOMPARE(m_dialogs->messages().size(), 1);
+    QCOMPARE(m_dialogs->messages().first().text, QStringLiteral("Out of memory!\n\nerror code: 1"));
+    QCOMPARE(m_engine->count(QStringLiteral("startCapture")), 0);
+    QCOMPARE(rec.findChild<QPushButton*>(QStringLiteral("btnRecord"))->text(),
+             QStringLiteral("Record"));
+    QCOMPARE(rec.take().state(), State::NoTake);
+}
+
+void TestFrameRec::failedGrowth_reportsOnTheGuiThreadAndDiscardsTheTake() {
+    m_engine->startForRecording();
+    FrameRec rec(*m_engine, *m_encoder, *m_dialogs, WorkFolder(m_dir->path()), nullptr,
+                 &limitedRealloc);
+    allocationsAllowed = 1;
+    rec.btnRecord_Click();
+    auto* record = rec.findChild<QPushButton*>(QStringLiteral("btnRecord"));
+    QCOMPARE(record->text(), QStringLiteral("Stop"));
+    m_engine->deliverBlocks({150000, 60000});
+    QVERIFY(m_engine->waitDelivered());
+    // Nothing reaches the page until the GUI thread runs the queued report.
+    QVERIFY(m_dialogs->messages().isEmpty());
+    QCOMPARE(record->text(), QStringLiteral("Stop"));
+    QTRY_COMPARE(m_dialogs->messages().size(), 1);
+    QCOMPARE(m_dialogs->messages().first().text, QStringLiteral("Out of memory!\n\nerror code: 1"));
+    QCOMPARE(record->text(), QStringLiteral("Record"));
+    QCOMPARE(rec.take().state(), State::NoTake);
+    QVERIFY(!m_engine->captureRunning());
+    QTest::qWait(50);
+    QCOMPARE(m_dialogs->messages().size(), 1);
+}
+
+void TestFrameRec::sizeLimit_stopsWithAMessageAndKeepsTheTake() {
+    enter();
+    button("btnRecord")->click();
+    m_engine->deliverBlocks({8000});
+    QVERIFY(m_engine->waitDelivered());
+    static const std::byte dummy[1]{};
+    QVERIFY(!page().take().OnCapturedBlock(dummy, std::size_t(WavHeader::MaxDataBytes)));
+    QTRY_COMPARE(m_dialogs->messages().size(), 1);
+    QVERIFY(m_dialogs->messages().first().text.contains(QStringLiteral("largest size")));
+    QCOMPARE(page().take().state(), State::TakeReady);
+    QCOMPARE(button("btnRecord")->text(), QStringLiteral("Record"));
+    QVERIFY(button("btnPlay")->isEnabled());
+    button("btnSave")->click();
+    const QString path = m_dir->filePath("kept.wav");
+    m_dialogs->queueFile(path);
+    button("CmdWav")->click();
+    QCOMPARE(QFileInfo(path).size(), 8044);
+}
+
+void TestFrameRec::serverEndingTheCapture_keepsTheTake() {
+    enter();
+    button("btnRecord")->click();
+    m_engine->deliverBlocks({3528});
+    QVERIFY(m_engine->waitDelivered());
+    m_engine->dropCapture();
+    QTRY_COMPARE(page().take().state(), State::TakeReady);
+    QCOMPARE(page().take().takeLength(), 44 + 3528);
+    QCOMPARE(m_dialogs->messages().size(), 1);
+    QCOMPARE(button("btnRecord")->text(), QStringLiteral("Record"));
+    QVERIFY(button("btnSave")->isEnabled());
+}
+
+void TestFrameRec::noServer_reportsAndLeavesRecordDisabled_data() {
+    QTest::addColumn<bool>("serverDown");
+    QTest::addColumn<QString>("text");
+    QTest::newRow("no server") << true << "Can't initialize device\n\nerror code: 3";
+    QTest::newRow("no input") << false << "Can't initialize device\n\nerror code: 23";
+}
+
+void TestFrameRec::noServer_reportsAndLeavesRecordDisabled() {
+    QFETCH(bool, serverDown);
+    QFETCH(QString, text);
+    enter();
+    recordTake(4000);
+    if (serverDown)
+        m_engine->setStartForRecordingFailure(ErrorCode::Driver);
+    else
+        m_engine->setInputs({});
+    enter();
+    QCOMPARE(m_dialogs->messages().size(), 1);
+    QCOMPARE(m_dialogs->messages().first().text, text);
+    QCOMPARE(m_dialogs->messages().first().title, QStringLiteral("Error"));
+    checkNoTakeState();
+    QVERIFY(!button("btnRecord")->isEnabled());
+    QCOMPARE(control<QComboBox>("cmbInput")->count(), 0);
+    QCOMPARE(page().inputIndex(), -1);
+    page().tmrRecTest_Timer();
+
+    // The program runs on: other pages work, and the page recovers with the server.
+    m_window->Toolbar1_ButtonClick(QStringLiteral("Setting"));
+    QCOMPARE(m_window->shownPage()->objectName(), QStringLiteral("FrameSetting"));
+    m_engine->setStartForRecordingFailure(ErrorCode::Ok);
+    m_engine->setInputs({{"Mic", Microphone, 80, true}});
+    enter();
+    QVERIFY(button("btnRecord")->isEnabled());
+    QCOMPARE(m_dialogs->messages().size(), 1);
+}
+
+void TestFrameRec::reentry_showsTheNoTakeState() {
+    enter();
+    recordTake(4000);
+    button("btnSave")->click();
+    QVERIFY(!button("CmdMp3")->isHidden());
+    enter();
+    checkNoTakeState();
+    QCOMPARE(page().take().takeLength(), 0);
+    QCOMPARE(page().take().bufferStep(), 200000);
+}
+
+void TestFrameRec::leavingThePage_freesTheTake() {
+    enter();
+    recordTake(4000);
+    QVERIFY(page().take().takeBuffer() != nullptr);
+    m_window->Toolbar1_ButtonClick(QStringLiteral("Wav"));
+    QVERIFY(page().take().takeBuffer() == nullptr);
+    QCOMPARE(page().take().state(), State::NoTake);
+
+    // Leaving while recording: the engine ends the capture before the block goes.
+    enter();
+    button("btnRecord")->click();
+    m_engine->deliverBlocks({3528});
+    QVERIFY(m_engine->waitDelivered());
+    m_window->Toolbar1_ButtonClick(QStringLiteral("Convert"));
+    QVERIFY(!m_engine->captureRunning());
+    QVERIFY(page().take().takeBuffer() == nullptr);
+    QCOMPARE(page().take().recordChannel(), 0u);
+}
+
+void TestFrameRec::timer_showsCapturedBytesWhileRecording() {
+    enter();
+    page().tmrRecTest_Timer();
+    QCOMPARE(lblPos(), QString());
+    button("btnRecord")->click();
+    page().tmrRecTest_Timer();
+    QCOMPARE(lblPos(), QStringLiteral("0"));
+    m_engine->deliverBlocks(std::vector<std::size_t>(10, 3528));
+    QVERIFY(m_engine->waitDelivered());
+    page().tmrRecTest_Timer();
+    QCOMPARE(lblPos(), QStringLiteral("35280"));
+    button("btnRecord")->click();
+    page().tmrRecTest_Timer();
+    QCOMPARE(lblPos(), QStringLiteral("35280"));
+}
+
+void TestFrameRec::timer_showsPositionAndLengthWhilePlayingThenLength() {
+    m_engine->setPlayMode(ScriptedEngine::PlayMode::ManualClock);
+    enter();
+    recordTake(SecondOfSound);
+    page().tmrRecTest_Timer();
+    QCOMPARE(lblPos(), QStringLiteral("176400"));
+    button("btnPlay")->click();
+    QCOMPARE(m_engine->count(QStringLiteral("play")), 1);
+    m_engine->advanceMs(500);
+    page().tmrRecTest_Timer();
+    QCOMPARE(lblPos(), QStringLiteral("88200 / 176400"));
+    m_engine->advanceMs(600);
+    page().tmrRecTest_Timer();
+    QCOMPARE(lblPos(), QStringLiteral("176400"));
+
+    // With no take (after re-entry) the label keeps what it showed.
+    enter();
+    page().tmrRecTest_Timer();
+    QCOMPARE(lblPos(), QStringLiteral("176400"));
+}
+
+void TestFrameRec::saveWav_writesExactlyTheTake() {
+    enter();
+    recordTake(4 * 1000 + 3528 * 60);
+    const qint64 frames = (4 * 1000 + 3528 * 60) / 4;
+    const QString path = m_dir->filePath("take.wav");
+    QVERIFY(testaudio::writeAll(path, QByteArray(1000000, 'x')));
+    button("btnSave")->click();
+    m_dialogs->queueFile(path);
+    button("CmdWav")->click();
+
+    QCOMPARE(m_dialogs->files().size(), 1);
+    const Dialogs::FileRequest& request = m_dialogs->files().first().request;
+    QCOMPARE(request.mode, Dialogs::FileRequest::Mode::Save);
+    QCOMPARE(request.title, QStringLiteral("Save As..."));
+    QCOMPARE(request.filter, QStringLiteral("WAV files|*.wav|All files|*.*"));
+    QCOMPARE(request.defaultExtension, QStringLiteral("wav"));
+    QCOMPARE(request.flags, SaveFlags);
+
+    const QByteArray written = testaudio::readAll(path);
+    QCOMPARE(written.size(), 44 + 4 * frames);
+    QCOMPARE(written, imageOf(page().take()));
+    QCOMPARE(testaudio::le32(written, 40), std::uint32_t(4 * frames));
+    QCOMPARE(testaudio::le32(written, 4), std::uint32_t(4 * frames + 36));
+    QCOMPARE(written.mid(44), ScriptedEngine::counterPattern(0, std::size_t(4 * frames)));
+    QVERIFY(button("CmdWav")->isHidden());
+    QVERIFY(m_dialogs->messages().isEmpty());
+    QVERIFY(!QFile::exists(m_window->context().workFolder.tempWav()));
+}
+
+void TestFrameRec::saveWav_cancelledOrUncreatableWritesNothing() {
+    enter();
+    recordTake(4000);
+    button("btnSave")->click();
+    m_dialogs->queueFileCancel();
+    button("CmdWav")->click();
+    QVERIFY(m_dialogs->messages().isEmpty());
+    QVERIFY(button("CmdWav")->isHidden());
+
+    const QString path = m_dir->filePath("missing-folder/take.wav");
+    button("btnSave")->click();
+    m_dialogs->queueFile(path);
+    button("CmdWav")->click();
+    QCOMPARE(m_dialogs->messages().size(), 1);
+    QCOMPARE(m_dialogs->messages().first().text,
+             QStringLiteral("Can't create the file\n\nerror code: 33"));
+    QVERIFY(!QFile::exists(path));
+    QVERIFY(button("CmdWav")->isHidden());
+    QVERIFY(button("CmdMp3")->isHidden());
+    QVERIFY(!QFileInfo::exists(m_dir->filePath("missing-folder")));
+}
+
+void TestFrameRec::saveMp3_encodesTempWavToTheChosenName() {
+    makeWindow();
+    auto* text1 = m_window->findChild<QLineEdit*>(QStringLiteral("Text1"));
+    if (!text1) {
+        text1 = new QLineEdit(m_window->findChild<QGroupBox*>(QStringLiteral("Framewav")));
+        text1->setObjectName(QStringLiteral("Text1"));
+    }
+    text1->setText(QStringLiteral("-"));
+    enter();
+    recordTake(SecondOfSound);
+    QSignalSpy finished(m_encoder.get(), &Mp3Encoder::EncodeFinished);
+    button("btnSave")->click();
+    m_dialogs->queueFile(m_dir->filePath("ring"));
+    button("CmdMp3")->click();
+
+    const Dialogs::FileRequest& request = m_dialogs->files().first().request;
+    QCOMPARE(request.title, QStringLiteral("Save As..."));
+    QCOMPARE(request.filter, QStringLiteral("MP3 files|*.MP3"));
+    QCOMPARE(request.defaultExtension, QStringLiteral("mp3"));
+    QCOMPARE(request.flags, SaveFlags);
+    const QString tempWav = m_window->context().workFolder.tempWav();
+    QCOMPARE(testaudio::readAll(tempWav), imageOf(page().take()));
+    QCOMPARE(text1->text(), QStringLiteral("0"));
+    QVERIFY(button("CmdMp3")->isHidden());
+    // The recording page neither disables the window nor shows the busy window.
+    QVERIFY(m_window->isEnabled());
+    QVERIFY(!m_window->frmLoad().isVisible());
+
+    QVERIFY(finished.wait(60000));
+    QCOMPARE(finished.first().at(0).toBool(), true);
+    QCOMPARE(finished.first().at(2).toString(), m_dir->filePath("ring.mp3"));
+    QVERIFY(QFileInfo(m_dir->filePath("ring.mp3")).size() > 0);
+    QCOMPARE(m_dialogs->messages().size(), 1);
+    QCOMPARE(m_dialogs->messages().first().text, QStringLiteral("Finish Save"));
+    QVERIFY(QFile::exists(tempWav));
+}
+
+void TestFrameRec::saveMp3_withoutTempWavStartsNoEncoder() {
+    enter();
+    recordTake(4000);
+    QSignalSpy finished(m_encoder.get(), &Mp3Encoder::EncodeFinished);
+    // Cancelled: nothing written, nothing encoded.
+    button("btnSave")->click();
+    m_dialogs->queueFileCancel();
+    button("CmdMp3")->click();
+    const QString tempWav = m_window->context().workFolder.tempWav();
+    QVERIFY(!QFile::exists(tempWav));
+
+    // tempwav.wav cannot be made (a folder has its name): reported, encoder not started.
+    QVERIFY(QDir().mkpath(tempWav));
+    button("btnSave")->click();
+    m_dialogs->queueFile(m_dir->filePath("ring.mp3"));
+    button("CmdMp3")->click();
+    QCOMPARE(m_dialogs->messages().size(), 1);
+    QCOMPARE(m_dialogs->messages().first().text,
+             QStringLiteral("Can't create the file\n\nerror code: 33"));
+    QVERIFY(button("CmdMp3")->isHidden());
+    m_encoder->waitForDone();
+    QCOMPARE(finished.size(), 0);
+    QVERIFY(!QFile::exists(m_dir->filePath("ring.mp3")));
+}
+
+QTEST_MAIN(TestFrameRec)
+#include "tst_frame_rec.moc"
