@@ -52,7 +52,6 @@ private slots:
     void saveMp3_encodesAtTheBitRateSetting();
     void saveMp3_jobThatFailsShowsItsFailure_data();
     void saveMp3_jobThatFailsShowsItsFailure();
-    void encodeFinished_endsAnotherPagesJobTheSameWay();
 
 private:
     ListSaving& saving() const { return m_rig->page().saving(); }
@@ -272,28 +271,6 @@ void TestListSaving::saveMp3_jobThatFailsShowsItsFailure() {
     QVERIFY(!busy().isVisible());
     QVERIFY(m_rig->window().isEnabled());
     QCOMPARE(m_rig->workFiles(), QStringList{"a.wav"});
-}
-
-// The recording and conversion pages start their jobs on the same encoder; their end runs
-// the same handler, which also removes a concat.wav that a WAV save left.
-void TestListSaving::encodeFinished_endsAnotherPagesJobTheSameWay() {
-    addClip("a", CdFormat, 22050, 440);
-    m_rig->dialogs().queueFile(m_rig->outside("list.wav"));
-    saving().CmdSaveWav_Click();
-    QVERIFY(QFile::exists(m_rig->work().concatWav()));
-    testaudio::writeSineWav(m_rig->work().tempWav(), CdFormat, 22050);
-    busy().show();
-    m_rig->window().setEnabled(false);
-
-    QCOMPARE(m_rig->encoder().EncodeFile(m_rig->work().tempWav(), m_rig->outside("take.mp3")), 0);
-    QVERIFY(waitForJob());
-
-    QCOMPARE(m_rig->dialogs().messages().size(), 2);
-    QCOMPARE(m_rig->dialogs().messages().last().text, "Finish Save");
-    QVERIFY(QFile::exists(m_rig->outside("take.mp3")));
-    QCOMPARE(m_rig->workFiles(), QStringList({"a.wav", "tempwav.wav"}));
-    QVERIFY(!busy().isVisible());
-    QVERIFY(m_rig->window().isEnabled());
 }
 
 QTEST_MAIN(TestListSaving)
