@@ -59,13 +59,12 @@ QString ClipCrop::tailCommand(std::int64_t markInMs, std::int64_t markOutMs,
         .arg(lengthMs - markInMs);
 }
 
-// Clip files all end in ".wav", so these names can never be a clip's.
 QString ClipCrop::sourceScratch() const {
-    return m_folder.file(QStringLiteral("crop-source.tmp"));
+    return m_folder.cropSource();
 }
 
 QString ClipCrop::resultScratch() const {
-    return m_folder.file(QStringLiteral("crop-result.tmp"));
+    return m_folder.cropResult();
 }
 
 QStringList ClipCrop::commandsFor(std::int64_t markInMs, std::int64_t markOutMs,

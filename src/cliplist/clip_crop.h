@@ -24,10 +24,11 @@ class WaveCommands;
 // the sound then starts at the old mark-in and the tail command removes what lay after the
 // old mark-out. Numbers are plain decimal integers in ms; a path with blanks is quoted.
 //
-// The scratch files crop-source.tmp (the clip as it was) and crop-result.tmp (the cut sound)
-// live in the work folder, under names no clip file can have; stale ones are replaced. The clip
-// file is never written in place: the result is renamed over it, so a failure at any step leaves it
-// exactly as it was. Scratch files are gone afterwards, also after a failure.
+// The scratch files (WorkFolder::cropSource, the clip as it was, and WorkFolder::cropResult,
+// the cut sound) live in the work folder, under names no clip file can have; stale ones are
+// replaced. The clip file is never written in place: the result is renamed over it, so a
+// failure at any step leaves it exactly as it was. Scratch files are gone afterwards, also after a
+// failure.
 //
 // Runs on the caller's thread, to its end; not thread-safe.
 class ClipCrop {

@@ -25,8 +25,8 @@ QString WorkFolder::clipFile(const QString& clipName) const {
 }
 
 QStringList WorkFolder::ownFileNames() {
-    return {QStringLiteral("tempwav.wav"), QStringLiteral("concat.wav"), QStringLiteral("temp.wav"),
-            QStringLiteral("temp2.wav")};
+    return {QStringLiteral("tempwav.wav"), QStringLiteral("concat.wav"),
+            QStringLiteral("crop-source.tmp"), QStringLiteral("crop-result.tmp")};
 }
 
 bool WorkFolder::prepare() const {

@@ -21,10 +21,12 @@ public:
     QString clipFile(const QString& clipName) const;
     QString tempWav() const { return file(QStringLiteral("tempwav.wav")); }
     QString concatWav() const { return file(QStringLiteral("concat.wav")); }
-    // The crop's two scratch files: the copy of the clip that is cut, and the cut result.
-    QString cropCopyWav() const { return file(QStringLiteral("temp.wav")); }
-    QString cropResultWav() const { return file(QStringLiteral("temp2.wav")); }
-    // The names of the files above, which no clip file may take.
+    // The crop's two scratch files: the clip as it was, and the cut result. Clip files all
+    // end in ".wav", so these names can never be a clip's.
+    QString cropSource() const { return file(QStringLiteral("crop-source.tmp")); }
+    QString cropResult() const { return file(QStringLiteral("crop-result.tmp")); }
+    // The names of the files above. Of these only the ".wav" ones could be a clip's file,
+    // so clip names keep clear of them.
     static QStringList ownFileNames();
 
     // Creates the folder when nothing of that name exists. A file of that name is left

@@ -47,6 +47,9 @@ private slots:
         QCOMPARE(folder.clipFile("x (2)"), QString("/w/x (2).wav"));
         QCOMPARE(folder.tempWav(), QString("/w/tempwav.wav"));
         QCOMPARE(folder.concatWav(), QString("/w/concat.wav"));
+        for (const QString& own :
+             {folder.tempWav(), folder.concatWav(), folder.cropSource(), folder.cropResult()})
+            QVERIFY(WorkFolder::ownFileNames().contains(QFileInfo(own).fileName()));
     }
 
     void defaultPath_isUnderTheUsersDataFolder() {

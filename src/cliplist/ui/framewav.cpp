@@ -5,7 +5,10 @@
 #include "audio/media_player.h"
 #include "cliplist/clip_copy.h"
 #include "cliplist/clip_names.h"
+#include "cliplist/ui/clip_editor.h"
 #include "cliplist/ui/clip_list_box.h"
+#include "cliplist/ui/list_playback.h"
+#include "cliplist/ui/list_saving.h"
 #include "shell/app_info.h"
 #include "shell/ui/audio_error.h"
 #include "shell/ui/busy_window.h"
@@ -35,6 +38,34 @@ Framewav::Framewav(Frmmain& window)
     // before the double click acts.
     connect(m_controls.List1, &QListWidget::itemPressed, this, &Framewav::List1_Click);
     connect(m_controls.List1, &ClipListBox::currentChangedByKey, this, &Framewav::List1_Click);
+    m_editor = std::make_unique<ClipEditor>(*this);
+    m_playback = std::make_unique<ListPlayback>(*this, *m_editor);
+    m_saving = std::make_unique<ListSaving>(*this);
+    connectParts();
+}
+
+Framewav::~Framewav() = default;
+
+void Framewav::connectParts() {
+    const FramewavControls& c = m_controls;
+    ClipEditor* editor = m_editor.get();
+    ListPlayback* playback = m_playback.get();
+    ListSaving* saving = m_saving.get();
+    connect(c.List1, &QListWidget::itemDoubleClicked, editor, &ClipEditor::List1_DblClick);
+    connect(c.CmdEditPlay, &QPushButton::clicked, editor, &ClipEditor::CmdEditPlay_Click);
+    connect(c.CmdEditStop, &QPushButton::clicked, editor, &ClipEditor::CmdEditStop_Click);
+    connect(c.CmdMarkin, &QPushButton::clicked, editor, &ClipEditor::CmdMarkin_Click);
+    connect(c.CmdMarkOut, &QPushButton::clicked, editor, &ClipEditor::CmdMarkOut_Click);
+    connect(c.CmdEditDone, &QPushButton::clicked, editor, &ClipEditor::CmdEditDone_Click);
+    connect(&context().MMCEdit, &MediaPlayer::statusUpdate, editor,
+            &ClipEditor::MMCEdit_StatusUpdate);
+
+    connect(c.CmdPlay, &QPushButton::clicked, playback, &ListPlayback::CmdPlay_Click);
+    connect(c.CmdStop, &QPushButton::clicked, playback, &ListPlayback::CmdStop_Click);
+    connect(&context().MMCPlayList, &MediaPlayer::done, playback, &ListPlayback::MMCPlayList_Done);
+
+    connect(c.CmdSaveWav, &QPushButton::clicked, saving, &ListSaving::CmdSaveWav_Click);
+    connect(c.CmdSaveList, &QPushButton::clicked, saving, &ListSaving::CmdSaveList_Click);
 }
 
 const AppContext& Framewav::context() const {
@@ -192,7 +223,7 @@ void Framewav::Cmdremove_Click() {
             }
         }
     }
-    disableEditButtons();
+    m_editor->disableEditor();
 }
 
 void Framewav::List1_Click() {
@@ -200,14 +231,8 @@ void Framewav::List1_Click() {
     context().MMCPlayList.command(QStringLiteral("Stop"));
     context().MMCEdit.command(QStringLiteral("close"));
     context().MMCPlayList.command(QStringLiteral("close"));
-    disableEditButtons();
+    m_editor->disableEditor();
     for (QPushButton* button : {m_controls.CmdFoward, m_controls.CmdPause, m_controls.CmdPlay,
                                 m_controls.CmdStop, m_controls.CmdNext})
         button->setEnabled(true);
-}
-
-void Framewav::disableEditButtons() {
-    for (QPushButton* button : {m_controls.CmdEditPlay, m_controls.CmdEditStop,
-                                m_controls.CmdMarkin, m_controls.CmdMarkOut})
-        button->setEnabled(false);
 }

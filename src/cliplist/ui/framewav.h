@@ -8,13 +8,19 @@
 #include <QGroupBox>
 #include <QStringList>
 
+#include <memory>
+
+class ClipEditor;
 class Frmmain;
+class ListPlayback;
+class ListSaving;
 struct AppContext;
 
 // The "Audio Edit" page (frame Framewav): the clip list List1 with its buttons, the editor
 // frame "Edit Song", the list player's frame "List Control" and the two list-saving buttons.
 // This class runs the list itself: adding a file, removing the selected clip and selecting a
-// clip for playing; the editor, list playback and list saving work on controls().
+// clip for playing; the editor (ClipEditor), list playback (ListPlayback) and list saving
+// (ListSaving) work on controls(). The page creates those three and wires their signals.
 //
 // Every entry's clip file is the work folder's entry text + ".wav", complete and canonical
 // (the 44-byte header plus PCM) from the moment the entry is appended; no two entries share
@@ -27,10 +33,14 @@ class Framewav : public QGroupBox {
     Q_OBJECT
 public:
     explicit Framewav(Frmmain& window);
+    ~Framewav() override;
 
     Frmmain& window() const { return m_window; }
     // Every control of the page, for the parts that work with them.
     const FramewavControls& controls() const { return m_controls; }
+    ClipEditor& editor() const { return *m_editor; }
+    ListPlayback& playback() const { return *m_playback; }
+    ListSaving& saving() const { return *m_saving; }
     // The entry texts of List1 in list order.
     QStringList clipNames() const;
     // The row of the selected entry, -1 when none is selected.
@@ -66,12 +76,13 @@ public slots:
     void CmdAdd_Click();
     // "Remove Form List": stops and closes both players, asks "Are you sure you want to
     // delete <name> ?" when an entry is selected and on Yes deletes its clip file (a missing
-    // one is no error) and the entry; then disables the editor's Play, Stop, Mark In and
-    // Mark Out.
+    // one is no error) and the entry; then disables the editor's controls (the editor is
+    // closed).
     void Cmdremove_Click();
-    // A click on an entry or a change of the selected entry by key: stops and closes both
-    // players, disables the editor's Play, Stop, Mark In and Mark Out and enables the
-    // list-playback buttons.
+    // A mouse press on an entry (also the first click of a double click) or a change of the
+    // selected entry by key, never a selection made by code: stops and closes both players,
+    // disables the editor's controls (the editor is closed) and enables the list-playback
+    // buttons.
     void List1_Click();
 
 signals:
@@ -82,10 +93,14 @@ private:
     const AppContext& context() const;
     void addWav(const QString& path);
     void showFailure(const QString& inputPath, const Status& failure);
-    void disableEditButtons();
+    void connectParts();
 
     Frmmain& m_window;
     FramewavControls m_controls;
+    // Gone before the page's controls, which they work on.
+    std::unique_ptr<ClipEditor> m_editor;
+    std::unique_ptr<ListPlayback> m_playback;
+    std::unique_ptr<ListSaving> m_saving;
     WavDecoder m_decoder;
     bool m_decoding = false;
     bool m_cancelled = false;

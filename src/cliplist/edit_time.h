@@ -1,0 +1,21 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#pragma once
+
+#include <QString>
+
+#include <cstdint>
+
+// The clip editor's time arithmetic: the slider counts whole seconds, and the time labels
+// show seconds as a clock.
+namespace edittime {
+
+// positionMs / 1000 rounded to the nearest whole second, halves to even (9500 ms gives 10,
+// 10500 ms gives 10, 10600 ms gives 11). A negative position gives 0; the result is capped
+// at the largest int, which a slider can hold.
+int roundedSeconds(std::int64_t positionMs);
+
+// `seconds` past midnight as "hh:mm:ss", hours 00 to 23: the clock wraps after 24 hours.
+// A negative count gives "00:00:00".
+QString clockText(std::int64_t seconds);
+
+} // namespace edittime

@@ -1,0 +1,85 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#pragma once
+
+#include <QObject>
+#include <QString>
+#include <QStringList>
+
+#include <cstdint>
+
+class Framewav;
+struct AppContext;
+struct FramewavControls;
+
+// The clip editor of the "Audio Edit" page (frame Frame3, "Edit Song"): a double click on an
+// entry opens its clip in the edit player MMCEdit, the user plays it, seeks with SliderEdit,
+// sets the marks from the playing position, and "Done" crops the clip file in place to the
+// stretch from MarkIn to MarkOut (ClipCrop).
+//
+// The slider counts whole seconds; the time labels Lblin, Lbltotal and Lblout show seconds as
+// "hh:mm:ss" (edittime). The editor is open from List1_DblClick until Done, a single click or
+// Remove; only while it is open are its buttons, Done and the slider enabled (disableEditor),
+// so nothing here acts on a closed player or crops with marks of another clip.
+//
+// The page creates it and wires the controls and MMCEdit's statusUpdate to the slots; the
+// page must outlive it. GUI thread only.
+class ClipEditor : public QObject {
+    Q_OBJECT
+public:
+    explicit ClipEditor(Framewav& page);
+
+    // "Edit" while a clip is open, "Play" after Done, empty until the first double click.
+    const QString& EditMode() const { return m_editMode; }
+    // The marks in milliseconds of the clip's sound.
+    std::int64_t MarkIn() const { return m_markInMs; }
+    std::int64_t MarkOut() const { return m_markOutMs; }
+    // The command strings the last Done sent, in order.
+    const QStringList& sentCommands() const { return m_sent; }
+
+    // Disables Play, Stop, Mark In, Mark Out, Done and the slider: the editor is closed.
+    // EditMode, the marks and the labels stay as they are.
+    void disableEditor();
+
+public slots:
+    // Opens the selected entry's clip: the list player is stopped and closed, the clip opened
+    // in MMCEdit, the slider's maximum set to the length in seconds (rounded, halves to even)
+    // and its value to 0, MarkIn = 0, MarkOut = the length, Lbltotal and Lblout show the
+    // length and Lblin "00:00:00"; the editor's controls are enabled and the list-playback
+    // buttons disabled. A clip that cannot be opened is named in a message and the editor
+    // stays closed. Nothing happens when no entry is selected.
+    void List1_DblClick();
+    // Plays from the current position.
+    void CmdEditPlay_Click();
+    // Stops; the position stays.
+    void CmdEditStop_Click();
+    // Plays from the slider's value (seconds).
+    void SliderEdit_Click();
+    // MMCEdit's status notification: Lbltotal shows the playing position and the slider
+    // follows it (unless the user holds the slider).
+    void MMCEdit_StatusUpdate();
+    // MarkIn / MarkOut = the player's position now; Lblin / Lblout show the slider's value.
+    void CmdMarkin_Click();
+    void CmdMarkOut_Click();
+    // Crops the open clip to the marks. Marks in the wrong order (or equal) show "Time Input
+    // Error" and change nothing. Otherwise the player is stopped and closed, the clip cut
+    // through ClipCrop, EditMode becomes "Play" and the editor's controls are disabled; a
+    // crop that fails is shown in one message naming the clip, whose file stays as it was.
+    void CmdEditDone_Click();
+
+protected:
+    // A click on SliderEdit ends with the release of the mouse button.
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
+private:
+    const AppContext& context() const;
+    const FramewavControls& controls() const;
+    void setEditorEnabled(bool enabled);
+    QString clipName() const;
+
+    Framewav& m_page;
+    QString m_editMode;
+    std::int64_t m_markInMs = 0;
+    std::int64_t m_markOutMs = 0;
+    QString m_clipFile; // the clip open in the editor
+    QStringList m_sent;
+};

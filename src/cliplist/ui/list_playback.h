@@ -1,0 +1,61 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#pragma once
+
+#include <QObject>
+#include <QTimer>
+
+class ClipEditor;
+class Framewav;
+struct AppContext;
+struct FramewavControls;
+
+// List playback of the "Audio Edit" page (frame Frame2, "List Control"): plays the selected
+// clip through the list player MMCPlayList, or with Check1 ("Play List") checked every clip
+// from the selected one to the end of the list, one after the other. It also keeps the five
+// list-playback buttons in step with the list and the editor (Timer1_Timer, every TickMs for
+// the whole run).
+//
+// The clip that plays is shown selected in List1; the page runs its single click only for a
+// mouse press or a key move, so that selection leaves the list player playing. MMCPlayList
+// emits done() once for each play that reached the end, never for a stop, close or open, so
+// the list goes on only after a clip has played out.
+//
+// The page creates it and wires the buttons and MMCPlayList's done(); the page and the
+// editor must outlive it. GUI thread only.
+class ListPlayback : public QObject {
+    Q_OBJECT
+public:
+    static constexpr int TickMs = 500;
+
+    ListPlayback(Framewav& page, const ClipEditor& editor);
+
+    // The row of the next clip to play.
+    int PlayIndex() const { return m_playIndex; }
+
+public slots:
+    // Plays from the selected entry; with nothing selected asks "Please select the song to
+    // play" and does nothing else.
+    void CmdPlay_Click();
+    // Stops the list player; PlayIndex stays and the player stays open.
+    void CmdStop_Click();
+    // Plays entry PlayIndex, selects it and moves PlayIndex on; past the last entry stops
+    // and closes the list player instead. A clip file that cannot be played plays nothing
+    // and is not reported.
+    void PlayListItem();
+    // The end of a clip: the list goes on while Check1 is checked.
+    void MMCPlayList_Done();
+    // With n entries and i the selected row (-1 for none): outside the editor (EditMode not
+    // "Edit") and with n > 0 all five buttons are enabled; then CmdNext is enabled exactly
+    // when an entry other than the last is selected, CmdFoward exactly when one other than
+    // the first is. Nothing here disables CmdPlay, CmdStop or CmdPause.
+    void Timer1_Timer();
+
+private:
+    const AppContext& context() const;
+    const FramewavControls& controls() const;
+
+    Framewav& m_page;
+    const ClipEditor& m_editor;
+    int m_playIndex = 0;
+    QTimer m_timer1;
+};

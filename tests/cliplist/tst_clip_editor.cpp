@@ -1,0 +1,317 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "audio/media_player.h"
+#include "cliplist/ui/clip_editor.h"
+#include "cliplist/ui/framewav.h"
+#include "cliplist/ui/list_playback.h"
+#include "cliplist/work_folder.h"
+#include "shell/ui/main_window.h"
+#include "support/audio_edit_rig.h"
+#include "support/scripted_dialogs.h"
+#include "support/test_audio.h"
+
+#include <QFile>
+#include <QLabel>
+#include <QListWidget>
+#include <QPushButton>
+#include <QRandomGenerator>
+#include <QSlider>
+#include <QtTest>
+
+#include <memory>
+
+namespace {
+
+const WavFormat CdFormat{2, 44100, 16};
+const WavFormat SmallFormat{1, 8000, 8};
+
+const QStringList EditorControls = {"CmdEditPlay", "CmdEditStop", "CmdMarkin",
+                                    "CmdMarkOut",  "CmdEditDone", "SliderEdit"};
+const QStringList ListButtons = {"CmdFoward", "CmdPause", "CmdPlay", "CmdStop", "CmdNext"};
+
+// Noise from a fixed seed: a cut off by one frame shows in a byte comparison.
+QByteArray noisePcm(const WavFormat& format, std::int64_t frames) {
+    QRandomGenerator random(7);
+    QByteArray pcm(qsizetype(frames * format.blockAlign()), Qt::Uninitialized);
+    for (char& byte : pcm)
+        byte = char(random.bounded(256));
+    return pcm;
+}
+
+qsizetype byteAt(std::int64_t ms) {
+    return qsizetype(ms * CdFormat.sampleRateHz / 1000 * CdFormat.blockAlign());
+}
+
+} // namespace
+
+class TestClipEditor : public QObject {
+    Q_OBJECT
+private slots:
+    void init();
+    void cleanup() { m_rig.reset(); }
+
+    void open_roundsTheSliderAndShowsTheLength_data();
+    void open_roundsTheSliderAndShowsTheLength();
+    void open_secondClipResetsMarksAndLabels();
+    void open_byMouseDoubleClick();
+    void open_clipThatCannotBeOpenedLeavesTheEditorClosed();
+    void statusUpdate_movesSliderAndTotalLabel();
+    void slider_clickPlaysFromItsValue();
+    void done_keepsTheFramesBetweenTheMarks_data();
+    void done_keepsTheFramesBetweenTheMarks();
+    void done_marksInTheWrongOrderShowTimeInputError_data();
+    void done_marksInTheWrongOrderShowTimeInputError();
+    void done_failingCropShowsOneMessageAndKeepsTheClip();
+
+private:
+    ClipEditor& editor() const { return m_rig->page().editor(); }
+    QLabel* label(const char* name) const { return m_rig->page().findChild<QLabel*>(name); }
+    QSlider* slider() const { return m_rig->page().findChild<QSlider*>("SliderEdit"); }
+    void open(int row);
+    void verifyEnabled(const QStringList& names, bool enabled) const;
+
+    std::unique_ptr<AudioEditRig> m_rig;
+};
+
+void TestClipEditor::init() {
+    m_rig = std::make_unique<AudioEditRig>();
+}
+
+// As the page does it: the press selects (and runs the single click), the double click opens.
+void TestClipEditor::open(int row) {
+    m_rig->list().setCurrentRow(row);
+    m_rig->page().List1_Click();
+    editor().List1_DblClick();
+}
+
+void TestClipEditor::verifyEnabled(const QStringList& names, bool enabled) const {
+    for (const QString& name : names)
+        QVERIFY2(m_rig->control(name)->isEnabled() == enabled, qPrintable(name));
+}
+
+void TestClipEditor::open_roundsTheSliderAndShowsTheLength_data() {
+    QTest::addColumn<qint64>("lengthMs");
+    QTest::addColumn<int>("sliderMaximum");
+    QTest::addColumn<QString>("shown");
+    QTest::newRow("9.5 s") << qint64(9500) << 10 << "00:00:10";
+    QTest::newRow("10.5 s") << qint64(10500) << 10 << "00:00:10";
+    QTest::newRow("10.6 s") << qint64(10600) << 11 << "00:00:11";
+    QTest::newRow("25 hours") << qint64(25 * 3600 * 1000) << 25 * 3600 << "01:00:00";
+}
+
+void TestClipEditor::open_roundsTheSliderAndShowsTheLength() {
+    QFETCH(qint64, lengthMs);
+    QFETCH(int, sliderMaximum);
+    QFETCH(QString, shown);
+    // A sparse file: the players read only the header and the file's size.
+    const QString clip = m_rig->addClip("a", SmallFormat, {});
+    QFile file(clip);
+    QVERIFY(file.open(QIODevice::ReadWrite));
+    WavHeader header = WavHeader::forFormat(SmallFormat);
+    header.setDataSize(lengthMs * SmallFormat.bytesPerSecond() / 1000);
+    QVERIFY(file.write(header.bytes().data(), WavHeader::Size) == WavHeader::Size);
+    QVERIFY(file.resize(WavHeader::Size + lengthMs * SmallFormat.bytesPerSecond() / 1000));
+    file.close();
+    m_rig->listPlayer().setFileName(clip);
+    QVERIFY(m_rig->listPlayer().command("open"));
+
+    open(0);
+
+    QCOMPARE(slider()->minimum(), 0);
+    QCOMPARE(slider()->maximum(), sliderMaximum);
+    QCOMPARE(label("Lbltotal")->text(), shown);
+    QCOMPARE(label("Lblout")->text(), shown);
+    QCOMPARE(label("Lblin")->text(), "00:00:00");
+    QCOMPARE(editor().EditMode(), "Edit");
+    QCOMPARE(editor().MarkIn(), 0);
+    QCOMPARE(editor().MarkOut(), lengthMs);
+    QCOMPARE(m_rig->edit().fileName(), clip);
+    QCOMPARE(m_rig->edit().state(), MediaPlayer::State::Stopped);
+    QCOMPARE(m_rig->listPlayer().state(), MediaPlayer::State::Closed);
+    verifyEnabled(EditorControls, true);
+    verifyEnabled(ListButtons, false);
+}
+
+void TestClipEditor::open_secondClipResetsMarksAndLabels() {
+    m_rig->addClip("a", CdFormat, testaudio::sinePcm(CdFormat, 44100 * 5));
+    m_rig->addClip("b", CdFormat, testaudio::sinePcm(CdFormat, 44100 * 3));
+    open(0);
+    editor().CmdEditPlay_Click();
+    m_rig->advanceMs(2000);
+    m_rig->edit().onUpdateTimer();
+    editor().CmdMarkin_Click();
+    m_rig->advanceMs(1000);
+    m_rig->edit().onUpdateTimer();
+    editor().CmdMarkOut_Click();
+    QCOMPARE(label("Lblin")->text(), "00:00:02");
+    QCOMPARE(label("Lblout")->text(), "00:00:03");
+
+    open(1);
+    QCOMPARE(editor().MarkIn(), 0);
+    QCOMPARE(editor().MarkOut(), 3000);
+    QCOMPARE(label("Lblin")->text(), "00:00:00");
+    QCOMPARE(label("Lblout")->text(), "00:00:03");
+    QCOMPARE(slider()->value(), 0);
+}
+
+void TestClipEditor::open_byMouseDoubleClick() {
+    m_rig->addClip("a", CdFormat, testaudio::sinePcm(CdFormat, 44100));
+    m_rig->window().show();
+    QVERIFY(QTest::qWaitForWindowExposed(&m_rig->window()));
+    QListWidget& list = m_rig->list();
+    const QPoint at = list.visualItemRect(list.item(0)).center();
+    QTest::mouseClick(list.viewport(), Qt::LeftButton, {}, at);
+    QTest::mouseDClick(list.viewport(), Qt::LeftButton, {}, at);
+    QCOMPARE(editor().EditMode(), "Edit");
+    QCOMPARE(m_rig->edit().fileName(), m_rig->page().clipFile(0));
+    verifyEnabled(EditorControls, true);
+}
+
+void TestClipEditor::open_clipThatCannotBeOpenedLeavesTheEditorClosed() {
+    m_rig->addClip("a", CdFormat, testaudio::sinePcm(CdFormat, 44100));
+    QVERIFY(QFile::remove(m_rig->page().clipFile(0)));
+    open(0);
+    QCOMPARE(m_rig->dialogs().messages().size(), 1);
+    QVERIFY(m_rig->dialogs().messages().first().text.startsWith("a cannot be opened"));
+    QCOMPARE(m_rig->edit().state(), MediaPlayer::State::Closed);
+    QVERIFY(editor().EditMode().isEmpty());
+    verifyEnabled(EditorControls, false);
+}
+
+void TestClipEditor::statusUpdate_movesSliderAndTotalLabel() {
+    m_rig->addClip("a", CdFormat, testaudio::sinePcm(CdFormat, 44100 * 10));
+    open(0);
+    editor().CmdEditPlay_Click();
+    m_rig->advanceMs(2600);
+    QCOMPARE(label("Lbltotal")->text(), "00:00:10"); // the length until the first notification
+    m_rig->edit().onUpdateTimer();
+    QCOMPARE(slider()->value(), 3);
+    QCOMPARE(label("Lbltotal")->text(), "00:00:03");
+
+    editor().CmdEditStop_Click();
+    QCOMPARE(m_rig->edit().state(), MediaPlayer::State::Stopped);
+}
+
+void TestClipEditor::slider_clickPlaysFromItsValue() {
+    m_rig->addClip("a", SmallFormat, testaudio::sinePcm(SmallFormat, 8000 * 30));
+    m_rig->window().show();
+    QVERIFY(QTest::qWaitForWindowExposed(&m_rig->window()));
+    open(0);
+    slider()->setValue(7);
+    editor().SliderEdit_Click();
+    QCOMPARE(m_rig->edit().state(), MediaPlayer::State::Playing);
+    QCOMPARE(m_rig->edit().positionMs(), 7000);
+
+    editor().CmdEditStop_Click();
+    QTest::mouseClick(slider(), Qt::LeftButton, {}, QPoint(slider()->width() - 4, 12));
+    QCoreApplication::processEvents();
+    QVERIFY(slider()->value() > 7 && slider()->value() < 30);
+    QCOMPARE(m_rig->edit().state(), MediaPlayer::State::Playing);
+    QCOMPARE(m_rig->edit().positionMs(), slider()->value() * 1000);
+}
+
+void TestClipEditor::done_keepsTheFramesBetweenTheMarks_data() {
+    QTest::addColumn<int>("markIn"); // -1: Done right after opening
+    QTest::addColumn<int>("markOut");
+    QTest::addColumn<QString>("head");
+    QTest::addColumn<QString>("tail");
+    QTest::newRow("between") << 1500 << 4000 << "delete voice1 from 0 to 1500"
+                             << "delete voice1 from 2500 to 8500";
+    QTest::newRow("from the start") << 0 << 2250 << "delete voice1 from 0 to 0"
+                                    << "delete voice1 from 2250 to 10000";
+    QTest::newRow("right after opening") << -1 << 10000 << "delete voice1 from 0 to 0"
+                                         << "delete voice1 from 10000 to 10000";
+}
+
+void TestClipEditor::done_keepsTheFramesBetweenTheMarks() {
+    QFETCH(int, markIn);
+    QFETCH(int, markOut);
+    QFETCH(QString, head);
+    QFETCH(QString, tail);
+    const QByteArray pcm = noisePcm(CdFormat, 44100 * 10);
+    const QString clip = m_rig->addClip("Song One", CdFormat, pcm);
+    const QByteArray original = testaudio::readAll(clip);
+    open(0);
+    if (markIn >= 0) {
+        editor().CmdEditPlay_Click();
+        m_rig->advanceMs(markIn);
+        editor().CmdMarkin_Click();
+        m_rig->advanceMs(markOut - markIn);
+        editor().CmdMarkOut_Click();
+    }
+
+    editor().CmdEditDone_Click();
+
+    const QString work = m_rig->work().path();
+    QCOMPARE(
+        editor().sentCommands(),
+        QStringList(
+            {QStringLiteral("open %1/crop-source.tmp type waveaudio alias voice1").arg(work), head,
+             tail, QStringLiteral("save  voice1 %1/crop-result.tmp").arg(work), "close voice1"}));
+    const QByteArray cropped = testaudio::readAll(clip);
+    if (markIn < 0) {
+        QVERIFY(cropped == original);
+        markIn = 0;
+    }
+    QCOMPARE(testaudio::le32(cropped, 40), std::uint32_t(byteAt(markOut) - byteAt(markIn)));
+    QVERIFY(cropped.mid(44) == pcm.mid(byteAt(markIn), byteAt(markOut) - byteAt(markIn)));
+    QCOMPARE(m_rig->workFiles(), QStringList{"Song One.wav"});
+    QVERIFY(m_rig->dialogs().messages().isEmpty());
+
+    QCOMPARE(editor().EditMode(), "Play");
+    QCOMPARE(m_rig->edit().state(), MediaPlayer::State::Closed);
+    verifyEnabled(EditorControls, false);
+    m_rig->page().playback().Timer1_Timer();
+    verifyEnabled({"CmdPlay", "CmdStop", "CmdPause"}, true);
+}
+
+void TestClipEditor::done_marksInTheWrongOrderShowTimeInputError_data() {
+    QTest::addColumn<int>("markOutSecond");
+    QTest::newRow("Mark Out before Mark In") << 1;
+    QTest::newRow("Mark Out at Mark In") << 3;
+}
+
+void TestClipEditor::done_marksInTheWrongOrderShowTimeInputError() {
+    QFETCH(int, markOutSecond);
+    const QString clip = m_rig->addClip("a", CdFormat, testaudio::sinePcm(CdFormat, 44100 * 5));
+    const QByteArray original = testaudio::readAll(clip);
+    open(0);
+    slider()->setValue(3);
+    editor().SliderEdit_Click();
+    editor().CmdMarkin_Click();
+    slider()->setValue(markOutSecond);
+    editor().SliderEdit_Click();
+    editor().CmdMarkOut_Click();
+
+    editor().CmdEditDone_Click();
+
+    QCOMPARE(m_rig->dialogs().messages().size(), 1);
+    QCOMPARE(m_rig->dialogs().messages().first().text, "Time Input Error");
+    QCOMPARE(m_rig->dialogs().messages().first().title, "KorvaNel Tunecarver");
+    QVERIFY(editor().sentCommands().isEmpty());
+    QVERIFY(testaudio::readAll(clip) == original);
+    QCOMPARE(m_rig->edit().state(), MediaPlayer::State::Playing);
+    QCOMPARE(editor().EditMode(), "Edit");
+    verifyEnabled(EditorControls, true);
+}
+
+void TestClipEditor::done_failingCropShowsOneMessageAndKeepsTheClip() {
+    const QString clip = m_rig->addClip("a", CdFormat, testaudio::sinePcm(CdFormat, 44100 * 5));
+    open(0);
+    editor().CmdEditPlay_Click();
+    m_rig->advanceMs(1000);
+    editor().CmdMarkin_Click();
+    QVERIFY(QFile::remove(clip));
+
+    editor().CmdEditDone_Click();
+
+    QCOMPARE(m_rig->dialogs().messages().size(), 1);
+    const ScriptedDialogs::MessageCall& shown = m_rig->dialogs().messages().first();
+    QVERIFY2(shown.text.startsWith("a was not cropped") && shown.text.contains(clip),
+             qPrintable(shown.text));
+    QCOMPARE(shown.icon, Dialogs::Icon::Warning);
+    QVERIFY(m_rig->workFiles().isEmpty());
+    verifyEnabled(EditorControls, false);
+}
+
+QTEST_MAIN(TestClipEditor)
+#include "tst_clip_editor.moc"
