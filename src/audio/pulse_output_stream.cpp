@@ -20,32 +20,32 @@ namespace {
 constexpr pa_usec_t TargetLatencyUsec = 100 * PA_USEC_PER_MSEC;
 
 pa_sample_spec sampleSpec(const WavInfo& info) {
-    pa_sample_spec spec{};
-    spec.rate = std::uint32_t(info.format.sampleRateHz);
-    spec.channels = std::uint8_t(std::clamp(info.format.channels, 0, 255));
-    spec.format = PA_SAMPLE_INVALID;
+    pa_sample_spec sampleFormat{};
+    sampleFormat.rate = std::uint32_t(info.format.sampleRateHz);
+    sampleFormat.channels = std::uint8_t(std::clamp(info.format.channels, 0, 255));
+    sampleFormat.format = PA_SAMPLE_INVALID;
     if (info.encoding == WavInfo::Encoding::Float) {
         if (info.format.bitsPerSample == 32)
-            spec.format = PA_SAMPLE_FLOAT32LE;
-        return spec;
+            sampleFormat.format = PA_SAMPLE_FLOAT32LE;
+        return sampleFormat;
     }
     switch (info.format.bitsPerSample) {
     case 8:
-        spec.format = PA_SAMPLE_U8;
+        sampleFormat.format = PA_SAMPLE_U8;
         break;
     case 16:
-        spec.format = PA_SAMPLE_S16LE;
+        sampleFormat.format = PA_SAMPLE_S16LE;
         break;
     case 24:
-        spec.format = PA_SAMPLE_S24LE;
+        sampleFormat.format = PA_SAMPLE_S24LE;
         break;
     case 32:
-        spec.format = PA_SAMPLE_S32LE;
+        sampleFormat.format = PA_SAMPLE_S32LE;
         break;
     default:
         break;
     }
-    return spec;
+    return sampleFormat;
 }
 
 bool isGone(pa_stream_state_t state) {
@@ -61,9 +61,9 @@ PulseOutputStream::~PulseOutputStream() {
 }
 
 Status PulseOutputStream::checkFormat(const WavInfo& info, const QString& what) {
-    const pa_sample_spec spec = sampleSpec(info);
+    const pa_sample_spec sampleFormat = sampleSpec(info);
     if (info.format.channels > 0 && info.format.channels <= int(PA_CHANNELS_MAX) &&
-        pa_sample_spec_valid(&spec))
+        pa_sample_spec_valid(&sampleFormat))
         return Status::ok();
     return {ErrorCode::Format,
             QStringLiteral("%1: %2 channels of %3-bit samples at %4 Hz can't be played.")
@@ -126,8 +126,8 @@ Status PulseOutputStream::play(PulseConnection& connection) {
 }
 
 Status PulseOutputStream::open(PulseConnection& connection) {
-    const pa_sample_spec spec = sampleSpec(m_info);
-    m_stream = pa_stream_new(connection.context(), "Playback", &spec, nullptr);
+    const pa_sample_spec sampleFormat = sampleSpec(m_info);
+    m_stream = pa_stream_new(connection.context(), "Playback", &sampleFormat, nullptr);
     if (!m_stream)
         return {ErrorCode::Driver,
                 QStringLiteral("Can't create a playback stream: %1").arg(connection.errorText())};
@@ -140,7 +140,7 @@ Status PulseOutputStream::open(PulseConnection& connection) {
 
     pa_buffer_attr attr{};
     attr.maxlength = std::uint32_t(-1);
-    attr.tlength = std::uint32_t(pa_usec_to_bytes(TargetLatencyUsec, &spec));
+    attr.tlength = std::uint32_t(pa_usec_to_bytes(TargetLatencyUsec, &sampleFormat));
     attr.prebuf = std::uint32_t(-1);
     attr.minreq = std::uint32_t(-1);
     attr.fragsize = std::uint32_t(-1);
@@ -217,20 +217,21 @@ ByteCount PulseOutputStream::playedInStream() const {
     const pa_timing_info* timing = m_stream ? pa_stream_get_timing_info(m_stream) : nullptr;
     if (!timing || timing->read_index_corrupt)
         return m_playedHighWater;
-    const pa_sample_spec spec = sampleSpec(m_info);
+    const pa_sample_spec sampleFormat = sampleSpec(m_info);
     // What the sink took from the stream less what still waits in the sink's buffer; a
     // corked stream has had that buffer taken back. libpulse's own interpolation is not
     // used: it runs on from the moment of connecting although the sink may take a while
     // to start.
-    pa_usec_t played =
-        pa_bytes_to_usec(std::uint64_t(std::max<std::int64_t>(0, timing->read_index)), &spec);
+    pa_usec_t played = pa_bytes_to_usec(
+        std::uint64_t(std::max<std::int64_t>(0, timing->read_index)), &sampleFormat);
     if (!pa_stream_is_corked(m_stream)) {
         played = played > timing->sink_usec ? played - timing->sink_usec : 0;
         // Between two reports a playing sink goes on in real time.
         if (timing->playing)
             played += pa_timeval_age(&timing->timestamp);
     }
-    const auto bytes = std::min<ByteCount>(ByteCount(pa_usec_to_bytes(played, &spec)), m_written);
+    const auto bytes =
+        std::min<ByteCount>(ByteCount(pa_usec_to_bytes(played, &sampleFormat)), m_written);
     m_playedHighWater = std::max(m_playedHighWater, bytes);
     return m_playedHighWater;
 }
