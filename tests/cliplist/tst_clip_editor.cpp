@@ -5,9 +5,9 @@
 #include "cliplist/ui/list_playback.h"
 #include "cliplist/work_folder.h"
 #include "shell/ui/main_window.h"
-#include "support/audio_edit_rig.h"
 #include "support/scripted_dialogs.h"
 #include "support/test_audio.h"
+#include "support/window_rig.h"
 
 #include <QFile>
 #include <QLabel>
@@ -63,23 +63,23 @@ private slots:
     void done_failingCropShowsOneMessageAndKeepsTheClip();
 
 private:
-    ClipEditor& editor() const { return m_rig->page().editor(); }
-    QLabel* label(const char* name) const { return m_rig->page().findChild<QLabel*>(name); }
-    QSlider* slider() const { return m_rig->page().findChild<QSlider*>("SliderEdit"); }
+    ClipEditor& editor() const { return m_rig->framewav().editor(); }
+    QLabel* label(const char* name) const { return m_rig->framewav().findChild<QLabel*>(name); }
+    QSlider* slider() const { return m_rig->framewav().findChild<QSlider*>("SliderEdit"); }
     void open(int row);
     void verifyEnabled(const QStringList& names, bool enabled) const;
 
-    std::unique_ptr<AudioEditRig> m_rig;
+    std::unique_ptr<WindowRig> m_rig;
 };
 
 void TestClipEditor::init() {
-    m_rig = std::make_unique<AudioEditRig>();
+    m_rig = std::make_unique<WindowRig>();
 }
 
 // As the page does it: the press selects (and runs the single click), the double click opens.
 void TestClipEditor::open(int row) {
     m_rig->list().setCurrentRow(row);
-    m_rig->page().List1_Click();
+    m_rig->framewav().List1_Click();
     editor().List1_DblClick();
 }
 
@@ -162,13 +162,13 @@ void TestClipEditor::open_byMouseDoubleClick() {
     QTest::mouseClick(list.viewport(), Qt::LeftButton, {}, at);
     QTest::mouseDClick(list.viewport(), Qt::LeftButton, {}, at);
     QCOMPARE(editor().EditMode(), "Edit");
-    QCOMPARE(m_rig->edit().fileName(), m_rig->page().clipFile(0));
+    QCOMPARE(m_rig->edit().fileName(), m_rig->framewav().clipFile(0));
     verifyEnabled(EditorControls, true);
 }
 
 void TestClipEditor::open_clipThatCannotBeOpenedLeavesTheEditorClosed() {
     m_rig->addClip("a", CdFormat, testaudio::sinePcm(CdFormat, 44100));
-    QVERIFY(QFile::remove(m_rig->page().clipFile(0)));
+    QVERIFY(QFile::remove(m_rig->framewav().clipFile(0)));
     open(0);
     QCOMPARE(m_rig->dialogs().messages().size(), 1);
     QVERIFY(m_rig->dialogs().messages().first().text.startsWith("a cannot be opened"));
@@ -260,7 +260,7 @@ void TestClipEditor::done_keepsTheFramesBetweenTheMarks() {
     QCOMPARE(editor().EditMode(), "Play");
     QCOMPARE(m_rig->edit().state(), MediaPlayer::State::Closed);
     verifyEnabled(EditorControls, false);
-    m_rig->page().playback().Timer1_Timer();
+    m_rig->framewav().playback().Timer1_Timer();
     verifyEnabled({"CmdPlay", "CmdStop", "CmdPause"}, true);
 }
 

@@ -1,6 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "audio/media_player.h"
-#include "audio/mp3_encoder.h"
 #include "cliplist/ui/framewav.h"
 #include "shell/ui/busy_window.h"
 #include "shell/ui/main_window.h"
@@ -8,6 +7,7 @@
 #include "support/scripted_engine.h"
 #include "support/small_disk.h"
 #include "support/test_audio.h"
+#include "support/window_rig.h"
 
 #include <QCheckBox>
 #include <QDir>
@@ -180,37 +180,24 @@ private slots:
     void close_duringDecodeCancelsItThenRunsTheExitSequence();
 
 private:
-    Frmmain& makeWindow(const QString& workFolder = QString());
-    Framewav& page() const { return m_window->framewav(); }
-    QListWidget& list() const { return *page().findChild<QListWidget*>(QStringLiteral("List1")); }
-    QWidget* control(const QString& name) const { return page().findChild<QWidget*>(name); }
-    QString input(const QString& name) const { return m_inputs->filePath(name); }
-    QString workPath() const { return m_window->context().workFolder.path(); }
-    QStringList workFiles() const;
+    Framewav& page() const { return m_rig->framewav(); }
+    QListWidget& list() const { return m_rig->list(); }
+    QString input(const QString& name) const { return m_rig->outside(name); }
+    QStringList workFiles() const { return m_rig->workFiles(); }
     QString canonicalWav(const QString& name, std::int64_t frames = 4410);
     void add(const QString& path);
-    void openPlayers();
+    // Both players open a clip and play it, as they would before a click or a remove.
+    void openPlayers() { m_rig->playInBothPlayers(canonicalWav("playing.wav", 44100)); }
     void setEnabled(const QStringList& names, bool enabled);
     void verifyEnabled(const QStringList& names, bool enabled);
 
-    QTemporaryDir m_home;
     QTemporaryDir m_sources;
     QString m_mp3; // 3 s of a sine, made once
     QByteArray m_mp3Pcm;
-    std::unique_ptr<QTemporaryDir> m_inputs;
-    std::unique_ptr<QTemporaryDir> m_data;
-    std::unique_ptr<ScriptedEngine> m_engine;
-    std::unique_ptr<ScriptedEngine> m_playerEngine;
-    std::unique_ptr<MediaPlayer> m_edit;
-    std::unique_ptr<MediaPlayer> m_list;
-    std::unique_ptr<Mp3Encoder> m_encoder;
-    std::unique_ptr<ScriptedDialogs> m_dialogs;
-    std::unique_ptr<Frmmain> m_window;
+    std::unique_ptr<WindowRig> m_rig;
 };
 
 void TestFramewav::initTestCase() {
-    QVERIFY(m_home.isValid());
-    qputenv("HOME", QFile::encodeName(m_home.path()));
     if (!testaudio::haveProgram(QStringLiteral("lame")))
         QSKIP("lame is needed to make the MP3 input");
     const QString wav =
@@ -221,35 +208,11 @@ void TestFramewav::initTestCase() {
 }
 
 void TestFramewav::init() {
-    m_inputs = std::make_unique<QTemporaryDir>();
-    m_data = std::make_unique<QTemporaryDir>();
-    m_engine = std::make_unique<ScriptedEngine>();
-    m_playerEngine = std::make_unique<ScriptedEngine>();
-    m_playerEngine->setPlayMode(ScriptedEngine::PlayMode::ManualClock);
-    m_edit = std::make_unique<MediaPlayer>(*m_playerEngine);
-    m_list = std::make_unique<MediaPlayer>(*m_playerEngine);
-    m_encoder = std::make_unique<Mp3Encoder>();
-    m_dialogs = std::make_unique<ScriptedDialogs>();
+    m_rig = std::make_unique<WindowRig>(WindowRig::Window::Later);
 }
 
 void TestFramewav::cleanup() {
-    m_window.reset();
-    m_encoder.reset();
-    m_list.reset();
-    m_edit.reset();
-    m_playerEngine.reset();
-    m_engine.reset();
-}
-
-Frmmain& TestFramewav::makeWindow(const QString& workFolder) {
-    const QString work = workFolder.isEmpty() ? m_data->filePath("korvanel") : workFolder;
-    m_window = std::make_unique<Frmmain>(AppContext{*m_engine, *m_edit, *m_list, *m_encoder,
-                                                    *m_dialogs, m_data->path(), WorkFolder(work)});
-    return *m_window;
-}
-
-QStringList TestFramewav::workFiles() const {
-    return QDir(workPath()).entryList(QDir::Files | QDir::Hidden, QDir::Name);
+    m_rig.reset();
 }
 
 QString TestFramewav::canonicalWav(const QString& name, std::int64_t frames) {
@@ -257,32 +220,22 @@ QString TestFramewav::canonicalWav(const QString& name, std::int64_t frames) {
 }
 
 void TestFramewav::add(const QString& path) {
-    m_dialogs->queueFile(path);
+    m_rig->dialogs().queueFile(path);
     page().CmdAdd_Click();
-}
-
-// Both players open a clip and play it, as they would before a click or a remove.
-void TestFramewav::openPlayers() {
-    const QString clip = canonicalWav(QStringLiteral("playing.wav"), 44100);
-    for (MediaPlayer* player : {m_edit.get(), m_list.get()}) {
-        player->setFileName(clip);
-        QVERIFY(player->command(QStringLiteral("open")));
-        QVERIFY(player->command(QStringLiteral("play")));
-    }
 }
 
 void TestFramewav::setEnabled(const QStringList& names, bool enabled) {
     for (const QString& name : names)
-        control(name)->setEnabled(enabled);
+        m_rig->control(name)->setEnabled(enabled);
 }
 
 void TestFramewav::verifyEnabled(const QStringList& names, bool enabled) {
     for (const QString& name : names)
-        QVERIFY2(control(name)->isEnabled() == enabled, qPrintable(name));
+        QVERIFY2(m_rig->control(name)->isEnabled() == enabled, qPrintable(name));
 }
 
 void TestFramewav::controls_areNamedCaptionedAndStartAsTheWindowSetsThem() {
-    Frmmain& window = makeWindow();
+    Frmmain& window = m_rig->createWindow();
     QCOMPARE(&page(), window.findChild<QGroupBox*>(QStringLiteral("Framewav")));
     // name, parent, caption ("" = a picture), tooltip
     const QList<QStringList> expected = {
@@ -329,7 +282,8 @@ void TestFramewav::controls_areNamedCaptionedAndStartAsTheWindowSetsThem() {
     verifyEnabled({"CmdAdd", "Cmdremove", "CmdSaveWav", "CmdSaveList", "List1"}, true);
 
     // Nothing on the page covers anything else in the same frame.
-    for (QWidget* frame : {static_cast<QWidget*>(&page()), control("Frame2"), control("Frame3")}) {
+    for (QWidget* frame :
+         {static_cast<QWidget*>(&page()), m_rig->control("Frame2"), m_rig->control("Frame3")}) {
         const QList<QWidget*> children = frame->findChildren<QWidget*>(Qt::FindDirectChildrenOnly);
         for (QWidget* a : children)
             for (QWidget* b : children)
@@ -339,10 +293,10 @@ void TestFramewav::controls_areNamedCaptionedAndStartAsTheWindowSetsThem() {
 }
 
 void TestFramewav::add_asksForAWavOrMp3File() {
-    makeWindow();
+    m_rig->createWindow();
     add(canonicalWav("a.wav"));
-    QCOMPARE(m_dialogs->files().size(), 1);
-    const Dialogs::FileRequest& request = m_dialogs->files().first().request;
+    QCOMPARE(m_rig->dialogs().files().size(), 1);
+    const Dialogs::FileRequest& request = m_rig->dialogs().files().first().request;
     QCOMPARE(request.mode, Dialogs::FileRequest::Mode::Open);
     QCOMPARE(request.title, "Select a file to Convert");
     QCOMPARE(request.filter, "Audio files (*.wav;*.mp3)|*.wav;*.mp3");
@@ -351,13 +305,13 @@ void TestFramewav::add_asksForAWavOrMp3File() {
 }
 
 void TestFramewav::add_cancelChangesNothing() {
-    makeWindow();
-    m_dialogs->queueFileCancel();
+    m_rig->createWindow();
+    m_rig->dialogs().queueFileCancel();
     page().CmdAdd_Click();
     QCOMPARE(list().count(), 0);
     QVERIFY(workFiles().isEmpty());
-    QVERIFY(m_engine->log().isEmpty());
-    QVERIFY(m_dialogs->messages().isEmpty());
+    QVERIFY(m_rig->engine().log().isEmpty());
+    QVERIFY(m_rig->dialogs().messages().isEmpty());
 }
 
 void TestFramewav::add_canonicalWavIsCopiedByteForByte_data() {
@@ -376,15 +330,15 @@ void TestFramewav::add_canonicalWavIsCopiedByteForByte_data() {
 void TestFramewav::add_canonicalWavIsCopiedByteForByte() {
     QFETCH(QString, file);
     QFETCH(QString, clip);
-    makeWindow();
+    m_rig->createWindow();
     const QString source =
         testaudio::writeWav(input(file), {1, 8000, 8}, testaudio::sinePcm({1, 8000, 8}, 12345));
     add(source);
     QCOMPARE(page().clipNames(), QStringList{clip});
     QCOMPARE(workFiles(), QStringList{clip + ".wav"});
     QCOMPARE(testaudio::readAll(page().clipFile(0)), testaudio::readAll(source));
-    QVERIFY2(m_engine->log().isEmpty(), "a copy needs no decoding");
-    QVERIFY(m_dialogs->messages().isEmpty());
+    QVERIFY2(m_rig->engine().log().isEmpty(), "a copy needs no decoding");
+    QVERIFY(m_rig->dialogs().messages().isEmpty());
 }
 
 void TestFramewav::add_otherWavIsDecodedIntoACanonicalClip_data() {
@@ -399,7 +353,7 @@ void TestFramewav::add_otherWavIsDecodedIntoACanonicalClip_data() {
 
 void TestFramewav::add_otherWavIsDecodedIntoACanonicalClip() {
     QFETCH(WavLayout, layout);
-    makeWindow();
+    m_rig->createWindow();
     const QByteArray pcm = testaudio::sinePcm(CdFormat, 30000);
     QVERIFY(testaudio::writeAll(input("wide.wav"), nonCanonicalWav(pcm, layout)));
     QVERIFY(!readWavInfo(input("wide.wav"))->canonical);
@@ -411,12 +365,12 @@ void TestFramewav::add_otherWavIsDecodedIntoACanonicalClip() {
     QVERIFY(clip->canonical);
     QCOMPARE(clip->format, CdFormat);
     QCOMPARE(testaudio::readAll(page().clipFile(0)).mid(WavHeader::Size), pcm);
-    QCOMPARE(m_engine->log(), QStringList({"startForDecoding", "releaseAll"}));
+    QCOMPARE(m_rig->engine().log(), QStringList({"startForDecoding", "releaseAll"}));
     QCOMPARE(workFiles(), QStringList{"wide.wav"});
 }
 
 void TestFramewav::add_mp3IsDecodedWhileTheWindowIsDisabledAndTheBusyWindowShows() {
-    Frmmain& window = makeWindow();
+    Frmmain& window = m_rig->createWindow();
     window.show();
     window.frmLoad().setStatusText(QStringLiteral("Saving......."));
     BusyWatch watch(window.frmLoad(), window);
@@ -438,8 +392,8 @@ void TestFramewav::add_mp3IsDecodedWhileTheWindowIsDisabledAndTheBusyWindowShows
     QVERIFY(!window.frmLoad().isVisible());
     QVERIFY(window.isEnabled());
     QCOMPARE(window.frmLoad().statusText(), "Saving.......");
-    QCOMPARE(m_engine->log(), QStringList({"startForDecoding", "releaseAll"}));
-    QVERIFY(m_dialogs->messages().isEmpty());
+    QCOMPARE(m_rig->engine().log(), QStringList({"startForDecoding", "releaseAll"}));
+    QVERIFY(m_rig->dialogs().messages().isEmpty());
 
     QCOMPARE(page().clipNames(), QStringList{"tone"});
     QCOMPARE(workFiles(), QStringList{"tone.wav"});
@@ -454,7 +408,7 @@ void TestFramewav::add_mp3IsDecodedWhileTheWindowIsDisabledAndTheBusyWindowShows
 }
 
 void TestFramewav::add_keepsTheSelectionAndTheButtons() {
-    makeWindow();
+    m_rig->createWindow();
     add(canonicalWav("a.wav"));
     list().setCurrentRow(0);
     setEnabled(EditButtons, true);
@@ -468,11 +422,11 @@ void TestFramewav::add_keepsTheSelectionAndTheButtons() {
 }
 
 void TestFramewav::add_takenNameGetsTheNextNumber() {
-    makeWindow();
+    m_rig->createWindow();
     const QString wav = canonicalWav("tone.wav");
     add(wav);
     add(m_mp3);
-    QVERIFY(QDir(m_inputs->path()).mkdir("24"));
+    QVERIFY(QDir(m_rig->outside(QString())).mkdir("24"));
     QVERIFY(testaudio::writeAll(
         input("24/tone.wav"),
         nonCanonicalWav(testaudio::sinePcm(CdFormat, 2000), {WavLayout::Samples::Int24})));
@@ -484,7 +438,7 @@ void TestFramewav::add_takenNameGetsTheNextNumber() {
 
     // A number freed by a remove is taken again; the program's own files are never clips.
     list().setCurrentRow(1);
-    m_dialogs->queueAnswer(Dialogs::Answer::Yes);
+    m_rig->dialogs().queueAnswer(Dialogs::Answer::Yes);
     page().Cmdremove_Click();
     add(wav);
     add(canonicalWav("concat.wav"));
@@ -505,31 +459,31 @@ void TestFramewav::add_undecodableFileOnlySaysItCannotBePlayed_data() {
 void TestFramewav::add_undecodableFileOnlySaysItCannotBePlayed() {
     QFETCH(QString, file);
     QFETCH(QByteArray, content);
-    Frmmain& window = makeWindow();
+    Frmmain& window = m_rig->createWindow();
     if (!content.isNull())
         QVERIFY(testaudio::writeAll(input(file), content));
     add(input(file));
 
-    QCOMPARE(m_dialogs->messages().size(), 1);
-    const ScriptedDialogs::MessageCall& shown = m_dialogs->messages().first();
+    QCOMPARE(m_rig->dialogs().messages().size(), 1);
+    const ScriptedDialogs::MessageCall& shown = m_rig->dialogs().messages().first();
     QCOMPARE(shown.title, "Error");
     QVERIFY2(shown.text.startsWith("Can't play the file\n\nerror code: "), qPrintable(shown.text));
     QVERIFY(shown.text.section(' ', -1).toInt() != 0);
     QCOMPARE(list().count(), 0);
     QVERIFY(workFiles().isEmpty());
-    QCOMPARE(m_engine->log(), QStringList({"startForDecoding", "releaseAll"}));
+    QCOMPARE(m_rig->engine().log(), QStringList({"startForDecoding", "releaseAll"}));
     QVERIFY(window.isEnabled());
     QVERIFY(!window.frmLoad().isVisible());
 }
 
 void TestFramewav::add_engineThatCannotStartIsReportedAndNothingElse() {
-    Frmmain& window = makeWindow();
+    Frmmain& window = m_rig->createWindow();
     BusyWatch watch(window.frmLoad(), window);
-    m_engine->setStartForDecodingFailure(ErrorCode::Driver);
+    m_rig->engine().setStartForDecodingFailure(ErrorCode::Driver);
     add(m_mp3);
-    QCOMPARE(m_dialogs->messages().size(), 1);
-    QCOMPARE(m_dialogs->messages().first().text, "Can't initialize device\n\nerror code: 3");
-    QCOMPARE(m_engine->log(), QStringList{"startForDecoding"});
+    QCOMPARE(m_rig->dialogs().messages().size(), 1);
+    QCOMPARE(m_rig->dialogs().messages().first().text, "Can't initialize device\n\nerror code: 3");
+    QCOMPARE(m_rig->engine().log(), QStringList{"startForDecoding"});
     QVERIFY(watch.enabledAtShow.isEmpty());
     QVERIFY(window.isEnabled());
     QCOMPARE(list().count(), 0);
@@ -549,8 +503,8 @@ void TestFramewav::add_unwritableWorkFolderNamesTheFileAndAddsNothing_data() {
 void TestFramewav::add_unwritableWorkFolderNamesTheFileAndAddsNothing() {
     QFETCH(bool, mp3);
     QFETCH(bool, canonical);
-    QVERIFY(testaudio::writeAll(m_data->filePath("plain"), "a file, not a folder"));
-    Frmmain& window = makeWindow(m_data->filePath("plain/korvanel"));
+    QVERIFY(testaudio::writeAll(m_rig->appFile("plain"), "a file, not a folder"));
+    Frmmain& window = m_rig->createWindow(m_rig->appFile("plain/korvanel"));
     QString source = m_mp3;
     if (!mp3) {
         source = input("x.wav");
@@ -561,11 +515,11 @@ void TestFramewav::add_unwritableWorkFolderNamesTheFileAndAddsNothing() {
     }
     add(source);
 
-    QCOMPARE(m_dialogs->messages().size(), 1);
-    const QString text = m_dialogs->messages().first().text;
+    QCOMPARE(m_rig->dialogs().messages().size(), 1);
+    const QString text = m_rig->dialogs().messages().first().text;
     QVERIFY2(text.contains(source), qPrintable(text));
-    QVERIFY2(text.contains(m_data->filePath("plain/korvanel/")), qPrintable(text));
-    QCOMPARE(m_dialogs->messages().first().icon, Dialogs::Icon::Warning);
+    QVERIFY2(text.contains(m_rig->appFile("plain/korvanel/")), qPrintable(text));
+    QCOMPARE(m_rig->dialogs().messages().first().icon, Dialogs::Icon::Warning);
     QCOMPARE(list().count(), 0);
     QVERIFY(window.isEnabled());
     QVERIFY(!window.frmLoad().isVisible());
@@ -582,13 +536,13 @@ void TestFramewav::add_fullDiskLeavesNoPartialFile() {
     SmallDisk disk(128);
     if (!disk.isValid())
         QSKIP("no small tmpfs can be mounted here");
-    makeWindow(disk.filePath(QString()));
+    m_rig->createWindow(disk.filePath(QString()));
     add(canonicalWav("keep.wav", 100));
     const QString source = mp3 ? m_mp3 : canonicalWav("big.wav", 44100 * 3);
     add(source);
 
-    QCOMPARE(m_dialogs->messages().size(), 1);
-    const QString text = m_dialogs->messages().first().text;
+    QCOMPARE(m_rig->dialogs().messages().size(), 1);
+    const QString text = m_rig->dialogs().messages().first().text;
     QVERIFY2(text.contains(source) && text.contains(page().window().context().workFolder.path()),
              qPrintable(text));
     QCOMPARE(page().clipNames(), QStringList{"keep"});
@@ -596,7 +550,7 @@ void TestFramewav::add_fullDiskLeavesNoPartialFile() {
 }
 
 void TestFramewav::decodeIntoClip_returnsTheNameAndKeepsTheCallersBusyText() {
-    Frmmain& window = makeWindow();
+    Frmmain& window = m_rig->createWindow();
     window.frmLoad().setStatusText(QStringLiteral("Converting......."));
     QSignalSpy ended(&page(), &Framewav::decodeEnded);
     const Result<QString> first = page().decodeIntoClip(m_mp3);
@@ -635,7 +589,7 @@ void TestFramewav::remove_asksThenDeletesFileAndEntry() {
     QFETCH(int, answer);
     QFETCH(QStringList, clipsAfter);
     QFETCH(QStringList, filesAfter);
-    makeWindow();
+    m_rig->createWindow();
     for (const char* name : {"a.wav", "b.wav", "c.wav"})
         add(canonicalWav(name));
     list().setCurrentRow(selected);
@@ -643,17 +597,17 @@ void TestFramewav::remove_asksThenDeletesFileAndEntry() {
         list().clearSelection();
     if (answer < 0)
         QVERIFY(QFile::remove(page().clipFile(selected)));
-    m_dialogs->queueAnswer(answer < 0 ? Dialogs::Answer::Yes : Dialogs::Answer(answer));
+    m_rig->dialogs().queueAnswer(answer < 0 ? Dialogs::Answer::Yes : Dialogs::Answer(answer));
     openPlayers();
     setEnabled(EditButtons + QStringList{"CmdEditDone", "SliderEdit"}, true);
 
     page().Cmdremove_Click();
 
     if (selected < 0) {
-        QVERIFY(m_dialogs->messages().isEmpty());
+        QVERIFY(m_rig->dialogs().messages().isEmpty());
     } else {
-        QCOMPARE(m_dialogs->messages().size(), 1);
-        const ScriptedDialogs::MessageCall& asked = m_dialogs->messages().first();
+        QCOMPARE(m_rig->dialogs().messages().size(), 1);
+        const ScriptedDialogs::MessageCall& asked = m_rig->dialogs().messages().first();
         QCOMPARE(asked.text, "Are you sure you want to delete b ?");
         QCOMPARE(asked.title, "Deleting");
         QCOMPARE(asked.buttons, Dialogs::Buttons::YesNo);
@@ -662,22 +616,22 @@ void TestFramewav::remove_asksThenDeletesFileAndEntry() {
     QCOMPARE(workFiles(), filesAfter);
     if (clipsAfter.size() < 3)
         QCOMPARE(page().selectedIndex(), -1);
-    QCOMPARE(m_edit->state(), MediaPlayer::State::Closed);
-    QCOMPARE(m_list->state(), MediaPlayer::State::Closed);
+    QCOMPARE(m_rig->edit().state(), MediaPlayer::State::Closed);
+    QCOMPARE(m_rig->listPlayer().state(), MediaPlayer::State::Closed);
     verifyEnabled(EditButtons + QStringList{"CmdEditDone", "SliderEdit"}, false);
 }
 
 void TestFramewav::remove_fileThatCannotBeDeletedKeepsTheEntry() {
-    makeWindow();
+    m_rig->createWindow();
     add(canonicalWav("a.wav"));
     // A folder in the clip file's place holds a file, so it cannot be removed.
     QVERIFY(QFile::remove(page().clipFile(0)));
-    QVERIFY(QDir(workPath()).mkpath("a.wav/inside"));
+    QVERIFY(QDir(m_rig->work().path()).mkpath("a.wav/inside"));
     list().setCurrentRow(0);
-    m_dialogs->queueAnswer(Dialogs::Answer::Yes);
+    m_rig->dialogs().queueAnswer(Dialogs::Answer::Yes);
     page().Cmdremove_Click();
-    QCOMPARE(m_dialogs->messages().size(), 2);
-    QVERIFY(m_dialogs->messages().last().text.contains(page().clipFile(0)));
+    QCOMPARE(m_rig->dialogs().messages().size(), 2);
+    QVERIFY(m_rig->dialogs().messages().last().text.contains(page().clipFile(0)));
     QCOMPARE(page().clipNames(), QStringList{"a"});
 }
 
@@ -692,7 +646,7 @@ void TestFramewav::click_selectsTheClipForPlaying_data() {
 void TestFramewav::click_selectsTheClipForPlaying() {
     QFETCH(int, key);
     QFETCH(int, selectedAfter);
-    Frmmain& window = makeWindow();
+    Frmmain& window = m_rig->createWindow();
     window.show();
     QVERIFY(QTest::qWaitForWindowExposed(&window));
     for (const char* name : {"a.wav", "b.wav", "c.wav"})
@@ -710,14 +664,14 @@ void TestFramewav::click_selectsTheClipForPlaying() {
     }
 
     QCOMPARE(page().selectedIndex(), selectedAfter);
-    QCOMPARE(m_edit->state(), MediaPlayer::State::Closed);
-    QCOMPARE(m_list->state(), MediaPlayer::State::Closed);
+    QCOMPARE(m_rig->edit().state(), MediaPlayer::State::Closed);
+    QCOMPARE(m_rig->listPlayer().state(), MediaPlayer::State::Closed);
     verifyEnabled(EditButtons + QStringList{"CmdEditDone", "SliderEdit"}, false);
     verifyEnabled(ListButtons, true);
 }
 
 void TestFramewav::click_changeByCodeOrKeyWithoutMoveDoesNothing() {
-    Frmmain& window = makeWindow();
+    Frmmain& window = m_rig->createWindow();
     window.show();
     QVERIFY(QTest::qWaitForWindowExposed(&window));
     for (const char* name : {"a.wav", "b.wav"})
@@ -726,30 +680,30 @@ void TestFramewav::click_changeByCodeOrKeyWithoutMoveDoesNothing() {
     list().setCurrentRow(0);
     list().setFocus();
     QTest::keyClick(&list(), Qt::Key_Up);
-    QCOMPARE(m_edit->state(), MediaPlayer::State::Playing);
-    QCOMPARE(m_list->state(), MediaPlayer::State::Playing);
+    QCOMPARE(m_rig->edit().state(), MediaPlayer::State::Playing);
+    QCOMPARE(m_rig->listPlayer().state(), MediaPlayer::State::Playing);
     verifyEnabled(ListButtons, false);
 }
 
 // The editor opens a clip on the double click; the click that belongs to it must come
 // before, never after, or it would close the clip just opened.
 void TestFramewav::doubleClick_clickRunsOnlyBeforeTheDoubleClick() {
-    Frmmain& window = makeWindow();
+    Frmmain& window = m_rig->createWindow();
     window.show();
     QVERIFY(QTest::qWaitForWindowExposed(&window));
     add(canonicalWav("a.wav", 44100));
     openPlayers();
     connect(&list(), &QListWidget::itemDoubleClicked, this, [&] {
-        QCOMPARE(m_list->state(), MediaPlayer::State::Closed);
-        m_edit->setFileName(page().clipFile(0));
-        QVERIFY(m_edit->command(QStringLiteral("open")));
+        QCOMPARE(m_rig->listPlayer().state(), MediaPlayer::State::Closed);
+        m_rig->edit().setFileName(page().clipFile(0));
+        QVERIFY(m_rig->edit().command(QStringLiteral("open")));
     });
     const QPoint at = list().visualItemRect(list().item(0)).center();
     QTest::mouseClick(list().viewport(), Qt::LeftButton, {}, at);
     QTest::mouseDClick(list().viewport(), Qt::LeftButton, {}, at);
     QTest::mouseRelease(list().viewport(), Qt::LeftButton, {}, at);
-    QCOMPARE(m_edit->state(), MediaPlayer::State::Stopped);
-    QCOMPARE(m_edit->fileName(), page().clipFile(0));
+    QCOMPARE(m_rig->edit().state(), MediaPlayer::State::Stopped);
+    QCOMPARE(m_rig->edit().fileName(), page().clipFile(0));
 }
 
 void TestFramewav::close_duringDecodeCancelsItThenRunsTheExitSequence_data() {
@@ -760,7 +714,7 @@ void TestFramewav::close_duringDecodeCancelsItThenRunsTheExitSequence_data() {
 
 void TestFramewav::close_duringDecodeCancelsItThenRunsTheExitSequence() {
     QFETCH(bool, closeWindow);
-    Frmmain& window = makeWindow();
+    Frmmain& window = m_rig->createWindow();
     window.show();
     QVERIFY(testaudio::writeAll(window.context().workFolder.tempWav(), "take"));
     add(canonicalWav("earlier.wav"));
@@ -790,7 +744,7 @@ void TestFramewav::close_duringDecodeCancelsItThenRunsTheExitSequence() {
     QCOMPARE(filesAtDecodeEnd, QStringList({"earlier.wav", "tempwav.wav"}));
     QVERIFY(workFiles().isEmpty());
     QCOMPARE(page().clipNames(), QStringList{"earlier"});
-    QVERIFY(m_dialogs->messages().isEmpty());
+    QVERIFY(m_rig->dialogs().messages().isEmpty());
     QVERIFY(!window.frmLoad().isVisible());
 }
 

@@ -3,9 +3,9 @@
 #include "cliplist/ui/clip_editor.h"
 #include "cliplist/ui/framewav.h"
 #include "cliplist/ui/list_playback.h"
-#include "support/audio_edit_rig.h"
 #include "support/scripted_dialogs.h"
 #include "support/test_audio.h"
+#include "support/window_rig.h"
 
 #include <QCheckBox>
 #include <QListWidget>
@@ -37,19 +37,19 @@ private slots:
     void timer_setsTheButtonsByListAndSelection();
 
 private:
-    ListPlayback& playback() const { return m_rig->page().playback(); }
-    QCheckBox& check1() const { return *m_rig->page().findChild<QCheckBox*>("Check1"); }
+    ListPlayback& playback() const { return m_rig->framewav().playback(); }
+    QCheckBox& check1() const { return *m_rig->framewav().findChild<QCheckBox*>("Check1"); }
     void addClips(int count);
     // The clip name of every play the list player starts.
     void recordPlays();
     QString playing() const;
 
-    std::unique_ptr<AudioEditRig> m_rig;
+    std::unique_ptr<WindowRig> m_rig;
     QStringList m_played;
 };
 
 void TestListPlayback::init() {
-    m_rig = std::make_unique<AudioEditRig>();
+    m_rig = std::make_unique<WindowRig>();
     m_played.clear();
 }
 
@@ -182,7 +182,7 @@ void TestListPlayback::timer_setsTheButtonsByListAndSelection() {
     QFETCH(QStringList, enabled);
     addClips(count);
     m_rig->list().setCurrentRow(selected);
-    ClipEditor& editor = m_rig->page().editor();
+    ClipEditor& editor = m_rig->framewav().editor();
     if (!editMode.isEmpty())
         editor.List1_DblClick();
     if (editMode == "Play")

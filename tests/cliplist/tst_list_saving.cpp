@@ -6,9 +6,9 @@
 #include "cliplist/work_folder.h"
 #include "shell/ui/busy_window.h"
 #include "shell/ui/main_window.h"
-#include "support/audio_edit_rig.h"
 #include "support/scripted_dialogs.h"
 #include "support/test_audio.h"
+#include "support/window_rig.h"
 
 #include <QDir>
 #include <QFile>
@@ -54,7 +54,7 @@ private slots:
     void saveMp3_jobThatFailsShowsItsFailure();
 
 private:
-    ListSaving& saving() const { return m_rig->page().saving(); }
+    ListSaving& saving() const { return m_rig->framewav().saving(); }
     FrmLoad& busy() const { return m_rig->window().frmLoad(); }
     void click(bool mp3) { mp3 ? saving().CmdSaveList_Click() : saving().CmdSaveWav_Click(); }
     QByteArray addClip(const QString& name, const WavFormat& format, std::int64_t frames,
@@ -62,11 +62,11 @@ private:
     void playListPlayer();
     bool waitForJob();
 
-    std::unique_ptr<AudioEditRig> m_rig;
+    std::unique_ptr<WindowRig> m_rig;
 };
 
 void TestListSaving::init() {
-    m_rig = std::make_unique<AudioEditRig>();
+    m_rig = std::make_unique<WindowRig>();
 }
 
 QByteArray TestListSaving::addClip(const QString& name, const WavFormat& format,
@@ -77,7 +77,7 @@ QByteArray TestListSaving::addClip(const QString& name, const WavFormat& format,
 }
 
 void TestListSaving::playListPlayer() {
-    m_rig->listPlayer().setFileName(m_rig->page().clipFile(0));
+    m_rig->listPlayer().setFileName(m_rig->framewav().clipFile(0));
     QVERIFY(m_rig->listPlayer().command("open"));
     QVERIFY(m_rig->listPlayer().command("play"));
 }
@@ -120,7 +120,7 @@ void TestListSaving::saveWav_joinsEveryClipInListOrder() {
     QCOMPARE(testaudio::le32(joined, 4), std::uint32_t(pcm.size() + 36));
     QVERIFY(joined.mid(44) == pcm);
     if (frames.size() == 1)
-        QVERIFY(joined == testaudio::readAll(m_rig->page().clipFile(0)));
+        QVERIFY(joined == testaudio::readAll(m_rig->framewav().clipFile(0)));
     QVERIFY(testaudio::readAll(m_rig->work().concatWav()) == joined);
     QCOMPARE(m_rig->dialogs().messages().size(), 1);
     QCOMPARE(m_rig->dialogs().messages().first().text, "Finish Save");
@@ -136,7 +136,7 @@ void TestListSaving::saveWav_clipsOfAnotherFormatTakeTheFirstClipsFormat() {
     saving().CmdSaveWav_Click();
     const QByteArray joined = testaudio::readAll(target);
     // "WAVE", the fmt chunk: the first clip's format.
-    QVERIFY(joined.mid(8, 28) == testaudio::readAll(m_rig->page().clipFile(0)).mid(8, 28));
+    QVERIFY(joined.mid(8, 28) == testaudio::readAll(m_rig->framewav().clipFile(0)).mid(8, 28));
     // The second second, converted; a resampler may add or drop a frame at its edges.
     const qint64 secondBytes = testaudio::le32(joined, 40) - CdFormat.bytesPerSecond();
     QVERIFY2(qAbs(secondBytes - CdFormat.bytesPerSecond()) <= 2 * CdFormat.blockAlign(),
@@ -163,8 +163,9 @@ void TestListSaving::save_listThatCannotBeJoinedWritesNothing() {
     if (!secondClip.isNull()) {
         addClip("a", CdFormat, 4410, 440);
         m_rig->addClip("b", CdFormat, {});
-        QVERIFY(secondClip.isEmpty() ? QFile::remove(m_rig->page().clipFile(1))
-                                     : testaudio::writeAll(m_rig->page().clipFile(1), secondClip));
+        QVERIFY(secondClip.isEmpty()
+                    ? QFile::remove(m_rig->framewav().clipFile(1))
+                    : testaudio::writeAll(m_rig->framewav().clipFile(1), secondClip));
     }
     m_rig->dialogs().queueFile(target);
 
@@ -174,7 +175,7 @@ void TestListSaving::save_listThatCannotBeJoinedWritesNothing() {
     const ScriptedDialogs::MessageCall& shown = m_rig->dialogs().messages().first();
     QCOMPARE(shown.icon, Dialogs::Icon::Warning);
     if (!secondClip.isNull())
-        QVERIFY2(shown.text.contains(m_rig->page().clipFile(1)), qPrintable(shown.text));
+        QVERIFY2(shown.text.contains(m_rig->framewav().clipFile(1)), qPrintable(shown.text));
     QCOMPARE(testaudio::readAll(target), QByteArray("an older file"));
     QCOMPARE(QDir(m_rig->outside(QString())).entryList(QDir::Files | QDir::Hidden).size(), 1);
     QVERIFY(!QFile::exists(m_rig->work().concatWav()));
@@ -192,7 +193,7 @@ void TestListSaving::save_cancelChangesNothing() {
     QFETCH(bool, mp3);
     addClip("a", CdFormat, 44100, 440);
     playListPlayer();
-    const QString text1 = m_rig->page().findChild<QLineEdit*>("Text1")->text();
+    const QString text1 = m_rig->framewav().findChild<QLineEdit*>("Text1")->text();
     m_rig->dialogs().queueFileCancel();
     click(mp3);
     QVERIFY(m_rig->dialogs().messages().isEmpty());
@@ -200,7 +201,7 @@ void TestListSaving::save_cancelChangesNothing() {
     QCOMPARE(m_rig->workFiles(), QStringList{"a.wav"});
     QVERIFY(!busy().isVisible());
     QVERIFY(m_rig->window().isEnabled());
-    QCOMPARE(m_rig->page().findChild<QLineEdit*>("Text1")->text(), text1);
+    QCOMPARE(m_rig->framewav().findChild<QLineEdit*>("Text1")->text(), text1);
 }
 
 void TestListSaving::saveMp3_encodesAtTheBitRateSetting_data() {
@@ -229,7 +230,7 @@ void TestListSaving::saveMp3_encodesAtTheBitRateSetting() {
     QVERIFY(busy().isVisible());
     QCOMPARE(busy().statusText(), "Saving.......");
     QVERIFY(!m_rig->window().isEnabled());
-    QCOMPARE(m_rig->page().findChild<QLineEdit*>("Text1")->text(), "0");
+    QCOMPARE(m_rig->framewav().findChild<QLineEdit*>("Text1")->text(), "0");
     QVERIFY(QFile::exists(m_rig->work().concatWav()));
     QCOMPARE(m_rig->listPlayer().state(), MediaPlayer::State::Closed);
     QCOMPARE(m_rig->dialogs().files().first().request.filter, "MP3(*.mp3)|*.mp3");
@@ -260,7 +261,7 @@ void TestListSaving::saveMp3_jobThatFailsShowsItsFailure() {
     m_rig->dialogs().queueFile(target);
 
     saving().CmdSaveList_Click();
-    QCOMPARE(m_rig->page().findChild<QLineEdit*>("Text1")->text(), text1);
+    QCOMPARE(m_rig->framewav().findChild<QLineEdit*>("Text1")->text(), text1);
     if (!refused)
         QVERIFY(waitForJob());
 

@@ -1,5 +1,4 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "audio/media_player.h"
 #include "audio/mp3_encoder.h"
 #include "cliplist/ui/framewav.h"
 #include "convert/ui/frame_convert.h"
@@ -9,6 +8,7 @@
 #include "support/scripted_engine.h"
 #include "support/small_disk.h"
 #include "support/test_audio.h"
+#include "support/window_rig.h"
 
 #include <QApplication>
 #include <QClipboard>
@@ -17,7 +17,6 @@
 #include <QLineEdit>
 #include <QPushButton>
 #include <QSignalSpy>
-#include <QTemporaryDir>
 #include <QUrl>
 #include <QtTest>
 
@@ -49,7 +48,6 @@ double mpg123Seconds(const QString& mp3Path) {
 class TestFrameConvert : public QObject {
     Q_OBJECT
 private slots:
-    void initTestCase();
     void init();
     void cleanup();
 
@@ -78,67 +76,29 @@ private slots:
     void convertToWav_failingStepShowsOneMessageAndLeavesTheTarget();
 
 private:
-    Frmmain& makeWindow();
-    FrameConvert* page() const;
+    Frmmain& makeWindow() { return m_rig->showPage(QStringLiteral("Convert")); }
+    FrameConvert* page() const {
+        return m_rig->window().findChild<FrameConvert*>(QStringLiteral("FrameConvert"));
+    }
     QLineEdit* box(const QString& name) const;
     void click(const QString& name) const;
-    QString path(const QString& name) const { return m_files->filePath(name); }
-    QStringList clipNames() const;
+    QString path(const QString& name) const { return m_rig->outside(name); }
+    QStringList clipNames() const { return m_rig->framewav().clipNames(); }
     // An MP3 of a 440 Hz stereo sine, `frames` frames at 44100 Hz, made by lame; empty when
     // lame cannot make it.
     QString makeMp3(const QString& mp3Path, std::int64_t frames) const;
     // Runs one WAV to MP3 job from the page to its end; false if it never ended.
     bool convertToMp3(const QString& wav, const QString& mp3);
 
-    QTemporaryDir m_home;
-    std::unique_ptr<QTemporaryDir> m_app;
-    std::unique_ptr<QTemporaryDir> m_data;
-    std::unique_ptr<QTemporaryDir> m_files;
-    std::unique_ptr<ScriptedEngine> m_engine;
-    std::unique_ptr<ScriptedEngine> m_playerEngine;
-    std::unique_ptr<MediaPlayer> m_edit;
-    std::unique_ptr<MediaPlayer> m_list;
-    std::unique_ptr<Mp3Encoder> m_encoder;
-    std::unique_ptr<ScriptedDialogs> m_dialogs;
-    std::unique_ptr<Frmmain> m_window;
+    std::unique_ptr<WindowRig> m_rig;
 };
 
-void TestFrameConvert::initTestCase() {
-    QVERIFY(m_home.isValid());
-    qputenv("HOME", QFile::encodeName(m_home.path()));
-}
-
 void TestFrameConvert::init() {
-    m_app = std::make_unique<QTemporaryDir>();
-    m_data = std::make_unique<QTemporaryDir>();
-    m_files = std::make_unique<QTemporaryDir>();
-    m_engine = std::make_unique<ScriptedEngine>();
-    m_playerEngine = std::make_unique<ScriptedEngine>();
-    m_edit = std::make_unique<MediaPlayer>(*m_playerEngine);
-    m_list = std::make_unique<MediaPlayer>(*m_playerEngine);
-    m_encoder = std::make_unique<Mp3Encoder>();
-    m_dialogs = std::make_unique<ScriptedDialogs>();
+    m_rig = std::make_unique<WindowRig>(WindowRig::Window::Later);
 }
 
 void TestFrameConvert::cleanup() {
-    m_window.reset();
-    m_encoder.reset();
-    m_list.reset();
-    m_edit.reset();
-    m_playerEngine.reset();
-    m_engine.reset();
-}
-
-Frmmain& TestFrameConvert::makeWindow() {
-    m_window = std::make_unique<Frmmain>(AppContext{*m_engine, *m_edit, *m_list, *m_encoder,
-                                                    *m_dialogs, m_app->path(),
-                                                    WorkFolder(m_data->filePath("korvanel"))});
-    m_window->Toolbar1_ButtonClick(QStringLiteral("Convert"));
-    return *m_window;
-}
-
-FrameConvert* TestFrameConvert::page() const {
-    return m_window->findChild<FrameConvert*>(QStringLiteral("FrameConvert"));
+    m_rig.reset();
 }
 
 QLineEdit* TestFrameConvert::box(const QString& name) const {
@@ -147,10 +107,6 @@ QLineEdit* TestFrameConvert::box(const QString& name) const {
 
 void TestFrameConvert::click(const QString& name) const {
     page()->findChild<QPushButton*>(name)->click();
-}
-
-QStringList TestFrameConvert::clipNames() const {
-    return m_window->findChild<Framewav*>(QStringLiteral("Framewav"))->clipNames();
 }
 
 QString TestFrameConvert::makeMp3(const QString& mp3Path, std::int64_t frames) const {
@@ -163,7 +119,7 @@ QString TestFrameConvert::makeMp3(const QString& mp3Path, std::int64_t frames) c
 bool TestFrameConvert::convertToMp3(const QString& wav, const QString& mp3) {
     box("txtopenwav")->setText(wav);
     box("txtsavemp3")->setText(mp3);
-    QSignalSpy finished(m_encoder.get(), &Mp3Encoder::EncodeFinished);
+    QSignalSpy finished(&m_rig->encoder(), &Mp3Encoder::EncodeFinished);
     click("CmdConvertMP3");
     return finished.wait(120000);
 }
@@ -268,9 +224,9 @@ void TestFrameConvert::choosers_shareOneDialogAndKeepWhatTheyDoNotSet() {
     };
     for (const Step& step : steps) {
         window.settings().setBaseFolder(step.baseFolder);
-        m_dialogs->queueFile(path("chosen"));
+        m_rig->dialogs().queueFile(path("chosen"));
         click(step.button);
-        const Dialogs::FileRequest& request = m_dialogs->files().constLast().request;
+        const Dialogs::FileRequest& request = m_rig->dialogs().files().constLast().request;
         const QByteArray where = step.button;
         QVERIFY2(request.mode == step.mode, where);
         QVERIFY2(request.fileName.isEmpty(), where);
@@ -280,8 +236,8 @@ void TestFrameConvert::choosers_shareOneDialogAndKeepWhatTheyDoNotSet() {
         QVERIFY2(request.flags == step.flags, where);
         QVERIFY2(request.title.isEmpty(), where);
     }
-    QCOMPARE(m_dialogs->files().size(), 5);
-    QCOMPARE(m_dialogs->unscripted(), 0);
+    QCOMPARE(m_rig->dialogs().files().size(), 5);
+    QCOMPARE(m_rig->dialogs().unscripted(), 0);
 }
 
 void TestFrameConvert::chooser_fillsItsBoxAndACancelEmptiesIt_data() {
@@ -312,16 +268,16 @@ void TestFrameConvert::chooser_fillsItsBoxAndACancelEmptiesIt() {
     for (const QString& other : others)
         box(other)->setText("kept " + other);
 
-    m_dialogs->queueFile(chosen);
+    m_rig->dialogs().queueFile(chosen);
     click(button);
     QCOMPARE(box(boxName)->text(), chosen);
 
-    m_dialogs->queueFileCancel();
+    m_rig->dialogs().queueFileCancel();
     click(button);
     QCOMPARE(box(boxName)->text(), QString());
     for (const QString& other : others)
         QCOMPARE(box(other)->text(), "kept " + other);
-    QVERIFY(m_dialogs->messages().isEmpty());
+    QVERIFY(m_rig->dialogs().messages().isEmpty());
 }
 
 void TestFrameConvert::convertButton_withAnEmptyBoxDoesNothing_data() {
@@ -357,20 +313,20 @@ void TestFrameConvert::convertButton_withAnEmptyBoxDoesNothing() {
     };
     box(source)->setText(inFolder(sourceText));
     box(target)->setText(inFolder(targetText));
-    m_engine->clearLog();
-    QSignalSpy finished(m_encoder.get(), &Mp3Encoder::EncodeFinished);
+    m_rig->engine().clearLog();
+    QSignalSpy finished(&m_rig->encoder(), &Mp3Encoder::EncodeFinished);
 
     click(button);
-    m_encoder->waitForDone();
+    m_rig->encoder().waitForDone();
 
-    QVERIFY(m_dialogs->messages().isEmpty());
-    QVERIFY(m_engine->log().isEmpty());
+    QVERIFY(m_rig->dialogs().messages().isEmpty());
+    QVERIFY(m_rig->engine().log().isEmpty());
     QCOMPARE(finished.size(), 0);
     QCOMPARE(box("Text2")->text(), QStringLiteral("Text2"));
     QCOMPARE(window.frmLoad().statusText(), QStringLiteral("Loading.........."));
     QVERIFY(!window.frmLoad().isVisible());
     QVERIFY(window.isEnabled());
-    QCOMPARE(QDir(m_files->path()).entryList(QDir::Files), QStringList{"in"});
+    QCOMPARE(QDir(m_rig->outside(QString())).entryList(QDir::Files), QStringList{"in"});
 }
 
 void TestFrameConvert::convertToMp3_encodesAPlayableMp3AndEndsInFinishSave() {
@@ -378,22 +334,22 @@ void TestFrameConvert::convertToMp3_encodesAPlayableMp3AndEndsInFinishSave() {
     const QString wav = testaudio::writeSineWav(path("tone.wav"), Stereo44k, 44100 * 2);
     box("txtopenwav")->setText(wav);
     box("txtsavemp3")->setText(path("tone.mp3"));
-    QSignalSpy finished(m_encoder.get(), &Mp3Encoder::EncodeFinished);
+    QSignalSpy finished(&m_rig->encoder(), &Mp3Encoder::EncodeFinished);
 
     click("CmdConvertMP3");
     QCOMPARE(box("Text2")->text(), QStringLiteral("0"));
     QVERIFY(window.frmLoad().isVisible());
     QCOMPARE(window.frmLoad().statusText(), QStringLiteral("Loading.........."));
     QVERIFY(window.isEnabled());
-    QVERIFY(m_dialogs->messages().isEmpty());
+    QVERIFY(m_rig->dialogs().messages().isEmpty());
 
     QVERIFY(finished.wait(120000));
     QCOMPARE(finished.first().at(0).toBool(), true);
     QVERIFY(!window.frmLoad().isVisible());
     QVERIFY(window.isEnabled());
-    QCOMPARE(m_dialogs->messages().size(), 1);
-    QCOMPARE(m_dialogs->messages().first().text, QStringLiteral("Finish Save"));
-    QCOMPARE(m_dialogs->messages().first().title, Title);
+    QCOMPARE(m_rig->dialogs().messages().size(), 1);
+    QCOMPARE(m_rig->dialogs().messages().first().text, QStringLiteral("Finish Save"));
+    QCOMPARE(m_rig->dialogs().messages().first().title, Title);
     QVERIFY(QFile::exists(wav));
     if (!testaudio::haveProgram("mpg123"))
         QSKIP("mpg123 is not installed");
@@ -428,7 +384,7 @@ void TestFrameConvert::convertToMp3_takesTypedAndPastedPaths() {
         paste(box("txtopenwav"), wrap(wav));
         paste(box("txtsavemp3"), wrap(mp3));
     }
-    QSignalSpy finished(m_encoder.get(), &Mp3Encoder::EncodeFinished);
+    QSignalSpy finished(&m_rig->encoder(), &Mp3Encoder::EncodeFinished);
     click("CmdConvertMP3");
     QVERIFY(finished.wait(120000));
     QCOMPARE(finished.first().at(0).toBool(), true);
@@ -454,21 +410,21 @@ void TestFrameConvert::convertToMp3_refusedJobShowsOneMessageAndNoBusyWindow() {
     QFETCH(int, code);
     Frmmain& window = makeWindow();
     testaudio::writeSineWav(path("in.wav"), Stereo44k, 4410);
-    QVERIFY(QDir(m_files->path()).mkdir("folder.wav"));
+    QVERIFY(QDir(m_rig->outside(QString())).mkdir("folder.wav"));
     box("txtopenwav")->setText(path(source));
     box("txtsavemp3")->setText(path(target));
-    QSignalSpy finished(m_encoder.get(), &Mp3Encoder::EncodeFinished);
+    QSignalSpy finished(&m_rig->encoder(), &Mp3Encoder::EncodeFinished);
 
     click("CmdConvertMP3");
-    m_encoder->waitForDone();
+    m_rig->encoder().waitForDone();
     QCoreApplication::processEvents();
 
     QCOMPARE(box("Text2")->text(), QString::number(code));
     QCOMPARE(finished.size(), 0);
     QVERIFY(!window.frmLoad().isVisible());
     QVERIFY(window.isEnabled());
-    QCOMPARE(m_dialogs->messages().size(), 1);
-    const auto& shown = m_dialogs->messages().first();
+    QCOMPARE(m_rig->dialogs().messages().size(), 1);
+    const auto& shown = m_rig->dialogs().messages().first();
     QVERIFY2(shown.text.contains(path(source)), qPrintable(shown.text));
     QCOMPARE(shown.title, Title);
     QCOMPARE(shown.icon, Dialogs::Icon::Warning);
@@ -487,11 +443,12 @@ void TestFrameConvert::convertToMp3_failedJobShowsItsFailureNotFinishSave() {
     QCOMPARE(box("Text2")->text(), QStringLiteral("0"));
     QVERIFY(!window.frmLoad().isVisible());
     QVERIFY(window.isEnabled());
-    QCOMPARE(m_dialogs->messages().size(), 1);
-    QVERIFY2(m_dialogs->messages().first().text.contains(target),
-             qPrintable(m_dialogs->messages().first().text));
-    QCOMPARE(m_dialogs->messages().first().icon, Dialogs::Icon::Warning);
-    QCOMPARE(QDir(m_files->path()).entryList(QDir::Files), (QStringList{"in.wav", "plain"}));
+    QCOMPARE(m_rig->dialogs().messages().size(), 1);
+    QVERIFY2(m_rig->dialogs().messages().first().text.contains(target),
+             qPrintable(m_rig->dialogs().messages().first().text));
+    QCOMPARE(m_rig->dialogs().messages().first().icon, Dialogs::Icon::Warning);
+    QCOMPARE(QDir(m_rig->outside(QString())).entryList(QDir::Files),
+             (QStringList{"in.wav", "plain"}));
 }
 
 void TestFrameConvert::convertToWav_decodesIntoANewClipAndCopiesItToTheTarget() {
@@ -510,8 +467,8 @@ void TestFrameConvert::convertToWav_decodesIntoANewClipAndCopiesItToTheTarget() 
     QCOMPARE(testaudio::le32(clip, 40), std::uint32_t(clip.size() - 44));
     QCOMPARE(testaudio::le16(clip, 22), std::uint16_t(2));
     QCOMPARE(testaudio::le32(clip, 24), std::uint32_t(44100));
-    QCOMPARE(m_dialogs->messages().size(), 1);
-    const auto& finish = m_dialogs->messages().first();
+    QCOMPARE(m_rig->dialogs().messages().size(), 1);
+    const auto& finish = m_rig->dialogs().messages().first();
     QCOMPARE(finish.text, QStringLiteral("Convert Finish"));
     QCOMPARE(finish.title, Title);
     QCOMPARE(finish.icon, Dialogs::Icon::None);
@@ -519,9 +476,10 @@ void TestFrameConvert::convertToWav_decodesIntoANewClipAndCopiesItToTheTarget() 
     QCOMPARE(window.frmLoad().statusText(), QStringLiteral("Converting......."));
     QVERIFY(!window.frmLoad().isVisible());
     QVERIFY(window.isEnabled());
-    QCOMPARE(m_engine->count("startForDecoding"), 1);
-    QVERIFY(!m_engine->started());
-    QCOMPARE(QDir(m_files->path()).entryList(QDir::Files), (QStringList{"out.wav", "song.mp3"}));
+    QCOMPARE(m_rig->engine().count("startForDecoding"), 1);
+    QVERIFY(!m_rig->engine().started());
+    QCOMPARE(QDir(m_rig->outside(QString())).entryList(QDir::Files),
+             (QStringList{"out.wav", "song.mp3"}));
     if (!testaudio::haveProgram("sox"))
         QSKIP("sox is not installed");
     QByteArray seconds;
@@ -532,8 +490,8 @@ void TestFrameConvert::convertToWav_decodesIntoANewClipAndCopiesItToTheTarget() 
 
 void TestFrameConvert::convertToWav_copiesTheClipFileTheDecodeWrote() {
     Frmmain& window = makeWindow();
-    QVERIFY(QDir(m_files->path()).mkdir("a"));
-    QVERIFY(QDir(m_files->path()).mkdir("b"));
+    QVERIFY(QDir(m_rig->outside(QString())).mkdir("a"));
+    QVERIFY(QDir(m_rig->outside(QString())).mkdir("b"));
     // Same clip name, different lengths: the second decode goes to "song (2)".
     const QString first = makeMp3(path("a/song.mp3"), 44100);
     const QString second = makeMp3(path("b/song.mp3"), 44100 * 2);
@@ -549,7 +507,7 @@ void TestFrameConvert::convertToWav_copiesTheClipFileTheDecodeWrote() {
     QCOMPARE(testaudio::readAll(path("out.wav")), testaudio::readAll(work.clipFile("song (2)")));
     QVERIFY(testaudio::readAll(work.clipFile("song")).size() <
             testaudio::readAll(work.clipFile("song (2)")).size());
-    QCOMPARE(m_dialogs->messages().size(), 2);
+    QCOMPARE(m_rig->dialogs().messages().size(), 2);
 }
 
 void TestFrameConvert::convertToWav_unreadableSourceShowsCantPlayAndNothingMore() {
@@ -562,8 +520,8 @@ void TestFrameConvert::convertToWav_unreadableSourceShowsCantPlayAndNothingMore(
 
     click("CmdconvertWav");
 
-    QCOMPARE(m_dialogs->messages().size(), 1);
-    const auto& shown = m_dialogs->messages().first();
+    QCOMPARE(m_rig->dialogs().messages().size(), 1);
+    const auto& shown = m_rig->dialogs().messages().first();
     QVERIFY2(shown.text.startsWith("Can't play the file"), qPrintable(shown.text));
     QVERIFY2(shown.text.contains("error code: "), qPrintable(shown.text));
     QCOMPARE(clipNames(), QStringList{});
@@ -571,7 +529,7 @@ void TestFrameConvert::convertToWav_unreadableSourceShowsCantPlayAndNothingMore(
     QCOMPARE(testaudio::readAll(path("old.wav")), QByteArray("old"));
     QVERIFY(!window.frmLoad().isVisible());
     QVERIFY(window.isEnabled());
-    QVERIFY(!m_engine->started());
+    QVERIFY(!m_rig->engine().started());
 }
 
 void TestFrameConvert::convertToWav_failingStepShowsOneMessageAndLeavesTheTarget_data() {
@@ -614,15 +572,15 @@ void TestFrameConvert::convertToWav_failingStepShowsOneMessageAndLeavesTheTarget
 
     click("CmdconvertWav");
 
-    QCOMPARE(m_dialogs->messages().size(), 1);
-    const QString text = m_dialogs->messages().first().text;
+    QCOMPARE(m_rig->dialogs().messages().size(), 1);
+    const QString text = m_rig->dialogs().messages().first().text;
     QVERIFY2(text.contains(failure == "work folder" ? window.context().workFolder.path() : target),
              qPrintable(text));
     QCOMPARE(testaudio::readAll(target), before);
     QCOMPARE(targetFolder(), filesBefore);
     QVERIFY(!window.frmLoad().isVisible());
     QVERIFY(window.isEnabled());
-    QVERIFY(!m_engine->started());
+    QVERIFY(!m_rig->engine().started());
 }
 
 void TestFrameConvert::convertToMp3_busyWindowShowsTheTextOfTheJobBefore_data() {
@@ -652,10 +610,10 @@ void TestFrameConvert::convertToMp3_busyWindowShowsTheTextOfTheJobBefore() {
         // What the list's MP3 saving leaves on the busy window; the page must not touch it.
         window.frmLoad().setStatusText(QStringLiteral("Saving......."));
     }
-    m_dialogs->clearRecord();
+    m_rig->dialogs().clearRecord();
     box("txtopenwav")->setText(wav);
     box("txtsavemp3")->setText(path("out.mp3"));
-    QSignalSpy finished(m_encoder.get(), &Mp3Encoder::EncodeFinished);
+    QSignalSpy finished(&m_rig->encoder(), &Mp3Encoder::EncodeFinished);
 
     click("CmdConvertMP3");
     QVERIFY(window.frmLoad().isVisible());
@@ -663,8 +621,8 @@ void TestFrameConvert::convertToMp3_busyWindowShowsTheTextOfTheJobBefore() {
     QVERIFY(window.isEnabled());
     QVERIFY(finished.wait(120000));
     QVERIFY(!window.frmLoad().isVisible());
-    QCOMPARE(m_dialogs->messages().size(), 1);
-    QCOMPARE(m_dialogs->messages().first().text, QStringLiteral("Finish Save"));
+    QCOMPARE(m_rig->dialogs().messages().size(), 1);
+    QCOMPARE(m_rig->dialogs().messages().first().text, QStringLiteral("Finish Save"));
 }
 
 QTEST_MAIN(TestFrameConvert)

@@ -1,5 +1,4 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "audio/media_player.h"
 #include "audio/mp3_encoder.h"
 #include "recording/ui/frame_rec.h"
 #include "shell/ui/busy_window.h"
@@ -7,6 +6,7 @@
 #include "support/scripted_dialogs.h"
 #include "support/scripted_engine.h"
 #include "support/test_audio.h"
+#include "support/window_rig.h"
 
 #include <QComboBox>
 #include <QDir>
@@ -15,7 +15,6 @@
 #include <QPushButton>
 #include <QSignalSpy>
 #include <QSlider>
-#include <QTemporaryDir>
 #include <QTimer>
 #include <QtTest>
 
@@ -53,7 +52,6 @@ QByteArray imageOf(TakeRecorder& take) {
 class TestFrameRec : public QObject {
     Q_OBJECT
 private slots:
-    void initTestCase();
     void init();
     void cleanup();
 
@@ -86,10 +84,14 @@ private slots:
     void saveMp3_withoutTempWavStartsNoEncoder();
 
 private:
-    Frmmain& makeWindow();
     // The page as the toolbar's "Rec" leaves it.
-    FrameRec& enter();
-    FrameRec& page() const { return *m_window->findChild<FrameRec*>(QStringLiteral("FrameRec")); }
+    FrameRec& enter() {
+        m_rig->showPage(QStringLiteral("Rec"));
+        return page();
+    }
+    FrameRec& page() const {
+        return *m_rig->window().findChild<FrameRec*>(QStringLiteral("FrameRec"));
+    }
     template <typename T = QWidget> T* control(const char* name) const {
         return page().findChild<T*>(QLatin1String(name));
     }
@@ -99,65 +101,27 @@ private:
     void recordTake(std::size_t bytes);
     void checkNoTakeState();
 
-    QTemporaryDir m_home;
-    std::unique_ptr<QTemporaryDir> m_dir;
-    std::unique_ptr<ScriptedEngine> m_engine;
-    std::unique_ptr<ScriptedEngine> m_playerEngine;
-    std::unique_ptr<MediaPlayer> m_edit;
-    std::unique_ptr<MediaPlayer> m_list;
-    std::unique_ptr<Mp3Encoder> m_encoder;
-    std::unique_ptr<ScriptedDialogs> m_dialogs;
-    std::unique_ptr<Frmmain> m_window;
+    std::unique_ptr<WindowRig> m_rig;
 };
-
-void TestFrameRec::initTestCase() {
-    QVERIFY(m_home.isValid());
-    qputenv("HOME", QFile::encodeName(m_home.path()));
-}
 
 void TestFrameRec::init() {
     allocationsAllowed = 1 << 30;
-    m_dir = std::make_unique<QTemporaryDir>();
-    m_engine = std::make_unique<ScriptedEngine>();
-    m_engine->setInputs({{"Line In", LineIn, 30, false}, {"Mic", Microphone, 80, true}});
-    m_playerEngine = std::make_unique<ScriptedEngine>();
-    m_edit = std::make_unique<MediaPlayer>(*m_playerEngine);
-    m_list = std::make_unique<MediaPlayer>(*m_playerEngine);
-    m_encoder = std::make_unique<Mp3Encoder>();
-    m_dialogs = std::make_unique<ScriptedDialogs>();
+    m_rig = std::make_unique<WindowRig>(WindowRig::Window::Later);
+    m_rig->engine().setInputs({{"Line In", LineIn, 30, false}, {"Mic", Microphone, 80, true}});
 }
 
 void TestFrameRec::cleanup() {
-    m_window.reset();
-    m_encoder.reset();
-    m_list.reset();
-    m_edit.reset();
-    m_playerEngine.reset();
-    m_engine.reset();
-}
-
-Frmmain& TestFrameRec::makeWindow() {
-    m_window = std::make_unique<Frmmain>(AppContext{*m_engine, *m_edit, *m_list, *m_encoder,
-                                                    *m_dialogs, m_dir->path(),
-                                                    WorkFolder(m_dir->filePath("korvanel"))});
-    return *m_window;
-}
-
-FrameRec& TestFrameRec::enter() {
-    if (!m_window)
-        makeWindow();
-    m_window->Toolbar1_ButtonClick(QStringLiteral("Rec"));
-    return page();
+    m_rig.reset();
 }
 
 void TestFrameRec::recordTake(std::size_t bytes) {
     button("btnRecord")->click();
     QCOMPARE(page().take().state(), State::Recording);
     if (bytes > 0) {
-        m_engine->deliverBlocks(std::vector<std::size_t>(bytes / 3528, 3528));
+        m_rig->engine().deliverBlocks(std::vector<std::size_t>(bytes / 3528, 3528));
         if (bytes % 3528)
-            m_engine->deliverBlocks({bytes % 3528});
-        QVERIFY(m_engine->waitDelivered());
+            m_rig->engine().deliverBlocks({bytes % 3528});
+        QVERIFY(m_rig->engine().waitDelivered());
     }
     button("btnRecord")->click();
 }
@@ -172,7 +136,7 @@ void TestFrameRec::checkNoTakeState() {
 }
 
 void TestFrameRec::controls_haveTheirNamesTextsStatesAndPlaces() {
-    makeWindow();
+    m_rig->createWindow();
     QCOMPARE(page().title(), QStringLiteral("Vioce Record"));
     QCOMPARE(page().geometry(), QRect(104, 48, 489, 249));
     const struct {
@@ -215,24 +179,24 @@ void TestFrameRec::controls_haveTheirNamesTextsStatesAndPlaces() {
 }
 
 void TestFrameRec::recButton_showsThePageAndStartsTheTimerOnce() {
-    makeWindow();
+    m_rig->createWindow();
     auto* timer = page().findChild<QTimer*>(QStringLiteral("tmrRecTest"));
     QVERIFY(timer);
     QVERIFY(!timer->isActive());
     QCOMPARE(timer->interval(), 200);
-    QVERIFY(!m_engine->started());
+    QVERIFY(!m_rig->engine().started());
 
     enter();
-    QCOMPARE(m_window->shownPage(), &page());
-    QVERIFY(m_engine->startedForRecording());
+    QCOMPARE(m_rig->window().shownPage(), &page());
+    QVERIFY(m_rig->engine().startedForRecording());
     QVERIFY(timer->isActive());
     const int timerId = timer->timerId();
     // The timer keeps running on other pages and is not restarted by another entry.
-    m_window->Toolbar1_ButtonClick(QStringLiteral("Setting"));
+    m_rig->window().Toolbar1_ButtonClick(QStringLiteral("Setting"));
     QVERIFY(timer->isActive());
     enter();
     QCOMPARE(timer->timerId(), timerId);
-    QVERIFY(m_dialogs->messages().isEmpty());
+    QVERIFY(m_rig->dialogs().messages().isEmpty());
 }
 
 void TestFrameRec::initrec_selectsEachInputThatIsOnInTurn_data() {
@@ -268,7 +232,7 @@ void TestFrameRec::initrec_selectsEachInputThatIsOnInTurn() {
     QFETCH(QString, type);
     QFETCH(int, level);
     QFETCH(std::vector<InputCall>, calls);
-    m_engine->setInputs(inputs);
+    m_rig->engine().setInputs(inputs);
     FrameRec& rec = enter();
     auto* combo = control<QComboBox>("cmbInput");
     QCOMPARE(combo->count(), int(inputs.size()));
@@ -278,16 +242,16 @@ void TestFrameRec::initrec_selectsEachInputThatIsOnInTurn() {
     QCOMPARE(rec.inputIndex(), selected);
     QCOMPARE(control<QLabel>("lblInputType")->text(), type);
     QCOMPARE(control<QSlider>("sldInputLevel")->value(), level);
-    QCOMPARE(m_engine->inputCalls(), calls);
+    QCOMPARE(m_rig->engine().inputCalls(), calls);
     for (std::size_t i = 0; i < inputs.size(); ++i)
-        QCOMPARE(m_engine->inputs()[i].on, int(i) == selected);
+        QCOMPARE(m_rig->engine().inputs()[i].on, int(i) == selected);
     QVERIFY(button("btnRecord")->isEnabled());
 }
 
 void TestFrameRec::initrec_allInputsOffKeepsLevelAndTypeShown() {
     enter();
     QCOMPARE(control<QLabel>("lblInputType")->text(), QStringLiteral("Microphone"));
-    m_engine->setInputs({{"Line In", LineIn, 30, false}, {"Mic", Microphone, 80, false}});
+    m_rig->engine().setInputs({{"Line In", LineIn, 30, false}, {"Mic", Microphone, 80, false}});
     enter();
     QCOMPARE(control<QComboBox>("cmbInput")->currentIndex(), -1);
     QCOMPARE(page().inputIndex(), -1);
@@ -309,16 +273,16 @@ void TestFrameRec::reentry_listsEachInputOnce() {
 void TestFrameRec::choosingAnInput_turnsTheOthersOffAndShowsIt() {
     enter();
     auto* combo = control<QComboBox>("cmbInput");
-    const auto before = m_engine->inputCalls().size();
+    const auto before = m_rig->engine().inputCalls().size();
     QTest::keyClick(combo, Qt::Key_Up);
     QCOMPARE(combo->currentIndex(), 0);
     QCOMPARE(page().inputIndex(), 0);
-    const std::vector<InputCall> all = m_engine->inputCalls();
+    const std::vector<InputCall> all = m_rig->engine().inputCalls();
     const std::vector<InputCall> calls(all.begin() + qsizetype(before), all.end());
     using K = InputCall::Kind;
     QCOMPARE(calls, (std::vector<InputCall>{{K::Off, 0}, {K::Off, 1}, {K::On, 0}}));
-    QVERIFY(m_engine->inputs()[0].on);
-    QVERIFY(!m_engine->inputs()[1].on);
+    QVERIFY(m_rig->engine().inputs()[0].on);
+    QVERIFY(!m_rig->engine().inputs()[1].on);
     QCOMPARE(control<QLabel>("lblInputType")->text(), QStringLiteral("Line-in"));
     QCOMPARE(control<QSlider>("sldInputLevel")->value(), 30);
 }
@@ -327,12 +291,12 @@ void TestFrameRec::movingTheSlider_setsTheLevelOfTheChosenInput() {
     enter();
     auto* slider = control<QSlider>("sldInputLevel");
     QTest::keyClick(slider, Qt::Key_End);
-    QCOMPARE(m_engine->inputs()[1].levelPercent, 100);
+    QCOMPARE(m_rig->engine().inputs()[1].levelPercent, 100);
     slider->setValue(42);
-    QCOMPARE(m_engine->inputs()[1].levelPercent, 42);
-    QCOMPARE(m_engine->inputs()[0].levelPercent, 30);
+    QCOMPARE(m_rig->engine().inputs()[1].levelPercent, 42);
+    QCOMPARE(m_rig->engine().inputs()[0].levelPercent, 30);
     // Only the user's moves reach the engine; showing a level writes nothing back.
-    QCOMPARE(m_engine->count(QStringLiteral("setInputLevel")), 2);
+    QCOMPARE(m_rig->engine().count(QStringLiteral("setInputLevel")), 2);
 }
 
 void TestFrameRec::buttons_followTheStatesOfTheTake_data() {
@@ -360,7 +324,7 @@ void TestFrameRec::buttons_followTheStatesOfTheTake() {
     enter();
     for (QChar step : steps) {
         if (step == u'N')
-            m_engine->setCreateStreamFailure(ErrorCode::FileForm);
+            m_rig->engine().setCreateStreamFailure(ErrorCode::FileForm);
         else if (step == u'R')
             button("btnRecord")->click();
         else if (step == u'S')
@@ -378,8 +342,8 @@ void TestFrameRec::buttons_followTheStatesOfTheTake() {
     QCOMPARE(button("CmdWav")->isHidden(), !formatShown);
     QCOMPARE(button("CmdMp3")->isHidden(), !formatShown);
     // The dialogs of Wav and MP3 were cancelled: no box, nothing written.
-    QVERIFY(m_dialogs->messages().isEmpty());
-    QVERIFY(!QFile::exists(m_window->context().workFolder.tempWav()));
+    QVERIFY(m_rig->dialogs().messages().isEmpty());
+    QVERIFY(!QFile::exists(m_rig->window().context().workFolder.tempWav()));
 }
 
 void TestFrameRec::record_hidesTheFormatButtonsUntilTheTakeEnds() {
@@ -403,17 +367,17 @@ void TestFrameRec::secondTake_releasesTheFirstBeforeCapturing() {
     const auto firstStream = page().take().takeStream();
     QVERIFY(firstStream != 0);
     bool disabledWhenReleased = false;
-    m_engine->clearLog();
+    m_rig->engine().clearLog();
     const auto watch = connect(&page().take(), &TakeRecorder::stateChanged, this, [&](State state) {
         if (state == State::NoTake)
             disabledWhenReleased = !button("btnPlay")->isEnabled() &&
                                    !button("btnSave")->isEnabled() &&
-                                   m_engine->count(QStringLiteral("startCapture")) == 0;
+                                   m_rig->engine().count(QStringLiteral("startCapture")) == 0;
     });
     button("btnRecord")->click();
     disconnect(watch);
     QVERIFY(disabledWhenReleased);
-    const QStringList log = m_engine->log();
+    const QStringList log = m_rig->engine().log();
     QCOMPARE(log.mid(0, 2),
              (QStringList{QStringLiteral("freeStream %1").arg(firstStream), "startCapture"}));
     QCOMPARE(page().take().takeLength(), 44);
@@ -423,68 +387,70 @@ void TestFrameRec::secondTake_releasesTheFirstBeforeCapturing() {
 void TestFrameRec::failedCaptureStart_reportsAndLeavesNoTake() {
     enter();
     recordTake(4000);
-    m_engine->setStartCaptureFailure(ErrorCode::Start);
+    m_rig->engine().setStartCaptureFailure(ErrorCode::Start);
     button("btnRecord")->click();
-    QCOMPARE(m_dialogs->messages().size(), 1);
-    QCOMPARE(m_dialogs->messages().first().text,
+    QCOMPARE(m_rig->dialogs().messages().size(), 1);
+    QCOMPARE(m_rig->dialogs().messages().first().text,
              QStringLiteral("Couldn't start recording\n\nerror code: 9"));
-    QCOMPARE(m_dialogs->messages().first().title, QStringLiteral("Error"));
-    QCOMPARE(m_dialogs->messages().first().icon, Dialogs::Icon::Warning);
+    QCOMPARE(m_rig->dialogs().messages().first().title, QStringLiteral("Error"));
+    QCOMPARE(m_rig->dialogs().messages().first().icon, Dialogs::Icon::Warning);
     checkNoTakeState();
     QVERIFY(page().take().takeBuffer() == nullptr);
 }
 
 void TestFrameRec::failedFirstAllocation_reportsOutOfMemory() {
-    m_engine->startForRecording();
-    FrameRec rec(*m_engine, *m_encoder, *m_dialogs, WorkFolder(m_dir->path()), nullptr,
-                 &limitedRealloc);
+    m_rig->engine().startForRecording();
+    FrameRec rec(m_rig->engine(), m_rig->encoder(), m_rig->dialogs(),
+                 WorkFolder(m_rig->outside(QString())), nullptr, &limitedRealloc);
     allocationsAllowed = 0;
     rec.btnRecord_Click();
-    QCOMPARE(m_dialogs->messages().size(), 1);
-    QCOMPARE(m_dialogs->messages().first().text, QStringLiteral("Out of memory!\n\nerror code: 1"));
-    QCOMPARE(m_engine->count(QStringLiteral("startCapture")), 0);
+    QCOMPARE(m_rig->dialogs().messages().size(), 1);
+    QCOMPARE(m_rig->dialogs().messages().first().text,
+             QStringLiteral("Out of memory!\n\nerror code: 1"));
+    QCOMPARE(m_rig->engine().count(QStringLiteral("startCapture")), 0);
     QCOMPARE(rec.findChild<QPushButton*>(QStringLiteral("btnRecord"))->text(),
              QStringLiteral("Record"));
     QCOMPARE(rec.take().state(), State::NoTake);
 }
 
 void TestFrameRec::failedGrowth_reportsOnTheGuiThreadAndDiscardsTheTake() {
-    m_engine->startForRecording();
-    FrameRec rec(*m_engine, *m_encoder, *m_dialogs, WorkFolder(m_dir->path()), nullptr,
-                 &limitedRealloc);
+    m_rig->engine().startForRecording();
+    FrameRec rec(m_rig->engine(), m_rig->encoder(), m_rig->dialogs(),
+                 WorkFolder(m_rig->outside(QString())), nullptr, &limitedRealloc);
     allocationsAllowed = 1;
     rec.btnRecord_Click();
     auto* record = rec.findChild<QPushButton*>(QStringLiteral("btnRecord"));
     QCOMPARE(record->text(), QStringLiteral("Stop"));
-    m_engine->deliverBlocks({150000, 60000});
-    QVERIFY(m_engine->waitDelivered());
+    m_rig->engine().deliverBlocks({150000, 60000});
+    QVERIFY(m_rig->engine().waitDelivered());
     // Nothing reaches the page until the GUI thread runs the queued report.
-    QVERIFY(m_dialogs->messages().isEmpty());
+    QVERIFY(m_rig->dialogs().messages().isEmpty());
     QCOMPARE(record->text(), QStringLiteral("Stop"));
-    QTRY_COMPARE(m_dialogs->messages().size(), 1);
-    QCOMPARE(m_dialogs->messages().first().text, QStringLiteral("Out of memory!\n\nerror code: 1"));
+    QTRY_COMPARE(m_rig->dialogs().messages().size(), 1);
+    QCOMPARE(m_rig->dialogs().messages().first().text,
+             QStringLiteral("Out of memory!\n\nerror code: 1"));
     QCOMPARE(record->text(), QStringLiteral("Record"));
     QCOMPARE(rec.take().state(), State::NoTake);
-    QVERIFY(!m_engine->captureRunning());
+    QVERIFY(!m_rig->engine().captureRunning());
     QTest::qWait(50);
-    QCOMPARE(m_dialogs->messages().size(), 1);
+    QCOMPARE(m_rig->dialogs().messages().size(), 1);
 }
 
 void TestFrameRec::sizeLimit_stopsWithAMessageAndKeepsTheTake() {
     enter();
     button("btnRecord")->click();
-    m_engine->deliverBlocks({8000});
-    QVERIFY(m_engine->waitDelivered());
+    m_rig->engine().deliverBlocks({8000});
+    QVERIFY(m_rig->engine().waitDelivered());
     static const std::byte dummy[1]{};
     QVERIFY(!page().take().OnCapturedBlock(dummy, std::size_t(WavHeader::MaxDataBytes)));
-    QTRY_COMPARE(m_dialogs->messages().size(), 1);
-    QVERIFY(m_dialogs->messages().first().text.contains(QStringLiteral("largest size")));
+    QTRY_COMPARE(m_rig->dialogs().messages().size(), 1);
+    QVERIFY(m_rig->dialogs().messages().first().text.contains(QStringLiteral("largest size")));
     QCOMPARE(page().take().state(), State::TakeReady);
     QCOMPARE(button("btnRecord")->text(), QStringLiteral("Record"));
     QVERIFY(button("btnPlay")->isEnabled());
     button("btnSave")->click();
-    const QString path = m_dir->filePath("kept.wav");
-    m_dialogs->queueFile(path);
+    const QString path = m_rig->outside("kept.wav");
+    m_rig->dialogs().queueFile(path);
     button("CmdWav")->click();
     QCOMPARE(QFileInfo(path).size(), 8044);
 }
@@ -492,12 +458,12 @@ void TestFrameRec::sizeLimit_stopsWithAMessageAndKeepsTheTake() {
 void TestFrameRec::serverEndingTheCapture_keepsTheTake() {
     enter();
     button("btnRecord")->click();
-    m_engine->deliverBlocks({3528});
-    QVERIFY(m_engine->waitDelivered());
-    m_engine->dropCapture();
+    m_rig->engine().deliverBlocks({3528});
+    QVERIFY(m_rig->engine().waitDelivered());
+    m_rig->engine().dropCapture();
     QTRY_COMPARE(page().take().state(), State::TakeReady);
     QCOMPARE(page().take().takeLength(), 44 + 3528);
-    QCOMPARE(m_dialogs->messages().size(), 1);
+    QCOMPARE(m_rig->dialogs().messages().size(), 1);
     QCOMPARE(button("btnRecord")->text(), QStringLiteral("Record"));
     QVERIFY(button("btnSave")->isEnabled());
 }
@@ -515,13 +481,13 @@ void TestFrameRec::noServer_reportsAndLeavesRecordDisabled() {
     enter();
     recordTake(4000);
     if (serverDown)
-        m_engine->setStartForRecordingFailure(ErrorCode::Driver);
+        m_rig->engine().setStartForRecordingFailure(ErrorCode::Driver);
     else
-        m_engine->setInputs({});
+        m_rig->engine().setInputs({});
     enter();
-    QCOMPARE(m_dialogs->messages().size(), 1);
-    QCOMPARE(m_dialogs->messages().first().text, text);
-    QCOMPARE(m_dialogs->messages().first().title, QStringLiteral("Error"));
+    QCOMPARE(m_rig->dialogs().messages().size(), 1);
+    QCOMPARE(m_rig->dialogs().messages().first().text, text);
+    QCOMPARE(m_rig->dialogs().messages().first().title, QStringLiteral("Error"));
     checkNoTakeState();
     QVERIFY(!button("btnRecord")->isEnabled());
     QCOMPARE(control<QComboBox>("cmbInput")->count(), 0);
@@ -529,13 +495,13 @@ void TestFrameRec::noServer_reportsAndLeavesRecordDisabled() {
     page().tmrRecTest_Timer();
 
     // The program runs on: other pages work, and the page recovers with the server.
-    m_window->Toolbar1_ButtonClick(QStringLiteral("Setting"));
-    QCOMPARE(m_window->shownPage()->objectName(), QStringLiteral("FrameSetting"));
-    m_engine->setStartForRecordingFailure(ErrorCode::Ok);
-    m_engine->setInputs({{"Mic", Microphone, 80, true}});
+    m_rig->window().Toolbar1_ButtonClick(QStringLiteral("Setting"));
+    QCOMPARE(m_rig->window().shownPage()->objectName(), QStringLiteral("FrameSetting"));
+    m_rig->engine().setStartForRecordingFailure(ErrorCode::Ok);
+    m_rig->engine().setInputs({{"Mic", Microphone, 80, true}});
     enter();
     QVERIFY(button("btnRecord")->isEnabled());
-    QCOMPARE(m_dialogs->messages().size(), 1);
+    QCOMPARE(m_rig->dialogs().messages().size(), 1);
 }
 
 void TestFrameRec::reentry_showsTheNoTakeState() {
@@ -553,17 +519,17 @@ void TestFrameRec::leavingThePage_freesTheTake() {
     enter();
     recordTake(4000);
     QVERIFY(page().take().takeBuffer() != nullptr);
-    m_window->Toolbar1_ButtonClick(QStringLiteral("Wav"));
+    m_rig->window().Toolbar1_ButtonClick(QStringLiteral("Wav"));
     QVERIFY(page().take().takeBuffer() == nullptr);
     QCOMPARE(page().take().state(), State::NoTake);
 
     // Leaving while recording: the engine ends the capture before the block goes.
     enter();
     button("btnRecord")->click();
-    m_engine->deliverBlocks({3528});
-    QVERIFY(m_engine->waitDelivered());
-    m_window->Toolbar1_ButtonClick(QStringLiteral("Convert"));
-    QVERIFY(!m_engine->captureRunning());
+    m_rig->engine().deliverBlocks({3528});
+    QVERIFY(m_rig->engine().waitDelivered());
+    m_rig->window().Toolbar1_ButtonClick(QStringLiteral("Convert"));
+    QVERIFY(!m_rig->engine().captureRunning());
     QVERIFY(page().take().takeBuffer() == nullptr);
     QCOMPARE(page().take().recordChannel(), 0u);
 }
@@ -575,8 +541,8 @@ void TestFrameRec::timer_showsCapturedBytesWhileRecording() {
     button("btnRecord")->click();
     page().tmrRecTest_Timer();
     QCOMPARE(lblPos(), QStringLiteral("0"));
-    m_engine->deliverBlocks(std::vector<std::size_t>(10, 3528));
-    QVERIFY(m_engine->waitDelivered());
+    m_rig->engine().deliverBlocks(std::vector<std::size_t>(10, 3528));
+    QVERIFY(m_rig->engine().waitDelivered());
     page().tmrRecTest_Timer();
     QCOMPARE(lblPos(), QStringLiteral("35280"));
     button("btnRecord")->click();
@@ -585,17 +551,17 @@ void TestFrameRec::timer_showsCapturedBytesWhileRecording() {
 }
 
 void TestFrameRec::timer_showsPositionAndLengthWhilePlayingThenLength() {
-    m_engine->setPlayMode(ScriptedEngine::PlayMode::ManualClock);
+    m_rig->engine().setPlayMode(ScriptedEngine::PlayMode::ManualClock);
     enter();
     recordTake(SecondOfSound);
     page().tmrRecTest_Timer();
     QCOMPARE(lblPos(), QStringLiteral("176400"));
     button("btnPlay")->click();
-    QCOMPARE(m_engine->count(QStringLiteral("play")), 1);
-    m_engine->advanceMs(500);
+    QCOMPARE(m_rig->engine().count(QStringLiteral("play")), 1);
+    m_rig->engine().advanceMs(500);
     page().tmrRecTest_Timer();
     QCOMPARE(lblPos(), QStringLiteral("88200 / 176400"));
-    m_engine->advanceMs(600);
+    m_rig->engine().advanceMs(600);
     page().tmrRecTest_Timer();
     QCOMPARE(lblPos(), QStringLiteral("176400"));
 
@@ -609,14 +575,14 @@ void TestFrameRec::saveWav_writesExactlyTheTake() {
     enter();
     recordTake(4 * 1000 + 3528 * 60);
     const qint64 frames = (4 * 1000 + 3528 * 60) / 4;
-    const QString path = m_dir->filePath("take.wav");
+    const QString path = m_rig->outside("take.wav");
     QVERIFY(testaudio::writeAll(path, QByteArray(1000000, 'x')));
     button("btnSave")->click();
-    m_dialogs->queueFile(path);
+    m_rig->dialogs().queueFile(path);
     button("CmdWav")->click();
 
-    QCOMPARE(m_dialogs->files().size(), 1);
-    const Dialogs::FileRequest& request = m_dialogs->files().first().request;
+    QCOMPARE(m_rig->dialogs().files().size(), 1);
+    const Dialogs::FileRequest& request = m_rig->dialogs().files().first().request;
     QCOMPARE(request.mode, Dialogs::FileRequest::Mode::Save);
     QCOMPARE(request.title, QStringLiteral("Save As..."));
     QCOMPARE(request.filter, QStringLiteral("WAV files|*.wav|All files|*.*"));
@@ -630,92 +596,92 @@ void TestFrameRec::saveWav_writesExactlyTheTake() {
     QCOMPARE(testaudio::le32(written, 4), std::uint32_t(4 * frames + 36));
     QCOMPARE(written.mid(44), ScriptedEngine::counterPattern(0, std::size_t(4 * frames)));
     QVERIFY(button("CmdWav")->isHidden());
-    QVERIFY(m_dialogs->messages().isEmpty());
-    QVERIFY(!QFile::exists(m_window->context().workFolder.tempWav()));
+    QVERIFY(m_rig->dialogs().messages().isEmpty());
+    QVERIFY(!QFile::exists(m_rig->window().context().workFolder.tempWav()));
 }
 
 void TestFrameRec::saveWav_cancelledOrUncreatableWritesNothing() {
     enter();
     recordTake(4000);
     button("btnSave")->click();
-    m_dialogs->queueFileCancel();
+    m_rig->dialogs().queueFileCancel();
     button("CmdWav")->click();
-    QVERIFY(m_dialogs->messages().isEmpty());
+    QVERIFY(m_rig->dialogs().messages().isEmpty());
     QVERIFY(button("CmdWav")->isHidden());
 
-    const QString path = m_dir->filePath("missing-folder/take.wav");
+    const QString path = m_rig->outside("missing-folder/take.wav");
     button("btnSave")->click();
-    m_dialogs->queueFile(path);
+    m_rig->dialogs().queueFile(path);
     button("CmdWav")->click();
-    QCOMPARE(m_dialogs->messages().size(), 1);
-    QCOMPARE(m_dialogs->messages().first().text,
+    QCOMPARE(m_rig->dialogs().messages().size(), 1);
+    QCOMPARE(m_rig->dialogs().messages().first().text,
              QStringLiteral("Can't create the file\n\nerror code: 33"));
     QVERIFY(!QFile::exists(path));
     QVERIFY(button("CmdWav")->isHidden());
     QVERIFY(button("CmdMp3")->isHidden());
-    QVERIFY(!QFileInfo::exists(m_dir->filePath("missing-folder")));
+    QVERIFY(!QFileInfo::exists(m_rig->outside("missing-folder")));
 }
 
 void TestFrameRec::saveMp3_encodesTempWavToTheChosenName() {
-    makeWindow();
-    auto* text1 = m_window->findChild<QLineEdit*>(QStringLiteral("Text1"));
+    m_rig->createWindow();
+    auto* text1 = m_rig->window().findChild<QLineEdit*>(QStringLiteral("Text1"));
     if (!text1) {
-        text1 = new QLineEdit(m_window->findChild<QGroupBox*>(QStringLiteral("Framewav")));
+        text1 = new QLineEdit(m_rig->window().findChild<QGroupBox*>(QStringLiteral("Framewav")));
         text1->setObjectName(QStringLiteral("Text1"));
     }
     text1->setText(QStringLiteral("-"));
     enter();
     recordTake(SecondOfSound);
-    QSignalSpy finished(m_encoder.get(), &Mp3Encoder::EncodeFinished);
+    QSignalSpy finished(&m_rig->encoder(), &Mp3Encoder::EncodeFinished);
     button("btnSave")->click();
-    m_dialogs->queueFile(m_dir->filePath("ring"));
+    m_rig->dialogs().queueFile(m_rig->outside("ring"));
     button("CmdMp3")->click();
 
-    const Dialogs::FileRequest& request = m_dialogs->files().first().request;
+    const Dialogs::FileRequest& request = m_rig->dialogs().files().first().request;
     QCOMPARE(request.title, QStringLiteral("Save As..."));
     QCOMPARE(request.filter, QStringLiteral("MP3 files|*.MP3"));
     QCOMPARE(request.defaultExtension, QStringLiteral("mp3"));
     QCOMPARE(request.flags, SaveFlags);
-    const QString tempWav = m_window->context().workFolder.tempWav();
+    const QString tempWav = m_rig->window().context().workFolder.tempWav();
     QCOMPARE(testaudio::readAll(tempWav), imageOf(page().take()));
     QCOMPARE(text1->text(), QStringLiteral("0"));
     QVERIFY(button("CmdMp3")->isHidden());
     // The recording page neither disables the window nor shows the busy window.
-    QVERIFY(m_window->isEnabled());
-    QVERIFY(!m_window->frmLoad().isVisible());
+    QVERIFY(m_rig->window().isEnabled());
+    QVERIFY(!m_rig->window().frmLoad().isVisible());
 
     QVERIFY(finished.wait(60000));
     QCOMPARE(finished.first().at(0).toBool(), true);
-    QCOMPARE(finished.first().at(2).toString(), m_dir->filePath("ring.mp3"));
-    QVERIFY(QFileInfo(m_dir->filePath("ring.mp3")).size() > 0);
-    QCOMPARE(m_dialogs->messages().size(), 1);
-    QCOMPARE(m_dialogs->messages().first().text, QStringLiteral("Finish Save"));
+    QCOMPARE(finished.first().at(2).toString(), m_rig->outside("ring.mp3"));
+    QVERIFY(QFileInfo(m_rig->outside("ring.mp3")).size() > 0);
+    QCOMPARE(m_rig->dialogs().messages().size(), 1);
+    QCOMPARE(m_rig->dialogs().messages().first().text, QStringLiteral("Finish Save"));
     QVERIFY(QFile::exists(tempWav));
 }
 
 void TestFrameRec::saveMp3_withoutTempWavStartsNoEncoder() {
     enter();
     recordTake(4000);
-    QSignalSpy finished(m_encoder.get(), &Mp3Encoder::EncodeFinished);
+    QSignalSpy finished(&m_rig->encoder(), &Mp3Encoder::EncodeFinished);
     // Cancelled: nothing written, nothing encoded.
     button("btnSave")->click();
-    m_dialogs->queueFileCancel();
+    m_rig->dialogs().queueFileCancel();
     button("CmdMp3")->click();
-    const QString tempWav = m_window->context().workFolder.tempWav();
+    const QString tempWav = m_rig->window().context().workFolder.tempWav();
     QVERIFY(!QFile::exists(tempWav));
 
     // tempwav.wav cannot be made (a folder has its name): reported, encoder not started.
     QVERIFY(QDir().mkpath(tempWav));
     button("btnSave")->click();
-    m_dialogs->queueFile(m_dir->filePath("ring.mp3"));
+    m_rig->dialogs().queueFile(m_rig->outside("ring.mp3"));
     button("CmdMp3")->click();
-    QCOMPARE(m_dialogs->messages().size(), 1);
-    QCOMPARE(m_dialogs->messages().first().text,
+    QCOMPARE(m_rig->dialogs().messages().size(), 1);
+    QCOMPARE(m_rig->dialogs().messages().first().text,
              QStringLiteral("Can't create the file\n\nerror code: 33"));
     QVERIFY(button("CmdMp3")->isHidden());
-    m_encoder->waitForDone();
+    m_rig->encoder().waitForDone();
     QCOMPARE(finished.size(), 0);
-    QVERIFY(!QFile::exists(m_dir->filePath("ring.mp3")));
+    QVERIFY(!QFile::exists(m_rig->outside("ring.mp3")));
 }
 
 QTEST_MAIN(TestFrameRec)

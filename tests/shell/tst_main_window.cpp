@@ -7,6 +7,7 @@
 #include "support/scripted_dialogs.h"
 #include "support/scripted_engine.h"
 #include "support/test_audio.h"
+#include "support/window_rig.h"
 
 #include <QAction>
 #include <QApplication>
@@ -15,7 +16,6 @@
 #include <QLabel>
 #include <QRadioButton>
 #include <QSignalSpy>
-#include <QTemporaryDir>
 #include <QTimer>
 #include <QToolBar>
 #include <QToolButton>
@@ -47,7 +47,6 @@ int runUntilProgramEnds(const std::function<void()>& action) {
 class TestMainWindow : public QObject {
     Q_OBJECT
 private slots:
-    void initTestCase();
     void init();
     void cleanup();
 
@@ -71,69 +70,32 @@ private slots:
     void encodeFinished_reportsSavesAndCleansUp();
 
 private:
-    Frmmain& makeWindow();
     void openPlayers();
     QAction* action(const QString& key) const;
-    QGroupBox* page(const QString& name) const { return m_window->findChild<QGroupBox*>(name); }
+    QGroupBox* page(const QString& name) const {
+        return m_rig->window().findChild<QGroupBox*>(name);
+    }
 
-    QTemporaryDir m_home;
-    std::unique_ptr<QTemporaryDir> m_app;
-    std::unique_ptr<QTemporaryDir> m_data;
-    std::unique_ptr<ScriptedEngine> m_engine;
-    std::unique_ptr<ScriptedEngine> m_playerEngine;
-    std::unique_ptr<MediaPlayer> m_edit;
-    std::unique_ptr<MediaPlayer> m_list;
-    std::unique_ptr<Mp3Encoder> m_encoder;
-    std::unique_ptr<ScriptedDialogs> m_dialogs;
-    std::unique_ptr<Frmmain> m_window;
+    std::unique_ptr<WindowRig> m_rig;
 };
 
-void TestMainWindow::initTestCase() {
-    QVERIFY(m_home.isValid());
-    qputenv("HOME", QFile::encodeName(m_home.path()));
-}
-
 void TestMainWindow::init() {
-    m_app = std::make_unique<QTemporaryDir>();
-    m_data = std::make_unique<QTemporaryDir>();
-    m_engine = std::make_unique<ScriptedEngine>();
-    m_playerEngine = std::make_unique<ScriptedEngine>();
-    m_playerEngine->setPlayMode(ScriptedEngine::PlayMode::ManualClock);
-    m_edit = std::make_unique<MediaPlayer>(*m_playerEngine);
-    m_list = std::make_unique<MediaPlayer>(*m_playerEngine);
-    m_encoder = std::make_unique<Mp3Encoder>();
-    m_dialogs = std::make_unique<ScriptedDialogs>();
+    m_rig = std::make_unique<WindowRig>(WindowRig::Window::Later);
 }
 
 void TestMainWindow::cleanup() {
-    m_window.reset();
-    m_encoder.reset();
-    m_list.reset();
-    m_edit.reset();
-    m_playerEngine.reset();
-    m_engine.reset();
-}
-
-Frmmain& TestMainWindow::makeWindow() {
-    m_window = std::make_unique<Frmmain>(AppContext{*m_engine, *m_edit, *m_list, *m_encoder,
-                                                    *m_dialogs, m_app->path(),
-                                                    WorkFolder(m_data->filePath("korvanel"))});
-    return *m_window;
+    m_rig.reset();
 }
 
 void TestMainWindow::openPlayers() {
-    const QString clip =
-        testaudio::writeSineWav(m_data->filePath("korvanel/clip.wav"), ClipFormat, 44100 * 3);
-    for (MediaPlayer* player : {m_edit.get(), m_list.get()}) {
-        player->setFileName(clip);
-        QVERIFY(player->command(QStringLiteral("open")));
-        QVERIFY(player->command(QStringLiteral("play")));
-        QCOMPARE(player->state(), MediaPlayer::State::Playing);
-    }
+    m_rig->playInBothPlayers(
+        testaudio::writeSineWav(m_rig->work().file("clip.wav"), ClipFormat, 44100 * 3));
+    QCOMPARE(m_rig->edit().state(), MediaPlayer::State::Playing);
+    QCOMPARE(m_rig->listPlayer().state(), MediaPlayer::State::Playing);
 }
 
 QAction* TestMainWindow::action(const QString& key) const {
-    auto* toolbar = m_window->findChild<QToolBar*>(QStringLiteral("Toolbar1"));
+    auto* toolbar = m_rig->window().findChild<QToolBar*>(QStringLiteral("Toolbar1"));
     for (QAction* action : toolbar->actions())
         if (action->data().toString() == key && action->objectName() == key)
             return action;
@@ -141,7 +103,7 @@ QAction* TestMainWindow::action(const QString& key) const {
 }
 
 void TestMainWindow::startup_showsAudioEditAndLaysOutThePages() {
-    Frmmain& window = makeWindow();
+    Frmmain& window = m_rig->createWindow();
     QCOMPARE(window.windowTitle(), QStringLiteral("KorvaNel Tunecarver"));
     QCOMPARE(window.size(), QSize(719, 413));
     QCOMPARE(window.minimumSize(), window.maximumSize());
@@ -170,7 +132,7 @@ void TestMainWindow::startup_showsAudioEditAndLaysOutThePages() {
 }
 
 void TestMainWindow::startup_buildsTheToolbarInKeyOrderWithTooltips() {
-    Frmmain& window = makeWindow();
+    Frmmain& window = m_rig->createWindow();
     auto* toolbar = window.findChild<QToolBar*>(QStringLiteral("Toolbar1"));
     QVERIFY(toolbar);
     QCOMPARE(toolbar->pos(), QPoint(0, 0));
@@ -193,37 +155,37 @@ void TestMainWindow::startup_buildsTheToolbarInKeyOrderWithTooltips() {
         QVERIFY(widget);
         QCOMPARE(widget->toolButtonStyle(), Qt::ToolButtonIconOnly);
     }
-    QCOMPARE(m_dialogs->messages().size(), 0);
+    QCOMPARE(m_rig->dialogs().messages().size(), 0);
 }
 
 void TestMainWindow::startup_createsTheWorkFolderAndLeavesTheEngineAlone() {
-    const QString work = m_data->filePath("korvanel");
+    const QString work = m_rig->appFile("korvanel");
     QVERIFY(!QFileInfo::exists(work));
-    makeWindow();
+    m_rig->createWindow();
     QVERIFY(QFileInfo(work).isDir());
-    QVERIFY(!m_engine->started());
-    QCOMPARE(m_engine->count(QStringLiteral("releaseAll")), 0);
-    QCOMPARE(m_edit->state(), MediaPlayer::State::Closed);
+    QVERIFY(!m_rig->engine().started());
+    QCOMPARE(m_rig->engine().count(QStringLiteral("releaseAll")), 0);
+    QCOMPARE(m_rig->edit().state(), MediaPlayer::State::Closed);
 }
 
 void TestMainWindow::startup_appliesStoredSettings() {
-    QVERIFY(QDir(m_data->path()).mkdir(QStringLiteral("tones")));
-    const QString tones = QDir::toNativeSeparators(m_data->filePath("tones"));
-    QVERIFY(testaudio::writeAll(Settings::filePath(m_app->path()),
+    QVERIFY(QDir(m_rig->outside(QString())).mkdir(QStringLiteral("tones")));
+    const QString tones = QDir::toNativeSeparators(m_rig->outside("tones"));
+    QVERIFY(testaudio::writeAll(Settings::filePath(m_rig->appFile(QString())),
                                 " 128 \r\n" + tones.toLocal8Bit() + "\r\n"));
-    Frmmain& window = makeWindow();
+    Frmmain& window = m_rig->createWindow();
     QVERIFY(window.settings().bitRate().is(128));
     QCOMPARE(window.settings().baseFolder(), tones);
     QVERIFY(window.findChild<QRadioButton*>(QStringLiteral("Option3"))->isChecked());
 }
 
 void TestMainWindow::startup_withoutSettingsFileSelectsNoRate() {
-    Frmmain& window = makeWindow();
+    Frmmain& window = m_rig->createWindow();
     QVERIFY(window.settings().bitRate().isUnset());
-    QCOMPARE(window.settings().baseFolder(), QDir::toNativeSeparators(m_home.path()));
+    QCOMPARE(window.settings().baseFolder(), QDir::toNativeSeparators(m_rig->home()));
     for (int n = 1; n <= 4; ++n)
         QVERIFY(!window.findChild<QRadioButton*>(QStringLiteral("Option%1").arg(n))->isChecked());
-    QVERIFY(m_dialogs->messages().isEmpty());
+    QVERIFY(m_rig->dialogs().messages().isEmpty());
 }
 
 void TestMainWindow::toolbarKey_showsItsPageAndHidesTheOthers_data() {
@@ -244,7 +206,7 @@ void TestMainWindow::toolbarKey_showsItsPageAndHidesTheOthers_data() {
 void TestMainWindow::toolbarKey_showsItsPageAndHidesTheOthers() {
     QFETCH(QString, key);
     QFETCH(QString, shown);
-    Frmmain& window = makeWindow();
+    Frmmain& window = m_rig->createWindow();
     window.Toolbar1_ButtonClick(QStringLiteral("Setting"));
     window.Toolbar1_ButtonClick(key);
     for (const QString& name : PageNames)
@@ -253,59 +215,59 @@ void TestMainWindow::toolbarKey_showsItsPageAndHidesTheOthers() {
 }
 
 void TestMainWindow::toolbarButton_clickRunsItsKey() {
-    Frmmain& window = makeWindow();
+    Frmmain& window = m_rig->createWindow();
     window.show();
     auto* toolbar = window.findChild<QToolBar*>(QStringLiteral("Toolbar1"));
     QTest::mouseClick(toolbar->widgetForAction(action(QStringLiteral("Convert"))), Qt::LeftButton);
     QCOMPARE(window.shownPage(), page("FrameConvert"));
-    QCOMPARE(m_engine->count(QStringLiteral("releaseAll")), 1);
+    QCOMPARE(m_rig->engine().count(QStringLiteral("releaseAll")), 1);
 }
 
 void TestMainWindow::pageSwitch_releasesEngineThenTakeThenPlayers() {
-    Frmmain& window = makeWindow();
+    Frmmain& window = m_rig->createWindow();
     openPlayers();
-    const QString clip = m_edit->fileName();
+    const QString clip = m_rig->edit().fileName();
 
     int releasesAtTakeRelease = -1;
     MediaPlayer::State editAtTakeRelease = MediaPlayer::State::Closed;
     connect(&window, &Frmmain::takeReleaseRequested, this, [&] {
-        releasesAtTakeRelease = m_engine->count(QStringLiteral("releaseAll"));
-        editAtTakeRelease = m_edit->state();
+        releasesAtTakeRelease = m_rig->engine().count(QStringLiteral("releaseAll"));
+        editAtTakeRelease = m_rig->edit().state();
     });
     QSignalSpy takeReleases(&window, &Frmmain::takeReleaseRequested);
 
     action(QStringLiteral("Wav"))->trigger();
 
-    QCOMPARE(m_engine->count(QStringLiteral("releaseAll")), 1);
+    QCOMPARE(m_rig->engine().count(QStringLiteral("releaseAll")), 1);
     QCOMPARE(takeReleases.size(), 1);
     QCOMPARE(releasesAtTakeRelease, 1);
     QCOMPARE(editAtTakeRelease, MediaPlayer::State::Playing);
-    QCOMPARE(m_edit->state(), MediaPlayer::State::Stopped);
-    QCOMPARE(m_edit->fileName(), clip);
-    QCOMPARE(m_list->state(), MediaPlayer::State::Closed);
+    QCOMPARE(m_rig->edit().state(), MediaPlayer::State::Stopped);
+    QCOMPARE(m_rig->edit().fileName(), clip);
+    QCOMPARE(m_rig->listPlayer().state(), MediaPlayer::State::Closed);
     QCOMPARE(window.shownPage(), page("Framewav"));
 }
 
 void TestMainWindow::pageSwitch_sameButtonAgainRunsTheWholeSwitch() {
-    Frmmain& window = makeWindow();
+    Frmmain& window = m_rig->createWindow();
     QSignalSpy takeReleases(&window, &Frmmain::takeReleaseRequested);
     action(QStringLiteral("Setting"))->trigger();
     openPlayers();
     action(QStringLiteral("Setting"))->trigger();
-    QCOMPARE(m_engine->count(QStringLiteral("releaseAll")), 2);
+    QCOMPARE(m_rig->engine().count(QStringLiteral("releaseAll")), 2);
     QCOMPARE(takeReleases.size(), 2);
-    QCOMPARE(m_edit->state(), MediaPlayer::State::Stopped);
-    QCOMPARE(m_list->state(), MediaPlayer::State::Closed);
+    QCOMPARE(m_rig->edit().state(), MediaPlayer::State::Stopped);
+    QCOMPARE(m_rig->listPlayer().state(), MediaPlayer::State::Closed);
     QCOMPARE(window.shownPage(), page("FrameSetting"));
 }
 
 void TestMainWindow::rec_announcesTheRecordPageAfterShowingIt() {
-    Frmmain& window = makeWindow();
+    Frmmain& window = m_rig->createWindow();
     bool recShownWhenAnnounced = false;
     int releasesWhenAnnounced = -1;
     connect(&window, &Frmmain::recordPageEntered, this, [&] {
         recShownWhenAnnounced = window.shownPage() == page("FrameRec");
-        releasesWhenAnnounced = m_engine->count(QStringLiteral("releaseAll"));
+        releasesWhenAnnounced = m_rig->engine().count(QStringLiteral("releaseAll"));
     });
     QSignalSpy entered(&window, &Frmmain::recordPageEntered);
     QSignalSpy takeReleases(&window, &Frmmain::takeReleaseRequested);
@@ -324,7 +286,7 @@ void TestMainWindow::rec_announcesTheRecordPageAfterShowingIt() {
 }
 
 void TestMainWindow::help_fillsAboutTheSameWayEveryTime() {
-    Frmmain& window = makeWindow();
+    Frmmain& window = m_rig->createWindow();
     const QList<QLabel*> labels = page("FrameAbout")->findChildren<QLabel*>();
     auto texts = [&] {
         QStringList all;
@@ -344,47 +306,47 @@ void TestMainWindow::help_fillsAboutTheSameWayEveryTime() {
 }
 
 void TestMainWindow::unknownKey_onlyRunsThePageSwitch() {
-    Frmmain& window = makeWindow();
+    Frmmain& window = m_rig->createWindow();
     action(QStringLiteral("Convert"))->trigger();
     window.Toolbar1_ButtonClick(QStringLiteral("Nothing"));
-    QCOMPARE(m_engine->count(QStringLiteral("releaseAll")), 2);
+    QCOMPARE(m_rig->engine().count(QStringLiteral("releaseAll")), 2);
     QCOMPARE(window.shownPage(), page("FrameConvert"));
 }
 
 void TestMainWindow::exit_fromToolbarClosesPlayersEmptiesWorkFolderAndEnds() {
-    Frmmain& window = makeWindow();
+    Frmmain& window = m_rig->createWindow();
     window.show();
     openPlayers();
-    const QDir work(m_data->filePath("korvanel"));
+    const QDir work(m_rig->work().path());
     QVERIFY(testaudio::writeAll(work.filePath("tempwav.wav"), "x"));
     QVERIFY(testaudio::writeAll(work.filePath(".hidden"), "x"));
     QVERIFY(work.mkdir(QStringLiteral("kept")));
 
     const int code = runUntilProgramEnds([&] { action(QStringLiteral("Exit"))->trigger(); });
     QCOMPARE(code, 0);
-    QCOMPARE(m_edit->state(), MediaPlayer::State::Closed);
-    QCOMPARE(m_list->state(), MediaPlayer::State::Closed);
+    QCOMPARE(m_rig->edit().state(), MediaPlayer::State::Closed);
+    QCOMPARE(m_rig->listPlayer().state(), MediaPlayer::State::Closed);
     QVERIFY(work.exists());
     QVERIFY(work.entryList(QDir::Files | QDir::Hidden | QDir::System).isEmpty());
     QCOMPARE(work.entryList(QDir::Dirs | QDir::NoDotAndDotDot), QStringList{"kept"});
-    QCOMPARE(m_engine->count(QStringLiteral("releaseAll")), 1);
+    QCOMPARE(m_rig->engine().count(QStringLiteral("releaseAll")), 1);
 }
 
 void TestMainWindow::closingTheWindow_runsTheExitSequence() {
-    Frmmain& window = makeWindow();
+    Frmmain& window = m_rig->createWindow();
     window.show();
     openPlayers();
-    const QDir work(m_data->filePath("korvanel"));
+    const QDir work(m_rig->work().path());
     QVERIFY(testaudio::writeAll(work.filePath("concat.wav"), "x"));
 
     const int code = runUntilProgramEnds([&] { window.close(); });
     QCOMPARE(code, 0);
     QVERIFY(!window.isVisible());
-    QCOMPARE(m_edit->state(), MediaPlayer::State::Closed);
-    QCOMPARE(m_list->state(), MediaPlayer::State::Closed);
+    QCOMPARE(m_rig->edit().state(), MediaPlayer::State::Closed);
+    QCOMPARE(m_rig->listPlayer().state(), MediaPlayer::State::Closed);
     QVERIFY(work.exists());
     QVERIFY(work.entryList(QDir::Files).isEmpty());
-    QCOMPARE(m_engine->count(QStringLiteral("releaseAll")), 0);
+    QCOMPARE(m_rig->engine().count(QStringLiteral("releaseAll")), 0);
 }
 
 void TestMainWindow::busyWindow_isCreatedOnFirstUseAndKept() {
@@ -395,7 +357,7 @@ void TestMainWindow::busyWindow_isCreatedOnFirstUseAndKept() {
         return count;
     };
     const int before = busyWindows();
-    Frmmain& window = makeWindow();
+    Frmmain& window = m_rig->createWindow();
     QCOMPARE(busyWindows(), before);
     FrmLoad& busy = window.frmLoad();
     QVERIFY(!busy.isVisible());
@@ -420,7 +382,7 @@ void TestMainWindow::encodeFinished_reportsSavesAndCleansUp_data() {
 void TestMainWindow::encodeFinished_reportsSavesAndCleansUp() {
     QFETCH(bool, ok);
     QFETCH(QString, text);
-    Frmmain& window = makeWindow();
+    Frmmain& window = m_rig->createWindow();
     openPlayers();
     const WorkFolder& work = window.context().workFolder;
     QVERIFY(testaudio::writeAll(work.concatWav(), "joined"));
@@ -428,14 +390,14 @@ void TestMainWindow::encodeFinished_reportsSavesAndCleansUp() {
     window.frmLoad().show();
     window.setEnabled(false);
 
-    emit m_encoder->EncodeFinished(ok, ok ? QString() : text, "/x/out.mp3");
+    emit m_rig->encoder().EncodeFinished(ok, ok ? QString() : text, "/x/out.mp3");
 
     QVERIFY(!window.frmLoad().isVisible());
-    QCOMPARE(m_dialogs->messages().size(), 1);
-    QCOMPARE(m_dialogs->messages().first().text, text);
-    QCOMPARE(m_dialogs->messages().first().title, QString("KorvaNel Tunecarver"));
-    QCOMPARE(m_edit->state(), MediaPlayer::State::Stopped);
-    QCOMPARE(m_list->state(), MediaPlayer::State::Stopped);
+    QCOMPARE(m_rig->dialogs().messages().size(), 1);
+    QCOMPARE(m_rig->dialogs().messages().first().text, text);
+    QCOMPARE(m_rig->dialogs().messages().first().title, QString("KorvaNel Tunecarver"));
+    QCOMPARE(m_rig->edit().state(), MediaPlayer::State::Stopped);
+    QCOMPARE(m_rig->listPlayer().state(), MediaPlayer::State::Stopped);
     QVERIFY(!QFile::exists(work.concatWav()));
     QVERIFY(QFile::exists(work.tempWav()));
     QVERIFY(window.isEnabled());

@@ -1,0 +1,85 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "support/window_rig.h"
+
+#include "audio/media_player.h"
+#include "audio/mp3_encoder.h"
+#include "cliplist/ui/framewav.h"
+#include "shell/ui/main_window.h"
+#include "support/scripted_dialogs.h"
+#include "support/scripted_engine.h"
+#include "support/test_audio.h"
+
+#include <QCoreApplication>
+#include <QDir>
+#include <QFile>
+#include <QListWidget>
+#include <QtTest>
+
+WindowRig::WindowRig(Window when) {
+    qputenv("HOME", QFile::encodeName(m_home.path()));
+    m_engine = std::make_unique<ScriptedEngine>();
+    m_playerEngine = std::make_unique<ScriptedEngine>();
+    m_playerEngine->setPlayMode(ScriptedEngine::PlayMode::ManualClock);
+    m_edit = std::make_unique<MediaPlayer>(*m_playerEngine);
+    m_list = std::make_unique<MediaPlayer>(*m_playerEngine);
+    m_encoder = std::make_unique<Mp3Encoder>();
+    m_dialogs = std::make_unique<ScriptedDialogs>();
+    if (when == Window::Now)
+        createWindow();
+}
+
+WindowRig::~WindowRig() = default;
+
+Frmmain& WindowRig::createWindow(const QString& workFolder) {
+    Q_ASSERT(!m_window);
+    const QString work = workFolder.isEmpty() ? appFile(QStringLiteral("korvanel")) : workFolder;
+    m_window = std::make_unique<Frmmain>(AppContext{*m_engine, *m_edit, *m_list, *m_encoder,
+                                                    *m_dialogs, m_app.path(), WorkFolder(work)});
+    return *m_window;
+}
+
+Frmmain& WindowRig::showPage(const QString& key) {
+    if (!m_window)
+        createWindow();
+    m_window->Toolbar1_ButtonClick(key);
+    return *m_window;
+}
+
+Framewav& WindowRig::framewav() const {
+    return m_window->framewav();
+}
+
+QListWidget& WindowRig::list() const {
+    return *framewav().findChild<QListWidget*>(QStringLiteral("List1"));
+}
+
+QWidget* WindowRig::control(const QString& name) const {
+    return framewav().findChild<QWidget*>(name);
+}
+
+const WorkFolder& WindowRig::work() const {
+    return m_window->context().workFolder;
+}
+
+QString WindowRig::addClip(const QString& name, const WavFormat& format, const QByteArray& pcm) {
+    const QString path = testaudio::writeWav(work().clipFile(name), format, pcm);
+    list().addItem(name);
+    return path;
+}
+
+void WindowRig::playInBothPlayers(const QString& clip) {
+    for (MediaPlayer* player : {m_edit.get(), m_list.get()}) {
+        player->setFileName(clip);
+        QVERIFY(player->command(QStringLiteral("open")));
+        QVERIFY(player->command(QStringLiteral("play")));
+    }
+}
+
+QStringList WindowRig::workFiles() const {
+    return QDir(work().path()).entryList(QDir::Files | QDir::Hidden, QDir::Name);
+}
+
+void WindowRig::advanceMs(std::int64_t ms) {
+    m_playerEngine->advanceMs(ms);
+    QCoreApplication::processEvents();
+}
