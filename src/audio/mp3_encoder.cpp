@@ -1,5 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "audio/mp3_encoder.h"
+#include "audio/write_fully.h"
 
 #include "audio/decode_stream.h"
 #include "audio/status.h"
@@ -36,19 +37,6 @@ int mp3RateFor(int inputRateHz) {
             return rate;
     }
     return 48000;
-}
-
-// A write that meets a full disk first reports the part that fit; only the next one fails
-// and sets the reason.
-bool writeAll(QSaveFile& file, const unsigned char* data, qint64 size) {
-    while (size > 0) {
-        const qint64 written = file.write(reinterpret_cast<const char*>(data), size);
-        if (written <= 0)
-            return false;
-        data += written;
-        size -= written;
-    }
-    return true;
 }
 
 struct LameCloser {
@@ -186,7 +174,7 @@ Outcome Mp3Encoder::Impl::encode(const Job& job) {
                                                               mp3.data(), Mp3BufferBytes);
         if (made < 0)
             return failed(QStringLiteral("the MP3 encoder failed (code %1).").arg(made));
-        if (!writeAll(output, mp3.data(), made))
+        if (!writeFully(output, mp3.data(), made))
             return writeFailed();
         if (length > 0) {
             const int now = int(qMin<ByteCount>(100, input.positionBytes() * 100 / length));
@@ -198,7 +186,7 @@ Outcome Mp3Encoder::Impl::encode(const Job& job) {
     const int flushed = lame_encode_flush(lame.get(), mp3.data(), Mp3BufferBytes);
     if (flushed < 0)
         return failed(QStringLiteral("the MP3 encoder failed (code %1).").arg(flushed));
-    if (!writeAll(output, mp3.data(), flushed))
+    if (!writeFully(output, mp3.data(), flushed))
         return writeFailed();
     // What lame_mp3_tags_fid does on a FILE*: the placeholder frame LAME wrote first is
     // replaced by the final Info tag.
@@ -206,7 +194,7 @@ Outcome Mp3Encoder::Impl::encode(const Job& job) {
     const std::size_t tagBytes = lame_get_lametag_frame(lame.get(), tag, sizeof tag);
     if (tagBytes > sizeof tag)
         return failed(QStringLiteral("the MP3 encoder's tag does not fit."));
-    if (tagBytes > 0 && (!output.seek(0) || !writeAll(output, tag, qint64(tagBytes))))
+    if (tagBytes > 0 && (!output.seek(0) || !writeFully(output, tag, qint64(tagBytes))))
         return writeFailed();
     if (!output.commit())
         return writeFailed();

@@ -1,5 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "cliplist/clip_copy.h"
+#include "audio/write_fully.h"
 
 #include <QFile>
 #include <QSaveFile>
@@ -10,19 +11,6 @@ namespace clipfiles {
 namespace {
 
 constexpr qint64 ChunkBytes = 1 << 20;
-
-// A write that meets a full disk first reports the part that fit; only the next one fails
-// and sets the reason.
-bool writeAll(QSaveFile& file, const char* data, qint64 size) {
-    while (size > 0) {
-        const qint64 written = file.write(data, size);
-        if (written <= 0)
-            return false;
-        data += written;
-        size -= written;
-    }
-    return true;
-}
 
 } // namespace
 
@@ -51,7 +39,7 @@ Status copyFile(const QString& source, const QString& target) {
         }
         if (got == 0)
             break;
-        if (!writeAll(output, chunk.data(), got))
+        if (!writeFully(output, chunk.data(), got))
             return writeError();
     }
     if (!output.commit())

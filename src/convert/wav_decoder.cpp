@@ -1,24 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "convert/wav_decoder.h"
+#include "audio/write_fully.h"
 
 #include <QSaveFile>
-
-namespace {
-
-// A write that meets a full disk first reports the part that fit; only the next one fails
-// and sets the reason.
-bool writeAll(QSaveFile& file, const char* data, qint64 size) {
-    while (size > 0) {
-        const qint64 written = file.write(data, size);
-        if (written <= 0)
-            return false;
-        data += written;
-        size -= written;
-    }
-    return true;
-}
-
-} // namespace
 
 WavDecoder::WavDecoder(ByteCount maxDataBytes)
     : m_maxDataBytes(maxDataBytes), m_block(BlockBytes) {}
@@ -82,9 +66,9 @@ Status WavDecoder::convert2wav(const QString& outputPath, const AfterBlock& afte
     const auto riff = header.riffRun();
     const auto fmt = header.formatRun();
     const auto data = header.dataRun();
-    if (!writeAll(*m_output, riff.data(), riff.size()) ||
-        !writeAll(*m_output, fmt.data(), fmt.size()) ||
-        !writeAll(*m_output, data.data(), data.size()))
+    if (!writeFully(*m_output, riff.data(), riff.size()) ||
+        !writeFully(*m_output, fmt.data(), fmt.size()) ||
+        !writeFully(*m_output, data.data(), data.size()))
         return writeError();
 
     while (m_stream->isActive()) {
@@ -100,7 +84,7 @@ Status WavDecoder::convert2wav(const QString& outputPath, const AfterBlock& afte
                 return fail(
                     {ErrorCode::TooLarge,
                      QStringLiteral("%1: the sound is too long for a WAV file.").arg(outputPath)});
-            if (!writeAll(*m_output, m_block.data(), count))
+            if (!writeFully(*m_output, m_block.data(), count))
                 return writeError();
             m_writtenBytes += count;
         }
@@ -123,9 +107,9 @@ Status WavDecoder::closewav() {
     char image[WavHeader::Size] = {};
     WavHeader::patchSizes(image, m_writtenBytes);
     const bool patched = m_output->seek(WavHeader::RiffSizeOffset) &&
-                         writeAll(*m_output, image + WavHeader::RiffSizeOffset, 4) &&
+                         writeFully(*m_output, image + WavHeader::RiffSizeOffset, 4) &&
                          m_output->seek(WavHeader::DataSizeOffset) &&
-                         writeAll(*m_output, image + WavHeader::DataSizeOffset, 4);
+                         writeFully(*m_output, image + WavHeader::DataSizeOffset, 4);
     if (!patched || !m_output->commit()) {
         const QString reason = m_output->errorString();
         abandon();

@@ -16,14 +16,6 @@ namespace {
 
 // Noise from a fixed seed: unlike a sine, no stretch of it matches another stretch, so a
 // cut that is off by a single frame shows up in a byte comparison.
-QByteArray noisePcm(const WavFormat& format, std::int64_t frames, quint32 seed = 7) {
-    QRandomGenerator random(seed);
-    QByteArray pcm(qsizetype(frames * format.blockAlign()), Qt::Uninitialized);
-    for (char& byte : pcm)
-        byte = char(random.bounded(256));
-    return pcm;
-}
-
 QByteArray dataOf(const QString& path) {
     return testaudio::readAll(path).mid(WavHeader::Size);
 }
@@ -93,7 +85,7 @@ private:
 void TestWaveCommands::init() {
     m_dir = std::make_unique<QTemporaryDir>();
     m_commands = WaveCommands();
-    m_pcm = noisePcm(m_format, 10 * 44100);
+    m_pcm = testaudio::noisePcm(m_format, 10 * 44100);
     m_source = testaudio::writeWav(path("temp.wav"), m_format, m_pcm);
 }
 
@@ -114,7 +106,7 @@ void TestWaveCommands::crop_keepsStretchBetweenMarks_data() {
 
 void TestWaveCommands::crop_keepsStretchBetweenMarks() {
     QFETCH(WavFormat, format);
-    const QByteArray pcm = noisePcm(format, 10 * format.sampleRateHz);
+    const QByteArray pcm = testaudio::noisePcm(format, 10 * format.sampleRateHz);
     m_source = testaudio::writeWav(path("temp.wav"), format, pcm);
     const QString target = path("temp2.wav");
     QCOMPARE(open(), QString());
@@ -158,7 +150,7 @@ void TestWaveCommands::delete_roundsToNearestFrame() {
     QFETCH(QString, toMs);
     QFETCH(int, framesRemoved);
     const WavFormat format{1, rateHz, 16};
-    const QByteArray pcm = noisePcm(format, rateHz);
+    const QByteArray pcm = testaudio::noisePcm(format, rateHz);
     m_source = testaudio::writeWav(path("r.wav"), format, pcm);
     QCOMPARE(open(), QString());
     QVERIFY(m_commands.send(QStringLiteral("delete voice1 from 0 to %1").arg(toMs)));
@@ -170,7 +162,7 @@ void TestWaveCommands::delete_toTheWholeMsLengthReachesTheEnd() {
     // 1000 frames at 22050 Hz last 45.35 ms; a player reports 45. Deleting from 20 to 45 ms
     // must not leave the last third of a millisecond behind.
     const WavFormat format{1, 22050, 16};
-    const QByteArray pcm = noisePcm(format, 1000);
+    const QByteArray pcm = testaudio::noisePcm(format, 1000);
     m_source = testaudio::writeWav(path("short.wav"), format, pcm);
     QCOMPARE(open(), QString());
     QVERIFY(m_commands.send(QStringLiteral("delete voice1 from 20 to 45")));
@@ -261,7 +253,7 @@ void TestWaveCommands::paths_blanksWithoutQuotesAreRefused() {
 
 void TestWaveCommands::save_writesCanonicalFromNonCanonicalSource() {
     const WavFormat format{1, 22050, 16};
-    const QByteArray pcm = noisePcm(format, 22050);
+    const QByteArray pcm = testaudio::noisePcm(format, 22050);
     testaudio::writeAll(path("odd.wav"), nonCanonicalWav(1, format, pcm));
     m_source = path("odd.wav");
     QCOMPARE(open(), QString());
@@ -286,7 +278,7 @@ void TestWaveCommands::save_refusesSamplesItCannotWrite() {
     QFETCH(int, bits);
     const WavFormat format{2, 44100, bits};
     testaudio::writeAll(path("deep.wav"),
-                        nonCanonicalWav(formatCode, format, noisePcm(format, 4410)));
+                        nonCanonicalWav(formatCode, format, testaudio::noisePcm(format, 4410)));
     m_source = path("deep.wav");
     testaudio::writeAll(path("out.wav"), "keep me");
     QCOMPARE(open(), QString());

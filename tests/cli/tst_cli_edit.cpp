@@ -6,18 +6,6 @@
 #include <QTemporaryDir>
 #include <QtTest>
 
-namespace {
-
-QByteArray noisePcm(const WavFormat& format, std::int64_t frames, quint32 seed) {
-    QRandomGenerator random(seed);
-    QByteArray pcm(qsizetype(frames * format.blockAlign()), Qt::Uninitialized);
-    for (char& byte : pcm)
-        byte = char(random.bounded(256));
-    return pcm;
-}
-
-} // namespace
-
 // tunecarver-cli crop and join, run as a user runs them.
 class TestCliEdit : public QObject {
     Q_OBJECT
@@ -45,7 +33,7 @@ private:
 void TestCliEdit::init() {
     QVERIFY(!qEnvironmentVariable("TUNECARVER_CLI").isEmpty());
     m_dir = std::make_unique<QTemporaryDir>();
-    m_pcm = noisePcm(m_cd, 3 * 44100, 1);
+    m_pcm = testaudio::noisePcm(m_cd, 3 * 44100, 1);
     m_clip = testaudio::writeWav(path("clip one.wav"), m_cd, m_pcm);
 }
 
@@ -71,7 +59,7 @@ void TestCliEdit::crop_badMarksWriteNothing() {
 }
 
 void TestCliEdit::join_wavInTheOrderGiven() {
-    const QByteArray b = noisePcm(m_cd, 1000, 2);
+    const QByteArray b = testaudio::noisePcm(m_cd, 1000, 2);
     const QString second = testaudio::writeWav(path("b.wav"), m_cd, b);
     QCOMPARE(cli({"join", path("all.wav"), second, m_clip}), 0);
     QVERIFY(testaudio::readAll(path("all.wav")).mid(44) == b + m_pcm);

@@ -13,14 +13,6 @@ Q_DECLARE_METATYPE(WavFormat)
 namespace {
 
 // Noise from a fixed seed: a cut off by one frame shows up in a byte comparison.
-QByteArray noisePcm(const WavFormat& format, std::int64_t frames) {
-    QRandomGenerator random(11);
-    QByteArray pcm(qsizetype(frames * format.blockAlign()), Qt::Uninitialized);
-    for (char& byte : pcm)
-        byte = char(random.bounded(256));
-    return pcm;
-}
-
 } // namespace
 
 class TestClipCrop : public QObject {
@@ -64,7 +56,7 @@ void TestClipCrop::init() {
     m_work = std::make_unique<WorkFolder>(m_dir->filePath(QStringLiteral("korvanel")));
     QVERIFY(m_work->prepare());
     m_commands = WaveCommands();
-    m_pcm = noisePcm(m_format, 10 * 44100);
+    m_pcm = testaudio::noisePcm(m_format, 10 * 44100, 11);
     testaudio::writeWav(clipPath(), m_format, m_pcm);
     m_original = testaudio::readAll(clipPath());
 }
@@ -83,7 +75,7 @@ void TestClipCrop::done_keepsStretchBetweenMarks() {
     QFETCH(WavFormat, format);
     QFETCH(int, markIn);
     QFETCH(int, markOut);
-    const QByteArray pcm = noisePcm(format, 10 * format.sampleRateHz);
+    const QByteArray pcm = testaudio::noisePcm(format, 10 * format.sampleRateHz, 11);
     testaudio::writeWav(clipPath(), format, pcm);
 
     ClipCrop crop(*m_work, m_commands);
@@ -202,7 +194,7 @@ void TestClipCrop::clipThatIsNotSound_failsAtOpenWithoutClose() {
 
 // 24-bit sound opens and deletes, but "save" writes 8 and 16 bits only.
 void TestClipCrop::failingSave_stillClosesAndKeepsClip() {
-    testaudio::writeWav(clipPath(), {2, 44100, 24}, noisePcm({2, 44100, 24}, 44100));
+    testaudio::writeWav(clipPath(), {2, 44100, 24}, testaudio::noisePcm({2, 44100, 24}, 44100, 11));
     m_original = testaudio::readAll(clipPath());
     ClipCrop crop(*m_work, m_commands);
     const Status s = crop.crop(clipPath(), 100, 500, 1000);

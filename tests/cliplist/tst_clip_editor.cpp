@@ -29,14 +29,6 @@ const QStringList EditorControls = {"CmdEditPlay", "CmdEditStop", "CmdMarkin",
 const QStringList ListButtons = {"CmdFoward", "CmdPause", "CmdPlay", "CmdStop", "CmdNext"};
 
 // Noise from a fixed seed: a cut off by one frame shows in a byte comparison.
-QByteArray noisePcm(const WavFormat& format, std::int64_t frames) {
-    QRandomGenerator random(7);
-    QByteArray pcm(qsizetype(frames * format.blockAlign()), Qt::Uninitialized);
-    for (char& byte : pcm)
-        byte = char(random.bounded(256));
-    return pcm;
-}
-
 qsizetype byteAt(std::int64_t ms) {
     return qsizetype(ms * CdFormat.sampleRateHz / 1000 * CdFormat.blockAlign());
 }
@@ -227,7 +219,7 @@ void TestClipEditor::done_keepsTheFramesBetweenTheMarks() {
     QFETCH(int, markOut);
     QFETCH(QString, head);
     QFETCH(QString, tail);
-    const QByteArray pcm = noisePcm(CdFormat, 44100 * 10);
+    const QByteArray pcm = testaudio::noisePcm(CdFormat, 44100 * 10, 7);
     const QString clip = m_rig->addClip("Song One", CdFormat, pcm);
     const QByteArray original = testaudio::readAll(clip);
     open(0);

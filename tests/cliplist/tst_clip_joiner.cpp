@@ -14,14 +14,6 @@ namespace {
 
 // Noise from a seed: no stretch of one clip matches a stretch of another, so a clip out of
 // place or a byte lost at a seam shows up in a comparison.
-QByteArray noisePcm(const WavFormat& format, std::int64_t frames, quint32 seed) {
-    QRandomGenerator random(seed);
-    QByteArray pcm(qsizetype(frames * format.blockAlign()), Qt::Uninitialized);
-    for (char& byte : pcm)
-        byte = char(random.bounded(256));
-    return pcm;
-}
-
 QByteArray le(std::uint32_t value, int bytes) {
     QByteArray out;
     for (int i = 0; i < bytes; ++i)
@@ -82,8 +74,8 @@ void TestClipJoiner::init() {
 }
 
 void TestClipJoiner::twoClips_sizesAddUpAndDataFollowsDirectly() {
-    const QByteArray a = noisePcm(m_cd, 10000, 1);
-    const QByteArray b = noisePcm(m_cd, 7777, 2);
+    const QByteArray a = testaudio::noisePcm(m_cd, 10000, 1);
+    const QByteArray b = testaudio::noisePcm(m_cd, 7777, 2);
     const QStringList clips{clip("a.wav", m_cd, a), clip("b.wav", m_cd, b)};
     const QString target = path("concat.wav");
     const Status s = ClipJoiner().join(clips, target);
@@ -97,15 +89,16 @@ void TestClipJoiner::twoClips_sizesAddUpAndDataFollowsDirectly() {
 }
 
 void TestClipJoiner::oneClip_givesByteForByteCopy() {
-    const QString only = clip("only.wav", {1, 22050, 8}, noisePcm({1, 22050, 8}, 12345, 3));
+    const QString only =
+        clip("only.wav", {1, 22050, 8}, testaudio::noisePcm({1, 22050, 8}, 12345, 3));
     QVERIFY(ClipJoiner().join({only}, path("concat.wav")));
     QVERIFY(testaudio::readAll(path("concat.wav")) == testaudio::readAll(only));
 }
 
 void TestClipJoiner::threeClips_joinInListOrder() {
-    const QByteArray a = noisePcm(m_cd, 3000, 1);
-    const QByteArray b = noisePcm(m_cd, 4000, 2);
-    const QByteArray c = noisePcm(m_cd, 5000, 3);
+    const QByteArray a = testaudio::noisePcm(m_cd, 3000, 1);
+    const QByteArray b = testaudio::noisePcm(m_cd, 4000, 2);
+    const QByteArray c = testaudio::noisePcm(m_cd, 5000, 3);
     const QString pa = clip("a.wav", m_cd, a);
     const QString pb = clip("b.wav", m_cd, b);
     const QString pc = clip("c.wav", m_cd, c);
@@ -139,16 +132,16 @@ void TestClipJoiner::mixedFormats_convertedToFirstClipsFormat() {
 }
 
 void TestClipJoiner::sameFormatWithExtraChunks_appendsOnlyTheSound() {
-    const QByteArray a = noisePcm(m_cd, 1000, 1);
-    const QByteArray b = noisePcm(m_cd, 1000, 2);
+    const QByteArray a = testaudio::noisePcm(m_cd, 1000, 1);
+    const QByteArray b = testaudio::noisePcm(m_cd, 1000, 2);
     QVERIFY(testaudio::writeAll(path("b.wav"), wavWithListChunk(m_cd, b)));
     QVERIFY(ClipJoiner().join({clip("a.wav", m_cd, a), path("b.wav")}, path("concat.wav")));
     QVERIFY(testaudio::readAll(path("concat.wav")).mid(44) == a + b);
 }
 
 void TestClipJoiner::headerClaimingTooMuch_appendsWhatTheFileHolds() {
-    const QByteArray a = noisePcm(m_cd, 1000, 1);
-    const QByteArray b = noisePcm(m_cd, 1000, 2);
+    const QByteArray a = testaudio::noisePcm(m_cd, 1000, 1);
+    const QByteArray b = testaudio::noisePcm(m_cd, 1000, 2);
     QByteArray cut = testaudio::readAll(clip("b.wav", m_cd, b));
     cut.chop(401); // the data size still claims all of b; a part frame is left at the end
     QVERIFY(testaudio::writeAll(path("b.wav"), cut));
@@ -161,15 +154,15 @@ void TestClipJoiner::headerClaimingTooMuch_appendsWhatTheFileHolds() {
 void TestClipJoiner::existingTarget_replacedWhole() {
     const QString target = path("concat.wav");
     QVERIFY(testaudio::writeAll(target, QByteArray(100000, 'x')));
-    const QString only = clip("a.wav", m_cd, noisePcm(m_cd, 100, 1));
+    const QString only = clip("a.wav", m_cd, testaudio::noisePcm(m_cd, 100, 1));
     QVERIFY(ClipJoiner().join({only}, target));
     QVERIFY(testaudio::readAll(target) == testaudio::readAll(only));
     QCOMPARE(leftovers({only, target}), QStringList());
 }
 
 void TestClipJoiner::progress_reachesTheTotal() {
-    const QStringList clips{clip("a.wav", m_cd, noisePcm(m_cd, 400000, 1)),
-                            clip("b.wav", m_cd, noisePcm(m_cd, 10, 2))};
+    const QStringList clips{clip("a.wav", m_cd, testaudio::noisePcm(m_cd, 400000, 1)),
+                            clip("b.wav", m_cd, testaudio::noisePcm(m_cd, 10, 2))};
     ByteCount last = -1;
     ByteCount total = -1;
     int calls = 0;
@@ -215,7 +208,7 @@ void TestClipJoiner::badInput_namesClipAndWritesNothing() {
     const QString bad = path(badName);
     if (!badBytes.isEmpty())
         QVERIFY(testaudio::writeAll(bad, badBytes));
-    const QString good = clip("good.wav", m_cd, noisePcm(m_cd, 1000, 1));
+    const QString good = clip("good.wav", m_cd, testaudio::noisePcm(m_cd, 1000, 1));
     const QStringList clips = badFirst ? QStringList{bad, good} : QStringList{good, bad, good};
     const QString target = path("concat.wav");
 
@@ -228,8 +221,8 @@ void TestClipJoiner::badInput_namesClipAndWritesNothing() {
 }
 
 void TestClipJoiner::tooLarge_stopsBeforeWriting() {
-    const QStringList clips{clip("a.wav", m_cd, noisePcm(m_cd, 200, 1)),
-                            clip("b.wav", m_cd, noisePcm(m_cd, 200, 2))};
+    const QStringList clips{clip("a.wav", m_cd, testaudio::noisePcm(m_cd, 200, 1)),
+                            clip("b.wav", m_cd, testaudio::noisePcm(m_cd, 200, 2))};
     const QString target = path("concat.wav");
     QVERIFY(testaudio::writeAll(target, "old"));
     const Status s = ClipJoiner(1000).join(clips, target);
@@ -241,7 +234,7 @@ void TestClipJoiner::tooLarge_stopsBeforeWriting() {
 }
 
 void TestClipJoiner::unwritableTarget_leavesNothingBehind() {
-    const QString only = clip("a.wav", m_cd, noisePcm(m_cd, 100, 1));
+    const QString only = clip("a.wav", m_cd, testaudio::noisePcm(m_cd, 100, 1));
     Status s = ClipJoiner().join({only}, path("no-such-folder/concat.wav"));
     QCOMPARE(s.code(), ErrorCode::Create);
     QVERIFY(s.message().contains(QStringLiteral("no-such-folder/concat.wav")));

@@ -3,6 +3,7 @@
 
 #include <QFile>
 #include <QProcess>
+#include <QRandomGenerator>
 #include <QStandardPaths>
 
 #include <cmath>
@@ -29,6 +30,14 @@ QByteArray sinePcm(const WavFormat& format, std::int64_t frames, double frequenc
             }
         }
     }
+    return pcm;
+}
+
+QByteArray noisePcm(const WavFormat& format, std::int64_t frames, quint32 seed) {
+    QRandomGenerator random(seed);
+    QByteArray pcm(qsizetype(frames * format.blockAlign()), Qt::Uninitialized);
+    for (char& byte : pcm)
+        byte = char(random.bounded(256));
     return pcm;
 }
 

@@ -18,6 +18,11 @@ namespace testaudio {
 // degrees so that swapped or dropped channels show up in comparisons.
 QByteArray sinePcm(const WavFormat& format, std::int64_t frames, double frequencyHz = 440.0);
 
+// `frames` frames of random bytes in `format`: sound in which every sample is told apart, so
+// a sample moved, dropped or repeated shows up in a comparison. The same seed gives the
+// same bytes.
+QByteArray noisePcm(const WavFormat& format, std::int64_t frames, quint32 seed = 7);
+
 // A canonical WAV file of sinePcm(); returns the path written.
 QString writeSineWav(const QString& path, const WavFormat& format, std::int64_t frames,
                      double frequencyHz = 440.0);
