@@ -2,7 +2,6 @@
 #include "support/test_audio.h"
 
 #include <QDir>
-#include <QRandomGenerator>
 #include <QTemporaryDir>
 #include <QtTest>
 

@@ -4,7 +4,6 @@
 #include "support/test_audio.h"
 
 #include <QDir>
-#include <QRandomGenerator>
 #include <QTemporaryDir>
 #include <QtTest>
 

@@ -13,7 +13,6 @@
 #include <QLabel>
 #include <QListWidget>
 #include <QPushButton>
-#include <QRandomGenerator>
 #include <QSlider>
 #include <QtTest>
 

@@ -3,7 +3,6 @@
 #include "support/test_audio.h"
 
 #include <QDir>
-#include <QRandomGenerator>
 #include <QTemporaryDir>
 #include <QtTest>
 
