@@ -128,6 +128,7 @@ struct DecodeStream::Impl {
     int receiveFrame();
     Status takeFrame();
     Status drainConverter();
+    Status runConverter(const std::uint8_t** input, int samples);
     Status refill();
 };
 
@@ -307,33 +308,27 @@ Status DecodeStream::Impl::takeFrame() {
                 QStringLiteral("its samples cannot be converted (%1).").arg(avErrorText(ret)));
         }
     }
-    const int capacity = swr_get_out_samples(swr, frame->nb_samples);
-    if (converted.size() < std::size_t(capacity) * block)
-        converted.resize(std::size_t(capacity) * block);
-    std::uint8_t* target = converted.data();
-    const int made =
-        swr_convert(swr, &target, capacity, const_cast<const std::uint8_t**>(frame->extended_data),
-                    frame->nb_samples);
-    if (made < 0)
-        return fail(ErrorCode::Decode,
-                    QStringLiteral("its samples cannot be converted (%1).").arg(avErrorText(made)));
-    pending = converted.data();
-    pendingBytes = ByteCount(made) * block;
-    return {};
+    return runConverter(const_cast<const std::uint8_t**>(frame->extended_data), frame->nb_samples);
 }
 
 // A resampler keeps a few samples back until it is told that no more input comes.
 Status DecodeStream::Impl::drainConverter() {
     if (!swr)
         return {};
+    return runConverter(nullptr, 0);
+}
+
+// Converts `samples` input samples (none: what the resampler still holds) into `converted`
+// and makes them the pending output.
+Status DecodeStream::Impl::runConverter(const std::uint8_t** input, int samples) {
     const int block = out.blockAlign();
-    const int capacity = swr_get_out_samples(swr, 0);
+    const int capacity = swr_get_out_samples(swr, samples);
     if (capacity <= 0)
         return {};
     if (converted.size() < std::size_t(capacity) * block)
         converted.resize(std::size_t(capacity) * block);
     std::uint8_t* target = converted.data();
-    const int made = swr_convert(swr, &target, capacity, nullptr, 0);
+    const int made = swr_convert(swr, &target, capacity, input, samples);
     if (made < 0)
         return fail(ErrorCode::Decode,
                     QStringLiteral("its samples cannot be converted (%1).").arg(avErrorText(made)));
