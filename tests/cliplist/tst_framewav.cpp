@@ -383,6 +383,8 @@ void TestFramewav::add_mp3IsDecodedWhileTheWindowIsDisabledAndTheBusyWindowShows
         QVERIFY(!window.isEnabled());
         QVERIFY(page().clipNames().isEmpty());
         QVERIFY2(!workFiles().contains("tone.wav"), "the decode writes to a temporary file");
+        const int progress = window.frmLoad().progress();
+        QVERIFY2(progress >= 0 && progress < 100, qPrintable(QString::number(progress)));
     });
 
     add(m_mp3);
@@ -390,6 +392,7 @@ void TestFramewav::add_mp3IsDecodedWhileTheWindowIsDisabledAndTheBusyWindowShows
     QCOMPARE(watch.enabledAtShow, QList<bool>{false});
     QCOMPARE(watch.enabledAtHide, QList<bool>{true});
     QVERIFY(!window.frmLoad().isVisible());
+    QCOMPARE(window.frmLoad().progress(), -1);
     QVERIFY(window.isEnabled());
     QCOMPARE(window.frmLoad().statusText(), "Saving.......");
     QCOMPARE(m_rig->engine().log(), QStringList({"startForDecoding", "releaseAll"}));

@@ -23,6 +23,7 @@ private slots:
     void ticks_growTheRowAndFallBackEveryFiveTicks();
     void ticks_startFromAllHiddenAtPictureZero();
     void label_keepsTheLastTextThroughTicksAndHiding();
+    void progress_showsUntilTheWindowIsHidden();
 };
 
 void TestBusyWindow::construction_laysOutPicturesAndLabel() {
@@ -84,6 +85,22 @@ void TestBusyWindow::label_keepsTheLastTextThroughTicksAndHiding() {
     window.show();
     QCOMPARE(window.findChild<QLabel*>(QStringLiteral("Label1"))->text(),
              QStringLiteral("Converting......."));
+}
+
+void TestBusyWindow::progress_showsUntilTheWindowIsHidden() {
+    FrmLoad window;
+    window.show();
+    QCOMPARE(window.progress(), -1);
+    window.setProgress(40);
+    QCOMPARE(window.progress(), 40);
+    window.setProgress(250);
+    QCOMPARE(window.progress(), 100);
+    window.setProgress(-1);
+    QCOMPARE(window.progress(), -1);
+    window.setProgress(70);
+    window.hide();
+    window.show();
+    QCOMPARE(window.progress(), -1); // the next operation starts without a bar
 }
 
 QTEST_MAIN(TestBusyWindow)

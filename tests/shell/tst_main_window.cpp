@@ -68,6 +68,7 @@ private slots:
     void busyWindow_isCreatedOnFirstUseAndKept();
     void encodeFinished_reportsSavesAndCleansUp_data();
     void encodeFinished_reportsSavesAndCleansUp();
+    void encoderProgress_showsOnlyInAShownBusyWindow();
 
 private:
     void openPlayers();
@@ -390,6 +391,8 @@ void TestMainWindow::encodeFinished_reportsSavesAndCleansUp() {
     window.frmLoad().show();
     window.setEnabled(false);
 
+    emit m_rig->encoder().progress(60);
+    QCOMPARE(window.frmLoad().progress(), 60);
     emit m_rig->encoder().EncodeFinished(ok, ok ? QString() : text, "/x/out.mp3");
 
     QVERIFY(!window.frmLoad().isVisible());
@@ -401,6 +404,16 @@ void TestMainWindow::encodeFinished_reportsSavesAndCleansUp() {
     QVERIFY(!QFile::exists(work.concatWav()));
     QVERIFY(QFile::exists(work.tempWav()));
     QVERIFY(window.isEnabled());
+}
+
+void TestMainWindow::encoderProgress_showsOnlyInAShownBusyWindow() {
+    Frmmain& window = m_rig->createWindow();
+    // A recording-page job runs without the busy window: its progress shows nowhere.
+    emit m_rig->encoder().progress(30);
+    QCOMPARE(window.frmLoad().progress(), -1);
+    window.frmLoad().show();
+    emit m_rig->encoder().progress(45);
+    QCOMPARE(window.frmLoad().progress(), 45);
 }
 
 QTEST_MAIN(TestMainWindow)

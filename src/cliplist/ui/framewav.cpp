@@ -159,8 +159,9 @@ Result<QString> Framewav::decodeIntoClip(const QString& inputPath) {
     // right after the first block (so the busy window paints at once) and then a few dozen
     // times a second keeps the busy window painting and animating.
     QElapsedTimer sinceYield;
-    const auto yield = [&](ByteCount, ByteCount) {
+    const auto yield = [&](ByteCount position, ByteCount length) {
         if (!sinceYield.isValid() || sinceYield.elapsed() >= YieldMs) {
+            busy.setProgress(length > 0 ? int(position * 100 / length) : -1);
             QCoreApplication::processEvents();
             sinceYield.start();
         }

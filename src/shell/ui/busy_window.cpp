@@ -4,13 +4,15 @@
 #include "shell/ui/toolbar_icons.h"
 
 #include <QLabel>
+#include <QProgressBar>
 #include <QTimer>
 
 namespace {
 constexpr int PictureStep = 48;
 constexpr int LabelTop = 112;
 constexpr int WindowWidth = PictureStep * (FrmLoad::PictureCount - 1) + toolbaricons::BusySize;
-constexpr int WindowHeight = 160;
+constexpr int ProgressTop = 152;
+constexpr int WindowHeight = 176;
 } // namespace
 
 FrmLoad::FrmLoad(QWidget* parent)
@@ -35,6 +37,13 @@ FrmLoad::FrmLoad(QWidget* parent)
     m_label1->setFont(font);
     m_label1->setGeometry(8, LabelTop, WindowWidth - 16, 36);
 
+    m_progress = new QProgressBar(this);
+    m_progress->setObjectName(QStringLiteral("Progress"));
+    m_progress->setRange(0, 100);
+    m_progress->setTextVisible(false);
+    m_progress->setGeometry(8, ProgressTop, WindowWidth - 16, 14);
+    m_progress->hide();
+
     m_timer1 = new QTimer(this);
     m_timer1->setObjectName(QStringLiteral("Timer1"));
     m_timer1->setInterval(TickMs);
@@ -48,6 +57,24 @@ void FrmLoad::setStatusText(const QString& text) {
 
 QString FrmLoad::statusText() const {
     return m_label1->text();
+}
+
+void FrmLoad::setProgress(int percent) {
+    if (percent < 0) {
+        m_progress->hide();
+        return;
+    }
+    m_progress->setValue(std::min(percent, 100));
+    m_progress->show();
+}
+
+int FrmLoad::progress() const {
+    return m_progress->isHidden() ? -1 : m_progress->value();
+}
+
+void FrmLoad::hideEvent(QHideEvent* event) {
+    setProgress(-1);
+    QWidget::hideEvent(event);
 }
 
 bool FrmLoad::isPictureShown(int index) const {

@@ -6,6 +6,7 @@
 #include <array>
 
 class QLabel;
+class QProgressBar;
 class QTimer;
 
 // The busy window shown, modeless, while a long operation runs (decoding, saving the list as
@@ -27,9 +28,17 @@ public:
 
     void setStatusText(const QString& text);
     QString statusText() const;
+    // How far the long operation has come, 0-100, shown as a bar under the status text; a
+    // negative value hides the bar. Hiding the window hides the bar too, so each operation
+    // starts without one until it reports.
+    void setProgress(int percent);
+    int progress() const;
 
     // Whether picture `index` is set to be seen (independent of the window being shown).
     bool isPictureShown(int index) const;
+
+protected:
+    void hideEvent(QHideEvent* event) override;
 
 public slots:
     // One step of the picture row; the timer calls it, and tests call it directly.
@@ -38,5 +47,6 @@ public slots:
 private:
     std::array<QLabel*, PictureCount> m_pictures{};
     QLabel* m_label1 = nullptr;
+    QProgressBar* m_progress = nullptr;
     QTimer* m_timer1 = nullptr;
 };

@@ -86,6 +86,12 @@ Frmmain::Frmmain(AppContext context, QWidget* parent)
     Form_Load();
     connect(&m_context.Mp3Enc1, &Mp3Encoder::EncodeFinished, this,
             &Frmmain::Mp3Enc1_EncodeFinished);
+    // A job that shows the busy window (saving the list, converting a file) shows its
+    // progress there; the recording page's jobs run without it.
+    connect(&m_context.Mp3Enc1, &Mp3Encoder::progress, this, [this](int percent) {
+        if (m_frmLoad && m_frmLoad->isVisible())
+            m_frmLoad->setProgress(percent);
+    });
     connect(
         m_framewav, &Framewav::decodeEnded, this,
         [this] {
