@@ -3,8 +3,6 @@
 #include "cli/commands.h"
 #include "cli/encoding.h"
 
-#include <QFileInfo>
-
 namespace cli {
 
 namespace {
@@ -32,18 +30,11 @@ int runConvert(QStringList args) {
     const QString input = args.at(0);
     const QString output = args.at(1);
 
-    const QString suffix = QFileInfo(output).suffix().toLower();
-    if (suffix == QLatin1String("wav")) {
-        if (bitRateText)
-            return usage(QStringLiteral("convert"), QStringLiteral("--bitrate is for MP3 output"));
-        return decodeToWav(input, output);
-    }
-    if (suffix != QLatin1String("mp3"))
-        return usage(QStringLiteral("convert"), QStringLiteral("OUT must end in .wav or .mp3"));
-    const auto bitRate = parseBitRate(bitRateText.value_or(QStringLiteral("128")));
+    const auto bitRate = targetBitRate(QStringLiteral("convert"), output, bitRateText);
     if (!bitRate)
-        return usage(QStringLiteral("convert"),
-                     QStringLiteral("--bitrate must be 56, 96, 128 or 256"));
+        return Usage;
+    if (*bitRate == 0)
+        return decodeToWav(input, output);
     return encodeToMp3(input, output, *bitRate);
 }
 

@@ -5,6 +5,8 @@
 #include "cli/cli_support.h"
 #include "convert/wav_decoder.h"
 
+#include <QFileInfo>
+
 namespace cli {
 
 std::optional<int> parseBitRate(const QString& text) {
@@ -13,6 +15,25 @@ std::optional<int> parseBitRate(const QString& text) {
     if (ok && (value == 56 || value == 96 || value == 128 || value == 256))
         return value;
     return std::nullopt;
+}
+
+std::optional<int> targetBitRate(const QString& command, const QString& output,
+                                 const std::optional<QString>& bitRateText) {
+    const QString suffix = QFileInfo(output).suffix().toLower();
+    if (suffix == QLatin1String("wav")) {
+        if (!bitRateText)
+            return 0;
+        usage(command, QStringLiteral("--bitrate is for MP3 output"));
+        return std::nullopt;
+    }
+    if (suffix != QLatin1String("mp3")) {
+        usage(command, QStringLiteral("OUT must end in .wav or .mp3"));
+        return std::nullopt;
+    }
+    const auto bitRate = parseBitRate(bitRateText.value_or(QStringLiteral("128")));
+    if (!bitRate)
+        usage(command, QStringLiteral("--bitrate must be 56, 96, 128 or 256"));
+    return bitRate;
 }
 
 int encodeToMp3(const QString& input, const QString& output, int bitRate) {

@@ -4,7 +4,6 @@
 #include "cli/encoding.h"
 #include "cliplist/clip_joiner.h"
 
-#include <QFileInfo>
 #include <QTemporaryDir>
 
 namespace cli {
@@ -48,19 +47,13 @@ int runJoin(QStringList args) {
         return usage(QStringLiteral("join"), QStringLiteral("needs OUT and at least one CLIP"));
     const QString output = args.takeFirst();
 
-    const QString suffix = QFileInfo(output).suffix().toLower();
-    if (suffix == QLatin1String("wav")) {
-        if (bitRateText)
-            return usage(QStringLiteral("join"), QStringLiteral("--bitrate is for MP3 output"));
+    const auto bitRate = targetBitRate(QStringLiteral("join"), output, bitRateText);
+    if (!bitRate)
+        return Usage;
+    if (*bitRate == 0) {
         const Status joined = joinWithProgress(args, output);
         return joined ? Success : fail(joined);
     }
-    if (suffix != QLatin1String("mp3"))
-        return usage(QStringLiteral("join"), QStringLiteral("OUT must end in .wav or .mp3"));
-    const auto bitRate = parseBitRate(bitRateText.value_or(QStringLiteral("128")));
-    if (!bitRate)
-        return usage(QStringLiteral("join"),
-                     QStringLiteral("--bitrate must be 56, 96, 128 or 256"));
 
     QTemporaryDir scratch;
     if (!scratch.isValid())
