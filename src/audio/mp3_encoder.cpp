@@ -47,6 +47,7 @@ struct Job {
     QString input;
     QString output;
     int bitRate = DefaultBitRate;
+    Mp3Encoder::Completion done;
 };
 
 struct Outcome {
@@ -91,7 +92,9 @@ void Mp3Encoder::Impl::loop() {
         if (!abort) {
             QMetaObject::invokeMethod(
                 owner,
-                [encoder = owner, outcome, path = job.output] {
+                [encoder = owner, outcome, path = job.output, done = job.done] {
+                    if (done)
+                        done(outcome.ok, outcome.message, path);
                     emit encoder->EncodeFinished(outcome.ok, outcome.message, path);
                 },
                 Qt::QueuedConnection);
@@ -223,7 +226,7 @@ void Mp3Encoder::setBitRate(int kbps) {
     d->bitRate = kbps;
 }
 
-short Mp3Encoder::EncodeFile(const QString& inputPath, const QString& outputPath) {
+short Mp3Encoder::EncodeFile(const QString& inputPath, const QString& outputPath, Completion done) {
     const QFileInfo input(inputPath);
     ErrorCode code = ErrorCode::Ok;
     if (inputPath.isEmpty() || outputPath.isEmpty())
@@ -239,7 +242,7 @@ short Mp3Encoder::EncodeFile(const QString& inputPath, const QString& outputPath
         return d->statusCode;
     {
         std::lock_guard lock(d->mutex);
-        d->queue.push_back({inputPath, outputPath, d->bitRate});
+        d->queue.push_back({inputPath, outputPath, d->bitRate, std::move(done)});
     }
     d->wake.notify_one();
     return 0;

@@ -4,6 +4,7 @@
 #include <QObject>
 #include <QString>
 
+#include <functional>
 #include <memory>
 
 // Encodes files to MP3 with LAME at a constant bit rate, one job at a time on a worker
@@ -19,8 +20,9 @@
 // the target and renamed over it only when the job succeeded: a failed job leaves no
 // partial MP3 and an older file of that name untouched.
 //
-// EncodeFinished is emitted exactly once per accepted job, on the thread that owns the
-// encoder (the GUI thread), through its event loop.
+// Each accepted job ends exactly once, on the thread that owns the encoder (the GUI thread),
+// through its event loop: first the job's own completion, handed to EncodeFile, then the
+// EncodeFinished signal, which reports every job to whoever follows them all.
 class Mp3Encoder : public QObject {
     Q_OBJECT
 public:
@@ -39,7 +41,10 @@ public:
     // StatusCode): IllegalParam for an empty path or a target equal to the input, FileOpen
     // for a missing input, NotFile for an input that is a folder. No EncodeFinished follows
     // a refused job. Whether the input really is sound is found out by the job.
-    short EncodeFile(const QString& inputPath, const QString& outputPath);
+    // `done` is that job's own completion; nothing calls it for a refused job.
+    using Completion =
+        std::function<void(bool ok, const QString& message, const QString& outputPath)>;
+    short EncodeFile(const QString& inputPath, const QString& outputPath, Completion done = {});
     // The result of the last EncodeFile: 0 = job accepted, otherwise its error code.
     short StatusCode() const;
 

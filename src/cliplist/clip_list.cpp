@@ -1,0 +1,93 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "cliplist/clip_list.h"
+
+#include <algorithm>
+#include <utility>
+
+ClipList::ClipList(WorkFolder workFolder, QObject* parent)
+    : QAbstractListModel(parent), m_workFolder(std::move(workFolder)) {}
+
+ClipList::Clip ClipList::describe(const QString& name) const {
+    Clip clip{name, {}, 0};
+    if (const Result<WavInfo> info = readWavInfo(m_workFolder.clipFile(name)); info) {
+        clip.format = info->format;
+        if (const int align = info->format.blockAlign(); align > 0)
+            clip.frames = info->dataBytes / align;
+    }
+    return clip;
+}
+
+QString ClipList::clipFile(int row) const {
+    return m_workFolder.clipFile(at(row).name);
+}
+
+QStringList ClipList::names() const {
+    QStringList names;
+    names.reserve(count());
+    for (const Clip& clip : m_clips)
+        names << clip.name;
+    return names;
+}
+
+void ClipList::append(const QString& name) {
+    insert(count(), name);
+}
+
+void ClipList::insert(int row, const QString& name) {
+    row = std::clamp(row, 0, count());
+    beginInsertRows(QModelIndex(), row, row);
+    m_clips.insert(m_clips.begin() + row, describe(name));
+    endInsertRows();
+}
+
+void ClipList::remove(int row) {
+    if (row < 0 || row >= count())
+        return;
+    beginRemoveRows(QModelIndex(), row, row);
+    m_clips.erase(m_clips.begin() + row);
+    endRemoveRows();
+}
+
+bool ClipList::move(int from, int to) {
+    if (from < 0 || from >= count() || to < 0 || to >= count())
+        return false;
+    if (from == to)
+        return true;
+    // Qt counts the destination as the row before which the clip goes, in the list as it
+    // is before the move.
+    if (!beginMoveRows(QModelIndex(), from, from, QModelIndex(), to > from ? to + 1 : to))
+        return false;
+    Clip clip = std::move(m_clips[std::size_t(from)]);
+    m_clips.erase(m_clips.begin() + from);
+    m_clips.insert(m_clips.begin() + to, std::move(clip));
+    endMoveRows();
+    return true;
+}
+
+void ClipList::refresh(int row) {
+    if (row < 0 || row >= count())
+        return;
+    m_clips[std::size_t(row)] = describe(m_clips[std::size_t(row)].name);
+    emit dataChanged(index(row), index(row));
+}
+
+int ClipList::rowCount(const QModelIndex& parent) const {
+    return parent.isValid() ? 0 : count();
+}
+
+QVariant ClipList::data(const QModelIndex& index, int role) const {
+    if (!index.isValid() || index.row() >= count())
+        return {};
+    const Clip& clip = at(index.row());
+    switch (role) {
+    case Qt::DisplayRole:
+    case Qt::EditRole:
+        return clip.name;
+    case FileRole:
+        return clipFile(index.row());
+    case FramesRole:
+        return qint64(clip.frames);
+    default:
+        return {};
+    }
+}

@@ -1,0 +1,61 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#pragma once
+
+#include "audio/wav_header.h"
+#include "cliplist/work_folder.h"
+
+#include <QAbstractListModel>
+#include <QStringList>
+
+#include <cstdint>
+#include <vector>
+
+// The clip list of the "Audio Edit" page: the clips in their order, which is the play order
+// and the order in which "Save The List" joins them. Each clip has a name (the entry text,
+// also what names its clip file: the work folder's name + ".wav") and, read from that file
+// when the clip is put in or refreshed, its sample format and its length in frames.
+//
+// A list view shows it (the display role is the clip name); every change goes through the
+// operations below, which emit Qt's model signals, so views and anything else that follows
+// the list stay in step. Nothing here touches the clip files except to read their headers:
+// writing and deleting them is the callers' work, done before they change the list.
+//
+// GUI thread only.
+class ClipList : public QAbstractListModel {
+    Q_OBJECT
+public:
+    struct Clip {
+        QString name;
+        WavFormat format; // all zero when the file could not be read
+        std::int64_t frames = 0;
+    };
+    enum Role { FileRole = Qt::UserRole + 1, FramesRole };
+
+    explicit ClipList(WorkFolder workFolder, QObject* parent = nullptr);
+
+    // A clip named `name` as its clip file is now.
+    Clip describe(const QString& name) const;
+
+    int count() const { return int(m_clips.size()); }
+    const Clip& at(int row) const { return m_clips.at(std::size_t(row)); }
+    QString clipFile(int row) const;
+    // The clip names in list order.
+    QStringList names() const;
+
+    // Puts `name` at the end, or before `row` (0 … count()), reading its file's format.
+    void append(const QString& name);
+    void insert(int row, const QString& name);
+    void remove(int row);
+    // Moves the clip at `from` so that it ends up at row `to` (both 0 … count() - 1).
+    // Returns false, changing nothing, for rows out of range.
+    bool move(int from, int to);
+    // Reads the clip file of `row` again, after it was rewritten (a crop).
+    void refresh(int row);
+
+    int rowCount(const QModelIndex& parent = QModelIndex()) const override;
+    QVariant data(const QModelIndex& index, int role = Qt::DisplayRole) const override;
+
+private:
+    WorkFolder m_workFolder;
+    std::vector<Clip> m_clips;
+};

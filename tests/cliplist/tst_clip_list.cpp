@@ -1,0 +1,62 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "cliplist/clip_list.h"
+#include "support/test_audio.h"
+
+#include <QSignalSpy>
+#include <QTemporaryDir>
+#include <QtTest>
+
+class TestClipList : public QObject {
+    Q_OBJECT
+private slots:
+    void changes_keepOrderAndReadEachClipsFormat();
+    void move_outOfRangeChangesNothing();
+};
+
+void TestClipList::changes_keepOrderAndReadEachClipsFormat() {
+    QTemporaryDir dir;
+    const WorkFolder work(dir.path());
+    const WavFormat mono{1, 22050, 16};
+    testaudio::writeSineWav(work.clipFile("a"), {2, 44100, 16}, 4410);
+    testaudio::writeSineWav(work.clipFile("b"), mono, 1000);
+    ClipList list(work);
+    QSignalSpy moved(&list, &QAbstractItemModel::rowsMoved);
+
+    list.append("a");
+    list.append("b");
+    list.insert(1, "missing");
+    list.insert(0, "b");
+    QCOMPARE(list.names(), QStringList({"b", "a", "missing", "b"}));
+    QCOMPARE(list.at(0).format, mono);
+    QCOMPARE(list.at(0).frames, 1000);
+    QCOMPARE(list.at(1).frames, 4410);
+    QCOMPARE(list.at(2).frames, 0); // no file: nothing to read, still listed
+    QCOMPARE(list.clipFile(2), work.clipFile("missing"));
+    QCOMPARE(list.data(list.index(1)).toString(), QStringLiteral("a"));
+
+    QVERIFY(list.move(0, 3));
+    QCOMPARE(list.names(), QStringList({"a", "missing", "b", "b"}));
+    QVERIFY(list.move(2, 0));
+    QCOMPARE(list.names(), QStringList({"b", "a", "missing", "b"}));
+    QCOMPARE(moved.size(), 2);
+    list.remove(2);
+    QCOMPARE(list.names(), QStringList({"b", "a", "b"}));
+
+    testaudio::writeSineWav(work.clipFile("a"), mono, 300);
+    list.refresh(1);
+    QCOMPARE(list.at(1).frames, 300);
+}
+
+void TestClipList::move_outOfRangeChangesNothing() {
+    QTemporaryDir dir;
+    ClipList list{WorkFolder(dir.path())};
+    list.append("a");
+    list.append("b");
+    QVERIFY(!list.move(1, 2));
+    QVERIFY(!list.move(-1, 0));
+    list.remove(5);
+    QCOMPARE(list.names(), QStringList({"a", "b"}));
+}
+
+QTEST_GUILESS_MAIN(TestClipList)
+#include "tst_clip_list.moc"
