@@ -1,17 +1,17 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "audio/media_player.h"
 #include "cliplist/ui/clip_editor.h"
+#include "cliplist/ui/clip_list_box.h"
 #include "cliplist/ui/framewav.h"
 #include "cliplist/ui/list_playback.h"
 #include "cliplist/work_folder.h"
-#include "shell/ui/main_window.h"
+#include "support/page_host.h"
 #include "support/scripted_dialogs.h"
 #include "support/test_audio.h"
 #include "support/window_rig.h"
 
 #include <QFile>
 #include <QLabel>
-#include <QListWidget>
 #include <QPushButton>
 #include <QSlider>
 #include <QtTest>
@@ -146,10 +146,10 @@ void TestClipEditor::open_secondClipResetsMarksAndLabels() {
 
 void TestClipEditor::open_byMouseDoubleClick() {
     m_rig->addClip("a", CdFormat, testaudio::sinePcm(CdFormat, 44100));
-    m_rig->window().show();
-    QVERIFY(QTest::qWaitForWindowExposed(&m_rig->window()));
-    QListWidget& list = m_rig->list();
-    const QPoint at = list.visualItemRect(list.item(0)).center();
+    m_rig->host().show();
+    QVERIFY(QTest::qWaitForWindowExposed(&m_rig->host()));
+    ClipListBox& list = m_rig->list();
+    const QPoint at = list.rowRect(0).center();
     QTest::mouseClick(list.viewport(), Qt::LeftButton, {}, at);
     QTest::mouseDClick(list.viewport(), Qt::LeftButton, {}, at);
     QCOMPARE(editor().EditMode(), "Edit");
@@ -184,8 +184,8 @@ void TestClipEditor::statusUpdate_movesSliderAndTotalLabel() {
 
 void TestClipEditor::slider_clickPlaysFromItsValue() {
     m_rig->addClip("a", SmallFormat, testaudio::sinePcm(SmallFormat, 8000 * 30));
-    m_rig->window().show();
-    QVERIFY(QTest::qWaitForWindowExposed(&m_rig->window()));
+    m_rig->host().show();
+    QVERIFY(QTest::qWaitForWindowExposed(&m_rig->host()));
     open(0);
     slider()->setValue(7);
     editor().SliderEdit_Click();

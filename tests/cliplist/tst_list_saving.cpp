@@ -1,11 +1,12 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "audio/media_player.h"
 #include "audio/mp3_encoder.h"
+#include "cliplist/ui/clip_list_box.h"
 #include "cliplist/ui/framewav.h"
 #include "cliplist/ui/list_saving.h"
 #include "cliplist/work_folder.h"
 #include "shell/ui/busy_window.h"
-#include "shell/ui/main_window.h"
+#include "support/page_host.h"
 #include "support/scripted_dialogs.h"
 #include "support/test_audio.h"
 #include "support/window_rig.h"
@@ -13,7 +14,6 @@
 #include <QDir>
 #include <QFile>
 #include <QLineEdit>
-#include <QListWidget>
 #include <QSignalSpy>
 #include <QtTest>
 
@@ -55,7 +55,7 @@ private slots:
 
 private:
     ListSaving& saving() const { return m_rig->framewav().saving(); }
-    FrmLoad& busy() const { return m_rig->window().frmLoad(); }
+    FrmLoad& busy() const { return m_rig->host().frmLoad(); }
     void click(bool mp3) { mp3 ? saving().CmdSaveList_Click() : saving().CmdSaveWav_Click(); }
     QByteArray addClip(const QString& name, const WavFormat& format, std::int64_t frames,
                        double hz);
@@ -102,7 +102,7 @@ void TestListSaving::saveWav_joinsEveryClipInListOrder() {
     for (int i = 0; i < frames.size(); ++i)
         pcm += addClip(QString(QChar('a' + i)), CdFormat, frames[i], 300.0 + 200 * i);
     m_rig->list().setCurrentRow(selected);
-    m_rig->window().settings().setBaseFolder(m_rig->outside(QString()));
+    m_rig->host().settings().setBaseFolder(m_rig->outside(QString()));
     const QString target = m_rig->outside("joined.wav");
     m_rig->dialogs().queueFile(target);
     playListPlayer();
@@ -180,7 +180,7 @@ void TestListSaving::save_listThatCannotBeJoinedWritesNothing() {
     QCOMPARE(QDir(m_rig->outside(QString())).entryList(QDir::Files | QDir::Hidden).size(), 1);
     QVERIFY(!QFile::exists(m_rig->work().concatWav()));
     QVERIFY(!busy().isVisible());
-    QVERIFY(m_rig->window().isEnabled());
+    QVERIFY(m_rig->host().isEnabled());
 }
 
 void TestListSaving::save_cancelChangesNothing_data() {
@@ -200,7 +200,7 @@ void TestListSaving::save_cancelChangesNothing() {
     QCOMPARE(m_rig->listPlayer().state(), MediaPlayer::State::Playing);
     QCOMPARE(m_rig->workFiles(), QStringList{"a.wav"});
     QVERIFY(!busy().isVisible());
-    QVERIFY(m_rig->window().isEnabled());
+    QVERIFY(m_rig->host().isEnabled());
     QCOMPARE(m_rig->framewav().findChild<QLineEdit*>("Text1")->text(), text1);
 }
 
@@ -220,7 +220,7 @@ void TestListSaving::saveMp3_encodesAtTheBitRateSetting() {
     addClip("a", CdFormat, 22050, 440);
     addClip("b", CdFormat, 22050, 660);
     m_rig->encoder().setBitRate(96);
-    m_rig->window().settings().setBitRate(setting);
+    m_rig->host().settings().setBitRate(setting);
     const QString target = m_rig->outside("list.mp3");
     m_rig->dialogs().queueFile(target);
     playListPlayer();
@@ -229,7 +229,7 @@ void TestListSaving::saveMp3_encodesAtTheBitRateSetting() {
 
     QVERIFY(busy().isVisible());
     QCOMPARE(busy().statusText(), "Saving.......");
-    QVERIFY(!m_rig->window().isEnabled());
+    QVERIFY(!m_rig->host().isEnabled());
     QCOMPARE(m_rig->framewav().findChild<QLineEdit*>("Text1")->text(), "0");
     QVERIFY(QFile::exists(m_rig->work().concatWav()));
     QCOMPARE(m_rig->listPlayer().state(), MediaPlayer::State::Closed);
@@ -240,7 +240,7 @@ void TestListSaving::saveMp3_encodesAtTheBitRateSetting() {
     QCOMPARE(m_rig->dialogs().messages().first().text, "Finish Save");
     QCOMPARE(firstFrameKbps(testaudio::readAll(target)), kbps);
     QVERIFY(!busy().isVisible());
-    QVERIFY(m_rig->window().isEnabled());
+    QVERIFY(m_rig->host().isEnabled());
     QCOMPARE(m_rig->workFiles(), QStringList({"a.wav", "b.wav"}));
 }
 
@@ -270,7 +270,7 @@ void TestListSaving::saveMp3_jobThatFailsShowsItsFailure() {
     QVERIFY2(m_rig->dialogs().messages().first().text.contains(target),
              qPrintable(m_rig->dialogs().messages().first().text));
     QVERIFY(!busy().isVisible());
-    QVERIFY(m_rig->window().isEnabled());
+    QVERIFY(m_rig->host().isEnabled());
     QCOMPARE(m_rig->workFiles(), QStringList{"a.wav"});
 }
 

@@ -1,9 +1,10 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "audio/mp3_encoder.h"
+#include "cliplist/ui/clip_list_box.h"
 #include "cliplist/ui/framewav.h"
 #include "convert/ui/frame_convert.h"
 #include "shell/ui/busy_window.h"
-#include "shell/ui/main_window.h"
+#include "support/page_host.h"
 #include "support/scripted_dialogs.h"
 #include "support/scripted_engine.h"
 #include "support/small_disk.h"
@@ -76,10 +77,11 @@ private slots:
     void convertToWav_failingStepShowsOneMessageAndLeavesTheTarget();
 
 private:
-    Frmmain& makeWindow() { return m_rig->showPage(QStringLiteral("Convert")); }
-    FrameConvert* page() const {
-        return m_rig->window().findChild<FrameConvert*>(QStringLiteral("FrameConvert"));
+    PageHost& makeWindow() {
+        m_rig->createHost().frameConvert();
+        return m_rig->host();
     }
+    FrameConvert* page() const { return &m_rig->host().frameConvert(); }
     QLineEdit* box(const QString& name) const;
     void click(const QString& name) const;
     QString path(const QString& name) const { return m_rig->outside(name); }
@@ -107,6 +109,7 @@ QLineEdit* TestFrameConvert::box(const QString& name) const {
 
 void TestFrameConvert::click(const QString& name) const {
     page()->findChild<QPushButton*>(name)->click();
+    m_rig->waitForDecode();
 }
 
 QString TestFrameConvert::makeMp3(const QString& mp3Path, std::int64_t frames) const {
@@ -202,7 +205,7 @@ void TestFrameConvert::startup_pathBoxesEmptyAndText2ReadsText2() {
 }
 
 void TestFrameConvert::choosers_shareOneDialogAndKeepWhatTheyDoNotSet() {
-    Frmmain& window = makeWindow();
+    PageHost& window = makeWindow();
     const QString base1 = path("base1");
     const QString base2 = path("base2");
     struct Step {
@@ -306,7 +309,7 @@ void TestFrameConvert::convertButton_withAnEmptyBoxDoesNothing() {
     QFETCH(QString, target);
     QFETCH(QString, sourceText);
     QFETCH(QString, targetText);
-    Frmmain& window = makeWindow();
+    PageHost& window = makeWindow();
     testaudio::writeSineWav(path("in"), Stereo44k, 4410);
     const auto inFolder = [this](const QString& text) {
         return text.trimmed().isEmpty() ? text : path(text);
@@ -330,7 +333,7 @@ void TestFrameConvert::convertButton_withAnEmptyBoxDoesNothing() {
 }
 
 void TestFrameConvert::convertToMp3_encodesAPlayableMp3AndEndsInFinishSave() {
-    Frmmain& window = makeWindow();
+    PageHost& window = makeWindow();
     const QString wav = testaudio::writeSineWav(path("tone.wav"), Stereo44k, 44100 * 2);
     box("txtopenwav")->setText(wav);
     box("txtsavemp3")->setText(path("tone.mp3"));
@@ -408,7 +411,7 @@ void TestFrameConvert::convertToMp3_refusedJobShowsOneMessageAndNoBusyWindow() {
     QFETCH(QString, source);
     QFETCH(QString, target);
     QFETCH(int, code);
-    Frmmain& window = makeWindow();
+    PageHost& window = makeWindow();
     testaudio::writeSineWav(path("in.wav"), Stereo44k, 4410);
     QVERIFY(QDir(m_rig->outside(QString())).mkdir("folder.wav"));
     box("txtopenwav")->setText(path(source));
@@ -433,7 +436,7 @@ void TestFrameConvert::convertToMp3_refusedJobShowsOneMessageAndNoBusyWindow() {
 }
 
 void TestFrameConvert::convertToMp3_failedJobShowsItsFailureNotFinishSave() {
-    Frmmain& window = makeWindow();
+    PageHost& window = makeWindow();
     const QString wav = testaudio::writeSineWav(path("in.wav"), Stereo44k, 44100 / 2);
     QVERIFY(testaudio::writeAll(path("plain"), "x"));
     // A regular file as the folder: nothing can be created in it, not even by root.
@@ -452,7 +455,7 @@ void TestFrameConvert::convertToMp3_failedJobShowsItsFailureNotFinishSave() {
 }
 
 void TestFrameConvert::convertToWav_decodesIntoANewClipAndCopiesItToTheTarget() {
-    Frmmain& window = makeWindow();
+    PageHost& window = makeWindow();
     const QString mp3 = makeMp3(path("song.mp3"), 44100);
     if (mp3.isEmpty())
         QSKIP("lame is not installed");
@@ -489,7 +492,7 @@ void TestFrameConvert::convertToWav_decodesIntoANewClipAndCopiesItToTheTarget() 
 }
 
 void TestFrameConvert::convertToWav_copiesTheClipFileTheDecodeWrote() {
-    Frmmain& window = makeWindow();
+    PageHost& window = makeWindow();
     QVERIFY(QDir(m_rig->outside(QString())).mkdir("a"));
     QVERIFY(QDir(m_rig->outside(QString())).mkdir("b"));
     // Same clip name, different lengths: the second decode goes to "song (2)".
@@ -511,7 +514,7 @@ void TestFrameConvert::convertToWav_copiesTheClipFileTheDecodeWrote() {
 }
 
 void TestFrameConvert::convertToWav_unreadableSourceShowsCantPlayAndNothingMore() {
-    Frmmain& window = makeWindow();
+    PageHost& window = makeWindow();
     QVERIFY(testaudio::writeAll(path("noise.mp3"), QByteArray("no sound here\n").repeated(100)));
     QVERIFY(testaudio::writeAll(path("old.wav"), "old"));
     box("txtopenmp3")->setText(path("noise.mp3"));
@@ -541,7 +544,7 @@ void TestFrameConvert::convertToWav_failingStepShowsOneMessageAndLeavesTheTarget
 
 void TestFrameConvert::convertToWav_failingStepShowsOneMessageAndLeavesTheTarget() {
     QFETCH(QString, failure);
-    Frmmain& window = makeWindow();
+    PageHost& window = makeWindow();
     const QString mp3 = makeMp3(path("song.mp3"), 44100);
     if (mp3.isEmpty())
         QSKIP("lame is not installed");
@@ -597,7 +600,7 @@ void TestFrameConvert::convertToMp3_busyWindowShowsTheTextOfTheJobBefore_data() 
 void TestFrameConvert::convertToMp3_busyWindowShowsTheTextOfTheJobBefore() {
     QFETCH(QString, earlier);
     QFETCH(QString, text);
-    Frmmain& window = makeWindow();
+    PageHost& window = makeWindow();
     const QString wav = testaudio::writeSineWav(path("in.wav"), Stereo44k, 4410);
     if (earlier == "wav") {
         const QString mp3 = makeMp3(path("song.mp3"), 4410);

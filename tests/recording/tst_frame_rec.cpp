@@ -1,8 +1,10 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "audio/mp3_encoder.h"
+#include "cliplist/ui/clip_list_box.h"
+#include "cliplist/ui/framewav.h"
 #include "recording/ui/frame_rec.h"
 #include "shell/ui/busy_window.h"
-#include "shell/ui/main_window.h"
+#include "support/page_host.h"
 #include "support/scripted_dialogs.h"
 #include "support/scripted_engine.h"
 #include "support/test_audio.h"
@@ -84,14 +86,21 @@ private slots:
     void saveMp3_withoutTempWavStartsNoEncoder();
 
 private:
-    // The page as the toolbar's "Rec" leaves it.
+    // The page as the toolbar's "Rec" leaves it: the page switch releases the engine and
+    // the take, then the page starts its recording support.
     FrameRec& enter() {
-        m_rig->showPage(QStringLiteral("Rec"));
+        leave();
+        page().initrec();
         return page();
     }
-    FrameRec& page() const {
-        return *m_rig->window().findChild<FrameRec*>(QStringLiteral("FrameRec"));
+    // What the page switch does to the page when another page is shown.
+    void leave() {
+        if (!m_rig->hasHost())
+            m_rig->createHost();
+        m_rig->engine().releaseAll();
+        page().releaseTake();
     }
+    FrameRec& page() const { return m_rig->host().frameRec(); }
     template <typename T = QWidget> T* control(const char* name) const {
         return page().findChild<T*>(QLatin1String(name));
     }
@@ -136,7 +145,7 @@ void TestFrameRec::checkNoTakeState() {
 }
 
 void TestFrameRec::controls_haveTheirNamesTextsStatesAndPlaces() {
-    m_rig->createWindow();
+    m_rig->createHost();
     QCOMPARE(page().title(), QStringLiteral("Vioce Record"));
     QCOMPARE(page().geometry(), QRect(104, 48, 489, 249));
     const struct {
@@ -179,7 +188,7 @@ void TestFrameRec::controls_haveTheirNamesTextsStatesAndPlaces() {
 }
 
 void TestFrameRec::recButton_showsThePageAndStartsTheTimerOnce() {
-    m_rig->createWindow();
+    m_rig->createHost();
     auto* timer = page().findChild<QTimer*>(QStringLiteral("tmrRecTest"));
     QVERIFY(timer);
     QVERIFY(!timer->isActive());
@@ -187,12 +196,11 @@ void TestFrameRec::recButton_showsThePageAndStartsTheTimerOnce() {
     QVERIFY(!m_rig->engine().started());
 
     enter();
-    QCOMPARE(m_rig->window().shownPage(), &page());
     QVERIFY(m_rig->engine().startedForRecording());
     QVERIFY(timer->isActive());
     const int timerId = timer->timerId();
     // The timer keeps running on other pages and is not restarted by another entry.
-    m_rig->window().Toolbar1_ButtonClick(QStringLiteral("Setting"));
+    leave();
     QVERIFY(timer->isActive());
     enter();
     QCOMPARE(timer->timerId(), timerId);
@@ -343,7 +351,7 @@ void TestFrameRec::buttons_followTheStatesOfTheTake() {
     QCOMPARE(button("CmdMp3")->isHidden(), !formatShown);
     // The dialogs of Wav and MP3 were cancelled: no box, nothing written.
     QVERIFY(m_rig->dialogs().messages().isEmpty());
-    QVERIFY(!QFile::exists(m_rig->window().context().workFolder.tempWav()));
+    QVERIFY(!QFile::exists(m_rig->host().context().workFolder.tempWav()));
 }
 
 void TestFrameRec::record_hidesTheFormatButtonsUntilTheTakeEnds() {
@@ -400,8 +408,7 @@ void TestFrameRec::failedCaptureStart_reportsAndLeavesNoTake() {
 
 void TestFrameRec::failedFirstAllocation_reportsOutOfMemory() {
     m_rig->engine().startForRecording();
-    FrameRec rec(m_rig->engine(), m_rig->encoder(), m_rig->dialogs(),
-                 WorkFolder(m_rig->outside(QString())), nullptr, &limitedRealloc);
+    FrameRec rec(m_rig->createHost().services(), nullptr, &limitedRealloc);
     allocationsAllowed = 0;
     rec.btnRecord_Click();
     QCOMPARE(m_rig->dialogs().messages().size(), 1);
@@ -415,8 +422,7 @@ void TestFrameRec::failedFirstAllocation_reportsOutOfMemory() {
 
 void TestFrameRec::failedGrowth_reportsOnTheGuiThreadAndDiscardsTheTake() {
     m_rig->engine().startForRecording();
-    FrameRec rec(m_rig->engine(), m_rig->encoder(), m_rig->dialogs(),
-                 WorkFolder(m_rig->outside(QString())), nullptr, &limitedRealloc);
+    FrameRec rec(m_rig->createHost().services(), nullptr, &limitedRealloc);
     allocationsAllowed = 1;
     rec.btnRecord_Click();
     auto* record = rec.findChild<QPushButton*>(QStringLiteral("btnRecord"));
@@ -495,8 +501,7 @@ void TestFrameRec::noServer_reportsAndLeavesRecordDisabled() {
     page().tmrRecTest_Timer();
 
     // The program runs on: other pages work, and the page recovers with the server.
-    m_rig->window().Toolbar1_ButtonClick(QStringLiteral("Setting"));
-    QCOMPARE(m_rig->window().shownPage()->objectName(), QStringLiteral("FrameSetting"));
+    leave();
     m_rig->engine().setStartForRecordingFailure(ErrorCode::Ok);
     m_rig->engine().setInputs({{"Mic", Microphone, 80, true}});
     enter();
@@ -519,7 +524,7 @@ void TestFrameRec::leavingThePage_freesTheTake() {
     enter();
     recordTake(4000);
     QVERIFY(page().take().takeBuffer() != nullptr);
-    m_rig->window().Toolbar1_ButtonClick(QStringLiteral("Wav"));
+    leave();
     QVERIFY(page().take().takeBuffer() == nullptr);
     QCOMPARE(page().take().state(), State::NoTake);
 
@@ -528,7 +533,7 @@ void TestFrameRec::leavingThePage_freesTheTake() {
     button("btnRecord")->click();
     m_rig->engine().deliverBlocks({3528});
     QVERIFY(m_rig->engine().waitDelivered());
-    m_rig->window().Toolbar1_ButtonClick(QStringLiteral("Convert"));
+    leave();
     QVERIFY(!m_rig->engine().captureRunning());
     QVERIFY(page().take().takeBuffer() == nullptr);
     QCOMPARE(page().take().recordChannel(), 0u);
@@ -597,7 +602,7 @@ void TestFrameRec::saveWav_writesExactlyTheTake() {
     QCOMPARE(written.mid(44), ScriptedEngine::counterPattern(0, std::size_t(4 * frames)));
     QVERIFY(button("CmdWav")->isHidden());
     QVERIFY(m_rig->dialogs().messages().isEmpty());
-    QVERIFY(!QFile::exists(m_rig->window().context().workFolder.tempWav()));
+    QVERIFY(!QFile::exists(m_rig->host().context().workFolder.tempWav()));
 }
 
 void TestFrameRec::saveWav_cancelledOrUncreatableWritesNothing() {
@@ -623,12 +628,8 @@ void TestFrameRec::saveWav_cancelledOrUncreatableWritesNothing() {
 }
 
 void TestFrameRec::saveMp3_encodesTempWavToTheChosenName() {
-    m_rig->createWindow();
-    auto* text1 = m_rig->window().findChild<QLineEdit*>(QStringLiteral("Text1"));
-    if (!text1) {
-        text1 = new QLineEdit(m_rig->window().findChild<QGroupBox*>(QStringLiteral("Framewav")));
-        text1->setObjectName(QStringLiteral("Text1"));
-    }
+    m_rig->createHost();
+    auto* text1 = m_rig->framewav().findChild<QLineEdit*>(QStringLiteral("Text1"));
     text1->setText(QStringLiteral("-"));
     enter();
     recordTake(SecondOfSound);
@@ -642,13 +643,13 @@ void TestFrameRec::saveMp3_encodesTempWavToTheChosenName() {
     QCOMPARE(request.filter, QStringLiteral("MP3 files|*.MP3"));
     QCOMPARE(request.defaultExtension, QStringLiteral("mp3"));
     QCOMPARE(request.flags, SaveFlags);
-    const QString tempWav = m_rig->window().context().workFolder.tempWav();
+    const QString tempWav = m_rig->host().context().workFolder.tempWav();
     QCOMPARE(testaudio::readAll(tempWav), imageOf(page().take()));
     QCOMPARE(text1->text(), QStringLiteral("0"));
     QVERIFY(button("CmdMp3")->isHidden());
     // The recording page neither disables the window nor shows the busy window.
-    QVERIFY(m_rig->window().isEnabled());
-    QVERIFY(!m_rig->window().frmLoad().isVisible());
+    QVERIFY(m_rig->host().isEnabled());
+    QVERIFY(!m_rig->host().frmLoad().isVisible());
 
     QVERIFY(finished.wait(60000));
     QCOMPARE(finished.first().at(0).toBool(), true);
@@ -667,7 +668,7 @@ void TestFrameRec::saveMp3_withoutTempWavStartsNoEncoder() {
     button("btnSave")->click();
     m_rig->dialogs().queueFileCancel();
     button("CmdMp3")->click();
-    const QString tempWav = m_rig->window().context().workFolder.tempWav();
+    const QString tempWav = m_rig->host().context().workFolder.tempWav();
     QVERIFY(!QFile::exists(tempWav));
 
     // tempwav.wav cannot be made (a folder has its name): reported, encoder not started.

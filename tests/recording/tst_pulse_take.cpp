@@ -1,7 +1,9 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
+#include "audio/media_player.h"
 #include "audio/mp3_encoder.h"
 #include "audio/pulse_engine.h"
 #include "recording/ui/frame_rec.h"
+#include "support/page_host.h"
 #include "support/pulse_daemon.h"
 #include "support/scripted_dialogs.h"
 #include "support/test_audio.h"
@@ -75,7 +77,10 @@ private slots:
         PulseEngine engine;
         Mp3Encoder encoder;
         ScriptedDialogs dialogs;
-        FrameRec page(engine, encoder, dialogs, WorkFolder(m_files.path()));
+        MediaPlayer player(engine);
+        PageHost host(AppContext{engine, player, player, encoder, dialogs, m_files.path(),
+                                 WorkFolder(m_files.path())});
+        FrameRec page(host.services());
         page.initrec();
         QVERIFY2(dialogs.messages().isEmpty(), qPrintable(dialogs.messages().value(0).text));
         // The pipe source is the server's default source, so it is the input that is on.

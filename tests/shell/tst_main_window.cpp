@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "audio/media_player.h"
 #include "audio/mp3_encoder.h"
+#include "cliplist/ui/framewav.h"
 #include "shell/settings.h"
 #include "shell/ui/busy_window.h"
 #include "shell/ui/main_window.h"
@@ -14,6 +15,8 @@
 #include <QDir>
 #include <QGroupBox>
 #include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
 #include <QRadioButton>
 #include <QSignalSpy>
 #include <QTimer>
@@ -66,9 +69,7 @@ private slots:
     void exit_fromToolbarClosesPlayersEmptiesWorkFolderAndEnds();
     void closingTheWindow_runsTheExitSequence();
     void busyWindow_isCreatedOnFirstUseAndKept();
-    void encodeFinished_reportsSavesAndCleansUp_data();
-    void encodeFinished_reportsSavesAndCleansUp();
-    void encoderProgress_showsOnlyInAShownBusyWindow();
+    void mp3JobEndingDuringADecode_leavesEverythingHeldUntilTheDecodeEnds();
 
 private:
     void openPlayers();
@@ -373,47 +374,46 @@ void TestMainWindow::busyWindow_isCreatedOnFirstUseAndKept() {
     QCOMPARE(window.frmLoad().statusText(), QStringLiteral("Saving......."));
 }
 
-void TestMainWindow::encodeFinished_reportsSavesAndCleansUp_data() {
-    QTest::addColumn<bool>("ok");
-    QTest::addColumn<QString>("text");
-    QTest::newRow("finished job") << true << "Finish Save";
-    QTest::newRow("failed job") << false << "/x/out.mp3: the disk is full.";
-}
-
-void TestMainWindow::encodeFinished_reportsSavesAndCleansUp() {
-    QFETCH(bool, ok);
-    QFETCH(QString, text);
+// A conversion's MP3 job leaves the window enabled; a decode started meanwhile holds it. The
+// job's end must neither enable the window nor let a second add or a page switch run
+// inside the decode.
+void TestMainWindow::mp3JobEndingDuringADecode_leavesEverythingHeldUntilTheDecodeEnds() {
     Frmmain& window = m_rig->createWindow();
-    openPlayers();
-    const WorkFolder& work = window.context().workFolder;
-    QVERIFY(testaudio::writeAll(work.concatWav(), "joined"));
-    QVERIFY(testaudio::writeAll(work.tempWav(), "take"));
-    window.frmLoad().show();
-    window.setEnabled(false);
+    const QString shortWav = testaudio::writeSineWav(m_rig->outside("short.wav"), ClipFormat, 4410);
+    // A chunk after the data makes the WAV one that goes through the decoder: ten minutes
+    // of it take a while.
+    const QString longWav = m_rig->outside("long.wav");
+    testaudio::writeWav(longWav, ClipFormat, testaudio::noisePcm(ClipFormat, 44100 * 600));
+    QFile file(longWav);
+    QVERIFY(file.open(QIODevice::Append));
+    file.write(QByteArray("JUNK\x04\x00\x00\x00junk", 12));
+    file.close();
 
-    emit m_rig->encoder().progress(60);
-    QCOMPARE(window.frmLoad().progress(), 60);
-    emit m_rig->encoder().EncodeFinished(ok, ok ? QString() : text, "/x/out.mp3");
-
-    QVERIFY(!window.frmLoad().isVisible());
-    QCOMPARE(m_rig->dialogs().messages().size(), 1);
-    QCOMPARE(m_rig->dialogs().messages().first().text, text);
-    QCOMPARE(m_rig->dialogs().messages().first().title, QString("KorvaNel Tunecarver"));
-    QCOMPARE(m_rig->edit().state(), MediaPlayer::State::Stopped);
-    QCOMPARE(m_rig->listPlayer().state(), MediaPlayer::State::Stopped);
-    QVERIFY(!QFile::exists(work.concatWav()));
-    QVERIFY(QFile::exists(work.tempWav()));
+    window.Toolbar1_ButtonClick(QStringLiteral("Convert"));
+    QGroupBox* convert = page("FrameConvert");
+    convert->findChild<QLineEdit*>(QStringLiteral("txtopenwav"))->setText(shortWav);
+    convert->findChild<QLineEdit*>(QStringLiteral("txtsavemp3"))->setText(m_rig->outside("o.mp3"));
+    QSignalSpy jobEnded(&m_rig->encoder(), &Mp3Encoder::EncodeFinished);
+    convert->findChild<QPushButton*>(QStringLiteral("CmdConvertMP3"))->click();
     QVERIFY(window.isEnabled());
-}
+    window.framewav().addFile(longWav);
+    QVERIFY(window.framewav().isDecoding());
 
-void TestMainWindow::encoderProgress_showsOnlyInAShownBusyWindow() {
-    Frmmain& window = m_rig->createWindow();
-    // A recording-page job runs without the busy window: its progress shows nowhere.
-    emit m_rig->encoder().progress(30);
-    QCOMPARE(window.frmLoad().progress(), -1);
-    window.frmLoad().show();
-    emit m_rig->encoder().progress(45);
-    QCOMPARE(window.frmLoad().progress(), 45);
+    QVERIFY(jobEnded.wait(60000));
+    QVERIFY2(window.framewav().isDecoding(), "the decode should outlast the short job");
+    QCOMPARE(m_rig->dialogs().messages().value(0).text, QStringLiteral("Finish Save"));
+    QVERIFY(!window.isEnabled());
+    QVERIFY(window.frmLoad().isVisible());
+    window.Toolbar1_ButtonClick(QStringLiteral("Rec"));
+    QCOMPARE(window.shownPage(), convert);
+    window.framewav().addFile(shortWav);
+
+    QSignalSpy decodeEnded(&window.framewav(), &Framewav::decodeEnded);
+    QVERIFY(decodeEnded.wait(60000));
+    QVERIFY(window.isEnabled());
+    QVERIFY(!window.frmLoad().isVisible());
+    QCOMPARE(window.framewav().clipNames(), QStringList{"long"});
+    QCOMPARE(m_rig->dialogs().messages().size(), 1);
 }
 
 QTEST_MAIN(TestMainWindow)

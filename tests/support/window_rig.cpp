@@ -3,8 +3,10 @@
 
 #include "audio/media_player.h"
 #include "audio/mp3_encoder.h"
+#include "cliplist/ui/clip_list_box.h"
 #include "cliplist/ui/framewav.h"
 #include "shell/ui/main_window.h"
+#include "support/page_host.h"
 #include "support/scripted_dialogs.h"
 #include "support/scripted_engine.h"
 #include "support/test_audio.h"
@@ -12,7 +14,6 @@
 #include <QCoreApplication>
 #include <QDir>
 #include <QFile>
-#include <QListWidget>
 #include <QtTest>
 
 WindowRig::WindowRig(Window when) {
@@ -24,18 +25,29 @@ WindowRig::WindowRig(Window when) {
     m_list = std::make_unique<MediaPlayer>(*m_playerEngine);
     m_encoder = std::make_unique<Mp3Encoder>();
     m_dialogs = std::make_unique<ScriptedDialogs>();
-    if (when == Window::Now)
-        createWindow();
+    if (when == Window::Host)
+        createHost();
 }
 
-WindowRig::~WindowRig() = default;
+WindowRig::~WindowRig() {
+    m_host.reset();
+    m_window.reset();
+}
 
 Frmmain& WindowRig::createWindow(const QString& workFolder) {
-    Q_ASSERT(!m_window);
+    Q_ASSERT(!m_window && !m_host);
     const QString work = workFolder.isEmpty() ? appFile(QStringLiteral("korvanel")) : workFolder;
     m_window = std::make_unique<Frmmain>(AppContext{*m_engine, *m_edit, *m_list, *m_encoder,
                                                     *m_dialogs, m_app.path(), WorkFolder(work)});
     return *m_window;
+}
+
+PageHost& WindowRig::createHost(const QString& workFolder) {
+    Q_ASSERT(!m_window && !m_host);
+    const QString work = workFolder.isEmpty() ? appFile(QStringLiteral("korvanel")) : workFolder;
+    m_host = std::make_unique<PageHost>(AppContext{*m_engine, *m_edit, *m_list, *m_encoder,
+                                                   *m_dialogs, m_app.path(), WorkFolder(work)});
+    return *m_host;
 }
 
 Frmmain& WindowRig::showPage(const QString& key) {
@@ -46,11 +58,11 @@ Frmmain& WindowRig::showPage(const QString& key) {
 }
 
 Framewav& WindowRig::framewav() const {
-    return m_window->framewav();
+    return m_host ? m_host->framewav() : m_window->framewav();
 }
 
-QListWidget& WindowRig::list() const {
-    return *framewav().findChild<QListWidget*>(QStringLiteral("List1"));
+ClipListBox& WindowRig::list() const {
+    return *framewav().findChild<ClipListBox*>(QStringLiteral("List1"));
 }
 
 QWidget* WindowRig::control(const QString& name) const {
@@ -58,12 +70,12 @@ QWidget* WindowRig::control(const QString& name) const {
 }
 
 const WorkFolder& WindowRig::work() const {
-    return m_window->context().workFolder;
+    return m_host ? m_host->context().workFolder : m_window->context().workFolder;
 }
 
 QString WindowRig::addClip(const QString& name, const WavFormat& format, const QByteArray& pcm) {
     const QString path = testaudio::writeWav(work().clipFile(name), format, pcm);
-    list().addItem(name);
+    framewav().clips().append(name);
     return path;
 }
 
@@ -77,6 +89,13 @@ void WindowRig::playInBothPlayers(const QString& clip) {
 
 QStringList WindowRig::workFiles() const {
     return QDir(work().path()).entryList(QDir::Files | QDir::Hidden, QDir::Name);
+}
+
+void WindowRig::waitForDecode() const {
+    if (!framewav().isDecoding())
+        return;
+    QSignalSpy ended(&framewav(), &Framewav::decodeEnded);
+    QVERIFY(ended.wait(60000));
 }
 
 void WindowRig::advanceMs(std::int64_t ms) {

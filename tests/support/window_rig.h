@@ -11,26 +11,29 @@
 #include <cstdint>
 #include <memory>
 
+class ClipListBox;
 class Framewav;
 class Frmmain;
 class MediaPlayer;
 class Mp3Encoder;
-class QListWidget;
+class PageHost;
 class QWidget;
 class ScriptedDialogs;
 class ScriptedEngine;
 class WorkFolder;
 
-// The main window on scripted parts, for tests of its pages: the pages' engine and the
-// players' engine are ScriptedEngines (the players' one on its manual clock), the dialogs are
-// scripted, the encoder is the real one. The application folder and a folder outside it are
-// temporary; HOME points at a temporary folder too. The window is built at once, or later
-// by createWindow() when a test prepares the application folder or the engine first.
+// Scripted parts for the tests of a page (built on a PageHost) or of the whole main window:
+// the pages' engine and the players' engine are ScriptedEngines (the players' one on its
+// manual clock), the dialogs are scripted, the encoder is the real one. The application
+// folder and a folder outside it are temporary; HOME points at a temporary folder too. The
+// main window is built at once, or later by createWindow(); a page test builds a host with
+// createHost() instead.
 class WindowRig {
 public:
-    enum class Window { Now, Later };
+    // Host: a page host at once; Later: nothing yet (createWindow() or createHost()).
+    enum class Window { Host, Later };
 
-    explicit WindowRig(Window when = Window::Now);
+    explicit WindowRig(Window when = Window::Host);
     ~WindowRig();
     WindowRig(const WindowRig&) = delete;
     WindowRig& operator=(const WindowRig&) = delete;
@@ -38,14 +41,18 @@ public:
     // Builds the window, once. The work folder is `workFolder`, or "korvanel" in the
     // application folder when empty.
     Frmmain& createWindow(const QString& workFolder = QString());
+    // Builds a host for single pages instead of the window, with the same work folder rule.
+    PageHost& createHost(const QString& workFolder = QString());
+    PageHost& host() const { return *m_host; }
     bool hasWindow() const { return m_window != nullptr; }
+    bool hasHost() const { return m_host != nullptr; }
     // Runs the toolbar key `key`, building the window first when there is none.
     Frmmain& showPage(const QString& key);
 
-    // The window and what stands on it: only once it is built.
+    // The window or the host and what stands on it: only once it is built.
     Frmmain& window() const { return *m_window; }
     Framewav& framewav() const;
-    QListWidget& list() const;
+    ClipListBox& list() const;
     // A control of the "Audio Edit" page, by object name.
     QWidget* control(const QString& name) const;
     const WorkFolder& work() const;
@@ -68,6 +75,8 @@ public:
     void playInBothPlayers(const QString& clip);
     // The files of the work folder, by name.
     QStringList workFiles() const;
+    // Waits for a decode the "Audio Edit" page runs, if any, to end.
+    void waitForDecode() const;
     // Moves the players' clock on and delivers what that queued (ends of plays).
     void advanceMs(std::int64_t ms);
 
@@ -82,4 +91,5 @@ private:
     std::unique_ptr<Mp3Encoder> m_encoder;
     std::unique_ptr<ScriptedDialogs> m_dialogs;
     std::unique_ptr<Frmmain> m_window;
+    std::unique_ptr<PageHost> m_host;
 };

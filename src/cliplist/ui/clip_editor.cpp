@@ -8,8 +8,8 @@
 #include "cliplist/ui/clip_list_box.h"
 #include "cliplist/ui/framewav.h"
 #include "shell/app_info.h"
+#include "shell/ui/app_context.h"
 #include "shell/ui/dialogs.h"
-#include "shell/ui/main_window.h"
 
 #include <QEvent>
 #include <QFileInfo>
@@ -31,7 +31,11 @@ ClipEditor::ClipEditor(Framewav& page) : m_page(page) {
 }
 
 const AppContext& ClipEditor::context() const {
-    return m_page.window().context();
+    return m_page.services().context;
+}
+
+QWidget* ClipEditor::dialogParent() const {
+    return &m_page.services().dialogParent;
 }
 
 const FramewavControls& ClipEditor::controls() const {
@@ -39,6 +43,8 @@ const FramewavControls& ClipEditor::controls() const {
 }
 
 void ClipEditor::List1_DblClick() {
+    if (m_page.isBusy())
+        return;
     const int row = m_page.selectedIndex();
     if (row < 0)
         return;
@@ -52,9 +58,9 @@ void ClipEditor::List1_DblClick() {
     if (Status opened = player.command(QStringLiteral("open")); !opened) {
         player.command(QStringLiteral("Close"));
         disableEditor();
-        context().dialogs.message(&m_page.window(),
+        context().dialogs.message(dialogParent(),
                                   QStringLiteral("%1 cannot be opened for editing.\n\n%2")
-                                      .arg(controls().List1->item(row)->text(), opened.message()),
+                                      .arg(m_page.clipNames().at(row), opened.message()),
                                   QLatin1String(appinfo::Title), Dialogs::Icon::Warning);
         return;
     }
@@ -109,8 +115,10 @@ void ClipEditor::CmdMarkOut_Click() {
 }
 
 void ClipEditor::CmdEditDone_Click() {
+    if (m_page.isBusy())
+        return;
     if (Status marks = ClipCrop::checkMarks(m_markInMs, m_markOutMs); !marks) {
-        context().dialogs.message(&m_page.window(), marks.message(), QLatin1String(appinfo::Title),
+        context().dialogs.message(dialogParent(), marks.message(), QLatin1String(appinfo::Title),
                                   Dialogs::Icon::None);
         return;
     }
@@ -127,9 +135,10 @@ void ClipEditor::CmdEditDone_Click() {
 
     m_editMode = QStringLiteral("Play");
     disableEditor();
+    m_page.clips().refresh(m_page.clipNames().indexOf(clipName()));
     if (!cropped)
         context().dialogs.message(
-            &m_page.window(),
+            dialogParent(),
             QStringLiteral("%1 was not cropped; its clip file is as it was.\n\n%2")
                 .arg(clipName(), cropped.message()),
             QLatin1String(appinfo::Title), Dialogs::Icon::Warning);

@@ -8,6 +8,7 @@
 #include <cstdint>
 
 class Framewav;
+class QWidget;
 struct AppContext;
 struct FramewavControls;
 
@@ -72,6 +73,7 @@ protected:
 
 private:
     const AppContext& context() const;
+    QWidget* dialogParent() const;
     const FramewavControls& controls() const;
     void setEditorEnabled(bool enabled);
     QString clipName() const;

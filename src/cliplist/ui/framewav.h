@@ -2,19 +2,21 @@
 #pragma once
 
 #include "audio/status.h"
+#include "cliplist/clip_list.h"
 #include "cliplist/ui/framewav_controls.h"
-#include "convert/wav_decoder.h"
+#include "convert/decode_worker.h"
+#include "shell/ui/busy_gate.h"
+#include "shell/ui/page_services.h"
 
 #include <QGroupBox>
 #include <QStringList>
 
+#include <functional>
 #include <memory>
 
 class ClipEditor;
-class Frmmain;
 class ListPlayback;
 class ListSaving;
-struct AppContext;
 
 // The "Audio Edit" page (frame Framewav): the clip list List1 with its buttons, the editor
 // frame "Edit Song", the list player's frame "List Control" and the two list-saving buttons.
@@ -22,57 +24,71 @@ struct AppContext;
 // clip for playing; the editor (ClipEditor), list playback (ListPlayback) and list saving
 // (ListSaving) work on controls(). The page creates those three and wires their signals.
 //
-// Every entry's clip file is the work folder's entry text + ".wav", complete and canonical
-// (the 44-byte header plus PCM) from the moment the entry is appended; no two entries share
-// a clip file. The decoder state lives here for the whole run.
+// The list is the page's ClipList, which List1 shows. Every entry's clip file is the work
+// folder's entry text + ".wav", complete and canonical (the 44-byte header plus PCM) from the
+// moment the entry is put in; no two entries share a clip file.
 //
-// The page works with the main window's collaborators (engine, players, dialogs, work
-// folder) and its busy window; the window must outlive the page (it is the page's parent).
+// While a decode, or any other operation that disabled the window through the busy gate,
+// runs, the page's commands are refused: none runs inside another.
+//
 // GUI thread only.
 class Framewav : public QGroupBox {
     Q_OBJECT
 public:
-    explicit Framewav(Frmmain& window);
+    // The end of an add: the new clip's name, or the failure, which has been shown already
+    // (a cancelled decode shows nothing and ends with ErrorCode::Ended).
+    using Added = std::function<void(const Result<QString>&)>;
+
+    explicit Framewav(PageServices services, QWidget* parent = nullptr);
     ~Framewav() override;
 
-    Frmmain& window() const { return m_window; }
+    const PageServices& services() const { return m_services; }
+    ClipList& clips() { return m_clips; }
     // Every control of the page, for the parts that work with them.
     const FramewavControls& controls() const { return m_controls; }
     ClipEditor& editor() const { return *m_editor; }
     ListPlayback& playback() const { return *m_playback; }
     ListSaving& saving() const { return *m_saving; }
-    // The entry texts of List1 in list order.
-    QStringList clipNames() const;
+    // The clip names in list order.
+    QStringList clipNames() const { return m_clips.names(); }
     // The row of the selected entry, -1 when none is selected.
     int selectedIndex() const;
     // The clip file of the entry at `row`, built from the entry's text now.
-    QString clipFile(int row) const;
+    QString clipFile(int row) const { return m_clips.clipFile(row); }
+
+    // The start-up steps of the page: the tooltips of its buttons (SetLng), and Label6's
+    // text with the editor and list-playback controls disabled (startUp).
+    void SetLng();
+    void startUp();
+
+    // What "Add New" does with a chosen file: a canonical WAV is copied, anything else goes
+    // through decodeIntoClip. The new entry goes to the end of the list; the selection does
+    // not change. Refused (with nothing shown) while the page is busy.
+    void addFile(const QString& path, Added done = {});
 
     // Decodes any file the decoder reads into a new clip: starts the engine for decoding,
     // disables the main window and shows the busy window (whose text it leaves as it is: a
-    // caller may set it first), opens the file (loadmp3), decodes it block by block into the
-    // clip file of a unique clip name (convert2wav, letting the event loop run at least every
-    // YieldMs), enables the window, hides the busy window, finishes the output (closewav) and
-    // releases the engine. Then the clip name is appended to List1 and returned.
+    // caller may set it first) with the decode's progress, decodes on a worker thread into
+    // the clip file of a unique clip name, then enables the window, hides the busy window,
+    // releases the engine, appends the clip name to the list and calls `done`.
     //
-    // Failures, each shown once and returned, with no entry added and no file left behind:
-    // the engine does not start ("Can't initialize device" with its code, nothing else
-    // happens); no loader opens the file ("Can't play the file" with its code); the decode
-    // or the writing fails (a message naming the file). A decode cancelled by cancelDecode()
-    // returns ErrorCode::Ended and shows nothing; the caller shows nothing either.
-    Result<QString> decodeIntoClip(const QString& inputPath);
-    // True while decodeIntoClip runs (the event loop runs inside it).
-    bool isDecoding() const { return m_decoding; }
-    // Asks a running decode to stop before its next block; decodeEnded() follows once
-    // decodeIntoClip has cleaned up. Does nothing when no decode runs.
+    // Failures, each shown once and passed to `done`, with no entry added and no file left
+    // behind: the engine does not start ("Can't initialize device" with its code); no loader
+    // opens the file ("Can't play the file" with its code); the decode or the writing fails
+    // (a message naming the file).
+    void decodeIntoClip(const QString& inputPath, Added done = {});
+    bool isDecoding() const { return m_decodeBusy != nullptr; }
+    // For the exit: stops a running decode, waits for it and cleans up; its `done` never
+    // runs. Does nothing when no decode runs.
     void cancelDecode();
-
-    static constexpr int YieldMs = 25;
+    // Text1: the encoder's status code of the last MP3 job started from the list or the
+    // recording page.
+    void showStatusCode(short code);
+    // A long operation holds the window: commands are refused.
+    bool isBusy() const { return m_services.busy.isBusy(); }
 
 public slots:
-    // "Add New": asks for a WAV or MP3 file. A canonical WAV is copied, any other WAV and an
-    // MP3 are decoded (decodeIntoClip); the new entry goes to the end of the list, the
-    // selection does not change. Cancel changes nothing.
+    // "Add New": asks for a WAV or MP3 file and adds it (addFile). Cancel changes nothing.
     void CmdAdd_Click();
     // "Remove Form List": stops and closes both players, asks "Are you sure you want to
     // delete <name> ?" when an entry is selected and on Yes deletes its clip file (a missing
@@ -86,22 +102,21 @@ public slots:
     void List1_Click();
 
 signals:
-    // decodeIntoClip has finished everything, the window is enabled and the engine released.
+    // A decode has finished everything: the window is enabled and the engine released.
     void decodeEnded();
 
 private:
-    const AppContext& context() const;
-    void addWav(const QString& path);
+    void addWav(const QString& path, const Added& done);
     void showFailure(const QString& inputPath, const Status& failure);
     void connectParts();
 
-    Frmmain& m_window;
+    PageServices m_services;
+    ClipList m_clips;
     FramewavControls m_controls;
     // Gone before the page's controls, which they work on.
     std::unique_ptr<ClipEditor> m_editor;
     std::unique_ptr<ListPlayback> m_playback;
     std::unique_ptr<ListSaving> m_saving;
-    WavDecoder m_decoder;
-    bool m_decoding = false;
-    bool m_cancelled = false;
+    DecodeWorker m_worker;
+    std::unique_ptr<BusyGate::Scope> m_decodeBusy; // lives while a decode runs
 };

@@ -24,7 +24,7 @@ class QSlider;
 //   CmdSaveWav "Save The List to Wav" 344,248 169×33 · CmdSaveList "Save The List to MP3"
 //   520,248 169×33 · Text1 (the encoder's status code, read-only) 632,312 57×21
 struct FramewavControls {
-    ClipListBox* List1 = nullptr; // a QListWidget
+    ClipListBox* List1 = nullptr; // a view of the page's ClipList
     QPushButton* CmdAdd = nullptr;
     QPushButton* Cmdremove = nullptr;
     QPushButton* CmdUP = nullptr;
@@ -55,8 +55,8 @@ struct FramewavControls {
     QPushButton* CmdSaveList = nullptr;
     QLineEdit* Text1 = nullptr;
 
-    // Creates every control inside `page` at its place. Buttons start enabled; the main
-    // window's start-up steps disable the editor and list-playback ones. Tooltips are set
-    // by the start-up steps too.
+    // Creates every control inside `page` at its place. Buttons start enabled; the page's
+    // start-up step disables the editor and list-playback ones and its SetLng sets the
+    // tooltips.
     static FramewavControls create(QGroupBox& page);
 };

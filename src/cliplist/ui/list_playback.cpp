@@ -6,8 +6,8 @@
 #include "cliplist/ui/clip_list_box.h"
 #include "cliplist/ui/framewav.h"
 #include "shell/app_info.h"
+#include "shell/ui/app_context.h"
 #include "shell/ui/dialogs.h"
-#include "shell/ui/main_window.h"
 
 #include <QCheckBox>
 #include <QPushButton>
@@ -20,7 +20,7 @@ ListPlayback::ListPlayback(Framewav& page, const ClipEditor& editor)
 }
 
 const AppContext& ListPlayback::context() const {
-    return m_page.window().context();
+    return m_page.services().context;
 }
 
 const FramewavControls& ListPlayback::controls() const {
@@ -30,7 +30,7 @@ const FramewavControls& ListPlayback::controls() const {
 void ListPlayback::CmdPlay_Click() {
     const int row = m_page.selectedIndex();
     if (row < 0) {
-        context().dialogs.message(&m_page.window(),
+        context().dialogs.message(&m_page.services().dialogParent,
                                   QStringLiteral("Please select the song to play"),
                                   QLatin1String(appinfo::Title), Dialogs::Icon::None);
         return;

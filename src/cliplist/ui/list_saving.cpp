@@ -7,9 +7,10 @@
 #include "cliplist/clip_joiner.h"
 #include "cliplist/ui/framewav.h"
 #include "shell/app_info.h"
-#include "shell/ui/busy_window.h"
+#include "shell/settings.h"
+#include "shell/ui/app_context.h"
 #include "shell/ui/dialogs.h"
-#include "shell/ui/main_window.h"
+#include "shell/ui/mp3_jobs.h"
 
 #include <QFile>
 #include <QLineEdit>
@@ -20,11 +21,11 @@
 ListSaving::ListSaving(Framewav& page) : m_page(page) {}
 
 const AppContext& ListSaving::context() const {
-    return m_page.window().context();
+    return m_page.services().context;
 }
 
 void ListSaving::CmdSaveWav_Click() {
-    if (listIsEmpty())
+    if (m_page.isBusy() || listIsEmpty())
         return;
     const std::optional<QString> target = askTarget(QStringLiteral("Wav(*.wav)|*.wav"));
     if (!target)
@@ -38,44 +39,37 @@ void ListSaving::CmdSaveWav_Click() {
         showFailure(QStringLiteral("%1 was not saved.\n\n%2").arg(*target, saved.message()));
         return;
     }
-    context().dialogs.message(&m_page.window(), QStringLiteral("Finish Save"),
+    context().dialogs.message(&m_page.services().dialogParent, QStringLiteral("Finish Save"),
                               QLatin1String(appinfo::Title), Dialogs::Icon::None);
 }
 
 void ListSaving::CmdSaveList_Click() {
-    if (listIsEmpty())
+    if (m_page.isBusy() || listIsEmpty())
         return;
     const std::optional<QString> target = askTarget(QStringLiteral("MP3(*.mp3)|*.mp3"));
     if (!target)
         return;
-    Frmmain& window = m_page.window();
-    FrmLoad& busy = window.frmLoad();
-    busy.setStatusText(QStringLiteral("Saving......."));
-    busy.show();
-    window.setEnabled(false);
+    std::unique_ptr<BusyGate::Scope> busy =
+        m_page.services().busy.enter(BusyGate::Window::Disable, QStringLiteral("Saving......."));
     context().MMCEdit.command(QStringLiteral("Close"));
     context().MMCPlayList.command(QStringLiteral("Close"));
 
-    const auto giveUp = [&](const QString& text) {
-        busy.hide();
-        window.setEnabled(true);
-        showFailure(text);
-    };
     if (Status joined = join(); !joined) {
-        giveUp(QStringLiteral("%1 was not saved.\n\n%2").arg(*target, joined.message()));
+        busy.reset();
+        showFailure(QStringLiteral("%1 was not saved.\n\n%2").arg(*target, joined.message()));
         return;
     }
-    Mp3Encoder& encoder = context().Mp3Enc1;
     applyBitRate();
-    const short started = encoder.EncodeFile(context().workFolder.concatWav(), *target);
-    m_page.controls().Text1->setText(QString::number(encoder.StatusCode()));
+    const short started =
+        m_page.services().mp3Jobs.start(context().workFolder.concatWav(), *target, std::move(busy));
+    m_page.showStatusCode(context().Mp3Enc1.StatusCode());
     if (started != 0) {
-        // No job, so no encoding-finished handler to clean up after it.
+        // No job, so nothing else would delete the list's input.
         QFile::remove(context().workFolder.concatWav());
-        giveUp(QStringLiteral("%1 was not saved: the MP3 encoder did not take the job (error "
-                              "code %2).")
-                   .arg(*target)
-                   .arg(started));
+        showFailure(QStringLiteral("%1 was not saved: the MP3 encoder did not take the job (error "
+                                   "code %2).")
+                        .arg(*target)
+                        .arg(started));
     }
 }
 
@@ -93,8 +87,8 @@ std::optional<QString> ListSaving::askTarget(const QString& filter) const {
     request.mode = Dialogs::FileRequest::Mode::Save;
     request.filter = filter;
     request.fileName = QString();
-    request.initialFolder = m_page.window().settings().baseFolder();
-    return context().dialogs.chooseFile(&m_page.window(), request);
+    request.initialFolder = m_page.services().settings.baseFolder();
+    return context().dialogs.chooseFile(&m_page.services().dialogParent, request);
 }
 
 Status ListSaving::join() const {
@@ -108,12 +102,12 @@ Status ListSaving::join() const {
 // number to LAME's nearest rate. A setting that is unset or not a number (a hand-edited
 // config.ini) names no rate, so the encoder keeps the one it has (128 at start).
 void ListSaving::applyBitRate() const {
-    const Settings::BitRate& rate = m_page.window().settings().bitRate();
+    const Settings::BitRate& rate = m_page.services().settings.bitRate();
     if (rate.isNumber() && rate.number() >= 1)
         context().Mp3Enc1.setBitRate(int(std::lround(std::min(rate.number(), 1e6))));
 }
 
 void ListSaving::showFailure(const QString& text) const {
-    context().dialogs.message(&m_page.window(), text, QLatin1String(appinfo::Title),
+    context().dialogs.message(&m_page.services().dialogParent, text, QLatin1String(appinfo::Title),
                               Dialogs::Icon::Warning);
 }

@@ -4,8 +4,11 @@
 #include "audio/mp3_encoder.h"
 #include "cliplist/clip_copy.h"
 #include "shell/app_info.h"
+#include "shell/settings.h"
+#include "shell/ui/app_context.h"
+#include "shell/ui/busy_gate.h"
 #include "shell/ui/busy_window.h"
-#include "shell/ui/main_window.h"
+#include "shell/ui/mp3_jobs.h"
 
 #include <QDir>
 #include <QFontMetrics>
@@ -86,8 +89,8 @@ QString refusalMessage(short code, const QString& inputPath, const QString& outp
 
 } // namespace
 
-FrameConvert::FrameConvert(Frmmain& window, DecodeIntoClip decodeIntoClip, QWidget* parent)
-    : QGroupBox(parent), m_window(window), m_decodeIntoClip(std::move(decodeIntoClip)) {
+FrameConvert::FrameConvert(PageServices services, DecodeIntoClip decodeIntoClip, QWidget* parent)
+    : QGroupBox(parent), m_services(services), m_decodeIntoClip(std::move(decodeIntoClip)) {
     setObjectName(QStringLiteral("FrameConvert"));
     setTitle(QStringLiteral("Wav <-> Mp3"));
 
@@ -131,7 +134,7 @@ void FrameConvert::Cmdopenwav_Click() {
 void FrameConvert::CmdSaveMP3_Click() {
     m_comFileOpen.filter = Mp3Filter;
     m_comFileOpen.fileName.clear();
-    m_comFileOpen.initialFolder = m_window.settings().baseFolder();
+    m_comFileOpen.initialFolder = m_services.settings.baseFolder();
     m_comFileOpen.defaultExtension = QStringLiteral("mp3");
     m_comFileOpen.mode = Dialogs::FileRequest::Mode::Save;
     choose(m_txtsavemp3);
@@ -149,14 +152,14 @@ void FrameConvert::CmdSavewav2_Click() {
     m_comFileOpen.filter = WavFilter;
     m_comFileOpen.fileName.clear();
     m_comFileOpen.defaultExtension = QStringLiteral("wav");
-    m_comFileOpen.initialFolder = m_window.settings().baseFolder();
+    m_comFileOpen.initialFolder = m_services.settings.baseFolder();
     m_comFileOpen.mode = Dialogs::FileRequest::Mode::Save;
     choose(m_txtsavewav);
 }
 
 void FrameConvert::choose(QLineEdit* box) {
     const std::optional<QString> chosen =
-        m_window.context().dialogs.chooseFile(&m_window, m_comFileOpen);
+        m_services.context.dialogs.chooseFile(&m_services.dialogParent, m_comFileOpen);
     m_comFileOpen.fileName = chosen.value_or(QString());
     box->setText(m_comFileOpen.fileName);
 }
@@ -164,40 +167,38 @@ void FrameConvert::choose(QLineEdit* box) {
 void FrameConvert::CmdconvertWav_Click() {
     const QString source = boxPath(m_txtopenmp3);
     const QString target = boxPath(m_txtsavewav);
-    if (source.isEmpty() || target.isEmpty())
+    if (source.isEmpty() || target.isEmpty() || m_services.busy.isBusy())
         return;
-    m_window.frmLoad().setStatusText(QStringLiteral("Converting......."));
-    const Result<QString> clip = m_decodeIntoClip(source);
-    if (!clip)
-        return;
-    const Status copied =
-        clipfiles::copyFile(m_window.context().workFolder.clipFile(*clip), target);
-    if (!copied) {
-        warn(copied.message());
-        return;
-    }
-    m_window.context().dialogs.message(&m_window, QStringLiteral("Convert Finish"),
-                                       QString::fromLatin1(appinfo::Title), Dialogs::Icon::None);
+    m_services.busy.busyWindow().setStatusText(QStringLiteral("Converting......."));
+    m_decodeIntoClip(source, [this, target](const Result<QString>& clip) {
+        if (!clip)
+            return;
+        const Status copied =
+            clipfiles::copyFile(m_services.context.workFolder.clipFile(*clip), target);
+        if (!copied) {
+            warn(copied.message());
+            return;
+        }
+        m_services.context.dialogs.message(
+            &m_services.dialogParent, QStringLiteral("Convert Finish"),
+            QString::fromLatin1(appinfo::Title), Dialogs::Icon::None);
+    });
 }
 
 void FrameConvert::CmdConvertMP3_Click() {
     const QString source = boxPath(m_txtopenwav);
     const QString target = boxPath(m_txtsavemp3);
-    if (source.isEmpty() || target.isEmpty())
+    if (source.isEmpty() || target.isEmpty() || m_services.busy.isBusy())
         return;
-    Mp3Encoder& encoder = m_window.context().Mp3Enc1;
-    const short code = encoder.EncodeFile(source, target);
-    m_text2->setText(QString::number(encoder.StatusCode()));
-    // A refused job never reaches the encoding-finished handler, so its busy window would
-    // stay up for good.
-    if (code != 0) {
+    // The busy window stays up until the job's end; a refused job takes it down at once.
+    const short code = m_services.mp3Jobs.start(
+        source, target, m_services.busy.enter(BusyGate::Window::KeepEnabled));
+    m_text2->setText(QString::number(m_services.context.Mp3Enc1.StatusCode()));
+    if (code != 0)
         warn(refusalMessage(code, source, target));
-        return;
-    }
-    m_window.frmLoad().show();
 }
 
 void FrameConvert::warn(const QString& text) {
-    m_window.context().dialogs.message(&m_window, text, QString::fromLatin1(appinfo::Title),
-                                       Dialogs::Icon::Warning);
+    m_services.context.dialogs.message(&m_services.dialogParent, text,
+                                       QString::fromLatin1(appinfo::Title), Dialogs::Icon::Warning);
 }

@@ -3,12 +3,12 @@
 
 #include "audio/status.h"
 #include "shell/ui/dialogs.h"
+#include "shell/ui/page_services.h"
 
 #include <QGroupBox>
 
 #include <functional>
 
-class Frmmain;
 class QLineEdit;
 class QPushButton;
 
@@ -25,23 +25,24 @@ class QPushButton;
 //
 // "Convert to Wav" decodes the source into a new clip of the clip list, showing the busy
 // window with "Converting.......", copies the clip file to the target and says "Convert
-// Finish". "Convert to MP3" hands both paths to the main window's encoder, shows its status
-// code in Text2 and the busy window with whatever text it last had; the main window's
-// encoding-finished handler ends the job. Either does nothing while a path box is empty.
-// A failure is shown once, naming the file, and leaves the target as it was.
+// Finish". "Convert to MP3" starts an MP3 job on both paths, shows its status code in Text2
+// and the busy window with whatever text it last had (the window stays enabled); the job's
+// end hides it and reports. Either does nothing while a path box is empty, and nothing
+// while a long operation holds the window. A failure is shown once, naming the file, and
+// leaves the target as it was.
 //
-// The page works with the main window `window` (its context, settings and busy window),
-// which must outlive it. GUI thread only.
+// GUI thread only.
 class FrameConvert : public QGroupBox {
     Q_OBJECT
 public:
     // Decodes the file at inputPath into a new clip of the clip list with the busy window
-    // shown and the main window disabled (both restored before it returns) and returns the
-    // clip's name, whose clip file in the work folder holds the decoded WAV. A failure has
-    // already been shown to the user when it returns.
-    using DecodeIntoClip = std::function<Result<QString>(const QString& inputPath)>;
+    // shown and the main window disabled, then calls `done` with the clip's name, whose clip
+    // file in the work folder holds the decoded WAV. A failure has already been shown to the
+    // user when `done` gets it.
+    using DecodeDone = std::function<void(const Result<QString>& clipName)>;
+    using DecodeIntoClip = std::function<void(const QString& inputPath, DecodeDone done)>;
 
-    FrameConvert(Frmmain& window, DecodeIntoClip decodeIntoClip, QWidget* parent = nullptr);
+    FrameConvert(PageServices services, DecodeIntoClip decodeIntoClip, QWidget* parent = nullptr);
 
     // The shared file dialog's settings as the last chooser left them.
     const Dialogs::FileRequest& comFileOpen() const { return m_comFileOpen; }
@@ -59,7 +60,7 @@ private:
     void choose(QLineEdit* box);
     void warn(const QString& text);
 
-    Frmmain& m_window;
+    PageServices m_services;
     DecodeIntoClip m_decodeIntoClip;
     Dialogs::FileRequest m_comFileOpen;
     QLineEdit* m_txtopenwav = nullptr;

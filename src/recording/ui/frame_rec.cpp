@@ -5,13 +5,14 @@
 #include "audio/mp3_encoder.h"
 #include "recording/input_types.h"
 #include "shell/app_info.h"
+#include "shell/ui/app_context.h"
 #include "shell/ui/audio_error.h"
 #include "shell/ui/dialogs.h"
+#include "shell/ui/mp3_jobs.h"
 
 #include <QAbstractItemView>
 #include <QComboBox>
 #include <QLabel>
-#include <QLineEdit>
 #include <QPushButton>
 #include <QSignalBlocker>
 #include <QSlider>
@@ -44,10 +45,10 @@ QLabel* label(QWidget* parent, const char* name, const char* text, const QRect& 
 
 } // namespace
 
-FrameRec::FrameRec(AudioEngine& engine, Mp3Encoder& encoder, Dialogs& dialogs,
-                   WorkFolder workFolder, QWidget* parent, TakeRecorder::Reallocate reallocate)
-    : QGroupBox(parent), m_engine(engine), m_encoder(encoder), m_dialogs(dialogs),
-      m_workFolder(std::move(workFolder)), m_take(new TakeRecorder(engine, reallocate, this)) {
+FrameRec::FrameRec(PageServices services, QWidget* parent, TakeRecorder::Reallocate reallocate)
+    : QGroupBox(parent), m_services(services), m_engine(services.context.engine),
+      m_dialogs(services.context.dialogs), m_workFolder(services.context.workFolder),
+      m_take(new TakeRecorder(m_engine, reallocate, this)) {
     setObjectName(QStringLiteral("FrameRec"));
     setTitle(QStringLiteral("Vioce Record"));
 
@@ -183,9 +184,8 @@ void FrameRec::CmdWav_Click() {
 void FrameRec::CmdMp3_Click() {
     const std::optional<QString> target = SaveTakeForMp3();
     if (target && !target->isEmpty()) {
-        m_encoder.EncodeFile(m_workFolder.tempWav(), *target);
-        if (auto* text1 = window()->findChild<QLineEdit*>(QStringLiteral("Text1")))
-            text1->setText(QString::number(m_encoder.StatusCode()));
+        m_services.mp3Jobs.start(m_workFolder.tempWav(), *target, nullptr);
+        emit mp3StatusCode(m_services.context.Mp3Enc1.StatusCode());
     }
     hideFormatButtons();
 }

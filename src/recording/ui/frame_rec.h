@@ -3,6 +3,7 @@
 
 #include "cliplist/work_folder.h"
 #include "recording/take_recorder.h"
+#include "shell/ui/page_services.h"
 
 #include <QGroupBox>
 
@@ -33,21 +34,19 @@ class QTimer;
 // state with Record disabled; the rest of the program works on.
 //
 // A WAV save writes the take to the chosen file; an MP3 save writes it to tempwav.wav in the
-// work folder and starts the encoder on it, putting the encoder's StatusCode into the status
-// box Text1 of the main window when there is one. The main window's encoding-finished
-// handler reports the end. The page neither disables the main window nor shows the busy
-// window.
+// work folder and starts an MP3 job on it, announcing the encoder's StatusCode with
+// mp3StatusCode() (the main window puts it into the "Audio Edit" page's Text1). The job's
+// end reports. The page neither disables the main window nor shows the busy window.
 //
-// The engine, encoder and dialogs are the main window's and must outlive the page. The
-// engine is released by the page switch before initrec() and before releaseTake(). GUI
+// The engine is released by the page switch before initrec() and before releaseTake(). GUI
 // thread only.
 class FrameRec : public QGroupBox {
     Q_OBJECT
 public:
     static constexpr int TimerIntervalMs = 200;
 
-    FrameRec(AudioEngine& engine, Mp3Encoder& encoder, Dialogs& dialogs, WorkFolder workFolder,
-             QWidget* parent = nullptr, TakeRecorder::Reallocate reallocate = &std::realloc);
+    explicit FrameRec(PageServices services, QWidget* parent = nullptr,
+                      TakeRecorder::Reallocate reallocate = &std::realloc);
 
     TakeRecorder& take() { return *m_take; }
     // The selected input, -1 when none is.
@@ -71,6 +70,10 @@ public slots:
     // otherwise its length; nothing changes without a take.
     void tmrRecTest_Timer();
 
+signals:
+    // An MP3 save handed its job to the encoder, which answered `code`.
+    void mp3StatusCode(short code);
+
 private:
     void ShowInputInfo();
     void SaveTakeAsWav();
@@ -83,8 +86,8 @@ private:
     void onTakeFailed(const Status& status);
     void hideFormatButtons();
 
+    PageServices m_services;
     AudioEngine& m_engine;
-    Mp3Encoder& m_encoder;
     Dialogs& m_dialogs;
     WorkFolder m_workFolder;
     TakeRecorder* m_take = nullptr;

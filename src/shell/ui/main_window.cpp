@@ -3,24 +3,19 @@
 
 #include "audio/audio_engine.h"
 #include "audio/media_player.h"
-#include "audio/mp3_encoder.h"
 #include "cliplist/ui/framewav.h"
 #include "convert/ui/frame_convert.h"
 #include "recording/ui/frame_rec.h"
 #include "shell/app_info.h"
-#include "shell/path_helpers.h"
 #include "shell/ui/about_page.h"
 #include "shell/ui/busy_window.h"
-#include "shell/ui/dialogs.h"
 #include "shell/ui/settings_page.h"
 #include "shell/ui/toolbar_icons.h"
 
 #include <QAction>
 #include <QCloseEvent>
 #include <QCoreApplication>
-#include <QFile>
 #include <QGroupBox>
-#include <QLabel>
 #include <QToolBar>
 
 namespace {
@@ -36,26 +31,6 @@ constexpr ToolbarButton ToolbarButtons[] = {
     {"Setting", "Setting"}, {"Help", "About"},       {"Exit", "Exit"},
 };
 
-struct Tooltip {
-    const char* control;
-    const char* text;
-};
-
-// The picture buttons of the "Audio Edit" page, in the order their tooltips are given.
-constexpr Tooltip ButtonTooltips[] = {
-    {"CmdFoward", "Forward"}, {"CmdPause", "Pause"},    {"CmdPlay", "Play"},
-    {"CmdStop", "Stop"},      {"CmdNext", "Next"},      {"CmdAdd", "Add New"},
-    {"CmdEditPlay", "Play"},  {"CmdEditStop", "Stop"},  {"Cmdremove", "Remove Form List"},
-    {"CmdUP", "Move UP"},     {"CmdDown", "Move Down"},
-};
-
-// Editor and list-playback controls that stay disabled until a clip is open or the list has
-// entries.
-constexpr const char* DisabledAtStart[] = {
-    "CmdFoward",   "CmdPause",    "CmdPlay",   "CmdStop",    "CmdNext",     "SliderEdit",
-    "CmdEditPlay", "CmdEditStop", "CmdMarkin", "CmdMarkOut", "CmdEditDone",
-};
-
 template <typename Frame>
 Frame* placePage(Frame* frame, const char* name, const char* caption, int left, int width,
                  int height) {
@@ -68,7 +43,9 @@ Frame* placePage(Frame* frame, const char* name, const char* caption, int left, 
 } // namespace
 
 Frmmain::Frmmain(AppContext context, QWidget* parent)
-    : QWidget(parent), m_context(std::move(context)) {
+    : QWidget(parent), m_context(std::move(context)),
+      m_busyGate(*this, [this]() -> FrmLoad& { return frmLoad(); }),
+      m_mp3Jobs(m_context, m_busyGate, *this) {
     setObjectName(QStringLiteral("Frmmain"));
     setWindowTitle(QLatin1String(appinfo::Title));
     QIcon icon;
@@ -84,24 +61,13 @@ Frmmain::Frmmain(AppContext context, QWidget* parent)
         " background-color: palette(window); }"));
     createPages();
     Form_Load();
-    connect(&m_context.Mp3Enc1, &Mp3Encoder::EncodeFinished, this,
-            &Frmmain::Mp3Enc1_EncodeFinished);
-    // A job that shows the busy window (saving the list, converting a file) shows its
-    // progress there; the recording page's jobs run without it.
-    connect(&m_context.Mp3Enc1, &Mp3Encoder::progress, this, [this](int percent) {
-        if (m_frmLoad && m_frmLoad->isVisible())
-            m_frmLoad->setProgress(percent);
-    });
-    connect(
-        m_framewav, &Framewav::decodeEnded, this,
-        [this] {
-            if (m_exitAfterDecode)
-                close();
-        },
-        Qt::QueuedConnection);
 }
 
-Frmmain::~Frmmain() = default;
+// The pages go first: a decode they still run ends through the busy gate and its MP3 jobs,
+// which are members and go after this body.
+Frmmain::~Frmmain() {
+    qDeleteAll(findChildren<QGroupBox*>(QString(), Qt::FindDirectChildrenOnly));
+}
 
 FrmLoad& Frmmain::frmLoad() {
     if (!m_frmLoad)
@@ -118,19 +84,24 @@ QGroupBox* Frmmain::shownPage() const {
     return nullptr;
 }
 
+PageServices Frmmain::services() {
+    return PageServices{m_context, m_settings, m_busyGate, m_mp3Jobs, *this};
+}
+
 void Frmmain::createPages() {
-    m_framewav = placePage(new Framewav(*this), "Framewav", "Audio Edit", 8, 705, 353);
-    m_frameRec = placePage(new FrameRec(m_context.engine, m_context.Mp3Enc1, m_context.dialogs,
-                                        m_context.workFolder, this),
-                           "FrameRec", "Vioce Record", 104, 489, 249);
+    m_framewav = placePage(new Framewav(services(), this), "Framewav", "Audio Edit", 8, 705, 353);
+    m_frameRec =
+        placePage(new FrameRec(services(), this), "FrameRec", "Vioce Record", 104, 489, 249);
     connect(this, &Frmmain::recordPageEntered, m_frameRec, &FrameRec::initrec);
     connect(this, &Frmmain::takeReleaseRequested, m_frameRec, &FrameRec::releaseTake);
-    m_frameConvert = placePage(
-        new FrameConvert(
-            *this,
-            [this](const QString& inputPath) { return m_framewav->decodeIntoClip(inputPath); },
-            this),
-        "FrameConvert", "Wav <-> Mp3", 72, 609, 321);
+    connect(m_frameRec, &FrameRec::mp3StatusCode, m_framewav, &Framewav::showStatusCode);
+    m_frameConvert = placePage(new FrameConvert(
+                                   services(),
+                                   [this](const QString& inputPath, FrameConvert::DecodeDone done) {
+                                       m_framewav->decodeIntoClip(inputPath, std::move(done));
+                                   },
+                                   this),
+                               "FrameConvert", "Wav <-> Mp3", 72, 609, 321);
     m_frameSetting = placePage(new FrameSetting(m_settings, m_context.dialogs,
                                                 Settings::filePath(m_context.appFolder), this),
                                "FrameSetting", "Setting", 80, 593, 321);
@@ -142,11 +113,7 @@ void Frmmain::Form_Load() {
     m_context.workFolder.prepare();
     buildToolbar();
     SetLng();
-    if (auto* label6 = findChild<QLabel*>(QStringLiteral("Label6")))
-        label6->setText(QStringLiteral("Click to Select Play\r\nDouble Click to Select Edit"));
-    for (const char* name : DisabledAtStart)
-        if (auto* control = findChild<QWidget*>(QLatin1String(name)))
-            control->setEnabled(false);
+    m_framewav->startUp();
     showPage(m_framewav);
 }
 
@@ -169,9 +136,7 @@ void Frmmain::buildToolbar() {
 }
 
 void Frmmain::SetLng() {
-    for (const Tooltip& tooltip : ButtonTooltips)
-        if (auto* control = findChild<QWidget*>(QLatin1String(tooltip.control)))
-            control->setToolTip(QLatin1String(tooltip.text));
+    m_framewav->SetLng();
     for (const ToolbarButton& button : ToolbarButtons)
         if (auto* action = m_toolbar1->findChild<QAction*>(QLatin1String(button.key)))
             action->setToolTip(QLatin1String(button.tooltip));
@@ -185,6 +150,10 @@ void Frmmain::showPage(QGroupBox* page) {
 }
 
 void Frmmain::Toolbar1_ButtonClick(const QString& key) {
+    // A page switch inside a decode or a list save would pull the engine and the players
+    // from under it; only the exit, which stops a decode first, may act then.
+    if (m_busyGate.isBusy() && key != QLatin1String("Exit"))
+        return;
     m_context.engine.releaseAll();
     emit takeReleaseRequested();
     m_context.MMCEdit.command(QStringLiteral("stop"));
@@ -207,40 +176,16 @@ void Frmmain::Toolbar1_ButtonClick(const QString& key) {
     }
 }
 
-void Frmmain::Mp3Enc1_EncodeFinished(bool ok, const QString& message, const QString&) {
-    if (m_frmLoad)
-        m_frmLoad->hide();
-    if (ok)
-        m_context.dialogs.message(this, QStringLiteral("Finish Save"),
-                                  QString::fromLatin1(appinfo::Title), Dialogs::Icon::None);
-    else
-        m_context.dialogs.message(this, message, QString::fromLatin1(appinfo::Title),
-                                  Dialogs::Icon::Warning);
-    m_context.MMCEdit.command(QStringLiteral("stop"));
-    m_context.MMCPlayList.command(QStringLiteral("Stop"));
-    if (paths::FileExists(m_context.workFolder.concatWav()))
-        QFile::remove(m_context.workFolder.concatWav());
-    setEnabled(true);
-}
-
 void Frmmain::closeEvent(QCloseEvent* event) {
     exitSequence();
-    if (m_exitAfterDecode)
-        event->ignore();
-    else
-        event->accept();
+    event->accept();
 }
 
-// A decode writes into the work folder while it lets the event loop run; emptying the folder
-// then would pull the file from under it. The decode is cancelled instead, and the window
-// closes once the decode has cleaned up.
+// A decode writes into the work folder on its worker thread; emptying the folder under it
+// would lose the file half-way. The decode is stopped and waited for first: it stops
+// before its next block, so the wait is short.
 void Frmmain::exitSequence() {
-    if (m_framewav->isDecoding()) {
-        m_exitAfterDecode = true;
-        m_framewav->cancelDecode();
-        return;
-    }
-    m_exitAfterDecode = false;
+    m_framewav->cancelDecode();
     if (m_exiting)
         return;
     m_exiting = true;

@@ -3,6 +3,9 @@
 
 #include "shell/settings.h"
 #include "shell/ui/app_context.h"
+#include "shell/ui/busy_gate.h"
+#include "shell/ui/mp3_jobs.h"
+#include "shell/ui/page_services.h"
 
 #include <QWidget>
 
@@ -26,14 +29,14 @@ class QToolBar;
 // is emitted, MMCEdit gets "stop" (it stays open) and MMCPlayList "Close"; then the key acts.
 // "Exit" and closing the window run the exit sequence: both players stopped and closed, the
 // work folder emptied (files only), and the application's event loop ended at once. While
-// the "Audio Edit" page decodes a file into the work folder, the exit cancels the decode
-// and the window closes (running the exit sequence) once the decode has returned.
+// the "Audio Edit" page decodes a file into the work folder, the exit first stops the
+// decode and waits for it, so the folder is never emptied under a file being written.
+// While a long operation holds the window (a decode, a list saved as MP3) the other
+// toolbar keys are refused.
 //
-// The start-up steps reach the "Audio Edit" page's picture buttons, editor buttons and
-// SliderEdit by objectName (tooltips, disabled at start) and skip any that do not exist, so
-// a page class put in place of a plain frame in createPages() needs only to name them.
-//
-// The window owns the settings and the busy window for the whole run. GUI thread only.
+// Each page is handed PageServices and sets up its own controls; the start-up steps call
+// the pages for their texts and start states. The window owns the settings, the busy
+// window, the busy gate and the MP3 jobs for the whole run. GUI thread only.
 class Frmmain : public QWidget {
     Q_OBJECT
 public:
@@ -53,16 +56,13 @@ public:
     QGroupBox* shownPage() const;
     // The "Audio Edit" page, which holds the clip list and decodes files into clips.
     Framewav& framewav() const { return *m_framewav; }
+    BusyGate& busyGate() { return m_busyGate; }
 
 public slots:
     // The page switch, then the action of `key` ("Wav", "Rec", "Convert", "Setting", "Help",
-    // "Exit"); another key does nothing after the switch.
+    // "Exit"); another key does nothing after the switch. While the busy gate holds the
+    // window only "Exit" acts.
     void Toolbar1_ButtonClick(const QString& key);
-    // The one handler of the end of every MP3 job (list saving, recording page, conversion
-    // page): hides the busy window, shows "Finish Save" (or, for a failed job, its failure),
-    // sends "stop" to MMCEdit and "Stop" to MMCPlayList, deletes concat.wav from the work
-    // folder and enables the main window again.
-    void Mp3Enc1_EncodeFinished(bool ok, const QString& message, const QString& outputPath);
 
 signals:
     // Page switch, step 2: whoever holds the recorded take frees it now. The engine has
@@ -77,6 +77,7 @@ protected:
 
 private:
     void createPages();
+    PageServices services();
     void Form_Load();
     void buildToolbar();
     void SetLng();
@@ -86,6 +87,8 @@ private:
     AppContext m_context;
     Settings m_settings;
     std::unique_ptr<FrmLoad> m_frmLoad;
+    BusyGate m_busyGate;
+    Mp3Jobs m_mp3Jobs;
     QToolBar* m_toolbar1 = nullptr;
     Framewav* m_framewav = nullptr;
     FrameRec* m_frameRec = nullptr;
@@ -93,5 +96,4 @@ private:
     FrameSetting* m_frameSetting = nullptr;
     FrameAbout* m_frameAbout = nullptr;
     bool m_exiting = false;
-    bool m_exitAfterDecode = false; // an exit came while a decode was running
 };

@@ -1,0 +1,64 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "shell/ui/mp3_jobs.h"
+
+#include "audio/media_player.h"
+#include "audio/mp3_encoder.h"
+#include "shell/app_info.h"
+#include "shell/path_helpers.h"
+#include "shell/ui/app_context.h"
+#include "shell/ui/busy_window.h"
+#include "shell/ui/dialogs.h"
+
+#include <QFile>
+#include <QPointer>
+
+#include <algorithm>
+
+Mp3Jobs::Mp3Jobs(const AppContext& context, BusyGate& gate, QWidget& dialogParent)
+    : m_context(context), m_gate(gate), m_dialogParent(dialogParent) {
+    connect(&m_context.Mp3Enc1, &Mp3Encoder::progress, this, [this](int percent) {
+        const bool shown = std::any_of(m_jobs.begin(), m_jobs.end(),
+                                       [](const auto& job) { return job.second.busy != nullptr; });
+        if (shown && m_gate.busyWindow().isVisible())
+            m_gate.busyWindow().setProgress(percent);
+    });
+}
+
+short Mp3Jobs::start(const QString& inputPath, const QString& outputPath,
+                     std::unique_ptr<BusyGate::Scope> busy) {
+    const int id = m_nextId++;
+    const short code = m_context.Mp3Enc1.EncodeFile(
+        inputPath, outputPath,
+        [jobs = QPointer<Mp3Jobs>(this), id](bool ok, const QString& message, const QString&) {
+            if (jobs)
+                jobs->finish(id, ok, message);
+        });
+    if (code == 0)
+        m_jobs.emplace(id, Job{inputPath, std::move(busy)});
+    return code;
+}
+
+void Mp3Jobs::finish(int id, bool ok, const QString& message) {
+    const auto found = m_jobs.find(id);
+    if (found == m_jobs.end())
+        return;
+    Job job = std::move(found->second);
+    m_jobs.erase(found);
+    if (job.busy)
+        job.busy->hideBusyWindow();
+    if (ok)
+        m_context.dialogs.message(&m_dialogParent, QStringLiteral("Finish Save"),
+                                  QString::fromLatin1(appinfo::Title), Dialogs::Icon::None);
+    else
+        m_context.dialogs.message(&m_dialogParent, message, QString::fromLatin1(appinfo::Title),
+                                  Dialogs::Icon::Warning);
+    m_context.MMCEdit.command(QStringLiteral("stop"));
+    m_context.MMCPlayList.command(QStringLiteral("Stop"));
+    const QString concat = m_context.workFolder.concatWav();
+    const bool stillRead = std::any_of(m_jobs.begin(), m_jobs.end(), [&](const auto& other) {
+        return other.second.input == concat;
+    });
+    if (!stillRead && paths::FileExists(concat))
+        QFile::remove(concat);
+    // job.busy goes last: the window is enabled after everything else.
+}
