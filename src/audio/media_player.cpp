@@ -201,7 +201,7 @@ void MediaPlayer::setState(State state) {
 }
 
 std::int64_t MediaPlayer::bytesToMs(ByteCount bytes) const {
-    const int perSecond = m_format.bytesPerSecond();
+    const std::int64_t perSecond = m_format.bytesPerSecond();
     return perSecond > 0 ? bytes * 1000 / perSecond : 0;
 }
 

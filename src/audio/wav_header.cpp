@@ -38,7 +38,7 @@ WavHeader WavHeader::forFormat(const WavFormat& format) {
     h.sampleRate = format.sampleRateHz;
     h.bitsPerSample = static_cast<std::int16_t>(format.bitsPerSample);
     h.blockAlign = static_cast<std::int16_t>(format.blockAlign());
-    h.bytesPerSecond = format.bytesPerSecond();
+    h.bytesPerSecond = static_cast<std::int32_t>(format.bytesPerSecond());
     return h;
 }
 
@@ -58,7 +58,7 @@ WavHeader WavHeader::forDecoder(int channels, int sampleRateHz, bool eightBit) {
     h.sampleRate = sampleRateHz;
     h.bitsPerSample = eightBit ? 8 : 16;
     h.blockAlign = static_cast<std::int16_t>(double(h.channels) * h.bitsPerSample / 8.0);
-    h.bytesPerSecond = h.blockAlign * h.sampleRate;
+    h.bytesPerSecond = static_cast<std::int32_t>(std::int64_t(h.blockAlign) * h.sampleRate);
     return h;
 }
 
@@ -130,6 +130,7 @@ Result<WavInfo> readWavInfo(QIODevice& device) {
     std::uint32_t claimedData = 0;
     int blockAlign = 0;
     std::uint32_t storedBytesPerSecond = 0;
+    std::uint32_t sampleRate = 0;
 
     ByteCount pos = 12;
     while (pos + 8 <= fileSize && !(haveFmt && haveData)) {
@@ -146,7 +147,7 @@ Result<WavInfo> readWavInfo(QIODevice& device) {
                 return formError(QStringLiteral("the fmt chunk is cut short"));
             formatCode = std::uint16_t(getLe(fmt, 2));
             info.format.channels = int(getLe(fmt + 2, 2));
-            info.format.sampleRateHz = int(getLe(fmt + 4, 4) & 0x7FFFFFFF);
+            sampleRate = getLe(fmt + 4, 4);
             storedBytesPerSecond = getLe(fmt + 8, 4);
             blockAlign = int(getLe(fmt + 12, 2));
             info.format.bitsPerSample = int(getLe(fmt + 14, 2));
@@ -170,10 +171,17 @@ Result<WavInfo> readWavInfo(QIODevice& device) {
         return formError(QStringLiteral("no fmt chunk"));
     if (!haveData)
         return formError(QStringLiteral("no data chunk"));
-    if (info.format.channels == 0 || blockAlign == 0)
-        return formError(QStringLiteral("zero channels or block align"));
-    if (info.format.sampleRateHz == 0)
-        return formError(QStringLiteral("zero sample rate"));
+    if (info.format.channels < 1 || info.format.channels > WavFormat::MaxChannels)
+        return formError(QStringLiteral("%1 channels, where 1 to %2 can be read")
+                             .arg(info.format.channels)
+                             .arg(WavFormat::MaxChannels));
+    if (sampleRate < 1 || sampleRate > std::uint32_t(WavFormat::MaxSampleRateHz))
+        return formError(QStringLiteral("a sample rate of %1 Hz, where 1 to %2 Hz can be read")
+                             .arg(sampleRate)
+                             .arg(WavFormat::MaxSampleRateHz));
+    info.format.sampleRateHz = int(sampleRate);
+    if (blockAlign == 0)
+        return formError(QStringLiteral("zero block align"));
 
     const int bits = info.format.bitsPerSample;
     if (formatCode == FormatPcm && (bits == 8 || bits == 16 || bits == 24 || bits == 32))

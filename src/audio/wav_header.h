@@ -18,12 +18,17 @@ using ByteCount = std::int64_t;
 // Sample layout of PCM data: interleaved frames of `channels` samples, each unsigned 8-bit
 // or signed little-endian 16/24/32-bit integers (or 32/64-bit float where a reader says so).
 struct WavFormat {
+    // The widest formats a WAV file may have here. Anything past them is a damaged or
+    // hostile header, and keeping within them keeps every product of the fields small.
+    static constexpr int MaxSampleRateHz = 768000;
+    static constexpr int MaxChannels = 32;
+
     int channels = 0;
     int sampleRateHz = 0;
     int bitsPerSample = 0;
 
     int blockAlign() const { return channels * bitsPerSample / 8; }
-    int bytesPerSecond() const { return blockAlign() * sampleRateHz; }
+    std::int64_t bytesPerSecond() const { return std::int64_t(blockAlign()) * sampleRateHz; }
     bool operator==(const WavFormat&) const = default;
 };
 
@@ -88,6 +93,8 @@ struct WavInfo {
 // WAVE_FORMAT_EXTENSIBLE, integer PCM of 8-32 bits and 32/64-bit float. Nothing in the
 // header is trusted for an allocation or a read: a data size past the end of the file is
 // clamped (dataClamped tells). Fails with FileForm on a file that is not RIFF/WAVE, has no
-// fmt or data chunk, a zero channel count or block align, or an absurd chunk size.
+// fmt or data chunk, an absurd chunk size, a sample rate outside 1 to MaxSampleRateHz, a
+// channel count outside 1 to MaxChannels, or a block align that disagrees with channels and
+// bits; with Format on samples other than 8/16/24/32-bit PCM or 32/64-bit float.
 Result<WavInfo> readWavInfo(QIODevice& device);
 Result<WavInfo> readWavInfo(const QString& path);

@@ -26,7 +26,7 @@ QByteArray chunk(const char* tag, const QByteArray& body) {
     return c;
 }
 
-QByteArray fmtBody(int code, int channels, int rate, int blockAlign, int bits) {
+QByteArray fmtBody(int code, int channels, std::uint32_t rate, int blockAlign, int bits) {
     QByteArray b(16, '\0');
     auto put = [&](int at, std::uint32_t v, int n) {
         for (int i = 0; i < n; ++i)
@@ -35,7 +35,7 @@ QByteArray fmtBody(int code, int channels, int rate, int blockAlign, int bits) {
     put(0, std::uint32_t(code), 2);
     put(2, std::uint32_t(channels), 2);
     put(4, std::uint32_t(rate), 4);
-    put(8, std::uint32_t(rate * blockAlign), 4);
+    put(8, rate * std::uint32_t(blockAlign), 4);
     put(12, std::uint32_t(blockAlign), 2);
     put(14, std::uint32_t(bits), 2);
     return b;
@@ -194,12 +194,28 @@ private slots:
             << riff(chunk("fmt ", fmtBody(1, 2, 44100, 3, 16)) + chunk("data", "abcd"));
         QTest::newRow("unknown codec")
             << riff(chunk("fmt ", fmtBody(2, 2, 44100, 4, 4)) + chunk("data", "abcd"));
+        // Rates and channel counts no sound has; their products overflowed 32 bits.
+        QTest::newRow("rate 2^30")
+            << riff(chunk("fmt ", fmtBody(1, 2, 1u << 30, 4, 16)) + chunk("data", "abcd"));
+        QTest::newRow("rate with its top bit set") << riff(
+            chunk("fmt ", fmtBody(1, 2, 0x80000000u + 44100, 4, 16)) + chunk("data", "abcd"));
+        QTest::newRow("rate 768001")
+            << riff(chunk("fmt ", fmtBody(1, 1, 768001, 2, 16)) + chunk("data", "abcd"));
+        QTest::newRow("33 channels")
+            << riff(chunk("fmt ", fmtBody(1, 33, 8000, 66, 16)) + chunk("data", "abcd"));
     }
     void reader_rejectsMalformedFiles() {
         QFETCH(QByteArray, bytes);
         auto info = parse(bytes);
         QVERIFY(!info.isOk());
         QVERIFY(!info.status().message().isEmpty());
+    }
+
+    void reader_takesTheWidestFormats() {
+        auto info = parse(riff(chunk("fmt ", fmtBody(1, 32, 768000, 128, 32)) +
+                               chunk("data", QByteArray(128, '\0'))));
+        QVERIFY2(info.isOk(), qPrintable(info.status().message()));
+        QCOMPARE(info->format.bytesPerSecond(), std::int64_t(768000) * 128);
     }
 
     void reader_namesTheFileInItsErrors() {
