@@ -29,21 +29,30 @@ std::optional<QStringList> splitWords(const QString& text) {
             ++i;
         if (i == n)
             return words;
-        if (text[i] == QLatin1Char('"')) {
-            const qsizetype close = text.indexOf(QLatin1Char('"'), i + 1);
-            if (close < 0 || (close + 1 < n && !isBlank(text[close + 1])))
+        QString word;
+        if (text[i] == u'"') {
+            for (++i;; ++i) {
+                if (i == n)
+                    return std::nullopt;
+                if (text[i] == u'"')
+                    break;
+                if (text[i] == u'\\' && i + 1 < n && (text[i + 1] == u'"' || text[i + 1] == u'\\'))
+                    ++i;
+                word += text[i];
+            }
+            ++i;
+            if (i < n && !isBlank(text[i]))
                 return std::nullopt;
-            words << text.mid(i + 1, close - i - 1);
-            i = close + 1;
         } else {
             const qsizetype start = i;
             while (i < n && !isBlank(text[i])) {
-                if (text[i] == QLatin1Char('"'))
+                if (text[i] == u'"')
                     return std::nullopt;
                 ++i;
             }
-            words << text.mid(start, i - start);
+            word = text.mid(start, i - start);
         }
+        words << word;
     }
 }
 
@@ -117,6 +126,21 @@ Status syntaxError(const QString& command, const QString& why) {
 }
 
 } // namespace
+
+QString WaveCommands::quoted(const QString& path) {
+    const bool plain = !path.isEmpty() && std::none_of(path.begin(), path.end(), [](QChar c) {
+        return isBlank(c) || c == u'"' || c == u'\\' || c.unicode() < 0x20;
+    });
+    if (plain)
+        return path;
+    QString word = QStringLiteral("\"");
+    for (QChar c : path) {
+        if (c == u'"' || c == u'\\')
+            word += u'\\';
+        word += c;
+    }
+    return word + u'"';
+}
 
 Status WaveCommands::send(const QString& command) {
     const auto parsed = splitWords(command);

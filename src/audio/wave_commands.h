@@ -12,14 +12,20 @@
 
 // Edits WAV files through text commands, as the crop sends them:
 //
-//   open PATH type waveaudio alias A    PATH may be in double quotes (needed for blanks)
+//   open PATH type waveaudio alias A
 //   delete A from X to Y                X, Y in ms; what followed Y moves up by Y - X
-//   save A PATH                         any number of blanks between the words
+//   save A PATH
 //   close A
 //
 // Command words and aliases are case-insensitive; words are separated by any number of
-// blanks or tabs. A word in double quotes may hold blanks; the closing quote must end
-// the word.
+// blanks or tabs.
+//
+// Quoting, the one rule that carries any file name (blanks, tabs, newlines, both kinds of
+// quote, backslashes, non-ASCII): a word that begins with a double quote runs to the next
+// double quote that is not escaped, and that closing quote must end the word. Inside it,
+// \" stands for " and \\ for \; every other character, a backslash before anything else
+// included, stands for itself. A word without quotes is taken as it is, up to the next blank
+// or tab, and may not hold a double quote. quoted() writes a path by this rule.
 //
 // X and Y are plain decimal integers (no sign) with X <= Y. Each is converted to the
 // nearest whole sample frame, frame = round(ms * rate / 1000) with halves rounded up,
@@ -39,6 +45,10 @@
 class WaveCommands {
 public:
     Status send(const QString& command);
+
+    // `path` as one word of a command: unchanged when it holds nothing but characters that
+    // need no quotes, else between double quotes with " and \ escaped.
+    static QString quoted(const QString& path);
 
 private:
     struct Sound {

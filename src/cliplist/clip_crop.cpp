@@ -17,12 +17,6 @@ std::filesystem::path fsPath(const QString& path) {
     return std::filesystem::path(QFile::encodeName(path).toStdString());
 }
 
-QString quoted(const QString& path) {
-    if (path.contains(u' ') || path.contains(u'\t'))
-        return u'"' + path + u'"';
-    return path;
-}
-
 QString errorText(const std::error_code& error) {
     return QString::fromLocal8Bit(error.message().c_str());
 }
@@ -70,10 +64,11 @@ QString ClipCrop::resultScratch() const {
 QStringList ClipCrop::commandsFor(std::int64_t markInMs, std::int64_t markOutMs,
                                   std::int64_t lengthMs) const {
     return {
-        QStringLiteral("open %1 type waveaudio alias %2").arg(quoted(sourceScratch()), Alias),
+        QStringLiteral("open %1 type waveaudio alias %2")
+            .arg(WaveCommands::quoted(sourceScratch()), Alias),
         QStringLiteral("delete %1 from 0 to %2").arg(Alias).arg(markInMs),
         tailCommand(markInMs, markOutMs, lengthMs),
-        QStringLiteral("save  %1 %2").arg(Alias, quoted(resultScratch())),
+        QStringLiteral("save  %1 %2").arg(Alias, WaveCommands::quoted(resultScratch())),
         QStringLiteral("close %1").arg(Alias),
     };
 }

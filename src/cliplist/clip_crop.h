@@ -22,7 +22,8 @@ class WaveCommands;
 //
 // L is the clip's length as the edit player reports it. The first delete removes the head, so
 // the sound then starts at the old mark-in and the tail command removes what lay after the
-// old mark-out. Numbers are plain decimal integers in ms; a path with blanks is quoted.
+// old mark-out. Numbers are plain decimal integers in ms; paths are written by
+// WaveCommands::quoted, so any file name goes through.
 //
 // The scratch files (WorkFolder::cropSource, the clip as it was, and WorkFolder::cropResult,
 // the cut sound) live in the work folder, under names no clip file can have; stale ones are

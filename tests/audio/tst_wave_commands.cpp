@@ -60,6 +60,8 @@ private slots:
 
     void paths_quotedWithBlanksAndCommandWords();
     void paths_blanksWithoutQuotesAreRefused();
+    void paths_anyFileNameGoesThroughQuoted_data();
+    void paths_anyFileNameGoesThroughQuoted();
 
     void save_writesCanonicalFromNonCanonicalSource();
     void save_refusesSamplesItCannotWrite_data();
@@ -248,6 +250,37 @@ void TestWaveCommands::paths_blanksWithoutQuotesAreRefused() {
     QVERIFY(!m_commands.send(QStringLiteral("save voice1 %1").arg(path("c d.wav"))));
     QVERIFY(!m_commands.send(QStringLiteral("save voice1 \"%1\"x").arg(path("c d.wav"))));
     QCOMPARE(QDir(m_dir->path()).entryList(QDir::Files).size(), 2);
+}
+
+void TestWaveCommands::paths_anyFileNameGoesThroughQuoted_data() {
+    QTest::addColumn<QString>("name");
+    QTest::newRow("plain") << QStringLiteral("plain");
+    QTest::newRow("blank") << QStringLiteral("my song");
+    QTest::newRow("leading and trailing blanks") << QStringLiteral(" song ");
+    QTest::newRow("tab") << QStringLiteral("a\tb");
+    QTest::newRow("double quotes") << QStringLiteral("say \"hi\"");
+    QTest::newRow("lone double quote") << QStringLiteral("12\" single");
+    QTest::newRow("single quote") << QStringLiteral("rock 'n' roll");
+    QTest::newRow("backslashes") << QStringLiteral("a\\b\\\\c");
+    QTest::newRow("ends in a backslash") << QStringLiteral("ab\\");
+    QTest::newRow("backslash before a quote") << QStringLiteral("a\\\"b");
+    QTest::newRow("newline") << QStringLiteral("two\nlines\r");
+    QTest::newRow("non-ASCII") << QStringLiteral("Grüße ♪ Ωmega");
+    QTest::newRow("command words") << QStringLiteral("x\" type waveaudio alias y");
+}
+
+void TestWaveCommands::paths_anyFileNameGoesThroughQuoted() {
+    QFETCH(QString, name);
+    m_source = testaudio::writeWav(path(name + QStringLiteral(".wav")), m_format, m_pcm);
+    const QString target = path(QStringLiteral("out ") + name);
+    QVERIFY(m_commands.send(
+        QStringLiteral("open %1 type waveaudio alias voice1").arg(WaveCommands::quoted(m_source))));
+    QVERIFY(m_commands.send(QStringLiteral("delete voice1 from 1000 to 10000")));
+    const Status saved =
+        m_commands.send(QStringLiteral("save voice1 %1").arg(WaveCommands::quoted(target)));
+    QVERIFY2(saved, qPrintable(saved.message()));
+    QVERIFY(m_commands.send(QStringLiteral("close voice1")));
+    QCOMPARE(dataOf(target), m_pcm.left(m_format.bytesPerSecond()));
 }
 
 void TestWaveCommands::save_writesCanonicalFromNonCanonicalSource() {

@@ -23,7 +23,7 @@ private slots:
     void done_keepsStretchBetweenMarks();
     void done_rightAfterOpeningKeepsWholeClip();
     void done_sendsTheFiveCommandsInOrder();
-    void done_quotesPathsWithBlanks();
+    void done_quotesPathsOfAnyCharacters();
     void done_intoAnotherFileLeavesTheSource();
 
     void marksInWrongOrder_timeInputError_data();
@@ -117,18 +117,20 @@ void TestClipCrop::done_sendsTheFiveCommandsInOrder() {
              QStringLiteral("delete voice1 from 97530865 to 122222222"));
 }
 
-void TestClipCrop::done_quotesPathsWithBlanks() {
-    m_work = std::make_unique<WorkFolder>(m_dir->filePath(QStringLiteral("work folder")));
+void TestClipCrop::done_quotesPathsOfAnyCharacters() {
+    // A home folder may hold any character; the scratch files sit below it.
+    m_work = std::make_unique<WorkFolder>(m_dir->filePath(QStringLiteral("work \"folder\" \\ é")));
     QVERIFY(m_work->prepare());
     testaudio::writeWav(clipPath(), m_format, m_pcm);
     ClipCrop crop(*m_work, m_commands);
     const Status s = crop.crop(clipPath(), 1000, 2000, 10000);
     QVERIFY2(s, qPrintable(s.message()));
-    QCOMPARE(crop.sentCommands().first(),
-             QStringLiteral("open \"%1/crop-source.tmp\" type waveaudio alias voice1")
-                 .arg(m_work->path()));
+    const QString escaped = m_dir->path() + QStringLiteral("/work \\\"folder\\\" \\\\ é");
+    QCOMPARE(
+        crop.sentCommands().first(),
+        QStringLiteral("open \"%1/crop-source.tmp\" type waveaudio alias voice1").arg(escaped));
     QCOMPARE(crop.sentCommands().at(3),
-             QStringLiteral("save  voice1 \"%1/crop-result.tmp\"").arg(m_work->path()));
+             QStringLiteral("save  voice1 \"%1/crop-result.tmp\"").arg(escaped));
     QCOMPARE(testaudio::readAll(clipPath()).size(), 44 + 44100 * 4);
 }
 
