@@ -145,11 +145,9 @@ Outcome Mp3Encoder::Impl::encode(const Job& job) {
 
     QSaveFile output(job.output);
     // Unbuffered: each block is one write(2), and a full disk shows at that write.
+    const auto writeFailed = [&] { return Outcome{false, writeFailure(output).message()}; };
     if (!output.open(QIODevice::WriteOnly | QIODevice::Unbuffered))
-        return failed(QStringLiteral("cannot be written (%1).").arg(output.errorString()));
-    const auto writeFailed = [&] {
-        return failed(QStringLiteral("cannot be written (%1).").arg(output.errorString()));
-    };
+        return writeFailed();
 
     std::vector<std::int16_t> pcm(std::size_t(BlockFrames) * channels);
     std::vector<std::uint8_t> bytes(input.isEightBit() ? pcm.size() : 0);
@@ -177,8 +175,8 @@ Outcome Mp3Encoder::Impl::encode(const Job& job) {
                                                               mp3.data(), Mp3BufferBytes);
         if (made < 0)
             return failed(QStringLiteral("the MP3 encoder failed (code %1).").arg(made));
-        if (!writeFully(output, mp3.data(), made))
-            return writeFailed();
+        if (Status written = writeFully(output, mp3.data(), made); !written)
+            return {false, written.message()};
         if (length > 0) {
             const int now = int(qMin<ByteCount>(100, input.positionBytes() * 100 / length));
             if (now != percent)
@@ -189,16 +187,18 @@ Outcome Mp3Encoder::Impl::encode(const Job& job) {
     const int flushed = lame_encode_flush(lame.get(), mp3.data(), Mp3BufferBytes);
     if (flushed < 0)
         return failed(QStringLiteral("the MP3 encoder failed (code %1).").arg(flushed));
-    if (!writeFully(output, mp3.data(), flushed))
-        return writeFailed();
+    if (Status written = writeFully(output, mp3.data(), flushed); !written)
+        return {false, written.message()};
     // What lame_mp3_tags_fid does on a FILE*: the placeholder frame LAME wrote first is
     // replaced by the final Info tag.
     unsigned char tag[TagBufferBytes];
     const std::size_t tagBytes = lame_get_lametag_frame(lame.get(), tag, sizeof tag);
     if (tagBytes > sizeof tag)
         return failed(QStringLiteral("the MP3 encoder's tag does not fit."));
-    if (tagBytes > 0 && (!output.seek(0) || !writeFully(output, tag, qint64(tagBytes))))
+    if (tagBytes > 0 && !output.seek(0))
         return writeFailed();
+    if (Status written = writeFully(output, tag, qint64(tagBytes)); !written)
+        return {false, written.message()};
     if (!output.commit())
         return writeFailed();
     return {true, {}};

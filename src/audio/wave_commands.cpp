@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "audio/wave_commands.h"
 
+#include "audio/write_fully.h"
+
 #include <QFile>
 #include <QFileInfo>
 #include <QSaveFile>
@@ -233,35 +235,38 @@ Status WaveCommands::save(const QString& alias, const QString& path) {
     const bool overSource = QFileInfo(path).canonicalFilePath() == sourcePath;
 
     QSaveFile target(path);
-    if (!target.open(QIODevice::WriteOnly))
-        return {ErrorCode::Create, QStringLiteral("%1: %2.").arg(path, target.errorString())};
-    const auto fail = [&](ErrorCode code, const QString& file, const QString& why) {
+    if (!target.open(QIODevice::WriteOnly | QIODevice::Unbuffered))
+        return writeFailure(path, target);
+    const auto fail = [&](Status failure) {
         target.cancelWriting();
-        return Status{code, QStringLiteral("%1: %2.").arg(file, why)};
+        return failure;
+    };
+    const auto readFailure = [&](const QString& why) {
+        return fail({ErrorCode::FileOpen, QStringLiteral("%1: %2.").arg(sound.path, why)});
     };
 
     WavHeader header = WavHeader::forFormat(info.format);
     header.setDataSize(dataBytes);
     const auto headerBytes = header.bytes();
-    if (target.write(headerBytes.data(), WavHeader::Size) != WavHeader::Size)
-        return fail(ErrorCode::Create, path, target.errorString());
+    if (Status written = writeFully(target, headerBytes.data(), WavHeader::Size); !written)
+        return fail(written);
 
     QByteArray buffer(CopyBlockBytes, Qt::Uninitialized);
     for (const auto& [begin, end] : sound.kept) {
         if (!source.seek(info.dataOffset + begin))
-            return fail(ErrorCode::FileOpen, sound.path, source.errorString());
+            return readFailure(source.errorString());
         for (ByteCount left = end - begin; left > 0;) {
             const qint64 want = std::min<qint64>(left, CopyBlockBytes);
             if (source.read(buffer.data(), want) != want)
-                return fail(ErrorCode::FileOpen, sound.path, QStringLiteral("read failed"));
-            if (target.write(buffer.constData(), want) != want)
-                return fail(ErrorCode::Create, path, target.errorString());
+                return readFailure(QStringLiteral("read failed"));
+            if (Status written = writeFully(target, buffer.constData(), want); !written)
+                return fail(written);
             left -= want;
         }
     }
     source.close();
     if (!target.commit())
-        return {ErrorCode::Create, QStringLiteral("%1: %2.").arg(path, target.errorString())};
+        return writeFailure(path, target);
 
     if (overSource) {
         sound.info.dataOffset = WavHeader::Size;

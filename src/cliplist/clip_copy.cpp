@@ -20,14 +20,12 @@ Status copyFile(const QString& source, const QString& target) {
         return {ErrorCode::FileOpen,
                 QStringLiteral("%1: cannot be read (%2).").arg(source, input.errorString())};
     QSaveFile output(target);
-    const auto writeError = [&] {
-        const QString reason = output.errorString();
+    const auto writeError = [&](Status failure) {
         output.cancelWriting();
-        return Status{ErrorCode::Create,
-                      QStringLiteral("%1: cannot be written (%2).").arg(target, reason)};
+        return failure;
     };
     if (!output.open(QIODevice::WriteOnly | QIODevice::Unbuffered))
-        return writeError();
+        return writeError(writeFailure(target, output));
 
     std::vector<char> chunk(ChunkBytes);
     for (;;) {
@@ -39,11 +37,11 @@ Status copyFile(const QString& source, const QString& target) {
         }
         if (got == 0)
             break;
-        if (!writeFully(output, chunk.data(), got))
-            return writeError();
+        if (Status written = writeFully(output, chunk.data(), got); !written)
+            return writeError(written);
     }
     if (!output.commit())
-        return writeError();
+        return writeError(writeFailure(target, output));
     return {};
 }
 

@@ -48,11 +48,7 @@ Status WavDecoder::convert2wav(const QString& outputPath, const AfterBlock& afte
         m_decodedLength = 0;
         return status;
     };
-    const auto writeError = [&] {
-        return fail({ErrorCode::Create,
-                     QStringLiteral("%1: cannot be written (%2).")
-                         .arg(outputPath, m_output ? m_output->errorString() : QString())});
-    };
+    const auto writeError = [&] { return fail(writeFailure(outputPath, *m_output)); };
 
     abandon();
     m_outputPath = outputPath;
@@ -111,10 +107,9 @@ Status WavDecoder::closewav() {
                          m_output->seek(WavHeader::DataSizeOffset) &&
                          writeFully(*m_output, image + WavHeader::DataSizeOffset, 4);
     if (!patched || !m_output->commit()) {
-        const QString reason = m_output->errorString();
+        const Status failure = writeFailure(m_outputPath, *m_output);
         abandon();
-        return {ErrorCode::Create,
-                QStringLiteral("%1: cannot be written (%2).").arg(m_outputPath, reason)};
+        return failure;
     }
     m_output.reset();
     return {};

@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "recording/take_recorder.h"
 
+#include "audio/write_fully.h"
+
 #include <QMetaObject>
 #include <QSaveFile>
 
@@ -159,11 +161,13 @@ Status TakeRecorder::writeTo(const QString& path) const {
         return {ErrorCode::Create,
                 QStringLiteral("%1: there is no finished take to save.").arg(path)};
     QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly))
-        return {ErrorCode::Create, QStringLiteral("%1: %2").arg(path, file.errorString())};
+    if (!file.open(QIODevice::WriteOnly | QIODevice::Unbuffered))
+        return writeFailure(path, file);
     const auto* bytes = reinterpret_cast<const char*>(m_takeBuffer.get());
-    if (file.write(bytes, m_takeLength) != m_takeLength || !file.commit())
-        return {ErrorCode::Create, QStringLiteral("%1: %2").arg(path, file.errorString())};
+    if (Status written = writeFully(file, bytes, m_takeLength); !written)
+        return written;
+    if (!file.commit())
+        return writeFailure(path, file);
     return Status::ok();
 }
 

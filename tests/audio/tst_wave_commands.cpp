@@ -1,5 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "audio/wave_commands.h"
+#include "support/small_disk.h"
 #include "support/test_audio.h"
 
 #include <QDir>
@@ -70,6 +71,7 @@ private slots:
     void save_unwritableFolderLeavesNoFile_data();
     void save_unwritableFolderLeavesNoFile();
     void save_overTheSourceGoesOnWithTheSavedSound();
+    void save_fullDiskSaysSo();
     void save_refusesSourceChangedSinceOpen();
 
 private:
@@ -346,6 +348,17 @@ void TestWaveCommands::save_unwritableFolderLeavesNoFile() {
     QCOMPARE(QDir(m_dir->path()).entryList(QDir::Files | QDir::Dirs | QDir::NoDotAndDotDot),
              QStringList({"sub", "temp.wav"}));
     QVERIFY(QDir(path("sub")).isEmpty());
+}
+
+void TestWaveCommands::save_fullDiskSaysSo() {
+    SmallDisk disk(64);
+    if (!disk.isValid())
+        QSKIP("a small tmpfs cannot be mounted here (needs root)");
+    const QString target = disk.filePath("out.wav");
+    QCOMPARE(open(), QString());
+    QCOMPARE(m_commands.send(QStringLiteral("save voice1 %1").arg(target)).message(),
+             target + QStringLiteral(": cannot be written (the disk is full)."));
+    QVERIFY(QDir(QFileInfo(target).path()).isEmpty(QDir::Files | QDir::Hidden));
 }
 
 void TestWaveCommands::save_overTheSourceGoesOnWithTheSavedSound() {

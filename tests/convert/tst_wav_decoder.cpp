@@ -204,8 +204,8 @@ private slots:
         WavDecoder decoder;
         QVERIFY(decoder.loadmp3(path("in.wav")));
         const Status status = decoder.convert2wav(target);
-        QCOMPARE(status.code(), ErrorCode::Create);
-        QVERIFY(status.message().contains(target));
+        QCOMPARE(status.message(),
+                 target + QStringLiteral(": cannot be written (the disk is full)."));
         QCOMPARE(testaudio::readAll(target), QByteArray("old"));
         QCOMPARE(QDir(QFileInfo(target).path()).entryList(QDir::Files | QDir::Hidden),
                  QStringList{"out.wav"});

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "recording/take_recorder.h"
 #include "support/scripted_engine.h"
+#include "support/small_disk.h"
 #include "support/test_audio.h"
 
 #include <QSignalSpy>
@@ -184,6 +185,23 @@ private slots:
         const Status refused = take.writeTo(dir.filePath(QStringLiteral("no/take.wav")));
         QCOMPARE(refused.code(), ErrorCode::Create);
         QVERIFY(refused.message().contains(QStringLiteral("no/take.wav")));
+    }
+
+    void writeTo_fullDiskSaysSo() {
+        SmallDisk disk(64);
+        if (!disk.isValid())
+            QSKIP("a small tmpfs cannot be mounted here (needs root)");
+        ScriptedEngine engine;
+        QVERIFY(engine.startForRecording().isOk());
+        TakeRecorder take(engine);
+        QVERIFY(take.BeginTake().isOk());
+        engine.deliverBlocks(std::vector<std::size_t>(20, 7056));
+        QVERIFY(engine.waitDelivered());
+        take.EndTake();
+        const QString path = disk.filePath(QStringLiteral("take.wav"));
+        QCOMPARE(take.writeTo(path).message(),
+                 path + QStringLiteral(": cannot be written (the disk is full)."));
+        QVERIFY(!QFile::exists(path));
     }
 
     void captureEndedByTheServer_finishesTheTakeWithWhatCame() {
