@@ -1,13 +1,14 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "audio/wav_header.h"
 #include "audio/wave_commands.h"
+#include "audio/write_fully.h"
 #include "cli/cli_support.h"
 #include "cli/commands.h"
+#include "cli/scratch_folder.h"
 #include "cliplist/clip_crop.h"
 #include "cliplist/work_folder.h"
 
 #include <QFileInfo>
-#include <QTemporaryDir>
 
 namespace cli {
 
@@ -57,9 +58,10 @@ int runCrop(QStringList args) {
                         .arg(*to)
                         .arg(lengthMs));
 
-    // Beside OUT, so that the result is renamed onto it within one file system.
-    QTemporaryDir scratch(QFileInfo(output).absolutePath() +
-                          QStringLiteral("/.tunecarver-crop-XXXXXX"));
+    // Beside the file OUT names (through any links), so that the result is renamed onto it
+    // within one file system.
+    const ScratchFolder scratch(QFileInfo(linkTarget(output)).absolutePath(),
+                                QStringLiteral(".tunecarver-crop-"));
     if (!scratch.isValid())
         return fail(QStringLiteral("%1: no scratch folder can be made beside it (%2)")
                         .arg(output, scratch.errorString()));

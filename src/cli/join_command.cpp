@@ -2,9 +2,10 @@
 #include "cli/cli_support.h"
 #include "cli/commands.h"
 #include "cli/encoding.h"
+#include "cli/scratch_folder.h"
 #include "cliplist/clip_joiner.h"
 
-#include <QTemporaryDir>
+#include <QDir>
 
 namespace cli {
 
@@ -55,7 +56,7 @@ int runJoin(QStringList args) {
         return joined ? Success : fail(joined);
     }
 
-    QTemporaryDir scratch;
+    const ScratchFolder scratch(QDir::tempPath(), QStringLiteral("tunecarver-cli-"));
     if (!scratch.isValid())
         return fail(
             QStringLiteral("no scratch folder can be made (%1)").arg(scratch.errorString()));

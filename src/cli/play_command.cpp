@@ -5,8 +5,11 @@
 #include "cli/cli_support.h"
 #include "cli/commands.h"
 #include "cli/encoding.h"
+#include "cli/scratch_folder.h"
 
-#include <QTemporaryDir>
+#include <QDir>
+
+#include <memory>
 
 namespace cli {
 
@@ -27,10 +30,15 @@ int runPlay(QStringList args) {
     QString file = args.first();
 
     // The player takes canonical WAV files, like the clips; anything else is decoded first.
-    QTemporaryDir scratch;
     const auto info = readWavInfo(file);
+    std::unique_ptr<ScratchFolder> scratch;
     if (!info || !info->canonical) {
-        const QString decoded = scratch.filePath(QStringLiteral("play.wav"));
+        scratch =
+            std::make_unique<ScratchFolder>(QDir::tempPath(), QStringLiteral("tunecarver-cli-"));
+        if (!scratch->isValid())
+            return fail(
+                QStringLiteral("no scratch folder can be made (%1)").arg(scratch->errorString()));
+        const QString decoded = scratch->filePath(QStringLiteral("play.wav"));
         if (const int result = decodeToWav(file, decoded); result != Success)
             return result;
         file = decoded;

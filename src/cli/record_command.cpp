@@ -3,11 +3,12 @@
 #include "cli/cli_support.h"
 #include "cli/commands.h"
 #include "cli/encoding.h"
+#include "cli/scratch_folder.h"
 #include "recording/take_recorder.h"
 
+#include <QDir>
 #include <QElapsedTimer>
 #include <QFileInfo>
-#include <QTemporaryDir>
 
 namespace cli {
 
@@ -77,7 +78,10 @@ int runRecord(QStringList args) {
         const Status saved = take.writeTo(output);
         return saved ? Success : fail(saved);
     }
-    QTemporaryDir scratch;
+    const ScratchFolder scratch(QDir::tempPath(), QStringLiteral("tunecarver-cli-"));
+    if (!scratch.isValid())
+        return fail(
+            QStringLiteral("no scratch folder can be made (%1)").arg(scratch.errorString()));
     const QString wav = scratch.filePath(QStringLiteral("take.wav"));
     if (Status saved = take.writeTo(wav); !saved)
         return fail(saved);

@@ -2,6 +2,7 @@
 #include "cliplist/clip_crop.h"
 
 #include "audio/wave_commands.h"
+#include "audio/write_fully.h"
 
 #include <QFile>
 #include <QFileInfo>
@@ -105,7 +106,7 @@ Status ClipCrop::crop(const QString& sourceFile, const QString& targetFile, std:
         QFile::remove(result);
     };
 
-    if (const std::error_code error = snapshot(sourceFile, scratch)) {
+    if (const std::error_code error = snapshot(linkTarget(sourceFile), scratch)) {
         cleanUp();
         return {ErrorCode::Create, QStringLiteral("%1: cannot be copied to %2 (%3).")
                                        .arg(sourceFile, scratch, errorText(error))};
@@ -115,9 +116,9 @@ Status ClipCrop::crop(const QString& sourceFile, const QString& targetFile, std:
         return sent;
     }
     // rename(2) replaces the target in one step: at every moment the clip file is either
-    // the old sound or the new one.
+    // the old sound or the new one. A link is kept and the file it points to replaced.
     std::error_code error;
-    std::filesystem::rename(fsPath(result), fsPath(targetFile), error);
+    std::filesystem::rename(fsPath(result), fsPath(linkTarget(targetFile)), error);
     cleanUp();
     if (error)
         return {ErrorCode::Create, QStringLiteral("%1: the cropped sound cannot replace it (%2).")

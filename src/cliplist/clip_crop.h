@@ -54,7 +54,8 @@ public:
     Status crop(const QString& clipFile, std::int64_t markInMs, std::int64_t markOutMs,
                 std::int64_t lengthMs);
     // Cuts sourceFile into targetFile (which may be the same file). targetFile must be on the
-    // work folder's file system, as the result is renamed onto it.
+    // work folder's file system, as the result is renamed onto it; when it is a symbolic link
+    // the file it points to is replaced and the link stays.
     //
     // Failures, each leaving both files as they were: "Time Input Error" (see checkMarks),
     // Position (a negative mark-in or a mark-out past lengthMs), FileOpen/NotFile (no clip

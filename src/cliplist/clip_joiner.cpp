@@ -2,16 +2,14 @@
 #include "cliplist/clip_joiner.h"
 
 #include "audio/pcm_converter.h"
+#include "audio/write_fully.h"
 
 #include <QByteArray>
 #include <QFile>
 #include <QFileInfo>
-#include <QRandomGenerator>
+#include <QSaveFile>
 
 #include <algorithm>
-#include <cerrno>
-#include <cstdio>
-#include <cstring>
 #include <memory>
 #include <vector>
 
@@ -65,75 +63,37 @@ ByteCount outputBytesOf(const Clip& clip, const WavFormat& target) {
            target.blockAlign();
 }
 
-QString errnoText() {
-    return QString::fromLocal8Bit(std::strerror(errno));
-}
-
-// The joined file while it is written: a new file beside the target, removed again unless
-// it was renamed over the target.
+// The joined file while it is written: an unnamed file beside the target where the file
+// system has them (nothing is left behind by a crash), renamed over the target at the end
+// only. QSaveFile keeps a link that the target is and replaces the file it points to.
 class PartFile {
 public:
-    explicit PartFile(const QString& target) : m_target(target) {}
-    ~PartFile() {
-        if (m_file.isOpen())
-            m_file.close();
-        if (!m_committed && !m_file.fileName().isEmpty())
-            QFile::remove(m_file.fileName());
-    }
+    explicit PartFile(const QString& target) : m_target(target), m_file(target) {}
 
     Status open() {
-        const QFileInfo target(m_target);
-        for (int attempt = 0; attempt < 16; ++attempt) {
-            m_file.setFileName(
-                target.absolutePath() +
-                QStringLiteral("/.%1.%2.part")
-                    .arg(target.fileName())
-                    .arg(QRandomGenerator::global()->generate(), 8, 16, QLatin1Char('0')));
-            if (m_file.open(QIODevice::WriteOnly | QIODevice::NewOnly | QIODevice::Unbuffered))
-                return Status::ok();
-            if (m_file.exists())
-                continue;
-            break;
-        }
-        const QString why = m_file.errorString();
-        m_file.setFileName(QString());
-        return failure(why);
-    }
-
-    Status write(const char* data, ByteCount bytes) {
-        if (m_file.write(data, bytes) != bytes)
-            return failure(m_file.errorString());
+        if (!m_file.open(QIODevice::WriteOnly | QIODevice::Unbuffered))
+            return writeFailure(m_target, m_file);
         return Status::ok();
     }
+
+    Status write(const char* data, ByteCount bytes) { return writeFully(m_file, data, bytes); }
 
     Status rewriteHeader(const WavHeader& header) {
         const auto bytes = header.bytes();
         if (!m_file.seek(0))
-            return failure(m_file.errorString());
+            return writeFailure(m_target, m_file);
         return write(bytes.data(), WavHeader::Size);
     }
 
-    // Renamed with rename(2), which replaces an existing target in one step.
     Status commit() {
-        m_file.close();
-        if (m_file.error() != QFileDevice::NoError)
-            return failure(m_file.errorString());
-        if (std::rename(QFile::encodeName(m_file.fileName()).constData(),
-                        QFile::encodeName(m_target).constData()) != 0)
-            return failure(errnoText());
-        m_committed = true;
+        if (!m_file.commit())
+            return writeFailure(m_target, m_file);
         return Status::ok();
-    }
-
-    Status failure(const QString& why) const {
-        return {ErrorCode::Create,
-                QStringLiteral("%1: cannot be written (%2).").arg(m_target, why)};
     }
 
 private:
     QString m_target;
-    QFile m_file;
-    bool m_committed = false;
+    QSaveFile m_file;
 };
 
 class Join {

@@ -22,13 +22,15 @@
 // Memory stays bounded whatever the clip sizes: data is streamed through one reused buffer
 // of BlockBytes (a converted clip in blocks whose output is about that size).
 //
-// The target is written to a temporary file beside it and renamed over it only when all
-// went well. On any failure the target is left as it was, nothing else is left behind, and
-// the status names the clip or file at fault: Empty (no clips), FileOpen/NotFile (a clip
-// missing or unreadable), FileForm (a clip shorter than a WAV header or not a WAV file),
-// Format (samples other than 8- or 16-bit PCM), TooLarge (the joined data would pass
-// maxDataBytes; found before writing where the sizes tell), Create (the target cannot be
-// written or renamed), Decode (a conversion failed).
+// The target is written to a temporary file beside it (unnamed where the file system has
+// them, so that a crash leaves nothing) and renamed over it only when all went well; a target
+// that is a symbolic link stays one and the file it points to is replaced. On any failure the
+// target is left as it was, nothing else is left behind, and the status names the clip or file at
+// fault: Empty (no clips), FileOpen/NotFile (a clip missing or unreadable), FileForm (a clip
+// shorter than a WAV header or not a WAV file), Format (samples other than 8- or 16-bit PCM),
+// TooLarge (the joined data would pass maxDataBytes; found before writing where the sizes tell),
+// Create (the target cannot be written or renamed; "the disk is full" says so), Decode (a
+// conversion failed).
 //
 // Runs on the caller's thread, to its end.
 class ClipJoiner {

@@ -31,9 +31,13 @@ QStringList WorkFolder::ownFileNames() {
 
 bool WorkFolder::prepare() const {
     const QFileInfo info(m_path);
-    if (info.exists())
-        return info.isDir();
-    return QDir().mkpath(m_path);
+    if (!info.exists())
+        return QDir().mkpath(m_path);
+    if (!info.isDir())
+        return false;
+    for (const QString& name : ownFileNames())
+        QFile::remove(file(name));
+    return true;
 }
 
 void WorkFolder::empty() const {

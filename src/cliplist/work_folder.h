@@ -30,7 +30,9 @@ public:
     static QStringList ownFileNames();
 
     // Creates the folder when nothing of that name exists. A file of that name is left
-    // alone (later writes into the folder fail and say so). Returns whether the folder exists.
+    // alone (later writes into the folder fail and say so). Removes the program's own files
+    // (ownFileNames) that a run which did not end properly left behind; clip files stay.
+    // Returns whether the folder exists.
     bool prepare() const;
     // Deletes every file in the folder; the folder itself stays. Errors are ignored.
     void empty() const;

@@ -5,6 +5,10 @@
 #include <QTemporaryDir>
 #include <QtTest>
 
+#include <fcntl.h>
+#include <sys/file.h>
+#include <unistd.h>
+
 // tunecarver-cli crop and join, run as a user runs them.
 class TestCliEdit : public QObject {
     Q_OBJECT
@@ -16,6 +20,11 @@ private slots:
     void join_wavInTheOrderGiven();
     void join_mp3OfMixedFormats();
     void join_missingClipNamedAndNothingWritten();
+    void cropAndJoin_refuseAnImpossibleSampleRate();
+    void join_targetNameOfTheFullNameLength();
+    void commands_replaceTheFileALinkPointsTo_data();
+    void commands_replaceTheFileALinkPointsTo();
+    void scratchFoldersOfKilledRunsAreRemoved();
 
 private:
     int cli(const QStringList& args, QByteArray* output = nullptr) {
@@ -80,6 +89,82 @@ void TestCliEdit::join_missingClipNamedAndNothingWritten() {
     QVERIFY2(output.contains("gone.wav"), output.constData());
     QVERIFY(!QFile::exists(path("all.wav")));
     QCOMPARE(cli({"join", path("all.wav")}), 2);
+}
+
+void TestCliEdit::cropAndJoin_refuseAnImpossibleSampleRate() {
+    // A canonical header but for a rate of 2^30 Hz: 4 bytes a frame made 2^32 bytes a second.
+    QByteArray bytes = testaudio::readAll(m_clip);
+    for (int i = 0; i < 4; ++i)
+        bytes[24 + i] = char(i == 3 ? 0x40 : 0);
+    QVERIFY(testaudio::writeAll(path("fast.wav"), bytes));
+    QByteArray output;
+    QCOMPARE(cli({"crop", path("fast.wav"), path("out.wav"), "--from", "0", "--to", "1"}, &output),
+             1);
+    QVERIFY2(output.contains("fast.wav") && output.contains("1073741824 Hz"), output.constData());
+    QCOMPARE(cli({"join", path("all.wav"), m_clip, path("fast.wav")}, &output), 1);
+    QVERIFY(!QFile::exists(path("out.wav")));
+    QVERIFY(!QFile::exists(path("all.wav")));
+}
+
+void TestCliEdit::join_targetNameOfTheFullNameLength() {
+    const QString name = QString(251, u'j') + QStringLiteral(".wav"); // 255 bytes, the limit
+    QByteArray output;
+    QCOMPARE(cli({"join", path(name), m_clip}, &output), 0);
+    QVERIFY(testaudio::readAll(path(name)) == testaudio::readAll(m_clip));
+    QCOMPARE(QDir(m_dir->path()).entryList(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot),
+             QStringList({"clip one.wav", name}));
+}
+
+void TestCliEdit::commands_replaceTheFileALinkPointsTo_data() {
+    QTest::addColumn<QStringList>("args");
+    QTest::newRow("convert") << QStringList{"convert", "{clip}", "{link}"};
+    QTest::newRow("crop") << QStringList{"crop", "{clip}", "{link}", "--to", "1000"};
+    QTest::newRow("crop in place") << QStringList{"crop", "{link}", "{link}", "--to", "1000"};
+    QTest::newRow("join") << QStringList{"join", "{link}", "{clip}"};
+}
+
+void TestCliEdit::commands_replaceTheFileALinkPointsTo() {
+    QFETCH(QStringList, args);
+    QVERIFY(QDir(m_dir->path()).mkdir("real"));
+    const QString real = path("real/song.wav");
+    QVERIFY(QFile::copy(m_clip, real));
+    QVERIFY(QFile::link("real/song.wav", path("link.wav")));
+    args.replaceInStrings("{clip}", m_clip).replaceInStrings("{link}", path("link.wav"));
+    QByteArray output;
+    QVERIFY2(cli(args, &output) == 0, output.constData());
+    QCOMPARE(QFileInfo(path("link.wav")).symLinkTarget(), real);
+    const qint64 expected = args.contains("--to") ? 44 + 44100 * 4 : 44 + m_pcm.size();
+    QCOMPARE(QFileInfo(real).size(), expected);
+    QCOMPARE(QDir(path("real")).entryList(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot),
+             QStringList{"song.wav"});
+}
+
+void TestCliEdit::scratchFoldersOfKilledRunsAreRemoved() {
+    const QString tmp = path("tmp");
+    QVERIFY(QDir().mkpath(tmp + "/tunecarver-cli-dead01"));
+    QVERIFY(testaudio::writeAll(tmp + "/tunecarver-cli-dead01/concat.wav", "left by a kill"));
+    QVERIFY(QDir().mkpath(tmp + "/tunecarver-cli-alive1"));
+    QVERIFY(QDir(m_dir->path()).mkdir(".tunecarver-crop-dead02"));
+    // A folder still held by a running command stays.
+    const int alive = ::open(QFile::encodeName(tmp + "/tunecarver-cli-alive1").constData(),
+                             O_RDONLY | O_DIRECTORY);
+    QVERIFY(alive >= 0 && ::flock(alive, LOCK_EX) == 0);
+
+    const QByteArray oldTmp = qgetenv("TMPDIR");
+    qputenv("TMPDIR", QFile::encodeName(tmp));
+    QByteArray output;
+    const int joined = cli({"join", path("all.mp3"), m_clip}, &output);
+    const int cropped = cli({"crop", m_clip, path("out.wav"), "--to", "1000"}, &output);
+    if (oldTmp.isNull())
+        qunsetenv("TMPDIR");
+    else
+        qputenv("TMPDIR", oldTmp);
+    ::close(alive);
+    QVERIFY2(joined == 0 && cropped == 0, output.constData());
+    QCOMPARE(QDir(tmp).entryList(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot),
+             QStringList{"tunecarver-cli-alive1"});
+    QCOMPARE(QDir(m_dir->path()).entryList(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot),
+             QStringList({"all.mp3", "clip one.wav", "out.wav", "tmp"}));
 }
 
 QTEST_GUILESS_MAIN(TestCliEdit)

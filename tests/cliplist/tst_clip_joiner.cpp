@@ -1,5 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "cliplist/clip_joiner.h"
+#include "support/small_disk.h"
 #include "support/test_audio.h"
 
 #include <QDir>
@@ -49,6 +50,7 @@ private slots:
     void badInput_namesClipAndWritesNothing();
     void tooLarge_stopsBeforeWriting();
     void unwritableTarget_leavesNothingBehind();
+    void fullDisk_saysSoAndKeepsTheOldTarget();
 
 private:
     QString path(const QString& name) const { return m_dir->filePath(name); }
@@ -244,6 +246,20 @@ void TestClipJoiner::unwritableTarget_leavesNothingBehind() {
     QCOMPARE(s.code(), ErrorCode::Create);
     QCOMPARE(leftovers({only}), QStringList());
     QVERIFY(QFileInfo(path("folder.wav")).isDir());
+}
+
+void TestClipJoiner::fullDisk_saysSoAndKeepsTheOldTarget() {
+    SmallDisk disk(64);
+    if (!disk.isValid())
+        QSKIP("a small tmpfs cannot be mounted here (needs root)");
+    const QString only = clip("a.wav", m_cd, testaudio::noisePcm(m_cd, 44100, 1));
+    const QString target = disk.filePath("concat.wav");
+    QVERIFY(testaudio::writeAll(target, "old"));
+    const Status s = ClipJoiner().join({only}, target);
+    QCOMPARE(s.message(), target + QStringLiteral(": cannot be written (the disk is full)."));
+    QCOMPARE(testaudio::readAll(target), QByteArray("old"));
+    QCOMPARE(QDir(QFileInfo(target).path()).entryList(QDir::Files | QDir::Hidden),
+             QStringList{"concat.wav"});
 }
 
 QTEST_GUILESS_MAIN(TestClipJoiner)

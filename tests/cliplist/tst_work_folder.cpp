@@ -26,6 +26,18 @@ private slots:
         QCOMPARE(testaudio::readAll(root.filePath("korvanel")), QByteArray("not a folder"));
     }
 
+    void prepare_removesLeftoversOfAnEarlierRunAndKeepsClips() {
+        QTemporaryDir root;
+        WorkFolder folder(root.filePath("korvanel"));
+        QVERIFY(folder.prepare());
+        for (const QString& own : WorkFolder::ownFileNames())
+            QVERIFY(testaudio::writeAll(folder.file(own), "left by a crash"));
+        QVERIFY(testaudio::writeAll(folder.clipFile("My Song"), "a"));
+        QVERIFY(folder.prepare());
+        QCOMPARE(QDir(folder.path()).entryList(QDir::Files | QDir::Hidden),
+                 QStringList{"My Song.wav"});
+    }
+
     void empty_deletesFilesAndKeepsTheFolder() {
         QTemporaryDir root;
         WorkFolder folder(root.filePath("korvanel"));
