@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "shell/settings.h"
 
+#include "audio/write_fully.h"
+
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -61,6 +63,17 @@ QString readValue(const QString& text, qsizetype& pos) {
     else
         skipLineEnd(text, pos);
     return text.mid(start, end - start);
+}
+
+// The base folder as line 2 holds it. Unquoted, the reading rules would cut it at a comma or
+// a line end and drop blanks at its ends; between double quotes it comes back whole. A folder
+// that itself holds a double quote cannot be quoted and is written as it is.
+QString folderLine(const QString& folder) {
+    const bool cut = folder.contains(u',') || folder.contains(u'\r') || folder.contains(u'\n') ||
+                     (!folder.isEmpty() && (isBlank(folder.front()) || isBlank(folder.back())));
+    if (cut && !folder.contains(u'"'))
+        return u'"' + folder + u'"';
+    return folder;
 }
 
 } // namespace
@@ -141,7 +154,8 @@ Settings Settings::fromBytes(const QByteArray& bytes) {
 }
 
 QByteArray Settings::toBytes() const {
-    return (m_bitRate.fileLine() + QStringLiteral("\r\n") + m_baseFolder + QStringLiteral("\r\n"))
+    return (m_bitRate.fileLine() + QStringLiteral("\r\n") + folderLine(m_baseFolder) +
+            QStringLiteral("\r\n"))
         .toLocal8Bit();
 }
 
@@ -157,8 +171,11 @@ Result<Settings> Settings::read(const QString& path) {
 Status Settings::write(const QString& path) const {
     QSaveFile file(path);
     const QByteArray bytes = toBytes();
-    if (!file.open(QIODevice::WriteOnly) || file.write(bytes) != bytes.size() || !file.commit())
-        return {ErrorCode::Create, QStringLiteral("Cannot write the settings file %1: %2")
-                                       .arg(QDir::toNativeSeparators(path), file.errorString())};
+    if (!file.open(QIODevice::WriteOnly | QIODevice::Unbuffered))
+        return writeFailure(QDir::toNativeSeparators(path), file);
+    if (Status written = writeFully(file, bytes.constData(), bytes.size()); !written)
+        return written;
+    if (!file.commit())
+        return writeFailure(QDir::toNativeSeparators(path), file);
     return Status::ok();
 }

@@ -14,7 +14,9 @@
 // "config.ini" is plain text in the system's 8-bit code page, two lines each ended by CR LF:
 //   line 1  the bit rate: a number as " 128 " (sign position, digits, one blank), a text
 //           unchanged, an empty line when unset
-//   line 2  the base folder, unchanged and without quotes
+//   line 2  the base folder, unchanged; between double quotes when it holds a comma or a line
+//           end or begins or ends with a blank, so that reading gives it back whole (a folder
+//           that also holds a double quote cannot be quoted and is written as it is)
 //
 // Reading takes the first two values of the file: blanks before a value are skipped; a value
 // ends at a comma or at the line end, and blanks before that end are dropped; a value that

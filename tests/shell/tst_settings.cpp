@@ -90,8 +90,10 @@ void TestSettings::toBytes_writesTwoCrLfLines_data() {
     QTest::newRow("unset") << BitRate() << "/home/ana" << QByteArray("\r\n/home/ana\r\n");
     QTest::newRow("text unchanged")
         << BitRate::fromText("fast") << "/x" << QByteArray("fast\r\n/x\r\n");
-    QTest::newRow("folder with comma, no quotes")
-        << BitRate::fromNumber(56) << "/a,b" << QByteArray(" 56 \r\n/a,b\r\n");
+    QTest::newRow("folder with comma, in quotes")
+        << BitRate::fromNumber(56) << "/a,b" << QByteArray(" 56 \r\n\"/a,b\"\r\n");
+    QTest::newRow("folder with a quote, unchanged")
+        << BitRate::fromNumber(56) << "/a\"b" << QByteArray(" 56 \r\n/a\"b\r\n");
 }
 
 void TestSettings::toBytes_writesTwoCrLfLines() {
@@ -115,8 +117,12 @@ void TestSettings::writeThenRead_givesTheSameSettings_data() {
                                 << "/x";
     QTest::newRow("text rate") << BitRate::fromText("high") << "/x"
                                << "/x";
-    QTest::newRow("comma cuts on reading") << BitRate::fromNumber(96) << "/a,b"
-                                           << "/a";
+    QTest::newRow("comma") << BitRate::fromNumber(96) << "/home/u/a,b"
+                           << "/home/u/a,b";
+    QTest::newRow("blanks at both ends") << BitRate::fromNumber(96) << " /a b "
+                                         << " /a b ";
+    QTest::newRow("line end") << BitRate::fromNumber(96) << "/a\nb"
+                              << "/a\nb";
     QTest::newRow("non-ASCII folder") << BitRate::fromNumber(56) << "/tmp/Klänge"
                                       << "/tmp/Klänge";
 }
