@@ -14,6 +14,8 @@ PACKAGES=(
     pulseaudio pulseaudio-utils xvfb xauth x11-apps fonts-dejavu-core
     # tools the tests and benchmarks make and compare audio with
     ffmpeg lame sox mpg123 hyperfine time
+    # the fuzz harnesses: clang with libFuzzer and its sanitizer run-time
+    clang libclang-rt-14-dev
 )
 
 missing=()
