@@ -44,6 +44,8 @@ void WorkFolder::empty() const {
     QDir dir(m_path);
     const QFileInfoList files =
         dir.entryInfoList(QDir::Files | QDir::Hidden | QDir::System | QDir::NoDotAndDotDot);
-    for (const QFileInfo& info : files)
-        QFile::remove(info.absoluteFilePath());
+    for (const QFileInfo& info : files) {
+        if (info.fileName() != QFileInfo(lockFile()).fileName())
+            QFile::remove(info.absoluteFilePath());
+    }
 }

@@ -7,7 +7,8 @@
 // The program's private folder for clip files, the recording page's tempwav.wav, the joined
 // concat.wav and the crop's scratch files. It is the per-user application data folder plus
 // "korvanel/" by default; tests hand in a temporary folder. Created at start when missing,
-// emptied (files only) at exit. Nothing in it survives a run.
+// emptied (files only) at exit. Nothing in it survives a run that ends through the exit
+// sequence; after a crash the journal of the clip list lets the next start restore it.
 class WorkFolder {
 public:
     explicit WorkFolder(QString path);
@@ -25,7 +26,11 @@ public:
     // end in ".wav", so these names can never be a clip's.
     QString cropSource() const { return file(QStringLiteral("crop-source.tmp")); }
     QString cropResult() const { return file(QStringLiteral("crop-result.tmp")); }
-    // The names of the files above. Of these only the ".wav" ones could be a clip's file,
+    // The clip list of the running program (ClipListJournal) and the lock that keeps a
+    // second instance out of the folder. Neither ends in ".wav", so no clip has these names.
+    QString journalFile() const { return file(QStringLiteral("cliplist.json")); }
+    QString lockFile() const { return file(QStringLiteral("instance.lock")); }
+    // The names of the scratch files above. Of these only the ".wav" ones could be a clip's file,
     // so clip names keep clear of them.
     static QStringList ownFileNames();
 
@@ -34,7 +39,8 @@ public:
     // (ownFileNames) that a run which did not end properly left behind; clip files stay.
     // Returns whether the folder exists.
     bool prepare() const;
-    // Deletes every file in the folder; the folder itself stays. Errors are ignored.
+    // Deletes every file in the folder but the lock, which its owner removes when it lets
+    // go; the folder itself stays. Errors are ignored.
     void empty() const;
 
 private:

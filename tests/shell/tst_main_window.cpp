@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "audio/media_player.h"
 #include "audio/mp3_encoder.h"
+#include "cliplist/clip_list.h"
+#include "cliplist/clip_list_journal.h"
 #include "cliplist/ui/framewav.h"
 #include "shell/settings.h"
 #include "shell/ui/busy_window.h"
@@ -70,6 +72,8 @@ private slots:
     void closingTheWindow_runsTheExitSequence();
     void busyWindow_isCreatedOnFirstUseAndKept();
     void mp3JobEndingDuringADecode_leavesEverythingHeldUntilTheDecodeEnds();
+    void startAfterACrash_asksToRestoreTheClips_data();
+    void startAfterACrash_asksToRestoreTheClips();
 
 private:
     void openPlayers();
@@ -414,6 +418,36 @@ void TestMainWindow::mp3JobEndingDuringADecode_leavesEverythingHeldUntilTheDecod
     QVERIFY(!window.frmLoad().isVisible());
     QCOMPARE(window.framewav().clipNames(), QStringList{"long"});
     QCOMPARE(m_rig->dialogs().messages().size(), 1);
+}
+
+void TestMainWindow::startAfterACrash_asksToRestoreTheClips_data() {
+    QTest::addColumn<bool>("yes");
+    QTest::newRow("Yes lists them") << true;
+    QTest::newRow("No empties the folder") << false;
+}
+
+// The clip list is kept in the work folder while the program runs; a run that ended without
+// the exit sequence leaves it there with the clips.
+void TestMainWindow::startAfterACrash_asksToRestoreTheClips() {
+    QFETCH(bool, yes);
+    const WorkFolder work(m_rig->appFile(QStringLiteral("korvanel")));
+    QVERIFY(work.prepare());
+    {
+        ClipList clips(work);
+        ClipListJournal journal(clips, work);
+        for (const QString& name : {"b", "a", "gone"}) {
+            testaudio::writeWav(work.clipFile(name), ClipFormat, QByteArray(40, '\1'));
+            clips.append(name);
+        }
+        QVERIFY(QFile::remove(work.clipFile("gone")));
+    }
+    m_rig->dialogs().queueAnswer(yes ? Dialogs::Answer::Yes : Dialogs::Answer::No);
+    m_rig->createWindow();
+    QCOMPARE(m_rig->dialogs().messages().first().text,
+             QStringLiteral("Restore the 2 clips of the last run?"));
+    QCOMPARE(m_rig->framewav().clipNames(), yes ? QStringList({"b", "a"}) : QStringList());
+    QCOMPARE(m_rig->workFiles(), yes ? QStringList({"a.wav", "b.wav", "cliplist.json"})
+                                     : QStringList({"cliplist.json"}));
 }
 
 QTEST_MAIN(TestMainWindow)

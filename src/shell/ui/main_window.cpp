@@ -3,6 +3,7 @@
 
 #include "audio/audio_engine.h"
 #include "audio/media_player.h"
+#include "cliplist/clip_list_journal.h"
 #include "cliplist/ui/framewav.h"
 #include "convert/ui/frame_convert.h"
 #include "recording/ui/frame_rec.h"
@@ -15,6 +16,7 @@
 #include <QAction>
 #include <QCloseEvent>
 #include <QCoreApplication>
+#include <QFileInfo>
 #include <QGroupBox>
 #include <QToolBar>
 
@@ -115,6 +117,50 @@ void Frmmain::Form_Load() {
     SetLng();
     m_framewav->startUp();
     showPage(m_framewav);
+    restoreLastRun();
+    m_journal = std::make_unique<ClipListJournal>(m_framewav->clips(), m_context.workFolder);
+    connect(m_framewav, &Framewav::decodeEnded, this, &Frmmain::addNextFile);
+}
+
+// The exit sequence empties the work folder, the journal of the clip list with it: a
+// journal found now means the last run ended some other way (a crash, a kill, a power
+// cut), and its clips may still be there.
+void Frmmain::restoreLastRun() {
+    if (!QFileInfo::exists(m_context.workFolder.journalFile()))
+        return;
+    const QStringList names = ClipListJournal::restorable(m_context.workFolder);
+    const bool restore =
+        !names.isEmpty() &&
+        m_context.dialogs.message(
+            this, QStringLiteral("Restore the %1 clips of the last run?").arg(names.size()),
+            QString::fromLatin1(appinfo::Title), Dialogs::Icon::Question,
+            Dialogs::Buttons::YesNo) == Dialogs::Answer::Yes;
+    if (!restore) {
+        m_context.workFolder.empty();
+        return;
+    }
+    for (const QString& name : names)
+        m_framewav->clips().append(name);
+}
+
+void Frmmain::addFiles(const QStringList& paths) {
+    showNormal();
+    raise();
+    activateWindow();
+    m_filesToAdd << paths;
+    addNextFile();
+}
+
+// One file at a time, and only while the page is free: a decode the user started goes on,
+// and the next file follows when it has ended.
+void Frmmain::addNextFile() {
+    if (m_adding || m_filesToAdd.isEmpty() || m_exiting || m_framewav->isBusy())
+        return;
+    m_adding = true;
+    m_framewav->addFile(m_filesToAdd.takeFirst(), [this](const Result<QString>&) {
+        m_adding = false;
+        addNextFile();
+    });
 }
 
 void Frmmain::buildToolbar() {
@@ -193,6 +239,8 @@ void Frmmain::exitSequence() {
     m_context.MMCPlayList.command(QStringLiteral("stop"));
     m_context.MMCEdit.command(QStringLiteral("close"));
     m_context.MMCPlayList.command(QStringLiteral("close"));
+    // No change of the list may write the journal again once the folder is empty.
+    m_journal.reset();
     m_context.workFolder.empty();
     QCoreApplication::exit(0);
 }

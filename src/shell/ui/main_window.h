@@ -9,7 +9,11 @@
 
 #include <QWidget>
 
+#include <QStringList>
+
 #include <memory>
+
+class ClipListJournal;
 
 class FrameAbout;
 class FrameRec;
@@ -58,6 +62,10 @@ public:
     Framewav& framewav() const { return *m_framewav; }
     BusyGate& busyGate() { return m_busyGate; }
 
+    // Files given on a command line, this one's or a later start's: added one after the
+    // other as "Add New" adds a chosen file, the window brought to the front.
+    void addFiles(const QStringList& paths);
+
 public slots:
     // The page switch, then the action of `key` ("Wav", "Rec", "Convert", "Setting", "Help",
     // "Exit"); another key does nothing after the switch. While the busy gate holds the
@@ -83,6 +91,8 @@ private:
     void SetLng();
     void showPage(QGroupBox* page);
     void exitSequence();
+    void restoreLastRun();
+    void addNextFile();
 
     AppContext m_context;
     Settings m_settings;
@@ -95,5 +105,8 @@ private:
     QGroupBox* m_frameConvert = nullptr;
     FrameSetting* m_frameSetting = nullptr;
     FrameAbout* m_frameAbout = nullptr;
+    std::unique_ptr<ClipListJournal> m_journal;
+    QStringList m_filesToAdd;
+    bool m_adding = false;
     bool m_exiting = false;
 };
