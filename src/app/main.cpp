@@ -7,8 +7,12 @@
 #include "shell/ui/app_context.h"
 #include "shell/ui/main_window.h"
 #include "shell/ui/qt_dialogs.h"
+#include "shell/ui/single_instance.h"
 
 #include <QApplication>
+#include <QDir>
+
+#include <cstdio>
 
 // Threads: everything here lives on the GUI thread. The sound server's thread calls only
 // the capture callback of a recording, which appends to the take and touches nothing else;
@@ -27,6 +31,24 @@ int main(int argc, char** argv) {
                                             .arg(appinfo::VersionMinor)
                                             .arg(appinfo::VersionRevision));
 
+    // One instance per work folder: a second start hands its files to the first and ends.
+    const WorkFolder workFolder(WorkFolder::defaultPath());
+    QDir().mkpath(workFolder.path());
+    const QStringList files = QCoreApplication::arguments().mid(1);
+    SingleInstance instance(workFolder.lockFile());
+    switch (instance.start()) {
+    case SingleInstance::Role::First:
+        break;
+    case SingleInstance::Role::Second:
+        if (instance.handOver(files))
+            return 0;
+        std::fprintf(stderr, "%s is running but does not answer.\n", appinfo::Title);
+        return 1;
+    case SingleInstance::Role::NoFolder:
+        // Without the lock the program still runs, as it does without a work folder.
+        break;
+    }
+
     PulseEngine engine;
     PulseEngine playerEngine;
     MediaPlayer editPlayer(playerEngine);
@@ -35,10 +57,12 @@ int main(int argc, char** argv) {
     QtDialogs dialogs;
 
     Frmmain window(AppContext{engine, editPlayer, listPlayer, encoder, dialogs,
-                              QCoreApplication::applicationDirPath(),
-                              WorkFolder(WorkFolder::defaultPath())});
+                              QCoreApplication::applicationDirPath(), workFolder});
+    QObject::connect(&instance, &SingleInstance::filesHandedOver, &window, &Frmmain::addFiles);
     window.show();
     window.activateWindow();
     window.raise();
+    if (!files.isEmpty())
+        window.addFiles(files);
     return QApplication::exec();
 }
