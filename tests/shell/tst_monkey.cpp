@@ -1,0 +1,147 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// The whole window on the scripted engine and dialogs under random use: clicks on whatever
+// button, list entry or slider the shown page offers, key presses, toolbar switches, file
+// dialogs answered with good, odd and missing files. Nothing may crash (the test runs under
+// ASan and UBSan), and every clip file the list names must exist after every step.
+#include "cliplist/work_folder.h"
+#include "shell/ui/main_window.h"
+#include "support/scripted_dialogs.h"
+#include "support/scripted_engine.h"
+#include "support/test_audio.h"
+#include "support/window_rig.h"
+
+#include <QAbstractButton>
+#include <QAbstractItemView>
+#include <QAbstractSlider>
+#include <QApplication>
+#include <QRandomGenerator>
+#include <QtTest>
+
+namespace {
+
+constexpr int Steps = 3000;
+const char* const PageKeys[] = {"Wav", "Rec", "Convert", "Setting", "Help"};
+const Qt::Key Keys[] = {Qt::Key_Up,     Qt::Key_Down, Qt::Key_Return, Qt::Key_Space,
+                        Qt::Key_Delete, Qt::Key_Home, Qt::Key_End,    Qt::Key_Tab};
+
+template <typename T> QList<T*> usable(QWidget& window) {
+    QList<T*> found;
+    for (T* widget : window.findChildren<T*>()) {
+        if (widget->isVisible() && widget->isEnabled())
+            found << widget;
+    }
+    return found;
+}
+
+} // namespace
+
+class TestMonkey : public QObject {
+    Q_OBJECT
+private slots:
+    void randomUse_neverCrashesAndEveryListedClipHasItsFile();
+};
+
+void TestMonkey::randomUse_neverCrashesAndEveryListedClipHasItsFile() {
+    const quint32 seed = qEnvironmentVariableIsSet("MONKEY_SEED")
+                             ? quint32(qEnvironmentVariableIntValue("MONKEY_SEED"))
+                             : 20261208u;
+    qInfo("monkey seed %u (set MONKEY_SEED to repeat another)", seed);
+    QRandomGenerator random(seed);
+
+    WindowRig rig(WindowRig::Window::Later);
+    Frmmain& window = rig.createWindow();
+    window.show();
+    const QStringList files{
+        testaudio::writeSineWav(rig.outside("song one.wav"), {2, 44100, 16}, 44100),
+        testaudio::writeSineWav(rig.outside("Grüße \"8\".wav"), {1, 8000, 8}, 12000),
+        testaudio::writeSineWav(rig.outside("short.wav"), {1, 22050, 16}, 100),
+        rig.outside("missing.mp3"),
+        rig.outside("out.wav"),
+        rig.outside("out.mp3"),
+    };
+    QVERIFY(testaudio::writeAll(rig.outside("noise.mp3"), QByteArray(5000, '\x5a')));
+    rig.engine().deliverBlocks({7056, 7056});
+    int mostClips = 0;
+
+    for (int step = 0; step < Steps; ++step) {
+        // Whatever the next prompt asks, an answer of some kind is waiting.
+        switch (random.bounded(4)) {
+        case 0:
+            rig.dialogs().queueFile(files[random.bounded(int(files.size()))]);
+            break;
+        case 1:
+            rig.dialogs().queueAnswer(random.bounded(2) ? Dialogs::Answer::Yes
+                                                        : Dialogs::Answer::No);
+            break;
+        case 2:
+            rig.dialogs().queueInput(QStringLiteral("Tones %1").arg(random.bounded(3)));
+            break;
+        default:
+            rig.dialogs().queueFileCancel();
+        }
+
+        const int what = random.bounded(100);
+        if (what < 8) {
+            rig.showPage(QLatin1String(PageKeys[random.bounded(5)]));
+        } else if (what < 55) {
+            const auto buttons = usable<QAbstractButton>(window);
+            if (!buttons.isEmpty())
+                buttons[random.bounded(int(buttons.size()))]->click();
+        } else if (what < 75) {
+            const auto views = usable<QAbstractItemView>(window);
+            QAbstractItemView* view =
+                views.isEmpty() ? nullptr : views[random.bounded(int(views.size()))];
+            const int rows = view && view->model() ? view->model()->rowCount(view->rootIndex()) : 0;
+            if (rows > 0) {
+                const QModelIndex index =
+                    view->model()->index(random.bounded(rows), 0, view->rootIndex());
+                const QPoint at = view->visualRect(index).center();
+                if (random.bounded(3) == 0)
+                    QTest::mouseDClick(view->viewport(), Qt::LeftButton, {}, at);
+                else
+                    QTest::mouseClick(view->viewport(), Qt::LeftButton, {}, at);
+            }
+        } else if (what < 85) {
+            const auto sliders = usable<QAbstractSlider>(window);
+            if (!sliders.isEmpty()) {
+                QAbstractSlider* slider = sliders[random.bounded(int(sliders.size()))];
+                const QPoint at(random.bounded(qMax(1, slider->width())), slider->height() / 2);
+                QTest::mouseClick(slider, Qt::LeftButton, {}, at);
+            }
+        } else if (what < 95) {
+            QWidget* target = QApplication::focusWidget() ? QApplication::focusWidget() : &window;
+            const Qt::Key key = Keys[random.bounded(int(std::size(Keys)))];
+            // Sent as events rather than QTest::keyClick, which warns at every key a widget
+            // leaves alone.
+            QKeyEvent press(QEvent::KeyPress, key, Qt::NoModifier);
+            QKeyEvent release(QEvent::KeyRelease, key, Qt::NoModifier);
+            QApplication::sendEvent(target, &press);
+            QApplication::sendEvent(target, &release);
+        } else {
+            rig.engine().deliverBlocks({7056});
+            rig.advanceMs(random.bounded(3000));
+        }
+        QCoreApplication::processEvents();
+
+        const auto views = window.findChildren<QAbstractItemView*>(QStringLiteral("List1"));
+        for (QAbstractItemView* list : views) {
+            mostClips = qMax(mostClips, list->model()->rowCount());
+            for (int row = 0; row < list->model()->rowCount(); ++row) {
+                const QString name = list->model()->index(row, 0).data().toString();
+                QVERIFY2(
+                    QFileInfo(rig.work().clipFile(name)).isFile(),
+                    qPrintable(
+                        QStringLiteral("step %1: clip \"%2\" has no file").arg(step).arg(name)));
+            }
+        }
+    }
+    // Let a running decode or encode finish before the window goes.
+    rig.waitForDecode();
+    QTRY_VERIFY_WITH_TIMEOUT(window.isEnabled(), 20000);
+    qInfo("%d steps, up to %d clips listed, %d messages shown", Steps, mostClips,
+          int(rig.dialogs().messages().size()));
+    QVERIFY(mostClips > 0);
+}
+
+QTEST_MAIN(TestMonkey)
+#include "tst_monkey.moc"
