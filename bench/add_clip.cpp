@@ -34,6 +34,9 @@ public:
         return Answer::No;
     }
     std::optional<QString> chooseFile(QWidget*, const FileRequest&) override { return m_path; }
+    std::optional<QStringList> chooseFiles(QWidget*, const FileRequest&) override {
+        return QStringList{m_path};
+    }
     std::optional<QString> inputText(QWidget*, const QString&, const QString&,
                                      const QString&) override {
         return std::nullopt;

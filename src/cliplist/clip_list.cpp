@@ -1,5 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "cliplist/clip_list.h"
+#include "cliplist/edit_time.h"
 
 #include <algorithm>
 #include <utility>
@@ -15,6 +16,20 @@ ClipList::Clip ClipList::describe(const QString& name) const {
             clip.frames = info->dataBytes / align;
     }
     return clip;
+}
+
+QString ClipList::summary(const Clip& clip) {
+    const WavFormat& f = clip.format;
+    if (f.sampleRateHz <= 0 || f.channels <= 0)
+        return QStringLiteral("no sound");
+    const QString channels = f.channels == 1   ? QStringLiteral("mono")
+                             : f.channels == 2 ? QStringLiteral("stereo")
+                                               : QStringLiteral("%1 channels").arg(f.channels);
+    return QStringLiteral("%1 \u00b7 %2 Hz \u00b7 %3 \u00b7 %4-bit")
+        .arg(edittime::minutesText(clip.frames / f.sampleRateHz))
+        .arg(f.sampleRateHz)
+        .arg(channels)
+        .arg(f.bitsPerSample);
 }
 
 QString ClipList::clipFile(int row) const {
@@ -85,9 +100,18 @@ QVariant ClipList::data(const QModelIndex& index, int role) const {
         return clip.name;
     case FileRole:
         return clipFile(index.row());
+    case Qt::ToolTipRole:
+        return summary(clip);
     case FramesRole:
         return qint64(clip.frames);
     default:
         return {};
     }
+}
+
+Qt::ItemFlags ClipList::flags(const QModelIndex& index) const {
+    Qt::ItemFlags flags = QAbstractListModel::flags(index);
+    if (index.isValid())
+        flags |= Qt::ItemIsDragEnabled;
+    return flags;
 }

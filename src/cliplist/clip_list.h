@@ -35,6 +35,9 @@ public:
 
     // A clip named `name` as its clip file is now.
     Clip describe(const QString& name) const;
+    // What an entry's tooltip says of its clip: length (m:ss) and format, e.g.
+    // "0:27 · 44100 Hz · stereo · 16-bit"; "no sound" when its file could not be read.
+    static QString summary(const Clip& clip);
 
     int count() const { return int(m_clips.size()); }
     const Clip& at(int row) const { return m_clips.at(std::size_t(row)); }
@@ -53,7 +56,10 @@ public:
     void refresh(int row);
 
     int rowCount(const QModelIndex& parent = QModelIndex()) const override;
+    // The display role is the name, the tooltip role the summary.
     QVariant data(const QModelIndex& index, int role = Qt::DisplayRole) const override;
+    // Entries can be dragged (to another place in the list; the view asks for the move).
+    Qt::ItemFlags flags(const QModelIndex& index) const override;
 
 private:
     WorkFolder m_workFolder;

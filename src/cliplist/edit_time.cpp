@@ -25,4 +25,9 @@ QString clockText(std::int64_t seconds) {
         .arg(time % 60, 2, 10, QLatin1Char('0'));
 }
 
+QString minutesText(std::int64_t seconds) {
+    const std::int64_t time = std::max<std::int64_t>(0, seconds);
+    return QStringLiteral("%1:%2").arg(time / 60).arg(time % 60, 2, 10, QLatin1Char('0'));
+}
+
 } // namespace edittime

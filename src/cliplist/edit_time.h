@@ -18,4 +18,8 @@ int roundedSeconds(std::int64_t positionMs);
 // A negative count gives "00:00:00".
 QString clockText(std::int64_t seconds);
 
+// `seconds` as "m:ss" (minutes unbounded, seconds two digits), as lengths and the list
+// player's position are shown. A negative count gives "0:00".
+QString minutesText(std::int64_t seconds);
+
 } // namespace edittime

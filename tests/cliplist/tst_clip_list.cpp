@@ -33,6 +33,11 @@ void TestClipList::changes_keepOrderAndReadEachClipsFormat() {
     QCOMPARE(list.at(2).frames, 0); // no file: nothing to read, still listed
     QCOMPARE(list.clipFile(2), work.clipFile("missing"));
     QCOMPARE(list.data(list.index(1)).toString(), QStringLiteral("a"));
+    QCOMPARE(list.data(list.index(0), Qt::ToolTipRole).toString(),
+             QString::fromUtf8("0:00 · 22050 Hz · mono · 16-bit"));
+    QCOMPARE(list.data(list.index(2), Qt::ToolTipRole).toString(), "no sound");
+    QCOMPARE(ClipList::summary({"x", {6, 48000, 24}, 48000 * 87 + 47999}),
+             QString::fromUtf8("1:27 · 48000 Hz · 6 channels · 24-bit"));
 
     QVERIFY(list.move(0, 3));
     QCOMPARE(list.names(), QStringList({"a", "missing", "b", "b"}));

@@ -153,7 +153,7 @@ private slots:
     void cleanup();
 
     void controls_areNamedCaptionedAndStartAsTheWindowSetsThem();
-    void add_asksForAWavOrMp3File();
+    void add_asksForSoundFilesInTheFolderOfTheLastOne();
     void add_cancelChangesNothing();
     void add_canonicalWavIsCopiedByteForByte_data();
     void add_canonicalWavIsCopiedByteForByte();
@@ -170,6 +170,8 @@ private slots:
     void add_fullDiskLeavesNoPartialFile_data();
     void add_fullDiskLeavesNoPartialFile();
     void decodeIntoClip_returnsTheNameAndKeepsTheCallersBusyText();
+    void moveAndInsert_changeTheOrderNotTheFiles();
+    void drop_addsTheGoodFilesInOrderAndListsTheBadOnes();
     void remove_asksThenDeletesFileAndEntry_data();
     void remove_asksThenDeletesFileAndEntry();
     void remove_fileThatCannotBeDeletedKeepsTheEntry();
@@ -294,16 +296,22 @@ void TestFramewav::controls_areNamedCaptionedAndStartAsTheWindowSetsThem() {
     }
 }
 
-void TestFramewav::add_asksForAWavOrMp3File() {
-    m_rig->createHost();
+void TestFramewav::add_asksForSoundFilesInTheFolderOfTheLastOne() {
+    PageHost& window = m_rig->createHost();
+    window.settings().setBaseFolder(m_sources.path());
     add(canonicalWav("a.wav"));
-    QCOMPARE(m_rig->dialogs().files().size(), 1);
+    add(canonicalWav("b.wav"));
+    QCOMPARE(m_rig->dialogs().files().size(), 2);
     const Dialogs::FileRequest& request = m_rig->dialogs().files().first().request;
     QCOMPARE(request.mode, Dialogs::FileRequest::Mode::Open);
     QCOMPARE(request.title, "Select a file to Convert");
-    QCOMPARE(request.filter, "Audio files (*.wav;*.mp3)|*.wav;*.mp3");
+    QVERIFY(request.filter.startsWith("Audio files (*.wav;*.mp3)|*.wav;*.mp3|All sound files|"));
+    QVERIFY(request.filter.contains(";*.flac;") && request.filter.endsWith("|All files|*.*"));
     QCOMPARE(request.fileName, "");
-    QCOMPARE(request.flags, 528388);
+    QCOMPARE(request.flags, 528388 | 512);
+    QCOMPARE(request.initialFolder, m_sources.path());
+    QCOMPARE(m_rig->dialogs().files().last().request.initialFolder,
+             QFileInfo(input("a.wav")).absolutePath());
 }
 
 void TestFramewav::add_cancelChangesNothing() {
@@ -472,7 +480,10 @@ void TestFramewav::add_undecodableFileOnlySaysItCannotBePlayed() {
     const ScriptedDialogs::MessageCall& shown = m_rig->dialogs().messages().first();
     QCOMPARE(shown.title, "Error");
     QVERIFY2(shown.text.startsWith("Can't play the file\n\nerror code: "), qPrintable(shown.text));
-    QVERIFY(shown.text.section(' ', -1).toInt() != 0);
+    QVERIFY(shown.text.section('\n', 2, 2).section(' ', -1).toInt() != 0);
+    // The last line says which file and why, in words.
+    QVERIFY2(shown.text.section('\n', 3).startsWith(file + ": "), qPrintable(shown.text));
+    QVERIFY(shown.text.section('\n', 3).size() > file.size() + 10);
     QCOMPARE(list().count(), 0);
     QVERIFY(workFiles().isEmpty());
     QCOMPARE(m_rig->engine().log(), QStringList({"startForDecoding", "releaseAll"}));
@@ -569,6 +580,62 @@ void TestFramewav::decodeIntoClip_returnsTheNameAndKeepsTheCallersBusyText() {
     QCOMPARE(results[2].status().code(), ErrorCode::FileOpen);
     QCOMPARE(page().clipNames(), QStringList({"tone", "tone (2)"}));
     QCOMPARE(window.frmLoad().statusText(), "Converting.......");
+}
+
+void TestFramewav::moveAndInsert_changeTheOrderNotTheFiles() {
+    PageHost& window = m_rig->createHost();
+    window.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&window));
+    QStringList sources;
+    for (const char* name : {"a", "b", "c", "d", "e"})
+        sources << canonicalWav(QLatin1String(name) + ".wav", 441 * (sources.size() + 1));
+    m_rig->dialogs().queueFiles(sources.mid(0, 3));
+    page().CmdAdd_Click();
+    QCOMPARE(page().clipNames(), QStringList({"a", "b", "c"}));
+    verifyEnabled({"CmdUP", "CmdDown"}, false); // nothing selected
+
+    list().setCurrentRow(2);
+    verifyEnabled({"CmdUP"}, true);
+    verifyEnabled({"CmdDown"}, false);
+    page().CmdUP_Click();
+    page().CmdUP_Click();
+    QCOMPARE(page().clipNames(), QStringList({"c", "a", "b"}));
+    QCOMPARE(page().selectedIndex(), 0);
+    verifyEnabled({"CmdUP"}, false);
+    verifyEnabled({"CmdDown"}, true);
+    QTest::keyClick(&list(), Qt::Key_Down, Qt::ControlModifier);
+    QCOMPARE(page().clipNames(), QStringList({"a", "c", "b"}));
+    QCOMPARE(page().selectedIndex(), 1);
+    page().moveClip(1, 2); // a drag of "c" below "b"
+    QCOMPARE(page().clipNames(), QStringList({"a", "b", "c"}));
+    QCOMPARE(page().selectedIndex(), 2);
+
+    // Insert puts the chosen files, in their order, before the selected entry.
+    list().setCurrentRow(1);
+    m_rig->dialogs().queueFiles(sources.mid(3));
+    page().CmdIns_Click();
+    QCOMPARE(page().clipNames(), QStringList({"a", "d", "e", "b", "c"}));
+    QVERIFY(m_rig->dialogs().messages().isEmpty());
+    for (int row = 0; row < 5; ++row)
+        QCOMPARE(testaudio::readAll(page().clipFile(row)),
+                 testaudio::readAll(input(page().clipNames().at(row) + ".wav")));
+}
+
+void TestFramewav::drop_addsTheGoodFilesInOrderAndListsTheBadOnes() {
+    m_rig->createHost();
+    add(canonicalWav("x.wav"));
+    QVERIFY(testaudio::writeAll(input("bad.mp3"), "no sound here\n"));
+    QVERIFY(QDir().mkpath(input("folder")));
+    emit list().filesDropped({canonicalWav("a.wav"), input("bad.mp3"), m_mp3, input("folder")}, 0);
+    QTRY_VERIFY_WITH_TIMEOUT(!page().isAdding(), 60000);
+
+    QCOMPARE(page().clipNames(), QStringList({"a", "tone", "x"}));
+    QCOMPARE(m_rig->dialogs().messages().size(), 1);
+    const QString text = m_rig->dialogs().messages().first().text;
+    QVERIFY2(text.startsWith("These files were not added to the list:\n\nbad.mp3: "),
+             qPrintable(text));
+    QVERIFY2(text.section('\n', 3).startsWith("folder: "), qPrintable(text));
+    QCOMPARE(text.count('\n'), 3);
 }
 
 void TestFramewav::remove_asksThenDeletesFileAndEntry_data() {

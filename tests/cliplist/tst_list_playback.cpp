@@ -9,6 +9,7 @@
 #include "support/window_rig.h"
 
 #include <QCheckBox>
+#include <QLabel>
 #include <QPushButton>
 #include <QtTest>
 
@@ -33,6 +34,8 @@ private slots:
     void play_followsTheListWhilePlayListIsChecked();
     void play_againReplaysTheSelectedEntry();
     void stop_keepsTheClipOpenAndEndsTheList();
+    void pause_holdsThePlaceAndTheNextPressGoesOn();
+    void nextAndForward_playBesideThePlayingEntryAndTheListGoesOn();
     void timer_setsTheButtonsByListAndSelection_data();
     void timer_setsTheButtonsByListAndSelection();
 
@@ -155,6 +158,60 @@ void TestListPlayback::stop_keepsTheClipOpenAndEndsTheList() {
     QCOMPARE(m_rig->listPlayer().state(), MediaPlayer::State::Stopped);
     QCOMPARE(m_rig->listPlayer().positionMs(), ClipMs / 2);
     QCOMPARE(playback().PlayIndex(), 1);
+}
+
+void TestListPlayback::pause_holdsThePlaceAndTheNextPressGoesOn() {
+    addClips(2);
+    m_rig->list().setCurrentRow(0);
+    check1().setChecked(true);
+    recordPlays();
+    auto* pause = static_cast<QPushButton*>(m_rig->control("CmdPause"));
+    auto* position = static_cast<QLabel*>(m_rig->control("lblListPos"));
+    playback().CmdPlay_Click();
+    playback().Timer1_Timer();
+    m_rig->advanceMs(300);
+    pause->click();
+    QVERIFY(pause->isChecked());
+    m_rig->advanceMs(5 * ClipMs);
+    QCOMPARE(m_rig->listPlayer().positionMs(), 300);
+    playback().Timer1_Timer();
+    QCOMPARE(position->text(), "0:00 of 0:01");
+
+    pause->click();
+    QVERIFY(!pause->isChecked());
+    QCOMPARE(m_rig->listPlayer().state(), MediaPlayer::State::Playing);
+    m_rig->advanceMs(ClipMs - 300);
+    QCOMPARE(m_played, QStringList({"a", "a", "b"})); // "a" went on, then the list did
+    // A stop while paused ends the pause; pressing Pause on a stopped player does nothing.
+    pause->click();
+    playback().CmdStop_Click();
+    QVERIFY(!pause->isChecked());
+    pause->click();
+    QVERIFY(!pause->isChecked());
+    QCOMPARE(m_rig->listPlayer().state(), MediaPlayer::State::Stopped);
+}
+
+void TestListPlayback::nextAndForward_playBesideThePlayingEntryAndTheListGoesOn() {
+    addClips(4);
+    check1().setChecked(true);
+    recordPlays();
+    m_rig->list().setCurrentRow(1);
+    playback().CmdNext_Click(); // nothing plays: after the selected one
+    playback().CmdNext_Click(); // after the one that plays
+    m_rig->advanceMs(ClipMs / 2);
+    playback().CmdFoward_Click();
+    QCOMPARE(m_rig->list().selectedRow(), 2);
+    QCOMPARE(m_rig->listPlayer().state(), MediaPlayer::State::Playing);
+    m_rig->advanceMs(ClipMs);
+    m_rig->advanceMs(ClipMs);
+    playback().CmdNext_Click(); // at the last entry: nothing
+    m_rig->advanceMs(ClipMs);
+    QCOMPARE(m_played, QStringList({"c", "d", "c", "d"}));
+    QCOMPARE(m_rig->listPlayer().state(), MediaPlayer::State::Closed);
+
+    m_rig->list().setCurrentRow(0);
+    playback().CmdFoward_Click(); // before the first: nothing
+    QCOMPARE(m_played.size(), 4);
 }
 
 void TestListPlayback::timer_setsTheButtonsByListAndSelection_data() {

@@ -39,6 +39,14 @@ std::optional<QString> ScriptedDialogs::chooseFile(QWidget*, const FileRequest& 
     return answer;
 }
 
+std::optional<QStringList> ScriptedDialogs::chooseFiles(QWidget* parent,
+                                                        const FileRequest& request) {
+    const std::optional<QString> answer = chooseFile(parent, request);
+    if (!answer)
+        return std::nullopt;
+    return answer->split(u'\n');
+}
+
 std::optional<QString> ScriptedDialogs::inputText(QWidget*, const QString& title,
                                                   const QString& prompt, const QString& initial) {
     std::optional<QString> answer;

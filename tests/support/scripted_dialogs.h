@@ -35,6 +35,8 @@ public:
     // The path the next file dialog returns, or its cancel.
     void queueFile(const QString& path) { m_files.enqueue(path); }
     void queueFileCancel() { m_files.enqueue(std::nullopt); }
+    // The paths the next dialog of several files returns (a single-file dialog gets the first).
+    void queueFiles(const QStringList& paths) { m_files.enqueue(paths.join(u'\n')); }
     // The text the next input box returns, or its cancel.
     void queueInput(const QString& text) { m_inputs.enqueue(text); }
     void queueInputCancel() { m_inputs.enqueue(std::nullopt); }
@@ -50,6 +52,7 @@ public:
     Answer message(QWidget* parent, const QString& text, const QString& title, Icon icon,
                    Buttons buttons = Buttons::Ok) override;
     std::optional<QString> chooseFile(QWidget* parent, const FileRequest& request) override;
+    std::optional<QStringList> chooseFiles(QWidget* parent, const FileRequest& request) override;
     std::optional<QString> inputText(QWidget* parent, const QString& title, const QString& prompt,
                                      const QString& initial = QString()) override;
 

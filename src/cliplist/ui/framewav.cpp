@@ -10,6 +10,7 @@
 #include "cliplist/ui/list_playback.h"
 #include "cliplist/ui/list_saving.h"
 #include "shell/app_info.h"
+#include "shell/settings.h"
 #include "shell/ui/app_context.h"
 #include "shell/ui/audio_error.h"
 #include "shell/ui/busy_window.h"
@@ -17,6 +18,7 @@
 
 #include <QFile>
 #include <QFileInfo>
+#include <QItemSelectionModel>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
@@ -25,10 +27,37 @@
 namespace {
 
 // The open dialog's flags: explorer style (524288), the file must exist (4096), no
-// read-only box (4).
-constexpr int OpenFlags = 528388;
+// read-only box (4), several files at once (512).
+constexpr int OpenFlags = 528388 | 512;
+
+// The first filter is the classic one; the second names every kind of file the decoder
+// is known to read, so a user can find a FLAC or an M4A without "All files".
+const char* const OpenFilter = "Audio files (*.wav;*.mp3)|*.wav;*.mp3"
+                               "|All sound files|*.wav;*.mp3;*.flac;*.ogg;*.oga;*.opus;*.m4a;"
+                               "*.m4r;*.aac;*.mp4;*.aif;*.aiff;*.aifc;*.wma;*.wv;*.ape;*.mka;"
+                               "*.ac3;*.mp2;*.amr;*.au;*.caf;*.mod;*.xm;*.s3m;*.it"
+                               "|All files|*.*";
+
+// "song.mp3: not a sound format that can be read.": the file's name and the reason, without
+// the full path that the reader's message starts with.
+QString failureLine(const QString& path, const Status& failure) {
+    QString reason = failure.message();
+    for (const QString& prefix : {path, QFileInfo(path).absoluteFilePath()})
+        if (reason.startsWith(prefix + QLatin1String(": ")))
+            reason = reason.mid(prefix.size() + 2);
+    return QFileInfo(path).fileName() + QLatin1String(": ") + reason;
+}
 
 } // namespace
+
+struct Framewav::Batch {
+    QStringList paths;   // still to add, in order
+    int row = -1;        // where the next clip goes; -1 at the end
+    bool gather = false; // failures go into one message at the end
+    bool waiting = false;
+    bool stepping = false;
+    QStringList failures;
+};
 
 Framewav::Framewav(PageServices services, QWidget* parent)
     : QGroupBox(parent), m_services(services), m_clips(services.context.workFolder),
@@ -37,7 +66,19 @@ Framewav::Framewav(PageServices services, QWidget* parent)
     setTitle(QStringLiteral("Audio Edit"));
     m_controls.List1->setModel(&m_clips);
     connect(m_controls.CmdAdd, &QPushButton::clicked, this, &Framewav::CmdAdd_Click);
+    connect(m_controls.CmdIns, &QPushButton::clicked, this, &Framewav::CmdIns_Click);
+    connect(m_controls.CmdUP, &QPushButton::clicked, this, &Framewav::CmdUP_Click);
+    connect(m_controls.CmdDown, &QPushButton::clicked, this, &Framewav::CmdDown_Click);
     connect(m_controls.Cmdremove, &QPushButton::clicked, this, &Framewav::Cmdremove_Click);
+    connect(m_controls.List1, &ClipListBox::moveRequested, this, &Framewav::moveClip);
+    connect(m_controls.List1, &ClipListBox::filesDropped, this, &Framewav::dropFiles);
+    connect(m_controls.List1, &ClipListBox::moveByKey, this,
+            [this](int step) { step < 0 ? CmdUP_Click() : CmdDown_Click(); });
+    for (auto changed : {&QAbstractItemModel::rowsInserted, &QAbstractItemModel::rowsRemoved})
+        connect(&m_clips, changed, this, &Framewav::updateMoveButtons);
+    connect(&m_clips, &QAbstractItemModel::rowsMoved, this, &Framewav::updateMoveButtons);
+    connect(m_controls.List1->selectionModel(), &QItemSelectionModel::selectionChanged, this,
+            &Framewav::updateMoveButtons);
     // On the press, as a list box reports it: the first click of a double click selects
     // before the double click acts.
     connect(m_controls.List1, &QAbstractItemView::pressed, this, &Framewav::List1_Click);
@@ -96,6 +137,7 @@ void Framewav::startUp() {
              c.CmdFoward, c.CmdPause, c.CmdPlay, c.CmdStop, c.CmdNext, c.SliderEdit, c.CmdEditPlay,
              c.CmdEditStop, c.CmdMarkin, c.CmdMarkOut, c.CmdEditDone})
         control->setEnabled(false);
+    updateMoveButtons();
 }
 
 int Framewav::selectedIndex() const {
@@ -107,40 +149,108 @@ void Framewav::showStatusCode(short code) {
 }
 
 void Framewav::CmdAdd_Click() {
-    if (isBusy())
+    askAndAdd(-1);
+}
+
+void Framewav::CmdIns_Click() {
+    askAndAdd(selectedIndex());
+}
+
+void Framewav::askAndAdd(int row) {
+    if (isBusy() || isAdding())
         return;
     Dialogs::FileRequest request;
     request.mode = Dialogs::FileRequest::Mode::Open;
     request.title = QStringLiteral("Select a file to Convert");
-    request.filter = QStringLiteral("Audio files (*.wav;*.mp3)|*.wav;*.mp3");
+    request.filter = QLatin1String(OpenFilter);
     request.fileName = QString();
+    request.initialFolder =
+        m_lastAddFolder.isEmpty() ? m_services.settings.baseFolder() : m_lastAddFolder;
     request.flags = OpenFlags;
-    const std::optional<QString> chosen =
-        m_services.context.dialogs.chooseFile(&m_services.dialogParent, request);
-    if (!chosen)
+    const std::optional<QStringList> chosen =
+        m_services.context.dialogs.chooseFiles(&m_services.dialogParent, request);
+    if (!chosen || chosen->isEmpty())
         return;
-    const QString extension = chosen->right(3).toLower();
-    if (extension == QLatin1String("wav") || extension == QLatin1String("mp3"))
-        addFile(*chosen);
+    addFiles(*chosen, row, chosen->size() > 1);
 }
 
-void Framewav::addFile(const QString& path, Added done) {
-    if (isBusy())
+void Framewav::dropFiles(const QStringList& paths, int row) {
+    addFiles(paths, row >= m_clips.count() ? -1 : row, true);
+}
+
+void Framewav::addFiles(const QStringList& paths, int row, bool gather) {
+    if (paths.isEmpty())
         return;
+    if (isBusy() || isAdding()) {
+        m_services.context.dialogs.message(
+            &m_services.dialogParent,
+            QStringLiteral("Files are still being added to the list. Try again when they are in."),
+            QLatin1String(appinfo::Title), Dialogs::Icon::Information);
+        return;
+    }
+    m_batch = std::make_unique<Batch>();
+    m_batch->paths = paths;
+    m_batch->row = row;
+    m_batch->gather = gather;
+    addNextOfBatch();
+}
+
+// A WAV that is copied ends its add at once, a decode later: the loop goes on at once
+// after the former and is started again by the completion of the latter.
+void Framewav::addNextOfBatch() {
+    if (!m_batch || m_batch->stepping)
+        return;
+    m_batch->stepping = true;
+    while (m_batch && !m_batch->waiting) {
+        if (m_batch->paths.isEmpty()) {
+            const std::unique_ptr<Batch> batch = std::move(m_batch);
+            if (!batch->failures.isEmpty())
+                m_services.context.dialogs.message(
+                    &m_services.dialogParent,
+                    QStringLiteral("These files were not added to the list:\n\n") +
+                        batch->failures.join(u'\n'),
+                    QLatin1String(appinfo::Title), Dialogs::Icon::Warning);
+            return;
+        }
+        m_batch->waiting = true;
+        addFile(
+            m_batch->paths.takeFirst(),
+            [this](const Result<QString>& added) {
+                if (!m_batch)
+                    return;
+                m_batch->waiting = false;
+                if (added && m_batch->row >= 0)
+                    ++m_batch->row;
+                if (!m_batch->stepping)
+                    addNextOfBatch();
+            },
+            m_batch->row);
+    }
+    if (m_batch)
+        m_batch->stepping = false;
+}
+
+void Framewav::addFile(const QString& path, Added done, int row) {
+    if (isBusy()) {
+        if (done)
+            done(Status(ErrorCode::NotAvailable,
+                        QStringLiteral("Another long operation is still running.")));
+        return;
+    }
     if (path.right(3).toLower() == QLatin1String("wav"))
-        addWav(path, done);
+        addWav(path, done, row);
     else
-        decodeIntoClip(path, std::move(done));
+        decodeIntoClip(path, std::move(done), row);
 }
 
 // Only a canonical file may be copied as it is; anything else a WAV can hold (extra
 // chunks, extensible format, 24/32-bit or float samples) goes through the decoder, so every
 // clip file is canonical. A file that is not RIFF/WAVE at all is left to the decoder too,
 // which either reads it or says it cannot.
-void Framewav::addWav(const QString& path, const Added& done) {
+void Framewav::addWav(const QString& path, const Added& done, int row) {
     const Result<WavInfo> info = readWavInfo(path);
     if (!info || !info->canonical) {
-        decodeIntoClip(path, done);
+        decodeIntoClip(path, done, row);
         return;
     }
     const QString name = clipnames::uniqueClipName(clipnames::clipNameOf(path), clipNames());
@@ -151,12 +261,13 @@ void Framewav::addWav(const QString& path, const Added& done) {
             done(copied);
         return;
     }
-    m_clips.append(name);
+    m_clips.insert(row < 0 ? m_clips.count() : row, name);
+    m_lastAddFolder = QFileInfo(path).absolutePath();
     if (done)
         done(name);
 }
 
-void Framewav::decodeIntoClip(const QString& inputPath, Added done) {
+void Framewav::decodeIntoClip(const QString& inputPath, Added done, int row) {
     const AppContext& context = m_services.context;
     if (isBusy() || m_worker.isRunning()) {
         if (done)
@@ -165,8 +276,7 @@ void Framewav::decodeIntoClip(const QString& inputPath, Added done) {
         return;
     }
     if (Status started = context.engine.startForDecoding(); !started) {
-        ShowAudioError(context.dialogs, &m_services.dialogParent,
-                       QStringLiteral("Can't initialize device"), started.codeNumber());
+        showEngineFailure(started);
         if (done)
             done(started);
         return;
@@ -175,21 +285,21 @@ void Framewav::decodeIntoClip(const QString& inputPath, Added done) {
     const QString name = clipnames::uniqueClipName(clipnames::clipNameOf(inputPath), clipNames());
     m_worker.start(
         inputPath, context.workFolder.clipFile(name),
-        [this, inputPath, name, done = std::move(done)](const DecodeWorker::Outcome& outcome) {
+        [this, inputPath, name, row, done = std::move(done)](const DecodeWorker::Outcome& outcome) {
             const AppContext& context = m_services.context;
             m_decodeBusy.reset();
             context.engine.releaseAll();
             Result<QString> result = name;
             if (outcome.failedStep == DecodeWorker::Outcome::Step::Load) {
-                ShowAudioError(context.dialogs, &m_services.dialogParent,
-                               QStringLiteral("Can't play the file"), outcome.status.codeNumber());
+                showLoadFailure(inputPath, outcome.status);
                 result = outcome.status;
             } else if (outcome.failedStep == DecodeWorker::Outcome::Step::Decode) {
                 if (!outcome.cancelled)
                     showFailure(inputPath, outcome.status);
                 result = outcome.status;
             } else {
-                m_clips.append(name);
+                m_clips.insert(row < 0 ? m_clips.count() : row, name);
+                m_lastAddFolder = QFileInfo(inputPath).absolutePath();
             }
             emit decodeEnded();
             if (done)
@@ -202,15 +312,65 @@ void Framewav::cancelDecode() {
         return;
     m_worker.cancelAndWait();
     m_decodeBusy.reset();
+    m_batch.reset();
     m_services.context.engine.releaseAll();
     emit decodeEnded();
 }
 
 void Framewav::showFailure(const QString& inputPath, const Status& failure) {
+    if (m_batch && m_batch->gather) {
+        m_batch->failures << failureLine(inputPath, failure);
+        return;
+    }
     m_services.context.dialogs.message(
         &m_services.dialogParent,
         QStringLiteral("%1 was not added to the list.\n\n%2").arg(inputPath, failure.message()),
         QLatin1String(appinfo::Title), Dialogs::Icon::Warning);
+}
+
+void Framewav::showLoadFailure(const QString& inputPath, const Status& failure) {
+    if (m_batch && m_batch->gather) {
+        m_batch->failures << failureLine(inputPath, failure);
+        return;
+    }
+    ShowAudioError(m_services.context.dialogs, &m_services.dialogParent,
+                   QStringLiteral("Can't play the file"), failure.codeNumber(),
+                   failureLine(inputPath, failure));
+}
+
+void Framewav::showEngineFailure(const Status& failure) {
+    if (m_batch && m_batch->gather) {
+        m_batch->failures
+            << QStringLiteral("Can't initialize device (error code: %1)").arg(failure.codeNumber());
+        return;
+    }
+    ShowAudioError(m_services.context.dialogs, &m_services.dialogParent,
+                   QStringLiteral("Can't initialize device"), failure.codeNumber());
+}
+
+void Framewav::CmdUP_Click() {
+    const int row = selectedIndex();
+    if (row > 0)
+        moveClip(row, row - 1);
+}
+
+void Framewav::CmdDown_Click() {
+    const int row = selectedIndex();
+    if (row >= 0 && row + 1 < m_clips.count())
+        moveClip(row, row + 1);
+}
+
+void Framewav::moveClip(int from, int to) {
+    if (isBusy() || isAdding() || !m_clips.move(from, to))
+        return;
+    m_controls.List1->setCurrentRow(to);
+    updateMoveButtons();
+}
+
+void Framewav::updateMoveButtons() {
+    const int row = selectedIndex();
+    m_controls.CmdUP->setEnabled(row > 0);
+    m_controls.CmdDown->setEnabled(row >= 0 && row + 1 < m_clips.count());
 }
 
 void Framewav::Cmdremove_Click() {

@@ -36,7 +36,9 @@ class Framewav : public QGroupBox {
     Q_OBJECT
 public:
     // The end of an add: the new clip's name, or the failure, which has been shown already
-    // (a cancelled decode shows nothing and ends with ErrorCode::Ended).
+    // (a cancelled decode shows nothing and ends with ErrorCode::Ended). A file the decoder
+    // cannot open gets "Can't play the file" with the code and a line naming the file and
+    // the reason.
     using Added = std::function<void(const Result<QString>&)>;
 
     explicit Framewav(PageServices services, QWidget* parent = nullptr);
@@ -62,9 +64,16 @@ public:
     void startUp();
 
     // What "Add New" does with a chosen file: a canonical WAV is copied, anything else goes
-    // through decodeIntoClip. The new entry goes to the end of the list; the selection does
-    // not change. Refused (with nothing shown) while the page is busy.
-    void addFile(const QString& path, Added done = {});
+    // through decodeIntoClip. The new entry goes before `row` (at the end for -1); the
+    // selection does not change. Refused (with nothing shown) while the page is busy.
+    void addFile(const QString& path, Added done = {}, int row = -1);
+    // Adds `paths` one after the other, each as addFile does, the first before `row` (-1: at
+    // the end) and the others after it in their order. With `gather` the failures are not
+    // shown one by one: a single message at the end lists every file that was not added,
+    // each with its reason. Refused with a message while the page is busy or still adding.
+    void addFiles(const QStringList& paths, int row, bool gather);
+    // Files are still being added (one of them may be decoding).
+    bool isAdding() const { return m_batch != nullptr; }
 
     // Decodes any file the decoder reads into a new clip: starts the engine for decoding,
     // disables the main window and shows the busy window (whose text it leaves as it is: a
@@ -76,7 +85,7 @@ public:
     // behind: the engine does not start ("Can't initialize device" with its code); no loader
     // opens the file ("Can't play the file" with its code); the decode or the writing fails
     // (a message naming the file).
-    void decodeIntoClip(const QString& inputPath, Added done = {});
+    void decodeIntoClip(const QString& inputPath, Added done = {}, int row = -1);
     bool isDecoding() const { return m_decodeBusy != nullptr; }
     // For the exit: stops a running decode, waits for it and cleans up; its `done` never
     // runs. Does nothing when no decode runs.
@@ -88,8 +97,22 @@ public:
     bool isBusy() const { return m_services.busy.isBusy(); }
 
 public slots:
-    // "Add New": asks for a WAV or MP3 file and adds it (addFile). Cancel changes nothing.
+    // "Add New": asks for one or more sound files and adds them at the end (addFiles; the
+    // failures of several files are gathered into one message). Cancel changes nothing.
+    // The dialog opens in the folder of the last file added, at first in the base folder.
     void CmdAdd_Click();
+    // "Insert": as "Add New", but the clips go before the selected entry (at the end when
+    // none is selected).
+    void CmdIns_Click();
+    // "Move UP" / "Move Down" (also Ctrl+Up / Ctrl+Down): the selected clip changes places
+    // with its neighbour; the selection follows it. The clip files stay as they are. Each
+    // button is enabled only while the selected entry can move that way.
+    void CmdUP_Click();
+    void CmdDown_Click();
+    // Moves the clip at `from` to row `to` and selects it there (a drag within the list).
+    void moveClip(int from, int to);
+    // Files dropped onto the list before `row`: added as by "Add New", failures gathered.
+    void dropFiles(const QStringList& paths, int row);
     // "Remove Form List": stops and closes both players, asks "Are you sure you want to
     // delete <name> ?" when an entry is selected and on Yes deletes its clip file (a missing
     // one is no error) and the entry; then disables the editor's controls (the editor is
@@ -106,8 +129,14 @@ signals:
     void decodeEnded();
 
 private:
-    void addWav(const QString& path, const Added& done);
+    struct Batch;
+    void addWav(const QString& path, const Added& done, int row);
     void showFailure(const QString& inputPath, const Status& failure);
+    void showLoadFailure(const QString& inputPath, const Status& failure);
+    void showEngineFailure(const Status& failure);
+    void askAndAdd(int row);
+    void addNextOfBatch();
+    void updateMoveButtons();
     void connectParts();
 
     PageServices m_services;
@@ -119,4 +148,6 @@ private:
     std::unique_ptr<ListSaving> m_saving;
     DecodeWorker m_worker;
     std::unique_ptr<BusyGate::Scope> m_decodeBusy; // lives while a decode runs
+    std::unique_ptr<Batch> m_batch;                // lives while files are being added
+    QString m_lastAddFolder;
 };

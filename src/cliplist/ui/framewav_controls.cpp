@@ -70,8 +70,10 @@ FramewavControls FramewavControls::create(QGroupBox& page) {
     c.CmdPause = pictureButton(c.Frame2, "CmdPause", {100, 24, 41, 41});
     c.CmdStop = pictureButton(c.Frame2, "CmdStop", {144, 24, 41, 41});
     c.CmdNext = pictureButton(c.Frame2, "CmdNext", {188, 24, 41, 41});
+    c.CmdPause->setCheckable(true);
     c.Check1 =
-        named(new QCheckBox(QStringLiteral("Play List"), c.Frame2), "Check1", {248, 34, 85, 21});
+        named(new QCheckBox(QStringLiteral("Play List"), c.Frame2), "Check1", {240, 22, 97, 21});
+    c.lblListPos = named(new QLabel(c.Frame2), "lblListPos", {240, 46, 97, 17});
 
     c.CmdSaveWav = captionButton(&page, "CmdSaveWav", "Save The List to Wav", {344, 248, 169, 33});
     c.CmdSaveList =

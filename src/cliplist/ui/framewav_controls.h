@@ -20,7 +20,8 @@ class QSlider;
 //   12/132/253,52 80×17 · CmdEditPlay, CmdEditStop 12/56,80 41×41 · CmdMarkin "Mark In"
 //   108,88 73×25 · CmdMarkOut "Mark Out" 184,88 73×25 · CmdEditDone "Done" 260,88 73×25
 //   Frame2 "List Control" 344,160 345×73: CmdFoward, CmdPlay, CmdPause, CmdStop, CmdNext
-//   12/56/100/144/188,24 41×41 · Check1 "Play List" 248,34 85×21
+//   12/56/100/144/188,24 41×41 · Check1 "Play List" 240,22 97×21 · lblListPos (the list
+//   player's position, "m:ss of m:ss") 240,46 97×17
 //   CmdSaveWav "Save The List to Wav" 344,248 169×33 · CmdSaveList "Save The List to MP3"
 //   520,248 169×33 · Text1 (the encoder's status code, read-only) 632,312 57×21
 struct FramewavControls {
@@ -50,12 +51,14 @@ struct FramewavControls {
     QPushButton* CmdStop = nullptr;
     QPushButton* CmdNext = nullptr;
     QCheckBox* Check1 = nullptr;
+    QLabel* lblListPos = nullptr;
 
     QPushButton* CmdSaveWav = nullptr;
     QPushButton* CmdSaveList = nullptr;
     QLineEdit* Text1 = nullptr;
 
-    // Creates every control inside `page` at its place. Buttons start enabled; the page's
+    // Creates every control inside `page` at its place. Buttons start enabled (CmdPause is
+    // a toggle: it shows itself pressed while the list is paused); the page's
     // start-up step disables the editor and list-playback ones and its SetLng sets the
     // tooltips.
     static FramewavControls create(QGroupBox& page);

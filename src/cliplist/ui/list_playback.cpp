@@ -2,6 +2,7 @@
 #include "cliplist/ui/list_playback.h"
 
 #include "audio/media_player.h"
+#include "cliplist/edit_time.h"
 #include "cliplist/ui/clip_editor.h"
 #include "cliplist/ui/clip_list_box.h"
 #include "cliplist/ui/framewav.h"
@@ -10,6 +11,7 @@
 #include "shell/ui/dialogs.h"
 
 #include <QCheckBox>
+#include <QLabel>
 #include <QPushButton>
 
 ListPlayback::ListPlayback(Framewav& page, const ClipEditor& editor)
@@ -17,6 +19,14 @@ ListPlayback::ListPlayback(Framewav& page, const ClipEditor& editor)
     m_timer1.setInterval(TickMs);
     connect(&m_timer1, &QTimer::timeout, this, &ListPlayback::Timer1_Timer);
     m_timer1.start();
+    connect(controls().CmdPause, &QPushButton::clicked, this, &ListPlayback::CmdPause_Click);
+    connect(controls().CmdNext, &QPushButton::clicked, this, &ListPlayback::CmdNext_Click);
+    connect(controls().CmdFoward, &QPushButton::clicked, this, &ListPlayback::CmdFoward_Click);
+    // Any play, stop or close but the pause's own ends the pause.
+    connect(&context().MMCPlayList, &MediaPlayer::stateChanged, this, [this] {
+        setPaused(false);
+        showPosition();
+    });
 }
 
 const AppContext& ListPlayback::context() const {
@@ -41,6 +51,52 @@ void ListPlayback::CmdPlay_Click() {
 
 void ListPlayback::CmdStop_Click() {
     context().MMCPlayList.command(QStringLiteral("Stop"));
+    setPaused(false);
+}
+
+void ListPlayback::CmdPause_Click() {
+    MediaPlayer& player = context().MMCPlayList;
+    if (m_paused) {
+        player.command(QStringLiteral("play"));
+        setPaused(false);
+    } else if (player.state() == MediaPlayer::State::Playing) {
+        player.command(QStringLiteral("stop"));
+        setPaused(true);
+    } else {
+        setPaused(false);
+    }
+}
+
+void ListPlayback::CmdNext_Click() {
+    playBeside(+1);
+}
+
+void ListPlayback::CmdFoward_Click() {
+    playBeside(-1);
+}
+
+void ListPlayback::playBeside(int step) {
+    const bool open = context().MMCPlayList.state() != MediaPlayer::State::Closed;
+    const int from = open && m_playing.isValid() ? m_playing.row() : m_page.selectedIndex();
+    const int to = from + step;
+    if (from < 0 || to < 0 || to >= controls().List1->count())
+        return;
+    m_playIndex = to;
+    PlayListItem();
+}
+
+void ListPlayback::setPaused(bool paused) {
+    m_paused = paused;
+    controls().CmdPause->setChecked(paused);
+}
+
+void ListPlayback::showPosition() {
+    const MediaPlayer& player = context().MMCPlayList;
+    controls().lblListPos->setText(player.state() == MediaPlayer::State::Closed
+                                       ? QString()
+                                       : QStringLiteral("%1 of %2")
+                                             .arg(edittime::minutesText(player.positionMs() / 1000),
+                                                  edittime::minutesText(player.lengthMs() / 1000)));
 }
 
 void ListPlayback::PlayListItem() {
@@ -54,12 +110,16 @@ void ListPlayback::PlayListItem() {
     for (const char* word : {"stop", "close", "Open", "play"})
         player.command(QLatin1String(word));
     controls().List1->setCurrentRow(m_playIndex);
+    m_playing = controls().List1->model()->index(m_playIndex, 0);
     ++m_playIndex;
 }
 
 void ListPlayback::MMCPlayList_Done() {
-    if (controls().Check1->isChecked())
-        PlayListItem();
+    if (!controls().Check1->isChecked())
+        return;
+    if (m_playing.isValid())
+        m_playIndex = m_playing.row() + 1;
+    PlayListItem();
 }
 
 void ListPlayback::Timer1_Timer() {
@@ -71,4 +131,5 @@ void ListPlayback::Timer1_Timer() {
             button->setEnabled(true);
     controls().CmdNext->setEnabled(row != -1 && row + 1 != count);
     controls().CmdFoward->setEnabled(row != -1 && row != 0 && count != 0);
+    showPosition();
 }

@@ -2,6 +2,7 @@
 #pragma once
 
 #include <QObject>
+#include <QPersistentModelIndex>
 #include <QTimer>
 
 class ClipEditor;
@@ -14,6 +15,11 @@ struct FramewavControls;
 // from the selected one to the end of the list, one after the other. It also keeps the five
 // list-playback buttons in step with the list and the editor (Timer1_Timer, every TickMs for
 // the whole run).
+//
+// "Pause" holds the list player where it is and the next press goes on from there; "Next"
+// and "Forward" play the entry after or before the one playing (or, when none plays, the
+// selected one) and the list goes on from there as after "Play". While the list player has
+// a clip open, lblListPos shows its position ("m:ss of m:ss").
 //
 // The clip that plays is shown selected in List1; the page runs its single click only for a
 // mouse press or a key move, so that selection leaves the list player playing. MMCPlayList
@@ -38,6 +44,13 @@ public slots:
     void CmdPlay_Click();
     // Stops the list player; PlayIndex stays and the player stays open.
     void CmdStop_Click();
+    // Pauses a playing list player, or resumes a paused one from the same place; the button
+    // is shown pressed exactly while paused.
+    void CmdPause_Click();
+    // Plays the entry after (Next) or before (Forward) the one that plays or, when the list
+    // player is closed, the selected one; nothing at either end of the list.
+    void CmdNext_Click();
+    void CmdFoward_Click();
     // Plays entry PlayIndex, selects it and moves PlayIndex on; past the last entry stops
     // and closes the list player instead. A clip file that cannot be played plays nothing
     // and is not reported.
@@ -53,9 +66,16 @@ public slots:
 private:
     const AppContext& context() const;
     const FramewavControls& controls() const;
+    void playBeside(int step);
+    void setPaused(bool paused);
+    void showPosition();
 
     Framewav& m_page;
     const ClipEditor& m_editor;
     int m_playIndex = 0;
+    // The entry whose clip the list player has open; it follows the entry when clips are
+    // moved, inserted or removed, so the list goes on after the right one.
+    QPersistentModelIndex m_playing;
+    bool m_paused = false;
     QTimer m_timer1;
 };

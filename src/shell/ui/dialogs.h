@@ -2,6 +2,7 @@
 #pragma once
 
 #include <QString>
+#include <QStringList>
 
 #include <optional>
 
@@ -17,7 +18,7 @@ public:
 
     // A file dialog. The filter uses the "Description|*.a;*.b|Other|*.*" form; flags keep the
     // numbers of the classic common dialog (4096 = the file must exist, 4 = hide read-only,
-    // 2 = no overwrite prompt, 524288 = explorer style).
+    // 2 = no overwrite prompt, 512 = several files may be chosen, 524288 = explorer style).
     struct FileRequest {
         enum class Mode { Open, Save };
         Mode mode = Mode::Open;
@@ -35,6 +36,9 @@ public:
                            Buttons buttons = Buttons::Ok) = 0;
     // The chosen path, or nothing when the user cancelled.
     virtual std::optional<QString> chooseFile(QWidget* parent, const FileRequest& request) = 0;
+    // An open dialog in which several files may be chosen: the chosen paths in the order
+    // the dialog gives them, or nothing when the user cancelled.
+    virtual std::optional<QStringList> chooseFiles(QWidget* parent, const FileRequest& request) = 0;
     // The typed text, or nothing when the user cancelled.
     virtual std::optional<QString> inputText(QWidget* parent, const QString& title,
                                              const QString& prompt,

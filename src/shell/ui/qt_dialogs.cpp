@@ -40,24 +40,46 @@ Dialogs::Answer QtDialogs::message(QWidget* parent, const QString& text, const Q
     return pressed == QMessageBox::Yes ? Answer::Yes : Answer::No;
 }
 
-std::optional<QString> QtDialogs::chooseFile(QWidget* parent, const FileRequest& request) {
-    QFileDialog dialog(parent, request.title, request.initialFolder);
-    const bool save = request.mode == FileRequest::Mode::Save;
+namespace {
+
+void prepare(QFileDialog& dialog, const Dialogs::FileRequest& request, bool many) {
+    const bool save = request.mode == Dialogs::FileRequest::Mode::Save;
     dialog.setAcceptMode(save ? QFileDialog::AcceptSave : QFileDialog::AcceptOpen);
-    dialog.setFileMode(!save && (request.flags & FlagFileMustExist) ? QFileDialog::ExistingFile
-                                                                    : QFileDialog::AnyFile);
+    if (many)
+        dialog.setFileMode(QFileDialog::ExistingFiles);
+    else
+        dialog.setFileMode(!save && (request.flags & FlagFileMustExist) ? QFileDialog::ExistingFile
+                                                                        : QFileDialog::AnyFile);
     if (request.flags & FlagNoOverwritePrompt)
         dialog.setOption(QFileDialog::DontConfirmOverwrite);
-    const QStringList filters = nameFilters(request.filter);
+    const QStringList filters = QtDialogs::nameFilters(request.filter);
     if (!filters.isEmpty())
         dialog.setNameFilters(filters);
     if (!request.defaultExtension.isEmpty())
         dialog.setDefaultSuffix(request.defaultExtension);
     if (!request.fileName.isEmpty())
         dialog.selectFile(request.fileName);
+}
+
+} // namespace
+
+std::optional<QString> QtDialogs::chooseFile(QWidget* parent, const FileRequest& request) {
+    QFileDialog dialog(parent, request.title, request.initialFolder);
+    prepare(dialog, request, false);
     if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
         return std::nullopt;
     return QDir::toNativeSeparators(dialog.selectedFiles().constFirst());
+}
+
+std::optional<QStringList> QtDialogs::chooseFiles(QWidget* parent, const FileRequest& request) {
+    QFileDialog dialog(parent, request.title, request.initialFolder);
+    prepare(dialog, request, true);
+    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
+        return std::nullopt;
+    QStringList files = dialog.selectedFiles();
+    for (QString& file : files)
+        file = QDir::toNativeSeparators(file);
+    return files;
 }
 
 std::optional<QString> QtDialogs::inputText(QWidget* parent, const QString& title,

@@ -12,6 +12,7 @@ public:
     Answer message(QWidget* parent, const QString& text, const QString& title, Icon icon,
                    Buttons buttons = Buttons::Ok) override;
     std::optional<QString> chooseFile(QWidget* parent, const FileRequest& request) override;
+    std::optional<QStringList> chooseFiles(QWidget* parent, const FileRequest& request) override;
     std::optional<QString> inputText(QWidget* parent, const QString& title, const QString& prompt,
                                      const QString& initial = QString()) override;
 
