@@ -75,6 +75,12 @@ public:
     virtual ByteCount position(Handle stream) const = 0;
     virtual ByteCount length(Handle stream) const = 0;
     virtual Status setPosition(Handle stream, ByteCount bytes) = 0;
+    // Queues `next` (0: none) to play right after `stream` without a gap: when `stream`'s
+    // data is used up, `next` goes on in the same output from its position. streamEnded()
+    // comes for `stream` when its last sample has been played; `next` is active from then
+    // on. Fails, changing nothing, for streams of different sample formats (Format) or a
+    // stream that is queued or playing already.
+    virtual Status queueNext(Handle stream, Handle next) = 0;
 
     // The code of the last failure, for the "error code: N" line.
     virtual int lastErrorCode() const = 0;

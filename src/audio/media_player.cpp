@@ -2,6 +2,7 @@
 #include "audio/media_player.h"
 
 #include <algorithm>
+#include <utility>
 
 namespace {
 constexpr ErrorCode orStart(int code) {
@@ -17,6 +18,7 @@ MediaPlayer::MediaPlayer(AudioEngine& engine, QObject* parent)
 }
 
 MediaPlayer::~MediaPlayer() {
+    dropQueued();
     if (m_stream != 0) {
         m_engine.stop(m_stream);
         m_engine.freeStream(m_stream);
@@ -124,6 +126,9 @@ Status MediaPlayer::stop() {
     if (m_state != State::Playing)
         return Status::ok();
     const Status s = m_engine.stop(m_stream);
+    // A stop in the last moments of the open file may have taken the queued one off.
+    if (m_queued != 0)
+        m_engine.queueNext(m_stream, m_queued);
     setState(State::Stopped);
     if (!s && s.code() != ErrorCode::Handle)
         return {s.code(),
@@ -134,6 +139,7 @@ Status MediaPlayer::stop() {
 void MediaPlayer::close() {
     if (m_state == State::Closed)
         return;
+    dropQueued();
     m_engine.stop(m_stream);
     m_engine.freeStream(m_stream);
     m_stream = 0;
@@ -151,8 +157,52 @@ void MediaPlayer::close() {
 void MediaPlayer::onStreamEnded(AudioEngine::Handle stream) {
     if (stream != m_stream || m_state != State::Playing || m_engine.isActive(stream))
         return;
+    if (m_queued != 0 && m_engine.isActive(m_queued)) {
+        m_engine.freeStream(m_stream);
+        m_stream = std::exchange(m_queued, 0);
+        m_fileName = m_openFile = std::exchange(m_queuedFile, QString());
+        m_format = m_queuedFormat;
+        m_lengthBytes = m_queuedLength;
+        m_pendingFromMs = -1;
+        emit done();
+        return;
+    }
+    dropQueued();
     setState(State::Stopped);
     emit done();
+}
+
+Status MediaPlayer::queueFile(const QString& path) {
+    dropQueued();
+    if (path.isEmpty())
+        return Status::ok();
+    if (m_state == State::Closed)
+        return {ErrorCode::Handle, QStringLiteral("No file is open to follow.")};
+    const auto info = readWavInfo(path);
+    if (!info)
+        return info.status();
+    const AudioEngine::Handle next = m_engine.createFileStream(path);
+    if (next == 0)
+        return {orStart(m_engine.lastErrorCode()),
+                QStringLiteral("%1: the file cannot be played.").arg(path)};
+    if (Status queued = m_engine.queueNext(m_stream, next); !queued) {
+        m_engine.freeStream(next);
+        return queued;
+    }
+    m_queued = next;
+    m_queuedFile = path;
+    m_queuedFormat = info->format;
+    const ByteCount length = m_engine.length(next);
+    m_queuedLength = length >= 0 ? length : info->dataBytes;
+    return Status::ok();
+}
+
+void MediaPlayer::dropQueued() {
+    if (m_queued == 0)
+        return;
+    m_engine.queueNext(m_stream, 0);
+    m_engine.freeStream(std::exchange(m_queued, 0));
+    m_queuedFile.clear();
 }
 
 void MediaPlayer::setFrom(std::int64_t positionMs) {

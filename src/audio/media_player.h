@@ -26,6 +26,12 @@
 // rounded down); start positions are rounded down to whole sample frames and clamped to
 // the file.
 //
+// A second file can be queued (queueFile) to follow the open one without a gap: when the
+// open file has played to its end, the player goes straight on with the queued one, which
+// is from then on the open file (and fileName()); the state stays Playing and done() is
+// emitted for the file that ended. "open", "close" and a new queueFile() drop what was
+// queued.
+//
 // While a file is open, statusUpdate() is emitted every updateIntervalMs (default 1000;
 // 0 turns it off). Tests call onUpdateTimer() instead of waiting. All on the owner's (GUI)
 // thread.
@@ -46,6 +52,12 @@ public:
 
     // Runs one command word. Unknown words and failures change nothing and return a status.
     Status command(const QString& word);
+
+    // Queues `path` to follow the open file (an empty path drops the queued one). Fails,
+    // queueing nothing, when no file is open or `path` is not a playable WAV of the open
+    // file's sample format.
+    Status queueFile(const QString& path);
+    QString queuedFile() const { return m_queuedFile; }
 
     // Start position in milliseconds for the next "play".
     void setFrom(std::int64_t positionMs);
@@ -71,6 +83,7 @@ private:
     void close();
     Status startStream();
     void onStreamEnded(AudioEngine::Handle stream);
+    void dropQueued();
     void setState(State state);
     std::int64_t bytesToMs(ByteCount bytes) const;
     ByteCount msToBytes(std::int64_t ms) const;
@@ -82,6 +95,10 @@ private:
     WavFormat m_format;
     ByteCount m_lengthBytes = 0;
     std::int64_t m_pendingFromMs = -1;
+    AudioEngine::Handle m_queued = 0;
+    QString m_queuedFile;
+    WavFormat m_queuedFormat;
+    ByteCount m_queuedLength = 0;
     State m_state = State::Closed;
     QTimer m_updateTimer;
     int m_updateIntervalMs = 1000;

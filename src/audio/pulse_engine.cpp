@@ -412,6 +412,15 @@ Status PulseEngine::setPosition(Handle stream, ByteCount bytes) {
     return d->record(status);
 }
 
+Status PulseEngine::queueNext(Handle stream, Handle next) {
+    PulseOutputStream* output = d->stream(stream);
+    PulseOutputStream* follower = next == 0 ? nullptr : d->stream(next);
+    if (!output || (next != 0 && !follower))
+        return d->record(Private::noHandle(output ? next : stream));
+    PulseConnection::Locker lock(d->connection);
+    return d->record(output->queueNext(follower));
+}
+
 int PulseEngine::lastErrorCode() const {
     return d->lastError;
 }

@@ -60,6 +60,7 @@ public:
     ByteCount position(Handle stream) const override;
     ByteCount length(Handle stream) const override;
     Status setPosition(Handle stream, ByteCount bytes) override;
+    Status queueNext(Handle stream, Handle next) override;
 
     int lastErrorCode() const override;
 

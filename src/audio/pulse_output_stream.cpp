@@ -57,7 +57,47 @@ PulseOutputStream::PulseOutputStream(const WavInfo& info)
     : m_info(info), m_dataBytes(info.dataBytes) {}
 
 PulseOutputStream::~PulseOutputStream() {
+    unlink();
     release();
+}
+
+void PulseOutputStream::unlink() {
+    if (m_next) {
+        m_next->m_prev = nullptr;
+        m_next = nullptr;
+    }
+    if (m_prev) {
+        // A stream whose tail we were playing has nothing left to end with: it is stopped.
+        if (m_prev->m_handedOver) {
+            m_prev->m_handedOver = false;
+            m_prev->m_playing = false;
+            m_prev->m_stoppedAt = 0;
+        }
+        m_prev->m_next = nullptr;
+        m_prev = nullptr;
+    }
+}
+
+Status PulseOutputStream::queueNext(PulseOutputStream* next) {
+    if (next == m_next)
+        return Status::ok();
+    if (m_handedOver)
+        return {ErrorCode::NotAvailable, QStringLiteral("The next sound is playing already.")};
+    if (next) {
+        if (next == this || next->m_prev || next->m_next || next->m_playing)
+            return {ErrorCode::IllegalParam, QStringLiteral("That sound cannot follow this one.")};
+        const pa_sample_spec a = sampleSpec(m_info);
+        const pa_sample_spec b = sampleSpec(next->m_info);
+        if (!pa_sample_spec_equal(&a, &b))
+            return {ErrorCode::Format,
+                    QStringLiteral("Sounds of different formats cannot follow each other.")};
+    }
+    if (m_next)
+        m_next->m_prev = nullptr;
+    m_next = next;
+    if (next)
+        next->m_prev = this;
+    return Status::ok();
 }
 
 Status PulseOutputStream::checkFormat(const WavInfo& info, const QString& what) {
@@ -134,6 +174,7 @@ Status PulseOutputStream::open(PulseConnection& connection) {
     m_connection = &connection;
     m_streamStart = m_stoppedAt;
     m_written = 0;
+    m_offset = 0;
     m_playedHighWater = 0;
     pa_stream_set_state_callback(m_stream, onState, this);
     pa_stream_set_write_callback(m_stream, onWrite, this);
@@ -165,6 +206,18 @@ Status PulseOutputStream::open(PulseConnection& connection) {
 Status PulseOutputStream::stop(PulseConnection& connection) {
     if (!m_playing)
         return Status::ok();
+    if (m_handedOver) {
+        // Our last samples are in the follower's server stream: stopping us stops that
+        // stream, and we stay at our end.
+        PulseOutputStream* next = m_next;
+        unlink();
+        next->release();
+        next->m_playing = false;
+        next->m_stoppedAt = next->m_streamStart;
+        m_playing = false;
+        m_stoppedAt = m_dataBytes;
+        return Status::ok();
+    }
     if (m_stream && !isGone(pa_stream_get_state(m_stream))) {
         connection.waitFor(pa_stream_cork(m_stream, 1, nullptr, nullptr));
         // A fresh report after the cork says what the server has really played.
@@ -188,6 +241,21 @@ Status PulseOutputStream::setPosition(PulseConnection& connection, ByteCount byt
 }
 
 void PulseOutputStream::release() {
+    if (m_handedOver) {
+        PulseOutputStream* next = m_next;
+        unlink();
+        next->release();
+        next->m_playing = false;
+        next->m_stoppedAt = next->m_streamStart;
+    }
+    if (m_prev && m_prev->m_handedOver) {
+        // Our server stream still carries the tail of the stream before us.
+        m_prev->m_handedOver = false;
+        m_prev->m_playing = false;
+        m_prev->m_stoppedAt = 0;
+        m_prev->m_next = nullptr;
+        m_prev = nullptr;
+    }
     if (m_playing) {
         m_stoppedAt = position();
         m_playing = false;
@@ -210,7 +278,9 @@ void PulseOutputStream::release() {
 ByteCount PulseOutputStream::position() const {
     if (!m_playing)
         return m_stoppedAt;
-    return m_streamStart + playedInStream();
+    if (m_handedOver)
+        return m_streamStart + m_written;
+    return m_streamStart + std::max<ByteCount>(0, playedInStream() - m_offset);
 }
 
 ByteCount PulseOutputStream::playedInStream() const {
@@ -230,13 +300,14 @@ ByteCount PulseOutputStream::playedInStream() const {
         if (timing->playing)
             played += pa_timeval_age(&timing->timestamp);
     }
-    const auto bytes =
-        std::min<ByteCount>(ByteCount(pa_usec_to_bytes(played, &sampleFormat)), m_written);
+    const auto bytes = std::min<ByteCount>(ByteCount(pa_usec_to_bytes(played, &sampleFormat)),
+                                           m_offset + m_written);
     m_playedHighWater = std::max(m_playedHighWater, bytes);
     return m_playedHighWater;
 }
 
 void PulseOutputStream::writeData(std::size_t requested) {
+    endTailIfPlayed();
     const ByteCount frame = std::max(1, m_info.format.blockAlign());
     ByteCount remaining = m_dataBytes - (m_streamStart + m_written);
     auto wanted = ByteCount(requested);
@@ -271,11 +342,53 @@ void PulseOutputStream::writeData(std::size_t requested) {
         wanted -= n;
         remaining -= n;
     }
+    if (remaining <= 0 && m_next) {
+        handOver(std::size_t(std::max<ByteCount>(0, wanted)));
+        return;
+    }
     if (remaining <= 0 && !m_drain)
         m_drain = pa_stream_drain(m_stream, onDrained, this);
 }
 
+// Our data is all written: the next stream takes over the server stream and writes its
+// data right behind ours. We stay active until the server has played our last byte.
+void PulseOutputStream::handOver(std::size_t requested) {
+    PulseOutputStream* next = m_next;
+    next->release();
+    next->m_connection = m_connection;
+    next->m_stream = m_stream;
+    next->m_streamStart = next->m_stoppedAt;
+    next->m_written = 0;
+    next->m_offset = m_offset + m_written;
+    next->m_playedHighWater = m_playedHighWater;
+    next->m_playing = true;
+    m_stream = nullptr;
+    m_handedOver = true;
+    pa_stream_set_state_callback(next->m_stream, onState, next);
+    pa_stream_set_write_callback(next->m_stream, onWrite, next);
+    next->writeData(requested);
+}
+
+void PulseOutputStream::endTailIfPlayed() {
+    if (!m_prev || !m_prev->m_handedOver || playedInStream() < m_offset)
+        return;
+    PulseOutputStream* prev = m_prev;
+    prev->m_handedOver = false;
+    prev->m_next = nullptr;
+    m_prev = nullptr;
+    prev->finish();
+}
+
 void PulseOutputStream::finish() {
+    // Our own server stream has played out; should the tail of the stream before us not
+    // have been seen to end yet, it has now.
+    if (m_prev && m_prev->m_handedOver) {
+        PulseOutputStream* prev = m_prev;
+        prev->m_handedOver = false;
+        prev->m_next = nullptr;
+        m_prev = nullptr;
+        prev->finish();
+    }
     release();
     m_playing = false;
     m_stoppedAt = 0;

@@ -23,6 +23,11 @@ struct pa_stream;
 // out what the server still holds, then the position goes back to 0, the stream is no
 // longer active and the ended handler runs once, on the main loop thread.
 //
+// A stream may have a next one queued (queueNext): when this stream's data is all written,
+// the next one's data follows in the same server stream, so the sink plays the two without
+// a gap. This stream then stays active until the server has played its last sample, and
+// its ended handler runs at that moment; the next stream is active from the hand-over on.
+//
 // Threads: every call but the factories, and the destruction, with the connection's lock
 // held (the owner's thread or a main loop callback).
 class PulseOutputStream {
@@ -51,6 +56,10 @@ public:
     Status setPosition(PulseConnection& connection, ByteCount bytes);
     // Drops the server stream (before the connection closes); the position stays.
     void release();
+    // Queues `next` (nullptr: none) to follow this stream's data without a gap. Format when
+    // the two differ in sample format; nothing changes then. A stream destroyed while queued
+    // or playing the other's tail unlinks itself.
+    Status queueNext(PulseOutputStream* next);
 
     bool isActive() const { return m_playing; }
     // Sample-data bytes played so far, as far as the server reports what it has played.
@@ -63,6 +72,9 @@ private:
     Status open(PulseConnection& connection);
     ByteCount playedInStream() const;
     void writeData(std::size_t requested);
+    void handOver(std::size_t requested);
+    void endTailIfPlayed();
+    void unlink();
     void finish();
 
     static void onState(pa_stream* stream, void* userdata);
@@ -83,4 +95,9 @@ private:
     mutable ByteCount m_playedHighWater = 0; // keeps the position from running backwards
     ByteCount m_stoppedAt = 0;               // the position while not playing
     bool m_playing = false;
+
+    PulseOutputStream* m_next = nullptr; // queued to follow, or playing after our tail
+    PulseOutputStream* m_prev = nullptr; // the stream this one is queued after
+    bool m_handedOver = false;           // our data is written; the server stream is m_next's
+    ByteCount m_offset = 0;              // server-stream bytes before our data (a tail)
 };

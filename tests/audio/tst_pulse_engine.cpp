@@ -1,4 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
+#include "audio/media_player.h"
 #include "audio/pulse_engine.h"
 #include "support/pulse_daemon.h"
 #include "support/test_audio.h"
@@ -312,6 +313,62 @@ private slots:
         QVERIFY2(toneAmplitude(tone, 1000.0) > 0.4,
                  qPrintable(QString::number(toneAmplitude(tone, 1000.0))));
         QVERIFY(toneAmplitude(tone, 3000.0) < 0.05);
+    }
+
+    // A file queued in the player follows the open one on the sink without a gap: in what
+    // the sink's monitor hears, no stretch of 50 ms or more is quiet between the first and
+    // the last sound of the two tones.
+    void queuedFile_followsOnTheSinkWithoutAGap() {
+        PulseEngine engine;
+        QVERIFY(engine.startForRecording());
+        QVERIFY(engine.setInputOn(inputIndex(engine, PulseDaemon::MonitorName)));
+        Collector collector;
+        const auto capture = engine.startCapture(collector.callback());
+        QVERIFY(capture != 0);
+
+        PulseEngine playerEngine;
+        MediaPlayer player(playerEngine);
+        constexpr int ClipFrames = 22050;
+        const QString a =
+            testaudio::writeSineWav(m_files.filePath("a.wav"), CdFormat, ClipFrames, 1000.0);
+        const QString b =
+            testaudio::writeSineWav(m_files.filePath("b.wav"), CdFormat, ClipFrames, 1000.0);
+        QSignalSpy done(&player, &MediaPlayer::done);
+        player.setFileName(a);
+        QVERIFY(player.command("open"));
+        QVERIFY(player.command("play"));
+        QVERIFY(player.queueFile(b));
+        QVERIFY(done.wait(ArrivalTimeoutMs));
+        QCOMPARE(player.state(), MediaPlayer::State::Playing);
+        QCOMPARE(player.fileName(), b);
+        QVERIFY(done.wait(ArrivalTimeoutMs));
+        QCOMPARE(player.state(), MediaPlayer::State::Stopped);
+        QTest::qWait(500); // the monitor delivers what the sink played a little later
+        engine.stopCapture(capture);
+
+        const QByteArray captured = collector.data();
+        const auto* left = reinterpret_cast<const std::int16_t*>(captured.constData());
+        const qsizetype frames = captured.size() / FrameBytes;
+        qsizetype first = -1;
+        qsizetype last = -1;
+        qsizetype quiet = 0;
+        qsizetype longestQuiet = 0;
+        for (qsizetype n = 0; n < frames; ++n) {
+            if (std::abs(left[2 * n]) < 1000) {
+                ++quiet;
+                continue;
+            }
+            if (first >= 0)
+                longestQuiet = std::max(longestQuiet, quiet);
+            else
+                first = n;
+            last = n;
+            quiet = 0;
+        }
+        QVERIFY(first >= 0);
+        QVERIFY2(longestQuiet < 44100 / 20, qPrintable(QString::number(longestQuiet)));
+        QVERIFY2(last - first > 2 * ClipFrames * 95 / 100,
+                 qPrintable(QString::number(last - first)));
     }
 
     void setInputOn_movesOurCaptureOnlyAndMutesNothing() {

@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "support/scripted_engine.h"
 
+#include <utility>
+
 #include <QBuffer>
 #include <QMetaObject>
 
@@ -357,6 +359,10 @@ void ScriptedEngine::finish(Handle handle, Stream& stream) {
     stream.playing = false;
     stream.position = 0;
     stream.playedMs = 0;
+    if (Stream* next = findStream(std::exchange(stream.next, 0)); next && !next->playing) {
+        next->playing = true;
+        next->playedMs = 0;
+    }
     QMetaObject::invokeMethod(
         this, [this, handle] { emit streamEnded(handle); }, Qt::QueuedConnection);
 }
@@ -416,13 +422,31 @@ Status ScriptedEngine::setPosition(Handle handle, ByteCount bytes) {
     return Status::ok();
 }
 
+Status ScriptedEngine::queueNext(Handle handle, Handle next) {
+    m_log << QStringLiteral("queueNext %1 %2").arg(handle).arg(next);
+    Stream* stream = findStream(handle);
+    const Stream* follower = next == 0 ? nullptr : findStream(next);
+    if (!stream || (next != 0 && !follower))
+        return fail(ErrorCode::Handle, QStringLiteral("No stream %1.").arg(stream ? next : handle));
+    if (follower && !(follower->format == stream->format))
+        return fail(ErrorCode::Format, QStringLiteral("The formats differ."));
+    stream->next = next;
+    return Status::ok();
+}
+
 void ScriptedEngine::advanceMs(std::int64_t ms) {
-    for (auto& [handle, stream] : m_streams) {
-        if (!stream.playing)
+    // A queued stream that starts on the way starts at the end of this step.
+    std::vector<Handle> playing;
+    for (const auto& [handle, stream] : m_streams)
+        if (stream.playing)
+            playing.push_back(handle);
+    for (const Handle handle : playing) {
+        Stream* stream = findStream(handle);
+        if (!stream || !stream->playing)
             continue;
-        stream.playedMs += ms;
-        if (currentPosition(stream) >= stream.length)
-            finish(handle, stream);
+        stream->playedMs += ms;
+        if (currentPosition(*stream) >= stream->length)
+            finish(handle, *stream);
     }
 }
 

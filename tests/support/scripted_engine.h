@@ -127,6 +127,7 @@ public:
     ByteCount position(Handle stream) const override;
     ByteCount length(Handle stream) const override;
     Status setPosition(Handle stream, ByteCount bytes) override;
+    Status queueNext(Handle stream, Handle next) override;
     int lastErrorCode() const override { return m_lastError; }
 
 private:
@@ -139,6 +140,7 @@ private:
         ByteCount position = 0;    // while stopped, or where the current play started
         std::int64_t playedMs = 0; // since the current play started
         bool playing = false;
+        Handle next = 0; // starts when this one ends
     };
 
     struct Capture {

@@ -27,6 +27,11 @@ ListPlayback::ListPlayback(Framewav& page, const ClipEditor& editor)
         setPaused(false);
         showPosition();
     });
+    connect(controls().Check1, &QCheckBox::toggled, this, &ListPlayback::queueFollowing);
+    const QAbstractItemModel* model = controls().List1->model();
+    for (auto changed : {&QAbstractItemModel::rowsInserted, &QAbstractItemModel::rowsRemoved})
+        connect(model, changed, this, &ListPlayback::queueFollowing);
+    connect(model, &QAbstractItemModel::rowsMoved, this, &ListPlayback::queueFollowing);
 }
 
 const AppContext& ListPlayback::context() const {
@@ -111,7 +116,9 @@ void ListPlayback::PlayListItem() {
         player.command(QLatin1String(word));
     controls().List1->setCurrentRow(m_playIndex);
     m_playing = controls().List1->model()->index(m_playIndex, 0);
+    emit clipStarted(m_playIndex);
     ++m_playIndex;
+    queueFollowing();
 }
 
 void ListPlayback::MMCPlayList_Done() {
@@ -119,7 +126,30 @@ void ListPlayback::MMCPlayList_Done() {
         return;
     if (m_playing.isValid())
         m_playIndex = m_playing.row() + 1;
+    const MediaPlayer& player = context().MMCPlayList;
+    if (player.state() == MediaPlayer::State::Playing && m_playIndex < controls().List1->count() &&
+        player.fileName() == m_page.clipFile(m_playIndex)) {
+        // The player went on with the queued clip by itself.
+        controls().List1->setCurrentRow(m_playIndex);
+        m_playing = controls().List1->model()->index(m_playIndex, 0);
+        emit clipStarted(m_playIndex);
+        ++m_playIndex;
+        queueFollowing();
+        return;
+    }
     PlayListItem();
+}
+
+void ListPlayback::queueFollowing() {
+    MediaPlayer& player = context().MMCPlayList;
+    if (player.state() == MediaPlayer::State::Closed)
+        return;
+    const int next = m_playing.isValid() ? m_playing.row() + 1 : -1;
+    const bool follow = controls().Check1->isChecked() && next > 0 &&
+                        next < controls().List1->count() &&
+                        player.fileName() == m_page.clipFile(next - 1);
+    // A clip of another format can't follow without a gap; it starts on its own at the end.
+    player.queueFile(follow ? m_page.clipFile(next) : QString());
 }
 
 void ListPlayback::Timer1_Timer() {

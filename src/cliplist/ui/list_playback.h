@@ -21,6 +21,11 @@ struct FramewavControls;
 // selected one) and the list goes on from there as after "Play". While the list player has
 // a clip open, lblListPos shows its position ("m:ss of m:ss").
 //
+// While "Play List" is checked, the clip after the one that plays is queued in the list
+// player, which goes on with it without a gap; the end of a clip then only moves the
+// selection and queues the clip after. Unchecking "Play List" or changing the list queues
+// anew.
+//
 // The clip that plays is shown selected in List1; the page runs its single click only for a
 // mouse press or a key move, so that selection leaves the list player playing. MMCPlayList
 // emits done() once for each play that reached the end, never for a stop, close or open, so
@@ -63,7 +68,13 @@ public slots:
     // the first is. Nothing here disables CmdPlay, CmdStop or CmdPause.
     void Timer1_Timer();
 
+signals:
+    // The clip of entry `row` has started to play, by a command or going on from the one
+    // before.
+    void clipStarted(int row);
+
 private:
+    void queueFollowing();
     const AppContext& context() const;
     const FramewavControls& controls() const;
     void playBeside(int step);
