@@ -13,6 +13,7 @@
 #include <pulse/timeval.h>
 
 #include <algorithm>
+#include <utility>
 
 namespace {
 // Short enough that stop and a new position take effect at once, long enough that a busy
@@ -61,11 +62,25 @@ PulseOutputStream::~PulseOutputStream() {
     release();
 }
 
+// Our last samples are in the follower's server stream: that stream goes with them, and we
+// stop at our end.
+void PulseOutputStream::dropFollower() {
+    PulseOutputStream* next = std::exchange(m_next, nullptr);
+    m_handedOver = false;
+    next->m_prev = nullptr;
+    next->release();
+    next->m_playing = false;
+    next->m_stoppedAt = next->m_streamStart;
+    m_playing = false;
+    m_stoppedAt = m_dataBytes;
+}
+
 void PulseOutputStream::unlink() {
     if (m_next) {
         m_next->m_prev = nullptr;
         m_next = nullptr;
     }
+    m_handedOver = false;
     if (m_prev) {
         // A stream whose tail we were playing has nothing left to end with: it is stopped.
         if (m_prev->m_handedOver) {
@@ -207,15 +222,7 @@ Status PulseOutputStream::stop(PulseConnection& connection) {
     if (!m_playing)
         return Status::ok();
     if (m_handedOver) {
-        // Our last samples are in the follower's server stream: stopping us stops that
-        // stream, and we stay at our end.
-        PulseOutputStream* next = m_next;
-        unlink();
-        next->release();
-        next->m_playing = false;
-        next->m_stoppedAt = next->m_streamStart;
-        m_playing = false;
-        m_stoppedAt = m_dataBytes;
+        dropFollower();
         return Status::ok();
     }
     if (m_stream && !isGone(pa_stream_get_state(m_stream))) {
@@ -241,13 +248,8 @@ Status PulseOutputStream::setPosition(PulseConnection& connection, ByteCount byt
 }
 
 void PulseOutputStream::release() {
-    if (m_handedOver) {
-        PulseOutputStream* next = m_next;
-        unlink();
-        next->release();
-        next->m_playing = false;
-        next->m_stoppedAt = next->m_streamStart;
-    }
+    if (m_handedOver)
+        dropFollower();
     if (m_prev && m_prev->m_handedOver) {
         // Our server stream still carries the tail of the stream before us.
         m_prev->m_handedOver = false;

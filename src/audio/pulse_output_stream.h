@@ -74,6 +74,7 @@ private:
     void writeData(std::size_t requested);
     void handOver(std::size_t requested);
     void endTailIfPlayed();
+    void dropFollower();
     void unlink();
     void finish();
 
