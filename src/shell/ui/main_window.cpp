@@ -105,7 +105,7 @@ void Frmmain::createPages() {
                                    this),
                                "FrameConvert", "Wav <-> Mp3", 72, 609, 321);
     m_frameSetting = placePage(new FrameSetting(m_settings, m_context.dialogs,
-                                                Settings::filePath(m_context.appFolder), this),
+                                                Settings::locateFile(m_context.appFolder), this),
                                "FrameSetting", "Setting", 80, 593, 321);
     m_frameAbout = placePage(new FrameAbout(this), "FrameAbout", "About", 168, 393, 281);
 }
