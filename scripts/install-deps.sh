@@ -7,7 +7,7 @@ set -euo pipefail
 PACKAGES=(
     # build
     build-essential cmake ninja-build pkg-config clang-format
-    qt6-base-dev libgl-dev
+    qt6-base-dev qt6-svg-dev libgl-dev
     libavformat-dev libavcodec-dev libswresample-dev libavutil-dev
     libmp3lame-dev libpulse-dev
     # run and test: a real sound server, an X server for screenshots, fonts for the window

@@ -135,6 +135,10 @@ void TestMainWindow::startup_showsAudioEditAndLaysOutThePages() {
     QCOMPARE(label6->parentWidget(), page("Framewav"));
     QCOMPARE(label6->geometry(), QRect(16, 304, 193, 41));
     QCOMPARE(label6->text(), QStringLiteral("Click to Select Play\r\nDouble Click to Select Edit"));
+
+    const QPixmap picIcon = page("FrameAbout")->findChild<QLabel*>("picIcon")->pixmap();
+    QVERIFY(!picIcon.isNull());
+    QCOMPARE(window.windowIcon().pixmap(36).toImage(), picIcon.toImage());
 }
 
 void TestMainWindow::startup_buildsTheToolbarInKeyOrderWithTooltips() {

@@ -50,10 +50,7 @@ Frmmain::Frmmain(AppContext context, QWidget* parent)
       m_mp3Jobs(m_context, m_busyGate, *this) {
     setObjectName(QStringLiteral("Frmmain"));
     setWindowTitle(QLatin1String(appinfo::Title));
-    QIcon icon;
-    for (int size : {16, 32, 48})
-        icon.addPixmap(toolbaricons::programIcon(size));
-    setWindowIcon(icon);
+    setWindowIcon(toolbaricons::programIconSet());
     setFixedSize(ClientWidth, ClientHeight);
     // Frame captions sit on the frame's border line, so the controls placed close below a
     // frame's top are not crossed by that line (some styles draw the caption above it).
