@@ -12,6 +12,9 @@ PACKAGES=(
     libmp3lame-dev libpulse-dev
     # run and test: a real sound server, an X server for screenshots, fonts for the window
     pulseaudio pulseaudio-utils xvfb xauth x11-apps fonts-dejavu-core
+    # the desktop's files: icons drawn from the SVG, the validators of the menu entry and the
+    # AppStream file, the manual page's renderer; a pointer for the README's pictures
+    librsvg2-bin desktop-file-utils appstream groff-base xdotool
     # tools the tests and benchmarks make and compare audio with
     ffmpeg lame sox mpg123 hyperfine time
     # the fuzz harnesses: clang with libFuzzer and its sanitizer run-time
