@@ -7,11 +7,14 @@ set -euo pipefail
 PACKAGES=(
     # build
     build-essential cmake ninja-build pkg-config clang-format
-    qt6-base-dev libgl-dev
+    qt6-base-dev qt6-svg-dev libgl-dev
     libavformat-dev libavcodec-dev libswresample-dev libavutil-dev
     libmp3lame-dev libpulse-dev
     # run and test: a real sound server, an X server for screenshots, fonts for the window
     pulseaudio pulseaudio-utils xvfb xauth x11-apps fonts-dejavu-core
+    # the desktop's files: icons drawn from the SVG, the validators of the menu entry and the
+    # AppStream file, the manual page's renderer; a pointer for the README's pictures
+    librsvg2-bin desktop-file-utils appstream groff-base xdotool
     # tools the tests and benchmarks make and compare audio with
     ffmpeg lame sox mpg123 hyperfine time
     # the fuzz harnesses: clang with libFuzzer and its sanitizer run-time

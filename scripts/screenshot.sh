@@ -1,25 +1,102 @@
 #!/usr/bin/env bash
 # SPDX-License-Identifier: GPL-3.0-or-later
-# Takes a picture of the real main window under Xvfb: docs/main-window.png by default.
-# Usage: scripts/screenshot.sh [OUT.png]
+# Takes the README's pictures of the real main window under Xvfb, one per page, each with
+# something on it: three songs given on the command line fill the clip list, the first is
+# opened in the editor and marked, a take is recorded from a test tone, the conversion
+# boxes are filled and a config.ini beside a copy of the program gives the settings. A
+# private PulseAudio daemon (a null sink and a sine source) serves the sound; xdotool
+# presses the buttons and the keys. Writes docs/page-*.png by default.
+# Usage: scripts/screenshot.sh [OUT_FOLDER]
 set -euo pipefail
 cd "$(dirname "$0")/.."
-out=${1:-docs/main-window.png}
+out=${1:-docs}
 scripts/install-deps.sh
 cmake --preset default >/dev/null
 cmake --build --preset default --target tunecarver >/dev/null
+built=$PWD/build/default/src/tunecarver
 
 scratch=$(mktemp -d)
-display=:$((90 + RANDOM % 9))
-Xvfb "$display" -screen 0 1024x768x24 -nolisten tcp >/dev/null 2>&1 &
-xvfb=$!
-trap 'kill "$app" "$xvfb" 2>/dev/null || true; rm -rf "$scratch"' EXIT
+pids=()
+cleanup() {
+    for pid in "${pids[@]}"; do kill "$pid" 2>/dev/null || true; done
+    wait 2>/dev/null || true
+    rm -rf "$scratch"
+}
+trap cleanup EXIT
+
+export HOME=$scratch/home XDG_RUNTIME_DIR=$scratch/run XDG_CONFIG_HOME=$scratch/config
+mkdir -p "$HOME/Ringtones" "$XDG_RUNTIME_DIR" "$XDG_CONFIG_HOME" "$scratch/songs" "$scratch/bin"
+chmod 700 "$XDG_RUNTIME_DIR"
+# A copy of the program with settings of its own, so the build's config.ini stays untouched.
+program=$scratch/bin/tunecarver
+cp "$built" "$program"
+printf ' 128 \r\n%s\r\n' "$HOME/Ringtones" >"$scratch/bin/config.ini"
+
+# Songs with names a user might have.
+songs=$scratch/songs
+ffmpeg -v error -f lavfi -i "sine=frequency=523:duration=9" -ac 2 -b:a 128k "$songs/Sunrise Theme.mp3"
+sox -n -r 44100 -c 2 -b 16 "$songs/Morning Bell.wav" synth 4 pluck C5 fade 0 4 3
+ffmpeg -v error -f lavfi -i "sine=frequency=392:duration=6" -ac 2 "$songs/Door Chime.ogg"
+
+pulseaudio -n --daemonize=no --system=no --use-pid-file=no --exit-idle-time=-1 \
+    --realtime=no --high-priority=no --log-target=stderr --log-level=error \
+    --load="module-null-sink sink_name=speakers" \
+    --load="module-sine-source source_name=microphone frequency=440" \
+    --load="module-native-protocol-unix" 2>"$scratch/pulse.log" &
+pids+=($!)
+for _ in $(seq 50); do pactl info >/dev/null 2>&1 && break; sleep 0.1; done
+pactl set-default-source microphone
+pactl set-default-sink speakers
+
+export DISPLAY=:$((90 + RANDOM % 9))
+Xvfb "$DISPLAY" -screen 0 1024x768x24 -nolisten tcp >/dev/null 2>&1 &
+pids+=($!)
 sleep 1
-HOME="$scratch" DISPLAY="$display" build/default/src/tunecarver >/dev/null 2>&1 &
-app=$!
-sleep 3
-DISPLAY="$display" xwd -root -silent -out "$scratch/screen.xwd"
-mkdir -p "$(dirname "$out")"
+"$program" "$songs/Sunrise Theme.mp3" "$songs/Morning Bell.wav" "$songs/Door Chime.ogg" \
+    >"$scratch/program.log" 2>&1 &
+pids+=($!)
+window=$(xdotool search --sync --onlyvisible --name '^KorvaNel Tunecarver$' | head -1)
+xdotool windowfocus --sync "$window"
+sleep 4 # the three songs are decoded into clips
+
+mkdir -p "$out"
 # No window manager runs, so the window sits at the top left, without a title bar.
-ffmpeg -v error -y -i "$scratch/screen.xwd" -vf crop=719:413:0:0 "$out"
-echo "$out"
+shoot() {
+    sleep 1
+    xwd -root -silent -out "$scratch/screen.xwd"
+    ffmpeg -v error -y -i "$scratch/screen.xwd" -vf crop=719:413:0:0 "$out/$1"
+    echo "$out/$1"
+}
+click() { xdotool mousemove "$1" "$2" click "${3:-1}"; }
+
+# "Audio Edit": the first clip opened by a double click, played and marked.
+xdotool mousemove 60 81 click --repeat 2 --delay 100 1
+sleep 1
+click 384 164 # play
+sleep 2.5
+click 496 164 # Mark In
+sleep 3
+click 572 164 # Mark Out
+click 428 164 # stop
+shoot page-audio-edit.png
+
+# "Vioce Record": a take of three seconds.
+xdotool key ctrl+2
+sleep 1
+click 308 107 # Record
+sleep 3
+click 308 107 # Stop
+shoot page-voice-record.png
+
+xdotool key ctrl+3
+type() { xdotool mousemove "$1" "$2" click 1 type --delay 5 "$3"; }
+type 300 108 "$songs/Morning Bell.wav"
+type 300 172 "$HOME/Ringtones/Morning Bell.mp3"
+type 292 244 "$songs/Sunrise Theme.mp3"
+type 292 308 "$HOME/Ringtones/Sunrise Theme.wav"
+shoot page-convert.png
+xdotool key ctrl+4
+shoot page-setting.png
+xdotool key ctrl+5
+shoot page-about.png
+xdotool key ctrl+q

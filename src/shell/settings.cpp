@@ -8,6 +8,7 @@
 #include <QFileInfo>
 #include <QRegularExpression>
 #include <QSaveFile>
+#include <QStandardPaths>
 
 #include <cmath>
 
@@ -121,6 +122,24 @@ QString Settings::BitRate::fileLine() const {
 
 QString Settings::filePath(const QString& appFolder) {
     return QDir(appFolder).filePath(QStringLiteral("config.ini"));
+}
+
+// An installed program sits in a folder only the administrator may write: a settings file
+// there could be read but never saved. A copy that runs from a folder of its own (or finds
+// its file already there) keeps it beside the executable, so it stays portable.
+QString Settings::locateFile(const QString& appFolder, bool appFolderWritable,
+                             const QString& userFolder) {
+    const QString besideProgram = filePath(appFolder);
+    if (appFolderWritable || QFileInfo::exists(besideProgram))
+        return besideProgram;
+    return filePath(userFolder);
+}
+
+QString Settings::locateFile(const QString& appFolder) {
+    const QString configHome =
+        QStandardPaths::writableLocation(QStandardPaths::GenericConfigLocation);
+    return locateFile(appFolder, QFileInfo(appFolder).isWritable(),
+                      QDir(configHome).filePath(QStringLiteral("korvanel")));
 }
 
 QString Settings::defaultBaseFolder() {

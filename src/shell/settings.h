@@ -9,7 +9,7 @@
 
 // The program's two settings: the MP3 bit rate used when the clip list is saved as one MP3
 // file, and the base folder, the initial folder of the save dialogs. They live in memory for
-// the whole run and are kept in "config.ini" beside the executable.
+// the whole run and are kept in "config.ini" (where: locateFile()).
 //
 // "config.ini" is plain text in the system's 8-bit code page, two lines each ended by CR LF:
 //   line 1  the bit rate: a number as " 128 " (sign position, digits, one blank), a text
@@ -64,6 +64,14 @@ public:
 
     // "config.ini" inside `appFolder`.
     static QString filePath(const QString& appFolder);
+    // Where the program keeps "config.ini": beside the executable in `appFolder` when that
+    // folder already holds one (a portable copy) or when `appFolderWritable`; otherwise in
+    // `userFolder`. Looks only at what exists; creates nothing.
+    static QString locateFile(const QString& appFolder, bool appFolderWritable,
+                              const QString& userFolder);
+    // The same for this user: `appFolder` counts as writable when the user may write in it,
+    // and the per-user folder is $XDG_CONFIG_HOME/korvanel (~/.config/korvanel by default).
+    static QString locateFile(const QString& appFolder);
     // "c:\" on Windows, the user's home folder elsewhere.
     static QString defaultBaseFolder();
     // The base folder in effect after start: `stored` when it names an existing folder,

@@ -3,6 +3,7 @@
 #include "audio/mp3_encoder.h"
 #include "cliplist/clip_list.h"
 #include "cliplist/clip_list_journal.h"
+#include "cliplist/ui/clip_list_box.h"
 #include "cliplist/ui/framewav.h"
 #include "shell/settings.h"
 #include "shell/ui/busy_window.h"
@@ -74,6 +75,9 @@ private slots:
     void mp3JobEndingDuringADecode_leavesEverythingHeldUntilTheDecodeEnds();
     void startAfterACrash_asksToRestoreTheClips_data();
     void startAfterACrash_asksToRestoreTheClips();
+    void keys_runTheirButtonsOnlyWhereAndWhenTheButtonsCould();
+    void keys_ctrlQExits();
+    void filesGiven_areAddedInOrderAndABadOneSaysWhatAddNewSays();
 
 private:
     void openPlayers();
@@ -135,6 +139,10 @@ void TestMainWindow::startup_showsAudioEditAndLaysOutThePages() {
     QCOMPARE(label6->parentWidget(), page("Framewav"));
     QCOMPARE(label6->geometry(), QRect(16, 304, 193, 41));
     QCOMPARE(label6->text(), QStringLiteral("Click to Select Play\r\nDouble Click to Select Edit"));
+
+    const QPixmap picIcon = page("FrameAbout")->findChild<QLabel*>("picIcon")->pixmap();
+    QVERIFY(!picIcon.isNull());
+    QCOMPARE(window.windowIcon().pixmap(36).toImage(), picIcon.toImage());
 }
 
 void TestMainWindow::startup_buildsTheToolbarInKeyOrderWithTooltips() {
@@ -147,8 +155,8 @@ void TestMainWindow::startup_buildsTheToolbarInKeyOrderWithTooltips() {
     QCOMPARE(toolbar->iconSize(), QSize(32, 32));
 
     const QStringList keys = {"Wav", "Rec", "Convert", "Setting", "Help", "Exit"};
-    const QStringList tooltips = {"Open Song", "Voice Record", "Convert",
-                                  "Setting",   "About",        "Exit"};
+    const QStringList tooltips = {"Open Song (Ctrl+1)", "Voice Record (Ctrl+2)", "Convert (Ctrl+3)",
+                                  "Setting (Ctrl+4)",   "About (Ctrl+5)",        "Exit (Ctrl+Q)"};
     QCOMPARE(toolbar->actions().size(), keys.size());
     for (int i = 0; i < keys.size(); ++i) {
         QAction* button = toolbar->actions().at(i);
@@ -161,6 +169,9 @@ void TestMainWindow::startup_buildsTheToolbarInKeyOrderWithTooltips() {
         QVERIFY(widget);
         QCOMPARE(widget->toolButtonStyle(), Qt::ToolButtonIconOnly);
     }
+    QCOMPARE(m_rig->window().findChild<QPushButton*>("CmdAdd")->toolTip(), "Add New (Ctrl+O)");
+    QCOMPARE(m_rig->window().findChild<QPushButton*>("Cmdremove")->toolTip(),
+             "Remove Form List (Delete)");
     QCOMPARE(m_rig->dialogs().messages().size(), 0);
 }
 
@@ -448,6 +459,75 @@ void TestMainWindow::startAfterACrash_asksToRestoreTheClips() {
     QCOMPARE(m_rig->framewav().clipNames(), yes ? QStringList({"b", "a"}) : QStringList());
     QCOMPARE(m_rig->workFiles(), yes ? QStringList({"a.wav", "b.wav", "cliplist.json"})
                                      : QStringList({"cliplist.json"}));
+}
+
+void TestMainWindow::keys_runTheirButtonsOnlyWhereAndWhenTheButtonsCould() {
+    Frmmain& window = m_rig->createWindow();
+    window.show();
+    QVERIFY(QTest::qWaitForWindowActive(&window));
+    for (int n = 5; n >= 1; --n) {
+        QTest::keyClick(&window, Qt::Key(Qt::Key_0 + n), Qt::ControlModifier);
+        QCOMPARE(window.shownPage(), page(PageNames.at(n - 1)));
+    }
+    m_rig->dialogs().clearRecord(); // the recording page finds no input here
+
+    m_rig->addClip(QStringLiteral("tune"), ClipFormat, QByteArray(400, '\0'));
+    m_rig->list().setCurrentRow(0);
+    m_rig->dialogs().queueAnswer(Dialogs::Answer::Yes);
+    QTest::keyClick(&window, Qt::Key_Delete);
+    QTRY_COMPARE(m_rig->framewav().clipNames(), QStringList());
+    QCOMPARE(m_rig->dialogs().messages().size(), 1);
+    QCOMPARE(m_rig->dialogs().messages().first().text, "Are you sure you want to delete tune ?");
+
+    QTest::keyClick(&window, Qt::Key_O, Qt::ControlModifier);
+    QTRY_COMPARE(m_rig->dialogs().files().size(), 1);
+
+    // Elsewhere "Add New" is not there to press; inside a long operation nothing is.
+    QTest::keyClick(&window, Qt::Key_4, Qt::ControlModifier);
+    QTest::keyClick(&window, Qt::Key_O, Qt::ControlModifier);
+    QTest::qWait(300);
+    QCOMPARE(m_rig->dialogs().files().size(), 1);
+    QTest::keyClick(&window, Qt::Key_1, Qt::ControlModifier);
+    const auto busy = window.busyGate().enter(BusyGate::Window::Disable);
+    for (Qt::Key key : {Qt::Key_O, Qt::Key_3, Qt::Key_Q})
+        QTest::keyClick(&window, key, Qt::ControlModifier);
+    QTest::qWait(300);
+    QCOMPARE(m_rig->dialogs().files().size(), 1);
+    QCOMPARE(window.shownPage(), page("Framewav"));
+}
+
+void TestMainWindow::keys_ctrlQExits() {
+    Frmmain& window = m_rig->createWindow();
+    window.show();
+    QVERIFY(QTest::qWaitForWindowActive(&window));
+    QVERIFY(QFile(m_rig->work().file(QStringLiteral("left.wav"))).open(QIODevice::WriteOnly));
+    QCOMPARE(runUntilProgramEnds([&] { QTest::keyClick(&window, Qt::Key_Q, Qt::ControlModifier); }),
+             0);
+    QCOMPARE(m_rig->workFiles(), QStringList());
+}
+
+// As "Add New": a canonical WAV is copied, anything else decoded; a file nothing reads is
+// named in the same message, and the files after it are still added.
+void TestMainWindow::filesGiven_areAddedInOrderAndABadOneSaysWhatAddNewSays() {
+    const QString bad = m_rig->outside(QStringLiteral("notes.mp3"));
+    QVERIFY(testaudio::writeAll(bad, "just some words\n"));
+    Frmmain& window = m_rig->createWindow();
+    m_rig->dialogs().queueFile(bad);
+    window.framewav().CmdAdd_Click();
+    m_rig->waitForDecode();
+    QCOMPARE(m_rig->dialogs().messages().size(), 1);
+    const ScriptedDialogs::MessageCall addNew = m_rig->dialogs().messages().first();
+    m_rig->dialogs().clearRecord();
+
+    const QString first =
+        testaudio::writeSineWav(m_rig->outside(QStringLiteral("b first.wav")), ClipFormat, 4410);
+    const QString last =
+        testaudio::writeSineWav(m_rig->outside(QStringLiteral("a last.wav")), ClipFormat, 4410);
+    window.addFiles({first, bad, last});
+    QTRY_COMPARE(window.framewav().clipNames(), QStringList({"b first", "a last"}));
+    QCOMPARE(m_rig->dialogs().messages().size(), 1);
+    QCOMPARE(m_rig->dialogs().messages().first().text, addNew.text);
+    QCOMPARE(m_rig->dialogs().messages().first().title, addNew.title);
 }
 
 QTEST_MAIN(TestMainWindow)

@@ -23,6 +23,7 @@ private slots:
     void write_replacesAnOldFileWhole();
     void write_failureLeavesNoFileAndNamesIt();
     void startBaseFolder_keepsOnlyAnExistingFolder();
+    void locateFile_besideTheProgramWhenWritableOrPortableElsePerUser();
 };
 
 void TestSettings::fromBytes_readsValuesByTheFileRules_data() {
@@ -192,6 +193,29 @@ void TestSettings::startBaseFolder_keepsOnlyAnExistingFolder() {
 #else
     QCOMPARE(Settings::defaultBaseFolder(), QDir::homePath());
 #endif
+}
+
+void TestSettings::locateFile_besideTheProgramWhenWritableOrPortableElsePerUser() {
+    QTemporaryDir program;
+    QTemporaryDir user;
+    const QString beside = Settings::filePath(program.path());
+    const QString perUser = Settings::filePath(user.path());
+    QCOMPARE(Settings::locateFile(program.path(), true, user.path()), beside);
+    QCOMPARE(Settings::locateFile(program.path(), false, user.path()), perUser);
+    QVERIFY(testaudio::writeAll(beside, " 96 \r\n/x\r\n"));
+    QCOMPARE(Settings::locateFile(program.path(), false, user.path()), beside);
+
+    // For this user: a folder that cannot be written falls back to $XDG_CONFIG_HOME/korvanel.
+    qputenv("XDG_CONFIG_HOME", QFile::encodeName(user.path()));
+    const QString fallback = QDir(user.path()).filePath(QStringLiteral("korvanel/config.ini"));
+    QCOMPARE(Settings::locateFile(program.filePath(QStringLiteral("gone"))), fallback);
+    QVERIFY(QFile::remove(beside));
+    QVERIFY(QFile::setPermissions(program.path(), QFile::ReadOwner | QFile::ExeOwner));
+    if (!QFileInfo(program.path()).isWritable()) // root writes anywhere
+        QCOMPARE(Settings::locateFile(program.path()), fallback);
+    QVERIFY(QFile::setPermissions(program.path(),
+                                  QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner));
+    QCOMPARE(Settings::locateFile(program.path()), beside);
 }
 
 QTEST_GUILESS_MAIN(TestSettings)

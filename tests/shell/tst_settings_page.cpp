@@ -40,6 +40,7 @@ private slots:
     void saveSetting_writesTheRateAndTheFolderShown();
     void saveSetting_unsetRateWritesAnEmptyLine();
     void saveSetting_failureIsReportedAndSettingsStay();
+    void saveSetting_makesAMissingSettingsFolder();
     void newFolder_createsItAndMakesItTheBaseFolder();
     void newFolder_refusesWithAMessageAndChangesNothing_data();
     void newFolder_refusesWithAMessageAndChangesNothing();
@@ -281,6 +282,16 @@ void TestSettingsPage::saveSetting_failureIsReportedAndSettingsStay() {
     QVERIFY(m_settings.bitRate().is(128));
     QCOMPARE(checkedOptions(), QList<int>{3});
     QVERIFY(QDir(m_app->path()).entryList(QDir::Files).isEmpty());
+}
+
+void TestSettingsPage::saveSetting_makesAMissingSettingsFolder() {
+    const QString path = m_app->filePath(QStringLiteral("config/korvanel/config.ini"));
+    m_page = std::make_unique<FrameSetting>(m_settings, m_dialogs, path);
+    m_page->readSettings();
+    m_page->Option1_Click();
+    m_page->CmdSaveSetting_Click();
+    QVERIFY(m_dialogs.messages().isEmpty());
+    QCOMPARE(testaudio::readAll(path), " 56 \r\n" + native(m_home.path()).toLocal8Bit() + "\r\n");
 }
 
 void TestSettingsPage::newFolder_createsItAndMakesItTheBaseFolder() {

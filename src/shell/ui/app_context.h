@@ -20,6 +20,7 @@ struct AppContext {
     MediaPlayer& MMCPlayList; // the list player
     Mp3Encoder& Mp3Enc1;
     Dialogs& dialogs;
-    QString appFolder; // where "config.ini" lives
+    QString appFolder; // the executable's folder; "config.ini" lives here when it can
+                       // (Settings::locateFile)
     WorkFolder workFolder;
 };

@@ -13,6 +13,7 @@
 #include "shell/ui/settings_page.h"
 #include "shell/ui/toolbar_icons.h"
 
+#include <QAbstractButton>
 #include <QAction>
 #include <QCloseEvent>
 #include <QCoreApplication>
@@ -25,13 +26,31 @@ namespace {
 struct ToolbarButton {
     const char* key;
     const char* tooltip;
+    const char* shortcut;
 };
 
 // In the order the buttons appear.
 constexpr ToolbarButton ToolbarButtons[] = {
-    {"Wav", "Open Song"},   {"Rec", "Voice Record"}, {"Convert", "Convert"},
-    {"Setting", "Setting"}, {"Help", "About"},       {"Exit", "Exit"},
+    {"Wav", "Open Song", "Ctrl+1"},   {"Rec", "Voice Record", "Ctrl+2"},
+    {"Convert", "Convert", "Ctrl+3"}, {"Setting", "Setting", "Ctrl+4"},
+    {"Help", "About", "Ctrl+5"},      {"Exit", "Exit", "Ctrl+Q"},
 };
+
+// The keys of the "Audio Edit" page's list buttons, as their tooltips name them.
+struct ButtonKey {
+    const char* button;
+    const char* shortcut;
+    const char* name;
+};
+constexpr ButtonKey ListKeys[] = {
+    {"CmdAdd", "Ctrl+O", "Ctrl+O"},
+    {"Cmdremove", "Del", "Delete"},
+};
+
+// The tooltip text stays as it is; the key follows it in parentheses.
+QString withKey(const QString& tooltip, const char* key) {
+    return QStringLiteral("%1 (%2)").arg(tooltip, QLatin1String(key));
+}
 
 template <typename Frame>
 Frame* placePage(Frame* frame, const char* name, const char* caption, int left, int width,
@@ -50,10 +69,7 @@ Frmmain::Frmmain(AppContext context, QWidget* parent)
       m_mp3Jobs(m_context, m_busyGate, *this) {
     setObjectName(QStringLiteral("Frmmain"));
     setWindowTitle(QLatin1String(appinfo::Title));
-    QIcon icon;
-    for (int size : {16, 32, 48})
-        icon.addPixmap(toolbaricons::programIcon(size));
-    setWindowIcon(icon);
+    setWindowIcon(toolbaricons::programIconSet());
     setFixedSize(ClientWidth, ClientHeight);
     // Frame captions sit on the frame's border line, so the controls placed close below a
     // frame's top are not crossed by that line (some styles draw the caption above it).
@@ -105,7 +121,7 @@ void Frmmain::createPages() {
                                    this),
                                "FrameConvert", "Wav <-> Mp3", 72, 609, 321);
     m_frameSetting = placePage(new FrameSetting(m_settings, m_context.dialogs,
-                                                Settings::filePath(m_context.appFolder), this),
+                                                Settings::locateFile(m_context.appFolder), this),
                                "FrameSetting", "Setting", 80, 593, 321);
     m_frameAbout = placePage(new FrameAbout(this), "FrameAbout", "About", 168, 393, 281);
 }
@@ -115,6 +131,7 @@ void Frmmain::Form_Load() {
     m_context.workFolder.prepare();
     buildToolbar();
     SetLng();
+    assignListKeys();
     m_framewav->startUp();
     showPage(m_framewav);
     restoreLastRun();
@@ -176,6 +193,7 @@ void Frmmain::buildToolbar() {
             m_toolbar1->addAction(QIcon(toolbaricons::toolbarPicture(key)), QString());
         action->setObjectName(key);
         action->setData(key);
+        action->setShortcut(QKeySequence(QLatin1String(button.shortcut)));
         connect(action, &QAction::triggered, this, [this, key] { Toolbar1_ButtonClick(key); });
     }
     m_toolbar1->setGeometry(0, 0, ClientWidth, std::min(m_toolbar1->sizeHint().height(), PageTop));
@@ -185,7 +203,19 @@ void Frmmain::SetLng() {
     m_framewav->SetLng();
     for (const ToolbarButton& button : ToolbarButtons)
         if (auto* action = m_toolbar1->findChild<QAction*>(QLatin1String(button.key)))
-            action->setToolTip(QLatin1String(button.tooltip));
+            action->setToolTip(withKey(QLatin1String(button.tooltip), button.shortcut));
+    for (const ButtonKey& key : ListKeys)
+        if (auto* button = m_framewav->findChild<QAbstractButton*>(QLatin1String(key.button)))
+            button->setToolTip(withKey(button->toolTip(), key.name));
+}
+
+// A button's own key clicks it only while the button can be clicked: shown (its page is
+// the one shown) and enabled (the busy gate has not disabled the window). So the keys of
+// the list buttons act only on the "Audio Edit" page, and never inside a long operation.
+void Frmmain::assignListKeys() {
+    for (const ButtonKey& key : ListKeys)
+        if (auto* button = m_framewav->findChild<QAbstractButton*>(QLatin1String(key.button)))
+            button->setShortcut(QKeySequence(QLatin1String(key.shortcut)));
 }
 
 void Frmmain::showPage(QGroupBox* page) {

@@ -38,6 +38,10 @@ class QToolBar;
 // While a long operation holds the window (a decode, a list saved as MP3) the other
 // toolbar keys are refused.
 //
+// Keys: Ctrl+1 to Ctrl+5 are the toolbar's five page buttons and Ctrl+Q its "Exit"; Ctrl+O
+// is "Add New" and Delete "Remove Form List" while the "Audio Edit" page is shown. No key
+// acts while the window is disabled. Each tooltip names its key after its text.
+//
 // Each page is handed PageServices and sets up its own controls; the start-up steps call
 // the pages for their texts and start states. The window owns the settings, the busy
 // window, the busy gate and the MP3 jobs for the whole run. GUI thread only.
@@ -89,6 +93,7 @@ private:
     void Form_Load();
     void buildToolbar();
     void SetLng();
+    void assignListKeys();
     void showPage(QGroupBox* page);
     void exitSequence();
     void restoreLastRun();

@@ -176,6 +176,8 @@ void FrameSetting::CmdFolder_Click() {
 }
 
 void FrameSetting::CmdSaveSetting_Click() {
+    // The per-user folder may not exist yet; a failure to make it shows as the write's.
+    QDir().mkpath(QFileInfo(m_configPath).absolutePath());
     const Status saved = m_settings.write(m_configPath);
     if (!saved)
         m_dialogs.message(this, saved.message(), QLatin1String(appinfo::Title),

@@ -46,7 +46,8 @@ public slots:
     // Asks for a name and creates that folder inside Dir1's folder, which then opens it. An
     // empty name, an existing entry or a failed creation is reported and changes nothing.
     void CmdFolder_Click();
-    // Writes "config.ini"; a failure is reported and the settings in memory stay.
+    // Writes "config.ini", making its folder first when missing; a failure is reported and the
+    // settings in memory stay.
     void CmdSaveSetting_Click();
 
 private:

@@ -5,6 +5,7 @@
 #include <QPainter>
 #include <QPainterPath>
 #include <QRadialGradient>
+#include <QSvgRenderer>
 
 #include <cmath>
 #include <functional>
@@ -161,22 +162,6 @@ void exitProgram(QPainter& p) {
     p.drawLine(QPointF(16, 6.5), QPointF(16, 15));
 }
 
-void program(QPainter& p) {
-    QLinearGradient tile(0, 0, 32, 32);
-    tile.setColorAt(0, QColor(255, 170, 60));
-    tile.setColorAt(1, QColor(215, 80, 20));
-    p.setPen(QPen(QColor(150, 50, 10), 1));
-    p.setBrush(tile);
-    p.drawRoundedRect(QRectF(1.5, 1.5, 29, 29), 6, 6);
-    p.setPen(QPen(QColor(255, 235, 200), 1.4, Qt::SolidLine, Qt::RoundCap));
-    const double wave[] = {3, 7, 4, 10, 6, 12, 5, 9, 4, 6, 2};
-    for (int i = 0; i < 11; ++i) {
-        const double x = 5 + i * 2.2;
-        p.drawLine(QPointF(x, 24 - wave[i] / 2), QPointF(x, 24 + wave[i] / 2));
-    }
-    note(p, {12, 16}, 11, Qt::white);
-}
-
 void busy(QPainter& p, int index) {
     const QColor color = QColor::fromHsv((200 + index * 32) % 360, 170, 230);
     QRadialGradient ball(QPointF(16, 16), 14, QPointF(12, 11));
@@ -202,7 +187,18 @@ QPixmap toolbarPicture(const QString& key) {
 }
 
 QPixmap programIcon(int size) {
-    return draw(size, program);
+    QPixmap pixmap(size, size);
+    pixmap.fill(Qt::transparent);
+    QPainter painter(&pixmap);
+    QSvgRenderer(QStringLiteral(":/icons/tunecarver.svg")).render(&painter);
+    return pixmap;
+}
+
+QIcon programIconSet() {
+    QIcon icon;
+    for (int size : {16, 22, 24, 32, 36, 48, 64, 128, 256})
+        icon.addPixmap(programIcon(size));
+    return icon;
 }
 
 QPixmap busyPicture(int index) {
