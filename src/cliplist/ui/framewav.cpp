@@ -19,10 +19,13 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QItemSelectionModel>
+#include <QKeySequence>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QSlider>
+
+#include <tuple>
 
 namespace {
 
@@ -138,6 +141,20 @@ void Framewav::startUp() {
              c.CmdEditStop, c.CmdMarkin, c.CmdMarkOut, c.CmdEditDone})
         control->setEnabled(false);
     updateMoveButtons();
+}
+
+void Framewav::assignKeys() {
+    const FramewavControls& c = m_controls;
+    const std::tuple<QPushButton*, QKeySequence, const char*> keys[] = {
+        {c.CmdAdd, QKeySequence(Qt::CTRL | Qt::Key_O), "Ctrl+O"},
+        {c.Cmdremove, QKeySequence(Qt::Key_Delete), "Delete"},
+        {c.CmdUP, QKeySequence(Qt::CTRL | Qt::Key_Up), "Ctrl+Up"},
+        {c.CmdDown, QKeySequence(Qt::CTRL | Qt::Key_Down), "Ctrl+Down"},
+    };
+    for (const auto& [button, key, name] : keys) {
+        button->setShortcut(key);
+        button->setToolTip(QStringLiteral("%1 (%2)").arg(button->toolTip(), QLatin1String(name)));
+    }
 }
 
 int Framewav::selectedIndex() const {

@@ -62,6 +62,11 @@ public:
     // text with the editor and list-playback controls disabled (startUp).
     void SetLng();
     void startUp();
+    // The keys of the list's buttons: Ctrl+O "Add New", Delete "Remove Form List", Ctrl+Up
+    // "Move UP", Ctrl+Down "Move Down". A key clicks its button only while the button can
+    // be clicked (its page shown, the window not held by a long operation); each tooltip
+    // names its key after its text, in parentheses. After SetLng.
+    void assignKeys();
 
     // What "Add New" does with a chosen file: a canonical WAV is copied, anything else goes
     // through decodeIntoClip. The new entry goes before `row` (at the end for -1); the

@@ -13,7 +13,6 @@
 #include "shell/ui/settings_page.h"
 #include "shell/ui/toolbar_icons.h"
 
-#include <QAbstractButton>
 #include <QAction>
 #include <QCloseEvent>
 #include <QCoreApplication>
@@ -34,17 +33,6 @@ constexpr ToolbarButton ToolbarButtons[] = {
     {"Wav", "Open Song", "Ctrl+1"},   {"Rec", "Voice Record", "Ctrl+2"},
     {"Convert", "Convert", "Ctrl+3"}, {"Setting", "Setting", "Ctrl+4"},
     {"Help", "About", "Ctrl+5"},      {"Exit", "Exit", "Ctrl+Q"},
-};
-
-// The keys of the "Audio Edit" page's list buttons, as their tooltips name them.
-struct ButtonKey {
-    const char* button;
-    const char* shortcut;
-    const char* name;
-};
-constexpr ButtonKey ListKeys[] = {
-    {"CmdAdd", "Ctrl+O", "Ctrl+O"},
-    {"Cmdremove", "Del", "Delete"},
 };
 
 // The tooltip text stays as it is; the key follows it in parentheses.
@@ -131,7 +119,7 @@ void Frmmain::Form_Load() {
     m_context.workFolder.prepare();
     buildToolbar();
     SetLng();
-    assignListKeys();
+    m_framewav->assignKeys();
     m_framewav->startUp();
     showPage(m_framewav);
     restoreLastRun();
@@ -204,18 +192,6 @@ void Frmmain::SetLng() {
     for (const ToolbarButton& button : ToolbarButtons)
         if (auto* action = m_toolbar1->findChild<QAction*>(QLatin1String(button.key)))
             action->setToolTip(withKey(QLatin1String(button.tooltip), button.shortcut));
-    for (const ButtonKey& key : ListKeys)
-        if (auto* button = m_framewav->findChild<QAbstractButton*>(QLatin1String(key.button)))
-            button->setToolTip(withKey(button->toolTip(), key.name));
-}
-
-// A button's own key clicks it only while the button can be clicked: shown (its page is
-// the one shown) and enabled (the busy gate has not disabled the window). So the keys of
-// the list buttons act only on the "Audio Edit" page, and never inside a long operation.
-void Frmmain::assignListKeys() {
-    for (const ButtonKey& key : ListKeys)
-        if (auto* button = m_framewav->findChild<QAbstractButton*>(QLatin1String(key.button)))
-            button->setShortcut(QKeySequence(QLatin1String(key.shortcut)));
 }
 
 void Frmmain::showPage(QGroupBox* page) {

@@ -93,7 +93,6 @@ private:
     void Form_Load();
     void buildToolbar();
     void SetLng();
-    void assignListKeys();
     void showPage(QGroupBox* page);
     void exitSequence();
     void restoreLastRun();
