@@ -205,6 +205,13 @@ void MediaPlayer::dropQueued() {
     m_queuedFile.clear();
 }
 
+Status MediaPlayer::seek(std::int64_t positionMs) {
+    if (m_state == State::Closed)
+        return {ErrorCode::Handle, QStringLiteral("No file is open.")};
+    m_pendingFromMs = -1;
+    return m_engine.setPosition(m_stream, msToBytes(std::max<std::int64_t>(0, positionMs)));
+}
+
 void MediaPlayer::setFrom(std::int64_t positionMs) {
     m_pendingFromMs = std::max<std::int64_t>(0, positionMs);
 }

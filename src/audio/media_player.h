@@ -59,6 +59,10 @@ public:
     Status queueFile(const QString& path);
     QString queuedFile() const { return m_queuedFile; }
 
+    // Moves the open file's position to `positionMs` (rounded down to a frame, clamped to
+    // the file) at once: a playing file goes on from there, a stopped one starts there.
+    Status seek(std::int64_t positionMs);
+
     // Start position in milliseconds for the next "play".
     void setFrom(std::int64_t positionMs);
     std::int64_t lengthMs() const;   // 0 when closed

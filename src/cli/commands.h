@@ -12,4 +12,5 @@ int runRecord(QStringList args);
 int runPlay(QStringList args);
 int runCrop(QStringList args);
 int runJoin(QStringList args);
+int runWaveform(QStringList args);
 } // namespace cli

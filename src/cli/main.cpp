@@ -20,6 +20,7 @@ commands:
   play FILE                          play a file to its end
   crop IN OUT --from MS --to MS      keep the stretch between two times of a WAV
   join OUT CLIP... [--bitrate K]     join WAV clips in order into one WAV or MP3
+  waveform IN OUT.json|OUT.png       the outline of a sound, as the editor draws it
 
 'tunecarver-cli COMMAND --help' tells more about one command.)";
 
@@ -31,9 +32,10 @@ int main(int argc, char** argv) {
     QStringList args = QCoreApplication::arguments().mid(1);
 
     const std::map<QString, std::function<int(QStringList)>> commands{
-        {QStringLiteral("convert"), cli::runConvert}, {QStringLiteral("inputs"), cli::runInputs},
-        {QStringLiteral("record"), cli::runRecord},   {QStringLiteral("play"), cli::runPlay},
-        {QStringLiteral("crop"), cli::runCrop},       {QStringLiteral("join"), cli::runJoin},
+        {QStringLiteral("convert"), cli::runConvert},   {QStringLiteral("inputs"), cli::runInputs},
+        {QStringLiteral("record"), cli::runRecord},     {QStringLiteral("play"), cli::runPlay},
+        {QStringLiteral("crop"), cli::runCrop},         {QStringLiteral("join"), cli::runJoin},
+        {QStringLiteral("waveform"), cli::runWaveform},
     };
     if (args.isEmpty() || args.first() == QLatin1String("--help") ||
         args.first() == QLatin1String("-h")) {

@@ -1,5 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "cliplist/clip_crop.h"
+#include "cliplist/edge_fade.h"
 
 #include "audio/wave_commands.h"
 #include "audio/write_fully.h"
@@ -114,6 +115,17 @@ Status ClipCrop::crop(const QString& sourceFile, const QString& targetFile, std:
     if (Status sent = sendAll(sourceFile, commandsFor(markInMs, markOutMs, lengthMs)); !sent) {
         cleanUp();
         return sent;
+    }
+    if (m_edgeFadeMs > 0) {
+        const Result<WavInfo> cut = readWavInfo(result);
+        const Status faded = cut ? edgefade::fadeEdges(result, std::int64_t(m_edgeFadeMs) *
+                                                                   cut->format.sampleRateHz / 1000)
+                                 : cut.status();
+        if (!faded) {
+            cleanUp();
+            return {faded.code(),
+                    QStringLiteral("%1 was not cropped: %2").arg(sourceFile, faded.message())};
+        }
     }
     // rename(2) replaces the target in one step: at every moment the clip file is either
     // the old sound or the new one. A link is kept and the file it points to replaced.

@@ -65,6 +65,11 @@ public:
     Status crop(const QString& sourceFile, const QString& targetFile, std::int64_t markInMs,
                 std::int64_t markOutMs, std::int64_t lengthMs);
 
+    // A fade of `ms` at the head and at the tail of every cut from now on (edgefade), so the
+    // cut clip starts and ends without a click; 0 (the default) keeps exactly the frames
+    // between the marks.
+    void setEdgeFadeMs(int ms) { m_edgeFadeMs = ms; }
+
     // The command strings the last crop() sent, in order, also when it failed midway.
     const QStringList& sentCommands() const { return m_sent; }
 
@@ -74,4 +79,5 @@ private:
     const WorkFolder& m_folder;
     WaveCommands& m_commands;
     QStringList m_sent;
+    int m_edgeFadeMs = 0;
 };

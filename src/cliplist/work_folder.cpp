@@ -48,4 +48,5 @@ void WorkFolder::empty() const {
         if (info.fileName() != QFileInfo(lockFile()).fileName())
             QFile::remove(info.absoluteFilePath());
     }
+    QDir(peaksFolder()).removeRecursively();
 }

@@ -30,6 +30,8 @@ public:
     // second instance out of the folder. Neither ends in ".wav", so no clip has these names.
     QString journalFile() const { return file(QStringLiteral("cliplist.json")); }
     QString lockFile() const { return file(QStringLiteral("instance.lock")); }
+    // The folder of the clips' peak files (the outlines the editor draws).
+    QString peaksFolder() const { return file(QStringLiteral("peaks")); }
     // The names of the scratch files above. Of these only the ".wav" ones could be a clip's file,
     // so clip names keep clear of them.
     static QStringList ownFileNames();
@@ -40,7 +42,7 @@ public:
     // Returns whether the folder exists.
     bool prepare() const;
     // Deletes every file in the folder but the lock, which its owner removes when it lets
-    // go; the folder itself stays. Errors are ignored.
+    // go, and the peaks folder with its files; the folder itself stays. Errors are ignored.
     void empty() const;
 
 private:

@@ -5,17 +5,23 @@
 #include "audio/wave_commands.h"
 #include "cliplist/clip_crop.h"
 #include "cliplist/edit_time.h"
+#include "cliplist/peak_cache.h"
 #include "cliplist/ui/clip_list_box.h"
 #include "cliplist/ui/framewav.h"
+#include "cliplist/ui/waveform_view.h"
 #include "shell/app_info.h"
 #include "shell/ui/app_context.h"
 #include "shell/ui/dialogs.h"
 
+#include <QApplication>
+#include <QCheckBox>
 #include <QEvent>
 #include <QFileInfo>
 #include <QLabel>
+#include <QLineEdit>
 #include <QMouseEvent>
 #include <QPushButton>
+#include <QShortcut>
 #include <QSlider>
 
 namespace {
@@ -26,8 +32,47 @@ QString clock(std::int64_t ms) {
 
 } // namespace
 
-ClipEditor::ClipEditor(Framewav& page) : m_page(page) {
-    controls().SliderEdit->installEventFilter(this);
+ClipEditor::ClipEditor(Framewav& page) : m_page(page), m_playhead(this) {
+    const FramewavControls& c = controls();
+    c.SliderEdit->installEventFilter(this);
+    connect(c.Waveform, &WaveformView::markInDragged, this, &ClipEditor::setMarkIn);
+    connect(c.Waveform, &WaveformView::markOutDragged, this, &ClipEditor::setMarkOut);
+    connect(c.Waveform, &WaveformView::playheadClicked, this, &ClipEditor::movePlayhead);
+    for (QLineEdit* box : {c.txtMarkIn, c.txtKept, c.txtMarkOut})
+        connect(box, &QLineEdit::editingFinished, this, [this, box] { typed(box); });
+    connect(c.CmdPlaySel, &QPushButton::clicked, this, &ClipEditor::CmdPlaySel_Click);
+    connect(&m_page.peakCache(), &PeakCache::progressed, this, &ClipEditor::showPeaks);
+    m_playhead.setInterval(PlayheadMs);
+    connect(&m_playhead, &QTimer::timeout, this, &ClipEditor::followPlayer);
+    connect(&context().MMCEdit, &MediaPlayer::stateChanged, this, [this](MediaPlayer::State state) {
+        if (state == MediaPlayer::State::Playing)
+            m_playhead.start();
+        followPlayer();
+    });
+
+    addKey(QKeySequence(Qt::Key_Space), &ClipEditor::playOrStop);
+    addKey(QKeySequence(Qt::Key_I), &ClipEditor::CmdMarkin_Click);
+    addKey(QKeySequence(Qt::Key_O), &ClipEditor::CmdMarkOut_Click);
+    addKey(QKeySequence(Qt::Key_P), &ClipEditor::CmdPlaySel_Click);
+    addKey(QKeySequence(Qt::Key_Return), &ClipEditor::CmdEditDone_Click);
+    addKey(QKeySequence(Qt::Key_Enter), &ClipEditor::CmdEditDone_Click);
+    m_keys << new QShortcut(QKeySequence(Qt::Key_Home), c.Frame3, [this] { movePlayhead(0); });
+    m_keys << new QShortcut(QKeySequence(Qt::Key_End), c.Frame3,
+                            [this] { movePlayhead(context().MMCEdit.lengthMs()); });
+    for (QShortcut* key : m_keys)
+        key->setEnabled(false);
+}
+
+ClipEditor::~ClipEditor() = default;
+
+// The editor's keys act anywhere in the window while the "Audio Edit" page shows and a clip
+// is open; a box being typed in keeps its own keys (a digit, Enter to take the time).
+void ClipEditor::addKey(const QKeySequence& key, void (ClipEditor::*action)()) {
+    m_keys << new QShortcut(key, controls().Frame3, [this, action] {
+        if (qobject_cast<QLineEdit*>(QApplication::focusWidget()))
+            return;
+        (this->*action)();
+    });
 }
 
 const AppContext& ClipEditor::context() const {
@@ -76,6 +121,13 @@ void ClipEditor::List1_DblClick() {
     controls().Lbltotal->setText(clock(lengthMs));
     controls().Lblout->setText(clock(lengthMs));
     controls().Lblin->setText(edittime::clockText(0));
+    m_selectionEndMs = -1;
+    const std::shared_ptr<const Peaks> peaks = m_page.peakCache().peaksFor(clip);
+    controls().Waveform->setClip(
+        peaks, lengthMs,
+        peaks ? QString()
+              : QStringLiteral("No waveform: %1").arg(m_page.peakCache().failure(clip)));
+    showMarks();
 
     setEditorEnabled(true);
     for (QPushButton* button : {controls().CmdFoward, controls().CmdPause, controls().CmdPlay,
@@ -84,11 +136,60 @@ void ClipEditor::List1_DblClick() {
 }
 
 void ClipEditor::CmdEditPlay_Click() {
+    m_selectionEndMs = -1;
     context().MMCEdit.command(QStringLiteral("play"));
 }
 
 void ClipEditor::CmdEditStop_Click() {
+    m_selectionEndMs = -1;
     context().MMCEdit.command(QStringLiteral("stop"));
+}
+
+void ClipEditor::playOrStop() {
+    if (context().MMCEdit.state() == MediaPlayer::State::Playing)
+        CmdEditStop_Click();
+    else
+        CmdEditPlay_Click();
+}
+
+void ClipEditor::CmdPlaySel_Click() {
+    if (m_markOutMs <= m_markInMs)
+        return;
+    MediaPlayer& player = context().MMCEdit;
+    player.setFrom(m_markInMs);
+    if (player.command(QStringLiteral("play")))
+        m_selectionEndMs = m_markOutMs;
+}
+
+void ClipEditor::movePlayhead(std::int64_t ms) {
+    MediaPlayer& player = context().MMCEdit;
+    m_selectionEndMs = -1;
+    if (player.seek(ms))
+        controls().Waveform->setPlayhead(player.positionMs());
+}
+
+void ClipEditor::followPlayer() {
+    const MediaPlayer& player = context().MMCEdit;
+    const std::int64_t at = player.positionMs();
+    controls().Waveform->setPlayhead(at);
+    if (player.state() != MediaPlayer::State::Playing) {
+        m_playhead.stop();
+        m_selectionEndMs = -1;
+        return;
+    }
+    if (m_selectionEndMs < 0)
+        return;
+    const std::int64_t left = m_selectionEndMs - at;
+    if (left <= 0) {
+        CmdEditStop_Click();
+        return;
+    }
+    // The stop comes on time, not up to a tick late.
+    if (left < PlayheadMs)
+        QTimer::singleShot(int(left), this, [this] {
+            if (m_selectionEndMs >= 0 && context().MMCEdit.positionMs() + 2 >= m_selectionEndMs)
+                CmdEditStop_Click();
+        });
 }
 
 void ClipEditor::SliderEdit_Click() {
@@ -107,11 +208,53 @@ void ClipEditor::MMCEdit_StatusUpdate() {
 void ClipEditor::CmdMarkin_Click() {
     m_markInMs = context().MMCEdit.positionMs();
     controls().Lblin->setText(edittime::clockText(controls().SliderEdit->value()));
+    showMarks();
 }
 
 void ClipEditor::CmdMarkOut_Click() {
     m_markOutMs = context().MMCEdit.positionMs();
     controls().Lblout->setText(edittime::clockText(controls().SliderEdit->value()));
+    showMarks();
+}
+
+void ClipEditor::setMarkIn(std::int64_t ms) {
+    m_markInMs = ms;
+    controls().Lblin->setText(clock(ms));
+    showMarks();
+}
+
+void ClipEditor::setMarkOut(std::int64_t ms) {
+    m_markOutMs = ms;
+    controls().Lblout->setText(clock(ms));
+    showMarks();
+}
+
+void ClipEditor::showMarks() {
+    controls().Waveform->setMarks(m_markInMs, m_markOutMs);
+    controls().txtMarkIn->setText(edittime::millisText(m_markInMs));
+    controls().txtMarkOut->setText(edittime::millisText(m_markOutMs));
+    controls().txtKept->setText(edittime::millisText(m_markOutMs - m_markInMs));
+}
+
+// A typed time within the clip sets its mark; the kept length moves mark-out.
+void ClipEditor::typed(QLineEdit* box) {
+    const std::optional<std::int64_t> ms = edittime::parseMillis(box->text());
+    const std::int64_t length = context().MMCEdit.lengthMs();
+    if (!ms || *ms > length || !box->isEnabled()) {
+        showMarks();
+        return;
+    }
+    if (box == controls().txtMarkIn)
+        setMarkIn(*ms);
+    else if (box == controls().txtMarkOut)
+        setMarkOut(*ms);
+    else
+        setMarkOut(std::min(length, m_markInMs + *ms));
+}
+
+void ClipEditor::showPeaks(const QString& clipPath) {
+    if (clipPath == m_clipFile)
+        controls().Waveform->update();
 }
 
 void ClipEditor::CmdEditDone_Click() {
@@ -130,6 +273,7 @@ void ClipEditor::CmdEditDone_Click() {
 
     WaveCommands commands;
     ClipCrop crop(context().workFolder, commands);
+    crop.setEdgeFadeMs(controls().chkSmooth->isChecked() ? SmoothCutMs : 0);
     const Status cropped = crop.crop(m_clipFile, m_markInMs, m_markOutMs, lengthMs);
     m_sent = crop.sentCommands();
 
@@ -149,13 +293,13 @@ void ClipEditor::disableEditor() {
 }
 
 void ClipEditor::setEditorEnabled(bool enabled) {
-    for (QWidget* control :
-         {static_cast<QWidget*>(controls().SliderEdit),
-          static_cast<QWidget*>(controls().CmdEditPlay),
-          static_cast<QWidget*>(controls().CmdEditStop),
-          static_cast<QWidget*>(controls().CmdMarkin), static_cast<QWidget*>(controls().CmdMarkOut),
-          static_cast<QWidget*>(controls().CmdEditDone)})
+    const FramewavControls& c = controls();
+    for (QWidget* control : std::initializer_list<QWidget*>{
+             c.SliderEdit, c.CmdEditPlay, c.CmdEditStop, c.CmdMarkin, c.CmdMarkOut, c.CmdEditDone,
+             c.Waveform, c.txtMarkIn, c.txtKept, c.txtMarkOut, c.CmdPlaySel, c.chkSmooth})
         control->setEnabled(enabled);
+    for (QShortcut* key : m_keys)
+        key->setEnabled(enabled);
 }
 
 QString ClipEditor::clipName() const {

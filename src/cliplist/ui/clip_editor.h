@@ -1,13 +1,18 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include <QKeySequence>
+#include <QList>
 #include <QObject>
 #include <QString>
 #include <QStringList>
+#include <QTimer>
 
 #include <cstdint>
 
 class Framewav;
+class QLineEdit;
+class QShortcut;
 class QWidget;
 struct AppContext;
 struct FramewavControls;
@@ -18,16 +23,29 @@ struct FramewavControls;
 // stretch from MarkIn to MarkOut (ClipCrop).
 //
 // The slider counts whole seconds; the time labels Lblin, Lbltotal and Lblout show seconds as
-// "hh:mm:ss" (edittime). The editor is open from List1_DblClick until Done, a single click or
-// Remove; only while it is open are its buttons, Done and the slider enabled (disableEditor),
-// so nothing here acts on a closed player or crops with marks of another clip.
+// "hh:mm:ss" (edittime). Beside them the waveform view shows the clip with the marks as
+// handles and the playhead, and three boxes show mark-in, mark-out and the kept length to
+// the millisecond ("m:ss.mmm"). The marks are one state: "Mark In" / "Mark Out", a drag of a
+// handle and a typed time all set MarkIn / MarkOut, and the view, the boxes and the labels
+// follow. While the clip plays, the playhead moves every PlayheadMs.
+//
+// Keys while a clip is open: Space plays and stops, I and O set the marks at the playhead,
+// Home and End move the playhead, P plays the kept stretch, Enter is "Done". The editor is open
+// from List1_DblClick until Done, a single click or Remove; only while it is open are its buttons,
+// Done and the slider enabled (disableEditor), so nothing here acts on a closed player or crops
+// with marks of another clip.
 //
 // The page creates it and wires the controls and MMCEdit's statusUpdate to the slots; the
 // page must outlive it. GUI thread only.
 class ClipEditor : public QObject {
     Q_OBJECT
 public:
+    static constexpr int PlayheadMs = 30;
+    // The fade at each end of a cut while "Smooth cuts" is checked.
+    static constexpr int SmoothCutMs = 5;
+
     explicit ClipEditor(Framewav& page);
+    ~ClipEditor() override;
 
     // "Edit" while a clip is open, "Play" after Done, empty until the first double click.
     const QString& EditMode() const { return m_editMode; }
@@ -61,6 +79,18 @@ public slots:
     // MarkIn / MarkOut = the player's position now; Lblin / Lblout show the slider's value.
     void CmdMarkin_Click();
     void CmdMarkOut_Click();
+    // A handle dragged, or a time typed: the mark is set there (Lblin / Lblout show it in
+    // whole seconds). A typed time that cannot be read puts the boxes back as they were.
+    void setMarkIn(std::int64_t ms);
+    void setMarkOut(std::int64_t ms);
+    // "Play Selection": plays from MarkIn and stops at MarkOut.
+    void CmdPlaySel_Click();
+    // Moves the playhead (the player's position) to `ms`; a playing clip goes on from there.
+    void movePlayhead(std::int64_t ms);
+    // Space: plays, or stops a playing clip.
+    void playOrStop();
+    // The playhead follows the player; a played selection stops at its end.
+    void followPlayer();
     // Crops the open clip to the marks. Marks in the wrong order (or equal) show "Time Input
     // Error" and change nothing. Otherwise the player is stopped and closed, the clip cut
     // through ClipCrop, EditMode becomes "Play" and the editor's controls are disabled; a
@@ -77,6 +107,10 @@ private:
     const FramewavControls& controls() const;
     void setEditorEnabled(bool enabled);
     QString clipName() const;
+    void showMarks();
+    void typed(QLineEdit* box);
+    void addKey(const QKeySequence& key, void (ClipEditor::*action)());
+    void showPeaks(const QString& clipPath);
 
     Framewav& m_page;
     QString m_editMode;
@@ -84,4 +118,7 @@ private:
     std::int64_t m_markOutMs = 0;
     QString m_clipFile; // the clip open in the editor
     QStringList m_sent;
+    QTimer m_playhead;
+    std::int64_t m_selectionEndMs = -1; // where a played selection stops
+    QList<QShortcut*> m_keys;
 };

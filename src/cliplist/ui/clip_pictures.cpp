@@ -87,6 +87,15 @@ void moveDown(QPainter& p) {
     arrow(p, false);
 }
 
+// Play between two brackets: the kept stretch.
+void playSelection(QPainter& p) {
+    p.setPen(QPen(QColor(60, 60, 70), 1.5));
+    p.drawPolyline(QPolygonF({{6, 4}, {3.5, 4}, {3.5, 20}, {6, 20}}));
+    p.drawPolyline(QPolygonF({{18, 4}, {20.5, 4}, {20.5, 20}, {18, 20}}));
+    fill(p, PlayGreen);
+    triangle(p, 8, 17, 6, 18);
+}
+
 void play(QPainter& p) {
     fill(p, PlayGreen);
     triangle(p, 7, 19, 4.5, 19.5);
@@ -132,7 +141,7 @@ QPixmap buttonPicture(const QString& buttonName) {
         {"CmdAdd", add},       {"Cmdremove", remove},       {"CmdUP", moveUp},
         {"CmdDown", moveDown}, {"CmdEditPlay", play},       {"CmdEditStop", stop},
         {"CmdPlay", play},     {"CmdStop", stop},           {"CmdPause", pause},
-        {"CmdNext", nextClip}, {"CmdFoward", previousClip},
+        {"CmdNext", nextClip}, {"CmdFoward", previousClip}, {"CmdPlaySel", playSelection},
     };
     for (const auto& [name, drawing] : pictures)
         if (buttonName == QLatin1String(name))

@@ -73,6 +73,16 @@ Framewav::Framewav(PageServices services, QWidget* parent)
     connect(m_controls.CmdUP, &QPushButton::clicked, this, &Framewav::CmdUP_Click);
     connect(m_controls.CmdDown, &QPushButton::clicked, this, &Framewav::CmdDown_Click);
     connect(m_controls.Cmdremove, &QPushButton::clicked, this, &Framewav::Cmdremove_Click);
+    connect(&m_clips, &QAbstractItemModel::rowsInserted, this,
+            [this](const QModelIndex&, int first, int last) {
+                for (int row = first; row <= last; ++row)
+                    m_peakCache.prepare(m_clips.clipFile(row));
+            });
+    connect(&m_clips, &QAbstractItemModel::dataChanged, this,
+            [this](const QModelIndex& first, const QModelIndex& last) {
+                for (int row = first.row(); row <= last.row(); ++row)
+                    m_peakCache.prepare(m_clips.clipFile(row));
+            });
     connect(m_controls.List1, &ClipListBox::moveRequested, this, &Framewav::moveClip);
     connect(m_controls.List1, &ClipListBox::filesDropped, this, &Framewav::dropFiles);
     connect(m_controls.List1, &ClipListBox::moveByKey, this,
@@ -140,6 +150,7 @@ void Framewav::startUp() {
              c.CmdFoward, c.CmdPause, c.CmdPlay, c.CmdStop, c.CmdNext, c.SliderEdit, c.CmdEditPlay,
              c.CmdEditStop, c.CmdMarkin, c.CmdMarkOut, c.CmdEditDone})
         control->setEnabled(false);
+    m_editor->disableEditor();
     updateMoveButtons();
 }
 
@@ -416,6 +427,7 @@ void Framewav::Cmdremove_Click() {
                     QStringLiteral("%1 was not removed: %2 cannot be deleted.").arg(name, file),
                     QLatin1String(appinfo::Title), Dialogs::Icon::Warning);
             } else {
+                m_peakCache.forget(file);
                 m_clips.remove(row);
                 m_controls.List1->setCurrentRow(-1);
             }

@@ -3,6 +3,7 @@
 
 #include "audio/status.h"
 #include "cliplist/clip_list.h"
+#include "cliplist/peak_cache.h"
 #include "cliplist/ui/framewav_controls.h"
 #include "convert/decode_worker.h"
 #include "shell/ui/busy_gate.h"
@@ -46,6 +47,8 @@ public:
 
     const PageServices& services() const { return m_services; }
     ClipList& clips() { return m_clips; }
+    // The peaks of the clips, computed when a clip comes into the list or changes.
+    PeakCache& peakCache() { return m_peakCache; }
     // Every control of the page, for the parts that work with them.
     const FramewavControls& controls() const { return m_controls; }
     ClipEditor& editor() const { return *m_editor; }
@@ -146,6 +149,7 @@ private:
 
     PageServices m_services;
     ClipList m_clips;
+    PeakCache m_peakCache;
     FramewavControls m_controls;
     // Gone before the page's controls, which they work on.
     std::unique_ptr<ClipEditor> m_editor;

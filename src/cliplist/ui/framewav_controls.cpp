@@ -3,6 +3,7 @@
 
 #include "cliplist/ui/clip_list_box.h"
 #include "cliplist/ui/clip_pictures.h"
+#include "cliplist/ui/waveform_view.h"
 
 #include <QCheckBox>
 #include <QGroupBox>
@@ -38,6 +39,14 @@ QLabel* timeLabel(QWidget* parent, const char* name, QRect place, Qt::Alignment 
     return label;
 }
 
+// A time to the millisecond (m:ss.mmm) that can be typed.
+QLineEdit* timeEdit(QWidget* parent, const char* name, QRect place, Qt::Alignment alignment) {
+    auto* edit = named(new QLineEdit(parent), name, place);
+    edit->setAlignment(alignment | Qt::AlignVCenter);
+    edit->setText(QStringLiteral("0:00.000"));
+    return edit;
+}
+
 } // namespace
 
 FramewavControls FramewavControls::create(QGroupBox& page) {
@@ -52,19 +61,27 @@ FramewavControls FramewavControls::create(QGroupBox& page) {
     c.Label6->setAlignment(Qt::AlignLeft | Qt::AlignTop);
 
     c.Frame3 =
-        named(new QGroupBox(QStringLiteral("Edit Song"), &page), "Frame3", {344, 16, 345, 137});
-    c.SliderEdit = named(new QSlider(Qt::Horizontal, c.Frame3), "SliderEdit", {12, 24, 321, 25});
-    c.Lblin = timeLabel(c.Frame3, "Lblin", {12, 52, 80, 17}, Qt::AlignLeft);
-    c.Lbltotal = timeLabel(c.Frame3, "Lbltotal", {132, 52, 80, 17}, Qt::AlignHCenter);
-    c.Lblout = timeLabel(c.Frame3, "Lblout", {253, 52, 80, 17}, Qt::AlignRight);
-    c.CmdEditPlay = pictureButton(c.Frame3, "CmdEditPlay", {12, 80, 41, 41});
-    c.CmdEditStop = pictureButton(c.Frame3, "CmdEditStop", {56, 80, 41, 41});
-    c.CmdMarkin = captionButton(c.Frame3, "CmdMarkin", "Mark In", {108, 88, 73, 25});
-    c.CmdMarkOut = captionButton(c.Frame3, "CmdMarkOut", "Mark Out", {184, 88, 73, 25});
-    c.CmdEditDone = captionButton(c.Frame3, "CmdEditDone", "Done", {260, 88, 73, 25});
+        named(new QGroupBox(QStringLiteral("Edit Song"), &page), "Frame3", {344, 8, 345, 210});
+    c.Waveform = named(new WaveformView(c.Frame3), "Waveform", {12, 20, 321, 60});
+    c.SliderEdit = named(new QSlider(Qt::Horizontal, c.Frame3), "SliderEdit", {12, 82, 321, 20});
+    c.Lblin = timeLabel(c.Frame3, "Lblin", {12, 102, 80, 17}, Qt::AlignLeft);
+    c.Lbltotal = timeLabel(c.Frame3, "Lbltotal", {132, 102, 80, 17}, Qt::AlignHCenter);
+    c.Lblout = timeLabel(c.Frame3, "Lblout", {253, 102, 80, 17}, Qt::AlignRight);
+    c.txtMarkIn = timeEdit(c.Frame3, "txtMarkIn", {12, 121, 76, 22}, Qt::AlignLeft);
+    c.txtKept = timeEdit(c.Frame3, "txtKept", {132, 121, 80, 22}, Qt::AlignHCenter);
+    c.txtMarkOut = timeEdit(c.Frame3, "txtMarkOut", {257, 121, 76, 22}, Qt::AlignRight);
+    c.CmdEditPlay = pictureButton(c.Frame3, "CmdEditPlay", {12, 147, 41, 41});
+    c.CmdEditStop = pictureButton(c.Frame3, "CmdEditStop", {56, 147, 41, 41});
+    c.CmdPlaySel = pictureButton(c.Frame3, "CmdPlaySel", {100, 147, 41, 41});
+    c.CmdMarkin = captionButton(c.Frame3, "CmdMarkin", "Mark In", {146, 147, 60, 25});
+    c.CmdMarkOut = captionButton(c.Frame3, "CmdMarkOut", "Mark Out", {208, 147, 62, 25});
+    c.CmdEditDone = captionButton(c.Frame3, "CmdEditDone", "Done", {272, 147, 61, 25});
+    c.chkSmooth = named(new QCheckBox(QStringLiteral("Smooth cuts"), c.Frame3), "chkSmooth",
+                        {146, 174, 187, 19});
+    c.chkSmooth->setChecked(true);
 
     c.Frame2 =
-        named(new QGroupBox(QStringLiteral("List Control"), &page), "Frame2", {344, 160, 345, 73});
+        named(new QGroupBox(QStringLiteral("List Control"), &page), "Frame2", {344, 222, 345, 73});
     c.CmdFoward = pictureButton(c.Frame2, "CmdFoward", {12, 24, 41, 41});
     c.CmdPlay = pictureButton(c.Frame2, "CmdPlay", {56, 24, 41, 41});
     c.CmdPause = pictureButton(c.Frame2, "CmdPause", {100, 24, 41, 41});
@@ -75,10 +92,10 @@ FramewavControls FramewavControls::create(QGroupBox& page) {
         named(new QCheckBox(QStringLiteral("Play List"), c.Frame2), "Check1", {240, 22, 97, 21});
     c.lblListPos = named(new QLabel(c.Frame2), "lblListPos", {240, 46, 97, 17});
 
-    c.CmdSaveWav = captionButton(&page, "CmdSaveWav", "Save The List to Wav", {344, 248, 169, 33});
+    c.CmdSaveWav = captionButton(&page, "CmdSaveWav", "Save The List to Wav", {344, 302, 169, 33});
     c.CmdSaveList =
-        captionButton(&page, "CmdSaveList", "Save The List to MP3", {520, 248, 169, 33});
-    c.Text1 = named(new QLineEdit(&page), "Text1", {632, 312, 57, 21});
+        captionButton(&page, "CmdSaveList", "Save The List to MP3", {520, 302, 169, 33});
+    c.Text1 = named(new QLineEdit(&page), "Text1", {224, 312, 57, 21});
     c.Text1->setReadOnly(true);
     c.Text1->setAlignment(Qt::AlignRight);
     return c;

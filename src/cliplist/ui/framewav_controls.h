@@ -8,6 +8,7 @@ class QLabel;
 class QLineEdit;
 class QPushButton;
 class QSlider;
+class WaveformView;
 
 // The controls of the "Audio Edit" page, each carrying its name as objectName. The page
 // frame owns them (Qt parent); this struct only points at them, so the list, the editor,
@@ -15,15 +16,18 @@ class QSlider;
 //
 // Places, in pixels within the page (within Frame2 or Frame3 where they sit there):
 //   List1 16,24 265×273 · CmdAdd, Cmdremove, CmdUP, CmdDown 288,24/72/120/168 41×41 ·
-//   CmdIns 288,216 41×25 · Label6 16,304 193×41
-//   Frame3 "Edit Song" 344,16 345×137: SliderEdit 12,24 321×25 · Lblin, Lbltotal, Lblout
-//   12/132/253,52 80×17 · CmdEditPlay, CmdEditStop 12/56,80 41×41 · CmdMarkin "Mark In"
-//   108,88 73×25 · CmdMarkOut "Mark Out" 184,88 73×25 · CmdEditDone "Done" 260,88 73×25
-//   Frame2 "List Control" 344,160 345×73: CmdFoward, CmdPlay, CmdPause, CmdStop, CmdNext
+//   CmdIns 288,216 41×25 · Label6 16,304 193×41 · Text1 (the encoder's status code,
+//   read-only) 224,312 57×21
+//   Frame3 "Edit Song" 344,8 345×210: Waveform 12,20 321×60 · SliderEdit 12,82 321×20 ·
+//   Lblin, Lbltotal, Lblout 12/132/253,102 80×17 · txtMarkIn, txtKept, txtMarkOut (m:ss.mmm)
+//   12/132/257,121 76×22 · CmdEditPlay, CmdEditStop, CmdPlaySel 12/56/100,147 41×41 ·
+//   CmdMarkin "Mark In" 146,147 60×25 · CmdMarkOut "Mark Out" 208,147 62×25 ·
+//   CmdEditDone "Done" 272,147 61×25 · chkSmooth "Smooth cuts" 146,174 187×19
+//   Frame2 "List Control" 344,222 345×73: CmdFoward, CmdPlay, CmdPause, CmdStop, CmdNext
 //   12/56/100/144/188,24 41×41 · Check1 "Play List" 240,22 97×21 · lblListPos (the list
 //   player's position, "m:ss of m:ss") 240,46 97×17
-//   CmdSaveWav "Save The List to Wav" 344,248 169×33 · CmdSaveList "Save The List to MP3"
-//   520,248 169×33 · Text1 (the encoder's status code, read-only) 632,312 57×21
+//   CmdSaveWav "Save The List to Wav" 344,302 169×33 · CmdSaveList "Save The List to MP3"
+//   520,302 169×33
 struct FramewavControls {
     ClipListBox* List1 = nullptr; // a view of the page's ClipList
     QPushButton* CmdAdd = nullptr;
@@ -34,6 +38,7 @@ struct FramewavControls {
     QLabel* Label6 = nullptr;
 
     QGroupBox* Frame3 = nullptr;
+    WaveformView* Waveform = nullptr;
     QSlider* SliderEdit = nullptr;
     QLabel* Lblin = nullptr;
     QLabel* Lbltotal = nullptr;
@@ -43,6 +48,11 @@ struct FramewavControls {
     QPushButton* CmdMarkin = nullptr;
     QPushButton* CmdMarkOut = nullptr;
     QPushButton* CmdEditDone = nullptr;
+    QLineEdit* txtMarkIn = nullptr;
+    QLineEdit* txtKept = nullptr;
+    QLineEdit* txtMarkOut = nullptr;
+    QPushButton* CmdPlaySel = nullptr;
+    QCheckBox* chkSmooth = nullptr;
 
     QGroupBox* Frame2 = nullptr;
     QPushButton* CmdFoward = nullptr;
