@@ -2,6 +2,10 @@
 #include "support/test_audio.h"
 
 #include <QDir>
+#include <QImage>
+#include <QJsonArray>
+#include <QJsonDocument>
+#include <QJsonObject>
 #include <QTemporaryDir>
 #include <QtTest>
 
@@ -25,6 +29,7 @@ private slots:
     void commands_replaceTheFileALinkPointsTo_data();
     void commands_replaceTheFileALinkPointsTo();
     void scratchFoldersOfKilledRunsAreRemoved();
+    void waveform_writesTheOutlineAsJsonOrPicture();
 
 private:
     int cli(const QStringList& args, QByteArray* output = nullptr) {
@@ -165,6 +170,26 @@ void TestCliEdit::scratchFoldersOfKilledRunsAreRemoved() {
              QStringList{"tunecarver-cli-alive1"});
     QCOMPARE(QDir(m_dir->path()).entryList(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot),
              QStringList({"all.mp3", "clip one.wav", "out.wav", "tmp"}));
+}
+
+void TestCliEdit::waveform_writesTheOutlineAsJsonOrPicture() {
+    QCOMPARE(cli({"waveform", m_clip, path("w.json"), "--samples-per-pixel", "441", "--from",
+                  "1000", "--to", "2000"}),
+             0);
+    const QJsonObject json = QJsonDocument::fromJson(testaudio::readAll(path("w.json"))).object();
+    QCOMPARE(json.value("samples_per_pixel").toInt(), 441);
+    QCOMPARE(json.value("length").toInt(), 100);
+    QCOMPARE(json.value("data").toArray().size(), 100 * 2 * 2);
+    // The first column's left minimum, computed here from the clip's own samples.
+    int lo = 32767;
+    for (int f = 44100; f < 44100 + 441; ++f)
+        lo = std::min(lo, int(std::int16_t(testaudio::le16(m_pcm, f * 4))));
+    QCOMPARE(json.value("data").toArray().at(0).toInt(), lo);
+
+    QCOMPARE(cli({"waveform", m_clip, path("w.png"), "--width", "300", "--height", "50"}), 0);
+    QCOMPARE(QImage(path("w.png")).size(), QSize(300, 50));
+    QCOMPARE(cli({"waveform", m_clip, path("w.txt")}), 2);
+    QVERIFY(!QFile::exists(path("w.txt")));
 }
 
 QTEST_GUILESS_MAIN(TestCliEdit)

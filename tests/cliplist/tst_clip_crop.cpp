@@ -25,6 +25,7 @@ private slots:
     void done_sendsTheFiveCommandsInOrder();
     void done_quotesPathsOfAnyCharacters();
     void done_intoAnotherFileLeavesTheSource();
+    void smoothCut_fadesOnlyTheEdges();
 
     void marksInWrongOrder_timeInputError_data();
     void marksInWrongOrder_timeInputError();
@@ -132,6 +133,33 @@ void TestClipCrop::done_quotesPathsOfAnyCharacters() {
     QCOMPARE(crop.sentCommands().at(3),
              QStringLiteral("save  voice1 \"%1/crop-result.tmp\"").arg(escaped));
     QCOMPARE(testaudio::readAll(clipPath()).size(), 44 + 44100 * 4);
+}
+
+// A loud steady sound cut with a 5 ms fade at each end: silent first and last frames, a
+// gain that only rises (falls) over the fade, and every frame between as it was.
+void TestClipCrop::smoothCut_fadesOnlyTheEdges() {
+    const WavFormat mono{1, 8000, 16};
+    QByteArray pcm;
+    for (int i = 0; i < 8000; ++i)
+        pcm += char(0x30), pcm += char(0x75); // 30000 in every sample
+    testaudio::writeWav(clipPath(), mono, pcm);
+    ClipCrop crop(*m_work, m_commands);
+    crop.setEdgeFadeMs(5);
+    QVERIFY(crop.crop(clipPath(), 250, 750, 1000));
+
+    const QByteArray cut = testaudio::readAll(clipPath()).mid(44);
+    const int frames = int(cut.size() / 2);
+    QCOMPARE(frames, 4000);
+    const auto at = [&](int i) { return int(std::int16_t(testaudio::le16(cut, i * 2))); };
+    const int fade = 40; // 5 ms at 8000 Hz
+    QCOMPARE(at(0), 0);
+    QCOMPARE(at(frames - 1), 0);
+    for (int i = 1; i < fade; ++i) {
+        QVERIFY2(at(i) > at(i - 1), qPrintable(QString::number(i)));
+        QVERIFY(at(frames - 1 - i) > at(frames - i));
+    }
+    QVERIFY(cut.mid(fade * 2, (frames - 2 * fade) * 2) ==
+            pcm.mid(fade * 2, (frames - 2 * fade) * 2));
 }
 
 void TestClipCrop::done_intoAnotherFileLeavesTheSource() {

@@ -1,9 +1,11 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "audio/media_player.h"
+#include "cliplist/edit_time.h"
 #include "cliplist/ui/clip_editor.h"
 #include "cliplist/ui/clip_list_box.h"
 #include "cliplist/ui/framewav.h"
 #include "cliplist/ui/list_playback.h"
+#include "cliplist/ui/waveform_view.h"
 #include "cliplist/work_folder.h"
 #include "support/page_host.h"
 #include "support/scripted_dialogs.h"
@@ -13,6 +15,7 @@
 #include <QCheckBox>
 #include <QFile>
 #include <QLabel>
+#include <QLineEdit>
 #include <QPushButton>
 #include <QSlider>
 #include <QtTest>
@@ -53,11 +56,18 @@ private slots:
     void done_marksInTheWrongOrderShowTimeInputError_data();
     void done_marksInTheWrongOrderShowTimeInputError();
     void done_failingCropShowsOneMessageAndKeepsTheClip();
+    void marks_followDraggedHandlesAndTypedTimes();
+    void playSelection_stopsAtMarkOut();
 
 private:
     ClipEditor& editor() const { return m_rig->framewav().editor(); }
     QLabel* label(const char* name) const { return m_rig->framewav().findChild<QLabel*>(name); }
     QSlider* slider() const { return m_rig->framewav().findChild<QSlider*>("SliderEdit"); }
+    QLineEdit* box(const char* name) const { return m_rig->framewav().findChild<QLineEdit*>(name); }
+    void type(const char* name, const QString& text) {
+        box(name)->setText(text);
+        emit box(name)->editingFinished();
+    }
     void open(int row);
     void verifyEnabled(const QStringList& names, bool enabled) const;
 
@@ -304,6 +314,60 @@ void TestClipEditor::done_failingCropShowsOneMessageAndKeepsTheClip() {
     QCOMPARE(shown.icon, Dialogs::Icon::Warning);
     QVERIFY(m_rig->workFiles().isEmpty());
     verifyEnabled(EditorControls, false);
+}
+
+void TestClipEditor::marks_followDraggedHandlesAndTypedTimes() {
+    m_rig->host().show();
+    QVERIFY(QTest::qWaitForWindowExposed(&m_rig->host()));
+    m_rig->addClip("Song One", CdFormat, testaudio::sinePcm(CdFormat, 44100 * 10));
+    open(0);
+    auto* view = m_rig->framewav().findChild<WaveformView*>("Waveform");
+    QCOMPARE(view->lengthMs(), 10000);
+
+    QTest::mousePress(view, Qt::LeftButton, {}, QPoint(view->xOfMs(0) + 2, 20));
+    QTest::mouseMove(view, QPoint(100, 20));
+    QTest::mouseRelease(view, Qt::LeftButton, {}, QPoint(100, 20));
+    const std::int64_t in = view->msAt(100);
+    QVERIFY(in > 2000 && in < 4000);
+    QCOMPARE(editor().MarkIn(), in);
+    QCOMPARE(view->markInMs(), in);
+    QCOMPARE(box("txtMarkIn")->text(), edittime::millisText(in));
+    QCOMPARE(label("Lblin")->text(), edittime::clockText(edittime::roundedSeconds(in)));
+
+    type("txtMarkOut", "0:07.250");
+    QCOMPARE(editor().MarkOut(), 7250);
+    QCOMPARE(box("txtKept")->text(), edittime::millisText(7250 - in));
+    type("txtKept", "1.000");
+    QCOMPARE(editor().MarkOut(), in + 1000);
+    QCOMPARE(view->markOutMs(), in + 1000);
+    // Nothing that is not a time within the clip is taken.
+    type("txtMarkIn", "soon");
+    type("txtMarkOut", "0:10.001");
+    QCOMPARE(editor().MarkIn(), in);
+    QCOMPARE(editor().MarkOut(), in + 1000);
+    QCOMPARE(box("txtMarkIn")->text(), edittime::millisText(in));
+
+    // A click away from the handles moves the playhead, which "Mark In" then takes.
+    QTest::mouseClick(view, Qt::LeftButton, {}, QPoint(250, 20));
+    QVERIFY(std::abs(m_rig->edit().positionMs() - view->msAt(250)) <= 1);
+    QCOMPARE(view->playheadMs(), m_rig->edit().positionMs());
+}
+
+void TestClipEditor::playSelection_stopsAtMarkOut() {
+    m_rig->addClip("Song One", CdFormat, testaudio::sinePcm(CdFormat, 44100 * 10));
+    open(0);
+    type("txtMarkIn", "2.000");
+    type("txtMarkOut", "4.000");
+    editor().CmdPlaySel_Click();
+    QCOMPARE(m_rig->edit().state(), MediaPlayer::State::Playing);
+    QCOMPARE(m_rig->edit().positionMs(), 2000);
+    m_rig->advanceMs(1990);
+    editor().followPlayer();
+    QCOMPARE(m_rig->edit().state(), MediaPlayer::State::Playing);
+    m_rig->advanceMs(15);
+    editor().followPlayer();
+    QCOMPARE(m_rig->edit().state(), MediaPlayer::State::Stopped);
+    QVERIFY(m_rig->edit().positionMs() >= 4000 && m_rig->edit().positionMs() <= 4010);
 }
 
 QTEST_MAIN(TestClipEditor)

@@ -44,6 +44,28 @@ private slots:
         QFETCH(QString, text);
         QCOMPARE(edittime::clockText(seconds), text);
     }
+
+    // Typed times: what a box shows reads back as the same time; anything else is refused.
+    void millis_showAndReadBack_data() {
+        QTest::addColumn<QString>("typed");
+        QTest::addColumn<qint64>("ms"); // -1: refused
+        QTest::newRow("shown form") << "1:05.042" << qint64(65042);
+        QTest::newRow("no fraction") << "2:00" << qint64(120000);
+        QTest::newRow("seconds only") << "75.5" << qint64(75500);
+        QTest::newRow("blanks") << " 0:01.1 " << qint64(1100);
+        QTest::newRow("seconds past 59 after minutes") << "1:75" << qint64(-1);
+        QTest::newRow("four fraction digits") << "1.0001" << qint64(-1);
+        QTest::newRow("words") << "soon" << qint64(-1);
+        QTest::newRow("negative") << "-1" << qint64(-1);
+    }
+    void millis_showAndReadBack() {
+        QFETCH(QString, typed);
+        QFETCH(qint64, ms);
+        const std::optional<std::int64_t> read = edittime::parseMillis(typed);
+        QCOMPARE(read.value_or(-1), ms);
+        if (ms >= 0)
+            QCOMPARE(edittime::parseMillis(edittime::millisText(ms)).value_or(-1), ms);
+    }
 };
 
 QTEST_GUILESS_MAIN(TestEditTime)
