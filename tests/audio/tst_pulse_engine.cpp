@@ -4,10 +4,12 @@
 #include "support/pulse_daemon.h"
 #include "support/test_audio.h"
 
+#include <QElapsedTimer>
 #include <QJsonObject>
 #include <QMutex>
 #include <QSignalSpy>
 #include <QTemporaryDir>
+#include <QThread>
 #include <QtTest>
 
 #include <atomic>
@@ -369,6 +371,33 @@ private slots:
         QVERIFY2(longestQuiet < 44100 / 20, qPrintable(QString::number(longestQuiet)));
         QVERIFY2(last - first > 2 * ClipFrames * 95 / 100,
                  qPrintable(QString::number(last - first)));
+    }
+
+    // The editor's player: the server starts playing within 50 ms of "play", and from then
+    // on the position the player reports stays within 20 ms of the time the sound has run.
+    void player_startsAtOnceAndTellsWhereTheServerIs() {
+        PulseEngine playerEngine;
+        MediaPlayer player(playerEngine);
+        player.setFileName(
+            testaudio::writeSineWav(m_files.filePath("clock.wav"), CdFormat, 44100 * 3, 1000.0));
+        QVERIFY(player.command("open"));
+        QElapsedTimer clock;
+        clock.start();
+        QVERIFY(player.command("play"));
+        qint64 startedMs = -1; // when the sound began, as the first position tells
+        qint64 worstMs = 0;
+        while (clock.elapsed() < 1200) {
+            QCoreApplication::processEvents();
+            const qint64 position = player.positionMs();
+            const qint64 now = clock.elapsed();
+            if (position > 0 && startedMs < 0)
+                startedMs = now - position;
+            if (startedMs >= 0)
+                worstMs = std::max(worstMs, std::abs(now - startedMs - position));
+            QThread::msleep(10);
+        }
+        QVERIFY2(startedMs >= 0 && startedMs <= 50, qPrintable(QString::number(startedMs)));
+        QVERIFY2(worstMs <= 20, qPrintable(QString::number(worstMs)));
     }
 
     void setInputOn_movesOurCaptureOnlyAndMutesNothing() {

@@ -173,6 +173,7 @@ void TestMainWindow::startup_buildsTheToolbarInKeyOrderWithTooltips() {
     QCOMPARE(m_rig->window().findChild<QPushButton*>("Cmdremove")->toolTip(),
              "Remove Form List (Delete)");
     QCOMPARE(m_rig->window().findChild<QPushButton*>("CmdUP")->toolTip(), "Move UP (Ctrl+Up)");
+    QCOMPARE(m_rig->window().findChild<QPushButton*>("CmdMarkin")->toolTip(), "Mark In (I)");
     QCOMPARE(m_rig->dialogs().messages().size(), 0);
 }
 

@@ -164,8 +164,12 @@ void ClipEditor::CmdPlaySel_Click() {
 void ClipEditor::movePlayhead(std::int64_t ms) {
     MediaPlayer& player = context().MMCEdit;
     m_selectionEndMs = -1;
-    if (player.seek(ms))
-        controls().Waveform->setPlayhead(player.positionMs());
+    if (!player.seek(ms))
+        return;
+    // The slider and the labels that read it follow the playhead, as they follow a play.
+    controls().Waveform->setPlayhead(player.positionMs());
+    if (!controls().SliderEdit->isSliderDown())
+        controls().SliderEdit->setValue(edittime::roundedSeconds(player.positionMs()));
 }
 
 void ClipEditor::followPlayer() {

@@ -40,7 +40,7 @@ struct FramewavControls;
 class ClipEditor : public QObject {
     Q_OBJECT
 public:
-    static constexpr int PlayheadMs = 30;
+    static constexpr int PlayheadMs = 15;
     // The fade at each end of a cut while "Smooth cuts" is checked.
     static constexpr int SmoothCutMs = 5;
 

@@ -137,7 +137,7 @@ void Framewav::SetLng() {
         {c.CmdFoward, "Forward"}, {c.CmdPause, "Pause"},    {c.CmdPlay, "Play"},
         {c.CmdStop, "Stop"},      {c.CmdNext, "Next"},      {c.CmdAdd, "Add New"},
         {c.CmdEditPlay, "Play"},  {c.CmdEditStop, "Stop"},  {c.Cmdremove, "Remove Form List"},
-        {c.CmdUP, "Move UP"},     {c.CmdDown, "Move Down"},
+        {c.CmdUP, "Move UP"},     {c.CmdDown, "Move Down"}, {c.CmdPlaySel, "Play Selection"},
     };
     for (const auto& [control, text] : tooltips)
         control->setToolTip(QLatin1String(text));
@@ -156,16 +156,28 @@ void Framewav::startUp() {
 
 void Framewav::assignKeys() {
     const FramewavControls& c = m_controls;
+    const auto name = [](QPushButton* button, const char* key) {
+        const QString text = button->toolTip().isEmpty() ? button->text() : button->toolTip();
+        button->setToolTip(QStringLiteral("%1 (%2)").arg(text, QLatin1String(key)));
+    };
     const std::tuple<QPushButton*, QKeySequence, const char*> keys[] = {
         {c.CmdAdd, QKeySequence(Qt::CTRL | Qt::Key_O), "Ctrl+O"},
         {c.Cmdremove, QKeySequence(Qt::Key_Delete), "Delete"},
         {c.CmdUP, QKeySequence(Qt::CTRL | Qt::Key_Up), "Ctrl+Up"},
         {c.CmdDown, QKeySequence(Qt::CTRL | Qt::Key_Down), "Ctrl+Down"},
     };
-    for (const auto& [button, key, name] : keys) {
+    for (const auto& [button, key, text] : keys) {
         button->setShortcut(key);
-        button->setToolTip(QStringLiteral("%1 (%2)").arg(button->toolTip(), QLatin1String(name)));
+        name(button, text);
     }
+    // The editor's keys are its own (they act only while a clip is open); the tooltips of
+    // its buttons name them.
+    const std::pair<QPushButton*, const char*> editorKeys[] = {
+        {c.CmdEditPlay, "Space"}, {c.CmdEditStop, "Space"}, {c.CmdPlaySel, "P"},
+        {c.CmdMarkin, "I"},       {c.CmdMarkOut, "O"},      {c.CmdEditDone, "Enter"},
+    };
+    for (const auto& [button, text] : editorKeys)
+        name(button, text);
 }
 
 int Framewav::selectedIndex() const {

@@ -67,8 +67,9 @@ public:
     void startUp();
     // The keys of the list's buttons: Ctrl+O "Add New", Delete "Remove Form List", Ctrl+Up
     // "Move UP", Ctrl+Down "Move Down". A key clicks its button only while the button can
-    // be clicked (its page shown, the window not held by a long operation); each tooltip
-    // names its key after its text, in parentheses. After SetLng.
+    // be clicked (its page shown, the window not held by a long operation). Each tooltip
+    // names its key after its text, in parentheses, also those of the editor's keys (Space,
+    // I, O, P, Enter). After SetLng.
     void assignKeys();
 
     // What "Add New" does with a chosen file: a canonical WAV is copied, anything else goes

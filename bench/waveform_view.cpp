@@ -1,0 +1,98 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// The waveform's speed on one clip, on the offscreen platform: computing its peaks, the
+// peak file's size, the time from opening the clip (peaks loaded from their file) to the
+// first painted waveform, the median repaint at full view and at 64x zoom, and the longest
+// time the event loop went without running while the peaks were computed on their thread.
+//
+// usage: bench_waveform_view CLIP.wav
+#include "cliplist/ui/waveform_view.h"
+#include "cliplist/peak_cache.h"
+#include "cliplist/peaks.h"
+
+#include <QApplication>
+#include <QElapsedTimer>
+#include <QFile>
+#include <QFileInfo>
+#include <QTimer>
+
+#include <algorithm>
+#include <cstdio>
+#include <vector>
+
+namespace {
+
+double medianRepaintMs(WaveformView& view) {
+    std::vector<double> times;
+    for (int i = 0; i < 41; ++i) {
+        QElapsedTimer took;
+        took.start();
+        view.repaint();
+        times.push_back(double(took.nsecsElapsed()) / 1e6);
+    }
+    std::nth_element(times.begin(), times.begin() + 20, times.end());
+    return times[20];
+}
+
+} // namespace
+
+int main(int argc, char** argv) {
+    qputenv("QT_QPA_PLATFORM", "offscreen");
+    QApplication app(argc, argv);
+    if (argc != 2) {
+        std::fprintf(stderr, "usage: bench_waveform_view CLIP.wav\n");
+        return 2;
+    }
+    const QString clip = QString::fromLocal8Bit(argv[1]);
+    QFile::remove(peaks::peakFilePath(clip));
+
+    // Computing on the cache's thread while the event loop runs, as in the window.
+    QElapsedTimer sinceTurn;
+    qint64 longestGapMs = 0;
+    QTimer turn;
+    turn.setInterval(0);
+    QObject::connect(&turn, &QTimer::timeout,
+                     [&] { longestGapMs = std::max(longestGapMs, sinceTurn.restart()); });
+    QElapsedTimer computing;
+    {
+        PeakCache cache;
+        computing.start();
+        sinceTurn.start();
+        turn.start();
+        const auto peaks = cache.peaksFor(clip);
+        if (!peaks) {
+            std::fprintf(stderr, "%s\n", qPrintable(cache.failure(clip)));
+            return 1;
+        }
+        bool done = false;
+        QObject::connect(&cache, &PeakCache::finished, [&] { done = true; });
+        while (!done)
+            QCoreApplication::processEvents(QEventLoop::WaitForMoreEvents);
+        turn.stop();
+    }
+    const double computeS = double(computing.nsecsElapsed()) / 1e9;
+
+    // Opening the clip again: the peaks come from their file.
+    WaveformView view;
+    view.resize(321, 60);
+    view.show();
+    QElapsedTimer opening;
+    opening.start();
+    PeakCache cache;
+    const auto peaks = cache.peaksFor(clip);
+    view.setClip(peaks, peaks->frames() * 1000 / peaks->format().sampleRateHz);
+    view.repaint();
+    const double firstPaintMs = double(opening.nsecsElapsed()) / 1e6;
+
+    const double fullMs = medianRepaintMs(view);
+    view.zoomAt(160, 64);
+    const double zoomedMs = medianRepaintMs(view);
+    const double peakFileShare =
+        double(QFileInfo(peaks::peakFilePath(clip)).size()) / double(QFileInfo(clip).size());
+
+    std::printf("peaks computed in %.3f s\n", computeS);
+    std::printf("first painted waveform after %.1f ms\n", firstPaintMs);
+    std::printf("median repaint %.2f ms whole clip, %.2f ms at 64x zoom\n", fullMs, zoomedMs);
+    std::printf("longest event loop gap while computing %lld ms\n", qlonglong(longestGapMs));
+    std::printf("peak file %.2f %% of the clip\n", peakFileShare * 100);
+    return 0;
+}
