@@ -9,7 +9,7 @@ PACKAGES=(
     build-essential cmake ninja-build pkg-config clang-format
     qt6-base-dev qt6-svg-dev libgl-dev
     libavformat-dev libavcodec-dev libswresample-dev libavutil-dev
-    libmp3lame-dev libpulse-dev
+    libmp3lame-dev libpulse-dev libebur128-dev
     # run and test: a real sound server, an X server for screenshots, fonts for the window
     pulseaudio pulseaudio-utils xvfb xauth x11-apps fonts-dejavu-core
     # the desktop's files: icons drawn from the SVG, the validators of the menu entry and the

@@ -69,15 +69,16 @@ shoot() {
 }
 click() { xdotool mousemove "$1" "$2" click "${3:-1}"; }
 
-# "Audio Edit": the first clip opened by a double click, played and marked.
+# "Audio Edit": the first clip opened by a double click, played and marked with the
+# editor's keys (Space plays and stops, I and O set the marks).
 xdotool mousemove 60 81 click --repeat 2 --delay 100 1
 sleep 1
-click 384 164 # play
+xdotool key space
 sleep 2.5
-click 496 164 # Mark In
+xdotool key i
 sleep 3
-click 572 164 # Mark Out
-click 428 164 # stop
+xdotool key o space
+sleep 0.5
 shoot page-audio-edit.png
 
 # "Vioce Record": a take of three seconds.

@@ -21,6 +21,9 @@ commands:
   crop IN OUT --from MS --to MS      keep the stretch between two times of a WAV
   join OUT CLIP... [--bitrate K]     join WAV clips in order into one WAV or MP3
   waveform IN OUT.json|OUT.png       the outline of a sound, as the editor draws it
+  fade IN OUT [--in S] [--out S]     fade a WAV in and out
+  gain IN OUT --db D                 make a WAV louder or quieter
+  normalise IN OUT [--lufs L]        bring a WAV to a loudness (EBU R128)
 
 'tunecarver-cli COMMAND --help' tells more about one command.)";
 
@@ -32,10 +35,16 @@ int main(int argc, char** argv) {
     QStringList args = QCoreApplication::arguments().mid(1);
 
     const std::map<QString, std::function<int(QStringList)>> commands{
-        {QStringLiteral("convert"), cli::runConvert},   {QStringLiteral("inputs"), cli::runInputs},
-        {QStringLiteral("record"), cli::runRecord},     {QStringLiteral("play"), cli::runPlay},
-        {QStringLiteral("crop"), cli::runCrop},         {QStringLiteral("join"), cli::runJoin},
+        {QStringLiteral("convert"), cli::runConvert},
+        {QStringLiteral("inputs"), cli::runInputs},
+        {QStringLiteral("record"), cli::runRecord},
+        {QStringLiteral("play"), cli::runPlay},
+        {QStringLiteral("crop"), cli::runCrop},
+        {QStringLiteral("join"), cli::runJoin},
         {QStringLiteral("waveform"), cli::runWaveform},
+        {QStringLiteral("fade"), cli::runFade},
+        {QStringLiteral("gain"), cli::runGain},
+        {QStringLiteral("normalise"), cli::runNormalise},
     };
     if (args.isEmpty() || args.first() == QLatin1String("--help") ||
         args.first() == QLatin1String("-h")) {

@@ -96,6 +96,12 @@ void PeakCache::forget(const QString& clipPath) {
     startNext();
 }
 
+void PeakCache::clear() {
+    stopJob();
+    m_queue.clear();
+    m_entries.clear();
+}
+
 void PeakCache::startNext() {
     if (!m_jobPath.isEmpty() || m_queue.isEmpty())
         return;

@@ -238,6 +238,7 @@ void Frmmain::closeEvent(QCloseEvent* event) {
 // before its next block, so the wait is short.
 void Frmmain::exitSequence() {
     m_framewav->cancelDecode();
+    m_framewav->peakCache().clear();
     if (m_exiting)
         return;
     m_exiting = true;

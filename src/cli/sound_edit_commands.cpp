@@ -1,0 +1,116 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "cli/cli_support.h"
+#include "cli/commands.h"
+#include "cliplist/sound_edit.h"
+
+namespace cli {
+
+namespace {
+
+const char* const FadeHelp = R"(usage: tunecarver-cli fade IN OUT [--in S] [--out S]
+
+Fades IN in over its first S seconds and out over its last S seconds (default 1.0 each
+when neither is given; 0 for none) with a smooth curve, and writes the result to OUT.
+IN is an 8- or 16-bit PCM WAV file; OUT, a WAV of the same format, may be IN itself and
+is replaced only when it was written whole.)";
+
+const char* const GainHelp = R"(usage: tunecarver-cli gain IN OUT --db D
+
+Makes IN D decibels louder (or quieter for a negative D) and writes it to OUT. Samples
+past full scale are held there and counted.)";
+
+const char* const NormaliseHelp = R"(usage: tunecarver-cli normalise IN OUT [--lufs L | --peak DB]
+
+Brings IN to the loudness L (default -14 LUFS, measured by EBU R128) without letting its
+true peak pass -1 dBTP, or with --peak its highest sample to DB dBFS, and writes it to
+OUT. A sound shorter than 0.4 s is brought to a -1 dBFS peak; silence is left alone.)";
+
+std::optional<double> parseNumber(const QString& text) {
+    bool ok = false;
+    const double value = text.toDouble(&ok);
+    return ok && std::isfinite(value) ? std::optional<double>(value) : std::nullopt;
+}
+
+int report(const Result<soundedit::Outcome>& done) {
+    if (!done)
+        return fail(done.status());
+    if (!done->note.isEmpty())
+        print(done->note);
+    return Success;
+}
+
+// IN and OUT, and the options `names` as numbers; nothing after the usage line when wrong.
+std::optional<std::pair<QStringList, std::vector<std::optional<double>>>>
+readArguments(const QString& command, QStringList args, const QStringList& names) {
+    QString error;
+    std::vector<std::optional<double>> values;
+    for (const QString& name : names) {
+        const auto text = takeOption(args, name, &error);
+        values.push_back(text ? parseNumber(*text) : std::nullopt);
+        if (text && !values.back())
+            error = QStringLiteral("%1 takes a number").arg(name);
+    }
+    if (!error.isEmpty()) {
+        usage(command, error);
+        return std::nullopt;
+    }
+    if (args.size() != 2) {
+        usage(command, QStringLiteral("needs IN and OUT"));
+        return std::nullopt;
+    }
+    return std::pair{args, values};
+}
+
+} // namespace
+
+int runFade(QStringList args) {
+    if (takeFlag(args, QStringLiteral("--help"))) {
+        print(QString::fromUtf8(FadeHelp));
+        return Success;
+    }
+    const auto read = readArguments(QStringLiteral("fade"), args, {"--in", "--out"});
+    if (!read)
+        return Usage;
+    const auto& [files, values] = *read;
+    const bool neither = !values[0] && !values[1];
+    return report(soundedit::fade(files[0], files[1], values[0].value_or(neither ? 1.0 : 0.0),
+                                  values[1].value_or(neither ? 1.0 : 0.0)));
+}
+
+int runGain(QStringList args) {
+    if (takeFlag(args, QStringLiteral("--help"))) {
+        print(QString::fromUtf8(GainHelp));
+        return Success;
+    }
+    const auto read = readArguments(QStringLiteral("gain"), args, {"--db"});
+    if (!read)
+        return Usage;
+    const auto& [files, values] = *read;
+    if (!values[0])
+        return usage(QStringLiteral("gain"), QStringLiteral("needs --db D"));
+    return report(soundedit::gain(files[0], files[1], *values[0]));
+}
+
+int runNormalise(QStringList args) {
+    if (takeFlag(args, QStringLiteral("--help"))) {
+        print(QString::fromUtf8(NormaliseHelp));
+        return Success;
+    }
+    const auto read = readArguments(QStringLiteral("normalise"), args, {"--lufs", "--peak"});
+    if (!read)
+        return Usage;
+    const auto& [files, values] = *read;
+    if (values[0] && values[1])
+        return usage(QStringLiteral("normalise"),
+                     QStringLiteral("give --lufs or --peak, not both"));
+    soundedit::Target target;
+    if (values[0])
+        target.lufs = *values[0];
+    if (values[1]) {
+        target.peakOnly = true;
+        target.peakDb = *values[1];
+    }
+    return report(soundedit::normalise(files[0], files[1], target));
+}
+
+} // namespace cli

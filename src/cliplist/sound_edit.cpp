@@ -1,0 +1,265 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "cliplist/sound_edit.h"
+
+#include "audio/wav_header.h"
+#include "audio/write_fully.h"
+#include "cliplist/edge_fade.h"
+
+#include <QFile>
+#include <QSaveFile>
+
+#include <ebur128.h>
+
+#include <algorithm>
+#include <cmath>
+#include <cstring>
+#include <functional>
+#include <limits>
+#include <memory>
+#include <vector>
+
+namespace soundedit {
+
+namespace {
+
+constexpr std::int64_t ChunkFrames = 1 << 16;
+
+double toDb(double linear) {
+    return linear > 0 ? 20 * std::log10(linear) : -std::numeric_limits<double>::infinity();
+}
+
+// An 8- or 16-bit PCM WAV file opened for reading its sound as 16-bit samples, chunk by
+// chunk.
+class SoundReader {
+public:
+    Status open(const QString& path) {
+        const Result<WavInfo> info = readWavInfo(path);
+        if (!info)
+            return info.status();
+        m_info = *info;
+        const int bits = m_info.format.bitsPerSample;
+        if (m_info.encoding != WavInfo::Encoding::Pcm || (bits != 8 && bits != 16))
+            return {ErrorCode::Format,
+                    QStringLiteral("%1: only 8- and 16-bit sound can be edited.").arg(path)};
+        m_file.setFileName(path);
+        if (!m_file.open(QIODevice::ReadOnly) || !m_file.seek(m_info.dataOffset))
+            return {ErrorCode::FileOpen, QStringLiteral("%1: %2.").arg(path, m_file.errorString())};
+        m_left = frames();
+        return Status::ok();
+    }
+    const WavFormat& format() const { return m_info.format; }
+    std::int64_t frames() const { return m_info.dataBytes / m_info.format.blockAlign(); }
+
+    // The next chunk into `samples` (interleaved); 0 at the end, -1 on a read failure.
+    std::int64_t next(std::vector<std::int16_t>& samples) {
+        const std::int64_t count = std::min(m_left, ChunkFrames);
+        if (count <= 0)
+            return 0;
+        const int channels = m_info.format.channels;
+        const qint64 bytes = count * m_info.format.blockAlign();
+        m_raw.resize(qsizetype(bytes));
+        if (m_file.read(m_raw.data(), bytes) != bytes)
+            return -1;
+        samples.resize(std::size_t(count * channels));
+        if (m_info.format.bitsPerSample == 16) {
+            std::memcpy(samples.data(), m_raw.constData(), std::size_t(bytes));
+        } else {
+            const auto* raw = reinterpret_cast<const std::uint8_t*>(m_raw.constData());
+            for (std::size_t i = 0; i < samples.size(); ++i)
+                samples[i] = std::int16_t((int(raw[i]) - 128) * 256);
+        }
+        m_left -= count;
+        return count;
+    }
+
+private:
+    WavInfo m_info;
+    QFile m_file;
+    QByteArray m_raw;
+    std::int64_t m_left = 0;
+};
+
+// Writes `in` to `out` with every frame's samples multiplied by gainAt(frame).
+Result<Outcome> rewrite(const QString& in, const QString& out,
+                        const std::function<double(std::int64_t)>& gainAt) {
+    SoundReader reader;
+    if (Status opened = reader.open(in); !opened)
+        return opened;
+    const WavFormat format = reader.format();
+    const bool eightBit = format.bitsPerSample == 8;
+    QSaveFile file(out);
+    if (!file.open(QIODevice::WriteOnly))
+        return writeFailure(out, file);
+    WavHeader header = WavHeader::forFormat(format);
+    header.setDataSize(reader.frames() * format.blockAlign());
+    const auto headerBytes = header.bytes();
+    if (Status written = writeFully(file, headerBytes.data(), qint64(headerBytes.size())); !written)
+        return written;
+
+    Outcome outcome;
+    std::vector<std::int16_t> samples;
+    QByteArray bytes;
+    std::int64_t frame = 0;
+    for (;;) {
+        const std::int64_t count = reader.next(samples);
+        if (count < 0)
+            return Status{ErrorCode::FileForm,
+                          QStringLiteral("%1: the sound ends before its header says.").arg(in)};
+        if (count == 0)
+            break;
+        bytes.resize(qsizetype(samples.size()) * (eightBit ? 1 : 2));
+        for (std::int64_t f = 0; f < count; ++f, ++frame) {
+            const double g = gainAt(frame);
+            for (int c = 0; c < format.channels; ++c) {
+                const std::size_t i = std::size_t(f * format.channels + c);
+                double v = std::round(samples[i] * g);
+                if (v > 32767 || v < -32768) {
+                    v = std::clamp(v, -32768.0, 32767.0);
+                    ++outcome.clippedSamples;
+                }
+                if (eightBit) {
+                    bytes[qsizetype(i)] = char(std::clamp(int(std::lround(v / 256)) + 128, 0, 255));
+                } else {
+                    const auto s = std::int16_t(v);
+                    bytes[qsizetype(2 * i)] = char(s & 0xFF);
+                    bytes[qsizetype(2 * i + 1)] = char((s >> 8) & 0xFF);
+                }
+            }
+        }
+        if (Status written = writeFully(file, bytes.constData(), bytes.size()); !written)
+            return written;
+    }
+    if (!file.commit())
+        return writeFailure(out, file);
+    return outcome;
+}
+
+QString dbText(double db) {
+    return QStringLiteral("%1%2 dB")
+        .arg(db >= 0 ? QStringLiteral("+") : QString())
+        .arg(db, 0, 'f', 1);
+}
+
+} // namespace
+
+Result<Outcome> fade(const QString& in, const QString& out, double inSeconds, double outSeconds) {
+    SoundReader reader;
+    if (Status opened = reader.open(in); !opened)
+        return opened;
+    const std::int64_t frames = reader.frames();
+    const auto length = [&](double seconds) {
+        return std::clamp<std::int64_t>(
+            std::llround(std::max(0.0, seconds) * reader.format().sampleRateHz), 0, frames);
+    };
+    const std::int64_t fadeIn = length(inSeconds);
+    const std::int64_t fadeOut = length(outSeconds);
+    return rewrite(in, out, [=](std::int64_t frame) {
+        double g = 1.0;
+        if (frame < fadeIn)
+            g *= edgefade::gain(frame, fadeIn);
+        if (frame >= frames - fadeOut)
+            g *= edgefade::gain(frames - 1 - frame, fadeOut);
+        return g;
+    });
+}
+
+Result<Outcome> gain(const QString& in, const QString& out, double db) {
+    const double factor = std::pow(10.0, db / 20);
+    Result<Outcome> done = rewrite(in, out, [factor](std::int64_t) { return factor; });
+    if (done) {
+        done->gainDb = db;
+        if (done->clippedSamples > 0)
+            done->note =
+                QStringLiteral("%1 samples were clipped at full scale.").arg(done->clippedSamples);
+    }
+    return done;
+}
+
+Result<Measure> measure(const QString& in) {
+    SoundReader reader;
+    if (Status opened = reader.open(in); !opened)
+        return opened;
+    const WavFormat format = reader.format();
+    const std::unique_ptr<ebur128_state, void (*)(ebur128_state*)> state(
+        ebur128_init(unsigned(format.channels), unsigned(format.sampleRateHz),
+                     EBUR128_MODE_I | EBUR128_MODE_TRUE_PEAK | EBUR128_MODE_SAMPLE_PEAK),
+        [](ebur128_state* s) { ebur128_destroy(&s); });
+    if (!state)
+        return Status{ErrorCode::OutOfMemory, QStringLiteral("The loudness meter cannot start.")};
+    std::vector<std::int16_t> samples;
+    for (;;) {
+        const std::int64_t count = reader.next(samples);
+        if (count < 0)
+            return Status{ErrorCode::FileForm,
+                          QStringLiteral("%1: the sound ends before its header says.").arg(in)};
+        if (count == 0)
+            break;
+        if (ebur128_add_frames_short(state.get(), samples.data(), std::size_t(count)) !=
+            EBUR128_SUCCESS)
+            return Status{ErrorCode::Decode,
+                          QStringLiteral("%1: the loudness cannot be measured.").arg(in)};
+    }
+    Measure result;
+    result.seconds = double(reader.frames()) / format.sampleRateHz;
+    double lufs = -HUGE_VAL;
+    ebur128_loudness_global(state.get(), &lufs);
+    result.lufs = std::isfinite(lufs) ? lufs : -std::numeric_limits<double>::infinity();
+    double truePeak = 0;
+    double samplePeak = 0;
+    for (int c = 0; c < format.channels; ++c) {
+        double peak = 0;
+        if (ebur128_true_peak(state.get(), unsigned(c), &peak) == EBUR128_SUCCESS)
+            truePeak = std::max(truePeak, peak);
+        if (ebur128_sample_peak(state.get(), unsigned(c), &peak) == EBUR128_SUCCESS)
+            samplePeak = std::max(samplePeak, peak);
+    }
+    result.truePeakDb = toDb(truePeak);
+    result.samplePeakDb = toDb(samplePeak);
+    return result;
+}
+
+Result<Outcome> normalise(const QString& in, const QString& out, const Target& target) {
+    const Result<Measure> measured = measure(in);
+    if (!measured)
+        return measured.status();
+    const bool tooShort = measured->seconds < Target::MinSeconds;
+    // Below the meter's absolute gate (-70 LUFS) a clip of measurable length holds nothing
+    // but silence or the faintest noise, which a gain would only bring up.
+    if (!std::isfinite(measured->samplePeakDb) ||
+        (!target.peakOnly && !tooShort && !std::isfinite(measured->lufs))) {
+        Outcome nothing;
+        nothing.changed = false;
+        nothing.note = QStringLiteral("The clip is silent: there is nothing to bring up.");
+        return nothing;
+    }
+    double db = 0;
+    QString note;
+    if (target.peakOnly || tooShort) {
+        db = target.peakDb - measured->samplePeakDb;
+        note = target.peakOnly
+                   ? QStringLiteral("Peak brought to %1.").arg(dbText(target.peakDb))
+                   : QStringLiteral("Too short to measure its loudness (under %1 s): peak brought "
+                                    "to %2 instead.")
+                         .arg(Target::MinSeconds)
+                         .arg(dbText(target.peakDb));
+    } else {
+        db = target.lufs - measured->lufs;
+        note = QStringLiteral("Brought from %1 to %2 LUFS.")
+                   .arg(measured->lufs, 0, 'f', 1)
+                   .arg(target.lufs, 0, 'f', 1);
+        if (measured->truePeakDb + db > Target::TruePeakCeilingDb) {
+            db = Target::TruePeakCeilingDb - measured->truePeakDb;
+            note = QStringLiteral("Brought from %1 LUFS as far as the true peak allows (%2 dBTP): "
+                                  "%3 LUFS.")
+                       .arg(measured->lufs, 0, 'f', 1)
+                       .arg(Target::TruePeakCeilingDb, 0, 'f', 1)
+                       .arg(measured->lufs + db, 0, 'f', 1);
+        }
+    }
+    Result<Outcome> done = gain(in, out, db);
+    if (done)
+        done->note = note;
+    return done;
+}
+
+} // namespace soundedit

@@ -1,0 +1,56 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#pragma once
+
+#include "audio/status.h"
+
+#include <QString>
+
+#include <cstdint>
+
+// Edits of a clip's sound that write a new version of its file: a fade in and out, a gain,
+// and a loudness normalisation measured by EBU R128 (libebur128). Each reads an 8- or
+// 16-bit PCM WAV file and writes the result, a 44-byte-header WAV of the same format, to a
+// temporary file beside `out` that is renamed over it only once the whole sound is written;
+// `out` may be `in`. Failures leave `out` as it was.
+namespace soundedit {
+
+struct Outcome {
+    bool changed = true;             // false: nothing was to be done and nothing was written
+    double gainDb = 0;               // the gain applied (gain, normalise)
+    std::int64_t clippedSamples = 0; // samples held at full scale
+    QString note;                    // what the user is told besides, when anything
+};
+
+// Fades in over the first `inSeconds` and out over the last `outSeconds` (0: none) with a
+// raised-cosine curve: the first (last) sample is silent and the gain rises (falls)
+// smoothly. A fade longer than the clip fades over the whole clip.
+Result<Outcome> fade(const QString& in, const QString& out, double inSeconds, double outSeconds);
+
+// Multiplies every sample by `db` decibels; samples past full scale are held there and
+// counted.
+Result<Outcome> gain(const QString& in, const QString& out, double db);
+
+struct Measure {
+    double seconds = 0;
+    double lufs = 0;         // integrated loudness; -inf for silence
+    double truePeakDb = 0;   // dBTP; -inf for silence
+    double samplePeakDb = 0; // dBFS; -inf for silence
+};
+// The clip's loudness, true peak and sample peak.
+Result<Measure> measure(const QString& in);
+
+// The loudness a clip is brought to. With peakOnly, or for a clip shorter than MinSeconds
+// (too short to measure its loudness), the sample peak is brought to peakDb instead.
+struct Target {
+    static constexpr double MinSeconds = 0.4;
+    static constexpr double TruePeakCeilingDb = -1.0;
+    double lufs = -14.0;
+    bool peakOnly = false;
+    double peakDb = -1.0;
+};
+// Brings the clip to the target, never letting its true peak pass TruePeakCeilingDb (the
+// gain is lowered until it doesn't; the note says so). Silence is left as it is
+// (changed false, and the note says why).
+Result<Outcome> normalise(const QString& in, const QString& out, const Target& target);
+
+} // namespace soundedit
