@@ -87,15 +87,6 @@ QString PeakCache::failure(const QString& clipPath) const {
     return it == m_entries.end() ? QString() : it->failure;
 }
 
-void PeakCache::forget(const QString& clipPath) {
-    if (m_jobPath == clipPath)
-        stopJob();
-    m_queue.removeAll(clipPath);
-    m_entries.remove(clipPath);
-    QFile::remove(peaks::peakFilePath(clipPath));
-    startNext();
-}
-
 void PeakCache::clear() {
     stopJob();
     m_queue.clear();

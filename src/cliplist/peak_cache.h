@@ -38,8 +38,6 @@ public:
     // Queues clipPath for computing unless its peaks are known and still its own.
     void prepare(const QString& clipPath);
     QString failure(const QString& clipPath) const;
-    // Forgets clipPath and deletes its peak file (the clip is gone).
-    void forget(const QString& clipPath);
     // Stops a computation, waits for it and forgets everything (the work folder is about to
     // be emptied: no peak file may be written into it afterwards).
     void clear();

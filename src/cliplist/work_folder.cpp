@@ -49,4 +49,5 @@ void WorkFolder::empty() const {
             QFile::remove(info.absoluteFilePath());
     }
     QDir(peaksFolder()).removeRecursively();
+    QDir(historyFolder()).removeRecursively();
 }

@@ -32,6 +32,8 @@ public:
     QString lockFile() const { return file(QStringLiteral("instance.lock")); }
     // The folder of the clips' peak files (the outlines the editor draws).
     QString peaksFolder() const { return file(QStringLiteral("peaks")); }
+    // The folder of the clip files that the undo history may bring back.
+    QString historyFolder() const { return file(QStringLiteral("history")); }
     // The names of the scratch files above. Of these only the ".wav" ones could be a clip's file,
     // so clip names keep clear of them.
     static QStringList ownFileNames();
@@ -42,7 +44,8 @@ public:
     // Returns whether the folder exists.
     bool prepare() const;
     // Deletes every file in the folder but the lock, which its owner removes when it lets
-    // go, and the peaks folder with its files; the folder itself stays. Errors are ignored.
+    // go, and the peaks and history folders with their files; the folder itself stays.
+    // Errors are ignored.
     void empty() const;
 
 private:

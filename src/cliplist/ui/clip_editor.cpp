@@ -15,6 +15,7 @@
 
 #include <QApplication>
 #include <QCheckBox>
+#include <QComboBox>
 #include <QEvent>
 #include <QFileInfo>
 #include <QLabel>
@@ -23,6 +24,8 @@
 #include <QPushButton>
 #include <QShortcut>
 #include <QSlider>
+
+#include <utility>
 
 namespace {
 
@@ -50,29 +53,66 @@ ClipEditor::ClipEditor(Framewav& page) : m_page(page), m_playhead(this) {
         followPlayer();
     });
 
-    addKey(QKeySequence(Qt::Key_Space), &ClipEditor::playOrStop);
-    addKey(QKeySequence(Qt::Key_I), &ClipEditor::CmdMarkin_Click);
-    addKey(QKeySequence(Qt::Key_O), &ClipEditor::CmdMarkOut_Click);
-    addKey(QKeySequence(Qt::Key_P), &ClipEditor::CmdPlaySel_Click);
-    addKey(QKeySequence(Qt::Key_Return), &ClipEditor::CmdEditDone_Click);
-    addKey(QKeySequence(Qt::Key_Enter), &ClipEditor::CmdEditDone_Click);
-    m_keys << new QShortcut(QKeySequence(Qt::Key_Home), c.Frame3, [this] { movePlayhead(0); });
-    m_keys << new QShortcut(QKeySequence(Qt::Key_End), c.Frame3,
-                            [this] { movePlayhead(context().MMCEdit.lengthMs()); });
-    for (QShortcut* key : m_keys)
-        key->setEnabled(false);
+    addKey(QKeySequence(Qt::Key_Space), [this] { playOrStop(); });
+    addKey(QKeySequence(Qt::Key_I), [this] { CmdMarkin_Click(); });
+    addKey(QKeySequence(Qt::Key_O), [this] { CmdMarkOut_Click(); });
+    addKey(QKeySequence(Qt::Key_P), [this] { CmdPlaySel_Click(); });
+    addKey(QKeySequence(Qt::Key_Return), [this] { CmdEditDone_Click(); });
+    addKey(QKeySequence(Qt::Key_Enter), [this] { CmdEditDone_Click(); });
+    addKey(QKeySequence(Qt::Key_Home), [this] { movePlayhead(0); });
+    addKey(QKeySequence(Qt::Key_End), [this] { movePlayhead(context().MMCEdit.lengthMs()); });
 }
 
 ClipEditor::~ClipEditor() = default;
 
 // The editor's keys act anywhere in the window while the "Audio Edit" page shows and a clip
 // is open; a box being typed in keeps its own keys (a digit, Enter to take the time).
-void ClipEditor::addKey(const QKeySequence& key, void (ClipEditor::*action)()) {
-    m_keys << new QShortcut(key, controls().Frame3, [this, action] {
+void ClipEditor::addKey(const QKeySequence& key, const std::function<void()>& action) {
+    auto* shortcut = new QShortcut(key, controls().Frame3, [action] {
         if (qobject_cast<QLineEdit*>(QApplication::focusWidget()))
             return;
-        (this->*action)();
+        action();
     });
+    shortcut->setEnabled(controls().CmdEditDone->isEnabled() &&
+                         m_editMode == QLatin1String("Edit"));
+    m_keys << shortcut;
+}
+
+int ClipEditor::openRow() const {
+    if (m_editMode != QLatin1String("Edit") || !controls().CmdEditDone->isEnabled())
+        return -1;
+    return m_page.clipNames().indexOf(clipName());
+}
+
+void ClipEditor::letGo() {
+    m_letGo = openRow() >= 0 ? m_clipFile : QString();
+    if (m_letGo.isEmpty())
+        return;
+    m_selectionEndMs = -1;
+    context().MMCEdit.command(QStringLiteral("Stop"));
+    context().MMCEdit.command(QStringLiteral("Close"));
+}
+
+void ClipEditor::takeBack() {
+    const QString clip = std::exchange(m_letGo, QString());
+    if (clip.isEmpty())
+        return;
+    MediaPlayer& player = context().MMCEdit;
+    player.setFileName(clip);
+    if (!player.command(QStringLiteral("open"))) {
+        disableEditor();
+        return;
+    }
+    const std::int64_t lengthMs = player.lengthMs();
+    m_markInMs = std::min(m_markInMs, lengthMs);
+    m_markOutMs = std::min(m_markOutMs, lengthMs);
+    controls().SliderEdit->setMaximum(edittime::roundedSeconds(lengthMs));
+    const std::shared_ptr<const Peaks> peaks = m_page.peakCache().peaksFor(clip);
+    controls().Waveform->setClip(
+        peaks, lengthMs,
+        peaks ? QString()
+              : QStringLiteral("No waveform: %1").arg(m_page.peakCache().failure(clip)));
+    showMarks();
 }
 
 const AppContext& ClipEditor::context() const {
@@ -278,12 +318,16 @@ void ClipEditor::CmdEditDone_Click() {
     WaveCommands commands;
     ClipCrop crop(context().workFolder, commands);
     crop.setEdgeFadeMs(controls().chkSmooth->isChecked() ? SmoothCutMs : 0);
-    const Status cropped = crop.crop(m_clipFile, m_markInMs, m_markOutMs, lengthMs);
+    const auto cut = [&] { return crop.crop(m_clipFile, m_markInMs, m_markOutMs, lengthMs); };
+    const int row = m_page.clipNames().indexOf(clipName());
+    // A step of the history, so "Undo" gives the clip back as it was.
+    const Status cropped =
+        row >= 0 ? m_page.history().replace(row, QStringLiteral("Crop of %1").arg(clipName()), cut)
+                 : cut();
     m_sent = crop.sentCommands();
 
     m_editMode = QStringLiteral("Play");
     disableEditor();
-    m_page.clips().refresh(m_page.clipNames().indexOf(clipName()));
     if (!cropped)
         context().dialogs.message(
             dialogParent(),
@@ -299,8 +343,10 @@ void ClipEditor::disableEditor() {
 void ClipEditor::setEditorEnabled(bool enabled) {
     const FramewavControls& c = controls();
     for (QWidget* control : std::initializer_list<QWidget*>{
-             c.SliderEdit, c.CmdEditPlay, c.CmdEditStop, c.CmdMarkin, c.CmdMarkOut, c.CmdEditDone,
-             c.Waveform, c.txtMarkIn, c.txtKept, c.txtMarkOut, c.CmdPlaySel, c.chkSmooth})
+             c.SliderEdit,  c.CmdEditPlay, c.CmdEditStop,  c.CmdMarkin,   c.CmdMarkOut,
+             c.CmdEditDone, c.Waveform,    c.txtMarkIn,    c.txtKept,     c.txtMarkOut,
+             c.CmdPlaySel,  c.chkSmooth,   c.CmdFadeIn,    c.CmdFadeOut,  c.txtFade,
+             c.CmdGain,     c.txtGain,     c.CmdNormalise, c.cboLoudness, c.chkNormaliseAll})
         control->setEnabled(enabled);
     for (QShortcut* key : m_keys)
         key->setEnabled(enabled);

@@ -9,6 +9,7 @@
 #include <QTimer>
 
 #include <cstdint>
+#include <functional>
 
 class Framewav;
 class QLineEdit;
@@ -58,6 +59,14 @@ public:
     // Disables Play, Stop, Mark In, Mark Out, Done and the slider: the editor is closed.
     // EditMode, the marks and the labels stay as they are.
     void disableEditor();
+    // The row of the clip open in the editor, -1 when the editor is closed.
+    int openRow() const;
+    // Around a new version of a clip file written by someone else: the edit player lets go
+    // of the open clip, and takes it back afterwards (the same marks, as far as they fit).
+    void letGo();
+    void takeBack();
+    // A key that acts only while a clip is open (and no box is being typed in).
+    void addKey(const QKeySequence& key, const std::function<void()>& action);
 
 public slots:
     // Opens the selected entry's clip: the list player is stopped and closed, the clip opened
@@ -109,7 +118,6 @@ private:
     QString clipName() const;
     void showMarks();
     void typed(QLineEdit* box);
-    void addKey(const QKeySequence& key, void (ClipEditor::*action)());
     void showPeaks(const QString& clipPath);
 
     Framewav& m_page;
@@ -121,4 +129,5 @@ private:
     QTimer m_playhead;
     std::int64_t m_selectionEndMs = -1; // where a played selection stops
     QList<QShortcut*> m_keys;
+    QString m_letGo; // the clip let go by letGo(), to take back
 };

@@ -87,6 +87,41 @@ void moveDown(QPainter& p) {
     arrow(p, false);
 }
 
+// A sound's outline under a rising (falling) edge: a fade in (out).
+void fadeShape(QPainter& p, bool rising) {
+    QPainterPath edge;
+    edge.moveTo(3, rising ? 20 : 5);
+    edge.cubicTo(10, rising ? 20 : 5, 14, rising ? 5 : 20, 21, rising ? 5 : 20);
+    edge.lineTo(21, 20);
+    edge.lineTo(3, 20);
+    edge.closeSubpath();
+    fill(p, ListBlue.lighter(130));
+    p.drawPath(edge);
+}
+void fadeIn(QPainter& p) {
+    fadeShape(p, true);
+}
+void fadeOut(QPainter& p) {
+    fadeShape(p, false);
+}
+
+// An arrow up over a bar: louder.
+void gainUp(QPainter& p) {
+    fill(p, PlayGreen);
+    p.drawPolygon(QPolygonF({{12, 3}, {19, 11}, {15, 11}, {15, 17}, {9, 17}, {9, 11}, {5, 11}}));
+    p.setPen(QPen(QColor(60, 60, 70), 2));
+    p.drawLine(QPointF(4, 21), QPointF(20, 21));
+}
+
+// Bars of different heights brought to one line: even loudness.
+void evenLevel(QPainter& p) {
+    fill(p, ListBlue);
+    for (const auto& [x, top] : {std::pair{4.0, 9.0}, {9.5, 9.0}, {15.0, 9.0}})
+        p.drawRect(QRectF(x, top, 4.5, 21 - top));
+    p.setPen(QPen(StopRed, 1.5, Qt::DashLine));
+    p.drawLine(QPointF(2, 7), QPointF(22, 7));
+}
+
 // Play between two brackets: the kept stretch.
 void playSelection(QPainter& p) {
     p.setPen(QPen(QColor(60, 60, 70), 1.5));
@@ -138,10 +173,22 @@ void nextClip(QPainter& p) {
 
 QPixmap buttonPicture(const QString& buttonName) {
     const std::pair<const char*, Drawing> pictures[] = {
-        {"CmdAdd", add},       {"Cmdremove", remove},       {"CmdUP", moveUp},
-        {"CmdDown", moveDown}, {"CmdEditPlay", play},       {"CmdEditStop", stop},
-        {"CmdPlay", play},     {"CmdStop", stop},           {"CmdPause", pause},
-        {"CmdNext", nextClip}, {"CmdFoward", previousClip}, {"CmdPlaySel", playSelection},
+        {"CmdAdd", add},
+        {"Cmdremove", remove},
+        {"CmdUP", moveUp},
+        {"CmdDown", moveDown},
+        {"CmdEditPlay", play},
+        {"CmdEditStop", stop},
+        {"CmdPlay", play},
+        {"CmdStop", stop},
+        {"CmdPause", pause},
+        {"CmdNext", nextClip},
+        {"CmdFoward", previousClip},
+        {"CmdPlaySel", playSelection},
+        {"CmdFadeIn", fadeIn},
+        {"CmdFadeOut", fadeOut},
+        {"CmdGain", gainUp},
+        {"CmdNormalise", evenLevel},
     };
     for (const auto& [name, drawing] : pictures)
         if (buttonName == QLatin1String(name))

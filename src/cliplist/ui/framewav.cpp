@@ -6,6 +6,7 @@
 #include "cliplist/clip_copy.h"
 #include "cliplist/clip_names.h"
 #include "cliplist/ui/clip_editor.h"
+#include "cliplist/ui/clip_effects.h"
 #include "cliplist/ui/clip_list_box.h"
 #include "cliplist/ui/list_playback.h"
 #include "cliplist/ui/list_saving.h"
@@ -16,14 +17,19 @@
 #include "shell/ui/busy_window.h"
 #include "shell/ui/dialogs.h"
 
+#include <QCheckBox>
+#include <QComboBox>
 #include <QFile>
 #include <QFileInfo>
 #include <QItemSelectionModel>
 #include <QKeySequence>
 #include <QLabel>
 #include <QLineEdit>
+#include <QMenu>
 #include <QPushButton>
+#include <QShortcut>
 #include <QSlider>
+#include <QUndoStack>
 
 #include <tuple>
 
@@ -64,7 +70,7 @@ struct Framewav::Batch {
 
 Framewav::Framewav(PageServices services, QWidget* parent)
     : QGroupBox(parent), m_services(services), m_clips(services.context.workFolder),
-      m_controls(FramewavControls::create(*this)) {
+      m_history(m_clips, services.context.workFolder), m_controls(FramewavControls::create(*this)) {
     setObjectName(QStringLiteral("Framewav"));
     setTitle(QStringLiteral("Audio Edit"));
     m_controls.List1->setModel(&m_clips);
@@ -83,6 +89,14 @@ Framewav::Framewav(PageServices services, QWidget* parent)
                 for (int row = first.row(); row <= last.row(); ++row)
                     m_peakCache.prepare(m_clips.clipFile(row));
             });
+    connect(m_controls.CmdUndo, &QPushButton::clicked, this, &Framewav::CmdUndo_Click);
+    connect(m_controls.CmdRedo, &QPushButton::clicked, this, &Framewav::CmdRedo_Click);
+    m_controls.CmdUndo->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_Z));
+    m_controls.CmdRedo->setShortcut(QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Z));
+    auto* redoKey = new QShortcut(QKeySequence(Qt::CTRL | Qt::Key_Y), this);
+    connect(redoKey, &QShortcut::activated, this, &Framewav::CmdRedo_Click);
+    connect(&m_history.stack(), &QUndoStack::indexChanged, this, &Framewav::showHistory);
+    showHistory();
     connect(m_controls.List1, &ClipListBox::moveRequested, this, &Framewav::moveClip);
     connect(m_controls.List1, &ClipListBox::filesDropped, this, &Framewav::dropFiles);
     connect(m_controls.List1, &ClipListBox::moveByKey, this,
@@ -99,6 +113,16 @@ Framewav::Framewav(PageServices services, QWidget* parent)
     connect(&m_worker, &DecodeWorker::progress, this,
             [this](int percent) { m_services.busy.busyWindow().setProgress(percent); });
     m_editor = std::make_unique<ClipEditor>(*this);
+    m_effects = std::make_unique<ClipEffects>(*this, *m_editor);
+    using Effect = ClipEffects::Effect;
+    for (const auto& [key, effect] :
+         {std::pair{QKeySequence(Qt::Key_F), Effect::FadeIn},
+          std::pair{QKeySequence(Qt::SHIFT | Qt::Key_F), Effect::FadeOut},
+          std::pair{QKeySequence(Qt::Key_G), Effect::Gain},
+          std::pair{QKeySequence(Qt::Key_N), Effect::Normalise}})
+        m_editor->addKey(key, [this, effect] { m_effects->apply(effect, m_editor->openRow()); });
+    m_controls.List1->setContextMenuPolicy(Qt::CustomContextMenu);
+    connect(m_controls.List1, &QWidget::customContextMenuRequested, this, &Framewav::showListMenu);
     m_playback = std::make_unique<ListPlayback>(*this, *m_editor);
     m_saving = std::make_unique<ListSaving>(*this);
     connectParts();
@@ -134,10 +158,26 @@ void Framewav::connectParts() {
 void Framewav::SetLng() {
     const FramewavControls& c = m_controls;
     const std::pair<QWidget*, const char*> tooltips[] = {
-        {c.CmdFoward, "Forward"}, {c.CmdPause, "Pause"},    {c.CmdPlay, "Play"},
-        {c.CmdStop, "Stop"},      {c.CmdNext, "Next"},      {c.CmdAdd, "Add New"},
-        {c.CmdEditPlay, "Play"},  {c.CmdEditStop, "Stop"},  {c.Cmdremove, "Remove Form List"},
-        {c.CmdUP, "Move UP"},     {c.CmdDown, "Move Down"}, {c.CmdPlaySel, "Play Selection"},
+        {c.CmdFoward, "Forward"},
+        {c.CmdPause, "Pause"},
+        {c.CmdPlay, "Play"},
+        {c.CmdStop, "Stop"},
+        {c.CmdNext, "Next"},
+        {c.CmdAdd, "Add New"},
+        {c.CmdEditPlay, "Play"},
+        {c.CmdEditStop, "Stop"},
+        {c.Cmdremove, "Remove Form List"},
+        {c.CmdUP, "Move UP"},
+        {c.CmdDown, "Move Down"},
+        {c.CmdPlaySel, "Play Selection"},
+        {c.CmdFadeIn, "Fade In"},
+        {c.CmdFadeOut, "Fade Out"},
+        {c.CmdGain, "Gain"},
+        {c.CmdNormalise, "Normalise"},
+        {c.txtFade, "The length of a fade, in seconds"},
+        {c.txtGain, "The gain, in decibels"},
+        {c.cboLoudness, "The loudness Normalise brings clips to"},
+        {c.chkNormaliseAll, "Normalise every clip of the list"},
     };
     for (const auto& [control, text] : tooltips)
         control->setToolTip(QLatin1String(text));
@@ -173,8 +213,10 @@ void Framewav::assignKeys() {
     // The editor's keys are its own (they act only while a clip is open); the tooltips of
     // its buttons name them.
     const std::pair<QPushButton*, const char*> editorKeys[] = {
-        {c.CmdEditPlay, "Space"}, {c.CmdEditStop, "Space"}, {c.CmdPlaySel, "P"},
-        {c.CmdMarkin, "I"},       {c.CmdMarkOut, "O"},      {c.CmdEditDone, "Enter"},
+        {c.CmdEditPlay, "Space"}, {c.CmdEditStop, "Space"},  {c.CmdPlaySel, "P"},
+        {c.CmdMarkin, "I"},       {c.CmdMarkOut, "O"},       {c.CmdEditDone, "Enter"},
+        {c.CmdFadeIn, "F"},       {c.CmdFadeOut, "Shift+F"}, {c.CmdGain, "G"},
+        {c.CmdNormalise, "N"},
     };
     for (const auto& [button, text] : editorKeys)
         name(button, text);
@@ -301,7 +343,9 @@ void Framewav::addWav(const QString& path, const Added& done, int row) {
             done(copied);
         return;
     }
-    m_clips.insert(row < 0 ? m_clips.count() : row, name);
+    const int at = row < 0 ? m_clips.count() : row;
+    m_clips.insert(at, name);
+    m_history.added(at);
     m_lastAddFolder = QFileInfo(path).absolutePath();
     if (done)
         done(name);
@@ -338,13 +382,53 @@ void Framewav::decodeIntoClip(const QString& inputPath, Added done, int row) {
                     showFailure(inputPath, outcome.status);
                 result = outcome.status;
             } else {
-                m_clips.insert(row < 0 ? m_clips.count() : row, name);
+                const int at = row < 0 ? m_clips.count() : row;
+                m_clips.insert(at, name);
+                m_history.added(at);
                 m_lastAddFolder = QFileInfo(inputPath).absolutePath();
             }
             emit decodeEnded();
             if (done)
                 done(result);
         });
+}
+
+void Framewav::stopWork() {
+    cancelDecode();
+    m_effects->cancel();
+    m_peakCache.clear();
+}
+
+// The effects and the history on the clip under the pointer; each item is enabled only
+// while it can act.
+void Framewav::showListMenu(const QPoint& at) {
+    const int row = m_controls.List1->indexAt(at).row();
+    if (row >= 0)
+        m_controls.List1->setCurrentRow(row);
+    const bool free = !isBusy() && !isAdding() && !m_effects->isRunning();
+    using Effect = ClipEffects::Effect;
+    QMenu menu(this);
+    const auto item = [&](const QString& text, bool enabled, std::function<void()> act) {
+        QAction* action = menu.addAction(text);
+        action->setEnabled(enabled && free);
+        connect(action, &QAction::triggered, this, std::move(act));
+    };
+    for (const auto& [text, effect] :
+         {std::pair{"Fade In (F)", Effect::FadeIn},
+          std::pair{"Fade Out (Shift+F)", Effect::FadeOut}, std::pair{"Gain (G)", Effect::Gain},
+          std::pair{"Normalise (N)", Effect::Normalise}})
+        item(QLatin1String(text), row >= 0, [this, row, effect = effect] {
+            m_controls.chkNormaliseAll->setChecked(false);
+            m_effects->apply(effect, row);
+        });
+    item(QStringLiteral("Normalise all"), m_clips.count() > 0, [this] {
+        m_controls.chkNormaliseAll->setChecked(true);
+        m_effects->apply(Effect::Normalise, 0);
+    });
+    menu.addSeparator();
+    item(m_controls.CmdUndo->toolTip(), m_history.stack().canUndo(), [this] { CmdUndo_Click(); });
+    item(m_controls.CmdRedo->toolTip(), m_history.stack().canRedo(), [this] { CmdRedo_Click(); });
+    menu.exec(m_controls.List1->viewport()->mapToGlobal(at));
 }
 
 void Framewav::cancelDecode() {
@@ -403,8 +487,42 @@ void Framewav::CmdDown_Click() {
 void Framewav::moveClip(int from, int to) {
     if (isBusy() || isAdding() || !m_clips.move(from, to))
         return;
+    m_history.moved(from, to);
     m_controls.List1->setCurrentRow(to);
     updateMoveButtons();
+}
+
+void Framewav::CmdUndo_Click() {
+    stepHistory(true);
+}
+
+void Framewav::CmdRedo_Click() {
+    stepHistory(false);
+}
+
+// A step changes clips under the players and the editor: both let go first, as for a click
+// on the list.
+void Framewav::stepHistory(bool back) {
+    QUndoStack& stack = m_history.stack();
+    if (isBusy() || isAdding() || !(back ? stack.canUndo() : stack.canRedo()))
+        return;
+    List1_Click();
+    back ? stack.undo() : stack.redo();
+    updateMoveButtons();
+}
+
+void Framewav::showHistory() {
+    const QUndoStack& stack = m_history.stack();
+    const auto tip = [](const char* action, const QString& step, const char* key) {
+        return step.isEmpty()
+                   ? QStringLiteral("%1 (%2)").arg(QLatin1String(action), QLatin1String(key))
+                   : QStringLiteral("%1 %2 (%3)")
+                         .arg(QLatin1String(action), step, QLatin1String(key));
+    };
+    m_controls.CmdUndo->setEnabled(stack.canUndo());
+    m_controls.CmdRedo->setEnabled(stack.canRedo());
+    m_controls.CmdUndo->setToolTip(tip("Undo", stack.undoText(), "Ctrl+Z"));
+    m_controls.CmdRedo->setToolTip(tip("Redo", stack.redoText(), "Ctrl+Shift+Z"));
 }
 
 void Framewav::updateMoveButtons() {
@@ -431,16 +549,15 @@ void Framewav::Cmdremove_Click() {
             QStringLiteral("Deleting"), Dialogs::Icon::None, Dialogs::Buttons::YesNo);
         if (answer == Dialogs::Answer::Yes) {
             const QString file = clipFile(row);
-            // A file that is already gone (deleted behind the program's back) is no reason
-            // to keep the entry.
-            if (!QFile::remove(file) && QFileInfo::exists(file)) {
+            // The file goes into the history's keeping, so "Undo" can bring it back. A file
+            // that is already gone (deleted behind the program's back) is no reason to keep
+            // the entry.
+            if (!m_history.remove(row)) {
                 context.dialogs.message(
                     &m_services.dialogParent,
                     QStringLiteral("%1 was not removed: %2 cannot be deleted.").arg(name, file),
                     QLatin1String(appinfo::Title), Dialogs::Icon::Warning);
             } else {
-                m_peakCache.forget(file);
-                m_clips.remove(row);
                 m_controls.List1->setCurrentRow(-1);
             }
         }

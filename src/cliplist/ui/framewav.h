@@ -3,6 +3,7 @@
 
 #include "audio/status.h"
 #include "cliplist/clip_list.h"
+#include "cliplist/edit_history.h"
 #include "cliplist/peak_cache.h"
 #include "cliplist/ui/framewav_controls.h"
 #include "convert/decode_worker.h"
@@ -16,6 +17,7 @@
 #include <memory>
 
 class ClipEditor;
+class ClipEffects;
 class ListPlayback;
 class ListSaving;
 
@@ -49,9 +51,12 @@ public:
     ClipList& clips() { return m_clips; }
     // The peaks of the clips, computed when a clip comes into the list or changes.
     PeakCache& peakCache() { return m_peakCache; }
+    // Every completed change of the list and of its clips' sound, for "Undo" and "Redo".
+    EditHistory& history() { return m_history; }
     // Every control of the page, for the parts that work with them.
     const FramewavControls& controls() const { return m_controls; }
     ClipEditor& editor() const { return *m_editor; }
+    ClipEffects& effects() const { return *m_effects; }
     ListPlayback& playback() const { return *m_playback; }
     ListSaving& saving() const { return *m_saving; }
     // The clip names in list order.
@@ -99,6 +104,9 @@ public:
     // For the exit: stops a running decode, waits for it and cleans up; its `done` never
     // runs. Does nothing when no decode runs.
     void cancelDecode();
+    // For the exit: stops everything that writes into the work folder in the background
+    // (a decode, an effect, the peaks' computation) and waits for it.
+    void stopWork();
     // Text1: the encoder's status code of the last MP3 job started from the list or the
     // recording page.
     void showStatusCode(short code);
@@ -120,6 +128,11 @@ public slots:
     void CmdDown_Click();
     // Moves the clip at `from` to row `to` and selects it there (a drag within the list).
     void moveClip(int from, int to);
+    // "Undo" (Ctrl+Z) and "Redo" (Ctrl+Shift+Z, Ctrl+Y): both players stop and close and the
+    // editor closes, then the last step is taken back or made again. Each button is enabled
+    // only while there is a step to take, and its tooltip names it ("Undo Crop of song").
+    void CmdUndo_Click();
+    void CmdRedo_Click();
     // Files dropped onto the list before `row`: added as by "Add New", failures gathered.
     void dropFiles(const QStringList& paths, int row);
     // "Remove Form List": stops and closes both players, asks "Are you sure you want to
@@ -146,14 +159,19 @@ private:
     void askAndAdd(int row);
     void addNextOfBatch();
     void updateMoveButtons();
+    void stepHistory(bool back);
+    void showListMenu(const QPoint& at);
+    void showHistory();
     void connectParts();
 
     PageServices m_services;
     ClipList m_clips;
+    EditHistory m_history;
     PeakCache m_peakCache;
     FramewavControls m_controls;
     // Gone before the page's controls, which they work on.
     std::unique_ptr<ClipEditor> m_editor;
+    std::unique_ptr<ClipEffects> m_effects;
     std::unique_ptr<ListPlayback> m_playback;
     std::unique_ptr<ListSaving> m_saving;
     DecodeWorker m_worker;

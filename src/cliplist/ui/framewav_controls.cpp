@@ -6,6 +6,7 @@
 #include "cliplist/ui/waveform_view.h"
 
 #include <QCheckBox>
+#include <QComboBox>
 #include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
@@ -21,10 +22,11 @@ template <typename Control> Control* named(Control* control, const char* name, Q
     return control;
 }
 
-QPushButton* pictureButton(QWidget* parent, const char* name, QRect place) {
+QPushButton* pictureButton(QWidget* parent, const char* name, QRect place,
+                           int size = clippictures::PictureSize) {
     auto* button = named(new QPushButton(parent), name, place);
     button->setIcon(QIcon(clippictures::buttonPicture(QLatin1String(name))));
-    button->setIconSize(QSize(clippictures::PictureSize, clippictures::PictureSize));
+    button->setIconSize(QSize(size, size));
     return button;
 }
 
@@ -60,28 +62,44 @@ FramewavControls FramewavControls::create(QGroupBox& page) {
     c.Label6 = named(new QLabel(&page), "Label6", {16, 304, 193, 41});
     c.Label6->setAlignment(Qt::AlignLeft | Qt::AlignTop);
 
+    c.CmdUndo = captionButton(&page, "CmdUndo", "\u21b6", {288, 246, 41, 25});
+    c.CmdRedo = captionButton(&page, "CmdRedo", "\u21b7", {288, 272, 41, 25});
+
     c.Frame3 =
-        named(new QGroupBox(QStringLiteral("Edit Song"), &page), "Frame3", {344, 8, 345, 210});
-    c.Waveform = named(new WaveformView(c.Frame3), "Waveform", {12, 20, 321, 60});
-    c.SliderEdit = named(new QSlider(Qt::Horizontal, c.Frame3), "SliderEdit", {12, 82, 321, 20});
-    c.Lblin = timeLabel(c.Frame3, "Lblin", {12, 102, 80, 17}, Qt::AlignLeft);
-    c.Lbltotal = timeLabel(c.Frame3, "Lbltotal", {132, 102, 80, 17}, Qt::AlignHCenter);
-    c.Lblout = timeLabel(c.Frame3, "Lblout", {253, 102, 80, 17}, Qt::AlignRight);
-    c.txtMarkIn = timeEdit(c.Frame3, "txtMarkIn", {12, 121, 76, 22}, Qt::AlignLeft);
-    c.txtKept = timeEdit(c.Frame3, "txtKept", {132, 121, 80, 22}, Qt::AlignHCenter);
-    c.txtMarkOut = timeEdit(c.Frame3, "txtMarkOut", {257, 121, 76, 22}, Qt::AlignRight);
-    c.CmdEditPlay = pictureButton(c.Frame3, "CmdEditPlay", {12, 147, 41, 41});
-    c.CmdEditStop = pictureButton(c.Frame3, "CmdEditStop", {56, 147, 41, 41});
-    c.CmdPlaySel = pictureButton(c.Frame3, "CmdPlaySel", {100, 147, 41, 41});
-    c.CmdMarkin = captionButton(c.Frame3, "CmdMarkin", "Mark In", {146, 147, 60, 25});
-    c.CmdMarkOut = captionButton(c.Frame3, "CmdMarkOut", "Mark Out", {208, 147, 62, 25});
-    c.CmdEditDone = captionButton(c.Frame3, "CmdEditDone", "Done", {272, 147, 61, 25});
+        named(new QGroupBox(QStringLiteral("Edit Song"), &page), "Frame3", {344, 8, 345, 206});
+    c.Waveform = named(new WaveformView(c.Frame3), "Waveform", {12, 18, 321, 52});
+    c.SliderEdit = named(new QSlider(Qt::Horizontal, c.Frame3), "SliderEdit", {12, 72, 321, 18});
+    c.Lblin = timeLabel(c.Frame3, "Lblin", {12, 90, 80, 16}, Qt::AlignLeft);
+    c.Lbltotal = timeLabel(c.Frame3, "Lbltotal", {132, 90, 80, 16}, Qt::AlignHCenter);
+    c.Lblout = timeLabel(c.Frame3, "Lblout", {253, 90, 80, 16}, Qt::AlignRight);
+    c.txtMarkIn = timeEdit(c.Frame3, "txtMarkIn", {12, 107, 76, 21}, Qt::AlignLeft);
+    c.txtKept = timeEdit(c.Frame3, "txtKept", {132, 107, 80, 21}, Qt::AlignHCenter);
+    c.txtMarkOut = timeEdit(c.Frame3, "txtMarkOut", {257, 107, 76, 21}, Qt::AlignRight);
+    c.CmdEditPlay = pictureButton(c.Frame3, "CmdEditPlay", {12, 131, 41, 36});
+    c.CmdEditStop = pictureButton(c.Frame3, "CmdEditStop", {56, 131, 41, 36});
+    c.CmdPlaySel = pictureButton(c.Frame3, "CmdPlaySel", {100, 131, 41, 36});
+    c.CmdMarkin = captionButton(c.Frame3, "CmdMarkin", "Mark In", {146, 131, 60, 25});
+    c.CmdMarkOut = captionButton(c.Frame3, "CmdMarkOut", "Mark Out", {208, 131, 62, 25});
+    c.CmdEditDone = captionButton(c.Frame3, "CmdEditDone", "Done", {272, 131, 61, 25});
     c.chkSmooth = named(new QCheckBox(QStringLiteral("Smooth cuts"), c.Frame3), "chkSmooth",
-                        {146, 174, 187, 19});
+                        {146, 157, 187, 17});
     c.chkSmooth->setChecked(true);
+    c.CmdFadeIn = pictureButton(c.Frame3, "CmdFadeIn", {12, 178, 24, 22}, 16);
+    c.CmdFadeOut = pictureButton(c.Frame3, "CmdFadeOut", {38, 178, 24, 22}, 16);
+    c.txtFade =
+        named(new QLineEdit(QStringLiteral("1.0 s"), c.Frame3), "txtFade", {64, 178, 40, 22});
+    c.CmdGain = pictureButton(c.Frame3, "CmdGain", {110, 178, 24, 22}, 16);
+    c.txtGain =
+        named(new QLineEdit(QStringLiteral("+3 dB"), c.Frame3), "txtGain", {136, 178, 40, 22});
+    c.CmdNormalise = pictureButton(c.Frame3, "CmdNormalise", {182, 178, 24, 22}, 16);
+    c.cboLoudness = named(new QComboBox(c.Frame3), "cboLoudness", {208, 178, 72, 22});
+    for (const char* level : {"-14 LUFS", "-16 LUFS", "-23 LUFS"})
+        c.cboLoudness->addItem(QLatin1String(level));
+    c.chkNormaliseAll = named(new QCheckBox(QStringLiteral("All"), c.Frame3), "chkNormaliseAll",
+                              {286, 180, 47, 18});
 
     c.Frame2 =
-        named(new QGroupBox(QStringLiteral("List Control"), &page), "Frame2", {344, 222, 345, 73});
+        named(new QGroupBox(QStringLiteral("List Control"), &page), "Frame2", {344, 218, 345, 73});
     c.CmdFoward = pictureButton(c.Frame2, "CmdFoward", {12, 24, 41, 41});
     c.CmdPlay = pictureButton(c.Frame2, "CmdPlay", {56, 24, 41, 41});
     c.CmdPause = pictureButton(c.Frame2, "CmdPause", {100, 24, 41, 41});
@@ -92,9 +110,9 @@ FramewavControls FramewavControls::create(QGroupBox& page) {
         named(new QCheckBox(QStringLiteral("Play List"), c.Frame2), "Check1", {240, 22, 97, 21});
     c.lblListPos = named(new QLabel(c.Frame2), "lblListPos", {240, 46, 97, 17});
 
-    c.CmdSaveWav = captionButton(&page, "CmdSaveWav", "Save The List to Wav", {344, 302, 169, 33});
+    c.CmdSaveWav = captionButton(&page, "CmdSaveWav", "Save The List to Wav", {344, 298, 169, 33});
     c.CmdSaveList =
-        captionButton(&page, "CmdSaveList", "Save The List to MP3", {520, 302, 169, 33});
+        captionButton(&page, "CmdSaveList", "Save The List to MP3", {520, 298, 169, 33});
     c.Text1 = named(new QLineEdit(&page), "Text1", {224, 312, 57, 21});
     c.Text1->setReadOnly(true);
     c.Text1->setAlignment(Qt::AlignRight);

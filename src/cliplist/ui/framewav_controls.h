@@ -3,6 +3,7 @@
 
 class ClipListBox;
 class QCheckBox;
+class QComboBox;
 class QGroupBox;
 class QLabel;
 class QLineEdit;
@@ -16,18 +17,21 @@ class WaveformView;
 //
 // Places, in pixels within the page (within Frame2 or Frame3 where they sit there):
 //   List1 16,24 265×273 · CmdAdd, Cmdremove, CmdUP, CmdDown 288,24/72/120/168 41×41 ·
-//   CmdIns 288,216 41×25 · Label6 16,304 193×41 · Text1 (the encoder's status code,
-//   read-only) 224,312 57×21
-//   Frame3 "Edit Song" 344,8 345×210: Waveform 12,20 321×60 · SliderEdit 12,82 321×20 ·
-//   Lblin, Lbltotal, Lblout 12/132/253,102 80×17 · txtMarkIn, txtKept, txtMarkOut (m:ss.mmm)
-//   12/132/257,121 76×22 · CmdEditPlay, CmdEditStop, CmdPlaySel 12/56/100,147 41×41 ·
-//   CmdMarkin "Mark In" 146,147 60×25 · CmdMarkOut "Mark Out" 208,147 62×25 ·
-//   CmdEditDone "Done" 272,147 61×25 · chkSmooth "Smooth cuts" 146,174 187×19
-//   Frame2 "List Control" 344,222 345×73: CmdFoward, CmdPlay, CmdPause, CmdStop, CmdNext
+//   CmdIns 288,216 41×25 · CmdUndo, CmdRedo 288,246/272 41×25 · Label6 16,304 193×41 ·
+//   Text1 (the encoder's status code, read-only) 224,312 57×21
+//   Frame3 "Edit Song" 344,8 345×206: Waveform 12,18 321×52 · SliderEdit 12,72 321×18 ·
+//   Lblin, Lbltotal, Lblout 12/132/253,90 80×16 · txtMarkIn, txtKept, txtMarkOut (m:ss.mmm)
+//   12/132/257,107 76×21 · CmdEditPlay, CmdEditStop, CmdPlaySel 12/56/100,131 41×36 ·
+//   CmdMarkin "Mark In" 146,131 60×25 · CmdMarkOut "Mark Out" 208,131 62×25 ·
+//   CmdEditDone "Done" 272,131 61×25 · chkSmooth "Smooth cuts" 146,157 187×17 ·
+//   the effects row at y 178, 22 high: CmdFadeIn 12 · CmdFadeOut 38 (24 wide) · txtFade
+//   (seconds) 64 40 wide · CmdGain 110 · txtGain (dB) 136 36 wide · CmdNormalise 178 ·
+//   cboLoudness 204 70 wide · chkNormaliseAll "All" 280 53 wide
+//   Frame2 "List Control" 344,218 345×73: CmdFoward, CmdPlay, CmdPause, CmdStop, CmdNext
 //   12/56/100/144/188,24 41×41 · Check1 "Play List" 240,22 97×21 · lblListPos (the list
 //   player's position, "m:ss of m:ss") 240,46 97×17
-//   CmdSaveWav "Save The List to Wav" 344,302 169×33 · CmdSaveList "Save The List to MP3"
-//   520,302 169×33
+//   CmdSaveWav "Save The List to Wav" 344,298 169×33 · CmdSaveList "Save The List to MP3"
+//   520,298 169×33
 struct FramewavControls {
     ClipListBox* List1 = nullptr; // a view of the page's ClipList
     QPushButton* CmdAdd = nullptr;
@@ -35,6 +39,8 @@ struct FramewavControls {
     QPushButton* CmdUP = nullptr;
     QPushButton* CmdDown = nullptr;
     QPushButton* CmdIns = nullptr;
+    QPushButton* CmdUndo = nullptr;
+    QPushButton* CmdRedo = nullptr;
     QLabel* Label6 = nullptr;
 
     QGroupBox* Frame3 = nullptr;
@@ -53,6 +59,14 @@ struct FramewavControls {
     QLineEdit* txtMarkOut = nullptr;
     QPushButton* CmdPlaySel = nullptr;
     QCheckBox* chkSmooth = nullptr;
+    QPushButton* CmdFadeIn = nullptr;
+    QPushButton* CmdFadeOut = nullptr;
+    QLineEdit* txtFade = nullptr;
+    QPushButton* CmdGain = nullptr;
+    QLineEdit* txtGain = nullptr;
+    QPushButton* CmdNormalise = nullptr;
+    QComboBox* cboLoudness = nullptr;
+    QCheckBox* chkNormaliseAll = nullptr;
 
     QGroupBox* Frame2 = nullptr;
     QPushButton* CmdFoward = nullptr;

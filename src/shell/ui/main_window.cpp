@@ -237,8 +237,7 @@ void Frmmain::closeEvent(QCloseEvent* event) {
 // would lose the file half-way. The decode is stopped and waited for first: it stops
 // before its next block, so the wait is short.
 void Frmmain::exitSequence() {
-    m_framewav->cancelDecode();
-    m_framewav->peakCache().clear();
+    m_framewav->stopWork();
     if (m_exiting)
         return;
     m_exiting = true;
