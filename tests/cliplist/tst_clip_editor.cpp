@@ -2,6 +2,7 @@
 #include "audio/media_player.h"
 #include "cliplist/edit_time.h"
 #include "cliplist/ui/clip_editor.h"
+#include "cliplist/ui/clip_effects.h"
 #include "cliplist/ui/clip_list_box.h"
 #include "cliplist/ui/framewav.h"
 #include "cliplist/ui/list_playback.h"
@@ -17,6 +18,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QSignalSpy>
 #include <QSlider>
 #include <QtTest>
 
@@ -58,6 +60,7 @@ private slots:
     void done_failingCropShowsOneMessageAndKeepsTheClip();
     void marks_followDraggedHandlesAndTypedTimes();
     void playSelection_stopsAtMarkOut();
+    void effectsAndCrop_areStepsThatUndoGivesBack();
 
 private:
     ClipEditor& editor() const { return m_rig->framewav().editor(); }
@@ -370,6 +373,34 @@ void TestClipEditor::playSelection_stopsAtMarkOut() {
     editor().followPlayer();
     QCOMPARE(m_rig->edit().state(), MediaPlayer::State::Stopped);
     QVERIFY(m_rig->edit().positionMs() >= 4000 && m_rig->edit().positionMs() <= 4010);
+}
+
+void TestClipEditor::effectsAndCrop_areStepsThatUndoGivesBack() {
+    const QString clip =
+        m_rig->addClip("Song One", CdFormat, testaudio::sinePcm(CdFormat, 44100 * 4));
+    const QByteArray original = testaudio::readAll(clip);
+    open(0);
+    box("txtGain")->setText("-6 dB");
+    QSignalSpy finished(&m_rig->framewav().effects(), &ClipEffects::finished);
+    m_rig->framewav().effects().CmdGain_Click();
+    QVERIFY(finished.wait(20000));
+    const QByteArray quieter = testaudio::readAll(clip);
+    QVERIFY(quieter != original && quieter.size() == original.size());
+    // The editor has the clip open again, on its new sound.
+    QCOMPARE(editor().openRow(), 0);
+    QCOMPARE(m_rig->edit().state(), MediaPlayer::State::Stopped);
+
+    type("txtMarkIn", "1.000");
+    type("txtMarkOut", "2.000");
+    editor().CmdEditDone_Click();
+    auto* undo = m_rig->framewav().findChild<QPushButton*>("CmdUndo");
+    QCOMPARE(undo->toolTip(), "Undo Crop of Song One (Ctrl+Z)");
+    QVERIFY(undo->isEnabled());
+    undo->click();
+    QCOMPARE(testaudio::readAll(clip), quieter);
+    m_rig->framewav().CmdUndo_Click();
+    QCOMPARE(testaudio::readAll(clip), original);
+    QVERIFY(m_rig->dialogs().messages().isEmpty());
 }
 
 QTEST_MAIN(TestClipEditor)

@@ -122,6 +122,31 @@ void evenLevel(QPainter& p) {
     p.drawLine(QPointF(2, 7), QPointF(22, 7));
 }
 
+// A curved arrow back (undo) or on (redo).
+void turnArrow(QPainter& p, bool back) {
+    p.save();
+    if (!back) {
+        p.translate(24, 0);
+        p.scale(-1, 1);
+    }
+    QPainterPath arc;
+    arc.moveTo(8, 9);
+    arc.cubicTo(14, 4, 22, 8, 20, 15);
+    arc.cubicTo(19, 19, 15, 20, 11, 20);
+    p.setPen(QPen(ListBlue, 2.5, Qt::SolidLine, Qt::RoundCap));
+    p.setBrush(Qt::NoBrush);
+    p.drawPath(arc);
+    fill(p, ListBlue);
+    p.drawPolygon(QPolygonF({{3, 9}, {10, 3.5}, {10, 14}}));
+    p.restore();
+}
+void undo(QPainter& p) {
+    turnArrow(p, true);
+}
+void redo(QPainter& p) {
+    turnArrow(p, false);
+}
+
 // Play between two brackets: the kept stretch.
 void playSelection(QPainter& p) {
     p.setPen(QPen(QColor(60, 60, 70), 1.5));
@@ -173,22 +198,12 @@ void nextClip(QPainter& p) {
 
 QPixmap buttonPicture(const QString& buttonName) {
     const std::pair<const char*, Drawing> pictures[] = {
-        {"CmdAdd", add},
-        {"Cmdremove", remove},
-        {"CmdUP", moveUp},
-        {"CmdDown", moveDown},
-        {"CmdEditPlay", play},
-        {"CmdEditStop", stop},
-        {"CmdPlay", play},
-        {"CmdStop", stop},
-        {"CmdPause", pause},
-        {"CmdNext", nextClip},
-        {"CmdFoward", previousClip},
-        {"CmdPlaySel", playSelection},
-        {"CmdFadeIn", fadeIn},
-        {"CmdFadeOut", fadeOut},
-        {"CmdGain", gainUp},
-        {"CmdNormalise", evenLevel},
+        {"CmdAdd", add},         {"Cmdremove", remove},       {"CmdUP", moveUp},
+        {"CmdDown", moveDown},   {"CmdEditPlay", play},       {"CmdEditStop", stop},
+        {"CmdPlay", play},       {"CmdStop", stop},           {"CmdPause", pause},
+        {"CmdNext", nextClip},   {"CmdFoward", previousClip}, {"CmdPlaySel", playSelection},
+        {"CmdUndo", undo},       {"CmdRedo", redo},           {"CmdFadeIn", fadeIn},
+        {"CmdFadeOut", fadeOut}, {"CmdGain", gainUp},         {"CmdNormalise", evenLevel},
     };
     for (const auto& [name, drawing] : pictures)
         if (buttonName == QLatin1String(name))

@@ -62,8 +62,8 @@ FramewavControls FramewavControls::create(QGroupBox& page) {
     c.Label6 = named(new QLabel(&page), "Label6", {16, 304, 193, 41});
     c.Label6->setAlignment(Qt::AlignLeft | Qt::AlignTop);
 
-    c.CmdUndo = captionButton(&page, "CmdUndo", "\u21b6", {288, 246, 41, 25});
-    c.CmdRedo = captionButton(&page, "CmdRedo", "\u21b7", {288, 272, 41, 25});
+    c.CmdUndo = pictureButton(&page, "CmdUndo", {288, 246, 41, 25}, 18);
+    c.CmdRedo = pictureButton(&page, "CmdRedo", {288, 272, 41, 25}, 18);
 
     c.Frame3 =
         named(new QGroupBox(QStringLiteral("Edit Song"), &page), "Frame3", {344, 8, 345, 206});
@@ -96,7 +96,7 @@ FramewavControls FramewavControls::create(QGroupBox& page) {
     for (const char* level : {"-14 LUFS", "-16 LUFS", "-23 LUFS"})
         c.cboLoudness->addItem(QLatin1String(level));
     c.chkNormaliseAll = named(new QCheckBox(QStringLiteral("All"), c.Frame3), "chkNormaliseAll",
-                              {286, 180, 47, 18});
+                              {290, 180, 43, 18});
 
     c.Frame2 =
         named(new QGroupBox(QStringLiteral("List Control"), &page), "Frame2", {344, 218, 345, 73});

@@ -1,0 +1,94 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "cliplist/clip_list.h"
+#include "cliplist/edit_history.h"
+#include "cliplist/sound_edit.h"
+#include "support/test_audio.h"
+
+#include <QDir>
+#include <QFile>
+#include <QTemporaryDir>
+#include <QtTest>
+
+namespace {
+
+const WavFormat Cd{2, 44100, 16};
+
+// The list as names with each clip file's bytes (empty for a missing file).
+QList<QPair<QString, QByteArray>> snapshot(const ClipList& clips) {
+    QList<QPair<QString, QByteArray>> state;
+    for (int row = 0; row < clips.count(); ++row)
+        state << qMakePair(clips.at(row).name, testaudio::readAll(clips.clipFile(row)));
+    return state;
+}
+
+} // namespace
+
+class TestEditHistory : public QObject {
+    Q_OBJECT
+private slots:
+    void undoAndRedo_giveBackEveryFileAndTheOrder();
+    void failedChange_recordsNoStep();
+};
+
+void TestEditHistory::undoAndRedo_giveBackEveryFileAndTheOrder() {
+    QTemporaryDir dir;
+    const WorkFolder work(dir.filePath("korvanel"));
+    QVERIFY(work.prepare());
+    ClipList clips(work);
+    EditHistory history(clips, work);
+    QList<QList<QPair<QString, QByteArray>>> states{snapshot(clips)};
+    const auto add = [&](const QString& name, quint32 seed) {
+        testaudio::writeWav(work.clipFile(name), Cd, testaudio::noisePcm(Cd, 4410, seed));
+        clips.append(name);
+        history.added(clips.count() - 1);
+        states << snapshot(clips);
+    };
+    add("a", 1);
+    add("b", 2);
+    add("c", 3);
+    QVERIFY(history.remove(1));
+    states << snapshot(clips);
+    QVERIFY(!QFile::exists(work.clipFile("b")));
+    QVERIFY(clips.move(0, 1));
+    history.moved(0, 1);
+    states << snapshot(clips);
+    QVERIFY(history.replace(0, "Gain of c", [&] {
+        const auto done = soundedit::gain(work.clipFile("c"), work.clipFile("c"), -6);
+        return done ? Status::ok() : done.status();
+    }));
+    states << snapshot(clips);
+    QCOMPARE(history.stack().count(), 6);
+    QCOMPARE(history.stack().undoText(), "Gain of c");
+
+    for (int step = states.size() - 2; step >= 0; --step) {
+        history.stack().undo();
+        QVERIFY2(snapshot(clips) == states[step], qPrintable(QString::number(step)));
+    }
+    for (int step = 1; step < states.size(); ++step) {
+        history.stack().redo();
+        QVERIFY2(snapshot(clips) == states[step], qPrintable(QString::number(step)));
+    }
+    // The exit empties the kept files with the rest of the work folder.
+    QVERIFY(!QDir(work.historyFolder()).isEmpty());
+    work.empty();
+    QVERIFY(!QDir(work.historyFolder()).exists());
+}
+
+void TestEditHistory::failedChange_recordsNoStep() {
+    QTemporaryDir dir;
+    const WorkFolder work(dir.path());
+    ClipList clips(work);
+    EditHistory history(clips, work);
+    testaudio::writeWav(work.clipFile("a"), Cd, testaudio::noisePcm(Cd, 100, 1));
+    clips.append("a");
+    const QByteArray before = testaudio::readAll(work.clipFile("a"));
+    QVERIFY(!history.replace(0, "Gain of a", [] {
+        return Status(ErrorCode::Create, QStringLiteral("the disk is full"));
+    }));
+    QCOMPARE(history.stack().count(), 0);
+    QCOMPARE(testaudio::readAll(work.clipFile("a")), before);
+    QVERIFY(QDir(work.historyFolder()).isEmpty());
+}
+
+QTEST_GUILESS_MAIN(TestEditHistory)
+#include "tst_edit_history.moc"
