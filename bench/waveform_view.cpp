@@ -26,7 +26,7 @@ double medianRepaintMs(WaveformView& view) {
     for (int i = 0; i < 41; ++i) {
         QElapsedTimer took;
         took.start();
-        view.repaint();
+        (void)view.grab(); // runs the view's paintEvent into a picture
         times.push_back(double(took.nsecsElapsed()) / 1e6);
     }
     std::nth_element(times.begin(), times.begin() + 20, times.end());
@@ -45,17 +45,25 @@ int main(int argc, char** argv) {
     const QString clip = QString::fromLocal8Bit(argv[1]);
     QFile::remove(peaks::peakFilePath(clip));
 
-    // Computing on the cache's thread while the event loop runs, as in the window.
+    // The computation alone, as the cache's thread runs it.
+    QElapsedTimer computing;
+    computing.start();
+    if (const auto computed = peaks::compute(clip); !computed) {
+        std::fprintf(stderr, "%s\n", qPrintable(computed.status().message()));
+        return 1;
+    }
+    const double computeS = double(computing.nsecsElapsed()) / 1e9;
+
+    // Computing on the cache's thread while the event loop runs, as in the window (the
+    // zero timer keeps the loop turning, so this run is slower than the one above).
     QElapsedTimer sinceTurn;
     qint64 longestGapMs = 0;
     QTimer turn;
     turn.setInterval(0);
     QObject::connect(&turn, &QTimer::timeout,
                      [&] { longestGapMs = std::max(longestGapMs, sinceTurn.restart()); });
-    QElapsedTimer computing;
     {
         PeakCache cache;
-        computing.start();
         sinceTurn.start();
         turn.start();
         const auto peaks = cache.peaksFor(clip);
@@ -69,18 +77,18 @@ int main(int argc, char** argv) {
             QCoreApplication::processEvents(QEventLoop::WaitForMoreEvents);
         turn.stop();
     }
-    const double computeS = double(computing.nsecsElapsed()) / 1e9;
 
     // Opening the clip again: the peaks come from their file.
     WaveformView view;
-    view.resize(321, 60);
+    view.resize(321, 52);
     view.show();
+    QCoreApplication::processEvents();
     QElapsedTimer opening;
     opening.start();
     PeakCache cache;
     const auto peaks = cache.peaksFor(clip);
     view.setClip(peaks, peaks->frames() * 1000 / peaks->format().sampleRateHz);
-    view.repaint();
+    (void)view.grab();
     const double firstPaintMs = double(opening.nsecsElapsed()) / 1e6;
 
     const double fullMs = medianRepaintMs(view);

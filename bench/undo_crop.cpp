@@ -1,0 +1,50 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// How long "Undo" of a crop takes: the clip is cropped as "Done" crops it, through the
+// history, then the crop is undone and redone, each timed.
+//
+// usage: bench_undo_crop CLIP.wav   (the clip is copied into a scratch work folder first)
+#include "audio/wave_commands.h"
+#include "cliplist/clip_crop.h"
+#include "cliplist/clip_list.h"
+#include "cliplist/edit_history.h"
+
+#include <QCoreApplication>
+#include <QElapsedTimer>
+#include <QFile>
+#include <QTemporaryDir>
+
+#include <cstdio>
+
+int main(int argc, char** argv) {
+    QCoreApplication app(argc, argv);
+    if (argc != 2) {
+        std::fprintf(stderr, "usage: bench_undo_crop CLIP.wav\n");
+        return 2;
+    }
+    QTemporaryDir scratch;
+    const WorkFolder work(scratch.path());
+    if (!QFile::copy(QString::fromLocal8Bit(argv[1]), work.clipFile(QStringLiteral("clip"))))
+        return 1;
+    ClipList clips(work);
+    clips.append(QStringLiteral("clip"));
+    EditHistory history(clips, work);
+    const std::int64_t lengthMs = clips.at(0).frames * 1000 / clips.at(0).format.sampleRateHz;
+    WaveCommands commands;
+    ClipCrop crop(work, commands);
+    const Status cropped = history.replace(0, QStringLiteral("Crop of clip"), [&] {
+        return crop.crop(clips.clipFile(0), 60000, lengthMs - 60000, lengthMs);
+    });
+    if (!cropped) {
+        std::fprintf(stderr, "%s\n", qPrintable(cropped.message()));
+        return 1;
+    }
+    QElapsedTimer took;
+    took.start();
+    history.stack().undo();
+    const double undoMs = double(took.nsecsElapsed()) / 1e6;
+    took.restart();
+    history.stack().redo();
+    const double redoMs = double(took.nsecsElapsed()) / 1e6;
+    std::printf("undo of the crop %.2f ms, redo %.2f ms\n", undoMs, redoMs);
+    return 0;
+}
