@@ -9,6 +9,7 @@
 #include "cliplist/ui/clip_list_box.h"
 #include "cliplist/ui/list_playback.h"
 #include "cliplist/ui/list_saving.h"
+#include "cliplist/ui/ringtone_saving.h"
 #include "shell/app_info.h"
 #include "shell/settings.h"
 #include "shell/ui/app_context.h"
@@ -101,6 +102,7 @@ Framewav::Framewav(PageServices services, QWidget* parent)
     m_editor = std::make_unique<ClipEditor>(*this);
     m_playback = std::make_unique<ListPlayback>(*this, *m_editor);
     m_saving = std::make_unique<ListSaving>(*this);
+    m_ringtone = std::make_unique<RingtoneSaving>(*this);
     connectParts();
 }
 
@@ -129,6 +131,8 @@ void Framewav::connectParts() {
 
     connect(c.CmdSaveWav, &QPushButton::clicked, saving, &ListSaving::CmdSaveWav_Click);
     connect(c.CmdSaveList, &QPushButton::clicked, saving, &ListSaving::CmdSaveList_Click);
+    connect(c.CmdRingtone, &QPushButton::clicked, m_ringtone.get(),
+            &RingtoneSaving::CmdRingtone_Click);
 }
 
 void Framewav::SetLng() {
