@@ -83,7 +83,7 @@ sleep 0.5
 shoot page-audio-edit.png
 # The dialog of "Save as Ringtone", taken by its own window: the root window's picture
 # leaves a dialog black where no window manager composes it.
-click 437 352
+click 524 385 # Save as Ringtone
 dialog=$(xdotool search --sync --onlyvisible --name '^Save as Ringtone$' | head -1)
 sleep 1
 xwd -id "$dialog" -silent -out "$scratch/dialog.xwd"
