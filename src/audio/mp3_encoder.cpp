@@ -116,7 +116,7 @@ short Mp3Encoder::EncodeWith(const QString& inputPath, const QString& outputPath
                              Completion done) {
     const QFileInfo input(inputPath);
     ErrorCode code = ErrorCode::Ok;
-    if (inputPath.isEmpty() || outputPath.isEmpty())
+    if (inputPath.isEmpty() || outputPath.isEmpty() || !work)
         code = ErrorCode::IllegalParam;
     else if (!input.exists())
         code = ErrorCode::FileOpen;
