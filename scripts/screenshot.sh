@@ -5,7 +5,8 @@
 # opened in the editor and marked, a take is recorded from a test tone, the conversion
 # boxes are filled and a config.ini beside a copy of the program gives the settings. A
 # private PulseAudio daemon (a null sink and a sine source) serves the sound; xdotool
-# presses the buttons and the keys. Writes docs/page-*.png by default.
+# presses the buttons and the keys. Writes docs/page-*.png and the ringtone dialog's
+# docs/dialog-ringtone.png by default.
 # Usage: scripts/screenshot.sh [OUT_FOLDER]
 set -euo pipefail
 cd "$(dirname "$0")/.."
@@ -80,6 +81,16 @@ sleep 3
 xdotool key o space
 sleep 0.5
 shoot page-audio-edit.png
+# The dialog of "Save as Ringtone", taken by its own window: the root window's picture
+# leaves a dialog black where no window manager composes it.
+click 524 385 # Save as Ringtone
+dialog=$(xdotool search --sync --onlyvisible --name '^Save as Ringtone$' | head -1)
+sleep 1
+xwd -id "$dialog" -silent -out "$scratch/dialog.xwd"
+ffmpeg -v error -y -i "$scratch/dialog.xwd" "$out/dialog-ringtone.png"
+echo "$out/dialog-ringtone.png"
+xdotool windowfocus --sync "$dialog" key Escape
+xdotool windowfocus --sync "$window"
 
 # "Vioce Record": a take of three seconds.
 xdotool key ctrl+2

@@ -438,6 +438,16 @@ bool DecodeStream::isEightBit() const {
 WavFormat DecodeStream::outputFormat() const {
     return d->out;
 }
+QString DecodeStream::codecName() const {
+    return QString::fromLatin1(avcodec_get_name(d->codec->codec_id));
+}
+QString DecodeStream::title() const {
+    // Ogg keeps its comments with the stream, the other containers with the file.
+    for (AVDictionary* tags : {d->format->metadata, d->format->streams[d->streamIndex]->metadata})
+        if (const AVDictionaryEntry* title = av_dict_get(tags, "title", nullptr, 0))
+            return QString::fromUtf8(title->value);
+    return {};
+}
 ByteCount DecodeStream::lengthBytes() const {
     return d->length;
 }

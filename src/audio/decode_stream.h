@@ -41,6 +41,10 @@ public:
     int sampleRateHz() const;
     bool isEightBit() const;
     WavFormat outputFormat() const; // channels, rate, 8 or 16 bits
+    // What the file says of itself: its codec as FFmpeg names it ("aac", "vorbis", "mp3",
+    // "pcm_s16le", ...) and its title tag (empty when it has none).
+    QString codecName() const;
+    QString title() const;
 
     // Decoded bytes in all: exact where the container knows it (PCM WAV, FLAC), else
     // estimated from the duration; -1 when unknown (a live stream). Once the end has been

@@ -1,14 +1,19 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include "audio/status.h"
+
 #include <QObject>
 #include <QString>
 
+#include <atomic>
 #include <functional>
 #include <memory>
 
 // Encodes files to MP3 with LAME at a constant bit rate, one job at a time on a worker
-// thread of its own. Jobs started while one runs wait in a queue.
+// thread of its own. Jobs started while one runs wait in a queue. The same worker runs the
+// program's other encoder jobs (ringtones, AAC, Vorbis: EncodeWith), so every job that writes
+// a sound file ends the same way and none runs beside another.
 //
 // The input is read through DecodeStream, so any WAV layout and any readable file works;
 // more than two channels are mixed down to stereo. The MP3 keeps the input's sample rate
@@ -45,6 +50,17 @@ public:
     using Completion =
         std::function<void(bool ok, const QString& message, const QString& outputPath)>;
     short EncodeFile(const QString& inputPath, const QString& outputPath, Completion done = {});
+
+    // What a job does on the worker thread: writes the output (under a temporary name,
+    // renamed at the end) and says how it went. `progress` takes percents of the work;
+    // `abort` is set when the encoder goes away, and the work should then stop soon.
+    using Work = std::function<Status(const std::function<void(int percent)>& progress,
+                                      const std::atomic<bool>& abort)>;
+    // Queues `work` as a job from inputPath to outputPath: checked, refused and ended as an
+    // EncodeFile job is (a failed Status's message goes to the completion). BitRate does not
+    // apply: the work carries its own settings.
+    short EncodeWith(const QString& inputPath, const QString& outputPath, Work work,
+                     Completion done = {});
     // The result of the last EncodeFile: 0 = job accepted, otherwise its error code.
     short StatusCode() const;
 

@@ -12,6 +12,7 @@ int runRecord(QStringList args);
 int runPlay(QStringList args);
 int runCrop(QStringList args);
 int runJoin(QStringList args);
+int runRingtone(QStringList args);
 int runWaveform(QStringList args);
 int runFade(QStringList args);
 int runGain(QStringList args);

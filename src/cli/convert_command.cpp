@@ -9,10 +9,17 @@ namespace {
 
 const char* const Help = R"(usage: tunecarver-cli convert IN OUT [--bitrate K]
 
-Converts one file. OUT ending in .wav: IN (any file the program reads: MP3, WAV,
-FLAC, OGG, M4A, ...) is decoded to a 44-byte-header PCM WAV at its own rate and
-channel count. OUT ending in .mp3: IN is encoded at K kbit/s constant bit rate
-(56, 96, 128 or 256; default 128). OUT is replaced only when the conversion worked.)";
+Converts one file; OUT's extension chooses what is written. IN is any file the
+program reads (MP3, WAV, FLAC, OGG, M4A, ...); more than two channels are mixed
+down to two.
+  .wav          a 44-byte-header PCM WAV at IN's own rate and channel count
+  .mp3          MP3 at K kbit/s constant bit rate (56, 96, 128 or 256)
+  .m4r, .m4a    AAC-LC, 44100 Hz stereo, K kbit/s, in an MP4 file
+  .ogg          Vorbis at about K kbit/s
+  .opus         Opus at K kbit/s, 48000 Hz
+  .flac         FLAC, lossless (no --bitrate)
+K is 128 unless --bitrate says otherwise. OUT is replaced only when the
+conversion worked.)";
 
 } // namespace
 
@@ -30,12 +37,10 @@ int runConvert(QStringList args) {
     const QString input = args.at(0);
     const QString output = args.at(1);
 
-    const auto bitRate = targetBitRate(QStringLiteral("convert"), output, bitRateText);
-    if (!bitRate)
+    const auto plan = planOutput(QStringLiteral("convert"), output, bitRateText);
+    if (!plan)
         return Usage;
-    if (*bitRate == 0)
-        return decodeToWav(input, output);
-    return encodeToMp3(input, output, *bitRate);
+    return writeAs(input, output, *plan);
 }
 
 } // namespace cli

@@ -17,23 +17,53 @@ std::optional<int> parseBitRate(const QString& text) {
     return std::nullopt;
 }
 
-std::optional<int> targetBitRate(const QString& command, const QString& output,
-                                 const std::optional<QString>& bitRateText) {
-    const QString suffix = QFileInfo(output).suffix().toLower();
-    if (suffix == QLatin1String("wav")) {
+std::optional<OutputPlan> planOutput(const QString& command, const QString& output,
+                                     const std::optional<QString>& bitRateText) {
+    const auto codec = codecForPath(output);
+    if (!codec && QFileInfo(output).suffix().toLower() != QLatin1String("wav")) {
+        usage(command,
+              QStringLiteral("OUT must end in .wav, .mp3, .m4r, .m4a, .ogg, .opus or .flac"));
+        return std::nullopt;
+    }
+    if (!codec || *codec == Codec::Flac) {
         if (!bitRateText)
-            return 0;
-        usage(command, QStringLiteral("--bitrate is for MP3 output"));
+            return OutputPlan{codec, 0};
+        usage(command, QStringLiteral("--bitrate is not for %1 output")
+                           .arg(codec ? QStringLiteral("FLAC") : QStringLiteral("WAV")));
         return std::nullopt;
     }
-    if (suffix != QLatin1String("mp3")) {
-        usage(command, QStringLiteral("OUT must end in .wav or .mp3"));
+    const QString text = bitRateText.value_or(QStringLiteral("128"));
+    if (*codec == Codec::Mp3) {
+        const auto bitRate = parseBitRate(text);
+        if (!bitRate) {
+            usage(command, QStringLiteral("--bitrate must be 56, 96, 128 or 256 for MP3"));
+            return std::nullopt;
+        }
+        return OutputPlan{codec, *bitRate};
+    }
+    bool ok = false;
+    const int kbps = text.toInt(&ok);
+    if (!ok || kbps < 1) {
+        usage(command, QStringLiteral("--bitrate takes a whole number of kbit/s"));
         return std::nullopt;
     }
-    const auto bitRate = parseBitRate(bitRateText.value_or(QStringLiteral("128")));
-    if (!bitRate)
-        usage(command, QStringLiteral("--bitrate must be 56, 96, 128 or 256"));
-    return bitRate;
+    return OutputPlan{codec, kbps};
+}
+
+int encodeTo(const QString& input, const QString& output, const EncodeSettings& settings) {
+    if (settings.codec == Codec::Mp3 && settings.title.isEmpty())
+        return encodeToMp3(input, output, settings.bitRateKbps);
+    Progress progress(QStringLiteral("Encoding"));
+    const Status encoded =
+        encodeFile(input, output, settings, [&](int percent) { progress.update(percent / 100.0); });
+    progress.finish();
+    return encoded ? Success : fail(encoded);
+}
+
+int writeAs(const QString& input, const QString& output, const OutputPlan& plan) {
+    if (!plan.codec)
+        return decodeToWav(input, output);
+    return encodeTo(input, output, EncodeSettings{*plan.codec, plan.bitRateKbps, QString()});
 }
 
 int encodeToMp3(const QString& input, const QString& output, int bitRate) {

@@ -17,9 +17,10 @@ Joins the clips, in the order given, as the Audio Edit page saves its list: the 
 clip's header with both sizes set to the joined sound, then the sound of every clip.
 Clips are 8- or 16-bit PCM WAV files; a clip whose rate, channel count or sample size
 differs from the first clip's is converted to the first clip's format, the others are
-copied byte for byte. OUT ending in .wav: the joined WAV. OUT ending in .mp3: the joined
-sound encoded at K kbit/s constant bit rate (56, 96, 128 or 256; default 128). OUT is
-replaced only when everything worked.)";
+copied byte for byte. OUT ending in .wav: the joined WAV. Any other extension that
+'convert' writes (.mp3, .m4r, .m4a, .ogg, .opus, .flac): the joined sound encoded as
+'convert' encodes it, at --bitrate K where that applies. OUT is replaced only when
+everything worked.)";
 
 Status joinWithProgress(const QStringList& clips, const QString& target) {
     ClipJoiner joiner;
@@ -48,10 +49,10 @@ int runJoin(QStringList args) {
         return usage(QStringLiteral("join"), QStringLiteral("needs OUT and at least one CLIP"));
     const QString output = args.takeFirst();
 
-    const auto bitRate = targetBitRate(QStringLiteral("join"), output, bitRateText);
-    if (!bitRate)
+    const auto plan = planOutput(QStringLiteral("join"), output, bitRateText);
+    if (!plan)
         return Usage;
-    if (*bitRate == 0) {
+    if (!plan->codec) {
         const Status joined = joinWithProgress(args, output);
         return joined ? Success : fail(joined);
     }
@@ -63,7 +64,7 @@ int runJoin(QStringList args) {
     const QString joinedWav = scratch.filePath(QStringLiteral("concat.wav"));
     if (const Status joined = joinWithProgress(args, joinedWav); !joined)
         return fail(joined);
-    return encodeToMp3(joinedWav, output, *bitRate);
+    return writeAs(joinedWav, output, *plan);
 }
 
 } // namespace cli

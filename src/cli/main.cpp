@@ -14,12 +14,15 @@ const char* const Overview = R"(usage: tunecarver-cli COMMAND [ARGS]
 KorvaNel Tunecarver on the command line, over the same code as the window.
 
 commands:
-  convert IN OUT [--bitrate K]       decode IN to a WAV, or encode it to an MP3
+  convert IN OUT [--bitrate K]       decode IN to a WAV, or encode it (MP3, M4A, OGG,
+                                     Opus, FLAC by OUT's extension)
   inputs                             list the sound inputs
   record OUT --seconds S [--input I] record from an input to a WAV or an MP3
   play FILE                          play a file to its end
   crop IN OUT --from MS --to MS      keep the stretch between two times of a WAV
-  join OUT CLIP... [--bitrate K]     join WAV clips in order into one WAV or MP3
+  join OUT CLIP... [--bitrate K]     join WAV clips in order into one file
+  ringtone IN OUT [--trim]           a ringtone for an iPhone (.m4r) or Android (.ogg,
+                                     .mp3), with the phone's length rule and a fade-out
   waveform IN OUT.json|OUT.png       the outline of a sound, as the editor draws it
   fade IN OUT [--in S] [--out S]     fade a WAV in and out
   gain IN OUT --db D                 make a WAV louder or quieter
@@ -41,6 +44,7 @@ int main(int argc, char** argv) {
         {QStringLiteral("play"), cli::runPlay},
         {QStringLiteral("crop"), cli::runCrop},
         {QStringLiteral("join"), cli::runJoin},
+        {QStringLiteral("ringtone"), cli::runRingtone},
         {QStringLiteral("waveform"), cli::runWaveform},
         {QStringLiteral("fade"), cli::runFade},
         {QStringLiteral("gain"), cli::runGain},

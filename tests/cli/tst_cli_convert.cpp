@@ -13,6 +13,7 @@ private slots:
         QVERIFY(!qEnvironmentVariable("TUNECARVER_CLI").isEmpty());
         QVERIFY(m_dir.isValid());
         m_wav = testaudio::writeSineWav(path("tone.wav"), {2, 44100, 16}, 2 * 44100);
+        m_long = testaudio::writeSineWav(path("long.wav"), {1, 8000, 8}, 41 * 8000);
     }
 
     void convert_decodesWhatTheToolsMake_data() {
@@ -59,6 +60,29 @@ private slots:
         QCOMPARE(probe.trimmed(), QByteArray("96000"));
     }
 
+    void convert_choosesTheEncoderByExtension_data() {
+        QTest::addColumn<QString>("name");
+        QTest::addColumn<QString>("codec");
+        for (const auto& [name, codec] : {std::pair{"a.m4r", "aac"},
+                                          {"a.m4a", "aac"},
+                                          {"a.ogg", "vorbis"},
+                                          {"a.opus", "opus"},
+                                          {"a.flac", "flac"}})
+            QTest::newRow(name) << name << codec;
+    }
+    void convert_choosesTheEncoderByExtension() {
+        QFETCH(QString, name);
+        QFETCH(QString, codec);
+        QCOMPARE(cli({"convert", m_wav, path(name)}), 0);
+        QByteArray probe;
+        QCOMPARE(testaudio::run("ffprobe",
+                                {"-v", "error", "-show_entries", "stream=codec_name", "-of",
+                                 "csv=p=0", path(name)},
+                                &probe),
+                 0);
+        QCOMPARE(probe.trimmed(), codec.toUtf8());
+    }
+
     void convert_failureNamesTheFileAndWritesNothing_data() {
         QTest::addColumn<QStringList>("arguments");
         QTest::addColumn<int>("status");
@@ -69,7 +93,11 @@ private slots:
             << QStringList{"convert", path("text.mp3"), path("x.mp3")} << 1;
         QTest::newRow("bad bit rate")
             << QStringList{"convert", m_wav, path("x.mp3"), "--bitrate", "100"} << 2;
-        QTest::newRow("unknown target") << QStringList{"convert", m_wav, path("x.ogg")} << 2;
+        QTest::newRow("unknown target") << QStringList{"convert", m_wav, path("x.xyz")} << 2;
+        QTest::newRow("bit rate Vorbis refuses")
+            << QStringList{"convert", m_wav, path("x.ogg"), "--bitrate", "1000"} << 1;
+        QTest::newRow("ringtone too long for an iPhone")
+            << QStringList{"ringtone", m_long, path("x.m4r")} << 1;
     }
     void convert_failureNamesTheFileAndWritesNothing() {
         QFETCH(QStringList, arguments);
@@ -79,8 +107,11 @@ private slots:
         QCOMPARE(cli(arguments, &output), status);
         QVERIFY(!output.trimmed().isEmpty());
         if (status == 1)
-            QVERIFY2(output.contains(".mp3"), output.constData());
-        QVERIFY(!QFile::exists(path("x.wav")) && !QFile::exists(path("x.mp3")));
+            QVERIFY2(output.contains(arguments.at(1).toUtf8()) ||
+                         output.contains(arguments.at(2).toUtf8()),
+                     output.constData());
+        for (const char* name : {"x.wav", "x.mp3", "x.ogg", "x.m4r", "x.xyz"})
+            QVERIFY2(!QFile::exists(path(name)), name);
         QCOMPARE(QDir(m_dir.path()).entryList({"*.tmp", ".*"}, QDir::Files | QDir::Hidden),
                  QStringList());
     }
@@ -93,6 +124,7 @@ private:
 
     QTemporaryDir m_dir;
     QString m_wav;
+    QString m_long;
 };
 
 QTEST_GUILESS_MAIN(TestCliConvert)

@@ -250,6 +250,7 @@ void TestFramewav::controls_areNamedCaptionedAndStartAsTheWindowSetsThem() {
         {"CmdIns", "Framewav", "Insert", ""},
         {"CmdSaveWav", "Framewav", "Save The List to Wav", ""},
         {"CmdSaveList", "Framewav", "Save The List to MP3", ""},
+        {"CmdRingtone", "Framewav", "Save as Ringtone", ""},
         {"CmdEditPlay", "Frame3", "", "Play"},
         {"CmdEditStop", "Frame3", "", "Stop"},
         {"CmdMarkin", "Frame3", "Mark In", ""},
@@ -283,7 +284,8 @@ void TestFramewav::controls_areNamedCaptionedAndStartAsTheWindowSetsThem() {
              QRect(16, 304, 193, 41));
 
     verifyEnabled(ListButtons + EditButtons + QStringList{"CmdEditDone", "SliderEdit"}, false);
-    verifyEnabled({"CmdAdd", "Cmdremove", "CmdSaveWav", "CmdSaveList", "List1"}, true);
+    verifyEnabled({"CmdAdd", "Cmdremove", "CmdSaveWav", "CmdSaveList", "CmdRingtone", "List1"},
+                  true);
 
     // Nothing on the page covers anything else in the same frame.
     for (QWidget* frame :

@@ -1,4 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
+#include "audio/decode_stream.h"
 #include "audio/media_player.h"
 #include "audio/mp3_encoder.h"
 #include "cliplist/ui/clip_list_box.h"
@@ -25,9 +26,13 @@ namespace {
 
 const WavFormat CdFormat{2, 44100, 16};
 
-// The bit rate in the first frame header of an MP3 at 32000 to 48000 Hz (MPEG-1 layer III).
-int firstFrameKbps(const QByteArray& mp3) {
+// The bit rate in the first frame header of an MP3 at 32000 to 48000 Hz (MPEG-1 layer III),
+// after the ID3v2 tag that may come first (its size: four 7-bit bytes at offset 6).
+int firstFrameKbps(QByteArray mp3) {
     static const int rates[] = {0, 32, 40, 48, 56, 64, 80, 96, 112, 128, 160, 192, 224, 256, 320};
+    if (mp3.startsWith("ID3") && mp3.size() > 10)
+        mp3 = mp3.mid(10 + ((mp3[6] & 0x7F) << 21 | (mp3[7] & 0x7F) << 14 | (mp3[8] & 0x7F) << 7 |
+                            (mp3[9] & 0x7F)));
     if (mp3.size() < 4 || std::uint8_t(mp3[0]) != 0xFF || (std::uint8_t(mp3[1]) & 0xFE) != 0xFA)
         return 0;
     return rates[std::min(14, std::uint8_t(mp3[2]) >> 4)];
@@ -239,6 +244,7 @@ void TestListSaving::saveMp3_encodesAtTheBitRateSetting() {
     QCOMPARE(m_rig->dialogs().messages().size(), 1);
     QCOMPARE(m_rig->dialogs().messages().first().text, "Finish Save");
     QCOMPARE(firstFrameKbps(testaudio::readAll(target)), kbps);
+    QCOMPARE((*DecodeStream::open(target))->title(), "list");
     QVERIFY(!busy().isVisible());
     QVERIFY(m_rig->host().isEnabled());
     QCOMPARE(m_rig->workFiles(), QStringList({"a.wav", "b.wav"}));

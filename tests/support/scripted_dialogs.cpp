@@ -7,6 +7,7 @@ void ScriptedDialogs::clearRecord() {
     m_messages.clear();
     m_fileCalls.clear();
     m_inputCalls.clear();
+    m_ringtoneCalls.clear();
     m_unscripted = 0;
 }
 
@@ -45,6 +46,17 @@ std::optional<QStringList> ScriptedDialogs::chooseFiles(QWidget* parent,
     if (!answer)
         return std::nullopt;
     return answer->split(u'\n');
+}
+
+std::optional<Dialogs::RingtoneChoice>
+ScriptedDialogs::chooseRingtone(QWidget*, const RingtoneChoice& initial, bool clipSelected) {
+    std::optional<RingtoneChoice> answer;
+    if (m_ringtones.isEmpty())
+        ++m_unscripted;
+    else
+        answer = m_ringtones.dequeue();
+    m_ringtoneCalls.append({initial, clipSelected, answer});
+    return answer;
 }
 
 std::optional<QString> ScriptedDialogs::inputText(QWidget*, const QString& title,

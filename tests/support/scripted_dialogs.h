@@ -23,6 +23,11 @@ public:
         FileRequest request;
         std::optional<QString> answer;
     };
+    struct RingtoneCall {
+        RingtoneChoice initial;
+        bool clipSelected = false;
+        std::optional<RingtoneChoice> answer;
+    };
     struct InputCall {
         QString title;
         QString prompt;
@@ -37,6 +42,9 @@ public:
     void queueFileCancel() { m_files.enqueue(std::nullopt); }
     // The paths the next dialog of several files returns (a single-file dialog gets the first).
     void queueFiles(const QStringList& paths) { m_files.enqueue(paths.join(u'\n')); }
+    // The choices the next ringtone dialog returns, or its cancel.
+    void queueRingtone(const RingtoneChoice& choice) { m_ringtones.enqueue(choice); }
+    void queueRingtoneCancel() { m_ringtones.enqueue(std::nullopt); }
     // The text the next input box returns, or its cancel.
     void queueInput(const QString& text) { m_inputs.enqueue(text); }
     void queueInputCancel() { m_inputs.enqueue(std::nullopt); }
@@ -44,6 +52,7 @@ public:
     const QList<MessageCall>& messages() const { return m_messages; }
     const QList<FileCall>& files() const { return m_fileCalls; }
     const QList<InputCall>& inputs() const { return m_inputCalls; }
+    const QList<RingtoneCall>& ringtones() const { return m_ringtoneCalls; }
     // Prompts that found nothing queued for them.
     int unscripted() const { return m_unscripted; }
     // Forgets the record (not the queues).
@@ -53,6 +62,8 @@ public:
                    Buttons buttons = Buttons::Ok) override;
     std::optional<QString> chooseFile(QWidget* parent, const FileRequest& request) override;
     std::optional<QStringList> chooseFiles(QWidget* parent, const FileRequest& request) override;
+    std::optional<RingtoneChoice> chooseRingtone(QWidget* parent, const RingtoneChoice& initial,
+                                                 bool clipSelected) override;
     std::optional<QString> inputText(QWidget* parent, const QString& title, const QString& prompt,
                                      const QString& initial = QString()) override;
 
@@ -60,8 +71,10 @@ private:
     QQueue<Answer> m_answers;
     QQueue<std::optional<QString>> m_files;
     QQueue<std::optional<QString>> m_inputs;
+    QQueue<std::optional<RingtoneChoice>> m_ringtones;
     QList<MessageCall> m_messages;
     QList<FileCall> m_fileCalls;
     QList<InputCall> m_inputCalls;
+    QList<RingtoneCall> m_ringtoneCalls;
     int m_unscripted = 0;
 };

@@ -10,6 +10,7 @@
 #include "cliplist/ui/clip_list_box.h"
 #include "cliplist/ui/list_playback.h"
 #include "cliplist/ui/list_saving.h"
+#include "cliplist/ui/ringtone_saving.h"
 #include "shell/app_info.h"
 #include "shell/settings.h"
 #include "shell/ui/app_context.h"
@@ -125,6 +126,7 @@ Framewav::Framewav(PageServices services, QWidget* parent)
     connect(m_controls.List1, &QWidget::customContextMenuRequested, this, &Framewav::showListMenu);
     m_playback = std::make_unique<ListPlayback>(*this, *m_editor);
     m_saving = std::make_unique<ListSaving>(*this);
+    m_ringtone = std::make_unique<RingtoneSaving>(*this);
     connectParts();
 }
 
@@ -153,6 +155,8 @@ void Framewav::connectParts() {
 
     connect(c.CmdSaveWav, &QPushButton::clicked, saving, &ListSaving::CmdSaveWav_Click);
     connect(c.CmdSaveList, &QPushButton::clicked, saving, &ListSaving::CmdSaveList_Click);
+    connect(c.CmdRingtone, &QPushButton::clicked, m_ringtone.get(),
+            &RingtoneSaving::CmdRingtone_Click);
 }
 
 void Framewav::SetLng() {

@@ -20,9 +20,11 @@ class ClipEditor;
 class ClipEffects;
 class ListPlayback;
 class ListSaving;
+class RingtoneSaving;
 
 // The "Audio Edit" page (frame Framewav): the clip list List1 with its buttons, the editor
-// frame "Edit Song", the list player's frame "List Control" and the two list-saving buttons.
+// frame "Edit Song", the list player's frame "List Control", the two list-saving buttons and
+// "Save as Ringtone".
 // This class runs the list itself: adding a file, removing the selected clip and selecting a
 // clip for playing; the editor (ClipEditor), list playback (ListPlayback) and list saving
 // (ListSaving) work on controls(). The page creates those three and wires their signals.
@@ -59,6 +61,7 @@ public:
     ClipEffects& effects() const { return *m_effects; }
     ListPlayback& playback() const { return *m_playback; }
     ListSaving& saving() const { return *m_saving; }
+    RingtoneSaving& ringtone() const { return *m_ringtone; }
     // The clip names in list order.
     QStringList clipNames() const { return m_clips.names(); }
     // The row of the selected entry, -1 when none is selected.
@@ -174,6 +177,7 @@ private:
     std::unique_ptr<ClipEffects> m_effects;
     std::unique_ptr<ListPlayback> m_playback;
     std::unique_ptr<ListSaving> m_saving;
+    std::unique_ptr<RingtoneSaving> m_ringtone;
     DecodeWorker m_worker;
     std::unique_ptr<BusyGate::Scope> m_decodeBusy; // lives while a decode runs
     std::unique_ptr<Batch> m_batch;                // lives while files are being added

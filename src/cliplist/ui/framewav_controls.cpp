@@ -110,9 +110,11 @@ FramewavControls FramewavControls::create(QGroupBox& page) {
         named(new QCheckBox(QStringLiteral("Play List"), c.Frame2), "Check1", {240, 22, 97, 21});
     c.lblListPos = named(new QLabel(c.Frame2), "lblListPos", {240, 46, 97, 17});
 
-    c.CmdSaveWav = captionButton(&page, "CmdSaveWav", "Save The List to Wav", {344, 298, 169, 33});
+    // Two rows of lower buttons, so that the ringtone's fits below the list's two.
+    c.CmdSaveWav = captionButton(&page, "CmdSaveWav", "Save The List to Wav", {344, 298, 169, 24});
     c.CmdSaveList =
-        captionButton(&page, "CmdSaveList", "Save The List to MP3", {520, 298, 169, 33});
+        captionButton(&page, "CmdSaveList", "Save The List to MP3", {520, 298, 169, 24});
+    c.CmdRingtone = captionButton(&page, "CmdRingtone", "Save as Ringtone", {344, 325, 345, 24});
     c.Text1 = named(new QLineEdit(&page), "Text1", {224, 312, 57, 21});
     c.Text1->setReadOnly(true);
     c.Text1->setAlignment(Qt::AlignRight);

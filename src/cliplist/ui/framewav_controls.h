@@ -30,8 +30,8 @@ class WaveformView;
 //   Frame2 "List Control" 344,218 345×73: CmdFoward, CmdPlay, CmdPause, CmdStop, CmdNext
 //   12/56/100/144/188,24 41×41 · Check1 "Play List" 240,22 97×21 · lblListPos (the list
 //   player's position, "m:ss of m:ss") 240,46 97×17
-//   CmdSaveWav "Save The List to Wav" 344,298 169×33 · CmdSaveList "Save The List to MP3"
-//   520,298 169×33
+//   CmdSaveWav "Save The List to Wav" 344,298 169×24 · CmdSaveList "Save The List to MP3"
+//   520,298 169×24 · CmdRingtone "Save as Ringtone" 344,325 345×24
 struct FramewavControls {
     ClipListBox* List1 = nullptr; // a view of the page's ClipList
     QPushButton* CmdAdd = nullptr;
@@ -79,6 +79,7 @@ struct FramewavControls {
 
     QPushButton* CmdSaveWav = nullptr;
     QPushButton* CmdSaveList = nullptr;
+    QPushButton* CmdRingtone = nullptr;
     QLineEdit* Text1 = nullptr;
 
     // Creates every control inside `page` at its place. Buttons start enabled (CmdPause is

@@ -3,6 +3,7 @@
 
 #include "audio/media_player.h"
 #include "audio/mp3_encoder.h"
+#include "audio/sound_sink.h"
 #include "cliplist/clip_copy.h"
 #include "cliplist/clip_joiner.h"
 #include "cliplist/ui/framewav.h"
@@ -13,6 +14,7 @@
 #include "shell/ui/mp3_jobs.h"
 
 #include <QFile>
+#include <QFileInfo>
 #include <QLineEdit>
 
 #include <algorithm>
@@ -60,8 +62,15 @@ void ListSaving::CmdSaveList_Click() {
         return;
     }
     applyBitRate();
-    const short started =
-        m_page.services().mp3Jobs.start(context().workFolder.concatWav(), *target, std::move(busy));
+    const QString input = context().workFolder.concatWav();
+    const EncodeSettings settings{Codec::Mp3, context().Mp3Enc1.BitRate(),
+                                  QFileInfo(*target).completeBaseName()};
+    const short started = m_page.services().mp3Jobs.start(
+        input, *target,
+        [input, output = *target, settings](const auto& progress, const std::atomic<bool>& abort) {
+            return encodeFile(input, output, settings, progress, &abort);
+        },
+        std::move(busy));
     m_page.showStatusCode(context().Mp3Enc1.StatusCode());
     if (started != 0) {
         // No job, so nothing else would delete the list's input.

@@ -36,17 +36,21 @@ public slots:
     void CmdSaveWav_Click();
     // Asks for an MP3 file (cancel changes nothing), shows the busy window with
     // "Saving......." and disables the main window, closes both players, joins the list and
-    // starts the encoder on concat.wav at the bit-rate setting; Text1 shows the encoder's
+    // starts the encoder on concat.wav at the bit-rate setting, with the chosen file's name
+    // (without its extension) as the MP3's ID3v2 title; Text1 shows the encoder's
     // StatusCode. Returns while the encoder works. When the join fails or the encoder refuses
     // the job, the busy window is hidden, the window enabled and the failure shown instead.
     void CmdSaveList_Click();
+
+public:
+    // Sets the encoder's bit rate from the setting, when the setting names one.
+    void applyBitRate() const;
 
 private:
     const AppContext& context() const;
     bool listIsEmpty() const;
     std::optional<QString> askTarget(const QString& filter) const;
     Status join() const;
-    void applyBitRate() const;
     void showFailure(const QString& text) const;
 
     Framewav& m_page;

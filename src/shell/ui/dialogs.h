@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include "cliplist/ringtone.h"
+
 #include <QString>
 #include <QStringList>
 
@@ -30,6 +32,14 @@ public:
         int flags = 0;
     };
 
+    // The choices of "Save as Ringtone": the phone, the selected clip or the whole list
+    // joined, and the fade-out at the end.
+    struct RingtoneChoice {
+        ringtone::Target target = ringtone::Target::IPhone;
+        bool wholeList = false;
+        bool fadeOut = true;
+    };
+
     virtual ~Dialogs() = default;
 
     virtual Answer message(QWidget* parent, const QString& text, const QString& title, Icon icon,
@@ -39,6 +49,10 @@ public:
     // An open dialog in which several files may be chosen: the chosen paths in the order
     // the dialog gives them, or nothing when the user cancelled.
     virtual std::optional<QStringList> chooseFiles(QWidget* parent, const FileRequest& request) = 0;
+    // The ringtone dialog, showing `initial`; without a selected clip only the whole list can
+    // be chosen. The choices made, or nothing when the user cancelled.
+    virtual std::optional<RingtoneChoice>
+    chooseRingtone(QWidget* parent, const RingtoneChoice& initial, bool clipSelected) = 0;
     // The typed text, or nothing when the user cancelled.
     virtual std::optional<QString> inputText(QWidget* parent, const QString& title,
                                              const QString& prompt,

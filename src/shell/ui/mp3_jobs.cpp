@@ -2,7 +2,6 @@
 #include "shell/ui/mp3_jobs.h"
 
 #include "audio/media_player.h"
-#include "audio/mp3_encoder.h"
 #include "shell/app_info.h"
 #include "shell/path_helpers.h"
 #include "shell/ui/app_context.h"
@@ -26,13 +25,20 @@ Mp3Jobs::Mp3Jobs(const AppContext& context, BusyGate& gate, QWidget& dialogParen
 
 short Mp3Jobs::start(const QString& inputPath, const QString& outputPath,
                      std::unique_ptr<BusyGate::Scope> busy) {
+    return start(inputPath, outputPath, {}, std::move(busy));
+}
+
+short Mp3Jobs::start(const QString& inputPath, const QString& outputPath, Mp3Encoder::Work work,
+                     std::unique_ptr<BusyGate::Scope> busy) {
     const int id = m_nextId++;
-    const short code = m_context.Mp3Enc1.EncodeFile(
-        inputPath, outputPath,
-        [jobs = QPointer<Mp3Jobs>(this), id](bool ok, const QString& message, const QString&) {
-            if (jobs)
-                jobs->finish(id, ok, message);
-        });
+    auto done = [jobs = QPointer<Mp3Jobs>(this), id](bool ok, const QString& message,
+                                                     const QString&) {
+        if (jobs)
+            jobs->finish(id, ok, message);
+    };
+    const short code =
+        work ? m_context.Mp3Enc1.EncodeWith(inputPath, outputPath, std::move(work), done)
+             : m_context.Mp3Enc1.EncodeFile(inputPath, outputPath, done);
     if (code == 0)
         m_jobs.emplace(id, Job{inputPath, std::move(busy)});
     return code;

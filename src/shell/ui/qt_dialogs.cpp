@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "shell/ui/qt_dialogs.h"
 
+#include "cliplist/ui/ringtone_dialog.h"
+
 #include <QDir>
 #include <QFileDialog>
 #include <QInputDialog>
@@ -105,4 +107,12 @@ QStringList QtDialogs::nameFilters(const QString& filter) {
         filters << QStringLiteral("%1 (%2)").arg(parts.at(i).trimmed(), patterns.join(u' '));
     }
     return filters;
+}
+
+std::optional<Dialogs::RingtoneChoice>
+QtDialogs::chooseRingtone(QWidget* parent, const RingtoneChoice& initial, bool clipSelected) {
+    RingtoneDialog dialog(initial, clipSelected, parent);
+    if (dialog.exec() != QDialog::Accepted)
+        return std::nullopt;
+    return dialog.choice();
 }

@@ -5,14 +5,16 @@
 
 #include <QStringList>
 
-// The real prompts: QMessageBox, QFileDialog and QInputDialog, each modal to `parent`.
-// GUI thread only.
+// The real prompts: QMessageBox, QFileDialog, QInputDialog and RingtoneDialog, each modal to
+// `parent`. GUI thread only.
 class QtDialogs : public Dialogs {
 public:
     Answer message(QWidget* parent, const QString& text, const QString& title, Icon icon,
                    Buttons buttons = Buttons::Ok) override;
     std::optional<QString> chooseFile(QWidget* parent, const FileRequest& request) override;
     std::optional<QStringList> chooseFiles(QWidget* parent, const FileRequest& request) override;
+    std::optional<RingtoneChoice> chooseRingtone(QWidget* parent, const RingtoneChoice& initial,
+                                                 bool clipSelected) override;
     std::optional<QString> inputText(QWidget* parent, const QString& title, const QString& prompt,
                                      const QString& initial = QString()) override;
 

@@ -1,0 +1,178 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "audio/decode_stream.h"
+#include "audio/mp3_encoder.h"
+#include "cliplist/ui/clip_list_box.h"
+#include "cliplist/ui/framewav.h"
+#include "cliplist/ui/ringtone_saving.h"
+#include "cliplist/work_folder.h"
+#include "shell/ui/busy_window.h"
+#include "support/page_host.h"
+#include "support/scripted_dialogs.h"
+#include "support/test_audio.h"
+#include "support/window_rig.h"
+
+#include <QDir>
+#include <QSignalSpy>
+#include <QtTest>
+
+#include <memory>
+
+Q_DECLARE_METATYPE(ringtone::Target)
+Q_DECLARE_METATYPE(Dialogs::Answer)
+
+using ringtone::Target;
+
+// "Save as Ringtone" on the "Audio Edit" page. The tone's own rules (cut, fade, codecs,
+// the 30/40 s limits) are tested with the ringtone code; this is the page's part.
+class TestRingtoneSaving : public QObject {
+    Q_OBJECT
+private slots:
+    void init() { m_rig = std::make_unique<WindowRig>(); }
+    void cleanup() { m_rig.reset(); }
+
+    void save_writesTheClipOrTheListForThePhone_data();
+    void save_writesTheClipOrTheListForThePhone();
+    void save_iPhoneLengthRule_data();
+    void save_iPhoneLengthRule();
+    void save_emptyListOrCancelWritesNothing();
+
+private:
+    void addClip(const QString& name, int seconds) {
+        // 8000 Hz mono keeps long clips cheap; the tone is still made at the phone's rate.
+        const WavFormat format{1, 8000, 16};
+        m_rig->addClip(name, format, testaudio::sinePcm(format, 8000 * seconds));
+    }
+    void click() { m_rig->framewav().ringtone().CmdRingtone_Click(); }
+    bool waitForJob() {
+        QSignalSpy finished(&m_rig->encoder(), &Mp3Encoder::EncodeFinished);
+        return finished.wait(120000);
+    }
+    QStringList outsideFiles() const {
+        return QDir(m_rig->outside(QString())).entryList(QDir::Files | QDir::Hidden);
+    }
+
+    std::unique_ptr<WindowRig> m_rig;
+};
+
+void TestRingtoneSaving::save_writesTheClipOrTheListForThePhone_data() {
+    QTest::addColumn<Target>("target");
+    QTest::addColumn<bool>("wholeList");
+    QTest::addColumn<QString>("codec");
+    QTest::addColumn<int>("seconds");
+    QTest::addColumn<QString>("title");
+    QTest::newRow("iPhone, the selected clip") << Target::IPhone << false << "aac" << 2 << "b";
+    QTest::newRow("Android ogg, the whole list")
+        << Target::AndroidOgg << true << "vorbis" << 5 << "my tone";
+}
+
+void TestRingtoneSaving::save_writesTheClipOrTheListForThePhone() {
+    QFETCH(Target, target);
+    QFETCH(bool, wholeList);
+    QFETCH(QString, codec);
+    QFETCH(int, seconds);
+    QFETCH(QString, title);
+    addClip("a", 3);
+    addClip("b", 2);
+    m_rig->list().setCurrentRow(1);
+    m_rig->host().settings().setBaseFolder(m_rig->outside(QString()));
+    m_rig->dialogs().queueRingtone({target, wholeList, true});
+    const QString output = m_rig->outside(title + "." + ringtone::extension(target));
+    m_rig->dialogs().queueFile(output);
+
+    click();
+
+    QCOMPARE(m_rig->dialogs().ringtones().first().clipSelected, true);
+    const Dialogs::FileRequest& asked = m_rig->dialogs().files().first().request;
+    QCOMPARE(asked.fileName, "b." + ringtone::extension(target));
+    QCOMPARE(asked.initialFolder, m_rig->outside(QString()));
+    QCOMPARE(asked.filter, ringtone::fileFilter(target));
+    QVERIFY(m_rig->host().frmLoad().isVisible());
+    QCOMPARE(m_rig->host().frmLoad().statusText(), "Saving.......");
+    QVERIFY(!m_rig->host().isEnabled());
+    QVERIFY(waitForJob());
+
+    QCOMPARE(m_rig->dialogs().messages().size(), 1);
+    QCOMPARE(m_rig->dialogs().messages().first().text, "Finish Save");
+    auto opened = DecodeStream::open(output);
+    QVERIFY(opened);
+    QCOMPARE((*opened)->codecName(), codec);
+    QCOMPARE((*opened)->title(), title);
+    const double lengthS =
+        double((*opened)->lengthBytes()) / (*opened)->outputFormat().bytesPerSecond();
+    QVERIFY2(std::abs(lengthS - seconds) < 0.1, qPrintable(QString::number(lengthS)));
+    QVERIFY(!m_rig->host().frmLoad().isVisible());
+    QVERIFY(m_rig->host().isEnabled());
+    QCOMPARE(m_rig->workFiles(), QStringList({"a.wav", "b.wav"}));
+}
+
+void TestRingtoneSaving::save_iPhoneLengthRule_data() {
+    QTest::addColumn<int>("seconds");
+    QTest::addColumn<Dialogs::Answer>("answer");
+    QTest::addColumn<QString>("asked");    // in the question; empty: no question
+    QTest::addColumn<int>("savedSeconds"); // 0: nothing saved
+    QTest::newRow("30 s: no question") << 30 << Dialogs::Answer::No << "" << 30;
+    QTest::newRow("35 s, saved anyway") << 35 << Dialogs::Answer::Yes << "35 s long" << 35;
+    QTest::newRow("35 s, declined") << 35 << Dialogs::Answer::No << "35 s long" << 0;
+    QTest::newRow("45 s, first 40 s saved") << 45 << Dialogs::Answer::Yes << "first 40 s" << 40;
+    QTest::newRow("45 s, declined") << 45 << Dialogs::Answer::No << "45 s long" << 0;
+}
+
+void TestRingtoneSaving::save_iPhoneLengthRule() {
+    QFETCH(int, seconds);
+    QFETCH(Dialogs::Answer, answer);
+    QFETCH(QString, asked);
+    QFETCH(int, savedSeconds);
+    addClip("a", seconds - 10);
+    addClip("b", 10);
+    m_rig->dialogs().queueRingtone({Target::IPhone, true, false});
+    m_rig->dialogs().queueAnswer(answer);
+    const QString output = m_rig->outside("a.m4r");
+    m_rig->dialogs().queueFile(output);
+
+    click();
+
+    if (asked.isEmpty()) {
+        QVERIFY(m_rig->dialogs().messages().isEmpty());
+    } else {
+        const ScriptedDialogs::MessageCall& question = m_rig->dialogs().messages().first();
+        QCOMPARE(question.buttons, Dialogs::Buttons::YesNo);
+        QVERIFY2(question.text.contains(asked), qPrintable(question.text));
+    }
+    if (savedSeconds == 0) {
+        QVERIFY(m_rig->dialogs().files().isEmpty());
+        QVERIFY(outsideFiles().isEmpty());
+        QVERIFY(m_rig->host().isEnabled());
+        return;
+    }
+    QVERIFY(waitForJob());
+    QCOMPARE(m_rig->dialogs().messages().last().text, "Finish Save");
+    auto opened = DecodeStream::open(output);
+    QVERIFY(opened);
+    const double lengthS =
+        double((*opened)->lengthBytes()) / (*opened)->outputFormat().bytesPerSecond();
+    QVERIFY2(std::abs(lengthS - savedSeconds) < 0.1, qPrintable(QString::number(lengthS)));
+}
+
+void TestRingtoneSaving::save_emptyListOrCancelWritesNothing() {
+    click();
+    QCOMPARE(m_rig->dialogs().messages().size(), 1);
+    QCOMPARE(m_rig->dialogs().messages().first().text, "The list has no clips to save.");
+    QVERIFY(m_rig->dialogs().ringtones().isEmpty());
+
+    addClip("a", 1);
+    m_rig->dialogs().queueRingtoneCancel();
+    click();
+    QCOMPARE(m_rig->dialogs().ringtones().last().clipSelected, false);
+    QVERIFY(m_rig->dialogs().files().isEmpty());
+
+    m_rig->dialogs().queueRingtone({Target::AndroidMp3, true, true});
+    m_rig->dialogs().queueFileCancel();
+    click();
+    QCOMPARE(m_rig->dialogs().messages().size(), 1);
+    QCOMPARE(m_rig->workFiles(), QStringList{"a.wav"});
+    QVERIFY(outsideFiles().isEmpty());
+    QVERIFY(m_rig->host().isEnabled());
+}
+
+QTEST_MAIN(TestRingtoneSaving)
+#include "tst_ringtone_saving.moc"
