@@ -16,6 +16,7 @@ namespace cli {
 namespace {
 
 const char* const Help = R"(usage: tunecarver-cli ringtone IN OUT [--trim] [--no-fade] [--bitrate K]
+                                    [--lufs L | --no-loudness]
 
 Makes a ringtone of IN as "Save as Ringtone" on the Audio Edit page does; OUT's
 extension names the phone:
@@ -24,7 +25,9 @@ extension names the phone:
          unless --trim saves its first 40 s (faded out) instead.
   .ogg   Android: Vorbis at about 128 kbit/s.
   .mp3   Android: MP3 at K kbit/s (56, 96, 128 or 256; default 128).
-The last 0.5 s fade out (--no-fade: not, unless the tone is trimmed). The title tag
+The tone is brought to a loudness of -14 LUFS (--lufs L: to L; --no-loudness: left as
+it is), measured by EBU R128 with its true peak kept under -1 dBTP. The last 0.5 s fade
+out (--no-fade: not, unless the tone is trimmed). The title tag
 is IN's file name without its extension. IN is any file the program reads; OUT is
 replaced only when everything worked.)";
 
@@ -37,10 +40,18 @@ int runRingtone(QStringList args) {
     }
     const bool trim = takeFlag(args, QStringLiteral("--trim"));
     const bool noFade = takeFlag(args, QStringLiteral("--no-fade"));
+    const bool noLoudness = takeFlag(args, QStringLiteral("--no-loudness"));
     QString error;
     const auto bitRateText = takeOption(args, QStringLiteral("--bitrate"), &error);
+    const auto lufsText = takeOption(args, QStringLiteral("--lufs"), &error);
     if (!error.isEmpty())
         return usage(QStringLiteral("ringtone"), error);
+    bool lufsRead = false;
+    const double lufs = lufsText ? lufsText->toDouble(&lufsRead) : ringtone::DefaultLufs;
+    if ((lufsText && (!lufsRead || lufs >= 0 || lufs < -70)) || (lufsText && noLoudness))
+        return usage(
+            QStringLiteral("ringtone"),
+            QStringLiteral("--lufs takes a loudness from -70 to 0, without --no-loudness"));
     if (args.size() != 2)
         return usage(QStringLiteral("ringtone"), QStringLiteral("needs IN and OUT"));
     ringtone::Request request;
@@ -59,6 +70,8 @@ int runRingtone(QStringList args) {
         request.bitRateKbps = *bitRate;
     }
     request.title = QFileInfo(input).completeBaseName();
+    request.loudness = !noLoudness;
+    request.lufs = lufs;
 
     // The tone is made from a WAV, whose length is known before the fade must start; any
     // other file is decoded into one first.

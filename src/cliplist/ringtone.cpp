@@ -4,9 +4,12 @@
 #include "audio/decode_stream.h"
 #include "audio/fade.h"
 #include "audio/wav_header.h"
+#include "cliplist/sound_edit.h"
 
 #include <QFileInfo>
 
+#include <algorithm>
+#include <cmath>
 #include <vector>
 
 namespace ringtone {
@@ -82,8 +85,17 @@ namespace {
 // The changes a tone's samples go through between the source and the encoder, in order.
 // Each works on blocks as they stream by and knows the tone's final length in frames.
 std::vector<ShapeFn> shapingSteps(const Request& request, const WavFormat& format,
-                                  std::int64_t toneFrames) {
+                                  std::int64_t toneFrames, double gainDb) {
     std::vector<ShapeFn> steps;
+    if (gainDb != 0) {
+        const double factor = std::pow(10.0, gainDb / 20);
+        const int channels = format.channels;
+        steps.push_back([=](std::int16_t* samples, int frames, std::int64_t) {
+            for (int i = 0; i < frames * channels; ++i)
+                samples[i] =
+                    std::int16_t(std::clamp(std::lround(samples[i] * factor), -32768L, 32767L));
+        });
+    }
     if (request.fadeOutMs > 0) {
         const std::int64_t fadeFrames = request.fadeOutMs * format.sampleRateHz / 1000;
         const int channels = format.channels;
@@ -113,6 +125,20 @@ Status render(const Request& request, const PercentFn& progress, const std::atom
         return opened.status();
     DecodeStream& stream = **opened;
     const WavFormat format{stream.channels(), stream.sampleRateHz(), 16};
+
+    // The loudness of the kept part, measured before anything is written. A mono source
+    // that the tone carries on two channels sounds 3 dB louder there.
+    double gainDb = 0;
+    if (request.loudness) {
+        Result<soundedit::Measure> measured = soundedit::measure(request.source, toneFrames);
+        if (!measured)
+            return measured.status();
+        if (source.channels == 1 && format.channels == 2)
+            measured->lufs += 10 * std::log10(2.0);
+        soundedit::Target target;
+        target.lufs = request.lufs;
+        gainDb = soundedit::plan(*measured, target).gainDb;
+    }
     const EncodeSettings settings{codec(request.target),
                                   request.target == Target::AndroidMp3 ? request.bitRateKbps
                                                                        : DefaultBitRateKbps,
@@ -120,7 +146,7 @@ Status render(const Request& request, const PercentFn& progress, const std::atom
     auto sink = SoundSink::open(request.output, format, settings);
     if (!sink)
         return sink.status();
-    const std::vector<ShapeFn> steps = shapingSteps(request, format, toneFrames);
+    const std::vector<ShapeFn> steps = shapingSteps(request, format, toneFrames, gainDb);
     const auto shape = [&steps](std::int16_t* samples, int frames, std::int64_t first) {
         for (const ShapeFn& step : steps)
             step(samples, frames, first);

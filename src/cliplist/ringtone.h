@@ -27,6 +27,7 @@ constexpr std::int64_t DefaultFadeOutMs = 500;
 constexpr std::int64_t IPhoneWarnMs = 30000;
 constexpr std::int64_t IPhoneLimitMs = 40000;
 constexpr int DefaultBitRateKbps = 128;
+constexpr double DefaultLufs = -14.0;
 
 // "iPhone (.m4r)", "Android (.ogg)", "Android (.mp3)": the choices as the dialog shows them.
 QString label(Target target);
@@ -55,10 +56,14 @@ struct Request {
     QString title;                             // the file's title tag; empty: none
     std::int64_t fadeOutMs = DefaultFadeOutMs; // 0: no fade-out
     std::int64_t cutMs = -1; // keep only the first cutMs of the sound; -1: all of it
+    bool loudness = false;   // bring the tone to lufs (EBU R128, true peak under -1 dBTP)
+    double lufs = DefaultLufs;
 };
 
-// Writes the tone: the source's first cutMs (or all of it), its last fadeOutMs faded out
-// (the whole tone when it is shorter), encoded for the target into `output`, which is
+// Writes the tone: the source's first cutMs (or all of it), with `loudness` brought to the
+// loudness asked for (measured over the kept part; silence is left as it is), its last
+// fadeOutMs faded out (the whole tone when it is shorter), encoded for the target into
+// `output`, which is
 // replaced only when everything worked. Failures name the file: those of readWavInfo for
 // the source, Empty for a source without sound, those of SoundSink for the output.
 // Runs on the caller's thread (the encoder's worker); `progress` gets percents.

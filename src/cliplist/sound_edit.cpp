@@ -231,11 +231,13 @@ double highest(ebur128_state* meter, int channels,
 // reads the loudness and the sample peak. The second half starts a little early, so that
 // the oversampling filter has its history at the seam and the halves' peaks are exactly
 // the whole's.
-Result<Measure> measure(const QString& in) {
+Result<Measure> measure(const QString& in, std::int64_t maxFrames) {
     const Result<WavInfo> info = readWavInfo(in);
     if (!info)
         return info.status();
-    const std::int64_t frames = info->dataBytes / std::max(1, info->format.blockAlign());
+    std::int64_t frames = info->dataBytes / std::max(1, info->format.blockAlign());
+    if (maxFrames >= 0)
+        frames = std::min(frames, maxFrames);
     constexpr std::int64_t Seam = 256;
     const std::int64_t half = frames / 2;
     Result<Meter> firstHalf = Status{ErrorCode::Ended, QString()};
@@ -266,47 +268,52 @@ Result<Measure> measure(const QString& in) {
     return result;
 }
 
+Outcome plan(const Measure& measured, const Target& target) {
+    Outcome planned;
+    const bool tooShort = measured.seconds < Target::MinSeconds;
+    // Below the meter's absolute gate (-70 LUFS) a sound of measurable length holds nothing
+    // but silence or the faintest noise, which a gain would only bring up.
+    if (!std::isfinite(measured.samplePeakDb) ||
+        (!target.peakOnly && !tooShort && !std::isfinite(measured.lufs))) {
+        planned.changed = false;
+        planned.note = QStringLiteral("The clip is silent: there is nothing to bring up.");
+        return planned;
+    }
+    if (target.peakOnly || tooShort) {
+        planned.gainDb = target.peakDb - measured.samplePeakDb;
+        planned.note = target.peakOnly
+                           ? QStringLiteral("Peak brought to %1.").arg(dbText(target.peakDb))
+                           : QStringLiteral("Too short to measure its loudness (under %1 s): peak "
+                                            "brought to %2 instead.")
+                                 .arg(Target::MinSeconds)
+                                 .arg(dbText(target.peakDb));
+        return planned;
+    }
+    planned.gainDb = target.lufs - measured.lufs;
+    planned.note = QStringLiteral("Brought from %1 to %2 LUFS.")
+                       .arg(measured.lufs, 0, 'f', 1)
+                       .arg(target.lufs, 0, 'f', 1);
+    if (measured.truePeakDb + planned.gainDb > Target::TruePeakCeilingDb) {
+        planned.gainDb = Target::TruePeakCeilingDb - measured.truePeakDb;
+        planned.note = QStringLiteral("Brought from %1 LUFS as far as the true peak allows (%2 "
+                                      "dBTP): %3 LUFS.")
+                           .arg(measured.lufs, 0, 'f', 1)
+                           .arg(Target::TruePeakCeilingDb, 0, 'f', 1)
+                           .arg(measured.lufs + planned.gainDb, 0, 'f', 1);
+    }
+    return planned;
+}
+
 Result<Outcome> normalise(const QString& in, const QString& out, const Target& target) {
     const Result<Measure> measured = measure(in);
     if (!measured)
         return measured.status();
-    const bool tooShort = measured->seconds < Target::MinSeconds;
-    // Below the meter's absolute gate (-70 LUFS) a clip of measurable length holds nothing
-    // but silence or the faintest noise, which a gain would only bring up.
-    if (!std::isfinite(measured->samplePeakDb) ||
-        (!target.peakOnly && !tooShort && !std::isfinite(measured->lufs))) {
-        Outcome nothing;
-        nothing.changed = false;
-        nothing.note = QStringLiteral("The clip is silent: there is nothing to bring up.");
-        return nothing;
-    }
-    double db = 0;
-    QString note;
-    if (target.peakOnly || tooShort) {
-        db = target.peakDb - measured->samplePeakDb;
-        note = target.peakOnly
-                   ? QStringLiteral("Peak brought to %1.").arg(dbText(target.peakDb))
-                   : QStringLiteral("Too short to measure its loudness (under %1 s): peak brought "
-                                    "to %2 instead.")
-                         .arg(Target::MinSeconds)
-                         .arg(dbText(target.peakDb));
-    } else {
-        db = target.lufs - measured->lufs;
-        note = QStringLiteral("Brought from %1 to %2 LUFS.")
-                   .arg(measured->lufs, 0, 'f', 1)
-                   .arg(target.lufs, 0, 'f', 1);
-        if (measured->truePeakDb + db > Target::TruePeakCeilingDb) {
-            db = Target::TruePeakCeilingDb - measured->truePeakDb;
-            note = QStringLiteral("Brought from %1 LUFS as far as the true peak allows (%2 dBTP): "
-                                  "%3 LUFS.")
-                       .arg(measured->lufs, 0, 'f', 1)
-                       .arg(Target::TruePeakCeilingDb, 0, 'f', 1)
-                       .arg(measured->lufs + db, 0, 'f', 1);
-        }
-    }
-    Result<Outcome> done = gain(in, out, db);
+    const Outcome planned = plan(*measured, target);
+    if (!planned.changed)
+        return planned;
+    Result<Outcome> done = gain(in, out, planned.gainDb);
     if (done)
-        done->note = note;
+        done->note = planned.note;
     return done;
 }
 

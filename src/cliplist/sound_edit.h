@@ -36,8 +36,9 @@ struct Measure {
     double truePeakDb = 0;   // dBTP; -inf for silence
     double samplePeakDb = 0; // dBFS; -inf for silence
 };
-// The clip's loudness, true peak and sample peak.
-Result<Measure> measure(const QString& in);
+// The clip's loudness, true peak and sample peak; of its first maxFrames frames only when
+// that is not negative.
+Result<Measure> measure(const QString& in, std::int64_t maxFrames = -1);
 
 // The loudness a clip is brought to. With peakOnly, or for a clip shorter than MinSeconds
 // (too short to measure its loudness), the sample peak is brought to peakDb instead.
@@ -48,9 +49,11 @@ struct Target {
     bool peakOnly = false;
     double peakDb = -1.0;
 };
-// Brings the clip to the target, never letting its true peak pass TruePeakCeilingDb (the
-// gain is lowered until it doesn't; the note says so). Silence is left as it is
-// (changed false, and the note says why).
+// The gain that brings a measured sound to the target, never letting its true peak pass
+// TruePeakCeilingDb (the gain is lowered until it doesn't; the note says so). For silence
+// changed is false, and the note says why. Nothing is written.
+Outcome plan(const Measure& measured, const Target& target);
+// Brings the clip to the target by the gain plan() gives. Silence is left as it is.
 Result<Outcome> normalise(const QString& in, const QString& out, const Target& target);
 
 } // namespace soundedit

@@ -2,6 +2,7 @@
 #include "audio/decode_stream.h"
 #include "audio/fade.h"
 #include "cliplist/ringtone.h"
+#include "cliplist/sound_edit.h"
 #include "support/test_audio.h"
 
 #include <QDir>
@@ -53,6 +54,7 @@ private slots:
     void render_cutsAndFadesTheTone_data();
     void render_cutsAndFadesTheTone();
     void render_sourceWithoutSoundWritesNothing();
+    void render_bringsAMonoSourceToTheLoudnessOnTwoChannels();
 
 private:
     QString path(const QString& name) const { return m_dir.filePath(name); }
@@ -155,6 +157,35 @@ void TestRingtone::render_sourceWithoutSoundWritesNothing() {
     request.output = dir.filePath("tone.m4r");
     QCOMPARE(ringtone::render(request).code(), ErrorCode::Empty);
     QCOMPARE(QDir(dir.path()).entryList(QDir::Files | QDir::Hidden), QStringList{"empty.wav"});
+}
+
+void TestRingtone::render_bringsAMonoSourceToTheLoudnessOnTwoChannels() {
+    const WavFormat mono{1, 44100, 16};
+    QByteArray quiet = testaudio::sinePcm(mono, 44100 * 5, 440);
+    for (int i = 0; i < quiet.size() / 2; ++i) {
+        const auto v = std::int16_t(std::int16_t(testaudio::le16(quiet, i * 2)) / 20);
+        quiet[i * 2] = char(v & 0xFF);
+        quiet[i * 2 + 1] = char((v >> 8) & 0xFF);
+    }
+    ringtone::Request request;
+    request.source = testaudio::writeWav(path("quiet.wav"), mono, quiet);
+    request.output = path("even.m4r");
+    request.target = Target::IPhone;
+    request.fadeOutMs = 0;
+    request.loudness = true;
+    QVERIFY(ringtone::render(request));
+
+    int channels = 0;
+    const std::vector<std::int16_t> samples = decodeAll(request.output, &channels);
+    QCOMPARE(channels, 2);
+    const QString decoded = testaudio::writeWav(
+        path("even.wav"), {2, 44100, 16},
+        QByteArray(reinterpret_cast<const char*>(samples.data()), qsizetype(samples.size() * 2)));
+    const auto measured = soundedit::measure(decoded);
+    QVERIFY(measured);
+    QVERIFY2(std::abs(measured->lufs - ringtone::DefaultLufs) <= 0.5,
+             qPrintable(QString::number(measured->lufs)));
+    QVERIFY(measured->truePeakDb <= -0.9);
 }
 
 QTEST_GUILESS_MAIN(TestRingtone)

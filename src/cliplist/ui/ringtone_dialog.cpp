@@ -12,6 +12,9 @@ RingtoneDialog::RingtoneDialog(const Dialogs::RingtoneChoice& initial, bool clip
                                QWidget* parent)
     : QDialog(parent), m_targets(new QButtonGroup(this)),
       m_wholeList(new QCheckBox(QStringLiteral("Save the whole list, joined in order"), this)),
+      m_loudness(new QCheckBox(
+          QStringLiteral("Bring to a loudness of %1 LUFS").arg(ringtone::DefaultLufs, 0, 'f', 0),
+          this)),
       m_fadeOut(new QCheckBox(QStringLiteral("Fade out over the last %1")
                                   .arg(ringtone::lengthText(ringtone::DefaultFadeOutMs)),
                               this)) {
@@ -32,9 +35,12 @@ RingtoneDialog::RingtoneDialog(const Dialogs::RingtoneChoice& initial, bool clip
     m_wholeList->setObjectName(QStringLiteral("wholeList"));
     m_wholeList->setChecked(initial.wholeList || !clipSelected);
     m_wholeList->setEnabled(clipSelected);
+    m_loudness->setObjectName(QStringLiteral("loudness"));
+    m_loudness->setChecked(initial.loudness);
     m_fadeOut->setObjectName(QStringLiteral("fadeOut"));
     m_fadeOut->setChecked(initial.fadeOut);
     layout->addWidget(m_wholeList);
+    layout->addWidget(m_loudness);
     layout->addWidget(m_fadeOut);
 
     auto* buttons =
@@ -49,6 +55,7 @@ Dialogs::RingtoneChoice RingtoneDialog::choice() const {
     Dialogs::RingtoneChoice chosen;
     chosen.target = ringtone::Target(m_targets->checkedId());
     chosen.wholeList = m_wholeList->isChecked();
+    chosen.loudness = m_loudness->isChecked();
     chosen.fadeOut = m_fadeOut->isChecked();
     return chosen;
 }

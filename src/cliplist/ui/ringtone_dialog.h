@@ -22,5 +22,6 @@ public:
 private:
     QButtonGroup* m_targets;
     QCheckBox* m_wholeList;
+    QCheckBox* m_loudness;
     QCheckBox* m_fadeOut;
 };

@@ -66,6 +66,7 @@ void RingtoneSaving::CmdRingtone_Click() {
     job.cutMs = *cut;
     // A tone cut short always fades: a cut mid-sound would end on a click.
     job.fadeOutMs = choice->fadeOut || *cut >= 0 ? ringtone::DefaultFadeOutMs : 0;
+    job.loudness = choice->loudness;
     if (target == Target::AndroidMp3) {
         m_page.saving().applyBitRate();
         job.bitRateKbps = context().Mp3Enc1.BitRate();

@@ -33,10 +33,11 @@ public:
     };
 
     // The choices of "Save as Ringtone": the phone, the selected clip or the whole list
-    // joined, and the fade-out at the end.
+    // joined, an even loudness, and the fade-out at the end.
     struct RingtoneChoice {
         ringtone::Target target = ringtone::Target::IPhone;
         bool wholeList = false;
+        bool loudness = true;
         bool fadeOut = true;
     };
 
