@@ -35,7 +35,8 @@ printf ' 128 \r\n%s\r\n' "$HOME/Ringtones" >"$scratch/bin/config.ini"
 
 # Songs with names a user might have.
 songs=$scratch/songs
-ffmpeg -v error -f lavfi -i "sine=frequency=523:duration=9" -ac 2 -b:a 128k "$songs/Sunrise Theme.mp3"
+ffmpeg -v error -f lavfi -i "aevalsrc=0.8*sin(2*PI*523*t)*(0.55+0.45*sin(2*PI*0.6*t)):d=9" \
+    -ac 2 -b:a 128k "$songs/Sunrise Theme.mp3"
 sox -n -r 44100 -c 2 -b 16 "$songs/Morning Bell.wav" synth 4 pluck C5 fade 0 4 3
 ffmpeg -v error -f lavfi -i "sine=frequency=392:duration=6" -ac 2 "$songs/Door Chime.ogg"
 

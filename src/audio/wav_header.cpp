@@ -229,3 +229,15 @@ Result<WavInfo> readWavInfo(const QString& path) {
                       QStringLiteral("%1: %2").arg(path, info.status().message())};
     return info;
 }
+
+Result<WavInfo> readClipWavInfo(const QString& path) {
+    Result<WavInfo> info = readWavInfo(path);
+    if (!info)
+        return info;
+    const int bits = info->format.bitsPerSample;
+    if (info->encoding != WavInfo::Encoding::Pcm || (bits != 8 && bits != 16))
+        return Status{
+            ErrorCode::Format,
+            QStringLiteral("%1: only 8- and 16-bit sound can be worked on here.").arg(path)};
+    return info;
+}

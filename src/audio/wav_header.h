@@ -98,3 +98,6 @@ struct WavInfo {
 // bits; with Format on samples other than 8/16/24/32-bit PCM or 32/64-bit float.
 Result<WavInfo> readWavInfo(QIODevice& device);
 Result<WavInfo> readWavInfo(const QString& path);
+// readWavInfo() of a file that must hold 8- or 16-bit integer PCM, as clip files do; Format
+// (a message naming the file) for any other samples.
+Result<WavInfo> readClipWavInfo(const QString& path);

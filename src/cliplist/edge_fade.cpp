@@ -60,13 +60,10 @@ Status scale(QFile& file, const WavInfo& info, std::int64_t first, std::int64_t 
 } // namespace
 
 Status fadeEdges(const QString& wavPath, std::int64_t frames) {
-    const Result<WavInfo> info = readWavInfo(wavPath);
+    const Result<WavInfo> info = readClipWavInfo(wavPath);
     if (!info)
         return info.status();
     const int bits = info->format.bitsPerSample;
-    if (info->encoding != WavInfo::Encoding::Pcm || (bits != 8 && bits != 16))
-        return {ErrorCode::Format,
-                QStringLiteral("%1: only 8- and 16-bit sound can be faded.").arg(wavPath)};
     const std::int64_t total = info->dataBytes / info->format.blockAlign();
     frames = std::min(frames, total / 2);
     if (frames <= 0)

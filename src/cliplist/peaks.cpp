@@ -175,13 +175,10 @@ namespace peaks {
 
 Status fill(const QString& wavPath, Peaks& into, const std::atomic<bool>& cancel,
             std::int64_t firstFrame) {
-    const Result<WavInfo> info = readWavInfo(wavPath);
+    const Result<WavInfo> info = readClipWavInfo(wavPath);
     if (!info)
         return info.status();
     const int bits = info->format.bitsPerSample;
-    if (info->encoding != WavInfo::Encoding::Pcm || (bits != 8 && bits != 16))
-        return {ErrorCode::Format,
-                QStringLiteral("%1: only 8- and 16-bit sound can be outlined.").arg(wavPath)};
     const int channels = info->format.channels;
     const int frameBytes = info->format.blockAlign();
     const std::int64_t fileFrames = info->dataBytes / frameBytes;

@@ -34,14 +34,10 @@ double toDb(double linear) {
 class SoundReader {
 public:
     Status open(const QString& path) {
-        const Result<WavInfo> info = readWavInfo(path);
+        const Result<WavInfo> info = readClipWavInfo(path);
         if (!info)
             return info.status();
         m_info = *info;
-        const int bits = m_info.format.bitsPerSample;
-        if (m_info.encoding != WavInfo::Encoding::Pcm || (bits != 8 && bits != 16))
-            return {ErrorCode::Format,
-                    QStringLiteral("%1: only 8- and 16-bit sound can be edited.").arg(path)};
         m_file.setFileName(path);
         if (!m_file.open(QIODevice::ReadOnly) || !m_file.seek(m_info.dataOffset))
             return {ErrorCode::FileOpen, QStringLiteral("%1: %2.").arg(path, m_file.errorString())};

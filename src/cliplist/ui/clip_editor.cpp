@@ -107,11 +107,7 @@ void ClipEditor::takeBack() {
     m_markInMs = std::min(m_markInMs, lengthMs);
     m_markOutMs = std::min(m_markOutMs, lengthMs);
     controls().SliderEdit->setMaximum(edittime::roundedSeconds(lengthMs));
-    const std::shared_ptr<const Peaks> peaks = m_page.peakCache().peaksFor(clip);
-    controls().Waveform->setClip(
-        peaks, lengthMs,
-        peaks ? QString()
-              : QStringLiteral("No waveform: %1").arg(m_page.peakCache().failure(clip)));
+    showWaveform(clip, lengthMs);
     showMarks();
 }
 
@@ -162,11 +158,7 @@ void ClipEditor::List1_DblClick() {
     controls().Lblout->setText(clock(lengthMs));
     controls().Lblin->setText(edittime::clockText(0));
     m_selectionEndMs = -1;
-    const std::shared_ptr<const Peaks> peaks = m_page.peakCache().peaksFor(clip);
-    controls().Waveform->setClip(
-        peaks, lengthMs,
-        peaks ? QString()
-              : QStringLiteral("No waveform: %1").arg(m_page.peakCache().failure(clip)));
+    showWaveform(clip, lengthMs);
     showMarks();
 
     setEditorEnabled(true);
@@ -294,6 +286,16 @@ void ClipEditor::typed(QLineEdit* box) {
         setMarkOut(*ms);
     else
         setMarkOut(std::min(length, m_markInMs + *ms));
+}
+
+// A clip that cannot be read for peaks shows an empty view with a note; the editor still
+// works.
+void ClipEditor::showWaveform(const QString& clip, std::int64_t lengthMs) {
+    const std::shared_ptr<const Peaks> peaks = m_page.peakCache().peaksFor(clip);
+    controls().Waveform->setClip(
+        peaks, lengthMs,
+        peaks ? QString()
+              : QStringLiteral("No waveform: %1").arg(m_page.peakCache().failure(clip)));
 }
 
 void ClipEditor::showPeaks(const QString& clipPath) {

@@ -119,6 +119,7 @@ private:
     void showMarks();
     void typed(QLineEdit* box);
     void showPeaks(const QString& clipPath);
+    void showWaveform(const QString& clip, std::int64_t lengthMs);
 
     Framewav& m_page;
     QString m_editMode;

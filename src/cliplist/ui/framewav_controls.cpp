@@ -96,7 +96,7 @@ FramewavControls FramewavControls::create(QGroupBox& page) {
     for (const char* level : {"-14 LUFS", "-16 LUFS", "-23 LUFS"})
         c.cboLoudness->addItem(QLatin1String(level));
     c.chkNormaliseAll = named(new QCheckBox(QStringLiteral("All"), c.Frame3), "chkNormaliseAll",
-                              {290, 180, 43, 18});
+                              {297, 180, 36, 18});
 
     c.Frame2 =
         named(new QGroupBox(QStringLiteral("List Control"), &page), "Frame2", {344, 218, 345, 73});

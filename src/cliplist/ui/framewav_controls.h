@@ -26,7 +26,7 @@ class WaveformView;
 //   CmdEditDone "Done" 272,131 61×25 · chkSmooth "Smooth cuts" 146,157 187×17 ·
 //   the effects row at y 178, 22 high: CmdFadeIn 12 · CmdFadeOut 38 (24 wide) · txtFade
 //   (seconds) 64 38 wide · CmdGain 106 · txtGain (dB) 132 40 wide · CmdNormalise 176 ·
-//   cboLoudness 202 84 wide · chkNormaliseAll "All" 290 43 wide
+//   cboLoudness 202 92 wide · chkNormaliseAll "All" 297 36 wide
 //   Frame2 "List Control" 344,218 345×73: CmdFoward, CmdPlay, CmdPause, CmdStop, CmdNext
 //   12/56/100/144/188,24 41×41 · Check1 "Play List" 240,22 97×21 · lblListPos (the list
 //   player's position, "m:ss of m:ss") 240,46 97×17
