@@ -1,5 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "audio/wav_header.h"
+#include "cliplist/sound_edit.h"
 #include "support/test_audio.h"
 
 #include <QTemporaryDir>
@@ -114,6 +115,19 @@ private slots:
             QVERIFY2(!QFile::exists(path(name)), name);
         QCOMPARE(QDir(m_dir.path()).entryList({"*.tmp", ".*"}, QDir::Files | QDir::Hidden),
                  QStringList());
+    }
+
+    // --lufs and --fade-out shape the sound before it is written.
+    void convert_bringsToTheLoudnessAndFadesOut() {
+        QCOMPARE(cli({"convert", m_wav, path("even.wav"), "--lufs", "-20", "--fade-out", "0.5"}),
+                 0);
+        const auto measured = soundedit::measure(path("even.wav"));
+        QVERIFY(measured);
+        // The fade lowers the last half second a little below the level brought.
+        QVERIFY2(measured->lufs < -19.9 && measured->lufs > -21,
+                 qPrintable(QString::number(measured->lufs)));
+        const QByteArray even = testaudio::readAll(path("even.wav"));
+        QCOMPARE(testaudio::le16(even, int(even.size()) - 4), 0);
     }
 
 private:
