@@ -87,12 +87,12 @@ FramewavControls FramewavControls::create(QGroupBox& page) {
     c.CmdFadeIn = pictureButton(c.Frame3, "CmdFadeIn", {12, 178, 24, 22}, 16);
     c.CmdFadeOut = pictureButton(c.Frame3, "CmdFadeOut", {38, 178, 24, 22}, 16);
     c.txtFade =
-        named(new QLineEdit(QStringLiteral("1.0 s"), c.Frame3), "txtFade", {64, 178, 40, 22});
-    c.CmdGain = pictureButton(c.Frame3, "CmdGain", {110, 178, 24, 22}, 16);
+        named(new QLineEdit(QStringLiteral("1.0 s"), c.Frame3), "txtFade", {64, 178, 38, 22});
+    c.CmdGain = pictureButton(c.Frame3, "CmdGain", {106, 178, 24, 22}, 16);
     c.txtGain =
-        named(new QLineEdit(QStringLiteral("+3 dB"), c.Frame3), "txtGain", {136, 178, 40, 22});
-    c.CmdNormalise = pictureButton(c.Frame3, "CmdNormalise", {182, 178, 24, 22}, 16);
-    c.cboLoudness = named(new QComboBox(c.Frame3), "cboLoudness", {208, 178, 72, 22});
+        named(new QLineEdit(QStringLiteral("+3 dB"), c.Frame3), "txtGain", {132, 178, 40, 22});
+    c.CmdNormalise = pictureButton(c.Frame3, "CmdNormalise", {176, 178, 24, 22}, 16);
+    c.cboLoudness = named(new QComboBox(c.Frame3), "cboLoudness", {202, 178, 92, 22});
     for (const char* level : {"-14 LUFS", "-16 LUFS", "-23 LUFS"})
         c.cboLoudness->addItem(QLatin1String(level));
     c.chkNormaliseAll = named(new QCheckBox(QStringLiteral("All"), c.Frame3), "chkNormaliseAll",
