@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "cliplist/edge_fade.h"
 
+#include "audio/fade.h"
 #include "audio/wav_header.h"
 #include "audio/write_fully.h"
 
@@ -8,7 +9,6 @@
 
 #include <algorithm>
 #include <cmath>
-#include <numbers>
 
 namespace edgefade {
 
@@ -37,7 +37,7 @@ Status scale(QFile& file, const WavInfo& info, std::int64_t first, std::int64_t 
             ErrorCode::FileForm,
             QStringLiteral("%1: the sound is shorter than its header says.").arg(file.fileName())};
     for (std::int64_t i = 0; i < count; ++i) {
-        const double g = gain(fadeIn ? i : count - 1 - i, count);
+        const double g = fadeIn ? fade::fadeInGain(i, count) : fade::fadeOutGain(i, count);
         for (int c = 0; c < channels; ++c) {
             char* sample = bytes.data() + (i * channels + c) * bytesPerSample;
             if (bytesPerSample == 1) {

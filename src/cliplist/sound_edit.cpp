@@ -1,9 +1,9 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "cliplist/sound_edit.h"
 
+#include "audio/fade.h"
 #include "audio/wav_header.h"
 #include "audio/write_fully.h"
-#include "cliplist/edge_fade.h"
 
 #include <QFile>
 #include <QSaveFile>
@@ -159,9 +159,9 @@ Result<Outcome> fade(const QString& in, const QString& out, double inSeconds, do
     return rewrite(in, out, [=](std::int64_t frame) {
         double g = 1.0;
         if (frame < fadeIn)
-            g *= edgefade::gain(frame, fadeIn);
+            g *= fade::fadeInGain(frame, fadeIn);
         if (frame >= frames - fadeOut)
-            g *= edgefade::gain(frames - 1 - frame, fadeOut);
+            g *= fade::fadeOutGain(frame - (frames - fadeOut), fadeOut);
         return g;
     });
 }
