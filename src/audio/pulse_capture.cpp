@@ -8,6 +8,8 @@
 #include <pulse/stream.h>
 #include <pulse/timeval.h>
 
+#include <chrono>
+
 namespace {
 const pa_sample_spec CaptureSpec{PA_SAMPLE_S16LE, 44100, 2};
 // Short blocks keep the byte count the recording page shows current and let a stop take
@@ -119,7 +121,13 @@ void PulseCapture::onData(pa_stream* stream, std::size_t, void* userdata) {
             self->m_silence.assign(bytes, std::byte{0});
             block = self->m_silence.data();
         }
+        const auto started = std::chrono::steady_clock::now();
         const bool goOn = self->m_callback(block, bytes);
+        const std::int64_t tookNs = std::chrono::duration_cast<std::chrono::nanoseconds>(
+                                        std::chrono::steady_clock::now() - started)
+                                        .count();
+        if (tookNs > self->m_longestCallbackNs.load(std::memory_order_relaxed))
+            self->m_longestCallbackNs.store(tookNs, std::memory_order_relaxed);
         self->m_position += ByteCount(bytes);
         pa_stream_drop(stream);
         if (!goOn)

@@ -44,6 +44,8 @@ public:
     bool isRunning() const { return m_running; }
     // Bytes delivered to the callback so far.
     ByteCount position() const { return m_position.load(); }
+    // The longest a single call of the callback took so far (wall clock), in nanoseconds.
+    std::int64_t longestCallbackNs() const { return m_longestCallbackNs.load(); }
 
 private:
     PulseCapture(PulseConnection& connection, AudioEngine::CaptureCallback callback,
@@ -59,5 +61,6 @@ private:
     pa_stream* m_stream = nullptr;
     bool m_running = false;
     std::atomic<ByteCount> m_position{0};
+    std::atomic<std::int64_t> m_longestCallbackNs{0};
     std::vector<std::byte> m_silence;
 };
