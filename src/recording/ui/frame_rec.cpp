@@ -304,8 +304,11 @@ void FrameRec::tmrMeter_Timer() {
         const ByteCount played = m_engine.isActive(stream) ? m_engine.position(stream) : 0;
         m_picTake->setPlayhead(played * 1000 / TakeRecorder::BytesPerSecond);
     }
-    if (m_takePeaks && !m_takePeaks->complete())
+    // Repainted until a paint has been asked for with every frame ready.
+    if (m_takePeaks && !m_pictureWhole) {
+        m_pictureWhole = m_takePeaks->complete();
         m_picTake->update();
+    }
 }
 
 QString FrameRec::takeFolder() const {
@@ -344,6 +347,7 @@ void FrameRec::startPicture() {
     m_takePeaks = std::make_shared<Peaks>(WavHeader::forTake().format(), frames);
     m_picTake->setClip(m_takePeaks, frames * 1000 / 44100);
     m_pictureCancel = false;
+    m_pictureWhole = false;
     // The finished take's block stays put until stopPicture() has joined this thread.
     const auto* samples = reinterpret_cast<const std::int16_t*>(m_take->takeBuffer() + 44);
     m_pictureJob = std::thread([this, samples, frames, peaks = m_takePeaks] {

@@ -157,4 +157,5 @@ private:
     std::shared_ptr<Peaks> m_takePeaks;
     std::thread m_pictureJob;
     std::atomic<bool> m_pictureCancel{false};
+    bool m_pictureWhole = false;
 };
