@@ -13,5 +13,7 @@ SECONDS_OF_SOUND=${1:-3600}
 cmake --preset test -S "$ROOT" >/dev/null
 cmake --build "$ROOT/build/test" --target tst_pulse_take bench_take_memory >/dev/null
 ASAN_OPTIONS=detect_leaks=0 "$ROOT/build/test/bench/bench_take_memory" 10800 mapped
-QT_QPA_PLATFORM=offscreen ASAN_OPTIONS=detect_leaks=0 TUNECARVER_TAKE_SECONDS="$SECONDS_OF_SOUND" \
+# QtTest ends a test function after 5 minutes unless told otherwise.
+QTEST_FUNCTION_TIMEOUT=$(((SECONDS_OF_SOUND + 600) * 1000)) QT_QPA_PLATFORM=offscreen \
+    ASAN_OPTIONS=detect_leaks=0 TUNECARVER_TAKE_SECONDS="$SECONDS_OF_SOUND" \
     "$ROOT/build/test/tests/tst_pulse_take" -maxwarnings 0
