@@ -2,8 +2,8 @@
 // The take's block over a 3-hour take, as fast as the machine goes: 20 ms blocks appended
 // with the take's growth rule (steps of 200000 bytes, grown to length + n + step when the
 // remainder reaches the step), once with TakeMemory::mapped() and once with realloc() for
-// comparison (build it in the release preset for that). Prints, for each, the longest append (growth included), the number of
-// growths and the time of all appends.
+// comparison (build it in the release preset for that). Prints, for each, the longest append
+// (growth included), the number of growths and the time of all appends.
 #include "recording/take_memory.h"
 
 #include <algorithm>

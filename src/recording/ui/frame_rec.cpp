@@ -360,6 +360,7 @@ void FrameRec::stopPicture() {
     m_pictureCancel = true;
     if (m_pictureJob.joinable())
         m_pictureJob.join();
+    m_takePeaks.reset();
 }
 
 void FrameRec::waitForPicture() {
