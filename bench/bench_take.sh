@@ -3,7 +3,7 @@
 # An hour-long take (or SECONDS, the first argument) against a PulseAudio daemon of its own:
 # the frames written into its pipe source are fed in real time, so this runs as long as the
 # take. It passes when the take holds exactly the frames written and no call of the capture
-# callback took a millisecond; it prints the longest call. The take test of the test preset
+# callback took a millisecond of CPU time; it prints the longest call, by the wall clock too. The take test of the test preset
 # (AddressSanitizer: its times are an upper bound) does the work, with a longer take. First,
 # the take's block alone over three hours of sound as fast as it goes (bench_take_memory).
 set -euo pipefail

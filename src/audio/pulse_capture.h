@@ -44,8 +44,11 @@ public:
     bool isRunning() const { return m_running; }
     // Bytes delivered to the callback so far.
     ByteCount position() const { return m_position.load(); }
-    // The longest a single call of the callback took so far (wall clock), in nanoseconds.
-    std::int64_t longestCallbackNs() const { return m_longestCallbackNs.load(); }
+    // The longest a single call of the callback took so far, in nanoseconds: by the wall
+    // clock (time the thread was not running included) and in the thread's CPU time.
+    AudioEngine::CallbackTimes longestCallback() const {
+        return {m_longestCallbackNs.load(), m_longestCallbackCpuNs.load()};
+    }
 
 private:
     PulseCapture(PulseConnection& connection, AudioEngine::CaptureCallback callback,
@@ -62,5 +65,6 @@ private:
     bool m_running = false;
     std::atomic<ByteCount> m_position{0};
     std::atomic<std::int64_t> m_longestCallbackNs{0};
+    std::atomic<std::int64_t> m_longestCallbackCpuNs{0};
     std::vector<std::byte> m_silence;
 };

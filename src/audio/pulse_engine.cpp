@@ -339,9 +339,9 @@ ByteCount PulseEngine::capturePosition(Handle capture) const {
     return it == d->captures.end() ? 0 : it->second->position();
 }
 
-std::int64_t PulseEngine::longestCallbackNs(Handle capture) const {
+AudioEngine::CallbackTimes PulseEngine::longestCallback(Handle capture) const {
     const auto it = d->captures.find(capture);
-    return it == d->captures.end() ? 0 : it->second->longestCallbackNs();
+    return it == d->captures.end() ? CallbackTimes{} : it->second->longestCallback();
 }
 
 AudioEngine::Handle PulseEngine::createMemoryStream(const std::byte* image, ByteCount bytes) {

@@ -51,9 +51,9 @@ public:
     void stopCapture(Handle capture) override;
     // Stays readable after the capture ended, until releaseAll().
     ByteCount capturePosition(Handle capture) const override;
-    // The longest a single call of the capture's callback took, in nanoseconds (0 for an
-    // unknown capture): what the server's thread waited for our code. Readable as the position.
-    std::int64_t longestCallbackNs(Handle capture) const;
+    // The longest a single call of the capture's callback took (zeros for an unknown
+    // capture): what the server's thread waited for our code. Readable as the position.
+    CallbackTimes longestCallback(Handle capture) const;
 
     Handle createMemoryStream(const std::byte* image, ByteCount bytes) override;
     Handle createFileStream(const QString& path) override;
