@@ -27,6 +27,12 @@ public:
     // samples. It returns true to go on and false to stop the capture. It must not block.
     using CaptureCallback = std::function<bool(const std::byte* data, std::size_t bytes)>;
 
+    // How long the capture callback took, for measurement.
+    struct CallbackTimes {
+        std::int64_t longestNs = 0;    // wall clock
+        std::int64_t longestCpuNs = 0; // CPU time of the capture thread
+    };
+
     // What an input reports, in the terms of the recording page.
     struct InputState {
         int levelPercent = 0; // 0-100

@@ -8,11 +8,20 @@
 #include <pulse/stream.h>
 #include <pulse/timeval.h>
 
+#include <chrono>
+#include <ctime>
+
 namespace {
 const pa_sample_spec CaptureSpec{PA_SAMPLE_S16LE, 44100, 2};
 // Short blocks keep the byte count the recording page shows current and let a stop take
 // effect promptly.
 constexpr pa_usec_t BlockUsec = 20 * PA_USEC_PER_MSEC;
+
+std::int64_t threadCpuNs() {
+    timespec now{};
+    clock_gettime(CLOCK_THREAD_CPUTIME_ID, &now);
+    return std::int64_t(now.tv_sec) * 1000000000 + now.tv_nsec;
+}
 
 bool isGone(pa_stream_state_t state) {
     return state == PA_STREAM_FAILED || state == PA_STREAM_TERMINATED;
@@ -119,7 +128,17 @@ void PulseCapture::onData(pa_stream* stream, std::size_t, void* userdata) {
             self->m_silence.assign(bytes, std::byte{0});
             block = self->m_silence.data();
         }
+        const std::int64_t startedCpu = threadCpuNs();
+        const auto started = std::chrono::steady_clock::now();
         const bool goOn = self->m_callback(block, bytes);
+        const std::int64_t tookNs = std::chrono::duration_cast<std::chrono::nanoseconds>(
+                                        std::chrono::steady_clock::now() - started)
+                                        .count();
+        const std::int64_t tookCpuNs = threadCpuNs() - startedCpu;
+        if (tookNs > self->m_longestCallbackNs.load(std::memory_order_relaxed))
+            self->m_longestCallbackNs.store(tookNs, std::memory_order_relaxed);
+        if (tookCpuNs > self->m_longestCallbackCpuNs.load(std::memory_order_relaxed))
+            self->m_longestCallbackCpuNs.store(tookCpuNs, std::memory_order_relaxed);
         self->m_position += ByteCount(bytes);
         pa_stream_drop(stream);
         if (!goOn)

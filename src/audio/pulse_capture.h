@@ -44,6 +44,11 @@ public:
     bool isRunning() const { return m_running; }
     // Bytes delivered to the callback so far.
     ByteCount position() const { return m_position.load(); }
+    // The longest a single call of the callback took so far, in nanoseconds: by the wall
+    // clock (time the thread was not running included) and in the thread's CPU time.
+    AudioEngine::CallbackTimes longestCallback() const {
+        return {m_longestCallbackNs.load(), m_longestCallbackCpuNs.load()};
+    }
 
 private:
     PulseCapture(PulseConnection& connection, AudioEngine::CaptureCallback callback,
@@ -59,5 +64,7 @@ private:
     pa_stream* m_stream = nullptr;
     bool m_running = false;
     std::atomic<ByteCount> m_position{0};
+    std::atomic<std::int64_t> m_longestCallbackNs{0};
+    std::atomic<std::int64_t> m_longestCallbackCpuNs{0};
     std::vector<std::byte> m_silence;
 };

@@ -165,10 +165,12 @@ struct PulseEngine::Private {
                 QStringLiteral("No stream or capture has the handle %1.").arg(handle)};
     }
 
+    // A stream needs the server only to play (play() connects), so a take whose capture
+    // the server ended by going away still gets its stream and can be saved at once and
+    // played once the server is back.
     Handle addStream(Result<std::unique_ptr<PulseOutputStream>> stream) {
-        const Status status = stream ? ensureConnected() : stream.status();
-        if (!status) {
-            record(status);
+        if (!stream) {
+            record(stream.status());
             return 0;
         }
         const Handle handle = nextHandle++;
@@ -335,6 +337,11 @@ void PulseEngine::stopCapture(Handle capture) {
 ByteCount PulseEngine::capturePosition(Handle capture) const {
     const auto it = d->captures.find(capture);
     return it == d->captures.end() ? 0 : it->second->position();
+}
+
+AudioEngine::CallbackTimes PulseEngine::longestCallback(Handle capture) const {
+    const auto it = d->captures.find(capture);
+    return it == d->captures.end() ? CallbackTimes{} : it->second->longestCallback();
 }
 
 AudioEngine::Handle PulseEngine::createMemoryStream(const std::byte* image, ByteCount bytes) {

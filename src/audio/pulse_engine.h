@@ -21,8 +21,9 @@
 // Capture is 44100 Hz, 2 channels, signed 16-bit little-endian, in blocks of about 20 ms.
 // Gaps the server reports in the data are delivered as silence of their length.
 //
-// Output streams play on the server's default sink and connect to the server themselves,
-// so a player may use an engine that was never started for recording. Positions follow
+// Output streams play on the server's default sink and connect to the server themselves
+// when they play, so a player may use an engine that was never started for recording, and
+// a stream is made even while the server is away. Positions follow
 // what the server reports as played, within about 50 ms.
 //
 // Server requests wait at most a few seconds; a server that does not answer in time
@@ -50,6 +51,9 @@ public:
     void stopCapture(Handle capture) override;
     // Stays readable after the capture ended, until releaseAll().
     ByteCount capturePosition(Handle capture) const override;
+    // The longest a single call of the capture's callback took (zeros for an unknown
+    // capture): what the server's thread waited for our code. Readable as the position.
+    CallbackTimes longestCallback(Handle capture) const;
 
     Handle createMemoryStream(const std::byte* image, ByteCount bytes) override;
     Handle createFileStream(const QString& path) override;

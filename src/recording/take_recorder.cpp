@@ -2,6 +2,7 @@
 #include "recording/take_recorder.h"
 
 #include "audio/write_fully.h"
+#include "recording/level_meter.h"
 
 #include <QMetaObject>
 #include <QSaveFile>
@@ -9,8 +10,8 @@
 #include <cmath>
 #include <cstring>
 
-TakeRecorder::TakeRecorder(AudioEngine& engine, Reallocate reallocate, QObject* parent)
-    : QObject(parent), m_engine(engine), m_reallocate(reallocate) {
+TakeRecorder::TakeRecorder(AudioEngine& engine, TakeMemory memory, QObject* parent)
+    : QObject(parent), m_engine(engine), m_memory(memory) {
     connect(&m_engine, &AudioEngine::captureEnded, this, &TakeRecorder::onCaptureEnded);
 }
 
@@ -19,13 +20,20 @@ TakeRecorder::~TakeRecorder() {
         m_engine.stopCapture(m_recordChannel);
     if (m_takeStream != 0)
         m_engine.freeStream(m_takeStream);
+    freeBlock();
+}
+
+void TakeRecorder::freeBlock() {
+    if (m_takeBuffer)
+        m_memory.release(m_takeBuffer);
+    m_takeBuffer = nullptr;
+    m_capacity = 0;
 }
 
 void TakeRecorder::reset() {
     m_recordChannel = 0;
     m_takeStream = 0;
-    m_takeBuffer.reset();
-    m_capacity = 0;
+    freeBlock();
     m_takeLength = 0;
     m_bufferStep = DefaultBufferStep;
     emitState();
@@ -34,8 +42,7 @@ void TakeRecorder::reset() {
 void TakeRecorder::releaseBlock() {
     m_recordChannel = 0;
     m_takeStream = 0;
-    m_takeBuffer.reset();
-    m_capacity = 0;
+    freeBlock();
     emitState();
 }
 
@@ -55,8 +62,7 @@ void TakeRecorder::discardTake() {
     if (m_takeStream != 0)
         m_engine.freeStream(m_takeStream);
     m_takeStream = 0;
-    m_takeBuffer.reset();
-    m_capacity = 0;
+    freeBlock();
 }
 
 Status TakeRecorder::BeginTake() {
@@ -67,12 +73,12 @@ Status TakeRecorder::BeginTake() {
         emitState();
     }
 
-    auto* block = static_cast<std::byte*>(m_reallocate(nullptr, std::size_t(m_bufferStep)));
+    auto* block = static_cast<std::byte*>(m_memory.grow(nullptr, std::size_t(m_bufferStep)));
     if (!block) {
         emitState();
         return {ErrorCode::OutOfMemory, QStringLiteral("Out of memory!")};
     }
-    m_takeBuffer.reset(block);
+    m_takeBuffer = block;
     m_capacity = std::size_t(m_bufferStep);
 
     m_takeLength = WavHeader::Size;
@@ -85,11 +91,11 @@ Status TakeRecorder::BeginTake() {
     std::memcpy(block + 36, data.data(), data.size());
 
     m_callbackFailure = CallbackFailure::None;
+    m_warned = false;
     m_recordChannel = m_engine.startCapture(
         [this](const std::byte* bytes, std::size_t n) { return OnCapturedBlock(bytes, n); });
     if (m_recordChannel == 0) {
-        m_takeBuffer.reset();
-        m_capacity = 0;
+        freeBlock();
         emitState();
         return {ErrorCode(m_engine.lastErrorCode()), QStringLiteral("Couldn't start recording")};
     }
@@ -99,28 +105,31 @@ Status TakeRecorder::BeginTake() {
 
 bool TakeRecorder::OnCapturedBlock(const std::byte* block, std::size_t byteCount) {
     const auto n = ByteCount(byteCount);
-    if (m_takeLength + n - WavHeader::Size > WavHeader::MaxDataBytes) {
+    if (m_takeLength + n > m_maxTakeBytes) {
         m_callbackFailure = CallbackFailure::SizeLimit;
         QMetaObject::invokeMethod(this, &TakeRecorder::onCallbackFailure, Qt::QueuedConnection);
         return false;
     }
+    if (m_meter)
+        m_meter->measure(block, byteCount);
     if ((m_takeLength % m_bufferStep) + n >= m_bufferStep) {
         // The new size is (length + n) / step + 1 steps, the quotient not truncated, which
         // comes to length + n + step: after every growth exactly one step is free.
         const double steps = double(m_takeLength + n) / m_bufferStep + 1.0;
         const auto newSize = std::size_t(std::llround(steps * m_bufferStep));
-        void* grown = m_reallocate(m_takeBuffer.get(), newSize);
+        void* grown = m_memory.grow(m_takeBuffer, newSize);
         if (!grown) {
             m_callbackFailure = CallbackFailure::OutOfMemory;
             QMetaObject::invokeMethod(this, &TakeRecorder::onCallbackFailure, Qt::QueuedConnection);
             return false;
         }
-        (void)m_takeBuffer.release();
-        m_takeBuffer.reset(static_cast<std::byte*>(grown));
+        m_takeBuffer = static_cast<std::byte*>(grown);
         m_capacity = newSize;
     }
-    std::memcpy(m_takeBuffer.get() + m_takeLength, block, byteCount);
+    std::memcpy(m_takeBuffer + m_takeLength, block, byteCount);
     m_takeLength += n;
+    if (m_takeLength >= m_maxTakeBytes - WarningBytes && !m_warned.exchange(true))
+        QMetaObject::invokeMethod(this, &TakeRecorder::nearingLimit, Qt::QueuedConnection);
     return true;
 }
 
@@ -163,7 +172,7 @@ Status TakeRecorder::writeTo(const QString& path) const {
     QSaveFile file(path);
     if (!file.open(QIODevice::WriteOnly | QIODevice::Unbuffered))
         return writeFailure(path, file);
-    const auto* bytes = reinterpret_cast<const char*>(m_takeBuffer.get());
+    const auto* bytes = reinterpret_cast<const char*>(m_takeBuffer);
     if (Status written = writeFully(file, bytes, m_takeLength); !written)
         return written;
     if (!file.commit())
@@ -178,8 +187,7 @@ void TakeRecorder::EndTake() {
     m_recordChannel = 0;
 
     m_takeHeader.setDataSize(m_takeLength - WavHeader::Size);
-    WavHeader::patchSizes(reinterpret_cast<char*>(m_takeBuffer.get()),
-                          m_takeLength - WavHeader::Size);
-    m_takeStream = m_engine.createMemoryStream(m_takeBuffer.get(), m_takeLength);
+    WavHeader::patchSizes(reinterpret_cast<char*>(m_takeBuffer), m_takeLength - WavHeader::Size);
+    m_takeStream = m_engine.createMemoryStream(m_takeBuffer, m_takeLength);
     emitState();
 }

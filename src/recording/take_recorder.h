@@ -4,13 +4,14 @@
 #include "audio/audio_engine.h"
 #include "audio/status.h"
 #include "audio/wav_header.h"
+#include "recording/take_memory.h"
 
 #include <QObject>
 
 #include <atomic>
 #include <cstddef>
-#include <cstdlib>
-#include <memory>
+#include <cstdint>
+#include <limits>
 
 // One recording held in memory as a complete WAV image: a 44-byte header followed by
 // 44100 Hz stereo 16-bit PCM, grown in steps of `bufferStep` bytes while the capture runs.
@@ -27,21 +28,34 @@
 // a queued call, which then emits failed(): the callback itself never touches a widget.
 // A capture the sound server ends on its own (engine's captureEnded) finishes the take with
 // what was captured, as Stop would, and is reported through failed() as well.
+//
+// The take's length, header included, is a signed 32-bit count (readers that take the RIFF
+// sizes for signed stop there too): at most MaxTakeBytes, about 3 h 23 min of sound. The
+// callback allocates nothing and takes no lock except when the block grows (TakeMemory) and
+// in the two one-off reports (the limit near, a failure), which are queued to the owner.
+class LevelMeter;
+
 class TakeRecorder : public QObject {
     Q_OBJECT
 public:
     enum class State { NoTake, Recording, TakeReady, TakeWithoutStream };
     Q_ENUM(State)
 
-    // Grows or allocates a block like realloc(); returns null on failure. Tests hand in one
-    // that fails on demand.
-    using Reallocate = void* (*)(void* block, std::size_t bytes);
-
     static constexpr std::int32_t DefaultBufferStep = 200000;
+    static constexpr ByteCount MaxTakeBytes = std::numeric_limits<std::int32_t>::max();
+    // How long before the limit nearingLimit() comes: five minutes of sound.
+    static constexpr ByteCount BytesPerSecond = 176400; // 44100 Hz, 2 channels, 16-bit
+    static constexpr ByteCount WarningBytes = ByteCount(5) * 60 * BytesPerSecond;
 
-    explicit TakeRecorder(AudioEngine& engine, Reallocate reallocate = &std::realloc,
+    explicit TakeRecorder(AudioEngine& engine, TakeMemory memory = TakeMemory::mapped(),
                           QObject* parent = nullptr);
     ~TakeRecorder() override;
+
+    // Every captured block is also measured by `meter` (null: none), on the capture thread.
+    // Set while no capture runs.
+    void setMeter(LevelMeter* meter) { m_meter = meter; }
+    // A smaller limit than MaxTakeBytes, for tests. Set while no capture runs.
+    void setMaxTakeBytes(ByteCount bytes) { m_maxTakeBytes = bytes; }
 
     // Forgets any take without touching the engine (its handles are gone after the engine
     // was released): no block, length 0, step 200000.
@@ -58,7 +72,7 @@ public:
     // playback stream over the image. Does nothing unless recording.
     void EndTake();
     // The capture callback: appends one block, growing the image when the step is used up.
-    // Returns false to stop the capture (growth failed, or the WAV size limit was reached).
+    // Returns false to stop the capture (growth failed, or the size limit was reached).
     bool OnCapturedBlock(const std::byte* block, std::size_t byteCount);
 
     // Writes the takeLength() bytes of a finished take to `path` through a temporary file
@@ -70,7 +84,7 @@ public:
     AudioEngine::Handle recordChannel() const { return m_recordChannel; }
     AudioEngine::Handle takeStream() const { return m_takeStream; }
     // Valid outside Recording: the image and its length, header included.
-    const std::byte* takeBuffer() const { return m_takeBuffer.get(); }
+    const std::byte* takeBuffer() const { return m_takeBuffer; }
     ByteCount takeLength() const { return m_takeLength; }
     std::size_t capacity() const { return m_capacity; }
     std::int32_t bufferStep() const { return m_bufferStep; }
@@ -80,26 +94,29 @@ signals:
     // A failure the user must be told of ("Out of memory!", the size limit). For the size
     // limit the take is kept, finished and playable.
     void failed(const Status& status);
+    // The take has WarningBytes or less left before the size limit (once a take).
+    void nearingLimit();
 
 private:
-    struct FreeDeleter {
-        void operator()(std::byte* p) const { std::free(p); }
-    };
     enum class CallbackFailure { None, OutOfMemory, SizeLimit };
 
     void onCallbackFailure();
     void onCaptureEnded(AudioEngine::Handle capture);
     void discardTake();
+    void freeBlock();
     void emitState();
 
     AudioEngine& m_engine;
-    Reallocate m_reallocate;
+    TakeMemory m_memory;
+    LevelMeter* m_meter = nullptr;
+    ByteCount m_maxTakeBytes = MaxTakeBytes;
     std::int32_t m_bufferStep = DefaultBufferStep;
-    std::unique_ptr<std::byte, FreeDeleter> m_takeBuffer;
+    std::byte* m_takeBuffer = nullptr;
     std::size_t m_capacity = 0;
     ByteCount m_takeLength = 0;
     AudioEngine::Handle m_recordChannel = 0;
     AudioEngine::Handle m_takeStream = 0;
     WavHeader m_takeHeader;
     std::atomic<CallbackFailure> m_callbackFailure{CallbackFailure::None};
+    std::atomic<bool> m_warned{false};
 };

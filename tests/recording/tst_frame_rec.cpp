@@ -3,6 +3,7 @@
 #include "cliplist/ui/clip_list_box.h"
 #include "cliplist/ui/framewav.h"
 #include "recording/ui/frame_rec.h"
+#include "recording/ui/level_meter_view.h"
 #include "shell/ui/busy_window.h"
 #include "support/page_host.h"
 #include "support/scripted_dialogs.h"
@@ -21,6 +22,8 @@
 #include <QtTest>
 
 #include <atomic>
+#include <cmath>
+#include <functional>
 #include <memory>
 
 using Input = ScriptedEngine::Input;
@@ -49,6 +52,18 @@ QByteArray imageOf(TakeRecorder& take) {
     return QByteArray(reinterpret_cast<const char*>(take.takeBuffer()), take.takeLength());
 }
 
+// Capture blocks whose two channels both hold sample(frame).
+ScriptedEngine::BlockGenerator stereo(std::function<std::int16_t(ByteCount frame)> sample) {
+    return [sample](ByteCount offset, std::size_t bytes) {
+        QByteArray block(qsizetype(bytes), Qt::Uninitialized);
+        for (std::size_t i = 0; i < bytes; ++i) {
+            const auto v = std::uint16_t(sample((offset + ByteCount(i)) / 4));
+            block[qsizetype(i)] = char((offset + ByteCount(i)) % 2 == 0 ? v & 0xFF : v >> 8);
+        }
+        return block;
+    };
+}
+
 } // namespace
 
 class TestFrameRec : public QObject {
@@ -74,6 +89,9 @@ private slots:
     void failedGrowth_reportsOnTheGuiThreadAndDiscardsTheTake();
     void sizeLimit_stopsWithAMessageAndKeepsTheTake();
     void serverEndingTheCapture_keepsTheTake();
+    void meter_showsTheInputFromEntryUntilThePageIsLeft();
+    void addToList_givesClipsWhoseDataIsTheTake();
+    void nearingTheSizeLimit_warnsOnceThenEndsAndKeepsTheTake();
     void noServer_reportsAndLeavesRecordDisabled_data();
     void noServer_reportsAndLeavesRecordDisabled();
     void reentry_showsTheNoTakeState();
@@ -385,7 +403,10 @@ void TestFrameRec::secondTake_releasesTheFirstBeforeCapturing() {
     button("btnRecord")->click();
     disconnect(watch);
     QVERIFY(disabledWhenReleased);
-    const QStringList log = m_rig->engine().log();
+    // The meter's own capture ends first; the take's follows the release.
+    QStringList log = m_rig->engine().log();
+    QVERIFY(log.first().startsWith(QStringLiteral("stopCapture")));
+    log.removeFirst();
     QCOMPARE(log.mid(0, 2),
              (QStringList{QStringLiteral("freeStream %1").arg(firstStream), "startCapture"}));
     QCOMPARE(page().take().takeLength(), 44);
@@ -408,7 +429,7 @@ void TestFrameRec::failedCaptureStart_reportsAndLeavesNoTake() {
 
 void TestFrameRec::failedFirstAllocation_reportsOutOfMemory() {
     m_rig->engine().startForRecording();
-    FrameRec rec(m_rig->createHost().services(), nullptr, &limitedRealloc);
+    FrameRec rec(m_rig->createHost().services(), nullptr, {&limitedRealloc, &std::free});
     allocationsAllowed = 0;
     rec.btnRecord_Click();
     QCOMPARE(m_rig->dialogs().messages().size(), 1);
@@ -422,7 +443,7 @@ void TestFrameRec::failedFirstAllocation_reportsOutOfMemory() {
 
 void TestFrameRec::failedGrowth_reportsOnTheGuiThreadAndDiscardsTheTake() {
     m_rig->engine().startForRecording();
-    FrameRec rec(m_rig->createHost().services(), nullptr, &limitedRealloc);
+    FrameRec rec(m_rig->createHost().services(), nullptr, {&limitedRealloc, &std::free});
     allocationsAllowed = 1;
     rec.btnRecord_Click();
     auto* record = rec.findChild<QPushButton*>(QStringLiteral("btnRecord"));
@@ -471,6 +492,102 @@ void TestFrameRec::serverEndingTheCapture_keepsTheTake() {
     QCOMPARE(page().take().takeLength(), 44 + 3528);
     QCOMPARE(m_rig->dialogs().messages().size(), 1);
     QCOMPARE(button("btnRecord")->text(), QStringLiteral("Record"));
+    QVERIFY(button("btnSave")->isEnabled());
+    QVERIFY(button("btnAddToList")->isEnabled());
+    // The meter measures again; an input gone while only measuring says nothing.
+    QVERIFY(m_rig->engine().captureRunning());
+    m_rig->engine().dropCapture();
+    QTRY_VERIFY(!m_rig->engine().captureRunning());
+    QTest::qWait(20);
+    QCOMPARE(m_rig->dialogs().messages().size(), 1);
+    QCOMPARE(page().take().state(), State::TakeReady);
+}
+
+void TestFrameRec::meter_showsTheInputFromEntryUntilThePageIsLeft() {
+    enter();
+    auto* meter = control<LevelMeterView>("lvlMeter");
+    auto* tmrMeter = page().findChild<QTimer*>(QStringLiteral("tmrMeter"));
+    QVERIFY(tmrMeter->isActive());
+    QCOMPARE(tmrMeter->interval(), 50);
+    const auto levelAfter = [&](double amplitude) {
+        m_rig->engine().setBlockGenerator(stereo([amplitude](ByteCount frame) {
+            return std::int16_t(std::lround(amplitude * 32768 * std::sin(M_PI * frame / 50.0)));
+        }));
+        m_rig->engine().deliverBlocks({3600, 3600}); // 441 Hz: 18 whole periods
+        [&] { QVERIFY(m_rig->engine().waitDelivered()); }();
+        page().tmrMeter_Timer();
+        return meter->reading();
+    };
+    const auto squareAfter = [&] {
+        m_rig->engine().setBlockGenerator(stereo(
+            [](ByteCount frame) { return std::int16_t(frame % 100 < 50 ? 32767 : -32768); }));
+        m_rig->engine().deliverBlocks({3600});
+        [&] { QVERIFY(m_rig->engine().waitDelivered()); }();
+        page().tmrMeter_Timer();
+        return meter->reading();
+    };
+
+    // Before Record: the input is measured already.
+    const LevelMeter::Reading reading = levelAfter(0.25);
+    QVERIFY(std::abs(reading.peakDb + 12.04) < 0.1);
+    QVERIFY(!reading.clipped);
+    QVERIFY(squareAfter().clipped);
+    QVERIFY(levelAfter(0.1).clipped);
+    // Record puts the clip mark out; the take's own capture is measured.
+    button("btnRecord")->click();
+    page().tmrMeter_Timer();
+    QVERIFY(!meter->reading().clipped);
+    QVERIFY(squareAfter().clipped);
+    button("btnRecord")->click();
+    QVERIFY(levelAfter(0.01).clipped);
+
+    leave();
+    QVERIFY(!tmrMeter->isActive());
+    QVERIFY(!m_rig->engine().captureRunning());
+    QCOMPARE(meter->reading().peakDb, LevelMeter::FloorDb);
+}
+
+void TestFrameRec::addToList_givesClipsWhoseDataIsTheTake() {
+    m_rig->createHost();
+    enter();
+    recordTake(SecondOfSound / 2 + 3528);
+    QCOMPARE(control<QLabel>("lblTime")->text(), QStringLiteral("0:00.5"));
+    page().waitForPicture();
+    QVERIFY(page().takePeaks()->complete());
+    QCOMPARE(page().takePeaks()->frames(), (page().take().takeLength() - 44) / 4);
+
+    button("btnAddToList")->click();
+    button("btnAddToList")->click();
+    Framewav& list = m_rig->framewav();
+    QCOMPARE(list.clipNames(), (QStringList{"Voice", "Voice (2)"}));
+    QCOMPARE(testaudio::readAll(list.clipFile(0)), imageOf(page().take()));
+    QCOMPARE(testaudio::readAll(list.clipFile(1)), imageOf(page().take()));
+    QCOMPARE(m_rig->dialogs().messages().size(), 2);
+    QCOMPARE(m_rig->dialogs().messages().last().icon, Dialogs::Icon::Information);
+    QVERIFY(m_rig->dialogs().messages().last().text.contains(QStringLiteral("\"Voice (2)\"")));
+    QVERIFY(!QFileInfo::exists(m_rig->work().file(QStringLiteral("take"))));
+}
+
+void TestFrameRec::nearingTheSizeLimit_warnsOnceThenEndsAndKeepsTheTake() {
+    enter();
+    const ByteCount limit = TakeRecorder::WarningBytes + 44 + 2 * 3528;
+    page().take().setMaxTakeBytes(limit);
+    button("btnRecord")->click();
+    m_rig->engine().deliverBlocks({3528});
+    QVERIFY(m_rig->engine().waitDelivered());
+    QTest::qWait(20);
+    QVERIFY(m_rig->dialogs().messages().isEmpty());
+    m_rig->engine().deliverBlocks({3528});
+    QVERIFY(m_rig->engine().waitDelivered());
+    QTRY_COMPARE(m_rig->dialogs().messages().size(), 1);
+    QVERIFY(m_rig->dialogs().messages().first().text.contains(QStringLiteral("five minutes")));
+    QCOMPARE(page().take().state(), State::Recording);
+
+    m_rig->engine().deliverBlocks(std::vector<std::size_t>(60, 1000000));
+    QTRY_COMPARE(page().take().state(), State::TakeReady);
+    QTRY_COMPARE(m_rig->dialogs().messages().size(), 2);
+    QVERIFY(m_rig->dialogs().messages().last().text.contains(QStringLiteral("largest size")));
+    QCOMPARE(page().take().takeLength(), 44 + 2 * 3528 + 52 * 1000000);
     QVERIFY(button("btnSave")->isEnabled());
 }
 
@@ -549,10 +666,13 @@ void TestFrameRec::timer_showsCapturedBytesWhileRecording() {
     m_rig->engine().deliverBlocks(std::vector<std::size_t>(10, 3528));
     QVERIFY(m_rig->engine().waitDelivered());
     page().tmrRecTest_Timer();
+    page().tmrMeter_Timer();
     QCOMPARE(lblPos(), QStringLiteral("35280"));
+    QCOMPARE(control<QLabel>("lblTime")->text(), QStringLiteral("0:00.2"));
     button("btnRecord")->click();
     page().tmrRecTest_Timer();
     QCOMPARE(lblPos(), QStringLiteral("35280"));
+    QCOMPARE(control<QLabel>("lblTime")->text(), QStringLiteral("0:00.2"));
 }
 
 void TestFrameRec::timer_showsPositionAndLengthWhilePlayingThenLength() {

@@ -144,7 +144,7 @@ private slots:
         ScriptedEngine engine;
         QVERIFY(engine.startForRecording().isOk());
         allocationsAllowed = 0;
-        TakeRecorder take(engine, &countingRealloc);
+        TakeRecorder take(engine, {&countingRealloc, &std::free});
         const Status begun = take.BeginTake();
         QCOMPARE(begun.message(), QString("Out of memory!"));
         QCOMPARE(take.state(), TakeRecorder::State::NoTake);
@@ -155,7 +155,7 @@ private slots:
         ScriptedEngine engine;
         QVERIFY(engine.startForRecording().isOk());
         allocationsAllowed = 1; // the first block only
-        TakeRecorder take(engine, &countingRealloc);
+        TakeRecorder take(engine, {&countingRealloc, &std::free});
         QSignalSpy failures(&take, &TakeRecorder::failed);
         QVERIFY(take.BeginTake().isOk());
         engine.deliverBlocks({150000, 60000});

@@ -58,6 +58,12 @@ FrameRec& PageHost::frameRec() {
         m_frameRec->setGeometry(104, 48, 489, 249);
         QObject::connect(m_frameRec, &FrameRec::mp3StatusCode, this,
                          [this](short code) { framewav().showStatusCode(code); });
+        QObject::connect(m_frameRec, &FrameRec::addToListRequested, this,
+                         [this](const QString& wavPath) {
+                             framewav().addFile(wavPath, [this](const Result<QString>& added) {
+                                 m_frameRec->takeAdded(added);
+                             });
+                         });
     }
     return *m_frameRec;
 }

@@ -20,7 +20,8 @@ class FrmLoad;
 // page and its dialogs, with the settings, the busy window, the busy gate and the MP3 jobs
 // a page is handed. Each page is built at its first use, at the place the window gives it;
 // the conversion page decodes through the "Audio Edit" page, and the recording page's MP3
-// status code goes to that page's Text1, as in the window.
+// status code goes to that page's Text1 and its "Add to List" to that page's list, as in
+// the window.
 class PageHost : public QWidget {
 public:
     explicit PageHost(AppContext context);

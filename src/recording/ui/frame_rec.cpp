@@ -3,7 +3,9 @@
 
 #include "audio/audio_engine.h"
 #include "audio/mp3_encoder.h"
+#include "cliplist/ui/waveform_view.h"
 #include "recording/input_types.h"
+#include "recording/ui/level_meter_view.h"
 #include "shell/app_info.h"
 #include "shell/ui/app_context.h"
 #include "shell/ui/audio_error.h"
@@ -12,12 +14,15 @@
 
 #include <QAbstractItemView>
 #include <QComboBox>
+#include <QDir>
 #include <QLabel>
 #include <QPushButton>
 #include <QSignalBlocker>
 #include <QSlider>
 #include <QTimer>
 
+#include <algorithm>
+#include <utility>
 #include <vector>
 
 namespace {
@@ -26,6 +31,19 @@ namespace {
 constexpr int FlagExplorer = 524288;
 constexpr int FlagHideReadOnly = 4;
 constexpr int FlagNoOverwritePrompt = 2;
+
+// The picture is computed this many frames at a time (a whole number of fine blocks), so a
+// new take or leaving the page stops it promptly.
+constexpr std::int64_t PictureChunkFrames = std::int64_t(Peaks::FineBlock) * 4096;
+
+// m:ss.s, the tenths cut, not rounded: the time shown has always been reached.
+QString takeTime(ByteCount dataBytes) {
+    const ByteCount tenths = std::max<ByteCount>(0, dataBytes) * 10 / TakeRecorder::BytesPerSecond;
+    return QStringLiteral("%1:%2.%3")
+        .arg(tenths / 600)
+        .arg(tenths / 10 % 60, 2, 10, QLatin1Char('0'))
+        .arg(tenths % 10);
+}
 
 template <typename Widget> Widget* place(Widget* widget, const char* name, const QRect& geometry) {
     widget->setObjectName(QLatin1String(name));
@@ -45,10 +63,12 @@ QLabel* label(QWidget* parent, const char* name, const char* text, const QRect& 
 
 } // namespace
 
-FrameRec::FrameRec(PageServices services, QWidget* parent, TakeRecorder::Reallocate reallocate)
+FrameRec::FrameRec(PageServices services, QWidget* parent, TakeMemory memory)
     : QGroupBox(parent), m_services(services), m_engine(services.context.engine),
       m_dialogs(services.context.dialogs), m_workFolder(services.context.workFolder),
-      m_take(new TakeRecorder(m_engine, reallocate, this)) {
+      m_take(new TakeRecorder(m_engine, memory, this)) {
+    m_take->setMeter(&m_meter);
+    m_clock.start();
     setObjectName(QStringLiteral("FrameRec"));
     setTitle(QStringLiteral("Vioce Record"));
 
@@ -68,6 +88,13 @@ FrameRec::FrameRec(PageServices services, QWidget* parent, TakeRecorder::Realloc
     m_sldInputLevel->setTickInterval(10);
     label(this, "Label5", "Size of File", {56, 157, 81, 25});
     m_lblPos = label(this, "lblPos", "", {152, 157, 201, 33});
+    m_lvlMeter = place(new LevelMeterView(this), "lvlMeter", {360, 113, 117, 26});
+    m_lblTime = label(this, "lblTime", "", {360, 157, 117, 25});
+    m_btnAddToList = button(this, "btnAddToList", "Add to List", {264, 77, 121, 20});
+    m_btnAddToList->setEnabled(false);
+    m_picTake = place(new WaveformView(this), "picTake", {56, 192, 421, 48});
+    // Only a picture here: the marks and the playhead are not the user's to move.
+    m_picTake->setAttribute(Qt::WA_TransparentForMouseEvents);
     m_btnPlay->setEnabled(false);
     m_btnSave->setEnabled(false);
     m_cmdWav->hide();
@@ -87,11 +114,32 @@ FrameRec::FrameRec(PageServices services, QWidget* parent, TakeRecorder::Realloc
     connect(m_cmdWav, &QPushButton::clicked, this, &FrameRec::CmdWav_Click);
     connect(m_cmdMp3, &QPushButton::clicked, this, &FrameRec::CmdMp3_Click);
     connect(m_tmrRecTest, &QTimer::timeout, this, &FrameRec::tmrRecTest_Timer);
+    m_tmrMeter = new QTimer(this);
+    m_tmrMeter->setObjectName(QStringLiteral("tmrMeter"));
+    m_tmrMeter->setInterval(MeterIntervalMs);
+    connect(m_tmrMeter, &QTimer::timeout, this, &FrameRec::tmrMeter_Timer);
+    connect(m_btnAddToList, &QPushButton::clicked, this, &FrameRec::btnAddToList_Click);
+    connect(&m_engine, &AudioEngine::captureEnded, this, &FrameRec::onCaptureEnded);
+    connect(m_take, &TakeRecorder::nearingLimit, this, [this] {
+        m_dialogs.message(this,
+                          QStringLiteral("In five minutes the take reaches the largest size a "
+                                         "WAV file can hold. Recording then stops, and "
+                                         "everything recorded is kept."),
+                          QString::fromLatin1(appinfo::Title), Dialogs::Icon::Warning);
+    });
     connect(m_take, &TakeRecorder::stateChanged, this, &FrameRec::onTakeState);
     connect(m_take, &TakeRecorder::failed, this, &FrameRec::onTakeFailed);
 }
 
+// The take's capture measures into m_meter: it ends before the meter goes.
+FrameRec::~FrameRec() {
+    stopPicture();
+    stopMonitor();
+    delete m_take;
+}
+
 void FrameRec::initrec() {
+    stopPicture();
     m_inputIndex = -1;
     m_cmbInput->clear();
     bool usable = false;
@@ -128,10 +176,47 @@ void FrameRec::initrec() {
         m_tmrRecTest->start();
     m_take->reset();
     m_btnRecord->setEnabled(usable);
+    m_picTake->clear();
+    m_lblTime->clear();
+    m_meter.reset();
+    m_meter.clearClip();
+    m_monitor = 0;
+    m_pageActive = usable;
+    startMonitor();
+    if (usable)
+        m_tmrMeter->start();
 }
 
 void FrameRec::releaseTake() {
+    m_pageActive = false;
+    m_monitor = 0;
+    m_tmrMeter->stop();
+    m_meter.reset();
+    m_lvlMeter->setReading(m_meter.read(m_clock.elapsed()));
+    stopPicture();
     m_take->releaseBlock();
+}
+
+void FrameRec::startMonitor() {
+    if (!m_pageActive || m_monitor != 0 || m_take->recordChannel() != 0)
+        return;
+    // Refused (no input, the server away): the meter shows nothing, and Record says why.
+    m_monitor = m_engine.startCapture([this](const std::byte* block, std::size_t bytes) {
+        m_meter.measure(block, bytes);
+        return true;
+    });
+}
+
+void FrameRec::stopMonitor() {
+    if (m_monitor != 0)
+        m_engine.stopCapture(std::exchange(m_monitor, 0));
+}
+
+void FrameRec::onCaptureEnded(AudioEngine::Handle capture) {
+    if (capture == 0 || capture != m_monitor)
+        return;
+    stopMonitor();
+    m_meter.reset();
 }
 
 void FrameRec::cmbInput_Click() {
@@ -161,8 +246,16 @@ void FrameRec::btnRecord_Click() {
         m_take->EndTake();
         return;
     }
-    if (const Status begun = m_take->BeginTake(); !begun)
+    // The take's capture measures the input from now on; the old take's picture reads the
+    // block that the new take frees.
+    stopMonitor();
+    stopPicture();
+    m_picTake->clear();
+    m_meter.clearClip();
+    if (const Status begun = m_take->BeginTake(); !begun) {
         ShowAudioError(m_dialogs, this, begun.message(), begun.codeNumber());
+        startMonitor();
+    }
 }
 
 void FrameRec::btnPlay_Click() {
@@ -201,6 +294,79 @@ void FrameRec::tmrRecTest_Timer() {
         else
             m_lblPos->setText(length);
     }
+}
+
+void FrameRec::tmrMeter_Timer() {
+    m_lvlMeter->setReading(m_meter.read(m_clock.elapsed()));
+    if (const auto capture = m_take->recordChannel(); capture != 0) {
+        m_lblTime->setText(takeTime(m_engine.capturePosition(capture)));
+    } else if (const auto stream = m_take->takeStream(); stream != 0) {
+        const ByteCount played = m_engine.isActive(stream) ? m_engine.position(stream) : 0;
+        m_picTake->setPlayhead(played * 1000 / TakeRecorder::BytesPerSecond);
+    }
+    // Repainted until a paint has been asked for with every frame ready.
+    if (m_takePeaks && !m_pictureWhole) {
+        m_pictureWhole = m_takePeaks->complete();
+        m_picTake->update();
+    }
+}
+
+QString FrameRec::takeFolder() const {
+    return m_workFolder.file(QStringLiteral("take"));
+}
+
+// The clip list names a clip after its file, so the take goes in as "Voice.wav", in a
+// folder of its own: a clip named "Voice" already has the work folder's "Voice.wav".
+void FrameRec::btnAddToList_Click() {
+    if (m_take->state() != TakeRecorder::State::TakeReady)
+        return;
+    QDir(takeFolder()).removeRecursively();
+    const QString path = QDir(takeFolder()).filePath(QStringLiteral("Voice.wav"));
+    if (!QDir().mkpath(takeFolder()) || !writeTake(path))
+        return;
+    emit addToListRequested(path);
+}
+
+void FrameRec::takeAdded(const Result<QString>& added) {
+    QDir(takeFolder()).removeRecursively();
+    if (added) {
+        m_dialogs.message(this,
+                          QStringLiteral("The take is now the clip \"%1\" at the end of the "
+                                         "clip list of the \"Audio Edit\" page.")
+                              .arg(*added),
+                          QString::fromLatin1(appinfo::Title), Dialogs::Icon::Information);
+    } else if (added.status().code() == ErrorCode::NotAvailable) {
+        m_dialogs.message(this, added.status().message(), QString::fromLatin1(appinfo::Title),
+                          Dialogs::Icon::Warning);
+    }
+}
+
+void FrameRec::startPicture() {
+    stopPicture();
+    const std::int64_t frames = (m_take->takeLength() - WavHeader::Size) / 4;
+    m_takePeaks = std::make_shared<Peaks>(WavHeader::forTake().format(), frames);
+    m_picTake->setClip(m_takePeaks, frames * 1000 / 44100);
+    m_pictureCancel = false;
+    m_pictureWhole = false;
+    // The finished take's block stays put until stopPicture() has joined this thread.
+    const auto* samples = reinterpret_cast<const std::int16_t*>(m_take->takeBuffer() + 44);
+    m_pictureJob = std::thread([this, samples, frames, peaks = m_takePeaks] {
+        for (std::int64_t at = 0; at < frames && !m_pictureCancel; at += PictureChunkFrames)
+            peaks->add(samples + at * 2, std::min(PictureChunkFrames, frames - at));
+    });
+}
+
+void FrameRec::stopPicture() {
+    m_pictureCancel = true;
+    if (m_pictureJob.joinable())
+        m_pictureJob.join();
+    m_takePeaks.reset();
+}
+
+void FrameRec::waitForPicture() {
+    if (m_pictureJob.joinable())
+        m_pictureJob.join();
+    m_picTake->update();
 }
 
 void FrameRec::SaveTakeAsWav() {
@@ -244,7 +410,17 @@ void FrameRec::onTakeState(TakeRecorder::State state) {
     const bool ready = state == TakeRecorder::State::TakeReady;
     m_btnPlay->setEnabled(ready);
     m_btnSave->setEnabled(ready);
+    m_btnAddToList->setEnabled(ready);
     hideFormatButtons();
+    const bool recording = state == TakeRecorder::State::Recording;
+    if (m_wasRecording && !recording) {
+        if (m_take->takeBuffer()) {
+            m_lblTime->setText(takeTime(m_take->takeLength() - WavHeader::Size));
+            startPicture();
+        }
+        startMonitor();
+    }
+    m_wasRecording = recording;
 }
 
 void FrameRec::onTakeFailed(const Status& status) {

@@ -1,18 +1,25 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include "cliplist/peaks.h"
 #include "cliplist/work_folder.h"
+#include "recording/level_meter.h"
 #include "recording/take_recorder.h"
 #include "shell/ui/page_services.h"
 
+#include <QElapsedTimer>
 #include <QGroupBox>
 
-#include <cstdlib>
+#include <atomic>
+#include <memory>
 #include <optional>
+#include <thread>
 
 class AudioEngine;
 class Dialogs;
+class LevelMeterView;
 class Mp3Encoder;
+class WaveformView;
 class QComboBox;
 class QLabel;
 class QPushButton;
@@ -23,6 +30,17 @@ class QTimer;
 // input's type (lblInputType) and level (sldInputLevel), "Record"/"Stop" (btnRecord),
 // "Play", "Save" with its two format buttons "Wav" and "MP3", and "Size of File" (lblPos),
 // which tmrRecTest refreshes every 200 ms from the first entry on.
+//
+// Beside the level slider the meter (lvlMeter) shows the level of the selected input from
+// the moment the page is entered: while no take is being recorded a capture of its own runs
+// only to measure the input, and the take's capture measures it while recording; both stop
+// when the page is left. tmrMeter (50 ms, while the page shows) reads the level, shows the
+// take's time (lblTime, m:ss.s: elapsed while recording, the length after Stop) and moves
+// the playhead of the take's picture (picTake), drawn after Stop. "Add to List"
+// (btnAddToList, enabled with Play and Save) writes the take as "Voice.wav" and asks, with
+// addToListRequested(), for it to be added to the clip list as "Add New" adds a file; the
+// answer comes back through takeAdded(). Five minutes before the take's size limit a
+// message says so.
 //
 // The page holds one take (TakeRecorder). Its buttons follow the take's state:
 //   no take              "Record", Play and Save disabled
@@ -44,11 +62,17 @@ class FrameRec : public QGroupBox {
     Q_OBJECT
 public:
     static constexpr int TimerIntervalMs = 200;
+    static constexpr int MeterIntervalMs = 50;
 
     explicit FrameRec(PageServices services, QWidget* parent = nullptr,
-                      TakeRecorder::Reallocate reallocate = &std::realloc);
+                      TakeMemory memory = TakeMemory::mapped());
+    ~FrameRec() override;
 
     TakeRecorder& take() { return *m_take; }
+    // The peaks of the finished take's picture, null before; complete once waitForPicture()
+    // returned.
+    std::shared_ptr<const Peaks> takePeaks() const { return m_takePeaks; }
+    void waitForPicture();
     // The selected input, -1 when none is.
     int inputIndex() const { return m_inputIndex; }
 
@@ -56,8 +80,12 @@ public slots:
     // Entering the page: starts the engine for recording, lists the inputs afresh (selecting
     // each input that is on, in turn), starts tmrRecTest and forgets any take.
     void initrec();
-    // The page switch: frees the take's memory (the engine has been released already).
+    // The page switch: frees the take's memory and stops the meter (the engine has been
+    // released already, the meter's capture with it).
     void releaseTake();
+    // The clip list's answer to addToListRequested(): the clip's name, or why not (the list
+    // has shown that failure already unless the page was busy).
+    void takeAdded(const Result<QString>& added);
 
     void cmbInput_Click();
     void sldInputLevel_Scroll();
@@ -69,10 +97,16 @@ public slots:
     // Shows the captured bytes while recording; while the take plays "position / length",
     // otherwise its length; nothing changes without a take.
     void tmrRecTest_Timer();
+    // Shows the level, the take's time and the playhead.
+    void tmrMeter_Timer();
+    void btnAddToList_Click();
 
 signals:
     // An MP3 save handed its job to the encoder, which answered `code`.
     void mp3StatusCode(short code);
+    // "Add to List": the take is in `wavPath`; add it to the clip list and answer with
+    // takeAdded().
+    void addToListRequested(const QString& wavPath);
 
 private:
     void ShowInputInfo();
@@ -85,6 +119,12 @@ private:
     void onTakeState(TakeRecorder::State state);
     void onTakeFailed(const Status& status);
     void hideFormatButtons();
+    void startMonitor();
+    void stopMonitor();
+    void onCaptureEnded(AudioEngine::Handle capture);
+    void startPicture();
+    void stopPicture();
+    QString takeFolder() const;
 
     PageServices m_services;
     AudioEngine& m_engine;
@@ -103,4 +143,19 @@ private:
     QSlider* m_sldInputLevel = nullptr;
     QLabel* m_lblPos = nullptr;
     QTimer* m_tmrRecTest = nullptr;
+
+    LevelMeter m_meter;
+    QElapsedTimer m_clock;
+    bool m_pageActive = false;         // entered with inputs, not yet left
+    AudioEngine::Handle m_monitor = 0; // the meter's own capture
+    bool m_wasRecording = false;
+    LevelMeterView* m_lvlMeter = nullptr;
+    QLabel* m_lblTime = nullptr;
+    QPushButton* m_btnAddToList = nullptr;
+    WaveformView* m_picTake = nullptr;
+    QTimer* m_tmrMeter = nullptr;
+    std::shared_ptr<Peaks> m_takePeaks;
+    std::thread m_pictureJob;
+    std::atomic<bool> m_pictureCancel{false};
+    bool m_pictureWhole = false;
 };

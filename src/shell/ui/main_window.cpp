@@ -101,6 +101,10 @@ void Frmmain::createPages() {
     connect(this, &Frmmain::recordPageEntered, m_frameRec, &FrameRec::initrec);
     connect(this, &Frmmain::takeReleaseRequested, m_frameRec, &FrameRec::releaseTake);
     connect(m_frameRec, &FrameRec::mp3StatusCode, m_framewav, &Framewav::showStatusCode);
+    connect(m_frameRec, &FrameRec::addToListRequested, this, [this](const QString& wavPath) {
+        m_framewav->addFile(wavPath,
+                            [this](const Result<QString>& added) { m_frameRec->takeAdded(added); });
+    });
     m_frameConvert = placePage(new FrameConvert(
                                    services(),
                                    [this](const QString& inputPath, FrameConvert::DecodeDone done) {
