@@ -53,6 +53,23 @@ public:
         return m_file.seek(m_info.dataOffset + first * m_info.format.blockAlign());
     }
 
+    // Hands every chunk, in order, to `take` (interleaved samples and their frame count);
+    // a chunk it refuses ends the reading with its status.
+    Status readAll(const std::function<Status(std::vector<std::int16_t>&, std::int64_t)>& take) {
+        std::vector<std::int16_t> samples;
+        for (;;) {
+            const std::int64_t count = next(samples);
+            if (count < 0)
+                return {ErrorCode::FileForm,
+                        QStringLiteral("%1: the sound ends before its header says.")
+                            .arg(m_file.fileName())};
+            if (count == 0)
+                return Status::ok();
+            if (Status taken = take(samples, count); !taken)
+                return taken;
+        }
+    }
+
     // The next chunk into `samples` (interleaved); 0 at the end, -1 on a read failure.
     std::int64_t next(std::vector<std::int16_t>& samples) {
         const std::int64_t count = std::min(m_left, ChunkFrames);
@@ -100,16 +117,9 @@ Result<Outcome> rewrite(const QString& in, const QString& out,
         return written;
 
     Outcome outcome;
-    std::vector<std::int16_t> samples;
     QByteArray bytes;
     std::int64_t frame = 0;
-    for (;;) {
-        const std::int64_t count = reader.next(samples);
-        if (count < 0)
-            return Status{ErrorCode::FileForm,
-                          QStringLiteral("%1: the sound ends before its header says.").arg(in)};
-        if (count == 0)
-            break;
+    const Status read = reader.readAll([&](std::vector<std::int16_t>& samples, std::int64_t count) {
         bytes.resize(qsizetype(samples.size()) * (eightBit ? 1 : 2));
         for (std::int64_t f = 0; f < count; ++f, ++frame) {
             const double g = gainAt(frame);
@@ -129,9 +139,10 @@ Result<Outcome> rewrite(const QString& in, const QString& out,
                 }
             }
         }
-        if (Status written = writeFully(file, bytes.constData(), bytes.size()); !written)
-            return written;
-    }
+        return writeFully(file, bytes.constData(), bytes.size());
+    });
+    if (!read)
+        return read;
     if (!file.commit())
         return writeFailure(out, file);
     return outcome;
@@ -194,19 +205,16 @@ Result<Meter> meterPass(const QString& in, int mode, std::int64_t first, std::in
                 [](ebur128_state* s) { ebur128_destroy(&s); });
     if (!meter)
         return Status{ErrorCode::OutOfMemory, QStringLiteral("The loudness meter cannot start.")};
-    std::vector<std::int16_t> samples;
-    for (;;) {
-        const std::int64_t count = reader.next(samples);
-        if (count < 0)
-            return Status{ErrorCode::FileForm,
-                          QStringLiteral("%1: the sound ends before its header says.").arg(in)};
-        if (count == 0)
-            return meter;
-        if (ebur128_add_frames_short(meter.get(), samples.data(), std::size_t(count)) !=
+    const Status read = reader.readAll([&](std::vector<std::int16_t>& samples, std::int64_t count) {
+        if (ebur128_add_frames_short(meter.get(), samples.data(), std::size_t(count)) ==
             EBUR128_SUCCESS)
-            return Status{ErrorCode::Decode,
-                          QStringLiteral("%1: the loudness cannot be measured.").arg(in)};
-    }
+            return Status::ok();
+        return Status{ErrorCode::Decode,
+                      QStringLiteral("%1: the loudness cannot be measured.").arg(in)};
+    });
+    if (!read)
+        return read;
+    return meter;
 }
 
 double highest(ebur128_state* meter, int channels,
