@@ -6,12 +6,13 @@
 //
 // usage: bench_add_clip FILE     (FILE ending in .mp3 or .wav)
 #include "audio/media_player.h"
-#include "audio/mp3_encoder.h"
-#include "audio/pulse_engine.h"
+#include "audio/pulse/pulse_engine.h"
 #include "cliplist/ui/framewav.h"
-#include "shell/ui/app_context.h"
-#include "shell/ui/dialogs.h"
-#include "shell/ui/main_window.h"
+#include "cliplist/ui/ringtone_dialog.h"
+#include "codec/mp3_encoder.h"
+#include "pagekit/app_context.h"
+#include "pagekit/dialogs.h"
+#include "shell/main_window.h"
 
 #include <QApplication>
 #include <QElapsedTimer>
@@ -62,8 +63,10 @@ int main(int argc, char** argv) {
     MediaPlayer listPlayer(playerEngine);
     Mp3Encoder encoder;
     OneFileDialogs dialogs(QString::fromLocal8Bit(argv[1]));
+    QtRingtonePrompt ringtonePrompt;
     Frmmain window(AppContext{engine, editPlayer, listPlayer, encoder, dialogs, scratch.path(),
-                              WorkFolder(scratch.filePath(QStringLiteral("korvanel")))});
+                              WorkFolder(scratch.filePath(QStringLiteral("korvanel")))},
+                   ringtonePrompt);
     window.show();
     QCoreApplication::processEvents();
 

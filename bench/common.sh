@@ -4,7 +4,7 @@
 set -euo pipefail
 
 ROOT=$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)
-CLI="$ROOT/build/default/src/tunecarver-cli"
+CLI="$ROOT/build/default/src/cli/tunecarver-cli"
 WORK=$(mktemp -d)
 trap 'rm -rf "$WORK"' EXIT
 

@@ -3,10 +3,10 @@
 // history, then the crop is undone and redone, each timed.
 //
 // usage: bench_undo_crop CLIP.wav   (the clip is copied into a scratch work folder first)
-#include "audio/wave_commands.h"
 #include "cliplist/clip_crop.h"
 #include "cliplist/clip_list.h"
 #include "cliplist/edit_history.h"
+#include "wav/wave_commands.h"
 
 #include <QCoreApplication>
 #include <QElapsedTimer>

@@ -5,9 +5,9 @@
 // time the event loop went without running while the peaks were computed on their thread.
 //
 // usage: bench_waveform_view CLIP.wav
-#include "cliplist/ui/waveform_view.h"
-#include "cliplist/peak_cache.h"
-#include "cliplist/peaks.h"
+#include "waveform/ui/waveform_view.h"
+#include "waveform/peak_cache.h"
+#include "waveform/peaks.h"
 
 #include <QApplication>
 #include <QElapsedTimer>

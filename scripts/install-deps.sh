@@ -9,14 +9,16 @@ PACKAGES=(
     build-essential cmake ninja-build pkg-config clang-format
     qt6-base-dev qt6-svg-dev libgl-dev
     libavformat-dev libavcodec-dev libswresample-dev libavutil-dev
-    libmp3lame-dev libpulse-dev libebur128-dev
+    libavfilter-dev libmp3lame-dev libpulse-dev libebur128-dev libqm-dsp-dev libmtp-dev
+    # the check of the source's floors
+    python3
     # run and test: a real sound server, an X server for screenshots, fonts for the window
     pulseaudio pulseaudio-utils xvfb xauth x11-apps fonts-dejavu-core
     # the desktop's files: icons drawn from the SVG, the validators of the menu entry and the
     # AppStream file, the manual page's renderer; a pointer for the README's pictures
     librsvg2-bin desktop-file-utils appstream groff-base xdotool
     # tools the tests and benchmarks make and compare audio with
-    ffmpeg lame sox mpg123 hyperfine time
+    ffmpeg lame sox mpg123 hyperfine time espeak-ng
     # the fuzz harnesses: clang with libFuzzer and its sanitizer run-time
     clang libclang-rt-14-dev
 )

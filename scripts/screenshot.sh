@@ -14,7 +14,7 @@ out=${1:-docs}
 scripts/install-deps.sh
 cmake --preset default >/dev/null
 cmake --build --preset default --target tunecarver >/dev/null
-built=$PWD/build/default/src/tunecarver
+built=$PWD/build/default/src/app/tunecarver
 
 scratch=$(mktemp -d)
 pids=()

@@ -1,13 +1,14 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "audio/media_player.h"
-#include "audio/mp3_encoder.h"
-#include "audio/pulse_engine.h"
-#include "cliplist/work_folder.h"
-#include "shell/app_info.h"
-#include "shell/ui/app_context.h"
-#include "shell/ui/main_window.h"
-#include "shell/ui/qt_dialogs.h"
-#include "shell/ui/single_instance.h"
+#include "audio/pulse/pulse_engine.h"
+#include "base/app_info.h"
+#include "base/work_folder.h"
+#include "cliplist/ui/ringtone_dialog.h"
+#include "codec/mp3_encoder.h"
+#include "pagekit/app_context.h"
+#include "pagekit/qt_dialogs.h"
+#include "shell/main_window.h"
+#include "shell/single_instance.h"
 
 #include <QApplication>
 #include <QDir>
@@ -55,9 +56,11 @@ int main(int argc, char** argv) {
     MediaPlayer listPlayer(playerEngine);
     Mp3Encoder encoder;
     QtDialogs dialogs;
+    QtRingtonePrompt ringtonePrompt;
 
     Frmmain window(AppContext{engine, editPlayer, listPlayer, encoder, dialogs,
-                              QCoreApplication::applicationDirPath(), workFolder});
+                              QCoreApplication::applicationDirPath(), workFolder},
+                   ringtonePrompt);
     QObject::connect(&instance, &SingleInstance::filesHandedOver, &window, &Frmmain::addFiles);
     window.show();
     window.activateWindow();

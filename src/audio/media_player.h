@@ -2,7 +2,7 @@
 #pragma once
 
 #include "audio/audio_engine.h"
-#include "audio/status.h"
+#include "base/status.h"
 
 #include <QObject>
 #include <QString>

@@ -1,12 +1,12 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "audio/wav_header.h"
-#include "audio/wave_commands.h"
-#include "audio/write_fully.h"
+#include "base/work_folder.h"
+#include "base/write_fully.h"
 #include "cli/cli_support.h"
 #include "cli/commands.h"
 #include "cli/scratch_folder.h"
 #include "cliplist/clip_crop.h"
-#include "cliplist/work_folder.h"
+#include "wav/wav_header.h"
+#include "wav/wave_commands.h"
 
 #include <QFileInfo>
 

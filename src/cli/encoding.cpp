@@ -1,9 +1,9 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "cli/encoding.h"
 
-#include "audio/mp3_encoder.h"
 #include "cli/cli_support.h"
-#include "convert/wav_decoder.h"
+#include "codec/mp3_encoder.h"
+#include "codec/wav_decoder.h"
 
 #include <QFileInfo>
 

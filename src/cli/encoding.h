@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
-#include "audio/sound_sink.h"
+#include "codec/sound_sink.h"
 
 #include <QString>
 

@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "audio/pulse_engine.h"
+#include "audio/pulse/pulse_engine.h"
 #include "cli/cli_support.h"
 #include "cli/commands.h"
 #include "recording/input_types.h"

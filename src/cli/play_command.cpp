@@ -1,11 +1,11 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "audio/media_player.h"
-#include "audio/pulse_engine.h"
-#include "audio/wav_header.h"
+#include "audio/pulse/pulse_engine.h"
 #include "cli/cli_support.h"
 #include "cli/commands.h"
 #include "cli/encoding.h"
 #include "cli/scratch_folder.h"
+#include "wav/wav_header.h"
 
 #include <QDir>
 

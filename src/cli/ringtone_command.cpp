@@ -1,10 +1,10 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "audio/wav_header.h"
 #include "cli/cli_support.h"
 #include "cli/commands.h"
 #include "cli/encoding.h"
 #include "cli/scratch_folder.h"
 #include "cliplist/ringtone.h"
+#include "wav/wav_header.h"
 
 #include <QDir>
 #include <QFileInfo>

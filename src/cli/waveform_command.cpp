@@ -1,11 +1,11 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "audio/write_fully.h"
+#include "base/write_fully.h"
 #include "cli/cli_support.h"
 #include "cli/commands.h"
 #include "cli/encoding.h"
 #include "cli/scratch_folder.h"
-#include "cliplist/peaks.h"
-#include "cliplist/waveform_drawing.h"
+#include "waveform/peaks.h"
+#include "waveform/waveform_drawing.h"
 
 #include <QBuffer>
 #include <QDir>

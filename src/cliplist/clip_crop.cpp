@@ -2,8 +2,8 @@
 #include "cliplist/clip_crop.h"
 #include "cliplist/edge_fade.h"
 
-#include "audio/wave_commands.h"
-#include "audio/write_fully.h"
+#include "base/write_fully.h"
+#include "wav/wave_commands.h"
 
 #include <QFile>
 #include <QFileInfo>

@@ -1,8 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "cliplist/clip_joiner.h"
 
-#include "audio/pcm_converter.h"
-#include "audio/write_fully.h"
+#include "base/write_fully.h"
+#include "codec/pcm_converter.h"
 
 #include <QByteArray>
 #include <QFile>

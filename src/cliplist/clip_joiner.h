@@ -1,8 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
-#include "audio/status.h"
-#include "audio/wav_header.h"
+#include "base/status.h"
+#include "wav/wav_header.h"
 
 #include <QString>
 #include <QStringList>

@@ -1,8 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
-#include "audio/wav_header.h"
-#include "cliplist/work_folder.h"
+#include "base/work_folder.h"
+#include "wav/wav_header.h"
 
 #include <QAbstractListModel>
 #include <QStringList>

@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "cliplist/clip_list_journal.h"
 
-#include "audio/write_fully.h"
+#include "base/write_fully.h"
 
 #include <QAbstractItemModel>
 #include <QFile>

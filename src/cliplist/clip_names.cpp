@@ -1,8 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "cliplist/clip_names.h"
 
-#include "cliplist/work_folder.h"
-#include "shell/path_helpers.h"
+#include "base/path_helpers.h"
+#include "base/work_folder.h"
 
 namespace clipnames {
 namespace {

@@ -1,9 +1,9 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "cliplist/edge_fade.h"
 
-#include "audio/fade.h"
-#include "audio/wav_header.h"
-#include "audio/write_fully.h"
+#include "base/write_fully.h"
+#include "wav/fade.h"
+#include "wav/wav_header.h"
 
 #include <QFile>
 

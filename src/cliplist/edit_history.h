@@ -1,8 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
-#include "audio/status.h"
-#include "cliplist/work_folder.h"
+#include "base/status.h"
+#include "base/work_folder.h"
 
 #include <QObject>
 #include <QString>

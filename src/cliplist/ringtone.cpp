@@ -1,10 +1,10 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "cliplist/ringtone.h"
 
-#include "audio/decode_stream.h"
-#include "audio/fade.h"
-#include "audio/wav_header.h"
 #include "cliplist/sound_edit.h"
+#include "codec/decode_stream.h"
+#include "wav/fade.h"
+#include "wav/wav_header.h"
 
 #include <QFileInfo>
 

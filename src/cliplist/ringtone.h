@@ -1,8 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
-#include "audio/sound_sink.h"
-#include "audio/status.h"
+#include "base/status.h"
+#include "codec/sound_sink.h"
 
 #include <QString>
 

@@ -1,14 +1,13 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "cliplist/sound_edit.h"
 
-#include "audio/fade.h"
-#include "audio/wav_header.h"
-#include "audio/write_fully.h"
+#include "base/write_fully.h"
+#include "codec/loudness_meter.h"
+#include "wav/fade.h"
+#include "wav/wav_header.h"
 
 #include <QFile>
 #include <QSaveFile>
-
-#include <ebur128.h>
 
 #include <algorithm>
 #include <cmath>
@@ -191,23 +190,21 @@ Result<Outcome> gain(const QString& in, const QString& out, double db) {
 
 namespace {
 
-using Meter = std::unique_ptr<ebur128_state, void (*)(ebur128_state*)>;
+using Meter = std::unique_ptr<LoudnessMeter>;
 
-// One reading of `count` frames from `first` on through a meter of the given modes.
-Result<Meter> meterPass(const QString& in, int mode, std::int64_t first, std::int64_t count) {
+// One reading of `count` frames from `first` on through a meter of the given measures.
+Result<Meter> meterPass(const QString& in, int measures, std::int64_t first, std::int64_t count) {
     SoundReader reader;
     if (Status opened = reader.open(in); !opened)
         return opened;
     if (!reader.limit(first, count))
         return Status{ErrorCode::FileOpen, QStringLiteral("%1: cannot be read.").arg(in)};
-    const WavFormat format = reader.format();
-    Meter meter(ebur128_init(unsigned(format.channels), unsigned(format.sampleRateHz), mode),
-                [](ebur128_state* s) { ebur128_destroy(&s); });
+    Result<Meter> meter =
+        LoudnessMeter::create(reader.format().channels, reader.format().sampleRateHz, measures);
     if (!meter)
-        return Status{ErrorCode::OutOfMemory, QStringLiteral("The loudness meter cannot start.")};
+        return meter.status();
     const Status read = reader.readAll([&](std::vector<std::int16_t>& samples, std::int64_t count) {
-        if (ebur128_add_frames_short(meter.get(), samples.data(), std::size_t(count)) ==
-            EBUR128_SUCCESS)
+        if ((*meter)->add(samples.data(), count))
             return Status::ok();
         return Status{ErrorCode::Decode,
                       QStringLiteral("%1: the loudness cannot be measured.").arg(in)};
@@ -215,17 +212,6 @@ Result<Meter> meterPass(const QString& in, int mode, std::int64_t first, std::in
     if (!read)
         return read;
     return meter;
-}
-
-double highest(ebur128_state* meter, int channels,
-               int (*peakOf)(ebur128_state*, unsigned, double*)) {
-    double top = 0;
-    for (int c = 0; c < channels; ++c) {
-        double peak = 0;
-        if (peakOf(meter, unsigned(c), &peak) == EBUR128_SUCCESS)
-            top = std::max(top, peak);
-    }
-    return top;
 }
 
 } // namespace
@@ -246,29 +232,25 @@ Result<Measure> measure(const QString& in, std::int64_t maxFrames) {
     const std::int64_t half = frames / 2;
     Result<Meter> firstHalf = Status{ErrorCode::Ended, QString()};
     Result<Meter> secondHalf = Status{ErrorCode::Ended, QString()};
-    std::thread first([&] { firstHalf = meterPass(in, EBUR128_MODE_TRUE_PEAK, 0, half); });
+    std::thread first([&] { firstHalf = meterPass(in, LoudnessMeter::TruePeak, 0, half); });
     std::thread second([&] {
         const std::int64_t from = std::max<std::int64_t>(0, half - Seam);
-        secondHalf = meterPass(in, EBUR128_MODE_TRUE_PEAK, from, frames - from);
+        secondHalf = meterPass(in, LoudnessMeter::TruePeak, from, frames - from);
     });
     Result<Meter> loudnessPass =
-        meterPass(in, EBUR128_MODE_I | EBUR128_MODE_SAMPLE_PEAK, 0, frames);
+        meterPass(in, LoudnessMeter::Loudness | LoudnessMeter::SamplePeak, 0, frames);
     first.join();
     second.join();
     for (const Result<Meter>* pass : {&loudnessPass, &firstHalf, &secondHalf})
         if (!*pass)
             return pass->status();
 
-    const int channels = info->format.channels;
     Measure result;
     result.seconds =
         double(info->dataBytes / info->format.blockAlign()) / info->format.sampleRateHz;
-    double lufs = -HUGE_VAL;
-    ebur128_loudness_global(loudnessPass->get(), &lufs);
-    result.lufs = std::isfinite(lufs) ? lufs : -std::numeric_limits<double>::infinity();
-    result.truePeakDb = toDb(std::max(highest(firstHalf->get(), channels, ebur128_true_peak),
-                                      highest(secondHalf->get(), channels, ebur128_true_peak)));
-    result.samplePeakDb = toDb(highest(loudnessPass->get(), channels, ebur128_sample_peak));
+    result.lufs = (*loudnessPass)->integratedLufs();
+    result.truePeakDb = toDb(std::max((*firstHalf)->truePeak(), (*secondHalf)->truePeak()));
+    result.samplePeakDb = toDb((*loudnessPass)->samplePeak());
     return result;
 }
 

@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "recording/take_recorder.h"
 
-#include "audio/write_fully.h"
+#include "base/write_fully.h"
 #include "recording/level_meter.h"
 
 #include <QMetaObject>

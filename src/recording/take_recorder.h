@@ -2,9 +2,9 @@
 #pragma once
 
 #include "audio/audio_engine.h"
-#include "audio/status.h"
-#include "audio/wav_header.h"
+#include "base/status.h"
 #include "recording/take_memory.h"
+#include "wav/wav_header.h"
 
 #include <QObject>
 

@@ -1,6 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "audio/media_player.h"
-#include "audio/pulse_engine.h"
+#include "audio/pulse/pulse_engine.h"
 #include "support/pulse_daemon.h"
 #include "support/test_audio.h"
 

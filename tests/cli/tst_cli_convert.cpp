@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "audio/wav_header.h"
 #include "cliplist/sound_edit.h"
 #include "support/test_audio.h"
+#include "wav/wav_header.h"
 
 #include <QTemporaryDir>
 #include <QtTest>

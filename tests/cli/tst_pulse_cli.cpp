@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "audio/wav_header.h"
 #include "support/pulse_daemon.h"
 #include "support/test_audio.h"
+#include "wav/wav_header.h"
 
 #include <QProcess>
 #include <QTemporaryDir>

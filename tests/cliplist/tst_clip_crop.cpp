@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "audio/wave_commands.h"
 #include "cliplist/clip_crop.h"
 #include "support/test_audio.h"
+#include "wav/wave_commands.h"
 
 #include <QDir>
 #include <QTemporaryDir>

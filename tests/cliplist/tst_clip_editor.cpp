@@ -1,17 +1,17 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "audio/media_player.h"
+#include "base/work_folder.h"
 #include "cliplist/edit_time.h"
 #include "cliplist/ui/clip_editor.h"
 #include "cliplist/ui/clip_effects.h"
 #include "cliplist/ui/clip_list_box.h"
 #include "cliplist/ui/framewav.h"
 #include "cliplist/ui/list_playback.h"
-#include "cliplist/ui/waveform_view.h"
-#include "cliplist/work_folder.h"
 #include "support/page_host.h"
 #include "support/scripted_dialogs.h"
 #include "support/test_audio.h"
 #include "support/window_rig.h"
+#include "waveform/ui/waveform_view.h"
 
 #include <QCheckBox>
 #include <QFile>

@@ -1,9 +1,9 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "audio/decode_stream.h"
-#include "audio/fade.h"
 #include "cliplist/ringtone.h"
 #include "cliplist/sound_edit.h"
+#include "codec/decode_stream.h"
 #include "support/test_audio.h"
+#include "wav/fade.h"
 
 #include <QDir>
 #include <QTemporaryDir>

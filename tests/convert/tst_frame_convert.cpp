@@ -1,9 +1,9 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "audio/mp3_encoder.h"
 #include "cliplist/ui/clip_list_box.h"
 #include "cliplist/ui/framewav.h"
+#include "codec/mp3_encoder.h"
 #include "convert/ui/frame_convert.h"
-#include "shell/ui/busy_window.h"
+#include "pagekit/busy_window.h"
 #include "support/page_host.h"
 #include "support/scripted_dialogs.h"
 #include "support/scripted_engine.h"

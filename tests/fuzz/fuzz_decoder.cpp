@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The decoder on any file: opening and decoding to the end must not crash, and what it
 // delivers must be whole frames of a format within the WAV limits.
-#include "audio/decode_stream.h"
+#include "codec/decode_stream.h"
 
 #include <QDir>
 #include <QFile>

@@ -2,7 +2,7 @@
 // "config.ini" as any bytes: reading must not crash, and a base folder read from it must come
 // back whole after writing and reading again (a folder that holds a double quote cannot be
 // quoted and is left out of that check).
-#include "shell/settings.h"
+#include "base/settings.h"
 
 #include <cstdlib>
 

@@ -1,6 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // readWavInfo on any bytes: it must not crash, and what it accepts must be safe to use.
-#include "audio/wav_header.h"
+#include "wav/wav_header.h"
 
 #include <QBuffer>
 

@@ -3,7 +3,7 @@
 // whole (it comes back in the message about an alias that is not open); the other lines are
 // sent as commands to a sound that is open, in a folder of the harness's own. Slashes are
 // turned into underscores so that no command reaches outside that folder.
-#include "audio/wave_commands.h"
+#include "wav/wave_commands.h"
 
 #include <QDir>
 #include <QFile>

@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "audio/media_player.h"
-#include "audio/mp3_encoder.h"
-#include "audio/pulse_engine.h"
+#include "audio/pulse/pulse_engine.h"
+#include "codec/mp3_encoder.h"
 #include "recording/ui/frame_rec.h"
 #include "support/page_host.h"
 #include "support/pulse_daemon.h"

@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "shell/ui/about_page.h"
+#include "shell/about_page.h"
 
 #include <QLabel>
 #include <QtTest>

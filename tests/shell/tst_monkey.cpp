@@ -3,8 +3,8 @@
 // button, list entry or slider the shown page offers, key presses, toolbar switches, file
 // dialogs answered with good, odd and missing files. Nothing may crash (the test runs under
 // ASan and UBSan), and every clip file the list names must exist after every step.
-#include "cliplist/work_folder.h"
-#include "shell/ui/main_window.h"
+#include "base/work_folder.h"
+#include "shell/main_window.h"
 #include "support/scripted_dialogs.h"
 #include "support/scripted_engine.h"
 #include "support/test_audio.h"

@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "shell/settings.h"
-#include "shell/ui/folder_list.h"
-#include "shell/ui/settings_page.h"
+#include "base/settings.h"
+#include "shell/folder_list.h"
+#include "shell/settings_page.h"
 #include "support/scripted_dialogs.h"
 #include "support/test_audio.h"
 

@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "shell/ui/single_instance.h"
+#include "shell/single_instance.h"
 
 #include <QLockFile>
 #include <QSignalSpy>

@@ -3,8 +3,9 @@
 
 #include "cliplist/ui/framewav.h"
 #include "convert/ui/frame_convert.h"
+#include "pagekit/busy_window.h"
 #include "recording/ui/frame_rec.h"
-#include "shell/ui/busy_window.h"
+#include "support/scripted_dialogs.h"
 
 PageHost::PageHost(AppContext context)
     : m_context(std::move(context)), m_gate(*this, [this]() -> FrmLoad& { return frmLoad(); }),
@@ -31,7 +32,8 @@ PageServices PageHost::services() {
 
 Framewav& PageHost::framewav() {
     if (!m_framewav) {
-        m_framewav = new Framewav(services(), this);
+        m_framewav =
+            new Framewav(services(), static_cast<ScriptedDialogs&>(m_context.dialogs), this);
         m_framewav->setGeometry(8, 48, 705, 353);
         m_framewav->SetLng();
         m_framewav->startUp();

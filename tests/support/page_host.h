@@ -1,11 +1,11 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
-#include "shell/settings.h"
-#include "shell/ui/app_context.h"
-#include "shell/ui/busy_gate.h"
-#include "shell/ui/mp3_jobs.h"
-#include "shell/ui/page_services.h"
+#include "base/settings.h"
+#include "pagekit/app_context.h"
+#include "pagekit/busy_gate.h"
+#include "pagekit/encoder_jobs.h"
+#include "pagekit/page_services.h"
 
 #include <QWidget>
 
@@ -42,7 +42,7 @@ private:
     Settings m_settings;
     std::unique_ptr<FrmLoad> m_frmLoad;
     BusyGate m_gate;
-    Mp3Jobs m_jobs;
+    EncoderJobs m_jobs;
     Framewav* m_framewav = nullptr;
     FrameConvert* m_frameConvert = nullptr;
     FrameRec* m_frameRec = nullptr;

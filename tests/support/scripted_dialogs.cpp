@@ -48,7 +48,7 @@ std::optional<QStringList> ScriptedDialogs::chooseFiles(QWidget* parent,
     return answer->split(u'\n');
 }
 
-std::optional<Dialogs::RingtoneChoice>
+std::optional<RingtonePrompt::Choice>
 ScriptedDialogs::chooseRingtone(QWidget*, const RingtoneChoice& initial, bool clipSelected) {
     std::optional<RingtoneChoice> answer;
     if (m_ringtones.isEmpty())

@@ -1,17 +1,20 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
-#include "shell/ui/dialogs.h"
+#include "cliplist/ui/ringtone_prompt.h"
+#include "pagekit/dialogs.h"
 
 #include <QList>
 #include <QQueue>
 
-// Dialogs for tests: answers come from queues filled by the test, and every prompt is
-// recorded with all it was given. A prompt with nothing queued answers the harmless way
-// (Ok, No, cancel) and counts in unscripted(). A save dialog adds the default extension to
-// a queued name without one, as the real dialog does.
-class ScriptedDialogs : public Dialogs {
+// Dialogs (and the ringtone prompt) for tests: answers come from queues filled by the test, and
+// every prompt is recorded with all it was given. A prompt with nothing queued answers the harmless
+// way (Ok, No, cancel) and counts in unscripted(). A save dialog adds the default extension to a
+// queued name without one, as the real dialog does.
+class ScriptedDialogs : public Dialogs, public RingtonePrompt {
 public:
+    using RingtoneChoice = RingtonePrompt::Choice;
+
     struct MessageCall {
         QString text;
         QString title;

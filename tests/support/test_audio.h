@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
-#include "audio/wav_header.h"
+#include "wav/wav_header.h"
 
 #include <QByteArray>
 #include <QString>

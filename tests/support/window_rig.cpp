@@ -2,10 +2,10 @@
 #include "support/window_rig.h"
 
 #include "audio/media_player.h"
-#include "audio/mp3_encoder.h"
 #include "cliplist/ui/clip_list_box.h"
 #include "cliplist/ui/framewav.h"
-#include "shell/ui/main_window.h"
+#include "codec/mp3_encoder.h"
+#include "shell/main_window.h"
 #include "support/page_host.h"
 #include "support/scripted_dialogs.h"
 #include "support/scripted_engine.h"
@@ -38,7 +38,8 @@ Frmmain& WindowRig::createWindow(const QString& workFolder) {
     Q_ASSERT(!m_window && !m_host);
     const QString work = workFolder.isEmpty() ? appFile(QStringLiteral("korvanel")) : workFolder;
     m_window = std::make_unique<Frmmain>(AppContext{*m_engine, *m_edit, *m_list, *m_encoder,
-                                                    *m_dialogs, m_app.path(), WorkFolder(work)});
+                                                    *m_dialogs, m_app.path(), WorkFolder(work)},
+                                         *m_dialogs);
     return *m_window;
 }
 

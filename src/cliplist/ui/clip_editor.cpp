@@ -2,16 +2,16 @@
 #include "cliplist/ui/clip_editor.h"
 
 #include "audio/media_player.h"
-#include "audio/wave_commands.h"
+#include "base/app_info.h"
 #include "cliplist/clip_crop.h"
 #include "cliplist/edit_time.h"
-#include "cliplist/peak_cache.h"
 #include "cliplist/ui/clip_list_box.h"
 #include "cliplist/ui/framewav.h"
-#include "cliplist/ui/waveform_view.h"
-#include "shell/app_info.h"
-#include "shell/ui/app_context.h"
-#include "shell/ui/dialogs.h"
+#include "pagekit/app_context.h"
+#include "pagekit/dialogs.h"
+#include "wav/wave_commands.h"
+#include "waveform/peak_cache.h"
+#include "waveform/ui/waveform_view.h"
 
 #include <QApplication>
 #include <QCheckBox>

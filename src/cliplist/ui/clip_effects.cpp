@@ -1,11 +1,11 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "cliplist/ui/clip_effects.h"
 
+#include "base/app_info.h"
 #include "cliplist/ui/clip_editor.h"
 #include "cliplist/ui/framewav.h"
-#include "shell/app_info.h"
-#include "shell/ui/app_context.h"
-#include "shell/ui/dialogs.h"
+#include "pagekit/app_context.h"
+#include "pagekit/dialogs.h"
 
 #include <QCheckBox>
 #include <QComboBox>

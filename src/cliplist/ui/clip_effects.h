@@ -2,7 +2,7 @@
 #pragma once
 
 #include "cliplist/sound_edit.h"
-#include "shell/ui/busy_gate.h"
+#include "pagekit/busy_gate.h"
 
 #include <QObject>
 #include <QString>

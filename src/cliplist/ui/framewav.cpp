@@ -3,7 +3,9 @@
 
 #include "audio/audio_engine.h"
 #include "audio/media_player.h"
-#include "cliplist/clip_copy.h"
+#include "base/app_info.h"
+#include "base/clip_copy.h"
+#include "base/settings.h"
 #include "cliplist/clip_names.h"
 #include "cliplist/ui/clip_editor.h"
 #include "cliplist/ui/clip_effects.h"
@@ -11,12 +13,10 @@
 #include "cliplist/ui/list_playback.h"
 #include "cliplist/ui/list_saving.h"
 #include "cliplist/ui/ringtone_saving.h"
-#include "shell/app_info.h"
-#include "shell/settings.h"
-#include "shell/ui/app_context.h"
-#include "shell/ui/audio_error.h"
-#include "shell/ui/busy_window.h"
-#include "shell/ui/dialogs.h"
+#include "pagekit/app_context.h"
+#include "pagekit/audio_error.h"
+#include "pagekit/busy_window.h"
+#include "pagekit/dialogs.h"
 
 #include <QCheckBox>
 #include <QComboBox>
@@ -69,9 +69,10 @@ struct Framewav::Batch {
     QStringList failures;
 };
 
-Framewav::Framewav(PageServices services, QWidget* parent)
-    : QGroupBox(parent), m_services(services), m_clips(services.context.workFolder),
-      m_history(m_clips, services.context.workFolder), m_controls(FramewavControls::create(*this)) {
+Framewav::Framewav(PageServices services, RingtonePrompt& ringtonePrompt, QWidget* parent)
+    : QGroupBox(parent), m_services(services), m_ringtonePrompt(ringtonePrompt),
+      m_clips(services.context.workFolder), m_history(m_clips, services.context.workFolder),
+      m_controls(FramewavControls::create(*this)) {
     setObjectName(QStringLiteral("Framewav"));
     setTitle(QStringLiteral("Audio Edit"));
     m_controls.List1->setModel(&m_clips);

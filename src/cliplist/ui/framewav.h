@@ -1,14 +1,14 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
-#include "audio/status.h"
+#include "base/status.h"
 #include "cliplist/clip_list.h"
+#include "cliplist/decode_worker.h"
 #include "cliplist/edit_history.h"
-#include "cliplist/peak_cache.h"
 #include "cliplist/ui/framewav_controls.h"
-#include "convert/decode_worker.h"
-#include "shell/ui/busy_gate.h"
-#include "shell/ui/page_services.h"
+#include "pagekit/busy_gate.h"
+#include "pagekit/page_services.h"
+#include "waveform/peak_cache.h"
 
 #include <QGroupBox>
 #include <QStringList>
@@ -20,6 +20,7 @@ class ClipEditor;
 class ClipEffects;
 class ListPlayback;
 class ListSaving;
+class RingtonePrompt;
 class RingtoneSaving;
 
 // The "Audio Edit" page (frame Framewav): the clip list List1 with its buttons, the editor
@@ -46,10 +47,11 @@ public:
     // the reason.
     using Added = std::function<void(const Result<QString>&)>;
 
-    explicit Framewav(PageServices services, QWidget* parent = nullptr);
+    Framewav(PageServices services, RingtonePrompt& ringtonePrompt, QWidget* parent = nullptr);
     ~Framewav() override;
 
     const PageServices& services() const { return m_services; }
+    RingtonePrompt& ringtonePrompt() const { return m_ringtonePrompt; }
     ClipList& clips() { return m_clips; }
     // The peaks of the clips, computed when a clip comes into the list or changes.
     PeakCache& peakCache() { return m_peakCache; }
@@ -168,6 +170,7 @@ private:
     void connectParts();
 
     PageServices m_services;
+    RingtonePrompt& m_ringtonePrompt;
     ClipList m_clips;
     EditHistory m_history;
     PeakCache m_peakCache;

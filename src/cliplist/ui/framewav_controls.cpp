@@ -2,8 +2,8 @@
 #include "cliplist/ui/framewav_controls.h"
 
 #include "cliplist/ui/clip_list_box.h"
-#include "cliplist/ui/clip_pictures.h"
-#include "cliplist/ui/waveform_view.h"
+#include "pagekit/clip_pictures.h"
+#include "waveform/ui/waveform_view.h"
 
 #include <QCheckBox>
 #include <QComboBox>

@@ -2,13 +2,13 @@
 #include "cliplist/ui/list_playback.h"
 
 #include "audio/media_player.h"
+#include "base/app_info.h"
 #include "cliplist/edit_time.h"
 #include "cliplist/ui/clip_editor.h"
 #include "cliplist/ui/clip_list_box.h"
 #include "cliplist/ui/framewav.h"
-#include "shell/app_info.h"
-#include "shell/ui/app_context.h"
-#include "shell/ui/dialogs.h"
+#include "pagekit/app_context.h"
+#include "pagekit/dialogs.h"
 
 #include <QCheckBox>
 #include <QLabel>

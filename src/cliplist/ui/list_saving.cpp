@@ -2,16 +2,16 @@
 #include "cliplist/ui/list_saving.h"
 
 #include "audio/media_player.h"
-#include "audio/mp3_encoder.h"
-#include "audio/sound_sink.h"
-#include "cliplist/clip_copy.h"
+#include "base/app_info.h"
+#include "base/clip_copy.h"
+#include "base/settings.h"
 #include "cliplist/clip_joiner.h"
 #include "cliplist/ui/framewav.h"
-#include "shell/app_info.h"
-#include "shell/settings.h"
-#include "shell/ui/app_context.h"
-#include "shell/ui/dialogs.h"
-#include "shell/ui/mp3_jobs.h"
+#include "codec/mp3_encoder.h"
+#include "codec/sound_sink.h"
+#include "pagekit/app_context.h"
+#include "pagekit/dialogs.h"
+#include "pagekit/encoder_jobs.h"
 
 #include <QFile>
 #include <QFileInfo>
@@ -65,7 +65,7 @@ void ListSaving::CmdSaveList_Click() {
     const QString input = context().workFolder.concatWav();
     const EncodeSettings settings{Codec::Mp3, context().Mp3Enc1.BitRate(),
                                   QFileInfo(*target).completeBaseName()};
-    const short started = m_page.services().mp3Jobs.start(
+    const short started = m_page.services().encoderJobs.start(
         input, *target,
         [input, output = *target, settings](const auto& progress, const std::atomic<bool>& abort) {
             return encodeFile(input, output, settings, progress, &abort);

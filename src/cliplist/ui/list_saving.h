@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
-#include "audio/status.h"
+#include "base/status.h"
 
 #include <QObject>
 #include <QString>
@@ -20,7 +20,7 @@ struct AppContext;
 // Nothing is written when the list is empty or a clip cannot be joined (missing, shorter
 // than a header, too large together); one message names the clip. A target file is written
 // under a temporary name and renamed over an older one, so a failure leaves the older file.
-// The MP3 job is one of the page's Mp3Jobs: its end hides the busy window, reports, deletes
+// The MP3 job is one of the page's EncoderJobs: its end hides the busy window, reports, deletes
 // concat.wav and enables the window again.
 //
 // The page creates it and wires the two buttons; the page must outlive it. GUI thread only.

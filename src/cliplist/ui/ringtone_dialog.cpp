@@ -8,7 +8,7 @@
 #include <QRadioButton>
 #include <QVBoxLayout>
 
-RingtoneDialog::RingtoneDialog(const Dialogs::RingtoneChoice& initial, bool clipSelected,
+RingtoneDialog::RingtoneDialog(const RingtonePrompt::Choice& initial, bool clipSelected,
                                QWidget* parent)
     : QDialog(parent), m_targets(new QButtonGroup(this)),
       m_wholeList(new QCheckBox(QStringLiteral("Save the whole list, joined in order"), this)),
@@ -51,11 +51,19 @@ RingtoneDialog::RingtoneDialog(const Dialogs::RingtoneChoice& initial, bool clip
     layout->setSizeConstraint(QLayout::SetFixedSize);
 }
 
-Dialogs::RingtoneChoice RingtoneDialog::choice() const {
-    Dialogs::RingtoneChoice chosen;
+RingtonePrompt::Choice RingtoneDialog::choice() const {
+    RingtonePrompt::Choice chosen;
     chosen.target = ringtone::Target(m_targets->checkedId());
     chosen.wholeList = m_wholeList->isChecked();
     chosen.loudness = m_loudness->isChecked();
     chosen.fadeOut = m_fadeOut->isChecked();
     return chosen;
+}
+
+std::optional<RingtonePrompt::Choice>
+QtRingtonePrompt::chooseRingtone(QWidget* parent, const Choice& initial, bool clipSelected) {
+    RingtoneDialog dialog(initial, clipSelected, parent);
+    if (dialog.exec() != QDialog::Accepted)
+        return std::nullopt;
+    return dialog.choice();
 }

@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
-#include "shell/ui/dialogs.h"
+#include "cliplist/ui/ringtone_prompt.h"
 
 #include <QDialog>
 
@@ -14,14 +14,21 @@ class QCheckBox;
 class RingtoneDialog : public QDialog {
     Q_OBJECT
 public:
-    RingtoneDialog(const Dialogs::RingtoneChoice& initial, bool clipSelected,
+    RingtoneDialog(const RingtonePrompt::Choice& initial, bool clipSelected,
                    QWidget* parent = nullptr);
 
-    Dialogs::RingtoneChoice choice() const;
+    RingtonePrompt::Choice choice() const;
 
 private:
     QButtonGroup* m_targets;
     QCheckBox* m_wholeList;
     QCheckBox* m_loudness;
     QCheckBox* m_fadeOut;
+};
+
+// The real prompt: RingtoneDialog, modal to `parent`. GUI thread only.
+class QtRingtonePrompt : public RingtonePrompt {
+public:
+    std::optional<Choice> chooseRingtone(QWidget* parent, const Choice& initial,
+                                         bool clipSelected) override;
 };

@@ -2,17 +2,18 @@
 #include "cliplist/ui/ringtone_saving.h"
 
 #include "audio/media_player.h"
-#include "audio/mp3_encoder.h"
-#include "audio/wav_header.h"
+#include "base/app_info.h"
+#include "base/settings.h"
 #include "cliplist/clip_joiner.h"
 #include "cliplist/ringtone.h"
 #include "cliplist/ui/framewav.h"
 #include "cliplist/ui/list_saving.h"
-#include "shell/app_info.h"
-#include "shell/settings.h"
-#include "shell/ui/app_context.h"
-#include "shell/ui/dialogs.h"
-#include "shell/ui/mp3_jobs.h"
+#include "cliplist/ui/ringtone_prompt.h"
+#include "codec/mp3_encoder.h"
+#include "pagekit/app_context.h"
+#include "pagekit/dialogs.h"
+#include "pagekit/encoder_jobs.h"
+#include "wav/wav_header.h"
 
 #include <QFile>
 #include <QFileInfo>
@@ -34,10 +35,10 @@ void RingtoneSaving::CmdRingtone_Click() {
         return;
     }
     const int row = m_page.selectedIndex();
-    Dialogs::RingtoneChoice initial;
+    RingtonePrompt::Choice initial;
     initial.wholeList = row < 0;
     const auto choice =
-        context().dialogs.chooseRingtone(&m_page.services().dialogParent, initial, row >= 0);
+        m_page.ringtonePrompt().chooseRingtone(&m_page.services().dialogParent, initial, row >= 0);
     if (!choice)
         return;
     const bool wholeList = choice->wholeList || row < 0;
@@ -89,7 +90,7 @@ void RingtoneSaving::CmdRingtone_Click() {
         job.title = names.at(row);
     }
 
-    const short started = m_page.services().mp3Jobs.start(
+    const short started = m_page.services().encoderJobs.start(
         job.source, job.output,
         [job](const auto& progress, const std::atomic<bool>& abort) {
             return ringtone::render(job, progress, &abort);

@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
-#include "audio/status.h"
+#include "base/status.h"
 #include "cliplist/ringtone.h"
 
 #include <QObject>
@@ -22,7 +22,7 @@ struct AppContext;
 // 40 s, faded out, instead); the save dialog in the base folder with the clip's name and the
 // target's extension filled in; then, with the busy window "Saving......." and the main
 // window disabled, the list is joined into concat.wav when it is the source, and the tone is
-// encoded as one of the page's encoder jobs (Mp3Jobs), whose end reports "Finish Save" or
+// encoded as one of the page's encoder jobs (EncoderJobs), whose end reports "Finish Save" or
 // the failure, deletes concat.wav and enables the window. The title tag is the clip's name,
 // for the whole list the chosen file's name without its extension.
 //

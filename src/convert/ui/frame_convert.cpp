@@ -1,14 +1,14 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "convert/ui/frame_convert.h"
 
-#include "audio/mp3_encoder.h"
-#include "cliplist/clip_copy.h"
-#include "shell/app_info.h"
-#include "shell/settings.h"
-#include "shell/ui/app_context.h"
-#include "shell/ui/busy_gate.h"
-#include "shell/ui/busy_window.h"
-#include "shell/ui/mp3_jobs.h"
+#include "base/app_info.h"
+#include "base/clip_copy.h"
+#include "base/settings.h"
+#include "codec/mp3_encoder.h"
+#include "pagekit/app_context.h"
+#include "pagekit/busy_gate.h"
+#include "pagekit/busy_window.h"
+#include "pagekit/encoder_jobs.h"
 
 #include <QDir>
 #include <QFontMetrics>
@@ -191,7 +191,7 @@ void FrameConvert::CmdConvertMP3_Click() {
     if (source.isEmpty() || target.isEmpty() || m_services.busy.isBusy())
         return;
     // The busy window stays up until the job's end; a refused job takes it down at once.
-    const short code = m_services.mp3Jobs.start(
+    const short code = m_services.encoderJobs.start(
         source, target, m_services.busy.enter(BusyGate::Window::KeepEnabled));
     m_text2->setText(QString::number(m_services.context.Mp3Enc1.StatusCode()));
     if (code != 0)

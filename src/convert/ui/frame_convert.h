@@ -1,9 +1,9 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
-#include "audio/status.h"
-#include "shell/ui/dialogs.h"
-#include "shell/ui/page_services.h"
+#include "base/status.h"
+#include "pagekit/dialogs.h"
+#include "pagekit/page_services.h"
 
 #include <QGroupBox>
 

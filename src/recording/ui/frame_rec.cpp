@@ -2,15 +2,15 @@
 #include "recording/ui/frame_rec.h"
 
 #include "audio/audio_engine.h"
-#include "audio/mp3_encoder.h"
-#include "cliplist/ui/waveform_view.h"
+#include "base/app_info.h"
+#include "codec/mp3_encoder.h"
+#include "pagekit/app_context.h"
+#include "pagekit/audio_error.h"
+#include "pagekit/dialogs.h"
+#include "pagekit/encoder_jobs.h"
 #include "recording/input_types.h"
 #include "recording/ui/level_meter_view.h"
-#include "shell/app_info.h"
-#include "shell/ui/app_context.h"
-#include "shell/ui/audio_error.h"
-#include "shell/ui/dialogs.h"
-#include "shell/ui/mp3_jobs.h"
+#include "waveform/ui/waveform_view.h"
 
 #include <QAbstractItemView>
 #include <QComboBox>
@@ -277,7 +277,7 @@ void FrameRec::CmdWav_Click() {
 void FrameRec::CmdMp3_Click() {
     const std::optional<QString> target = SaveTakeForMp3();
     if (target && !target->isEmpty()) {
-        m_services.mp3Jobs.start(m_workFolder.tempWav(), *target, nullptr);
+        m_services.encoderJobs.start(m_workFolder.tempWav(), *target, nullptr);
         emit mp3StatusCode(m_services.context.Mp3Enc1.StatusCode());
     }
     hideFormatButtons();

@@ -1,11 +1,11 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
-#include "cliplist/peaks.h"
-#include "cliplist/work_folder.h"
+#include "base/work_folder.h"
+#include "pagekit/page_services.h"
 #include "recording/level_meter.h"
 #include "recording/take_recorder.h"
-#include "shell/ui/page_services.h"
+#include "waveform/peaks.h"
 
 #include <QElapsedTimer>
 #include <QGroupBox>

@@ -1,0 +1,424 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "audio/pulse/pulse_output_stream.h"
+#include "audio/pulse/pulse_connection.h"
+
+#include <QBuffer>
+#include <QByteArray>
+#include <QFile>
+
+#include <pulse/context.h>
+#include <pulse/operation.h>
+#include <pulse/sample.h>
+#include <pulse/stream.h>
+#include <pulse/timeval.h>
+
+#include <algorithm>
+#include <utility>
+
+namespace {
+// Short enough that stop and a new position take effect at once, long enough that a busy
+// machine does not run the sink dry.
+constexpr pa_usec_t TargetLatencyUsec = 100 * PA_USEC_PER_MSEC;
+
+pa_sample_spec sampleSpec(const WavInfo& info) {
+    pa_sample_spec sampleFormat{};
+    sampleFormat.rate = std::uint32_t(info.format.sampleRateHz);
+    sampleFormat.channels = std::uint8_t(std::clamp(info.format.channels, 0, 255));
+    sampleFormat.format = PA_SAMPLE_INVALID;
+    if (info.encoding == WavInfo::Encoding::Float) {
+        if (info.format.bitsPerSample == 32)
+            sampleFormat.format = PA_SAMPLE_FLOAT32LE;
+        return sampleFormat;
+    }
+    switch (info.format.bitsPerSample) {
+    case 8:
+        sampleFormat.format = PA_SAMPLE_U8;
+        break;
+    case 16:
+        sampleFormat.format = PA_SAMPLE_S16LE;
+        break;
+    case 24:
+        sampleFormat.format = PA_SAMPLE_S24LE;
+        break;
+    case 32:
+        sampleFormat.format = PA_SAMPLE_S32LE;
+        break;
+    default:
+        break;
+    }
+    return sampleFormat;
+}
+
+bool isGone(pa_stream_state_t state) {
+    return state == PA_STREAM_FAILED || state == PA_STREAM_TERMINATED;
+}
+} // namespace
+
+PulseOutputStream::PulseOutputStream(const WavInfo& info)
+    : m_info(info), m_dataBytes(info.dataBytes) {}
+
+PulseOutputStream::~PulseOutputStream() {
+    unlink();
+    release();
+}
+
+// Our last samples are in the follower's server stream: that stream goes with them, and we
+// stop at our end.
+void PulseOutputStream::dropFollower() {
+    PulseOutputStream* next = std::exchange(m_next, nullptr);
+    m_handedOver = false;
+    next->m_prev = nullptr;
+    next->release();
+    next->m_playing = false;
+    next->m_stoppedAt = next->m_streamStart;
+    m_playing = false;
+    m_stoppedAt = m_dataBytes;
+}
+
+void PulseOutputStream::unlink() {
+    if (m_next) {
+        m_next->m_prev = nullptr;
+        m_next = nullptr;
+    }
+    m_handedOver = false;
+    if (m_prev) {
+        // A stream whose tail we were playing has nothing left to end with: it is stopped.
+        if (m_prev->m_handedOver) {
+            m_prev->m_handedOver = false;
+            m_prev->m_playing = false;
+            m_prev->m_stoppedAt = 0;
+        }
+        m_prev->m_next = nullptr;
+        m_prev = nullptr;
+    }
+}
+
+Status PulseOutputStream::queueNext(PulseOutputStream* next) {
+    if (next == m_next)
+        return Status::ok();
+    if (m_handedOver)
+        return {ErrorCode::NotAvailable, QStringLiteral("The next sound is playing already.")};
+    if (next) {
+        if (next == this || next->m_prev || next->m_next || next->m_playing)
+            return {ErrorCode::IllegalParam, QStringLiteral("That sound cannot follow this one.")};
+        const pa_sample_spec a = sampleSpec(m_info);
+        const pa_sample_spec b = sampleSpec(next->m_info);
+        if (!pa_sample_spec_equal(&a, &b))
+            return {ErrorCode::Format,
+                    QStringLiteral("Sounds of different formats cannot follow each other.")};
+    }
+    if (m_next)
+        m_next->m_prev = nullptr;
+    m_next = next;
+    if (next)
+        next->m_prev = this;
+    return Status::ok();
+}
+
+Status PulseOutputStream::checkFormat(const WavInfo& info, const QString& what) {
+    const pa_sample_spec sampleFormat = sampleSpec(info);
+    if (info.format.channels > 0 && info.format.channels <= int(PA_CHANNELS_MAX) &&
+        pa_sample_spec_valid(&sampleFormat))
+        return Status::ok();
+    return {ErrorCode::Format,
+            QStringLiteral("%1: %2 channels of %3-bit samples at %4 Hz can't be played.")
+                .arg(what)
+                .arg(info.format.channels)
+                .arg(info.format.bitsPerSample)
+                .arg(info.format.sampleRateHz)};
+}
+
+Result<std::unique_ptr<PulseOutputStream>> PulseOutputStream::overMemory(const std::byte* image,
+                                                                         ByteCount bytes) {
+    const QString what = QStringLiteral("The sound in memory");
+    if (!image || bytes <= 0)
+        return Status{ErrorCode::IllegalParam, what + QStringLiteral(" is empty.")};
+    QByteArray view = QByteArray::fromRawData(reinterpret_cast<const char*>(image), bytes);
+    QBuffer buffer(&view);
+    buffer.open(QIODevice::ReadOnly);
+    auto info = readWavInfo(buffer);
+    if (!info)
+        return info.status();
+    if (Status format = checkFormat(*info, what); !format)
+        return format;
+    std::unique_ptr<PulseOutputStream> stream(new PulseOutputStream(*info));
+    stream->m_image = image;
+    return stream;
+}
+
+Result<std::unique_ptr<PulseOutputStream>> PulseOutputStream::overFile(const QString& path) {
+    auto info = readWavInfo(path);
+    if (!info)
+        return info.status();
+    if (Status format = checkFormat(*info, path); !format)
+        return format;
+    auto file = std::make_unique<QFile>(path);
+    if (!file->open(QIODevice::ReadOnly))
+        return Status{ErrorCode::FileOpen,
+                      QStringLiteral("%1: %2.").arg(path, file->errorString())};
+    std::unique_ptr<PulseOutputStream> stream(new PulseOutputStream(*info));
+    stream->m_file = std::move(file);
+    return stream;
+}
+
+void PulseOutputStream::setEndedHandler(std::function<void()> handler) {
+    m_onEnded = std::move(handler);
+}
+
+Status PulseOutputStream::play(PulseConnection& connection) {
+    if (m_playing)
+        return Status::ok();
+    if (m_stream && !isGone(pa_stream_get_state(m_stream))) {
+        m_playing = true;
+        if (connection.waitFor(pa_stream_cork(m_stream, 0, nullptr, nullptr)))
+            return Status::ok();
+        m_playing = false;
+        return {ErrorCode::Driver, QStringLiteral("The sound server did not resume playback: %1")
+                                       .arg(connection.errorText())};
+    }
+    release();
+    return open(connection);
+}
+
+Status PulseOutputStream::open(PulseConnection& connection) {
+    const pa_sample_spec sampleFormat = sampleSpec(m_info);
+    m_stream = pa_stream_new(connection.context(), "Playback", &sampleFormat, nullptr);
+    if (!m_stream)
+        return {ErrorCode::Driver,
+                QStringLiteral("Can't create a playback stream: %1").arg(connection.errorText())};
+    m_connection = &connection;
+    m_streamStart = m_stoppedAt;
+    m_written = 0;
+    m_offset = 0;
+    m_playedHighWater = 0;
+    pa_stream_set_state_callback(m_stream, onState, this);
+    pa_stream_set_write_callback(m_stream, onWrite, this);
+
+    pa_buffer_attr attr{};
+    attr.maxlength = std::uint32_t(-1);
+    attr.tlength = std::uint32_t(pa_usec_to_bytes(TargetLatencyUsec, &sampleFormat));
+    attr.prebuf = std::uint32_t(-1);
+    attr.minreq = std::uint32_t(-1);
+    attr.fragsize = std::uint32_t(-1);
+    const auto flags = pa_stream_flags_t(PA_STREAM_AUTO_TIMING_UPDATE | PA_STREAM_ADJUST_LATENCY);
+    // Playing is set first: a short sound can play out before the wait below returns.
+    m_playing = true;
+    bool ready = false;
+    if (pa_stream_connect_playback(m_stream, nullptr, &attr, flags, nullptr, nullptr) == 0) {
+        ready = connection.waitUntil(
+            [this] { return !m_stream || pa_stream_get_state(m_stream) != PA_STREAM_CREATING; });
+        ready = ready && (!m_stream || pa_stream_get_state(m_stream) == PA_STREAM_READY);
+    }
+    if (ready)
+        return Status::ok();
+    const QString reason = connection.errorText();
+    release();
+    m_playing = false;
+    m_stoppedAt = m_streamStart;
+    return {ErrorCode::Driver, QStringLiteral("Can't start playback: %1").arg(reason)};
+}
+
+Status PulseOutputStream::stop(PulseConnection& connection) {
+    if (!m_playing)
+        return Status::ok();
+    if (m_handedOver) {
+        dropFollower();
+        return Status::ok();
+    }
+    if (m_stream && !isGone(pa_stream_get_state(m_stream))) {
+        connection.waitFor(pa_stream_cork(m_stream, 1, nullptr, nullptr));
+        // A fresh report after the cork says what the server has really played.
+        connection.waitFor(pa_stream_update_timing_info(m_stream, nullptr, nullptr));
+    }
+    m_stoppedAt = position();
+    m_playing = false;
+    return Status::ok();
+}
+
+Status PulseOutputStream::setPosition(PulseConnection& connection, ByteCount bytes) {
+    if (bytes < 0 || bytes > m_dataBytes)
+        return {ErrorCode::Position, QStringLiteral("Position %1 is outside the sound (%2 bytes).")
+                                         .arg(bytes)
+                                         .arg(m_dataBytes)};
+    const bool wasPlaying = m_playing;
+    release();
+    m_playing = false;
+    m_stoppedAt = bytes - bytes % std::max(1, m_info.format.blockAlign());
+    return wasPlaying ? play(connection) : Status::ok();
+}
+
+void PulseOutputStream::release() {
+    if (m_handedOver)
+        dropFollower();
+    if (m_prev && m_prev->m_handedOver) {
+        // Our server stream still carries the tail of the stream before us.
+        m_prev->m_handedOver = false;
+        m_prev->m_playing = false;
+        m_prev->m_stoppedAt = 0;
+        m_prev->m_next = nullptr;
+        m_prev = nullptr;
+    }
+    if (m_playing) {
+        m_stoppedAt = position();
+        m_playing = false;
+    }
+    if (m_drain) {
+        pa_operation_cancel(m_drain);
+        pa_operation_unref(m_drain);
+        m_drain = nullptr;
+    }
+    if (m_stream) {
+        pa_stream_set_state_callback(m_stream, nullptr, nullptr);
+        pa_stream_set_write_callback(m_stream, nullptr, nullptr);
+        if (!isGone(pa_stream_get_state(m_stream)))
+            pa_stream_disconnect(m_stream);
+        pa_stream_unref(m_stream);
+        m_stream = nullptr;
+    }
+}
+
+ByteCount PulseOutputStream::position() const {
+    if (!m_playing)
+        return m_stoppedAt;
+    if (m_handedOver)
+        return m_streamStart + m_written;
+    return m_streamStart + std::max<ByteCount>(0, playedInStream() - m_offset);
+}
+
+ByteCount PulseOutputStream::playedInStream() const {
+    const pa_timing_info* timing = m_stream ? pa_stream_get_timing_info(m_stream) : nullptr;
+    if (!timing || timing->read_index_corrupt)
+        return m_playedHighWater;
+    const pa_sample_spec sampleFormat = sampleSpec(m_info);
+    // What the sink took from the stream less what still waits in the sink's buffer; a
+    // corked stream has had that buffer taken back. libpulse's own interpolation is not
+    // used: it runs on from the moment of connecting although the sink may take a while
+    // to start.
+    pa_usec_t played = pa_bytes_to_usec(
+        std::uint64_t(std::max<std::int64_t>(0, timing->read_index)), &sampleFormat);
+    if (!pa_stream_is_corked(m_stream)) {
+        played = played > timing->sink_usec ? played - timing->sink_usec : 0;
+        // Between two reports a playing sink goes on in real time.
+        if (timing->playing)
+            played += pa_timeval_age(&timing->timestamp);
+    }
+    const auto bytes = std::min<ByteCount>(ByteCount(pa_usec_to_bytes(played, &sampleFormat)),
+                                           m_offset + m_written);
+    m_playedHighWater = std::max(m_playedHighWater, bytes);
+    return m_playedHighWater;
+}
+
+void PulseOutputStream::writeData(std::size_t requested) {
+    endTailIfPlayed();
+    const ByteCount frame = std::max(1, m_info.format.blockAlign());
+    ByteCount remaining = m_dataBytes - (m_streamStart + m_written);
+    auto wanted = ByteCount(requested);
+    while (wanted > 0 && remaining > 0) {
+        ByteCount n = std::min(wanted, remaining);
+        n -= n % frame;
+        if (n <= 0)
+            break;
+        const ByteCount at = m_info.dataOffset + m_streamStart + m_written;
+        if (m_image) {
+            pa_stream_write(m_stream, m_image + at, std::size_t(n), nullptr, 0, PA_SEEK_RELATIVE);
+        } else {
+            void* buffer = nullptr;
+            auto size = std::size_t(n);
+            if (pa_stream_begin_write(m_stream, &buffer, &size) < 0 || !buffer)
+                return;
+            n = std::min(n, ByteCount(size));
+            n -= n % frame;
+            const qint64 got =
+                n > 0 && m_file->seek(at) ? m_file->read(static_cast<char*>(buffer), n) : -1;
+            if (got < frame) {
+                // The file shrank under us: what could be read is all there is.
+                pa_stream_cancel_write(m_stream);
+                m_dataBytes = m_streamStart + m_written;
+                remaining = 0;
+                break;
+            }
+            n = got - got % frame;
+            pa_stream_write(m_stream, buffer, std::size_t(n), nullptr, 0, PA_SEEK_RELATIVE);
+        }
+        m_written += n;
+        wanted -= n;
+        remaining -= n;
+    }
+    if (remaining <= 0 && m_next) {
+        handOver(std::size_t(std::max<ByteCount>(0, wanted)));
+        return;
+    }
+    if (remaining <= 0 && !m_drain)
+        m_drain = pa_stream_drain(m_stream, onDrained, this);
+}
+
+// Our data is all written: the next stream takes over the server stream and writes its
+// data right behind ours. We stay active until the server has played our last byte.
+void PulseOutputStream::handOver(std::size_t requested) {
+    PulseOutputStream* next = m_next;
+    next->release();
+    next->m_connection = m_connection;
+    next->m_stream = m_stream;
+    next->m_streamStart = next->m_stoppedAt;
+    next->m_written = 0;
+    next->m_offset = m_offset + m_written;
+    next->m_playedHighWater = m_playedHighWater;
+    next->m_playing = true;
+    m_stream = nullptr;
+    m_handedOver = true;
+    pa_stream_set_state_callback(next->m_stream, onState, next);
+    pa_stream_set_write_callback(next->m_stream, onWrite, next);
+    next->writeData(requested);
+}
+
+void PulseOutputStream::endTailIfPlayed() {
+    if (!m_prev || !m_prev->m_handedOver || playedInStream() < m_offset)
+        return;
+    PulseOutputStream* prev = m_prev;
+    prev->m_handedOver = false;
+    prev->m_next = nullptr;
+    m_prev = nullptr;
+    prev->finish();
+}
+
+void PulseOutputStream::finish() {
+    // Our own server stream has played out; should the tail of the stream before us not
+    // have been seen to end yet, it has now.
+    if (m_prev && m_prev->m_handedOver) {
+        PulseOutputStream* prev = m_prev;
+        prev->m_handedOver = false;
+        prev->m_next = nullptr;
+        m_prev = nullptr;
+        prev->finish();
+    }
+    release();
+    m_playing = false;
+    m_stoppedAt = 0;
+    if (m_onEnded)
+        m_onEnded();
+}
+
+void PulseOutputStream::onState(pa_stream* stream, void* userdata) {
+    auto* self = static_cast<PulseOutputStream*>(userdata);
+    if (stream == self->m_stream && isGone(pa_stream_get_state(stream)) && self->m_playing) {
+        self->m_stoppedAt = self->position();
+        self->m_playing = false;
+    }
+    self->m_connection->wake();
+}
+
+void PulseOutputStream::onWrite(pa_stream* stream, std::size_t bytes, void* userdata) {
+    auto* self = static_cast<PulseOutputStream*>(userdata);
+    if (stream == self->m_stream)
+        self->writeData(bytes);
+}
+
+void PulseOutputStream::onDrained(pa_stream* stream, int success, void* userdata) {
+    auto* self = static_cast<PulseOutputStream*>(userdata);
+    if (stream != self->m_stream || !self->m_drain)
+        return;
+    pa_operation_unref(self->m_drain);
+    self->m_drain = nullptr;
+    if (success)
+        self->finish();
+}

@@ -1,0 +1,104 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#pragma once
+
+#include "base/status.h"
+#include "wav/wav_header.h"
+
+#include <QString>
+
+#include <cstddef>
+#include <functional>
+#include <memory>
+
+class PulseConnection;
+class QFile;
+struct pa_operation;
+struct pa_stream;
+
+// One output stream of a PulseEngine: the sample data of a WAV image in memory or of a WAV
+// file, played on the server's default sink from a position in the data.
+//
+// The server stream is made on the first play(), corked by stop(), and made anew from the
+// new position by setPosition() and after the end. At the end of the data the stream plays
+// out what the server still holds, then the position goes back to 0, the stream is no
+// longer active and the ended handler runs once, on the main loop thread.
+//
+// A stream may have a next one queued (queueNext): when this stream's data is all written,
+// the next one's data follows in the same server stream, so the sink plays the two without
+// a gap. This stream then stays active until the server has played its last sample, and
+// its ended handler runs at that moment; the next stream is active from the hand-over on.
+//
+// Threads: every call but the factories, and the destruction, with the connection's lock
+// held (the owner's thread or a main loop callback).
+class PulseOutputStream {
+public:
+    // Reads the WAV layout of an image in memory; the image must outlive the stream and is
+    // only read. Fails with IllegalParam, FileForm or Format.
+    static Result<std::unique_ptr<PulseOutputStream>> overMemory(const std::byte* image,
+                                                                 ByteCount bytes);
+    // Opens a WAV file and reads its layout; the data is read from the file while playing.
+    // Fails with the reader's code (FileOpen, NotFile, FileForm) or Format.
+    static Result<std::unique_ptr<PulseOutputStream>> overFile(const QString& path);
+    ~PulseOutputStream();
+    PulseOutputStream(const PulseOutputStream&) = delete;
+    PulseOutputStream& operator=(const PulseOutputStream&) = delete;
+
+    // Runs on the main loop thread when playback reached the end of the data.
+    void setEndedHandler(std::function<void()> handler);
+
+    // Plays from the current position on a ready connection; Driver when the server
+    // refuses the stream.
+    Status play(PulseConnection& connection);
+    // Pauses; the position stays where playback was.
+    Status stop(PulseConnection& connection);
+    // Moves to `bytes` of sample data (rounded down to a whole frame); a playing stream
+    // goes on from there. Position when outside 0..length().
+    Status setPosition(PulseConnection& connection, ByteCount bytes);
+    // Drops the server stream (before the connection closes); the position stays.
+    void release();
+    // Queues `next` (nullptr: none) to follow this stream's data without a gap. Format when
+    // the two differ in sample format; nothing changes then. A stream destroyed while queued
+    // or playing the other's tail unlinks itself.
+    Status queueNext(PulseOutputStream* next);
+
+    bool isActive() const { return m_playing; }
+    // Sample-data bytes played so far, as far as the server reports what it has played.
+    ByteCount position() const;
+    ByteCount length() const { return m_dataBytes; }
+
+private:
+    explicit PulseOutputStream(const WavInfo& info);
+    static Status checkFormat(const WavInfo& info, const QString& what);
+    Status open(PulseConnection& connection);
+    ByteCount playedInStream() const;
+    void writeData(std::size_t requested);
+    void handOver(std::size_t requested);
+    void endTailIfPlayed();
+    void dropFollower();
+    void unlink();
+    void finish();
+
+    static void onState(pa_stream* stream, void* userdata);
+    static void onWrite(pa_stream* stream, std::size_t bytes, void* userdata);
+    static void onDrained(pa_stream* stream, int success, void* userdata);
+
+    WavInfo m_info;
+    ByteCount m_dataBytes = 0;
+    const std::byte* m_image = nullptr;
+    std::unique_ptr<QFile> m_file;
+    std::function<void()> m_onEnded;
+
+    PulseConnection* m_connection = nullptr;
+    pa_stream* m_stream = nullptr;
+    pa_operation* m_drain = nullptr;
+    ByteCount m_streamStart = 0;             // data offset the current server stream started at
+    ByteCount m_written = 0;                 // bytes handed to the current server stream
+    mutable ByteCount m_playedHighWater = 0; // keeps the position from running backwards
+    ByteCount m_stoppedAt = 0;               // the position while not playing
+    bool m_playing = false;
+
+    PulseOutputStream* m_next = nullptr; // queued to follow, or playing after our tail
+    PulseOutputStream* m_prev = nullptr; // the stream this one is queued after
+    bool m_handedOver = false;           // our data is written; the server stream is m_next's
+    ByteCount m_offset = 0;              // server-stream bytes before our data (a tail)
+};

@@ -1,0 +1,504 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "codec/decode_stream.h"
+
+#include <QFile>
+#include <QFileInfo>
+#include <QRegularExpression>
+#include <QUrl>
+
+extern "C" {
+#include <libavcodec/avcodec.h>
+#include <libavformat/avformat.h>
+#include <libavutil/channel_layout.h>
+#include <libavutil/time.h>
+#include <libswresample/swresample.h>
+}
+
+#include <algorithm>
+#include <cstring>
+#include <mutex>
+#include <utility>
+#include <vector>
+
+namespace {
+
+constexpr int MinRateHz = 1000;
+constexpr int MaxRateHz = 768000;
+constexpr int MaxChannels = 32;
+// An MP3 file name lifts FFmpeg's MP3 score to at least 1 whatever the bytes are, and a stray
+// sync word in random data adds a little; four chained MP3 frames score 25, a longer run and
+// most other formats 50 or more.
+constexpr int MinProbeScore = AVPROBE_SCORE_EXTENSION / 2;
+// libopenmpt reads a module whole into memory; modules are small, bigger files are not tried.
+constexpr qint64 MaxModuleBytes = qint64(64) << 20;
+// Single bad packets are skipped as the ffmpeg tool skips them; a run this long means the
+// data is not what the stream claims to be.
+constexpr int MaxErrorsInRow = 64;
+constexpr std::int64_t NetworkTimeoutUs = 15'000'000;
+
+void initFfmpeg() {
+    static std::once_flag once;
+    std::call_once(once, [] {
+        // Failures reach the user as statuses; FFmpeg's own chatter would only go to stderr.
+        av_log_set_level(AV_LOG_FATAL);
+        avformat_network_init();
+    });
+}
+
+QString avErrorText(int code) {
+    char text[AV_ERROR_MAX_STRING_SIZE] = {};
+    av_strerror(code, text, sizeof text);
+    return QString::fromLocal8Bit(text);
+}
+
+bool plausible(int channels, int rateHz) {
+    return channels >= 1 && channels <= MaxChannels && rateHz >= MinRateHz && rateHz <= MaxRateHz;
+}
+
+// swresample needs an ordered layout; sources such as plain WAV only give a channel count.
+void normaliseLayout(AVChannelLayout* layout, int channels) {
+    if (layout->order == AV_CHANNEL_ORDER_UNSPEC || !av_channel_layout_check(layout) ||
+        layout->nb_channels != channels) {
+        av_channel_layout_uninit(layout);
+        av_channel_layout_default(layout, channels);
+    }
+}
+
+int interruptAtDeadline(void* opaque) {
+    const auto deadlineUs = *static_cast<const std::int64_t*>(opaque);
+    return deadlineUs > 0 && av_gettime_relative() > deadlineUs;
+}
+
+} // namespace
+
+struct DecodeStream::Impl {
+    using Opened = Result<std::unique_ptr<DecodeStream>>;
+
+    QString path;
+    int maxChannels = 0;
+    std::int64_t deadlineUs = 0;
+
+    AVFormatContext* format = nullptr;
+    AVCodecContext* codec = nullptr;
+    AVFrame* frame = nullptr;
+    AVPacket* packet = nullptr;
+    SwrContext* swr = nullptr;
+    int streamIndex = -1;
+
+    WavFormat out;
+    AVSampleFormat outSampleFormat = AV_SAMPLE_FMT_S16;
+    AVChannelLayout outLayout{};
+    AVSampleFormat swrInFormat = AV_SAMPLE_FMT_NONE;
+    int swrInRate = 0;
+    AVChannelLayout swrInLayout{};
+
+    std::vector<std::uint8_t> converted;
+    const std::uint8_t* pending = nullptr;
+    ByteCount pendingBytes = 0;
+    ByteCount length = -1;
+    ByteCount position = 0;
+    bool flushed = false; // the decoder has been told the input ended
+    bool ended = false;   // decoder and converter are drained
+    bool active = true;
+    Status deferred; // a failure met after some samples of the same call were copied
+
+    Impl(QString p, int channelsLimit) : path(std::move(p)), maxChannels(channelsLimit) {}
+    ~Impl() {
+        swr_free(&swr);
+        av_channel_layout_uninit(&outLayout);
+        av_channel_layout_uninit(&swrInLayout);
+        av_packet_free(&packet);
+        av_frame_free(&frame);
+        avcodec_free_context(&codec);
+        avformat_close_input(&format);
+    }
+
+    Status fail(ErrorCode code, const QString& reason) const {
+        return {code, QStringLiteral("%1: %2").arg(path, reason)};
+    }
+
+    static Opened openLocal(const QString& path, int maxChannels);
+    static Opened openUrl(const QString& url, int maxChannels);
+    static Opened finish(std::unique_ptr<Impl> impl) {
+        return std::unique_ptr<DecodeStream>(new DecodeStream(std::move(impl)));
+    }
+
+    Status openInput(const QByteArray& url, const AVInputFormat* forced, bool network);
+    Status setUp(std::int64_t exactFrames);
+    int receiveFrame();
+    Status takeFrame();
+    Status drainConverter();
+    Status runConverter(const std::uint8_t** input, int samples);
+    Status refill();
+};
+
+Status DecodeStream::Impl::openInput(const QByteArray& url, const AVInputFormat* forced,
+                                     bool network) {
+    format = avformat_alloc_context();
+    if (!format)
+        return fail(ErrorCode::OutOfMemory, QStringLiteral("out of memory."));
+    format->interrupt_callback = {&interruptAtDeadline, &deadlineUs};
+    AVDictionary* options = nullptr;
+    if (network) {
+        av_dict_set(&options, "protocol_whitelist", "http,https,tls,tcp,ftp,httpproxy", 0);
+        av_dict_set_int(&options, "rw_timeout", NetworkTimeoutUs, 0);
+        deadlineUs = av_gettime_relative() + 2 * NetworkTimeoutUs;
+    } else {
+        // A local path is never taken for a protocol ("pipe:", "concat:") and a playlist
+        // inside it cannot reach the network.
+        av_dict_set(&options, "protocol_whitelist", "file", 0);
+    }
+    const int ret = avformat_open_input(&format, url.constData(), forced, &options);
+    av_dict_free(&options);
+    if (ret < 0) {
+        if (network)
+            return fail(ErrorCode::NoNet,
+                        QStringLiteral("cannot be reached (%1).").arg(avErrorText(ret)));
+        if (ret == AVERROR(ENOMEM))
+            return fail(ErrorCode::OutOfMemory, QStringLiteral("out of memory."));
+        // The file itself was readable: whatever failed was a demuxer making sense of it.
+        return fail(ErrorCode::FileForm, QStringLiteral("not a sound format that can be read."));
+    }
+    if (!forced && format->probe_score < MinProbeScore) {
+        avformat_close_input(&format);
+        return fail(ErrorCode::FileForm, QStringLiteral("not a sound format that can be read."));
+    }
+    return {};
+}
+
+Status DecodeStream::Impl::setUp(std::int64_t exactFrames) {
+    int ret = avformat_find_stream_info(format, nullptr);
+    if (ret < 0)
+        return fail(ErrorCode::FileForm,
+                    QStringLiteral("the stream cannot be read (%1).").arg(avErrorText(ret)));
+    const AVCodec* decoder = nullptr;
+    streamIndex = av_find_best_stream(format, AVMEDIA_TYPE_AUDIO, -1, -1, &decoder, 0);
+    if (streamIndex == AVERROR_STREAM_NOT_FOUND)
+        return fail(ErrorCode::FileForm, QStringLiteral("the file holds no sound."));
+    if (streamIndex < 0 || !decoder)
+        return fail(ErrorCode::Codec, QStringLiteral("no decoder for its sound."));
+    for (unsigned i = 0; i < format->nb_streams; ++i) {
+        if (int(i) != streamIndex)
+            format->streams[i]->discard = AVDISCARD_ALL;
+    }
+    const AVStream* stream = format->streams[streamIndex];
+    const AVCodecParameters* par = stream->codecpar;
+    if ((par->ch_layout.nb_channels != 0 || par->sample_rate != 0) &&
+        !plausible(par->ch_layout.nb_channels, par->sample_rate))
+        return fail(ErrorCode::FileForm, QStringLiteral("implausible sound parameters (%1 "
+                                                        "channels, %2 Hz).")
+                                             .arg(par->ch_layout.nb_channels)
+                                             .arg(par->sample_rate));
+
+    codec = avcodec_alloc_context3(decoder);
+    frame = av_frame_alloc();
+    packet = av_packet_alloc();
+    if (!codec || !frame || !packet)
+        return fail(ErrorCode::OutOfMemory, QStringLiteral("out of memory."));
+    ret = avcodec_parameters_to_context(codec, par);
+    codec->pkt_timebase = stream->time_base;
+    if (ret >= 0)
+        ret = avcodec_open2(codec, decoder, nullptr);
+    if (ret < 0)
+        return fail(ErrorCode::Codec,
+                    QStringLiteral("the %1 decoder refuses it (%2).")
+                        .arg(QString::fromLatin1(decoder->name), avErrorText(ret)));
+
+    // The first frame proves that the stream decodes and fixes the output format.
+    ret = receiveFrame();
+    if (ret == 0)
+        return fail(ErrorCode::Empty, QStringLiteral("the file holds no sound."));
+    if (ret < 0)
+        return fail(ErrorCode::Decode,
+                    QStringLiteral("its sound cannot be decoded (%1).").arg(avErrorText(ret)));
+    const int sourceChannels = frame->ch_layout.nb_channels;
+    if (!plausible(sourceChannels, frame->sample_rate))
+        return fail(ErrorCode::FileForm,
+                    QStringLiteral("implausible sound parameters (%1 channels, %2 Hz).")
+                        .arg(sourceChannels)
+                        .arg(frame->sample_rate));
+    const bool eightBit =
+        av_get_packed_sample_fmt(AVSampleFormat(frame->format)) == AV_SAMPLE_FMT_U8;
+    outSampleFormat = eightBit ? AV_SAMPLE_FMT_U8 : AV_SAMPLE_FMT_S16;
+    const int channels = maxChannels > 0 ? std::min(sourceChannels, maxChannels) : sourceChannels;
+    out = {channels, frame->sample_rate, eightBit ? 8 : 16};
+    if (channels == sourceChannels)
+        av_channel_layout_copy(&outLayout, &frame->ch_layout);
+    normaliseLayout(&outLayout, channels);
+
+    std::int64_t frames = exactFrames;
+    if (frames < 0 && stream->duration != AV_NOPTS_VALUE && stream->duration > 0)
+        frames = av_rescale_q(stream->duration, stream->time_base, AVRational{1, out.sampleRateHz});
+    if (frames < 0 && format->duration != AV_NOPTS_VALUE && format->duration > 0)
+        frames = av_rescale(format->duration, out.sampleRateHz, AV_TIME_BASE);
+    length = frames >= 0 ? frames * out.blockAlign() : -1;
+    deadlineUs = 0;
+    return takeFrame();
+}
+
+// 1: a frame with samples is in `frame`; 0: the end; < 0: an AVERROR that ends decoding.
+int DecodeStream::Impl::receiveFrame() {
+    int errorsInRow = 0;
+    for (;;) {
+        int ret = avcodec_receive_frame(codec, frame);
+        if (ret >= 0) {
+            if (frame->nb_samples > 0)
+                return 1;
+            continue;
+        }
+        if (ret == AVERROR_EOF)
+            return 0;
+        if (ret != AVERROR(EAGAIN)) {
+            if (++errorsInRow >= MaxErrorsInRow)
+                return ret;
+            continue;
+        }
+        if (flushed)
+            return 0;
+        ret = av_read_frame(format, packet);
+        // A demuxer that stumbles over a cut-off tail has simply met the end of the file.
+        if (ret == AVERROR_EOF || (ret < 0 && format->pb && avio_feof(format->pb))) {
+            flushed = true;
+            avcodec_send_packet(codec, nullptr);
+            continue;
+        }
+        if (ret < 0)
+            return ret;
+        if (packet->stream_index != streamIndex) {
+            av_packet_unref(packet);
+            continue;
+        }
+        ret = avcodec_send_packet(codec, packet);
+        av_packet_unref(packet);
+        if (ret < 0 && ++errorsInRow >= MaxErrorsInRow)
+            return ret;
+    }
+}
+
+Status DecodeStream::Impl::takeFrame() {
+    const auto sampleFormat = AVSampleFormat(frame->format);
+    const int channels = frame->ch_layout.nb_channels;
+    const int block = out.blockAlign();
+    if (frame->sample_rate == out.sampleRateHz && channels == out.channels &&
+        av_get_packed_sample_fmt(sampleFormat) == outSampleFormat &&
+        (!av_sample_fmt_is_planar(sampleFormat) || channels == 1)) {
+        pending = frame->extended_data[0];
+        pendingBytes = ByteCount(frame->nb_samples) * block;
+        return {};
+    }
+    if (!swr || swrInFormat != sampleFormat || swrInRate != frame->sample_rate ||
+        av_channel_layout_compare(&swrInLayout, &frame->ch_layout) != 0) {
+        swr_free(&swr);
+        av_channel_layout_uninit(&swrInLayout);
+        av_channel_layout_copy(&swrInLayout, &frame->ch_layout);
+        swrInFormat = sampleFormat;
+        swrInRate = frame->sample_rate;
+        AVChannelLayout inLayout{};
+        av_channel_layout_copy(&inLayout, &frame->ch_layout);
+        normaliseLayout(&inLayout, channels);
+        int ret = swr_alloc_set_opts2(&swr, &outLayout, outSampleFormat, out.sampleRateHz,
+                                      &inLayout, sampleFormat, frame->sample_rate, 0, nullptr);
+        av_channel_layout_uninit(&inLayout);
+        if (ret >= 0)
+            ret = swr_init(swr);
+        if (ret < 0) {
+            swr_free(&swr);
+            return fail(
+                ErrorCode::Format,
+                QStringLiteral("its samples cannot be converted (%1).").arg(avErrorText(ret)));
+        }
+    }
+    return runConverter(const_cast<const std::uint8_t**>(frame->extended_data), frame->nb_samples);
+}
+
+// A resampler keeps a few samples back until it is told that no more input comes.
+Status DecodeStream::Impl::drainConverter() {
+    if (!swr)
+        return {};
+    return runConverter(nullptr, 0);
+}
+
+// Converts `samples` input samples (none: what the resampler still holds) into `converted`
+// and makes them the pending output.
+Status DecodeStream::Impl::runConverter(const std::uint8_t** input, int samples) {
+    const int block = out.blockAlign();
+    const int capacity = swr_get_out_samples(swr, samples);
+    if (capacity <= 0)
+        return {};
+    if (converted.size() < std::size_t(capacity) * block)
+        converted.resize(std::size_t(capacity) * block);
+    std::uint8_t* target = converted.data();
+    const int made = swr_convert(swr, &target, capacity, input, samples);
+    if (made < 0)
+        return fail(ErrorCode::Decode,
+                    QStringLiteral("its samples cannot be converted (%1).").arg(avErrorText(made)));
+    pending = converted.data();
+    pendingBytes = ByteCount(made) * block;
+    return {};
+}
+
+Status DecodeStream::Impl::refill() {
+    pending = nullptr;
+    pendingBytes = 0;
+    while (!ended) {
+        const int ret = receiveFrame();
+        if (ret < 0) {
+            ended = true;
+            return fail(ErrorCode::Decode,
+                        QStringLiteral("decoding failed midway (%1).").arg(avErrorText(ret)));
+        }
+        if (ret == 0) {
+            ended = true;
+            return drainConverter();
+        }
+        if (Status s = takeFrame(); !s)
+            return s;
+        if (pendingBytes > 0)
+            return {};
+    }
+    return {};
+}
+
+DecodeStream::Impl::Opened DecodeStream::Impl::openLocal(const QString& path, int maxChannels) {
+    const QFileInfo info(path);
+    if (!info.exists())
+        return Status{ErrorCode::FileOpen, QStringLiteral("%1: no such file.").arg(path)};
+    if (!info.isFile())
+        return Status{ErrorCode::NotFile, QStringLiteral("%1: not a file.").arg(path)};
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly))
+        return Status{ErrorCode::FileOpen, QStringLiteral("%1: %2.").arg(path, file.errorString())};
+    const qint64 size = file.size();
+    if (size == 0)
+        return Status{ErrorCode::Empty, QStringLiteral("%1: the file is empty.").arg(path)};
+    const QByteArray head = file.read(12);
+    file.close();
+
+    // FFmpeg's WAV reader takes zero channels, a zero block align or an absurd fmt chunk
+    // further than it should; the program's own reader turns those away first. A sample
+    // format it does not know (ADPCM and the like) is left to FFmpeg.
+    std::int64_t exactFrames = -1;
+    if (head.startsWith("RIFF") && head.mid(8, 4) == "WAVE") {
+        const auto wav = readWavInfo(path);
+        if (!wav && wav.status().code() != ErrorCode::Format)
+            return wav.status();
+        if (wav)
+            exactFrames = wav->dataBytes / wav->format.blockAlign();
+    }
+
+    const QByteArray url = "file:" + QFile::encodeName(info.absoluteFilePath());
+    auto impl = std::make_unique<Impl>(path, maxChannels);
+    Status status = impl->openInput(url, nullptr, false);
+    if (status) {
+        status = impl->setUp(exactFrames);
+        if (status)
+            return finish(std::move(impl));
+    }
+    const AVInputFormat* music = av_find_input_format("libopenmpt");
+    if (music && size <= MaxModuleBytes) {
+        auto module = std::make_unique<Impl>(path, maxChannels);
+        if (module->openInput(url, music, false) && module->setUp(-1))
+            return finish(std::move(module));
+    }
+    return status;
+}
+
+DecodeStream::Impl::Opened DecodeStream::Impl::openUrl(const QString& url, int maxChannels) {
+    auto impl = std::make_unique<Impl>(url, maxChannels);
+    if (Status s = impl->openInput(url.toUtf8(), nullptr, true); !s)
+        return s;
+    if (Status s = impl->setUp(-1); !s)
+        return s;
+    return finish(std::move(impl));
+}
+
+Result<std::unique_ptr<DecodeStream>> DecodeStream::open(const QString& path, int maxChannels) {
+    initFfmpeg();
+    static const QRegularExpression scheme(QStringLiteral("^([A-Za-z][A-Za-z0-9+.-]+)://"));
+    const auto match = scheme.match(path);
+    if (!match.hasMatch())
+        return Impl::openLocal(path, maxChannels);
+    if (match.captured(1).compare(QLatin1String("file"), Qt::CaseInsensitive) == 0)
+        return Impl::openLocal(QUrl(path).toLocalFile(), maxChannels);
+    return Impl::openUrl(path, maxChannels);
+}
+
+DecodeStream::DecodeStream(std::unique_ptr<Impl> impl) : d(std::move(impl)) {}
+DecodeStream::~DecodeStream() = default;
+
+int DecodeStream::channels() const {
+    return d->out.channels;
+}
+int DecodeStream::sampleRateHz() const {
+    return d->out.sampleRateHz;
+}
+bool DecodeStream::isEightBit() const {
+    return d->out.bitsPerSample == 8;
+}
+WavFormat DecodeStream::outputFormat() const {
+    return d->out;
+}
+QString DecodeStream::codecName() const {
+    return QString::fromLatin1(avcodec_get_name(d->codec->codec_id));
+}
+QString DecodeStream::title() const {
+    // Ogg keeps its comments with the stream, the other containers with the file.
+    for (AVDictionary* tags : {d->format->metadata, d->format->streams[d->streamIndex]->metadata})
+        if (const AVDictionaryEntry* title = av_dict_get(tags, "title", nullptr, 0))
+            return QString::fromUtf8(title->value);
+    return {};
+}
+ByteCount DecodeStream::lengthBytes() const {
+    return d->length;
+}
+ByteCount DecodeStream::positionBytes() const {
+    return d->position;
+}
+bool DecodeStream::isActive() const {
+    return d->active;
+}
+
+Result<ByteCount> DecodeStream::getData(void* buffer, ByteCount maxBytes) {
+    const int block = d->out.blockAlign();
+    if (!buffer || maxBytes < block)
+        return Status{ErrorCode::IllegalParam,
+                      QStringLiteral("%1: a read of %2 bytes holds no whole frame.")
+                          .arg(d->path)
+                          .arg(maxBytes)};
+    if (!d->deferred.isOk()) {
+        d->active = false;
+        return std::exchange(d->deferred, Status{});
+    }
+    if (!d->active)
+        return ByteCount(0);
+
+    const ByteCount wanted = maxBytes - maxBytes % block;
+    auto* target = static_cast<std::uint8_t*>(buffer);
+    ByteCount copied = 0;
+    while (copied < wanted) {
+        if (d->pendingBytes == 0) {
+            if (d->ended) {
+                d->active = false;
+                break;
+            }
+            if (Status s = d->refill(); !s) {
+                if (copied == 0) {
+                    d->active = false;
+                    return s;
+                }
+                d->deferred = s;
+                break;
+            }
+            continue;
+        }
+        const ByteCount n = std::min(d->pendingBytes, wanted - copied);
+        std::memcpy(target + copied, d->pending, std::size_t(n));
+        d->pending += n;
+        d->pendingBytes -= n;
+        copied += n;
+    }
+    d->position += copied;
+    if (!d->active)
+        d->length = d->position;
+    return copied;
+}

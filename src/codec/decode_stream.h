@@ -1,0 +1,68 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#pragma once
+
+#include "base/status.h"
+#include "wav/wav_header.h"
+
+#include <QString>
+
+#include <memory>
+
+// A decode-only stream over any file FFmpeg reads (MP3, WAV, FLAC, OGG, M4A/AAC, Opus,
+// AIFF, tracker music through libopenmpt) or over an http(s) URL.
+//
+// Output: interleaved samples at the source's own rate and channel count; unsigned 8-bit
+// when the source is unsigned 8-bit PCM, else signed 16-bit little-endian. The format is
+// fixed by the first decoded frame: a source that changes rate or layout midway is
+// converted to it. MP3 files with a LAME/Info tag decode without the encoder's padding.
+//
+// Input is not trusted: a file must be recognised with confidence (the file name's
+// extension alone is not enough) and hold an audio stream with plausible parameters
+// whose first frame decodes; header sizes are never used for an allocation.
+//
+// Not thread-safe: one thread uses a stream at a time (it may be handed between threads).
+class DecodeStream {
+public:
+    // Tries the three loaders in turn: a local file, then a URL (only when the path has a
+    // scheme such as http://; file:// names a local file), then tracker music. Failure:
+    // FileOpen (missing or unreadable), NotFile (a folder), Empty (no bytes or no sound),
+    // FileForm (no loader recognises it), Codec (no decoder), Decode (the first frame
+    // fails) or NoNet (a URL cannot be reached), with a message naming the path.
+    //
+    // maxChannels > 0: a source with more channels is mixed down to that many (LAME takes
+    // at most two); 0 keeps the source's channel count.
+    static Result<std::unique_ptr<DecodeStream>> open(const QString& path, int maxChannels = 0);
+
+    ~DecodeStream();
+    DecodeStream(const DecodeStream&) = delete;
+    DecodeStream& operator=(const DecodeStream&) = delete;
+
+    int channels() const;
+    int sampleRateHz() const;
+    bool isEightBit() const;
+    WavFormat outputFormat() const; // channels, rate, 8 or 16 bits
+    // What the file says of itself: its codec as FFmpeg names it ("aac", "vorbis", "mp3",
+    // "pcm_s16le", ...) and its title tag (empty when it has none).
+    QString codecName() const;
+    QString title() const;
+
+    // Decoded bytes in all: exact where the container knows it (PCM WAV, FLAC), else
+    // estimated from the duration; -1 when unknown (a live stream). Once the end has been
+    // delivered it is the exact count delivered.
+    ByteCount lengthBytes() const;
+    // Decoded bytes delivered so far.
+    ByteCount positionBytes() const;
+    // True until getData() has delivered the end of the stream (or failed).
+    bool isActive() const;
+
+    // Copies up to maxBytes of decoded samples (whole frames only) into buffer and returns
+    // the count; 0 at the end; a failure status (Decode, naming the file) when the codec or
+    // the file fails midway, after the samples decoded before the failure were delivered.
+    // IllegalParam when maxBytes holds less than one frame.
+    Result<ByteCount> getData(void* buffer, ByteCount maxBytes);
+
+private:
+    struct Impl;
+    explicit DecodeStream(std::unique_ptr<Impl> impl);
+    std::unique_ptr<Impl> d;
+};

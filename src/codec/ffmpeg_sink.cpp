@@ -1,0 +1,319 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "base/write_fully.h"
+#include "codec/sink_backends.h"
+
+#include <QSaveFile>
+
+extern "C" {
+#include <libavcodec/avcodec.h>
+#include <libavformat/avformat.h>
+#include <libavutil/audio_fifo.h>
+#include <libavutil/channel_layout.h>
+#include <libavutil/opt.h>
+#include <libswresample/swresample.h>
+}
+
+#include <vector>
+
+namespace {
+
+constexpr int IoBufferBytes = 64 * 1024;
+// Phones and music programs expect their AAC files at CD rate in stereo.
+constexpr int AacRateHz = 44100;
+constexpr int OpusRateHz = 48000;
+
+struct Plan {
+    AVCodecID codec;
+    const char* encoder; // by name where FFmpeg has several for one codec
+    const char* muxer;
+    int rateHz;    // 0: the input's, but at least minRateHz
+    int channels;  // 0: the input's
+    int minRateHz; // 0: none
+};
+
+Plan planFor(Codec codec) {
+    switch (codec) {
+    case Codec::Aac:
+        // "ipod" is FFmpeg's MP4 muxer as it writes .m4a files: brand "M4A ".
+        return {AV_CODEC_ID_AAC, "aac", "ipod", AacRateHz, 2, 0};
+    case Codec::Vorbis:
+        // Below CD rate libvorbis refuses bit rates near its usual 128 kbit/s.
+        return {AV_CODEC_ID_VORBIS, "libvorbis", "ogg", 0, 0, AacRateHz};
+    case Codec::Opus:
+        return {AV_CODEC_ID_OPUS, "libopus", "ogg", OpusRateHz, 0, 0};
+    case Codec::Flac:
+        return {AV_CODEC_ID_FLAC, "flac", "flac", 0, 0, 0};
+    case Codec::Mp3:
+        break;
+    }
+    return {AV_CODEC_ID_NONE, nullptr, nullptr, 0, 0, 0};
+}
+
+QString avError(int code) {
+    char text[AV_ERROR_MAX_STRING_SIZE] = {};
+    av_strerror(code, text, sizeof text);
+    return QString::fromUtf8(text);
+}
+
+class FfmpegSink : public SoundSink {
+public:
+    FfmpegSink(const QString& path, const WavFormat& input, Codec codec)
+        : m_path(path), m_input(input), m_codec(codec), m_file(path) {}
+
+    ~FfmpegSink() override {
+        // Without finish() the QSaveFile is dropped uncommitted: nothing is left behind.
+        if (m_io) {
+            av_freep(&m_io->buffer);
+            avio_context_free(&m_io);
+        }
+        avformat_free_context(m_format);
+        avcodec_free_context(&m_encoder);
+        swr_free(&m_swr);
+        if (m_fifo)
+            av_audio_fifo_free(m_fifo);
+        av_frame_free(&m_frame);
+        av_packet_free(&m_packet);
+        if (m_converted)
+            av_freep(&m_converted[0]);
+        av_freep(&m_converted);
+    }
+
+    Status start(const EncodeSettings& settings) {
+        const Plan plan = planFor(m_codec);
+        const AVCodec* encoder = avcodec_find_encoder_by_name(plan.encoder);
+        if (!encoder)
+            encoder = avcodec_find_encoder(plan.codec);
+        if (!encoder)
+            return {ErrorCode::Codec, QStringLiteral("%1: this FFmpeg has no %2 encoder.")
+                                          .arg(m_path, codecLabel(m_codec))};
+        m_encoder = avcodec_alloc_context3(encoder);
+        m_frame = av_frame_alloc();
+        m_packet = av_packet_alloc();
+        if (!m_encoder || !m_frame || !m_packet)
+            return failed(AVERROR(ENOMEM));
+
+        const int rate = plan.rateHz ? plan.rateHz : std::max(plan.minRateHz, m_input.sampleRateHz);
+        const int channels = plan.channels ? plan.channels : m_input.channels;
+        m_encoder->sample_rate = rate;
+        m_encoder->time_base = AVRational{1, rate};
+        av_channel_layout_default(&m_encoder->ch_layout, channels);
+        m_encoder->sample_fmt = encoder->sample_fmts ? encoder->sample_fmts[0] : AV_SAMPLE_FMT_S16;
+        if (m_codec == Codec::Flac)
+            m_encoder->sample_fmt = AV_SAMPLE_FMT_S16;
+        else
+            m_encoder->bit_rate = std::int64_t(settings.bitRateKbps) * 1000;
+        if (m_codec == Codec::Aac)
+            m_encoder->profile = FF_PROFILE_AAC_LOW;
+
+        if (avformat_alloc_output_context2(&m_format, nullptr, plan.muxer, nullptr) < 0)
+            return failed(AVERROR(ENOMEM));
+        if (m_format->oformat->flags & AVFMT_GLOBALHEADER)
+            m_encoder->flags |= AV_CODEC_FLAG_GLOBAL_HEADER;
+        if (const int opened = avcodec_open2(m_encoder, encoder, nullptr); opened < 0)
+            return {ErrorCode::IllegalParam,
+                    QStringLiteral("%1: the %2 encoder refuses %3 Hz %4 at %5 kbit/s (%6).")
+                        .arg(m_path, codecLabel(m_codec))
+                        .arg(rate)
+                        .arg(channels == 1 ? QStringLiteral("mono") : QStringLiteral("stereo"))
+                        .arg(settings.bitRateKbps)
+                        .arg(avError(opened))};
+
+        AVStream* stream = avformat_new_stream(m_format, nullptr);
+        if (!stream || avcodec_parameters_from_context(stream->codecpar, m_encoder) < 0)
+            return failed(AVERROR(ENOMEM));
+        stream->time_base = m_encoder->time_base;
+        m_stream = stream;
+        if (!settings.title.isEmpty()) {
+            const QByteArray title = settings.title.toUtf8();
+            av_dict_set(&m_format->metadata, "title", title.constData(), 0);
+            // Ogg carries its comments per stream.
+            av_dict_set(&stream->metadata, "title", title.constData(), 0);
+        }
+
+        if (Status s = openOutput(); !s)
+            return s;
+        if (const int written = avformat_write_header(m_format, nullptr); written < 0)
+            return failed(written);
+
+        AVChannelLayout inLayout{};
+        av_channel_layout_default(&inLayout, m_input.channels);
+        const int made =
+            swr_alloc_set_opts2(&m_swr, &m_encoder->ch_layout, m_encoder->sample_fmt, rate,
+                                &inLayout, AV_SAMPLE_FMT_S16, m_input.sampleRateHz, 0, nullptr);
+        av_channel_layout_uninit(&inLayout);
+        if (made < 0 || swr_init(m_swr) < 0)
+            return failed(made < 0 ? made : AVERROR(EINVAL));
+        m_fifo = av_audio_fifo_alloc(m_encoder->sample_fmt, channels, 1);
+        if (!m_fifo)
+            return failed(AVERROR(ENOMEM));
+        return Status::ok();
+    }
+
+    Status write(const std::int16_t* samples, int frames) override {
+        const auto* in = reinterpret_cast<const std::uint8_t*>(samples);
+        return convert(&in, frames);
+    }
+
+    Status finish() override {
+        if (Status s = convert(nullptr, 0); !s)
+            return s;
+        if (Status s = encodeFifo(true); !s)
+            return s;
+        if (Status s = send(nullptr); !s)
+            return s;
+        if (const int written = av_write_trailer(m_format); written < 0)
+            return failed(written);
+        avio_flush(m_io);
+        if (!m_ioStatus)
+            return m_ioStatus;
+        if (!m_file.commit())
+            return writeFailure(m_file);
+        return Status::ok();
+    }
+
+private:
+    // The muxer writes into the QSaveFile, which gives the temporary name and the rename.
+    Status openOutput() {
+        if (!m_file.open(QIODevice::WriteOnly | QIODevice::Unbuffered))
+            return writeFailure(m_file);
+        auto* buffer = static_cast<unsigned char*>(av_malloc(IoBufferBytes));
+        m_io = buffer ? avio_alloc_context(buffer, IoBufferBytes, 1, this, nullptr,
+                                           &FfmpegSink::writePacket, &FfmpegSink::seek)
+                      : nullptr;
+        if (!m_io) {
+            av_free(buffer);
+            return failed(AVERROR(ENOMEM));
+        }
+        m_format->pb = m_io;
+        m_format->flags |= AVFMT_FLAG_CUSTOM_IO;
+        return Status::ok();
+    }
+
+    static int writePacket(void* opaque, std::uint8_t* data, int size) {
+        auto* sink = static_cast<FfmpegSink*>(opaque);
+        if (!sink->m_ioStatus)
+            return AVERROR(EIO);
+        sink->m_ioStatus = writeFully(sink->m_file, data, size);
+        return sink->m_ioStatus ? size : AVERROR(EIO);
+    }
+
+    static std::int64_t seek(void* opaque, std::int64_t offset, int whence) {
+        auto* sink = static_cast<FfmpegSink*>(opaque);
+        QSaveFile& file = sink->m_file;
+        switch (whence & ~AVSEEK_FORCE) {
+        case AVSEEK_SIZE:
+            return file.size();
+        case SEEK_SET:
+            break;
+        case SEEK_CUR:
+            offset += file.pos();
+            break;
+        case SEEK_END:
+            offset += file.size();
+            break;
+        default:
+            return AVERROR(EINVAL);
+        }
+        return file.seek(offset) ? offset : AVERROR(EIO);
+    }
+
+    // Resamples input (or, with none, what the resampler still holds) into the FIFO and
+    // encodes every whole encoder frame in it.
+    Status convert(const std::uint8_t** in, int frames) {
+        const int room = swr_get_out_samples(m_swr, frames);
+        if (room < 0)
+            return failed(room);
+        if (room > m_convertedRoom) {
+            if (m_converted)
+                av_freep(&m_converted[0]);
+            av_freep(&m_converted);
+            if (av_samples_alloc_array_and_samples(&m_converted, nullptr,
+                                                   m_encoder->ch_layout.nb_channels, room,
+                                                   m_encoder->sample_fmt, 0) < 0)
+                return failed(AVERROR(ENOMEM));
+            m_convertedRoom = room;
+        }
+        const int made = swr_convert(m_swr, m_converted, room, in, frames);
+        if (made < 0)
+            return failed(made);
+        if (made > 0 &&
+            av_audio_fifo_write(m_fifo, reinterpret_cast<void**>(m_converted), made) < made)
+            return failed(AVERROR(ENOMEM));
+        return encodeFifo(false);
+    }
+
+    // Hands the FIFO to the encoder in frames of its frame size; with `last` also the
+    // shorter rest.
+    Status encodeFifo(bool last) {
+        const int frameSize = m_encoder->frame_size > 0 ? m_encoder->frame_size : 4096;
+        while (av_audio_fifo_size(m_fifo) >= frameSize ||
+               (last && av_audio_fifo_size(m_fifo) > 0)) {
+            const int n = std::min(frameSize, av_audio_fifo_size(m_fifo));
+            av_frame_unref(m_frame);
+            m_frame->nb_samples = n;
+            m_frame->format = m_encoder->sample_fmt;
+            m_frame->sample_rate = m_encoder->sample_rate;
+            if (av_channel_layout_copy(&m_frame->ch_layout, &m_encoder->ch_layout) < 0 ||
+                av_frame_get_buffer(m_frame, 0) < 0)
+                return failed(AVERROR(ENOMEM));
+            if (av_audio_fifo_read(m_fifo, reinterpret_cast<void**>(m_frame->data), n) < n)
+                return failed(AVERROR(EIO));
+            m_frame->pts = m_samplesSent;
+            m_samplesSent += n;
+            if (Status s = send(m_frame); !s)
+                return s;
+        }
+        return Status::ok();
+    }
+
+    Status send(const AVFrame* frame) {
+        if (const int sent = avcodec_send_frame(m_encoder, frame); sent < 0)
+            return failed(sent);
+        for (;;) {
+            const int got = avcodec_receive_packet(m_encoder, m_packet);
+            if (got == AVERROR(EAGAIN) || got == AVERROR_EOF)
+                return Status::ok();
+            if (got < 0)
+                return failed(got);
+            av_packet_rescale_ts(m_packet, m_encoder->time_base, m_stream->time_base);
+            m_packet->stream_index = m_stream->index;
+            if (const int written = av_interleaved_write_frame(m_format, m_packet); written < 0)
+                return failed(written);
+        }
+    }
+
+    Status failed(int code) const {
+        // A failed write has its own message, with the reason the file system gave.
+        if (!m_ioStatus)
+            return m_ioStatus;
+        return {ErrorCode::Create, QStringLiteral("%1: the %2 encoder failed (%3).")
+                                       .arg(m_path, codecLabel(m_codec), avError(code))};
+    }
+
+    QString m_path;
+    WavFormat m_input;
+    Codec m_codec;
+    QSaveFile m_file;
+    Status m_ioStatus;
+    AVCodecContext* m_encoder = nullptr;
+    AVFormatContext* m_format = nullptr;
+    AVIOContext* m_io = nullptr;
+    AVStream* m_stream = nullptr;
+    SwrContext* m_swr = nullptr;
+    AVAudioFifo* m_fifo = nullptr;
+    AVFrame* m_frame = nullptr;
+    AVPacket* m_packet = nullptr;
+    std::uint8_t** m_converted = nullptr;
+    int m_convertedRoom = 0;
+    std::int64_t m_samplesSent = 0;
+};
+
+} // namespace
+
+Result<std::unique_ptr<SoundSink>> openFfmpegSink(const QString& path, const WavFormat& input,
+                                                  const EncodeSettings& settings) {
+    auto sink = std::make_unique<FfmpegSink>(path, input, settings.codec);
+    if (Status started = sink->start(settings); !started)
+        return started;
+    return std::unique_ptr<SoundSink>(std::move(sink));
+}

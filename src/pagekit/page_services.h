@@ -1,0 +1,19 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#pragma once
+
+class BusyGate;
+class EncoderJobs;
+class QWidget;
+class Settings;
+struct AppContext;
+
+// What a page is handed by whoever shows it (the main window, or a test): the shared
+// collaborators, the settings, the busy gate for long operations, the MP3 jobs and the
+// widget that parents the page's dialogs. Everything referenced outlives the page.
+struct PageServices {
+    const AppContext& context;
+    Settings& settings;
+    BusyGate& busy;
+    EncoderJobs& encoderJobs;
+    QWidget& dialogParent;
+};

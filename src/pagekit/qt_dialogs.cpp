@@ -1,0 +1,108 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "pagekit/qt_dialogs.h"
+
+#include <QDir>
+#include <QFileDialog>
+#include <QInputDialog>
+#include <QMessageBox>
+
+namespace {
+
+constexpr int FlagNoOverwritePrompt = 2;
+constexpr int FlagFileMustExist = 4096;
+
+QMessageBox::Icon boxIcon(Dialogs::Icon icon) {
+    switch (icon) {
+    case Dialogs::Icon::Information:
+        return QMessageBox::Information;
+    case Dialogs::Icon::Warning:
+        return QMessageBox::Warning;
+    case Dialogs::Icon::Critical:
+        return QMessageBox::Critical;
+    case Dialogs::Icon::Question:
+        return QMessageBox::Question;
+    case Dialogs::Icon::None:
+        break;
+    }
+    return QMessageBox::NoIcon;
+}
+
+} // namespace
+
+Dialogs::Answer QtDialogs::message(QWidget* parent, const QString& text, const QString& title,
+                                   Icon icon, Buttons buttons) {
+    QMessageBox box(
+        boxIcon(icon), title, text,
+        buttons == Buttons::YesNo ? QMessageBox::Yes | QMessageBox::No : QMessageBox::Ok, parent);
+    const int pressed = box.exec();
+    if (buttons == Buttons::Ok)
+        return Answer::Ok;
+    return pressed == QMessageBox::Yes ? Answer::Yes : Answer::No;
+}
+
+namespace {
+
+void prepare(QFileDialog& dialog, const Dialogs::FileRequest& request, bool many) {
+    const bool save = request.mode == Dialogs::FileRequest::Mode::Save;
+    dialog.setAcceptMode(save ? QFileDialog::AcceptSave : QFileDialog::AcceptOpen);
+    if (many)
+        dialog.setFileMode(QFileDialog::ExistingFiles);
+    else
+        dialog.setFileMode(!save && (request.flags & FlagFileMustExist) ? QFileDialog::ExistingFile
+                                                                        : QFileDialog::AnyFile);
+    if (request.flags & FlagNoOverwritePrompt)
+        dialog.setOption(QFileDialog::DontConfirmOverwrite);
+    const QStringList filters = QtDialogs::nameFilters(request.filter);
+    if (!filters.isEmpty())
+        dialog.setNameFilters(filters);
+    if (!request.defaultExtension.isEmpty())
+        dialog.setDefaultSuffix(request.defaultExtension);
+    if (!request.fileName.isEmpty())
+        dialog.selectFile(request.fileName);
+}
+
+} // namespace
+
+std::optional<QString> QtDialogs::chooseFile(QWidget* parent, const FileRequest& request) {
+    QFileDialog dialog(parent, request.title, request.initialFolder);
+    prepare(dialog, request, false);
+    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
+        return std::nullopt;
+    return QDir::toNativeSeparators(dialog.selectedFiles().constFirst());
+}
+
+std::optional<QStringList> QtDialogs::chooseFiles(QWidget* parent, const FileRequest& request) {
+    QFileDialog dialog(parent, request.title, request.initialFolder);
+    prepare(dialog, request, true);
+    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
+        return std::nullopt;
+    QStringList files = dialog.selectedFiles();
+    for (QString& file : files)
+        file = QDir::toNativeSeparators(file);
+    return files;
+}
+
+std::optional<QString> QtDialogs::inputText(QWidget* parent, const QString& title,
+                                            const QString& prompt, const QString& initial) {
+    bool ok = false;
+    const QString text =
+        QInputDialog::getText(parent, title, prompt, QLineEdit::Normal, initial, &ok);
+    if (!ok)
+        return std::nullopt;
+    return text;
+}
+
+QStringList QtDialogs::nameFilters(const QString& filter) {
+    const QStringList parts = filter.split(u'|');
+    QStringList filters;
+    for (qsizetype i = 0; i + 1 < parts.size(); i += 2) {
+        QStringList patterns = parts.at(i + 1).split(u';', Qt::SkipEmptyParts);
+        for (QString& pattern : patterns) {
+            pattern = pattern.trimmed();
+            if (pattern == QLatin1String("*.*"))
+                pattern = QStringLiteral("*");
+        }
+        filters << QStringLiteral("%1 (%2)").arg(parts.at(i).trimmed(), patterns.join(u' '));
+    }
+    return filters;
+}

@@ -1,0 +1,22 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#pragma once
+
+#include "pagekit/dialogs.h"
+
+#include <QStringList>
+
+// The real prompts: QMessageBox, QFileDialog, and QInputDialog, each modal to
+// `parent`. GUI thread only.
+class QtDialogs : public Dialogs {
+public:
+    Answer message(QWidget* parent, const QString& text, const QString& title, Icon icon,
+                   Buttons buttons = Buttons::Ok) override;
+    std::optional<QString> chooseFile(QWidget* parent, const FileRequest& request) override;
+    std::optional<QStringList> chooseFiles(QWidget* parent, const FileRequest& request) override;
+    std::optional<QString> inputText(QWidget* parent, const QString& title, const QString& prompt,
+                                     const QString& initial = QString()) override;
+
+    // A "Description|*.a;*.b|Other|*.*" filter in QFileDialog's form:
+    // {"Description (*.a *.b)", "Other (*)"}. "*.*" matches every file, as it always has.
+    static QStringList nameFilters(const QString& filter);
+};

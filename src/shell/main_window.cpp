@@ -1,0 +1,257 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "shell/main_window.h"
+
+#include "audio/audio_engine.h"
+#include "audio/media_player.h"
+#include "base/app_info.h"
+#include "cliplist/clip_list_journal.h"
+#include "cliplist/ui/framewav.h"
+#include "convert/ui/frame_convert.h"
+#include "pagekit/busy_window.h"
+#include "pagekit/toolbar_icons.h"
+#include "recording/ui/frame_rec.h"
+#include "shell/about_page.h"
+#include "shell/settings_page.h"
+
+#include <QAction>
+#include <QCloseEvent>
+#include <QCoreApplication>
+#include <QFileInfo>
+#include <QGroupBox>
+#include <QToolBar>
+
+namespace {
+
+struct ToolbarButton {
+    const char* key;
+    const char* tooltip;
+    const char* shortcut;
+};
+
+// In the order the buttons appear.
+constexpr ToolbarButton ToolbarButtons[] = {
+    {"Wav", "Open Song", "Ctrl+1"},   {"Rec", "Voice Record", "Ctrl+2"},
+    {"Convert", "Convert", "Ctrl+3"}, {"Setting", "Setting", "Ctrl+4"},
+    {"Help", "About", "Ctrl+5"},      {"Exit", "Exit", "Ctrl+Q"},
+};
+
+// The tooltip text stays as it is; the key follows it in parentheses.
+QString withKey(const QString& tooltip, const char* key) {
+    return QStringLiteral("%1 (%2)").arg(tooltip, QLatin1String(key));
+}
+
+template <typename Frame>
+Frame* placePage(Frame* frame, const char* name, const char* caption, int left, int width,
+                 int height) {
+    frame->setObjectName(QLatin1String(name));
+    frame->setTitle(QLatin1String(caption));
+    frame->setGeometry(left, Frmmain::PageTop, width, height);
+    return frame;
+}
+
+} // namespace
+
+Frmmain::Frmmain(AppContext context, RingtonePrompt& ringtonePrompt, QWidget* parent)
+    : QWidget(parent), m_context(std::move(context)), m_ringtonePrompt(ringtonePrompt),
+      m_busyGate(*this, [this]() -> FrmLoad& { return frmLoad(); }),
+      m_encoderJobs(m_context, m_busyGate, *this) {
+    setObjectName(QStringLiteral("Frmmain"));
+    setWindowTitle(QLatin1String(appinfo::Title));
+    setWindowIcon(toolbaricons::programIconSet());
+    setFixedSize(ClientWidth, ClientHeight);
+    // Frame captions sit on the frame's border line, so the controls placed close below a
+    // frame's top are not crossed by that line (some styles draw the caption above it).
+    setStyleSheet(QStringLiteral(
+        "QGroupBox { border: 1px solid palette(mid); border-radius: 3px; margin-top: 7px; }"
+        "QGroupBox::title { subcontrol-origin: margin; left: 8px; padding: 0 2px;"
+        " background-color: palette(window); }"));
+    createPages();
+    Form_Load();
+}
+
+// The pages go first: a decode they still run ends through the busy gate and its MP3 jobs,
+// which are members and go after this body.
+Frmmain::~Frmmain() {
+    qDeleteAll(findChildren<QGroupBox*>(QString(), Qt::FindDirectChildrenOnly));
+}
+
+FrmLoad& Frmmain::frmLoad() {
+    if (!m_frmLoad)
+        m_frmLoad = std::make_unique<FrmLoad>();
+    return *m_frmLoad;
+}
+
+QGroupBox* Frmmain::shownPage() const {
+    for (QGroupBox* page :
+         {static_cast<QGroupBox*>(m_framewav), static_cast<QGroupBox*>(m_frameRec), m_frameConvert,
+          static_cast<QGroupBox*>(m_frameSetting), static_cast<QGroupBox*>(m_frameAbout)})
+        if (!page->isHidden())
+            return page;
+    return nullptr;
+}
+
+PageServices Frmmain::services() {
+    return PageServices{m_context, m_settings, m_busyGate, m_encoderJobs, *this};
+}
+
+void Frmmain::createPages() {
+    m_framewav = placePage(new Framewav(services(), m_ringtonePrompt, this), "Framewav",
+                           "Audio Edit", 8, 705, 353);
+    m_frameRec =
+        placePage(new FrameRec(services(), this), "FrameRec", "Vioce Record", 104, 489, 249);
+    connect(this, &Frmmain::recordPageEntered, m_frameRec, &FrameRec::initrec);
+    connect(this, &Frmmain::takeReleaseRequested, m_frameRec, &FrameRec::releaseTake);
+    connect(m_frameRec, &FrameRec::mp3StatusCode, m_framewav, &Framewav::showStatusCode);
+    connect(m_frameRec, &FrameRec::addToListRequested, this, [this](const QString& wavPath) {
+        m_framewav->addFile(wavPath,
+                            [this](const Result<QString>& added) { m_frameRec->takeAdded(added); });
+    });
+    m_frameConvert = placePage(new FrameConvert(
+                                   services(),
+                                   [this](const QString& inputPath, FrameConvert::DecodeDone done) {
+                                       m_framewav->decodeIntoClip(inputPath, std::move(done));
+                                   },
+                                   this),
+                               "FrameConvert", "Wav <-> Mp3", 72, 609, 321);
+    m_frameSetting = placePage(new FrameSetting(m_settings, m_context.dialogs,
+                                                Settings::locateFile(m_context.appFolder), this),
+                               "FrameSetting", "Setting", 80, 593, 321);
+    m_frameAbout = placePage(new FrameAbout(this), "FrameAbout", "About", 168, 393, 281);
+}
+
+void Frmmain::Form_Load() {
+    m_frameSetting->readSettings();
+    m_context.workFolder.prepare();
+    buildToolbar();
+    SetLng();
+    m_framewav->assignKeys();
+    m_framewav->startUp();
+    showPage(m_framewav);
+    restoreLastRun();
+    m_journal = std::make_unique<ClipListJournal>(m_framewav->clips(), m_context.workFolder);
+    connect(m_framewav, &Framewav::decodeEnded, this, &Frmmain::addNextFile);
+}
+
+// The exit sequence empties the work folder, the journal of the clip list with it: a
+// journal found now means the last run ended some other way (a crash, a kill, a power
+// cut), and its clips may still be there.
+void Frmmain::restoreLastRun() {
+    if (!QFileInfo::exists(m_context.workFolder.journalFile()))
+        return;
+    const QStringList names = ClipListJournal::restorable(m_context.workFolder);
+    const bool restore =
+        !names.isEmpty() &&
+        m_context.dialogs.message(
+            this, QStringLiteral("Restore the %1 clips of the last run?").arg(names.size()),
+            QString::fromLatin1(appinfo::Title), Dialogs::Icon::Question,
+            Dialogs::Buttons::YesNo) == Dialogs::Answer::Yes;
+    if (!restore) {
+        m_context.workFolder.empty();
+        return;
+    }
+    for (const QString& name : names)
+        m_framewav->clips().append(name);
+}
+
+void Frmmain::addFiles(const QStringList& paths) {
+    showNormal();
+    raise();
+    activateWindow();
+    m_filesToAdd << paths;
+    addNextFile();
+}
+
+// One file at a time, and only while the page is free: a decode the user started goes on,
+// and the next file follows when it has ended.
+void Frmmain::addNextFile() {
+    if (m_adding || m_filesToAdd.isEmpty() || m_exiting || m_framewav->isBusy())
+        return;
+    m_adding = true;
+    m_framewav->addFile(m_filesToAdd.takeFirst(), [this](const Result<QString>&) {
+        m_adding = false;
+        addNextFile();
+    });
+}
+
+void Frmmain::buildToolbar() {
+    m_toolbar1 = new QToolBar(this);
+    m_toolbar1->setObjectName(QStringLiteral("Toolbar1"));
+    m_toolbar1->setMovable(false);
+    m_toolbar1->setFloatable(false);
+    m_toolbar1->setIconSize(QSize(toolbaricons::ToolbarSize, toolbaricons::ToolbarSize));
+    m_toolbar1->setToolButtonStyle(Qt::ToolButtonIconOnly);
+    for (const ToolbarButton& button : ToolbarButtons) {
+        const QString key = QLatin1String(button.key);
+        QAction* action =
+            m_toolbar1->addAction(QIcon(toolbaricons::toolbarPicture(key)), QString());
+        action->setObjectName(key);
+        action->setData(key);
+        action->setShortcut(QKeySequence(QLatin1String(button.shortcut)));
+        connect(action, &QAction::triggered, this, [this, key] { Toolbar1_ButtonClick(key); });
+    }
+    m_toolbar1->setGeometry(0, 0, ClientWidth, std::min(m_toolbar1->sizeHint().height(), PageTop));
+}
+
+void Frmmain::SetLng() {
+    m_framewav->SetLng();
+    for (const ToolbarButton& button : ToolbarButtons)
+        if (auto* action = m_toolbar1->findChild<QAction*>(QLatin1String(button.key)))
+            action->setToolTip(withKey(QLatin1String(button.tooltip), button.shortcut));
+}
+
+void Frmmain::showPage(QGroupBox* page) {
+    for (QGroupBox* frame :
+         {static_cast<QGroupBox*>(m_framewav), static_cast<QGroupBox*>(m_frameRec), m_frameConvert,
+          static_cast<QGroupBox*>(m_frameSetting), static_cast<QGroupBox*>(m_frameAbout)})
+        frame->setVisible(frame == page);
+}
+
+void Frmmain::Toolbar1_ButtonClick(const QString& key) {
+    // A page switch inside a decode or a list save would pull the engine and the players
+    // from under it; only the exit, which stops a decode first, may act then.
+    if (m_busyGate.isBusy() && key != QLatin1String("Exit"))
+        return;
+    m_context.engine.releaseAll();
+    emit takeReleaseRequested();
+    m_context.MMCEdit.command(QStringLiteral("stop"));
+    m_context.MMCPlayList.command(QStringLiteral("Close"));
+
+    if (key == QLatin1String("Wav")) {
+        showPage(m_framewav);
+    } else if (key == QLatin1String("Rec")) {
+        showPage(m_frameRec);
+        emit recordPageEntered();
+    } else if (key == QLatin1String("Convert")) {
+        showPage(m_frameConvert);
+    } else if (key == QLatin1String("Setting")) {
+        showPage(m_frameSetting);
+    } else if (key == QLatin1String("Help")) {
+        showPage(m_frameAbout);
+        m_frameAbout->fill();
+    } else if (key == QLatin1String("Exit")) {
+        exitSequence();
+    }
+}
+
+void Frmmain::closeEvent(QCloseEvent* event) {
+    exitSequence();
+    event->accept();
+}
+
+// A decode writes into the work folder on its worker thread; emptying the folder under it
+// would lose the file half-way. The decode is stopped and waited for first: it stops
+// before its next block, so the wait is short.
+void Frmmain::exitSequence() {
+    m_framewav->stopWork();
+    if (m_exiting)
+        return;
+    m_exiting = true;
+    m_context.MMCEdit.command(QStringLiteral("stop"));
+    m_context.MMCPlayList.command(QStringLiteral("stop"));
+    m_context.MMCEdit.command(QStringLiteral("close"));
+    m_context.MMCPlayList.command(QStringLiteral("close"));
+    // No change of the list may write the journal again once the folder is empty.
+    m_journal.reset();
+    m_context.workFolder.empty();
+    QCoreApplication::exit(0);
+}

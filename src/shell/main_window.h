@@ -1,0 +1,118 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#pragma once
+
+#include "base/settings.h"
+#include "pagekit/app_context.h"
+#include "pagekit/busy_gate.h"
+#include "pagekit/encoder_jobs.h"
+#include "pagekit/page_services.h"
+
+#include <QWidget>
+
+#include <QStringList>
+
+#include <memory>
+
+class ClipListJournal;
+
+class FrameAbout;
+class FrameRec;
+class Framewav;
+class FrameSetting;
+class FrmLoad;
+class QGroupBox;
+class QToolBar;
+class RingtonePrompt;
+
+// The main window "KorvaNel Tunecarver": a fixed 719 × 413 client area with the toolbar
+// Toolbar1 across the top and five page frames 48 pixels below the top, exactly one shown:
+// Framewav "Audio Edit", FrameRec "Vioce Record", FrameConvert "Wav <-> Mp3", FrameSetting
+// "Setting" and FrameAbout "About".
+//
+// Construction runs the start-up steps (Form_Load); their failures are ignored. Every
+// toolbar click runs the page switch first: the engine is released, takeReleaseRequested()
+// is emitted, MMCEdit gets "stop" (it stays open) and MMCPlayList "Close"; then the key acts.
+// "Exit" and closing the window run the exit sequence: both players stopped and closed, the
+// work folder emptied (files only), and the application's event loop ended at once. While
+// the "Audio Edit" page decodes a file into the work folder, the exit first stops the
+// decode and waits for it, so the folder is never emptied under a file being written.
+// While a long operation holds the window (a decode, a list saved as MP3) the other
+// toolbar keys are refused.
+//
+// Keys: Ctrl+1 to Ctrl+5 are the toolbar's five page buttons and Ctrl+Q its "Exit"; Ctrl+O
+// is "Add New" and Delete "Remove Form List" while the "Audio Edit" page is shown. No key
+// acts while the window is disabled. Each tooltip names its key after its text.
+//
+// Each page is handed PageServices and sets up its own controls; the start-up steps call
+// the pages for their texts and start states. The window owns the settings, the busy
+// window, the busy gate and the MP3 jobs for the whole run. GUI thread only.
+class Frmmain : public QWidget {
+    Q_OBJECT
+public:
+    static constexpr int ClientWidth = 719;
+    static constexpr int ClientHeight = 413;
+    static constexpr int PageTop = 48;
+
+    Frmmain(AppContext context, RingtonePrompt& ringtonePrompt, QWidget* parent = nullptr);
+    ~Frmmain() override;
+
+    const AppContext& context() const { return m_context; }
+    Settings& settings() { return m_settings; }
+    // The busy window: created at first use, then hidden or shown by callers, kept until
+    // the window goes.
+    FrmLoad& frmLoad();
+    // The page frame now shown.
+    QGroupBox* shownPage() const;
+    // The "Audio Edit" page, which holds the clip list and decodes files into clips.
+    Framewav& framewav() const { return *m_framewav; }
+    BusyGate& busyGate() { return m_busyGate; }
+
+    // Files given on a command line, this one's or a later start's: added one after the
+    // other as "Add New" adds a chosen file, the window brought to the front.
+    void addFiles(const QStringList& paths);
+
+public slots:
+    // The page switch, then the action of `key` ("Wav", "Rec", "Convert", "Setting", "Help",
+    // "Exit"); another key does nothing after the switch. While the busy gate holds the
+    // window only "Exit" acts.
+    void Toolbar1_ButtonClick(const QString& key);
+
+signals:
+    // Page switch, step 2: whoever holds the recorded take frees it now. The engine has
+    // already been released, so no capture or playback still uses it.
+    void takeReleaseRequested();
+    // The recording page was shown by "Rec" (after the page switch); the page starts its
+    // recording support.
+    void recordPageEntered();
+
+protected:
+    void closeEvent(QCloseEvent* event) override;
+
+private:
+    void createPages();
+    PageServices services();
+    void Form_Load();
+    void buildToolbar();
+    void SetLng();
+    void showPage(QGroupBox* page);
+    void exitSequence();
+    void restoreLastRun();
+    void addNextFile();
+
+    AppContext m_context;
+    RingtonePrompt& m_ringtonePrompt;
+    Settings m_settings;
+    std::unique_ptr<FrmLoad> m_frmLoad;
+    BusyGate m_busyGate;
+    EncoderJobs m_encoderJobs;
+    QToolBar* m_toolbar1 = nullptr;
+    Framewav* m_framewav = nullptr;
+    FrameRec* m_frameRec = nullptr;
+    QGroupBox* m_frameConvert = nullptr;
+    FrameSetting* m_frameSetting = nullptr;
+    FrameAbout* m_frameAbout = nullptr;
+    std::unique_ptr<ClipListJournal> m_journal;
+    QStringList m_filesToAdd;
+    bool m_adding = false;
+    bool m_exiting = false;
+};

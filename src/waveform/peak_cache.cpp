@@ -1,0 +1,145 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "waveform/peak_cache.h"
+
+#include <QDateTime>
+#include <QFile>
+#include <QFileInfo>
+
+PeakCache::PeakCache(QObject* parent) : QObject(parent), m_progress(this) {
+    m_progress.setInterval(ProgressMs);
+    connect(&m_progress, &QTimer::timeout, this, [this] {
+        const Entry* entry = m_entries.contains(m_jobPath) ? &m_entries[m_jobPath] : nullptr;
+        if (!entry || !entry->peaks)
+            return;
+        const std::int64_t ready = entry->peaks->readyFrames();
+        if (ready != m_lastReported) {
+            m_lastReported = ready;
+            emit progressed(m_jobPath);
+        }
+    });
+}
+
+PeakCache::~PeakCache() {
+    stopJob();
+}
+
+PeakCache::Stamp PeakCache::stampOf(const QString& clipPath) {
+    const QFileInfo info(clipPath);
+    if (!info.isFile())
+        return {};
+    return {info.size(), info.lastModified().toMSecsSinceEpoch()};
+}
+
+PeakCache::Entry* PeakCache::freshEntry(const QString& clipPath) {
+    const auto it = m_entries.find(clipPath);
+    if (it == m_entries.end() || !(it->stamp == stampOf(clipPath)))
+        return nullptr;
+    return &*it;
+}
+
+// The clip changed or was never seen: its peak file, when it is still the clip's own, or
+// an empty set that the job fills.
+PeakCache::Entry& PeakCache::renew(const QString& clipPath, bool first) {
+    if (m_jobPath == clipPath)
+        stopJob();
+    m_queue.removeAll(clipPath);
+    Entry& entry = m_entries[clipPath];
+    entry = Entry{};
+    entry.stamp = stampOf(clipPath);
+    if (Result<std::shared_ptr<Peaks>> loaded = peaks::load(clipPath); loaded) {
+        entry.peaks = *loaded;
+        return entry;
+    }
+    const Result<WavInfo> info = readWavInfo(clipPath);
+    if (!info) {
+        entry.failure = info.status().message();
+        return entry;
+    }
+    entry.peaks = std::make_shared<Peaks>(info->format,
+                                          info->dataBytes / std::max(1, info->format.blockAlign()));
+    if (first)
+        m_queue.prepend(clipPath);
+    else
+        m_queue.append(clipPath);
+    startNext();
+    return entry;
+}
+
+std::shared_ptr<const Peaks> PeakCache::peaksFor(const QString& clipPath) {
+    if (const Entry* entry = freshEntry(clipPath)) {
+        // Asked for now: a clip still waiting its turn goes first.
+        if (m_queue.removeAll(clipPath) > 0) {
+            m_queue.prepend(clipPath);
+            startNext();
+        }
+        return entry->peaks;
+    }
+    return renew(clipPath, true).peaks;
+}
+
+void PeakCache::prepare(const QString& clipPath) {
+    if (!freshEntry(clipPath))
+        renew(clipPath, false);
+}
+
+QString PeakCache::failure(const QString& clipPath) const {
+    const auto it = m_entries.find(clipPath);
+    return it == m_entries.end() ? QString() : it->failure;
+}
+
+void PeakCache::clear() {
+    stopJob();
+    m_queue.clear();
+    m_entries.clear();
+}
+
+void PeakCache::startNext() {
+    if (!m_jobPath.isEmpty() || m_queue.isEmpty())
+        return;
+    m_jobPath = m_queue.takeFirst();
+    std::shared_ptr<Peaks> target = m_entries[m_jobPath].peaks;
+    m_jobCancel = std::make_shared<std::atomic<bool>>(false);
+    m_lastReported = -1;
+    m_progress.start();
+    const Stamp stamp = m_entries[m_jobPath].stamp;
+    m_job = std::thread([this, path = m_jobPath, target, cancel = m_jobCancel, stamp] {
+        const Status filled = peaks::fill(path, *target, *cancel);
+        // Saved here, off the GUI thread: a long clip's peaks are megabytes. A clip that
+        // changed while it was read keeps no peak file.
+        const bool saved =
+            filled && !*cancel && stampOf(path) == stamp && peaks::save(path, *target);
+        QMetaObject::invokeMethod(
+            this,
+            [this, path, target, saved, cancel] {
+                if (*cancel)
+                    return;
+                jobEnded(path, target, saved);
+            },
+            Qt::QueuedConnection);
+    });
+}
+
+void PeakCache::jobEnded(const QString& clipPath, std::shared_ptr<Peaks> peaks, bool saved) {
+    if (m_job.joinable())
+        m_job.join();
+    m_jobPath.clear();
+    m_progress.stop();
+    Entry* entry = m_entries.contains(clipPath) ? &m_entries[clipPath] : nullptr;
+    if (entry && entry->peaks == peaks && !peaks->complete())
+        entry->failure = QStringLiteral("%1: the sound cannot be read.").arg(clipPath);
+    if (!saved)
+        QFile::remove(peaks::peakFilePath(clipPath));
+    emit progressed(clipPath);
+    emit finished(clipPath);
+    startNext();
+}
+
+void PeakCache::stopJob() {
+    if (m_jobCancel)
+        m_jobCancel->store(true);
+    if (m_job.joinable())
+        m_job.join();
+    m_jobCancel.reset();
+    m_jobPath.clear();
+    m_progress.stop();
+}

@@ -1,0 +1,74 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#pragma once
+
+#include "waveform/peaks.h"
+
+#include <QHash>
+#include <QObject>
+#include <QString>
+#include <QStringList>
+#include <QTimer>
+
+#include <atomic>
+#include <cstdint>
+#include <memory>
+#include <thread>
+
+// The peaks of the clip files, kept for the editor's waveform. They are computed on a
+// thread of the cache's own, one clip at a time, saved beside each clip (peaks::save) and
+// loaded from there while they still belong to the clip file as it is now (its size and
+// modification time): a clip that changed is never drawn from the peaks of its old sound.
+//
+// While a clip is computed, its Peaks fill up from the start (Peaks::readyFrames), and
+// progressed() says so at most every ProgressMs, so a view paints what is ready.
+//
+// GUI thread only; the destructor stops and waits for a computation.
+class PeakCache : public QObject {
+    Q_OBJECT
+public:
+    static constexpr int ProgressMs = 40;
+
+    explicit PeakCache(QObject* parent = nullptr);
+    ~PeakCache() override;
+
+    // The peaks of clipPath as they are now: complete when they were known or could be
+    // loaded, else being computed (this clip goes first). Null when the clip file cannot be
+    // read (failure() says why).
+    std::shared_ptr<const Peaks> peaksFor(const QString& clipPath);
+    // Queues clipPath for computing unless its peaks are known and still its own.
+    void prepare(const QString& clipPath);
+    QString failure(const QString& clipPath) const;
+    // Stops a computation, waits for it and forgets everything (the work folder is about to
+    // be emptied: no peak file may be written into it afterwards).
+    void clear();
+
+signals:
+    void progressed(const QString& clipPath);
+    void finished(const QString& clipPath);
+
+private:
+    struct Stamp {
+        std::int64_t bytes = -1;
+        std::int64_t modifiedMs = 0;
+        bool operator==(const Stamp&) const = default;
+    };
+    struct Entry {
+        std::shared_ptr<Peaks> peaks;
+        Stamp stamp;
+        QString failure;
+    };
+    static Stamp stampOf(const QString& clipPath);
+    Entry* freshEntry(const QString& clipPath);
+    Entry& renew(const QString& clipPath, bool first);
+    void startNext();
+    void jobEnded(const QString& clipPath, std::shared_ptr<Peaks> peaks, bool saved);
+    void stopJob();
+
+    QHash<QString, Entry> m_entries;
+    QStringList m_queue;
+    QString m_jobPath;
+    std::shared_ptr<std::atomic<bool>> m_jobCancel;
+    std::thread m_job;
+    std::int64_t m_lastReported = -1;
+    QTimer m_progress;
+};

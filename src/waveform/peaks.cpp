@@ -1,0 +1,297 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "waveform/peaks.h"
+
+#include "base/write_fully.h"
+
+#include <QDateTime>
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QSaveFile>
+
+#include <algorithm>
+#include <cstring>
+#include <limits>
+
+namespace {
+
+constexpr std::int16_t Lowest = std::numeric_limits<std::int16_t>::min();
+constexpr std::int16_t Highest = std::numeric_limits<std::int16_t>::max();
+
+void sizeLevel(PeakLevel& level, int framesPerBlock, int channels, std::int64_t frames) {
+    level.framesPerBlock = framesPerBlock;
+    level.channels = channels;
+    const std::int64_t blocks = (frames + framesPerBlock - 1) / framesPerBlock;
+    level.data.assign(std::size_t(blocks * channels * 2), 0);
+}
+
+// The peak file: this header, then the fine and the coarse level's data, in the machine's
+// byte order (the file never leaves the machine that made it).
+struct PeakFileHeader {
+    char magic[8];
+    std::int64_t clipBytes;
+    std::int64_t clipModifiedMs;
+    std::int32_t channels;
+    std::int32_t sampleRateHz;
+    std::int32_t bitsPerSample;
+    std::int32_t reserved;
+    std::int64_t frames;
+};
+constexpr char Magic[8] = {'T', 'C', 'P', 'E', 'A', 'K', 'S', '1'};
+
+struct ClipStamp {
+    std::int64_t bytes = -1;
+    std::int64_t modifiedMs = 0;
+};
+
+ClipStamp stampOf(const QString& clipPath) {
+    const QFileInfo info(clipPath);
+    if (!info.isFile())
+        return {};
+    return {info.size(), info.lastModified().toMSecsSinceEpoch()};
+}
+
+Status damaged(const QString& path, const char* why) {
+    return {ErrorCode::FileForm, QStringLiteral("%1: %2.").arg(path, QLatin1String(why))};
+}
+
+} // namespace
+
+Peaks::Peaks(const WavFormat& format, std::int64_t frames, int fineBlock, int coarseBlock)
+    : m_format(format), m_frames(std::max<std::int64_t>(0, frames)) {
+    fineBlock = std::max(1, fineBlock);
+    coarseBlock = std::max(1, coarseBlock / fineBlock) * fineBlock;
+    sizeLevel(m_fine, fineBlock, format.channels, m_frames);
+    sizeLevel(m_coarse, coarseBlock, format.channels, m_frames);
+}
+
+std::pair<std::int16_t, std::int16_t> Peaks::range(int channel, std::int64_t from,
+                                                   std::int64_t to) const {
+    from = std::max<std::int64_t>(0, from);
+    to = std::min(to, m_frames);
+    const std::int64_t ready = readyFrames();
+    const bool whole = ready >= m_frames;
+    std::int16_t lo = Highest;
+    std::int16_t hi = Lowest;
+    bool any = false;
+    const auto take = [&](const PeakLevel& level, std::int64_t block) {
+        lo = std::min(lo, level.min(block, channel));
+        hi = std::max(hi, level.max(block, channel));
+        any = true;
+    };
+    if (channel < 0 || channel >= m_format.channels || from >= to)
+        return {0, 0};
+    const std::int64_t fine = m_fine.framesPerBlock;
+    const std::int64_t coarse = m_coarse.framesPerBlock;
+    std::int64_t at = from;
+    if (to - from >= 2 * coarse) {
+        for (std::int64_t block = at / coarse; block * coarse < to; ++block) {
+            if (!whole && (block + 1) * coarse > ready)
+                break;
+            take(m_coarse, block);
+            at = (block + 1) * coarse;
+        }
+    }
+    for (std::int64_t block = at / fine; at < to && block * fine < to; ++block) {
+        if (!whole && (block + 1) * fine > ready)
+            break;
+        take(m_fine, block);
+    }
+    return any ? std::pair{lo, hi} : std::pair<std::int16_t, std::int16_t>{0, 0};
+}
+
+namespace {
+
+// Lowest and highest sample of each channel over `frames` interleaved frames. For channel
+// counts that divide Lanes the samples are taken Lanes at a time into as many running
+// minima and maxima, held in vectors of the compiler's (one instruction a step on any
+// machine with vector registers); lane l then holds channel l % channels.
+constexpr int Lanes = 8;
+using Lane = std::int16_t __attribute__((vector_size(Lanes * sizeof(std::int16_t))));
+
+void blockRange(const std::int16_t* samples, std::int64_t frames, int channels, std::int16_t* lo,
+                std::int16_t* hi) {
+    for (int c = 0; c < channels; ++c) {
+        lo[c] = Highest;
+        hi[c] = Lowest;
+    }
+    std::int64_t done = 0;
+    if (Lanes % channels == 0) {
+        Lane laneLo = Lane{} + Highest;
+        Lane laneHi = Lane{} + Lowest;
+        const std::int64_t total = frames * channels;
+        const std::int64_t whole = total - total % Lanes;
+        for (std::int64_t i = 0; i < whole; i += Lanes) {
+            Lane v;
+            std::memcpy(&v, samples + i, sizeof v);
+            laneLo = v < laneLo ? v : laneLo;
+            laneHi = v > laneHi ? v : laneHi;
+        }
+        for (int l = 0; l < Lanes; ++l) {
+            lo[l % channels] = std::min(lo[l % channels], std::int16_t(laneLo[l]));
+            hi[l % channels] = std::max(hi[l % channels], std::int16_t(laneHi[l]));
+        }
+        done = whole / channels;
+    }
+    for (std::int64_t f = done; f < frames; ++f)
+        for (int c = 0; c < channels; ++c) {
+            const std::int16_t v = samples[f * channels + c];
+            lo[c] = std::min(lo[c], v);
+            hi[c] = std::max(hi[c], v);
+        }
+}
+
+} // namespace
+
+void Peaks::add(const std::int16_t* samples, std::int64_t count) {
+    const int channels = m_format.channels;
+    const std::int64_t start = m_ready.load(std::memory_order_relaxed);
+    count = std::min(count, m_frames - start);
+    const std::int64_t fineFrames = m_fine.framesPerBlock;
+    const std::int64_t coarseFrames = m_coarse.framesPerBlock;
+    std::vector<std::int16_t> lo(static_cast<std::size_t>(channels));
+    std::vector<std::int16_t> hi(static_cast<std::size_t>(channels));
+    for (std::int64_t offset = 0; offset < count; offset += fineFrames) {
+        const std::int64_t n = std::min(fineFrames, count - offset);
+        const std::int64_t frame = start + offset;
+        const std::int64_t fine = frame / fineFrames;
+        const std::int64_t coarse = frame / coarseFrames;
+        const bool coarseStarts = frame % coarseFrames == 0;
+        blockRange(samples + offset * channels, n, channels, lo.data(), hi.data());
+        for (int c = 0; c < channels; ++c) {
+            const auto at = [&](std::int64_t b) { return std::size_t((b * channels + c) * 2); };
+            m_fine.data[at(fine)] = lo[std::size_t(c)];
+            m_fine.data[at(fine) + 1] = hi[std::size_t(c)];
+            std::int16_t& coarseLo = m_coarse.data[at(coarse)];
+            std::int16_t& coarseHi = m_coarse.data[at(coarse) + 1];
+            coarseLo = coarseStarts ? lo[std::size_t(c)] : std::min(coarseLo, lo[std::size_t(c)]);
+            coarseHi = coarseStarts ? hi[std::size_t(c)] : std::max(coarseHi, hi[std::size_t(c)]);
+        }
+    }
+    m_ready.store(start + count, std::memory_order_release);
+}
+
+namespace peaks {
+
+Status fill(const QString& wavPath, Peaks& into, const std::atomic<bool>& cancel,
+            std::int64_t firstFrame) {
+    const Result<WavInfo> info = readClipWavInfo(wavPath);
+    if (!info)
+        return info.status();
+    const int bits = info->format.bitsPerSample;
+    const int channels = info->format.channels;
+    const int frameBytes = info->format.blockAlign();
+    const std::int64_t fileFrames = info->dataBytes / frameBytes;
+    firstFrame = std::clamp<std::int64_t>(firstFrame, 0, fileFrames);
+    QFile file(wavPath);
+    if (!file.open(QIODevice::ReadOnly) || !file.seek(info->dataOffset + firstFrame * frameBytes))
+        return {ErrorCode::FileOpen, QStringLiteral("%1: %2.").arg(wavPath, file.errorString())};
+
+    // A whole number of fine blocks, about a megabyte of sound.
+    const std::int64_t chunkFrames =
+        std::max<std::int64_t>(1, (1 << 20) / into.fine().framesPerBlock) *
+        into.fine().framesPerBlock;
+    QByteArray raw(bits == 8 ? qsizetype(chunkFrames * frameBytes) : 0, Qt::Uninitialized);
+    std::vector<std::int16_t> samples(std::size_t(chunkFrames * channels));
+    std::int64_t left = std::min(fileFrames - firstFrame, into.frames());
+    while (left > 0) {
+        if (cancel.load(std::memory_order_relaxed))
+            return {ErrorCode::Ended, QStringLiteral("Cancelled.")};
+        const std::int64_t frames = std::min(left, chunkFrames);
+        const qint64 wanted = frames * frameBytes;
+        // 16-bit samples are read straight into place (the machine is little-endian, as
+        // the file is).
+        char* target = bits == 16 ? reinterpret_cast<char*>(samples.data()) : raw.data();
+        if (file.read(target, wanted) != wanted)
+            return {ErrorCode::FileForm,
+                    QStringLiteral("%1: the sound ends before its header says.").arg(wavPath)};
+        const std::int64_t count = frames * channels;
+        if (bits == 8) {
+            const auto* bytes = reinterpret_cast<const std::uint8_t*>(raw.constData());
+            for (std::int64_t i = 0; i < count; ++i)
+                samples[std::size_t(i)] = std::int16_t((int(bytes[i]) - 128) * 256);
+        }
+        into.add(samples.data(), frames);
+        left -= frames;
+    }
+    into.setComplete();
+    return Status::ok();
+}
+
+Result<std::shared_ptr<Peaks>> compute(const QString& wavPath) {
+    const Result<WavInfo> info = readWavInfo(wavPath);
+    if (!info)
+        return info.status();
+    const int align = std::max(1, info->format.blockAlign());
+    auto made = std::make_shared<Peaks>(info->format, info->dataBytes / align);
+    const std::atomic<bool> never{false};
+    if (Status filled = fill(wavPath, *made, never); !filled)
+        return filled;
+    return made;
+}
+
+QString peakFilePath(const QString& clipPath) {
+    const QFileInfo clip(clipPath);
+    return clip.dir().filePath(QStringLiteral("peaks/") + clip.fileName() +
+                               QStringLiteral(".peaks"));
+}
+
+Status save(const QString& clipPath, const Peaks& peaks) {
+    const ClipStamp stamp = stampOf(clipPath);
+    if (stamp.bytes < 0)
+        return {ErrorCode::FileOpen, QStringLiteral("%1: no such clip file.").arg(clipPath)};
+    PeakFileHeader header{};
+    std::memcpy(header.magic, Magic, sizeof Magic);
+    header.clipBytes = stamp.bytes;
+    header.clipModifiedMs = stamp.modifiedMs;
+    header.channels = peaks.format().channels;
+    header.sampleRateHz = peaks.format().sampleRateHz;
+    header.bitsPerSample = peaks.format().bitsPerSample;
+    header.frames = peaks.frames();
+    QSaveFile file(peakFilePath(clipPath));
+    QDir().mkpath(QFileInfo(file.fileName()).path());
+    if (!file.open(QIODevice::WriteOnly))
+        return writeFailure(file.fileName(), file);
+    for (const auto& [data, bytes] :
+         {std::pair{static_cast<const void*>(&header), qint64(sizeof header)},
+          std::pair{static_cast<const void*>(peaks.fine().data.data()),
+                    qint64(peaks.fine().data.size() * 2)},
+          std::pair{static_cast<const void*>(peaks.coarse().data.data()),
+                    qint64(peaks.coarse().data.size() * 2)}})
+        if (Status written = writeFully(file, data, bytes); !written)
+            return written;
+    if (!file.commit())
+        return writeFailure(file.fileName(), file);
+    return Status::ok();
+}
+
+Result<std::shared_ptr<Peaks>> load(const QString& clipPath) {
+    const QString path = peakFilePath(clipPath);
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly))
+        return Status{ErrorCode::FileOpen, QStringLiteral("%1: no peak file.").arg(path)};
+    PeakFileHeader header{};
+    if (file.read(reinterpret_cast<char*>(&header), sizeof header) != qint64(sizeof header) ||
+        std::memcmp(header.magic, Magic, sizeof Magic) != 0)
+        return damaged(path, "not a peak file");
+    const ClipStamp stamp = stampOf(clipPath);
+    if (header.clipBytes != stamp.bytes || header.clipModifiedMs != stamp.modifiedMs)
+        return damaged(path, "made from another version of the clip");
+    const WavFormat format{header.channels, header.sampleRateHz, header.bitsPerSample};
+    if (format.channels < 1 || format.channels > WavFormat::MaxChannels || header.frames < 0 ||
+        header.frames > stamp.bytes)
+        return damaged(path, "damaged");
+    auto loaded = std::make_shared<Peaks>(format, header.frames);
+    const qint64 fineBytes = qint64(loaded->fine().data.size() * 2);
+    const qint64 coarseBytes = qint64(loaded->coarse().data.size() * 2);
+    if (file.size() != qint64(sizeof header) + fineBytes + coarseBytes ||
+        file.read(reinterpret_cast<char*>(loaded->fineLevel().data.data()), fineBytes) !=
+            fineBytes ||
+        file.read(reinterpret_cast<char*>(loaded->coarseLevel().data.data()), coarseBytes) !=
+            coarseBytes)
+        return damaged(path, "damaged");
+    loaded->setComplete();
+    return loaded;
+}
+
+} // namespace peaks

@@ -1,0 +1,101 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#pragma once
+
+#include "base/status.h"
+#include "wav/wav_header.h"
+
+#include <QString>
+
+#include <atomic>
+#include <cstdint>
+#include <functional>
+#include <memory>
+#include <utility>
+#include <vector>
+
+// The outline of a clip's sound, for drawing it: per channel the lowest and the highest
+// sample of every block of frames, at a fine and a coarse block size. Samples are read as
+// 16-bit values (8-bit ones are scaled up).
+//
+// A PeakLevel's data is laid out block by block, channel by channel: min, max.
+struct PeakLevel {
+    int framesPerBlock = 0;
+    int channels = 0;
+    std::vector<std::int16_t> data;
+
+    std::int64_t blocks() const {
+        return channels > 0 ? std::int64_t(data.size()) / (2 * channels) : 0;
+    }
+    std::int16_t min(std::int64_t block, int channel) const {
+        return data[std::size_t((block * channels + channel) * 2)];
+    }
+    std::int16_t max(std::int64_t block, int channel) const {
+        return data[std::size_t((block * channels + channel) * 2 + 1)];
+    }
+};
+
+// The peaks of one clip file. While they are being computed, readyFrames() grows from 0 to
+// frames: blocks wholly below it hold their final values and never change again, so a
+// reader on another thread may use them (the writer publishes them with release order).
+class Peaks {
+public:
+    static constexpr int FineBlock = 256;
+    static constexpr int CoarseBlock = 16384;
+
+    // Room for a clip of this format and length; nothing is ready yet. The coarse block is
+    // a whole number of fine blocks.
+    Peaks(const WavFormat& format, std::int64_t frames, int fineBlock = FineBlock,
+          int coarseBlock = CoarseBlock);
+
+    const WavFormat& format() const { return m_format; }
+    std::int64_t frames() const { return m_frames; }
+    std::int64_t readyFrames() const { return m_ready.load(std::memory_order_acquire); }
+    bool complete() const { return readyFrames() >= m_frames; }
+    const PeakLevel& fine() const { return m_fine; }
+    const PeakLevel& coarse() const { return m_coarse; }
+
+    // Lowest and highest sample of `channel` over frames [from, to), from the coarsest level
+    // that resolves the stretch, read only where ready; {0, 0} when nothing of it is.
+    std::pair<std::int16_t, std::int16_t> range(int channel, std::int64_t from,
+                                                std::int64_t to) const;
+
+    // Folds the samples of frames [readyFrames(), readyFrames() + count) into the levels.
+    // `samples` are interleaved 16-bit; count is a whole number of fine blocks unless it
+    // reaches the end. Writer side only.
+    void add(const std::int16_t* samples, std::int64_t count);
+    // Marks everything ready (a loaded peak file).
+    void setComplete() { m_ready.store(m_frames, std::memory_order_release); }
+    PeakLevel& fineLevel() { return m_fine; }
+    PeakLevel& coarseLevel() { return m_coarse; }
+
+private:
+    WavFormat m_format;
+    std::int64_t m_frames = 0;
+    PeakLevel m_fine;
+    PeakLevel m_coarse;
+    std::atomic<std::int64_t> m_ready{0};
+};
+
+namespace peaks {
+
+// Reads a WAV file of 8- or 16-bit integer PCM and computes the peaks of its frames from
+// `firstFrame` on into `into` (made for the file's format and the number of frames wanted,
+// by the caller or by compute()). Stops early, with ErrorCode::Ended, when `cancel` becomes
+// true. Fails with the reader's status, or Format for other sample formats.
+Status fill(const QString& wavPath, Peaks& into, const std::atomic<bool>& cancel,
+            std::int64_t firstFrame = 0);
+// A Peaks made for the file and filled.
+Result<std::shared_ptr<Peaks>> compute(const QString& wavPath);
+
+// The peak file of a clip: the clip file's name + ".peaks", in the folder "peaks" beside
+// the clip (the work folder's peaksFolder()).
+QString peakFilePath(const QString& clipPath);
+// Writes `peaks` (complete) to the peak file of clipPath, tied to the clip file's size and
+// modification time, through a temporary file renamed over an older one.
+Status save(const QString& clipPath, const Peaks& peaks);
+// The peaks kept for clipPath. Fails (and the caller computes them anew) when there is no
+// peak file, it is damaged, or the clip file's size or modification time is not the one
+// it was made from.
+Result<std::shared_ptr<Peaks>> load(const QString& clipPath);
+
+} // namespace peaks
