@@ -1,23 +1,18 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "codec/mp3_encoder.h"
 
+#include "base/background_job.h"
 #include "codec/sound_sink.h"
 
-#include <QCoreApplication>
 #include <QFileInfo>
-#include <QThread>
 
-#include <condition_variable>
 #include <deque>
-#include <mutex>
-#include <thread>
 
 namespace {
 
 constexpr int DefaultBitRate = 128;
 
 struct Job {
-    QString input;
     QString output;
     Mp3Encoder::Work work;
     Mp3Encoder::Completion done;
@@ -26,73 +21,19 @@ struct Job {
 } // namespace
 
 struct Mp3Encoder::Impl {
-    explicit Impl(Mp3Encoder* encoder) : owner(encoder) {}
-
-    Mp3Encoder* owner;
-    std::mutex mutex;
-    std::condition_variable wake; // a job was queued or the encoder is going away
-    std::condition_variable idle; // the queue is empty and no job runs
     std::deque<Job> queue;
-    bool running = false;
-    bool stopping = false;
-    std::atomic<bool> abort{false};
-    std::atomic<int> bitRate{DefaultBitRate};
+    BackgroundJob worker;
+    int bitRate = DefaultBitRate;
     short statusCode = 0;
-    std::thread worker;
-
-    void loop();
-    void postProgress(int percent);
 };
 
-void Mp3Encoder::Impl::loop() {
-    std::unique_lock lock(mutex);
-    for (;;) {
-        wake.wait(lock, [this] { return stopping || !queue.empty(); });
-        if (stopping)
-            return;
-        const Job job = std::move(queue.front());
-        queue.pop_front();
-        running = true;
-        lock.unlock();
-        const Status outcome = job.work([this](int percent) { postProgress(percent); }, abort);
-        // Posted before the job counts as done, so that waitForDone() finds it queued.
-        if (!abort) {
-            QMetaObject::invokeMethod(
-                owner,
-                [encoder = owner, ok = outcome.isOk(), message = outcome.message(),
-                 path = job.output, done = job.done] {
-                    if (done)
-                        done(ok, message, path);
-                    emit encoder->EncodeFinished(ok, message, path);
-                },
-                Qt::QueuedConnection);
-        }
-        lock.lock();
-        running = false;
-        if (queue.empty())
-            idle.notify_all();
-    }
-}
-
-void Mp3Encoder::Impl::postProgress(int percent) {
-    QMetaObject::invokeMethod(
-        owner, [encoder = owner, percent] { emit encoder->progress(percent); },
-        Qt::QueuedConnection);
-}
-
-Mp3Encoder::Mp3Encoder(QObject* parent) : QObject(parent), d(std::make_unique<Impl>(this)) {
-    d->worker = std::thread([this] { d->loop(); });
+Mp3Encoder::Mp3Encoder(QObject* parent) : QObject(parent), d(std::make_unique<Impl>()) {
+    connect(&d->worker, &BackgroundJob::progressed, this, &Mp3Encoder::progress);
 }
 
 Mp3Encoder::~Mp3Encoder() {
-    {
-        std::lock_guard lock(d->mutex);
-        d->stopping = true;
-        d->abort = true;
-        d->queue.clear();
-    }
-    d->wake.notify_all();
-    d->worker.join();
+    d->queue.clear();
+    d->worker.cancel();
 }
 
 int Mp3Encoder::BitRate() const {
@@ -127,12 +68,26 @@ short Mp3Encoder::EncodeWith(const QString& inputPath, const QString& outputPath
     d->statusCode = short(code);
     if (code != ErrorCode::Ok)
         return d->statusCode;
-    {
-        std::lock_guard lock(d->mutex);
-        d->queue.push_back({inputPath, outputPath, std::move(work), std::move(done)});
-    }
-    d->wake.notify_one();
+    d->queue.push_back({outputPath, std::move(work), std::move(done)});
+    startNext();
     return 0;
+}
+
+void Mp3Encoder::startNext() {
+    if (d->worker.isRunning() || d->queue.empty())
+        return;
+    Job job = std::move(d->queue.front());
+    d->queue.pop_front();
+    d->worker.start<Status>(
+        [work = job.work](const BackgroundJob::Context& context) {
+            return work([&](int percent) { context.progress(percent); }, context.cancelFlag());
+        },
+        [this, output = job.output, done = job.done](Status outcome) {
+            if (done)
+                done(outcome.isOk(), outcome.message(), output);
+            emit EncodeFinished(outcome.isOk(), outcome.message(), output);
+            startNext();
+        });
 }
 
 short Mp3Encoder::StatusCode() const {
@@ -140,12 +95,8 @@ short Mp3Encoder::StatusCode() const {
 }
 
 void Mp3Encoder::waitForDone() {
-    {
-        std::unique_lock lock(d->mutex);
-        d->idle.wait(lock, [this] { return d->queue.empty() && !d->running; });
-    }
-    if (QThread::currentThread() == thread())
-        QCoreApplication::sendPostedEvents(this, QEvent::MetaCall);
+    while (d->worker.isRunning())
+        d->worker.finishNow();
 }
 
 #include "moc_mp3_encoder.cpp"

@@ -10,8 +10,8 @@
 #include <functional>
 #include <memory>
 
-// Encodes files to MP3 with LAME at a constant bit rate, one job at a time on a worker
-// thread of its own. Jobs started while one runs wait in a queue. The same worker runs the
+// Encodes files to MP3 with LAME at a constant bit rate, one job at a time on a background
+// job (BackgroundJob). Jobs started while one runs wait in a queue. The same worker runs the
 // program's other encoder jobs (ringtones, AAC, Vorbis: EncodeWith), so every job that writes
 // a sound file ends the same way and none runs beside another.
 //
@@ -27,7 +27,8 @@
 //
 // Each accepted job ends exactly once, on the thread that owns the encoder (the GUI thread),
 // through its event loop: first the job's own completion, handed to EncodeFile, then the
-// EncodeFinished signal, which reports every job to whoever follows them all.
+// EncodeFinished signal, which reports every job to whoever follows them all. Jobs are
+// queued, and the encoder used, on that thread only.
 class Mp3Encoder : public QObject {
     Q_OBJECT
 public:
@@ -65,8 +66,7 @@ public:
     short StatusCode() const;
 
     // Blocks until the queue is empty and no job runs (for the command-line front end and
-    // tests). Called on the owner's thread it then delivers the EncodeFinished signals
-    // still waiting in the event queue before it returns.
+    // tests), running each job's completion and EncodeFinished as its job ends.
     void waitForDone();
 
 signals:
@@ -76,6 +76,7 @@ signals:
     void progress(int percent);
 
 private:
+    void startNext();
     struct Impl;
     std::unique_ptr<Impl> d;
 };

@@ -98,30 +98,21 @@ void PeakCache::startNext() {
         return;
     m_jobPath = m_queue.takeFirst();
     std::shared_ptr<Peaks> target = m_entries[m_jobPath].peaks;
-    m_jobCancel = std::make_shared<std::atomic<bool>>(false);
     m_lastReported = -1;
     m_progress.start();
     const Stamp stamp = m_entries[m_jobPath].stamp;
-    m_job = std::thread([this, path = m_jobPath, target, cancel = m_jobCancel, stamp] {
-        const Status filled = peaks::fill(path, *target, *cancel);
-        // Saved here, off the GUI thread: a long clip's peaks are megabytes. A clip that
-        // changed while it was read keeps no peak file.
-        const bool saved =
-            filled && !*cancel && stampOf(path) == stamp && peaks::save(path, *target);
-        QMetaObject::invokeMethod(
-            this,
-            [this, path, target, saved, cancel] {
-                if (*cancel)
-                    return;
-                jobEnded(path, target, saved);
-            },
-            Qt::QueuedConnection);
-    });
+    m_job.start<bool>(
+        [path = m_jobPath, target, stamp](const BackgroundJob::Context& job) {
+            const Status filled = peaks::fill(path, *target, job.cancelFlag());
+            // Saved here, off the GUI thread: a long clip's peaks are megabytes. A clip that
+            // changed while it was read keeps no peak file.
+            return filled && !job.cancelled() && stampOf(path) == stamp &&
+                   peaks::save(path, *target).isOk();
+        },
+        [this, path = m_jobPath, target](bool saved) { jobEnded(path, target, saved); });
 }
 
 void PeakCache::jobEnded(const QString& clipPath, std::shared_ptr<Peaks> peaks, bool saved) {
-    if (m_job.joinable())
-        m_job.join();
     m_jobPath.clear();
     m_progress.stop();
     Entry* entry = m_entries.contains(clipPath) ? &m_entries[clipPath] : nullptr;
@@ -135,11 +126,7 @@ void PeakCache::jobEnded(const QString& clipPath, std::shared_ptr<Peaks> peaks, 
 }
 
 void PeakCache::stopJob() {
-    if (m_jobCancel)
-        m_jobCancel->store(true);
-    if (m_job.joinable())
-        m_job.join();
-    m_jobCancel.reset();
+    m_job.cancel();
     m_jobPath.clear();
     m_progress.stop();
 }

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include "base/background_job.h"
 #include "waveform/peaks.h"
 
 #include <QHash>
@@ -9,13 +10,11 @@
 #include <QStringList>
 #include <QTimer>
 
-#include <atomic>
 #include <cstdint>
 #include <memory>
-#include <thread>
 
 // The peaks of the clip files, kept for the editor's waveform. They are computed on a
-// thread of the cache's own, one clip at a time, saved beside each clip (peaks::save) and
+// background job, one clip at a time, saved beside each clip (peaks::save) and
 // loaded from there while they still belong to the clip file as it is now (its size and
 // modification time): a clip that changed is never drawn from the peaks of its old sound.
 //
@@ -67,8 +66,7 @@ private:
     QHash<QString, Entry> m_entries;
     QStringList m_queue;
     QString m_jobPath;
-    std::shared_ptr<std::atomic<bool>> m_jobCancel;
-    std::thread m_job;
+    BackgroundJob m_job;
     std::int64_t m_lastReported = -1;
     QTimer m_progress;
 };
