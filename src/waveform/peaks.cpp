@@ -2,6 +2,7 @@
 #include "waveform/peaks.h"
 
 #include "base/write_fully.h"
+#include "wav/pcm_reader.h"
 
 #include <QDateTime>
 #include <QDir>
@@ -175,45 +176,26 @@ namespace peaks {
 
 Status fill(const QString& wavPath, Peaks& into, const std::atomic<bool>& cancel,
             std::int64_t firstFrame) {
-    const Result<WavInfo> info = readClipWavInfo(wavPath);
-    if (!info)
-        return info.status();
-    const int bits = info->format.bitsPerSample;
-    const int channels = info->format.channels;
-    const int frameBytes = info->format.blockAlign();
-    const std::int64_t fileFrames = info->dataBytes / frameBytes;
-    firstFrame = std::clamp<std::int64_t>(firstFrame, 0, fileFrames);
-    QFile file(wavPath);
-    if (!file.open(QIODevice::ReadOnly) || !file.seek(info->dataOffset + firstFrame * frameBytes))
-        return {ErrorCode::FileOpen, QStringLiteral("%1: %2.").arg(wavPath, file.errorString())};
-
+    PcmReader reader;
+    if (Status opened = reader.open(wavPath); !opened)
+        return opened;
+    firstFrame = std::clamp<std::int64_t>(firstFrame, 0, reader.frames());
+    if (!reader.limit(firstFrame, into.frames()))
+        return {ErrorCode::FileOpen, QStringLiteral("%1: cannot be read.").arg(wavPath)};
     // A whole number of fine blocks, about a megabyte of sound.
     const std::int64_t chunkFrames =
         std::max<std::int64_t>(1, (1 << 20) / into.fine().framesPerBlock) *
         into.fine().framesPerBlock;
-    QByteArray raw(bits == 8 ? qsizetype(chunkFrames * frameBytes) : 0, Qt::Uninitialized);
-    std::vector<std::int16_t> samples(std::size_t(chunkFrames * channels));
-    std::int64_t left = std::min(fileFrames - firstFrame, into.frames());
-    while (left > 0) {
-        if (cancel.load(std::memory_order_relaxed))
-            return {ErrorCode::Ended, QStringLiteral("Cancelled.")};
-        const std::int64_t frames = std::min(left, chunkFrames);
-        const qint64 wanted = frames * frameBytes;
-        // 16-bit samples are read straight into place (the machine is little-endian, as
-        // the file is).
-        char* target = bits == 16 ? reinterpret_cast<char*>(samples.data()) : raw.data();
-        if (file.read(target, wanted) != wanted)
-            return {ErrorCode::FileForm,
-                    QStringLiteral("%1: the sound ends before its header says.").arg(wavPath)};
-        const std::int64_t count = frames * channels;
-        if (bits == 8) {
-            const auto* bytes = reinterpret_cast<const std::uint8_t*>(raw.constData());
-            for (std::int64_t i = 0; i < count; ++i)
-                samples[std::size_t(i)] = std::int16_t((int(bytes[i]) - 128) * 256);
-        }
-        into.add(samples.data(), frames);
-        left -= frames;
-    }
+    const Status read = reader.readAll(
+        [&](std::vector<std::int16_t>& samples, std::int64_t frames) {
+            if (cancel.load(std::memory_order_relaxed))
+                return Status{ErrorCode::Ended, QStringLiteral("Cancelled.")};
+            into.add(samples.data(), frames);
+            return Status::ok();
+        },
+        chunkFrames);
+    if (!read)
+        return read;
     into.setComplete();
     return Status::ok();
 }

@@ -1,0 +1,48 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#pragma once
+
+#include "base/status.h"
+#include "wav/wav_header.h"
+
+#include <QFile>
+#include <QString>
+
+#include <cstdint>
+#include <functional>
+#include <vector>
+
+// The sound of an 8- or 16-bit PCM WAV file (a clip file) read as interleaved signed 16-bit
+// samples, block by block, from the start or from any frame: 16-bit samples straight from the
+// file, 8-bit ones widened ((v - 128) * 256). The one reader of every loop that walks a
+// clip's samples (peaks, fades, gain, loudness).
+//
+// Not thread-safe: one thread reads at a time.
+class PcmReader {
+public:
+    static constexpr std::int64_t DefaultBlockFrames = 1 << 16;
+
+    // readClipWavInfo()'s failures, or FileOpen when the file can't be read.
+    Status open(const QString& path);
+    const WavInfo& info() const { return m_info; }
+    const WavFormat& format() const { return m_info.format; }
+    // Whole frames of sound the file holds.
+    std::int64_t frames() const;
+
+    // From now on reads only `count` frames from `first` on (both clamped to the sound).
+    // False when the file can't be positioned there.
+    bool limit(std::int64_t first, std::int64_t count);
+    // The next block, at most maxFrames frames, into `samples` (resized to it): its frame
+    // count, 0 at the end, -1 when the file ends before its header says.
+    std::int64_t next(std::vector<std::int16_t>& samples,
+                      std::int64_t maxFrames = DefaultBlockFrames);
+    // Hands every block, in order, to `take` (samples and frame count); a block it refuses
+    // ends the reading with its status. FileForm when the sound ends early.
+    Status readAll(const std::function<Status(std::vector<std::int16_t>&, std::int64_t)>& take,
+                   std::int64_t blockFrames = DefaultBlockFrames);
+
+private:
+    WavInfo m_info;
+    QFile m_file;
+    std::vector<std::uint8_t> m_raw;
+    std::int64_t m_left = 0;
+};
