@@ -14,7 +14,8 @@ constexpr qint64 ChunkBytes = 1 << 20;
 
 } // namespace
 
-Status copyFile(const QString& source, const QString& target) {
+Status copyFile(const QString& source, const QString& target,
+                const std::function<void(int percent)>& progress, const std::atomic<bool>* cancel) {
     QFile input(source);
     if (!input.open(QIODevice::ReadOnly))
         return {ErrorCode::FileOpen,
@@ -28,7 +29,12 @@ Status copyFile(const QString& source, const QString& target) {
         return writeError(writeFailure(target, output));
 
     std::vector<char> chunk(ChunkBytes);
+    const qint64 total = input.size();
+    qint64 copied = 0;
     for (;;) {
+        if (cancel && *cancel)
+            return writeError(
+                {ErrorCode::Ended, QStringLiteral("%1: the copy was stopped.").arg(target)});
         const qint64 got = input.read(chunk.data(), ChunkBytes);
         if (got < 0) {
             output.cancelWriting();
@@ -39,6 +45,9 @@ Status copyFile(const QString& source, const QString& target) {
             break;
         if (Status written = writeFully(output, chunk.data(), got); !written)
             return writeError(written);
+        copied += got;
+        if (progress && total > 0)
+            progress(int(copied * 100 / total));
     }
     if (!output.commit())
         return writeError(writeFailure(target, output));

@@ -110,7 +110,7 @@ int runRingtone(QStringList args) {
         request.cutMs = ringtone::limitMs(*target);
         break;
     }
-    if (noFade && request.cutMs < 0)
+    if (noFade)
         request.fadeOutMs = 0;
 
     Progress progress(QStringLiteral("Encoding"));

@@ -55,6 +55,10 @@ QString ClipCrop::tailCommand(std::int64_t markInMs, std::int64_t markOutMs,
         .arg(lengthMs - markInMs);
 }
 
+void ClipCrop::setProgress(std::function<void(int percent)> progress) {
+    m_commands.setProgress(std::move(progress));
+}
+
 QString ClipCrop::sourceScratch() const {
     return m_folder.cropSource();
 }

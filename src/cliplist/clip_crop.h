@@ -8,6 +8,7 @@
 #include <QStringList>
 
 #include <cstdint>
+#include <functional>
 
 class WaveCommands;
 
@@ -69,6 +70,8 @@ public:
     // cut clip starts and ends without a click; 0 (the default) keeps exactly the frames
     // between the marks.
     void setEdgeFadeMs(int ms) { m_edgeFadeMs = ms; }
+    // Hears the percent of the cut sound written so far.
+    void setProgress(std::function<void(int percent)> progress);
 
     // The command strings the last crop() sent, in order, also when it failed midway.
     const QStringList& sentCommands() const { return m_sent; }

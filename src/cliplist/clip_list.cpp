@@ -36,6 +36,13 @@ QString ClipList::clipFile(int row) const {
     return m_workFolder.clipFile(at(row).name);
 }
 
+int ClipList::rowOfFile(const QString& clipFile) const {
+    for (int row = 0; row < count(); ++row)
+        if (this->clipFile(row) == clipFile)
+            return row;
+    return -1;
+}
+
 QStringList ClipList::names() const {
     QStringList names;
     names.reserve(count());
@@ -52,6 +59,16 @@ void ClipList::insert(int row, const QString& name) {
     row = std::clamp(row, 0, count());
     beginInsertRows(QModelIndex(), row, row);
     m_clips.insert(m_clips.begin() + row, describe(name));
+    endInsertRows();
+}
+
+void ClipList::insert(int row, const QString& name, const WavInfo& info) {
+    row = std::clamp(row, 0, count());
+    Clip clip{name, info.format, 0};
+    if (const int align = info.format.blockAlign(); align > 0)
+        clip.frames = info.dataBytes / align;
+    beginInsertRows(QModelIndex(), row, row);
+    m_clips.insert(m_clips.begin() + row, std::move(clip));
     endInsertRows();
 }
 

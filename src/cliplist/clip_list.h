@@ -44,10 +44,14 @@ public:
     QString clipFile(int row) const;
     // The clip names in list order.
     QStringList names() const;
+    // The row whose clip file is `clipFile`, -1 for none.
+    int rowOfFile(const QString& clipFile) const;
 
     // Puts `name` at the end, or before `row` (0 … count()), reading its file's format.
     void append(const QString& name);
     void insert(int row, const QString& name);
+    // The same with the clip file's layout already read (by whoever wrote the file).
+    void insert(int row, const QString& name, const WavInfo& info);
     void remove(int row);
     // Moves the clip at `from` so that it ends up at row `to` (both 0 … count() - 1).
     // Returns false, changing nothing, for rows out of range.

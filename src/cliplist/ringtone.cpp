@@ -96,8 +96,11 @@ std::vector<ShapeFn> shapingSteps(const Request& request, const WavFormat& forma
                     std::int16_t(std::clamp(std::lround(samples[i] * factor), -32768L, 32767L));
         });
     }
-    if (request.fadeOutMs > 0) {
-        const std::int64_t fadeFrames = request.fadeOutMs * format.sampleRateHz / 1000;
+    // A tone cut short always fades: a cut mid-sound would end on a click.
+    const std::int64_t fadeOutMs =
+        request.cutMs >= 0 && request.fadeOutMs <= 0 ? DefaultFadeOutMs : request.fadeOutMs;
+    if (fadeOutMs > 0) {
+        const std::int64_t fadeFrames = fadeOutMs * format.sampleRateHz / 1000;
         const int channels = format.channels;
         steps.push_back([=](std::int16_t* samples, int frames, std::int64_t first) {
             fade::applyFadeOut(samples, frames, channels, first, toneFrames, fadeFrames);

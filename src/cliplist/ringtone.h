@@ -54,7 +54,7 @@ struct Request {
     Target target = Target::IPhone;
     int bitRateKbps = DefaultBitRateKbps;      // MP3's; the other targets keep their own
     QString title;                             // the file's title tag; empty: none
-    std::int64_t fadeOutMs = DefaultFadeOutMs; // 0: no fade-out
+    std::int64_t fadeOutMs = DefaultFadeOutMs; // 0: none, unless the tone is cut (cutMs)
     std::int64_t cutMs = -1; // keep only the first cutMs of the sound; -1: all of it
     bool loudness = false;   // bring the tone to lufs (EBU R128, true peak under -1 dBTP)
     double lufs = DefaultLufs;
@@ -62,7 +62,8 @@ struct Request {
 
 // Writes the tone: the source's first cutMs (or all of it), with `loudness` brought to the
 // loudness asked for (measured over the kept part; silence is left as it is), its last
-// fadeOutMs faded out (the whole tone when it is shorter), encoded for the target into
+// fadeOutMs faded out (the whole tone when it is shorter; a cut tone over
+// DefaultFadeOutMs when fadeOutMs is 0), encoded for the target into
 // `output`, which is
 // replaced only when everything worked. Failures name the file: those of readWavInfo for
 // the source, Empty for a source without sound, those of SoundSink for the output.

@@ -16,10 +16,16 @@ public:
     enum class Buttons { Ok, YesNo };
     enum class Answer { Ok, Yes, No };
 
-    // A file dialog. The filter uses the "Description|*.a;*.b|Other|*.*" form; flags keep the
-    // numbers of the classic common dialog (4096 = the file must exist, 4 = hide read-only,
-    // 2 = no overwrite prompt, 512 = several files may be chosen, 524288 = explorer style).
+    // A file dialog. The filter uses the "Description|*.a;*.b|Other|*.*" form; the flags keep
+    // the numbers of the classic common dialog.
     struct FileRequest {
+        enum Flag {
+            NoOverwritePrompt = 2,
+            HideReadOnly = 4,
+            AllowMultiple = 512,
+            FileMustExist = 4096,
+            Explorer = 524288,
+        };
         enum class Mode { Open, Save };
         Mode mode = Mode::Open;
         QString title;

@@ -8,9 +8,6 @@
 
 namespace {
 
-constexpr int FlagNoOverwritePrompt = 2;
-constexpr int FlagFileMustExist = 4096;
-
 QMessageBox::Icon boxIcon(Dialogs::Icon icon) {
     switch (icon) {
     case Dialogs::Icon::Information:
@@ -48,9 +45,10 @@ void prepare(QFileDialog& dialog, const Dialogs::FileRequest& request, bool many
     if (many)
         dialog.setFileMode(QFileDialog::ExistingFiles);
     else
-        dialog.setFileMode(!save && (request.flags & FlagFileMustExist) ? QFileDialog::ExistingFile
-                                                                        : QFileDialog::AnyFile);
-    if (request.flags & FlagNoOverwritePrompt)
+        dialog.setFileMode(!save && (request.flags & Dialogs::FileRequest::FileMustExist)
+                               ? QFileDialog::ExistingFile
+                               : QFileDialog::AnyFile);
+    if (request.flags & Dialogs::FileRequest::NoOverwritePrompt)
         dialog.setOption(QFileDialog::DontConfirmOverwrite);
     const QStringList filters = QtDialogs::nameFilters(request.filter);
     if (!filters.isEmpty())

@@ -169,11 +169,14 @@ Status TakeRecorder::writeTo(const QString& path) const {
     if (state() == State::Recording || !m_takeBuffer)
         return {ErrorCode::Create,
                 QStringLiteral("%1: there is no finished take to save.").arg(path)};
+    return writeImage(m_takeBuffer, m_takeLength, path);
+}
+
+Status TakeRecorder::writeImage(const std::byte* image, ByteCount bytes, const QString& path) {
     QSaveFile file(path);
     if (!file.open(QIODevice::WriteOnly | QIODevice::Unbuffered))
         return writeFailure(path, file);
-    const auto* bytes = reinterpret_cast<const char*>(m_takeBuffer);
-    if (Status written = writeFully(file, bytes, m_takeLength); !written)
+    if (Status written = writeFully(file, reinterpret_cast<const char*>(image), bytes); !written)
         return written;
     if (!file.commit())
         return writeFailure(path, file);

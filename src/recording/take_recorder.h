@@ -79,6 +79,9 @@ public:
     // beside it, renamed over an older file of that name only when all was written. Fails
     // (Create, naming the file) when there is no finished take or the file can't be written.
     Status writeTo(const QString& path) const;
+    // The same for a take's image handed over (a background job writes it while the owner
+    // keeps the take as it is).
+    static Status writeImage(const std::byte* image, ByteCount bytes, const QString& path);
 
     State state() const;
     AudioEngine::Handle recordChannel() const { return m_recordChannel; }

@@ -4,13 +4,16 @@
 #include "audio/audio_engine.h"
 #include "audio/media_player.h"
 #include "base/app_info.h"
+#include "cliplist/clip_import.h"
 #include "cliplist/clip_list_journal.h"
 #include "cliplist/ui/framewav.h"
 #include "convert/ui/frame_convert.h"
+#include "pagekit/audio_error.h"
 #include "pagekit/busy_window.h"
 #include "pagekit/toolbar_icons.h"
 #include "recording/ui/frame_rec.h"
 #include "shell/about_page.h"
+#include "shell/pages.h"
 #include "shell/settings_page.h"
 
 #include <QAction>
@@ -40,15 +43,6 @@ QString withKey(const QString& tooltip, const char* key) {
     return QStringLiteral("%1 (%2)").arg(tooltip, QLatin1String(key));
 }
 
-template <typename Frame>
-Frame* placePage(Frame* frame, const char* name, const char* caption, int left, int width,
-                 int height) {
-    frame->setObjectName(QLatin1String(name));
-    frame->setTitle(QLatin1String(caption));
-    frame->setGeometry(left, Frmmain::PageTop, width, height);
-    return frame;
-}
-
 } // namespace
 
 Frmmain::Frmmain(AppContext context, RingtonePrompt& ringtonePrompt, QWidget* parent)
@@ -65,14 +59,23 @@ Frmmain::Frmmain(AppContext context, RingtonePrompt& ringtonePrompt, QWidget* pa
         "QGroupBox { border: 1px solid palette(mid); border-radius: 3px; margin-top: 7px; }"
         "QGroupBox::title { subcontrol-origin: margin; left: 8px; padding: 0 2px;"
         " background-color: palette(window); }"));
-    createPages();
+    m_pages = std::make_unique<Pages>(
+        PageServices{m_context, m_settings, m_busyGate, m_encoderJobs, *this}, m_ringtonePrompt,
+        *this);
+    connect(this, &Frmmain::recordPageEntered, &m_pages->frameRec(), &FrameRec::initrec);
+    connect(this, &Frmmain::takeReleaseRequested, &m_pages->frameRec(), &FrameRec::releaseTake);
     Form_Load();
 }
 
 // The pages go first: a decode they still run ends through the busy gate and its MP3 jobs,
 // which are members and go after this body.
 Frmmain::~Frmmain() {
-    qDeleteAll(findChildren<QGroupBox*>(QString(), Qt::FindDirectChildrenOnly));
+    m_journal.reset();
+    m_pages.reset();
+}
+
+Framewav& Frmmain::framewav() const {
+    return m_pages->framewav();
 }
 
 FrmLoad& Frmmain::frmLoad() {
@@ -82,54 +85,19 @@ FrmLoad& Frmmain::frmLoad() {
 }
 
 QGroupBox* Frmmain::shownPage() const {
-    for (QGroupBox* page :
-         {static_cast<QGroupBox*>(m_framewav), static_cast<QGroupBox*>(m_frameRec), m_frameConvert,
-          static_cast<QGroupBox*>(m_frameSetting), static_cast<QGroupBox*>(m_frameAbout)})
-        if (!page->isHidden())
-            return page;
-    return nullptr;
-}
-
-PageServices Frmmain::services() {
-    return PageServices{m_context, m_settings, m_busyGate, m_encoderJobs, *this};
-}
-
-void Frmmain::createPages() {
-    m_framewav = placePage(new Framewav(services(), m_ringtonePrompt, this), "Framewav",
-                           "Audio Edit", 8, 705, 353);
-    m_frameRec =
-        placePage(new FrameRec(services(), this), "FrameRec", "Vioce Record", 104, 489, 249);
-    connect(this, &Frmmain::recordPageEntered, m_frameRec, &FrameRec::initrec);
-    connect(this, &Frmmain::takeReleaseRequested, m_frameRec, &FrameRec::releaseTake);
-    connect(m_frameRec, &FrameRec::mp3StatusCode, m_framewav, &Framewav::showStatusCode);
-    connect(m_frameRec, &FrameRec::addToListRequested, this, [this](const QString& wavPath) {
-        m_framewav->addFile(wavPath,
-                            [this](const Result<QString>& added) { m_frameRec->takeAdded(added); });
-    });
-    m_frameConvert = placePage(new FrameConvert(
-                                   services(),
-                                   [this](const QString& inputPath, FrameConvert::DecodeDone done) {
-                                       m_framewav->decodeIntoClip(inputPath, std::move(done));
-                                   },
-                                   this),
-                               "FrameConvert", "Wav <-> Mp3", 72, 609, 321);
-    m_frameSetting = placePage(new FrameSetting(m_settings, m_context.dialogs,
-                                                Settings::locateFile(m_context.appFolder), this),
-                               "FrameSetting", "Setting", 80, 593, 321);
-    m_frameAbout = placePage(new FrameAbout(this), "FrameAbout", "About", 168, 393, 281);
+    return m_pages->shown();
 }
 
 void Frmmain::Form_Load() {
-    m_frameSetting->readSettings();
+    m_pages->frameSetting().readSettings();
     m_context.workFolder.prepare();
     buildToolbar();
     SetLng();
-    m_framewav->assignKeys();
-    m_framewav->startUp();
-    showPage(m_framewav);
+    framewav().assignKeys();
+    framewav().startUp();
+    showPage(&framewav());
     restoreLastRun();
-    m_journal = std::make_unique<ClipListJournal>(m_framewav->clips(), m_context.workFolder);
-    connect(m_framewav, &Framewav::decodeEnded, this, &Frmmain::addNextFile);
+    m_journal = std::make_unique<ClipListJournal>(framewav().clips(), m_context.workFolder);
 }
 
 // The exit sequence empties the work folder, the journal of the clip list with it: a
@@ -150,27 +118,23 @@ void Frmmain::restoreLastRun() {
         return;
     }
     for (const QString& name : names)
-        m_framewav->clips().append(name);
+        framewav().clips().append(name);
 }
 
 void Frmmain::addFiles(const QStringList& paths) {
     showNormal();
     raise();
     activateWindow();
-    m_filesToAdd << paths;
-    addNextFile();
-}
-
-// One file at a time, and only while the page is free: a decode the user started goes on,
-// and the next file follows when it has ended.
-void Frmmain::addNextFile() {
-    if (m_adding || m_filesToAdd.isEmpty() || m_exiting || m_framewav->isBusy())
+    if (paths.isEmpty())
         return;
-    m_adding = true;
-    m_framewav->addFile(m_filesToAdd.takeFirst(), [this](const Result<QString>&) {
-        m_adding = false;
-        addNextFile();
-    });
+    ClipImport::Request request;
+    request.paths = paths;
+    request.gather = paths.size() > 1;
+    request.done = [this](const ClipImport::Report& report) {
+        if (const auto notice = report.notice())
+            tell(m_context.dialogs, this, *notice);
+    };
+    framewav().import().add(std::move(request));
 }
 
 void Frmmain::buildToolbar() {
@@ -193,17 +157,14 @@ void Frmmain::buildToolbar() {
 }
 
 void Frmmain::SetLng() {
-    m_framewav->SetLng();
+    framewav().SetLng();
     for (const ToolbarButton& button : ToolbarButtons)
         if (auto* action = m_toolbar1->findChild<QAction*>(QLatin1String(button.key)))
             action->setToolTip(withKey(QLatin1String(button.tooltip), button.shortcut));
 }
 
 void Frmmain::showPage(QGroupBox* page) {
-    for (QGroupBox* frame :
-         {static_cast<QGroupBox*>(m_framewav), static_cast<QGroupBox*>(m_frameRec), m_frameConvert,
-          static_cast<QGroupBox*>(m_frameSetting), static_cast<QGroupBox*>(m_frameAbout)})
-        frame->setVisible(frame == page);
+    m_pages->show(page);
 }
 
 void Frmmain::Toolbar1_ButtonClick(const QString& key) {
@@ -217,17 +178,17 @@ void Frmmain::Toolbar1_ButtonClick(const QString& key) {
     m_context.MMCPlayList.command(QStringLiteral("Close"));
 
     if (key == QLatin1String("Wav")) {
-        showPage(m_framewav);
+        showPage(&framewav());
     } else if (key == QLatin1String("Rec")) {
-        showPage(m_frameRec);
+        showPage(&m_pages->frameRec());
         emit recordPageEntered();
     } else if (key == QLatin1String("Convert")) {
-        showPage(m_frameConvert);
+        showPage(&m_pages->frameConvert());
     } else if (key == QLatin1String("Setting")) {
-        showPage(m_frameSetting);
+        showPage(&m_pages->frameSetting());
     } else if (key == QLatin1String("Help")) {
-        showPage(m_frameAbout);
-        m_frameAbout->fill();
+        showPage(&m_pages->frameAbout());
+        m_pages->frameAbout().fill();
     } else if (key == QLatin1String("Exit")) {
         exitSequence();
     }
@@ -242,7 +203,7 @@ void Frmmain::closeEvent(QCloseEvent* event) {
 // would lose the file half-way. The decode is stopped and waited for first: it stops
 // before its next block, so the wait is short.
 void Frmmain::exitSequence() {
-    m_framewav->stopWork();
+    framewav().stopWork();
     if (m_exiting)
         return;
     m_exiting = true;

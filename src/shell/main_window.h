@@ -14,12 +14,9 @@
 #include <memory>
 
 class ClipListJournal;
-
-class FrameAbout;
-class FrameRec;
 class Framewav;
-class FrameSetting;
 class FrmLoad;
+class Pages;
 class QGroupBox;
 class QToolBar;
 class RingtonePrompt;
@@ -43,9 +40,10 @@ class RingtonePrompt;
 // is "Add New" and Delete "Remove Form List" while the "Audio Edit" page is shown. No key
 // acts while the window is disabled. Each tooltip names its key after its text.
 //
-// Each page is handed PageServices and sets up its own controls; the start-up steps call
-// the pages for their texts and start states. The window owns the settings, the busy
-// window, the busy gate and the MP3 jobs for the whole run. GUI thread only.
+// The pages and their wiring are the Pages composition, which page tests build too; the
+// start-up steps call the pages for their texts and start states. The window owns the
+// settings, the busy window, the busy gate and the encoder jobs for the whole run. GUI thread
+// only.
 class Frmmain : public QWidget {
     Q_OBJECT
 public:
@@ -63,12 +61,14 @@ public:
     FrmLoad& frmLoad();
     // The page frame now shown.
     QGroupBox* shownPage() const;
-    // The "Audio Edit" page, which holds the clip list and decodes files into clips.
-    Framewav& framewav() const { return *m_framewav; }
+    // The "Audio Edit" page, which holds the clip list and brings files into it.
+    Framewav& framewav() const;
+    const Pages& pages() const { return *m_pages; }
     BusyGate& busyGate() { return m_busyGate; }
 
-    // Files given on a command line, this one's or a later start's: added one after the
-    // other as "Add New" adds a chosen file, the window brought to the front.
+    // Files given on a command line, this one's or a later start's: added as "Add New" adds
+    // chosen files (the failures of several in one message) once the window is free, the
+    // window brought to the front.
     void addFiles(const QStringList& paths);
 
 public slots:
@@ -89,15 +89,12 @@ protected:
     void closeEvent(QCloseEvent* event) override;
 
 private:
-    void createPages();
-    PageServices services();
     void Form_Load();
     void buildToolbar();
     void SetLng();
     void showPage(QGroupBox* page);
     void exitSequence();
     void restoreLastRun();
-    void addNextFile();
 
     AppContext m_context;
     RingtonePrompt& m_ringtonePrompt;
@@ -106,13 +103,7 @@ private:
     BusyGate m_busyGate;
     EncoderJobs m_encoderJobs;
     QToolBar* m_toolbar1 = nullptr;
-    Framewav* m_framewav = nullptr;
-    FrameRec* m_frameRec = nullptr;
-    QGroupBox* m_frameConvert = nullptr;
-    FrameSetting* m_frameSetting = nullptr;
-    FrameAbout* m_frameAbout = nullptr;
+    std::unique_ptr<Pages> m_pages;
     std::unique_ptr<ClipListJournal> m_journal;
-    QStringList m_filesToAdd;
-    bool m_adding = false;
     bool m_exiting = false;
 };

@@ -252,6 +252,7 @@ Status WaveCommands::save(const QString& alias, const QString& path) {
         return fail(written);
 
     QByteArray buffer(CopyBlockBytes, Qt::Uninitialized);
+    ByteCount written = 0;
     for (const auto& [begin, end] : sound.kept) {
         if (!source.seek(info.dataOffset + begin))
             return readFailure(source.errorString());
@@ -259,9 +260,12 @@ Status WaveCommands::save(const QString& alias, const QString& path) {
             const qint64 want = std::min<qint64>(left, CopyBlockBytes);
             if (source.read(buffer.data(), want) != want)
                 return readFailure(QStringLiteral("read failed"));
-            if (Status written = writeFully(target, buffer.constData(), want); !written)
-                return fail(written);
+            if (Status wrote = writeFully(target, buffer.constData(), want); !wrote)
+                return fail(wrote);
             left -= want;
+            written += want;
+            if (m_progress && dataBytes > 0)
+                m_progress(int(written * 100 / dataBytes));
         }
     }
     source.close();

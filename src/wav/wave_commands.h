@@ -6,6 +6,7 @@
 
 #include <QString>
 
+#include <functional>
 #include <map>
 #include <utility>
 #include <vector>
@@ -50,6 +51,11 @@ public:
     // need no quotes, else between double quotes with " and \ escaped.
     static QString quoted(const QString& path);
 
+    // Hears, during a "save", the percent of the kept sound written so far.
+    void setProgress(std::function<void(int percent)> progress) {
+        m_progress = std::move(progress);
+    }
+
 private:
     struct Sound {
         QString path;
@@ -62,4 +68,5 @@ private:
     Status close(const QString& alias);
 
     std::map<QString, Sound> m_sounds; // by alias in lower case
+    std::function<void(int percent)> m_progress;
 };

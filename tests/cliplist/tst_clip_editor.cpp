@@ -1,12 +1,14 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "audio/media_player.h"
 #include "base/work_folder.h"
+#include "cliplist/edit_session.h"
 #include "cliplist/edit_time.h"
-#include "cliplist/ui/clip_editor.h"
-#include "cliplist/ui/clip_effects.h"
 #include "cliplist/ui/clip_list_box.h"
+#include "cliplist/ui/editor_panel.h"
+#include "cliplist/ui/effects_row.h"
 #include "cliplist/ui/framewav.h"
-#include "cliplist/ui/list_playback.h"
+#include "cliplist/ui/list_buttons.h"
+#include "cliplist/ui/list_player_panel.h"
 #include "support/page_host.h"
 #include "support/scripted_dialogs.h"
 #include "support/test_audio.h"
@@ -31,7 +33,7 @@ const WavFormat SmallFormat{1, 8000, 8};
 
 const QStringList EditorControls = {"CmdEditPlay", "CmdEditStop", "CmdMarkin",
                                     "CmdMarkOut",  "CmdEditDone", "SliderEdit"};
-const QStringList ListButtons = {"CmdFoward", "CmdPause", "CmdPlay", "CmdStop", "CmdNext"};
+const QStringList PlayerButtons = {"CmdFoward", "CmdPause", "CmdPlay", "CmdStop", "CmdNext"};
 
 // Noise from a fixed seed: a cut off by one frame shows in a byte comparison.
 qsizetype byteAt(std::int64_t ms) {
@@ -63,7 +65,8 @@ private slots:
     void effectsAndCrop_areStepsThatUndoGivesBack();
 
 private:
-    ClipEditor& editor() const { return m_rig->framewav().editor(); }
+    EditorPanel& editor() const { return m_rig->framewav().editor(); }
+    EditSession& session() const { return m_rig->framewav().session(); }
     QLabel* label(const char* name) const { return m_rig->framewav().findChild<QLabel*>(name); }
     QSlider* slider() const { return m_rig->framewav().findChild<QSlider*>("SliderEdit"); }
     QLineEdit* box(const char* name) const { return m_rig->framewav().findChild<QLineEdit*>(name); }
@@ -126,14 +129,14 @@ void TestClipEditor::open_roundsTheSliderAndShowsTheLength() {
     QCOMPARE(label("Lbltotal")->text(), shown);
     QCOMPARE(label("Lblout")->text(), shown);
     QCOMPARE(label("Lblin")->text(), "00:00:00");
-    QCOMPARE(editor().EditMode(), "Edit");
-    QCOMPARE(editor().MarkIn(), 0);
-    QCOMPARE(editor().MarkOut(), lengthMs);
+    QCOMPARE(session().EditMode(), "Edit");
+    QCOMPARE(session().MarkIn(), 0);
+    QCOMPARE(session().MarkOut(), lengthMs);
     QCOMPARE(m_rig->edit().fileName(), clip);
     QCOMPARE(m_rig->edit().state(), MediaPlayer::State::Stopped);
     QCOMPARE(m_rig->listPlayer().state(), MediaPlayer::State::Closed);
     verifyEnabled(EditorControls, true);
-    verifyEnabled(ListButtons, false);
+    verifyEnabled(PlayerButtons, false);
 }
 
 void TestClipEditor::open_secondClipResetsMarksAndLabels() {
@@ -151,8 +154,8 @@ void TestClipEditor::open_secondClipResetsMarksAndLabels() {
     QCOMPARE(label("Lblout")->text(), "00:00:03");
 
     open(1);
-    QCOMPARE(editor().MarkIn(), 0);
-    QCOMPARE(editor().MarkOut(), 3000);
+    QCOMPARE(session().MarkIn(), 0);
+    QCOMPARE(session().MarkOut(), 3000);
     QCOMPARE(label("Lblin")->text(), "00:00:00");
     QCOMPARE(label("Lblout")->text(), "00:00:03");
     QCOMPARE(slider()->value(), 0);
@@ -166,19 +169,19 @@ void TestClipEditor::open_byMouseDoubleClick() {
     const QPoint at = list.rowRect(0).center();
     QTest::mouseClick(list.viewport(), Qt::LeftButton, {}, at);
     QTest::mouseDClick(list.viewport(), Qt::LeftButton, {}, at);
-    QCOMPARE(editor().EditMode(), "Edit");
-    QCOMPARE(m_rig->edit().fileName(), m_rig->framewav().clipFile(0));
+    QCOMPARE(session().EditMode(), "Edit");
+    QCOMPARE(m_rig->edit().fileName(), m_rig->framewav().clips().clipFile(0));
     verifyEnabled(EditorControls, true);
 }
 
 void TestClipEditor::open_clipThatCannotBeOpenedLeavesTheEditorClosed() {
     m_rig->addClip("a", CdFormat, testaudio::sinePcm(CdFormat, 44100));
-    QVERIFY(QFile::remove(m_rig->framewav().clipFile(0)));
+    QVERIFY(QFile::remove(m_rig->framewav().clips().clipFile(0)));
     open(0);
     QCOMPARE(m_rig->dialogs().messages().size(), 1);
     QVERIFY(m_rig->dialogs().messages().first().text.startsWith("a cannot be opened"));
     QCOMPARE(m_rig->edit().state(), MediaPlayer::State::Closed);
-    QVERIFY(editor().EditMode().isEmpty());
+    QVERIFY(session().EditMode().isEmpty());
     verifyEnabled(EditorControls, false);
 }
 
@@ -248,6 +251,7 @@ void TestClipEditor::done_keepsTheFramesBetweenTheMarks() {
     }
 
     editor().CmdEditDone_Click();
+    m_rig->waitForWork();
 
     const QString work = m_rig->work().path();
     QCOMPARE(
@@ -265,7 +269,7 @@ void TestClipEditor::done_keepsTheFramesBetweenTheMarks() {
     QCOMPARE(m_rig->workFiles(), QStringList{"Song One.wav"});
     QVERIFY(m_rig->dialogs().messages().isEmpty());
 
-    QCOMPARE(editor().EditMode(), "Play");
+    QCOMPARE(session().EditMode(), "Play");
     QCOMPARE(m_rig->edit().state(), MediaPlayer::State::Closed);
     verifyEnabled(EditorControls, false);
     m_rig->framewav().playback().Timer1_Timer();
@@ -298,7 +302,7 @@ void TestClipEditor::done_marksInTheWrongOrderShowTimeInputError() {
     QVERIFY(editor().sentCommands().isEmpty());
     QVERIFY(testaudio::readAll(clip) == original);
     QCOMPARE(m_rig->edit().state(), MediaPlayer::State::Playing);
-    QCOMPARE(editor().EditMode(), "Edit");
+    QCOMPARE(session().EditMode(), "Edit");
     verifyEnabled(EditorControls, true);
 }
 
@@ -311,6 +315,7 @@ void TestClipEditor::done_failingCropShowsOneMessageAndKeepsTheClip() {
     QVERIFY(QFile::remove(clip));
 
     editor().CmdEditDone_Click();
+    m_rig->waitForWork();
 
     QCOMPARE(m_rig->dialogs().messages().size(), 1);
     const ScriptedDialogs::MessageCall& shown = m_rig->dialogs().messages().first();
@@ -334,22 +339,22 @@ void TestClipEditor::marks_followDraggedHandlesAndTypedTimes() {
     QTest::mouseRelease(view, Qt::LeftButton, {}, QPoint(100, 20));
     const std::int64_t in = view->msAt(100);
     QVERIFY(in > 2000 && in < 4000);
-    QCOMPARE(editor().MarkIn(), in);
+    QCOMPARE(session().MarkIn(), in);
     QCOMPARE(view->markInMs(), in);
     QCOMPARE(box("txtMarkIn")->text(), edittime::millisText(in));
     QCOMPARE(label("Lblin")->text(), edittime::clockText(edittime::roundedSeconds(in)));
 
     type("txtMarkOut", "0:07.250");
-    QCOMPARE(editor().MarkOut(), 7250);
+    QCOMPARE(session().MarkOut(), 7250);
     QCOMPARE(box("txtKept")->text(), edittime::millisText(7250 - in));
     type("txtKept", "1.000");
-    QCOMPARE(editor().MarkOut(), in + 1000);
+    QCOMPARE(session().MarkOut(), in + 1000);
     QCOMPARE(view->markOutMs(), in + 1000);
     // Nothing that is not a time within the clip is taken.
     type("txtMarkIn", "soon");
     type("txtMarkOut", "0:10.001");
-    QCOMPARE(editor().MarkIn(), in);
-    QCOMPARE(editor().MarkOut(), in + 1000);
+    QCOMPARE(session().MarkIn(), in);
+    QCOMPARE(session().MarkOut(), in + 1000);
     QCOMPARE(box("txtMarkIn")->text(), edittime::millisText(in));
 
     // A click away from the handles moves the playhead, which "Mark In" then takes.
@@ -367,10 +372,10 @@ void TestClipEditor::playSelection_stopsAtMarkOut() {
     QCOMPARE(m_rig->edit().state(), MediaPlayer::State::Playing);
     QCOMPARE(m_rig->edit().positionMs(), 2000);
     m_rig->advanceMs(1990);
-    editor().followPlayer();
+    session().followPlayer();
     QCOMPARE(m_rig->edit().state(), MediaPlayer::State::Playing);
     m_rig->advanceMs(15);
-    editor().followPlayer();
+    session().followPlayer();
     QCOMPARE(m_rig->edit().state(), MediaPlayer::State::Stopped);
     QVERIFY(m_rig->edit().positionMs() >= 4000 && m_rig->edit().positionMs() <= 4010);
 }
@@ -381,7 +386,7 @@ void TestClipEditor::effectsAndCrop_areStepsThatUndoGivesBack() {
     const QByteArray original = testaudio::readAll(clip);
     open(0);
     box("txtGain")->setText("-6 dB");
-    QSignalSpy finished(&m_rig->framewav().effects(), &ClipEffects::finished);
+    QSignalSpy finished(&m_rig->framewav().effects(), &EffectsRow::finished);
     m_rig->framewav().effects().CmdGain_Click();
     QVERIFY(finished.wait(20000));
     const QByteArray quieter = testaudio::readAll(clip);
@@ -393,12 +398,13 @@ void TestClipEditor::effectsAndCrop_areStepsThatUndoGivesBack() {
     type("txtMarkIn", "1.000");
     type("txtMarkOut", "2.000");
     editor().CmdEditDone_Click();
+    m_rig->waitForWork();
     auto* undo = m_rig->framewav().findChild<QPushButton*>("CmdUndo");
     QCOMPARE(undo->toolTip(), "Undo Crop of Song One (Ctrl+Z)");
     QVERIFY(undo->isEnabled());
     undo->click();
     QCOMPARE(testaudio::readAll(clip), quieter);
-    m_rig->framewav().CmdUndo_Click();
+    m_rig->framewav().buttons().CmdUndo_Click();
     QCOMPARE(testaudio::readAll(clip), original);
     QVERIFY(m_rig->dialogs().messages().isEmpty());
 }

@@ -1,9 +1,10 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "audio/media_player.h"
-#include "cliplist/ui/clip_editor.h"
+#include "cliplist/edit_session.h"
 #include "cliplist/ui/clip_list_box.h"
+#include "cliplist/ui/editor_panel.h"
 #include "cliplist/ui/framewav.h"
-#include "cliplist/ui/list_playback.h"
+#include "cliplist/ui/list_player_panel.h"
 #include "support/scripted_dialogs.h"
 #include "support/test_audio.h"
 #include "support/window_rig.h"
@@ -18,7 +19,7 @@
 namespace {
 
 const WavFormat ClipFormat{1, 8000, 8};
-const QStringList ListButtons = {"CmdFoward", "CmdPause", "CmdPlay", "CmdStop", "CmdNext"};
+const QStringList PlayerButtons = {"CmdFoward", "CmdPause", "CmdPlay", "CmdStop", "CmdNext"};
 constexpr int ClipMs = 1000;
 
 } // namespace
@@ -40,7 +41,7 @@ private slots:
     void timer_setsTheButtonsByListAndSelection();
 
 private:
-    ListPlayback& playback() const { return m_rig->framewav().playback(); }
+    ListPlayerPanel& playback() const { return m_rig->framewav().playback(); }
     QCheckBox& check1() const { return *m_rig->framewav().findChild<QCheckBox*>("Check1"); }
     void addClips(int count);
     // The clip name of every play the list player starts.
@@ -63,7 +64,7 @@ void TestListPlayback::addClips(int count) {
 }
 
 void TestListPlayback::recordPlays() {
-    connect(&playback(), &ListPlayback::clipStarted, this,
+    connect(&playback(), &ListPlayerPanel::clipStarted, this,
             [this](int row) { m_played << m_rig->framewav().clipNames().at(row); });
 }
 
@@ -237,18 +238,20 @@ void TestListPlayback::timer_setsTheButtonsByListAndSelection() {
     QFETCH(QStringList, enabled);
     addClips(count);
     m_rig->list().setCurrentRow(selected);
-    ClipEditor& editor = m_rig->framewav().editor();
+    EditorPanel& editor = m_rig->framewav().editor();
     if (!editMode.isEmpty())
         editor.List1_DblClick();
-    if (editMode == "Play")
+    if (editMode == "Play") {
         editor.CmdEditDone_Click();
-    QCOMPARE(editor.EditMode(), editMode);
-    for (const QString& name : ListButtons)
+        m_rig->waitForWork();
+    }
+    QCOMPARE(m_rig->framewav().session().EditMode(), editMode);
+    for (const QString& name : PlayerButtons)
         m_rig->control(name)->setEnabled(false);
 
     playback().Timer1_Timer();
 
-    for (const QString& name : ListButtons)
+    for (const QString& name : PlayerButtons)
         QVERIFY2(m_rig->control(name)->isEnabled() == enabled.contains(name), qPrintable(name));
 }
 

@@ -1,5 +1,4 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "cliplist/decode_worker.h"
 #include "codec/wav_decoder.h"
 #include "support/small_disk.h"
 #include "support/test_audio.h"
@@ -35,40 +34,6 @@ class TestWavDecoder : public QObject {
 
 private slots:
     void init() { clearFolder(); }
-
-    // The worker decodes on its own thread and reports on the owner's; an exit's
-    // cancelAndWait leaves nothing behind and no completion after it.
-    void worker_endsOnceOnTheOwnersThreadOrNotAtAllWhenCancelled() {
-        const WavFormat format{2, 44100, 16};
-        const QByteArray pcm = testaudio::noisePcm(format, 44100 * 20);
-        testaudio::writeWav(path("in.wav"), format, pcm);
-        DecodeWorker worker;
-        QList<DecodeWorker::Outcome> outcomes;
-        QThread* doneOn = nullptr;
-        const auto done = [&](const DecodeWorker::Outcome& outcome) {
-            outcomes << outcome;
-            doneOn = QThread::currentThread();
-        };
-        QSignalSpy progress(&worker, &DecodeWorker::progress);
-        QVERIFY(worker.start(path("in.wav"), path("out.wav"), done));
-        QVERIFY(!worker.start(path("in.wav"), path("other.wav"), done));
-        QTRY_COMPARE(outcomes.size(), 1);
-        QCOMPARE(outcomes[0].failedStep, DecodeWorker::Outcome::Step::None);
-        QCOMPARE(doneOn, QThread::currentThread());
-        QVERIFY(!worker.isRunning());
-        QCOMPARE(testaudio::readAll(path("out.wav")).mid(44), pcm);
-        QVERIFY(!progress.isEmpty());
-
-        QVERIFY(worker.start(path("in.wav"), path("cancelled.wav"), done));
-        worker.cancelAndWait();
-        QTest::qWait(20);
-        QCOMPARE(outcomes.size(), 1);
-        QCOMPARE(leftovers({path("in.wav")}), QStringList{"out.wav"});
-
-        QVERIFY(worker.start(path("missing.wav"), path("none.wav"), done));
-        QTRY_COMPARE(outcomes.size(), 2);
-        QCOMPARE(outcomes[1].failedStep, DecodeWorker::Outcome::Step::Load);
-    }
 
     void convert_writesHeaderAndEveryDecodedByte_data() {
         QTest::addColumn<WavFormat>("format");

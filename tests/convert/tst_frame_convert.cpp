@@ -109,7 +109,7 @@ QLineEdit* TestFrameConvert::box(const QString& name) const {
 
 void TestFrameConvert::click(const QString& name) const {
     page()->findChild<QPushButton*>(name)->click();
-    m_rig->waitForDecode();
+    m_rig->waitForWork();
 }
 
 QString TestFrameConvert::makeMp3(const QString& mp3Path, std::int64_t frames) const {

@@ -359,6 +359,7 @@ void TestFrameRec::buttons_followTheStatesOfTheTake() {
             button("CmdWav")->click();
         else if (step == u'M')
             button("CmdMp3")->click();
+        m_rig->waitForWork();
     }
     QCOMPARE(int(page().take().state()), state);
     QCOMPARE(button("btnRecord")->text(), caption);
@@ -429,7 +430,8 @@ void TestFrameRec::failedCaptureStart_reportsAndLeavesNoTake() {
 
 void TestFrameRec::failedFirstAllocation_reportsOutOfMemory() {
     m_rig->engine().startForRecording();
-    FrameRec rec(m_rig->createHost().services(), nullptr, {&limitedRealloc, &std::free});
+    PageHost& host = m_rig->createHost();
+    FrameRec rec(host.services(), host.framewav().import(), nullptr, {&limitedRealloc, &std::free});
     allocationsAllowed = 0;
     rec.btnRecord_Click();
     QCOMPARE(m_rig->dialogs().messages().size(), 1);
@@ -443,7 +445,8 @@ void TestFrameRec::failedFirstAllocation_reportsOutOfMemory() {
 
 void TestFrameRec::failedGrowth_reportsOnTheGuiThreadAndDiscardsTheTake() {
     m_rig->engine().startForRecording();
-    FrameRec rec(m_rig->createHost().services(), nullptr, {&limitedRealloc, &std::free});
+    PageHost& host = m_rig->createHost();
+    FrameRec rec(host.services(), host.framewav().import(), nullptr, {&limitedRealloc, &std::free});
     allocationsAllowed = 1;
     rec.btnRecord_Click();
     auto* record = rec.findChild<QPushButton*>(QStringLiteral("btnRecord"));
@@ -479,6 +482,7 @@ void TestFrameRec::sizeLimit_stopsWithAMessageAndKeepsTheTake() {
     const QString path = m_rig->outside("kept.wav");
     m_rig->dialogs().queueFile(path);
     button("CmdWav")->click();
+    m_rig->waitForWork();
     QCOMPARE(QFileInfo(path).size(), 8044);
 }
 
@@ -557,11 +561,13 @@ void TestFrameRec::addToList_givesClipsWhoseDataIsTheTake() {
     QCOMPARE(page().takePeaks()->frames(), (page().take().takeLength() - 44) / 4);
 
     button("btnAddToList")->click();
+    m_rig->waitForWork();
     button("btnAddToList")->click();
+    m_rig->waitForWork();
     Framewav& list = m_rig->framewav();
     QCOMPARE(list.clipNames(), (QStringList{"Voice", "Voice (2)"}));
-    QCOMPARE(testaudio::readAll(list.clipFile(0)), imageOf(page().take()));
-    QCOMPARE(testaudio::readAll(list.clipFile(1)), imageOf(page().take()));
+    QCOMPARE(testaudio::readAll(list.clips().clipFile(0)), imageOf(page().take()));
+    QCOMPARE(testaudio::readAll(list.clips().clipFile(1)), imageOf(page().take()));
     QCOMPARE(m_rig->dialogs().messages().size(), 2);
     QCOMPARE(m_rig->dialogs().messages().last().icon, Dialogs::Icon::Information);
     QVERIFY(m_rig->dialogs().messages().last().text.contains(QStringLiteral("\"Voice (2)\"")));
@@ -705,6 +711,7 @@ void TestFrameRec::saveWav_writesExactlyTheTake() {
     button("btnSave")->click();
     m_rig->dialogs().queueFile(path);
     button("CmdWav")->click();
+    m_rig->waitForWork();
 
     QCOMPARE(m_rig->dialogs().files().size(), 1);
     const Dialogs::FileRequest& request = m_rig->dialogs().files().first().request;
@@ -731,6 +738,7 @@ void TestFrameRec::saveWav_cancelledOrUncreatableWritesNothing() {
     button("btnSave")->click();
     m_rig->dialogs().queueFileCancel();
     button("CmdWav")->click();
+    m_rig->waitForWork();
     QVERIFY(m_rig->dialogs().messages().isEmpty());
     QVERIFY(button("CmdWav")->isHidden());
 
@@ -738,6 +746,7 @@ void TestFrameRec::saveWav_cancelledOrUncreatableWritesNothing() {
     button("btnSave")->click();
     m_rig->dialogs().queueFile(path);
     button("CmdWav")->click();
+    m_rig->waitForWork();
     QCOMPARE(m_rig->dialogs().messages().size(), 1);
     QCOMPARE(m_rig->dialogs().messages().first().text,
              QStringLiteral("Can't create the file\n\nerror code: 33"));
@@ -757,6 +766,7 @@ void TestFrameRec::saveMp3_encodesTempWavToTheChosenName() {
     button("btnSave")->click();
     m_rig->dialogs().queueFile(m_rig->outside("ring"));
     button("CmdMp3")->click();
+    m_rig->waitForWork();
 
     const Dialogs::FileRequest& request = m_rig->dialogs().files().first().request;
     QCOMPARE(request.title, QStringLiteral("Save As..."));
@@ -767,11 +777,11 @@ void TestFrameRec::saveMp3_encodesTempWavToTheChosenName() {
     QCOMPARE(testaudio::readAll(tempWav), imageOf(page().take()));
     QCOMPARE(text1->text(), QStringLiteral("0"));
     QVERIFY(button("CmdMp3")->isHidden());
-    // The recording page neither disables the window nor shows the busy window.
+    // The encoding neither disables the window nor shows the busy window.
     QVERIFY(m_rig->host().isEnabled());
     QVERIFY(!m_rig->host().frmLoad().isVisible());
 
-    QVERIFY(finished.wait(60000));
+    QTRY_COMPARE_WITH_TIMEOUT(finished.size(), 1, 60000);
     QCOMPARE(finished.first().at(0).toBool(), true);
     QCOMPARE(finished.first().at(2).toString(), m_rig->outside("ring.mp3"));
     QVERIFY(QFileInfo(m_rig->outside("ring.mp3")).size() > 0);
@@ -788,6 +798,7 @@ void TestFrameRec::saveMp3_withoutTempWavStartsNoEncoder() {
     button("btnSave")->click();
     m_rig->dialogs().queueFileCancel();
     button("CmdMp3")->click();
+    m_rig->waitForWork();
     const QString tempWav = m_rig->host().context().workFolder.tempWav();
     QVERIFY(!QFile::exists(tempWav));
 
@@ -796,6 +807,7 @@ void TestFrameRec::saveMp3_withoutTempWavStartsNoEncoder() {
     button("btnSave")->click();
     m_rig->dialogs().queueFile(m_rig->outside("ring.mp3"));
     button("CmdMp3")->click();
+    m_rig->waitForWork();
     QCOMPARE(m_rig->dialogs().messages().size(), 1);
     QCOMPARE(m_rig->dialogs().messages().first().text,
              QStringLiteral("Can't create the file\n\nerror code: 33"));

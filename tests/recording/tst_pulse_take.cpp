@@ -83,8 +83,9 @@ private slots:
         ScriptedDialogs dialogs;
         MediaPlayer player(engine);
         PageHost host(AppContext{engine, player, player, encoder, dialogs, m_files.path(),
-                                 WorkFolder(m_files.path())});
-        FrameRec page(host.services());
+                                 WorkFolder(m_files.path())},
+                      dialogs);
+        FrameRec& page = host.frameRec();
         page.initrec();
         QVERIFY2(dialogs.messages().isEmpty(), qPrintable(dialogs.messages().value(0).text));
         // The pipe source is the server's default source, so it is the input that is on.
@@ -124,6 +125,7 @@ private slots:
         dialogs.queueFile(path);
         page.findChild<QPushButton*>(QStringLiteral("btnSave"))->click();
         page.findChild<QPushButton*>(QStringLiteral("CmdWav"))->click();
+        QTRY_VERIFY_WITH_TIMEOUT(!host.busyGate().isBusy(), 60000);
         const QByteArray file = testaudio::readAll(path);
         QCOMPARE(file.size(), page.take().takeLength());
         QVERIFY(page.take().capacity() <= std::size_t(page.take().takeLength()) + 2 * 200000);

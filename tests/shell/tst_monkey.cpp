@@ -136,7 +136,7 @@ void TestMonkey::randomUse_neverCrashesAndEveryListedClipHasItsFile() {
         }
     }
     // Let a running decode or encode finish before the window goes.
-    rig.waitForDecode();
+    rig.waitForWork();
     QTRY_VERIFY_WITH_TIMEOUT(window.isEnabled(), 20000);
     qInfo("%d steps, up to %d clips listed, %d messages shown", Steps, mostClips,
           int(rig.dialogs().messages().size()));

@@ -15,16 +15,16 @@ class FrameConvert;
 class FrameRec;
 class Framewav;
 class FrmLoad;
+class Pages;
+class RingtonePrompt;
 
-// What a page test puts in place of the main window: a plain widget that parents the
-// page and its dialogs, with the settings, the busy window, the busy gate and the MP3 jobs
-// a page is handed. Each page is built at its first use, at the place the window gives it;
-// the conversion page decodes through the "Audio Edit" page, and the recording page's MP3
-// status code goes to that page's Text1 and its "Add to List" to that page's list, as in
-// the window.
+// What a page test puts in place of the main window: a plain widget that parents the pages
+// and their dialogs, with the settings, the busy window, the busy gate and the encoder jobs a
+// page is handed, and the pages built and wired by the same Pages composition the window
+// uses.
 class PageHost : public QWidget {
 public:
-    explicit PageHost(AppContext context);
+    PageHost(AppContext context, RingtonePrompt& ringtonePrompt);
     ~PageHost() override;
 
     const AppContext& context() const { return m_context; }
@@ -32,6 +32,7 @@ public:
     FrmLoad& frmLoad();
     BusyGate& busyGate() { return m_gate; }
     PageServices services();
+    const Pages& pages() const { return *m_pages; }
 
     Framewav& framewav();
     FrameConvert& frameConvert();
@@ -43,7 +44,5 @@ private:
     std::unique_ptr<FrmLoad> m_frmLoad;
     BusyGate m_gate;
     EncoderJobs m_jobs;
-    Framewav* m_framewav = nullptr;
-    FrameConvert* m_frameConvert = nullptr;
-    FrameRec* m_frameRec = nullptr;
+    std::unique_ptr<Pages> m_pages;
 };

@@ -7,6 +7,7 @@
 #include <QStandardPaths>
 
 #include <cmath>
+#include <cstring>
 #include <numbers>
 
 namespace testaudio {
@@ -96,6 +97,76 @@ std::uint32_t le32(const QByteArray& b, int o) {
 
 std::uint16_t le16(const QByteArray& b, int o) {
     return std::uint16_t(std::uint8_t(b[o]) | std::uint8_t(b[o + 1]) << 8);
+}
+
+namespace {
+
+void putLe16(QByteArray& bytes, int value) {
+    bytes.append(char(value & 0xFF)).append(char((value >> 8) & 0xFF));
+}
+
+void putLe32(QByteArray& bytes, std::uint32_t value) {
+    for (int i = 0; i < 4; ++i)
+        bytes.append(char((value >> (8 * i)) & 0xFF));
+}
+
+} // namespace
+
+QByteArray nonCanonicalWav(const QByteArray& pcm16, const WavLayout& layout) {
+    using Samples = WavLayout::Samples;
+    const int bits = layout.samples == Samples::Int16   ? 16
+                     : layout.samples == Samples::Int24 ? 24
+                                                        : 32;
+    QByteArray data;
+    for (int i = 0; i + 1 < pcm16.size(); i += 2) {
+        const auto sample = std::int16_t(le16(pcm16, i));
+        if (layout.samples == Samples::Float32) {
+            const float value = float(sample) / 32768.0f;
+            std::uint32_t word = 0;
+            std::memcpy(&word, &value, 4);
+            putLe32(data, word);
+        } else {
+            for (int pad = 16; pad < bits; pad += 8)
+                data.append('\0');
+            putLe16(data, sample);
+        }
+    }
+    const int channels = 2;
+    const int blockAlign = channels * bits / 8;
+    const int formatCode = layout.samples == Samples::Float32 ? 3 : 1;
+
+    QByteArray fmt;
+    putLe16(fmt, layout.extensible ? 0xFFFE : formatCode);
+    putLe16(fmt, channels);
+    putLe32(fmt, 44100);
+    putLe32(fmt, std::uint32_t(44100 * blockAlign));
+    putLe16(fmt, blockAlign);
+    putLe16(fmt, bits);
+    if (layout.extensible) {
+        putLe16(fmt, 22);
+        putLe16(fmt, bits);
+        putLe32(fmt, 3); // front left, front right
+        putLe16(fmt, formatCode);
+        fmt.append("\x00\x00\x00\x00\x10\x00\x80\x00\x00\xAA\x00\x38\x9B\x71", 14);
+    }
+
+    QByteArray body("WAVE");
+    if (layout.listChunkFirst) {
+        const QByteArray info("INFOISFT\x06\x00\x00\x00tests\x00", 18);
+        body += "LIST";
+        putLe32(body, info.size());
+        body += info;
+    }
+    body += "fmt ";
+    putLe32(body, fmt.size());
+    body += fmt;
+    body += "data";
+    putLe32(body, data.size());
+    body += data;
+
+    QByteArray file("RIFF");
+    putLe32(file, body.size());
+    return file + body;
 }
 
 } // namespace testaudio

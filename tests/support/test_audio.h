@@ -4,6 +4,7 @@
 #include "wav/wav_header.h"
 
 #include <QByteArray>
+#include <QMetaType>
 #include <QString>
 #include <QStringList>
 
@@ -38,8 +39,22 @@ int run(const QString& program, const QStringList& arguments, QByteArray* output
         int timeoutMs = 120000);
 bool haveProgram(const QString& program);
 
+// How a WAV that is not canonical is written: the sample encoding, and what surrounds it.
+struct WavLayout {
+    enum class Samples { Int16, Int24, Int32, Float32 };
+    Samples samples = Samples::Int16;
+    bool extensible = false;
+    bool listChunkFirst = false;
+};
+// The 16-bit stereo 44100 Hz `pcm16` written in `layout`: wider integers carry the same
+// values in their top 16 bits and floats are value / 32768, so a decoder that gets it right
+// gives `pcm16` back exactly.
+QByteArray nonCanonicalWav(const QByteArray& pcm16, const WavLayout& layout);
+
 // Little-endian field of a byte image.
 std::uint32_t le32(const QByteArray& bytes, int offset);
 std::uint16_t le16(const QByteArray& bytes, int offset);
 
 } // namespace testaudio
+
+Q_DECLARE_METATYPE(testaudio::WavLayout)

@@ -47,7 +47,8 @@ PageHost& WindowRig::createHost(const QString& workFolder) {
     Q_ASSERT(!m_window && !m_host);
     const QString work = workFolder.isEmpty() ? appFile(QStringLiteral("korvanel")) : workFolder;
     m_host = std::make_unique<PageHost>(AppContext{*m_engine, *m_edit, *m_list, *m_encoder,
-                                                   *m_dialogs, m_app.path(), WorkFolder(work)});
+                                                   *m_dialogs, m_app.path(), WorkFolder(work)},
+                                        *m_dialogs);
     return *m_host;
 }
 
@@ -94,8 +95,9 @@ QStringList WindowRig::workFiles() const {
 
 // Polled rather than waited for in an event loop of its own: once "Exit" has asked the
 // application to quit, every new event loop ends at once.
-void WindowRig::waitForDecode() const {
-    QTRY_VERIFY_WITH_TIMEOUT(!framewav().isDecoding(), 60000);
+void WindowRig::waitForWork() const {
+    const BusyGate& gate = m_host ? m_host->busyGate() : m_window->busyGate();
+    QTRY_VERIFY_WITH_TIMEOUT(!framewav().import().isBusy() && !gate.isBusy(), 60000);
 }
 
 void WindowRig::advanceMs(std::int64_t ms) {

@@ -75,8 +75,9 @@ public:
     void playInBothPlayers(const QString& clip);
     // The files of the work folder, by name.
     QStringList workFiles() const;
-    // Waits for a decode the "Audio Edit" page runs, if any, to end.
-    void waitForDecode() const;
+    // Waits until the list's import has nothing left to do and no long operation holds the
+    // window (a decode, a copy, a crop, an effect, a join).
+    void waitForWork() const;
     // Moves the players' clock on and delivers what that queued (ends of plays).
     void advanceMs(std::int64_t ms);
 

@@ -8,6 +8,20 @@
 #include <QMimeData>
 #include <QUrl>
 
+int selectedRow(const QItemSelectionModel& selection) {
+    const QModelIndexList selected = selection.selectedIndexes();
+    return selected.isEmpty() ? -1 : selected.first().row();
+}
+
+void selectRow(QItemSelectionModel& selection, int row) {
+    const QAbstractItemModel* model = selection.model();
+    if (!model || row < 0 || row >= model->rowCount()) {
+        selection.clear();
+        return;
+    }
+    selection.setCurrentIndex(model->index(row, 0), QItemSelectionModel::ClearAndSelect);
+}
+
 ClipListBox::ClipListBox(QWidget* parent) : QListView(parent) {
     setSelectionMode(QAbstractItemView::SingleSelection);
     setEditTriggers(QAbstractItemView::NoEditTriggers);
@@ -37,10 +51,7 @@ void ClipListBox::setCurrentRow(int row) {
 }
 
 int ClipListBox::selectedRow() const {
-    if (!selectionModel())
-        return -1;
-    const QModelIndexList selected = selectionModel()->selectedIndexes();
-    return selected.isEmpty() ? -1 : selected.first().row();
+    return selectionModel() ? ::selectedRow(*selectionModel()) : -1;
 }
 
 QRect ClipListBox::rowRect(int row) const {

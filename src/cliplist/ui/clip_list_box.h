@@ -4,6 +4,13 @@
 #include <QListView>
 #include <QStringList>
 
+class QItemSelectionModel;
+
+// The selection of a view of the clip list, as the panels beside List1 see it: the row of
+// the selected entry (-1 for none), and making a row current and selected (-1 clears both).
+int selectedRow(const QItemSelectionModel& selection);
+void selectRow(QItemSelectionModel& selection, int row);
+
 // The list box List1: a single-selection view of the clip list that also says when the user
 // moved the current entry with the keyboard (arrow keys, Page Up/Down, Home, End), which a
 // plain view reports only as a change of the current row, like any change made by code.

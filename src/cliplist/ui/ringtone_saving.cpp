@@ -1,44 +1,44 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "cliplist/ui/ringtone_saving.h"
 
-#include "audio/media_player.h"
 #include "base/app_info.h"
 #include "base/settings.h"
-#include "cliplist/clip_joiner.h"
-#include "cliplist/ringtone.h"
-#include "cliplist/ui/framewav.h"
+#include "cliplist/clip_list.h"
+#include "cliplist/ui/clip_list_box.h"
+#include "cliplist/ui/list_join.h"
 #include "cliplist/ui/list_saving.h"
 #include "cliplist/ui/ringtone_prompt.h"
 #include "codec/mp3_encoder.h"
 #include "pagekit/app_context.h"
+#include "pagekit/audio_error.h"
+#include "pagekit/busy_gate.h"
 #include "pagekit/dialogs.h"
 #include "pagekit/encoder_jobs.h"
-#include "wav/wav_header.h"
 
 #include <QFile>
 #include <QFileInfo>
+#include <QItemSelectionModel>
 
 using ringtone::Target;
 
-RingtoneSaving::RingtoneSaving(Framewav& page) : m_page(page) {}
-
-const AppContext& RingtoneSaving::context() const {
-    return m_page.services().context;
-}
+RingtoneSaving::RingtoneSaving(const ClipList& clips, ListJoin& join,
+                               const QItemSelectionModel& selection, RingtonePrompt& prompt,
+                               PageServices services, QObject* parent)
+    : QObject(parent), m_clips(clips), m_join(join), m_selection(selection), m_prompt(prompt),
+      m_services(services) {}
 
 void RingtoneSaving::CmdRingtone_Click() {
-    if (m_page.isBusy())
+    if (m_services.busy.isBusy())
         return;
-    const QStringList names = m_page.clipNames();
-    if (names.isEmpty()) {
-        showFailure(QStringLiteral("The list has no clips to save."));
+    Dialogs& dialogs = m_services.context.dialogs;
+    if (m_clips.count() == 0) {
+        warn(dialogs, &m_services.dialogParent, QStringLiteral("The list has no clips to save."));
         return;
     }
-    const int row = m_page.selectedIndex();
+    const int row = selectedRow(m_selection);
     RingtonePrompt::Choice initial;
     initial.wholeList = row < 0;
-    const auto choice =
-        m_page.ringtonePrompt().chooseRingtone(&m_page.services().dialogParent, initial, row >= 0);
+    const auto choice = m_prompt.chooseRingtone(&m_services.dialogParent, initial, row >= 0);
     if (!choice)
         return;
     const bool wholeList = choice->wholeList || row < 0;
@@ -51,82 +51,85 @@ void RingtoneSaving::CmdRingtone_Click() {
     Dialogs::FileRequest request;
     request.mode = Dialogs::FileRequest::Mode::Save;
     request.filter = ringtone::fileFilter(target);
-    request.fileName = names.at(std::max(row, 0)) + QLatin1Char('.') + ringtone::extension(target);
-    request.initialFolder = m_page.services().settings.baseFolder();
+    request.fileName =
+        m_clips.at(std::max(row, 0)).name + QLatin1Char('.') + ringtone::extension(target);
+    request.initialFolder = m_services.settings.baseFolder();
     request.defaultExtension = ringtone::extension(target);
-    const std::optional<QString> output =
-        context().dialogs.chooseFile(&m_page.services().dialogParent, request);
+    const std::optional<QString> output = dialogs.chooseFile(&m_services.dialogParent, request);
     if (!output)
         return;
 
     std::unique_ptr<BusyGate::Scope> busy =
-        m_page.services().busy.enter(BusyGate::Window::Disable, QStringLiteral("Saving......."));
+        m_services.busy.enter(BusyGate::Window::Disable, QStringLiteral("Saving......."));
     ringtone::Request job;
     job.output = *output;
     job.target = target;
     job.cutMs = *cut;
-    // A tone cut short always fades: a cut mid-sound would end on a click.
-    job.fadeOutMs = choice->fadeOut || *cut >= 0 ? ringtone::DefaultFadeOutMs : 0;
+    job.fadeOutMs = choice->fadeOut ? ringtone::DefaultFadeOutMs : 0;
     job.loudness = choice->loudness;
     if (target == Target::AndroidMp3) {
-        m_page.saving().applyBitRate();
-        job.bitRateKbps = context().Mp3Enc1.BitRate();
+        ListSaving::applyBitRate(m_services);
+        job.bitRateKbps = m_services.context.Mp3Enc1.BitRate();
     }
-    if (wholeList) {
-        context().MMCEdit.command(QStringLiteral("Close"));
-        context().MMCPlayList.command(QStringLiteral("Close"));
-        QStringList clipFiles;
-        for (const QString& name : names)
-            clipFiles << context().workFolder.clipFile(name);
-        job.source = context().workFolder.concatWav();
-        if (Status joined = ClipJoiner().join(clipFiles, job.source); !joined) {
-            busy.reset();
-            showFailure(QStringLiteral("%1 was not saved.\n\n%2").arg(*output, joined.message()));
-            return;
-        }
-        job.title = QFileInfo(*output).completeBaseName();
-    } else {
-        job.source = m_page.clipFile(row);
-        job.title = names.at(row);
+    if (!wholeList) {
+        job.source = m_clips.clipFile(row);
+        job.title = m_clips.at(row).name;
+        encode(job, std::move(busy));
+        return;
     }
+    job.source = m_services.context.workFolder.concatWav();
+    job.title = QFileInfo(*output).completeBaseName();
+    m_join.start(
+        std::move(busy), {},
+        [this, job](const Status& joined, std::unique_ptr<BusyGate::Scope> hold) {
+            if (!joined) {
+                hold.reset();
+                warn(m_services.context.dialogs, &m_services.dialogParent,
+                     QStringLiteral("%1 was not saved.\n\n%2").arg(job.output, joined.message()));
+                return;
+            }
+            encode(job, std::move(hold));
+        });
+}
 
-    const short started = m_page.services().encoderJobs.start(
+void RingtoneSaving::encode(const ringtone::Request& job, std::unique_ptr<BusyGate::Scope> hold) {
+    const short started = m_services.encoderJobs.start(
         job.source, job.output,
         [job](const auto& progress, const std::atomic<bool>& abort) {
             return ringtone::render(job, progress, &abort);
         },
-        std::move(busy));
-    if (started != 0) {
-        if (wholeList)
-            QFile::remove(job.source);
-        showFailure(QStringLiteral("%1 was not saved: the encoder did not take the job (error "
-                                   "code %2).")
-                        .arg(*output)
-                        .arg(started));
-    }
+        std::move(hold));
+    if (started == 0)
+        return;
+    if (job.source == m_services.context.workFolder.concatWav())
+        QFile::remove(job.source);
+    warn(m_services.context.dialogs, &m_services.dialogParent,
+         QStringLiteral("%1 was not saved: the encoder did not take the job (error code %2).")
+             .arg(job.output)
+             .arg(started));
 }
 
 // Clips of other formats are converted by the join but keep their length in time, so the
-// list's length is the sum of its clips'. A clip that cannot be read counts nothing here:
+// list's length is the sum of its clips'. A clip that could not be read counts nothing here:
 // the join names it.
 std::int64_t RingtoneSaving::lengthMs(bool wholeList, int row) const {
-    std::int64_t bytesMs = 0;
+    std::int64_t total = 0;
     const int first = wholeList ? 0 : row;
-    const int last = wholeList ? int(m_page.clipNames().size()) - 1 : row;
+    const int last = wholeList ? m_clips.count() - 1 : row;
     for (int i = first; i <= last; ++i) {
-        const auto info = readWavInfo(m_page.clipFile(i));
-        if (info && info->format.bytesPerSecond() > 0)
-            bytesMs += info->dataBytes * 1000 / info->format.bytesPerSecond();
+        const ClipList::Clip& clip = m_clips.at(i);
+        if (clip.format.sampleRateHz > 0)
+            total += clip.frames * 1000 / clip.format.sampleRateHz;
     }
-    return bytesMs;
+    return total;
 }
 
 std::optional<std::int64_t> RingtoneSaving::askAboutLength(Target target,
                                                            std::int64_t length) const {
     const auto ask = [&](const QString& text) {
-        return context().dialogs.message(&m_page.services().dialogParent, text,
-                                         QLatin1String(appinfo::Title), Dialogs::Icon::Warning,
-                                         Dialogs::Buttons::YesNo) == Dialogs::Answer::Yes;
+        return m_services.context.dialogs.message(
+                   &m_services.dialogParent, text, QLatin1String(appinfo::Title),
+                   Dialogs::Icon::Warning, Dialogs::Buttons::YesNo) == Dialogs::Answer::Yes;
     };
     switch (ringtone::checkLength(target, length)) {
     case ringtone::Length::Fits:
@@ -147,9 +150,4 @@ std::optional<std::int64_t> RingtoneSaving::askAboutLength(Target target,
         return ringtone::limitMs(target);
     }
     return std::nullopt;
-}
-
-void RingtoneSaving::showFailure(const QString& text) const {
-    context().dialogs.message(&m_page.services().dialogParent, text, QLatin1String(appinfo::Title),
-                              Dialogs::Icon::Warning);
 }

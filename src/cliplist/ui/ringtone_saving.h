@@ -3,48 +3,57 @@
 
 #include "base/status.h"
 #include "cliplist/ringtone.h"
+#include "pagekit/busy_gate.h"
+#include "pagekit/page_services.h"
 
 #include <QObject>
 #include <QString>
 
 #include <cstdint>
+#include <memory>
 #include <optional>
 
-class Framewav;
-struct AppContext;
+class ClipList;
+class ListJoin;
+class QItemSelectionModel;
+class RingtonePrompt;
 
 // "Save as Ringtone" (CmdRingtone) of the "Audio Edit" page: the selected clip, or the whole
-// list joined in order, written as a ringtone for the phone chosen in the ringtone dialog
+// list joined in order, written as a ringtone for the phone chosen in the ringtone prompt
 // (ringtone.h: iPhone .m4r, Android .ogg or .mp3), with a fade-out at its end when chosen.
 //
-// Order: the ringtone dialog; the length rule of the target (past 30 s for an iPhone a
+// Order: the ringtone prompt; the length rule of the target (past 30 s for an iPhone a
 // Yes/No warning that names the length; past 40 s a refusal that offers to save the first
 // 40 s, faded out, instead); the save dialog in the base folder with the clip's name and the
 // target's extension filled in; then, with the busy window "Saving......." and the main
-// window disabled, the list is joined into concat.wav when it is the source, and the tone is
-// encoded as one of the page's encoder jobs (EncoderJobs), whose end reports "Finish Save" or
-// the failure, deletes concat.wav and enables the window. The title tag is the clip's name,
-// for the whole list the chosen file's name without its extension.
+// window disabled, the list is joined into concat.wav when it is the source (ListJoin), and
+// the tone is encoded as one of the page's encoder jobs (EncoderJobs), whose end reports
+// "Finish Save" or the failure, deletes concat.wav and enables the window. The title tag is
+// the clip's name, for the whole list the chosen file's name without its extension.
 //
 // A cancel at any step changes nothing. An empty list, a join that fails or a job the
 // encoder refuses gets one message and leaves no file behind.
 //
-// The page creates it and wires the button; the page must outlive it. GUI thread only.
+// GUI thread only; everything handed in outlives it.
 class RingtoneSaving : public QObject {
     Q_OBJECT
 public:
-    explicit RingtoneSaving(Framewav& page);
+    RingtoneSaving(const ClipList& clips, ListJoin& join, const QItemSelectionModel& selection,
+                   RingtonePrompt& prompt, PageServices services, QObject* parent = nullptr);
 
 public slots:
     void CmdRingtone_Click();
 
 private:
-    const AppContext& context() const;
     // The sound's length in ms: of one clip file, or of every clip of the list together.
     std::int64_t lengthMs(bool wholeList, int row) const;
     // The length rule; the cut to keep (-1 for all), or nothing when the user declined.
     std::optional<std::int64_t> askAboutLength(ringtone::Target target, std::int64_t length) const;
-    void showFailure(const QString& text) const;
+    void encode(const ringtone::Request& job, std::unique_ptr<BusyGate::Scope> hold);
 
-    Framewav& m_page;
+    const ClipList& m_clips;
+    ListJoin& m_join;
+    const QItemSelectionModel& m_selection;
+    RingtonePrompt& m_prompt;
+    PageServices m_services;
 };

@@ -4,8 +4,10 @@
 #include "base/app_info.h"
 #include "base/clip_copy.h"
 #include "base/settings.h"
+#include "cliplist/clip_import.h"
 #include "codec/mp3_encoder.h"
 #include "pagekit/app_context.h"
+#include "pagekit/audio_error.h"
 #include "pagekit/busy_gate.h"
 #include "pagekit/busy_window.h"
 #include "pagekit/encoder_jobs.h"
@@ -17,8 +19,6 @@
 #include <QUrl>
 
 namespace {
-
-constexpr int FlagFileMustExist = 4096;
 
 const QString WavFilter = QStringLiteral("Wav File(*.wav)|*.wav");
 const QString Mp3Filter = QStringLiteral("MP3 File(*.mp3)|*.mp3");
@@ -89,8 +89,8 @@ QString refusalMessage(short code, const QString& inputPath, const QString& outp
 
 } // namespace
 
-FrameConvert::FrameConvert(PageServices services, DecodeIntoClip decodeIntoClip, QWidget* parent)
-    : QGroupBox(parent), m_services(services), m_decodeIntoClip(std::move(decodeIntoClip)) {
+FrameConvert::FrameConvert(PageServices services, ClipImport& import, QWidget* parent)
+    : QGroupBox(parent), m_services(services), m_import(import) {
     setObjectName(QStringLiteral("FrameConvert"));
     setTitle(QStringLiteral("Wav <-> Mp3"));
 
@@ -126,7 +126,7 @@ FrameConvert::FrameConvert(PageServices services, DecodeIntoClip decodeIntoClip,
 void FrameConvert::Cmdopenwav_Click() {
     m_comFileOpen.filter = WavFilter;
     m_comFileOpen.fileName.clear();
-    m_comFileOpen.flags = FlagFileMustExist;
+    m_comFileOpen.flags = Dialogs::FileRequest::FileMustExist;
     m_comFileOpen.mode = Dialogs::FileRequest::Mode::Open;
     choose(m_txtopenwav);
 }
@@ -143,7 +143,7 @@ void FrameConvert::CmdSaveMP3_Click() {
 void FrameConvert::CmdopenMp3_Click() {
     m_comFileOpen.filter = Mp3Filter;
     m_comFileOpen.fileName.clear();
-    m_comFileOpen.flags = FlagFileMustExist;
+    m_comFileOpen.flags = Dialogs::FileRequest::FileMustExist;
     m_comFileOpen.mode = Dialogs::FileRequest::Mode::Open;
     choose(m_txtopenmp3);
 }
@@ -167,22 +167,34 @@ void FrameConvert::choose(QLineEdit* box) {
 void FrameConvert::CmdconvertWav_Click() {
     const QString source = boxPath(m_txtopenmp3);
     const QString target = boxPath(m_txtsavewav);
-    if (source.isEmpty() || target.isEmpty() || m_services.busy.isBusy())
+    if (source.isEmpty() || target.isEmpty() || m_services.busy.isBusy() || m_import.isBusy())
         return;
-    m_services.busy.busyWindow().setStatusText(QStringLiteral("Converting......."));
-    m_decodeIntoClip(source, [this, target](const Result<QString>& clip) {
-        if (!clip)
+    ClipImport::Request request;
+    request.paths = {source};
+    request.decode = true;
+    request.busyText = QStringLiteral("Converting.......");
+    request.done = [this, target](const ClipImport::Report& report) {
+        Dialogs& dialogs = m_services.context.dialogs;
+        if (const auto notice = report.notice())
+            tell(dialogs, &m_services.dialogParent, *notice);
+        if (report.added.isEmpty())
             return;
-        const Status copied =
-            clipfiles::copyFile(m_services.context.workFolder.clipFile(*clip), target);
-        if (!copied) {
-            warn(copied.message());
-            return;
-        }
-        m_services.context.dialogs.message(
-            &m_services.dialogParent, QStringLiteral("Convert Finish"),
-            QString::fromLatin1(appinfo::Title), Dialogs::Icon::None);
-    });
+        const QString clip = m_services.context.workFolder.clipFile(report.added.first());
+        m_copy.start<Status>(
+            [clip, target](const BackgroundJob::Context& job) {
+                return clipfiles::copyFile(clip, target, [&](int p) { job.progress(p); });
+            },
+            [this](Status copied) {
+                Dialogs& dialogs = m_services.context.dialogs;
+                if (!copied)
+                    warn(dialogs, &m_services.dialogParent, copied.message());
+                else
+                    dialogs.message(&m_services.dialogParent, QStringLiteral("Convert Finish"),
+                                    QString::fromLatin1(appinfo::Title), Dialogs::Icon::None);
+            },
+            m_services.busy.hold(QStringLiteral("Converting......."), false));
+    };
+    m_import.add(std::move(request));
 }
 
 void FrameConvert::CmdConvertMP3_Click() {
@@ -195,10 +207,6 @@ void FrameConvert::CmdConvertMP3_Click() {
         source, target, m_services.busy.enter(BusyGate::Window::KeepEnabled));
     m_text2->setText(QString::number(m_services.context.Mp3Enc1.StatusCode()));
     if (code != 0)
-        warn(refusalMessage(code, source, target));
-}
-
-void FrameConvert::warn(const QString& text) {
-    m_services.context.dialogs.message(&m_services.dialogParent, text,
-                                       QString::fromLatin1(appinfo::Title), Dialogs::Icon::Warning);
+        warn(m_services.context.dialogs, &m_services.dialogParent,
+             refusalMessage(code, source, target));
 }

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include "base/background_job.h"
 #include "base/status.h"
 #include "pagekit/dialogs.h"
 #include "pagekit/page_services.h"
@@ -9,6 +10,7 @@
 
 #include <functional>
 
+class ClipImport;
 class QLineEdit;
 class QPushButton;
 
@@ -23,26 +25,20 @@ class QPushButton;
 // initial folder of a save chooser for a later open chooser). A cancelled chooser empties
 // its box. Nothing on the page is ever disabled.
 //
-// "Convert to Wav" decodes the source into a new clip of the clip list, showing the busy
-// window with "Converting.......", copies the clip file to the target and says "Convert
-// Finish". "Convert to MP3" starts an MP3 job on both paths, shows its status code in Text2
-// and the busy window with whatever text it last had (the window stays enabled); the job's
-// end hides it and reports. Either does nothing while a path box is empty, and nothing
-// while a long operation holds the window. A failure is shown once, naming the file, and
+// "Convert to Wav" decodes the source into a new clip of the clip list (ClipImport), showing
+// the busy window with "Converting.......", copies the clip file to the target on a
+// background job and says "Convert Finish". "Convert to MP3" starts an MP3 job on both paths, shows
+// its status code in Text2 and the busy window with whatever text it last had (the window stays
+// enabled); the job's end hides it and reports. Either does nothing while a path box is empty, and
+// nothing while a long operation holds the window. A failure is shown once, naming the file, and
 // leaves the target as it was.
 //
 // GUI thread only.
 class FrameConvert : public QGroupBox {
     Q_OBJECT
 public:
-    // Decodes the file at inputPath into a new clip of the clip list with the busy window
-    // shown and the main window disabled, then calls `done` with the clip's name, whose clip
-    // file in the work folder holds the decoded WAV. A failure has already been shown to the
-    // user when `done` gets it.
-    using DecodeDone = std::function<void(const Result<QString>& clipName)>;
-    using DecodeIntoClip = std::function<void(const QString& inputPath, DecodeDone done)>;
-
-    FrameConvert(PageServices services, DecodeIntoClip decodeIntoClip, QWidget* parent = nullptr);
+    // `import` is the clip list's: the decoded file becomes a clip of the list.
+    FrameConvert(PageServices services, ClipImport& import, QWidget* parent = nullptr);
 
     // The shared file dialog's settings as the last chooser left them.
     const Dialogs::FileRequest& comFileOpen() const { return m_comFileOpen; }
@@ -58,10 +54,10 @@ public slots:
 private:
     // Shows ComFileOpen and puts the chosen path, or nothing after a cancel, into `box`.
     void choose(QLineEdit* box);
-    void warn(const QString& text);
 
     PageServices m_services;
-    DecodeIntoClip m_decodeIntoClip;
+    ClipImport& m_import;
+    BackgroundJob m_copy;
     Dialogs::FileRequest m_comFileOpen;
     QLineEdit* m_txtopenwav = nullptr;
     QLineEdit* m_txtsavemp3 = nullptr;

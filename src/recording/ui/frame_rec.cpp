@@ -3,9 +3,11 @@
 
 #include "audio/audio_engine.h"
 #include "base/app_info.h"
+#include "cliplist/clip_import.h"
 #include "codec/mp3_encoder.h"
 #include "pagekit/app_context.h"
 #include "pagekit/audio_error.h"
+#include "pagekit/busy_gate.h"
 #include "pagekit/dialogs.h"
 #include "pagekit/encoder_jobs.h"
 #include "recording/input_types.h"
@@ -26,11 +28,6 @@
 #include <vector>
 
 namespace {
-
-// Save dialog flags: explorer style, read-only check box hidden, no overwrite prompt.
-constexpr int FlagExplorer = 524288;
-constexpr int FlagHideReadOnly = 4;
-constexpr int FlagNoOverwritePrompt = 2;
 
 // The picture is computed this many frames at a time (a whole number of fine blocks), so a
 // new take or leaving the page stops it promptly.
@@ -63,8 +60,8 @@ QLabel* label(QWidget* parent, const char* name, const char* text, const QRect& 
 
 } // namespace
 
-FrameRec::FrameRec(PageServices services, QWidget* parent, TakeMemory memory)
-    : QGroupBox(parent), m_services(services), m_engine(services.context.engine),
+FrameRec::FrameRec(PageServices services, ClipImport& import, QWidget* parent, TakeMemory memory)
+    : QGroupBox(parent), m_services(services), m_import(import), m_engine(services.context.engine),
       m_dialogs(services.context.dialogs), m_workFolder(services.context.workFolder),
       m_take(new TakeRecorder(m_engine, memory, this)) {
     m_take->setMeter(&m_meter);
@@ -131,8 +128,10 @@ FrameRec::FrameRec(PageServices services, QWidget* parent, TakeMemory memory)
     connect(m_take, &TakeRecorder::failed, this, &FrameRec::onTakeFailed);
 }
 
-// The take's capture measures into m_meter: it ends before the meter goes.
+// The take's capture measures into m_meter: it ends before the meter goes; a write of the
+// take ends before the take goes.
 FrameRec::~FrameRec() {
+    m_writeJob.cancel();
     stopPicture();
     stopMonitor();
     delete m_take;
@@ -275,11 +274,7 @@ void FrameRec::CmdWav_Click() {
 }
 
 void FrameRec::CmdMp3_Click() {
-    const std::optional<QString> target = SaveTakeForMp3();
-    if (target && !target->isEmpty()) {
-        m_services.encoderJobs.start(m_workFolder.tempWav(), *target, nullptr);
-        emit mp3StatusCode(m_services.context.Mp3Enc1.StatusCode());
-    }
+    SaveTakeForMp3();
     hideFormatButtons();
 }
 
@@ -318,27 +313,31 @@ QString FrameRec::takeFolder() const {
 // The clip list names a clip after its file, so the take goes in as "Voice.wav", in a
 // folder of its own: a clip named "Voice" already has the work folder's "Voice.wav".
 void FrameRec::btnAddToList_Click() {
-    if (m_take->state() != TakeRecorder::State::TakeReady)
+    if (m_take->state() != TakeRecorder::State::TakeReady || m_services.busy.isBusy())
         return;
     QDir(takeFolder()).removeRecursively();
     const QString path = QDir(takeFolder()).filePath(QStringLiteral("Voice.wav"));
-    if (!QDir().mkpath(takeFolder()) || !writeTake(path))
+    if (!QDir().mkpath(takeFolder())) {
+        ShowAudioError(m_dialogs, this, QStringLiteral("Can't create the file"),
+                       int(ErrorCode::Create));
         return;
-    emit addToListRequested(path);
-}
-
-void FrameRec::takeAdded(const Result<QString>& added) {
-    QDir(takeFolder()).removeRecursively();
-    if (added) {
-        m_dialogs.message(this,
-                          QStringLiteral("The take is now the clip \"%1\" at the end of the "
-                                         "clip list of the \"Audio Edit\" page.")
-                              .arg(*added),
-                          QString::fromLatin1(appinfo::Title), Dialogs::Icon::Information);
-    } else if (added.status().code() == ErrorCode::NotAvailable) {
-        m_dialogs.message(this, added.status().message(), QString::fromLatin1(appinfo::Title),
-                          Dialogs::Icon::Warning);
     }
+    writeTake(path, [this, path] {
+        ClipImport::Request request;
+        request.paths = {path};
+        request.done = [this](const ClipImport::Report& report) {
+            QDir(takeFolder()).removeRecursively();
+            if (const auto notice = report.notice())
+                tell(m_dialogs, &m_services.dialogParent, *notice);
+            else if (!report.added.isEmpty())
+                m_dialogs.message(this,
+                                  QStringLiteral("The take is now the clip \"%1\" at the end of "
+                                                 "the clip list of the \"Audio Edit\" page.")
+                                      .arg(report.added.first()),
+                                  QString::fromLatin1(appinfo::Title), Dialogs::Icon::Information);
+        };
+        m_import.add(std::move(request));
+    });
 }
 
 void FrameRec::startPicture() {
@@ -346,26 +345,24 @@ void FrameRec::startPicture() {
     const std::int64_t frames = (m_take->takeLength() - WavHeader::Size) / 4;
     m_takePeaks = std::make_shared<Peaks>(WavHeader::forTake().format(), frames);
     m_picTake->setClip(m_takePeaks, frames * 1000 / 44100);
-    m_pictureCancel = false;
     m_pictureWhole = false;
-    // The finished take's block stays put until stopPicture() has joined this thread.
+    // The finished take's block stays put until stopPicture() has stopped the job.
     const auto* samples = reinterpret_cast<const std::int16_t*>(m_take->takeBuffer() + 44);
-    m_pictureJob = std::thread([this, samples, frames, peaks = m_takePeaks] {
-        for (std::int64_t at = 0; at < frames && !m_pictureCancel; at += PictureChunkFrames)
-            peaks->add(samples + at * 2, std::min(PictureChunkFrames, frames - at));
-    });
+    m_pictureJob.start(
+        [samples, frames, peaks = m_takePeaks](const BackgroundJob::Context& job) {
+            for (std::int64_t at = 0; at < frames && !job.cancelled(); at += PictureChunkFrames)
+                peaks->add(samples + at * 2, std::min(PictureChunkFrames, frames - at));
+        },
+        [this] { m_picTake->update(); });
 }
 
 void FrameRec::stopPicture() {
-    m_pictureCancel = true;
-    if (m_pictureJob.joinable())
-        m_pictureJob.join();
+    m_pictureJob.cancel();
     m_takePeaks.reset();
 }
 
 void FrameRec::waitForPicture() {
-    if (m_pictureJob.joinable())
-        m_pictureJob.join();
+    m_pictureJob.finishNow();
     m_picTake->update();
 }
 
@@ -375,11 +372,14 @@ void FrameRec::SaveTakeAsWav() {
         writeTake(*target);
 }
 
-std::optional<QString> FrameRec::SaveTakeForMp3() {
+void FrameRec::SaveTakeForMp3() {
     const auto target = askSaveName(QStringLiteral("MP3 files|*.MP3"), QStringLiteral("mp3"));
-    if (!target || !writeTake(m_workFolder.tempWav()))
-        return std::nullopt;
-    return target;
+    if (!target || target->isEmpty())
+        return;
+    writeTake(m_workFolder.tempWav(), [this, target = *target] {
+        m_services.encoderJobs.start(m_workFolder.tempWav(), target, nullptr);
+        emit mp3StatusCode(m_services.context.Mp3Enc1.StatusCode());
+    });
 }
 
 std::optional<QString> FrameRec::askSaveName(const QString& filter, const QString& extension) {
@@ -391,17 +391,29 @@ std::optional<QString> FrameRec::askSaveName(const QString& filter, const QStrin
     request.title = QStringLiteral("Save As...");
     request.filter = filter;
     request.defaultExtension = extension;
-    request.flags = FlagExplorer | FlagHideReadOnly | FlagNoOverwritePrompt;
+    request.flags = Dialogs::FileRequest::Explorer | Dialogs::FileRequest::HideReadOnly |
+                    Dialogs::FileRequest::NoOverwritePrompt;
     return m_dialogs.chooseFile(this, request);
 }
 
-bool FrameRec::writeTake(const QString& path) {
-    if (const Status written = m_take->writeTo(path); !written) {
-        ShowAudioError(m_dialogs, this, QStringLiteral("Can't create the file"),
-                       written.codeNumber());
-        return false;
-    }
-    return true;
+void FrameRec::writeTake(const QString& path, std::function<void()> then) {
+    std::unique_ptr<JobScope> hold = m_services.busy.hold(QStringLiteral("Saving......."), false);
+    if (!hold || m_take->state() != TakeRecorder::State::TakeReady)
+        return;
+    // The window is held while the job reads the take: nothing can record over it or free it.
+    m_writeJob.start<Status>(
+        [image = m_take->takeBuffer(), bytes = m_take->takeLength(), path](
+            const BackgroundJob::Context&) { return TakeRecorder::writeImage(image, bytes, path); },
+        [this, then = std::move(then)](Status written) {
+            if (!written) {
+                ShowAudioError(m_dialogs, this, QStringLiteral("Can't create the file"),
+                               written.codeNumber());
+                return;
+            }
+            if (then)
+                then();
+        },
+        std::move(hold));
 }
 
 void FrameRec::onTakeState(TakeRecorder::State state) {

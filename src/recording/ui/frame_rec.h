@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include "base/background_job.h"
 #include "base/work_folder.h"
 #include "pagekit/page_services.h"
 #include "recording/level_meter.h"
@@ -10,12 +11,12 @@
 #include <QElapsedTimer>
 #include <QGroupBox>
 
-#include <atomic>
+#include <functional>
 #include <memory>
 #include <optional>
-#include <thread>
 
 class AudioEngine;
+class ClipImport;
 class Dialogs;
 class LevelMeterView;
 class Mp3Encoder;
@@ -37,10 +38,9 @@ class QTimer;
 // when the page is left. tmrMeter (50 ms, while the page shows) reads the level, shows the
 // take's time (lblTime, m:ss.s: elapsed while recording, the length after Stop) and moves
 // the playhead of the take's picture (picTake), drawn after Stop. "Add to List"
-// (btnAddToList, enabled with Play and Save) writes the take as "Voice.wav" and asks, with
-// addToListRequested(), for it to be added to the clip list as "Add New" adds a file; the
-// answer comes back through takeAdded(). Five minutes before the take's size limit a
-// message says so.
+// (btnAddToList, enabled with Play and Save) writes the take as "Voice.wav" and adds it to
+// the clip list through the list's ClipImport, as "Add New" adds a file. Five minutes before
+// the take's size limit a message says so.
 //
 // The page holds one take (TakeRecorder). Its buttons follow the take's state:
 //   no take              "Record", Play and Save disabled
@@ -54,7 +54,8 @@ class QTimer;
 // A WAV save writes the take to the chosen file; an MP3 save writes it to tempwav.wav in the
 // work folder and starts an MP3 job on it, announcing the encoder's StatusCode with
 // mp3StatusCode() (the main window puts it into the "Audio Edit" page's Text1). The job's
-// end reports. The page neither disables the main window nor shows the busy window.
+// end reports. The take is written on a background job while the window is held (the busy
+// window shows only for a long take); the encoding holds nothing.
 //
 // The engine is released by the page switch before initrec() and before releaseTake(). GUI
 // thread only.
@@ -64,8 +65,8 @@ public:
     static constexpr int TimerIntervalMs = 200;
     static constexpr int MeterIntervalMs = 50;
 
-    explicit FrameRec(PageServices services, QWidget* parent = nullptr,
-                      TakeMemory memory = TakeMemory::mapped());
+    FrameRec(PageServices services, ClipImport& import, QWidget* parent = nullptr,
+             TakeMemory memory = TakeMemory::mapped());
     ~FrameRec() override;
 
     TakeRecorder& take() { return *m_take; }
@@ -83,9 +84,6 @@ public slots:
     // The page switch: frees the take's memory and stops the meter (the engine has been
     // released already, the meter's capture with it).
     void releaseTake();
-    // The clip list's answer to addToListRequested(): the clip's name, or why not (the list
-    // has shown that failure already unless the page was busy).
-    void takeAdded(const Result<QString>& added);
 
     void cmbInput_Click();
     void sldInputLevel_Scroll();
@@ -104,18 +102,16 @@ public slots:
 signals:
     // An MP3 save handed its job to the encoder, which answered `code`.
     void mp3StatusCode(short code);
-    // "Add to List": the take is in `wavPath`; add it to the clip list and answer with
-    // takeAdded().
-    void addToListRequested(const QString& wavPath);
 
 private:
     void ShowInputInfo();
     void SaveTakeAsWav();
-    // The chosen MP3 name once the take is in tempwav.wav; nothing when the dialog was
-    // cancelled or tempwav.wav could not be written.
-    std::optional<QString> SaveTakeForMp3();
+    // Asks for the MP3's name; once the take is in tempwav.wav, starts the MP3 job on it.
+    void SaveTakeForMp3();
     std::optional<QString> askSaveName(const QString& filter, const QString& extension);
-    bool writeTake(const QString& path);
+    // Writes the finished take to `path` on the job; `then` runs once it is written (a
+    // failure has been shown).
+    void writeTake(const QString& path, std::function<void()> then = {});
     void onTakeState(TakeRecorder::State state);
     void onTakeFailed(const Status& status);
     void hideFormatButtons();
@@ -127,6 +123,7 @@ private:
     QString takeFolder() const;
 
     PageServices m_services;
+    ClipImport& m_import;
     AudioEngine& m_engine;
     Dialogs& m_dialogs;
     WorkFolder m_workFolder;
@@ -155,7 +152,7 @@ private:
     WaveformView* m_picTake = nullptr;
     QTimer* m_tmrMeter = nullptr;
     std::shared_ptr<Peaks> m_takePeaks;
-    std::thread m_pictureJob;
-    std::atomic<bool> m_pictureCancel{false};
+    BackgroundJob m_pictureJob;
+    BackgroundJob m_writeJob;
     bool m_pictureWhole = false;
 };

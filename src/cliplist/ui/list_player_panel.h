@@ -1,20 +1,23 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
-#include <QObject>
+#include "pagekit/page_services.h"
+
+#include <QGroupBox>
 #include <QPersistentModelIndex>
 #include <QTimer>
 
-class ClipEditor;
-class Framewav;
-struct AppContext;
-struct FramewavControls;
+class ClipList;
+class EditSession;
+class QCheckBox;
+class QItemSelectionModel;
+class QLabel;
+class QPushButton;
 
-// List playback of the "Audio Edit" page (frame Frame2, "List Control"): plays the selected
+// List playback, frame Frame2 "List Control" of the "Audio Edit" page: plays the selected
 // clip through the list player MMCPlayList, or with Check1 ("Play List") checked every clip
-// from the selected one to the end of the list, one after the other. It also keeps the five
-// list-playback buttons in step with the list and the editor (Timer1_Timer, every TickMs for
-// the whole run).
+// from the selected one to the end of the list, one after the other. It also keeps its five
+// buttons in step with the list and the editor (Timer1_Timer, every TickMs for the whole run).
 //
 // "Pause" holds the list player where it is and the next press goes on from there; "Next"
 // and "Forward" play the entry after or before the one playing (or, when none plays, the
@@ -26,22 +29,31 @@ struct FramewavControls;
 // selection and queues the clip after. Unchecking "Play List" or changing the list queues
 // anew.
 //
-// The clip that plays is shown selected in List1; the page runs its single click only for a
-// mouse press or a key move, so that selection leaves the list player playing. MMCPlayList
+// The clip that plays is shown selected in the list; the page runs its single click only for
+// a mouse press or a key move, so that selection leaves the list player playing. MMCPlayList
 // emits done() once for each play that reached the end, never for a stop, close or open, so
 // the list goes on only after a clip has played out.
 //
-// The page creates it and wires the buttons and MMCPlayList's done(); the page and the
-// editor must outlive it. GUI thread only.
-class ListPlayback : public QObject {
+// Places within the frame (345×73 at 344,218 of the page): CmdFoward, CmdPlay, CmdPause,
+// CmdStop, CmdNext 12/56/100/144/188,24 41×41 · Check1 "Play List" 240,22 97×21 ·
+// lblListPos 240,46 97×17.
+//
+// GUI thread only; everything handed in outlives the panel.
+class ListPlayerPanel : public QGroupBox {
     Q_OBJECT
 public:
     static constexpr int TickMs = 500;
 
-    ListPlayback(Framewav& page, const ClipEditor& editor);
+    ListPlayerPanel(const ClipList& clips, const EditSession& session,
+                    QItemSelectionModel& selection, PageServices services,
+                    QWidget* parent = nullptr);
 
     // The row of the next clip to play.
     int PlayIndex() const { return m_playIndex; }
+    void SetLng();
+    // Enables the five buttons (a single click on the list) or disables them (the editor
+    // opened a clip, and at start).
+    void setButtonsEnabled(bool enabled);
 
 public slots:
     // Plays from the selected entry; with nothing selected asks "Please select the song to
@@ -75,18 +87,27 @@ signals:
 
 private:
     void queueFollowing();
-    const AppContext& context() const;
-    const FramewavControls& controls() const;
     void playBeside(int step);
     void setPaused(bool paused);
     void showPosition();
+    void showPlaying(int row);
 
-    Framewav& m_page;
-    const ClipEditor& m_editor;
+    const ClipList& m_clips;
+    const EditSession& m_session;
+    QItemSelectionModel& m_selection;
+    PageServices m_services;
     int m_playIndex = 0;
     // The entry whose clip the list player has open; it follows the entry when clips are
     // moved, inserted or removed, so the list goes on after the right one.
     QPersistentModelIndex m_playing;
     bool m_paused = false;
     QTimer m_timer1;
+
+    QPushButton* m_cmdFoward = nullptr;
+    QPushButton* m_cmdPlay = nullptr;
+    QPushButton* m_cmdPause = nullptr;
+    QPushButton* m_cmdStop = nullptr;
+    QPushButton* m_cmdNext = nullptr;
+    QCheckBox* m_check1 = nullptr;
+    QLabel* m_lblListPos = nullptr;
 };

@@ -1,0 +1,237 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "cliplist/clip_import.h"
+
+#include "audio/audio_engine.h"
+#include "base/clip_copy.h"
+#include "cliplist/clip_list.h"
+#include "cliplist/clip_names.h"
+#include "cliplist/edit_history.h"
+#include "codec/wav_decoder.h"
+#include "wav/wav_header.h"
+
+#include <QFileInfo>
+
+namespace {
+
+// "song.mp3: not a sound format that can be read.": the file's name and the reason, without
+// the full path that the reader's message starts with.
+QString failureLine(const QString& path, const Status& failure) {
+    QString reason = failure.message();
+    for (const QString& prefix : {path, QFileInfo(path).absoluteFilePath()})
+        if (reason.startsWith(prefix + QLatin1String(": ")))
+            reason = reason.mid(prefix.size() + 2);
+    return QFileInfo(path).fileName() + QLatin1String(": ") + reason;
+}
+
+} // namespace
+
+struct ClipImport::Outcome {
+    enum class Next { Added, Decode, Failed };
+    Next next = Next::Failed;
+    Failure failure;
+    WavInfo info;
+};
+
+std::optional<Notice> ClipImport::Report::notice() const {
+    if (failures.isEmpty())
+        return std::nullopt;
+    if (gathered) {
+        QStringList lines;
+        for (const Failure& failure : failures)
+            lines << (failure.stage == Failure::Stage::Engine
+                          ? QStringLiteral("Can't initialize device (error code: %1)")
+                                .arg(failure.status.codeNumber())
+                          : failureLine(failure.path, failure.status));
+        return Notice{Notice::Kind::Warning,
+                      QStringLiteral("These files were not added to the list:\n\n") +
+                          lines.join(u'\n'),
+                      0, QString()};
+    }
+    const Failure& failure = failures.first();
+    switch (failure.stage) {
+    case Failure::Stage::Engine:
+        return Notice{Notice::Kind::AudioError, QStringLiteral("Can't initialize device"),
+                      failure.status.codeNumber(), QString()};
+    case Failure::Stage::Open:
+        return Notice{Notice::Kind::AudioError, QStringLiteral("Can't play the file"),
+                      failure.status.codeNumber(), failureLine(failure.path, failure.status)};
+    case Failure::Stage::Write:
+        break;
+    }
+    return Notice{Notice::Kind::Warning,
+                  QStringLiteral("%1 was not added to the list.\n\n%2")
+                      .arg(failure.path, failure.status.message()),
+                  0, QString()};
+}
+
+ClipImport::ClipImport(ClipList& clips, EditHistory& history, AudioEngine& engine,
+                       WorkFolder folder, HoldWindow holdWindow, QObject* parent)
+    : QObject(parent), m_clips(clips), m_history(history), m_engine(engine),
+      m_folder(std::move(folder)), m_holdWindow(std::move(holdWindow)) {
+    connect(&m_job, &BackgroundJob::progressed, this, [this](int percent) {
+        if (m_hold)
+            m_hold->progress(percent);
+    });
+}
+
+ClipImport::~ClipImport() {
+    cancel();
+}
+
+void ClipImport::add(Request request) {
+    m_waiting.push_back(std::move(request));
+    next();
+}
+
+void ClipImport::next() {
+    if (m_current || m_waiting.empty())
+        return;
+    m_current = std::make_unique<Request>(std::move(m_waiting.front()));
+    m_waiting.pop_front();
+    m_report = Report{};
+    m_report.gathered = m_current->gather;
+    startFile();
+}
+
+void ClipImport::resume() {
+    if (!m_current)
+        next();
+    else if (std::exchange(m_waitingForWindow, false))
+        startFile();
+}
+
+// The request goes first: letting go of the window (the job's hold) calls resume(), which
+// must find nothing left to start.
+void ClipImport::cancel() {
+    m_waiting.clear();
+    const std::unique_ptr<Request> dropped = std::move(m_current);
+    m_waitingForWindow = false;
+    m_job.cancel();
+    m_hold.reset();
+    if (std::exchange(m_decoding, false))
+        m_engine.releaseAll();
+}
+
+// A WAV's first step reads its header and copies a canonical one; anything else, and a WAV
+// that is not canonical, is decoded, which needs the engine and shows the busy window at once.
+// The window is held from the first step to the file's end.
+void ClipImport::startFile() {
+    if (m_current->paths.isEmpty()) {
+        finishRequest();
+        return;
+    }
+    const QString path = m_current->paths.first();
+    const bool decode =
+        m_current->decode || !path.endsWith(QLatin1String(".wav"), Qt::CaseInsensitive);
+    m_hold = m_holdWindow(m_current->busyText, decode);
+    if (!m_hold) {
+        m_waitingForWindow = true; // resume() starts it again
+        return;
+    }
+    m_name = clipnames::uniqueClipName(clipnames::clipNameOf(path), m_clips.names());
+    if (decode) {
+        startDecode();
+        return;
+    }
+    m_job.start<Outcome>(
+        [path, target = m_folder.clipFile(m_name)](const BackgroundJob::Context& context) {
+            Outcome outcome;
+            const Result<WavInfo> info = readWavInfo(path);
+            if (!info || !info->canonical) {
+                outcome.next = Outcome::Next::Decode;
+                return outcome;
+            }
+            const Status copied = clipfiles::copyFile(
+                path, target, [&](int p) { context.progress(p); }, &context.cancelFlag());
+            if (!copied) {
+                outcome.failure = {path, copied, Failure::Stage::Write};
+                return outcome;
+            }
+            outcome.next = Outcome::Next::Added;
+            outcome.info = *info; // the copy's layout is the source's, byte for byte
+            return outcome;
+        },
+        [this](Outcome outcome) {
+            if (outcome.next == Outcome::Next::Decode) {
+                m_hold->showNow();
+                startDecode();
+                return;
+            }
+            fileEnded(std::move(outcome));
+        });
+}
+
+void ClipImport::startDecode() {
+    const QString path = m_current->paths.first();
+    if (Status started = m_engine.startForDecoding(); !started) {
+        Outcome failed;
+        failed.failure = {path, started, Failure::Stage::Engine};
+        fileEnded(std::move(failed));
+        return;
+    }
+    m_decoding = true;
+    m_job.start<Outcome>(
+        [path, target = m_folder.clipFile(m_name)](const BackgroundJob::Context& context) {
+            Outcome outcome;
+            WavDecoder decoder;
+            if (Status loaded = decoder.loadmp3(path); !loaded) {
+                outcome.failure = {path, loaded, Failure::Stage::Open};
+                return outcome;
+            }
+            Status decoded = decoder.convert2wav(target, [&](ByteCount position, ByteCount length) {
+                if (context.cancelled())
+                    decoder.requestCancel();
+                if (length > 0)
+                    context.progress(int(std::min<ByteCount>(100, position * 100 / length)));
+            });
+            if (Status closed = decoder.closewav(); decoded && !closed)
+                decoded = closed;
+            const Result<WavInfo> info = decoded ? readWavInfo(target) : Result<WavInfo>(decoded);
+            if (!info) {
+                outcome.failure = {path, info.status(), Failure::Stage::Write};
+                return outcome;
+            }
+            outcome.next = Outcome::Next::Added;
+            outcome.info = *info;
+            return outcome;
+        },
+        [this](Outcome outcome) { fileEnded(std::move(outcome)); });
+}
+
+void ClipImport::fileEnded(Outcome outcome) {
+    const QString path = m_current->paths.first();
+    if (std::exchange(m_decoding, false))
+        m_engine.releaseAll();
+    if (outcome.next == Outcome::Next::Added) {
+        int& row = m_current->row;
+        const int at = row < 0 ? m_clips.count() : row;
+        m_clips.insert(at, m_name, outcome.info);
+        m_history.added(at);
+        m_lastFolder = QFileInfo(path).absolutePath();
+        m_report.added << m_name;
+        if (row >= 0)
+            ++row;
+    } else if (outcome.failure.status.code() != ErrorCode::Ended) {
+        m_report.failures << outcome.failure;
+    }
+    m_current->paths.removeFirst();
+    m_hold.reset();
+    // The next file holds the window after this one's hold has gone.
+    QMetaObject::invokeMethod(
+        this,
+        [this] {
+            if (m_current && !m_job.isRunning())
+                startFile();
+        },
+        Qt::QueuedConnection);
+}
+
+void ClipImport::finishRequest() {
+    const std::unique_ptr<Request> request = std::move(m_current);
+    const Report report = std::move(m_report);
+    if (request->done)
+        request->done(report);
+    next();
+    if (!isBusy())
+        emit idle();
+}

@@ -1,0 +1,360 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "cliplist/ui/editor_panel.h"
+
+#include "audio/media_player.h"
+#include "base/app_info.h"
+#include "cliplist/clip_crop.h"
+#include "cliplist/clip_list.h"
+#include "cliplist/edit_history.h"
+#include "cliplist/edit_session.h"
+#include "cliplist/edit_time.h"
+#include "cliplist/ui/clip_list_box.h"
+#include "cliplist/ui/effects_row.h"
+#include "pagekit/app_context.h"
+#include "pagekit/audio_error.h"
+#include "pagekit/busy_gate.h"
+#include "pagekit/controls.h"
+#include "pagekit/dialogs.h"
+#include "wav/wave_commands.h"
+#include "waveform/peak_cache.h"
+#include "waveform/ui/waveform_view.h"
+
+#include <QApplication>
+#include <QCheckBox>
+#include <QEvent>
+#include <QItemSelectionModel>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMouseEvent>
+#include <QPushButton>
+#include <QShortcut>
+#include <QSlider>
+
+using controls::place;
+
+namespace {
+
+QString clock(std::int64_t ms) {
+    return edittime::clockText(edittime::roundedSeconds(ms));
+}
+
+QLabel* timeLabel(QWidget* parent, const char* name, QRect at, Qt::Alignment alignment) {
+    auto* label = place(new QLabel(QStringLiteral("00:00:00"), parent), name, at);
+    label->setAlignment(alignment | Qt::AlignVCenter);
+    return label;
+}
+
+// A time to the millisecond (m:ss.mmm) that can be typed.
+QLineEdit* timeEdit(QWidget* parent, const char* name, QRect at, Qt::Alignment alignment) {
+    auto* edit = place(new QLineEdit(parent), name, at);
+    edit->setAlignment(alignment | Qt::AlignVCenter);
+    edit->setText(QStringLiteral("0:00.000"));
+    return edit;
+}
+
+struct CropResult {
+    Status status;
+    QStringList sent;
+};
+
+} // namespace
+
+EditorPanel::EditorPanel(ClipList& clips, EditHistory& history, EditSession& session,
+                         PeakCache& peaks, const QItemSelectionModel& selection,
+                         PageServices services, QWidget* parent)
+    : QGroupBox(QStringLiteral("Edit Song"), parent), m_clips(clips), m_history(history),
+      m_session(session), m_peaks(peaks), m_selection(selection), m_services(services) {
+    setObjectName(QStringLiteral("Frame3"));
+    m_waveform = place(new WaveformView(this), "Waveform", {12, 18, 321, 52});
+    m_sliderEdit = place(new QSlider(Qt::Horizontal, this), "SliderEdit", {12, 72, 321, 18});
+    m_lblin = timeLabel(this, "Lblin", {12, 90, 80, 16}, Qt::AlignLeft);
+    m_lbltotal = timeLabel(this, "Lbltotal", {132, 90, 80, 16}, Qt::AlignHCenter);
+    m_lblout = timeLabel(this, "Lblout", {253, 90, 80, 16}, Qt::AlignRight);
+    m_txtMarkIn = timeEdit(this, "txtMarkIn", {12, 107, 76, 21}, Qt::AlignLeft);
+    m_txtKept = timeEdit(this, "txtKept", {132, 107, 80, 21}, Qt::AlignHCenter);
+    m_txtMarkOut = timeEdit(this, "txtMarkOut", {257, 107, 76, 21}, Qt::AlignRight);
+    m_cmdEditPlay = controls::pictureButton(this, "CmdEditPlay", {12, 131, 41, 36});
+    m_cmdEditStop = controls::pictureButton(this, "CmdEditStop", {56, 131, 41, 36});
+    m_cmdPlaySel = controls::pictureButton(this, "CmdPlaySel", {100, 131, 41, 36});
+    m_cmdMarkin = controls::button(this, "CmdMarkin", "Mark In", {146, 131, 60, 25});
+    m_cmdMarkOut = controls::button(this, "CmdMarkOut", "Mark Out", {208, 131, 62, 25});
+    m_cmdEditDone = controls::button(this, "CmdEditDone", "Done", {272, 131, 61, 25});
+    m_chkSmooth =
+        place(new QCheckBox(QStringLiteral("Smooth cuts"), this), "chkSmooth", {146, 157, 187, 17});
+    m_chkSmooth->setChecked(true);
+    m_effects = new EffectsRow(clips, history, session, services, this);
+    m_effects->move(0, 178);
+
+    m_sliderEdit->installEventFilter(this);
+    connect(m_cmdEditPlay, &QPushButton::clicked, this, &EditorPanel::CmdEditPlay_Click);
+    connect(m_cmdEditStop, &QPushButton::clicked, this, &EditorPanel::CmdEditStop_Click);
+    connect(m_cmdMarkin, &QPushButton::clicked, this, &EditorPanel::CmdMarkin_Click);
+    connect(m_cmdMarkOut, &QPushButton::clicked, this, &EditorPanel::CmdMarkOut_Click);
+    connect(m_cmdEditDone, &QPushButton::clicked, this, &EditorPanel::CmdEditDone_Click);
+    connect(m_cmdPlaySel, &QPushButton::clicked, this, &EditorPanel::CmdPlaySel_Click);
+    connect(m_waveform, &WaveformView::markInDragged, &m_session, &EditSession::setMarkIn);
+    connect(m_waveform, &WaveformView::markOutDragged, &m_session, &EditSession::setMarkOut);
+    connect(m_waveform, &WaveformView::playheadClicked, this, &EditorPanel::movePlayhead);
+    for (QLineEdit* box : {m_txtMarkIn, m_txtKept, m_txtMarkOut})
+        connect(box, &QLineEdit::editingFinished, this, [this, box] { typed(box); });
+    connect(&m_peaks, &PeakCache::progressed, this, &EditorPanel::showPeaks);
+    connect(&m_services.context.MMCEdit, &MediaPlayer::statusUpdate, this,
+            &EditorPanel::MMCEdit_StatusUpdate);
+    connect(&m_session, &EditSession::opened, this, &EditorPanel::showOpened);
+    connect(&m_session, &EditSession::reopened, this, [this] {
+        m_sliderEdit->setMaximum(edittime::roundedSeconds(m_session.lengthMs()));
+        showWaveform();
+    });
+    connect(&m_session, &EditSession::marksChanged, this, &EditorPanel::showMarks);
+    connect(&m_session, &EditSession::closed, this, [this] { setEditorEnabled(false); });
+    connect(&m_session, &EditSession::playheadMoved, m_waveform, &WaveformView::setPlayhead);
+
+    addKey(QKeySequence(Qt::Key_Space), [this] { m_session.playOrStop(); });
+    addKey(QKeySequence(Qt::Key_I), [this] { CmdMarkin_Click(); });
+    addKey(QKeySequence(Qt::Key_O), [this] { CmdMarkOut_Click(); });
+    addKey(QKeySequence(Qt::Key_P), [this] { CmdPlaySel_Click(); });
+    addKey(QKeySequence(Qt::Key_Return), [this] { CmdEditDone_Click(); });
+    addKey(QKeySequence(Qt::Key_Enter), [this] { CmdEditDone_Click(); });
+    addKey(QKeySequence(Qt::Key_Home), [this] { movePlayhead(0); });
+    addKey(QKeySequence(Qt::Key_End), [this] { movePlayhead(m_session.lengthMs()); });
+    setEditorEnabled(false);
+}
+
+EditorPanel::~EditorPanel() = default;
+
+// The editor's keys act anywhere in the window while the "Audio Edit" page shows and a clip
+// is open; a box being typed in keeps its own keys (a digit, Enter to take the time).
+void EditorPanel::addKey(const QKeySequence& key, const std::function<void()>& action) {
+    auto* shortcut = new QShortcut(key, this, [action] {
+        if (qobject_cast<QLineEdit*>(QApplication::focusWidget()))
+            return;
+        action();
+    });
+    shortcut->setEnabled(m_session.isOpen());
+    m_keys << shortcut;
+}
+
+void EditorPanel::SetLng() {
+    m_cmdEditPlay->setToolTip(QStringLiteral("Play"));
+    m_cmdEditStop->setToolTip(QStringLiteral("Stop"));
+    m_cmdPlaySel->setToolTip(QStringLiteral("Play Selection"));
+    m_effects->SetLng();
+}
+
+void EditorPanel::nameKeys() {
+    const std::pair<QPushButton*, const char*> keys[] = {
+        {m_cmdEditPlay, "Space"}, {m_cmdEditStop, "Space"}, {m_cmdPlaySel, "P"},
+        {m_cmdMarkin, "I"},       {m_cmdMarkOut, "O"},      {m_cmdEditDone, "Enter"},
+    };
+    for (const auto& [button, key] : keys) {
+        const QString text = button->toolTip().isEmpty() ? button->text() : button->toolTip();
+        button->setToolTip(QStringLiteral("%1 (%2)").arg(text, QLatin1String(key)));
+    }
+    m_effects->nameKeys();
+}
+
+void EditorPanel::cancel() {
+    m_crop.cancel();
+    m_effects->cancel();
+}
+
+int EditorPanel::openRow() const {
+    return m_session.isOpen() ? m_clips.rowOfFile(m_session.clipFile()) : -1;
+}
+
+void EditorPanel::List1_DblClick() {
+    if (m_services.busy.isBusy())
+        return;
+    const int row = selectedRow(m_selection);
+    if (row < 0)
+        return;
+    const AppContext& context = m_services.context;
+    context.MMCPlayList.command(QStringLiteral("Stop"));
+    context.MMCPlayList.command(QStringLiteral("Close"));
+    if (Status opened = m_session.open(m_clips.clipFile(row)); !opened) {
+        warn(context.dialogs, &m_services.dialogParent,
+             QStringLiteral("%1 cannot be opened for editing.\n\n%2")
+                 .arg(m_clips.at(row).name, opened.message()));
+        return;
+    }
+    emit clipOpened();
+}
+
+void EditorPanel::showOpened() {
+    const std::int64_t lengthMs = m_session.lengthMs();
+    m_sliderEdit->setMinimum(0);
+    m_sliderEdit->setMaximum(edittime::roundedSeconds(lengthMs));
+    m_sliderEdit->setValue(0);
+    m_lbltotal->setText(clock(lengthMs));
+    m_lblout->setText(clock(lengthMs));
+    m_lblin->setText(edittime::clockText(0));
+    m_shownIn = 0;
+    m_shownOut = lengthMs;
+    showWaveform();
+    setEditorEnabled(true);
+}
+
+void EditorPanel::movePlayhead(std::int64_t ms) {
+    m_session.seek(ms);
+    if (!m_sliderEdit->isSliderDown())
+        m_sliderEdit->setValue(edittime::roundedSeconds(m_session.playheadMs()));
+}
+
+void EditorPanel::CmdEditPlay_Click() {
+    m_session.play();
+}
+
+void EditorPanel::CmdEditStop_Click() {
+    m_session.stop();
+}
+
+void EditorPanel::CmdPlaySel_Click() {
+    m_session.playSelection();
+}
+
+void EditorPanel::SliderEdit_Click() {
+    m_services.context.MMCEdit.setFrom(std::int64_t(m_sliderEdit->value()) * 1000);
+    m_services.context.MMCEdit.command(QStringLiteral("Play"));
+}
+
+void EditorPanel::MMCEdit_StatusUpdate() {
+    const std::int64_t positionMs = m_services.context.MMCEdit.positionMs();
+    m_lbltotal->setText(clock(positionMs));
+    // Moving the handle under the user's mouse would take it away from where it is dragged.
+    if (!m_sliderEdit->isSliderDown())
+        m_sliderEdit->setValue(edittime::roundedSeconds(positionMs));
+}
+
+void EditorPanel::CmdMarkin_Click() {
+    m_session.markInAtPlayhead();
+    m_lblin->setText(edittime::clockText(m_sliderEdit->value()));
+}
+
+void EditorPanel::CmdMarkOut_Click() {
+    m_session.markOutAtPlayhead();
+    m_lblout->setText(edittime::clockText(m_sliderEdit->value()));
+}
+
+// A mark set by a drag or a typed time shows in its label in whole seconds; the other
+// label keeps what it shows.
+void EditorPanel::showMarks() {
+    const std::int64_t in = m_session.MarkIn();
+    const std::int64_t out = m_session.MarkOut();
+    if (in != m_shownIn)
+        m_lblin->setText(clock(in));
+    if (out != m_shownOut)
+        m_lblout->setText(clock(out));
+    m_shownIn = in;
+    m_shownOut = out;
+    m_waveform->setMarks(in, out);
+    m_txtMarkIn->setText(edittime::millisText(in));
+    m_txtMarkOut->setText(edittime::millisText(out));
+    m_txtKept->setText(edittime::millisText(out - in));
+}
+
+// A typed time within the clip sets its mark; the kept length moves mark-out. A time that
+// can't be taken puts the boxes back.
+void EditorPanel::typed(QLineEdit* box) {
+    const std::optional<std::int64_t> ms = edittime::parseMillis(box->text());
+    if (!ms || *ms > m_session.lengthMs() || !box->isEnabled() || !m_session.isOpen()) {
+        showMarks();
+        return;
+    }
+    if (box == m_txtMarkIn)
+        m_session.setMarkIn(*ms);
+    else if (box == m_txtMarkOut)
+        m_session.setMarkOut(*ms);
+    else
+        m_session.setKept(*ms);
+}
+
+// A clip that cannot be read for peaks shows an empty view with a note; the editor still
+// works.
+void EditorPanel::showWaveform() {
+    const QString& clip = m_session.clipFile();
+    const std::shared_ptr<const Peaks> peaks = m_peaks.peaksFor(clip);
+    m_waveform->setClip(peaks, m_session.lengthMs(),
+                        peaks ? QString()
+                              : QStringLiteral("No waveform: %1").arg(m_peaks.failure(clip)));
+}
+
+void EditorPanel::showPeaks(const QString& clipPath) {
+    if (clipPath == m_session.clipFile())
+        m_waveform->update();
+}
+
+void EditorPanel::CmdEditDone_Click() {
+    if (m_services.busy.isBusy() || !m_session.isOpen())
+        return;
+    const AppContext& context = m_services.context;
+    const std::int64_t markIn = m_session.MarkIn();
+    const std::int64_t markOut = m_session.MarkOut();
+    if (Status marks = ClipCrop::checkMarks(markIn, markOut); !marks) {
+        context.dialogs.message(&m_services.dialogParent, marks.message(),
+                                QLatin1String(appinfo::Title), Dialogs::Icon::None);
+        return;
+    }
+    MediaPlayer& player = context.MMCEdit;
+    player.command(QStringLiteral("Stop"));
+    const std::int64_t lengthMs = player.lengthMs();
+    // The crop reads the clip file and renames the result over it; the player lets go first.
+    player.command(QStringLiteral("Close"));
+    const QString clipFile = m_session.clipFile();
+    const QString name = m_session.clipName();
+    const int row = openRow();
+    m_session.finish();
+
+    // A step of the history, so "Undo" gives the clip back as it was.
+    const QString before = row >= 0 ? m_history.beforeReplace(row) : QString();
+    const WorkFolder folder = context.workFolder;
+    const int edgeFadeMs = m_chkSmooth->isChecked() ? SmoothCutMs : 0;
+    m_crop.start<CropResult>(
+        [=](const BackgroundJob::Context& job) {
+            WaveCommands commands;
+            ClipCrop crop(folder, commands);
+            crop.setEdgeFadeMs(edgeFadeMs);
+            crop.setProgress([&](int percent) { job.progress(percent); });
+            CropResult result;
+            result.status = row >= 0 && before.isEmpty()
+                                ? Status{ErrorCode::Create,
+                                         QStringLiteral("%1: the sound as it is cannot be kept "
+                                                        "for undo.")
+                                             .arg(clipFile)}
+                                : crop.crop(clipFile, markIn, markOut, lengthMs);
+            result.sent = crop.sentCommands();
+            return result;
+        },
+        [this, row, before, name](CropResult result) {
+            m_sent = result.sent;
+            if (!before.isEmpty())
+                m_history.afterReplace(row, QStringLiteral("Crop of %1").arg(name), before,
+                                       result.status.isOk());
+            else if (row >= 0)
+                m_clips.refresh(row);
+            if (!result.status)
+                warn(m_services.context.dialogs, &m_services.dialogParent,
+                     QStringLiteral("%1 was not cropped; its clip file is as it was.\n\n%2")
+                         .arg(name, result.status.message()));
+            emit cropEnded();
+        },
+        m_services.busy.hold(QStringLiteral("Saving......."), false));
+}
+
+void EditorPanel::setEditorEnabled(bool enabled) {
+    for (QWidget* control : std::initializer_list<QWidget*>{
+             m_sliderEdit, m_cmdEditPlay, m_cmdEditStop, m_cmdMarkin, m_cmdMarkOut, m_cmdEditDone,
+             m_waveform, m_txtMarkIn, m_txtKept, m_txtMarkOut, m_cmdPlaySel, m_chkSmooth})
+        control->setEnabled(enabled);
+    m_effects->setEnabled(enabled);
+    for (QShortcut* key : m_keys)
+        key->setEnabled(enabled);
+}
+
+// The release ends a click on the groove as well as a drag of the handle; the slider has
+// its new value by the time the queued call runs.
+bool EditorPanel::eventFilter(QObject* watched, QEvent* event) {
+    if (watched == m_sliderEdit && event->type() == QEvent::MouseButtonRelease &&
+        static_cast<QMouseEvent*>(event)->button() == Qt::LeftButton)
+        QMetaObject::invokeMethod(this, &EditorPanel::SliderEdit_Click, Qt::QueuedConnection);
+    return QObject::eventFilter(watched, event);
+}

@@ -1,0 +1,42 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#pragma once
+
+#include "base/background_job.h"
+#include "base/status.h"
+#include "pagekit/busy_gate.h"
+#include "pagekit/page_services.h"
+
+#include <QObject>
+
+#include <functional>
+#include <memory>
+
+class ClipList;
+
+// The clip list joined, in list order, into the work folder's concat.wav (ClipJoiner), on a
+// background job, for "Save The List to Wav", "Save The List to MP3" and a ringtone of the
+// whole list. Both players let go of their clips first. The caller's hold on the window is
+// kept across the join and handed back with its end, so an encoder job that follows keeps
+// the window held until it too has ended.
+//
+// GUI thread only; the list outlives it.
+class ListJoin : public QObject {
+    Q_OBJECT
+public:
+    using Then = std::function<void(const Status& joined, std::unique_ptr<BusyGate::Scope> hold)>;
+
+    ListJoin(const ClipList& clips, PageServices services, QObject* parent = nullptr);
+
+    // Joins the list; `afterJoin` (may be empty) runs on the job's thread after a join that
+    // worked (a copy of concat.wav, say) and its failure counts as the join's. `then` runs on
+    // the GUI thread with the outcome and `hold` back.
+    void start(std::unique_ptr<BusyGate::Scope> hold, std::function<Status()> afterJoin, Then then);
+    bool isRunning() const { return m_job.isRunning(); }
+    void cancel();
+
+private:
+    const ClipList& m_clips;
+    PageServices m_services;
+    BackgroundJob m_job;
+    std::unique_ptr<BusyGate::Scope> m_hold;
+};
