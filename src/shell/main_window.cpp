@@ -130,7 +130,7 @@ void Frmmain::Form_Load() {
     showPage(m_framewav);
     restoreLastRun();
     m_journal = std::make_unique<ClipListJournal>(m_framewav->clips(), m_context.workFolder);
-    connect(m_framewav, &Framewav::decodeEnded, this, &Frmmain::addNextFile);
+    connect(m_framewav, &Framewav::decodeEnded, this, &Frmmain::addNextFile, Qt::QueuedConnection);
 }
 
 // The exit sequence empties the work folder, the journal of the clip list with it: a
@@ -171,16 +171,14 @@ void Frmmain::addFiles(const QStringList& paths) {
     addNextFile();
 }
 
-// One file at a time, and only while the page is free: a decode the user started goes on,
-// and the next file follows when it has ended.
+// Only while the page is free: a decode or a batch the user started goes on, and the files
+// follow once it has ended (decodeEnded comes queued, when the batch has gone on or ended).
+// They go as one batch, so files that cannot be added are told in one message, not one box
+// each.
 void Frmmain::addNextFile() {
-    if (m_adding || m_filesToAdd.isEmpty() || m_exiting || m_framewav->isBusy())
+    if (m_filesToAdd.isEmpty() || m_exiting || m_framewav->isBusy() || m_framewav->isAdding())
         return;
-    m_adding = true;
-    m_framewav->addFile(m_filesToAdd.takeFirst(), [this](const Result<QString>&) {
-        m_adding = false;
-        addNextFile();
-    });
+    m_framewav->addFiles(std::exchange(m_filesToAdd, {}), -1, true);
 }
 
 void Frmmain::buildToolbar() {

@@ -68,7 +68,8 @@ public:
     BusyGate& busyGate() { return m_busyGate; }
 
     // Files given on a command line, this one's or a later start's: added one after the
-    // other as "Add New" adds a chosen file, the window brought to the front.
+    // other as "Add New" adds chosen files (those that cannot be added told in one message),
+    // the window brought to the front.
     void addFiles(const QStringList& paths);
 
 public slots:
@@ -113,6 +114,5 @@ private:
     FrameAbout* m_frameAbout = nullptr;
     std::unique_ptr<ClipListJournal> m_journal;
     QStringList m_filesToAdd;
-    bool m_adding = false;
     bool m_exiting = false;
 };

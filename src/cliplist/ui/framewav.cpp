@@ -291,11 +291,16 @@ void Framewav::addNextOfBatch() {
     while (m_batch && !m_batch->waiting) {
         if (m_batch->paths.isEmpty()) {
             const std::unique_ptr<Batch> batch = std::move(m_batch);
+            // A box as tall as the screen helps nobody: the first lines and a count say it.
+            constexpr qsizetype Shown = 20;
+            QStringList lines = batch->failures.mid(0, Shown);
+            if (batch->failures.size() > Shown)
+                lines << QStringLiteral("... and %1 more.").arg(batch->failures.size() - Shown);
             if (!batch->failures.isEmpty())
                 m_services.context.dialogs.message(
                     &m_services.dialogParent,
                     QStringLiteral("These files were not added to the list:\n\n") +
-                        batch->failures.join(u'\n'),
+                        lines.join(u'\n'),
                     QLatin1String(appinfo::Title), Dialogs::Icon::Warning);
             return;
         }
