@@ -3,6 +3,7 @@
 #include "support/test_audio.h"
 #include "wav/wav_header.h"
 
+#include <QElapsedTimer>
 #include <QProcess>
 #include <QTemporaryDir>
 #include <QtTest>
@@ -84,6 +85,52 @@ private slots:
         qputenv("PULSE_SERVER", saved);
         QCOMPARE(status, 1);
         QCOMPARE(output.trimmed().count('\n'), 0);
+    }
+
+    // Last, as they stop the server under a running command (and start it again after).
+    void play_endsWithAMessageWhenTheServerGoesAway() {
+        const QString clip = testaudio::writeSineWav(path("long.wav"), m_cd, 44100 * 30);
+        QProcess player;
+        player.setProcessChannelMode(QProcess::MergedChannels);
+        player.start(qEnvironmentVariable("TUNECARVER_CLI"), {"play", clip});
+        QVERIFY(player.waitForStarted());
+        QTest::qWait(1500);
+        m_daemon.stop();
+        QElapsedTimer sinceGone;
+        sinceGone.start();
+        const bool ended = player.waitForFinished(10000);
+        const qint64 tookMs = sinceGone.elapsed();
+        START_PULSE_DAEMON(m_daemon);
+        QVERIFY(ended);
+        QVERIFY2(tookMs < 2000, qPrintable(QString::number(tookMs)));
+        QCOMPARE(player.exitCode(), 1);
+        QVERIFY(player.readAll().contains("sound server"));
+    }
+
+    // What was recorded until the server went away is kept, playable, and the command says
+    // so and fails, since the take is shorter than asked.
+    void record_keepsWhatWasRecordedWhenTheServerGoesAway() {
+        QProcess recorder;
+        recorder.setProcessChannelMode(QProcess::MergedChannels);
+        recorder.start(qEnvironmentVariable("TUNECARVER_CLI"),
+                       {"record", path("cut.wav"), "--seconds", "30"});
+        QVERIFY(recorder.waitForStarted());
+        const QByteArray tone = testaudio::sinePcm(m_cd, 44100);
+        for (qsizetype at = 0; at < tone.size(); at += 17640) {
+            m_daemon.feedPipe(tone.mid(at, 17640));
+            QTest::qWait(90);
+        }
+        m_daemon.stop();
+        const bool ended = recorder.waitForFinished(10000);
+        START_PULSE_DAEMON(m_daemon);
+        QVERIFY(ended);
+        const QByteArray told = recorder.readAll();
+        QCOMPARE(recorder.exitCode(), 1);
+        QVERIFY2(told.contains("saved in"), told.constData());
+        const auto info = readWavInfo(path("cut.wav"));
+        QVERIFY2(info.isOk(), told.constData());
+        QVERIFY(info->canonical);
+        QVERIFY(info->dataBytes > 0);
     }
 
 private:
