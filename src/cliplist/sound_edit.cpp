@@ -37,6 +37,9 @@ public:
         if (!info)
             return info.status();
         m_info = *info;
+        // As the decoder refuses it: an edit of nothing would write an empty clip.
+        if (frames() == 0)
+            return {ErrorCode::Empty, QStringLiteral("%1: the file holds no sound.").arg(path)};
         m_file.setFileName(path);
         if (!m_file.open(QIODevice::ReadOnly) || !m_file.seek(m_info.dataOffset))
             return {ErrorCode::FileOpen, QStringLiteral("%1: %2.").arg(path, m_file.errorString())};
