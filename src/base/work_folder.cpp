@@ -36,6 +36,13 @@ bool WorkFolder::isPlainName(const QString& clipName) {
            clipName != QLatin1String(".") && clipName != QLatin1String("..");
 }
 
+void WorkFolder::clearForClip(const QString& clipName) const {
+    const nofollow::Folder folder(m_path);
+    const QByteArray name = QFile::encodeName(clipName + QStringLiteral(".wav"));
+    if (isPlainName(clipName) && !folder.isPlainFile(name))
+        folder.removeFile(name);
+}
+
 QStringList WorkFolder::clipFilesFound() const {
     const nofollow::Folder folder(m_path);
     const QStringList own = ownFileNames();

@@ -27,6 +27,10 @@ public:
     // A clip name that names a file inside the folder and nothing else: no "/", no NUL, and
     // neither "." nor "..". Names read back from a file (the journal) must be plain.
     static bool isPlainName(const QString& clipName);
+    // Makes way for a new clip file of `clipName`: an entry of that name that is not a plain
+    // file (a link, a pipe) is removed as itself, since writing the new file would go through
+    // it to wherever it leads. A plain file stays, to be replaced.
+    void clearForClip(const QString& clipName) const;
     // The clips whose files are in the folder: the names of its regular files ending in
     // ".wav" without that ending, the folder's own files left out, in file name order.
     QStringList clipFilesFound() const;

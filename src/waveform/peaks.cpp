@@ -295,6 +295,13 @@ Result<std::shared_ptr<Peaks>> read(QIODevice& file, const ClipStamp& clip, cons
     return loaded;
 }
 
+void remove(const QString& clipPath) {
+    const QFileInfo peakFile(peakFilePath(clipPath));
+    const nofollow::Folder clipFolder(QFileInfo(clipPath).path());
+    nofollow::Folder(clipFolder, QFile::encodeName(peakFile.dir().dirName()))
+        .removeFile(QFile::encodeName(peakFile.fileName()));
+}
+
 Result<std::shared_ptr<Peaks>> load(const QString& clipPath) {
     const QString path = peakFilePath(clipPath);
     QFile file;

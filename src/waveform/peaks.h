@@ -102,6 +102,9 @@ Status save(const QString& clipPath, const Peaks& peaks);
 // made from the clip `clip` describes: its size, modification time, sample format and frames.
 // Fails, having allocated nothing for them, when the file is damaged or of another sound.
 Result<std::shared_ptr<Peaks>> read(QIODevice& file, const ClipStamp& clip, const QString& path);
+// Deletes the peak file of clipPath, when the peaks folder beside the clip is a real folder:
+// through a link nothing is removed.
+void remove(const QString& clipPath);
 // The peaks kept for clipPath. Fails (and the caller computes them anew) when there is no
 // peak file, it is not a plain file (never waited on: a pipe there cannot hang the caller),
 // it is damaged, or it was made from another sound than the clip file holds now.

@@ -82,8 +82,9 @@ private slots:
             QCOMPARE(mode(folder.clipFile("voice")), 0600);
     }
 
-    // A link planted in the folder is removed as a link; what it points to stays whole.
-    void empty_removesLinksAndNeverWhatTheyPointTo() {
+    // A link planted in the folder is removed as a link, at the exit or where a new clip
+    // file goes; what it points to stays whole.
+    void linksInTheFolder_areRemovedAsLinks() {
         QTemporaryDir root;
         WorkFolder folder(root.filePath("korvanel"));
         QVERIFY(folder.prepare());
@@ -93,6 +94,12 @@ private slots:
         QVERIFY(QFile::link(outside, folder.peaksFolder()));
         QVERIFY(QFile::link(outside, folder.historyFolder()));
         QVERIFY(QFile::link(outside + "/precious.wav", folder.clipFile("song")));
+        QVERIFY(QFile::link(outside + "/precious.wav", folder.clipFile("new")));
+        QVERIFY(testaudio::writeAll(folder.clipFile("kept"), "a clip"));
+        for (const char* name : {"new", "kept"})
+            folder.clearForClip(name);
+        QVERIFY(!QFileInfo(folder.clipFile("new")).isSymLink());
+        QVERIFY(QFileInfo::exists(folder.clipFile("kept")));
         folder.empty();
         QCOMPARE(testaudio::readAll(outside + "/precious.wav"), QByteArray("keep me"));
         QVERIFY(

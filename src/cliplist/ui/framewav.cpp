@@ -346,6 +346,7 @@ void Framewav::addWav(const QString& path, const Added& done, int row) {
         return;
     }
     const QString name = clipnames::uniqueClipName(clipnames::clipNameOf(path), clipNames());
+    m_services.context.workFolder.clearForClip(name);
     if (Status copied = clipfiles::copyFile(path, m_services.context.workFolder.clipFile(name));
         !copied) {
         showFailure(path, copied);
@@ -377,6 +378,7 @@ void Framewav::decodeIntoClip(const QString& inputPath, Added done, int row) {
     }
     m_decodeBusy = m_services.busy.enter(BusyGate::Window::Disable);
     const QString name = clipnames::uniqueClipName(clipnames::clipNameOf(inputPath), clipNames());
+    context.workFolder.clearForClip(name);
     m_worker.start(
         inputPath, context.workFolder.clipFile(name),
         [this, inputPath, name, row, done = std::move(done)](const DecodeWorker::Outcome& outcome) {
