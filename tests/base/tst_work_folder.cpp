@@ -70,13 +70,12 @@ private slots:
         QVERIFY(folder.prepare());
         QCOMPARE(mode(folder.path()), 0700);
         QCOMPARE(mode(folder.peaksFolder()), 0700);
+        // Written as the program writes a clip, under the usual umask; where the file system
+        // keeps no access lists, the folder alone keeps others out.
         const mode_t before = ::umask(022);
         QSaveFile clip(folder.clipFile("voice"));
-        const bool written =
-            clip.open(QIODevice::WriteOnly) && clip.write("RIFF") == 4 && clip.commit();
+        QVERIFY(clip.open(QIODevice::WriteOnly) && clip.write("RIFF") == 4 && clip.commit());
         ::umask(before);
-        QVERIFY(written);
-        // Where the file system keeps no access lists, the folder alone keeps others out.
         if (::getxattr(QFile::encodeName(folder.path()).constData(), "system.posix_acl_default",
                        nullptr, 0) > 0)
             QCOMPARE(mode(folder.clipFile("voice")), 0600);

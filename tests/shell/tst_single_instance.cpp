@@ -20,53 +20,34 @@ namespace {
 // Another local account, for the checks that only root can set up.
 constexpr uid_t OtherUser = 65534;
 
-// A process of the other user that answers "ok" to whatever connects at `path`, as someone
-// who took the socket's name would. Returns its pid, or -1.
+// A process of the other user listening at `path`, as someone who took the socket's name
+// would. Returns its pid.
 pid_t listenAsOtherUser(const QString& path) {
-    const QByteArray name = QFile::encodeName(path);
     const pid_t child = ::fork();
     if (child != 0)
         return child;
     sockaddr_un address{};
     address.sun_family = AF_UNIX;
-    std::strncpy(address.sun_path, name.constData(), sizeof address.sun_path - 1);
+    std::strncpy(address.sun_path, QFile::encodeName(path).constData(),
+                 sizeof address.sun_path - 1);
     const int server = ::socket(AF_UNIX, SOCK_STREAM, 0);
-    if (::setgid(OtherUser) != 0 || ::setuid(OtherUser) != 0 ||
-        ::bind(server, reinterpret_cast<sockaddr*>(&address), sizeof address) != 0 ||
-        ::listen(server, 4) != 0)
-        ::_exit(1);
-    for (;;) {
-        const int peer = ::accept(server, nullptr, nullptr);
-        char line[4096];
-        if (::read(peer, line, sizeof line) > 0 && ::write(peer, "ok\n", 3) != 3)
-            ::_exit(1);
-        ::close(peer);
-    }
+    if (::setgid(OtherUser) == 0 && ::setuid(OtherUser) == 0 &&
+        ::bind(server, reinterpret_cast<sockaddr*>(&address), sizeof address) == 0 &&
+        ::listen(server, 4) == 0)
+        ::pause();
+    ::_exit(1);
+}
+
+// The session's runtime folder for the sockets: `path`, or none for an empty one.
+void useRuntimeFolder(const QString& path) {
+    QDir().mkpath(path);
+    if (path.isEmpty())
+        qunsetenv("XDG_RUNTIME_DIR");
+    else
+        qputenv("XDG_RUNTIME_DIR", QFile::encodeName(path));
 }
 
 } // namespace
-
-// XDG_RUNTIME_DIR set to a new folder for the scope, or unset for an empty path.
-class RuntimeFolder {
-public:
-    explicit RuntimeFolder(const QString& path) : m_saved(qgetenv("XDG_RUNTIME_DIR")) {
-        if (path.isEmpty()) {
-            qunsetenv("XDG_RUNTIME_DIR");
-        } else {
-            QDir().mkpath(path);
-            qputenv("XDG_RUNTIME_DIR", QFile::encodeName(path));
-        }
-    }
-    ~RuntimeFolder() {
-        if (m_saved.isNull())
-            qunsetenv("XDG_RUNTIME_DIR");
-        else
-            qputenv("XDG_RUNTIME_DIR", m_saved);
-    }
-
-private:
-    QByteArray m_saved;
-};
 
 class TestSingleInstance : public QObject {
     Q_OBJECT
@@ -79,7 +60,7 @@ private slots:
     void secondStart_handsItsFilesToTheFirst() {
         QFETCH(bool, runtimeFolder);
         QTemporaryDir dir;
-        const RuntimeFolder runtime(runtimeFolder ? dir.filePath("runtime") : QString());
+        useRuntimeFolder(runtimeFolder ? dir.filePath("runtime") : QString());
         const WorkFolder work(dir.filePath("korvanel"));
         QVERIFY(work.prepare());
         SingleInstance first(work);
@@ -126,10 +107,8 @@ private slots:
         QCOMPARE(first.start(), SingleInstance::Role::First);
         SingleInstance second(work);
         const StartPlan plan = planStart(second, work, {"x.wav"}, 300);
-        QVERIFY(plan.openWindow);
-        QVERIFY(plan.spareFolder);
-        QVERIFY(plan.workFolder.path() != work.path());
-        QVERIFY(QFileInfo(plan.workFolder.path()).isDir());
+        QVERIFY(plan.openWindow && plan.spareFolder);
+        QVERIFY(plan.workFolder.path() != work.path() && QDir(plan.workFolder.path()).exists());
         QVERIFY(plan.notice.contains(plan.workFolder.path()));
     }
 
@@ -139,7 +118,7 @@ private slots:
         if (::geteuid() != 0)
             QSKIP("Needs root, to act as a second local account.");
         QTemporaryDir dir;
-        const RuntimeFolder runtime(dir.filePath("runtime"));
+        useRuntimeFolder(dir.filePath("runtime"));
         QVERIFY(::chmod(QFile::encodeName(dir.filePath("runtime")).constData(), 01777) == 0);
         QVERIFY(::chmod(QFile::encodeName(dir.path()).constData(), 0755) == 0);
         const WorkFolder work(dir.filePath("korvanel"));
