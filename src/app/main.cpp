@@ -9,6 +9,7 @@
 #include "pagekit/qt_dialogs.h"
 #include "shell/main_window.h"
 #include "shell/single_instance.h"
+#include "shell/start_plan.h"
 
 #include <QApplication>
 #include <QDir>
@@ -33,21 +34,15 @@ int main(int argc, char** argv) {
                                             .arg(appinfo::VersionRevision));
 
     // One instance per work folder: a second start hands its files to the first and ends.
-    const WorkFolder workFolder(WorkFolder::defaultPath());
-    QDir().mkpath(workFolder.path());
+    const WorkFolder usualFolder(WorkFolder::defaultPath());
+    usualFolder.create();
     const QStringList files = QCoreApplication::arguments().mid(1);
-    SingleInstance instance(workFolder.lockFile());
-    switch (instance.start()) {
-    case SingleInstance::Role::First:
-        break;
-    case SingleInstance::Role::Second:
-        if (instance.handOver(files))
-            return 0;
-        std::fprintf(stderr, "%s is running but does not answer.\n", appinfo::Title);
-        return 1;
-    case SingleInstance::Role::NoFolder:
-        // Without the lock the program still runs, as it does without a work folder.
-        break;
+    SingleInstance instance(usualFolder);
+    const StartPlan plan = planStart(instance, usualFolder, files);
+    if (!plan.openWindow) {
+        if (!plan.notice.isEmpty())
+            std::fprintf(stderr, "%s\n", qPrintable(plan.notice));
+        return plan.exitCode;
     }
 
     PulseEngine engine;
@@ -59,13 +54,20 @@ int main(int argc, char** argv) {
     QtRingtonePrompt ringtonePrompt;
 
     Frmmain window(AppContext{engine, editPlayer, listPlayer, encoder, dialogs,
-                              QCoreApplication::applicationDirPath(), workFolder},
+                              QCoreApplication::applicationDirPath(), plan.workFolder},
                    ringtonePrompt);
     QObject::connect(&instance, &SingleInstance::filesHandedOver, &window, &Frmmain::addFiles);
     window.show();
     window.activateWindow();
     window.raise();
+    if (!plan.notice.isEmpty())
+        dialogs.message(&window, plan.notice, QLatin1String(appinfo::Title),
+                        Dialogs::Icon::Information);
     if (!files.isEmpty())
         window.addFiles(files);
-    return QApplication::exec();
+    const int status = QApplication::exec();
+    // The exit sequence has emptied it; a folder of this window's own goes with the window.
+    if (plan.spareFolder)
+        QDir().rmdir(plan.workFolder.path());
+    return status;
 }

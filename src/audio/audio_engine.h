@@ -94,6 +94,9 @@ public:
 signals:
     // A playing stream reached the end of its data (not emitted for stop or free).
     void streamEnded(AudioEngine::Handle stream);
+    // A playing stream stopped before its end because the sound server went away or dropped
+    // it; the position stays where playback got to.
+    void streamFailed(AudioEngine::Handle stream);
     // A capture ended on its own (the server dropped it, or the callback said stop).
     void captureEnded(AudioEngine::Handle capture);
 };

@@ -15,6 +15,7 @@ MediaPlayer::MediaPlayer(AudioEngine& engine, QObject* parent)
     m_updateTimer.setInterval(m_updateIntervalMs);
     connect(&m_updateTimer, &QTimer::timeout, this, &MediaPlayer::onUpdateTimer);
     connect(&m_engine, &AudioEngine::streamEnded, this, &MediaPlayer::onStreamEnded);
+    connect(&m_engine, &AudioEngine::streamFailed, this, &MediaPlayer::onStreamFailed);
 }
 
 MediaPlayer::~MediaPlayer() {
@@ -170,6 +171,17 @@ void MediaPlayer::onStreamEnded(AudioEngine::Handle stream) {
     dropQueued();
     setState(State::Stopped);
     emit done();
+}
+
+void MediaPlayer::onStreamFailed(AudioEngine::Handle stream) {
+    if (stream != m_stream || m_state != State::Playing || m_engine.isActive(stream))
+        return;
+    dropQueued();
+    setState(State::Stopped);
+    emit failed({ErrorCode::Driver,
+                 QStringLiteral("%1: the sound server stopped playing it (it may have gone "
+                                "away).")
+                     .arg(m_openFile)});
 }
 
 Status MediaPlayer::queueFile(const QString& path) {

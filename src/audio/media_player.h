@@ -32,6 +32,9 @@
 // emitted for the file that ended. "open", "close" and a new queueFile() drop what was
 // queued.
 //
+// Should the sound server end a play before the file's end (it went away), the player stops
+// where it got to and failed() says so; done() does not come for that play.
+//
 // While a file is open, statusUpdate() is emitted every updateIntervalMs (default 1000;
 // 0 turns it off). Tests call onUpdateTimer() instead of waiting. All on the owner's (GUI)
 // thread.
@@ -75,6 +78,7 @@ public:
 signals:
     void statusUpdate();
     void done();
+    void failed(const Status& status);
     void stateChanged(MediaPlayer::State state);
 
 public slots:
@@ -87,6 +91,7 @@ private:
     void close();
     Status startStream();
     void onStreamEnded(AudioEngine::Handle stream);
+    void onStreamFailed(AudioEngine::Handle stream);
     void dropQueued();
     void setState(State state);
     std::int64_t bytesToMs(ByteCount bytes) const;

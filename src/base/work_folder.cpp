@@ -1,10 +1,12 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "base/work_folder.h"
+#include "base/no_follow.h"
 
 #include <QDir>
 #include <QFileInfo>
 #include <QStandardPaths>
 
+#include <algorithm>
 #include <utility>
 
 WorkFolder::WorkFolder(QString path) : m_path(std::move(path)) {}
@@ -29,25 +31,69 @@ QStringList WorkFolder::ownFileNames() {
             QStringLiteral("crop-source.tmp"), QStringLiteral("crop-result.tmp")};
 }
 
-bool WorkFolder::prepare() const {
+bool WorkFolder::isPlainName(const QString& clipName) {
+    return !clipName.contains(u'/') && !clipName.contains(QChar(0)) &&
+           clipName != QLatin1String(".") && clipName != QLatin1String("..");
+}
+
+void WorkFolder::clearForClip(const QString& clipName) const {
+    const nofollow::Folder folder(m_path);
+    const QByteArray name = QFile::encodeName(clipName + QStringLiteral(".wav"));
+    if (isPlainName(clipName) && !folder.isPlainFile(name))
+        folder.removeFile(name);
+}
+
+QStringList WorkFolder::clipFilesFound() const {
+    const nofollow::Folder folder(m_path);
+    const QStringList own = ownFileNames();
+    QStringList names;
+    for (const QByteArray& entry : folder.entries()) {
+        const QString name = QFile::decodeName(entry);
+        // A name the file system holds in another encoding cannot be written back as a clip
+        // file's name, so it is not a clip the list could hold.
+        if (!name.endsWith(QLatin1String(".wav")) || own.contains(name) ||
+            QFile::encodeName(name) != entry || !folder.isPlainFile(entry))
+            continue;
+        if (isPlainName(name.chopped(4)))
+            names << name.chopped(4);
+    }
+    std::sort(names.begin(), names.end());
+    return names;
+}
+
+bool WorkFolder::create() const {
     const QFileInfo info(m_path);
-    if (!info.exists())
-        return QDir().mkpath(m_path);
-    if (!info.isDir())
+    if (!info.exists()) {
+        const QString parent = info.absolutePath();
+        if (!QDir().mkpath(parent) || !nofollow::makeFolder(m_path))
+            return false;
+    } else if (!info.isDir()) {
         return false;
+    }
+    const nofollow::Folder folder(m_path);
+    folder.makePrivate();
+    for (const char* inner : {"peaks", "history"})
+        nofollow::Folder(folder, inner).makePrivate();
+    return true;
+}
+
+bool WorkFolder::prepare() const {
+    if (!create())
+        return false;
+    const nofollow::Folder folder(m_path);
     for (const QString& name : ownFileNames())
-        QFile::remove(file(name));
+        folder.removeFile(QFile::encodeName(name));
     return true;
 }
 
 void WorkFolder::empty() const {
-    QDir dir(m_path);
-    const QFileInfoList files =
-        dir.entryInfoList(QDir::Files | QDir::Hidden | QDir::System | QDir::NoDotAndDotDot);
-    for (const QFileInfo& info : files) {
-        if (info.fileName() != QFileInfo(lockFile()).fileName())
-            QFile::remove(info.absoluteFilePath());
+    const nofollow::Folder folder(m_path);
+    const QByteArray lock = QFile::encodeName(QFileInfo(lockFile()).fileName());
+    const QByteArray address = QFile::encodeName(QFileInfo(addressFile()).fileName());
+    for (const QByteArray& name : folder.entries()) {
+        if (name == "peaks" || name == "history")
+            folder.removeTree(name);
+        else if (name != lock && name != address)
+            folder.removeFile(name);
     }
-    QDir(peaksFolder()).removeRecursively();
-    QDir(historyFolder()).removeRecursively();
 }

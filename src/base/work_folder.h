@@ -9,6 +9,10 @@
 // "korvanel/" by default; tests hand in a temporary folder. Created at start when missing,
 // emptied (files only) at exit. Nothing in it survives a run that ends through the exit
 // sequence; after a crash the journal of the clip list lets the next start restore it.
+//
+// The folder holds the user's voice: only the user may enter it (0700), and what the program
+// writes into it is the user's alone. Whatever else is found in it (a link, a pipe, a folder
+// where a file belongs) is never followed, read or written through: see base/no_follow.h.
 class WorkFolder {
 public:
     explicit WorkFolder(QString path);
@@ -20,6 +24,16 @@ public:
     QString file(const QString& name) const;
     // The clip file of an entry text: the entry text plus ".wav".
     QString clipFile(const QString& clipName) const;
+    // A clip name that names a file inside the folder and nothing else: no "/", no NUL, and
+    // neither "." nor "..". Names read back from a file (the journal) must be plain.
+    static bool isPlainName(const QString& clipName);
+    // Makes way for a new clip file of `clipName`: an entry of that name that is not a plain
+    // file (a link, a pipe) is removed as itself, since writing the new file would go through
+    // it to wherever it leads. A plain file stays, to be replaced.
+    void clearForClip(const QString& clipName) const;
+    // The clips whose files are in the folder: the names of its regular files ending in
+    // ".wav" without that ending, the folder's own files left out, in file name order.
+    QStringList clipFilesFound() const;
     QString tempWav() const { return file(QStringLiteral("tempwav.wav")); }
     QString concatWav() const { return file(QStringLiteral("concat.wav")); }
     // The crop's two scratch files: the clip as it was, and the cut result. Clip files all
@@ -30,6 +44,9 @@ public:
     // second instance out of the folder. Neither ends in ".wav", so no clip has these names.
     QString journalFile() const { return file(QStringLiteral("cliplist.json")); }
     QString lockFile() const { return file(QStringLiteral("instance.lock")); }
+    // Where the instance that holds the lock says its hand-over socket is, when the runtime
+    // folder of the session does not hold it (SingleInstance).
+    QString addressFile() const { return file(QStringLiteral("instance.address")); }
     // The folder of the clips' peak files (the outlines the editor draws).
     QString peaksFolder() const { return file(QStringLiteral("peaks")); }
     // The folder of the clip files that the undo history may bring back.
@@ -38,13 +55,17 @@ public:
     // so clip names keep clear of them.
     static QStringList ownFileNames();
 
-    // Creates the folder when nothing of that name exists. A file of that name is left
-    // alone (later writes into the folder fail and say so). Removes the program's own files
-    // (ownFileNames) that a run which did not end properly left behind; clip files stay.
-    // Returns whether the folder exists.
+    // Creates the folder when nothing of that name exists (its parents as needed), or
+    // makes an existing one private again (a looser mode is tightened, as are the peaks and
+    // history folders). A file of that name is left alone (later writes into the folder fail
+    // and say so). Returns whether the folder exists.
+    bool create() const;
+    // create(), then removes the program's own files (ownFileNames) that a run which did not
+    // end properly left behind; clip files stay. Only for the instance that holds the lock.
     bool prepare() const;
-    // Deletes every file in the folder but the lock, which its owner removes when it lets
-    // go, and the peaks and history folders with their files; the folder itself stays.
+    // Deletes every file in the folder but the lock and the hand-over's address, which their
+    // owner removes when it lets go, and the peaks and history folders with their files; the
+    // folder itself stays. Links are removed as links: nothing they point to is touched.
     // Errors are ignored.
     void empty() const;
 

@@ -53,10 +53,11 @@ int runCrop(QStringList args) {
     if (*from >= *to)
         return usage(QStringLiteral("crop"), QStringLiteral("--from must come before --to"));
     if (*to > lengthMs)
-        return fail(QStringLiteral("%1: --to %2 is past the end of the sound (%3 ms)")
-                        .arg(input)
-                        .arg(*to)
-                        .arg(lengthMs));
+        return usage(QStringLiteral("crop"), QStringLiteral("%1: --to %2 is past the end of the "
+                                                            "sound (%3 ms)")
+                                                 .arg(input)
+                                                 .arg(*to)
+                                                 .arg(lengthMs));
 
     // Beside the file OUT names (through any links), so that the result is renamed onto it
     // within one file system.

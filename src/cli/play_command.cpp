@@ -47,7 +47,10 @@ int runPlay(QStringList args) {
     PulseEngine engine;
     MediaPlayer player(engine);
     bool ended = false;
+    Status failure;
     QObject::connect(&player, &MediaPlayer::done, &player, [&] { ended = true; });
+    QObject::connect(&player, &MediaPlayer::failed, &player,
+                     [&](const Status& status) { failure = status; });
     player.setFileName(file);
     if (Status opened = player.command(QStringLiteral("open")); !opened)
         return fail(opened);
@@ -61,7 +64,12 @@ int runPlay(QStringList args) {
     });
     progress.finish();
     player.command(QStringLiteral("close"));
-    return ended ? Success : fail(QStringLiteral("%1: playback stopped early").arg(args.first()));
+    if (ended)
+        return Success;
+    return fail(failure.isOk() ? QStringLiteral("%1: playback stopped early").arg(args.first())
+                               : QStringLiteral("%1: playback stopped early: the sound server "
+                                                "stopped playing it (it may have gone away).")
+                                     .arg(args.first()));
 }
 
 } // namespace cli

@@ -5,6 +5,7 @@
 #include "cli/encoding.h"
 #include "cli/scratch_folder.h"
 #include "recording/take_recorder.h"
+#include "wav/wav_header.h"
 
 #include <QDir>
 #include <QElapsedTimer>
@@ -18,7 +19,28 @@ const char* const Help = R"(usage: tunecarver-cli record OUT --seconds S [--inpu
 
 Records S seconds (a whole number) at 44100 Hz, stereo, 16 bit from input I (an
 index of 'tunecarver-cli inputs'; default: the input that is on) and saves the
-take to OUT, a .wav or (through the encoder at 128 kbit/s) an .mp3.)";
+take to OUT, a .wav or (through the encoder at 128 kbit/s) an .mp3. Should the
+sound server end the recording early, what was recorded until then is saved all the
+same and the exit status is 1.)";
+
+// The finished take as a WAV, or through a WAV in a scratch folder as an MP3.
+Status save(const TakeRecorder& take, AudioEngine& engine, const QString& output,
+            const QString& suffix) {
+    if (suffix == QLatin1String("wav"))
+        return take.writeTo(output);
+    const ScratchFolder scratch(QDir::tempPath(), QStringLiteral("tunecarver-cli-"));
+    if (!scratch.isValid())
+        return {ErrorCode::Create,
+                QStringLiteral("no scratch folder can be made (%1)").arg(scratch.errorString())};
+    const QString wav = scratch.filePath(QStringLiteral("take.wav"));
+    if (Status saved = take.writeTo(wav); !saved)
+        return saved;
+    engine.releaseAll();
+    // The encoder has said why on its own line.
+    if (encodeToMp3(wav, output, 128) != Success)
+        return {ErrorCode::Create, QString()};
+    return Status::ok();
+}
 
 } // namespace
 
@@ -38,9 +60,13 @@ int runRecord(QStringList args) {
     const QString suffix = QFileInfo(output).suffix().toLower();
     if (suffix != QLatin1String("wav") && suffix != QLatin1String("mp3"))
         return usage(QStringLiteral("record"), QStringLiteral("OUT must end in .wav or .mp3"));
+    // A day is more than a take can hold (about 3 h 20 min), and the take stops there.
+    constexpr qint64 MaxSeconds = 24 * 3600;
     const auto seconds = parseNonNegative(secondsText.value_or(QString()));
-    if (!seconds)
-        return usage(QStringLiteral("record"), QStringLiteral("--seconds S is needed"));
+    if (!seconds || *seconds < 1 || *seconds > MaxSeconds)
+        return usage(
+            QStringLiteral("record"),
+            QStringLiteral("--seconds S is needed, a whole number from 1 to %1").arg(MaxSeconds));
 
     PulseEngine engine;
     if (Status started = engine.startForRecording(); !started)
@@ -71,22 +97,23 @@ int runRecord(QStringList args) {
     });
     take.EndTake();
     progress.finish();
-    if (!failure.isOk() && failure.code() != ErrorCode::TooLarge)
-        return fail(failure);
-
-    if (suffix == QLatin1String("wav")) {
-        const Status saved = take.writeTo(output);
-        return saved ? Success : fail(saved);
+    const qint64 recordedBytes =
+        take.takeBuffer() ? take.takeLength() - qint64(WavHeader::Size) : qint64(0);
+    if (recordedBytes <= 0) {
+        const QString why = failure.isOk() ? QString() : failure.message() + u' ';
+        return fail(QStringLiteral("%1Nothing was recorded: %2 was not written.").arg(why, output));
     }
-    const ScratchFolder scratch(QDir::tempPath(), QStringLiteral("tunecarver-cli-"));
-    if (!scratch.isValid())
-        return fail(
-            QStringLiteral("no scratch folder can be made (%1)").arg(scratch.errorString()));
-    const QString wav = scratch.filePath(QStringLiteral("take.wav"));
-    if (Status saved = take.writeTo(wav); !saved)
-        return fail(saved);
-    engine.releaseAll();
-    return encodeToMp3(wav, output, 128);
+    if (Status saved = save(take, engine, output, suffix); !saved)
+        return saved.message().isEmpty() ? Failure : fail(saved);
+    // A take the sound server ended is kept, but it is not what was asked for.
+    if (failure.code() == ErrorCode::Driver)
+        return fail(QStringLiteral("The sound server ended the recording after %1 s. What was "
+                                   "recorded until then is saved in %2.")
+                        .arg(double(recordedBytes) / TakeRecorder::BytesPerSecond, 0, 'f', 1)
+                        .arg(output));
+    if (!failure.isOk())
+        print(failure.message());
+    return Success;
 }
 
 } // namespace cli

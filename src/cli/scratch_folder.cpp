@@ -5,67 +5,61 @@
 #include <QFile>
 
 #include <cerrno>
+#include <cstdlib>
 #include <cstring>
-#include <fcntl.h>
 #include <sys/file.h>
 #include <sys/stat.h>
-#include <unistd.h>
 
 namespace cli {
 
 namespace {
 
-int openFolder(const QString& path) {
-    return ::open(QFile::encodeName(path).constData(),
-                  O_RDONLY | O_DIRECTORY | O_NOFOLLOW | O_CLOEXEC);
-}
-
-void removeAbandoned(const QString& parent, const QString& prefix) {
-    const QFileInfoList leftovers = QDir(parent).entryInfoList(
-        {prefix + u'*'}, QDir::Dirs | QDir::Hidden | QDir::NoDotAndDotDot);
-    for (const QFileInfo& folder : leftovers) {
-        const int fd = openFolder(folder.absoluteFilePath());
-        if (fd < 0)
+void removeAbandoned(const nofollow::Folder& parent, const QByteArray& prefix) {
+    for (const QByteArray& name : parent.entries()) {
+        if (!name.startsWith(prefix))
             continue;
-        if (::flock(fd, LOCK_EX | LOCK_NB) == 0)
-            QDir(folder.absoluteFilePath()).removeRecursively();
-        ::close(fd);
+        const nofollow::Folder left(parent, name);
+        if (!left.isOpen() || !left.isOwn() || ::flock(left.fd(), LOCK_EX | LOCK_NB) != 0)
+            continue;
+        left.removeAll();
+        parent.removeTree(name);
     }
 }
 
 } // namespace
 
 ScratchFolder::ScratchFolder(const QString& parent, const QString& prefix) {
-    removeAbandoned(parent, prefix);
+    const nofollow::Folder place(parent);
+    removeAbandoned(place, QFile::encodeName(prefix));
     // Another command's sweep may take a new folder in the moment before it is locked; the
     // folder is then gone (no links left) and a fresh one is made.
-    for (int attempt = 0; attempt < 8 && m_lock < 0; ++attempt) {
-        m_dir = std::make_unique<QTemporaryDir>(parent + u'/' + prefix + QStringLiteral("XXXXXX"));
-        if (!m_dir->isValid()) {
-            m_error = m_dir->errorString();
+    for (int attempt = 0; attempt < 8; ++attempt) {
+        QByteArray made = QFile::encodeName(parent + u'/' + prefix + QStringLiteral("XXXXXX"));
+        if (!::mkdtemp(made.data())) {
+            m_error = QString::fromLocal8Bit(std::strerror(errno));
             return;
         }
-        const int fd = openFolder(m_dir->path());
+        nofollow::Folder folder(place, made.mid(made.lastIndexOf('/') + 1));
         struct stat st {};
-        if (fd >= 0 && ::flock(fd, LOCK_EX | LOCK_NB) == 0 && ::fstat(fd, &st) == 0 &&
-            st.st_nlink > 0) {
-            m_lock = fd;
+        if (folder.isOpen() && ::flock(folder.fd(), LOCK_EX | LOCK_NB) == 0 &&
+            ::fstat(folder.fd(), &st) == 0 && st.st_nlink > 0) {
+            m_path = QFile::decodeName(made);
+            m_folder = std::move(folder);
             return;
         }
         m_error = QString::fromLocal8Bit(std::strerror(errno));
-        if (fd >= 0)
-            ::close(fd);
     }
 }
 
 ScratchFolder::~ScratchFolder() {
-    m_dir.reset();
-    if (m_lock >= 0)
-        ::close(m_lock);
+    if (!m_folder.isOpen())
+        return;
+    m_folder.removeAll();
+    QDir().rmdir(m_path);
 }
 
 QString ScratchFolder::filePath(const QString& name) const {
-    return m_dir ? m_dir->filePath(name) : QString();
+    return m_path.isEmpty() ? QString() : m_path + u'/' + name;
 }
 
 } // namespace cli

@@ -3,6 +3,8 @@
 #include "cli/commands.h"
 #include "cliplist/sound_edit.h"
 
+#include <cmath>
+
 namespace cli {
 
 namespace {
@@ -23,7 +25,8 @@ const char* const NormaliseHelp = R"(usage: tunecarver-cli normalise IN OUT [--l
 
 Brings IN to the loudness L (default -14 LUFS, measured by EBU R128) without letting its
 true peak pass -1 dBTP, or with --peak its highest sample to DB dBFS, and writes it to
-OUT. A sound shorter than 0.4 s is brought to a -1 dBFS peak; silence is left alone.)";
+OUT. A sound shorter than 0.4 s is brought to a -1 dBFS peak. Silence is refused (exit
+status 1) and OUT is left as it was.)";
 
 std::optional<double> parseNumber(const QString& text) {
     bool ok = false;
@@ -72,6 +75,9 @@ int runFade(QStringList args) {
     if (!read)
         return Usage;
     const auto& [files, values] = *read;
+    if ((values[0] && *values[0] < 0) || (values[1] && *values[1] < 0))
+        return usage(QStringLiteral("fade"),
+                     QStringLiteral("--in and --out take seconds, 0 or more"));
     const bool neither = !values[0] && !values[1];
     return report(soundedit::fade(files[0], files[1], values[0].value_or(neither ? 1.0 : 0.0),
                                   values[1].value_or(neither ? 1.0 : 0.0)));
@@ -86,8 +92,12 @@ int runGain(QStringList args) {
     if (!read)
         return Usage;
     const auto& [files, values] = *read;
-    if (!values[0])
-        return usage(QStringLiteral("gain"), QStringLiteral("needs --db D"));
+    // Past these a 16-bit sound is all full scale or all silence, and the factor would
+    // leave the numbers a sample can hold.
+    constexpr double MaxDb = 120;
+    if (!values[0] || std::abs(*values[0]) > MaxDb)
+        return usage(QStringLiteral("gain"),
+                     QStringLiteral("needs --db D, from -%1 to %1").arg(MaxDb));
     return report(soundedit::gain(files[0], files[1], *values[0]));
 }
 
@@ -106,11 +116,22 @@ int runNormalise(QStringList args) {
     soundedit::Target target;
     if (values[0])
         target.lufs = *values[0];
+    if (values[0] && (*values[0] >= 0 || *values[0] < -70))
+        return usage(QStringLiteral("normalise"),
+                     QStringLiteral("--lufs takes a loudness from -70 to 0"));
+    if (values[1] && *values[1] > 0)
+        return usage(QStringLiteral("normalise"),
+                     QStringLiteral("--peak takes a level at or below 0 dBFS"));
     if (values[1]) {
         target.peakOnly = true;
         target.peakDb = *values[1];
     }
-    return report(soundedit::normalise(files[0], files[1], target));
+    const Result<soundedit::Outcome> done = soundedit::normalise(files[0], files[1], target);
+    if (done && !done->changed)
+        return fail(QStringLiteral("%1 holds nothing but silence: there is nothing to bring up, "
+                                   "and %2 is left as it was.")
+                        .arg(files[0], files[1]));
+    return report(done);
 }
 
 } // namespace cli

@@ -62,9 +62,12 @@ int runWaveform(QStringList args) {
     const auto height = number(heightText, 120);
     const auto fromMs = number(fromText, 0);
     const auto toMs = number(toText, -1);
-    if (!perPixel || *perPixel < 1 || !width || !height || *height < 1 || !fromMs ||
-        (toText && !toMs))
+    if (!perPixel || *perPixel < 1 || !width || !height || !fromMs || (toText && !toMs))
         return usage(command, QStringLiteral("the options take whole positive numbers"));
+    // A picture's sides are at most what an image can have.
+    constexpr qint64 MaxSide = 32767;
+    if ((widthText && (*width < 1 || *width > MaxSide)) || *height < 1 || *height > MaxSide)
+        return usage(command, QStringLiteral("--width and --height take 1 to %1").arg(MaxSide));
 
     const ScratchFolder scratch(QDir::tempPath(), QStringLiteral("tunecarver-waveform-"));
     if (!scratch.isValid())
@@ -79,6 +82,12 @@ int runWaveform(QStringList args) {
 
     const int rate = info->format.sampleRateHz;
     const qint64 frames = info->dataBytes / std::max(1, info->format.blockAlign());
+    // Checked in milliseconds first, so that the frames below cannot pass 64 bits.
+    const qint64 lengthMs = frames * 1000 / std::max(1, rate);
+    if (*fromMs > lengthMs || *toMs > lengthMs)
+        return usage(
+            command,
+            QStringLiteral("--from and --to must be within the sound (%1 ms)").arg(lengthMs));
     const qint64 first = std::min(frames, *fromMs * rate / 1000);
     const qint64 last = *toMs >= 0 ? std::min(frames, *toMs * rate / 1000) : frames;
     if (last <= first)

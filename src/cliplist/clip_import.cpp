@@ -36,12 +36,16 @@ std::optional<Notice> ClipImport::Report::notice() const {
     if (failures.isEmpty())
         return std::nullopt;
     if (gathered) {
+        // A box as tall as the screen helps nobody: the first lines and a count say it.
+        constexpr qsizetype Shown = 20;
         QStringList lines;
-        for (const Failure& failure : failures)
+        for (const Failure& failure : failures.mid(0, Shown))
             lines << (failure.stage == Failure::Stage::Engine
                           ? QStringLiteral("Can't initialize device (error code: %1)")
                                 .arg(failure.status.codeNumber())
                           : failureLine(failure.path, failure.status));
+        if (failures.size() > Shown)
+            lines << QStringLiteral("... and %1 more.").arg(failures.size() - Shown);
         return Notice{Notice::Kind::Warning,
                       QStringLiteral("These files were not added to the list:\n\n") +
                           lines.join(u'\n'),
@@ -129,6 +133,7 @@ void ClipImport::startFile() {
         return;
     }
     m_name = clipnames::uniqueClipName(clipnames::clipNameOf(path), m_clips.names());
+    m_folder.clearForClip(m_name);
     if (decode) {
         startDecode();
         return;

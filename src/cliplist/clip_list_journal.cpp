@@ -1,15 +1,15 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "cliplist/clip_list_journal.h"
 
+#include "base/no_follow.h"
 #include "base/write_fully.h"
+#include "cliplist/journal_names.h"
 
 #include <QAbstractItemModel>
 #include <QFile>
 #include <QFileInfo>
-#include <QJsonArray>
-#include <QJsonDocument>
-#include <QJsonObject>
 #include <QSaveFile>
+#include <QSet>
 
 ClipListJournal::ClipListJournal(const QAbstractItemModel& model, const WorkFolder& folder,
                                  QObject* parent)
@@ -32,9 +32,7 @@ void ClipListJournal::save() {
 }
 
 Status ClipListJournal::write(const WorkFolder& folder, const QStringList& names) {
-    const QByteArray bytes =
-        QJsonDocument(QJsonObject{{QStringLiteral("clips"), QJsonArray::fromStringList(names)}})
-            .toJson(QJsonDocument::Compact);
+    const QByteArray bytes = journal::bytes(names);
     QSaveFile file(folder.journalFile());
     if (!file.open(QIODevice::WriteOnly | QIODevice::Unbuffered))
         return writeFailure(folder.journalFile(), file);
@@ -45,15 +43,27 @@ Status ClipListJournal::write(const WorkFolder& folder, const QStringList& names
     return Status::ok();
 }
 
-QStringList ClipListJournal::restorable(const WorkFolder& folder) {
-    QFile file(folder.journalFile());
-    if (!file.open(QIODevice::ReadOnly))
-        return {};
-    const QJsonValue clips = QJsonDocument::fromJson(file.readAll()).object().value(u"clips");
-    QStringList names;
-    for (const QJsonValue& name : clips.toArray()) {
-        if (name.isString() && QFileInfo(folder.clipFile(name.toString())).isFile())
-            names << name.toString();
+ClipListJournal::LastRun ClipListJournal::restorable(const WorkFolder& folder) {
+    LastRun last;
+    if (!QFileInfo::exists(folder.journalFile()) && !QFileInfo(folder.journalFile()).isSymLink())
+        return last;
+    QFile file;
+    journal::Names read;
+    if (nofollow::openPlainFile(file, folder.journalFile()))
+        read = journal::read(file.readAll());
+    else
+        read.whole = false;
+    last.damaged = !read.whole;
+    QSet<QString> placed;
+    for (const QString& name : read.names) {
+        if (WorkFolder::isPlainName(name) && !placed.contains(name) &&
+            nofollow::isPlainFile(folder.clipFile(name))) {
+            last.names << name;
+            placed.insert(name);
+        }
     }
-    return names;
+    for (const QString& name : folder.clipFilesFound())
+        if (!placed.contains(name))
+            last.names << name;
+    return last;
 }

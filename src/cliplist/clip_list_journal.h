@@ -15,7 +15,9 @@ class QAbstractItemModel;
 // empties the folder, the journal with it, so a journal found at start means the last run
 // did not end through the exit sequence.
 //
-// The file is JSON ({"clips": [names]}), so a name may hold any character a file name can.
+// The file is JSON (journal::bytes), so a name may hold any character a file name can. What
+// is read back is never trusted further than the folder: a name that would lead out of it,
+// a clip file that is not a plain file, or a second entry of the same name restores nothing.
 // Runs on the GUI thread, as the model it follows does.
 class ClipListJournal : public QObject {
     Q_OBJECT
@@ -25,9 +27,17 @@ public:
     ClipListJournal(const QAbstractItemModel& model, const WorkFolder& folder,
                     QObject* parent = nullptr);
 
-    // The names of the last run whose clip files are still there, in list order; empty when
-    // there is no journal or it cannot be read.
-    static QStringList restorable(const WorkFolder& folder);
+    struct LastRun {
+        // The clips to restore: the journal's plain names whose clip files are there, each
+        // once, in list order; then the clip files found in the folder that the journal does
+        // not name, in file name order (a journal that is damaged, or a clip file written just
+        // before a crash, must not cost a clip).
+        QStringList names;
+        // The journal could not be read whole (cut short, not UTF-8, not a plain file).
+        bool damaged = false;
+    };
+    // What the last run left: nothing when there is no journal.
+    static LastRun restorable(const WorkFolder& folder);
     static Status write(const WorkFolder& folder, const QStringList& names);
 
     // The status of the last write (a full disk, a folder that cannot be written).

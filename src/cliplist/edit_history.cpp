@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "cliplist/edit_history.h"
 
+#include "base/no_follow.h"
 #include "cliplist/clip_list.h"
 
 #include <QDir>
@@ -139,10 +140,16 @@ void EditHistory::moved(int from, int to) {
 }
 
 Status EditHistory::replace(int row, const QString& what, const std::function<Status()>& write) {
+    const QString file = m_clips.clipFile(row);
+    if (!nofollow::isPlainFile(file))
+        return {ErrorCode::NotFile,
+                QStringLiteral("%1 is not a plain file (a link, a pipe or a folder): it is left "
+                               "as it is.")
+                    .arg(file)};
     const QString before = beforeReplace(row);
     if (before.isEmpty())
-        return {ErrorCode::Create, QStringLiteral("%1: the sound as it is cannot be kept for undo.")
-                                       .arg(m_clips.clipFile(row))};
+        return {ErrorCode::Create,
+                QStringLiteral("%1: the sound as it is cannot be kept for undo.").arg(file)};
     const Status written = write();
     afterReplace(row, what, before, written.isOk());
     return written;
@@ -173,12 +180,15 @@ void EditHistory::endGroup() {
 
 void EditHistory::clear() {
     m_stack.clear();
-    QDir(m_folder.historyFolder()).removeRecursively();
+    nofollow::Folder(m_folder.path())
+        .removeTree(QFile::encodeName(QFileInfo(m_folder.historyFolder()).fileName()));
 }
 
+// Only a plain file is kept, and only in a real history folder: through a link either would
+// take a copy of the clip, or the clip's place, outside the work folder.
 QString EditHistory::keep(const QString& file) {
     const QString folder = m_folder.historyFolder();
-    if (!QDir().mkpath(folder))
+    if (!nofollow::isPlainFile(file) || !nofollow::makeFolder(folder))
         return {};
     const QString kept = QDir(folder).filePath(
         QStringLiteral("%1-%2").arg(++m_kept).arg(QFileInfo(file).fileName()));
@@ -190,6 +200,10 @@ QString EditHistory::keep(const QString& file) {
 }
 
 Status EditHistory::restore(const QString& kept, const QString& target) const {
+    if (!nofollow::isPlainFile(kept))
+        return {ErrorCode::NotFile,
+                QStringLiteral("%1 cannot be brought back: its kept version is not a plain file.")
+                    .arg(target)};
     const QString temporary = target + QStringLiteral(".undo");
     QFile::remove(temporary);
     if (::link(QFile::encodeName(kept).constData(), QFile::encodeName(temporary).constData()) !=

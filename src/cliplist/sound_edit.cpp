@@ -27,11 +27,20 @@ double toDb(double linear) {
     return linear > 0 ? 20 * std::log10(linear) : -std::numeric_limits<double>::infinity();
 }
 
+// As the decoder refuses it: an edit of nothing would write an empty clip.
+Status openSound(PcmReader& reader, const QString& path) {
+    if (Status opened = reader.open(path); !opened)
+        return opened;
+    if (reader.frames() == 0)
+        return {ErrorCode::Empty, QStringLiteral("%1: the file holds no sound.").arg(path)};
+    return Status::ok();
+}
+
 // Writes `in` to `out` with every frame's samples multiplied by gainAt(frame).
 Result<Outcome> rewrite(const QString& in, const QString& out,
                         const std::function<double(std::int64_t)>& gainAt) {
     PcmReader reader;
-    if (Status opened = reader.open(in); !opened)
+    if (Status opened = openSound(reader, in); !opened)
         return opened;
     const WavFormat format = reader.format();
     const bool eightBit = format.bitsPerSample == 8;
@@ -86,7 +95,7 @@ QString dbText(double db) {
 
 Result<Outcome> fade(const QString& in, const QString& out, double inSeconds, double outSeconds) {
     PcmReader reader;
-    if (Status opened = reader.open(in); !opened)
+    if (Status opened = openSound(reader, in); !opened)
         return opened;
     const std::int64_t frames = reader.frames();
     const auto length = [&](double seconds) {
@@ -124,7 +133,7 @@ using Meter = std::unique_ptr<LoudnessMeter>;
 // One reading of `count` frames from `first` on through a meter of the given measures.
 Result<Meter> meterPass(const QString& in, int measures, std::int64_t first, std::int64_t count) {
     PcmReader reader;
-    if (Status opened = reader.open(in); !opened)
+    if (Status opened = openSound(reader, in); !opened)
         return opened;
     if (!reader.limit(first, count))
         return Status{ErrorCode::FileOpen, QStringLiteral("%1: cannot be read.").arg(in)};

@@ -11,7 +11,8 @@
 // and a loudness normalisation measured by EBU R128 (libebur128). Each reads an 8- or
 // 16-bit PCM WAV file and writes the result, a 44-byte-header WAV of the same format, to a
 // temporary file beside `out` that is renamed over it only once the whole sound is written;
-// `out` may be `in`. Failures leave `out` as it was.
+// `out` may be `in`. A file without samples is refused (Empty) as the decoder refuses it.
+// Failures leave `out` as it was.
 namespace soundedit {
 
 struct Outcome {

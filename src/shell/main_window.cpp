@@ -19,6 +19,7 @@
 #include <QAction>
 #include <QCloseEvent>
 #include <QCoreApplication>
+#include <QDir>
 #include <QFileInfo>
 #include <QGroupBox>
 #include <QToolBar>
@@ -102,23 +103,32 @@ void Frmmain::Form_Load() {
 
 // The exit sequence empties the work folder, the journal of the clip list with it: a
 // journal found now means the last run ended some other way (a crash, a kill, a power
-// cut), and its clips may still be there.
+// cut), and its clips may still be there. Declining them empties the folder as the exit
+// would; but when the journal was damaged, what it would have said is unknown, so nothing
+// is deleted without it and the user is told where the files are.
 void Frmmain::restoreLastRun() {
-    if (!QFileInfo::exists(m_context.workFolder.journalFile()))
+    const ClipListJournal::LastRun last = ClipListJournal::restorable(m_context.workFolder);
+    if (!last.damaged && !QFileInfo::exists(m_context.workFolder.journalFile()))
         return;
-    const QStringList names = ClipListJournal::restorable(m_context.workFolder);
+    const QString title = QString::fromLatin1(appinfo::Title);
     const bool restore =
-        !names.isEmpty() &&
+        !last.names.isEmpty() &&
         m_context.dialogs.message(
-            this, QStringLiteral("Restore the %1 clips of the last run?").arg(names.size()),
-            QString::fromLatin1(appinfo::Title), Dialogs::Icon::Question,
-            Dialogs::Buttons::YesNo) == Dialogs::Answer::Yes;
-    if (!restore) {
+            this, QStringLiteral("Restore the %1 clips of the last run?").arg(last.names.size()),
+            title, Dialogs::Icon::Question, Dialogs::Buttons::YesNo) == Dialogs::Answer::Yes;
+    if (restore) {
+        for (const QString& name : last.names)
+            framewav().clips().append(name);
+    } else if (!last.damaged) {
         m_context.workFolder.empty();
-        return;
+    } else if (!last.names.isEmpty()) {
+        m_context.dialogs.message(
+            this,
+            QStringLiteral("The clip files of the last run are left as they were in %1 until "
+                           "the program ends.")
+                .arg(QDir::toNativeSeparators(m_context.workFolder.path())),
+            title, Dialogs::Icon::Information);
     }
-    for (const QString& name : names)
-        framewav().clips().append(name);
 }
 
 void Frmmain::addFiles(const QStringList& paths) {
@@ -129,7 +139,7 @@ void Frmmain::addFiles(const QStringList& paths) {
         return;
     ClipImport::Request request;
     request.paths = paths;
-    request.gather = paths.size() > 1;
+    request.gather = true;
     request.done = [this](const ClipImport::Report& report) {
         if (const auto notice = report.notice())
             tell(m_context.dialogs, this, *notice);

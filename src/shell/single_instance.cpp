@@ -1,6 +1,10 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "shell/single_instance.h"
 
+#include "base/app_info.h"
+#include "base/no_follow.h"
+#include "base/write_fully.h"
+
 #include <QCryptographicHash>
 #include <QDir>
 #include <QElapsedTimer>
@@ -9,8 +13,12 @@
 #include <QJsonDocument>
 #include <QLocalServer>
 #include <QLocalSocket>
+#include <QSaveFile>
 #include <QThread>
 
+#include <cstdlib>
+#include <sys/socket.h>
+#include <sys/stat.h>
 #include <unistd.h>
 
 namespace {
@@ -18,45 +26,110 @@ namespace {
 // One line of JSON each way: the files, then "ok" once they are taken.
 constexpr char Acknowledge[] = "ok\n";
 
-QString socketNameFor(const QString& lockFile) {
+bool peerIsThisUser(qintptr descriptor) {
+    ucred peer{};
+    socklen_t size = sizeof peer;
+    return descriptor >= 0 &&
+           ::getsockopt(int(descriptor), SOL_SOCKET, SO_PEERCRED, &peer, &size) == 0 &&
+           peer.uid == ::geteuid();
+}
+
+QString runtimeSocketFor(const QString& lockFile) {
+    const QString runtime = qEnvironmentVariable("XDG_RUNTIME_DIR");
+    if (runtime.isEmpty() || !QFileInfo(runtime).isDir())
+        return {};
     const QByteArray hash = QCryptographicHash::hash(
         QFileInfo(lockFile).absoluteFilePath().toUtf8(), QCryptographicHash::Sha1);
-    return QStringLiteral("tunecarver-%1-%2")
-        .arg(::getuid())
-        .arg(QString::fromLatin1(hash.toHex().left(16)));
+    return QStringLiteral("%1/tunecarver-%2.socket")
+        .arg(runtime, QString::fromLatin1(hash.toHex().left(16)));
 }
 
 } // namespace
 
-SingleInstance::SingleInstance(QString lockFile, QObject* parent)
-    : QObject(parent), m_lockFile(std::move(lockFile)), m_socketName(socketNameFor(m_lockFile)),
-      m_lock(m_lockFile) {
+SingleInstance::SingleInstance(const WorkFolder& folder, QObject* parent)
+    : QObject(parent), m_lockFile(folder.lockFile()), m_addressFile(folder.addressFile()),
+      m_runtimeSocket(runtimeSocketFor(m_lockFile)), m_lock(m_lockFile) {
     // Only a dead owner makes a lock stale, however long the first instance has run.
     m_lock.setStaleLockTime(0);
 }
 
-SingleInstance::~SingleInstance() = default;
+SingleInstance::~SingleInstance() {
+    m_server.reset(); // removes the socket
+    if (!m_privateFolder.isEmpty()) {
+        QDir().rmdir(m_privateFolder);
+        QFile::remove(m_addressFile);
+    }
+}
 
 SingleInstance::Role SingleInstance::start() {
-    if (m_lock.tryLock(0)) {
-        listen();
-        return Role::First;
-    }
+    if (m_lock.tryLock(0))
+        return listen() ? Role::First : Role::Alone;
     return m_lock.error() == QLockFile::LockFailedError ? Role::Second : Role::NoFolder;
 }
 
-void SingleInstance::listen() {
+QString SingleInstance::socketPath() const {
+    if (!m_runtimeSocket.isEmpty())
+        return m_runtimeSocket;
+    if (!m_privateFolder.isEmpty())
+        return m_privateFolder + QStringLiteral("/socket");
+    QFile address;
+    if (!nofollow::openPlainFile(address, m_addressFile))
+        return {};
+    return QString::fromUtf8(address.readLine(4096)).trimmed();
+}
+
+bool SingleInstance::listen() {
+    const QString later = QStringLiteral("Files opened with %1 from now on open a window of "
+                                         "their own, because ")
+                              .arg(QLatin1String(appinfo::Title));
+    if (m_runtimeSocket.isEmpty()) {
+        QByteArray folder =
+            QFile::encodeName(QDir::tempPath() + QStringLiteral("/tunecarver-XXXXXX"));
+        if (!::mkdtemp(folder.data())) {
+            m_notice = later + QStringLiteral("no private folder can be made in %1 for the "
+                                              "socket that would take them.")
+                                   .arg(QDir::tempPath());
+            return false;
+        }
+        m_privateFolder = QFile::decodeName(folder);
+        QSaveFile address(m_addressFile);
+        const QByteArray path = socketPath().toUtf8() + '\n';
+        if (!address.open(QIODevice::WriteOnly) || !writeFully(address, path.data(), path.size()) ||
+            !address.commit()) {
+            m_notice = later + QStringLiteral("%1 cannot be written.").arg(m_addressFile);
+            return false;
+        }
+    } else if (struct stat st{};
+               ::lstat(QFile::encodeName(m_runtimeSocket).constData(), &st) == 0) {
+        // A socket of ours is one an instance that died left behind: we hold the lock now.
+        // Anything else is not ours to remove.
+        if (!S_ISSOCK(st.st_mode) || st.st_uid != ::geteuid()) {
+            m_notice = later + QStringLiteral("the name of their socket, %1, is taken by "
+                                              "something that is not this user's.")
+                                   .arg(m_runtimeSocket);
+            return false;
+        }
+        QFile::remove(m_runtimeSocket);
+    }
     m_server = std::make_unique<QLocalServer>();
     m_server->setSocketOptions(QLocalServer::UserAccessOption);
-    // A socket file left by an instance that died is ours to replace: we hold the lock.
-    QLocalServer::removeServer(m_socketName);
     connect(m_server.get(), &QLocalServer::newConnection, this, &SingleInstance::receive);
-    m_server->listen(m_socketName);
+    if (m_server->listen(socketPath()))
+        return true;
+    m_notice =
+        later + QStringLiteral("their socket cannot be made (%1).").arg(m_server->errorString());
+    m_server.reset();
+    return false;
 }
 
 void SingleInstance::receive() {
     while (QLocalSocket* socket = m_server->nextPendingConnection()) {
         connect(socket, &QLocalSocket::disconnected, socket, &QObject::deleteLater);
+        if (!peerIsThisUser(socket->socketDescriptor())) {
+            socket->abort();
+            socket->deleteLater();
+            continue;
+        }
         connect(socket, &QLocalSocket::readyRead, this, [this, socket] {
             if (!socket->canReadLine())
                 return;
@@ -75,18 +148,22 @@ bool SingleInstance::handOver(const QStringList& files, int timeoutMs) {
     QJsonArray paths;
     for (const QString& file : files)
         paths.append(QFileInfo(file).absoluteFilePath());
-    // The first instance may hold the lock a moment before it listens.
+    // The first instance may hold the lock a moment before it listens (or says where).
     QElapsedTimer clock;
     clock.start();
     QLocalSocket socket;
     for (;;) {
-        socket.connectToServer(m_socketName);
-        if (socket.waitForConnected(timeoutMs))
-            break;
+        if (const QString path = socketPath(); !path.isEmpty()) {
+            socket.connectToServer(path);
+            if (socket.waitForConnected(timeoutMs))
+                break;
+        }
         if (clock.elapsed() >= timeoutMs)
             return false;
         QThread::msleep(50);
     }
+    if (!peerIsThisUser(socket.socketDescriptor()))
+        return false;
     socket.write(QJsonDocument(paths).toJson(QJsonDocument::Compact) + '\n');
     if (!socket.waitForBytesWritten(timeoutMs))
         return false;

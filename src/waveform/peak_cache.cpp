@@ -119,7 +119,7 @@ void PeakCache::jobEnded(const QString& clipPath, std::shared_ptr<Peaks> peaks, 
     if (entry && entry->peaks == peaks && !peaks->complete())
         entry->failure = QStringLiteral("%1: the sound cannot be read.").arg(clipPath);
     if (!saved)
-        QFile::remove(peaks::peakFilePath(clipPath));
+        peaks::remove(clipPath);
     emit progressed(clipPath);
     emit finished(clipPath);
     startNext();

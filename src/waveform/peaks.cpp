@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "waveform/peaks.h"
 
+#include "base/no_follow.h"
 #include "base/write_fully.h"
 #include "wav/pcm_reader.h"
 
@@ -40,16 +41,11 @@ struct PeakFileHeader {
 };
 constexpr char Magic[8] = {'T', 'C', 'P', 'E', 'A', 'K', 'S', '1'};
 
-struct ClipStamp {
-    std::int64_t bytes = -1;
-    std::int64_t modifiedMs = 0;
-};
+// More frames than a WAV file's 32-bit sizes can hold: a header saying so is damaged.
+constexpr std::int64_t MaxFrames = std::int64_t(1) << 32;
 
-ClipStamp stampOf(const QString& clipPath) {
-    const QFileInfo info(clipPath);
-    if (!info.isFile())
-        return {};
-    return {info.size(), info.lastModified().toMSecsSinceEpoch()};
+std::int64_t levelBytes(std::int64_t frames, int framesPerBlock, int channels) {
+    return (frames + framesPerBlock - 1) / framesPerBlock * channels * 2 * 2;
 }
 
 Status damaged(const QString& path, const char* why) {
@@ -219,19 +215,26 @@ QString peakFilePath(const QString& clipPath) {
 }
 
 Status save(const QString& clipPath, const Peaks& peaks) {
-    const ClipStamp stamp = stampOf(clipPath);
-    if (stamp.bytes < 0)
+    const QFileInfo clip(clipPath);
+    if (!nofollow::isPlainFile(clipPath))
         return {ErrorCode::FileOpen, QStringLiteral("%1: no such clip file.").arg(clipPath)};
+    // QSaveFile writes through a link to wherever it points: a peaks folder or peak file that
+    // is not what the program made is left alone, and no peaks are kept.
+    const QString path = peakFilePath(clipPath);
+    const QFileInfo existing(path);
+    if (!nofollow::makeFolder(existing.path()) ||
+        ((existing.exists() || existing.isSymLink()) && !nofollow::isPlainFile(path)))
+        return {ErrorCode::NotFile,
+                QStringLiteral("%1: not a plain file in a plain folder; left alone.").arg(path)};
     PeakFileHeader header{};
     std::memcpy(header.magic, Magic, sizeof Magic);
-    header.clipBytes = stamp.bytes;
-    header.clipModifiedMs = stamp.modifiedMs;
+    header.clipBytes = clip.size();
+    header.clipModifiedMs = clip.lastModified().toMSecsSinceEpoch();
     header.channels = peaks.format().channels;
     header.sampleRateHz = peaks.format().sampleRateHz;
     header.bitsPerSample = peaks.format().bitsPerSample;
     header.frames = peaks.frames();
-    QSaveFile file(peakFilePath(clipPath));
-    QDir().mkpath(QFileInfo(file.fileName()).path());
+    QSaveFile file(path);
     if (!file.open(QIODevice::WriteOnly))
         return writeFailure(file.fileName(), file);
     for (const auto& [data, bytes] :
@@ -247,33 +250,49 @@ Status save(const QString& clipPath, const Peaks& peaks) {
     return Status::ok();
 }
 
-Result<std::shared_ptr<Peaks>> load(const QString& clipPath) {
-    const QString path = peakFilePath(clipPath);
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly))
-        return Status{ErrorCode::FileOpen, QStringLiteral("%1: no peak file.").arg(path)};
+Result<std::shared_ptr<Peaks>> read(QIODevice& file, const ClipStamp& clip, const QString& path) {
     PeakFileHeader header{};
     if (file.read(reinterpret_cast<char*>(&header), sizeof header) != qint64(sizeof header) ||
         std::memcmp(header.magic, Magic, sizeof Magic) != 0)
         return damaged(path, "not a peak file");
-    const ClipStamp stamp = stampOf(clipPath);
-    if (header.clipBytes != stamp.bytes || header.clipModifiedMs != stamp.modifiedMs)
-        return damaged(path, "made from another version of the clip");
     const WavFormat format{header.channels, header.sampleRateHz, header.bitsPerSample};
+    if (header.clipBytes != clip.bytes || header.clipModifiedMs != clip.modifiedMs ||
+        !(format == clip.format) || header.frames != clip.frames)
+        return damaged(path, "made from another version of the clip");
     if (format.channels < 1 || format.channels > WavFormat::MaxChannels || header.frames < 0 ||
-        header.frames > stamp.bytes)
+        header.frames > MaxFrames)
+        return damaged(path, "damaged");
+    // The size is checked before anything is allocated for the levels.
+    const std::int64_t fineBytes = levelBytes(header.frames, Peaks::FineBlock, format.channels);
+    const std::int64_t coarseBytes = levelBytes(header.frames, Peaks::CoarseBlock, format.channels);
+    if (file.size() != qint64(sizeof header) + fineBytes + coarseBytes)
         return damaged(path, "damaged");
     auto loaded = std::make_shared<Peaks>(format, header.frames);
-    const qint64 fineBytes = qint64(loaded->fine().data.size() * 2);
-    const qint64 coarseBytes = qint64(loaded->coarse().data.size() * 2);
-    if (file.size() != qint64(sizeof header) + fineBytes + coarseBytes ||
-        file.read(reinterpret_cast<char*>(loaded->fineLevel().data.data()), fineBytes) !=
+    if (file.read(reinterpret_cast<char*>(loaded->fineLevel().data.data()), fineBytes) !=
             fineBytes ||
         file.read(reinterpret_cast<char*>(loaded->coarseLevel().data.data()), coarseBytes) !=
             coarseBytes)
         return damaged(path, "damaged");
     loaded->setComplete();
     return loaded;
+}
+
+void remove(const QString& clipPath) {
+    const QFileInfo peakFile(peakFilePath(clipPath));
+    const nofollow::Folder clipFolder(QFileInfo(clipPath).path());
+    nofollow::Folder(clipFolder, QFile::encodeName(peakFile.dir().dirName()))
+        .removeFile(QFile::encodeName(peakFile.fileName()));
+}
+
+Result<std::shared_ptr<Peaks>> load(const QString& clipPath) {
+    const QString path = peakFilePath(clipPath);
+    QFile file;
+    if (Status opened = nofollow::openPlainFile(file, path); !opened)
+        return opened;
+    const Result<ClipStamp> clip = clipStampOf(clipPath);
+    if (!clip)
+        return clip.status();
+    return read(file, *clip, path);
 }
 
 } // namespace peaks

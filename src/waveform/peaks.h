@@ -2,9 +2,12 @@
 #pragma once
 
 #include "base/status.h"
+#include "wav/clip_stamp.h"
 #include "wav/wav_header.h"
 
 #include <QString>
+
+class QIODevice;
 
 #include <atomic>
 #include <cstdint>
@@ -90,12 +93,21 @@ Result<std::shared_ptr<Peaks>> compute(const QString& wavPath);
 // The peak file of a clip: the clip file's name + ".peaks", in the folder "peaks" beside
 // the clip (the work folder's peaksFolder()).
 QString peakFilePath(const QString& clipPath);
-// Writes `peaks` (complete) to the peak file of clipPath, tied to the clip file's size and
-// modification time, through a temporary file renamed over an older one.
+// Writes `peaks` (complete) to the peak file of clipPath, tied to the clip file as it is
+// (ClipStamp), through a temporary file renamed over an older one. Refused (NotFile) where
+// the peaks folder or the peak file is something else than the program makes there (a link,
+// a pipe): nothing is written through it.
 Status save(const QString& clipPath, const Peaks& peaks);
+// The peaks a peak file holds, read from `file` (`path` names it in messages), when they were
+// made from the clip `clip` describes: its size, modification time, sample format and frames.
+// Fails, having allocated nothing for them, when the file is damaged or of another sound.
+Result<std::shared_ptr<Peaks>> read(QIODevice& file, const ClipStamp& clip, const QString& path);
+// Deletes the peak file of clipPath, when the peaks folder beside the clip is a real folder:
+// through a link nothing is removed.
+void remove(const QString& clipPath);
 // The peaks kept for clipPath. Fails (and the caller computes them anew) when there is no
-// peak file, it is damaged, or the clip file's size or modification time is not the one
-// it was made from.
+// peak file, it is not a plain file (never waited on: a pipe there cannot hang the caller),
+// it is damaged, or it was made from another sound than the clip file holds now.
 Result<std::shared_ptr<Peaks>> load(const QString& clipPath);
 
 } // namespace peaks

@@ -4,8 +4,12 @@
 
 #include <QDir>
 #include <QFileInfo>
+#include <QSaveFile>
 #include <QTemporaryDir>
 #include <QtTest>
+
+#include <sys/stat.h>
+#include <sys/xattr.h>
 
 class TestWorkFolder : public QObject {
     Q_OBJECT
@@ -53,6 +57,55 @@ private slots:
         folder.empty(); // an empty folder is no error
     }
 
+    // Voice takes are the user's alone: the folder is closed to others, also one an older run
+    // left open, and what the program writes into it is created for the user only.
+    void prepare_makesTheFolderPrivate() {
+        QTemporaryDir root;
+        WorkFolder folder(root.filePath("korvanel"));
+        QVERIFY(folder.prepare());
+        QCOMPARE(mode(folder.path()), 0700);
+        QVERIFY(QDir().mkdir(folder.peaksFolder()));
+        for (const QString& path : {folder.path(), folder.peaksFolder()})
+            QVERIFY(::chmod(QFile::encodeName(path).constData(), 0755) == 0);
+        QVERIFY(folder.prepare());
+        QCOMPARE(mode(folder.path()), 0700);
+        QCOMPARE(mode(folder.peaksFolder()), 0700);
+        // Written as the program writes a clip, under the usual umask; where the file system
+        // keeps no access lists, the folder alone keeps others out.
+        const mode_t before = ::umask(022);
+        QSaveFile clip(folder.clipFile("voice"));
+        QVERIFY(clip.open(QIODevice::WriteOnly) && clip.write("RIFF") == 4 && clip.commit());
+        ::umask(before);
+        if (::getxattr(QFile::encodeName(folder.path()).constData(), "system.posix_acl_default",
+                       nullptr, 0) > 0)
+            QCOMPARE(mode(folder.clipFile("voice")), 0600);
+    }
+
+    // A link planted in the folder is removed as a link, at the exit or where a new clip
+    // file goes; what it points to stays whole.
+    void linksInTheFolder_areRemovedAsLinks() {
+        QTemporaryDir root;
+        WorkFolder folder(root.filePath("korvanel"));
+        QVERIFY(folder.prepare());
+        const QString outside = root.filePath("outside");
+        QVERIFY(QDir().mkdir(outside));
+        QVERIFY(testaudio::writeAll(outside + "/precious.wav", "keep me"));
+        QVERIFY(QFile::link(outside, folder.peaksFolder()));
+        QVERIFY(QFile::link(outside, folder.historyFolder()));
+        QVERIFY(QFile::link(outside + "/precious.wav", folder.clipFile("song")));
+        QVERIFY(QFile::link(outside + "/precious.wav", folder.clipFile("new")));
+        QVERIFY(testaudio::writeAll(folder.clipFile("kept"), "a clip"));
+        for (const char* name : {"new", "kept"})
+            folder.clearForClip(name);
+        QVERIFY(!QFileInfo(folder.clipFile("new")).isSymLink());
+        QVERIFY(QFileInfo::exists(folder.clipFile("kept")));
+        folder.empty();
+        QCOMPARE(testaudio::readAll(outside + "/precious.wav"), QByteArray("keep me"));
+        QVERIFY(
+            QDir(folder.path())
+                .isEmpty(QDir::AllEntries | QDir::System | QDir::Hidden | QDir::NoDotAndDotDot));
+    }
+
     void clipFile_isTheEntryTextPlusWav() {
         WorkFolder folder("/w");
         QCOMPARE(folder.clipFile("My Song"), QString("/w/My Song.wav"));
@@ -68,6 +121,13 @@ private slots:
         QVERIFY(WorkFolder::defaultPath().endsWith("/korvanel"));
         QVERIFY(WorkFolder::defaultPath().startsWith(QDir::homePath()) ||
                 qEnvironmentVariableIsSet("XDG_DATA_HOME"));
+    }
+
+private:
+    static int mode(const QString& path) {
+        struct stat st {};
+        return ::lstat(QFile::encodeName(path).constData(), &st) == 0 ? int(st.st_mode & 07777)
+                                                                      : -1;
     }
 };
 

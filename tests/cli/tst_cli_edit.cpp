@@ -11,6 +11,7 @@
 
 #include <fcntl.h>
 #include <sys/file.h>
+#include <sys/stat.h>
 #include <unistd.h>
 
 // tunecarver-cli crop and join, run as a user runs them.
@@ -29,13 +30,25 @@ private slots:
     void commands_replaceTheFileALinkPointsTo_data();
     void commands_replaceTheFileALinkPointsTo();
     void scratchFoldersOfKilledRunsAreRemoved();
+    void scratchSweep_leavesOtherUsersFoldersAlone();
     void waveform_writesTheOutlineAsJsonOrPicture();
+    void commands_refuseBadArgumentsWithOneMessage_data();
+    void commands_refuseBadArgumentsWithOneMessage();
+    void soundEdits_refuseSilenceAndSoundlessFiles();
 
 private:
     int cli(const QStringList& args, QByteArray* output = nullptr) {
         return testaudio::run(qEnvironmentVariable("TUNECARVER_CLI"), args, output);
     }
     QString path(const QString& name) const { return m_dir->filePath(name); }
+    // cli() with TMPDIR set to `tmp`.
+    int cliWithTmp(const QString& tmp, const QStringList& args, QByteArray* output = nullptr) {
+        const QByteArray saved = qgetenv("TMPDIR");
+        qputenv("TMPDIR", QFile::encodeName(tmp));
+        const int status = cli(args, output);
+        saved.isNull() ? qunsetenv("TMPDIR") : qputenv("TMPDIR", saved);
+        return status;
+    }
 
     std::unique_ptr<QTemporaryDir> m_dir;
     WavFormat m_cd{2, 44100, 16};
@@ -66,7 +79,7 @@ void TestCliEdit::crop_keepsStretchAndShowsTheCommands() {
 void TestCliEdit::crop_badMarksWriteNothing() {
     QCOMPARE(cli({"crop", m_clip, path("out.wav"), "--from", "900", "--to", "900"}), 2);
     QByteArray output;
-    QCOMPARE(cli({"crop", m_clip, path("out.wav"), "--to", "3001"}, &output), 1);
+    QCOMPARE(cli({"crop", m_clip, path("out.wav"), "--to", "3001"}, &output), 2);
     QVERIFY2(output.contains("clip one.wav"), output.constData());
     QVERIFY(!QFile::exists(path("out.wav")));
 }
@@ -155,21 +168,30 @@ void TestCliEdit::scratchFoldersOfKilledRunsAreRemoved() {
                              O_RDONLY | O_DIRECTORY);
     QVERIFY(alive >= 0 && ::flock(alive, LOCK_EX) == 0);
 
-    const QByteArray oldTmp = qgetenv("TMPDIR");
-    qputenv("TMPDIR", QFile::encodeName(tmp));
     QByteArray output;
-    const int joined = cli({"join", path("all.mp3"), m_clip}, &output);
-    const int cropped = cli({"crop", m_clip, path("out.wav"), "--to", "1000"}, &output);
-    if (oldTmp.isNull())
-        qunsetenv("TMPDIR");
-    else
-        qputenv("TMPDIR", oldTmp);
+    const int joined = cliWithTmp(tmp, {"join", path("all.mp3"), m_clip}, &output);
+    const int cropped = cliWithTmp(tmp, {"crop", m_clip, path("out.wav"), "--to", "1000"}, &output);
     ::close(alive);
     QVERIFY2(joined == 0 && cropped == 0, output.constData());
     QCOMPARE(QDir(tmp).entryList(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot),
              QStringList{"tunecarver-cli-alive1"});
     QCOMPARE(QDir(m_dir->path()).entryList(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot),
              QStringList({"all.mp3", "clip one.wav", "out.wav", "tmp"}));
+}
+
+// The temporary folder is shared: a folder of the prefix that another user made is theirs,
+// whatever it holds, and a sweep that entered it could be led anywhere by a swapped link.
+void TestCliEdit::scratchSweep_leavesOtherUsersFoldersAlone() {
+    if (::geteuid() != 0)
+        QSKIP("Needs root, to make a folder of a second local account.");
+    const QString tmp = path("tmp");
+    const QString theirs = tmp + "/tunecarver-cli-theirs";
+    QVERIFY(QDir().mkpath(theirs));
+    QVERIFY(testaudio::writeAll(theirs + "/take.wav", "their take"));
+    for (const QString& entry : {theirs + "/take.wav", theirs})
+        QVERIFY(::chown(QFile::encodeName(entry).constData(), 65534, 65534) == 0);
+    QCOMPARE(cliWithTmp(tmp, {"join", path("all.mp3"), m_clip}), 0);
+    QCOMPARE(testaudio::readAll(theirs + "/take.wav"), QByteArray("their take"));
 }
 
 void TestCliEdit::waveform_writesTheOutlineAsJsonOrPicture() {
@@ -190,6 +212,50 @@ void TestCliEdit::waveform_writesTheOutlineAsJsonOrPicture() {
     QCOMPARE(QImage(path("w.png")).size(), QSize(300, 50));
     QCOMPARE(cli({"waveform", m_clip, path("w.txt")}), 2);
     QVERIFY(!QFile::exists(path("w.txt")));
+}
+
+void TestCliEdit::commands_refuseBadArgumentsWithOneMessage_data() {
+    QTest::addColumn<QStringList>("args");
+    QTest::addColumn<QString>("out");
+    QTest::newRow("a negative fade") << QStringList{"fade", "--in", "-5"} << "out.wav";
+    QTest::newRow("a gain past any sample") << QStringList{"gain", "--db", "1e308"} << "out.wav";
+    QTest::newRow("a peak above full scale")
+        << QStringList{"normalise", "--peak", "1e308"} << "out.wav";
+    QTest::newRow("a picture too wide")
+        << QStringList{"waveform", "--width", "2147483648"} << "out.png";
+    QTest::newRow("a start past the sound")
+        << QStringList{"waveform", "--from", "9223372036854775807"} << "out.json";
+    QTest::newRow("an end past the sound")
+        << QStringList{"waveform", "--to", "9223372036854775807"} << "out.json";
+}
+
+void TestCliEdit::commands_refuseBadArgumentsWithOneMessage() {
+    QFETCH(QStringList, args);
+    QFETCH(QString, out);
+    args.insert(1, m_clip);
+    args.insert(2, path(out));
+    QByteArray output;
+    QCOMPARE(cli(args, &output), 2);
+    QCOMPARE(output.count(QByteArray("tunecarver-cli ") + args.first().toUtf8() + ": "), 1);
+    QVERIFY(!QFile::exists(path(out)));
+}
+
+// As convert refuses a WAV without samples, so do the edits; silence is no sound to bring
+// to a loudness, and OUT stays as it was.
+void TestCliEdit::soundEdits_refuseSilenceAndSoundlessFiles() {
+    const QString silent = testaudio::writeWav(path("silent.wav"), m_cd, QByteArray(44100 * 4, 0));
+    QVERIFY(testaudio::writeAll(path("out.wav"), "before"));
+    QByteArray output;
+    QCOMPARE(cli({"normalise", silent, path("out.wav")}, &output), 1);
+    QVERIFY2(output.contains("nothing but silence"), output.constData());
+    QCOMPARE(testaudio::readAll(path("out.wav")), QByteArray("before"));
+
+    const QString empty = testaudio::writeWav(path("empty.wav"), m_cd, QByteArray());
+    for (const QStringList& edit : {QStringList{"fade"}, QStringList{"gain", "--db", "3"}}) {
+        QCOMPARE(cli(QStringList{edit.first(), empty, path("none.wav")} + edit.mid(1), &output), 1);
+        QVERIFY2(output.contains("holds no sound"), output.constData());
+        QVERIFY(!QFile::exists(path("none.wav")));
+    }
 }
 
 QTEST_GUILESS_MAIN(TestCliEdit)

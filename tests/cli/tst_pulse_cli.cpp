@@ -3,6 +3,7 @@
 #include "support/test_audio.h"
 #include "wav/wav_header.h"
 
+#include <QElapsedTimer>
 #include <QProcess>
 #include <QTemporaryDir>
 #include <QtTest>
@@ -86,7 +87,57 @@ private slots:
         QCOMPARE(output.trimmed().count('\n'), 0);
     }
 
+    // Last, as they stop the server under a running command (and start it again after).
+    void play_endsWithAMessageWhenTheServerGoesAway() {
+        const QString clip = testaudio::writeSineWav(path("long.wav"), m_cd, 44100 * 30);
+        const Stopped play = stopServerUnder({"play", clip}, QByteArray());
+        QVERIFY2(play.tookMs < 2000, qPrintable(QString::number(play.tookMs)));
+        QCOMPARE(play.exitCode, 1);
+        QVERIFY(play.output.contains("sound server"));
+    }
+
+    // What was recorded until the server went away is kept, playable, and the command says
+    // so and fails, since the take is shorter than asked.
+    void record_keepsWhatWasRecordedWhenTheServerGoesAway() {
+        const Stopped record = stopServerUnder({"record", path("cut.wav"), "--seconds", "30"},
+                                               testaudio::sinePcm(m_cd, 44100));
+        QCOMPARE(record.exitCode, 1);
+        QVERIFY2(record.output.contains("saved in"), record.output.constData());
+        const auto info = readWavInfo(path("cut.wav"));
+        QVERIFY(info.isOk() && info->canonical && info->dataBytes > 0);
+    }
+
 private:
+    struct Stopped {
+        int exitCode = -1; // -1: it did not end within ten seconds
+        qint64 tookMs = 0; // from the server's end to the command's
+        QByteArray output;
+    };
+    // Runs the command, feeding `pcm` into the pipe (or waiting a moment), then stops the
+    // server under it and starts it again once the command has ended.
+    Stopped stopServerUnder(const QStringList& args, const QByteArray& pcm) {
+        QProcess command;
+        command.setProcessChannelMode(QProcess::MergedChannels);
+        command.start(qEnvironmentVariable("TUNECARVER_CLI"), args);
+        command.waitForStarted();
+        QTest::qWait(pcm.isEmpty() ? 1500 : 0);
+        for (qsizetype at = 0; at < pcm.size(); at += 17640) {
+            m_daemon.feedPipe(pcm.mid(at, 17640));
+            QTest::qWait(90);
+        }
+        m_daemon.stop();
+        QElapsedTimer clock;
+        clock.start();
+        Stopped stopped;
+        if (command.waitForFinished(10000))
+            stopped.exitCode = command.exitCode();
+        stopped.tookMs = clock.elapsed();
+        stopped.output = command.readAll();
+        QString error;
+        if (!m_daemon.start(&error))
+            qWarning("The sound server did not start again: %s", qPrintable(error));
+        return stopped;
+    }
     // Runs the recorder while feeding `pcm` into the pipe a little at a time, as a sound card
     // delivers; returns its exit status.
     int recordWhileFeeding(const QStringList& args, const QByteArray& pcm, QByteArray* errors) {

@@ -21,30 +21,58 @@ private slots:
             QVERIFY(testaudio::writeAll(m_folder->clipFile(name), "RIFF"));
         QStringListModel model;
         ClipListJournal journal(model, *m_folder);
-        QCOMPARE(ClipListJournal::restorable(*m_folder), QStringList());
         model.setStringList(names);
-        QCOMPARE(ClipListJournal::restorable(*m_folder), names);
+        QCOMPARE(ClipListJournal::restorable(*m_folder).names, names);
         model.moveRows({}, 3, 1, {}, 0);
         model.removeRows(1, 1);
-        QCOMPARE(ClipListJournal::restorable(*m_folder),
-                 QStringList({"Grüße", "say \"hi\"", "two\nlines"}));
+        // The file of the removed clip is still there, not in the list: it comes last.
+        QCOMPARE(ClipListJournal::restorable(*m_folder).names,
+                 QStringList({"Grüße", "say \"hi\"", "two\nlines", "a"}));
+        QVERIFY(!ClipListJournal::restorable(*m_folder).damaged);
         QVERIFY(journal.lastWrite());
     }
 
-    void clipsWhoseFilesAreGoneAreLeftOut() {
+    // Names are the journal's word only inside the folder: one that leads out of it, a clip
+    // file that is a link, a missing file or a second entry of a name restore nothing more.
+    void onlyPlainClipsOfTheFolderComeBack_eachOnce() {
+        const QString outside = m_dir->filePath("outside.wav");
+        QVERIFY(testaudio::writeAll(outside, "RIFF"));
         QVERIFY(testaudio::writeAll(m_folder->clipFile("kept"), "RIFF"));
-        QVERIFY(ClipListJournal::write(*m_folder, {"gone", "kept", "kept"}));
-        QCOMPARE(ClipListJournal::restorable(*m_folder), QStringList({"kept", "kept"}));
+        QVERIFY(QFile::link(outside, m_folder->clipFile("link")));
+        QVERIFY(ClipListJournal::write(*m_folder, {"../outside", "gone", "kept", "link", "kept",
+                                                   m_dir->filePath("outside"), "."}));
+        const ClipListJournal::LastRun last = ClipListJournal::restorable(*m_folder);
+        QCOMPARE(last.names, QStringList{"kept"});
+        QVERIFY(!last.damaged);
     }
 
-    void nothingToRestoreAfterTheExitOrFromAGarbledFile() {
+    // A journal cut short or not UTF-8 still gives every clip: the names it can read in their
+    // order, then the clip files it does not name, in file name order.
+    void aDamagedJournalStillGivesEveryClip_data() {
+        QTest::addColumn<QByteArray>("journal");
+        QTest::newRow("cut short") << QByteArray("{\"clips\":[\"c\",\"b\",\"no file\",\"d");
+        QTest::newRow("not UTF-8") << QByteArray("{\"clips\":[\"c\",\"b\",\"\xff\xfe\",\"x\"]");
+        QTest::newRow("not even JSON") << QByteArray("\0\0\0\0");
+    }
+    void aDamagedJournalStillGivesEveryClip() {
+        QFETCH(QByteArray, journal);
+        for (const char* name : {"a", "b", "c", "d"})
+            QVERIFY(testaudio::writeAll(m_folder->clipFile(name), "RIFF"));
+        QVERIFY(testaudio::writeAll(m_folder->journalFile(), journal));
+        const ClipListJournal::LastRun last = ClipListJournal::restorable(*m_folder);
+        QVERIFY(last.damaged);
+        const QStringList read = journal.startsWith('{') ? QStringList{"c", "b"} : QStringList();
+        QStringList rest{"a", "b", "c", "d"};
+        for (const QString& name : read)
+            rest.removeOne(name);
+        QCOMPARE(last.names, read + rest);
+    }
+
+    void nothingToRestoreAfterTheExit() {
         QVERIFY(testaudio::writeAll(m_folder->clipFile("a"), "RIFF"));
         QVERIFY(ClipListJournal::write(*m_folder, {"a"}));
         m_folder->empty();
-        QCOMPARE(ClipListJournal::restorable(*m_folder), QStringList());
-        QVERIFY(testaudio::writeAll(m_folder->clipFile("a"), "RIFF"));
-        QVERIFY(testaudio::writeAll(m_folder->journalFile(), "{\"clips\": [\"a\""));
-        QCOMPARE(ClipListJournal::restorable(*m_folder), QStringList());
+        QCOMPARE(ClipListJournal::restorable(*m_folder).names, QStringList());
     }
 
 private:

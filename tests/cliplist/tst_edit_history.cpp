@@ -28,6 +28,7 @@ class TestEditHistory : public QObject {
 private slots:
     void undoAndRedo_giveBackEveryFileAndTheOrder();
     void failedChange_recordsNoStep();
+    void linksInTheFolder_areNeverWrittenThroughOrKeptOutside();
 };
 
 void TestEditHistory::undoAndRedo_giveBackEveryFileAndTheOrder() {
@@ -88,6 +89,37 @@ void TestEditHistory::failedChange_recordsNoStep() {
     QCOMPARE(history.stack().count(), 0);
     QCOMPARE(testaudio::readAll(work.clipFile("a")), before);
     QVERIFY(QDir(work.historyFolder()).isEmpty());
+}
+
+// A fade on a clip whose file is a link, or on any clip while the history folder is a link,
+// would rewrite or copy the user's sound outside the work folder: it is refused instead.
+void TestEditHistory::linksInTheFolder_areNeverWrittenThroughOrKeptOutside() {
+    QTemporaryDir dir;
+    const WorkFolder work(dir.filePath("korvanel"));
+    QVERIFY(work.prepare());
+    const QString outside = dir.filePath("outside");
+    QVERIFY(QDir().mkdir(outside));
+    const QByteArray song = testaudio::readAll(
+        testaudio::writeWav(outside + "/song.wav", Cd, testaudio::noisePcm(Cd, 4410, 1)));
+    QVERIFY(QFile::link(outside + "/song.wav", work.clipFile("link")));
+    testaudio::writeWav(work.clipFile("plain"), Cd, testaudio::noisePcm(Cd, 4410, 2));
+    ClipList clips(work);
+    EditHistory history(clips, work);
+    clips.append("link");
+    clips.append("plain");
+    const auto fadeIn = [&](int row) {
+        return history.replace(row, "Fade in", [&] {
+            const auto done = soundedit::fade(clips.clipFile(row), clips.clipFile(row), 0.05, 0);
+            return done ? Status::ok() : done.status();
+        });
+    };
+    QCOMPARE(fadeIn(0).code(), ErrorCode::NotFile);
+    QVERIFY(history.beforeReplace(0).isEmpty());
+    QVERIFY(QFile::link(outside, work.historyFolder()));
+    QVERIFY(!fadeIn(1));
+    QCOMPARE(testaudio::readAll(outside + "/song.wav"), song);
+    QCOMPARE(QDir(outside).entryList(QDir::Files), QStringList{"song.wav"});
+    QCOMPARE(history.stack().count(), 0);
 }
 
 QTEST_GUILESS_MAIN(TestEditHistory)

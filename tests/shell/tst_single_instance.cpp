@@ -1,26 +1,75 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "shell/single_instance.h"
+#include "shell/start_plan.h"
 
 #include <QLockFile>
 #include <QSignalSpy>
 #include <QTemporaryDir>
 #include <QtTest>
 
+#include <csignal>
+#include <sys/socket.h>
+#include <sys/stat.h>
+#include <sys/un.h>
 #include <sys/wait.h>
 #include <thread>
 #include <unistd.h>
 
+namespace {
+
+// Another local account, for the checks that only root can set up.
+constexpr uid_t OtherUser = 65534;
+
+// A process of the other user listening at `path`, as someone who took the socket's name
+// would. Returns its pid.
+pid_t listenAsOtherUser(const QString& path) {
+    const pid_t child = ::fork();
+    if (child != 0)
+        return child;
+    sockaddr_un address{};
+    address.sun_family = AF_UNIX;
+    std::strncpy(address.sun_path, QFile::encodeName(path).constData(),
+                 sizeof address.sun_path - 1);
+    const int server = ::socket(AF_UNIX, SOCK_STREAM, 0);
+    if (::setgid(OtherUser) == 0 && ::setuid(OtherUser) == 0 &&
+        ::bind(server, reinterpret_cast<sockaddr*>(&address), sizeof address) == 0 &&
+        ::listen(server, 4) == 0)
+        ::pause();
+    ::_exit(1);
+}
+
+// The session's runtime folder for the sockets: `path`, or none for an empty one.
+void useRuntimeFolder(const QString& path) {
+    QDir().mkpath(path);
+    if (path.isEmpty())
+        qunsetenv("XDG_RUNTIME_DIR");
+    else
+        qputenv("XDG_RUNTIME_DIR", QFile::encodeName(path));
+}
+
+} // namespace
+
 class TestSingleInstance : public QObject {
     Q_OBJECT
 private slots:
+    void secondStart_handsItsFilesToTheFirst_data() {
+        QTest::addColumn<bool>("runtimeFolder");
+        QTest::newRow("in the session's runtime folder") << true;
+        QTest::newRow("in a private folder of its own") << false;
+    }
     void secondStart_handsItsFilesToTheFirst() {
+        QFETCH(bool, runtimeFolder);
         QTemporaryDir dir;
-        const QString lock = dir.filePath("instance.lock");
-        SingleInstance first(lock);
+        useRuntimeFolder(runtimeFolder ? dir.filePath("runtime") : QString());
+        const WorkFolder work(dir.filePath("korvanel"));
+        QVERIFY(work.prepare());
+        SingleInstance first(work);
         QCOMPARE(first.start(), SingleInstance::Role::First);
+        QVERIFY(first.socketPath().startsWith(runtimeFolder ? dir.filePath("runtime")
+                                                            : QDir::tempPath() + "/tunecarver-"));
         QSignalSpy handed(&first, &SingleInstance::filesHandedOver);
 
-        SingleInstance second(lock);
+        SingleInstance second(work);
         QCOMPARE(second.start(), SingleInstance::Role::Second);
         bool taken = false;
         // The first answers from its event loop, which the spy runs here.
@@ -34,7 +83,8 @@ private slots:
 
     void lockOfAnInstanceThatDied_isTakenOver() {
         QTemporaryDir dir;
-        const QString lock = dir.filePath("instance.lock");
+        const WorkFolder work(dir.path());
+        const QString lock = work.lockFile();
         const pid_t child = ::fork();
         if (child == 0) {
             QLockFile held(lock);
@@ -43,14 +93,49 @@ private slots:
         }
         ::waitpid(child, nullptr, 0);
         QVERIFY(QFile::exists(lock));
-        SingleInstance next(lock);
+        SingleInstance next(work);
         QCOMPARE(next.start(), SingleInstance::Role::First);
     }
 
-    void noAnswer_whenNoFirstInstanceListens() {
+    // A second start whose files the first does not take opens a window of its own, in a
+    // folder of its own, rather than end with them lost.
+    void secondStart_thatCannotHandOver_opensItsOwnWindow() {
         QTemporaryDir dir;
-        SingleInstance alone(dir.filePath("instance.lock"));
-        QVERIFY(!alone.handOver({"x.wav"}, 200));
+        const WorkFolder work(dir.filePath("korvanel"));
+        QVERIFY(work.prepare());
+        SingleInstance first(work); // holds the lock; its event loop never runs here
+        QCOMPARE(first.start(), SingleInstance::Role::First);
+        SingleInstance second(work);
+        const StartPlan plan = planStart(second, work, {"x.wav"}, 300);
+        QVERIFY(plan.openWindow && plan.spareFolder);
+        QVERIFY(plan.workFolder.path() != work.path() && QDir(plan.workFolder.path()).exists());
+        QVERIFY(plan.notice.contains(plan.workFolder.path()));
+    }
+
+    // Where another user could reach the socket's name, nothing of theirs is removed or
+    // trusted: the first runs alone and says so, and a second start hands them nothing.
+    void socketNameOfAnotherUser_isNeitherTakenNorTrusted() {
+        if (::geteuid() != 0)
+            QSKIP("Needs root, to act as a second local account.");
+        QTemporaryDir dir;
+        useRuntimeFolder(dir.filePath("runtime"));
+        QVERIFY(::chmod(QFile::encodeName(dir.filePath("runtime")).constData(), 01777) == 0);
+        QVERIFY(::chmod(QFile::encodeName(dir.path()).constData(), 0755) == 0);
+        const WorkFolder work(dir.filePath("korvanel"));
+        QVERIFY(work.prepare());
+        SingleInstance probe(work);
+        const pid_t other = listenAsOtherUser(probe.socketPath());
+        QVERIFY(other > 0);
+        QTRY_VERIFY(QFileInfo::exists(probe.socketPath()));
+
+        SingleInstance second(work);
+        QVERIFY(!second.handOver({"/music/private.mp3"}, 500));
+        SingleInstance first(work);
+        QCOMPARE(first.start(), SingleInstance::Role::Alone);
+        QVERIFY(first.notice().contains(probe.socketPath()));
+        QVERIFY(QFileInfo::exists(probe.socketPath()));
+        ::kill(other, SIGKILL);
+        ::waitpid(other, nullptr, 0);
     }
 };
 

@@ -14,6 +14,10 @@
 #include <QtTest>
 
 #include <algorithm>
+#include <fcntl.h>
+#include <future>
+#include <sys/stat.h>
+#include <unistd.h>
 
 namespace {
 
@@ -32,6 +36,7 @@ private slots:
     void peaks_matchADirectComputation_data();
     void peaks_matchADirectComputation();
     void peakFile_isTrustedOnlyForTheClipItWasMadeFrom();
+    void peakFiles_thatAreNotPlainAreNeitherWaitedOnNorWrittenThrough();
     void cache_computesOnItsThreadAndNeverServesStalePeaks();
     void json_hasTheLayoutWaveformPlayersRead();
 
@@ -109,6 +114,39 @@ void TestPeaks::peakFile_isTrustedOnlyForTheClipItWasMadeFrom() {
     QVERIFY(peaks::save(clip, **peaks::compute(clip)));
     QVERIFY(QFile::resize(peaks::peakFilePath(clip), 100));
     QVERIFY(!peaks::load(clip));
+
+    // Another sound of the same size and time: half the frames in one channel.
+    QVERIFY(peaks::save(clip, **peaks::compute(clip)));
+    const QDateTime time = QFileInfo(clip).lastModified();
+    testaudio::writeWav(clip, {1, 44100, 16}, testaudio::noisePcm({1, 44100, 16}, 60000, 6));
+    QVERIFY(file.open(QIODevice::ReadWrite));
+    QVERIFY(file.setFileTime(time, QFileDevice::FileModificationTime));
+    file.close();
+    QVERIFY(!peaks::load(clip));
+}
+
+// The peaks folder is the program's own, but what is found in it is not trusted to be: a pipe
+// is never waited on (it would hang the start), and a link is never written through.
+void TestPeaks::peakFiles_thatAreNotPlainAreNeitherWaitedOnNorWrittenThrough() {
+    const WavFormat format{2, 44100, 16};
+    const QString clip = testaudio::writeWav(m_dir.filePath("piped.wav"), format,
+                                             testaudio::noisePcm(format, 3000, 4));
+    const QByteArray pipe = QFile::encodeName(peaks::peakFilePath(clip));
+    QDir().mkpath(QFileInfo(peaks::peakFilePath(clip)).path());
+    QVERIFY(::mkfifo(pipe.constData(), 0600) == 0);
+    auto loading = std::async(std::launch::async, [&] { return peaks::load(clip).isOk(); });
+    const bool quick = loading.wait_for(std::chrono::seconds(2)) == std::future_status::ready;
+    if (!quick)
+        ::close(::open(pipe.constData(), O_WRONLY)); // lets a reader stuck on it go
+    QVERIFY(quick);
+    QVERIFY(!loading.get());
+    QVERIFY(QFile::remove(peaks::peakFilePath(clip)));
+
+    const QString outside = m_dir.filePath("outside.txt");
+    QVERIFY(testaudio::writeAll(outside, "not peaks"));
+    QVERIFY(QFile::link(outside, peaks::peakFilePath(clip)));
+    QVERIFY(!peaks::save(clip, **peaks::compute(clip)));
+    QCOMPARE(testaudio::readAll(outside), QByteArray("not peaks"));
 }
 
 void TestPeaks::cache_computesOnItsThreadAndNeverServesStalePeaks() {

@@ -174,15 +174,19 @@ struct PulseEngine::Private {
             return 0;
         }
         const Handle handle = nextHandle++;
-        (*stream)->setEndedHandler([this, handle] {
-            QMetaObject::invokeMethod(
-                q,
-                [this, handle] {
-                    if (streams.count(handle))
-                        emit q->streamEnded(handle);
-                },
-                Qt::QueuedConnection);
-        });
+        const auto announce = [this, handle](void (AudioEngine::*signal)(AudioEngine::Handle)) {
+            return [this, handle, signal] {
+                QMetaObject::invokeMethod(
+                    q,
+                    [this, handle, signal] {
+                        if (streams.count(handle))
+                            emit(q->*signal)(handle);
+                    },
+                    Qt::QueuedConnection);
+            };
+        };
+        (*stream)->setEndedHandler(announce(&AudioEngine::streamEnded));
+        (*stream)->setFailedHandler(announce(&AudioEngine::streamFailed));
         PulseConnection::Locker lock(connection);
         streams.emplace(handle, std::move(*stream));
         record(Status::ok());

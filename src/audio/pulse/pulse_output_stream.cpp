@@ -165,6 +165,10 @@ void PulseOutputStream::setEndedHandler(std::function<void()> handler) {
     m_onEnded = std::move(handler);
 }
 
+void PulseOutputStream::setFailedHandler(std::function<void()> handler) {
+    m_onFailed = std::move(handler);
+}
+
 Status PulseOutputStream::play(PulseConnection& connection) {
     if (m_playing)
         return Status::ok();
@@ -403,6 +407,8 @@ void PulseOutputStream::onState(pa_stream* stream, void* userdata) {
     if (stream == self->m_stream && isGone(pa_stream_get_state(stream)) && self->m_playing) {
         self->m_stoppedAt = self->position();
         self->m_playing = false;
+        if (self->m_onFailed)
+            self->m_onFailed();
     }
     self->m_connection->wake();
 }

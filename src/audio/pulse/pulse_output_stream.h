@@ -45,6 +45,9 @@ public:
 
     // Runs on the main loop thread when playback reached the end of the data.
     void setEndedHandler(std::function<void()> handler);
+    // Runs on the main loop thread when the server ended the playing stream before that
+    // (it went away, or dropped the stream).
+    void setFailedHandler(std::function<void()> handler);
 
     // Plays from the current position on a ready connection; Driver when the server
     // refuses the stream.
@@ -87,6 +90,7 @@ private:
     const std::byte* m_image = nullptr;
     std::unique_ptr<QFile> m_file;
     std::function<void()> m_onEnded;
+    std::function<void()> m_onFailed;
 
     PulseConnection* m_connection = nullptr;
     pa_stream* m_stream = nullptr;
