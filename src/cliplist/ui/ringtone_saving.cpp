@@ -20,7 +20,13 @@
 
 using ringtone::Target;
 
-RingtoneSaving::RingtoneSaving(Framewav& page) : m_page(page) {}
+RingtoneSaving::RingtoneSaving(Framewav& page) : m_page(page) {
+    connect(&context().Mp3Enc1, &Mp3Encoder::EncodeFinished, this,
+            [this](bool ok, const QString&, const QString& output) {
+                if (ok && !m_savedTone.isEmpty() && output == m_savedTone)
+                    emit ringtoneSaved(output);
+            });
+}
 
 const AppContext& RingtoneSaving::context() const {
     return m_page.services().context;
@@ -37,8 +43,10 @@ void RingtoneSaving::CmdRingtone_Click() {
     const int row = m_page.selectedIndex();
     RingtonePrompt::Choice initial;
     initial.wholeList = row < 0;
+    initial.title = row >= 0 ? names.at(row) : QString();
     const auto choice =
-        m_page.ringtonePrompt().chooseRingtone(&m_page.services().dialogParent, initial, row >= 0);
+        m_page.ringtonePrompt().chooseRingtone(&m_page.services().dialogParent, initial, row >= 0,
+                                               row >= 0 ? m_page.clipFile(row) : QString());
     if (!choice)
         return;
     const bool wholeList = choice->wholeList || row < 0;
@@ -68,6 +76,7 @@ void RingtoneSaving::CmdRingtone_Click() {
     // A tone cut short always fades: a cut mid-sound would end on a click.
     job.fadeOutMs = choice->fadeOut || *cut >= 0 ? ringtone::DefaultFadeOutMs : 0;
     job.loudness = choice->loudness;
+    job.loop = choice->loop;
     if (target == Target::AndroidMp3) {
         m_page.saving().applyBitRate();
         job.bitRateKbps = context().Mp3Enc1.BitRate();
@@ -89,6 +98,9 @@ void RingtoneSaving::CmdRingtone_Click() {
         job.source = m_page.clipFile(row);
         job.title = names.at(row);
     }
+    if (!choice->title.isEmpty())
+        job.title = choice->title;
+    m_savedTone = job.output;
 
     const short started = m_page.services().encoderJobs.start(
         job.source, job.output,
@@ -144,6 +156,8 @@ std::optional<std::int64_t> RingtoneSaving::askAboutLength(Target target,
                      .arg(ringtone::lengthText(length),
                           ringtone::lengthText(ringtone::limitMs(target)))))
             return std::nullopt;
+        return ringtone::limitMs(target);
+    case ringtone::Length::Cut:
         return ringtone::limitMs(target);
     }
     return std::nullopt;
