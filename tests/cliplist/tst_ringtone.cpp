@@ -215,6 +215,12 @@ void TestRingtone::render_loopRunsFromItsEndIntoItsHead() {
         steps.push_back(std::abs(samples[i] - samples[i - 1]));
     std::sort(steps.begin(), steps.end());
     const int wrapStep = std::abs(samples.front() - samples.back());
+    // Played for the user to hear its seams: the same sound, three times in a row.
+    const Result<QByteArray> image = ringtone::repeatedImage(request, 3);
+    QVERIFY(image);
+    const qsizetype loopBytes = qsizetype(loopFrames) * 2;
+    QCOMPARE(image->size(), WavHeader::Size + 3 * loopBytes);
+    QCOMPARE(image->mid(WavHeader::Size + 2 * loopBytes), image->mid(WavHeader::Size, loopBytes));
     QVERIFY2(wrapStep <= steps[steps.size() * 95 / 100],
              qPrintable(QStringLiteral("wrap %1, 95th percentile %2")
                             .arg(wrapStep)

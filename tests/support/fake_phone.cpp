@@ -69,32 +69,22 @@ private:
     FakeMtpBus::Phone& m_phone;
 };
 
-// The object at `path` below the top, following folders by name in any letter case.
-QList<const FakeMtpBus::Object*> objectsAt(const FakeMtpBus::Phone& phone, const QString& path) {
-    std::uint32_t parent = MtpDevice::Root;
-    const QStringList parts = path.split(QLatin1Char('/'));
-    QList<const FakeMtpBus::Object*> found;
-    for (int i = 0; i < parts.size(); ++i) {
-        found.clear();
-        for (const FakeMtpBus::Object& o : phone.objects)
-            if (o.parent == parent && o.name.compare(parts[i], Qt::CaseInsensitive) == 0)
-                found.append(&o);
-        if (found.isEmpty())
-            return {};
-        parent = found.first()->id;
-    }
-    return found;
-}
-
 } // namespace
 
 QByteArray FakeMtpBus::file(int index, const QString& path) const {
-    const auto found = objectsAt(phones.at(index), path);
-    return found.isEmpty() ? QByteArray() : found.first()->bytes;
-}
-
-int FakeMtpBus::count(int index, const QString& path) const {
-    return int(objectsAt(phones.at(index), path).size());
+    const QList<Object>& objects = phones.at(index).objects;
+    std::uint32_t parent = MtpDevice::Root;
+    const Object* found = nullptr;
+    for (const QString& part : path.split(QLatin1Char('/'))) {
+        const auto at = std::find_if(objects.begin(), objects.end(), [&](const Object& o) {
+            return o.parent == parent && o.name.compare(part, Qt::CaseInsensitive) == 0;
+        });
+        if (at == objects.end())
+            return {};
+        found = &*at;
+        parent = at->id;
+    }
+    return found ? found->bytes : QByteArray();
 }
 
 Result<QStringList> FakeMtpBus::detect() {

@@ -31,9 +31,8 @@ public:
     QList<Phone> phones;
 
     // The bytes of the file at `path` ("Ringtones/tone.ogg") on phone `index`, in any letter
-    // case; empty when there is none. How many objects of that path there are.
+    // case; empty when there is none.
     QByteArray file(int index, const QString& path) const;
-    int count(int index, const QString& path) const;
 
     Result<QStringList> detect() override;
     Result<std::unique_ptr<MtpDevice>> open(int index) override;

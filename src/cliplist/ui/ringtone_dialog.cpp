@@ -15,7 +15,9 @@
 
 namespace {
 
-const QString PlayText = QStringLiteral("Play loop %1 times").arg(RingtoneDialog::LoopPlays);
+QString playText() {
+    return QStringLiteral("Play loop %1 times").arg(RingtoneDialog::LoopPlays);
+}
 
 } // namespace
 
@@ -31,7 +33,7 @@ RingtoneDialog::RingtoneDialog(const RingtonePrompt::Choice& initial, bool clipS
                                   .arg(ringtone::lengthText(ringtone::DefaultFadeOutMs)),
                               this)),
       m_loop(new QCheckBox(QStringLiteral("Seamless loop"), this)),
-      m_play(new QPushButton(PlayText, this)), m_playStatus(new QLabel(this)),
+      m_play(new QPushButton(playText(), this)), m_playStatus(new QLabel(this)),
       m_clipFile(clipSelected ? clipFile : QString()), m_engine(engine) {
     setObjectName(QStringLiteral("RingtoneDialog"));
     setWindowTitle(QStringLiteral("Save as Ringtone"));
@@ -160,7 +162,7 @@ void RingtoneDialog::stopLoop() {
         m_stream = 0;
     }
     m_image.clear();
-    m_play->setText(PlayText);
+    m_play->setText(playText());
 }
 
 std::optional<RingtonePrompt::Choice> QtRingtonePrompt::chooseRingtone(QWidget* parent,
