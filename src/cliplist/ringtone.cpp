@@ -10,6 +10,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <limits>
 #include <memory>
 #include <numbers>
 #include <vector>
@@ -199,14 +200,13 @@ Result<Pipeline> prepare(const Request& request) {
     const WavFormat& source = info->format;
     const std::int64_t available =
         source.blockAlign() > 0 ? info->dataBytes / source.blockAlign() : 0;
-    std::int64_t cutMs = request.cutMs;
-    if (checkLength(request.target, cutMs < 0 ? available * 1000 / source.sampleRateHz : cutMs) ==
-        Length::Cut)
-        cutMs = limitMs(request.target);
     Pipeline pipeline;
     pipeline.toneFrames = available;
-    if (cutMs >= 0)
-        pipeline.toneFrames = std::min(available, cutMs * source.sampleRateHz / 1000);
+    if (request.cutMs >= 0)
+        pipeline.toneFrames = std::min(available, request.cutMs * source.sampleRateHz / 1000);
+    if (checkLength(request.target, std::numeric_limits<std::int64_t>::max()) == Length::Cut)
+        pipeline.toneFrames =
+            std::min(pipeline.toneFrames, limitMs(request.target) * source.sampleRateHz / 1000);
     if (pipeline.toneFrames <= 0)
         return Status{
             ErrorCode::Empty,
