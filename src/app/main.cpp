@@ -51,7 +51,7 @@ int main(int argc, char** argv) {
     MediaPlayer listPlayer(playerEngine);
     Mp3Encoder encoder;
     QtDialogs dialogs;
-    QtRingtonePrompt ringtonePrompt;
+    QtRingtonePrompt ringtonePrompt(&playerEngine);
 
     Frmmain window(AppContext{engine, editPlayer, listPlayer, encoder, dialogs,
                               QCoreApplication::applicationDirPath(), plan.workFolder},

@@ -33,6 +33,7 @@ enum class ErrorCode : int {
     TooLarge = 42, // the result would pass the WAV 32-bit size limits
     Codec = 44,    // no decoder or encoder for the stream
     Ended = 45,
+    Exists = 46, // the target is there already and was left as it is
     Unknown = -1,
 };
 

@@ -13,6 +13,7 @@ int runPlay(QStringList args);
 int runCrop(QStringList args);
 int runJoin(QStringList args);
 int runRingtone(QStringList args);
+int runSend(QStringList args);
 int runWaveform(QStringList args);
 int runFade(QStringList args);
 int runGain(QStringList args);

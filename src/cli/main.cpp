@@ -21,8 +21,10 @@ commands:
   play FILE                          play a file to its end
   crop IN OUT --from MS --to MS      keep the stretch between two times of a WAV
   join OUT CLIP... [--bitrate K]     join WAV clips in order into one file
-  ringtone IN OUT [--trim]           a ringtone for an iPhone (.m4r) or Android (.ogg,
-                                     .mp3), with the phone's length rule and a fade-out
+  ringtone IN OUT [--target T]       a ringtone for an iPhone (.m4r: share sheet, under
+           [--title T] [--loop]      30 s, or Finder, up to 40 s) or Android (.ogg, .mp3),
+                                     exactly as long as cut, titled; --loop: seamless
+  send FILE [--to N]                 send a ringtone to a phone (USB or KDE Connect)
   waveform IN OUT.json|OUT.png       the outline of a sound, as the editor draws it
   fade IN OUT [--in S] [--out S]     fade a WAV in and out
   gain IN OUT --db D                 make a WAV louder or quieter
@@ -45,6 +47,7 @@ int main(int argc, char** argv) {
         {QStringLiteral("crop"), cli::runCrop},
         {QStringLiteral("join"), cli::runJoin},
         {QStringLiteral("ringtone"), cli::runRingtone},
+        {QStringLiteral("send"), cli::runSend},
         {QStringLiteral("waveform"), cli::runWaveform},
         {QStringLiteral("fade"), cli::runFade},
         {QStringLiteral("gain"), cli::runGain},

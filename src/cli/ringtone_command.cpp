@@ -15,21 +15,76 @@ namespace cli {
 
 namespace {
 
-const char* const Help = R"(usage: tunecarver-cli ringtone IN OUT [--trim] [--no-fade] [--bitrate K]
-                                    [--lufs L | --no-loudness]
+const char* const Help =
+    R"(usage: tunecarver-cli ringtone IN OUT [--target T] [--title T] [--loop] [--trim]
+                                    [--no-fade] [--bitrate K] [--lufs L | --no-loudness]
 
-Makes a ringtone of IN as "Save as Ringtone" on the Audio Edit page does; OUT's
-extension names the phone:
-  .m4r   iPhone: AAC-LC, 44100 Hz stereo, 128 kbit/s, in an MP4 file. A tone past
-         30 s gets a warning that names its length; one past 40 s is refused,
-         unless --trim saves its first 40 s (faded out) instead.
-  .ogg   Android: Vorbis at about 128 kbit/s.
-  .mp3   Android: MP3 at K kbit/s (56, 96, 128 or 256; default 128).
+Makes a ringtone of IN as "Save as Ringtone" on the Audio Edit page does, for the
+phone --target names (without it, OUT's extension names it: .m4r the share sheet):
+  iphone         iPhone, share sheet: AAC-LC, 44100 Hz stereo, 128 kbit/s, in an
+                 MP4 file (.m4r). The share sheet takes sounds under 30 s: the tone
+                 is cut to its first 29.9 s, faded out, without a question.
+  iphone-finder  iPhone, Finder: the same file, for copying with a computer. A tone
+                 past 30 s gets a warning that names its length; one past 40 s is
+                 refused, unless --trim saves its first 40 s (faded out) instead.
+  android-ogg    Android: Vorbis at about 128 kbit/s (.ogg).
+  android-mp3    Android: MP3 at K kbit/s (56, 96, 128 or 256; default 128) (.mp3).
+OUT's extension must be the target's. The tone holds exactly the samples cut.
 The tone is brought to a loudness of -14 LUFS (--lufs L: to L; --no-loudness: left as
 it is), measured by EBU R128 with its true peak kept under -1 dBTP. The last 0.5 s fade
-out (--no-fade: not, unless the tone is trimmed). The title tag
-is IN's file name without its extension. IN is any file the program reads; OUT is
-replaced only when everything worked.)";
+out (--no-fade: not, unless the tone is cut). The title tag is T (default: IN's file
+name without its extension); no picture is added.
+--loop makes a seamless loop tone: no fade-out, and its last 30 ms crossfade into its
+head so that the phone's repeat has no jump; a .ogg says so to Android (ANDROID_LOOP).
+IN is any file the program reads; OUT is replaced only when everything worked.)";
+
+struct TargetName {
+    const char* name;
+    ringtone::Target target;
+};
+constexpr TargetName TargetNames[] = {
+    {"iphone", ringtone::Target::IPhoneShare},
+    {"iphone-finder", ringtone::Target::IPhoneFinder},
+    {"android-ogg", ringtone::Target::AndroidOgg},
+    {"android-mp3", ringtone::Target::AndroidMp3},
+};
+
+std::optional<ringtone::Target> targetNamed(const QString& text) {
+    for (const TargetName& entry : TargetNames)
+        if (text == QLatin1String(entry.name))
+            return entry.target;
+    return std::nullopt;
+}
+
+// The length rule of the target: false (after the message) when the tone may not be made.
+bool applyLengthRule(const QString& input, ringtone::Request& request, std::int64_t lengthMs,
+                     bool trim) {
+    switch (ringtone::checkLength(request.target, lengthMs)) {
+    case ringtone::Length::Fits:
+        return true;
+    case ringtone::Length::Long:
+        std::fprintf(stderr,
+                     "tunecarver-cli: warning: %s: the tone is %s long; an iPhone may not offer a "
+                     "ringtone longer than %s\n",
+                     qPrintable(input), qPrintable(ringtone::lengthText(lengthMs)),
+                     qPrintable(ringtone::lengthText(ringtone::IPhoneWarnMs)));
+        return true;
+    case ringtone::Length::TooLong:
+        if (!trim) {
+            fail(QStringLiteral("%1: the tone is %2 long; an iPhone takes at most %3 "
+                                "(--trim saves its first %3)")
+                     .arg(input, ringtone::lengthText(lengthMs),
+                          ringtone::lengthText(ringtone::limitMs(request.target))));
+            return false;
+        }
+        request.cutMs = ringtone::limitMs(request.target);
+        return true;
+    case ringtone::Length::Cut:
+        request.cutMs = ringtone::limitMs(request.target);
+        return true;
+    }
+    return false;
+}
 
 } // namespace
 
@@ -41,9 +96,12 @@ int runRingtone(QStringList args) {
     const bool trim = takeFlag(args, QStringLiteral("--trim"));
     const bool noFade = takeFlag(args, QStringLiteral("--no-fade"));
     const bool noLoudness = takeFlag(args, QStringLiteral("--no-loudness"));
+    const bool loop = takeFlag(args, QStringLiteral("--loop"));
     QString error;
     const auto bitRateText = takeOption(args, QStringLiteral("--bitrate"), &error);
     const auto lufsText = takeOption(args, QStringLiteral("--lufs"), &error);
+    const auto targetText = takeOption(args, QStringLiteral("--target"), &error);
+    const auto title = takeOption(args, QStringLiteral("--title"), &error);
     if (!error.isEmpty())
         return usage(QStringLiteral("ringtone"), error);
     bool lufsRead = false;
@@ -57,10 +115,17 @@ int runRingtone(QStringList args) {
     ringtone::Request request;
     const QString input = args.at(0);
     request.output = args.at(1);
-    const auto target = ringtone::targetForPath(request.output);
+    const auto target =
+        targetText ? targetNamed(*targetText) : ringtone::targetForPath(request.output);
     if (!target)
         return usage(QStringLiteral("ringtone"),
-                     QStringLiteral("OUT must end in .m4r, .ogg or .mp3"));
+                     targetText ? QStringLiteral("--target is iphone, iphone-finder, "
+                                                 "android-ogg or android-mp3")
+                                : QStringLiteral("OUT must end in .m4r, .ogg or .mp3"));
+    if (QFileInfo(request.output).suffix().toLower() != ringtone::extension(*target))
+        return usage(QStringLiteral("ringtone"),
+                     QStringLiteral("OUT must end in .%1 for --target %2")
+                         .arg(ringtone::extension(*target), *targetText));
     request.target = *target;
     if (bitRateText) {
         const auto bitRate = parseBitRate(*bitRateText);
@@ -69,9 +134,10 @@ int runRingtone(QStringList args) {
                          QStringLiteral("--bitrate is for .mp3 only, and 56, 96, 128 or 256"));
         request.bitRateKbps = *bitRate;
     }
-    request.title = QFileInfo(input).completeBaseName();
+    request.title = title ? *title : QFileInfo(input).completeBaseName();
     request.loudness = !noLoudness;
     request.lufs = lufs;
+    request.loop = loop;
 
     // The tone is made from a WAV, whose length is known before the fade must start; any
     // other file is decoded into one first.
@@ -91,25 +157,8 @@ int runRingtone(QStringList args) {
     const std::int64_t lengthMs = info->format.bytesPerSecond() > 0
                                       ? info->dataBytes * 1000 / info->format.bytesPerSecond()
                                       : 0;
-    switch (ringtone::checkLength(*target, lengthMs)) {
-    case ringtone::Length::Fits:
-        break;
-    case ringtone::Length::Long:
-        std::fprintf(stderr,
-                     "tunecarver-cli: warning: %s: the tone is %s long; an iPhone may not offer a "
-                     "ringtone longer than %s\n",
-                     qPrintable(input), qPrintable(ringtone::lengthText(lengthMs)),
-                     qPrintable(ringtone::lengthText(ringtone::IPhoneWarnMs)));
-        break;
-    case ringtone::Length::TooLong:
-        if (!trim)
-            return fail(QStringLiteral("%1: the tone is %2 long; an iPhone takes at most %3 "
-                                       "(--trim saves its first %3)")
-                            .arg(input, ringtone::lengthText(lengthMs),
-                                 ringtone::lengthText(ringtone::limitMs(*target))));
-        request.cutMs = ringtone::limitMs(*target);
-        break;
-    }
+    if (!applyLengthRule(input, request, lengthMs, trim))
+        return Failure;
     if (noFade)
         request.fadeOutMs = 0;
 

@@ -10,14 +10,19 @@
 
 #include <algorithm>
 #include <cmath>
+#include <limits>
+#include <memory>
+#include <numbers>
 #include <vector>
 
 namespace ringtone {
 
 QString label(Target target) {
     switch (target) {
-    case Target::IPhone:
-        return QStringLiteral("iPhone (.m4r)");
+    case Target::IPhoneShare:
+        return QStringLiteral("iPhone, share sheet (under 30 s)");
+    case Target::IPhoneFinder:
+        return QStringLiteral("iPhone, Finder (up to 40 s)");
     case Target::AndroidOgg:
         return QStringLiteral("Android (.ogg)");
     case Target::AndroidMp3:
@@ -28,7 +33,8 @@ QString label(Target target) {
 
 QString extension(Target target) {
     switch (target) {
-    case Target::IPhone:
+    case Target::IPhoneShare:
+    case Target::IPhoneFinder:
         return QStringLiteral("m4r");
     case Target::AndroidOgg:
         return QStringLiteral("ogg");
@@ -39,14 +45,15 @@ QString extension(Target target) {
 }
 
 QString fileFilter(Target target) {
-    const QString kind = target == Target::IPhone ? QStringLiteral("iPhone ringtone")
-                                                  : QStringLiteral("Android ringtone");
+    const QString kind = codec(target) == Codec::Aac ? QStringLiteral("iPhone ringtone")
+                                                     : QStringLiteral("Android ringtone");
     return QStringLiteral("%1 (*.%2)|*.%2").arg(kind, extension(target));
 }
 
 Codec codec(Target target) {
     switch (target) {
-    case Target::IPhone:
+    case Target::IPhoneShare:
+    case Target::IPhoneFinder:
         return Codec::Aac;
     case Target::AndroidOgg:
         return Codec::Vorbis;
@@ -58,20 +65,38 @@ Codec codec(Target target) {
 
 std::optional<Target> targetForPath(const QString& path) {
     const QString suffix = QFileInfo(path).suffix().toLower();
-    for (Target target : {Target::IPhone, Target::AndroidOgg, Target::AndroidMp3})
+    for (Target target : {Target::IPhoneShare, Target::AndroidOgg, Target::AndroidMp3})
         if (suffix == extension(target))
             return target;
     return std::nullopt;
 }
 
 std::int64_t limitMs(Target target) {
-    return target == Target::IPhone ? IPhoneLimitMs : -1;
+    switch (target) {
+    case Target::IPhoneShare:
+        return IPhoneShareLimitMs;
+    case Target::IPhoneFinder:
+        return IPhoneFinderLimitMs;
+    case Target::AndroidOgg:
+    case Target::AndroidMp3:
+        break;
+    }
+    return -1;
 }
 
 Length checkLength(Target target, std::int64_t lengthMs) {
-    if (target != Target::IPhone || lengthMs <= IPhoneWarnMs)
-        return Length::Fits;
-    return lengthMs <= IPhoneLimitMs ? Length::Long : Length::TooLong;
+    switch (target) {
+    case Target::IPhoneShare:
+        return lengthMs <= IPhoneShareLimitMs ? Length::Fits : Length::Cut;
+    case Target::IPhoneFinder:
+        if (lengthMs <= IPhoneWarnMs)
+            return Length::Fits;
+        return lengthMs <= IPhoneFinderLimitMs ? Length::Long : Length::TooLong;
+    case Target::AndroidOgg:
+    case Target::AndroidMp3:
+        break;
+    }
+    return Length::Fits;
 }
 
 QString lengthText(std::int64_t lengthMs) {
@@ -82,79 +107,235 @@ QString lengthText(std::int64_t lengthMs) {
 
 namespace {
 
-// The changes a tone's samples go through between the source and the encoder, in order.
-// Each works on blocks as they stream by and knows the tone's final length in frames.
-std::vector<ShapeFn> shapingSteps(const Request& request, const WavFormat& format,
-                                  std::int64_t toneFrames, double gainDb) {
-    std::vector<ShapeFn> steps;
-    if (gainDb != 0) {
-        const double factor = std::pow(10.0, gainDb / 20);
-        const int channels = format.channels;
-        steps.push_back([=](std::int16_t* samples, int frames, std::int64_t) {
-            for (int i = 0; i < frames * channels; ++i)
-                samples[i] =
-                    std::int16_t(std::clamp(std::lround(samples[i] * factor), -32768L, 32767L));
-        });
+// Where a loop ends and what its crossfade brings into its head, in frames of the source.
+struct LoopPlan {
+    std::int64_t frames = 0;    // the loop's length
+    std::int64_t tailFrom = 0;  // the first frame brought into the head
+    std::int64_t crossfade = 0; // frames crossfaded
+};
+
+LoopPlan planLoop(const Request& request, std::int64_t available, std::int64_t wanted, int rateHz) {
+    std::int64_t lastBar = 0;
+    for (std::int64_t barMs : request.barsMs) {
+        const std::int64_t bar = barMs * rateHz / 1000;
+        if (bar <= wanted)
+            lastBar = std::max(lastBar, bar);
     }
-    // A tone cut short always fades: a cut mid-sound would end on a click.
-    const std::int64_t fadeOutMs =
-        request.cutMs >= 0 && request.fadeOutMs <= 0 ? DefaultFadeOutMs : request.fadeOutMs;
-    if (fadeOutMs > 0) {
-        const std::int64_t fadeFrames = fadeOutMs * format.sampleRateHz / 1000;
-        const int channels = format.channels;
-        steps.push_back([=](std::int16_t* samples, int frames, std::int64_t first) {
-            fade::applyFadeOut(samples, frames, channels, first, toneFrames, fadeFrames);
-        });
-    }
-    return steps;
+    const std::int64_t end = lastBar > 0 ? lastBar : wanted;
+    const std::int64_t crossfade = std::min(LoopCrossfadeMs * rateHz / 1000, end / 4);
+    if (end + crossfade <= available)
+        return {end, end, crossfade};
+    return {end - crossfade, end - crossfade, crossfade};
 }
 
-} // namespace
+// `count` frames of a file from frame `from` on, as a stream of at most two channels hands
+// them to pumpToSink: interleaved, 8-bit sound widened to 16 bits.
+Result<std::vector<std::int16_t>> readFrames(const QString& path, std::int64_t from,
+                                             std::int64_t count) {
+    auto opened = DecodeStream::open(path, 2);
+    if (!opened)
+        return opened.status();
+    DecodeStream& stream = **opened;
+    const int channels = stream.channels();
+    const int blockAlign = stream.outputFormat().blockAlign();
+    std::vector<std::uint8_t> bytes(std::size_t(std::max<std::int64_t>(count, 4096)) * blockAlign);
+    std::vector<std::int16_t> frames;
+    std::int64_t at = 0;
+    while (stream.isActive() && at < from + count) {
+        const std::int64_t skip = std::max<std::int64_t>(0, from - at);
+        const std::int64_t want =
+            skip > 0 ? std::min<std::int64_t>(skip, bytes.size() / blockAlign) : from + count - at;
+        const auto got = stream.getData(bytes.data(), ByteCount(want) * blockAlign);
+        if (!got)
+            return got.status();
+        const std::int64_t n = *got / blockAlign;
+        if (skip == 0) {
+            for (std::size_t i = 0; i < std::size_t(n) * channels; ++i)
+                frames.push_back(stream.isEightBit()
+                                     ? std::int16_t((int(bytes[i]) - 128) * 256)
+                                     : std::int16_t(bytes[2 * i] | bytes[2 * i + 1] << 8));
+        }
+        at += n;
+    }
+    frames.resize(std::size_t(count) * channels);
+    return frames;
+}
 
-Status render(const Request& request, const PercentFn& progress, const std::atomic<bool>* abort) {
+// The shared start of render() and repeatedImage(): the source opened for reading, the
+// tone's length, and the changes its samples go through between the source and the encoder.
+struct Pipeline {
+    std::unique_ptr<DecodeStream> stream;
+    std::int64_t toneFrames = 0;
+    std::vector<ShapeFn> steps;
+
+    void shape(std::int16_t* samples, int frames, std::int64_t first) const {
+        for (const ShapeFn& step : steps)
+            step(samples, frames, first);
+    }
+};
+
+// The loop's head: each frame a mix, at equal power, of itself fading in and the frames
+// after the wrap fading out, so that the last frame is followed by what followed it.
+ShapeFn crossfadeStep(std::vector<std::int16_t> tail, std::int64_t length, int channels) {
+    return [tail = std::move(tail), length, channels](std::int16_t* samples, int frames,
+                                                      std::int64_t first) {
+        for (std::int64_t i = 0; i < frames && first + i < length; ++i) {
+            const double angle = std::numbers::pi / 2 * (double(first + i) + 0.5) / length;
+            const double in = std::sin(angle);
+            const double out = std::cos(angle);
+            for (int c = 0; c < channels; ++c) {
+                std::int16_t& sample = samples[std::size_t(i) * channels + c];
+                const double mixed =
+                    sample * in + tail[std::size_t(first + i) * channels + c] * out;
+                sample = std::int16_t(std::clamp(std::lround(mixed), -32768L, 32767L));
+            }
+        }
+    };
+}
+
+Result<Pipeline> prepare(const Request& request) {
     const auto info = readWavInfo(request.source);
     if (!info)
         return info.status();
     const WavFormat& source = info->format;
-    std::int64_t toneFrames = source.blockAlign() > 0 ? info->dataBytes / source.blockAlign() : 0;
+    const std::int64_t available =
+        source.blockAlign() > 0 ? info->dataBytes / source.blockAlign() : 0;
+    Pipeline pipeline;
+    pipeline.toneFrames = available;
     if (request.cutMs >= 0)
-        toneFrames = std::min(toneFrames, request.cutMs * source.sampleRateHz / 1000);
-    if (toneFrames <= 0)
-        return {ErrorCode::Empty,
-                QStringLiteral("%1: there is no sound to make a ringtone of.").arg(request.source)};
+        pipeline.toneFrames = std::min(available, request.cutMs * source.sampleRateHz / 1000);
+    if (checkLength(request.target, std::numeric_limits<std::int64_t>::max()) == Length::Cut)
+        pipeline.toneFrames =
+            std::min(pipeline.toneFrames, limitMs(request.target) * source.sampleRateHz / 1000);
+    if (pipeline.toneFrames <= 0)
+        return Status{
+            ErrorCode::Empty,
+            QStringLiteral("%1: there is no sound to make a ringtone of.").arg(request.source)};
+    LoopPlan loop;
+    if (request.loop) {
+        loop = planLoop(request, available, pipeline.toneFrames, source.sampleRateHz);
+        pipeline.toneFrames = loop.frames;
+    }
 
     auto opened = DecodeStream::open(request.source, 2);
     if (!opened)
         return opened.status();
-    DecodeStream& stream = **opened;
-    const WavFormat format{stream.channels(), stream.sampleRateHz(), 16};
+    pipeline.stream = std::move(*opened);
+    const int channels = pipeline.stream->channels();
 
+    if (loop.crossfade > 0) {
+        auto tail = readFrames(request.source, loop.tailFrom, loop.crossfade);
+        if (!tail)
+            return tail.status();
+        pipeline.steps.push_back(crossfadeStep(std::move(*tail), loop.crossfade, channels));
+    }
     // The loudness of the kept part, measured before anything is written. A mono source
     // that the tone carries on two channels sounds 3 dB louder there.
-    double gainDb = 0;
     if (request.loudness) {
-        Result<soundedit::Measure> measured = soundedit::measure(request.source, toneFrames);
+        Result<soundedit::Measure> measured =
+            soundedit::measure(request.source, pipeline.toneFrames);
         if (!measured)
             return measured.status();
-        if (source.channels == 1 && format.channels == 2)
+        if (source.channels == 1 && channels == 2)
             measured->lufs += 10 * std::log10(2.0);
         soundedit::Target target;
         target.lufs = request.lufs;
-        gainDb = soundedit::plan(*measured, target).gainDb;
+        const double gainDb = soundedit::plan(*measured, target).gainDb;
+        if (gainDb != 0) {
+            const double factor = std::pow(10.0, gainDb / 20);
+            pipeline.steps.push_back([=](std::int16_t* samples, int frames, std::int64_t) {
+                for (int i = 0; i < frames * channels; ++i)
+                    samples[i] =
+                        std::int16_t(std::clamp(std::lround(samples[i] * factor), -32768L, 32767L));
+            });
+        }
     }
-    const EncodeSettings settings{codec(request.target),
-                                  request.target == Target::AndroidMp3 ? request.bitRateKbps
-                                                                       : DefaultBitRateKbps,
-                                  request.title};
+    // A tone cut short always fades (a cut mid-sound would end on a click), unless it loops:
+    // its end then runs into its head instead.
+    const std::int64_t fadeOutMs =
+        request.cutMs >= 0 && request.fadeOutMs <= 0 ? DefaultFadeOutMs : request.fadeOutMs;
+    if (!request.loop && fadeOutMs > 0) {
+        const std::int64_t fadeFrames = fadeOutMs * pipeline.stream->sampleRateHz() / 1000;
+        const std::int64_t toneFrames = pipeline.toneFrames;
+        pipeline.steps.push_back([=](std::int16_t* samples, int frames, std::int64_t first) {
+            fade::applyFadeOut(samples, frames, channels, first, toneFrames, fadeFrames);
+        });
+    }
+    return pipeline;
+}
+
+// Keeps what it is given, for a tone that is played rather than saved.
+class PcmCollector : public SoundSink {
+public:
+    Status write(const std::int16_t* samples, int frames) override {
+        m_pcm.append(reinterpret_cast<const char*>(samples),
+                     qsizetype(frames) * m_channels * qsizetype(sizeof(std::int16_t)));
+        return Status::ok();
+    }
+    Status finish() override { return Status::ok(); }
+
+    explicit PcmCollector(int channels) : m_channels(channels) {}
+    const QByteArray& pcm() const { return m_pcm; }
+
+private:
+    int m_channels;
+    QByteArray m_pcm;
+};
+
+} // namespace
+
+Status render(const Request& request, const PercentFn& progress, const std::atomic<bool>* abort) {
+    Result<Pipeline> pipeline = prepare(request);
+    if (!pipeline)
+        return pipeline.status();
+    DecodeStream& stream = *pipeline->stream;
+    const WavFormat format{stream.channels(), stream.sampleRateHz(), 16};
+    EncodeSettings settings{codec(request.target), DefaultBitRateKbps, request.title};
+    if (request.target == Target::AndroidMp3)
+        settings.bitRateKbps = request.bitRateKbps;
+    settings.loops = request.loop;
     auto sink = SoundSink::open(request.output, format, settings);
     if (!sink)
         return sink.status();
-    const std::vector<ShapeFn> steps = shapingSteps(request, format, toneFrames, gainDb);
-    const auto shape = [&steps](std::int16_t* samples, int frames, std::int64_t first) {
-        for (const ShapeFn& step : steps)
-            step(samples, frames, first);
-    };
-    return pumpToSink(stream, **sink, toneFrames, shape, progress, abort);
+    const Pipeline& steps = *pipeline;
+    return pumpToSink(
+        stream, **sink, steps.toneFrames,
+        [&steps](std::int16_t* samples, int frames, std::int64_t first) {
+            steps.shape(samples, frames, first);
+        },
+        progress, abort);
+}
+
+Result<QByteArray> repeatedImage(const Request& request, int times) {
+    Result<Pipeline> pipeline = prepare(request);
+    if (!pipeline)
+        return pipeline.status();
+    DecodeStream& stream = *pipeline->stream;
+    const WavFormat format{stream.channels(), stream.sampleRateHz(), 16};
+    PcmCollector collector(format.channels);
+    const Pipeline& steps = *pipeline;
+    if (Status pumped = pumpToSink(
+            stream, collector, steps.toneFrames,
+            [&steps](std::int16_t* samples, int frames, std::int64_t first) {
+                steps.shape(samples, frames, first);
+            },
+            {}, nullptr);
+        !pumped)
+        return pumped;
+    const ByteCount dataBytes = ByteCount(collector.pcm().size()) * std::max(times, 1);
+    if (dataBytes > WavHeader::MaxDataBytes)
+        return Status{ErrorCode::TooLarge,
+                      QStringLiteral("%1: the tone is too long to be played %2 times.")
+                          .arg(request.source)
+                          .arg(times)};
+    WavHeader header = WavHeader::forFormat(format);
+    header.setDataSize(dataBytes);
+    const auto headerBytes = header.bytes();
+    QByteArray image(headerBytes.data(), qsizetype(headerBytes.size()));
+    image.reserve(qsizetype(WavHeader::Size + dataBytes));
+    for (int i = 0; i < std::max(times, 1); ++i)
+        image.append(collector.pcm());
+    return image;
 }
 
 } // namespace ringtone

@@ -13,40 +13,50 @@ extern "C" {
 #include <libswresample/swresample.h>
 }
 
+#include <cstring>
 #include <vector>
 
 namespace {
 
 constexpr int IoBufferBytes = 64 * 1024;
+// More than the resampler's flush can be off by, so that fitLength() can still cut it.
+constexpr int HeldBackFrames = 256;
 // Phones and music programs expect their AAC files at CD rate in stereo.
 constexpr int AacRateHz = 44100;
 constexpr int OpusRateHz = 48000;
+// libvorbis refuses its usual bit rates far above CD rate (96000 Hz at 128 kbit/s).
+constexpr int VorbisMaxRateHz = 48000;
+// An Ogg page every 100 ms rather than the muxer's 1 s: FFmpeg's demuxer, and players built
+// on it, drop the first 128 samples of a stream whose sound sits in one page, which a short
+// tone would otherwise do.
+constexpr const char* OggPageDurationUs = "100000";
 
 struct Plan {
     AVCodecID codec;
     const char* encoder; // by name where FFmpeg has several for one codec
     const char* muxer;
-    int rateHz;    // 0: the input's, but at least minRateHz
+    int rateHz;    // 0: the input's, kept within minRateHz and maxRateHz
     int channels;  // 0: the input's
     int minRateHz; // 0: none
+    int maxRateHz; // 0: none
 };
 
 Plan planFor(Codec codec) {
     switch (codec) {
     case Codec::Aac:
         // "ipod" is FFmpeg's MP4 muxer as it writes .m4a files: brand "M4A ".
-        return {AV_CODEC_ID_AAC, "aac", "ipod", AacRateHz, 2, 0};
+        return {AV_CODEC_ID_AAC, "aac", "ipod", AacRateHz, 2, 0, 0};
     case Codec::Vorbis:
         // Below CD rate libvorbis refuses bit rates near its usual 128 kbit/s.
-        return {AV_CODEC_ID_VORBIS, "libvorbis", "ogg", 0, 0, AacRateHz};
+        return {AV_CODEC_ID_VORBIS, "libvorbis", "ogg", 0, 0, AacRateHz, VorbisMaxRateHz};
     case Codec::Opus:
-        return {AV_CODEC_ID_OPUS, "libopus", "ogg", OpusRateHz, 0, 0};
+        return {AV_CODEC_ID_OPUS, "libopus", "ogg", OpusRateHz, 0, 0, 0};
     case Codec::Flac:
-        return {AV_CODEC_ID_FLAC, "flac", "flac", 0, 0, 0};
+        return {AV_CODEC_ID_FLAC, "flac", "flac", 0, 0, 0, 0};
     case Codec::Mp3:
         break;
     }
-    return {AV_CODEC_ID_NONE, nullptr, nullptr, 0, 0, 0};
+    return {AV_CODEC_ID_NONE, nullptr, nullptr, 0, 0, 0, 0};
 }
 
 QString avError(int code) {
@@ -92,7 +102,9 @@ public:
         if (!m_encoder || !m_frame || !m_packet)
             return failed(AVERROR(ENOMEM));
 
-        const int rate = plan.rateHz ? plan.rateHz : std::max(plan.minRateHz, m_input.sampleRateHz);
+        int rate = plan.rateHz ? plan.rateHz : std::max(plan.minRateHz, m_input.sampleRateHz);
+        if (plan.maxRateHz)
+            rate = std::min(rate, plan.maxRateHz);
         const int channels = plan.channels ? plan.channels : m_input.channels;
         m_encoder->sample_rate = rate;
         m_encoder->time_base = AVRational{1, rate};
@@ -129,10 +141,22 @@ public:
             // Ogg carries its comments per stream.
             av_dict_set(&stream->metadata, "title", title.constData(), 0);
         }
+        if (settings.loops && std::strcmp(plan.muxer, "ogg") == 0)
+            av_dict_set(&stream->metadata, "ANDROID_LOOP", "true", 0);
 
         if (Status s = openOutput(); !s)
             return s;
-        if (const int written = avformat_write_header(m_format, nullptr); written < 0)
+        AVDictionary* options = nullptr;
+        if (m_codec == Codec::Aac) {
+            // The movie's clock at the sample rate, so that the edit list, which says how much
+            // of the AAC stream is sound, counts samples rather than milliseconds.
+            av_dict_set_int(&options, "movie_timescale", rate, 0);
+        }
+        if (std::strcmp(plan.muxer, "ogg") == 0)
+            av_dict_set(&options, "page_duration", OggPageDurationUs, 0);
+        const int written = avformat_write_header(m_format, &options);
+        av_dict_free(&options);
+        if (written < 0)
             return failed(written);
 
         AVChannelLayout inLayout{};
@@ -151,11 +175,14 @@ public:
 
     Status write(const std::int16_t* samples, int frames) override {
         const auto* in = reinterpret_cast<const std::uint8_t*>(samples);
+        m_framesIn += frames;
         return convert(&in, frames);
     }
 
     Status finish() override {
         if (Status s = convert(nullptr, 0); !s)
+            return s;
+        if (Status s = fitLength(); !s)
             return s;
         if (Status s = encodeFifo(true); !s)
             return s;
@@ -223,16 +250,8 @@ private:
         const int room = swr_get_out_samples(m_swr, frames);
         if (room < 0)
             return failed(room);
-        if (room > m_convertedRoom) {
-            if (m_converted)
-                av_freep(&m_converted[0]);
-            av_freep(&m_converted);
-            if (av_samples_alloc_array_and_samples(&m_converted, nullptr,
-                                                   m_encoder->ch_layout.nb_channels, room,
-                                                   m_encoder->sample_fmt, 0) < 0)
-                return failed(AVERROR(ENOMEM));
-            m_convertedRoom = room;
-        }
+        if (Status s = ensureConverted(room); !s)
+            return s;
         const int made = swr_convert(m_swr, m_converted, room, in, frames);
         if (made < 0)
             return failed(made);
@@ -242,11 +261,45 @@ private:
         return encodeFifo(false);
     }
 
-    // Hands the FIFO to the encoder in frames of its frame size; with `last` also the
-    // shorter rest.
+    // The resampler's flush gives a few samples more or less than the input's length at the
+    // output rate; the file is to hold exactly that length, rounded to the nearest sample, so
+    // the FIFO (which still holds at least HeldBackFrames) is padded with silence or cut.
+    Status fitLength() {
+        const std::int64_t wanted = av_rescale_rnd(m_framesIn, m_encoder->sample_rate,
+                                                   m_input.sampleRateHz, AV_ROUND_NEAR_INF);
+        const std::int64_t have = m_samplesSent + av_audio_fifo_size(m_fifo);
+        if (have > wanted)
+            return trimFifo(int(std::max<std::int64_t>(0, wanted - m_samplesSent)));
+        if (have < wanted) {
+            const int missing = int(wanted - have);
+            if (Status s = ensureConverted(missing); !s)
+                return s;
+            av_samples_set_silence(m_converted, 0, missing, m_encoder->ch_layout.nb_channels,
+                                   m_encoder->sample_fmt);
+            if (av_audio_fifo_write(m_fifo, reinterpret_cast<void**>(m_converted), missing) <
+                missing)
+                return failed(AVERROR(ENOMEM));
+        }
+        return Status::ok();
+    }
+
+    // Keeps the first `keep` samples of the FIFO.
+    Status trimFifo(int keep) {
+        const int size = av_audio_fifo_size(m_fifo);
+        if (Status s = ensureConverted(size); !s)
+            return s;
+        if (av_audio_fifo_read(m_fifo, reinterpret_cast<void**>(m_converted), size) < size)
+            return failed(AVERROR(EIO));
+        if (av_audio_fifo_write(m_fifo, reinterpret_cast<void**>(m_converted), keep) < keep)
+            return failed(AVERROR(ENOMEM));
+        return Status::ok();
+    }
+
+    // Hands the FIFO to the encoder in frames of its frame size, keeping HeldBackFrames back
+    // for fitLength(); with `last` everything, the shorter rest included.
     Status encodeFifo(bool last) {
         const int frameSize = m_encoder->frame_size > 0 ? m_encoder->frame_size : 4096;
-        while (av_audio_fifo_size(m_fifo) >= frameSize ||
+        while (av_audio_fifo_size(m_fifo) >= frameSize + (last ? 0 : HeldBackFrames) ||
                (last && av_audio_fifo_size(m_fifo) > 0)) {
             const int n = std::min(frameSize, av_audio_fifo_size(m_fifo));
             av_frame_unref(m_frame);
@@ -263,6 +316,21 @@ private:
             if (Status s = send(m_frame); !s)
                 return s;
         }
+        return Status::ok();
+    }
+
+    Status ensureConverted(int frames) {
+        if (frames <= m_convertedRoom)
+            return Status::ok();
+        if (m_converted)
+            av_freep(&m_converted[0]);
+        av_freep(&m_converted);
+        m_convertedRoom = 0;
+        if (av_samples_alloc_array_and_samples(&m_converted, nullptr,
+                                               m_encoder->ch_layout.nb_channels, frames,
+                                               m_encoder->sample_fmt, 0) < 0)
+            return failed(AVERROR(ENOMEM));
+        m_convertedRoom = frames;
         return Status::ok();
     }
 
@@ -306,6 +374,7 @@ private:
     std::uint8_t** m_converted = nullptr;
     int m_convertedRoom = 0;
     std::int64_t m_samplesSent = 0;
+    std::int64_t m_framesIn = 0; // input frames written
 };
 
 } // namespace

@@ -17,18 +17,26 @@
 //   Mp3     LAME, constant bit rate, the input's rate where MP3 has it; ID3v2 title
 //   Aac     FFmpeg's AAC-LC encoder, 44100 Hz stereo, in an MP4 file of brand "M4A " (what
 //           phones and music programs read as .m4a and .m4r); MP4 title
-//   Vorbis  libvorbis through FFmpeg, about the bit rate asked, the input's rate but at least
-//           44100 Hz, in Ogg
+//   Vorbis  libvorbis through FFmpeg, about the bit rate asked, the input's rate kept within
+//           44100 to 48000 Hz, in Ogg
 //   Opus    libopus through FFmpeg, 48000 Hz (the rate Opus works at), in Ogg
 //   Flac    FFmpeg's FLAC encoder, lossless 16-bit, the input's rate
-// Vorbis, Opus and FLAC carry the title as a Vorbis comment. At most two channels go in:
-// callers mix more down (DecodeStream does).
+// Vorbis, Opus and FLAC carry the title as a Vorbis comment. No file gets a picture. At most
+// two channels go in: callers mix more down (DecodeStream does).
+//
+// Length: a file holds exactly the frames written, at the file's rate (rounded to the
+// nearest frame when the rate changes). MP3 says so in its Info tag, MP4 in its edit list
+// (counted in samples), Ogg in its last granule position; a decoder that honours them gives
+// back exactly that many frames.
 enum class Codec { Mp3, Aac, Vorbis, Opus, Flac };
 
 struct EncodeSettings {
     Codec codec = Codec::Mp3;
     int bitRateKbps = 128; // not used by FLAC
     QString title;         // empty: no title tag
+    // A sound meant to repeat without a gap: Ogg files (Vorbis, Opus) carry the comment
+    // ANDROID_LOOP=true, which Android's player loops on; other files have no such tag.
+    bool loops = false;
 };
 
 // The codec a file name asks for by its extension, in any letter case: .mp3, .m4r and .m4a

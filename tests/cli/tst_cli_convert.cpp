@@ -1,5 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "cliplist/sound_edit.h"
+#include "support/fake_phone.h"
 #include "support/test_audio.h"
 #include "wav/wav_header.h"
 
@@ -97,8 +98,10 @@ private slots:
         QTest::newRow("unknown target") << QStringList{"convert", m_wav, path("x.xyz")} << 2;
         QTest::newRow("bit rate Vorbis refuses")
             << QStringList{"convert", m_wav, path("x.ogg"), "--bitrate", "1000"} << 1;
-        QTest::newRow("ringtone too long for an iPhone")
-            << QStringList{"ringtone", m_long, path("x.m4r")} << 1;
+        QTest::newRow("ringtone too long for the iPhone's Finder route")
+            << QStringList{"ringtone", m_long, path("x.m4r"), "--target", "iphone-finder"} << 1;
+        QTest::newRow("ringtone target that is not OUT's")
+            << QStringList{"ringtone", m_wav, path("x.m4r"), "--target", "android-ogg"} << 2;
     }
     void convert_failureNamesTheFileAndWritesNothing() {
         QFETCH(QStringList, arguments);
@@ -128,6 +131,25 @@ private slots:
                  qPrintable(QString::number(measured->lufs)));
         const QByteArray even = testaudio::readAll(path("even.wav"));
         QCOMPARE(testaudio::le16(even, int(even.size()) - 4), 0);
+    }
+
+    // Send goes through the kdeconnect-cli on PATH, and says so when no phone is found.
+    void send_sharesThroughKdeConnectOrSaysNoPhoneFound() {
+        const QTemporaryDir bin;
+        writeFakeKdeConnect(bin.path(), "a1b2 My iPhone\\n");
+        const QByteArray path = qgetenv("PATH");
+        qputenv("PATH", bin.path().toUtf8());
+        QByteArray output;
+        const int sent = cli({"send", m_wav}, &output);
+        QVERIFY(QFile::remove(bin.filePath("kdeconnect-cli")));
+        const int none = cli({"send", m_wav}, &output);
+        qputenv("PATH", path);
+
+        QCOMPARE(sent, 0);
+        QVERIFY(testaudio::readAll(bin.filePath("kdeconnect-calls"))
+                    .contains("--share\n" + m_wav.toUtf8() + "\n--device\na1b2\n"));
+        QCOMPARE(none, 1);
+        QVERIFY2(output.contains("No phone was found"), output.constData());
     }
 
 private:

@@ -6,9 +6,13 @@
 #include "wav/fade.h"
 
 #include <QDir>
+#include <QJsonArray>
+#include <QJsonDocument>
+#include <QJsonObject>
 #include <QTemporaryDir>
 #include <QtTest>
 
+#include <algorithm>
 #include <cmath>
 
 Q_DECLARE_METATYPE(ringtone::Target)
@@ -19,28 +23,25 @@ using ringtone::Target;
 
 namespace {
 
-// The decoded samples of a file, interleaved, with its channel count.
-std::vector<std::int16_t> decodeAll(const QString& path, int* channels) {
-    auto opened = DecodeStream::open(path);
-    if (!opened)
-        return {};
-    *channels = (*opened)->channels();
-    std::vector<std::int16_t> samples;
-    std::vector<std::int16_t> block(1 << 15);
-    while ((*opened)->isActive()) {
-        const auto got = (*opened)->getData(block.data(), ByteCount(block.size() * 2));
-        if (!got)
-            return {};
-        samples.insert(samples.end(), block.begin(), block.begin() + *got / 2);
-    }
-    return samples;
-}
-
 double peak(const std::vector<std::int16_t>& samples, std::size_t from, std::size_t to) {
     int most = 0;
     for (std::size_t i = from; i < to && i < samples.size(); ++i)
         most = std::max(most, std::abs(int(samples[i])));
     return most;
+}
+
+// What ffprobe finds in a file: its streams and its container, with their tags.
+QJsonObject probe(const QString& path) {
+    QByteArray json;
+    testaudio::run("ffprobe", {"-v", "error", "-show_streams", "-show_format", "-of", "json", path},
+                   &json);
+    return QJsonDocument::fromJson(json).object();
+}
+
+// The title tag wherever the container keeps it (MP4 and MP3 on the file, Ogg on the stream).
+QString titleOf(const QJsonObject& probed) {
+    const QString onFile = probed["format"]["tags"]["title"].toString();
+    return !onFile.isEmpty() ? onFile : probed["streams"][0]["tags"]["title"].toString();
 }
 
 } // namespace
@@ -53,6 +54,9 @@ private slots:
     void checkLength_onlyTheIPhoneHasLimits();
     void render_cutsAndFadesTheTone_data();
     void render_cutsAndFadesTheTone();
+    void render_shareSheetToneNeverPasses29_9s();
+    void render_loopRunsFromItsEndIntoItsHead_data();
+    void render_loopRunsFromItsEndIntoItsHead();
     void render_sourceWithoutSoundWritesNothing();
     void render_bringsAMonoSourceToTheLoudnessOnTwoChannels();
 
@@ -93,10 +97,13 @@ void TestRingtone::checkLength_onlyTheIPhoneHasLimits_data() {
     QTest::addColumn<Target>("target");
     QTest::addColumn<qint64>("lengthMs");
     QTest::addColumn<Length>("length");
-    QTest::newRow("iPhone 30 s") << Target::IPhone << qint64(30000) << Length::Fits;
-    QTest::newRow("iPhone 30.001 s") << Target::IPhone << qint64(30001) << Length::Long;
-    QTest::newRow("iPhone 40 s") << Target::IPhone << qint64(40000) << Length::Long;
-    QTest::newRow("iPhone 40.001 s") << Target::IPhone << qint64(40001) << Length::TooLong;
+    QTest::newRow("share sheet 29.9 s") << Target::IPhoneShare << qint64(29900) << Length::Fits;
+    QTest::newRow("share sheet 29.901 s") << Target::IPhoneShare << qint64(29901) << Length::Cut;
+    QTest::newRow("share sheet 5 min") << Target::IPhoneShare << qint64(300000) << Length::Cut;
+    QTest::newRow("Finder 30 s") << Target::IPhoneFinder << qint64(30000) << Length::Fits;
+    QTest::newRow("Finder 30.001 s") << Target::IPhoneFinder << qint64(30001) << Length::Long;
+    QTest::newRow("Finder 40 s") << Target::IPhoneFinder << qint64(40000) << Length::Long;
+    QTest::newRow("Finder 40.001 s") << Target::IPhoneFinder << qint64(40001) << Length::TooLong;
     QTest::newRow("Android ogg 5 min") << Target::AndroidOgg << qint64(300000) << Length::Fits;
     QTest::newRow("Android mp3 5 min") << Target::AndroidMp3 << qint64(300000) << Length::Fits;
 }
@@ -112,42 +119,112 @@ void TestRingtone::render_cutsAndFadesTheTone_data() {
     QTest::addColumn<Target>("target");
     QTest::addColumn<QString>("codec");
     QTest::addColumn<qint64>("cutMs");
-    QTest::newRow("iPhone, first 2 s") << Target::IPhone << "aac" << qint64(2000);
+    QTest::newRow("iPhone share sheet, first 2 s") << Target::IPhoneShare << "aac" << qint64(2000);
+    QTest::newRow("iPhone Finder, first 1.234 s") << Target::IPhoneFinder << "aac" << qint64(1234);
     QTest::newRow("Android ogg, whole") << Target::AndroidOgg << "vorbis" << qint64(-1);
     QTest::newRow("Android mp3, first 1.5 s") << Target::AndroidMp3 << "mp3" << qint64(1500);
 }
 
+// Every target: exactly the frames cut (an MP4's edit list says so, the others decode to
+// them), the title, no picture, full level before the fade and silence at its end.
 void TestRingtone::render_cutsAndFadesTheTone() {
     QFETCH(Target, target);
     QFETCH(QString, codec);
     QFETCH(qint64, cutMs);
     const int rate = 44100;
+    const std::int64_t sourceFrames = 3 * rate + 17;
     ringtone::Request request;
-    request.source = testaudio::writeSineWav(path("song.wav"), {2, rate, 16}, rate * 3);
+    request.source = testaudio::writeSineWav(path("song.wav"), {2, rate, 16}, sourceFrames);
     request.output = path("tone." + ringtone::extension(target));
     request.target = target;
-    request.title = QStringLiteral("song");
+    request.title = QStringLiteral("Wake Up");
     request.cutMs = cutMs;
     const Status made = ringtone::render(request);
     QVERIFY2(made, qPrintable(made.message()));
 
-    auto opened = DecodeStream::open(request.output);
-    QVERIFY(opened);
-    QCOMPARE((*opened)->codecName(), codec);
-    QCOMPARE((*opened)->title(), "song");
+    const std::int64_t expected = cutMs < 0 ? sourceFrames : cutMs * rate / 1000;
+    QCOMPARE(testaudio::soundFrames(request.output), expected);
+    const QJsonObject probed = probe(request.output);
+    const QJsonArray streams = probed["streams"].toArray();
+    QCOMPARE(streams.size(), 1);
+    QCOMPARE(streams[0]["codec_type"].toString(), "audio");
+    QCOMPARE(streams[0]["codec_name"].toString(), codec);
+    QCOMPARE(titleOf(probed), "Wake Up");
+
     int channels = 0;
-    const std::vector<std::int16_t> samples = decodeAll(request.output, &channels);
+    const std::vector<std::int16_t> samples = testaudio::decodeAll(request.output, &channels);
     QCOMPARE(channels, 2);
-    const std::size_t frames = samples.size() / 2;
-    const std::size_t expected = std::size_t(cutMs < 0 ? 3 * rate : cutMs * rate / 1000);
-    // Within one codec frame (AAC 1024, MP3 1152, Vorbis up to 2048) of the cut.
-    QVERIFY2(frames + 2 >= expected && frames <= expected + 2048,
-             qPrintable(QStringLiteral("%1 frames, %2 expected").arg(frames).arg(expected)));
     // Full level (0.5 of full scale) before the fade, and almost nothing in its last 10 ms.
-    const std::size_t fadeStart = (expected - rate / 2) * 2;
+    const std::size_t fadeStart = std::size_t(expected - rate / 2) * 2;
     QVERIFY(peak(samples, fadeStart - rate / 5, fadeStart) > 14000);
-    QVERIFY2(peak(samples, (expected - rate / 100) * 2, expected * 2) < 600,
-             qPrintable(QString::number(peak(samples, (expected - rate / 100) * 2, expected * 2))));
+    const std::size_t end = std::size_t(expected) * 2;
+    QVERIFY2(peak(samples, end - rate / 100 * 2, end) < 600,
+             qPrintable(QString::number(peak(samples, end - rate / 100 * 2, end))));
+}
+
+// The share sheet takes only sounds under 30 s, whatever the caller asked for.
+void TestRingtone::render_shareSheetToneNeverPasses29_9s() {
+    const WavFormat small{1, 8000, 16};
+    ringtone::Request request;
+    request.source = testaudio::writeSineWav(path("long.wav"), small, 8000 * 31);
+    request.output = path("long.m4r");
+    request.target = Target::IPhoneShare;
+    QVERIFY(ringtone::render(request));
+    QCOMPARE(testaudio::soundFrames(request.output), 44100 * ringtone::IPhoneShareLimitMs / 1000);
+}
+
+void TestRingtone::render_loopRunsFromItsEndIntoItsHead_data() {
+    QTest::addColumn<qint64>("sourceFrames");
+    QTest::addColumn<QList<qint64>>("barsMs");
+    QTest::addColumn<qint64>("cutMs");
+    QTest::addColumn<qint64>("loopFrames");
+    // The sine is at a peak 1.5 s in, where each loop below wraps: without the crossfade
+    // the wrap would jump from the peak to the sine's start at 0.
+    const qint64 wrap = 66150;
+    const qint64 crossfade = ringtone::LoopCrossfadeMs * 44100 / 1000;
+    QTest::newRow("on the last bar, sound after it")
+        << qint64(2 * 44100) << QList<qint64>{0, 500, 1000, 1500} << qint64(1700) << wrap;
+    QTest::newRow("to the source's end, its tail folded in")
+        << wrap + crossfade << QList<qint64>{} << qint64(-1) << wrap;
+}
+
+// A loop tone: exactly its length, ANDROID_LOOP in the Ogg file, no fade-out, and a wrap
+// from its last frame to its first no larger than most steps between its frames.
+void TestRingtone::render_loopRunsFromItsEndIntoItsHead() {
+    QFETCH(qint64, sourceFrames);
+    QFETCH(QList<qint64>, barsMs);
+    QFETCH(qint64, cutMs);
+    QFETCH(qint64, loopFrames);
+    const double frequencyHz = 660.25 / 1.5;
+    ringtone::Request request;
+    request.source =
+        testaudio::writeSineWav(path("beat.wav"), {1, 44100, 16}, sourceFrames, frequencyHz);
+    request.output = path("loop.ogg");
+    request.target = Target::AndroidOgg;
+    request.cutMs = cutMs;
+    request.loop = true;
+    request.barsMs.assign(barsMs.begin(), barsMs.end());
+    QVERIFY(ringtone::render(request));
+
+    QCOMPARE(probe(request.output)["streams"][0]["tags"]["ANDROID_LOOP"].toString(), "true");
+    int channels = 0;
+    const std::vector<std::int16_t> samples = testaudio::decodeAll(request.output, &channels);
+    QCOMPARE(std::int64_t(samples.size()), loopFrames);
+    std::vector<int> steps;
+    for (std::size_t i = 1; i < samples.size(); ++i)
+        steps.push_back(std::abs(samples[i] - samples[i - 1]));
+    std::sort(steps.begin(), steps.end());
+    const int wrapStep = std::abs(samples.front() - samples.back());
+    // Played for the user to hear its seams: the same sound, three times in a row.
+    const Result<QByteArray> image = ringtone::repeatedImage(request, 3);
+    QVERIFY(image);
+    const qsizetype loopBytes = qsizetype(loopFrames) * 2;
+    QCOMPARE(image->size(), WavHeader::Size + 3 * loopBytes);
+    QCOMPARE(image->mid(WavHeader::Size + 2 * loopBytes), image->mid(WavHeader::Size, loopBytes));
+    QVERIFY2(wrapStep <= steps[steps.size() * 95 / 100],
+             qPrintable(QStringLiteral("wrap %1, 95th percentile %2")
+                            .arg(wrapStep)
+                            .arg(steps[steps.size() * 95 / 100])));
 }
 
 void TestRingtone::render_sourceWithoutSoundWritesNothing() {
@@ -170,13 +247,13 @@ void TestRingtone::render_bringsAMonoSourceToTheLoudnessOnTwoChannels() {
     ringtone::Request request;
     request.source = testaudio::writeWav(path("quiet.wav"), mono, quiet);
     request.output = path("even.m4r");
-    request.target = Target::IPhone;
+    request.target = Target::IPhoneShare;
     request.fadeOutMs = 0;
     request.loudness = true;
     QVERIFY(ringtone::render(request));
 
     int channels = 0;
-    const std::vector<std::int16_t> samples = decodeAll(request.output, &channels);
+    const std::vector<std::int16_t> samples = testaudio::decodeAll(request.output, &channels);
     QCOMPARE(channels, 2);
     const QString decoded = testaudio::writeWav(
         path("even.wav"), {2, 44100, 16},

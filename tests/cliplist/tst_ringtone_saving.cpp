@@ -59,10 +59,13 @@ void TestRingtoneSaving::save_writesTheClipOrTheListForThePhone_data() {
     QTest::addColumn<bool>("wholeList");
     QTest::addColumn<QString>("codec");
     QTest::addColumn<int>("seconds");
+    QTest::addColumn<QString>("typed"); // the name typed in the dialog
     QTest::addColumn<QString>("title");
-    QTest::newRow("iPhone, the selected clip") << Target::IPhone << false << "aac" << 2 << "b";
-    QTest::newRow("Android ogg, the whole list")
-        << Target::AndroidOgg << true << "vorbis" << 5 << "my tone";
+    QTest::newRow("iPhone, the selected clip") << Target::IPhoneShare << false << "aac" << 2 << ""
+                                               << "b";
+    QTest::newRow("Android ogg, the whole list, named")
+        << Target::AndroidOgg << true << "vorbis" << 5 << "Wake Up"
+        << "Wake Up";
 }
 
 void TestRingtoneSaving::save_writesTheClipOrTheListForThePhone() {
@@ -70,18 +73,24 @@ void TestRingtoneSaving::save_writesTheClipOrTheListForThePhone() {
     QFETCH(bool, wholeList);
     QFETCH(QString, codec);
     QFETCH(int, seconds);
+    QFETCH(QString, typed);
     QFETCH(QString, title);
     addClip("a", 3);
     addClip("b", 2);
     m_rig->list().setCurrentRow(1);
     m_rig->host().settings().setBaseFolder(m_rig->outside(QString()));
-    m_rig->dialogs().queueRingtone({target, wholeList, true});
-    const QString output = m_rig->outside(title + "." + ringtone::extension(target));
+    ScriptedDialogs::RingtoneChoice choice{target, wholeList, true};
+    choice.title = typed;
+    m_rig->dialogs().queueRingtone(choice);
+    const QString output = m_rig->outside("my tone." + ringtone::extension(target));
     m_rig->dialogs().queueFile(output);
 
     click();
 
-    QCOMPARE(m_rig->dialogs().ringtones().first().clipSelected, true);
+    const ScriptedDialogs::RingtoneCall& prompt = m_rig->dialogs().ringtones().first();
+    QCOMPARE(prompt.clipSelected, true);
+    QCOMPARE(prompt.initial.title, "b");
+    QCOMPARE(prompt.clipFile, m_rig->framewav().clipFile(1));
     const Dialogs::FileRequest& asked = m_rig->dialogs().files().first().request;
     QCOMPARE(asked.fileName, "b." + ringtone::extension(target));
     QCOMPARE(asked.initialFolder, m_rig->outside(QString()));
@@ -106,25 +115,34 @@ void TestRingtoneSaving::save_writesTheClipOrTheListForThePhone() {
 }
 
 void TestRingtoneSaving::save_iPhoneLengthRule_data() {
+    QTest::addColumn<Target>("target");
     QTest::addColumn<int>("seconds");
     QTest::addColumn<Dialogs::Answer>("answer");
-    QTest::addColumn<QString>("asked");    // in the question; empty: no question
-    QTest::addColumn<int>("savedSeconds"); // 0: nothing saved
-    QTest::newRow("30 s: no question") << 30 << Dialogs::Answer::No << "" << 30;
-    QTest::newRow("35 s, saved anyway") << 35 << Dialogs::Answer::Yes << "35 s long" << 35;
-    QTest::newRow("35 s, declined") << 35 << Dialogs::Answer::No << "35 s long" << 0;
-    QTest::newRow("45 s, first 40 s saved") << 45 << Dialogs::Answer::Yes << "first 40 s" << 40;
-    QTest::newRow("45 s, declined") << 45 << Dialogs::Answer::No << "45 s long" << 0;
+    QTest::addColumn<QString>("asked");       // in the question; empty: no question
+    QTest::addColumn<double>("savedSeconds"); // 0: nothing saved
+    const Target finder = Target::IPhoneFinder;
+    QTest::newRow("Finder, 30 s: no question") << finder << 30 << Dialogs::Answer::No << "" << 30.0;
+    QTest::newRow("Finder, 35 s, saved anyway")
+        << finder << 35 << Dialogs::Answer::Yes << "35 s long" << 35.0;
+    QTest::newRow("Finder, 35 s, declined")
+        << finder << 35 << Dialogs::Answer::No << "35 s long" << 0.0;
+    QTest::newRow("Finder, 45 s, first 40 s saved")
+        << finder << 45 << Dialogs::Answer::Yes << "first 40 s" << 40.0;
+    QTest::newRow("Finder, 45 s, declined")
+        << finder << 45 << Dialogs::Answer::No << "45 s long" << 0.0;
+    QTest::newRow("share sheet, 45 s: cut to 29.9 s without a question")
+        << Target::IPhoneShare << 45 << Dialogs::Answer::No << "" << 29.9;
 }
 
 void TestRingtoneSaving::save_iPhoneLengthRule() {
+    QFETCH(Target, target);
     QFETCH(int, seconds);
     QFETCH(Dialogs::Answer, answer);
     QFETCH(QString, asked);
-    QFETCH(int, savedSeconds);
+    QFETCH(double, savedSeconds);
     addClip("a", seconds - 10);
     addClip("b", 10);
-    m_rig->dialogs().queueRingtone({Target::IPhone, true, false});
+    m_rig->dialogs().queueRingtone({target, true, false});
     m_rig->dialogs().queueAnswer(answer);
     const QString output = m_rig->outside("a.m4r");
     m_rig->dialogs().queueFile(output);
@@ -138,7 +156,7 @@ void TestRingtoneSaving::save_iPhoneLengthRule() {
         QCOMPARE(question.buttons, Dialogs::Buttons::YesNo);
         QVERIFY2(question.text.contains(asked), qPrintable(question.text));
     }
-    if (savedSeconds == 0) {
+    if (savedSeconds == 0.0) {
         QVERIFY(m_rig->dialogs().files().isEmpty());
         QVERIFY(outsideFiles().isEmpty());
         QVERIFY(m_rig->host().isEnabled());

@@ -48,14 +48,16 @@ std::optional<QStringList> ScriptedDialogs::chooseFiles(QWidget* parent,
     return answer->split(u'\n');
 }
 
-std::optional<RingtonePrompt::Choice>
-ScriptedDialogs::chooseRingtone(QWidget*, const RingtoneChoice& initial, bool clipSelected) {
+std::optional<RingtonePrompt::Choice> ScriptedDialogs::chooseRingtone(QWidget*,
+                                                                      const RingtoneChoice& initial,
+                                                                      bool clipSelected,
+                                                                      const QString& clipFile) {
     std::optional<RingtoneChoice> answer;
     if (m_ringtones.isEmpty())
         ++m_unscripted;
     else
         answer = m_ringtones.dequeue();
-    m_ringtoneCalls.append({initial, clipSelected, answer});
+    m_ringtoneCalls.append({initial, clipSelected, clipFile, answer});
     return answer;
 }
 

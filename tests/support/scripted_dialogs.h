@@ -29,6 +29,7 @@ public:
     struct RingtoneCall {
         RingtoneChoice initial;
         bool clipSelected = false;
+        QString clipFile;
         std::optional<RingtoneChoice> answer;
     };
     struct InputCall {
@@ -66,7 +67,8 @@ public:
     std::optional<QString> chooseFile(QWidget* parent, const FileRequest& request) override;
     std::optional<QStringList> chooseFiles(QWidget* parent, const FileRequest& request) override;
     std::optional<RingtoneChoice> chooseRingtone(QWidget* parent, const RingtoneChoice& initial,
-                                                 bool clipSelected) override;
+                                                 bool clipSelected,
+                                                 const QString& clipFile) override;
     std::optional<QString> inputText(QWidget* parent, const QString& title, const QString& prompt,
                                      const QString& initial = QString()) override;
 

@@ -1,10 +1,14 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "support/test_audio.h"
 
+#include "codec/decode_stream.h"
+
 #include <QFile>
 #include <QProcess>
 #include <QRandomGenerator>
 #include <QStandardPaths>
+
+#include <QtEndian>
 
 #include <cmath>
 #include <cstring>
@@ -87,6 +91,74 @@ int run(const QString& program, const QStringList& arguments, QByteArray* output
 
 bool haveProgram(const QString& program) {
     return !QStandardPaths::findExecutable(program).isEmpty();
+}
+
+namespace {
+
+// The edit list and the timescales of an MP4 file's first track, walking its boxes.
+struct Mp4Times {
+    std::int64_t segment = -1;
+    std::int64_t movieScale = -1;
+    std::int64_t mediaScale = -1;
+};
+
+void walkMp4(const QByteArray& file, qsizetype at, qsizetype end, Mp4Times& times) {
+    const auto be32 = [&](qsizetype o) {
+        return qFromBigEndian<quint32>(reinterpret_cast<const uchar*>(file.constData() + o));
+    };
+    const auto be64 = [&](qsizetype o) {
+        return qFromBigEndian<quint64>(reinterpret_cast<const uchar*>(file.constData() + o));
+    };
+    while (at + 8 <= end) {
+        qsizetype size = be32(at);
+        const QByteArray type = file.mid(at + 4, 4);
+        if (size < 8 || at + size > end)
+            return;
+        const qsizetype body = at + 8;
+        const bool v1 = file.at(body) == 1;
+        if (type == "moov" || type == "trak" || type == "edts" || type == "mdia")
+            walkMp4(file, body, at + size, times);
+        else if (type == "mvhd")
+            times.movieScale = be32(body + (v1 ? 20 : 12));
+        else if (type == "mdhd" && times.mediaScale < 0)
+            times.mediaScale = be32(body + (v1 ? 20 : 12));
+        else if (type == "elst" && times.segment < 0 && be32(body + 4) > 0)
+            times.segment = v1 ? std::int64_t(be64(body + 8)) : be32(body + 8);
+        at += size;
+    }
+}
+
+} // namespace
+
+std::int64_t soundFrames(const QString& path) {
+    if (path.endsWith(".m4r") || path.endsWith(".m4a")) {
+        const QByteArray file = readAll(path);
+        Mp4Times times;
+        walkMp4(file, 0, file.size(), times);
+        if (times.segment < 0 || times.movieScale <= 0 || times.mediaScale <= 0)
+            return -1;
+        return times.segment * times.mediaScale / times.movieScale;
+    }
+    int channels = 0;
+    const std::vector<std::int16_t> samples = decodeAll(path, &channels);
+    return channels > 0 ? std::int64_t(samples.size()) / channels : -1;
+}
+
+std::vector<std::int16_t> decodeAll(const QString& path, int* channels) {
+    *channels = 0;
+    auto opened = DecodeStream::open(path);
+    if (!opened || (*opened)->isEightBit())
+        return {};
+    std::vector<std::int16_t> samples;
+    std::vector<std::int16_t> block(1 << 15);
+    while ((*opened)->isActive()) {
+        const auto got = (*opened)->getData(block.data(), ByteCount(block.size() * 2));
+        if (!got)
+            return {};
+        samples.insert(samples.end(), block.begin(), block.begin() + *got / 2);
+    }
+    *channels = (*opened)->channels();
+    return samples;
 }
 
 std::uint32_t le32(const QByteArray& b, int o) {

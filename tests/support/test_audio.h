@@ -50,6 +50,12 @@ struct WavLayout {
 // values in their top 16 bits and floats are value / 32768, so a decoder that gets it right
 // gives `pcm16` back exactly.
 QByteArray nonCanonicalWav(const QByteArray& pcm16, const WavLayout& layout);
+// The frames of sound a file holds at its own rate: for an MP4 file what its edit list
+// declares (the segment, in the track's samples), for any other file what the program's
+// decoder gives back. -1 when the file cannot be read or an MP4 file has no edit list.
+std::int64_t soundFrames(const QString& path);
+// The decoded samples of a file, interleaved; its channel count in `channels`.
+std::vector<std::int16_t> decodeAll(const QString& path, int* channels);
 
 // Little-endian field of a byte image.
 std::uint32_t le32(const QByteArray& bytes, int offset);

@@ -3,6 +3,8 @@
 
 #include "cliplist/ringtone.h"
 
+#include <QString>
+
 #include <optional>
 
 class QWidget;
@@ -11,18 +13,21 @@ class QWidget;
 // choices. QtRingtonePrompt (ringtone_dialog.h) is the real one.
 class RingtonePrompt {
 public:
-    // The choices: the phone, the selected clip or the whole list joined, an even loudness,
-    // and the fade-out at the end.
+    // The choices: the phone, the selected clip or the whole list joined, the tone's name
+    // (its title tag), an even loudness, the fade-out at the end, and a seamless loop.
     struct Choice {
-        ringtone::Target target = ringtone::Target::IPhone;
+        ringtone::Target target = ringtone::Target::IPhoneShare;
         bool wholeList = false;
         bool loudness = true;
         bool fadeOut = true;
+        QString title{}; // empty: the page's own choice
+        bool loop = false;
     };
 
     virtual ~RingtonePrompt() = default;
     // The ringtone dialog, showing `initial`; without a selected clip only the whole list can
-    // be chosen. The choices made, or nothing when the user cancelled.
+    // be chosen. `clipFile` is the selected clip's WAV file (empty when none), which the
+    // dialog may play as a loop. The choices made, or nothing when the user cancelled.
     virtual std::optional<Choice> chooseRingtone(QWidget* parent, const Choice& initial,
-                                                 bool clipSelected) = 0;
+                                                 bool clipSelected, const QString& clipFile) = 0;
 };

@@ -25,7 +25,13 @@ RingtoneSaving::RingtoneSaving(const ClipList& clips, ListJoin& join,
                                const QItemSelectionModel& selection, RingtonePrompt& prompt,
                                PageServices services, QObject* parent)
     : QObject(parent), m_clips(clips), m_join(join), m_selection(selection), m_prompt(prompt),
-      m_services(services) {}
+      m_services(services) {
+    connect(&m_services.context.Mp3Enc1, &Mp3Encoder::EncodeFinished, this,
+            [this](bool ok, const QString&, const QString& output) {
+                if (ok && !m_savedTone.isEmpty() && output == m_savedTone)
+                    emit ringtoneSaved(output);
+            });
+}
 
 void RingtoneSaving::CmdRingtone_Click() {
     if (m_services.busy.isBusy())
@@ -38,7 +44,9 @@ void RingtoneSaving::CmdRingtone_Click() {
     const int row = selectedRow(m_selection);
     RingtonePrompt::Choice initial;
     initial.wholeList = row < 0;
-    const auto choice = m_prompt.chooseRingtone(&m_services.dialogParent, initial, row >= 0);
+    initial.title = row >= 0 ? m_clips.at(row).name : QString();
+    const auto choice = m_prompt.chooseRingtone(&m_services.dialogParent, initial, row >= 0,
+                                                row >= 0 ? m_clips.clipFile(row) : QString());
     if (!choice)
         return;
     const bool wholeList = choice->wholeList || row < 0;
@@ -67,18 +75,19 @@ void RingtoneSaving::CmdRingtone_Click() {
     job.cutMs = *cut;
     job.fadeOutMs = choice->fadeOut ? ringtone::DefaultFadeOutMs : 0;
     job.loudness = choice->loudness;
+    job.loop = choice->loop;
     if (target == Target::AndroidMp3) {
         ListSaving::applyBitRate(m_services);
         job.bitRateKbps = m_services.context.Mp3Enc1.BitRate();
     }
     if (!wholeList) {
         job.source = m_clips.clipFile(row);
-        job.title = m_clips.at(row).name;
+        job.title = choice->title.isEmpty() ? m_clips.at(row).name : choice->title;
         encode(job, std::move(busy));
         return;
     }
     job.source = m_services.context.workFolder.concatWav();
-    job.title = QFileInfo(*output).completeBaseName();
+    job.title = choice->title.isEmpty() ? QFileInfo(*output).completeBaseName() : choice->title;
     m_join.start(
         std::move(busy), {},
         [this, job](const Status& joined, std::unique_ptr<BusyGate::Scope> hold) {
@@ -93,6 +102,7 @@ void RingtoneSaving::CmdRingtone_Click() {
 }
 
 void RingtoneSaving::encode(const ringtone::Request& job, std::unique_ptr<BusyGate::Scope> hold) {
+    m_savedTone = job.output;
     const short started = m_services.encoderJobs.start(
         job.source, job.output,
         [job](const auto& progress, const std::atomic<bool>& abort) {
@@ -147,6 +157,8 @@ std::optional<std::int64_t> RingtoneSaving::askAboutLength(Target target,
                      .arg(ringtone::lengthText(length),
                           ringtone::lengthText(ringtone::limitMs(target)))))
             return std::nullopt;
+        return ringtone::limitMs(target);
+    case ringtone::Length::Cut:
         return ringtone::limitMs(target);
     }
     return std::nullopt;

@@ -22,14 +22,19 @@ class RingtonePrompt;
 // list joined in order, written as a ringtone for the phone chosen in the ringtone prompt
 // (ringtone.h: iPhone .m4r, Android .ogg or .mp3), with a fade-out at its end when chosen.
 //
-// Order: the ringtone prompt; the length rule of the target (past 30 s for an iPhone a
-// Yes/No warning that names the length; past 40 s a refusal that offers to save the first
-// 40 s, faded out, instead); the save dialog in the base folder with the clip's name and the
-// target's extension filled in; then, with the busy window "Saving......." and the main
-// window disabled, the list is joined into concat.wav when it is the source (ListJoin), and
-// the tone is encoded as one of the page's encoder jobs (EncoderJobs), whose end reports
-// "Finish Save" or the failure, deletes concat.wav and enables the window. The title tag is
-// the clip's name, for the whole list the chosen file's name without its extension.
+// Order: the ringtone prompt; the length rule of the target (for the iPhone's share sheet a
+// silent cut to 29.9 s; for the Finder route, past 30 s a Yes/No warning that names the
+// length, past 40 s a refusal that offers to save the first 40 s, faded out, instead); the
+// save dialog in the base folder with the clip's name and the target's extension filled in;
+// then, with the busy window "Saving......." and the main window disabled, the list is
+// joined into concat.wav when it is the source (ListJoin), and the tone is encoded as one of
+// the page's encoder jobs (EncoderJobs), whose end reports "Finish Save" or the failure,
+// deletes concat.wav and enables the window. The title tag is the name typed in the prompt;
+// left empty, the clip's name, for the whole list the chosen file's name without its
+// extension.
+//
+// Once the tone is saved and "Finish Save" was shown, ringtoneSaved() offers it onward
+// ("Send to Phone").
 //
 // A cancel at any step changes nothing. An empty list, a join that fails or a job the
 // encoder refuses gets one message and leaves no file behind.
@@ -44,6 +49,10 @@ public:
 public slots:
     void CmdRingtone_Click();
 
+signals:
+    // A ringtone this page started was saved, as `tone`.
+    void ringtoneSaved(const QString& tone);
+
 private:
     // The sound's length in ms: of one clip file, or of every clip of the list together.
     std::int64_t lengthMs(bool wholeList, int row) const;
@@ -56,4 +65,5 @@ private:
     const QItemSelectionModel& m_selection;
     RingtonePrompt& m_prompt;
     PageServices m_services;
+    QString m_savedTone; // the output of the last ringtone job started
 };
