@@ -2,6 +2,7 @@
 #include "cliplist/sound_edit.h"
 
 #include "base/write_fully.h"
+#include "cliplist/sound_reader.h"
 #include "codec/loudness_meter.h"
 #include "wav/fade.h"
 #include "wav/wav_header.h"
@@ -22,81 +23,9 @@ namespace soundedit {
 
 namespace {
 
-constexpr std::int64_t ChunkFrames = 1 << 16;
-
 double toDb(double linear) {
     return linear > 0 ? 20 * std::log10(linear) : -std::numeric_limits<double>::infinity();
 }
-
-// An 8- or 16-bit PCM WAV file opened for reading its sound as 16-bit samples, chunk by
-// chunk.
-class SoundReader {
-public:
-    Status open(const QString& path) {
-        const Result<WavInfo> info = readClipWavInfo(path);
-        if (!info)
-            return info.status();
-        m_info = *info;
-        m_file.setFileName(path);
-        if (!m_file.open(QIODevice::ReadOnly) || !m_file.seek(m_info.dataOffset))
-            return {ErrorCode::FileOpen, QStringLiteral("%1: %2.").arg(path, m_file.errorString())};
-        m_left = frames();
-        return Status::ok();
-    }
-    const WavFormat& format() const { return m_info.format; }
-    std::int64_t frames() const { return m_info.dataBytes / m_info.format.blockAlign(); }
-    // Reads only `count` frames from `first` on.
-    bool limit(std::int64_t first, std::int64_t count) {
-        first = std::clamp<std::int64_t>(first, 0, frames());
-        m_left = std::clamp<std::int64_t>(count, 0, frames() - first);
-        return m_file.seek(m_info.dataOffset + first * m_info.format.blockAlign());
-    }
-
-    // Hands every chunk, in order, to `take` (interleaved samples and their frame count);
-    // a chunk it refuses ends the reading with its status.
-    Status readAll(const std::function<Status(std::vector<std::int16_t>&, std::int64_t)>& take) {
-        std::vector<std::int16_t> samples;
-        for (;;) {
-            const std::int64_t count = next(samples);
-            if (count < 0)
-                return {ErrorCode::FileForm,
-                        QStringLiteral("%1: the sound ends before its header says.")
-                            .arg(m_file.fileName())};
-            if (count == 0)
-                return Status::ok();
-            if (Status taken = take(samples, count); !taken)
-                return taken;
-        }
-    }
-
-    // The next chunk into `samples` (interleaved); 0 at the end, -1 on a read failure.
-    std::int64_t next(std::vector<std::int16_t>& samples) {
-        const std::int64_t count = std::min(m_left, ChunkFrames);
-        if (count <= 0)
-            return 0;
-        const int channels = m_info.format.channels;
-        const qint64 bytes = count * m_info.format.blockAlign();
-        m_raw.resize(qsizetype(bytes));
-        if (m_file.read(m_raw.data(), bytes) != bytes)
-            return -1;
-        samples.resize(std::size_t(count * channels));
-        if (m_info.format.bitsPerSample == 16) {
-            std::memcpy(samples.data(), m_raw.constData(), std::size_t(bytes));
-        } else {
-            const auto* raw = reinterpret_cast<const std::uint8_t*>(m_raw.constData());
-            for (std::size_t i = 0; i < samples.size(); ++i)
-                samples[i] = std::int16_t((int(raw[i]) - 128) * 256);
-        }
-        m_left -= count;
-        return count;
-    }
-
-private:
-    WavInfo m_info;
-    QFile m_file;
-    QByteArray m_raw;
-    std::int64_t m_left = 0;
-};
 
 // Writes `in` to `out` with every frame's samples multiplied by gainAt(frame).
 Result<Outcome> rewrite(const QString& in, const QString& out,
