@@ -45,7 +45,11 @@ std::int64_t denoiseLatency(const Steps& steps, int sampleRateHz) {
 // high-pass filter of its own, or the rumble's slow swell would pass for sound.
 class Weighing {
 public:
-    Weighing(LevelEnvelope& envelope) : m_envelope(envelope) {}
+    Weighing(LevelEnvelope& envelope)
+        : m_envelope(envelope), m_add([this](const float* samples, std::int64_t frames) {
+              m_envelope.add(samples, frames);
+              return Status::ok();
+          }) {}
 
     Status open(const FilterInput& input, const Steps& steps) {
         if (steps.declick)
@@ -59,38 +63,14 @@ public:
         return Status::ok();
     }
     Status add(const float* samples, std::int64_t frames) {
-        if (!m_filter) {
-            m_envelope.add(samples, frames);
-            return Status::ok();
-        }
-        if (Status pushed = m_filter->push(samples, frames); !pushed)
-            return pushed;
-        return drain();
+        return m_filter ? m_filter->push(samples, frames, m_add) : m_add(samples, frames);
     }
-    Status finish() {
-        if (!m_filter)
-            return Status::ok();
-        if (Status finished = m_filter->finish(); !finished)
-            return finished;
-        while (!m_filter->drained())
-            if (Status drained = drain(); !drained)
-                return drained;
-        return Status::ok();
-    }
+    Status finish() { return m_filter ? m_filter->finish(m_add) : Status::ok(); }
 
 private:
-    Status drain() {
-        m_out.clear();
-        const Result<std::int64_t> pulled = m_filter->pull(m_out);
-        if (!pulled)
-            return pulled.status();
-        m_envelope.add(m_out.data(), *pulled);
-        return Status::ok();
-    }
-
     LevelEnvelope& m_envelope;
+    const SoundFilter::Take m_add;
     std::unique_ptr<SoundFilter> m_filter;
-    std::vector<float> m_out;
 };
 
 } // namespace
@@ -106,7 +86,7 @@ Status runFilters(const QString& in, const Steps& steps, const FilterInput& inpu
     const int channels = input.format.channels;
     // Takes what the filters give, once `skip` frames were dropped, up to the input's length.
     std::int64_t skip = 0;
-    const auto keep = [&](const float* samples, std::int64_t frames) -> Status {
+    const SoundFilter::Take keep = [&](const float* samples, std::int64_t frames) -> Status {
         const std::int64_t from = std::min(skip, frames);
         skip -= from;
         const std::int64_t n = std::min(frames - from, input.frames - scratch.frames());
@@ -134,16 +114,8 @@ Status runFilters(const QString& in, const Steps& steps, const FilterInput& inpu
     if (!made)
         return made.status();
     SoundFilter& filter = **made;
-    std::vector<float> out;
-    const auto drain = [&]() -> Status {
-        out.clear();
-        const Result<std::int64_t> pulled = filter.pull(out);
-        return pulled ? keep(out.data(), *pulled) : pulled.status();
-    };
-    const auto push = [&](std::vector<std::int16_t>& samples, std::int64_t n) -> Status {
-        if (Status pushed = filter.push(samples.data(), n); !pushed)
-            return pushed;
-        return drain();
+    const auto push = [&](std::vector<std::int16_t>& samples, std::int64_t n) {
+        return filter.push(samples.data(), n, keep);
     };
 
     // What comes out before the input's first frame: the noise sample and the latency.
@@ -175,11 +147,8 @@ Status runFilters(const QString& in, const Steps& steps, const FilterInput& inpu
         std::size_t(channels) * std::size_t(input.format.sampleRateHz / 10 + latency), 0);
     if (Status pushed = push(tail, std::int64_t(tail.size()) / channels); !pushed)
         return pushed;
-    if (Status finished = filter.finish(); !finished)
+    if (Status finished = filter.finish(keep); !finished)
         return finished;
-    while (!filter.drained())
-        if (Status drained = drain(); !drained)
-            return drained;
     if (scratch.frames() < input.frames)
         return {ErrorCode::Decode, QStringLiteral("The sound filter \"%1\" gave back less sound "
                                                   "than it was given.")

@@ -59,29 +59,18 @@ Status limit(SampleScratch& scratch, const WavFormat& format, std::int64_t first
     if (!made)
         return made.status();
     SoundFilter& filter = **made;
-    std::vector<float> out;
-    const auto drain = [&]() -> Status {
-        out.clear();
-        const Result<std::int64_t> pulled = filter.pull(out);
-        if (!pulled)
-            return pulled.status();
-        const std::int64_t n = std::min(*pulled, frames - limited.frames());
-        return limited.append(out.data(), n);
+    const SoundFilter::Take keep = [&](const float* samples, std::int64_t n) {
+        return limited.append(samples, std::min(n, frames - limited.frames()));
     };
     const Status read = scratch.read(first, frames, [&](const float* samples, std::int64_t n) {
-        if (Status pushed = filter.push(samples, n); !pushed)
+        if (Status pushed = filter.push(samples, n, keep); !pushed)
             return pushed;
-        if (Status drained = drain(); !drained)
-            return drained;
         return done(double(limited.frames()) / double(frames));
     });
     if (!read)
         return read;
-    if (Status finished = filter.finish(); !finished)
+    if (Status finished = filter.finish(keep); !finished)
         return finished;
-    while (!filter.drained())
-        if (Status drained = drain(); !drained)
-            return drained;
     if (limited.frames() < frames)
         return {ErrorCode::Decode, QStringLiteral("The limiter gave back less sound than it was "
                                                   "given.")};

@@ -34,7 +34,6 @@ struct SoundFilter::Impl {
     QString chain;
     std::int64_t pts = 0;
     bool finished = false;
-    bool drained = false;
 
     ~Impl() {
         av_frame_free(&frame);
@@ -123,19 +122,20 @@ Result<std::unique_ptr<SoundFilter>> SoundFilter::create(int channels, int sampl
     return std::unique_ptr<SoundFilter>(new SoundFilter(std::move(d)));
 }
 
-Status SoundFilter::push(const std::int16_t* samples, std::int64_t frames) {
+Status SoundFilter::push(const std::int16_t* samples, std::int64_t frames, const Take& take) {
     if (d->input != Samples::Int16)
         return {ErrorCode::Format, QStringLiteral("The sound filter takes float samples.")};
-    return pushFrame(samples, frames, 2);
+    return pushFrame(samples, frames, 2, take);
 }
 
-Status SoundFilter::push(const float* samples, std::int64_t frames) {
+Status SoundFilter::push(const float* samples, std::int64_t frames, const Take& take) {
     if (d->input != Samples::Float)
         return {ErrorCode::Format, QStringLiteral("The sound filter takes 16-bit samples.")};
-    return pushFrame(samples, frames, 4);
+    return pushFrame(samples, frames, 4, take);
 }
 
-Status SoundFilter::pushFrame(const void* samples, std::int64_t frames, int bytesPerSample) {
+Status SoundFilter::pushFrame(const void* samples, std::int64_t frames, int bytesPerSample,
+                              const Take& take) {
     if (frames <= 0)
         return Status::ok();
     if (d->finished)
@@ -160,41 +160,32 @@ Status SoundFilter::pushFrame(const void* samples, std::int64_t frames, int byte
     if (code < 0)
         return d->failure(QStringLiteral("on the sound"), code);
     d->pts += frames;
-    return Status::ok();
+    return drain(take);
 }
 
-Status SoundFilter::finish() {
-    if (d->finished)
-        return Status::ok();
-    d->finished = true;
-    if (const int code = av_buffersrc_add_frame(d->source, nullptr); code < 0)
-        return d->failure(QStringLiteral("at the end of the sound"), code);
-    return Status::ok();
+Status SoundFilter::finish(const Take& take) {
+    if (!d->finished) {
+        d->finished = true;
+        if (const int code = av_buffersrc_add_frame(d->source, nullptr); code < 0)
+            return d->failure(QStringLiteral("at the end of the sound"), code);
+    }
+    return drain(take);
 }
 
-Result<std::int64_t> SoundFilter::pull(std::vector<float>& out) {
-    std::int64_t frames = 0;
-    const auto channels = std::size_t(d->layout.nb_channels);
-    while (!d->drained) {
+// Hands out every frame the sink has ready: all that is left once the end was fed in.
+Status SoundFilter::drain(const Take& take) {
+    for (;;) {
         const int code = av_buffersink_get_frame(d->sink, d->frame);
-        if (code == AVERROR(EAGAIN))
-            break;
-        if (code == AVERROR_EOF) {
-            d->drained = true;
-            break;
-        }
+        if (code == AVERROR(EAGAIN) || code == AVERROR_EOF)
+            return Status::ok();
         if (code < 0)
             return d->failure(QStringLiteral("on the sound"), code);
-        const auto* samples = reinterpret_cast<const float*>(d->frame->data[0]);
-        out.insert(out.end(), samples, samples + std::size_t(d->frame->nb_samples) * channels);
-        frames += d->frame->nb_samples;
+        const Status taken =
+            take(reinterpret_cast<const float*>(d->frame->data[0]), d->frame->nb_samples);
         av_frame_unref(d->frame);
+        if (!taken)
+            return taken;
     }
-    return frames;
-}
-
-bool SoundFilter::drained() const {
-    return d->drained;
 }
 
 Status SoundFilter::command(const QString& target, const QString& command,

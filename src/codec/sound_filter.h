@@ -6,8 +6,8 @@
 #include <QString>
 
 #include <cstdint>
+#include <functional>
 #include <memory>
-#include <vector>
 
 // A chain of FFmpeg's audio filters (libavfilter) run over a sound fed to it block by block:
 // "highpass=f=80,adeclick,afftdn=nr=30", in FFmpeg's filter graph syntax, with one input and
@@ -17,10 +17,10 @@
 //
 // A filter may hold samples back (a window it needs whole) and hand them out later, and some
 // hand them out later than they came in (a latency): the caller knows its filters. What is
-// held back comes out once finish() has been called.
+// held back comes out with finish().
 //
 // Not thread-safe: one thread feeds and drains it. FFmpeg runs some filters (afftdn, adeclick)
-// on several threads of its own, one channel each, inside push() and pull().
+// on several threads of its own, one channel each, inside push() and finish().
 class SoundFilter {
 public:
     enum class Samples { Int16, Float };
@@ -33,17 +33,17 @@ public:
     SoundFilter(const SoundFilter&) = delete;
     SoundFilter& operator=(const SoundFilter&) = delete;
 
-    // Feeds `frames` frames; the overload must match the input chosen at creation (Format
-    // otherwise). Decode when a filter fails on them.
-    Status push(const std::int16_t* samples, std::int64_t frames);
-    Status push(const float* samples, std::int64_t frames);
-    // The end of the sound: what the filters hold back comes out with the next pull().
-    Status finish();
-    // Appends the filtered frames that are ready to `out` (interleaved) and returns how many
-    // frames that was; 0 when nothing is ready yet, or when all came out after finish().
-    Result<std::int64_t> pull(std::vector<float>& out);
-    // True once finish() was called and pull() has handed out the last frame.
-    bool drained() const;
+    // Gets the filtered frames in order, interleaved, as they come out; a failure it returns
+    // ends the push or finish with it.
+    using Take = std::function<Status(const float* samples, std::int64_t frames)>;
+
+    // Feeds `frames` frames and hands `take` what the filters give out so far; the overload
+    // must match the input chosen at creation (Format otherwise). Decode when a filter fails.
+    Status push(const std::int16_t* samples, std::int64_t frames, const Take& take);
+    Status push(const float* samples, std::int64_t frames, const Take& take);
+    // The end of the sound: hands `take` what the filters still held back. Nothing may be
+    // pushed after it.
+    Status finish(const Take& take);
 
     // Sends a command to the filters named `target` (a filter's name, "afftdn", or an
     // instance's, "afftdn@voice"); it applies to the samples the filter works on next.
@@ -53,6 +53,8 @@ public:
 private:
     struct Impl;
     explicit SoundFilter(std::unique_ptr<Impl> impl);
-    Status pushFrame(const void* samples, std::int64_t frames, int bytesPerSample);
+    Status pushFrame(const void* samples, std::int64_t frames, int bytesPerSample,
+                     const Take& take);
+    Status drain(const Take& take);
     std::unique_ptr<Impl> d;
 };

@@ -282,7 +282,7 @@ void TakeRecorder::onCaptureEnded(AudioEngine::Handle capture) {
 }
 
 Status TakeRecorder::writeTo(const QString& path) const {
-    if (state() == State::Recording || !m_takeBuffer)
+    if (m_recordChannel != 0 || !m_takeBuffer)
         return {ErrorCode::Create,
                 QStringLiteral("%1: there is no finished take to save.").arg(path)};
     QSaveFile file(path);

@@ -122,7 +122,8 @@ public:
     State state() const;
     AudioEngine::Handle recordChannel() const { return m_recordChannel; }
     AudioEngine::Handle takeStream() const { return m_takeStream; }
-    // Valid outside Recording: the image and its length, header included.
+    // Valid while no capture runs for a take (neither Recording nor WaitingForSound): the
+    // image and its length, header included.
     const std::byte* takeBuffer() const { return m_takeBuffer; }
     ByteCount takeLength() const { return m_takeLength; }
     std::size_t capacity() const { return m_capacity; }
