@@ -18,4 +18,5 @@ int runWaveform(QStringList args);
 int runFade(QStringList args);
 int runGain(QStringList args);
 int runNormalise(QStringList args);
+int runCleanup(QStringList args);
 } // namespace cli

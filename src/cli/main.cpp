@@ -17,7 +17,9 @@ commands:
   convert IN OUT [--bitrate K]       decode IN to a WAV, or encode it (MP3, M4A, OGG,
                                      Opus, FLAC by OUT's extension)
   inputs                             list the sound inputs
-  record OUT --seconds S [--input I] record from an input to a WAV or an MP3
+  record OUT --seconds S [--input I] [--start-on-sound DB [--pre-roll P]]
+                                     record from an input to a WAV or an MP3, at
+                                     once or from the first sound
   play FILE                          play a file to its end
   crop IN OUT --from MS --to MS      keep the stretch between two times of a WAV
   join OUT CLIP... [--bitrate K]     join WAV clips in order into one file
@@ -29,6 +31,9 @@ commands:
   fade IN OUT [--in S] [--out S]     fade a WAV in and out
   gain IN OUT --db D                 make a WAV louder or quieter
   normalise IN OUT [--lufs L]        bring a WAV to a loudness (EBU R128)
+  cleanup IN OUT [--no-trim] [--no-denoise] [--no-declick] [--lufs L]
+                                     clean up a spoken take: rumble, clicks, the
+                                     room's noise, silence at the ends, loudness
 
 'tunecarver-cli COMMAND --help' tells more about one command.)";
 
@@ -52,6 +57,7 @@ int main(int argc, char** argv) {
         {QStringLiteral("fade"), cli::runFade},
         {QStringLiteral("gain"), cli::runGain},
         {QStringLiteral("normalise"), cli::runNormalise},
+        {QStringLiteral("cleanup"), cli::runCleanup},
     };
     if (args.isEmpty() || args.first() == QLatin1String("--help") ||
         args.first() == QLatin1String("-h")) {

@@ -11,17 +11,35 @@
 #include <QElapsedTimer>
 #include <QFileInfo>
 
+#include <cmath>
+#include <optional>
+
 namespace cli {
 
 namespace {
 
 const char* const Help = R"(usage: tunecarver-cli record OUT --seconds S [--input I]
+                             [--start-on-sound DB [--pre-roll P]]
 
 Records S seconds (a whole number) at 44100 Hz, stereo, 16 bit from input I (an
 index of 'tunecarver-cli inputs'; default: the input that is on) and saves the
 take to OUT, a .wav or (through the encoder at 128 kbit/s) an .mp3. Should the
 sound server end the recording early, what was recorded until then is saved all the
-same and the exit status is 1.)";
+same and the exit status is 1.
+
+With --start-on-sound the take waits until a sample first reaches DB dBFS (-60 to
+0; -40 suits a voice in a quiet room) and begins there, with the P seconds heard
+before that moment in front of it (0 to 2, default 0.5); the S seconds count from
+the sound.)";
+
+std::optional<double> parseNumber(const QString& text, double lowest, double highest) {
+    bool ok = false;
+    const double value = text.toDouble(&ok);
+    if (!ok || !(value >= lowest && value <= highest))
+        return std::nullopt;
+    return value;
+}
+
 
 // The finished take as a WAV, or through a WAV in a scratch folder as an MP3.
 Status save(const TakeRecorder& take, AudioEngine& engine, const QString& output,
@@ -52,8 +70,19 @@ int runRecord(QStringList args) {
     QString error;
     const auto secondsText = takeOption(args, QStringLiteral("--seconds"), &error);
     const auto inputText = takeOption(args, QStringLiteral("--input"), &error);
+    const auto soundText = takeOption(args, QStringLiteral("--start-on-sound"), &error);
+    const auto preRollText = takeOption(args, QStringLiteral("--pre-roll"), &error);
     if (!error.isEmpty())
         return usage(QStringLiteral("record"), error);
+    const auto soundDb = soundText ? parseNumber(*soundText, -60, 0) : std::nullopt;
+    if (soundText && !soundDb)
+        return usage(QStringLiteral("record"), QStringLiteral("--start-on-sound takes -60 to 0"));
+    const auto preRoll = preRollText ? parseNumber(*preRollText, 0, 2) : std::nullopt;
+    if (preRollText && !preRoll)
+        return usage(QStringLiteral("record"), QStringLiteral("--pre-roll takes 0 to 2"));
+    if (preRollText && !soundText)
+        return usage(QStringLiteral("record"),
+                     QStringLiteral("--pre-roll goes with --start-on-sound"));
     if (args.size() != 1)
         return usage(QStringLiteral("record"), QStringLiteral("needs OUT"));
     const QString output = args.first();
@@ -82,11 +111,21 @@ int runRecord(QStringList args) {
     }
 
     TakeRecorder take(engine);
+    if (soundDb) {
+        take.setStartOnSound(true, *soundDb);
+        take.setPreRollMs(int(std::lround(preRoll.value_or(0.5) * 1000)));
+    }
     Status failure;
     QObject::connect(&take, &TakeRecorder::failed, &take,
                      [&](const Status& status) { failure = status; });
     if (Status begun = take.BeginTake(); !begun)
         return fail(begun);
+    if (take.state() == TakeRecorder::State::WaitingForSound) {
+        Progress waiting(QStringLiteral("Waiting for sound…"));
+        waiting.update(0);
+        waitUntil([&] { return take.state() != TakeRecorder::State::WaitingForSound; });
+        waiting.finish();
+    }
     Progress progress(QStringLiteral("Recording"));
     QElapsedTimer clock;
     clock.start();

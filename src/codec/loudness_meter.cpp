@@ -50,6 +50,10 @@ bool LoudnessMeter::add(const std::int16_t* samples, std::int64_t frames) {
     return ebur128_add_frames_short(d->state, samples, std::size_t(frames)) == EBUR128_SUCCESS;
 }
 
+bool LoudnessMeter::add(const float* samples, std::int64_t frames) {
+    return ebur128_add_frames_float(d->state, samples, std::size_t(frames)) == EBUR128_SUCCESS;
+}
+
 double LoudnessMeter::integratedLufs() const {
     double lufs = -HUGE_VAL;
     ebur128_loudness_global(d->state, &lufs);

@@ -24,6 +24,8 @@ public:
 
     // Interleaved 16-bit samples of `frames` frames. False when the meter refuses them.
     bool add(const std::int16_t* samples, std::int64_t frames);
+    // The same for float samples, full scale 1.0 (louder ones are measured as they are).
+    bool add(const float* samples, std::int64_t frames);
 
     // The integrated loudness in LUFS; -inf for silence (below the absolute gate).
     double integratedLufs() const;

@@ -6,18 +6,42 @@
 
 #include <QMetaObject>
 #include <QSaveFile>
+#include <QTimer>
 
+#include <algorithm>
 #include <cmath>
 #include <cstring>
+#include <utility>
+
+namespace {
+
+// The offset of the first frame in which a sample's magnitude reaches `threshold`; `bytes`
+// when none does.
+std::size_t firstLoudFrame(const std::byte* block, std::size_t bytes, std::int32_t threshold) {
+    for (std::size_t at = 0; at + PreRoll::FrameBytes <= bytes; at += PreRoll::FrameBytes) {
+        std::int16_t samples[2];
+        std::memcpy(samples, block + at, sizeof samples);
+        if (std::abs(std::int32_t(samples[0])) >= threshold ||
+            std::abs(std::int32_t(samples[1])) >= threshold)
+            return at;
+    }
+    return bytes;
+}
+
+} // namespace
 
 TakeRecorder::TakeRecorder(AudioEngine& engine, TakeMemory memory, QObject* parent)
-    : QObject(parent), m_engine(engine), m_memory(memory) {
+    : QObject(parent), m_engine(engine), m_memory(memory), m_soundWatch(new QTimer(this)) {
+    m_soundWatch->setInterval(SoundWatchMs);
+    connect(m_soundWatch, &QTimer::timeout, this, &TakeRecorder::onSoundWatch);
     connect(&m_engine, &AudioEngine::captureEnded, this, &TakeRecorder::onCaptureEnded);
 }
 
 TakeRecorder::~TakeRecorder() {
     if (m_recordChannel != 0)
         m_engine.stopCapture(m_recordChannel);
+    if (m_listenChannel != 0)
+        m_engine.stopCapture(m_listenChannel);
     if (m_takeStream != 0)
         m_engine.freeStream(m_takeStream);
     freeBlock();
@@ -30,7 +54,37 @@ void TakeRecorder::freeBlock() {
     m_capacity = 0;
 }
 
+void TakeRecorder::setPreRollMs(int ms) {
+    m_preRollMs = std::clamp(ms, 0, PreRoll::MaxMs);
+}
+
+void TakeRecorder::setStartOnSound(bool on, double thresholdDb) {
+    m_startOnSound = on;
+    const double level = std::pow(10.0, std::clamp(thresholdDb, -60.0, 0.0) / 20) * 32768;
+    m_soundThreshold = std::clamp<std::int32_t>(std::int32_t(std::lround(level)), 1, 32768);
+}
+
+Status TakeRecorder::startListening() {
+    if (m_listenChannel != 0 || m_recordChannel != 0)
+        return Status::ok();
+    m_preRoll.clear();
+    m_phase.store(Phase::Listening);
+    m_listenChannel = m_engine.startCapture(
+        [this](const std::byte* bytes, std::size_t n) { return OnCapturedBlock(bytes, n); });
+    if (m_listenChannel == 0)
+        return {ErrorCode(m_engine.lastErrorCode()), QStringLiteral("Couldn't start recording")};
+    return Status::ok();
+}
+
+void TakeRecorder::stopListening() {
+    if (m_listenChannel != 0)
+        m_engine.stopCapture(std::exchange(m_listenChannel, 0));
+}
+
 void TakeRecorder::reset() {
+    m_listenChannel = 0;
+    m_soundWatch->stop();
+    m_waiting = false;
     m_recordChannel = 0;
     m_takeStream = 0;
     freeBlock();
@@ -40,6 +94,9 @@ void TakeRecorder::reset() {
 }
 
 void TakeRecorder::releaseBlock() {
+    m_listenChannel = 0;
+    m_soundWatch->stop();
+    m_waiting = false;
     m_recordChannel = 0;
     m_takeStream = 0;
     freeBlock();
@@ -48,7 +105,8 @@ void TakeRecorder::releaseBlock() {
 
 TakeRecorder::State TakeRecorder::state() const {
     if (m_recordChannel != 0)
-        return State::Recording;
+        return m_waiting && m_phase.load() != Phase::Taking ? State::WaitingForSound
+                                                            : State::Recording;
     if (!m_takeBuffer)
         return State::NoTake;
     return m_takeStream != 0 ? State::TakeReady : State::TakeWithoutStream;
@@ -92,25 +150,69 @@ Status TakeRecorder::BeginTake() {
 
     m_callbackFailure = CallbackFailure::None;
     m_warned = false;
-    m_recordChannel = m_engine.startCapture(
-        [this](const std::byte* bytes, std::size_t n) { return OnCapturedBlock(bytes, n); });
-    if (m_recordChannel == 0) {
-        freeBlock();
-        emitState();
-        return {ErrorCode(m_engine.lastErrorCode()), QStringLiteral("Couldn't start recording")};
+    m_recorded = 0;
+    m_armedThreshold = m_startOnSound ? m_soundThreshold : 0;
+    m_armedPreRollBytes = std::size_t(m_preRollMs) * PreRoll::BytesPerSecond / PreRoll::FrameBytes /
+                          1000 * PreRoll::FrameBytes;
+    m_waiting = m_startOnSound;
+    if (m_listenChannel != 0) {
+        // What the listening capture kept is the pre-roll; the capture goes on as the take's.
+        const bool armed = m_startOnSound || m_armedPreRollBytes > 0;
+        m_recordChannel = std::exchange(m_listenChannel, 0);
+        m_phase.store(armed ? Phase::Armed : Phase::Taking, std::memory_order_release);
+    } else {
+        m_preRoll.clear();
+        m_phase.store(m_startOnSound ? Phase::Armed : Phase::Taking);
+        m_recordChannel = m_engine.startCapture(
+            [this](const std::byte* bytes, std::size_t n) { return OnCapturedBlock(bytes, n); });
+        if (m_recordChannel == 0) {
+            m_waiting = false;
+            freeBlock();
+            emitState();
+            return {ErrorCode(m_engine.lastErrorCode()),
+                    QStringLiteral("Couldn't start recording")};
+        }
     }
+    if (m_waiting)
+        m_soundWatch->start();
     emitState();
     return Status::ok();
 }
 
 bool TakeRecorder::OnCapturedBlock(const std::byte* block, std::size_t byteCount) {
+    const Phase phase = m_phase.load(std::memory_order_acquire);
+    if (phase == Phase::Taking)
+        return append(block, byteCount, true);
+    if (m_meter)
+        m_meter->measure(block, byteCount);
+    const std::size_t sound = phase == Phase::Listening ? byteCount
+                              : m_armedThreshold > 0
+                                  ? firstLoudFrame(block, byteCount, m_armedThreshold)
+                                  : 0;
+    m_preRoll.push(block, sound);
+    if (sound == byteCount)
+        return true;
+    return startWithPreRoll() && append(block + sound, byteCount - sound, false);
+}
+
+// The take begins: the pre-roll goes in first. Its bytes were measured as they came.
+bool TakeRecorder::startWithPreRoll() {
+    bool appended = true;
+    m_preRoll.newest(m_armedPreRollBytes, [&](const std::byte* run, std::size_t n) {
+        appended = appended && append(run, n, false);
+    });
+    m_phase.store(Phase::Taking, std::memory_order_release);
+    return appended;
+}
+
+bool TakeRecorder::append(const std::byte* block, std::size_t byteCount, bool measure) {
     const auto n = ByteCount(byteCount);
     if (m_takeLength + n > m_maxTakeBytes) {
         m_callbackFailure = CallbackFailure::SizeLimit;
         QMetaObject::invokeMethod(this, &TakeRecorder::onCallbackFailure, Qt::QueuedConnection);
         return false;
     }
-    if (m_meter)
+    if (measure && m_meter)
         m_meter->measure(block, byteCount);
     if ((m_takeLength % m_bufferStep) + n >= m_bufferStep) {
         // The new size is (length + n) / step + 1 steps, the quotient not truncated, which
@@ -128,9 +230,18 @@ bool TakeRecorder::OnCapturedBlock(const std::byte* block, std::size_t byteCount
     }
     std::memcpy(m_takeBuffer + m_takeLength, block, byteCount);
     m_takeLength += n;
+    m_recorded.store(m_takeLength - WavHeader::Size, std::memory_order_relaxed);
     if (m_takeLength >= m_maxTakeBytes - WarningBytes && !m_warned.exchange(true))
         QMetaObject::invokeMethod(this, &TakeRecorder::nearingLimit, Qt::QueuedConnection);
     return true;
+}
+
+void TakeRecorder::onSoundWatch() {
+    if (m_phase.load() != Phase::Taking)
+        return;
+    m_soundWatch->stop();
+    m_waiting = false;
+    emitState();
 }
 
 void TakeRecorder::onCallbackFailure() {
@@ -152,6 +263,11 @@ void TakeRecorder::onCallbackFailure() {
 }
 
 void TakeRecorder::onCaptureEnded(AudioEngine::Handle capture) {
+    if (capture != 0 && capture == m_listenChannel) {
+        m_listenChannel = 0;
+        emit listeningEnded();
+        return;
+    }
     if (capture == 0 || capture != m_recordChannel)
         return;
     // The callback said stop: its own queued report may still be on its way.
@@ -166,7 +282,7 @@ void TakeRecorder::onCaptureEnded(AudioEngine::Handle capture) {
 }
 
 Status TakeRecorder::writeTo(const QString& path) const {
-    if (state() == State::Recording || !m_takeBuffer)
+    if (m_recordChannel != 0 || !m_takeBuffer)
         return {ErrorCode::Create,
                 QStringLiteral("%1: there is no finished take to save.").arg(path)};
     return writeImage(m_takeBuffer, m_takeLength, path);
@@ -188,6 +304,24 @@ void TakeRecorder::EndTake() {
         return;
     m_engine.stopCapture(m_recordChannel);
     m_recordChannel = 0;
+    m_soundWatch->stop();
+    const bool waited = std::exchange(m_waiting, false);
+    if (m_phase.load() != Phase::Taking) {
+        // No sound came: there is no take. Stopped before the first block, a take still
+        // starts with its pre-roll, as it would have with that block.
+        if (waited) {
+            discardTake();
+            emitState();
+            return;
+        }
+        if (!startWithPreRoll()) {
+            m_callbackFailure = CallbackFailure::None;
+            discardTake();
+            emitState();
+            emit failed({ErrorCode::OutOfMemory, QStringLiteral("Out of memory!")});
+            return;
+        }
+    }
 
     m_takeHeader.setDataSize(m_takeLength - WavHeader::Size);
     WavHeader::patchSizes(reinterpret_cast<char*>(m_takeBuffer), m_takeLength - WavHeader::Size);

@@ -2,6 +2,7 @@
 #include "audio/media_player.h"
 #include "audio/pulse/pulse_engine.h"
 #include "codec/mp3_encoder.h"
+#include "recording/take_recorder.h"
 #include "recording/ui/frame_rec.h"
 #include "support/page_host.h"
 #include "support/pulse_daemon.h"
@@ -19,6 +20,7 @@
 
 #include <algorithm>
 #include <atomic>
+#include <chrono>
 #include <thread>
 
 namespace {
@@ -158,6 +160,60 @@ private slots:
                                  ArrivalTimeoutMs);
         engine.releaseAll();
         page.releaseTake();
+    }
+
+    // The page's meter listens from the start; Record then keeps the last half second heard.
+    void preRoll_holdsAToneStartedBeforeRecordFromItsFirstSampleOn() {
+        m_daemon.drainPipe();
+        PulseEngine engine;
+        QVERIFY(engine.startForRecording().isOk());
+        TakeRecorder take(engine);
+        take.setPreRollMs(500);
+        QVERIFY(take.startListening().isOk());
+
+        // A second of silence, the tone (one second), half a second of silence. The feeder
+        // writes 0.1 s ahead of its clock, so the tone reaches the source at 0.9 s; Record
+        // comes at 1.2 s.
+        const WavFormat cd{2, FramesPerSecond, 16};
+        const QByteArray tone = testaudio::sinePcm(cd, FramesPerSecond, 440);
+        const QByteArray silence(FramesPerSecond * FrameBytes, '\0');
+        const QByteArray feed = silence + tone + silence.left(silence.size() / 2);
+        QElapsedTimer clock;
+        clock.start();
+        std::atomic<bool> fed{false};
+        std::atomic<bool> feeding{true};
+        std::thread feeder([&] {
+            fed = feedInRealTime(feed);
+            feeding = false;
+        });
+        const auto joinFeeder = qScopeGuard([&] {
+            if (feeder.joinable())
+                feeder.join();
+        });
+        std::this_thread::sleep_for(
+            std::chrono::milliseconds(std::max<qint64>(0, 1200 - clock.elapsed())));
+        QVERIFY(take.BeginTake().isOk());
+        const qint64 recordMs = clock.elapsed();
+        QTRY_VERIFY_WITH_TIMEOUT(!feeding, FeedTimeoutMs);
+        feeder.join();
+        QVERIFY(fed);
+        // The tone's last frames are in once the half second after it has come.
+        QTRY_VERIFY_WITH_TIMEOUT(take.recordedBytes() >= tone.size() / 2 + silence.size(),
+                                 ArrivalTimeoutMs);
+        take.EndTake();
+
+        const QByteArray captured =
+            QByteArray(reinterpret_cast<const char*>(take.takeBuffer()), take.takeLength())
+                .mid(WavHeader::Size);
+        const qsizetype start = captured.indexOf(tone.left(FramesPerSecond / 20 * FrameBytes));
+        qInfo("Record at %lld ms: the tone starts %.3f s into the take", recordMs,
+              double(start) / FrameBytes / FramesPerSecond);
+        QVERIFY(start > 0);
+        QVERIFY(start <= FramesPerSecond / 2 * FrameBytes);
+        QVERIFY(isSilent(captured.left(start)));
+        // Whole: nothing lost where the listening capture became the take's.
+        const QByteArray taken = captured.mid(start, tone.size());
+        QVERIFY2(taken == tone, qPrintable(firstDifference(taken, tone)));
     }
 
 private:

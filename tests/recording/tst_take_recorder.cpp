@@ -220,6 +220,97 @@ private slots:
         QCOMPARE(le32(imageOf(take), 40), 2u * 3528u);
     }
 
+    // Listening keeps the newest sound in the pre-roll; Record goes on with the same capture.
+    void listeningThenRecord_startsWithThePreRollAndNoGap_data() {
+        QTest::addColumn<int>("preRollMs");
+        QTest::addColumn<int>("listenedBlocks");
+        QTest::newRow("no pre-roll: the take as it always was") << 0 << 2;
+        QTest::newRow("10 ms of the 2000 bytes heard") << 10 << 2;
+        QTest::newRow("more pre-roll than was heard") << 500 << 2;
+        QTest::newRow("two seconds out of a ring gone round") << 2000 << 100;
+    }
+    void listeningThenRecord_startsWithThePreRollAndNoGap() {
+        QFETCH(int, preRollMs);
+        QFETCH(int, listenedBlocks);
+        ScriptedEngine engine;
+        QVERIFY(engine.startForRecording().isOk());
+        TakeRecorder take(engine);
+        take.setPreRollMs(preRollMs);
+        QVERIFY(take.startListening().isOk());
+        const AudioEngine::Handle capture = take.listenChannel();
+        engine.deliverBlocks(std::vector<std::size_t>(std::size_t(listenedBlocks), 4000));
+        QVERIFY(engine.waitDelivered());
+        QCOMPARE(take.state(), TakeRecorder::State::NoTake);
+
+        QVERIFY(take.BeginTake().isOk());
+        QCOMPARE(take.recordChannel(), capture);
+        QCOMPARE(take.listenChannel(), 0u);
+        engine.deliverBlocks({1000});
+        QVERIFY(engine.waitDelivered());
+        take.EndTake();
+        const ByteCount heard = ByteCount(listenedBlocks) * 4000;
+        const ByteCount preRoll = std::min<ByteCount>(heard, ByteCount(preRollMs) * 1764 / 10);
+        QCOMPARE(take.recordedBytes(), preRoll + 1000);
+        QCOMPARE(imageOf(take).mid(44),
+                 ScriptedEngine::counterPattern(heard - preRoll, std::size_t(preRoll + 1000)));
+        QCOMPARE(le32(imageOf(take), 40), std::uint32_t(preRoll + 1000));
+    }
+
+    // Start on sound: the take begins at the first frame with a sample at the threshold
+    // (-40 dBFS: 328), with the pre-roll before that frame in front.
+    void startOnSound_beginsAtTheFirstLoudFrameWithThePreRoll() {
+        ScriptedEngine engine;
+        QVERIFY(engine.startForRecording().isOk());
+        constexpr ByteCount SoundAt = 10000;
+        engine.setBlockGenerator([](ByteCount offset, std::size_t bytes) {
+            QByteArray block;
+            for (ByteCount at = offset; at < offset + ByteCount(bytes); at += 2) {
+                // The room's hiss just under the threshold, then a voice just over it, on
+                // the right channel only.
+                const bool right = at % 4 == 2;
+                const std::int16_t v = at < SoundAt ? -327 : right ? -328 : 5;
+                block += char(v & 0xFF), block += char((v >> 8) & 0xFF);
+            }
+            return block;
+        });
+        TakeRecorder take(engine);
+        take.setPreRollMs(10);
+        take.setStartOnSound(true);
+        QSignalSpy states(&take, &TakeRecorder::stateChanged);
+        QVERIFY(take.BeginTake().isOk());
+        QCOMPARE(take.state(), TakeRecorder::State::WaitingForSound);
+        engine.deliverBlocks({4000, 4000});
+        QVERIFY(engine.waitDelivered());
+        QCOMPARE(take.state(), TakeRecorder::State::WaitingForSound);
+        QCOMPARE(take.recordedBytes(), 0);
+        engine.deliverBlocks({4000, 4000});
+        QVERIFY(engine.waitDelivered());
+        QTRY_COMPARE(states.last().at(0).value<TakeRecorder::State>(),
+                     TakeRecorder::State::Recording);
+        take.EndTake();
+        QCOMPARE(take.state(), TakeRecorder::State::TakeReady);
+        const QByteArray data = imageOf(take).mid(44);
+        QCOMPARE(data.size(), 1764 + 16000 - SoundAt);
+        QCOMPARE(std::int16_t(testaudio::le16(data, 1764 - 2)), std::int16_t(-327));
+        QCOMPARE(std::int16_t(testaudio::le16(data, 1764 + 2)), std::int16_t(-328));
+    }
+
+    void stopWhileWaitingForSound_leavesNoTake() {
+        ScriptedEngine engine;
+        QVERIFY(engine.startForRecording().isOk());
+        engine.setBlockGenerator(
+            [](ByteCount, std::size_t bytes) { return QByteArray(qsizetype(bytes), '\0'); });
+        TakeRecorder take(engine);
+        take.setStartOnSound(true, -60);
+        QVERIFY(take.BeginTake().isOk());
+        engine.deliverBlocks({4000});
+        QVERIFY(engine.waitDelivered());
+        take.EndTake();
+        QCOMPARE(take.state(), TakeRecorder::State::NoTake);
+        QVERIFY(!engine.captureRunning());
+        QVERIFY(take.takeBuffer() == nullptr);
+    }
+
     void takeReachingTheWavLimit_stopsAndKeepsWhatWasRecorded() {
         ScriptedEngine engine;
         QVERIFY(engine.startForRecording().isOk());
