@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "shell/path_helpers.h"
+#include "base/path_helpers.h"
 
 #include <QDir>
 #include <QFileInfo>
