@@ -64,7 +64,8 @@ class Decimation {
 public:
     Decimation(int factor, int outBlock) : m_factor(factor), m_outBlock(outBlock) {
         if (factor > 1) {
-            m_decimator = std::make_unique<Decimator>(unsigned(factor * outBlock), unsigned(factor));
+            m_decimator =
+                std::make_unique<Decimator>(unsigned(factor * outBlock), unsigned(factor));
             m_in.reserve(std::size_t(factor * outBlock));
             m_out.resize(std::size_t(outBlock));
         }
@@ -206,8 +207,9 @@ void feedLoudness(Streams& s, const double* samples, std::int64_t frames) {
 
 void feedInternal(Streams& s, const double* samples, std::size_t count) {
     feedLoudness(s, samples, std::int64_t(count));
-    s.dfFramer->push(samples, count,
-                     [&](const double* frame) { s.dfValues.push_back(s.df->processTimeDomain(frame)); });
+    s.dfFramer->push(samples, count, [&](const double* frame) {
+        s.dfValues.push_back(s.df->processTimeDomain(frame));
+    });
     for (std::size_t i = 0; i < count; ++i) {
         s.downBeatBlock.push_back(float(samples[i]));
         if (s.downBeatBlock.size() == std::size_t(s.dfStep)) {
@@ -277,8 +279,33 @@ double pulseClarity(const std::vector<double>& df, double periodFrames) {
 // (measured on generated songs: the onset is seen once it is inside the frame).
 constexpr double BeatLatencyS = 0.0;
 
-// A pulse weaker than this is no beat to build a grid on (speech, noise, a held chord).
+// How far the detection function stands out at the beats: its mean peak near each beat
+// against its median. Drums and plucked notes make sharp peaks; the slow beating of a held
+// chord or the murmur of a crowd does not.
+double beatContrast(const std::vector<double>& df, const std::vector<double>& beatFrames) {
+    if (df.empty() || beatFrames.empty())
+        return 0;
+    std::vector<double> sorted = df;
+    std::nth_element(sorted.begin(), sorted.begin() + std::ptrdiff_t(sorted.size() / 2),
+                     sorted.end());
+    const double median = sorted[sorted.size() / 2];
+    double sum = 0;
+    for (double b : beatFrames) {
+        const long at = std::lround(b);
+        double peak = 0;
+        for (long i = std::max(0L, at - 2); i <= at + 2 && i < long(df.size()); ++i)
+            peak = std::max(peak, df[std::size_t(i)]);
+        sum += peak;
+    }
+    const double mean = sum / double(beatFrames.size());
+    return median > 0 ? mean / median : (mean > 0 ? 1e9 : 0);
+}
+
+// A pulse weaker than these is no beat to build a grid on. Measured on generated sounds:
+// songs with drums 0.86-0.91 and 9-42, speech 0.006 and 3.1, noise 0.008 and 1.1, held
+// chords 0.47 and 1.4.
 constexpr double MinPulseClarity = 0.12;
+constexpr double MinBeatContrast = 2.0;
 
 struct Grid {
     std::vector<double> beats;
@@ -314,7 +341,8 @@ Grid findGrid(Streams& s, double durationS) {
     std::nth_element(intervals.begin(), intervals.begin() + std::ptrdiff_t(intervals.size() / 2),
                      intervals.end());
     const double period = intervals[intervals.size() / 2];
-    if (pulseClarity(df, period) < MinPulseClarity) {
+    if (pulseClarity(df, period) < MinPulseClarity ||
+        beatContrast(df, beatFrames) < MinBeatContrast) {
         grid.missing = QStringLiteral("no steady beat found");
         return grid;
     }
@@ -376,8 +404,9 @@ Result<MusicAnalysis> analyse(PcmSource& source, const std::atomic<bool>* cancel
             mono[std::size_t(f)] = sum * scale;
             s.sumSquares += mono[std::size_t(f)] * mono[std::size_t(f)];
         }
-        s.toInternal->push(mono.data(), std::size_t(frames),
-                           [&](const double* samples, std::size_t n) { feedInternal(s, samples, n); });
+        s.toInternal->push(
+            mono.data(), std::size_t(frames),
+            [&](const double* samples, std::size_t n) { feedInternal(s, samples, n); });
         s.framesRead += frames;
         if (progress && expected > 0)
             progress(std::min(0.95, 0.95 * double(s.framesRead) / double(expected)));
@@ -402,9 +431,8 @@ Result<MusicAnalysis> analyse(PcmSource& source, const std::atomic<bool>* cancel
     if (result.hasGrid()) {
         const double chromaStep = s.chromaHop / s.chromaRate;
         const double chromaCentre = 0.5 * s.chromaFrame / s.chromaRate;
-        Structure structure =
-            findStructure(s.chroma, chromaStep, chromaCentre, result.beats, result.bars,
-                          result.durationS, result.loudness);
+        Structure structure = findStructure(s.chroma, chromaStep, chromaCentre, result.beats,
+                                            result.bars, result.durationS, result.loudness);
         result.sections = std::move(structure.sections);
         result.chorusLabel = structure.chorusLabel;
     } else {

@@ -31,12 +31,12 @@ struct Section {
 
 struct MusicAnalysis {
     double durationS = 0;
-    double tempoBpm = 0;        // 0 without a grid
-    std::vector<double> beats;  // every beat, ascending
-    std::vector<double> bars;   // the downbeats (a subset of beats): where each bar starts
+    double tempoBpm = 0;           // 0 without a grid
+    std::vector<double> beats;     // every beat, ascending
+    std::vector<double> bars;      // the downbeats (a subset of beats): where each bar starts
     std::vector<Section> sections; // cover the sound end to end, on bar lines
-    QString chorusLabel;        // the label that repeats most; empty when none repeats
-    std::vector<float> beatLufs; // short-term loudness (EBU R128, 3 s) around each beat
+    QString chorusLabel;           // the label that repeats most; empty when none repeats
+    std::vector<float> beatLufs;   // short-term loudness (EBU R128, 3 s) around each beat
     // Short-term loudness centred on i * LoudnessStepS, for i from 0 to the end.
     std::vector<float> loudness;
     // Why there is no grid ("the clip is silent", "too short to find a beat", "no steady

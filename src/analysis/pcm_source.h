@@ -29,8 +29,7 @@ public:
 // Interleaved 16-bit samples held by the caller.
 class MemorySource : public PcmSource {
 public:
-    MemorySource(const std::int16_t* samples, std::int64_t frames, int channels,
-                 int sampleRateHz);
+    MemorySource(const std::int16_t* samples, std::int64_t frames, int channels, int sampleRateHz);
     int channels() const override { return m_channels; }
     int sampleRateHz() const override { return m_rate; }
     std::int64_t frames() const override { return m_frames; }

@@ -53,7 +53,8 @@ std::vector<Vector> beatChroma(const std::vector<std::vector<float>>& chroma, do
         Vector v(Bins, 0.0);
         if (!chroma.empty()) {
             long first = std::max(0L, long(std::ceil((from - firstCentreS) / stepS)));
-            long last = std::min(long(chroma.size()) - 1, long(std::floor((to - firstCentreS) / stepS)));
+            long last =
+                std::min(long(chroma.size()) - 1, long(std::floor((to - firstCentreS) / stepS)));
             if (last < first)
                 first = last = frameAt(0.5 * (from + to));
             for (long f = first; f <= last; ++f)
@@ -111,10 +112,11 @@ Structure findStructure(const std::vector<std::vector<float>>& chroma, double ch
                         const std::vector<double>& bars, double durationS,
                         const std::vector<float>& loudness) {
     Structure structure;
-    const std::vector<Vector> perBeat = beatChroma(chroma, chromaStepS, firstCentreS, beats, durationS);
-    const std::vector<int> beatTypes =
-        perBeat.size() > std::size_t(HistogramBeats) ? segmentBeats(perBeat)
-                                                     : std::vector<int>(perBeat.size(), 0);
+    const std::vector<Vector> perBeat =
+        beatChroma(chroma, chromaStepS, firstCentreS, beats, durationS);
+    const std::vector<int> beatTypes = perBeat.size() > std::size_t(HistogramBeats)
+                                           ? segmentBeats(perBeat)
+                                           : std::vector<int>(perBeat.size(), 0);
 
     // Each bar: the type most of its beats have, and its chroma, beat by beat.
     const int barCount = int(bars.size());
@@ -179,7 +181,8 @@ Structure findStructure(const std::vector<std::vector<float>>& chroma, double ch
             labels[run.type] = QString(QChar('A' + int(labels.size()) % 26));
     for (std::size_t i = 0; i < runs.size(); ++i) {
         const double start = i == 0 ? 0.0 : bars[std::size_t(runs[i].firstBar)];
-        const double end = i + 1 < runs.size() ? bars[std::size_t(runs[i + 1].firstBar)] : durationS;
+        const double end =
+            i + 1 < runs.size() ? bars[std::size_t(runs[i + 1].firstBar)] : durationS;
         structure.sections.push_back({start, end, labels[runs[i].type]});
     }
 
@@ -189,7 +192,8 @@ Structure findStructure(const std::vector<std::vector<float>>& chroma, double ch
         const int n = std::min(a.bars, b.bars);
         double sum = 0;
         for (int i = 0; i < n; ++i)
-            sum += cosine(barChroma[std::size_t(a.firstBar + i)], barChroma[std::size_t(b.firstBar + i)]);
+            sum += cosine(barChroma[std::size_t(a.firstBar + i)],
+                          barChroma[std::size_t(b.firstBar + i)]);
         return n > 0 ? sum / n : 0.0;
     };
     const auto meanLoudness = [&](int type) {
@@ -226,7 +230,8 @@ Structure findStructure(const std::vector<std::vector<float>>& chroma, double ch
                 }
         }
         const double loud = meanLoudness(type);
-        if (confirmed > bestCount || (confirmed == bestCount && bestType >= 0 && loud > bestLoudness)) {
+        if (confirmed > bestCount ||
+            (confirmed == bestCount && bestType >= 0 && loud > bestLoudness)) {
             bestType = type;
             bestCount = confirmed;
             bestLoudness = loud;

@@ -50,4 +50,5 @@ void WorkFolder::empty() const {
     }
     QDir(peaksFolder()).removeRecursively();
     QDir(historyFolder()).removeRecursively();
+    QDir(analysisFolder()).removeRecursively();
 }

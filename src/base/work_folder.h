@@ -32,6 +32,8 @@ public:
     QString lockFile() const { return file(QStringLiteral("instance.lock")); }
     // The folder of the clips' peak files (the outlines the editor draws).
     QString peaksFolder() const { return file(QStringLiteral("peaks")); }
+    // The folder of the clips' analysis files (beats, bars, sections: analysis/analysis_file).
+    QString analysisFolder() const { return file(QStringLiteral("analysis")); }
     // The folder of the clip files that the undo history may bring back.
     QString historyFolder() const { return file(QStringLiteral("history")); }
     // The names of the scratch files above. Of these only the ".wav" ones could be a clip's file,
@@ -44,7 +46,8 @@ public:
     // Returns whether the folder exists.
     bool prepare() const;
     // Deletes every file in the folder but the lock, which its owner removes when it lets
-    // go, and the peaks and history folders with their files; the folder itself stays.
+    // go, and the peaks, analysis and history folders with their files; the folder itself
+    // stays.
     // Errors are ignored.
     void empty() const;
 

@@ -21,12 +21,15 @@ commands:
   play FILE                          play a file to its end
   crop IN OUT --from MS --to MS      keep the stretch between two times of a WAV
   join OUT CLIP... [--bitrate K]     join WAV clips in order into one file
-  ringtone IN OUT [--trim]           a ringtone for an iPhone (.m4r) or Android (.ogg,
-                                     .mp3), with the phone's length rule and a fade-out
+  ringtone IN OUT [--trim] [--auto]  a ringtone for an iPhone (.m4r) or Android (.ogg,
+                                     .mp3), with the phone's length rule and a fade-out;
+                                     --auto cuts the first suggestion of 'analyse'
   waveform IN OUT.json|OUT.png       the outline of a sound, as the editor draws it
   fade IN OUT [--in S] [--out S]     fade a WAV in and out
   gain IN OUT --db D                 make a WAV louder or quieter
   normalise IN OUT [--lufs L]        bring a WAV to a loudness (EBU R128)
+  analyse IN [--json] [--length S]   tempo, beats, bars, sections and the ringtone
+                                     windows worth hearing first
 
 'tunecarver-cli COMMAND --help' tells more about one command.)";
 
@@ -49,6 +52,7 @@ int main(int argc, char** argv) {
         {QStringLiteral("fade"), cli::runFade},
         {QStringLiteral("gain"), cli::runGain},
         {QStringLiteral("normalise"), cli::runNormalise},
+        {QStringLiteral("analyse"), cli::runAnalyse},
     };
     if (args.isEmpty() || args.first() == QLatin1String("--help") ||
         args.first() == QLatin1String("-h")) {

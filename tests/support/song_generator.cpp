@@ -15,7 +15,8 @@ constexpr double Pi = 3.14159265358979323846;
 // A small generator of our own, so that a seed makes the same song on every machine.
 class Random {
 public:
-    explicit Random(std::uint32_t seed) : m_state(0x9E3779B97F4A7C15ULL ^ (seed * 0x100000001B3ULL)) {
+    explicit Random(std::uint32_t seed)
+        : m_state(0x9E3779B97F4A7C15ULL ^ (seed * 0x100000001B3ULL)) {
         for (int i = 0; i < 4; ++i)
             next();
     }
@@ -66,7 +67,7 @@ void addTone(Buffer& out, std::size_t at, std::size_t length, double hz, double 
 }
 
 struct Style {
-    std::array<int, 4> chords{}; // scale degrees, one a bar
+    std::array<int, 4> chords{};  // scale degrees, one a bar
     std::array<int, 16> melody{}; // two bars of eighths: scale steps, -1 a rest
     bool hasMelody = true;
     bool hasBass = true;
@@ -104,8 +105,8 @@ Buffer renderBar(const Style& style, int barInCycle, int key, double barS, int r
                 continue;
             addTone(out, std::size_t(std::lround(e * beatS / 2 * rate)),
                     std::size_t(std::lround(beatS / 2 * rate)),
-                    midiHz(scaleNote(key, degree + step, 6)), 0.12 * style.gain,
-                    {1.0, 0.35, 0.1}, 4.0, rate);
+                    midiHz(scaleNote(key, degree + step, 6)), 0.12 * style.gain, {1.0, 0.35, 0.1},
+                    4.0, rate);
         }
     return out;
 }
@@ -181,8 +182,10 @@ Song make(std::uint32_t seed, int rate) {
     const int key = random.below(12);
 
     // The chords: the verse on the minor chords of the key, the chorus on its major ones.
-    const std::array<std::array<int, 4>, 4> verses{{{5, 2, 3, 1}, {5, 1, 2, 5}, {1, 5, 2, 4}, {5, 5, 1, 2}}};
-    const std::array<std::array<int, 4>, 4> choruses{{{0, 4, 3, 0}, {0, 3, 4, 4}, {3, 4, 0, 0}, {0, 0, 3, 4}}};
+    const std::array<std::array<int, 4>, 4> verses{
+        {{5, 2, 3, 1}, {5, 1, 2, 5}, {1, 5, 2, 4}, {5, 5, 1, 2}}};
+    const std::array<std::array<int, 4>, 4> choruses{
+        {{0, 4, 3, 0}, {0, 3, 4, 4}, {3, 4, 0, 0}, {0, 0, 3, 4}}};
     const std::array<std::array<int, 4>, 3> bridges{{{3, 1, 4, 4}, {1, 4, 1, 4}, {3, 5, 3, 4}}};
     std::map<char, Style> styles;
     styles['V'] = {verses[std::size_t(random.below(4))], motif(random), true, true, 0.55, 0.25};
@@ -195,8 +198,8 @@ Song make(std::uint32_t seed, int rate) {
     const int unit = std::max(2, int(std::lround(target / (14 * barS))));
     const int verseBars = 2 * unit + (random.uniform() < 0.3 ? 2 : 0);
     const std::vector<std::pair<char, int>> plan{
-        {'I', unit}, {'V', verseBars}, {'C', 2 * unit}, {'V', verseBars},
-        {'C', 2 * unit}, {'B', 2 * unit}, {'C', 2 * unit}, {'O', unit}};
+        {'I', unit},     {'V', verseBars}, {'C', 2 * unit}, {'V', verseBars},
+        {'C', 2 * unit}, {'B', 2 * unit},  {'C', 2 * unit}, {'O', unit}};
 
     std::map<std::pair<char, int>, Buffer> bars;
     for (const auto& [kind, count] : plan)
@@ -258,7 +261,8 @@ Song clicks(double bpm, double seconds, double firstBeatS, int rate) {
         for (std::size_t i = 0; i < std::size_t(0.02 * rate) && at + i < song.samples.size(); ++i) {
             const double env = std::exp(-double(i) / rate * 200);
             song.samples[at + i] = std::int16_t(
-                std::lround((downbeat ? 28000 : 16000) * env * std::sin(2 * Pi * (downbeat ? 1500 : 1000) * double(i) / rate)));
+                std::lround((downbeat ? 28000 : 16000) * env *
+                            std::sin(2 * Pi * (downbeat ? 1500 : 1000) * double(i) / rate)));
         }
     }
     return song;
