@@ -1,15 +1,15 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "analysis/sections.h"
 
-#include <qm-dsp/dsp/segmentation/ClusterMeltSegmenter.h>
+#include <qm-dsp/dsp/segmentation/cluster_segmenter.h>
+#include <qm-dsp/hmm/hmm.h>
 
 #include <algorithm>
 #include <cmath>
+#include <cstdint>
 #include <cstdlib>
-#include <iostream>
 #include <map>
 #include <mutex>
-#include <sstream>
 
 namespace analysis {
 
@@ -70,32 +70,71 @@ std::vector<Vector> beatChroma(const std::vector<std::vector<float>>& chroma, do
     return result;
 }
 
-// The segmenter's type of every beat. qm-dsp's HMM starts from rand(): seeded here, so that
-// a song is analysed the same way every time. The segmenter reports on std::cerr, which the
-// program does not otherwise use; that report is left out.
+// The segment type of every beat, as qm-dsp's ClusterMeltSegmenter finds it from features
+// it is handed (cluster_segment): an HMM trained on the features, histograms of its states
+// over HistogramBeats, and those histograms clustered. The steps are taken here one by one
+// because hmm_init seeds rand() from the clock: its random start is replaced by one of a
+// fixed seed, and the clustering's rand() is seeded too, so that a song is analysed the same
+// way every time. The steps share rand(): one analysis at a time goes through them.
 std::vector<int> segmentBeats(const std::vector<Vector>& features) {
     static std::mutex one;
     const std::lock_guard lock(one);
-    ClusterMeltSegmenterParams params;
-    params.featureType = FEATURE_TYPE_UNKNOWN;
-    params.hopSize = 1;
-    params.windowSize = 1;
-    params.nHMMStates = HmmStates;
-    params.nclusters = SegmentTypes;
-    params.histogramLength = HistogramBeats;
-    params.neighbourhoodLimit = NeighbourhoodLimit;
-    ClusterMeltSegmenter segmenter(params);
-    segmenter.initialise(1);
-    segmenter.setFeatures(features);
+    const int frames = int(features.size());
+    const int length = int(features.front().size());
+    // As cluster_segment does: features scaled by 10 to balance the covariances; a faint
+    // fixed dither keeps every dimension's variance above zero.
+    std::vector<std::vector<double>> scaled(features.size());
+    std::vector<double*> rows(features.size());
+    std::uint32_t noise = 12345;
+    for (int t = 0; t < frames; ++t) {
+        scaled[std::size_t(t)].resize(std::size_t(length));
+        for (int d = 0; d < length; ++d) {
+            noise = noise * 1664525u + 1013904223u;
+            scaled[std::size_t(t)][std::size_t(d)] =
+                10.0 * features[std::size_t(t)][std::size_t(d)] +
+                1e-3 * (double(noise >> 8) / double(1 << 24) - 0.5);
+        }
+        rows[std::size_t(t)] = scaled[std::size_t(t)].data();
+    }
+    model_t* model = hmm_init(rows.data(), frames, length, HmmStates);
+    std::vector<double> mean(std::size_t(length), 0.0);
+    for (int t = 0; t < frames; ++t)
+        for (int d = 0; d < length; ++d)
+            mean[std::size_t(d)] += rows[std::size_t(t)][d] / frames;
+    std::uint32_t state = 1;
+    const auto uniform = [&state] {
+        state = state * 1664525u + 1013904223u;
+        return double(state >> 8) / double(1 << 24);
+    };
+    double p0Sum = 0;
+    for (int i = 0; i < HmmStates; ++i) {
+        for (int d = 0; d < length; ++d)
+            model->mu[i][d] =
+                mean[std::size_t(d)] + (0.5 * uniform() - 0.25) * std::sqrt(model->cov[d][d]);
+        model->p0[i] = 1 + uniform();
+        p0Sum += model->p0[i];
+        double rowSum = 0;
+        for (int j = 0; j < HmmStates; ++j)
+            rowSum += (model->a[i][j] = 1 + uniform());
+        for (int j = 0; j < HmmStates; ++j)
+            model->a[i][j] /= rowSum;
+    }
+    for (int i = 0; i < HmmStates; ++i)
+        model->p0[i] /= p0Sum;
+    hmm_train(rows.data(), frames, model);
+    std::vector<int> types(std::size_t(frames), 0);
+    viterbi_decode(rows.data(), frames, model, types.data());
+    hmm_close(model);
+
+    std::vector<double> histograms(std::size_t(frames) * HmmStates);
+    create_histograms(types.data(), frames, HmmStates, HistogramBeats, histograms.data());
+    std::vector<double> schedule(20);
+    schedule[0] = 100;
+    for (std::size_t i = 1; i < schedule.size(); ++i)
+        schedule[i] = 0.7 * schedule[i - 1];
     std::srand(1);
-    std::ostringstream quiet;
-    std::streambuf* before = std::cerr.rdbuf(quiet.rdbuf());
-    segmenter.segment(SegmentTypes);
-    std::cerr.rdbuf(before);
-    std::vector<int> types(features.size(), 0);
-    for (const Segment& segment : segmenter.getSegmentation().segments)
-        for (int i = std::max(0, segment.start); i < segment.end && i < int(types.size()); ++i)
-            types[std::size_t(i)] = segment.type;
+    cluster_melt(histograms.data(), HmmStates, frames, schedule.data(), int(schedule.size()),
+                 SegmentTypes, NeighbourhoodLimit, types.data());
     return types;
 }
 
