@@ -6,7 +6,6 @@
 
 #include <qm-dsp/dsp/chromagram/Chromagram.h>
 #include <qm-dsp/dsp/onsets/DetectionFunction.h>
-#include <qm-dsp/dsp/rateconversion/Decimator.h>
 #include <qm-dsp/dsp/tempotracking/DownBeat.h>
 #include <qm-dsp/dsp/tempotracking/TempoTrackV2.h>
 
@@ -51,6 +50,7 @@ constexpr int BeatsPerBar = 4;
 constexpr double ChromaLowHz = 110.0;
 constexpr double ChromaHighHz = 3520.0;
 constexpr int ChromaBins = 12;
+constexpr double ChromaHopSeconds = 0.093;
 
 int powerOfTwoAtMost(double value, int highest) {
     int p = 1;
@@ -59,50 +59,79 @@ int powerOfTwoAtMost(double value, int highest) {
     return p;
 }
 
-// Blocks of samples through a qm-dsp Decimator, whatever length they come in.
+// Blocks of samples of any length to a rate `factor` times lower: a windowed-sinc low-pass
+// of 6 taps per step, computed only at the samples kept (a few multiplications per input
+// sample, several times cheaper than qm-dsp's Decimator, whose IIR filter runs at the
+// input rate).
 class Decimation {
 public:
-    Decimation(int factor, int outBlock) : m_factor(factor), m_outBlock(outBlock) {
-        if (factor > 1) {
-            m_decimator =
-                std::make_unique<Decimator>(unsigned(factor * outBlock), unsigned(factor));
-            m_in.reserve(std::size_t(factor * outBlock));
-            m_out.resize(std::size_t(outBlock));
+    explicit Decimation(int factor) : m_factor(std::size_t(std::max(1, factor))) {
+        if (m_factor == 1)
+            return;
+        const std::size_t taps = 6 * m_factor + 1;
+        const double cutoff = 0.45 / double(m_factor); // of the input rate
+        const double middle = double(taps - 1) / 2;
+        double sum = 0;
+        for (std::size_t i = 0; i < taps; ++i) {
+            const double x = double(i) - middle;
+            const double sinc = x == 0 ? 2 * cutoff : std::sin(2 * Pi * cutoff * x) / (Pi * x);
+            const double window = 0.42 - 0.5 * std::cos(2 * Pi * double(i) / double(taps - 1)) +
+                                  0.08 * std::cos(4 * Pi * double(i) / double(taps - 1));
+            m_taps.push_back(sinc * window);
+            sum += m_taps.back();
         }
+        for (double& t : m_taps)
+            t /= sum;
+        m_in.assign(taps - 1, 0.0);
     }
     template <typename Sink> void push(const double* samples, std::size_t count, Sink&& sink) {
-        if (!m_decimator) {
+        if (m_factor == 1) {
             sink(samples, count);
             return;
         }
-        for (std::size_t i = 0; i < count; ++i) {
-            m_in.push_back(samples[i]);
-            if (m_in.size() == std::size_t(m_factor * m_outBlock)) {
-                m_decimator->process(m_in.data(), m_out.data());
-                m_in.clear();
-                sink(m_out.data(), m_out.size());
-            }
+        m_in.insert(m_in.end(), samples, samples + count);
+        const std::size_t taps = m_taps.size();
+        const std::size_t outputs = m_in.size() >= taps ? (m_in.size() - taps) / m_factor + 1 : 0;
+        // Tap by tap over all the outputs: no output waits for another's sum.
+        m_out.assign(outputs, 0.0);
+        for (std::size_t k = 0; k < taps; ++k) {
+            const double tap = m_taps[k];
+            const double* from = m_in.data() + k;
+            for (std::size_t i = 0; i < outputs; ++i)
+                m_out[i] += from[i * m_factor] * tap;
         }
+        const std::size_t at = outputs * m_factor;
+        m_in.erase(m_in.begin(), m_in.begin() + std::ptrdiff_t(at));
+        if (!m_out.empty())
+            sink(m_out.data(), m_out.size());
     }
 
 private:
-    int m_factor;
-    int m_outBlock;
-    std::unique_ptr<Decimator> m_decimator;
-    std::vector<double> m_in;
+    static constexpr double Pi = 3.14159265358979323846;
+    std::size_t m_factor;
+    std::vector<double> m_taps;
+    std::vector<double> m_in; // the samples not yet passed, the filter's history first
     std::vector<double> m_out;
 };
 
-// Overlapping frames of `length` samples every `hop` samples, from a stream of any blocks.
+// Frames of `length` samples every `hop` samples (overlapping or not), from a stream of any
+// blocks.
 class Framer {
 public:
     Framer(int length, int hop) : m_length(std::size_t(length)), m_hop(std::size_t(hop)) {}
     template <typename Sink> void push(const double* samples, std::size_t count, Sink&& sink) {
-        m_buffer.insert(m_buffer.end(), samples, samples + count);
+        // Samples still to be skipped before the next frame starts (a hop longer than a frame).
+        const std::size_t skipped = std::min(m_skip, count);
+        m_skip -= skipped;
+        m_buffer.insert(m_buffer.end(), samples + skipped, samples + count);
         std::size_t at = 0;
-        while (m_buffer.size() - at >= m_length) {
+        while (at + m_length <= m_buffer.size()) {
             sink(m_buffer.data() + at);
             at += m_hop;
+        }
+        if (at > m_buffer.size()) {
+            m_skip += at - m_buffer.size();
+            at = m_buffer.size();
         }
         m_buffer.erase(m_buffer.begin(), m_buffer.begin() + std::ptrdiff_t(at));
     }
@@ -110,6 +139,7 @@ public:
 private:
     std::size_t m_length;
     std::size_t m_hop;
+    std::size_t m_skip = 0;
     std::vector<double> m_buffer;
 };
 
@@ -146,16 +176,14 @@ struct Streams {
 };
 
 void setUp(Streams& s) {
-    s.decimation =
-        powerOfTwoAtMost(s.rate / 11025.0 + 0.01, Decimator::getHighestSupportedFactor());
+    s.decimation = powerOfTwoAtMost(s.rate / 11025.0 + 0.01, 16);
     s.internalRate = double(s.rate) / s.decimation;
     s.downBeatFactor = powerOfTwoAtMost(s.internalRate / 2700.0, 64);
     s.dfStep = std::max(s.downBeatFactor,
                         int(std::lround(s.internalRate * DfStepSeconds / s.downBeatFactor)) *
                             s.downBeatFactor);
     s.dfFrame = 2 * s.dfStep;
-    s.chromaDecimation =
-        powerOfTwoAtMost(s.internalRate / 11025.0 + 0.01, Decimator::getHighestSupportedFactor());
+    s.chromaDecimation = powerOfTwoAtMost(s.internalRate / 11025.0 + 0.01, 16);
     s.chromaRate = s.internalRate / s.chromaDecimation;
 
     DFConfig config{};
@@ -181,10 +209,10 @@ void setUp(Streams& s) {
     chroma.normalise = MathUtilities::NormaliseNone;
     s.chromagram = std::make_unique<Chromagram>(chroma);
     s.chromaFrame = int(s.chromagram->getFrameSize());
-    s.chromaHop = std::max(1, int(std::lround(s.chromaRate * 0.093)));
+    s.chromaHop = std::max(1, int(std::lround(s.chromaRate * ChromaHopSeconds)));
 
-    s.toInternal = std::make_unique<Decimation>(s.decimation, 256);
-    s.toChroma = std::make_unique<Decimation>(s.chromaDecimation, 256);
+    s.toInternal = std::make_unique<Decimation>(s.decimation);
+    s.toChroma = std::make_unique<Decimation>(s.chromaDecimation);
     s.dfFramer = std::make_unique<Framer>(s.dfFrame, s.dfStep);
     s.chromaFramer = std::make_unique<Framer>(s.chromaFrame, s.chromaHop);
     s.loudnessStepFrames = std::max<std::int64_t>(1, std::llround(s.internalRate * LoudnessStepS));

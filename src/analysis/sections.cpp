@@ -18,7 +18,7 @@ namespace {
 constexpr int Bins = 12;
 // The segmenter's settings for features one beat apart: its histograms span about four bars.
 constexpr int SegmentTypes = 6;
-constexpr int HmmStates = 12;
+constexpr int HmmStates = 8;
 constexpr int HistogramBeats = 15;
 constexpr int NeighbourhoodLimit = 20;
 // A run of fewer bars is no section of its own: it joins its neighbour.
