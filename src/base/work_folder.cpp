@@ -72,7 +72,7 @@ bool WorkFolder::create() const {
     }
     const nofollow::Folder folder(m_path);
     folder.makePrivate();
-    for (const char* inner : {"peaks", "history"})
+    for (const char* inner : {"peaks", "history", "analysis"})
         nofollow::Folder(folder, inner).makePrivate();
     return true;
 }
@@ -91,7 +91,7 @@ void WorkFolder::empty() const {
     const QByteArray lock = QFile::encodeName(QFileInfo(lockFile()).fileName());
     const QByteArray address = QFile::encodeName(QFileInfo(addressFile()).fileName());
     for (const QByteArray& name : folder.entries()) {
-        if (name == "peaks" || name == "history")
+        if (name == "peaks" || name == "history" || name == "analysis")
             folder.removeTree(name);
         else if (name != lock && name != address)
             folder.removeFile(name);

@@ -49,6 +49,8 @@ public:
     QString addressFile() const { return file(QStringLiteral("instance.address")); }
     // The folder of the clips' peak files (the outlines the editor draws).
     QString peaksFolder() const { return file(QStringLiteral("peaks")); }
+    // The folder of the clips' analysis files (beats, bars, sections: analysis/analysis_file).
+    QString analysisFolder() const { return file(QStringLiteral("analysis")); }
     // The folder of the clip files that the undo history may bring back.
     QString historyFolder() const { return file(QStringLiteral("history")); }
     // The names of the scratch files above. Of these only the ".wav" ones could be a clip's file,
@@ -64,7 +66,8 @@ public:
     // end properly left behind; clip files stay. Only for the instance that holds the lock.
     bool prepare() const;
     // Deletes every file in the folder but the lock and the hand-over's address, which their
-    // owner removes when it lets go, and the peaks and history folders with their files; the
+    // owner removes when it lets go, and the peaks, analysis and history folders with their
+    // files; the
     // folder itself stays. Links are removed as links: nothing they point to is touched.
     // Errors are ignored.
     void empty() const;

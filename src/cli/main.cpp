@@ -25,7 +25,8 @@ commands:
   join OUT CLIP... [--bitrate K]     join WAV clips in order into one file
   ringtone IN OUT [--target T]       a ringtone for an iPhone (.m4r: share sheet, under
            [--title T] [--loop]      30 s, or Finder, up to 40 s) or Android (.ogg, .mp3),
-                                     exactly as long as cut, titled; --loop: seamless
+           [--auto]                  exactly as long as cut, titled; --loop: seamless;
+                                     --auto cuts the first suggestion of 'analyse'
   send FILE [--to N]                 send a ringtone to a phone (USB or KDE Connect)
   waveform IN OUT.json|OUT.png       the outline of a sound, as the editor draws it
   fade IN OUT [--in S] [--out S]     fade a WAV in and out
@@ -34,6 +35,8 @@ commands:
   cleanup IN OUT [--no-trim] [--no-denoise] [--no-declick] [--lufs L]
                                      clean up a spoken take: rumble, clicks, the
                                      room's noise, silence at the ends, loudness
+  analyse IN [--json] [--length S]   tempo, beats, bars, sections and the ringtone
+                                     windows worth hearing first
 
 'tunecarver-cli COMMAND --help' tells more about one command.)";
 
@@ -58,6 +61,7 @@ int main(int argc, char** argv) {
         {QStringLiteral("gain"), cli::runGain},
         {QStringLiteral("normalise"), cli::runNormalise},
         {QStringLiteral("cleanup"), cli::runCleanup},
+        {QStringLiteral("analyse"), cli::runAnalyse},
     };
     if (args.isEmpty() || args.first() == QLatin1String("--help") ||
         args.first() == QLatin1String("-h")) {

@@ -40,7 +40,6 @@ std::optional<double> parseNumber(const QString& text, double lowest, double hig
     return value;
 }
 
-
 // The finished take as a WAV, or through a WAV in a scratch folder as an MP3.
 Status save(const TakeRecorder& take, AudioEngine& engine, const QString& output,
             const QString& suffix) {

@@ -1,4 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
+#include "analysis/music_analysis.h"
+#include "analysis/suggestions.h"
+#include "base/write_fully.h"
 #include "cli/cli_support.h"
 #include "cli/commands.h"
 #include "cli/encoding.h"
@@ -7,8 +10,12 @@
 #include "wav/wav_header.h"
 
 #include <QDir>
+#include <QFile>
 #include <QFileInfo>
+#include <QSaveFile>
 
+#include <algorithm>
+#include <cmath>
 #include <cstdio>
 
 namespace cli {
@@ -18,6 +25,7 @@ namespace {
 const char* const Help =
     R"(usage: tunecarver-cli ringtone IN OUT [--target T] [--title T] [--loop] [--trim]
                                     [--no-fade] [--bitrate K] [--lufs L | --no-loudness]
+                                    [--auto [--length S]]
 
 Makes a ringtone of IN as "Save as Ringtone" on the Audio Edit page does, for the
 phone --target names (without it, OUT's extension names it: .m4r the share sheet):
@@ -36,7 +44,11 @@ out (--no-fade: not, unless the tone is cut). The title tag is T (default: IN's 
 name without its extension); no picture is added.
 --loop makes a seamless loop tone: no fade-out, and its last 30 ms crossfade into its
 head so that the phone's repeat has no jump; a .ogg says so to Android (ANDROID_LOOP).
-IN is any file the program reads; OUT is replaced only when everything worked.)";
+IN is any file the program reads; OUT is replaced only when everything worked.
+
+--auto makes the tone of the first window that 'tunecarver-cli analyse' suggests (the
+chorus, cut on its bar line), S seconds long (20, 29.9, 30 or 40; default 29.9), and says
+on stderr which window it took and why.)";
 
 struct TargetName {
     const char* name;
@@ -86,6 +98,41 @@ bool applyLengthRule(const QString& input, ringtone::Request& request, std::int6
     return false;
 }
 
+// Writes frames [startS, endS) of a WAV of 8- or 16-bit PCM as a canonical WAV.
+Status cutWindow(const QString& source, const QString& target, double startS, double endS) {
+    const Result<WavInfo> info = readClipWavInfo(source);
+    if (!info)
+        return info.status();
+    const int rate = info->format.sampleRateHz;
+    const int frameBytes = info->format.blockAlign();
+    const std::int64_t frames = info->dataBytes / frameBytes;
+    const std::int64_t from = std::clamp<std::int64_t>(std::llround(startS * rate), 0, frames);
+    const std::int64_t to = std::clamp<std::int64_t>(std::llround(endS * rate), from, frames);
+    QFile in(source);
+    if (!in.open(QIODevice::ReadOnly) || !in.seek(info->dataOffset + from * frameBytes))
+        return {ErrorCode::FileOpen, QStringLiteral("%1: %2.").arg(source, in.errorString())};
+    WavHeader header = WavHeader::forFormat(info->format);
+    header.setDataSize((to - from) * frameBytes);
+    QSaveFile out(target);
+    if (!out.open(QIODevice::WriteOnly))
+        return writeFailure(target, out);
+    const auto bytes = header.bytes();
+    if (Status written = writeFully(out, bytes.data(), qint64(bytes.size())); !written)
+        return written;
+    for (qint64 left = (to - from) * frameBytes; left > 0;) {
+        const QByteArray chunk = in.read(std::min<qint64>(left, 1 << 20));
+        if (chunk.isEmpty())
+            return {ErrorCode::FileForm,
+                    QStringLiteral("%1: the sound ends before its header says.").arg(source)};
+        if (Status written = writeFully(out, chunk.constData(), chunk.size()); !written)
+            return written;
+        left -= chunk.size();
+    }
+    if (!out.commit())
+        return writeFailure(target, out);
+    return Status::ok();
+}
+
 } // namespace
 
 int runRingtone(QStringList args) {
@@ -97,7 +144,9 @@ int runRingtone(QStringList args) {
     const bool noFade = takeFlag(args, QStringLiteral("--no-fade"));
     const bool noLoudness = takeFlag(args, QStringLiteral("--no-loudness"));
     const bool loop = takeFlag(args, QStringLiteral("--loop"));
+    const bool automatic = takeFlag(args, QStringLiteral("--auto"));
     QString error;
+    const auto windowText = takeOption(args, QStringLiteral("--length"), &error);
     const auto bitRateText = takeOption(args, QStringLiteral("--bitrate"), &error);
     const auto lufsText = takeOption(args, QStringLiteral("--lufs"), &error);
     const auto targetText = takeOption(args, QStringLiteral("--target"), &error);
@@ -112,6 +161,11 @@ int runRingtone(QStringList args) {
             QStringLiteral("--lufs takes a loudness from -70 to 0, without --no-loudness"));
     if (args.size() != 2)
         return usage(QStringLiteral("ringtone"), QStringLiteral("needs IN and OUT"));
+    const auto window = windowText ? parseSuggestionLength(*windowText)
+                                   : std::optional(analysis::DefaultSuggestionLength);
+    if (!window || (windowText && !automatic))
+        return usage(QStringLiteral("ringtone"),
+                     QStringLiteral("--length goes with --auto and takes 20, 29.9, 30 or 40"));
     ringtone::Request request;
     const QString input = args.at(0);
     request.output = args.at(1);
@@ -150,6 +204,24 @@ int runRingtone(QStringList args) {
         request.source = scratch.filePath(QStringLiteral("tone.wav"));
         if (const int decoded = decodeToWav(input, request.source); decoded != Success)
             return decoded;
+    }
+    if (automatic) {
+        if (!scratch.isValid())
+            return fail(
+                QStringLiteral("no scratch folder can be made (%1)").arg(scratch.errorString()));
+        const Result<analysis::MusicAnalysis> found = analysis::analyseFile(request.source);
+        if (!found)
+            return fail(found.status());
+        const std::vector<analysis::Suggestion> suggestions = analysis::suggest(*found, *window);
+        if (suggestions.empty())
+            return fail(QStringLiteral("%1: no stretch of sound to make a tone of").arg(input));
+        const analysis::Suggestion& first = suggestions.front();
+        std::fprintf(stderr, "tunecarver-cli: %s: %.3f s to %.3f s: %s\n", qPrintable(input),
+                     first.start, first.end, qPrintable(first.reason));
+        const QString cut = scratch.filePath(QStringLiteral("window.wav"));
+        if (const Status made = cutWindow(request.source, cut, first.start, first.end); !made)
+            return fail(made);
+        request.source = cut;
     }
     const auto info = readWavInfo(request.source);
     if (!info)

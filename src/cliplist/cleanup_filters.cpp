@@ -3,8 +3,8 @@
 
 #include "cliplist/level_envelope.h"
 #include "cliplist/sample_scratch.h"
-#include "wav/pcm_reader.h"
 #include "codec/sound_filter.h"
+#include "wav/pcm_reader.h"
 
 #include <algorithm>
 

@@ -37,6 +37,8 @@ Result<std::unique_ptr<LoudnessMeter>> LoudnessMeter::create(int channels, int s
         mode |= EBUR128_MODE_SAMPLE_PEAK;
     if (measures & TruePeak)
         mode |= EBUR128_MODE_TRUE_PEAK;
+    if (measures & Momentary)
+        mode |= EBUR128_MODE_M;
     auto impl = std::make_unique<Impl>();
     impl->channels = unsigned(std::max(0, channels));
     if (channels > 0 && sampleRateHz > 0)
@@ -54,9 +56,19 @@ bool LoudnessMeter::add(const float* samples, std::int64_t frames) {
     return ebur128_add_frames_float(d->state, samples, std::size_t(frames)) == EBUR128_SUCCESS;
 }
 
+bool LoudnessMeter::add(const double* samples, std::int64_t frames) {
+    return ebur128_add_frames_double(d->state, samples, std::size_t(frames)) == EBUR128_SUCCESS;
+}
+
 double LoudnessMeter::integratedLufs() const {
     double lufs = -HUGE_VAL;
     ebur128_loudness_global(d->state, &lufs);
+    return std::isfinite(lufs) ? lufs : -std::numeric_limits<double>::infinity();
+}
+
+double LoudnessMeter::momentaryLufs() const {
+    double lufs = -HUGE_VAL;
+    ebur128_loudness_momentary(d->state, &lufs);
     return std::isfinite(lufs) ? lufs : -std::numeric_limits<double>::infinity();
 }
 

@@ -1,0 +1,123 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "analysis/analysis_cache.h"
+
+#include "analysis/analysis_file.h"
+
+#include <QDateTime>
+#include <QFile>
+#include <QFileInfo>
+
+AnalysisCache::AnalysisCache(QObject* parent) : QObject(parent) {}
+
+AnalysisCache::~AnalysisCache() {
+    stopJob();
+}
+
+AnalysisCache::Stamp AnalysisCache::stampOf(const QString& clipPath) {
+    const QFileInfo info(clipPath);
+    if (!info.isFile())
+        return {};
+    return {info.size(), info.lastModified().toMSecsSinceEpoch()};
+}
+
+bool AnalysisCache::fresh(const QString& clipPath) const {
+    const auto it = m_entries.find(clipPath);
+    return it != m_entries.end() && it->stamp == stampOf(clipPath);
+}
+
+std::shared_ptr<const analysis::MusicAnalysis> AnalysisCache::analysisFor(const QString& clipPath) {
+    if (fresh(clipPath)) {
+        const Entry& entry = m_entries[clipPath];
+        if (entry.pending && m_queue.removeAll(clipPath) > 0) {
+            m_queue.prepend(clipPath);
+            startNext();
+        }
+        return entry.analysis;
+    }
+    queue(clipPath, true);
+    return nullptr;
+}
+
+void AnalysisCache::prepare(const QString& clipPath) {
+    if (!fresh(clipPath))
+        queue(clipPath, false);
+}
+
+QString AnalysisCache::failure(const QString& clipPath) const {
+    const auto it = m_entries.find(clipPath);
+    return it == m_entries.end() ? QString() : it->failure;
+}
+
+void AnalysisCache::clear() {
+    stopJob();
+    m_queue.clear();
+    m_entries.clear();
+}
+
+void AnalysisCache::queue(const QString& clipPath, bool first) {
+    if (m_jobPath == clipPath)
+        stopJob();
+    m_queue.removeAll(clipPath);
+    Entry& entry = m_entries[clipPath];
+    entry = Entry{};
+    entry.stamp = stampOf(clipPath);
+    entry.pending = true;
+    if (first)
+        m_queue.prepend(clipPath);
+    else
+        m_queue.append(clipPath);
+    startNext();
+}
+
+void AnalysisCache::startNext() {
+    if (!m_jobPath.isEmpty() || m_queue.isEmpty())
+        return;
+    m_jobPath = m_queue.takeFirst();
+    m_jobCancel = std::make_shared<std::atomic<bool>>(false);
+    const std::uint64_t generation = ++m_generation;
+    const Stamp stamp = m_entries[m_jobPath].stamp;
+    m_job = std::thread([this, path = m_jobPath, cancel = m_jobCancel, stamp, generation] {
+        std::shared_ptr<const analysis::MusicAnalysis> made;
+        QString failure;
+        if (Result<analysis::MusicAnalysis> kept = analysis::load(path); kept) {
+            made = std::make_shared<const analysis::MusicAnalysis>(std::move(*kept));
+        } else {
+            Result<analysis::MusicAnalysis> fresh = analysis::analyseFile(path, cancel.get());
+            if (fresh) {
+                made = std::make_shared<const analysis::MusicAnalysis>(std::move(*fresh));
+                // A clip that changed while it was read keeps no analysis file.
+                if (*cancel || !(stampOf(path) == stamp) || !analysis::save(path, *made))
+                    QFile::remove(analysis::analysisFilePath(path));
+            } else {
+                failure = fresh.status().message();
+            }
+        }
+        QMetaObject::invokeMethod(
+            this,
+            [this, path, made, failure, cancel, generation] {
+                if (*cancel || generation != m_generation)
+                    return;
+                if (m_job.joinable())
+                    m_job.join();
+                m_jobPath.clear();
+                const auto it = m_entries.find(path);
+                if (it != m_entries.end() && it->pending) {
+                    it->pending = false;
+                    it->analysis = made;
+                    it->failure = failure;
+                }
+                emit finished(path);
+                startNext();
+            },
+            Qt::QueuedConnection);
+    });
+}
+
+void AnalysisCache::stopJob() {
+    if (m_jobCancel)
+        m_jobCancel->store(true);
+    if (m_job.joinable())
+        m_job.join();
+    m_jobCancel.reset();
+    m_jobPath.clear();
+}

@@ -1,0 +1,69 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#pragma once
+
+#include "analysis/music_analysis.h"
+
+#include <QHash>
+#include <QObject>
+#include <QString>
+#include <QStringList>
+
+#include <atomic>
+#include <cstdint>
+#include <memory>
+#include <thread>
+
+// The analyses of the clip files, for the editor. Each is made on a thread of the cache's
+// own, one clip at a time: the analysis file kept beside the clip is read when it is still
+// the clip's own (its size and modification time), else the clip is analysed and the file
+// written. A clip that changed is analysed again when it is next asked for or prepared.
+//
+// Meant to follow the peaks: prepare() a clip once its peaks are finished, and again after
+// a change of it.
+//
+// GUI thread only; the destructor stops and waits for a job.
+class AnalysisCache : public QObject {
+    Q_OBJECT
+public:
+    explicit AnalysisCache(QObject* parent = nullptr);
+    ~AnalysisCache() override;
+
+    // The analysis of clipPath as it is now; null while it is being made (this clip then goes
+    // first) or when it failed (failure() says why).
+    std::shared_ptr<const analysis::MusicAnalysis> analysisFor(const QString& clipPath);
+    // Queues clipPath unless its analysis is known and still its own.
+    void prepare(const QString& clipPath);
+    QString failure(const QString& clipPath) const;
+    // Stops a job, waits for it and forgets everything (the work folder is about to be
+    // emptied: no analysis file may be written into it afterwards).
+    void clear();
+
+signals:
+    // The analysis of clipPath is ready, or failed.
+    void finished(const QString& clipPath);
+
+private:
+    struct Stamp {
+        std::int64_t bytes = -1;
+        std::int64_t modifiedMs = 0;
+        bool operator==(const Stamp&) const = default;
+    };
+    struct Entry {
+        std::shared_ptr<const analysis::MusicAnalysis> analysis;
+        Stamp stamp;
+        QString failure;
+        bool pending = false;
+    };
+    static Stamp stampOf(const QString& clipPath);
+    bool fresh(const QString& clipPath) const;
+    void queue(const QString& clipPath, bool first);
+    void startNext();
+    void stopJob();
+
+    QHash<QString, Entry> m_entries;
+    QStringList m_queue;
+    QString m_jobPath;
+    std::uint64_t m_generation = 0;
+    std::shared_ptr<std::atomic<bool>> m_jobCancel;
+    std::thread m_job;
+};

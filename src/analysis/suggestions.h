@@ -1,0 +1,35 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#pragma once
+
+#include "analysis/music_analysis.h"
+
+#include <QString>
+
+#include <array>
+#include <vector>
+
+// The ringtone windows worth hearing first: each of the wanted length, starting on a bar
+// line, favouring the section that repeats most (the chorus), its first full occurrence, and
+// a loudness near that of the song's loud part; each with a short reason for the user.
+// A song where nothing repeats gets its loudest stretches that start on a bar; a sound without
+// a grid its loudest stretches, saying why.
+namespace analysis {
+
+// The lengths the editor offers, in seconds. 29.9 s is the default: an iPhone takes a tone
+// under 30 s from the share sheet.
+constexpr std::array<double, 4> SuggestionLengths{20.0, 29.9, 30.0, 40.0};
+constexpr double DefaultSuggestionLength = 29.9;
+constexpr int MaxSuggestions = 3;
+
+struct Suggestion {
+    double start = 0;
+    double end = 0;
+    QString reason; // "chorus, heard 3 times, starts at bar 33"
+};
+
+// At most MaxSuggestions windows, best first, no two starting on the same bar. A sound no
+// longer than lengthS gets one: all of it.
+std::vector<Suggestion> suggest(const MusicAnalysis& analysis,
+                                double lengthS = DefaultSuggestionLength);
+
+} // namespace analysis

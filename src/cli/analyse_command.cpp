@@ -1,0 +1,102 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "analysis/analysis_file.h"
+#include "analysis/music_analysis.h"
+#include "analysis/suggestions.h"
+#include "cli/cli_support.h"
+#include "cli/commands.h"
+
+#include <QJsonDocument>
+
+namespace cli {
+
+namespace {
+
+const char* const Help = R"(usage: tunecarver-cli analyse IN [--json] [--length S]
+
+Finds the music of IN (any file the program reads) as the editor's "Suggest" does: its
+tempo, every beat, the bars, the sections (A, B, C... a label that comes again is the same
+music; the one heard most is taken for the chorus), and the three windows of S seconds
+(20, 29.9, 30 or 40; default 29.9) worth hearing first as a ringtone, each starting on a
+bar line, with the reason for it. A sound without a steady beat gets no grid and its
+loudest stretches, saying why.
+
+--json prints one object, times in seconds: {"tempo_bpm": 123.0, "beats": [..],
+"bars": [..], "sections": [{"start": s, "end": s, "label": "A"}, ..],
+"suggestions": [{"start": s, "end": s, "reason": ".."}, ..]}.)";
+
+QString seconds(double t) {
+    return QString::number(t, 'f', 3);
+}
+
+QString list(const std::vector<double>& times) {
+    QStringList parts;
+    for (double t : times)
+        parts << QString::number(t, 'f', 3);
+    return parts.join(QLatin1Char(' '));
+}
+
+} // namespace
+
+std::optional<double> parseSuggestionLength(const QString& text) {
+    bool ok = false;
+    const double value = text.toDouble(&ok);
+    if (!ok)
+        return std::nullopt;
+    for (double allowed : analysis::SuggestionLengths)
+        if (qAbs(allowed - value) < 1e-9)
+            return allowed;
+    return std::nullopt;
+}
+
+int runAnalyse(QStringList args) {
+    const QString command = QStringLiteral("analyse");
+    if (takeFlag(args, QStringLiteral("--help"))) {
+        print(QString::fromUtf8(Help));
+        return Success;
+    }
+    const bool json = takeFlag(args, QStringLiteral("--json"));
+    QString error;
+    const auto lengthText = takeOption(args, QStringLiteral("--length"), &error);
+    if (!error.isEmpty())
+        return usage(command, error);
+    if (args.size() != 1)
+        return usage(command, QStringLiteral("needs IN"));
+    const auto length = lengthText ? parseSuggestionLength(*lengthText)
+                                   : std::optional(analysis::DefaultSuggestionLength);
+    if (!length)
+        return usage(command, QStringLiteral("--length takes 20, 29.9, 30 or 40"));
+
+    Progress progress(QStringLiteral("Analysing"));
+    const Result<analysis::MusicAnalysis> found =
+        analysis::analyseFile(args.at(0), nullptr, [&](double f) { progress.update(f); });
+    progress.finish();
+    if (!found)
+        return fail(found.status());
+    const std::vector<analysis::Suggestion> suggestions = analysis::suggest(*found, *length);
+    if (json) {
+        print(QString::fromUtf8(
+            QJsonDocument(analysis::toJson(*found, suggestions)).toJson(QJsonDocument::Compact)));
+        return Success;
+    }
+    if (found->hasGrid()) {
+        print(QStringLiteral("tempo: %1 BPM").arg(found->tempoBpm, 0, 'f', 1));
+        print(QStringLiteral("beats (%1): %2").arg(found->beats.size()).arg(list(found->beats)));
+        print(QStringLiteral("bars (%1): %2").arg(found->bars.size()).arg(list(found->bars)));
+    } else {
+        print(QStringLiteral("no grid: %1").arg(found->noGridReason));
+    }
+    print(QStringLiteral("sections:"));
+    for (const analysis::Section& s : found->sections)
+        print(QStringLiteral("  %1  %2 - %3%4")
+                  .arg(s.label, seconds(s.start), seconds(s.end),
+                       s.label == found->chorusLabel ? QStringLiteral("  (chorus)") : QString()));
+    print(QStringLiteral("suggestions (%1 s):").arg(*length, 0, 'g', 3));
+    int n = 0;
+    for (const analysis::Suggestion& s : suggestions)
+        print(QStringLiteral("  %1. %2 - %3  %4")
+                  .arg(++n)
+                  .arg(seconds(s.start), seconds(s.end), s.reason));
+    return Success;
+}
+
+} // namespace cli
