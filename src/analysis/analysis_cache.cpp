@@ -69,55 +69,53 @@ void AnalysisCache::queue(const QString& clipPath, bool first) {
     startNext();
 }
 
+namespace {
+
+struct Made {
+    std::shared_ptr<const analysis::MusicAnalysis> analysis;
+    QString failure;
+};
+
+} // namespace
+
 void AnalysisCache::startNext() {
     if (!m_jobPath.isEmpty() || m_queue.isEmpty())
         return;
     m_jobPath = m_queue.takeFirst();
-    m_jobCancel = std::make_shared<std::atomic<bool>>(false);
-    const std::uint64_t generation = ++m_generation;
     const Stamp stamp = m_entries[m_jobPath].stamp;
-    m_job = std::thread([this, path = m_jobPath, cancel = m_jobCancel, stamp, generation] {
-        std::shared_ptr<const analysis::MusicAnalysis> made;
-        QString failure;
-        if (Result<analysis::MusicAnalysis> kept = analysis::load(path); kept) {
-            made = std::make_shared<const analysis::MusicAnalysis>(std::move(*kept));
-        } else {
-            Result<analysis::MusicAnalysis> fresh = analysis::analyseFile(path, cancel.get());
-            if (fresh) {
-                made = std::make_shared<const analysis::MusicAnalysis>(std::move(*fresh));
-                // A clip that changed while it was read keeps no analysis file.
-                if (*cancel || !(stampOf(path) == stamp) || !analysis::save(path, *made))
-                    QFile::remove(analysis::analysisFilePath(path));
-            } else {
-                failure = fresh.status().message();
+    m_job.start<Made>(
+        [path = m_jobPath, stamp](const BackgroundJob::Context& job) {
+            Made made;
+            if (Result<analysis::MusicAnalysis> kept = analysis::load(path); kept) {
+                made.analysis = std::make_shared<const analysis::MusicAnalysis>(std::move(*kept));
+                return made;
             }
-        }
-        QMetaObject::invokeMethod(
-            this,
-            [this, path, made, failure, cancel, generation] {
-                if (*cancel || generation != m_generation)
-                    return;
-                if (m_job.joinable())
-                    m_job.join();
-                m_jobPath.clear();
-                const auto it = m_entries.find(path);
-                if (it != m_entries.end() && it->pending) {
-                    it->pending = false;
-                    it->analysis = made;
-                    it->failure = failure;
-                }
-                emit finished(path);
-                startNext();
-            },
-            Qt::QueuedConnection);
-    });
+            Result<analysis::MusicAnalysis> fresh = analysis::analyseFile(path, &job.cancelFlag());
+            if (!fresh) {
+                made.failure = fresh.status().message();
+                return made;
+            }
+            made.analysis = std::make_shared<const analysis::MusicAnalysis>(std::move(*fresh));
+            // A clip that changed while it was read keeps no analysis file.
+            if (job.cancelled() || !(stampOf(path) == stamp) ||
+                !analysis::save(path, *made.analysis))
+                QFile::remove(analysis::analysisFilePath(path));
+            return made;
+        },
+        [this, path = m_jobPath](Made made) {
+            m_jobPath.clear();
+            const auto it = m_entries.find(path);
+            if (it != m_entries.end() && it->pending) {
+                it->pending = false;
+                it->analysis = made.analysis;
+                it->failure = made.failure;
+            }
+            emit finished(path);
+            startNext();
+        });
 }
 
 void AnalysisCache::stopJob() {
-    if (m_jobCancel)
-        m_jobCancel->store(true);
-    if (m_job.joinable())
-        m_job.join();
-    m_jobCancel.reset();
+    m_job.cancel();
     m_jobPath.clear();
 }

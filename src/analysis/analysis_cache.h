@@ -2,19 +2,18 @@
 #pragma once
 
 #include "analysis/music_analysis.h"
+#include "base/background_job.h"
 
 #include <QHash>
 #include <QObject>
 #include <QString>
 #include <QStringList>
 
-#include <atomic>
 #include <cstdint>
 #include <memory>
-#include <thread>
 
-// The analyses of the clip files, for the editor. Each is made on a thread of the cache's
-// own, one clip at a time: the analysis file kept beside the clip is read when it is still
+// The analyses of the clip files, for the editor. Each is made on a background job, one clip
+// at a time: the analysis file kept beside the clip is read when it is still
 // the clip's own (its size and modification time), else the clip is analysed and the file
 // written. A clip that changed is analysed again when it is next asked for or prepared.
 //
@@ -63,7 +62,5 @@ private:
     QHash<QString, Entry> m_entries;
     QStringList m_queue;
     QString m_jobPath;
-    std::uint64_t m_generation = 0;
-    std::shared_ptr<std::atomic<bool>> m_jobCancel;
-    std::thread m_job;
+    BackgroundJob m_job;
 };

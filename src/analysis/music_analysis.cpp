@@ -376,10 +376,17 @@ Grid findGrid(Streams& s, double durationS) {
         return grid;
     }
 
+    // The downbeat finder measures each beat in a frame of its own of about 1.3 s; a longer
+    // gap between two beats would run past that frame, so such a track keeps every fourth
+    // beat from the first.
+    bool gapsFit = true;
+    for (std::size_t i = 1; i < beatFrames.size(); ++i)
+        gapsFit = gapsFit && (beatFrames[i] - beatFrames[i - 1]) * stepS < 1.3;
     std::size_t audioLength = 0;
     const float* audio = s.downBeat->getBufferedAudio(audioLength);
     std::vector<int> downbeats;
-    s.downBeat->findDownBeats(audio, audioLength, beatFrames, downbeats);
+    if (gapsFit && audio && audioLength > 0)
+        s.downBeat->findDownBeats(audio, audioLength, beatFrames, downbeats);
 
     for (double frame : beatFrames)
         grid.beats.push_back(std::max(0.0, frame * stepS + BeatLatencyS));

@@ -7,7 +7,6 @@
 #include <QListWidget>
 #include <QProgressBar>
 #include <QPushButton>
-#include <QThread>
 #include <QVBoxLayout>
 
 SendToPhoneDialog::SendToPhoneDialog(const QString& tone, PhoneLink& link, QWidget* parent)
@@ -26,6 +25,7 @@ SendToPhoneDialog::SendToPhoneDialog(const QString& tone, PhoneLink& link, QWidg
     m_progress->setRange(0, 100);
     m_progress->setValue(0);
     layout->addWidget(m_progress);
+    connect(&m_job, &BackgroundJob::progressed, m_progress, &QProgressBar::setValue);
     m_message->setObjectName(QStringLiteral("message"));
     m_message->setWordWrap(true);
     m_message->setTextFormat(Qt::PlainText);
@@ -49,11 +49,9 @@ SendToPhoneDialog::SendToPhoneDialog(const QString& tone, PhoneLink& link, QWidg
     lookForPhones();
 }
 
+// A transfer can't be broken off midway; closing waits for it.
 SendToPhoneDialog::~SendToPhoneDialog() {
-    if (m_worker) {
-        m_worker->wait();
-        delete m_worker;
-    }
+    m_job.finishNow();
 }
 
 void SendToPhoneDialog::lookForPhones() {
@@ -64,11 +62,10 @@ void SendToPhoneDialog::lookForPhones() {
     m_replace = false;
     m_progress->setValue(0);
     m_message->setText(QStringLiteral("Looking for phones..."));
-    runInBackground([this] {
+    runInBackground([this](const BackgroundJob::Context&) -> Shown {
         QStringList problems;
         const QList<PhoneLink::Phone> phones = m_link.find(&problems);
-        QMetaObject::invokeMethod(
-            this, [this, phones, problems] { showPhones(phones, problems); }, Qt::QueuedConnection);
+        return [this, phones, problems] { showPhones(phones, problems); };
     });
 }
 
@@ -81,29 +78,20 @@ void SendToPhoneDialog::sendToSelected() {
     m_replace = false;
     m_progress->setValue(0);
     m_message->setText(QStringLiteral("Sending to %1...").arg(phone.name));
-    runInBackground([this, phone, replace] {
-        const Result<QString> sent = m_link.send(phone, m_tone, replace, [this](int percent) {
-            QMetaObject::invokeMethod(
-                this, [this, percent] { m_progress->setValue(percent); }, Qt::QueuedConnection);
-        });
-        QMetaObject::invokeMethod(
-            this, [this, sent] { showSent(sent); }, Qt::QueuedConnection);
+    runInBackground([this, phone, replace](const BackgroundJob::Context& job) -> Shown {
+        const Result<QString> sent =
+            m_link.send(phone, m_tone, replace, [&job](int percent) { job.progress(percent); });
+        return [this, sent] { showSent(sent); };
     });
 }
 
-void SendToPhoneDialog::runInBackground(std::function<void()> work) {
-    m_worker = QThread::create(std::move(work));
-    // The worker's results are queued before its end, so they are shown by now.
-    connect(m_worker, &QThread::finished, this, [this] {
-        QThread* ended = m_worker;
-        m_worker = nullptr;
-        ended->wait();
-        delete ended;
+void SendToPhoneDialog::runInBackground(std::function<Shown(const BackgroundJob::Context&)> work) {
+    m_job.start<Shown>(std::move(work), [this](Shown show) {
+        show();
         updateButtons();
         emit workEnded();
     });
     updateButtons();
-    m_worker->start();
 }
 
 void SendToPhoneDialog::showPhones(const QList<PhoneLink::Phone>& phones,

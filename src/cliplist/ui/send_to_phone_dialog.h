@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include "base/background_job.h"
 #include "phone/phone_link.h"
 
 #include <QDialog>
@@ -13,7 +14,6 @@ class QLabel;
 class QListWidget;
 class QProgressBar;
 class QPushButton;
-class QThread;
 
 // "Send to Phone": the phones found now (USB and KDE Connect) in a list, "Send", "Look
 // Again" and "Close", a progress bar and a line that says what happened: the tone's place
@@ -21,8 +21,8 @@ class QThread;
 // or what it refused. A file of the tone's name on the phone is replaced only after the
 // user has been told and clicks "Send" again.
 //
-// The search starts when the dialog is made. The search and the transfer run on a worker
-// thread, one at a time, and their results come back to the dialog on the GUI thread; the
+// The search starts when the dialog is made. The search and the transfer run on a background
+// job, one at a time, and their results come back to the dialog on the GUI thread; the
 // dialog waits for a running one when it is closed. `link` must outlive the dialog and is
 // used by nothing else meanwhile. GUI thread only.
 class SendToPhoneDialog : public QDialog {
@@ -32,7 +32,7 @@ public:
     ~SendToPhoneDialog() override;
 
     // Whether a search or a transfer is running.
-    bool isWorking() const { return m_worker != nullptr; }
+    bool isWorking() const { return m_job.isRunning(); }
 
 public slots:
     void lookForPhones();
@@ -43,7 +43,9 @@ signals:
     void workEnded();
 
 private:
-    void runInBackground(std::function<void()> work);
+    // What a job shows when it has ended, on the GUI thread.
+    using Shown = std::function<void()>;
+    void runInBackground(std::function<Shown(const BackgroundJob::Context&)> work);
     void showPhones(const QList<PhoneLink::Phone>& phones, const QStringList& problems);
     void showSent(const Result<QString>& sent);
     void updateButtons();
@@ -56,6 +58,6 @@ private:
     QPushButton* m_send;
     QPushButton* m_lookAgain;
     QList<PhoneLink::Phone> m_found;
-    QThread* m_worker = nullptr;
+    BackgroundJob m_job;
     bool m_replace = false; // the next send may replace the phone's file of that name
 };
