@@ -8,15 +8,15 @@
 # AnalysisCache analyses the clip (goal at most 20 ms).
 source "$(dirname "$0")/common.sh"
 build_release
-cmake --build "$ROOT/build/default" --target bench_analysis >/dev/null
+quiet cmake --build "$ROOT/build/default" --target bench_analysis
 BENCH="$ROOT/build/default/bench/bench_analysis"
 
 "$BENCH" song "$WORK/four.wav"
 lame --quiet -b 128 "$WORK/four.wav" "$WORK/four.mp3"
-hyperfine --warmup 1 --runs 5 --export-csv "$WORK/analyse.csv" \
+quiet hyperfine --warmup 1 --runs 5 --export-csv "$WORK/analyse.csv" \
     -n "tunecarver-cli analyse" -n "tunecarver-cli convert" \
     "$CLI analyse $WORK/four.mp3 --json" \
-    "$CLI convert $WORK/four.mp3 $WORK/decoded.wav" >/dev/null
+    "$CLI convert $WORK/four.mp3 $WORK/decoded.wav"
 echo "mean of 5 runs"
 ratio "analysis of a 4-minute MP3" "$WORK/analyse.csv"
 

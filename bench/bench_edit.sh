@@ -15,10 +15,10 @@ for i in 0 1 2 3 4 5 6 7 8 9; do
 done
 make_signal 600 "$WORK/ten.wav"
 
-hyperfine --warmup 2 --runs 10 --export-csv "$WORK/join.csv" \
+quiet hyperfine --warmup 2 --runs 10 --export-csv "$WORK/join.csv" \
     -n "tunecarver-cli join" -n "cat of the same files" \
     "$CLI join $WORK/joined.wav ${clips[*]}" \
-    "cat ${clips[*]} > $WORK/cat.wav" >/dev/null
+    "cat ${clips[*]} > $WORK/cat.wav"
 rm -f "$WORK/joined.wav" "$WORK/cat.wav"
 
 /usr/bin/time -v "$CLI" join "$WORK/joined.wav" "${clips[@]}" 2>"$WORK/time.txt"
@@ -26,10 +26,10 @@ peak_kb=$(awk -F: '/Maximum resident set size/ { gsub(/ /, "", $2); print $2 }' 
 rm -f "$WORK/joined.wav"
 
 # The stretch from 1:00 to 9:00 of the ten minutes.
-hyperfine --warmup 2 --runs 10 --export-csv "$WORK/crop.csv" \
+quiet hyperfine --warmup 2 --runs 10 --export-csv "$WORK/crop.csv" \
     -n "tunecarver-cli crop" -n "sox trim of the same stretch" \
     "$CLI crop $WORK/ten.wav $WORK/cropped.wav --from 60000 --to 540000" \
-    "sox $WORK/ten.wav $WORK/trimmed.wav trim 60 =540" >/dev/null
+    "sox $WORK/ten.wav $WORK/trimmed.wav trim 60 =540"
 
 echo "mean of 10 runs"
 ratio "join 10 x 30 MB clips" "$WORK/join.csv"

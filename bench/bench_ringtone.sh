@@ -8,12 +8,12 @@ build_release
 
 make_signal 240 "$WORK/signal.wav"
 
-hyperfine -N --warmup 1 --runs 5 --export-csv "$WORK/aac.csv" \
+quiet hyperfine -N --warmup 1 --runs 5 --export-csv "$WORK/aac.csv" \
     "$CLI convert $WORK/signal.wav $WORK/out.m4a --bitrate 128" \
-    "ffmpeg -v error -y -i $WORK/signal.wav -c:a aac -b:a 128k $WORK/ff.m4a" >/dev/null
-hyperfine -N --warmup 1 --runs 5 --export-csv "$WORK/vorbis.csv" \
+    "ffmpeg -v error -y -i $WORK/signal.wav -c:a aac -b:a 128k $WORK/ff.m4a"
+quiet hyperfine -N --warmup 1 --runs 5 --export-csv "$WORK/vorbis.csv" \
     "$CLI convert $WORK/signal.wav $WORK/out.ogg --bitrate 128" \
-    "ffmpeg -v error -y -i $WORK/signal.wav -c:a libvorbis -b:a 128k $WORK/ff.ogg" >/dev/null
+    "ffmpeg -v error -y -i $WORK/signal.wav -c:a libvorbis -b:a 128k $WORK/ff.ogg"
 
 echo "4-minute signal, mean of 5 runs"
 ratio "encode WAV -> AAC 128" "$WORK/aac.csv"

@@ -10,8 +10,8 @@ set -euo pipefail
 ROOT=$(cd "$(dirname "$0")/.." && pwd)
 SECONDS_OF_SOUND=${1:-3600}
 "$ROOT/scripts/install-deps.sh"
-cmake --preset test -S "$ROOT" >/dev/null
-cmake --build "$ROOT/build/test" --target tst_pulse_take bench_take_memory >/dev/null
+quiet cmake --preset test -S "$ROOT"
+quiet cmake --build "$ROOT/build/test" --target tst_pulse_take bench_take_memory
 ASAN_OPTIONS=detect_leaks=0 "$ROOT/build/test/bench/bench_take_memory" 10800 mapped
 # QtTest ends a test function after 5 minutes unless told otherwise.
 QTEST_FUNCTION_TIMEOUT=$(((SECONDS_OF_SOUND + 600) * 1000)) QT_QPA_PLATFORM=offscreen \

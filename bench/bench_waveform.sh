@@ -8,11 +8,11 @@
 # at most 1.1x).
 source "$(dirname "$0")/common.sh"
 build_release
-cmake --build "$ROOT/build/default" --target bench_waveform_view >/dev/null
+quiet cmake --build "$ROOT/build/default" --target bench_waveform_view
 
 make_signal 3600 "$WORK/hour.wav"
-hyperfine --warmup 1 --runs 3 --export-csv "$WORK/cat.csv" -n "cat of the clip" \
-    "cat $WORK/hour.wav > /dev/null" >/dev/null
+quiet hyperfine --warmup 1 --runs 3 --export-csv "$WORK/cat.csv" -n "cat of the clip" \
+    "cat $WORK/hour.wav > /dev/null"
 cat_s=$(awk -F, 'NR == 2 { print $2 }' "$WORK/cat.csv")
 out=$("$ROOT/build/default/bench/bench_waveform_view" "$WORK/hour.wav")
 echo "$out"
@@ -23,9 +23,9 @@ rm -f "$WORK/hour.wav"
 
 make_signal 240 "$WORK/four.wav"
 lame --quiet -b 128 "$WORK/four.wav" "$WORK/four.mp3"
-hyperfine --warmup 1 --runs 5 --export-csv "$WORK/waveform.csv" \
+quiet hyperfine --warmup 1 --runs 5 --export-csv "$WORK/waveform.csv" \
     -n "tunecarver-cli waveform" -n "tunecarver-cli convert" \
     "$CLI waveform $WORK/four.mp3 $WORK/four.json" \
-    "$CLI convert $WORK/four.mp3 $WORK/four.wav" >/dev/null
+    "$CLI convert $WORK/four.mp3 $WORK/four.wav"
 echo "mean of 5 runs"
 ratio "waveform of a 4-minute MP3" "$WORK/waveform.csv"

@@ -8,10 +8,27 @@ CLI="$ROOT/build/default/src/cli/tunecarver-cli"
 WORK=$(mktemp -d)
 trap 'rm -rf "$WORK"' EXIT
 
+# Any step that fails says where the script stopped.
+trap 'echo "bench: $(basename "$0") stopped at line $LINENO: $BASH_COMMAND" >&2' ERR
+
+# quiet COMMAND...: runs COMMAND with its output held back; when it fails, its output is shown,
+# the step named and the script stopped.
+quiet() {
+    local log
+    log=$(mktemp)
+    if ! "$@" >"$log" 2>&1; then
+        echo "bench: this step failed: $*" >&2
+        cat "$log" >&2
+        rm -f "$log"
+        exit 1
+    fi
+    rm -f "$log"
+}
+
 build_release() {
     "$ROOT/scripts/install-deps.sh"
-    cmake --preset default -S "$ROOT" >/dev/null
-    cmake --build "$ROOT/build/default" --target tunecarver-cli >/dev/null
+    quiet cmake --preset default -S "$ROOT"
+    quiet cmake --build "$ROOT/build/default" --target tunecarver-cli
 }
 
 # make_signal SECONDS OUT.wav: a 44100 Hz stereo 16-bit mix of tones and noise, so the

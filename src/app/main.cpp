@@ -16,11 +16,25 @@
 
 #include <cstdio>
 
-// Threads: everything here lives on the GUI thread. The sound server's thread calls only
-// the capture callback of a recording, which appends to the take and touches nothing else;
-// the take is read on the GUI thread only after the capture has stopped. The MP3 encoder
-// works on a thread of its own and reports through a queued signal. Every other result
-// reaches the pages as a signal on the GUI thread.
+// Threads, for the whole program:
+//
+// - The GUI thread owns everything made here and everything the window makes: the pages and
+//   their widgets, the clip list and its history, the edit session, the settings, the busy
+//   gate, the players and every BackgroundJob. Nothing else touches them.
+// - Long work (bringing a file into the list, a crop, a list join, an effect, a clean-up,
+//   writing a take, peaks, analyses, encoder jobs, a phone transfer) runs on a BackgroundJob:
+//   started and cancelled on the GUI thread only (it stops the program if called from
+//   another), given its inputs as values, touching no widget and no shared state; its
+//   result and its progress come back queued, on the GUI thread, and a cancelled job's never
+//   come. While it runs it may hold the window (the busy gate's scope is its JobScope). Work
+//   that splits itself further (the loudness meter's true peak, an analysis decoding ahead)
+//   joins its own threads before it returns.
+// - libpulse's main-loop thread runs the capture callback (TakeRecorder::OnCapturedBlock with
+//   the level meter and the pre-roll ring): it writes the take's block, the ring and the
+//   meter's atomics and nothing else, without locks and, but for the block's growth, without
+//   allocating. The GUI reads the take only after stopCapture() has returned. The same thread
+//   refills the output streams from sound read ahead off it. Everything the engine reports
+//   reaches the GUI thread as a queued signal.
 //
 // The pages' engine is started and released by the pages and the page switch; the two
 // players have an engine of their own, so that releasing the pages' engine leaves a clip

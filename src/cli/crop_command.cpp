@@ -43,8 +43,7 @@ int runCrop(QStringList args) {
     const auto info = readWavInfo(input);
     if (!info)
         return fail(info.status());
-    // As the edit player reports it: whole milliseconds, rounded down.
-    const qint64 lengthMs = info->dataBytes * 1000 / info->format.bytesPerSecond();
+    const qint64 lengthMs = info->durationMs();
     const auto from = parseNonNegative(fromText.value_or(QStringLiteral("0")));
     const auto to = toText ? parseNonNegative(*toText) : std::optional<qint64>(lengthMs);
     if (!from || !to)

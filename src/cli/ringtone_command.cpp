@@ -226,9 +226,7 @@ int runRingtone(QStringList args) {
     const auto info = readWavInfo(request.source);
     if (!info)
         return fail(info.status());
-    const std::int64_t lengthMs = info->format.bytesPerSecond() > 0
-                                      ? info->dataBytes * 1000 / info->format.bytesPerSecond()
-                                      : 0;
+    const std::int64_t lengthMs = info->durationMs();
     if (!applyLengthRule(input, request, lengthMs, trim))
         return Failure;
     if (noFade)

@@ -87,6 +87,13 @@ struct WavInfo {
     // The file is exactly a 44-byte canonical header (PCM, 8 or 16 bits, consistent fields
     // and sizes) followed by its data and nothing else: it may be copied byte for byte.
     bool canonical = false;
+
+    // The sound's length in whole milliseconds, rounded down, as a player reports it; 0 for
+    // a format without a rate.
+    std::int64_t durationMs() const {
+        const std::int64_t perSecond = format.bytesPerSecond();
+        return perSecond > 0 ? dataBytes * 1000 / perSecond : 0;
+    }
 };
 
 // Parses a RIFF/WAVE file: fmt and data chunks anywhere, odd chunk padding,

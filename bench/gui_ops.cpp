@@ -1,0 +1,141 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Drives the real window offscreen through one long operation of the "Audio Edit" page and
+// prints how long it took and the longest stretch the GUI event loop went without a turn:
+//
+//   bench_gui_ops add FILE                    "Add New" of FILE
+//   bench_gui_ops savewav OUT.wav CLIP...     "Save The List to Wav" of the clips
+//   bench_gui_ops crop FILE FROM_MS TO_MS     "Done" on FILE (added first) between the marks
+#include "audio/media_player.h"
+#include "audio/pulse/pulse_engine.h"
+#include "cliplist/clip_import.h"
+#include "cliplist/edit_session.h"
+#include "cliplist/ui/clip_list_box.h"
+#include "cliplist/ui/editor_panel.h"
+#include "cliplist/ui/framewav.h"
+#include "cliplist/ui/list_buttons.h"
+#include "cliplist/ui/list_saving.h"
+#include "cliplist/ui/ringtone_dialog.h"
+#include "codec/mp3_encoder.h"
+#include "pagekit/app_context.h"
+#include "pagekit/busy_gate.h"
+#include "pagekit/dialogs.h"
+#include "shell/main_window.h"
+
+#include <QApplication>
+#include <QElapsedTimer>
+#include <QTemporaryDir>
+#include <QTimer>
+
+#include <algorithm>
+#include <cstdio>
+#include <functional>
+
+namespace {
+
+// Answers every file dialog with the next of its paths; any message counts as a failure but
+// "Finish Save".
+class ScriptDialogs : public Dialogs {
+public:
+    QStringList paths;
+    QStringList messages;
+
+    Answer message(QWidget*, const QString& text, const QString&, Icon, Buttons) override {
+        if (text != QLatin1String("Finish Save"))
+            messages << text;
+        return Answer::No;
+    }
+    std::optional<QString> chooseFile(QWidget*, const FileRequest&) override {
+        return paths.isEmpty() ? std::nullopt : std::optional(paths.takeFirst());
+    }
+    std::optional<QStringList> chooseFiles(QWidget*, const FileRequest&) override {
+        return std::exchange(paths, {});
+    }
+    std::optional<QString> inputText(QWidget*, const QString&, const QString&,
+                                     const QString&) override {
+        return std::nullopt;
+    }
+};
+
+// Runs `start`, then the event loop until the window is free again; returns the time it took
+// and the longest gap between two turns of the loop.
+std::pair<qint64, qint64> measure(Frmmain& window, const std::function<void()>& start) {
+    QElapsedTimer sinceTurn;
+    qint64 longestGapMs = 0;
+    QTimer turn; // a zero timer runs once on every turn of the event loop
+    turn.setInterval(0);
+    QObject::connect(&turn, &QTimer::timeout,
+                     [&] { longestGapMs = std::max(longestGapMs, sinceTurn.restart()); });
+    QTimer check;
+    check.setInterval(1);
+    QObject::connect(&check, &QTimer::timeout, [&] {
+        if (!window.busyGate().isBusy() && !window.framewav().import().isBusy())
+            QCoreApplication::quit();
+    });
+    QElapsedTimer took;
+    took.start();
+    sinceTurn.start();
+    turn.start();
+    start();
+    check.start();
+    QCoreApplication::exec();
+    return {took.elapsed(), std::max(longestGapMs, sinceTurn.elapsed())};
+}
+
+void addAll(Frmmain& window, ScriptDialogs& dialogs, const QStringList& files) {
+    dialogs.paths = files;
+    measure(window, [&] { window.framewav().buttons().CmdAdd_Click(); });
+}
+
+} // namespace
+
+int main(int argc, char** argv) {
+    qputenv("QT_QPA_PLATFORM", "offscreen");
+    QApplication app(argc, argv);
+    const QStringList args = QCoreApplication::arguments().mid(1);
+    const QString op = args.value(0);
+    if (!(op == "add" && args.size() == 2) && !(op == "savewav" && args.size() >= 3) &&
+        !(op == "crop" && args.size() == 4)) {
+        std::fprintf(stderr, "usage: bench_gui_ops add FILE | savewav OUT CLIP... | crop FILE "
+                             "FROM_MS TO_MS\n");
+        return 2;
+    }
+    QTemporaryDir scratch;
+    PulseEngine engine;
+    PulseEngine playerEngine;
+    MediaPlayer editPlayer(playerEngine);
+    MediaPlayer listPlayer(playerEngine);
+    Mp3Encoder encoder;
+    ScriptDialogs dialogs;
+    QtRingtonePrompt ringtonePrompt;
+    Frmmain window(AppContext{engine, editPlayer, listPlayer, encoder, dialogs, scratch.path(),
+                              WorkFolder(scratch.filePath(QStringLiteral("korvanel")))},
+                   ringtonePrompt);
+    window.show();
+    QCoreApplication::processEvents();
+    Framewav& page = window.framewav();
+
+    std::pair<qint64, qint64> result;
+    if (op == "add") {
+        dialogs.paths = {args.at(1)};
+        result = measure(window, [&] { page.buttons().CmdAdd_Click(); });
+    } else if (op == "savewav") {
+        addAll(window, dialogs, args.mid(2));
+        dialogs.paths = {args.at(1)};
+        result = measure(window, [&] { page.saving().CmdSaveWav_Click(); });
+    } else {
+        addAll(window, dialogs, {args.at(1)});
+        page.list().setCurrentRow(0);
+        page.editor().List1_DblClick();
+        page.session().setMarkIn(args.at(2).toLongLong());
+        page.session().setMarkOut(args.at(3).toLongLong());
+        result = measure(window, [&] { page.editor().CmdEditDone_Click(); });
+    }
+    if (!dialogs.messages.isEmpty() || page.clipNames().isEmpty()) {
+        std::fprintf(stderr, "%s failed: %s\n", qPrintable(op),
+                     qPrintable(dialogs.messages.join(u' ')));
+        return 1;
+    }
+    std::printf("%s: %lld ms; longest event-loop gap %lld ms\n", qPrintable(op),
+                static_cast<long long>(result.first), static_cast<long long>(result.second));
+    return 0;
+}
