@@ -22,7 +22,8 @@ bool isFree(const QString& name, const QStringList& taken) {
 
 QString clipNameOf(const QString& path) {
     const QString fileName = paths::GetFileName(path);
-    return fileName.left(std::max<qsizetype>(0, fileName.size() - 4));
+    const qsizetype dot = fileName.lastIndexOf(u'.');
+    return dot < 0 ? fileName : fileName.left(dot);
 }
 
 QString uniqueClipName(const QString& wanted, const QStringList& taken) {

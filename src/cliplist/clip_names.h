@@ -8,9 +8,10 @@
 // the work folder's clip name + ".wav" (WorkFolder::clipFile).
 namespace clipnames {
 
-// The clip name of a chosen file: its file name (paths::GetFileName) without its last four
-// characters, nothing else changed ("/music/Tune.live.mp3" gives "Tune.live"). A file name
-// of four characters or fewer gives the empty name.
+// The clip name of a chosen file: its file name (paths::GetFileName) without its last
+// extension, nothing else changed ("/music/Tune.live.mp3" gives "Tune.live", "Forest
+// Walk.flac" gives "Forest Walk"). A name without a dot stays whole; ".mp3" alone gives the
+// empty name.
 QString clipNameOf(const QString& path);
 
 // `wanted` itself when no entry of `taken` uses it and its clip file is not one of the work

@@ -8,6 +8,7 @@
 #include "pagekit/busy_window.h"
 #include "pagekit/dialogs.h"
 
+#include <QDir>
 #include <QFile>
 #include <QPointer>
 
@@ -32,9 +33,9 @@ short EncoderJobs::start(const QString& inputPath, const QString& outputPath, Mp
                          std::unique_ptr<BusyGate::Scope> busy) {
     const int id = m_nextId++;
     auto done = [jobs = QPointer<EncoderJobs>(this), id](bool ok, const QString& message,
-                                                         const QString&) {
+                                                         const QString& output) {
         if (jobs)
-            jobs->finish(id, ok, message);
+            jobs->finish(id, ok, message, output);
     };
     const short code =
         work ? m_context.Mp3Enc1.EncodeWith(inputPath, outputPath, std::move(work), done)
@@ -44,7 +45,7 @@ short EncoderJobs::start(const QString& inputPath, const QString& outputPath, Mp
     return code;
 }
 
-void EncoderJobs::finish(int id, bool ok, const QString& message) {
+void EncoderJobs::finish(int id, bool ok, const QString& message, const QString& output) {
     const auto found = m_jobs.find(id);
     if (found == m_jobs.end())
         return;
@@ -53,8 +54,10 @@ void EncoderJobs::finish(int id, bool ok, const QString& message) {
     if (job.busy)
         job.busy->hideBusyWindow();
     if (ok)
-        m_context.dialogs.message(&m_dialogParent, QStringLiteral("Finish Save"),
-                                  QString::fromLatin1(appinfo::Title), Dialogs::Icon::None);
+        m_context.dialogs.message(
+            &m_dialogParent,
+            QStringLiteral("Finish Save\n%1").arg(QDir::toNativeSeparators(output)),
+            QString::fromLatin1(appinfo::Title), Dialogs::Icon::None);
     else
         m_context.dialogs.message(&m_dialogParent, message, QString::fromLatin1(appinfo::Title),
                                   Dialogs::Icon::Warning);

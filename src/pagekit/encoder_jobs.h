@@ -14,7 +14,8 @@ struct AppContext;
 class QWidget;
 
 // Starts MP3 jobs, and the other encoder jobs, on the shared encoder and ends each one on its own.
-// At the end of every job, in this order: its busy window is hidden, "Finish Save" (or the job's
+// At the end of every job, in this order: its busy window is hidden, "Finish Save" with the
+// file written on the next line (or the job's
 // failure) is shown, the edit player gets "stop" and the list player "Stop", concat.wav is deleted
 // from the work folder when it exists, and the job's busy scope, which may have disabled the main
 // window, goes.
@@ -46,7 +47,7 @@ private:
         QString input;
         std::unique_ptr<BusyGate::Scope> busy;
     };
-    void finish(int id, bool ok, const QString& message);
+    void finish(int id, bool ok, const QString& message, const QString& output);
 
     const AppContext& m_context;
     BusyGate& m_gate;

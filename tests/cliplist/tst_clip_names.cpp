@@ -6,13 +6,13 @@
 class TestClipNames : public QObject {
     Q_OBJECT
 private slots:
-    void clipNameOf_dropsFolderAndLastFourCharacters_data();
-    void clipNameOf_dropsFolderAndLastFourCharacters();
+    void clipNameOf_dropsFolderAndLastExtension_data();
+    void clipNameOf_dropsFolderAndLastExtension();
     void uniqueClipName_numbersTakenNames_data();
     void uniqueClipName_numbersTakenNames();
 };
 
-void TestClipNames::clipNameOf_dropsFolderAndLastFourCharacters_data() {
+void TestClipNames::clipNameOf_dropsFolderAndLastExtension_data() {
     QTest::addColumn<QString>("path");
     QTest::addColumn<QString>("clip");
     QTest::newRow("song") << "/music/song.mp3"
@@ -23,15 +23,15 @@ void TestClipNames::clipNameOf_dropsFolderAndLastFourCharacters_data() {
                                           << " My Song ";
     QTest::newRow("no folder") << "tune.wav"
                                << "tune";
-    QTest::newRow("three-letter extension assumed") << "/m/tune.flac"
-                                                    << "tune.";
+    QTest::newRow("any extension") << "/m/Forest Walk.flac"
+                                   << "Forest Walk";
     QTest::newRow("only an extension") << "/m/.wav"
                                        << "";
-    QTest::newRow("shorter than four") << "/m/wav"
-                                       << "";
+    QTest::newRow("no extension") << "/m/wav"
+                                  << "wav";
 }
 
-void TestClipNames::clipNameOf_dropsFolderAndLastFourCharacters() {
+void TestClipNames::clipNameOf_dropsFolderAndLastExtension() {
     QFETCH(QString, path);
     QFETCH(QString, clip);
     QCOMPARE(clipnames::clipNameOf(path), clip);

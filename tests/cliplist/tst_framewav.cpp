@@ -161,7 +161,7 @@ void TestFramewav::controls_areNamedCaptionedAndStartAsTheWindowSetsThem() {
         {"Cmdremove", "ListButtons", "", "Remove Form List"},
         {"CmdUP", "ListButtons", "", "Move UP"},
         {"CmdDown", "ListButtons", "", "Move Down"},
-        {"CmdIns", "ListButtons", "Insert", ""},
+        {"CmdIns", "ListButtons", "Insert", "Insert before the selected clip"},
         {"CmdSaveWav", "Framewav", "Save The List to Wav", ""},
         {"CmdSaveList", "Framewav", "Save The List to MP3", ""},
         {"CmdRingtone", "Framewav", "Save as Ringtone", ""},
@@ -220,9 +220,9 @@ void TestFramewav::add_asksForSoundFilesInTheFolderOfTheLastOne() {
     QCOMPARE(m_rig->dialogs().files().size(), 2);
     const Dialogs::FileRequest& request = m_rig->dialogs().files().first().request;
     QCOMPARE(request.mode, Dialogs::FileRequest::Mode::Open);
-    QCOMPARE(request.title, "Select a file to Convert");
-    QVERIFY(request.filter.startsWith("Audio files (*.wav;*.mp3)|*.wav;*.mp3|All sound files|"));
-    QVERIFY(request.filter.contains(";*.flac;") && request.filter.endsWith("|All files|*.*"));
+    QCOMPARE(request.title, "Add to the clip list");
+    QVERIFY(request.filter.startsWith("All sound files|*.wav;*.mp3;*.flac;"));
+    QVERIFY(request.filter.endsWith("|Audio files (*.wav;*.mp3)|*.wav;*.mp3|All files|*.*"));
     QCOMPARE(request.fileName, "");
     QCOMPARE(request.flags, 528388 | 512);
     QCOMPARE(request.initialFolder, m_sources.path());

@@ -9,6 +9,7 @@
 #include "support/test_audio.h"
 #include "support/window_rig.h"
 
+#include <QDir>
 #include <QFile>
 #include <QSignalSpy>
 #include <QtTest>
@@ -95,10 +96,12 @@ void TestEncoderJobs::jobEnd_reportsStopsPlayersDeletesConcatThenEnables() {
     QVERIFY(host().isEnabled());
     QCOMPARE(m_rig->dialogs().messages().size(), 1);
     const QString text = m_rig->dialogs().messages().first().text;
+    // The end names the file written, on a line after "Finish Save".
     if (soundInput)
-        QCOMPARE(text, QStringLiteral("Finish Save"));
+        QCOMPARE(text, QStringLiteral("Finish Save\n") + QDir::toNativeSeparators(target));
     else
-        QVERIFY2(text != QStringLiteral("Finish Save") && !QFile::exists(target), qPrintable(text));
+        QVERIFY2(!text.startsWith(QStringLiteral("Finish Save")) && !QFile::exists(target),
+                 qPrintable(text));
     QCOMPARE(m_rig->edit().state(), MediaPlayer::State::Stopped);
     QCOMPARE(m_rig->listPlayer().state(), MediaPlayer::State::Stopped);
     QVERIFY(!QFile::exists(concat));

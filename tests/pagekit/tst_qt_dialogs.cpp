@@ -4,6 +4,7 @@
 #include <QApplication>
 #include <QFileDialog>
 #include <QInputDialog>
+#include <QLineEdit>
 #include <QMessageBox>
 #include <QPushButton>
 #include <QTemporaryDir>
@@ -35,6 +36,7 @@ private slots:
     void chooseFile_setsUpTheDialogFromTheRequest();
     void chooseFile_saveAddsTheDefaultExtension();
     void chooseFile_cancelGivesNothing();
+    void chooseFiles_typedNamesOfAnyKindComeBackEveryOne();
     void inputText_givesTheTypedTextOrNothing();
 };
 
@@ -147,6 +149,39 @@ void TestQtDialogs::inputText_givesTheTypedTextOrNothing() {
 
     whenOpen<QInputDialog>([](QInputDialog* dialog) { dialog->reject(); });
     QVERIFY(!dialogs.inputText(nullptr, QStringLiteral("t"), QStringLiteral("p")));
+}
+
+// Names typed at once come back every one, whatever the filter shows: the caller says what
+// it does with each, so none may vanish in the dialog.
+void TestQtDialogs::chooseFiles_typedNamesOfAnyKindComeBackEveryOne() {
+    QTemporaryDir dir;
+    const QStringList names = {"a.mp3", "b.wav", "Forest Walk.flac", "d.ogg", "broken.mp3"};
+    for (const QString& name : names) {
+        QFile file(dir.filePath(name));
+        QVERIFY(file.open(QIODevice::WriteOnly));
+    }
+    Dialogs::FileRequest request;
+    request.filter = QStringLiteral("Audio files (*.wav;*.mp3)|*.wav;*.mp3|All files|*.*");
+    request.initialFolder = dir.path();
+    request.flags = Dialogs::FileRequest::AllowMultiple | Dialogs::FileRequest::FileMustExist;
+    whenOpen<QFileDialog>([&](QFileDialog* dialog) {
+        auto* name = dialog->findChild<QLineEdit*>(QStringLiteral("fileNameEdit"));
+        QVERIFY(name);
+        QStringList quoted;
+        for (const QString& n : names)
+            quoted << u'"' + n + u'"';
+        name->setText(quoted.join(u' '));
+        QMetaObject::invokeMethod(dialog, "accept");
+    });
+    const std::optional<QStringList> chosen = QtDialogs().chooseFiles(nullptr, request);
+    QVERIFY(chosen);
+    QStringList got;
+    for (const QString& path : *chosen)
+        got << QFileInfo(path).fileName();
+    got.sort();
+    QStringList wanted = names;
+    wanted.sort();
+    QCOMPARE(got, wanted);
 }
 
 QTEST_MAIN(TestQtDialogs)

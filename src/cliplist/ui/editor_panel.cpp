@@ -29,6 +29,7 @@
 #include <QPushButton>
 #include <QShortcut>
 #include <QSlider>
+#include <QToolTip>
 
 using controls::place;
 
@@ -106,7 +107,12 @@ EditorPanel::EditorPanel(ClipList& clips, EditHistory& history, EditSession& ses
         showWaveform();
     });
     connect(&m_session, &EditSession::marksChanged, this, &EditorPanel::showMarks);
-    connect(&m_session, &EditSession::closed, this, [this] { setEditorEnabled(false); });
+    // The view never shows a clip that is not open: after Done, an undo or a click on the
+    // list it is empty until the next double click.
+    connect(&m_session, &EditSession::closed, this, [this] {
+        setEditorEnabled(false);
+        m_waveform->clear(QStringLiteral("Double click a clip to edit it"));
+    });
     connect(&m_session, &EditSession::playheadMoved, m_waveform, &WaveformView::setPlayhead);
 
     addKey(QKeySequence(Qt::Key_Space), [this] { m_session.playOrStop(); });
@@ -115,6 +121,13 @@ EditorPanel::EditorPanel(ClipList& clips, EditHistory& history, EditSession& ses
     addKey(QKeySequence(Qt::Key_P), [this] { CmdPlaySel_Click(); });
     addKey(QKeySequence(Qt::Key_Return), [this] { CmdEditDone_Click(); });
     addKey(QKeySequence(Qt::Key_Enter), [this] { CmdEditDone_Click(); });
+    // Return and keypad Enter in a time box take the time typed, as Tab does; the editor's own
+    // Enter ("Done") must not swallow them.
+    for (QLineEdit* box : {m_txtMarkIn, m_txtKept, m_txtMarkOut})
+        for (const auto key : {Qt::Key_Return, Qt::Key_Enter}) {
+            auto* shortcut = new QShortcut(QKeySequence(key), box, [this, box] { typed(box); });
+            shortcut->setContext(Qt::WidgetShortcut);
+        }
     addKey(QKeySequence(Qt::Key_Home), [this] { movePlayhead(0); });
     addKey(QKeySequence(Qt::Key_End), [this] { movePlayhead(m_session.lengthMs()); });
     setEditorEnabled(false);
@@ -253,11 +266,20 @@ void EditorPanel::showMarks() {
 }
 
 // A typed time within the clip sets its mark; the kept length moves mark-out. A time that
-// can't be taken puts the boxes back.
+// can't be taken puts the boxes back and says why at the box (the window has no status bar).
 void EditorPanel::typed(QLineEdit* box) {
+    if (!box->isEnabled() || !m_session.isOpen())
+        return;
     const std::optional<std::int64_t> ms = edittime::parseMillis(box->text());
-    if (!ms || *ms > m_session.lengthMs() || !box->isEnabled() || !m_session.isOpen()) {
+    if (!ms || *ms > m_session.lengthMs()) {
+        const QString why =
+            !ms ? QStringLiteral("\"%1\" is not a time: type m:ss.mmm, for example 0:12.500.")
+                      .arg(box->text())
+                : QStringLiteral("The clip is only %1 long.")
+                      .arg(edittime::millisText(m_session.lengthMs()));
         showMarks();
+        QToolTip::showText(box->mapToGlobal(QPoint(0, box->height())), why, box);
+        emit timeRefused(why);
         return;
     }
     if (box == m_txtMarkIn)

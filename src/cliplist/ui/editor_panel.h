@@ -105,6 +105,8 @@ signals:
     void clipOpened();
     // A crop has ended (whether it worked or not).
     void cropEnded();
+    // A typed time was not taken, and why (shown at its box).
+    void timeRefused(const QString& why);
 
 protected:
     // A click on SliderEdit ends with the release of the mouse button.

@@ -27,12 +27,12 @@ using controls::pictureButton;
 
 namespace {
 
-// The first filter is the classic one; the second names every kind of file the decoder
-// is known to read, so a user can find a FLAC or an M4A without "All files".
-const char* const OpenFilter = "Audio files (*.wav;*.mp3)|*.wav;*.mp3"
-                               "|All sound files|*.wav;*.mp3;*.flac;*.ogg;*.oga;*.opus;*.m4a;"
+// The first filter names every kind of file the decoder is known to read, so a FLAC or an
+// M4A shows without "All files"; the classic one follows.
+const char* const OpenFilter = "All sound files|*.wav;*.mp3;*.flac;*.ogg;*.oga;*.opus;*.m4a;"
                                "*.m4r;*.aac;*.mp4;*.aif;*.aiff;*.aifc;*.wma;*.wv;*.ape;*.mka;"
                                "*.ac3;*.mp2;*.amr;*.au;*.caf;*.mod;*.xm;*.s3m;*.it"
+                               "|Audio files (*.wav;*.mp3)|*.wav;*.mp3"
                                "|All files|*.*";
 
 } // namespace
@@ -78,6 +78,7 @@ void ListButtons::SetLng() {
     m_cmdremove->setToolTip(QStringLiteral("Remove Form List"));
     m_cmdUP->setToolTip(QStringLiteral("Move UP"));
     m_cmdDown->setToolTip(QStringLiteral("Move Down"));
+    m_cmdIns->setToolTip(QStringLiteral("Insert before the selected clip"));
 }
 
 void ListButtons::assignKeys() {
@@ -111,7 +112,7 @@ void ListButtons::askAndAdd(int row) {
         return;
     Dialogs::FileRequest request;
     request.mode = Dialogs::FileRequest::Mode::Open;
-    request.title = QStringLiteral("Select a file to Convert");
+    request.title = QStringLiteral("Add to the clip list");
     request.filter = QLatin1String(OpenFilter);
     request.initialFolder =
         m_import.lastFolder().isEmpty() ? m_services.settings.baseFolder() : m_import.lastFolder();

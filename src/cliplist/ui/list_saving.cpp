@@ -13,6 +13,7 @@
 #include "pagekit/dialogs.h"
 #include "pagekit/encoder_jobs.h"
 
+#include <QDir>
 #include <QFile>
 #include <QFileInfo>
 
@@ -40,9 +41,10 @@ void ListSaving::CmdSaveWav_Click() {
                      QStringLiteral("%1 was not saved.\n\n%2").arg(target, saved.message()));
                 return;
             }
-            m_services.context.dialogs.message(&m_services.dialogParent,
-                                               QStringLiteral("Finish Save"),
-                                               QLatin1String(appinfo::Title), Dialogs::Icon::None);
+            m_services.context.dialogs.message(
+                &m_services.dialogParent,
+                QStringLiteral("Finish Save\n%1").arg(QDir::toNativeSeparators(target)),
+                QLatin1String(appinfo::Title), Dialogs::Icon::None);
         });
 }
 

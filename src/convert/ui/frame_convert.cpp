@@ -184,13 +184,15 @@ void FrameConvert::CmdconvertWav_Click() {
             [clip, target](const BackgroundJob::Context& job) {
                 return clipfiles::copyFile(clip, target, [&](int p) { job.progress(p); });
             },
-            [this](Status copied) {
+            [this, target](Status copied) {
                 Dialogs& dialogs = m_services.context.dialogs;
                 if (!copied)
                     warn(dialogs, &m_services.dialogParent, copied.message());
                 else
-                    dialogs.message(&m_services.dialogParent, QStringLiteral("Convert Finish"),
-                                    QString::fromLatin1(appinfo::Title), Dialogs::Icon::None);
+                    dialogs.message(
+                        &m_services.dialogParent,
+                        QStringLiteral("Convert Finish\n%1").arg(QDir::toNativeSeparators(target)),
+                        QString::fromLatin1(appinfo::Title), Dialogs::Icon::None);
             },
             m_services.busy.hold(QStringLiteral("Converting......."), false));
     };

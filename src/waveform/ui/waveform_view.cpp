@@ -48,8 +48,8 @@ void WaveformView::setClip(std::shared_ptr<const Peaks> peaks, std::int64_t leng
     fitWhole();
 }
 
-void WaveformView::clear() {
-    setClip(nullptr, 0);
+void WaveformView::clear(const QString& note) {
+    setClip(nullptr, 0, note);
 }
 
 void WaveformView::setMarks(std::int64_t markInMs, std::int64_t markOutMs) {

@@ -32,8 +32,8 @@ public:
     // shown whole.
     void setClip(std::shared_ptr<const Peaks> peaks, std::int64_t lengthMs,
                  const QString& note = QString());
-    // No clip: an empty view.
-    void clear();
+    // No clip: an empty view, saying `note` when given.
+    void clear(const QString& note = QString());
     void setMarks(std::int64_t markInMs, std::int64_t markOutMs);
     void setPlayhead(std::int64_t ms);
 
