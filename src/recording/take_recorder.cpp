@@ -81,25 +81,19 @@ void TakeRecorder::stopListening() {
         m_engine.stopCapture(std::exchange(m_listenChannel, 0));
 }
 
-void TakeRecorder::reset() {
-    m_listenChannel = 0;
-    m_soundWatch->stop();
-    m_waiting = false;
-    m_recordChannel = 0;
-    m_takeStream = 0;
-    freeBlock();
-    m_takeLength = 0;
-    m_bufferStep = DefaultBufferStep;
+void TakeRecorder::putAway() {
+    stopListening();
+    // A take waiting for sound has nothing yet and is dropped, as Stop drops it.
+    EndTake();
+    if (m_takeStream != 0)
+        m_engine.freeStream(std::exchange(m_takeStream, 0));
     emitState();
 }
 
-void TakeRecorder::releaseBlock() {
-    m_listenChannel = 0;
-    m_soundWatch->stop();
-    m_waiting = false;
-    m_recordChannel = 0;
-    m_takeStream = 0;
-    freeBlock();
+void TakeRecorder::bringBack() {
+    if (!m_takeBuffer || m_takeStream != 0 || m_recordChannel != 0)
+        return;
+    m_takeStream = m_engine.createMemoryStream(m_takeBuffer, m_takeLength);
     emitState();
 }
 

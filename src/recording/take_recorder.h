@@ -93,12 +93,14 @@ public:
     void stopListening();
     AudioEngine::Handle listenChannel() const { return m_listenChannel; }
 
-    // Forgets any take without touching the engine (its handles are gone after the engine
-    // was released): no block, length 0, step 200000.
-    void reset();
-    // Frees the take's block; the caller has released the engine first, so neither the
-    // capture nor the take's stream can still read or write it.
-    void releaseBlock();
+    // Leaving the page that records: stops listening, ends a take being recorded as
+    // EndTake() does (one still waiting for sound is dropped) and frees the take's stream
+    // while the engine still runs. The take itself is kept (TakeWithoutStream) until the
+    // next BeginTake() or the recorder's end, so a page switch never loses it.
+    void putAway();
+    // Back on the page, the engine started again: a kept take gets its playback stream
+    // again (TakeReady, or TakeWithoutStream when the engine refuses). Nothing otherwise.
+    void bringBack();
 
     // Releases a previous take, allocates the first block, writes the header and starts the
     // capture, or takes over the listening one. On failure (no memory: "Out of memory!";

@@ -64,7 +64,7 @@ Frmmain::Frmmain(AppContext context, RingtonePrompt& ringtonePrompt, QWidget* pa
         PageServices{m_context, m_settings, m_busyGate, m_encoderJobs, *this}, m_ringtonePrompt,
         *this);
     connect(this, &Frmmain::recordPageEntered, &m_pages->frameRec(), &FrameRec::initrec);
-    connect(this, &Frmmain::takeReleaseRequested, &m_pages->frameRec(), &FrameRec::releaseTake);
+    connect(this, &Frmmain::pageLeaving, &m_pages->frameRec(), &FrameRec::leavePage);
     Form_Load();
 }
 
@@ -182,8 +182,8 @@ void Frmmain::Toolbar1_ButtonClick(const QString& key) {
     // from under it; only the exit, which stops a decode first, may act then.
     if (m_busyGate.isBusy() && key != QLatin1String("Exit"))
         return;
+    emit pageLeaving();
     m_context.engine.releaseAll();
-    emit takeReleaseRequested();
     m_context.MMCEdit.command(QStringLiteral("stop"));
     m_context.MMCPlayList.command(QStringLiteral("Close"));
 

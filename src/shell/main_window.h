@@ -27,8 +27,8 @@ class RingtonePrompt;
 // "Setting" and FrameAbout "About".
 //
 // Construction runs the start-up steps (Form_Load); their failures are ignored. Every
-// toolbar click runs the page switch first: the engine is released, takeReleaseRequested()
-// is emitted, MMCEdit gets "stop" (it stays open) and MMCPlayList "Close"; then the key acts.
+// toolbar click runs the page switch first: pageLeaving() is emitted, the engine is released,
+// MMCEdit gets "stop" (it stays open) and MMCPlayList "Close"; then the key acts.
 // "Exit" and closing the window run the exit sequence: both players stopped and closed, the
 // work folder emptied (files only), and the application's event loop ended at once. While
 // the "Audio Edit" page decodes a file into the work folder, the exit first stops the
@@ -78,9 +78,9 @@ public slots:
     void Toolbar1_ButtonClick(const QString& key);
 
 signals:
-    // Page switch, step 2: whoever holds the recorded take frees it now. The engine has
-    // already been released, so no capture or playback still uses it.
-    void takeReleaseRequested();
+    // Page switch, step 1, the engine still running: the recording page stops its captures
+    // and the take's playback (the take itself is kept).
+    void pageLeaving();
     // The recording page was shown by "Rec" (after the page switch); the page starts its
     // recording support.
     void recordPageEntered();

@@ -158,8 +158,8 @@ private slots:
         QTRY_VERIFY_WITH_TIMEOUT((page.tmrRecTest_Timer(), size->text().endsWith(" / " + length) &&
                                                                !size->text().startsWith("0 ")),
                                  ArrivalTimeoutMs);
+        page.leavePage();
         engine.releaseAll();
-        page.releaseTake();
     }
 
     // The page's meter listens from the start; Record then keeps the last half second heard.

@@ -65,7 +65,7 @@ private slots:
     void toolbarKey_showsItsPageAndHidesTheOthers_data();
     void toolbarKey_showsItsPageAndHidesTheOthers();
     void toolbarButton_clickRunsItsKey();
-    void pageSwitch_releasesEngineThenTakeThenPlayers();
+    void pageSwitch_letsThePagesLeaveThenReleasesEngineAndPlayers();
     void pageSwitch_sameButtonAgainRunsTheWholeSwitch();
     void rec_announcesTheRecordPageAfterShowingIt();
     void help_fillsAboutTheSameWayEveryTime();
@@ -244,25 +244,25 @@ void TestMainWindow::toolbarButton_clickRunsItsKey() {
     QCOMPARE(m_rig->engine().count(QStringLiteral("releaseAll")), 1);
 }
 
-void TestMainWindow::pageSwitch_releasesEngineThenTakeThenPlayers() {
+void TestMainWindow::pageSwitch_letsThePagesLeaveThenReleasesEngineAndPlayers() {
     Frmmain& window = m_rig->createWindow();
     openPlayers();
     const QString clip = m_rig->edit().fileName();
 
-    int releasesAtTakeRelease = -1;
-    MediaPlayer::State editAtTakeRelease = MediaPlayer::State::Closed;
-    connect(&window, &Frmmain::takeReleaseRequested, this, [&] {
-        releasesAtTakeRelease = m_rig->engine().count(QStringLiteral("releaseAll"));
-        editAtTakeRelease = m_rig->edit().state();
+    int releasesAtLeaving = -1;
+    MediaPlayer::State editAtLeaving = MediaPlayer::State::Closed;
+    connect(&window, &Frmmain::pageLeaving, this, [&] {
+        releasesAtLeaving = m_rig->engine().count(QStringLiteral("releaseAll"));
+        editAtLeaving = m_rig->edit().state();
     });
-    QSignalSpy takeReleases(&window, &Frmmain::takeReleaseRequested);
+    QSignalSpy leavings(&window, &Frmmain::pageLeaving);
 
     action(QStringLiteral("Wav"))->trigger();
 
     QCOMPARE(m_rig->engine().count(QStringLiteral("releaseAll")), 1);
-    QCOMPARE(takeReleases.size(), 1);
-    QCOMPARE(releasesAtTakeRelease, 1);
-    QCOMPARE(editAtTakeRelease, MediaPlayer::State::Playing);
+    QCOMPARE(leavings.size(), 1);
+    QCOMPARE(releasesAtLeaving, 0);
+    QCOMPARE(editAtLeaving, MediaPlayer::State::Playing);
     QCOMPARE(m_rig->edit().state(), MediaPlayer::State::Stopped);
     QCOMPARE(m_rig->edit().fileName(), clip);
     QCOMPARE(m_rig->listPlayer().state(), MediaPlayer::State::Closed);
@@ -271,12 +271,12 @@ void TestMainWindow::pageSwitch_releasesEngineThenTakeThenPlayers() {
 
 void TestMainWindow::pageSwitch_sameButtonAgainRunsTheWholeSwitch() {
     Frmmain& window = m_rig->createWindow();
-    QSignalSpy takeReleases(&window, &Frmmain::takeReleaseRequested);
+    QSignalSpy leavings(&window, &Frmmain::pageLeaving);
     action(QStringLiteral("Setting"))->trigger();
     openPlayers();
     action(QStringLiteral("Setting"))->trigger();
     QCOMPARE(m_rig->engine().count(QStringLiteral("releaseAll")), 2);
-    QCOMPARE(takeReleases.size(), 2);
+    QCOMPARE(leavings.size(), 2);
     QCOMPARE(m_rig->edit().state(), MediaPlayer::State::Stopped);
     QCOMPARE(m_rig->listPlayer().state(), MediaPlayer::State::Closed);
     QCOMPARE(window.shownPage(), page("FrameSetting"));
@@ -291,7 +291,7 @@ void TestMainWindow::rec_announcesTheRecordPageAfterShowingIt() {
         releasesWhenAnnounced = m_rig->engine().count(QStringLiteral("releaseAll"));
     });
     QSignalSpy entered(&window, &Frmmain::recordPageEntered);
-    QSignalSpy takeReleases(&window, &Frmmain::takeReleaseRequested);
+    QSignalSpy leavings(&window, &Frmmain::pageLeaving);
 
     action(QStringLiteral("Rec"))->trigger();
     QCOMPARE(entered.size(), 1);
@@ -300,7 +300,7 @@ void TestMainWindow::rec_announcesTheRecordPageAfterShowingIt() {
 
     action(QStringLiteral("Rec"))->trigger();
     QCOMPARE(entered.size(), 2);
-    QCOMPARE(takeReleases.size(), 2);
+    QCOMPARE(leavings.size(), 2);
 
     action(QStringLiteral("Convert"))->trigger();
     QCOMPARE(entered.size(), 2);

@@ -116,7 +116,7 @@ FrameRec::FrameRec(PageServices services, ClipImport& import, QWidget* parent, T
     m_tmrMeter->setInterval(MeterIntervalMs);
     connect(m_tmrMeter, &QTimer::timeout, this, &FrameRec::tmrMeter_Timer);
     connect(m_btnAddToList, &QPushButton::clicked, this, &FrameRec::btnAddToList_Click);
-    connect(&m_engine, &AudioEngine::captureEnded, this, &FrameRec::onCaptureEnded);
+    connect(m_take, &TakeRecorder::listeningEnded, this, [this] { m_meter.reset(); });
     connect(m_take, &TakeRecorder::nearingLimit, this, [this] {
         m_dialogs.message(this,
                           QStringLiteral("In five minutes the take reaches the largest size a "
@@ -133,16 +133,16 @@ FrameRec::FrameRec(PageServices services, ClipImport& import, QWidget* parent, T
 FrameRec::~FrameRec() {
     m_writeJob.cancel();
     stopPicture();
-    stopMonitor();
+    m_take->stopListening();
     delete m_take;
 }
 
 void FrameRec::initrec() {
-    stopPicture();
     m_inputIndex = -1;
     m_cmbInput->clear();
     bool usable = false;
-    if (const Status started = m_engine.startForRecording(); !started) {
+    const Status started = m_engine.startForRecording();
+    if (!started) {
         ShowAudioError(m_dialogs, this, QStringLiteral("Can't initialize device"),
                        m_engine.lastErrorCode());
     } else if (m_engine.inputCount() == 0) {
@@ -173,49 +173,30 @@ void FrameRec::initrec() {
     m_cmbInput->view()->setMinimumWidth(m_cmbInput->view()->sizeHintForColumn(0) + 24);
     if (!m_tmrRecTest->isActive())
         m_tmrRecTest->start();
-    m_take->reset();
     m_btnRecord->setEnabled(usable);
-    m_picTake->clear();
-    m_lblTime->clear();
+    // A take recorded before the user looked at another page is still there to be played.
+    if (started)
+        m_take->bringBack();
     m_meter.reset();
     m_meter.clearClip();
-    m_monitor = 0;
     m_pageActive = usable;
     startMonitor();
     if (usable)
         m_tmrMeter->start();
 }
 
-void FrameRec::releaseTake() {
+void FrameRec::leavePage() {
     m_pageActive = false;
-    m_monitor = 0;
     m_tmrMeter->stop();
+    m_take->putAway();
     m_meter.reset();
     m_lvlMeter->setReading(m_meter.read(m_clock.elapsed()));
-    stopPicture();
-    m_take->releaseBlock();
 }
 
+// Refused (no input, the server away): the meter shows nothing, and Record says why.
 void FrameRec::startMonitor() {
-    if (!m_pageActive || m_monitor != 0 || m_take->recordChannel() != 0)
-        return;
-    // Refused (no input, the server away): the meter shows nothing, and Record says why.
-    m_monitor = m_engine.startCapture([this](const std::byte* block, std::size_t bytes) {
-        m_meter.measure(block, bytes);
-        return true;
-    });
-}
-
-void FrameRec::stopMonitor() {
-    if (m_monitor != 0)
-        m_engine.stopCapture(std::exchange(m_monitor, 0));
-}
-
-void FrameRec::onCaptureEnded(AudioEngine::Handle capture) {
-    if (capture == 0 || capture != m_monitor)
-        return;
-    stopMonitor();
-    m_meter.reset();
+    if (m_pageActive)
+        (void)m_take->startListening();
 }
 
 void FrameRec::cmbInput_Click() {
@@ -247,7 +228,6 @@ void FrameRec::btnRecord_Click() {
     }
     // The take's capture measures the input from now on; the old take's picture reads the
     // block that the new take frees.
-    stopMonitor();
     stopPicture();
     m_picTake->clear();
     m_meter.clearClip();

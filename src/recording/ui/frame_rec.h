@@ -57,8 +57,9 @@ class QTimer;
 // end reports. The take is written on a background job while the window is held (the busy
 // window shows only for a long take); the encoding holds nothing.
 //
-// The engine is released by the page switch before initrec() and before releaseTake(). GUI
-// thread only.
+// The page switch calls leavePage() while the engine still runs, then releases the engine;
+// entering the page calls initrec(). A finished take outlives the switch: it goes only with
+// the next Record or the page. GUI thread only.
 class FrameRec : public QGroupBox {
     Q_OBJECT
 public:
@@ -79,11 +80,12 @@ public:
 
 public slots:
     // Entering the page: starts the engine for recording, lists the inputs afresh (selecting
-    // each input that is on, in turn), starts tmrRecTest and forgets any take.
+    // each input that is on, in turn), starts tmrRecTest and the meter's listening, and shows
+    // a take kept from before the switch again.
     void initrec();
-    // The page switch: frees the take's memory and stops the meter (the engine has been
-    // released already, the meter's capture with it).
-    void releaseTake();
+    // The page switch, before the engine is released: stops the meter's listening, a take
+    // being recorded (kept, as Stop keeps it) and the take's playback; keeps the take.
+    void leavePage();
 
     void cmbInput_Click();
     void sldInputLevel_Scroll();
@@ -116,8 +118,6 @@ private:
     void onTakeFailed(const Status& status);
     void hideFormatButtons();
     void startMonitor();
-    void stopMonitor();
-    void onCaptureEnded(AudioEngine::Handle capture);
     void startPicture();
     void stopPicture();
     QString takeFolder() const;
@@ -143,8 +143,7 @@ private:
 
     LevelMeter m_meter;
     QElapsedTimer m_clock;
-    bool m_pageActive = false;         // entered with inputs, not yet left
-    AudioEngine::Handle m_monitor = 0; // the meter's own capture
+    bool m_pageActive = false; // entered with inputs, not yet left
     bool m_wasRecording = false;
     LevelMeterView* m_lvlMeter = nullptr;
     QLabel* m_lblTime = nullptr;
