@@ -187,6 +187,13 @@ Status write(SampleScratch& scratch, const WavFormat& format, std::int64_t first
 
 } // namespace
 
+Steps rememberedSteps(const Choices& choices) {
+    Steps steps;
+    for (const StepKey& key : StepKeys)
+        steps.*key.step = choices.flag(QLatin1String(key.key), true);
+    return steps;
+}
+
 Result<Outcome> clean(const QString& in, const QString& out, const Steps& steps,
                       const PercentFn& progress, const std::atomic<bool>* abort) {
     Work work(progress, abort);

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include "base/choices.h"
 #include "base/status.h"
 #include "codec/sound_sink.h"
 
@@ -45,6 +46,20 @@ struct Steps {
     bool level = true;
     double lufs = -16.0;
 };
+// The steps the user left on in the menu beside "Clean Up", as the choices keep them (the
+// keys of StepKeys, each on until turned off).
+struct StepKey {
+    const char* key;
+    const char* text;
+    bool Steps::*step;
+};
+inline constexpr StepKey StepKeys[] = {
+    {"cleanup/trim", "Trim the silence at both ends", &Steps::trim},
+    {"cleanup/denoise", "Reduce the steady noise", &Steps::denoise},
+    {"cleanup/declick", "Remove clicks and rumble", &Steps::declick},
+    {"cleanup/level", "Bring the voice to -16 LUFS", &Steps::level},
+};
+Steps rememberedSteps(const Choices& choices);
 
 struct Outcome {
     std::int64_t firstFrame = 0; // where the kept stretch starts in the input, in frames

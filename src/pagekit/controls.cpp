@@ -3,7 +3,11 @@
 
 #include "pagekit/clip_pictures.h"
 
+#include "base/choices.h"
+
+#include <QMenu>
 #include <QPushButton>
+#include <QToolButton>
 
 namespace controls {
 
@@ -16,6 +20,24 @@ QPushButton* pictureButton(QWidget* parent, const char* name, const QRect& at, i
     picture->setIcon(QIcon(clippictures::buttonPicture(QLatin1String(name))));
     picture->setIconSize(QSize(size, size));
     return picture;
+}
+
+QToolButton* buttonWithChecks(QWidget* parent, const char* name, const char* caption,
+                              const QRect& at, Choices& choices, const QList<Check>& checks) {
+    auto* button = place(new QToolButton(parent), name, at);
+    button->setText(QLatin1String(caption));
+    button->setPopupMode(QToolButton::MenuButtonPopup);
+    auto* menu = new QMenu(button);
+    for (const Check& check : checks) {
+        QAction* action = menu->addAction(QLatin1String(check.text));
+        action->setCheckable(true);
+        action->setChecked(choices.flag(QLatin1String(check.key), check.fallback));
+        QObject::connect(action, &QAction::toggled, button, [&choices, key = check.key](bool on) {
+            choices.set(QLatin1String(key), on);
+        });
+    }
+    button->setMenu(menu);
+    return button;
 }
 
 } // namespace controls

@@ -2,10 +2,13 @@
 #pragma once
 
 #include <QLatin1String>
+#include <QList>
 #include <QRect>
 #include <QWidget>
 
+class Choices;
 class QPushButton;
+class QToolButton;
 
 // Making the pages' controls: each carries its name as objectName, so tests and the
 // accessibility tree find it, and sits at its place within its parent.
@@ -21,5 +24,16 @@ template <typename Control> Control* place(Control* control, const char* name, c
 QPushButton* button(QWidget* parent, const char* name, const char* caption, const QRect& at);
 // A caption-less button showing the picture of its name (clippictures), `size` pixels square.
 QPushButton* pictureButton(QWidget* parent, const char* name, const QRect& at, int size = 24);
+
+// A check in a remembered menu: its key in the choices, its text, its value until chosen.
+struct Check {
+    const char* key;
+    const char* text;
+    bool fallback = true;
+};
+// A button with a caption whose arrow opens a menu of `checks`, each remembered in
+// `choices` as the user ticks it; a click on the caption is the button's clicked().
+QToolButton* buttonWithChecks(QWidget* parent, const char* name, const char* caption,
+                              const QRect& at, Choices& choices, const QList<Check>& checks);
 
 } // namespace controls

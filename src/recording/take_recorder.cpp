@@ -97,6 +97,33 @@ void TakeRecorder::bringBack() {
     emitState();
 }
 
+Status TakeRecorder::replaceSound(const QByteArray& pcm) {
+    if (!m_takeBuffer || m_recordChannel != 0)
+        return {ErrorCode::Handle, QStringLiteral("There is no take to change.")};
+    const ByteCount length = WavHeader::Size + pcm.size();
+    auto* block = static_cast<std::byte*>(m_memory.grow(nullptr, std::size_t(length)));
+    if (!block)
+        return {ErrorCode::OutOfMemory, QStringLiteral("Out of memory!")};
+    discardTake();
+    m_takeHeader = WavHeader::forTake();
+    m_takeHeader.setDataSize(pcm.size());
+    const auto riff = m_takeHeader.riffRun();
+    const auto format = m_takeHeader.formatRun();
+    const auto data = m_takeHeader.dataRun();
+    std::memcpy(block, riff.data(), riff.size());
+    std::memcpy(block + 12, format.data(), format.size());
+    std::memcpy(block + 36, data.data(), data.size());
+    WavHeader::patchSizes(reinterpret_cast<char*>(block), pcm.size());
+    std::memcpy(block + WavHeader::Size, pcm.constData(), std::size_t(pcm.size()));
+    m_takeBuffer = block;
+    m_capacity = std::size_t(length);
+    m_takeLength = length;
+    m_recorded.store(pcm.size(), std::memory_order_relaxed);
+    m_takeStream = m_engine.createMemoryStream(m_takeBuffer, m_takeLength);
+    emitState();
+    return Status::ok();
+}
+
 TakeRecorder::State TakeRecorder::state() const {
     if (m_recordChannel != 0)
         return m_waiting && m_phase.load() != Phase::Taking ? State::WaitingForSound

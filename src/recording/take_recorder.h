@@ -7,6 +7,7 @@
 #include "recording/take_memory.h"
 #include "wav/wav_header.h"
 
+#include <QByteArray>
 #include <QObject>
 
 #include <atomic>
@@ -115,6 +116,11 @@ public:
     // (while listening or waiting: keeps it in the pre-roll). Returns false to stop the
     // capture (growth failed, or the size limit was reached). Blocks hold whole frames.
     bool OnCapturedBlock(const std::byte* block, std::size_t byteCount);
+
+    // The finished take becomes `pcm` (the take's format, whole frames; a cleaned version of
+    // it): a new block and stream, the old ones freed. Fails with "Out of memory!" (the take
+    // as it was) or Handle when no finished take is there.
+    Status replaceSound(const QByteArray& pcm);
 
     // Writes the takeLength() bytes of a finished take to `path` through a temporary file
     // beside it, renamed over an older file of that name only when all was written. Fails

@@ -48,6 +48,7 @@ QString withKey(const QString& tooltip, const char* key) {
 
 Frmmain::Frmmain(AppContext context, RingtonePrompt& ringtonePrompt, QWidget* parent)
     : QWidget(parent), m_context(std::move(context)), m_ringtonePrompt(ringtonePrompt),
+      m_choices(Choices::fileBeside(Settings::locateFile(m_context.appFolder))),
       m_busyGate(*this, [this]() -> FrmLoad& { return frmLoad(); }),
       m_encoderJobs(m_context, m_busyGate, *this) {
     setObjectName(QStringLiteral("Frmmain"));
@@ -61,8 +62,8 @@ Frmmain::Frmmain(AppContext context, RingtonePrompt& ringtonePrompt, QWidget* pa
         "QGroupBox::title { subcontrol-origin: margin; left: 8px; padding: 0 2px;"
         " background-color: palette(window); }"));
     m_pages = std::make_unique<Pages>(
-        PageServices{m_context, m_settings, m_busyGate, m_encoderJobs, *this}, m_ringtonePrompt,
-        *this);
+        PageServices{m_context, m_settings, m_choices, m_busyGate, m_encoderJobs, *this},
+        m_ringtonePrompt, *this);
     connect(this, &Frmmain::recordPageEntered, &m_pages->frameRec(), &FrameRec::initrec);
     connect(this, &Frmmain::pageLeaving, &m_pages->frameRec(), &FrameRec::leavePage);
     Form_Load();

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include "base/choices.h"
 #include "base/settings.h"
 #include "pagekit/app_context.h"
 #include "pagekit/busy_gate.h"
@@ -99,6 +100,7 @@ private:
     AppContext m_context;
     RingtonePrompt& m_ringtonePrompt;
     Settings m_settings;
+    Choices m_choices;
     std::unique_ptr<FrmLoad> m_frmLoad;
     BusyGate m_busyGate;
     EncoderJobs m_encoderJobs;

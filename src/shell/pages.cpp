@@ -31,7 +31,7 @@ Pages::Pages(PageServices services, RingtonePrompt& ringtonePrompt, QWidget& hos
     m_framewav = placePage(new Framewav(services, ringtonePrompt, &host), "Framewav", "Audio Edit",
                            8, 705, 353);
     m_frameRec = placePage(new FrameRec(services, m_framewav->import(), &host), "FrameRec",
-                           "Vioce Record", 104, 489, 249);
+                           "Vioce Record", 104, 489, 285);
     QObject::connect(m_frameRec, &FrameRec::mp3StatusCode, m_framewav, &Framewav::showStatusCode);
     m_frameConvert = placePage(new FrameConvert(services, m_framewav->import(), &host),
                                "FrameConvert", "Wav <-> Mp3", 72, 609, 321);

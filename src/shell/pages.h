@@ -17,7 +17,7 @@ class RingtonePrompt;
 // The five pages and how they work together, built once for the main window and once for
 // each page test, so that both run the same wiring:
 //   Framewav "Audio Edit"     8,48 705×353, the clip list and its import
-//   FrameRec "Vioce Record"   104,48 489×249; "Add to List" goes through the list's import,
+//   FrameRec "Vioce Record"   104,48 489×285; "Add to List" goes through the list's import,
 //                             and the status code of its MP3 jobs shows in the list page's Text1
 //   FrameConvert "Wav <-> Mp3" 72,48 609×321; "Convert to Wav" goes through the list's import
 //   FrameSetting "Setting"    80,48 593×321

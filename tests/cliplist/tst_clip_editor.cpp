@@ -399,6 +399,10 @@ void TestClipEditor::effectsAndCrop_areStepsThatUndoGivesBack() {
     type("txtMarkOut", "2.000");
     editor().CmdEditDone_Click();
     m_rig->waitForWork();
+    // The editor shows no stale picture: the cropped clip is closed, and so is the view.
+    auto* view = m_rig->framewav().findChild<WaveformView*>("Waveform");
+    QCOMPARE(view->note(), QStringLiteral("Double click a clip to edit it"));
+    QCOMPARE(view->lengthMs(), 0);
     auto* undo = m_rig->framewav().findChild<QPushButton*>("CmdUndo");
     QCOMPARE(undo->toolTip(), "Undo Crop of Song One (Ctrl+Z)");
     QVERIFY(undo->isEnabled());
@@ -406,6 +410,7 @@ void TestClipEditor::effectsAndCrop_areStepsThatUndoGivesBack() {
     QCOMPARE(testaudio::readAll(clip), quieter);
     m_rig->framewav().buttons().CmdUndo_Click();
     QCOMPARE(testaudio::readAll(clip), original);
+    QCOMPARE(view->lengthMs(), 0);
     QVERIFY(m_rig->dialogs().messages().isEmpty());
 }
 

@@ -11,14 +11,17 @@
 #include "support/test_audio.h"
 #include "support/window_rig.h"
 
+#include <QCheckBox>
 #include <QComboBox>
 #include <QDir>
+#include <QDoubleSpinBox>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QSignalSpy>
 #include <QSlider>
 #include <QTimer>
+#include <QToolButton>
 #include <QtTest>
 
 #include <atomic>
@@ -95,6 +98,8 @@ private slots:
     void noServer_reportsAndLeavesRecordDisabled_data();
     void noServer_reportsAndLeavesRecordDisabled();
     void pageSwitch_keepsTheTakeToPlayAndSave();
+    void startOnSound_waitsSayingSoUntilTheSoundComes();
+    void cleanUp_trimsTheTakeToItsVoice();
     void timer_showsCapturedBytesWhileRecording();
     void timer_showsPositionAndLengthWhilePlayingThenLength();
     void saveWav_writesExactlyTheTake();
@@ -164,7 +169,7 @@ void TestFrameRec::checkNoTakeState() {
 void TestFrameRec::controls_haveTheirNamesTextsStatesAndPlaces() {
     m_rig->createHost();
     QCOMPARE(page().title(), QStringLiteral("Vioce Record"));
-    QCOMPARE(page().geometry(), QRect(104, 48, 489, 249));
+    QCOMPARE(page().geometry(), QRect(104, 48, 489, 285));
     const struct {
         const char* name;
         const char* text;
@@ -658,6 +663,44 @@ void TestFrameRec::pageSwitch_keepsTheTakeToPlayAndSave() {
     const QString path = m_rig->appFile(QStringLiteral("kept.wav"));
     QVERIFY(page().take().writeTo(path).isOk());
     QCOMPARE(QFileInfo(path).size(), 44 + 3528);
+}
+
+void TestFrameRec::startOnSound_waitsSayingSoUntilTheSoundComes() {
+    enter();
+    control<QSlider>("sldSoundLevel")->setValue(-20);
+    control<QCheckBox>("chkStartOnSound")->setChecked(true);
+    m_rig->engine().setBlockGenerator(stereo([](ByteCount) { return std::int16_t(100); }));
+    button("btnRecord")->click();
+    m_rig->engine().deliverBlocks({3528, 3528});
+    QVERIFY(m_rig->engine().waitDelivered());
+    QCOMPARE(page().take().state(), State::WaitingForSound);
+    QCOMPARE(control<QLabel>("lblTime")->text(), QStringLiteral("Waiting for sound\u2026"));
+    QCOMPARE(button("btnRecord")->text(), QStringLiteral("Stop"));
+    QVERIFY(!control<QCheckBox>("chkStartOnSound")->isEnabled());
+    // Nothing came: Stop leaves no take.
+    button("btnRecord")->click();
+    checkNoTakeState();
+}
+
+void TestFrameRec::cleanUp_trimsTheTakeToItsVoice() {
+    enter();
+    control<QDoubleSpinBox>("spnPreRoll")->setValue(0);
+    // A second of silence around a second of a 441 Hz tone, over a faint steady hiss.
+    m_rig->engine().setBlockGenerator(stereo([](ByteCount frame) {
+        const bool voice = frame >= 44100 && frame < 2 * 44100;
+        const double hiss = 30.0 * ((frame * 7919) % 13 - 6) / 6.0;
+        return std::int16_t(std::lround(hiss + (voice ? 8000 * std::sin(M_PI * frame / 50.0) : 0)));
+    }));
+    recordTake(3 * SecondOfSound);
+    QCOMPARE(page().take().takeLength(), 44 + 3 * SecondOfSound);
+    control<QToolButton>("CmdCleanUp")->click();
+    m_rig->waitForWork();
+    // The voice and a fifth of a second of room on each side are left.
+    const auto kept = std::size_t(page().take().takeLength() - 44);
+    QVERIFY2(kept > SecondOfSound * 13 / 10 && kept < SecondOfSound * 15 / 10,
+             qPrintable(QString::number(kept)));
+    QCOMPARE(page().take().state(), State::TakeReady);
+    QVERIFY(button("btnSave")->isEnabled());
 }
 
 void TestFrameRec::timer_showsCapturedBytesWhileRecording() {

@@ -122,7 +122,7 @@ void TestMainWindow::startup_showsAudioEditAndLaysOutThePages() {
 
     const QStringList captions = {"Audio Edit", "Vioce Record", "Wav <-> Mp3", "Setting", "About"};
     const QList<QRect> places = {{8, 48, 705, 353},
-                                 {104, 48, 489, 249},
+                                 {104, 48, 489, 285},
                                  {72, 48, 609, 321},
                                  {80, 48, 593, 321},
                                  {168, 48, 393, 281}};

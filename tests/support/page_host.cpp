@@ -26,7 +26,7 @@ FrmLoad& PageHost::frmLoad() {
 }
 
 PageServices PageHost::services() {
-    return PageServices{m_context, m_settings, m_gate, m_jobs, *this};
+    return PageServices{m_context, m_settings, m_choices, m_gate, m_jobs, *this};
 }
 
 Framewav& PageHost::framewav() {

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include "base/choices.h"
 #include "base/settings.h"
 #include "pagekit/app_context.h"
 #include "pagekit/busy_gate.h"
@@ -41,6 +42,7 @@ public:
 private:
     AppContext m_context;
     Settings m_settings;
+    Choices m_choices;
     std::unique_ptr<FrmLoad> m_frmLoad;
     BusyGate m_gate;
     EncoderJobs m_jobs;

@@ -10,6 +10,7 @@
 #include "cliplist/edit_time.h"
 #include "cliplist/ui/clip_list_box.h"
 #include "cliplist/ui/effects_row.h"
+#include "cliplist/voice_cleanup.h"
 #include "pagekit/app_context.h"
 #include "pagekit/audio_error.h"
 #include "pagekit/busy_gate.h"
@@ -29,6 +30,7 @@
 #include <QPushButton>
 #include <QShortcut>
 #include <QSlider>
+#include <QToolButton>
 #include <QToolTip>
 
 using controls::place;
@@ -81,10 +83,17 @@ EditorPanel::EditorPanel(ClipList& clips, EditHistory& history, EditSession& ses
     m_cmdMarkOut = controls::button(this, "CmdMarkOut", "Mark Out", {208, 131, 62, 25});
     m_cmdEditDone = controls::button(this, "CmdEditDone", "Done", {272, 131, 61, 25});
     m_chkSmooth =
-        place(new QCheckBox(QStringLiteral("Smooth cuts"), this), "chkSmooth", {146, 157, 187, 17});
+        place(new QCheckBox(QStringLiteral("Smooth cuts"), this), "chkSmooth", {146, 157, 100, 17});
     m_chkSmooth->setChecked(true);
     m_effects = new EffectsRow(clips, history, session, services, this);
     m_effects->move(0, 178);
+    QList<controls::Check> steps;
+    for (const cleanup::StepKey& step : cleanup::StepKeys)
+        steps.append({step.key, step.text, true});
+    m_cmdCleanUp = controls::buttonWithChecks(this, "CmdCleanUp", "Clean Up", {250, 157, 83, 20},
+                                              services.choices, steps);
+    m_cmdCleanUp->setToolTip(QStringLiteral("Trim, denoise and level a voice (C)"));
+    connect(m_cmdCleanUp, &QToolButton::clicked, m_effects, &EffectsRow::CmdCleanUp_Click);
 
     m_sliderEdit->installEventFilter(this);
     connect(m_cmdEditPlay, &QPushButton::clicked, this, &EditorPanel::CmdEditPlay_Click);
@@ -365,7 +374,8 @@ void EditorPanel::CmdEditDone_Click() {
 void EditorPanel::setEditorEnabled(bool enabled) {
     for (QWidget* control : std::initializer_list<QWidget*>{
              m_sliderEdit, m_cmdEditPlay, m_cmdEditStop, m_cmdMarkin, m_cmdMarkOut, m_cmdEditDone,
-             m_waveform, m_txtMarkIn, m_txtKept, m_txtMarkOut, m_cmdPlaySel, m_chkSmooth})
+             m_waveform, m_txtMarkIn, m_txtKept, m_txtMarkOut, m_cmdPlaySel, m_chkSmooth,
+             m_cmdCleanUp})
         control->setEnabled(enabled);
     m_effects->setEnabled(enabled);
     for (QShortcut* key : m_keys)

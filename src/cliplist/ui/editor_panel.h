@@ -24,6 +24,7 @@ class QPushButton;
 class QCheckBox;
 class QShortcut;
 class QSlider;
+class QToolButton;
 class WaveformView;
 
 // The clip editor, frame Frame3 "Edit Song" of the "Audio Edit" page: a double click on an
@@ -148,5 +149,6 @@ private:
     QPushButton* m_cmdMarkOut = nullptr;
     QPushButton* m_cmdEditDone = nullptr;
     QCheckBox* m_chkSmooth = nullptr;
+    QToolButton* m_cmdCleanUp = nullptr;
     EffectsRow* m_effects = nullptr;
 };

@@ -4,6 +4,7 @@
 #include "cliplist/clip_list.h"
 #include "cliplist/edit_history.h"
 #include "cliplist/edit_session.h"
+#include "cliplist/voice_cleanup.h"
 #include "pagekit/app_context.h"
 #include "pagekit/audio_error.h"
 #include "pagekit/busy_gate.h"
@@ -62,7 +63,8 @@ EffectsRow::EffectsRow(ClipList& clips, EditHistory& history, EditSession& sessi
          {std::pair{QKeySequence(Qt::Key_F), Effect::FadeIn},
           std::pair{QKeySequence(Qt::SHIFT | Qt::Key_F), Effect::FadeOut},
           std::pair{QKeySequence(Qt::Key_G), Effect::Gain},
-          std::pair{QKeySequence(Qt::Key_N), Effect::Normalise}}) {
+          std::pair{QKeySequence(Qt::Key_N), Effect::Normalise},
+          std::pair{QKeySequence(Qt::Key_C), Effect::CleanUp}}) {
         auto* shortcut = new QShortcut(key, parent ? parent : this, [this, effect = effect] {
             if (!qobject_cast<QLineEdit*>(QApplication::focusWidget()))
                 applyToOpenClip(effect);
@@ -122,6 +124,10 @@ void EffectsRow::CmdNormalise_Click() {
     applyToOpenClip(Effect::Normalise);
 }
 
+void EffectsRow::CmdCleanUp_Click() {
+    applyToOpenClip(Effect::CleanUp);
+}
+
 void EffectsRow::applyToOpenClip(Effect effect) {
     const int row = m_session.isOpen() ? m_clips.rowOfFile(m_session.clipFile()) : -1;
     if (row >= 0 ||
@@ -157,7 +163,7 @@ void EffectsRow::apply(Effect effect, int row) {
     if (!hold)
         return;
 
-    const char* const names[] = {"Fade in", "Fade out", "Gain", "Normalise"};
+    const char* const names[] = {"Fade in", "Fade out", "Gain", "Normalise", "Clean up"};
     m_session.letGo();
     std::vector<Task> tasks;
     for (int r : rows) {
@@ -185,6 +191,18 @@ void EffectsRow::apply(Effect effect, int row) {
         break;
     case Effect::Normalise:
         work = [target](const QString& f) { return soundedit::normalise(f, f, target); };
+        break;
+    case Effect::CleanUp:
+        work = [steps = cleanup::rememberedSteps(m_services.choices)](
+                   const QString& f) -> Result<soundedit::Outcome> {
+            const Result<cleanup::Outcome> cleaned = cleanup::clean(f, f, steps);
+            if (!cleaned)
+                return cleaned.status();
+            soundedit::Outcome outcome;
+            outcome.gainDb = cleaned->gainDb;
+            outcome.note = cleaned->note;
+            return outcome;
+        };
         break;
     }
     m_job.start<std::vector<Task>>(

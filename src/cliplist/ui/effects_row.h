@@ -25,7 +25,8 @@ class QShortcut;
 // txtFade, a gain of the decibels typed in txtGain, and "Normalise" to the loudness chosen
 // in cboLoudness (every clip of the list with chkNormaliseAll "All" checked). The buttons
 // and the keys F, Shift+F, G and N act on the clip open in the editor; the list's menu
-// applies them to any clip (apply).
+// applies them to any clip (apply). "Clean Up" (key C) trims, denoises, declicks and levels a
+// voice with the steps the user left on; its button is the editor's.
 //
 // Each writes a new version of its clip files on a background job while the window is held,
 // and is then recorded in the history as one step, so "Undo" takes it back; the clip open
@@ -42,7 +43,7 @@ class QShortcut;
 class EffectsRow : public QWidget {
     Q_OBJECT
 public:
-    enum class Effect { FadeIn, FadeOut, Gain, Normalise };
+    enum class Effect { FadeIn, FadeOut, Gain, Normalise, CleanUp };
 
     EffectsRow(ClipList& clips, EditHistory& history, EditSession& session, PageServices services,
                QWidget* parent = nullptr);
@@ -63,6 +64,8 @@ public slots:
     void CmdFadeOut_Click();
     void CmdGain_Click();
     void CmdNormalise_Click();
+    // "Clean Up" beside "Smooth cuts", with the steps left on in its menu.
+    void CmdCleanUp_Click();
 
 signals:
     void finished();

@@ -152,7 +152,8 @@ void Framewav::showListMenu(const QPoint& at) {
     for (const auto& [text, effect] :
          {std::pair{"Fade In (F)", Effect::FadeIn},
           std::pair{"Fade Out (Shift+F)", Effect::FadeOut}, std::pair{"Gain (G)", Effect::Gain},
-          std::pair{"Normalise (N)", Effect::Normalise}})
+          std::pair{"Normalise (N)", Effect::Normalise},
+          std::pair{"Clean Up (C)", Effect::CleanUp}})
         item(QLatin1String(text), row >= 0, [&effects, row, effect = effect] {
             effects.setNormaliseAll(false);
             effects.apply(effect, row);

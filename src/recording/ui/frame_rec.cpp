@@ -3,11 +3,14 @@
 
 #include "audio/audio_engine.h"
 #include "base/app_info.h"
+#include "base/choices.h"
 #include "cliplist/clip_import.h"
+#include "cliplist/voice_cleanup.h"
 #include "codec/mp3_encoder.h"
 #include "pagekit/app_context.h"
 #include "pagekit/audio_error.h"
 #include "pagekit/busy_gate.h"
+#include "pagekit/controls.h"
 #include "pagekit/dialogs.h"
 #include "pagekit/encoder_jobs.h"
 #include "recording/input_types.h"
@@ -15,13 +18,17 @@
 #include "waveform/ui/waveform_view.h"
 
 #include <QAbstractItemView>
+#include <QCheckBox>
 #include <QComboBox>
 #include <QDir>
+#include <QDoubleSpinBox>
+#include <QFile>
 #include <QLabel>
 #include <QPushButton>
 #include <QSignalBlocker>
 #include <QSlider>
 #include <QTimer>
+#include <QToolButton>
 
 #include <algorithm>
 #include <utility>
@@ -56,6 +63,14 @@ QLabel* label(QWidget* parent, const char* name, const char* text, const QRect& 
     auto* widget = place(new QLabel(QLatin1String(text), parent), name, geometry);
     widget->setAlignment(Qt::AlignLeft | Qt::AlignTop);
     return widget;
+}
+
+const QString PreRollKey = QStringLiteral("record/preRollSeconds");
+const QString StartOnSoundKey = QStringLiteral("record/startOnSound");
+const QString SoundLevelKey = QStringLiteral("record/soundLevelDb");
+
+QString soundLevelText(int db) {
+    return QStringLiteral("%1 dB").arg(db);
 }
 
 } // namespace
@@ -94,6 +109,7 @@ FrameRec::FrameRec(PageServices services, ClipImport& import, QWidget* parent, T
     m_picTake->setAttribute(Qt::WA_TransparentForMouseEvents);
     m_btnPlay->setEnabled(false);
     m_btnSave->setEnabled(false);
+    placeTakeChoices();
     m_cmdWav->hide();
     m_cmdMp3->hide();
 
@@ -135,6 +151,130 @@ FrameRec::~FrameRec() {
     stopPicture();
     m_take->stopListening();
     delete m_take;
+}
+
+// The row below the picture: how the next take starts, and the take's clean-up. What the
+// user chose last time is where they left it.
+void FrameRec::placeTakeChoices() {
+    Choices& choices = m_services.choices;
+    label(this, "lblPreRoll", "Pre-roll", {56, 252, 48, 20});
+    m_spnPreRoll = place(new QDoubleSpinBox(this), "spnPreRoll", {104, 250, 64, 22});
+    m_spnPreRoll->setRange(0, PreRoll::MaxMs / 1000.0);
+    m_spnPreRoll->setSingleStep(0.1);
+    m_spnPreRoll->setDecimals(1);
+    m_spnPreRoll->setSuffix(QStringLiteral(" s"));
+    m_spnPreRoll->setToolTip(QStringLiteral("Sound heard before Record that goes into the take"));
+    m_spnPreRoll->setValue(choices.number(PreRollKey, 0.5));
+    m_chkStartOnSound = place(new QCheckBox(QStringLiteral("Start on sound"), this),
+                              "chkStartOnSound", {180, 252, 112, 20});
+    m_chkStartOnSound->setToolTip(
+        QStringLiteral("Record waits for the first sound louder than the level beside"));
+    m_chkStartOnSound->setChecked(choices.flag(StartOnSoundKey, false));
+    m_sldSoundLevel =
+        place(new QSlider(Qt::Horizontal, this), "sldSoundLevel", {292, 250, 100, 22});
+    m_sldSoundLevel->setRange(-60, 0);
+    m_sldSoundLevel->setToolTip(QStringLiteral("The level that starts the take"));
+    m_sldSoundLevel->setValue(
+        int(choices.number(SoundLevelKey, TakeRecorder::DefaultSoundThresholdDb)));
+    m_lblSoundLevel = label(this, "lblSoundLevel", "", {398, 252, 60, 20});
+    m_lblSoundLevel->setText(soundLevelText(m_sldSoundLevel->value()));
+    QList<controls::Check> steps;
+    for (const cleanup::StepKey& step : cleanup::StepKeys)
+        steps.append({step.key, step.text, true});
+    m_cmdCleanUp = controls::buttonWithChecks(this, "CmdCleanUp", "Clean Up", {392, 77, 85, 20},
+                                              choices, steps);
+    m_cmdCleanUp->setToolTip(QStringLiteral("Trim, denoise and level the take"));
+    m_cmdCleanUp->setEnabled(false);
+    applyTakeChoices();
+
+    connect(m_spnPreRoll, &QDoubleSpinBox::valueChanged, this, [this](double seconds) {
+        m_services.choices.set(PreRollKey, seconds);
+        applyTakeChoices();
+    });
+    connect(m_chkStartOnSound, &QCheckBox::toggled, this, [this](bool on) {
+        m_services.choices.set(StartOnSoundKey, on);
+        applyTakeChoices();
+    });
+    connect(m_sldSoundLevel, &QSlider::valueChanged, this, [this](int db) {
+        m_lblSoundLevel->setText(soundLevelText(db));
+        m_services.choices.set(SoundLevelKey, db);
+        applyTakeChoices();
+    });
+    connect(m_cmdCleanUp, &QToolButton::clicked, this, &FrameRec::cleanUpTake);
+}
+
+void FrameRec::applyTakeChoices() {
+    m_take->setPreRollMs(int(std::lround(m_spnPreRoll->value() * 1000)));
+    m_take->setStartOnSound(m_chkStartOnSound->isChecked(), m_sldSoundLevel->value());
+}
+
+// The take is written out, cleaned on the job and read back as the take's new sound; the
+// window is held all the while, so nothing records over the take or frees it meanwhile.
+void FrameRec::cleanUpTake() {
+    if (m_take->state() != TakeRecorder::State::TakeReady)
+        return;
+    std::unique_ptr<JobScope> hold =
+        m_services.busy.hold(QStringLiteral("Cleaning up......."), false);
+    if (!hold)
+        return;
+    QDir(takeFolder()).removeRecursively();
+    if (!QDir().mkpath(takeFolder())) {
+        ShowAudioError(m_dialogs, this, QStringLiteral("Can't create the file"),
+                       int(ErrorCode::Create));
+        return;
+    }
+    struct Cleaned {
+        QByteArray pcm;
+        QString note;
+    };
+    const QDir folder(takeFolder());
+    m_writeJob.start<Result<Cleaned>>(
+        [image = m_take->takeBuffer(), bytes = m_take->takeLength(),
+         raw = folder.filePath(QStringLiteral("take.wav")),
+         cleaned = folder.filePath(QStringLiteral("clean.wav")),
+         steps = cleanup::rememberedSteps(m_services.choices)](
+            const BackgroundJob::Context& job) -> Result<Cleaned> {
+            if (Status written = TakeRecorder::writeImage(image, bytes, raw); !written)
+                return written;
+            const Result<cleanup::Outcome> done = cleanup::clean(
+                raw, cleaned, steps, [&](int percent) { job.progress(percent); },
+                &job.cancelFlag());
+            if (!done)
+                return done.status();
+            const Result<WavInfo> info = readWavInfo(cleaned);
+            QFile file(cleaned);
+            if (!info || !file.open(QIODevice::ReadOnly) || !file.seek(info->dataOffset))
+                return Status{ErrorCode::FileOpen,
+                              QStringLiteral("%1: the cleaned take can't be read.").arg(cleaned)};
+            Cleaned outcome{file.read(info->dataBytes), done->note};
+            if (outcome.pcm.size() != info->dataBytes)
+                return Status{ErrorCode::FileOpen,
+                              QStringLiteral("%1: the cleaned take can't be read.").arg(cleaned)};
+            return outcome;
+        },
+        [this](Result<Cleaned> cleaned) {
+            QDir(takeFolder()).removeRecursively();
+            if (!cleaned) {
+                if (cleaned.status().code() != ErrorCode::Ended)
+                    warn(m_dialogs, this, cleaned.status().message());
+                return;
+            }
+            stopPicture();
+            if (const Status replaced = m_take->replaceSound(cleaned->pcm); !replaced) {
+                ShowAudioError(m_dialogs, this, replaced.message(), replaced.codeNumber());
+                return;
+            }
+            showTake();
+            if (!cleaned->note.isEmpty())
+                m_dialogs.message(this, cleaned->note, QString::fromLatin1(appinfo::Title),
+                                  Dialogs::Icon::Information);
+        },
+        std::move(hold));
+}
+
+void FrameRec::showTake() {
+    m_lblTime->setText(takeTime(m_take->takeLength() - WavHeader::Size));
+    startPicture();
 }
 
 void FrameRec::initrec() {
@@ -273,8 +413,10 @@ void FrameRec::tmrRecTest_Timer() {
 
 void FrameRec::tmrMeter_Timer() {
     m_lvlMeter->setReading(m_meter.read(m_clock.elapsed()));
-    if (const auto capture = m_take->recordChannel(); capture != 0) {
-        m_lblTime->setText(takeTime(m_engine.capturePosition(capture)));
+    if (m_take->state() == TakeRecorder::State::WaitingForSound) {
+        // The time runs from the sound that starts the take, not from Record.
+    } else if (const auto capture = m_take->recordChannel(); capture != 0) {
+        m_lblTime->setText(takeTime(m_take->recordedBytes()));
     } else if (const auto stream = m_take->takeStream(); stream != 0) {
         const ByteCount played = m_engine.isActive(stream) ? m_engine.position(stream) : 0;
         m_picTake->setPlayhead(played * 1000 / TakeRecorder::BytesPerSecond);
@@ -397,19 +539,27 @@ void FrameRec::writeTake(const QString& path, std::function<void()> then) {
 }
 
 void FrameRec::onTakeState(TakeRecorder::State state) {
-    m_btnRecord->setText(state == TakeRecorder::State::Recording ? QStringLiteral("Stop")
-                                                                 : QStringLiteral("Record"));
+    m_btnRecord->setText(state == TakeRecorder::State::Recording ||
+                                 state == TakeRecorder::State::WaitingForSound
+                             ? QStringLiteral("Stop")
+                             : QStringLiteral("Record"));
     const bool ready = state == TakeRecorder::State::TakeReady;
     m_btnPlay->setEnabled(ready);
     m_btnSave->setEnabled(ready);
     m_btnAddToList->setEnabled(ready);
+    m_cmdCleanUp->setEnabled(ready);
     hideFormatButtons();
-    const bool recording = state == TakeRecorder::State::Recording;
+    const bool waiting = state == TakeRecorder::State::WaitingForSound;
+    const bool recording = state == TakeRecorder::State::Recording || waiting;
+    // Start on sound is set between takes only.
+    m_chkStartOnSound->setEnabled(!recording);
+    m_sldSoundLevel->setEnabled(!recording);
+    if (waiting)
+        m_lblTime->setText(QStringLiteral("Waiting for sound\u2026"));
     if (m_wasRecording && !recording) {
-        if (m_take->takeBuffer()) {
-            m_lblTime->setText(takeTime(m_take->takeLength() - WavHeader::Size));
-            startPicture();
-        }
+        m_lblTime->clear();
+        if (m_take->takeBuffer())
+            showTake();
         startMonitor();
     }
     m_wasRecording = recording;

@@ -21,11 +21,14 @@ class Dialogs;
 class LevelMeterView;
 class Mp3Encoder;
 class WaveformView;
+class QCheckBox;
 class QComboBox;
+class QDoubleSpinBox;
 class QLabel;
 class QPushButton;
 class QSlider;
 class QTimer;
+class QToolButton;
 
 // The recording page (frame FrameRec, "Vioce Record"): the input list cmbInput with the
 // input's type (lblInputType) and level (sldInputLevel), "Record"/"Stop" (btnRecord),
@@ -117,6 +120,11 @@ private:
     void onTakeState(TakeRecorder::State state);
     void onTakeFailed(const Status& status);
     void hideFormatButtons();
+    void placeTakeChoices();
+    void applyTakeChoices();
+    void cleanUpTake();
+    // The finished take's time and picture.
+    void showTake();
     void startMonitor();
     void startPicture();
     void stopPicture();
@@ -138,6 +146,11 @@ private:
     QPushButton* m_cmdMp3 = nullptr;
     QLabel* m_lblInputType = nullptr;
     QSlider* m_sldInputLevel = nullptr;
+    QDoubleSpinBox* m_spnPreRoll = nullptr;
+    QCheckBox* m_chkStartOnSound = nullptr;
+    QSlider* m_sldSoundLevel = nullptr;
+    QLabel* m_lblSoundLevel = nullptr;
+    QToolButton* m_cmdCleanUp = nullptr;
     QLabel* m_lblPos = nullptr;
     QTimer* m_tmrRecTest = nullptr;
 

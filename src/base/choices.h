@@ -1,0 +1,37 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#pragma once
+
+#include <QString>
+#include <QVariant>
+#include <QVariantMap>
+
+#include <memory>
+
+class QSettings;
+
+// What a user chooses in passing and expects to find again at the next start (the steps of
+// "Clean Up", the pre-roll, start on sound, the snap): kept in "state.ini" beside
+// "config.ini", whose two lines stay as they are. Without a file (tests) the choices last
+// for the run. A value that can't be read is the fallback. GUI thread only.
+class Choices {
+public:
+    // `path`: the state file; empty keeps the choices in memory.
+    explicit Choices(const QString& path = QString());
+    ~Choices();
+    Choices(const Choices&) = delete;
+    Choices& operator=(const Choices&) = delete;
+
+    // "state.ini" in the folder of `configFile`.
+    static QString fileBeside(const QString& configFile);
+
+    bool flag(const QString& key, bool fallback) const;
+    double number(const QString& key, double fallback) const;
+    // Written at once (through a temporary file renamed over the old one).
+    void set(const QString& key, const QVariant& value);
+
+private:
+    QVariant value(const QString& key) const;
+
+    std::unique_ptr<QSettings> m_file;
+    QVariantMap m_memory;
+};
