@@ -7,6 +7,9 @@
 #include "codec/mp3_encoder.h"
 #include "pagekit/app_context.h"
 #include "pagekit/qt_dialogs.h"
+#include "phone/kde_connect.h"
+#include "phone/mtp_device.h"
+#include "phone/phone_link.h"
 #include "shell/main_window.h"
 #include "shell/single_instance.h"
 #include "shell/start_plan.h"
@@ -15,6 +18,7 @@
 #include <QDir>
 
 #include <cstdio>
+#include <memory>
 
 // Threads, for the whole program:
 //
@@ -65,7 +69,10 @@ int main(int argc, char** argv) {
     MediaPlayer listPlayer(playerEngine);
     Mp3Encoder encoder;
     QtDialogs dialogs;
-    QtRingtonePrompt ringtonePrompt(&playerEngine);
+    const std::unique_ptr<MtpBus> usb = makeLibmtpBus();
+    const KdeConnect kdeConnect;
+    PhoneLink phones(*usb, kdeConnect);
+    QtRingtonePrompt ringtonePrompt(&playerEngine, &phones);
 
     Frmmain window(AppContext{engine, editPlayer, listPlayer, encoder, dialogs,
                               QCoreApplication::applicationDirPath(), plan.workFolder},

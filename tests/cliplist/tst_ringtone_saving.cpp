@@ -102,6 +102,8 @@ void TestRingtoneSaving::save_writesTheClipOrTheListForThePhone() {
 
     QCOMPARE(m_rig->dialogs().messages().size(), 1);
     QCOMPARE(m_rig->dialogs().messages().first().text.section('\n', 0, 0), "Finish Save");
+    // Then the tone is offered to a phone.
+    QCOMPARE(m_rig->dialogs().phoneOffers(), QStringList{output});
     auto opened = DecodeStream::open(output);
     QVERIFY(opened);
     QCOMPARE((*opened)->codecName(), codec);

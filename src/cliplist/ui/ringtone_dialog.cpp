@@ -1,14 +1,19 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "cliplist/ui/ringtone_dialog.h"
 
+#include "base/app_info.h"
+#include "cliplist/ui/send_to_phone_dialog.h"
+
 #include <QButtonGroup>
 #include <QCheckBox>
 #include <QDialogButtonBox>
+#include <QFileInfo>
 #include <QFormLayout>
 #include <QGroupBox>
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QLineEdit>
+#include <QMessageBox>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QVBoxLayout>
@@ -173,4 +178,16 @@ std::optional<RingtonePrompt::Choice> QtRingtonePrompt::chooseRingtone(QWidget* 
     if (dialog.exec() != QDialog::Accepted)
         return std::nullopt;
     return dialog.choice();
+}
+
+void QtRingtonePrompt::offerToPhone(QWidget* parent, const QString& tone) {
+    if (!m_phones)
+        return;
+    const auto answer = QMessageBox::question(
+        parent, QLatin1String(appinfo::Title),
+        QStringLiteral("Send \"%1\" to a phone now?").arg(QFileInfo(tone).fileName()));
+    if (answer != QMessageBox::Yes)
+        return;
+    SendToPhoneDialog dialog(tone, *m_phones, parent);
+    dialog.exec();
 }

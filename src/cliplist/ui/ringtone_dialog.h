@@ -7,6 +7,7 @@
 #include <QByteArray>
 #include <QDialog>
 
+class PhoneLink;
 class QButtonGroup;
 class QCheckBox;
 class QLabel;
@@ -58,10 +59,15 @@ private:
 // null; must outlive the prompt). GUI thread only.
 class QtRingtonePrompt : public RingtonePrompt {
 public:
-    explicit QtRingtonePrompt(AudioEngine* engine = nullptr) : m_engine(engine) {}
+    // `engine` plays the loop preview (null: none); `phones` takes saved tones to a phone
+    // (null: no offer). Both outlive the prompt.
+    explicit QtRingtonePrompt(AudioEngine* engine = nullptr, PhoneLink* phones = nullptr)
+        : m_engine(engine), m_phones(phones) {}
     std::optional<Choice> chooseRingtone(QWidget* parent, const Choice& initial, bool clipSelected,
                                          const QString& clipFile) override;
+    void offerToPhone(QWidget* parent, const QString& tone) override;
 
 private:
     AudioEngine* m_engine;
+    PhoneLink* m_phones;
 };

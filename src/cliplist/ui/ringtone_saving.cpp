@@ -29,7 +29,7 @@ RingtoneSaving::RingtoneSaving(const ClipList& clips, ListJoin& join,
     connect(&m_services.context.Mp3Enc1, &Mp3Encoder::EncodeFinished, this,
             [this](bool ok, const QString&, const QString& output) {
                 if (ok && !m_savedTone.isEmpty() && output == m_savedTone)
-                    emit ringtoneSaved(output);
+                    m_prompt.offerToPhone(&m_services.dialogParent, output);
             });
 }
 

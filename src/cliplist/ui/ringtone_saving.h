@@ -33,8 +33,8 @@ class RingtonePrompt;
 // left empty, the clip's name, for the whole list the chosen file's name without its
 // extension.
 //
-// Once the tone is saved and "Finish Save" was shown, ringtoneSaved() offers it onward
-// ("Send to Phone").
+// Once the tone is saved and "Finish Save" was shown, the prompt offers to send it to a
+// phone.
 //
 // A cancel at any step changes nothing. An empty list, a join that fails or a job the
 // encoder refuses gets one message and leaves no file behind.
@@ -48,10 +48,6 @@ public:
 
 public slots:
     void CmdRingtone_Click();
-
-signals:
-    // A ringtone this page started was saved, as `tone`.
-    void ringtoneSaved(const QString& tone);
 
 private:
     // The sound's length in ms: of one clip file, or of every clip of the list together.
