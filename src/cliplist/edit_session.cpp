@@ -64,12 +64,12 @@ void EditSession::finish() {
 }
 
 void EditSession::setMarkIn(std::int64_t ms) {
-    m_markInMs = ms;
+    m_markInMs = m_snap ? m_snap(ms) : ms;
     emit marksChanged();
 }
 
 void EditSession::setMarkOut(std::int64_t ms) {
-    m_markOutMs = ms;
+    m_markOutMs = m_snap ? m_snap(ms) : ms;
     emit marksChanged();
 }
 

@@ -8,6 +8,7 @@
 #include <QTimer>
 
 #include <cstdint>
+#include <functional>
 
 class MediaPlayer;
 
@@ -51,7 +52,10 @@ public:
     // Done has cropped the clip: EditMode "Play", and the session closes.
     void finish();
 
-    // The marks, as the user sets them; each change emits marksChanged().
+    // Where a mark the user sets lands (the editor's snap); empty: exactly where it is put.
+    using SnapFn = std::function<std::int64_t(std::int64_t ms)>;
+    void setSnap(SnapFn snap) { m_snap = std::move(snap); }
+    // The marks, as the user sets them (snapped); each change emits marksChanged().
     void setMarkIn(std::int64_t ms);
     void setMarkOut(std::int64_t ms);
     // Mark In / Mark Out: the mark at the player's position now.
@@ -90,6 +94,7 @@ private:
     MediaPlayer& m_player;
     QString m_editMode;
     QString m_clipFile;
+    SnapFn m_snap;
     bool m_open = false;
     bool m_letGo = false;
     std::int64_t m_lengthMs = 0;

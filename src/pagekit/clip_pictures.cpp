@@ -122,6 +122,25 @@ void evenLevel(QPainter& p) {
     p.drawLine(QPointF(2, 7), QPointF(22, 7));
 }
 
+// Sparkles: a sound made clean.
+void sparkles(QPainter& p) {
+    fill(p, QColor(230, 170, 40));
+    const auto star = [&](double x, double y, double r) {
+        const double w = r / 3.5;
+        p.drawPolygon(QPolygonF({{x, y - r},
+                                 {x + w, y - w},
+                                 {x + r, y},
+                                 {x + w, y + w},
+                                 {x, y + r},
+                                 {x - w, y + w},
+                                 {x - r, y},
+                                 {x - w, y - w}}));
+    };
+    star(10, 13, 8);
+    star(18.5, 5.5, 4);
+    star(18.5, 19, 3.5);
+}
+
 // A curved arrow back (undo) or on (redo).
 void turnArrow(QPainter& p, bool back) {
     p.save();
@@ -198,12 +217,13 @@ void nextClip(QPainter& p) {
 
 QPixmap buttonPicture(const QString& buttonName) {
     const std::pair<const char*, Drawing> pictures[] = {
-        {"CmdAdd", add},         {"Cmdremove", remove},       {"CmdUP", moveUp},
-        {"CmdDown", moveDown},   {"CmdEditPlay", play},       {"CmdEditStop", stop},
-        {"CmdPlay", play},       {"CmdStop", stop},           {"CmdPause", pause},
-        {"CmdNext", nextClip},   {"CmdFoward", previousClip}, {"CmdPlaySel", playSelection},
-        {"CmdUndo", undo},       {"CmdRedo", redo},           {"CmdFadeIn", fadeIn},
-        {"CmdFadeOut", fadeOut}, {"CmdGain", gainUp},         {"CmdNormalise", evenLevel},
+        {"CmdAdd", add},          {"Cmdremove", remove},       {"CmdUP", moveUp},
+        {"CmdDown", moveDown},    {"CmdEditPlay", play},       {"CmdEditStop", stop},
+        {"CmdPlay", play},        {"CmdStop", stop},           {"CmdPause", pause},
+        {"CmdNext", nextClip},    {"CmdFoward", previousClip}, {"CmdPlaySel", playSelection},
+        {"CmdUndo", undo},        {"CmdRedo", redo},           {"CmdFadeIn", fadeIn},
+        {"CmdFadeOut", fadeOut},  {"CmdGain", gainUp},         {"CmdNormalise", evenLevel},
+        {"CmdCleanUp", sparkles},
     };
     for (const auto& [name, drawing] : pictures)
         if (buttonName == QLatin1String(name))

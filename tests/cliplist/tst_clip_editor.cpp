@@ -9,8 +9,10 @@
 #include "cliplist/ui/framewav.h"
 #include "cliplist/ui/list_buttons.h"
 #include "cliplist/ui/list_player_panel.h"
+#include "cliplist/ui/song_guide.h"
 #include "support/page_host.h"
 #include "support/scripted_dialogs.h"
+#include "support/song_generator.h"
 #include "support/test_audio.h"
 #include "support/window_rig.h"
 #include "waveform/ui/waveform_view.h"
@@ -19,9 +21,11 @@
 #include <QFile>
 #include <QLabel>
 #include <QLineEdit>
+#include <QMenu>
 #include <QPushButton>
 #include <QSignalSpy>
 #include <QSlider>
+#include <QToolButton>
 #include <QtTest>
 
 #include <memory>
@@ -63,6 +67,7 @@ private slots:
     void marks_followDraggedHandlesAndTypedTimes();
     void playSelection_stopsAtMarkOut();
     void effectsAndCrop_areStepsThatUndoGivesBack();
+    void suggest_putsTheMarksOnEachWindowInTurnAndSnapFollowsTheBars();
 
 private:
     EditorPanel& editor() const { return m_rig->framewav().editor(); }
@@ -412,6 +417,38 @@ void TestClipEditor::effectsAndCrop_areStepsThatUndoGivesBack() {
     QCOMPARE(testaudio::readAll(clip), original);
     QCOMPARE(view->lengthMs(), 0);
     QVERIFY(m_rig->dialogs().messages().isEmpty());
+}
+
+void TestClipEditor::suggest_putsTheMarksOnEachWindowInTurnAndSnapFollowsTheBars() {
+    const songs::Song song = songs::make(7);
+    const QByteArray pcm(reinterpret_cast<const char*>(song.samples.data()),
+                         qsizetype(song.samples.size() * 2));
+    m_rig->addClip("Song", WavFormat{1, song.sampleRateHz, 16}, pcm);
+    open(0);
+    SongGuide& guide = editor().guide();
+    QSignalSpy analysed(&guide, &SongGuide::analysed);
+    // Pressed before the analysis is there: it acts when it comes.
+    editor().findChild<QPushButton*>("CmdSuggest")->click();
+    QVERIFY(analysed.wait(120000));
+    QVERIFY(guide.suggestions().size() >= 2);
+    const auto marksOn = [&](int index) {
+        const analysis::Suggestion& window = guide.suggestions().at(std::size_t(index));
+        return guide.shown() == index && session().MarkIn() == std::llround(window.start * 1000) &&
+               session().MarkOut() == std::llround(window.end * 1000);
+    };
+    QVERIFY(marksOn(0));
+    editor().findChild<QPushButton*>("CmdSuggest")->click();
+    QVERIFY(marksOn(1));
+
+    // With Snap on Bar a typed mark-in lands on the nearest bar line.
+    for (QAction* action : editor().findChild<QToolButton*>("CmdSnap")->menu()->actions())
+        if (action->text() == "Bar")
+            action->trigger();
+    type("txtMarkIn", "10.000");
+    const std::vector<double> bars = guide.grid().bars;
+    QVERIFY(!bars.empty());
+    const double nearest = analysis::nearestLine(10.0, bars);
+    QCOMPARE(session().MarkIn(), std::llround(nearest * 1000));
 }
 
 QTEST_MAIN(TestClipEditor)

@@ -10,7 +10,7 @@
 #include "cliplist/edit_time.h"
 #include "cliplist/ui/clip_list_box.h"
 #include "cliplist/ui/effects_row.h"
-#include "cliplist/voice_cleanup.h"
+#include "cliplist/ui/song_guide.h"
 #include "pagekit/app_context.h"
 #include "pagekit/audio_error.h"
 #include "pagekit/busy_gate.h"
@@ -83,17 +83,27 @@ EditorPanel::EditorPanel(ClipList& clips, EditHistory& history, EditSession& ses
     m_cmdMarkOut = controls::button(this, "CmdMarkOut", "Mark Out", {208, 131, 62, 25});
     m_cmdEditDone = controls::button(this, "CmdEditDone", "Done", {272, 131, 61, 25});
     m_chkSmooth =
-        place(new QCheckBox(QStringLiteral("Smooth cuts"), this), "chkSmooth", {146, 157, 100, 17});
+        place(new QCheckBox(QStringLiteral("Smooth cuts"), this), "chkSmooth", {146, 157, 92, 17});
     m_chkSmooth->setChecked(true);
     m_effects = new EffectsRow(clips, history, session, services, this);
     m_effects->move(0, 178);
-    QList<controls::Check> steps;
-    for (const cleanup::StepKey& step : cleanup::StepKeys)
-        steps.append({step.key, step.text, true});
-    m_cmdCleanUp = controls::buttonWithChecks(this, "CmdCleanUp", "Clean Up", {250, 157, 83, 20},
-                                              services.choices, steps);
-    m_cmdCleanUp->setToolTip(QStringLiteral("Trim, denoise and level a voice (C)"));
-    connect(m_cmdCleanUp, &QToolButton::clicked, m_effects, &EffectsRow::CmdCleanUp_Click);
+    m_guide = new SongGuide(session, services.choices, this);
+    m_cmdSuggest = controls::button(this, "CmdSuggest", "Suggest", {240, 157, 54, 20});
+    m_cmdSuggest->setToolTip(QStringLiteral("Put the marks on the best part of the song (S)"));
+    m_cmdSnap = place(new QToolButton(this), "CmdSnap", {296, 157, 37, 20});
+    m_cmdSnap->setText(QStringLiteral("Snap"));
+    m_cmdSnap->setToolTip(
+        QStringLiteral("Where the marks land, the tempo and the suggestions' length"));
+    m_guide->buildMenu(*m_cmdSnap);
+    connect(m_cmdSuggest, &QPushButton::clicked, m_guide, &SongGuide::suggest);
+    connect(m_guide, &SongGuide::suggested, this, [this](int index, const QString& reason) {
+        QToolTip::showText(m_cmdSuggest->mapToGlobal(QPoint(0, m_cmdSuggest->height())),
+                           QStringLiteral("%1 of %2: %3")
+                               .arg(index + 1)
+                               .arg(m_guide->suggestions().size())
+                               .arg(reason),
+                           m_cmdSuggest);
+    });
 
     m_sliderEdit->installEventFilter(this);
     connect(m_cmdEditPlay, &QPushButton::clicked, this, &EditorPanel::CmdEditPlay_Click);
@@ -128,6 +138,7 @@ EditorPanel::EditorPanel(ClipList& clips, EditHistory& history, EditSession& ses
     addKey(QKeySequence(Qt::Key_I), [this] { CmdMarkin_Click(); });
     addKey(QKeySequence(Qt::Key_O), [this] { CmdMarkOut_Click(); });
     addKey(QKeySequence(Qt::Key_P), [this] { CmdPlaySel_Click(); });
+    addKey(QKeySequence(Qt::Key_S), [this] { m_guide->suggest(); });
     addKey(QKeySequence(Qt::Key_Return), [this] { CmdEditDone_Click(); });
     addKey(QKeySequence(Qt::Key_Enter), [this] { CmdEditDone_Click(); });
     // Return and keypad Enter in a time box take the time typed, as Tab does; the editor's own
@@ -178,6 +189,7 @@ void EditorPanel::nameKeys() {
 void EditorPanel::cancel() {
     m_crop.cancel();
     m_effects->cancel();
+    m_guide->clear();
 }
 
 int EditorPanel::openRow() const {
@@ -375,7 +387,7 @@ void EditorPanel::setEditorEnabled(bool enabled) {
     for (QWidget* control : std::initializer_list<QWidget*>{
              m_sliderEdit, m_cmdEditPlay, m_cmdEditStop, m_cmdMarkin, m_cmdMarkOut, m_cmdEditDone,
              m_waveform, m_txtMarkIn, m_txtKept, m_txtMarkOut, m_cmdPlaySel, m_chkSmooth,
-             m_cmdCleanUp})
+             m_cmdSuggest, m_cmdSnap})
         control->setEnabled(enabled);
     m_effects->setEnabled(enabled);
     for (QShortcut* key : m_keys)

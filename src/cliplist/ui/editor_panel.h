@@ -16,6 +16,7 @@ class ClipList;
 class EditHistory;
 class EditSession;
 class EffectsRow;
+class SongGuide;
 class PeakCache;
 class QItemSelectionModel;
 class QLabel;
@@ -64,6 +65,7 @@ public:
     ~EditorPanel() override;
 
     EffectsRow& effects() const { return *m_effects; }
+    SongGuide& guide() const { return *m_guide; }
     // The command strings the last Done sent, in order.
     const QStringList& sentCommands() const { return m_sent; }
     // The row of the clip open in the editor, -1 when the editor is closed.
@@ -71,7 +73,7 @@ public:
     // Tooltips, then the keys' names after them (the page's start-up steps).
     void SetLng();
     void nameKeys();
-    // For the exit: stops a running crop or effect and drops its end.
+    // For the exit: stops a running crop, effect or analysis and drops its end.
     void cancel();
 
 public slots:
@@ -149,6 +151,8 @@ private:
     QPushButton* m_cmdMarkOut = nullptr;
     QPushButton* m_cmdEditDone = nullptr;
     QCheckBox* m_chkSmooth = nullptr;
-    QToolButton* m_cmdCleanUp = nullptr;
+    QPushButton* m_cmdSuggest = nullptr;
+    QToolButton* m_cmdSnap = nullptr;
+    SongGuide* m_guide = nullptr;
     EffectsRow* m_effects = nullptr;
 };

@@ -8,8 +8,10 @@
 #include "pagekit/app_context.h"
 #include "pagekit/audio_error.h"
 #include "pagekit/busy_gate.h"
+#include "pagekit/clip_pictures.h"
 #include "pagekit/controls.h"
 
+#include <QAbstractButton>
 #include <QApplication>
 #include <QCheckBox>
 #include <QComboBox>
@@ -17,6 +19,7 @@
 #include <QPushButton>
 #include <QRegularExpression>
 #include <QShortcut>
+#include <QToolButton>
 
 #include <functional>
 
@@ -48,11 +51,19 @@ EffectsRow::EffectsRow(ClipList& clips, EditHistory& history, EditSession& sessi
     m_cmdGain = pictureButton(this, "CmdGain", {106, 0, 24, 22}, 16);
     m_txtGain = place(new QLineEdit(QStringLiteral("+3 dB"), this), "txtGain", {132, 0, 40, 22});
     m_cmdNormalise = pictureButton(this, "CmdNormalise", {176, 0, 24, 22}, 16);
-    m_cboLoudness = place(new QComboBox(this), "cboLoudness", {202, 0, 92, 22});
+    m_cboLoudness = place(new QComboBox(this), "cboLoudness", {202, 0, 64, 22});
     for (const char* level : {"-14 LUFS", "-16 LUFS", "-23 LUFS"})
         m_cboLoudness->addItem(QLatin1String(level));
     m_chkNormaliseAll =
         place(new QCheckBox(QStringLiteral("All"), this), "chkNormaliseAll", {297, 2, 36, 18});
+    QList<controls::Check> steps;
+    for (const cleanup::StepKey& step : cleanup::StepKeys)
+        steps.append({step.key, step.text, true});
+    m_cmdCleanUp = controls::buttonWithChecks(this, "CmdCleanUp", "Clean Up", {267, 0, 29, 22},
+                                              m_services.choices, steps);
+    m_cmdCleanUp->setIcon(QIcon(clippictures::buttonPicture(QStringLiteral("CmdCleanUp"))));
+    m_cmdCleanUp->setToolButtonStyle(Qt::ToolButtonIconOnly);
+    connect(m_cmdCleanUp, &QToolButton::clicked, this, &EffectsRow::CmdCleanUp_Click);
 
     connect(m_cmdFadeIn, &QPushButton::clicked, this, &EffectsRow::CmdFadeIn_Click);
     connect(m_cmdFadeOut, &QPushButton::clicked, this, &EffectsRow::CmdFadeOut_Click);
@@ -88,6 +99,7 @@ void EffectsRow::SetLng() {
         {m_cmdFadeOut, "Fade Out"},
         {m_cmdGain, "Gain"},
         {m_cmdNormalise, "Normalise"},
+        {m_cmdCleanUp, "Clean Up: trim, denoise and level a voice"},
         {m_txtFade, "The length of a fade, in seconds"},
         {m_txtGain, "The gain, in decibels"},
         {m_cboLoudness, "The loudness Normalise brings clips to"},
@@ -98,8 +110,11 @@ void EffectsRow::SetLng() {
 }
 
 void EffectsRow::nameKeys() {
-    const std::pair<QPushButton*, const char*> keys[] = {
-        {m_cmdFadeIn, "F"}, {m_cmdFadeOut, "Shift+F"}, {m_cmdGain, "G"}, {m_cmdNormalise, "N"}};
+    const std::pair<QAbstractButton*, const char*> keys[] = {{m_cmdFadeIn, "F"},
+                                                             {m_cmdFadeOut, "Shift+F"},
+                                                             {m_cmdGain, "G"},
+                                                             {m_cmdNormalise, "N"},
+                                                             {m_cmdCleanUp, "C"}};
     for (const auto& [button, key] : keys)
         button->setToolTip(QStringLiteral("%1 (%2)").arg(button->toolTip(), QLatin1String(key)));
 }

@@ -20,13 +20,14 @@ class QComboBox;
 class QLineEdit;
 class QPushButton;
 class QShortcut;
+class QToolButton;
 
 // The effects row at the foot of "Edit Song": fade in and fade out over the seconds typed in
 // txtFade, a gain of the decibels typed in txtGain, and "Normalise" to the loudness chosen
 // in cboLoudness (every clip of the list with chkNormaliseAll "All" checked). The buttons
 // and the keys F, Shift+F, G and N act on the clip open in the editor; the list's menu
 // applies them to any clip (apply). "Clean Up" (key C) trims, denoises, declicks and levels a
-// voice with the steps the user left on; its button is the editor's.
+// voice with the steps the user left on.
 //
 // Each writes a new version of its clip files on a background job while the window is held,
 // and is then recorded in the history as one step, so "Undo" takes it back; the clip open
@@ -36,8 +37,8 @@ class QShortcut;
 // message and change nothing.
 //
 // Places within the row (345×22): CmdFadeIn 12 · CmdFadeOut 38 (24 wide) · txtFade 64, 38
-// wide · CmdGain 106 · txtGain 132, 40 wide · CmdNormalise 176 · cboLoudness 202, 92 wide ·
-// chkNormaliseAll "All" 297, 36 wide.
+// wide · CmdGain 106 · txtGain 132, 40 wide · CmdNormalise 176 · cboLoudness 202, 64 wide ·
+// CmdCleanUp 267, 29 wide with its menu's arrow · chkNormaliseAll "All" 297, 36 wide.
 //
 // GUI thread only; everything handed in outlives the row.
 class EffectsRow : public QWidget {
@@ -64,7 +65,7 @@ public slots:
     void CmdFadeOut_Click();
     void CmdGain_Click();
     void CmdNormalise_Click();
-    // "Clean Up" beside "Smooth cuts", with the steps left on in its menu.
+    // "Clean Up", with the steps left on in the menu beside it.
     void CmdCleanUp_Click();
 
 signals:
@@ -94,6 +95,7 @@ private:
     QPushButton* m_cmdGain = nullptr;
     QLineEdit* m_txtGain = nullptr;
     QPushButton* m_cmdNormalise = nullptr;
+    QToolButton* m_cmdCleanUp = nullptr;
     QComboBox* m_cboLoudness = nullptr;
     QCheckBox* m_chkNormaliseAll = nullptr;
 };

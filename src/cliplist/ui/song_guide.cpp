@@ -1,0 +1,158 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "cliplist/ui/song_guide.h"
+
+#include "base/choices.h"
+#include "cliplist/edit_session.h"
+
+#include <QActionGroup>
+#include <QMenu>
+#include <QToolButton>
+
+#include <cmath>
+
+namespace {
+
+const QString SnapKey = QStringLiteral("editor/snap");
+const QString TempoKey = QStringLiteral("editor/tempo");
+const QString LengthKey = QStringLiteral("editor/suggestionSeconds");
+
+std::int64_t msOf(double seconds) {
+    return std::llround(seconds * 1000.0);
+}
+
+} // namespace
+
+SongGuide::SongGuide(EditSession& session, Choices& choices, QObject* parent)
+    : QObject(parent), m_session(session), m_choices(choices) {
+    const int snap = int(m_choices.number(SnapKey, 0));
+    m_snap =
+        snap >= 0 && snap <= int(analysis::Snap::Bar) ? analysis::Snap(snap) : analysis::Snap::Off;
+    const int tempo = int(m_choices.number(TempoKey, 0));
+    m_tempo = tempo >= 0 && tempo <= int(analysis::TempoChoice::Double)
+                  ? analysis::TempoChoice(tempo)
+                  : analysis::TempoChoice::AsFound;
+    m_lengthS = analysis::DefaultSuggestionLength;
+    for (double offered : analysis::SuggestionLengths)
+        if (m_choices.number(LengthKey, m_lengthS) == offered)
+            m_lengthS = offered;
+
+    m_session.setSnap([this](std::int64_t ms) { return snapped(ms); });
+    connect(&m_session, &EditSession::opened, this, &SongGuide::clipOpened);
+    // A change of the clip (an effect, an undo) is analysed again when it is opened again.
+    connect(&m_session, &EditSession::reopened, this, &SongGuide::clipOpened);
+    connect(&m_cache, &AnalysisCache::finished, this, &SongGuide::analysisEnded);
+}
+
+void SongGuide::buildMenu(QToolButton& button) {
+    auto* menu = new QMenu(&button);
+    const auto group = [&](const QString& title, const QStringList& items, int chosen,
+                           std::function<void(int)> choose) {
+        menu->addSection(title);
+        auto* actions = new QActionGroup(menu);
+        for (int i = 0; i < items.size(); ++i) {
+            QAction* action = menu->addAction(items.at(i));
+            action->setCheckable(true);
+            action->setChecked(i == chosen);
+            actions->addAction(action);
+            connect(action, &QAction::triggered, this, [choose, i] { choose(i); });
+        }
+    };
+    group(QStringLiteral("Snap marks to"),
+          {QStringLiteral("Off"), QStringLiteral("Zero crossing"), QStringLiteral("Beat"),
+           QStringLiteral("Bar")},
+          int(m_snap), [this](int i) {
+              m_snap = analysis::Snap(i);
+              m_choices.set(SnapKey, i);
+          });
+    group(QStringLiteral("Tempo"),
+          {QStringLiteral("As found"), QStringLiteral("Half"), QStringLiteral("Double")},
+          int(m_tempo), [this](int i) {
+              m_tempo = analysis::TempoChoice(i);
+              m_choices.set(TempoKey, i);
+          });
+    QStringList lengths;
+    int chosenLength = 0;
+    for (std::size_t i = 0; i < analysis::SuggestionLengths.size(); ++i) {
+        lengths << QStringLiteral("%1 s").arg(analysis::SuggestionLengths[i]);
+        if (analysis::SuggestionLengths[i] == m_lengthS)
+            chosenLength = int(i);
+    }
+    group(QStringLiteral("Suggestions last"), lengths, chosenLength, [this](int i) {
+        m_lengthS = analysis::SuggestionLengths[std::size_t(i)];
+        m_choices.set(LengthKey, m_lengthS);
+        makeSuggestions();
+    });
+    button.setMenu(menu);
+    button.setPopupMode(QToolButton::InstantPopup);
+}
+
+analysis::Grid SongGuide::grid() const {
+    return m_analysis ? analysis::gridFor(*m_analysis, m_tempo) : analysis::Grid{};
+}
+
+void SongGuide::clear() {
+    m_cache.clear();
+    m_analysis.reset();
+    m_suggestions.clear();
+    m_shown = -1;
+    m_suggestWaiting = false;
+}
+
+void SongGuide::suggest() {
+    if (!m_session.isOpen())
+        return;
+    if (!m_analysis) {
+        // Acts once the analysis is there.
+        m_suggestWaiting = true;
+        return;
+    }
+    if (m_suggestions.empty())
+        return;
+    m_shown = (m_shown + 1) % int(m_suggestions.size());
+    showSuggestion();
+}
+
+void SongGuide::clipOpened() {
+    m_analysis.reset();
+    m_suggestions.clear();
+    m_shown = -1;
+    m_suggestWaiting = false;
+    m_analysis = m_cache.analysisFor(m_session.clipFile());
+    if (m_analysis)
+        makeSuggestions();
+}
+
+void SongGuide::analysisEnded(const QString& clipPath) {
+    if (!m_session.isOpen() || clipPath != m_session.clipFile())
+        return;
+    m_analysis = m_cache.analysisFor(clipPath);
+    makeSuggestions();
+    if (std::exchange(m_suggestWaiting, false) && m_analysis)
+        suggest();
+    emit analysed();
+}
+
+void SongGuide::makeSuggestions() {
+    m_suggestions = m_analysis ? analysis::suggest(*m_analysis, m_lengthS)
+                               : std::vector<analysis::Suggestion>{};
+    m_shown = -1;
+}
+
+// The suggestions start on bar lines already; they are put as they are, not snapped again.
+void SongGuide::showSuggestion() {
+    const analysis::Suggestion& window = m_suggestions.at(std::size_t(m_shown));
+    const EditSession::SnapFn snap = [](std::int64_t ms) { return ms; };
+    m_session.setSnap(snap);
+    m_session.setMarkIn(msOf(window.start));
+    m_session.setMarkOut(std::min(m_session.lengthMs(), msOf(window.end)));
+    m_session.setSnap([this](std::int64_t ms) { return snapped(ms); });
+    emit suggested(m_shown, window.reason);
+}
+
+std::int64_t SongGuide::snapped(std::int64_t ms) const {
+    if (m_snap == analysis::Snap::Off)
+        return ms;
+    const Result<std::int64_t> placed =
+        analysis::snapMs(ms, m_snap, grid(), m_session.clipFile(), m_session.lengthMs());
+    return placed ? *placed : ms;
+}
