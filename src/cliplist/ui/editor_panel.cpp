@@ -96,6 +96,7 @@ EditorPanel::EditorPanel(ClipList& clips, EditHistory& history, EditSession& ses
         QStringLiteral("Where the marks land, the tempo and the suggestions' length"));
     m_guide->buildMenu(*m_cmdSnap);
     connect(m_cmdSuggest, &QPushButton::clicked, m_guide, &SongGuide::suggest);
+    connect(&m_peaks, &PeakCache::finished, m_guide, &SongGuide::prepare);
     connect(m_guide, &SongGuide::suggested, this, [this](int index, const QString& reason) {
         QToolTip::showText(m_cmdSuggest->mapToGlobal(QPoint(0, m_cmdSuggest->height())),
                            QStringLiteral("%1 of %2: %3")

@@ -47,6 +47,9 @@ public:
 
 public slots:
     void suggest();
+    // Has the clip analysed ahead of its opening (once its peaks are done, and after a
+    // change), unless the analysis kept beside it is still its own.
+    void prepare(const QString& clipPath) { m_cache.prepare(clipPath); }
 
 signals:
     // The open clip's analysis arrived (or failed: analysis() stays null) and a pending
