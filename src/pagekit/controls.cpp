@@ -18,4 +18,31 @@ QPushButton* pictureButton(QWidget* parent, const char* name, const QRect& at, i
     return picture;
 }
 
+void describe(QWidget* control, const char* name, const char* description) {
+    control->setAccessibleName(QLatin1String(name));
+    control->setAccessibleDescription(QLatin1String(description));
+}
+
+namespace {
+const char* const EdgesProperty = "tunecarverKeptEdges";
+const char* const PanelProperty = "tunecarverPanel";
+} // namespace
+
+void keepEdges(QWidget* control, Qt::Edges edges) {
+    control->setProperty(EdgesProperty, int(edges));
+}
+
+Qt::Edges keptEdges(const QWidget* control) {
+    const QVariant edges = control->property(EdgesProperty);
+    return edges.isValid() ? Qt::Edges(edges.toInt()) : (Qt::LeftEdge | Qt::TopEdge);
+}
+
+void markPanel(QWidget* panel) {
+    panel->setProperty(PanelProperty, true);
+}
+
+bool isPanel(const QWidget* widget) {
+    return widget->property(PanelProperty).toBool();
+}
+
 } // namespace controls

@@ -41,6 +41,7 @@ EffectsRow::EffectsRow(ClipList& clips, EditHistory& history, EditSession& sessi
       m_services(services) {
     setObjectName(QStringLiteral("EffectsRow"));
     resize(345, 22);
+    controls::markPanel(this);
     m_cmdFadeIn = pictureButton(this, "CmdFadeIn", {12, 0, 24, 22}, 16);
     m_cmdFadeOut = pictureButton(this, "CmdFadeOut", {38, 0, 24, 22}, 16);
     m_txtFade = place(new QLineEdit(QStringLiteral("1.0 s"), this), "txtFade", {64, 0, 38, 22});
@@ -53,6 +54,9 @@ EffectsRow::EffectsRow(ClipList& clips, EditHistory& history, EditSession& sessi
     m_chkNormaliseAll =
         place(new QCheckBox(QStringLiteral("All"), this), "chkNormaliseAll", {297, 2, 36, 18});
 
+    controls::describe(m_txtFade, "Fade length", "The length of a fade in or out, in seconds");
+    controls::describe(m_txtGain, "Gain", "The gain to apply, in decibels");
+    controls::describe(m_cboLoudness, "Loudness", "The loudness Normalise brings clips to");
     connect(m_cmdFadeIn, &QPushButton::clicked, this, &EffectsRow::CmdFadeIn_Click);
     connect(m_cmdFadeOut, &QPushButton::clicked, this, &EffectsRow::CmdFadeOut_Click);
     connect(m_cmdGain, &QPushButton::clicked, this, &EffectsRow::CmdGain_Click);
