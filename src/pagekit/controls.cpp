@@ -13,7 +13,7 @@ QPushButton* button(QWidget* parent, const char* name, const char* caption, cons
 
 QPushButton* pictureButton(QWidget* parent, const char* name, const QRect& at, int size) {
     auto* picture = place(new QPushButton(parent), name, at);
-    picture->setIcon(QIcon(clippictures::buttonPicture(QLatin1String(name))));
+    picture->setIcon(clippictures::buttonIcon(QLatin1String(name), size));
     picture->setIconSize(QSize(size, size));
     return picture;
 }

@@ -216,8 +216,7 @@ void Frmmain::buildToolbar() {
     m_toolbar1->setToolButtonStyle(Qt::ToolButtonIconOnly);
     for (const ToolbarButton& button : ToolbarButtons) {
         const QString key = QLatin1String(button.key);
-        QAction* action =
-            m_toolbar1->addAction(QIcon(toolbaricons::toolbarPicture(key)), QString());
+        QAction* action = m_toolbar1->addAction(toolbaricons::toolbarIcon(key), QString());
         action->setObjectName(key);
         action->setData(key);
         action->setShortcut(QKeySequence(QLatin1String(button.shortcut)));
