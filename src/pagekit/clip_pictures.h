@@ -1,19 +1,20 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
-#include <QPixmap>
+#include <QIcon>
 #include <QString>
 
-// The pictures of the "Audio Edit" page's caption-less buttons, drawn in code. Need a
-// QGuiApplication; made on the GUI thread.
+// The pictures of the "Audio Edit" page's caption-less buttons, from SVG resources
+// (data/pictures). Need a QGuiApplication; made on the GUI thread.
 namespace clippictures {
 
-// Edge of a button picture in pixels.
+// Edge of a button picture in pixels, unless the button asks for another.
 inline constexpr int PictureSize = 24;
 
-// The picture of a button by its objectName: "CmdAdd", "Cmdremove", "CmdUP", "CmdDown",
-// "CmdEditPlay", "CmdEditStop", "CmdFoward", "CmdPause", "CmdPlay", "CmdStop", "CmdNext".
-// A null pixmap for any other name.
-QPixmap buttonPicture(const QString& buttonName);
+// The picture of a button by its objectName, `size` pixels square: "CmdAdd", "Cmdremove",
+// "CmdUP", "CmdDown", "CmdEditPlay", "CmdEditStop", "CmdFoward", "CmdPause", "CmdPlay",
+// "CmdStop", "CmdNext", "CmdPlaySel", "CmdUndo", "CmdRedo", "CmdFadeIn", "CmdFadeOut",
+// "CmdGain", "CmdNormalise". A null icon for any other name.
+QIcon buttonIcon(const QString& buttonName, int size = PictureSize);
 
 } // namespace clippictures

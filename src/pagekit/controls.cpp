@@ -17,7 +17,7 @@ QPushButton* button(QWidget* parent, const char* name, const char* caption, cons
 
 QPushButton* pictureButton(QWidget* parent, const char* name, const QRect& at, int size) {
     auto* picture = place(new QPushButton(parent), name, at);
-    picture->setIcon(QIcon(clippictures::buttonPicture(QLatin1String(name))));
+    picture->setIcon(clippictures::buttonIcon(QLatin1String(name), size));
     picture->setIconSize(QSize(size, size));
     return picture;
 }
@@ -38,6 +38,33 @@ QToolButton* buttonWithChecks(QWidget* parent, const char* name, const char* cap
     }
     button->setMenu(menu);
     return button;
+}
+
+void describe(QWidget* control, const char* name, const char* description) {
+    control->setAccessibleName(QLatin1String(name));
+    control->setAccessibleDescription(QLatin1String(description));
+}
+
+namespace {
+const char* const EdgesProperty = "tunecarverKeptEdges";
+const char* const PanelProperty = "tunecarverPanel";
+} // namespace
+
+void keepEdges(QWidget* control, Qt::Edges edges) {
+    control->setProperty(EdgesProperty, int(edges));
+}
+
+Qt::Edges keptEdges(const QWidget* control) {
+    const QVariant edges = control->property(EdgesProperty);
+    return edges.isValid() ? Qt::Edges(edges.toInt()) : (Qt::LeftEdge | Qt::TopEdge);
+}
+
+void markPanel(QWidget* panel) {
+    panel->setProperty(PanelProperty, true);
+}
+
+bool isPanel(const QWidget* widget) {
+    return widget->property(PanelProperty).toBool();
 }
 
 } // namespace controls

@@ -11,7 +11,7 @@ class QPushButton;
 class QToolButton;
 
 // Making the pages' controls: each carries its name as objectName, so tests and the
-// accessibility tree find it, and sits at its place within its parent.
+// accessibility tree find it, and sits at its classic place within its parent.
 namespace controls {
 
 template <typename Control> Control* place(Control* control, const char* name, const QRect& at) {
@@ -35,5 +35,17 @@ struct Check {
 // `choices` as the user ticks it; a click on the caption is the button's clicked().
 QToolButton* buttonWithChecks(QWidget* parent, const char* name, const char* caption,
                               const QRect& at, Choices& choices, const QList<Check>& checks);
+
+// The name and description a screen reader gives a control that has no caption of its own.
+void describe(QWidget* control, const char* name, const char* description);
+
+// The edges of its parent `control` keeps its distance to when the window grows
+// (ClassicLayout); Qt::LeftEdge | Qt::TopEdge unless set.
+void keepEdges(QWidget* control, Qt::Edges edges);
+Qt::Edges keptEdges(const QWidget* control);
+// A plain widget that holds controls of its own at classic places (a row or a column of
+// buttons), so the window's layout places them too.
+void markPanel(QWidget* panel);
+bool isPanel(const QWidget* widget);
 
 } // namespace controls

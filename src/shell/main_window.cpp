@@ -4,12 +4,16 @@
 #include "audio/audio_engine.h"
 #include "audio/media_player.h"
 #include "base/app_info.h"
+#include "base/window_state.h"
 #include "cliplist/clip_import.h"
 #include "cliplist/clip_list_journal.h"
 #include "cliplist/ui/framewav.h"
 #include "convert/ui/frame_convert.h"
 #include "pagekit/audio_error.h"
 #include "pagekit/busy_window.h"
+#include "pagekit/classic_layout.h"
+#include "pagekit/controls.h"
+#include "pagekit/screen_reader.h"
 #include "pagekit/toolbar_icons.h"
 #include "recording/ui/frame_rec.h"
 #include "shell/about_page.h"
@@ -54,7 +58,7 @@ Frmmain::Frmmain(AppContext context, RingtonePrompt& ringtonePrompt, QWidget* pa
     setObjectName(QStringLiteral("Frmmain"));
     setWindowTitle(QLatin1String(appinfo::Title));
     setWindowIcon(toolbaricons::programIconSet());
-    setFixedSize(ClientWidth, ClientHeight);
+    resize(ClientWidth, ClientHeight);
     // Frame captions sit on the frame's border line, so the controls placed close below a
     // frame's top are not crossed by that line (some styles draw the caption above it).
     setStyleSheet(QStringLiteral(
@@ -66,6 +70,8 @@ Frmmain::Frmmain(AppContext context, RingtonePrompt& ringtonePrompt, QWidget* pa
         m_ringtonePrompt, *this);
     connect(this, &Frmmain::recordPageEntered, &m_pages->frameRec(), &FrameRec::initrec);
     connect(this, &Frmmain::pageLeaving, &m_pages->frameRec(), &FrameRec::leavePage);
+    connect(&m_pages->frameSetting(), &FrameSetting::fixedSizeChosen, this,
+            &Frmmain::setFixedWindowSize);
     Form_Load();
 }
 
@@ -100,6 +106,60 @@ void Frmmain::Form_Load() {
     showPage(&framewav());
     restoreLastRun();
     m_journal = std::make_unique<ClipListJournal>(framewav().clips(), m_context.workFolder);
+    m_layout = std::make_unique<ClassicLayout>(*this, QSize(ClientWidth, ClientHeight));
+    m_layout->capture();
+    screenreader::nameControls(*this);
+    for (QGroupBox* page : m_pages->all())
+        screenreader::orderTabs(*page);
+    restoreWindowState();
+}
+
+QSize Frmmain::smallestSize() const {
+    return m_layout->minimumSize();
+}
+
+void Frmmain::restoreWindowState() {
+    m_statePath = WindowState::pathBeside(Settings::locateFile(m_context.appFolder));
+    const WindowState state = WindowState::read(m_statePath);
+    m_fixedSize = state.fixedSize;
+    m_pages->frameSetting().showFixedSize(m_fixedSize);
+    if (m_fixedSize) {
+        setFixedSize(smallestSize());
+    } else {
+        setMinimumSize(smallestSize());
+        resize(smallestSize());
+    }
+    if (!state.geometry.isEmpty())
+        restoreGeometry(state.geometry);
+    m_layout->apply();
+}
+
+// A state file that cannot be written costs the next start its size and place, nothing
+// more; it is not worth a message at the exit.
+void Frmmain::saveWindowState() {
+    WindowState state;
+    state.geometry = saveGeometry();
+    state.fixedSize = m_fixedSize;
+    state.write(m_statePath);
+}
+
+void Frmmain::setFixedWindowSize(bool fixed) {
+    m_fixedSize = fixed;
+    m_pages->frameSetting().showFixedSize(fixed);
+    if (fixed) {
+        showNormal();
+        setFixedSize(smallestSize());
+    } else {
+        setMinimumSize(smallestSize());
+        setMaximumSize(QWIDGETSIZE_MAX, QWIDGETSIZE_MAX);
+    }
+    saveWindowState();
+}
+
+void Frmmain::resizeEvent(QResizeEvent* event) {
+    QWidget::resizeEvent(event);
+    if (m_layout)
+        m_layout->apply();
 }
 
 // The exit sequence empties the work folder, the journal of the clip list with it: a
@@ -157,14 +217,14 @@ void Frmmain::buildToolbar() {
     m_toolbar1->setToolButtonStyle(Qt::ToolButtonIconOnly);
     for (const ToolbarButton& button : ToolbarButtons) {
         const QString key = QLatin1String(button.key);
-        QAction* action =
-            m_toolbar1->addAction(QIcon(toolbaricons::toolbarPicture(key)), QString());
+        QAction* action = m_toolbar1->addAction(toolbaricons::toolbarIcon(key), QString());
         action->setObjectName(key);
         action->setData(key);
         action->setShortcut(QKeySequence(QLatin1String(button.shortcut)));
         connect(action, &QAction::triggered, this, [this, key] { Toolbar1_ButtonClick(key); });
     }
     m_toolbar1->setGeometry(0, 0, ClientWidth, std::min(m_toolbar1->sizeHint().height(), PageTop));
+    controls::keepEdges(m_toolbar1, Qt::LeftEdge | Qt::RightEdge | Qt::TopEdge);
 }
 
 void Frmmain::SetLng() {
@@ -218,6 +278,7 @@ void Frmmain::exitSequence() {
     if (m_exiting)
         return;
     m_exiting = true;
+    saveWindowState();
     m_context.MMCEdit.command(QStringLiteral("stop"));
     m_context.MMCPlayList.command(QStringLiteral("stop"));
     m_context.MMCEdit.command(QStringLiteral("close"));

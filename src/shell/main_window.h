@@ -14,6 +14,7 @@
 
 #include <memory>
 
+class ClassicLayout;
 class ClipListJournal;
 class Framewav;
 class FrmLoad;
@@ -22,10 +23,18 @@ class QGroupBox;
 class QToolBar;
 class RingtonePrompt;
 
-// The main window "KorvaNel Tunecarver": a fixed 719 × 413 client area with the toolbar
-// Toolbar1 across the top and five page frames 48 pixels below the top, exactly one shown:
-// Framewav "Audio Edit", FrameRec "Vioce Record", FrameConvert "Wav <-> Mp3", FrameSetting
-// "Setting" and FrameAbout "About".
+// The main window "KorvaNel Tunecarver": a 719 × 413 client area with the toolbar Toolbar1
+// across the top and five page frames 48 pixels below the top, exactly one shown: Framewav
+// "Audio Edit", FrameRec "Vioce Record", FrameConvert "Wav <-> Mp3", FrameSetting "Setting"
+// and FrameAbout "About".
+//
+// The window can be resized and maximised. At its classic size every control is at its
+// classic place; a larger window gives its extra room to the pages as Pages says
+// (ClassicLayout). The smallest size is the classic one, grown by one factor where the font
+// needs more room for a caption. Size, place and the maximised state are kept between runs
+// in "state.ini" (WindowState) beside "config.ini", written when the program ends; so is
+// the Setting page's "Fixed window size", written at once, which holds the window at its
+// smallest size.
 //
 // Construction runs the start-up steps (Form_Load); their failures are ignored. Every
 // toolbar click runs the page switch first: pageLeaving() is emitted, the engine is released,
@@ -72,6 +81,12 @@ public:
     // window brought to the front.
     void addFiles(const QStringList& paths);
 
+    // "Fixed window size": the window at its smallest size, not resizable; or resizable again
+    // from its present size. Kept in "state.ini" at once.
+    void setFixedWindowSize(bool fixed);
+    bool isFixedWindowSize() const { return m_fixedSize; }
+    QSize smallestSize() const;
+
 public slots:
     // The page switch, then the action of `key` ("Wav", "Rec", "Convert", "Setting", "Help",
     // "Exit"); another key does nothing after the switch. While the busy gate holds the
@@ -88,6 +103,7 @@ signals:
 
 protected:
     void closeEvent(QCloseEvent* event) override;
+    void resizeEvent(QResizeEvent* event) override;
 
 private:
     void Form_Load();
@@ -96,6 +112,8 @@ private:
     void showPage(QGroupBox* page);
     void exitSequence();
     void restoreLastRun();
+    void restoreWindowState();
+    void saveWindowState();
 
     AppContext m_context;
     RingtonePrompt& m_ringtonePrompt;
@@ -107,5 +125,8 @@ private:
     QToolBar* m_toolbar1 = nullptr;
     std::unique_ptr<Pages> m_pages;
     std::unique_ptr<ClipListJournal> m_journal;
+    std::unique_ptr<ClassicLayout> m_layout;
+    QString m_statePath;
+    bool m_fixedSize = false;
     bool m_exiting = false;
 };

@@ -5,6 +5,7 @@
 #include "cliplist/ui/framewav.h"
 #include "convert/ui/frame_convert.h"
 #include "pagekit/app_context.h"
+#include "pagekit/controls.h"
 #include "recording/ui/frame_rec.h"
 #include "shell/about_page.h"
 #include "shell/settings_page.h"
@@ -40,6 +41,13 @@ Pages::Pages(PageServices services, RingtonePrompt& ringtonePrompt, QWidget& hos
                                    Settings::locateFile(services.context.appFolder), &host),
                   "FrameSetting", "Setting", 80, 593, 321);
     m_frameAbout = placePage(new FrameAbout(&host), "FrameAbout", "About", 168, 393, 281);
+    using controls::keepEdges;
+    keepEdges(m_framewav, Qt::LeftEdge | Qt::RightEdge | Qt::TopEdge | Qt::BottomEdge);
+    keepEdges(m_frameRec, Qt::LeftEdge | Qt::RightEdge | Qt::TopEdge);
+    for (QGroupBox* centred :
+         {static_cast<QGroupBox*>(m_frameConvert), static_cast<QGroupBox*>(m_frameSetting),
+          static_cast<QGroupBox*>(m_frameAbout)})
+        keepEdges(centred, Qt::TopEdge);
     show(m_framewav);
 }
 

@@ -23,6 +23,8 @@ class RingtonePrompt;
 //   FrameSetting "Setting"    80,48 593×321
 //   FrameAbout "About"        168,48 393×281
 // The pages are children of `host`, all hidden but the first; the host shows one at a time.
+// When the host grows (ClassicLayout), "Audio Edit" takes all the extra room, "Vioce Record"
+// the extra width, and the other pages stay centred below the toolbar.
 // GUI thread only; what the services reference outlives the pages.
 class Pages {
 public:

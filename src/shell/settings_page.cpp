@@ -2,9 +2,11 @@
 #include "shell/settings_page.h"
 
 #include "base/app_info.h"
+#include "pagekit/controls.h"
 #include "pagekit/dialogs.h"
 #include "shell/folder_list.h"
 
+#include <QCheckBox>
 #include <QComboBox>
 #include <QDir>
 #include <QFileInfo>
@@ -84,6 +86,8 @@ FrameSetting::FrameSetting(Settings& settings, Dialogs& dialogs, QString configP
     m_drive1->setGeometry(24, 200, 241, 21);
     fillDrives();
     connect(m_drive1, &QComboBox::currentIndexChanged, this, &FrameSetting::Drive1_Change);
+    controls::describe(m_dir1, "Folders", "The folder to become the base folder");
+    controls::describe(m_drive1, "Volume", "The volume whose folders are listed");
 
     m_cmdFolder = new QPushButton(QStringLiteral("New Folder"), frame1);
     m_cmdFolder->setObjectName(QStringLiteral("CmdFolder"));
@@ -94,6 +98,15 @@ FrameSetting::FrameSetting(Settings& settings, Dialogs& dialogs, QString configP
     m_cmdSaveSetting->setObjectName(QStringLiteral("CmdSaveSetting"));
     m_cmdSaveSetting->setGeometry(16, 280, 89, 25);
     connect(m_cmdSaveSetting, &QPushButton::clicked, this, &FrameSetting::CmdSaveSetting_Click);
+
+    m_chkFixedSize = new QCheckBox(QStringLiteral("Fixed window size"), this);
+    m_chkFixedSize->setObjectName(QStringLiteral("chkFixedSize"));
+    m_chkFixedSize->setGeometry(24, 160, 201, 21);
+    connect(m_chkFixedSize, &QCheckBox::clicked, this, &FrameSetting::fixedSizeChosen);
+}
+
+void FrameSetting::showFixedSize(bool fixed) {
+    m_chkFixedSize->setChecked(fixed);
 }
 
 void FrameSetting::readSettings() {

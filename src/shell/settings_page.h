@@ -10,13 +10,17 @@
 
 class Dialogs;
 class FolderList;
+class QCheckBox;
 class QComboBox;
 class QPushButton;
 class QRadioButton;
 
 // The settings page (frame "Setting"): the MP3 bit rate ("Mp3 KBit/S", Option1 to Option4)
 // and the base folder ("Program Base Folder": the folder list Dir1, the volume list Drive1
-// and "New Folder"), and "Save Setting", which writes "config.ini".
+// and "New Folder"), and "Save Setting", which writes "config.ini". The check box
+// chkFixedSize "Fixed window size" (24,160 201×21) asks for the main window at its classic
+// size, not resizable; it acts at once and is kept by the window in its own state file, not
+// in "config.ini".
 //
 // The page works on the main window's Settings, which must outlive it; a change takes effect
 // at once for every reader and is kept only when "Save Setting" is pressed. Prompts go
@@ -32,6 +36,12 @@ public:
     // base folder when it still exists, the default base folder otherwise. A missing or
     // unreadable file leaves the bit rate unset. Nothing is reported.
     void readSettings();
+    // Shows whether the window is fixed, without announcing it.
+    void showFixedSize(bool fixed);
+
+signals:
+    // The user checked or cleared "Fixed window size".
+    void fixedSizeChosen(bool fixed);
 
 public slots:
     void Option1_Click();
@@ -64,6 +74,7 @@ private:
     QComboBox* m_drive1 = nullptr;
     QPushButton* m_cmdFolder = nullptr;
     QPushButton* m_cmdSaveSetting = nullptr;
+    QCheckBox* m_chkFixedSize = nullptr;
     // The folder last open on each volume, by the volume's root.
     QHash<QString, QString> m_driveFolders;
 };

@@ -83,14 +83,14 @@ EditorPanel::EditorPanel(ClipList& clips, EditHistory& history, EditSession& ses
     m_cmdMarkOut = controls::button(this, "CmdMarkOut", "Mark Out", {208, 131, 62, 25});
     m_cmdEditDone = controls::button(this, "CmdEditDone", "Done", {272, 131, 61, 25});
     m_chkSmooth =
-        place(new QCheckBox(QStringLiteral("Smooth cuts"), this), "chkSmooth", {146, 157, 92, 17});
+        place(new QCheckBox(QStringLiteral("Smooth cuts"), this), "chkSmooth", {146, 157, 96, 17});
     m_chkSmooth->setChecked(true);
     m_effects = new EffectsRow(clips, history, session, services, this);
     m_effects->move(0, 178);
     m_guide = new SongGuide(session, services.choices, this);
-    m_cmdSuggest = controls::button(this, "CmdSuggest", "Suggest", {240, 157, 54, 20});
+    m_cmdSuggest = controls::button(this, "CmdSuggest", "Suggest", {243, 157, 56, 20});
     m_cmdSuggest->setToolTip(QStringLiteral("Put the marks on the best part of the song (S)"));
-    m_cmdSnap = place(new QToolButton(this), "CmdSnap", {296, 157, 37, 20});
+    m_cmdSnap = place(new QToolButton(this), "CmdSnap", {300, 157, 33, 20});
     m_cmdSnap->setText(QStringLiteral("Snap"));
     m_cmdSnap->setToolTip(
         QStringLiteral("Where the marks land, the tempo and the suggestions' length"));
@@ -105,6 +105,25 @@ EditorPanel::EditorPanel(ClipList& clips, EditHistory& history, EditSession& ses
                                .arg(reason),
                            m_cmdSuggest);
     });
+    // The waveform takes the room of a larger frame; the controls under it keep to the
+    // frame's bottom, the times to their sides.
+    using controls::keepEdges;
+    keepEdges(m_waveform, Qt::LeftEdge | Qt::RightEdge | Qt::TopEdge | Qt::BottomEdge);
+    keepEdges(m_sliderEdit, Qt::LeftEdge | Qt::RightEdge | Qt::BottomEdge);
+    for (QWidget* left : std::initializer_list<QWidget*>{
+             m_lblin, m_txtMarkIn, m_cmdEditPlay, m_cmdEditStop, m_cmdPlaySel, m_cmdMarkin,
+             m_cmdMarkOut, m_cmdEditDone, m_chkSmooth, m_cmdSuggest, m_cmdSnap, m_effects})
+        keepEdges(left, Qt::LeftEdge | Qt::BottomEdge);
+    keepEdges(m_lbltotal, Qt::BottomEdge);
+    keepEdges(m_txtKept, Qt::BottomEdge);
+    keepEdges(m_lblout, Qt::RightEdge | Qt::BottomEdge);
+    keepEdges(m_txtMarkOut, Qt::RightEdge | Qt::BottomEdge);
+    controls::describe(m_waveform, "Waveform",
+                       "The open clip with its marks and playhead; click to move the playhead");
+    controls::describe(m_sliderEdit, "Playhead", "Where the clip plays from, in seconds");
+    controls::describe(m_txtMarkIn, "Mark-in time", "Where the kept stretch starts, m:ss.mmm");
+    controls::describe(m_txtKept, "Kept length", "The length of the kept stretch, m:ss.mmm");
+    controls::describe(m_txtMarkOut, "Mark-out time", "Where the kept stretch ends, m:ss.mmm");
 
     m_sliderEdit->installEventFilter(this);
     connect(m_cmdEditPlay, &QPushButton::clicked, this, &EditorPanel::CmdEditPlay_Click);

@@ -50,7 +50,9 @@ class WaveformView;
 // txtKept, txtMarkOut 12/132/257,107 76×21 · CmdEditPlay, CmdEditStop, CmdPlaySel
 // 12/56/100,131 41×36 · CmdMarkin "Mark In" 146,131 60×25 · CmdMarkOut "Mark Out" 208,131
 // 62×25 · CmdEditDone "Done" 272,131 61×25 · chkSmooth "Smooth cuts" 146,157 187×17 · the
-// effects row 0,178.
+// effects row 0,178. A larger frame goes to the waveform; the slider widens with it and
+// the controls below keep to the frame's bottom (the middle time centred, the right one at
+// the right).
 //
 // GUI thread only; everything handed in outlives the panel.
 class EditorPanel : public QGroupBox {

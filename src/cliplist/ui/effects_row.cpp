@@ -45,13 +45,14 @@ EffectsRow::EffectsRow(ClipList& clips, EditHistory& history, EditSession& sessi
       m_services(services) {
     setObjectName(QStringLiteral("EffectsRow"));
     resize(345, 22);
+    controls::markPanel(this);
     m_cmdFadeIn = pictureButton(this, "CmdFadeIn", {12, 0, 24, 22}, 16);
     m_cmdFadeOut = pictureButton(this, "CmdFadeOut", {38, 0, 24, 22}, 16);
-    m_txtFade = place(new QLineEdit(QStringLiteral("1.0 s"), this), "txtFade", {64, 0, 38, 22});
-    m_cmdGain = pictureButton(this, "CmdGain", {106, 0, 24, 22}, 16);
-    m_txtGain = place(new QLineEdit(QStringLiteral("+3 dB"), this), "txtGain", {132, 0, 40, 22});
-    m_cmdNormalise = pictureButton(this, "CmdNormalise", {176, 0, 24, 22}, 16);
-    m_cboLoudness = place(new QComboBox(this), "cboLoudness", {202, 0, 64, 22});
+    m_txtFade = place(new QLineEdit(QStringLiteral("1.0 s"), this), "txtFade", {64, 0, 36, 22});
+    m_cmdGain = pictureButton(this, "CmdGain", {102, 0, 24, 22}, 16);
+    m_txtGain = place(new QLineEdit(QStringLiteral("+3 dB"), this), "txtGain", {128, 0, 38, 22});
+    m_cmdNormalise = pictureButton(this, "CmdNormalise", {168, 0, 24, 22}, 16);
+    m_cboLoudness = place(new QComboBox(this), "cboLoudness", {194, 0, 70, 22});
     for (const char* level : {"-14 LUFS", "-16 LUFS", "-23 LUFS"})
         m_cboLoudness->addItem(QLatin1String(level));
     m_chkNormaliseAll =
@@ -59,12 +60,16 @@ EffectsRow::EffectsRow(ClipList& clips, EditHistory& history, EditSession& sessi
     QList<controls::Check> steps;
     for (const cleanup::StepKey& step : cleanup::StepKeys)
         steps.append({step.key, step.text, true});
-    m_cmdCleanUp = controls::buttonWithChecks(this, "CmdCleanUp", "Clean Up", {267, 0, 29, 22},
+    m_cmdCleanUp = controls::buttonWithChecks(this, "CmdCleanUp", "Clean Up", {266, 0, 30, 22},
                                               m_services.choices, steps);
-    m_cmdCleanUp->setIcon(QIcon(clippictures::buttonPicture(QStringLiteral("CmdCleanUp"))));
+    m_cmdCleanUp->setIcon(clippictures::buttonIcon(QStringLiteral("CmdCleanUp"), 16));
+    m_cmdCleanUp->setIconSize(QSize(16, 16));
     m_cmdCleanUp->setToolButtonStyle(Qt::ToolButtonIconOnly);
     connect(m_cmdCleanUp, &QToolButton::clicked, this, &EffectsRow::CmdCleanUp_Click);
 
+    controls::describe(m_txtFade, "Fade length", "The length of a fade in or out, in seconds");
+    controls::describe(m_txtGain, "Gain", "The gain to apply, in decibels");
+    controls::describe(m_cboLoudness, "Loudness", "The loudness Normalise brings clips to");
     connect(m_cmdFadeIn, &QPushButton::clicked, this, &EffectsRow::CmdFadeIn_Click);
     connect(m_cmdFadeOut, &QPushButton::clicked, this, &EffectsRow::CmdFadeOut_Click);
     connect(m_cmdGain, &QPushButton::clicked, this, &EffectsRow::CmdGain_Click);

@@ -36,9 +36,9 @@ class QToolButton;
 // alone, a failure) is said in one message at the end. Settings that cannot be read get one
 // message and change nothing.
 //
-// Places within the row (345×22): CmdFadeIn 12 · CmdFadeOut 38 (24 wide) · txtFade 64, 38
-// wide · CmdGain 106 · txtGain 132, 40 wide · CmdNormalise 176 · cboLoudness 202, 64 wide ·
-// CmdCleanUp 267, 29 wide with its menu's arrow · chkNormaliseAll "All" 297, 36 wide.
+// Places within the row (345×22): CmdFadeIn 12 · CmdFadeOut 38 (24 wide) · txtFade 64, 36
+// wide · CmdGain 102 · txtGain 128, 38 wide · CmdNormalise 168 · cboLoudness 194, 70 wide ·
+// CmdCleanUp 266, 30 wide with its menu's arrow · chkNormaliseAll "All" 297, 36 wide.
 //
 // GUI thread only; everything handed in outlives the row.
 class EffectsRow : public QWidget {

@@ -57,6 +57,20 @@ Framewav::Framewav(PageServices services, RingtonePrompt& ringtonePrompt, QWidge
     m_join = new ListJoin(m_clips, services, this);
     m_saving = new ListSaving(m_clips, *m_join, services, this);
     m_ringtone = new RingtoneSaving(m_clips, *m_join, selection, ringtonePrompt, services, this);
+    // A larger window: the list grows in height, the editor takes the rest, and what stands
+    // below the editor follows its edges.
+    using controls::keepEdges;
+    keepEdges(m_list1, Qt::LeftEdge | Qt::TopEdge | Qt::BottomEdge);
+    keepEdges(m_label6, Qt::LeftEdge | Qt::BottomEdge);
+    keepEdges(m_text1, Qt::LeftEdge | Qt::BottomEdge);
+    keepEdges(m_editor, Qt::LeftEdge | Qt::RightEdge | Qt::TopEdge | Qt::BottomEdge);
+    keepEdges(m_player, Qt::LeftEdge | Qt::RightEdge | Qt::BottomEdge);
+    keepEdges(cmdSaveWav, Qt::LeftEdge | Qt::BottomEdge);
+    keepEdges(cmdSaveList, Qt::RightEdge | Qt::BottomEdge);
+    keepEdges(cmdRingtone, Qt::LeftEdge | Qt::RightEdge | Qt::BottomEdge);
+    controls::describe(m_list1, "Clip list",
+                       "The clips to play, edit and save; click to select, double click to edit");
+    controls::describe(m_text1, "Encoder status", "The status code of the last MP3 encoding");
 
     connect(cmdSaveWav, &QPushButton::clicked, m_saving, &ListSaving::CmdSaveWav_Click);
     connect(cmdSaveList, &QPushButton::clicked, m_saving, &ListSaving::CmdSaveList_Click);

@@ -42,7 +42,8 @@ class RingtoneSaving;
 // 193×41 · Text1 (the encoder's status code, read-only) 224,312 57×21 · Frame3 "Edit Song"
 // 344,8 345×206 · Frame2 "List Control" 344,218 345×73 · CmdSaveWav "Save The List to Wav"
 // 344,298 169×24 · CmdSaveList "Save The List to MP3" 520,298 169×24 · CmdRingtone "Save as
-// Ringtone" 344,325 345×24.
+// Ringtone" 344,325 345×24. In a larger window List1 grows in height, Frame3 takes the
+// extra width and height, and Frame2 and the three buttons below it follow its edges.
 //
 // GUI thread only.
 class Framewav : public QGroupBox {

@@ -44,6 +44,7 @@ ListButtons::ListButtons(ClipList& clips, EditHistory& history, ClipImport& impo
       m_selection(selection), m_services(services) {
     setObjectName(QStringLiteral("ListButtons"));
     resize(41, 273);
+    controls::markPanel(this);
     m_cmdAdd = pictureButton(this, "CmdAdd", {0, 0, 41, 41});
     m_cmdremove = pictureButton(this, "Cmdremove", {0, 48, 41, 41});
     m_cmdUP = pictureButton(this, "CmdUP", {0, 96, 41, 41});

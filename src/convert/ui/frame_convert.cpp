@@ -10,6 +10,7 @@
 #include "pagekit/audio_error.h"
 #include "pagekit/busy_gate.h"
 #include "pagekit/busy_window.h"
+#include "pagekit/controls.h"
 #include "pagekit/encoder_jobs.h"
 
 #include <QDir>
@@ -114,6 +115,15 @@ FrameConvert::FrameConvert(PageServices services, ClipImport& import, QWidget* p
     fitCaption(cmdConvertMP3);
     fitCaption(cmdconvertWav);
     m_text2->setText(QStringLiteral("Text2"));
+    controls::describe(m_txtopenwav, "Wav file to convert", "The Wav file to convert to MP3");
+    controls::describe(cmdopenwav, "Choose Wav file", "Choose the Wav file to convert");
+    controls::describe(m_txtsavemp3, "MP3 file to write", "Where the MP3 file is written");
+    controls::describe(cmdSaveMP3, "Choose MP3 file", "Choose where the MP3 file is written");
+    controls::describe(m_txtopenmp3, "MP3 file to convert", "The MP3 file to convert to Wav");
+    controls::describe(cmdopenMp3, "Choose MP3 file", "Choose the MP3 file to convert");
+    controls::describe(m_txtsavewav, "Wav file to write", "Where the Wav file is written");
+    controls::describe(cmdSavewav2, "Choose Wav file", "Choose where the Wav file is written");
+    controls::describe(m_text2, "Encoder status", "The status code of the last conversion");
 
     connect(cmdopenwav, &QPushButton::clicked, this, &FrameConvert::Cmdopenwav_Click);
     connect(cmdSaveMP3, &QPushButton::clicked, this, &FrameConvert::CmdSaveMP3_Click);

@@ -107,6 +107,10 @@ FrameRec::FrameRec(PageServices services, ClipImport& import, QWidget* parent, T
     m_picTake = place(new WaveformView(this), "picTake", {56, 192, 421, 48});
     // Only a picture here: the marks and the playhead are not the user's to move.
     m_picTake->setAttribute(Qt::WA_TransparentForMouseEvents);
+    // A wider page shows the take wider.
+    controls::keepEdges(m_picTake, Qt::LeftEdge | Qt::RightEdge | Qt::TopEdge);
+    controls::describe(m_cmbInput, "Rec Device", "The input to record from");
+    controls::describe(m_sldInputLevel, "Input Volume", "The recording level of the input");
     m_btnPlay->setEnabled(false);
     m_btnSave->setEnabled(false);
     placeTakeChoices();

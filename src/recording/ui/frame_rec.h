@@ -43,7 +43,7 @@ class QToolButton;
 // the playhead of the take's picture (picTake), drawn after Stop. "Add to List"
 // (btnAddToList, enabled with Play and Save) writes the take as "Voice.wav" and adds it to
 // the clip list through the list's ClipImport, as "Add New" adds a file. Five minutes before
-// the take's size limit a message says so.
+// the take's size limit a message says so. A wider page widens the take's picture.
 //
 // The page holds one take (TakeRecorder). Its buttons follow the take's state:
 //   no take              "Record", Play and Save disabled
