@@ -175,6 +175,19 @@ Result<soundedit::Measure> measureStretch(const QString& path, std::int64_t from
     return soundedit::measure(source.channels(), source.sampleRateHz(), read, path);
 }
 
+Result<soundedit::Measure> measureHeld(const std::vector<std::int16_t>& samples, int channels,
+                                       int rateHz, const QString& path) {
+    std::size_t at = 0;
+    const auto read = [&](std::vector<std::int16_t>& block) -> Result<std::int64_t> {
+        const std::size_t count = std::min<std::size_t>(samples.size() - at, channels << 16);
+        block.assign(samples.begin() + std::ptrdiff_t(at),
+                     samples.begin() + std::ptrdiff_t(at + count));
+        at += count;
+        return std::int64_t(count) / channels;
+    };
+    return soundedit::measure(channels, rateHz, read, path);
+}
+
 // Hands the tone's frames, shaped, to the sink, and finishes it.
 Status pump(ToneSource& source, SoundSink& sink, std::int64_t toneFrames, const ShapeFn& shape,
             const PercentFn& progress, const std::atomic<bool>* abort) {
@@ -268,11 +281,21 @@ Result<Pipeline> prepare(const Request& request) {
             return tail.status();
         pipeline.steps.push_back(crossfadeStep(std::move(*tail), loop.crossfade, channels));
     }
-    // The loudness of the kept part, measured before anything is written. A mono source
-    // that the tone carries on two channels sounds 3 dB louder there.
+    if (Status sought = source.seek(start); !sought)
+        return sought;
+    // A tone's worth of decoded sound is kept in memory between its measuring and its
+    // encoding rather than decoded twice.
+    constexpr std::int64_t MaxHeldBytes = std::int64_t(16) << 20;
+    if (request.loudness && source.decodes() &&
+        pipeline.toneFrames * channels * 2 <= MaxHeldBytes) {
+        if (Status held = source.hold(pipeline.toneFrames); !held)
+            return held;
+    }
+    // The loudness of the kept part, measured before anything is written.
     if (request.loudness) {
         Result<soundedit::Measure> measured =
-            measureStretch(request.source, start, pipeline.toneFrames);
+            source.held().empty() ? measureStretch(request.source, start, pipeline.toneFrames)
+                                  : measureHeld(source.held(), channels, rateHz, request.source);
         if (!measured)
             return measured.status();
         soundedit::Target target;
@@ -298,8 +321,6 @@ Result<Pipeline> prepare(const Request& request) {
             fade::applyFadeOut(samples, frames, channels, first, toneFrames, fadeFrames);
         });
     }
-    if (Status sought = source.seek(start); !sought)
-        return sought;
     return pipeline;
 }
 

@@ -49,7 +49,32 @@ Status ToneSource::seek(std::int64_t frame) {
     return m_stream->seek(frame);
 }
 
+Status ToneSource::hold(std::int64_t frames) {
+    m_held.resize(std::size_t(std::max<std::int64_t>(0, frames) * m_channels));
+    std::int64_t at = 0;
+    while (at < frames) {
+        const Result<std::int64_t> got = read(m_held.data() + at * m_channels, frames - at);
+        if (!got)
+            return got.status();
+        if (*got == 0)
+            break;
+        at += *got;
+    }
+    m_held.resize(std::size_t(at * m_channels));
+    m_heldAt = 0;
+    m_holding = true;
+    return Status::ok();
+}
+
 Result<std::int64_t> ToneSource::read(std::int16_t* samples, std::int64_t maxFrames) {
+    if (m_holding) {
+        const std::size_t count =
+            std::min(m_held.size() - m_heldAt,
+                     std::size_t(std::max<std::int64_t>(0, maxFrames)) * std::size_t(m_channels));
+        std::memcpy(samples, m_held.data() + m_heldAt, count * sizeof *samples);
+        m_heldAt += count;
+        return std::int64_t(count) / m_channels;
+    }
     if (m_reader) {
         const std::int64_t got = m_reader->next(m_block, maxFrames);
         if (got < 0)

@@ -37,6 +37,15 @@ public:
     // The next read starts at `frame` (clamped to 0), sample for sample where a read from
     // the start would be then. Fails as DecodeStream::seek does.
     Status seek(std::int64_t frame);
+    // Whether the sound is decoded as it is read (not a clip file read from its PCM).
+    bool decodes() const { return m_stream != nullptr; }
+    // Reads the next `frames` frames (fewer at the sound's end) into held() and serves the
+    // reads that follow from there: a short stretch read twice is decoded once. The failures
+    // of read().
+    Status hold(std::int64_t frames);
+    // The frames held, interleaved; empty before hold().
+    const std::vector<std::int16_t>& held() const { return m_held; }
+
     // Up to maxFrames frames into `samples` (room for maxFrames * channels()): the count,
     // 0 at the end. FileForm when a clip file ends before its header says; the decoder's
     // failures as it gives them.
@@ -53,4 +62,7 @@ private:
     bool m_exact = false;
     std::vector<std::int16_t> m_block;
     std::vector<std::uint8_t> m_bytes;
+    std::vector<std::int16_t> m_held;
+    std::size_t m_heldAt = 0; // the next sample served from m_held
+    bool m_holding = false;
 };
