@@ -19,6 +19,7 @@
 #include <limits>
 #include <memory>
 #include <mutex>
+#include <optional>
 #include <thread>
 #include <vector>
 
@@ -61,6 +62,7 @@ Result<Outcome> rewrite(const QString& in, const QString& out,
     std::int64_t frame = 0;
     const Status read = reader.readAll([&](std::vector<std::int16_t>& samples, std::int64_t count) {
         bytes.resize(qsizetype(samples.size()) * (eightBit ? 1 : 2));
+        char* const target = bytes.data();
         for (std::int64_t f = 0; f < count; ++f, ++frame) {
             const double g = gainAt(frame);
             for (int c = 0; c < format.channels; ++c) {
@@ -71,11 +73,11 @@ Result<Outcome> rewrite(const QString& in, const QString& out,
                     ++outcome.clippedSamples;
                 }
                 if (eightBit) {
-                    bytes[qsizetype(i)] = char(std::clamp(int(std::lround(v / 256)) + 128, 0, 255));
+                    target[i] = char(std::clamp(int(std::lround(v / 256)) + 128, 0, 255));
                 } else {
                     const auto s = std::int16_t(v);
-                    bytes[qsizetype(2 * i)] = char(s & 0xFF);
-                    bytes[qsizetype(2 * i + 1)] = char((s >> 8) & 0xFF);
+                    target[2 * i] = char(s & 0xFF);
+                    target[2 * i + 1] = char((s >> 8) & 0xFF);
                 }
             }
         }
@@ -210,61 +212,126 @@ private:
     std::thread m_thread;   // last: it starts once everything it uses is made
 };
 
-} // namespace
+// The meters of one part of a sound, each fed once.
+struct PartMeters {
+    Meter loudness;                      // loudness and sample peak
+    std::unique_ptr<SideMeter> truePeak; // finished
+    std::int64_t frames = 0;             // fed to the loudness meter
+};
 
-// The true peak (four times oversampled) costs the meter several times what the loudness
-// does, so each block read goes to a second thread for it while this thread measures the
-// loudness and the sample peak: the sound is read once, and the time is the true peak's.
-Result<Measure> measure(int channels, int sampleRateHz, const ReadBlock& read,
-                        const QString& name) {
+// Reads `read` to its end. The true peak (four times oversampled) costs the meter several
+// times what the loudness does, so each block goes on to a thread of its own for it while
+// this thread measures the loudness and the sample peak. The first leadIn frames only give
+// the true peak's filter its history.
+Result<PartMeters> measurePart(int channels, int sampleRateHz, const ReadBlock& read,
+                               const QString& name, std::int64_t leadIn = 0) {
+    PartMeters part;
     Result<Meter> loudness = LoudnessMeter::create(
         channels, sampleRateHz, LoudnessMeter::Loudness | LoudnessMeter::SamplePeak);
     if (!loudness)
         return loudness.status();
+    part.loudness = std::move(*loudness);
     Result<Meter> truePeak = LoudnessMeter::create(channels, sampleRateHz, LoudnessMeter::TruePeak);
     if (!truePeak)
         return truePeak.status();
-    SideMeter side(std::move(*truePeak), channels);
-    std::int64_t frames = 0;
+    part.truePeak = std::make_unique<SideMeter>(std::move(*truePeak), channels);
     for (;;) {
-        Block block = side.spare();
+        Block block = part.truePeak->spare();
         const Result<std::int64_t> got = read(block);
         if (!got)
             return got.status();
         if (*got == 0)
             break;
         block.resize(std::size_t(*got * channels));
-        if (!(*loudness)->add(block.data(), *got))
+        const std::int64_t skip = std::min(leadIn, *got);
+        leadIn -= skip;
+        if (!part.loudness->add(block.data() + skip * channels, *got - skip))
             return Status{ErrorCode::Decode,
                           QStringLiteral("%1: the loudness cannot be measured.").arg(name)};
-        frames += *got;
-        side.feed(std::move(block));
+        part.frames += *got - skip;
+        part.truePeak->feed(std::move(block));
     }
-    if (!side.finish())
+    if (!part.truePeak->finish())
         return Status{ErrorCode::Decode,
                       QStringLiteral("%1: the true peak cannot be measured.").arg(name)};
+    return part;
+}
+
+Measure combine(const std::vector<const PartMeters*>& parts, int sampleRateHz) {
     Measure result;
+    std::vector<const LoudnessMeter*> loudness;
+    double truePeak = 0;
+    double samplePeak = 0;
+    std::int64_t frames = 0;
+    for (const PartMeters* part : parts) {
+        loudness.push_back(part->loudness.get());
+        truePeak = std::max(truePeak, part->truePeak->meter().truePeak());
+        samplePeak = std::max(samplePeak, part->loudness->samplePeak());
+        frames += part->frames;
+    }
     result.seconds = double(frames) / sampleRateHz;
-    result.lufs = (*loudness)->integratedLufs();
-    result.truePeakDb = toDb(side.meter().truePeak());
-    result.samplePeakDb = toDb((*loudness)->samplePeak());
+    result.lufs = LoudnessMeter::integratedLufs(loudness);
+    result.truePeakDb = toDb(truePeak);
+    result.samplePeakDb = toDb(samplePeak);
     return result;
 }
 
+} // namespace
+
+Result<Measure> measure(int channels, int sampleRateHz, const ReadBlock& read,
+                        const QString& name) {
+    const Result<PartMeters> part = measurePart(channels, sampleRateHz, read, name);
+    if (!part)
+        return part.status();
+    return combine({&*part}, sampleRateHz);
+}
+
+// A clip file is read in two halves at once, each by a thread of its own (and each with its
+// own thread for its true peak), so that both cores measure; every byte is still read once.
+// The second half starts a little early, so that the true peak's filter has its history at
+// the seam; the loudness is gated over the blocks of both halves together.
 Result<Measure> measure(const QString& in, std::int64_t first, std::int64_t maxFrames) {
-    PcmReader reader;
-    if (Status opened = openSound(reader, in); !opened)
+    PcmReader probe;
+    if (Status opened = openSound(probe, in); !opened)
         return opened;
-    if (!reader.limit(first, maxFrames >= 0 ? maxFrames : reader.frames()))
-        return Status{ErrorCode::FileOpen, QStringLiteral("%1: cannot be read.").arg(in)};
-    const auto read = [&](Block& block) -> Result<std::int64_t> {
-        const std::int64_t got = reader.next(block);
-        if (got < 0)
-            return Status{ErrorCode::FileForm,
-                          QStringLiteral("%1: the sound ends before its header says.").arg(in)};
-        return got;
+    const WavFormat format = probe.format();
+    first = std::clamp<std::int64_t>(first, 0, probe.frames());
+    const std::int64_t frames =
+        maxFrames >= 0 ? std::min(maxFrames, probe.frames() - first) : probe.frames() - first;
+    const auto measureFrames = [&](std::int64_t from, std::int64_t count,
+                                   std::int64_t leadIn) -> Result<PartMeters> {
+        PcmReader reader;
+        if (Status opened = reader.open(in); !opened)
+            return opened;
+        if (!reader.limit(from, count))
+            return Status{ErrorCode::FileOpen, QStringLiteral("%1: cannot be read.").arg(in)};
+        const auto read = [&](Block& block) -> Result<std::int64_t> {
+            const std::int64_t got = reader.next(block);
+            if (got < 0)
+                return Status{ErrorCode::FileForm,
+                              QStringLiteral("%1: the sound ends before its header says.").arg(in)};
+            return got;
+        };
+        return measurePart(format.channels, format.sampleRateHz, read, in, leadIn);
     };
-    return measure(reader.format().channels, reader.format().sampleRateHz, read, in);
+    // A short sound is not worth a second thread.
+    constexpr std::int64_t Seam = 256;
+    const std::int64_t half = frames >= 10 * format.sampleRateHz ? frames / 2 : frames;
+    Result<PartMeters> second = Status{ErrorCode::Ended, QString()};
+    std::optional<std::jthread> secondThread;
+    if (half < frames)
+        secondThread.emplace(
+            [&] { second = measureFrames(first + half - Seam, frames - half + Seam, Seam); });
+    const Result<PartMeters> firstPart = measureFrames(first, half, 0);
+    if (secondThread)
+        secondThread->join();
+    if (!firstPart)
+        return firstPart.status();
+    if (half == frames)
+        return combine({&*firstPart}, format.sampleRateHz);
+    if (!second)
+        return second.status();
+    return combine({&*firstPart, &*second}, format.sampleRateHz);
 }
 
 Outcome plan(const Measure& measured, const Target& target) {
