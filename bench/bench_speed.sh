@@ -19,7 +19,7 @@ quiet lame --quiet -b 128 "$WORK/four.wav" "$WORK/four.mp3"
 quiet lame --quiet -b 128 "$WORK/hour.wav" "$WORK/hour.mp3"
 
 quiet hyperfine -N --warmup 1 --runs 5 --export-csv "$WORK/ringtone.csv" \
-    -n "tunecarver-cli ringtone --trim" -n "ffmpeg -t 40, gain and fade" \
+    -n "tunecarver-cli ringtone --trim" -n "ffmpeg -t 40 with gain and fade" \
     "$CLI ringtone $WORK/hour.mp3 $WORK/tone.m4r --target iphone-finder --trim" \
     "ffmpeg -v error -y -t 40 -i $WORK/hour.mp3 -af volume=-3dB,afade=t=out:st=39.5:d=0.5 -c:a aac -b:a 128k $WORK/ff.m4a"
 quiet hyperfine -N --warmup 1 --runs 5 --export-csv "$WORK/normalise4.csv" \
