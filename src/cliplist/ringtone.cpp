@@ -177,15 +177,20 @@ Result<soundedit::Measure> measureStretch(const QString& path, std::int64_t from
 
 Result<soundedit::Measure> measureHeld(const std::vector<std::int16_t>& samples, int channels,
                                        int rateHz, const QString& path) {
-    std::size_t at = 0;
-    const auto read = [&](std::vector<std::int16_t>& block) -> Result<std::int64_t> {
-        const std::size_t count = std::min<std::size_t>(samples.size() - at, channels << 16);
-        block.assign(samples.begin() + std::ptrdiff_t(at),
-                     samples.begin() + std::ptrdiff_t(at + count));
-        at += count;
-        return std::int64_t(count) / channels;
+    const auto open = [&](std::int64_t from, std::int64_t count) -> Result<soundedit::ReadBlock> {
+        auto at = std::make_shared<std::size_t>(std::size_t(from * channels));
+        const std::size_t end = std::size_t((from + count) * channels);
+        return soundedit::ReadBlock(
+            [&samples, at, end, channels](std::vector<std::int16_t>& block) {
+                const std::size_t n = std::min<std::size_t>(end - *at, std::size_t(channels) << 16);
+                block.assign(samples.begin() + std::ptrdiff_t(*at),
+                             samples.begin() + std::ptrdiff_t(*at + n));
+                *at += n;
+                return Result<std::int64_t>(std::int64_t(n) / channels);
+            });
     };
-    return soundedit::measure(channels, rateHz, read, path);
+    return soundedit::measure(channels, rateHz, std::int64_t(samples.size()) / channels, open,
+                              path);
 }
 
 // Hands the tone's frames, shaped, to the sink, and finishes it.

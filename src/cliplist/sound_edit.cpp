@@ -286,10 +286,39 @@ Result<Measure> measure(int channels, int sampleRateHz, const ReadBlock& read,
     return combine({&*part}, sampleRateHz);
 }
 
-// A clip file is read in two halves at once, each by a thread of its own (and each with its
-// own thread for its true peak), so that both cores measure; every byte is still read once.
-// The second half starts a little early, so that the true peak's filter has its history at
-// the seam; the loudness is gated over the blocks of both halves together.
+// Two halves at once, each read by a thread of its own (and each with its own thread for
+// its true peak), so that both cores measure; every frame is still read once. The second
+// half starts a little early, so that the true peak's filter has its history at the seam;
+// the loudness is gated over the blocks of both halves together.
+Result<Measure> measure(int channels, int sampleRateHz, std::int64_t frames, const OpenPart& open,
+                        const QString& name) {
+    const auto measureFrames = [&](std::int64_t from, std::int64_t count,
+                                   std::int64_t leadIn) -> Result<PartMeters> {
+        const Result<ReadBlock> read = open(from, count);
+        if (!read)
+            return read.status();
+        return measurePart(channels, sampleRateHz, *read, name, leadIn);
+    };
+    // A short sound is not worth a second thread.
+    constexpr std::int64_t Seam = 256;
+    const std::int64_t half = frames >= 10 * std::int64_t(sampleRateHz) ? frames / 2 : frames;
+    Result<PartMeters> second = Status{ErrorCode::Ended, QString()};
+    std::optional<std::jthread> secondThread;
+    if (half < frames)
+        secondThread.emplace(
+            [&] { second = measureFrames(half - Seam, frames - half + Seam, Seam); });
+    const Result<PartMeters> firstPart = measureFrames(0, half, 0);
+    if (secondThread)
+        secondThread->join();
+    if (!firstPart)
+        return firstPart.status();
+    if (half == frames)
+        return combine({&*firstPart}, sampleRateHz);
+    if (!second)
+        return second.status();
+    return combine({&*firstPart, &*second}, sampleRateHz);
+}
+
 Result<Measure> measure(const QString& in, std::int64_t first, std::int64_t maxFrames) {
     PcmReader probe;
     if (Status opened = openSound(probe, in); !opened)
@@ -298,40 +327,21 @@ Result<Measure> measure(const QString& in, std::int64_t first, std::int64_t maxF
     first = std::clamp<std::int64_t>(first, 0, probe.frames());
     const std::int64_t frames =
         maxFrames >= 0 ? std::min(maxFrames, probe.frames() - first) : probe.frames() - first;
-    const auto measureFrames = [&](std::int64_t from, std::int64_t count,
-                                   std::int64_t leadIn) -> Result<PartMeters> {
-        PcmReader reader;
-        if (Status opened = reader.open(in); !opened)
+    const auto open = [&](std::int64_t from, std::int64_t count) -> Result<ReadBlock> {
+        auto reader = std::make_shared<PcmReader>();
+        if (Status opened = reader->open(in); !opened)
             return opened;
-        if (!reader.limit(from, count))
+        if (!reader->limit(first + from, count))
             return Status{ErrorCode::FileOpen, QStringLiteral("%1: cannot be read.").arg(in)};
-        const auto read = [&](Block& block) -> Result<std::int64_t> {
-            const std::int64_t got = reader.next(block);
+        return ReadBlock([reader, in](Block& block) -> Result<std::int64_t> {
+            const std::int64_t got = reader->next(block);
             if (got < 0)
                 return Status{ErrorCode::FileForm,
                               QStringLiteral("%1: the sound ends before its header says.").arg(in)};
             return got;
-        };
-        return measurePart(format.channels, format.sampleRateHz, read, in, leadIn);
+        });
     };
-    // A short sound is not worth a second thread.
-    constexpr std::int64_t Seam = 256;
-    const std::int64_t half = frames >= 10 * format.sampleRateHz ? frames / 2 : frames;
-    Result<PartMeters> second = Status{ErrorCode::Ended, QString()};
-    std::optional<std::jthread> secondThread;
-    if (half < frames)
-        secondThread.emplace(
-            [&] { second = measureFrames(first + half - Seam, frames - half + Seam, Seam); });
-    const Result<PartMeters> firstPart = measureFrames(first, half, 0);
-    if (secondThread)
-        secondThread->join();
-    if (!firstPart)
-        return firstPart.status();
-    if (half == frames)
-        return combine({&*firstPart}, format.sampleRateHz);
-    if (!second)
-        return second.status();
-    return combine({&*firstPart, &*second}, format.sampleRateHz);
+    return measure(format.channels, format.sampleRateHz, frames, open, in);
 }
 
 Outcome plan(const Measure& measured, const Target& target) {

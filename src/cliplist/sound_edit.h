@@ -47,6 +47,14 @@ struct Measure {
 // start (a rate or channel count it refuses).
 using ReadBlock = std::function<Result<std::int64_t>(std::vector<std::int16_t>& block)>;
 Result<Measure> measure(int channels, int sampleRateHz, const ReadBlock& read, const QString& name);
+// The same of a sound of `frames` frames that can be read in parts at once: `open` gives the
+// reader of frames [from, from + count), or the failure that ends the measuring; it and the
+// readers it gives are called from two threads at once. A sound of 10 s or more is read in
+// two halves, each on a thread of its own; the result differs from one reading by far less
+// than 0.1 LU or dB (the few loudness blocks that would span the seam are left out).
+using OpenPart = std::function<Result<ReadBlock>(std::int64_t from, std::int64_t count)>;
+Result<Measure> measure(int channels, int sampleRateHz, std::int64_t frames, const OpenPart& open,
+                        const QString& name);
 // The same of a clip file, read straight from its PCM: its frames from `first` on, at most
 // maxFrames of them when that is not negative.
 Result<Measure> measure(const QString& in, std::int64_t first = 0, std::int64_t maxFrames = -1);
