@@ -172,6 +172,12 @@ void TestPeaks::cache_computesOnItsThreadAndNeverServesStalePeaks() {
     QVERIFY(finished.wait() || finished.count() > 0);
     QVERIFY(first->fine().data == (*peaks::compute(clip))->fine().data);
     QVERIFY(QFile::exists(peaks::peakFilePath(clip)));
+    // Peaks loaded from their file are finished too, for whatever waits on them.
+    PeakCache another;
+    QSignalSpy loaded(&another, &PeakCache::finished);
+    QVERIFY(another.peaksFor(clip)->complete());
+    QVERIFY(loaded.wait());
+    QCOMPARE(loaded.at(0).at(0).toString(), clip);
 
     testaudio::writeWav(clip, format, testaudio::noisePcm(format, 40000, 7));
     const auto second = cache.peaksFor(clip);
