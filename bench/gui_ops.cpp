@@ -2,12 +2,13 @@
 // Drives the real window offscreen through one long operation of the "Audio Edit" page and
 // prints how long it took and the longest stretch the GUI event loop went without a turn:
 //
-//   bench_gui_ops add FILE                    "Add New" of FILE
+//   bench_gui_ops add FILE                    "Add New" of FILE, its peaks included
 //   bench_gui_ops savewav OUT.wav CLIP...     "Save The List to Wav" of the clips
 //   bench_gui_ops crop FILE FROM_MS TO_MS     "Done" on FILE (added first) between the marks
 #include "audio/media_player.h"
 #include "audio/pulse/pulse_engine.h"
 #include "cliplist/clip_import.h"
+#include "cliplist/clip_list.h"
 #include "cliplist/edit_session.h"
 #include "cliplist/ui/clip_list_box.h"
 #include "cliplist/ui/editor_panel.h"
@@ -20,6 +21,7 @@
 #include "pagekit/busy_gate.h"
 #include "pagekit/dialogs.h"
 #include "shell/main_window.h"
+#include "waveform/peak_cache.h"
 
 #include <QApplication>
 #include <QElapsedTimer>
@@ -56,7 +58,8 @@ public:
     }
 };
 
-// Runs `start`, then the event loop until the window is free again; returns the time it took
+// Runs `start`, then the event loop until the window is free again and the peaks of every
+// clip in the list are complete (the waveform can be drawn whole); returns the time it took
 // and the longest gap between two turns of the loop.
 std::pair<qint64, qint64> measure(Frmmain& window, const std::function<void()>& start) {
     QElapsedTimer sinceTurn;
@@ -68,8 +71,15 @@ std::pair<qint64, qint64> measure(Frmmain& window, const std::function<void()>& 
     QTimer check;
     check.setInterval(1);
     QObject::connect(&check, &QTimer::timeout, [&] {
-        if (!window.busyGate().isBusy() && !window.framewav().import().isBusy())
-            QCoreApplication::quit();
+        Framewav& page = window.framewav();
+        if (window.busyGate().isBusy() || page.import().isBusy())
+            return;
+        for (int row = 0; row < page.clips().count(); ++row) {
+            const auto peaks = page.peakCache().peaksFor(page.clips().clipFile(row));
+            if (peaks && !peaks->complete())
+                return;
+        }
+        QCoreApplication::quit();
     });
     QElapsedTimer took;
     took.start();

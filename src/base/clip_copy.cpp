@@ -15,7 +15,8 @@ constexpr qint64 ChunkBytes = 1 << 20;
 } // namespace
 
 Status copyFile(const QString& source, const QString& target,
-                const std::function<void(int percent)>& progress, const std::atomic<bool>* cancel) {
+                const std::function<void(int percent)>& progress, const std::atomic<bool>* cancel,
+                const PassedFn& passed) {
     QFile input(source);
     if (!input.open(QIODevice::ReadOnly))
         return {ErrorCode::FileOpen,
@@ -45,6 +46,8 @@ Status copyFile(const QString& source, const QString& target,
             break;
         if (Status written = writeFully(output, chunk.data(), got); !written)
             return writeError(written);
+        if (passed)
+            passed(chunk.data(), got);
         copied += got;
         if (progress && total > 0)
             progress(int(copied * 100 / total));

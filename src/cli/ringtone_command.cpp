@@ -7,6 +7,7 @@
 #include "cli/encoding.h"
 #include "cli/scratch_folder.h"
 #include "cliplist/ringtone.h"
+#include "cliplist/tone_source.h"
 #include "wav/wav_header.h"
 
 #include <QDir>
@@ -98,39 +99,12 @@ bool applyLengthRule(const QString& input, ringtone::Request& request, std::int6
     return false;
 }
 
-// Writes frames [startS, endS) of a WAV of 8- or 16-bit PCM as a canonical WAV.
-Status cutWindow(const QString& source, const QString& target, double startS, double endS) {
-    const Result<WavInfo> info = readClipWavInfo(source);
-    if (!info)
-        return info.status();
-    const int rate = info->format.sampleRateHz;
-    const int frameBytes = info->format.blockAlign();
-    const std::int64_t frames = info->dataBytes / frameBytes;
-    const std::int64_t from = std::clamp<std::int64_t>(std::llround(startS * rate), 0, frames);
-    const std::int64_t to = std::clamp<std::int64_t>(std::llround(endS * rate), from, frames);
-    QFile in(source);
-    if (!in.open(QIODevice::ReadOnly) || !in.seek(info->dataOffset + from * frameBytes))
-        return {ErrorCode::FileOpen, QStringLiteral("%1: %2.").arg(source, in.errorString())};
-    WavHeader header = WavHeader::forFormat(info->format);
-    header.setDataSize((to - from) * frameBytes);
-    QSaveFile out(target);
-    if (!out.open(QIODevice::WriteOnly))
-        return writeFailure(target, out);
-    const auto bytes = header.bytes();
-    if (Status written = writeFully(out, bytes.data(), qint64(bytes.size())); !written)
-        return written;
-    for (qint64 left = (to - from) * frameBytes; left > 0;) {
-        const QByteArray chunk = in.read(std::min<qint64>(left, 1 << 20));
-        if (chunk.isEmpty())
-            return {ErrorCode::FileForm,
-                    QStringLiteral("%1: the sound ends before its header says.").arg(source)};
-        if (Status written = writeFully(out, chunk.constData(), chunk.size()); !written)
-            return written;
-        left -= chunk.size();
-    }
-    if (!out.commit())
-        return writeFailure(target, out);
-    return Status::ok();
+// The length a tone of `lengthMs` is cut to by the target's rule, -1 when it is not cut.
+std::int64_t cutByRule(ringtone::Target target, std::int64_t lengthMs, bool trim) {
+    const ringtone::Length rule = ringtone::checkLength(target, lengthMs);
+    if (rule == ringtone::Length::Cut || (rule == ringtone::Length::TooLong && trim))
+        return ringtone::limitMs(target);
+    return -1;
 }
 
 } // namespace
@@ -193,23 +167,18 @@ int runRingtone(QStringList args) {
     request.lufs = lufs;
     request.loop = loop;
 
-    // The tone is made from a WAV, whose length is known before the fade must start; any
-    // other file is decoded into one first.
-    const ScratchFolder scratch(QDir::tempPath(), QStringLiteral("tunecarver-cli-"));
+    // Only the stretch the tone keeps is read. Its end must be known before the fade starts:
+    // of a file whose length the decoder only estimates, a tone that would end near that
+    // estimate is made from the whole file decoded first, whose length is then exact.
     request.source = input;
-    if (!readWavInfo(input)) {
-        if (!scratch.isValid())
-            return fail(
-                QStringLiteral("no scratch folder can be made (%1)").arg(scratch.errorString()));
-        request.source = scratch.filePath(QStringLiteral("tone.wav"));
-        if (const int decoded = decodeToWav(input, request.source); decoded != Success)
-            return decoded;
-    }
+    const auto source = ToneSource::open(input);
+    if (!source)
+        return fail(source.status());
+    const int rateHz = (*source)->sampleRateHz();
+    std::int64_t lengthMs = std::max<std::int64_t>(0, (*source)->frames()) * 1000 / rateHz;
+    const ScratchFolder scratch(QDir::tempPath(), QStringLiteral("tunecarver-cli-"));
     if (automatic) {
-        if (!scratch.isValid())
-            return fail(
-                QStringLiteral("no scratch folder can be made (%1)").arg(scratch.errorString()));
-        const Result<analysis::MusicAnalysis> found = analysis::analyseFile(request.source);
+        const Result<analysis::MusicAnalysis> found = analysis::analyseFile(input);
         if (!found)
             return fail(found.status());
         const std::vector<analysis::Suggestion> suggestions = analysis::suggest(*found, *window);
@@ -218,15 +187,24 @@ int runRingtone(QStringList args) {
         const analysis::Suggestion& first = suggestions.front();
         std::fprintf(stderr, "tunecarver-cli: %s: %.3f s to %.3f s: %s\n", qPrintable(input),
                      first.start, first.end, qPrintable(first.reason));
-        const QString cut = scratch.filePath(QStringLiteral("window.wav"));
-        if (const Status made = cutWindow(request.source, cut, first.start, first.end); !made)
-            return fail(made);
-        request.source = cut;
+        request.startMs = std::llround(first.start * 1000);
+        request.lengthMs = std::llround(first.end * 1000) - request.startMs;
+        lengthMs = request.lengthMs;
+    } else if (!(*source)->exactLength()) {
+        const std::int64_t keptMs = cutByRule(request.target, lengthMs, trim);
+        if (keptMs < 0 || keptMs > lengthMs / 2) {
+            if (!scratch.isValid())
+                return fail(QStringLiteral("no scratch folder can be made (%1)")
+                                .arg(scratch.errorString()));
+            request.source = scratch.filePath(QStringLiteral("tone.wav"));
+            if (const int decoded = decodeToWav(input, request.source); decoded != Success)
+                return decoded;
+            const auto info = readWavInfo(request.source);
+            if (!info)
+                return fail(info.status());
+            lengthMs = info->durationMs();
+        }
     }
-    const auto info = readWavInfo(request.source);
-    if (!info)
-        return fail(info.status());
-    const std::int64_t lengthMs = info->durationMs();
     if (!applyLengthRule(input, request, lengthMs, trim))
         return Failure;
     if (noFade)

@@ -12,6 +12,7 @@
 #include <QSaveFile>
 
 #include <algorithm>
+#include <optional>
 
 namespace cli {
 
@@ -69,13 +70,18 @@ int runWaveform(QStringList args) {
     if ((widthText && (*width < 1 || *width > MaxSide)) || *height < 1 || *height > MaxSide)
         return usage(command, QStringLiteral("--width and --height take 1 to %1").arg(MaxSide));
 
-    const ScratchFolder scratch(QDir::tempPath(), QStringLiteral("tunecarver-waveform-"));
-    if (!scratch.isValid())
-        return fail(
-            QStringLiteral("no scratch folder can be made (%1)").arg(scratch.errorString()));
-    const QString wav = scratch.filePath(QStringLiteral("sound.wav"));
-    if (const int decoded = decodeToWav(input, wav); decoded != Success)
-        return decoded;
+    // A clip file's samples are read where they are; anything else is decoded into one.
+    std::optional<ScratchFolder> scratch;
+    QString wav = input;
+    if (!readClipWavInfo(input)) {
+        scratch.emplace(QDir::tempPath(), QStringLiteral("tunecarver-waveform-"));
+        if (!scratch->isValid())
+            return fail(
+                QStringLiteral("no scratch folder can be made (%1)").arg(scratch->errorString()));
+        wav = scratch->filePath(QStringLiteral("sound.wav"));
+        if (const int decoded = decodeToWav(input, wav); decoded != Success)
+            return decoded;
+    }
     const Result<WavInfo> info = readWavInfo(wav);
     if (!info)
         return fail(info.status());

@@ -8,6 +8,7 @@
 #include "cliplist/edit_history.h"
 #include "codec/wav_decoder.h"
 #include "wav/wav_header.h"
+#include "waveform/peaks.h"
 
 #include <QFileInfo>
 
@@ -21,6 +22,15 @@ QString failureLine(const QString& path, const Status& failure) {
         if (reason.startsWith(prefix + QLatin1String(": ")))
             reason = reason.mid(prefix.size() + 2);
     return QFileInfo(path).fileName() + QLatin1String(": ") + reason;
+}
+
+// The peaks made while the clip's sound passed on its way in go beside the clip, where the
+// peak cache finds them: the clip is drawn at once and never read again for them. Peaks that
+// cannot be kept are computed when the clip is first drawn, as for any clip.
+void keepPeaks(const QString& clipPath, const WavInfo& clip, peaks::Builder& builder) {
+    const std::shared_ptr<Peaks> made = builder.finish();
+    if (made->frames() == clip.dataBytes / std::max(1, clip.format.blockAlign()))
+        (void)peaks::save(clipPath, *made);
 }
 
 } // namespace
@@ -146,14 +156,26 @@ void ClipImport::startFile() {
                 outcome.next = Outcome::Next::Decode;
                 return outcome;
             }
+            // Only the sample data goes into the peaks, not the header before it.
+            peaks::Builder peaks(info->format);
+            ByteCount at = 0;
+            const auto passed = [&](const char* bytes, qint64 count) {
+                const ByteCount from = std::max(at, info->dataOffset);
+                const ByteCount to =
+                    std::min<ByteCount>(at + count, info->dataOffset + info->dataBytes);
+                if (to > from)
+                    peaks.add(bytes + (from - at), to - from);
+                at += count;
+            };
             const Status copied = clipfiles::copyFile(
-                path, target, [&](int p) { context.progress(p); }, &context.cancelFlag());
+                path, target, [&](int p) { context.progress(p); }, &context.cancelFlag(), passed);
             if (!copied) {
                 outcome.failure = {path, copied, Failure::Stage::Write};
                 return outcome;
             }
             outcome.next = Outcome::Next::Added;
             outcome.info = *info; // the copy's layout is the source's, byte for byte
+            keepPeaks(target, outcome.info, peaks);
             return outcome;
         },
         [this](Outcome outcome) {
@@ -183,12 +205,16 @@ void ClipImport::startDecode() {
                 outcome.failure = {path, loaded, Failure::Stage::Open};
                 return outcome;
             }
-            Status decoded = decoder.convert2wav(target, [&](ByteCount position, ByteCount length) {
-                if (context.cancelled())
-                    decoder.requestCancel();
-                if (length > 0)
-                    context.progress(int(std::min<ByteCount>(100, position * 100 / length)));
-            });
+            peaks::Builder peaks(decoder.format());
+            Status decoded = decoder.convert2wav(
+                target,
+                [&](ByteCount position, ByteCount length) {
+                    if (context.cancelled())
+                        decoder.requestCancel();
+                    if (length > 0)
+                        context.progress(int(std::min<ByteCount>(100, position * 100 / length)));
+                },
+                [&](const char* pcm, ByteCount bytes) { peaks.add(pcm, bytes); });
             if (Status closed = decoder.closewav(); decoded && !closed)
                 decoded = closed;
             const Result<WavInfo> info = decoded ? readWavInfo(target) : Result<WavInfo>(decoded);
@@ -198,6 +224,7 @@ void ClipImport::startDecode() {
             }
             outcome.next = Outcome::Next::Added;
             outcome.info = *info;
+            keepPeaks(target, outcome.info, peaks);
             return outcome;
         },
         [this](Outcome outcome) { fileEnded(std::move(outcome)); });

@@ -2,7 +2,7 @@
 #include "cliplist/ringtone.h"
 
 #include "cliplist/sound_edit.h"
-#include "codec/decode_stream.h"
+#include "cliplist/tone_source.h"
 #include "wav/fade.h"
 #include "wav/wav_header.h"
 
@@ -114,10 +114,12 @@ struct LoopPlan {
     std::int64_t crossfade = 0; // frames crossfaded
 };
 
-LoopPlan planLoop(const Request& request, std::int64_t available, std::int64_t wanted, int rateHz) {
+// start: the stretch's first frame in the source; the plan counts from there.
+LoopPlan planLoop(const Request& request, std::int64_t start, std::int64_t available,
+                  std::int64_t wanted, int rateHz) {
     std::int64_t lastBar = 0;
     for (std::int64_t barMs : request.barsMs) {
-        const std::int64_t bar = barMs * rateHz / 1000;
+        const std::int64_t bar = barMs * rateHz / 1000 - start;
         if (bar <= wanted)
             lastBar = std::max(lastBar, bar);
     }
@@ -128,43 +130,98 @@ LoopPlan planLoop(const Request& request, std::int64_t available, std::int64_t w
     return {end - crossfade, end - crossfade, crossfade};
 }
 
-// `count` frames of a file from frame `from` on, as a stream of at most two channels hands
-// them to pumpToSink: interleaved, 8-bit sound widened to 16 bits.
+// `count` frames of the source from frame `from` on.
 Result<std::vector<std::int16_t>> readFrames(const QString& path, std::int64_t from,
                                              std::int64_t count) {
-    auto opened = DecodeStream::open(path, 2);
+    auto opened = ToneSource::open(path);
     if (!opened)
         return opened.status();
-    DecodeStream& stream = **opened;
-    const int channels = stream.channels();
-    const int blockAlign = stream.outputFormat().blockAlign();
-    std::vector<std::uint8_t> bytes(std::size_t(std::max<std::int64_t>(count, 4096)) * blockAlign);
-    std::vector<std::int16_t> frames;
-    std::int64_t at = 0;
-    while (stream.isActive() && at < from + count) {
-        const std::int64_t skip = std::max<std::int64_t>(0, from - at);
-        const std::int64_t want =
-            skip > 0 ? std::min<std::int64_t>(skip, bytes.size() / blockAlign) : from + count - at;
-        const auto got = stream.getData(bytes.data(), ByteCount(want) * blockAlign);
+    ToneSource& source = **opened;
+    if (Status sought = source.seek(from); !sought)
+        return sought;
+    std::vector<std::int16_t> frames(std::size_t(count * source.channels()));
+    for (std::int64_t at = 0; at < count;) {
+        const Result<std::int64_t> got =
+            source.read(frames.data() + at * source.channels(), count - at);
         if (!got)
             return got.status();
-        const std::int64_t n = *got / blockAlign;
-        if (skip == 0) {
-            for (std::size_t i = 0; i < std::size_t(n) * channels; ++i)
-                frames.push_back(stream.isEightBit()
-                                     ? std::int16_t((int(bytes[i]) - 128) * 256)
-                                     : std::int16_t(bytes[2 * i] | bytes[2 * i + 1] << 8));
-        }
-        at += n;
+        if (*got == 0)
+            break;
+        at += *got;
     }
-    frames.resize(std::size_t(count) * channels);
     return frames;
+}
+
+// The loudness of `count` frames of the source from frame `from` on, read once.
+Result<soundedit::Measure> measureStretch(const QString& path, std::int64_t from,
+                                          std::int64_t count) {
+    auto opened = ToneSource::open(path);
+    if (!opened)
+        return opened.status();
+    ToneSource& source = **opened;
+    if (Status sought = source.seek(from); !sought)
+        return sought;
+    std::int64_t left = count;
+    const auto read = [&](std::vector<std::int16_t>& block) -> Result<std::int64_t> {
+        const std::int64_t want = std::min<std::int64_t>(left, 1 << 16);
+        block.resize(std::size_t(want * source.channels()));
+        if (want == 0)
+            return std::int64_t(0);
+        const Result<std::int64_t> got = source.read(block.data(), want);
+        if (got)
+            left -= *got;
+        return got;
+    };
+    return soundedit::measure(source.channels(), source.sampleRateHz(), read, path);
+}
+
+Result<soundedit::Measure> measureHeld(const std::vector<std::int16_t>& samples, int channels,
+                                       int rateHz, const QString& path) {
+    const auto open = [&](std::int64_t from, std::int64_t count) -> Result<soundedit::ReadBlock> {
+        auto at = std::make_shared<std::size_t>(std::size_t(from * channels));
+        const std::size_t end = std::size_t((from + count) * channels);
+        return soundedit::ReadBlock(
+            [&samples, at, end, channels](std::vector<std::int16_t>& block) {
+                const std::size_t n = std::min<std::size_t>(end - *at, std::size_t(channels) << 16);
+                block.assign(samples.begin() + std::ptrdiff_t(*at),
+                             samples.begin() + std::ptrdiff_t(*at + n));
+                *at += n;
+                return Result<std::int64_t>(std::int64_t(n) / channels);
+            });
+    };
+    return soundedit::measure(channels, rateHz, std::int64_t(samples.size()) / channels, open,
+                              path);
+}
+
+// Hands the tone's frames, shaped, to the sink, and finishes it.
+Status pump(ToneSource& source, SoundSink& sink, std::int64_t toneFrames, const ShapeFn& shape,
+            const PercentFn& progress, const std::atomic<bool>* abort) {
+    constexpr std::int64_t BlockFrames = 4096;
+    std::vector<std::int16_t> pcm(std::size_t(BlockFrames * source.channels()));
+    int percent = -1;
+    for (std::int64_t done = 0; done < toneFrames;) {
+        if (abort && *abort)
+            return {ErrorCode::Ended, QStringLiteral("encoding was stopped.")};
+        const Result<std::int64_t> got =
+            source.read(pcm.data(), std::min(BlockFrames, toneFrames - done));
+        if (!got)
+            return got.status();
+        if (*got == 0)
+            break;
+        shape(pcm.data(), int(*got), done);
+        if (Status written = sink.write(pcm.data(), int(*got)); !written)
+            return written;
+        done += *got;
+        if (progress && int(done * 100 / toneFrames) != percent)
+            progress(percent = int(done * 100 / toneFrames));
+    }
+    return sink.finish();
 }
 
 // The shared start of render() and repeatedImage(): the source opened for reading, the
 // tone's length, and the changes its samples go through between the source and the encoder.
 struct Pipeline {
-    std::unique_ptr<DecodeStream> stream;
+    std::unique_ptr<ToneSource> source; // at the tone's first frame
     std::int64_t toneFrames = 0;
     std::vector<ShapeFn> steps;
 
@@ -194,50 +251,58 @@ ShapeFn crossfadeStep(std::vector<std::int16_t> tail, std::int64_t length, int c
 }
 
 Result<Pipeline> prepare(const Request& request) {
-    const auto info = readWavInfo(request.source);
-    if (!info)
-        return info.status();
-    const WavFormat& source = info->format;
-    const std::int64_t available =
-        source.blockAlign() > 0 ? info->dataBytes / source.blockAlign() : 0;
+    auto opened = ToneSource::open(request.source);
+    if (!opened)
+        return opened.status();
     Pipeline pipeline;
+    pipeline.source = std::move(*opened);
+    ToneSource& source = *pipeline.source;
+    const int rateHz = source.sampleRateHz();
+    const int channels = source.channels();
+    const std::int64_t start = std::max<std::int64_t>(0, request.startMs) * rateHz / 1000;
+    // The sound from the stretch's start to the source's end.
+    const std::int64_t available = std::max<std::int64_t>(0, source.frames() - start);
     pipeline.toneFrames = available;
+    if (request.lengthMs >= 0)
+        pipeline.toneFrames = std::min(available, request.lengthMs * rateHz / 1000);
     if (request.cutMs >= 0)
-        pipeline.toneFrames = std::min(available, request.cutMs * source.sampleRateHz / 1000);
+        pipeline.toneFrames = std::min(pipeline.toneFrames, request.cutMs * rateHz / 1000);
     if (checkLength(request.target, std::numeric_limits<std::int64_t>::max()) == Length::Cut)
         pipeline.toneFrames =
-            std::min(pipeline.toneFrames, limitMs(request.target) * source.sampleRateHz / 1000);
+            std::min(pipeline.toneFrames, limitMs(request.target) * rateHz / 1000);
     if (pipeline.toneFrames <= 0)
         return Status{
             ErrorCode::Empty,
             QStringLiteral("%1: there is no sound to make a ringtone of.").arg(request.source)};
     LoopPlan loop;
     if (request.loop) {
-        loop = planLoop(request, available, pipeline.toneFrames, source.sampleRateHz);
+        loop = planLoop(request, start, available, pipeline.toneFrames, rateHz);
         pipeline.toneFrames = loop.frames;
     }
 
-    auto opened = DecodeStream::open(request.source, 2);
-    if (!opened)
-        return opened.status();
-    pipeline.stream = std::move(*opened);
-    const int channels = pipeline.stream->channels();
-
     if (loop.crossfade > 0) {
-        auto tail = readFrames(request.source, loop.tailFrom, loop.crossfade);
+        auto tail = readFrames(request.source, start + loop.tailFrom, loop.crossfade);
         if (!tail)
             return tail.status();
         pipeline.steps.push_back(crossfadeStep(std::move(*tail), loop.crossfade, channels));
     }
-    // The loudness of the kept part, measured before anything is written. A mono source
-    // that the tone carries on two channels sounds 3 dB louder there.
+    if (Status sought = source.seek(start); !sought)
+        return sought;
+    // A tone's worth of decoded sound is kept in memory between its measuring and its
+    // encoding rather than decoded twice.
+    constexpr std::int64_t MaxHeldBytes = std::int64_t(16) << 20;
+    if (request.loudness && source.decodes() &&
+        pipeline.toneFrames * channels * 2 <= MaxHeldBytes) {
+        if (Status held = source.hold(pipeline.toneFrames); !held)
+            return held;
+    }
+    // The loudness of the kept part, measured before anything is written.
     if (request.loudness) {
         Result<soundedit::Measure> measured =
-            soundedit::measure(request.source, pipeline.toneFrames);
+            source.held().empty() ? measureStretch(request.source, start, pipeline.toneFrames)
+                                  : measureHeld(source.held(), channels, rateHz, request.source);
         if (!measured)
             return measured.status();
-        if (source.channels == 1 && channels == 2)
-            measured->lufs += 10 * std::log10(2.0);
         soundedit::Target target;
         target.lufs = request.lufs;
         const double gainDb = soundedit::plan(*measured, target).gainDb;
@@ -255,7 +320,7 @@ Result<Pipeline> prepare(const Request& request) {
     const std::int64_t fadeOutMs =
         request.cutMs >= 0 && request.fadeOutMs <= 0 ? DefaultFadeOutMs : request.fadeOutMs;
     if (!request.loop && fadeOutMs > 0) {
-        const std::int64_t fadeFrames = fadeOutMs * pipeline.stream->sampleRateHz() / 1000;
+        const std::int64_t fadeFrames = fadeOutMs * rateHz / 1000;
         const std::int64_t toneFrames = pipeline.toneFrames;
         pipeline.steps.push_back([=](std::int16_t* samples, int frames, std::int64_t first) {
             fade::applyFadeOut(samples, frames, channels, first, toneFrames, fadeFrames);
@@ -288,8 +353,8 @@ Status render(const Request& request, const PercentFn& progress, const std::atom
     Result<Pipeline> pipeline = prepare(request);
     if (!pipeline)
         return pipeline.status();
-    DecodeStream& stream = *pipeline->stream;
-    const WavFormat format{stream.channels(), stream.sampleRateHz(), 16};
+    ToneSource& source = *pipeline->source;
+    const WavFormat format{source.channels(), source.sampleRateHz(), 16};
     EncodeSettings settings{codec(request.target), DefaultBitRateKbps, request.title};
     if (request.target == Target::AndroidMp3)
         settings.bitRateKbps = request.bitRateKbps;
@@ -298,8 +363,8 @@ Status render(const Request& request, const PercentFn& progress, const std::atom
     if (!sink)
         return sink.status();
     const Pipeline& steps = *pipeline;
-    return pumpToSink(
-        stream, **sink, steps.toneFrames,
+    return pump(
+        source, **sink, steps.toneFrames,
         [&steps](std::int16_t* samples, int frames, std::int64_t first) {
             steps.shape(samples, frames, first);
         },
@@ -310,12 +375,12 @@ Result<QByteArray> repeatedImage(const Request& request, int times) {
     Result<Pipeline> pipeline = prepare(request);
     if (!pipeline)
         return pipeline.status();
-    DecodeStream& stream = *pipeline->stream;
-    const WavFormat format{stream.channels(), stream.sampleRateHz(), 16};
+    ToneSource& source = *pipeline->source;
+    const WavFormat format{source.channels(), source.sampleRateHz(), 16};
     PcmCollector collector(format.channels);
     const Pipeline& steps = *pipeline;
-    if (Status pumped = pumpToSink(
-            stream, collector, steps.toneFrames,
+    if (Status pumped = pump(
+            source, collector, steps.toneFrames,
             [&steps](std::int16_t* samples, int frames, std::int64_t first) {
                 steps.shape(samples, frames, first);
             },

@@ -61,23 +61,27 @@ std::int64_t limitMs(Target target); // -1: none
 QString lengthText(std::int64_t lengthMs);
 
 struct Request {
-    QString source; // a WAV file (8- or 16-bit PCM; any rate and channel count)
+    QString source; // any file the decoder reads; a clip file is read straight from its PCM
+    // The stretch of the source the tone is made of: from startMs on, lengthMs long (-1: to
+    // the end). Only the stretch is read.
+    std::int64_t startMs = 0;
+    std::int64_t lengthMs = -1;
     QString output;
     Target target = Target::IPhoneShare;
     int bitRateKbps = DefaultBitRateKbps;      // MP3's; the other targets keep their own
     QString title;                             // the file's title tag; empty: none
     std::int64_t fadeOutMs = DefaultFadeOutMs; // 0: none unless cut (cutMs); a loop has none
-    std::int64_t cutMs = -1; // keep only the first cutMs of the sound; -1: all of it
+    std::int64_t cutMs = -1; // keep only the first cutMs of the stretch; -1: all of it
     bool loudness = false;   // bring the tone to lufs (EBU R128, true peak under -1 dBTP)
     double lufs = DefaultLufs;
     // A seamless loop tone: its end runs into its head without a jump, and an Android .ogg
     // says it loops (ANDROID_LOOP=true). When bars are known the loop ends on the last bar
     // line within the kept sound, so a tone that starts on a bar line loops in whole bars.
     bool loop = false;
-    std::vector<std::int64_t> barsMs; // where the source's bars begin, ms from its start
+    std::vector<std::int64_t> barsMs; // where the source's bars begin, ms from the source's start
 };
 
-// Writes the tone: the source's first cutMs (or all of it; for a target that cuts without a
+// Writes the tone: the stretch's first cutMs (or all of it; for a target that cuts without a
 // question, never more than limitMs(target)), with `loudness` brought to the
 // loudness asked for (measured over the kept part; silence is left as it is), encoded for the
 // target into `output`, which is replaced only when everything worked.
@@ -89,7 +93,11 @@ struct Request {
 // or, where the source has none, the loop's own last LoopCrossfadeMs, which the tone then
 // loses: either way the last frame runs on into the first as the source itself ran on.
 //
-// Failures name the file: those of readWavInfo for the source, Empty for a source without
+// The tone's length is known before it is written, so that its end can be faded: where the
+// decoder only estimates the source's length, a stretch that runs past the sound's real end
+// gives a shorter tone whose fade is cut off (the caller decodes such a source whole first).
+//
+// Failures name the file: those of ToneSource for the source, Empty for a stretch without
 // sound, those of SoundSink for the output. Runs on the caller's thread (the encoder's
 // worker); `progress` gets percents.
 Status render(const Request& request, const PercentFn& progress = {},

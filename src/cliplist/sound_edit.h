@@ -6,6 +6,8 @@
 #include <QString>
 
 #include <cstdint>
+#include <functional>
+#include <vector>
 
 // Edits of a clip's sound that write a new version of its file: a fade in and out, a gain,
 // and a loudness normalisation measured by EBU R128 (libebur128). Each reads an 8- or
@@ -37,9 +39,25 @@ struct Measure {
     double truePeakDb = 0;   // dBTP; -inf for silence
     double samplePeakDb = 0; // dBFS; -inf for silence
 };
-// The clip's loudness, true peak and sample peak; of its first maxFrames frames only when
-// that is not negative.
-Result<Measure> measure(const QString& in, std::int64_t maxFrames = -1);
+// The loudness, true peak and sample peak of a sound handed over block by block: `read`
+// fills the block it is given (resizing it) with the next interleaved 16-bit frames of
+// `channels` channels and returns their count, 0 at the end, or a failure that ends the
+// measuring. Each block is read once; the true peak is measured on a second thread, joined
+// before this returns. `name` names the sound in messages. OutOfMemory when the meter cannot
+// start (a rate or channel count it refuses).
+using ReadBlock = std::function<Result<std::int64_t>(std::vector<std::int16_t>& block)>;
+Result<Measure> measure(int channels, int sampleRateHz, const ReadBlock& read, const QString& name);
+// The same of a sound of `frames` frames that can be read in parts at once: `open` gives the
+// reader of frames [from, from + count), or the failure that ends the measuring; it and the
+// readers it gives are called from two threads at once. A sound of 10 s or more is read in
+// two halves, each on a thread of its own; the result differs from one reading by far less
+// than 0.1 LU or dB (the few loudness blocks that would span the seam are left out).
+using OpenPart = std::function<Result<ReadBlock>(std::int64_t from, std::int64_t count)>;
+Result<Measure> measure(int channels, int sampleRateHz, std::int64_t frames, const OpenPart& open,
+                        const QString& name);
+// The same of a clip file, read straight from its PCM: its frames from `first` on, at most
+// maxFrames of them when that is not negative.
+Result<Measure> measure(const QString& in, std::int64_t first = 0, std::int64_t maxFrames = -1);
 
 // The loudness a clip is brought to. With peakOnly, or for a clip shorter than MinSeconds
 // (too short to measure its loudness), the sample peak is brought to peakDb instead.

@@ -35,6 +35,10 @@ constexpr qint64 MaxModuleBytes = qint64(64) << 20;
 // data is not what the stream claims to be.
 constexpr int MaxErrorsInRow = 64;
 constexpr std::int64_t NetworkTimeoutUs = 15'000'000;
+// A codec started cold gives wrong samples until its memory fills: an MP3 frame may take its
+// bits from up to two frames before it and its filter banks overlap the next, AAC and Vorbis
+// blocks overlap their neighbours, Opus asks for 80 ms. A seek starts it this much earlier.
+constexpr std::int64_t PrerollMs = 500;
 
 void initFfmpeg() {
     static std::once_flag once;
@@ -101,6 +105,11 @@ struct DecodeStream::Impl {
     bool ended = false;   // decoder and converter are drained
     bool active = true;
     Status deferred; // a failure met after some samples of the same call were copied
+    // Where decoded frames belong: the first frame's timestamp is frame 0 of the output;
+    // frames without a timestamp follow the one before. Frames before dropUntil are dropped.
+    std::int64_t originPts = AV_NOPTS_VALUE;
+    std::int64_t nextFrame = 0;
+    std::int64_t dropUntil = -1;
 
     Impl(QString p, int channelsLimit) : path(std::move(p)), maxChannels(channelsLimit) {}
     ~Impl() {
@@ -130,6 +139,9 @@ struct DecodeStream::Impl {
     Status drainConverter();
     Status runConverter(const std::uint8_t** input, int samples);
     Status refill();
+    std::int64_t placeFrame();
+    void dropPending(std::int64_t pendingFrame);
+    Status seekTo(std::int64_t frame);
 };
 
 Status DecodeStream::Impl::openInput(const QByteArray& url, const AVInputFormat* forced,
@@ -233,7 +245,77 @@ Status DecodeStream::Impl::setUp(std::int64_t exactFrames) {
         frames = av_rescale(format->duration, out.sampleRateHz, AV_TIME_BASE);
     length = frames >= 0 ? frames * out.blockAlign() : -1;
     deadlineUs = 0;
+    originPts = frame->best_effort_timestamp;
+    placeFrame();
     return takeFrame();
+}
+
+// The output frame at which the decoded `frame` starts; moves nextFrame past it.
+std::int64_t DecodeStream::Impl::placeFrame() {
+    std::int64_t start = nextFrame;
+    const std::int64_t pts = frame->best_effort_timestamp;
+    if (pts != AV_NOPTS_VALUE && originPts != AV_NOPTS_VALUE)
+        start = av_rescale_q(pts - originPts, format->streams[streamIndex]->time_base,
+                             AVRational{1, out.sampleRateHz});
+    nextFrame =
+        start + av_rescale(frame->nb_samples, out.sampleRateHz, std::max(1, frame->sample_rate));
+    return start;
+}
+
+// Drops from the pending samples, which start at output frame pendingFrame, those before
+// dropUntil.
+void DecodeStream::Impl::dropPending(std::int64_t pendingFrame) {
+    if (dropUntil < 0)
+        return;
+    const std::int64_t frames = std::max<std::int64_t>(0, dropUntil - pendingFrame);
+    const ByteCount drop = std::min(pendingBytes, frames * ByteCount(out.blockAlign()));
+    pending += drop;
+    pendingBytes -= drop;
+    if (pendingBytes > 0)
+        dropUntil = -1;
+}
+
+Status DecodeStream::Impl::seekTo(std::int64_t target) {
+    const int block = out.blockAlign();
+    const std::int64_t current = position / block;
+    const std::int64_t from = target - PrerollMs * out.sampleRateHz / 1000;
+    const bool seekable =
+        format->pb && (format->pb->seekable & AVIO_SEEKABLE_NORMAL) && originPts != AV_NOPTS_VALUE;
+    if (target >= current && (from <= current || !seekable)) {
+        // Near enough ahead: decoded and dropped.
+        dropUntil = target;
+        dropPending(current);
+    } else if (seekable) {
+        const AVStream* stream = format->streams[streamIndex];
+        const std::int64_t at =
+            originPts + av_rescale_q(std::max<std::int64_t>(0, from),
+                                     AVRational{1, out.sampleRateHz}, stream->time_base);
+        const int ret = av_seek_frame(format, streamIndex, at, AVSEEK_FLAG_BACKWARD);
+        if (ret < 0) {
+            active = false;
+            return fail(ErrorCode::Decode, QStringLiteral("cannot go to %1 s (%2).")
+                                               .arg(double(target) / out.sampleRateHz)
+                                               .arg(avErrorText(ret)));
+        }
+        avcodec_flush_buffers(codec);
+        // A resampler's held samples belong to the old place.
+        swr_free(&swr);
+        av_channel_layout_uninit(&swrInLayout);
+        swrInFormat = AV_SAMPLE_FMT_NONE;
+        pending = nullptr;
+        pendingBytes = 0;
+        flushed = false;
+        ended = false;
+        nextFrame = std::max<std::int64_t>(0, from);
+        dropUntil = target;
+    } else {
+        return fail(ErrorCode::IllegalParam,
+                    QStringLiteral("cannot go back in a stream that cannot seek."));
+    }
+    active = true;
+    deferred = {};
+    position = target * block;
+    return {};
 }
 
 // 1: a frame with samples is in `frame`; 0: the end; < 0: an AVERROR that ends decoding.
@@ -351,8 +433,12 @@ Status DecodeStream::Impl::refill() {
             ended = true;
             return drainConverter();
         }
+        const std::int64_t start = placeFrame();
+        if (dropUntil >= 0 && nextFrame <= dropUntil)
+            continue;
         if (Status s = takeFrame(); !s)
             return s;
+        dropPending(start);
         if (pendingBytes > 0)
             return {};
     }
@@ -456,6 +542,10 @@ ByteCount DecodeStream::positionBytes() const {
 }
 bool DecodeStream::isActive() const {
     return d->active;
+}
+
+Status DecodeStream::seek(std::int64_t frame) {
+    return d->seekTo(std::max<std::int64_t>(0, frame));
 }
 
 Result<ByteCount> DecodeStream::getData(void* buffer, ByteCount maxBytes) {

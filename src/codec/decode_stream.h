@@ -55,6 +55,16 @@ public:
     // True until getData() has delivered the end of the stream (or failed).
     bool isActive() const;
 
+    // Goes to `frame` (frames at the output rate from the first one delivered): the next
+    // getData() delivers that frame first, sample for sample what a decode from the start
+    // would have delivered there (the codec is started a little earlier and what it decodes
+    // before the frame is dropped). The container seeks where it can; where it can't (a live
+    // stream) the sound up to the frame is decoded and dropped, from the start only.
+    // positionBytes() then counts from the frame. Failure: Decode (the seek failed; the
+    // stream is no longer active), IllegalParam (a frame before the position on a stream
+    // that can't seek).
+    Status seek(std::int64_t frame);
+
     // Copies up to maxBytes of decoded samples (whole frames only) into buffer and returns
     // the count; 0 at the end; a failure status (Decode, naming the file) when the codec or
     // the file fails midway, after the samples decoded before the failure were delivered.

@@ -6,6 +6,7 @@
 #include <algorithm>
 #include <cmath>
 #include <limits>
+#include <vector>
 
 struct LoudnessMeter::Impl {
     ebur128_state* state = nullptr;
@@ -63,6 +64,15 @@ bool LoudnessMeter::add(const double* samples, std::int64_t frames) {
 double LoudnessMeter::integratedLufs() const {
     double lufs = -HUGE_VAL;
     ebur128_loudness_global(d->state, &lufs);
+    return std::isfinite(lufs) ? lufs : -std::numeric_limits<double>::infinity();
+}
+
+double LoudnessMeter::integratedLufs(const std::vector<const LoudnessMeter*>& parts) {
+    std::vector<ebur128_state*> states;
+    for (const LoudnessMeter* part : parts)
+        states.push_back(part->d->state);
+    double lufs = -HUGE_VAL;
+    ebur128_loudness_global_multiple(states.data(), states.size(), &lufs);
     return std::isfinite(lufs) ? lufs : -std::numeric_limits<double>::infinity();
 }
 

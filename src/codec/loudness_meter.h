@@ -5,6 +5,7 @@
 
 #include <cstdint>
 #include <memory>
+#include <vector>
 
 // EBU R128 loudness of a sound fed to it block by block (libebur128): the integrated
 // loudness, the momentary loudness (the last 400 ms), the sample peak and the true peak (four
@@ -32,6 +33,10 @@ public:
 
     // The integrated loudness in LUFS; -inf for silence (below the absolute gate).
     double integratedLufs() const;
+    // The integrated loudness of one sound fed in parts, each part to one of `parts` (all
+    // measuring Loudness, of one rate and channel count): the gating runs over the blocks of
+    // all parts together. Only the few 400 ms blocks that would span two parts are missing.
+    static double integratedLufs(const std::vector<const LoudnessMeter*>& parts);
     // The loudness of the last 400 ms fed in LUFS; -inf for silence.
     double momentaryLufs() const;
     // The highest sample and true peak over all channels, linear (1.0 is full scale).

@@ -38,7 +38,8 @@ void WavDecoder::abandon() {
     }
 }
 
-Status WavDecoder::convert2wav(const QString& outputPath, const AfterBlock& afterBlock) {
+Status WavDecoder::convert2wav(const QString& outputPath, const AfterBlock& afterBlock,
+                               const BlockWritten& blockWritten) {
     if (!m_stream)
         return {ErrorCode::Handle,
                 QStringLiteral("%1: no sound file is open for decoding.").arg(outputPath)};
@@ -82,6 +83,8 @@ Status WavDecoder::convert2wav(const QString& outputPath, const AfterBlock& afte
                      QStringLiteral("%1: the sound is too long for a WAV file.").arg(outputPath)});
             if (!writeFully(*m_output, m_block.data(), count))
                 return writeError();
+            if (blockWritten)
+                blockWritten(m_block.data(), count);
             m_writtenBytes += count;
         }
         m_decodedLength = m_stream->positionBytes();

@@ -33,6 +33,10 @@ public:
     // estimate for some formats, -1 when unknown). The window lets its event loop run here,
     // so that it keeps painting and a close request can reach requestCancel().
     using AfterBlock = std::function<void(ByteCount positionBytes, ByteCount lengthBytes)>;
+    // Sees every block's samples once they are written, in the output's format (unsigned
+    // 8-bit or signed 16-bit little-endian), on the decoding thread; the pointer is valid only
+    // during the call. What the clip holds is known then without reading it back.
+    using BlockWritten = std::function<void(const char* pcm, ByteCount bytes)>;
 
     // maxDataBytes: the largest sample data a WAV may hold (tests hand in a small one).
     explicit WavDecoder(ByteCount maxDataBytes = WavHeader::MaxDataBytes);
@@ -51,7 +55,8 @@ public:
     // no temporary file left behind: Handle (no stream loaded), Create (the temporary file
     // cannot be made, written or renamed), the stream's status on a decode error, TooLarge
     // (the data would pass maxDataBytes) and Ended (requestCancel() was called).
-    Status convert2wav(const QString& outputPath, const AfterBlock& afterBlock = {});
+    Status convert2wav(const QString& outputPath, const AfterBlock& afterBlock = {},
+                       const BlockWritten& blockWritten = {});
 
     // Writes data size P at offset 40 and P + 36 at offset 4 of the output, P being the bytes
     // decoded so far, closes it and renames it over the target. Does nothing and returns ok

@@ -48,6 +48,9 @@ PeakCache::Entry& PeakCache::renew(const QString& clipPath, bool first) {
     entry.stamp = stampOf(clipPath);
     if (Result<std::shared_ptr<Peaks>> loaded = peaks::load(clipPath); loaded) {
         entry.peaks = *loaded;
+        // Told after the caller has what it asked for, as a computation's end is.
+        QMetaObject::invokeMethod(
+            this, [this, clipPath] { emit finished(clipPath); }, Qt::QueuedConnection);
         return entry;
     }
     const Result<WavInfo> info = readWavInfo(clipPath);

@@ -43,6 +43,7 @@ public:
 
 signals:
     void progressed(const QString& clipPath);
+    // The peaks of clipPath are complete (computed, or loaded from its peak file) or failed.
     void finished(const QString& clipPath);
 
 private:

@@ -208,6 +208,82 @@ Result<std::shared_ptr<Peaks>> compute(const QString& wavPath) {
     return made;
 }
 
+Builder::Builder(const WavFormat& format)
+    : m_format(format), m_channels(std::max(1, format.channels)) {}
+
+void Builder::add(const char* bytes, std::int64_t count) {
+    if (count <= 0)
+        return;
+    const auto* in = reinterpret_cast<const std::uint8_t*>(bytes);
+    const std::size_t had = m_pending.size();
+    if (m_format.bitsPerSample == 8) {
+        m_pending.resize(had + std::size_t(count));
+        for (std::int64_t i = 0; i < count; ++i)
+            m_pending[had + std::size_t(i)] = std::int16_t((int(in[i]) - 128) * 256);
+    } else {
+        if (!m_oddByte.empty()) {
+            m_pending.push_back(std::int16_t(m_oddByte[0] | in[0] << 8));
+            m_oddByte.clear();
+            ++in;
+            --count;
+        }
+        const std::size_t whole = std::size_t(count / 2);
+        const std::size_t at = m_pending.size();
+        m_pending.resize(at + whole);
+        // Little-endian in the file as in the machine.
+        if (whole > 0)
+            std::memcpy(m_pending.data() + at, in, whole * 2);
+        if (count % 2 != 0)
+            m_oddByte.push_back(in[count - 1]);
+    }
+    fold(std::int64_t(m_pending.size()) / (std::int64_t(Peaks::FineBlock) * m_channels));
+}
+
+// Folds the first `wholeBlocks` fine blocks of m_pending (the last may be shorter, at the
+// end of the sound) into the fine level.
+void Builder::fold(std::int64_t wholeBlocks) {
+    const std::int64_t blockSamples = std::int64_t(Peaks::FineBlock) * m_channels;
+    const std::int64_t available = std::int64_t(m_pending.size());
+    std::vector<std::int16_t> lo(static_cast<std::size_t>(m_channels));
+    std::vector<std::int16_t> hi(static_cast<std::size_t>(m_channels));
+    std::int64_t used = 0;
+    for (std::int64_t b = 0; b < wholeBlocks && used < available; ++b) {
+        const std::int64_t frames = std::min(blockSamples, available - used) / m_channels;
+        if (frames == 0)
+            break;
+        blockRange(m_pending.data() + used, frames, m_channels, lo.data(), hi.data());
+        for (int c = 0; c < m_channels; ++c) {
+            m_fine.push_back(lo[std::size_t(c)]);
+            m_fine.push_back(hi[std::size_t(c)]);
+        }
+        used += frames * m_channels;
+        m_frames += frames;
+    }
+    m_pending.erase(m_pending.begin(), m_pending.begin() + used);
+}
+
+std::shared_ptr<Peaks> Builder::finish() {
+    fold(1);
+    auto made = std::make_shared<Peaks>(m_format, m_frames);
+    made->fineLevel().data = std::move(m_fine);
+    // Each coarse block is the range of the fine blocks it spans, as Peaks::add makes it.
+    PeakLevel& coarse = made->coarseLevel();
+    const std::int64_t perCoarse = coarse.framesPerBlock / Peaks::FineBlock;
+    const PeakLevel& fine = made->fine();
+    for (std::int64_t block = 0; block < fine.blocks(); ++block)
+        for (int c = 0; c < m_channels; ++c) {
+            const std::size_t at = std::size_t(((block / perCoarse) * m_channels + c) * 2);
+            const bool first = block % perCoarse == 0;
+            coarse.data[at] =
+                first ? fine.min(block, c) : std::min(coarse.data[at], fine.min(block, c));
+            coarse.data[at + 1] =
+                first ? fine.max(block, c) : std::max(coarse.data[at + 1], fine.max(block, c));
+        }
+    made->setComplete();
+    *this = Builder(m_format);
+    return made;
+}
+
 QString peakFilePath(const QString& clipPath) {
     const QFileInfo clip(clipPath);
     return clip.dir().filePath(QStringLiteral("peaks/") + clip.fileName() +

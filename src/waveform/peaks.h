@@ -90,6 +90,32 @@ Status fill(const QString& wavPath, Peaks& into, const std::atomic<bool>& cancel
 // A Peaks made for the file and filled.
 Result<std::shared_ptr<Peaks>> compute(const QString& wavPath);
 
+// The peaks of a sound handed in as it passes by (a decode being written into a clip, a clip
+// being copied), whose length is known only at its end: what the file would give once
+// written, without reading it again. One thread at a time.
+class Builder {
+public:
+    // format: 8- or 16-bit PCM.
+    explicit Builder(const WavFormat& format);
+    // The next bytes of sample data as a clip file holds them (unsigned 8-bit or signed
+    // 16-bit little-endian), cut anywhere, even within a sample.
+    void add(const char* bytes, std::int64_t count);
+    // Whole frames taken so far.
+    std::int64_t frames() const { return m_frames + std::int64_t(m_pending.size()) / m_channels; }
+    // The peaks of every whole frame added, complete; the builder starts empty again.
+    std::shared_ptr<Peaks> finish();
+
+private:
+    void fold(std::int64_t wholeBlocks);
+
+    WavFormat m_format;
+    int m_channels = 1;
+    std::int64_t m_frames = 0;           // frames folded into m_fine
+    std::vector<std::int16_t> m_fine;    // the fine level so far
+    std::vector<std::int16_t> m_pending; // samples not yet a whole fine block
+    std::vector<std::uint8_t> m_oddByte; // the first byte of a 16-bit sample cut in two
+};
+
 // The peak file of a clip: the clip file's name + ".peaks", in the folder "peaks" beside
 // the clip (the work folder's peaksFolder()).
 QString peakFilePath(const QString& clipPath);

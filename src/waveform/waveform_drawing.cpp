@@ -4,6 +4,7 @@
 #include <QPainter>
 
 #include <algorithm>
+#include <charconv>
 #include <cmath>
 
 namespace waveform {
@@ -53,11 +54,17 @@ QByteArray json(const Peaks& peaks) {
            ",\"sample_rate\":" + QByteArray::number(peaks.format().sampleRateHz) +
            ",\"samples_per_pixel\":" + QByteArray::number(level.framesPerBlock) +
            ",\"bits\":16,\"length\":" + QByteArray::number(level.blocks()) + ",\"data\":[";
+    // An hour's outline is millions of numbers: written in place, not one string each.
+    const qsizetype head = out.size();
+    out.resize(head + qsizetype(level.data.size()) * 7 + 3);
+    char* at = out.data() + head;
+    char* const end = out.data() + out.size();
     for (std::size_t i = 0; i < level.data.size(); ++i) {
         if (i > 0)
-            out += ',';
-        out += QByteArray::number(level.data[i]);
+            *at++ = ',';
+        at = std::to_chars(at, end, level.data[i]).ptr;
     }
+    out.resize(at - out.data());
     out += "]}\n";
     return out;
 }

@@ -6,6 +6,7 @@
 #include "support/scripted_engine.h"
 #include "support/small_disk.h"
 #include "support/test_audio.h"
+#include "waveform/peaks.h"
 
 #include <QDir>
 #include <QTemporaryDir>
@@ -18,6 +19,14 @@ using testaudio::WavLayout;
 namespace {
 
 const WavFormat CdFormat{2, 44100, 16};
+
+// The clip's peaks were kept as it came in, and they are the clip's own.
+bool peaksKept(const QString& clip) {
+    const auto kept = peaks::load(clip);
+    const auto computed = peaks::compute(clip);
+    return kept && computed && (*kept)->fine().data == (*computed)->fine().data &&
+           (*kept)->coarse().data == (*computed)->coarse().data;
+}
 
 // The window's side of a hold: counts how often the import held it and with which text.
 struct Holds {
@@ -158,6 +167,7 @@ void TestClipImport::canonicalWav_isCopiedByteForByteWithoutTheEngine() {
     QCOMPARE(workFiles(), QStringList{clip + ".wav"});
     QCOMPARE(testaudio::readAll(m_clips->clipFile(0)), testaudio::readAll(source));
     QVERIFY2(m_engine.log().isEmpty(), "a copy needs no decoding");
+    QVERIFY(peaksKept(m_clips->clipFile(0)));
     QCOMPARE(m_import->lastFolder(), QFileInfo(source).absolutePath());
 }
 
@@ -186,6 +196,7 @@ void TestClipImport::otherWav_isDecodedIntoACanonicalClip() {
     QCOMPARE(testaudio::readAll(m_clips->clipFile(0)).mid(WavHeader::Size), pcm);
     QCOMPARE(m_engine.log(), QStringList({"startForDecoding", "releaseAll"}));
     QCOMPARE(workFiles(), QStringList{"wide.wav"});
+    QVERIFY(peaksKept(m_clips->clipFile(0)));
 }
 
 void TestClipImport::takenName_getsTheNextNumber() {

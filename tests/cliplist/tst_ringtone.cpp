@@ -58,6 +58,7 @@ private slots:
     void render_loopRunsFromItsEndIntoItsHead_data();
     void render_loopRunsFromItsEndIntoItsHead();
     void render_sourceWithoutSoundWritesNothing();
+    void render_ofAStretchIsThatStretchOfTheWholeDecode();
     void render_bringsAMonoSourceToTheLoudnessOnTwoChannels();
 
 private:
@@ -234,6 +235,40 @@ void TestRingtone::render_sourceWithoutSoundWritesNothing() {
     request.output = dir.filePath("tone.m4r");
     QCOMPARE(ringtone::render(request).code(), ErrorCode::Empty);
     QCOMPARE(QDir(dir.path()).entryList(QDir::Files | QDir::Hidden), QStringList{"empty.wav"});
+}
+
+// A tone of a stretch reads only the stretch, yet is the tone of the same frames cut from the
+// whole sound: decoded from an MP3 after a seek, or read from a clip file.
+void TestRingtone::render_ofAStretchIsThatStretchOfTheWholeDecode() {
+    if (!testaudio::haveProgram("lame"))
+        QSKIP("lame makes the MP3");
+    const WavFormat cd{2, 44100, 16};
+    const QString wav = testaudio::writeSineWav(path("long.wav"), cd, 10 * 44100, 523.25);
+    QCOMPARE(testaudio::run("lame", {"--quiet", "-b", "128", wav, path("long.mp3")}), 0);
+    int channels = 0;
+    const std::vector<std::int16_t> whole = testaudio::decodeAll(path("long.mp3"), &channels);
+    const QByteArray wholePcm(reinterpret_cast<const char*>(whole.data()),
+                              qsizetype(whole.size() * 2));
+    testaudio::writeWav(path("whole.wav"), cd, wholePcm);
+    testaudio::writeWav(path("cut.wav"), cd, wholePcm.mid(6 * 44100 * 4, 2 * 44100 * 4));
+
+    ringtone::Request request;
+    request.loudness = true;
+    request.startMs = 6000;
+    request.lengthMs = 2000;
+    request.source = path("long.mp3");
+    const Result<QByteArray> fromMp3 = ringtone::repeatedImage(request, 1);
+    request.source = path("whole.wav");
+    const Result<QByteArray> fromClip = ringtone::repeatedImage(request, 1);
+    request.source = path("cut.wav");
+    request.startMs = 0;
+    request.lengthMs = -1;
+    const Result<QByteArray> fromCut = ringtone::repeatedImage(request, 1);
+    QVERIFY(fromMp3 && fromClip && fromCut);
+    QCOMPARE(fromCut->size(), WavHeader::Size + 2 * 44100 * 4);
+    // The MP3 decoder, started half a second early, gives the same samples to the bit.
+    QVERIFY(*fromMp3 == *fromCut);
+    QVERIFY(*fromClip == *fromCut);
 }
 
 void TestRingtone::render_bringsAMonoSourceToTheLoudnessOnTwoChannels() {

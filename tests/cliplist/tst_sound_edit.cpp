@@ -1,5 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "cliplist/sound_edit.h"
+#include "codec/loudness_meter.h"
+#include "support/song_generator.h"
 #include "support/test_audio.h"
 
 #include <QFile>
@@ -53,6 +55,7 @@ private slots:
     void gain_holdsAndCountsWhatPassesFullScale();
     void normalise_reachesTheTargetWithinTheTruePeak();
     void normalise_shortClipsByPeakAndSilenceNotAtAll();
+    void normalise_ofASong_measuresAsOneMeterOverTheWholeAndReachesItsPlan();
     void failures_leaveTheTargetAsItWas();
 
 private:
@@ -140,6 +143,39 @@ void TestSoundEdit::normalise_shortClipsByPeakAndSilenceNotAtAll() {
     QVERIFY(nothing && !nothing->changed);
     QVERIFY(nothing->note.contains("silent"));
     QVERIFY(!QFile::exists(path("loudSilence.wav")));
+}
+
+void TestSoundEdit::normalise_ofASong_measuresAsOneMeterOverTheWholeAndReachesItsPlan() {
+    // Half a minute of a generated song, the right channel a little quieter than the left.
+    const songs::Song song = songs::make(11, 22050);
+    const WavFormat format{2, 22050, 16};
+    const std::int64_t frames = 30 * 22050;
+    std::vector<std::int16_t> stereo;
+    for (std::int64_t f = 0; f < frames; ++f)
+        stereo.insert(stereo.end(), {song.samples[std::size_t(f)],
+                                     std::int16_t(song.samples[std::size_t(f)] * 3 / 4)});
+    const QString clip = testaudio::writeWav(
+        path("song.wav"), format,
+        QByteArray(reinterpret_cast<const char*>(stereo.data()), qsizetype(stereo.size() * 2)));
+
+    // The whole sound through one meter on one thread is what the split reading must give.
+    auto whole = LoudnessMeter::create(
+        2, 22050, LoudnessMeter::Loudness | LoudnessMeter::TruePeak | LoudnessMeter::SamplePeak);
+    QVERIFY(whole && (*whole)->add(stereo.data(), frames));
+    const auto measured = soundedit::measure(clip);
+    QVERIFY(measured);
+    QVERIFY(std::abs(measured->lufs - (*whole)->integratedLufs()) < 0.1);
+    QVERIFY(std::abs(measured->truePeakDb - 20 * std::log10((*whole)->truePeak())) < 0.1);
+    QCOMPARE(measured->seconds, 30.0);
+
+    // The clip written is where the plan said: loudness within 0.1 LU, true peak within 0.1 dB
+    // (the rounding to 16 bits moves them by far less).
+    const soundedit::Outcome planned = soundedit::plan(*measured, {});
+    QVERIFY(soundedit::normalise(clip, path("song-even.wav"), {}));
+    const auto after = soundedit::measure(path("song-even.wav"));
+    QVERIFY(after);
+    QVERIFY(std::abs(after->lufs - (measured->lufs + planned.gainDb)) < 0.1);
+    QVERIFY(std::abs(after->truePeakDb - (measured->truePeakDb + planned.gainDb)) < 0.1);
 }
 
 void TestSoundEdit::failures_leaveTheTargetAsItWas() {

@@ -87,6 +87,17 @@ void TestPeaks::peaks_matchADirectComputation() {
         const auto [lo, hi] = peaks.range(c, 256, frames);
         QCOMPARE(std::pair(int(lo), int(hi)), direct(c, 256, frames));
     }
+
+    // The same sound handed over as it passes by, in pieces cut anywhere (within a sample
+    // too), as a decode or a copy hands it over.
+    peaks::Builder builder(format);
+    for (qsizetype at = 0, piece = 1; at < pcm.size(); at += piece, piece = piece * 7 % 5003)
+        builder.add(pcm.constData() + at, std::min(piece, pcm.size() - at));
+    const std::shared_ptr<Peaks> built = builder.finish();
+    QCOMPARE(built->frames(), frames);
+    QVERIFY(built->complete());
+    QVERIFY(built->fine().data == peaks.fine().data);
+    QVERIFY(built->coarse().data == peaks.coarse().data);
 }
 
 void TestPeaks::peakFile_isTrustedOnlyForTheClipItWasMadeFrom() {
@@ -161,6 +172,12 @@ void TestPeaks::cache_computesOnItsThreadAndNeverServesStalePeaks() {
     QVERIFY(finished.wait() || finished.count() > 0);
     QVERIFY(first->fine().data == (*peaks::compute(clip))->fine().data);
     QVERIFY(QFile::exists(peaks::peakFilePath(clip)));
+    // Peaks loaded from their file are finished too, for whatever waits on them.
+    PeakCache another;
+    QSignalSpy loaded(&another, &PeakCache::finished);
+    QVERIFY(another.peaksFor(clip)->complete());
+    QVERIFY(loaded.wait());
+    QCOMPARE(loaded.at(0).at(0).toString(), clip);
 
     testaudio::writeWav(clip, format, testaudio::noisePcm(format, 40000, 7));
     const auto second = cache.peaksFor(clip);
