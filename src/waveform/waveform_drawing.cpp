@@ -10,6 +10,10 @@ namespace waveform {
 
 namespace {
 
+// Fewer frames than this to a pixel are drawn as a line through them: columns that few
+// samples tall would look like scattered dashes.
+constexpr double PolylineBelow = 4;
+
 // The y of a sample in a lane centred on `middle`, `half` pixels each way, clipped there.
 double yOf(double sample, double middle, double half, double gain) {
     return middle - std::clamp(sample * gain / 32768.0, -1.0, 1.0) * half;
@@ -67,7 +71,7 @@ void drawSamples(QPainter& painter, const QRect& area, const std::vector<std::in
     for (int c = 0; c < channels; ++c) {
         const double middle = area.top() + lane * (c + 0.5);
         const double half = lane / 2 - 1;
-        if (framesPerPixel >= 1) {
+        if (framesPerPixel >= PolylineBelow) {
             std::vector<QLine> lines;
             for (int x = 0; x < area.width(); ++x) {
                 const auto from = std::int64_t(std::floor(firstFrame + x * framesPerPixel));
@@ -78,8 +82,9 @@ void drawSamples(QPainter& painter, const QRect& area, const std::vector<std::in
                     continue;
                 if (from >= last)
                     break;
+                // From the column's previous sample on, so the columns join into one trace.
                 std::int16_t lo = sample(from, c), hi = lo;
-                for (std::int64_t f = from + 1; f < to; ++f) {
+                for (std::int64_t f = std::max(samplesFirstFrame, from - 1); f < to; ++f) {
                     lo = std::min(lo, sample(f, c));
                     hi = std::max(hi, sample(f, c));
                 }

@@ -25,8 +25,8 @@ void draw(QPainter& painter, const QRect& area, const Peaks& peaks, double first
           double framesPerPixel, const QColor& color, double gain = 1);
 // Draws samples themselves (interleaved 16-bit, `channels` of them, frame 0 of them being
 // frame `samplesFirstFrame` of the clip) in the same lanes: a column from lowest to highest
-// where a pixel holds several frames, else a line through the samples with a dot on each
-// once they are far enough apart to tell.
+// where a pixel holds several frames (four or more), else a line through the samples with a
+// dot on each once they are far enough apart to tell.
 void drawSamples(QPainter& painter, const QRect& area, const std::vector<std::int16_t>& samples,
                  int channels, std::int64_t samplesFirstFrame, double firstFrame,
                  double framesPerPixel, const QColor& color, double gain = 1);

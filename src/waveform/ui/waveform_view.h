@@ -164,6 +164,7 @@ private:
     void paintRuler(QPainter& painter);
     void paintWave(QPainter& painter, const QRect& area);
     void paintSpectrogram(QPainter& painter, const QRect& area);
+    void dimOutsideKept(QPainter& painter, const QRect& area);
     void paintOverlays(QPainter& painter);
     void paintOverview(QPainter& painter);
     void paintHandles(QPainter& painter);

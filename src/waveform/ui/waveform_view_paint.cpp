@@ -41,12 +41,15 @@ void WaveformView::paintEvent(QPaintEvent*) {
         break;
     case Display::Spectrogram:
         paintSpectrogram(painter, picture);
+        dimOutsideKept(painter, picture);
         break;
     case Display::Both: {
         const int half = picture.height() / 2;
         paintWave(painter, QRect(picture.left(), picture.top(), picture.width(), half));
-        paintSpectrogram(painter, QRect(picture.left(), picture.top() + half, picture.width(),
-                                        picture.height() - half));
+        const QRect lower(picture.left(), picture.top() + half, picture.width(),
+                          picture.height() - half);
+        paintSpectrogram(painter, lower);
+        dimOutsideKept(painter, lower);
         break;
     }
     }
@@ -124,6 +127,15 @@ void WaveformView::paintSpectrogram(QPainter& painter, const QRect& area) {
     painter.drawImage(QRectF(area), m_spectrogramImage, source);
 }
 
+// The spectrogram covers the kept stretch's shading: what will be cut is dimmed instead.
+void WaveformView::dimOutsideKept(QPainter& painter, const QRect& area) {
+    const QColor dim(0, 0, 0, 110);
+    const int inX = std::clamp(xOfMs(m_markInMs), area.left(), area.right() + 1);
+    const int outX = std::clamp(xOfMs(m_markOutMs), area.left(), area.right() + 1);
+    painter.fillRect(QRect(area.left(), area.top(), inX - area.left(), area.height()), dim);
+    painter.fillRect(QRect(outX, area.top(), area.right() + 1 - outX, area.height()), dim);
+}
+
 void WaveformView::paintOverlays(QPainter& painter) {
     const QRect& picture = m_pictureRect;
     for (const WaveformBand& band : m_bands) {
@@ -135,7 +147,8 @@ void WaveformView::paintOverlays(QPainter& painter) {
         colour.setAlpha(60);
         const QRect shade(from, picture.top(), to - from, picture.height());
         painter.fillRect(shade, colour);
-        painter.setPen(colour.darker(200));
+        colour.setAlpha(255);
+        painter.setPen(colour.darker(180));
         painter.drawText(shade.adjusted(3, 1, -1, 0), Qt::AlignLeft | Qt::AlignTop, band.label);
     }
     const double dpr = devicePixelRatioF();
