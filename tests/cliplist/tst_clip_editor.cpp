@@ -15,6 +15,7 @@
 #include "support/window_rig.h"
 #include "waveform/ui/waveform_view.h"
 
+#include <QAccessible>
 #include <QCheckBox>
 #include <QFile>
 #include <QLabel>
@@ -63,6 +64,7 @@ private slots:
     void marks_followDraggedHandlesAndTypedTimes();
     void playSelection_stopsAtMarkOut();
     void zoomKeys_changeTheStretchShown();
+    void waveform_givesScreenReadersTheMarksAndPlayheadAsValues();
     void effectsAndCrop_areStepsThatUndoGivesBack();
 
 private:
@@ -396,6 +398,35 @@ void TestClipEditor::zoomKeys_changeTheStretchShown() {
     QVERIFY(shows(4200, 2200));
     QTest::keyClick(view, Qt::Key_0, Qt::ControlModifier);
     QVERIFY(shows(0, 10000));
+}
+
+void TestClipEditor::waveform_givesScreenReadersTheMarksAndPlayheadAsValues() {
+    m_rig->host().show();
+    QVERIFY(QTest::qWaitForWindowActive(&m_rig->host()));
+    m_rig->addClip("Song One", CdFormat, testaudio::sinePcm(CdFormat, 44100 * 10));
+    open(0);
+    type("txtMarkIn", "2.000");
+    auto* view = m_rig->framewav().findChild<WaveformView*>("Waveform");
+    QAccessibleInterface* access = QAccessible::queryAccessibleInterface(view);
+    QVERIFY(access);
+    QCOMPARE(access->childCount(), 3);
+    QStringList names;
+    for (int i = 0; i < 3; ++i)
+        names << access->child(i)->text(QAccessible::Name);
+    QCOMPARE(names, QStringList({"Mark-in", "Playhead", "Mark-out"}));
+    QAccessibleValueInterface* markIn = access->child(0)->valueInterface();
+    QCOMPARE(markIn->currentValue().toLongLong(), 2000);
+    QCOMPARE(access->child(2)->valueInterface()->maximumValue().toLongLong(), 10000);
+    // A value set by the reader is the user's own move.
+    markIn->setCurrentValue(1500);
+    QCOMPARE(session().MarkIn(), 1500);
+    // Up from the playhead chooses mark-in; Right moves it a step, Shift+Right a second.
+    view->setFocus();
+    QTest::keyClick(view, Qt::Key_Up);
+    QTest::keyClick(view, Qt::Key_Right);
+    QCOMPARE(session().MarkIn(), 1500 + WaveformView::KeyStepMs);
+    QTest::keyClick(view, Qt::Key_Right, Qt::ShiftModifier);
+    QCOMPARE(box("txtMarkIn")->text(), edittime::millisText(2500 + WaveformView::KeyStepMs));
 }
 
 void TestClipEditor::playSelection_stopsAtMarkOut() {
