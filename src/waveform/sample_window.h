@@ -14,9 +14,10 @@
 // Not thread-safe; one owner.
 class SampleWindow {
 public:
-    // About half a megabyte of stereo 16-bit sound: well under a millisecond from the page
-    // cache.
-    static constexpr std::int64_t MaxFrames = 1 << 17;
+    // Two megabytes of stereo 16-bit sound, a millisecond or two from the page cache: enough
+    // for a 2048-pixel view just under the finest peak level (256 frames to a pixel), where
+    // the peaks would draw in steps.
+    static constexpr std::int64_t MaxFrames = 1 << 19;
 
     // Forgets what it holds (the clip changed or closed).
     void reset();

@@ -187,6 +187,7 @@ QRgb colour(std::uint8_t level) {
 
 QImage picture(const Spectrogram& s) {
     QImage image(std::max(1, s.columns), Spectrogram::Rows, QImage::Format_RGB32);
+    image.fill(colour(0));
     QRgb table[256];
     for (int i = 0; i < 256; ++i)
         table[i] = colour(std::uint8_t(i));
