@@ -17,6 +17,7 @@
 #include "support/window_rig.h"
 #include "waveform/ui/waveform_view.h"
 
+#include <QAccessible>
 #include <QCheckBox>
 #include <QFile>
 #include <QLabel>
@@ -66,6 +67,8 @@ private slots:
     void done_failingCropShowsOneMessageAndKeepsTheClip();
     void marks_followDraggedHandlesAndTypedTimes();
     void playSelection_stopsAtMarkOut();
+    void zoomKeys_changeTheStretchShown();
+    void waveform_givesScreenReadersTheMarksAndPlayheadAsValues();
     void effectsAndCrop_areStepsThatUndoGivesBack();
     void suggest_putsTheMarksOnEachWindowInTurnAndSnapFollowsTheBars();
 
@@ -366,6 +369,69 @@ void TestClipEditor::marks_followDraggedHandlesAndTypedTimes() {
     QTest::mouseClick(view, Qt::LeftButton, {}, QPoint(250, 20));
     QVERIFY(std::abs(m_rig->edit().positionMs() - view->msAt(250)) <= 1);
     QCOMPARE(view->playheadMs(), m_rig->edit().positionMs());
+}
+
+void TestClipEditor::zoomKeys_changeTheStretchShown() {
+    m_rig->host().show();
+    QVERIFY(QTest::qWaitForWindowActive(&m_rig->host()));
+    m_rig->addClip("Song One", CdFormat, testaudio::sinePcm(CdFormat, 44100 * 10));
+    open(0);
+    type("txtMarkIn", "2.000");
+    type("txtMarkOut", "4.000");
+    auto* view = m_rig->framewav().findChild<WaveformView*>("Waveform");
+    view->setFocus();
+    // Within a pixel's time of the stretch expected.
+    const auto shows = [view](double fromMs, double lengthMs) {
+        const double pixel = view->msPerPixel() + 1e-9;
+        return std::abs(view->viewStartMs() - fromMs) <= pixel &&
+               std::abs(view->viewLengthMs() - lengthMs) <= pixel;
+    };
+    QVERIFY(shows(0, 10000));
+    // In around the playhead (at the start), out again to the whole clip.
+    QTest::keyClick(view, Qt::Key_Plus, Qt::ControlModifier);
+    QVERIFY(shows(0, 5000));
+    QTest::keyClick(view, Qt::Key_Equal, Qt::ControlModifier);
+    QVERIFY(shows(0, 2500));
+    QTest::keyClick(view, Qt::Key_Minus, Qt::ControlModifier);
+    QVERIFY(shows(0, 5000));
+    // The kept stretch with a twentieth of it either side.
+    QTest::keyClick(view, Qt::Key_E, Qt::ControlModifier);
+    QVERIFY(shows(1900, 2200));
+    // A playhead running off the view turns the page.
+    view->setPlayhead(3000);
+    view->setPlayhead(4200);
+    QVERIFY(shows(4200, 2200));
+    QTest::keyClick(view, Qt::Key_0, Qt::ControlModifier);
+    QVERIFY(shows(0, 10000));
+}
+
+void TestClipEditor::waveform_givesScreenReadersTheMarksAndPlayheadAsValues() {
+    m_rig->host().show();
+    QVERIFY(QTest::qWaitForWindowActive(&m_rig->host()));
+    m_rig->addClip("Song One", CdFormat, testaudio::sinePcm(CdFormat, 44100 * 10));
+    open(0);
+    type("txtMarkIn", "2.000");
+    auto* view = m_rig->framewav().findChild<WaveformView*>("Waveform");
+    QAccessibleInterface* access = QAccessible::queryAccessibleInterface(view);
+    QVERIFY(access);
+    QCOMPARE(access->childCount(), 3);
+    QStringList names;
+    for (int i = 0; i < 3; ++i)
+        names << access->child(i)->text(QAccessible::Name);
+    QCOMPARE(names, QStringList({"Mark-in", "Playhead", "Mark-out"}));
+    QAccessibleValueInterface* markIn = access->child(0)->valueInterface();
+    QCOMPARE(markIn->currentValue().toLongLong(), 2000);
+    QCOMPARE(access->child(2)->valueInterface()->maximumValue().toLongLong(), 10000);
+    // A value set by the reader is the user's own move.
+    markIn->setCurrentValue(1500);
+    QCOMPARE(session().MarkIn(), 1500);
+    // Up from the playhead chooses mark-in; Right moves it a step, Shift+Right a second.
+    view->setFocus();
+    QTest::keyClick(view, Qt::Key_Up);
+    QTest::keyClick(view, Qt::Key_Right);
+    QCOMPARE(session().MarkIn(), 1500 + WaveformView::KeyStepMs);
+    QTest::keyClick(view, Qt::Key_Right, Qt::ShiftModifier);
+    QCOMPARE(box("txtMarkIn")->text(), edittime::millisText(2500 + WaveformView::KeyStepMs));
 }
 
 void TestClipEditor::playSelection_stopsAtMarkOut() {

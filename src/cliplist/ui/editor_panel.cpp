@@ -18,6 +18,7 @@
 #include "pagekit/dialogs.h"
 #include "wav/wave_commands.h"
 #include "waveform/peak_cache.h"
+#include "waveform/spectrogram_cache.h"
 #include "waveform/ui/waveform_view.h"
 
 #include <QApplication>
@@ -66,7 +67,8 @@ EditorPanel::EditorPanel(ClipList& clips, EditHistory& history, EditSession& ses
                          PeakCache& peaks, const QItemSelectionModel& selection,
                          PageServices services, QWidget* parent)
     : QGroupBox(QStringLiteral("Edit Song"), parent), m_clips(clips), m_history(history),
-      m_session(session), m_peaks(peaks), m_selection(selection), m_services(services) {
+      m_session(session), m_peaks(peaks), m_selection(selection), m_services(services),
+      m_spectrograms(std::make_unique<SpectrogramCache>()) {
     setObjectName(QStringLiteral("Frame3"));
     m_waveform = place(new WaveformView(this), "Waveform", {12, 18, 321, 52});
     m_sliderEdit = place(new QSlider(Qt::Horizontal, this), "SliderEdit", {12, 72, 321, 18});
@@ -97,6 +99,7 @@ EditorPanel::EditorPanel(ClipList& clips, EditHistory& history, EditSession& ses
     m_guide->buildMenu(*m_cmdSnap);
     connect(m_cmdSuggest, &QPushButton::clicked, m_guide, &SongGuide::suggest);
     connect(&m_peaks, &PeakCache::finished, m_guide, &SongGuide::prepare);
+    connect(m_guide, &SongGuide::musicChanged, this, &EditorPanel::showMusic);
     connect(m_guide, &SongGuide::suggested, this, [this](int index, const QString& reason) {
         QToolTip::showText(m_cmdSuggest->mapToGlobal(QPoint(0, m_cmdSuggest->height())),
                            QStringLiteral("%1 of %2: %3")
@@ -138,6 +141,8 @@ EditorPanel::EditorPanel(ClipList& clips, EditHistory& history, EditSession& ses
     for (QLineEdit* box : {m_txtMarkIn, m_txtKept, m_txtMarkOut})
         connect(box, &QLineEdit::editingFinished, this, [this, box] { typed(box); });
     connect(&m_peaks, &PeakCache::progressed, this, &EditorPanel::showPeaks);
+    connect(m_waveform, &WaveformView::displayChanged, this, &EditorPanel::showSpectrogram);
+    connect(m_spectrograms.get(), &SpectrogramCache::ready, this, &EditorPanel::showSpectrogram);
     connect(&m_services.context.MMCEdit, &MediaPlayer::statusUpdate, this,
             &EditorPanel::MMCEdit_StatusUpdate);
     connect(&m_session, &EditSession::opened, this, &EditorPanel::showOpened);
@@ -170,6 +175,15 @@ EditorPanel::EditorPanel(ClipList& clips, EditHistory& history, EditSession& ses
         }
     addKey(QKeySequence(Qt::Key_Home), [this] { movePlayhead(0); });
     addKey(QKeySequence(Qt::Key_End), [this] { movePlayhead(m_session.lengthMs()); });
+    // Ctrl+= too: on most keyboards Plus needs Shift, and the zoom key should not.
+    for (const QKeySequence& key :
+         {QKeySequence(QKeySequence::ZoomIn), QKeySequence(Qt::CTRL | Qt::Key_Equal)})
+        addKey(key, [this] { m_waveform->zoomIn(); });
+    addKey(QKeySequence(QKeySequence::ZoomOut), [this] { m_waveform->zoomOut(); });
+    addKey(QKeySequence(Qt::CTRL | Qt::Key_0), [this] { m_waveform->fit(); });
+    addKey(QKeySequence(Qt::CTRL | Qt::Key_E), [this] { m_waveform->zoomToSelection(); });
+    addKey(QKeySequence(Qt::CTRL | Qt::Key_Up), [this] { m_waveform->taller(); });
+    addKey(QKeySequence(Qt::CTRL | Qt::Key_Down), [this] { m_waveform->shorter(); });
     setEditorEnabled(false);
 }
 
@@ -191,6 +205,14 @@ void EditorPanel::SetLng() {
     m_cmdEditPlay->setToolTip(QStringLiteral("Play"));
     m_cmdEditStop->setToolTip(QStringLiteral("Stop"));
     m_cmdPlaySel->setToolTip(QStringLiteral("Play Selection"));
+    // Each time shown says what it is; the labels keep their texts.
+    m_lblin->setToolTip(QStringLiteral("Mark-in (h:mm:ss)"));
+    m_lbltotal->setToolTip(QStringLiteral("Playhead (h:mm:ss); the clip's length until it plays"));
+    m_lblout->setToolTip(QStringLiteral("Mark-out (h:mm:ss)"));
+    m_txtMarkIn->setToolTip(QStringLiteral("Mark-in (m:ss.mmm): type a time to set it"));
+    m_txtKept->setToolTip(
+        QStringLiteral("Kept length, mark-in to mark-out (m:ss.mmm): type one to move mark-out"));
+    m_txtMarkOut->setToolTip(QStringLiteral("Mark-out (m:ss.mmm): type a time to set it"));
     m_effects->SetLng();
 }
 
@@ -206,8 +228,28 @@ void EditorPanel::nameKeys() {
     m_effects->nameKeys();
 }
 
+// The suggestions as numbered bands, the bars and beats as a light grid.
+void EditorPanel::showMusic() {
+    QList<WaveformBand> bands;
+    const auto& suggestions = m_guide->suggestions();
+    for (std::size_t i = 0; i < suggestions.size(); ++i)
+        bands.append({std::llround(suggestions[i].start * 1000),
+                      std::llround(suggestions[i].end * 1000), QString::number(i + 1), int(i)});
+    m_waveform->setBands(bands);
+    const analysis::Grid grid = m_guide->grid();
+    const auto ms = [](const std::vector<double>& seconds) {
+        std::vector<std::int64_t> out;
+        out.reserve(seconds.size());
+        for (double s : seconds)
+            out.push_back(std::llround(s * 1000));
+        return out;
+    };
+    m_waveform->setGrid(ms(grid.beats), ms(grid.bars));
+}
+
 void EditorPanel::cancel() {
     m_crop.cancel();
+    m_spectrograms->clear();
     m_effects->cancel();
     m_guide->clear();
 }
@@ -336,9 +378,17 @@ void EditorPanel::typed(QLineEdit* box) {
 void EditorPanel::showWaveform() {
     const QString& clip = m_session.clipFile();
     const std::shared_ptr<const Peaks> peaks = m_peaks.peaksFor(clip);
-    m_waveform->setClip(peaks, m_session.lengthMs(),
-                        peaks ? QString()
-                              : QStringLiteral("No waveform: %1").arg(m_peaks.failure(clip)));
+    m_waveform->setClip(
+        peaks, m_session.lengthMs(),
+        peaks ? QString() : QStringLiteral("No waveform: %1").arg(m_peaks.failure(clip)), clip);
+    showSpectrogram();
+    showMusic();
+}
+
+void EditorPanel::showSpectrogram() {
+    if (!m_session.isOpen() || m_waveform->display() == WaveformView::Display::Waveform)
+        return;
+    m_waveform->setSpectrogram(m_spectrograms->spectrogramFor(m_session.clipFile()));
 }
 
 void EditorPanel::showPeaks(const QString& clipPath) {

@@ -11,6 +11,7 @@
 
 #include <cstdint>
 #include <functional>
+#include <memory>
 
 class ClipList;
 class EditHistory;
@@ -26,6 +27,7 @@ class QCheckBox;
 class QShortcut;
 class QSlider;
 class QToolButton;
+class SpectrogramCache;
 class WaveformView;
 
 // The clip editor, frame Frame3 "Edit Song" of the "Audio Edit" page: a double click on an
@@ -40,7 +42,10 @@ class WaveformView;
 // marks and the kept length to the millisecond ("m:ss.mmm") and take typed times.
 //
 // Keys while a clip is open: Space plays and stops, I and O set the marks at the playhead,
-// Home and End move the playhead, P plays the kept stretch, Enter is "Done". Only while the
+// Home and End move the playhead, P plays the kept stretch, Enter is "Done"; Ctrl+Plus,
+// Ctrl+Minus, Ctrl+0 and Ctrl+E zoom the waveform in, out, to the whole clip and to the kept
+// stretch, Ctrl+Up and Ctrl+Down its height. The view's spectrogram comes from the panel's
+// SpectrogramCache, asked only once the user chooses to see it. Only while the
 // session is open are the editor's controls and keys enabled, so nothing here acts on a
 // closed player or crops with the marks of another clip. The effects row (EffectsRow) sits
 // at the foot of the frame.
@@ -75,7 +80,10 @@ public:
     // Tooltips, then the keys' names after them (the page's start-up steps).
     void SetLng();
     void nameKeys();
-    // For the exit: stops a running crop, effect or analysis and drops its end.
+    // Draws the open clip's suggestions and grid (none while it is being analysed).
+    void showMusic();
+    // For the exit and before the work folder is emptied: stops a running crop, effect,
+    // analysis or spectrogram and drops its end.
     void cancel();
 
 public slots:
@@ -125,6 +133,7 @@ private:
     void typed(QLineEdit* box);
     void showWaveform();
     void showPeaks(const QString& clipPath);
+    void showSpectrogram();
 
     ClipList& m_clips;
     EditHistory& m_history;
@@ -135,6 +144,7 @@ private:
     BackgroundJob m_crop;
     QStringList m_sent;
     QList<QShortcut*> m_keys;
+    std::unique_ptr<SpectrogramCache> m_spectrograms;
     std::int64_t m_shownIn = -1;
     std::int64_t m_shownOut = -1;
 

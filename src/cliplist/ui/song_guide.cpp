@@ -69,6 +69,7 @@ void SongGuide::buildMenu(QToolButton& button) {
           int(m_tempo), [this](int i) {
               m_tempo = analysis::TempoChoice(i);
               m_choices.set(TempoKey, i);
+              emit musicChanged();
           });
     QStringList lengths;
     int chosenLength = 0;
@@ -118,8 +119,7 @@ void SongGuide::clipOpened() {
     m_shown = -1;
     m_suggestWaiting = false;
     m_analysis = m_cache.analysisFor(m_session.clipFile());
-    if (m_analysis)
-        makeSuggestions();
+    makeSuggestions();
 }
 
 void SongGuide::analysisEnded(const QString& clipPath) {
@@ -136,6 +136,7 @@ void SongGuide::makeSuggestions() {
     m_suggestions = m_analysis ? analysis::suggest(*m_analysis, m_lengthS)
                                : std::vector<analysis::Suggestion>{};
     m_shown = -1;
+    emit musicChanged();
 }
 
 // The suggestions start on bar lines already; they are put as they are, not snapped again.

@@ -55,6 +55,8 @@ signals:
     // The open clip's analysis arrived (or failed: analysis() stays null) and a pending
     // Suggest, if any, has acted.
     void analysed();
+    // What is drawn of the music changed: the analysis, the grid's tempo or the suggestions.
+    void musicChanged();
     // The marks were put on suggestion `index`, whose reason the user should hear.
     void suggested(int index, const QString& reason);
 

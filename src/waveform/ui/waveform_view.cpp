@@ -1,11 +1,15 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "waveform/ui/waveform_view.h"
 
-#include "waveform/waveform_drawing.h"
+#include "waveform/ui/waveform_accessible.h"
 
+#include <QAccessible>
+#include <QComboBox>
+#include <QHelpEvent>
 #include <QMouseEvent>
-#include <QPainter>
 #include <QScrollBar>
+#include <QToolButton>
+#include <QToolTip>
 #include <QWheelEvent>
 
 #include <algorithm>
@@ -13,39 +17,89 @@
 
 namespace {
 
-const QColor Ground(0xf4, 0xf4, 0xf4);
-const QColor KeptGround(0xdd, 0xea, 0xf8);
-const QColor Wave(0x1f, 0x5f, 0xa8);
-const QColor InHandle(0x1a, 0x8f, 0x3a);
-const QColor OutHandle(0xc0, 0x39, 0x2b);
-const QColor Playhead(0x20, 0x20, 0x20);
-
-// The shortest stretch a zoom shows: a few milliseconds across the whole view.
-constexpr double MinMsPerPixel = 0.02;
+QString timeText(std::int64_t ms) {
+    return QStringLiteral("%1:%2.%3")
+        .arg(ms / 60000)
+        .arg(ms / 1000 % 60, 2, 10, QChar(u'0'))
+        .arg(ms % 1000, 3, 10, QChar(u'0'));
+}
 
 } // namespace
 
 WaveformView::WaveformView(QWidget* parent) : QWidget(parent) {
+    static const bool installed = [] {
+        QAccessible::installFactory(waveformaccess::factory);
+        return true;
+    }();
+    Q_UNUSED(installed);
     setMouseTracking(true);
-    setFocusPolicy(Qt::ClickFocus);
+    setFocusPolicy(Qt::StrongFocus);
     m_scroll = new QScrollBar(Qt::Horizontal, this);
     m_scroll->setObjectName(QStringLiteral("WaveformScroll"));
     m_scroll->hide();
     connect(m_scroll, &QScrollBar::valueChanged, this, [this](int value) {
-        m_viewStartMs = value;
+        m_viewStartMs = value * m_scrollUnitMs;
+        m_fitted = false;
+        clampView();
         update();
     });
+
+    const struct {
+        const char* name;
+        const char* text;
+        const char* tip;
+        void (WaveformView::*slot)();
+    } buttons[] = {
+        {"WaveformZoomIn", "+", "Zoom in (Ctrl+Plus)", &WaveformView::zoomIn},
+        {"WaveformZoomOut", "\u2212", "Zoom out (Ctrl+Minus)", &WaveformView::zoomOut},
+        {"WaveformFit", "Fit", "Show the whole clip (Ctrl+0)", &WaveformView::fit},
+        {"WaveformZoomSel", "Sel", "Zoom to the kept stretch (Ctrl+E)",
+         &WaveformView::zoomToSelection},
+        {"WaveformTaller", "A+", "Taller waveform (Ctrl+Up)", &WaveformView::taller},
+        {"WaveformShorter", "A\u2212", "Shorter waveform (Ctrl+Down)", &WaveformView::shorter},
+    };
+    for (const auto& b : buttons) {
+        auto* button = new QToolButton(this);
+        button->setObjectName(QLatin1String(b.name));
+        button->setText(QString::fromUtf8(b.text));
+        button->setToolTip(QLatin1String(b.tip));
+        button->setAccessibleName(QString::fromLatin1(b.tip).section(u'(', 0, 0).trimmed());
+        button->setFocusPolicy(Qt::TabFocus);
+        button->hide();
+        connect(button, &QToolButton::clicked, this, b.slot);
+        m_buttons.push_back(button);
+    }
+    m_displayChoice = new QComboBox(this);
+    m_displayChoice->setObjectName(QStringLiteral("WaveformDisplay"));
+    m_displayChoice->addItems(
+        {QStringLiteral("Waveform"), QStringLiteral("Spectrogram"), QStringLiteral("Both")});
+    m_displayChoice->setToolTip(QStringLiteral("What the editor shows of the sound"));
+    m_displayChoice->setAccessibleName(QStringLiteral("Picture of the sound"));
+    m_displayChoice->hide();
+    connect(m_displayChoice, &QComboBox::currentIndexChanged, this,
+            [this](int index) { setDisplay(Display(index)); });
 }
 
+WaveformView::~WaveformView() = default;
+
 void WaveformView::setClip(std::shared_ptr<const Peaks> peaks, std::int64_t lengthMs,
-                           const QString& note) {
+                           const QString& note, const QString& clipPath) {
     m_peaks = std::move(peaks);
     m_note = note;
+    m_clipPath = clipPath;
     m_lengthMs = std::max<std::int64_t>(0, lengthMs);
     m_markInMs = 0;
     m_markOutMs = m_lengthMs;
     m_playheadMs = 0;
-    fitWhole();
+    m_bands.clear();
+    m_beatsMs.clear();
+    m_barsMs.clear();
+    m_spectrogram.reset();
+    m_spectrogramImage = QImage();
+    m_overviewImage = QImage();
+    m_overviewReady = -1;
+    m_samples.reset();
+    fit();
 }
 
 void WaveformView::clear(const QString& note) {
@@ -61,19 +115,138 @@ void WaveformView::setMarks(std::int64_t markInMs, std::int64_t markOutMs) {
 void WaveformView::setPlayhead(std::int64_t ms) {
     if (ms == m_playheadMs)
         return;
+    const double endMs = m_viewStartMs + viewLengthMs();
+    const bool wasShown = m_playheadMs >= m_viewStartMs && m_playheadMs <= endMs;
     m_playheadMs = ms;
+    // A playhead that runs off the view turns the page; one the user scrolled away from is
+    // left alone.
+    if (wasShown && !m_fitted && (ms < m_viewStartMs || ms > endMs)) {
+        m_viewStartMs = double(ms);
+        viewChanged();
+        return;
+    }
     update();
 }
 
-int WaveformView::waveHeight() const {
-    return height() - (m_scroll->isVisible() ? ScrollBarHeight : 0);
+void WaveformView::setBands(const QList<WaveformBand>& bands) {
+    m_bands = bands;
+    update();
 }
 
-void WaveformView::fitWhole() {
+void WaveformView::setGrid(std::vector<std::int64_t> beatsMs, std::vector<std::int64_t> barsMs) {
+    m_beatsMs = std::move(beatsMs);
+    m_barsMs = std::move(barsMs);
+    update();
+}
+
+void WaveformView::setSpectrogram(std::shared_ptr<const Spectrogram> spectrogram) {
+    m_spectrogram = std::move(spectrogram);
+    m_spectrogramImage = m_spectrogram ? spectrogram::picture(*m_spectrogram) : QImage();
+    update();
+}
+
+void WaveformView::setDisplay(Display display) {
+    if (display == m_display)
+        return;
+    m_display = display;
+    {
+        const QSignalBlocker quiet(m_displayChoice);
+        m_displayChoice->setCurrentIndex(int(display));
+    }
+    update();
+    emit displayChanged(display);
+}
+
+void WaveformView::layoutParts() {
+    const int w = width();
+    int top = 0;
+    int bottom = height();
+    const bool zoomed = m_lengthMs > viewLengthMs() + m_scrollUnitMs;
+    const int scrollHeight = height() >= OverviewMinHeight
+                                 ? style()->pixelMetric(QStyle::PM_ScrollBarExtent)
+                                 : ScrollBarHeight;
+    if (zoomed != m_scroll->isVisible())
+        m_scroll->setVisible(zoomed);
+    if (zoomed) {
+        bottom -= scrollHeight;
+        m_scroll->setGeometry(0, bottom, w, scrollHeight);
+    }
+    const bool roomy = height() >= ViewButtonsHeight;
+    m_buttonsRect = QRect();
+    if (roomy) {
+        const int rowHeight = m_displayChoice->sizeHint().height();
+        m_buttonsRect = QRect(0, 0, w, rowHeight);
+        int x = 0;
+        for (QToolButton* button : m_buttons) {
+            const int side = std::max(rowHeight, button->sizeHint().width());
+            button->setGeometry(x, 0, side, rowHeight);
+            x += side + 2;
+        }
+        m_displayChoice->setGeometry(w - m_displayChoice->sizeHint().width(), 0,
+                                     m_displayChoice->sizeHint().width(), rowHeight);
+        top += rowHeight + 2;
+    }
+    for (QToolButton* button : m_buttons)
+        button->setVisible(roomy);
+    m_displayChoice->setVisible(roomy);
+    m_rulerRect = QRect();
+    if (height() >= RulerMinHeight) {
+        m_rulerRect = QRect(0, top, w, fontMetrics().height() + 8);
+        top = m_rulerRect.bottom() + 1;
+    }
+    m_overviewRect = QRect();
+    if (height() >= OverviewMinHeight) {
+        const int overview = std::clamp(height() / 10, 24, 48);
+        m_overviewRect = QRect(0, bottom - overview, w, overview);
+        bottom = m_overviewRect.top() - 2;
+    }
+    m_pictureRect = QRect(0, top, w, std::max(1, bottom - top));
+}
+
+void WaveformView::fit() {
+    m_fitted = true;
     m_viewStartMs = 0;
     m_msPerPixel =
         std::max(MinMsPerPixel, double(std::max<std::int64_t>(1, m_lengthMs)) / waveWidth());
-    syncScrollBar();
+    viewChanged();
+}
+
+int WaveformView::zoomCentre() const {
+    const int playX = xOfMs(m_playheadMs);
+    return playX >= 0 && playX < width() ? playX : width() / 2;
+}
+
+void WaveformView::zoomIn() {
+    zoomAt(zoomCentre(), ZoomStep);
+}
+
+void WaveformView::zoomOut() {
+    zoomAt(zoomCentre(), 1 / ZoomStep);
+}
+
+void WaveformView::zoomToSelection() {
+    const double kept = double(std::max<std::int64_t>(1, m_markOutMs - m_markInMs));
+    showRange(m_markInMs - kept / 20, m_markOutMs + kept / 20);
+}
+
+void WaveformView::showRange(double fromMs, double toMs) {
+    if (m_lengthMs <= 0 || toMs <= fromMs)
+        return;
+    const double whole = double(m_lengthMs) / waveWidth();
+    m_msPerPixel =
+        std::clamp((toMs - fromMs) / waveWidth(), MinMsPerPixel, std::max(whole, MinMsPerPixel));
+    m_fitted = m_msPerPixel >= whole;
+    m_viewStartMs = (fromMs + toMs) / 2 - viewLengthMs() / 2;
+    viewChanged();
+}
+
+void WaveformView::taller() {
+    m_gain = std::min(MaxGain, m_gain * 2);
+    update();
+}
+
+void WaveformView::shorter() {
+    m_gain = std::max(1.0, m_gain / 2);
     update();
 }
 
@@ -83,8 +256,14 @@ void WaveformView::zoomAt(int x, double factor) {
     const double at = m_viewStartMs + x * m_msPerPixel;
     const double whole = double(m_lengthMs) / waveWidth();
     m_msPerPixel = std::clamp(m_msPerPixel / factor, MinMsPerPixel, std::max(whole, MinMsPerPixel));
+    m_fitted = m_msPerPixel >= whole;
     m_viewStartMs = at - x * m_msPerPixel;
+    viewChanged();
+}
+
+void WaveformView::viewChanged() {
     clampView();
+    layoutParts();
     syncScrollBar();
     update();
 }
@@ -95,16 +274,15 @@ void WaveformView::clampView() {
 }
 
 void WaveformView::syncScrollBar() {
+    // Steps of a hundredth of a millisecond (coarser for clips of many hours, so the range
+    // fits an int): a deep zoom still scrolls smoothly.
+    m_scrollUnitMs = std::max(0.01, double(m_lengthMs) / 1e9);
     const double room = std::max(0.0, double(m_lengthMs) - viewLengthMs());
-    const bool zoomed = room >= 1;
-    if (zoomed != m_scroll->isVisible())
-        m_scroll->setVisible(zoomed);
-    m_scroll->setGeometry(0, height() - ScrollBarHeight, width(), ScrollBarHeight);
     const QSignalBlocker quiet(m_scroll);
-    m_scroll->setRange(0, int(std::lround(room)));
-    m_scroll->setPageStep(std::max(1, int(std::lround(viewLengthMs()))));
-    m_scroll->setSingleStep(std::max(1, int(std::lround(viewLengthMs() / 10))));
-    m_scroll->setValue(int(std::lround(m_viewStartMs)));
+    m_scroll->setRange(0, int(std::lround(room / m_scrollUnitMs)));
+    m_scroll->setPageStep(std::max(1, int(std::lround(viewLengthMs() / m_scrollUnitMs))));
+    m_scroll->setSingleStep(std::max(1, int(std::lround(viewLengthMs() / 10 / m_scrollUnitMs))));
+    m_scroll->setValue(int(std::lround(m_viewStartMs / m_scrollUnitMs)));
 }
 
 int WaveformView::xOfMs(std::int64_t ms) const {
@@ -116,44 +294,25 @@ std::int64_t WaveformView::msAt(int x) const {
     return std::clamp<std::int64_t>(ms, 0, m_lengthMs);
 }
 
-void WaveformView::paintEvent(QPaintEvent*) {
-    QPainter painter(this);
-    const QRect wave(0, 0, width(), waveHeight());
-    painter.fillRect(wave, Ground);
-    if (m_lengthMs <= 0 && m_note.isEmpty())
+void WaveformView::moveOverviewTo(int x) {
+    if (m_overviewRect.isEmpty() || m_lengthMs <= 0)
         return;
-    const int inX = xOfMs(m_markInMs);
-    const int outX = xOfMs(m_markOutMs);
-    painter.fillRect(
-        QRect(QPoint(std::max(0, inX), 0), QPoint(std::min(width(), outX), wave.bottom())),
-        KeptGround);
-    if (m_peaks) {
-        const double framesPerMs = m_peaks->format().sampleRateHz / 1000.0;
-        waveform::draw(painter, wave, *m_peaks, m_viewStartMs * framesPerMs,
-                       m_msPerPixel * framesPerMs, Wave);
-    }
-    if (!m_note.isEmpty()) {
-        painter.setPen(Qt::darkGray);
-        painter.drawText(wave, Qt::AlignCenter | Qt::TextWordWrap, m_note);
-    }
-    for (const auto& [x, color] : {std::pair{inX, InHandle}, std::pair{outX, OutHandle}}) {
-        painter.setPen(QPen(color, 2));
-        painter.drawLine(x, 0, x, wave.bottom());
-        painter.setBrush(color);
-        painter.setPen(Qt::NoPen);
-        const int side = color == InHandle ? 1 : -1;
-        const QPoint flag[] = {{x, 0}, {x + side * 7, 0}, {x, 7}};
-        painter.drawPolygon(flag, 3);
-    }
-    painter.setPen(QPen(Playhead, 1));
-    const int playX = xOfMs(m_playheadMs);
-    painter.drawLine(playX, 0, playX, wave.bottom());
+    const double ms = double(x - m_overviewRect.left()) / m_overviewRect.width() * m_lengthMs;
+    m_viewStartMs = ms - viewLengthMs() / 2;
+    m_fitted = false;
+    viewChanged();
 }
 
 void WaveformView::mousePressEvent(QMouseEvent* event) {
     if (event->button() != Qt::LeftButton || m_lengthMs <= 0)
         return QWidget::mousePressEvent(event);
-    const int x = int(event->position().x());
+    const QPoint at = event->position().toPoint();
+    if (m_overviewRect.contains(at)) {
+        m_drag = Drag::Overview;
+        moveOverviewTo(at.x());
+        return event->accept();
+    }
+    const int x = at.x();
     const int toIn = std::abs(x - xOfMs(m_markInMs));
     const int toOut = std::abs(x - xOfMs(m_markOutMs));
     if (std::min(toIn, toOut) <= GrabPixels)
@@ -166,9 +325,12 @@ void WaveformView::mousePressEvent(QMouseEvent* event) {
 
 void WaveformView::mouseMoveEvent(QMouseEvent* event) {
     const int x = int(event->position().x());
+    if (m_drag == Drag::Overview)
+        return moveOverviewTo(x);
     if (m_drag == Drag::None) {
-        const bool near = m_lengthMs > 0 && (std::abs(x - xOfMs(m_markInMs)) <= GrabPixels ||
-                                             std::abs(x - xOfMs(m_markOutMs)) <= GrabPixels);
+        const bool near = m_lengthMs > 0 && !m_overviewRect.contains(event->position().toPoint()) &&
+                          (std::abs(x - xOfMs(m_markInMs)) <= GrabPixels ||
+                           std::abs(x - xOfMs(m_markOutMs)) <= GrabPixels);
         setCursor(near ? Qt::SizeHorCursor : Qt::ArrowCursor);
         return;
     }
@@ -191,14 +353,43 @@ void WaveformView::mouseReleaseEvent(QMouseEvent* event) {
     }
 }
 
+// Ctrl+wheel zooms around the pointer; the wheel alone (either way) moves along the clip.
 void WaveformView::wheelEvent(QWheelEvent* event) {
-    const int steps = event->angleDelta().y() / 120;
-    if (steps == 0)
-        return;
-    zoomAt(int(event->position().x()), std::pow(1.5, steps));
+    const QPoint delta = event->angleDelta();
+    if (event->modifiers() & Qt::ControlModifier) {
+        if (delta.y() != 0)
+            zoomAt(int(event->position().x()), std::pow(ZoomStep, delta.y() / 120.0));
+    } else {
+        const int along = delta.x() != 0 ? delta.x() : delta.y();
+        m_viewStartMs -= along / 120.0 * viewLengthMs() / 10;
+        m_fitted = m_fitted && m_msPerPixel * waveWidth() >= m_lengthMs;
+        viewChanged();
+    }
     event->accept();
 }
 
+// A fitted view stays fitted; a zoomed one keeps its scale and start.
 void WaveformView::resizeEvent(QResizeEvent*) {
-    fitWhole();
+    if (m_fitted)
+        fit();
+    else
+        viewChanged();
+}
+
+// Each time the view shows says what it is.
+bool WaveformView::event(QEvent* event) {
+    if (event->type() != QEvent::ToolTip || m_lengthMs <= 0)
+        return QWidget::event(event);
+    const QPoint at = static_cast<QHelpEvent*>(event)->pos();
+    const std::pair<std::int64_t, const char*> times[] = {
+        {m_markInMs, "Mark-in"}, {m_markOutMs, "Mark-out"}, {m_playheadMs, "Playhead"}};
+    QString tip;
+    for (const auto& [ms, what] : times)
+        if (tip.isEmpty() && std::abs(at.x() - xOfMs(ms)) <= GrabPixels)
+            tip = QStringLiteral("%1 %2").arg(QLatin1String(what), timeText(ms));
+    if (tip.isEmpty() && m_pictureRect.contains(at))
+        tip = QStringLiteral("%1 (kept length %2)")
+                  .arg(timeText(msAt(at.x())), timeText(m_markOutMs - m_markInMs));
+    QToolTip::showText(static_cast<QHelpEvent*>(event)->globalPos(), tip, this);
+    return true;
 }

@@ -1,0 +1,38 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "waveform/sample_window.h"
+
+#include "wav/pcm_reader.h"
+
+#include <algorithm>
+
+void SampleWindow::reset() {
+    m_path.clear();
+    m_first = 0;
+    m_frames = 0;
+    m_channels = 0;
+    m_samples.clear();
+}
+
+bool SampleWindow::cover(const QString& clipPath, std::int64_t first, std::int64_t count) {
+    if (count > MaxFrames || count <= 0)
+        return false;
+    first = std::max<std::int64_t>(0, first);
+    if (clipPath == m_path && first >= m_first && first + count <= m_first + m_frames)
+        return true;
+    reset();
+    const std::int64_t margin = std::min(count / 2, (MaxFrames - count) / 2);
+    const std::int64_t from = std::max<std::int64_t>(0, first - margin);
+    PcmReader reader;
+    if (!reader.open(clipPath) || !reader.limit(from, count + 2 * margin))
+        return false;
+    std::vector<std::int16_t> block;
+    const std::int64_t read = reader.next(block, count + 2 * margin);
+    if (read <= 0)
+        return false;
+    m_path = clipPath;
+    m_first = from;
+    m_frames = read;
+    m_channels = reader.format().channels;
+    m_samples = std::move(block);
+    return true;
+}

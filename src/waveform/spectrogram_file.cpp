@@ -1,0 +1,132 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "waveform/spectrogram.h"
+
+#include "base/no_follow.h"
+#include "base/write_fully.h"
+
+#include <QDateTime>
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QSaveFile>
+
+#include <cstring>
+
+namespace spectrogram {
+
+namespace {
+
+// This header, then the levels, in the machine's byte order (the file never leaves the
+// machine that made it).
+struct FileHeader {
+    char magic[8];
+    std::int64_t clipBytes;
+    std::int64_t clipModifiedMs;
+    std::int32_t channels;
+    std::int32_t sampleRateHz;
+    std::int32_t bitsPerSample;
+    std::int32_t hopFrames;
+    std::int64_t frames;
+    std::int32_t columns;
+    std::int32_t rows;
+    std::int32_t fftSize;
+    std::int32_t reserved;
+};
+constexpr char Magic[8] = {'T', 'C', 'S', 'P', 'E', 'C', 'T', '1'};
+
+Status damaged(const QString& path, const char* why) {
+    return {ErrorCode::FileForm, QStringLiteral("%1: %2.").arg(path, QLatin1String(why))};
+}
+
+} // namespace
+
+QString filePath(const QString& clipPath) {
+    const QFileInfo clip(clipPath);
+    return clip.dir().filePath(QStringLiteral("peaks/") + clip.fileName() +
+                               QStringLiteral(".spectrum"));
+}
+
+Status save(const QString& clipPath, const Spectrogram& spectrogram) {
+    const Result<ClipStamp> clip = clipStampOf(clipPath);
+    if (!clip)
+        return clip.status();
+    const QString path = filePath(clipPath);
+    const QFileInfo existing(path);
+    if (!nofollow::makeFolder(existing.path()) ||
+        ((existing.exists() || existing.isSymLink()) && !nofollow::isPlainFile(path)))
+        return {ErrorCode::NotFile,
+                QStringLiteral("%1: not a plain file in a plain folder; left alone.").arg(path)};
+    FileHeader header{};
+    std::memcpy(header.magic, Magic, sizeof Magic);
+    header.clipBytes = clip->bytes;
+    header.clipModifiedMs = clip->modifiedMs;
+    header.channels = clip->format.channels;
+    header.sampleRateHz = clip->format.sampleRateHz;
+    header.bitsPerSample = clip->format.bitsPerSample;
+    header.hopFrames = spectrogram.hopFrames;
+    header.frames = clip->frames;
+    header.columns = spectrogram.columns;
+    header.rows = Spectrogram::Rows;
+    header.fftSize = Spectrogram::FftSize;
+    QSaveFile file(path);
+    if (!file.open(QIODevice::WriteOnly))
+        return writeFailure(file.fileName(), file);
+    if (Status written = writeFully(file, &header, sizeof header); !written)
+        return written;
+    if (Status written =
+            writeFully(file, spectrogram.levels.data(), qint64(spectrogram.levels.size()));
+        !written)
+        return written;
+    if (!file.commit())
+        return writeFailure(file.fileName(), file);
+    return Status::ok();
+}
+
+Result<std::shared_ptr<Spectrogram>> read(QIODevice& file, const ClipStamp& clip,
+                                          const QString& path) {
+    FileHeader header{};
+    if (file.read(reinterpret_cast<char*>(&header), sizeof header) != qint64(sizeof header) ||
+        std::memcmp(header.magic, Magic, sizeof Magic) != 0)
+        return damaged(path, "not a spectrogram file");
+    const WavFormat format{header.channels, header.sampleRateHz, header.bitsPerSample};
+    if (header.clipBytes != clip.bytes || header.clipModifiedMs != clip.modifiedMs ||
+        !(format == clip.format) || header.frames != clip.frames)
+        return damaged(path, "made from another version of the clip");
+    // Only the layout this program makes now is read: the size follows from the clip alone.
+    const int hop = Spectrogram::hopFor(header.frames);
+    const std::int64_t columns = (header.frames + hop - 1) / hop;
+    if (header.rows != Spectrogram::Rows || header.fftSize != Spectrogram::FftSize ||
+        header.hopFrames != hop || header.columns != columns ||
+        file.size() != qint64(sizeof header) + columns * Spectrogram::Rows)
+        return damaged(path, "damaged");
+    auto loaded = std::make_shared<Spectrogram>();
+    loaded->sampleRateHz = header.sampleRateHz;
+    loaded->frames = header.frames;
+    loaded->hopFrames = hop;
+    loaded->columns = int(columns);
+    loaded->levels.resize(std::size_t(columns) * Spectrogram::Rows);
+    const auto bytes = qint64(loaded->levels.size());
+    if (file.read(reinterpret_cast<char*>(loaded->levels.data()), bytes) != bytes)
+        return damaged(path, "damaged");
+    return loaded;
+}
+
+Result<std::shared_ptr<Spectrogram>> load(const QString& clipPath) {
+    const QString path = filePath(clipPath);
+    QFile file;
+    if (Status opened = nofollow::openPlainFile(file, path); !opened)
+        return opened;
+    const Result<ClipStamp> clip = clipStampOf(clipPath);
+    if (!clip)
+        return clip.status();
+    return read(file, *clip, path);
+}
+
+void remove(const QString& clipPath) {
+    const QFileInfo file(filePath(clipPath));
+    const nofollow::Folder clipFolder(QFileInfo(clipPath).path());
+    nofollow::Folder(clipFolder, QFile::encodeName(file.dir().dirName()))
+        .removeFile(QFile::encodeName(file.fileName()));
+}
+
+} // namespace spectrogram
