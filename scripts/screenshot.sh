@@ -51,7 +51,7 @@ pactl set-default-source microphone
 pactl set-default-sink speakers
 
 export DISPLAY=:$((90 + RANDOM % 9))
-Xvfb "$DISPLAY" -screen 0 1024x768x24 -nolisten tcp >/dev/null 2>&1 &
+Xvfb "$DISPLAY" -screen 0 1280x800x24 -nolisten tcp >/dev/null 2>&1 &
 pids+=($!)
 sleep 1
 "$program" "$songs/Sunrise Theme.mp3" "$songs/Morning Bell.wav" "$songs/Door Chime.ogg" \
@@ -112,4 +112,27 @@ xdotool key ctrl+4
 shoot page-setting.png
 xdotool key ctrl+5
 shoot page-about.png
+
+# The window at 1280 x 800, as a maximised window on a small laptop: the first song open,
+# zoomed in twice around its playhead, then shown as a spectrogram above its waveform.
+xdotool windowsize --sync "$window" 1280 800
+xdotool key ctrl+1
+sleep 1
+xdotool mousemove 60 81 click --repeat 2 --delay 100 1
+sleep 3
+xdotool key ctrl+plus ctrl+plus
+large() {
+    sleep 1
+    xwd -root -silent -out "$scratch/screen.xwd"
+    ffmpeg -v error -y -i "$scratch/screen.xwd" -vf crop=1280:800:0:0 "$out/$1"
+    echo "$out/$1"
+}
+large window-large.png
+if [[ -n ${SPECTROGRAM_AT:-} ]]; then
+    click ${SPECTROGRAM_AT%,*} ${SPECTROGRAM_AT#*,}
+    sleep 0.5
+    xdotool key Down Down Return
+    sleep 3
+    large window-spectrogram.png
+fi
 xdotool key ctrl+q

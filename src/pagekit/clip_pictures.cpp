@@ -13,7 +13,6 @@ QIcon buttonIcon(const QString& buttonName, int size) {
         {"CmdNext", "CmdNext"},       {"CmdFoward", "CmdFoward"}, {"CmdPlaySel", "CmdPlaySel"},
         {"CmdUndo", "CmdUndo"},       {"CmdRedo", "CmdRedo"},     {"CmdFadeIn", "CmdFadeIn"},
         {"CmdFadeOut", "CmdFadeOut"}, {"CmdGain", "CmdGain"},     {"CmdNormalise", "CmdNormalise"},
-        {"CmdCleanUp", "CmdCleanUp"},
     };
     for (const auto& [name, file] : pictures)
         if (buttonName == QLatin1String(name))

@@ -97,6 +97,17 @@ void TakeRecorder::bringBack() {
     emitState();
 }
 
+// A take's header with no sound yet; the sizes are set when the take ends.
+void TakeRecorder::writeHeader(std::byte* block) {
+    m_takeHeader = WavHeader::forTake();
+    const auto riff = m_takeHeader.riffRun();
+    const auto format = m_takeHeader.formatRun();
+    const auto data = m_takeHeader.dataRun();
+    std::memcpy(block, riff.data(), riff.size());
+    std::memcpy(block + 12, format.data(), format.size());
+    std::memcpy(block + 36, data.data(), data.size());
+}
+
 Status TakeRecorder::replaceSound(const QByteArray& pcm) {
     if (!m_takeBuffer || m_recordChannel != 0)
         return {ErrorCode::Handle, QStringLiteral("There is no take to change.")};
@@ -105,14 +116,8 @@ Status TakeRecorder::replaceSound(const QByteArray& pcm) {
     if (!block)
         return {ErrorCode::OutOfMemory, QStringLiteral("Out of memory!")};
     discardTake();
-    m_takeHeader = WavHeader::forTake();
+    writeHeader(block);
     m_takeHeader.setDataSize(pcm.size());
-    const auto riff = m_takeHeader.riffRun();
-    const auto format = m_takeHeader.formatRun();
-    const auto data = m_takeHeader.dataRun();
-    std::memcpy(block, riff.data(), riff.size());
-    std::memcpy(block + 12, format.data(), format.size());
-    std::memcpy(block + 36, data.data(), data.size());
     WavHeader::patchSizes(reinterpret_cast<char*>(block), pcm.size());
     std::memcpy(block + WavHeader::Size, pcm.constData(), std::size_t(pcm.size()));
     m_takeBuffer = block;
@@ -161,13 +166,7 @@ Status TakeRecorder::BeginTake() {
     m_capacity = std::size_t(m_bufferStep);
 
     m_takeLength = WavHeader::Size;
-    m_takeHeader = WavHeader::forTake();
-    const auto riff = m_takeHeader.riffRun();
-    const auto format = m_takeHeader.formatRun();
-    const auto data = m_takeHeader.dataRun();
-    std::memcpy(block, riff.data(), riff.size());
-    std::memcpy(block + 12, format.data(), format.size());
-    std::memcpy(block + 36, data.data(), data.size());
+    writeHeader(block);
 
     m_callbackFailure = CallbackFailure::None;
     m_warned = false;

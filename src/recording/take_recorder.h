@@ -160,6 +160,7 @@ private:
 
     bool append(const std::byte* block, std::size_t byteCount, bool measure);
     bool startWithPreRoll();
+    void writeHeader(std::byte* block);
     void onSoundWatch();
     void onCallbackFailure();
     void onCaptureEnded(AudioEngine::Handle capture);

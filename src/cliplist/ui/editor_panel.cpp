@@ -11,6 +11,7 @@
 #include "cliplist/ui/clip_list_box.h"
 #include "cliplist/ui/effects_row.h"
 #include "cliplist/ui/song_guide.h"
+#include "cliplist/voice_cleanup.h"
 #include "pagekit/app_context.h"
 #include "pagekit/audio_error.h"
 #include "pagekit/busy_gate.h"
@@ -85,14 +86,23 @@ EditorPanel::EditorPanel(ClipList& clips, EditHistory& history, EditSession& ses
     m_cmdMarkOut = controls::button(this, "CmdMarkOut", "Mark Out", {208, 131, 62, 25});
     m_cmdEditDone = controls::button(this, "CmdEditDone", "Done", {272, 131, 61, 25});
     m_chkSmooth =
-        place(new QCheckBox(QStringLiteral("Smooth cuts"), this), "chkSmooth", {146, 157, 96, 17});
+        place(new QCheckBox(QStringLiteral("Smooth cuts"), this), "chkSmooth", {146, 157, 100, 17});
     m_chkSmooth->setChecked(true);
     m_effects = new EffectsRow(clips, history, session, services, this);
     m_effects->move(0, 178);
+    QList<controls::Check> steps;
+    for (const cleanup::StepKey& step : cleanup::StepKeys)
+        steps.append({step.key, step.text, true});
+    m_cmdCleanUp = controls::buttonWithChecks(this, "CmdCleanUp", "Clean Up", {248, 157, 85, 20},
+                                              services.choices, steps);
+    m_cmdCleanUp->setToolTip(QStringLiteral("Trim, denoise and level a voice (C)"));
+    connect(m_cmdCleanUp, &QToolButton::clicked, m_effects, &EffectsRow::CmdCleanUp_Click);
+    // The song's help sits on the frame's top line, at its right end, where the frame has
+    // room at any size.
     m_guide = new SongGuide(session, services.choices, this);
-    m_cmdSuggest = controls::button(this, "CmdSuggest", "Suggest", {243, 157, 56, 20});
+    m_cmdSuggest = controls::button(this, "CmdSuggest", "Suggest", {219, 0, 60, 17});
     m_cmdSuggest->setToolTip(QStringLiteral("Put the marks on the best part of the song (S)"));
-    m_cmdSnap = place(new QToolButton(this), "CmdSnap", {300, 157, 33, 20});
+    m_cmdSnap = place(new QToolButton(this), "CmdSnap", {281, 0, 52, 17});
     m_cmdSnap->setText(QStringLiteral("Snap"));
     m_cmdSnap->setToolTip(
         QStringLiteral("Where the marks land, the tempo and the suggestions' length"));
@@ -115,8 +125,10 @@ EditorPanel::EditorPanel(ClipList& clips, EditHistory& history, EditSession& ses
     keepEdges(m_sliderEdit, Qt::LeftEdge | Qt::RightEdge | Qt::BottomEdge);
     for (QWidget* left : std::initializer_list<QWidget*>{
              m_lblin, m_txtMarkIn, m_cmdEditPlay, m_cmdEditStop, m_cmdPlaySel, m_cmdMarkin,
-             m_cmdMarkOut, m_cmdEditDone, m_chkSmooth, m_cmdSuggest, m_cmdSnap, m_effects})
+             m_cmdMarkOut, m_cmdEditDone, m_chkSmooth, m_cmdCleanUp, m_effects})
         keepEdges(left, Qt::LeftEdge | Qt::BottomEdge);
+    keepEdges(m_cmdSuggest, Qt::RightEdge | Qt::TopEdge);
+    keepEdges(m_cmdSnap, Qt::RightEdge | Qt::TopEdge);
     keepEdges(m_lbltotal, Qt::BottomEdge);
     keepEdges(m_txtKept, Qt::BottomEdge);
     keepEdges(m_lblout, Qt::RightEdge | Qt::BottomEdge);
@@ -457,7 +469,7 @@ void EditorPanel::setEditorEnabled(bool enabled) {
     for (QWidget* control : std::initializer_list<QWidget*>{
              m_sliderEdit, m_cmdEditPlay, m_cmdEditStop, m_cmdMarkin, m_cmdMarkOut, m_cmdEditDone,
              m_waveform, m_txtMarkIn, m_txtKept, m_txtMarkOut, m_cmdPlaySel, m_chkSmooth,
-             m_cmdSuggest, m_cmdSnap})
+             m_cmdCleanUp, m_cmdSuggest, m_cmdSnap})
         control->setEnabled(enabled);
     m_effects->setEnabled(enabled);
     for (QShortcut* key : m_keys)

@@ -163,6 +163,7 @@ private:
     QPushButton* m_cmdMarkOut = nullptr;
     QPushButton* m_cmdEditDone = nullptr;
     QCheckBox* m_chkSmooth = nullptr;
+    QToolButton* m_cmdCleanUp = nullptr;
     QPushButton* m_cmdSuggest = nullptr;
     QToolButton* m_cmdSnap = nullptr;
     SongGuide* m_guide = nullptr;

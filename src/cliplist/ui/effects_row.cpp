@@ -8,10 +8,8 @@
 #include "pagekit/app_context.h"
 #include "pagekit/audio_error.h"
 #include "pagekit/busy_gate.h"
-#include "pagekit/clip_pictures.h"
 #include "pagekit/controls.h"
 
-#include <QAbstractButton>
 #include <QApplication>
 #include <QCheckBox>
 #include <QComboBox>
@@ -19,7 +17,6 @@
 #include <QPushButton>
 #include <QRegularExpression>
 #include <QShortcut>
-#include <QToolButton>
 
 #include <functional>
 
@@ -48,24 +45,15 @@ EffectsRow::EffectsRow(ClipList& clips, EditHistory& history, EditSession& sessi
     controls::markPanel(this);
     m_cmdFadeIn = pictureButton(this, "CmdFadeIn", {12, 0, 24, 22}, 16);
     m_cmdFadeOut = pictureButton(this, "CmdFadeOut", {38, 0, 24, 22}, 16);
-    m_txtFade = place(new QLineEdit(QStringLiteral("1.0 s"), this), "txtFade", {64, 0, 36, 22});
-    m_cmdGain = pictureButton(this, "CmdGain", {102, 0, 24, 22}, 16);
-    m_txtGain = place(new QLineEdit(QStringLiteral("+3 dB"), this), "txtGain", {128, 0, 38, 22});
-    m_cmdNormalise = pictureButton(this, "CmdNormalise", {168, 0, 24, 22}, 16);
-    m_cboLoudness = place(new QComboBox(this), "cboLoudness", {194, 0, 70, 22});
+    m_txtFade = place(new QLineEdit(QStringLiteral("1.0 s"), this), "txtFade", {64, 0, 38, 22});
+    m_cmdGain = pictureButton(this, "CmdGain", {106, 0, 24, 22}, 16);
+    m_txtGain = place(new QLineEdit(QStringLiteral("+3 dB"), this), "txtGain", {132, 0, 40, 22});
+    m_cmdNormalise = pictureButton(this, "CmdNormalise", {176, 0, 24, 22}, 16);
+    m_cboLoudness = place(new QComboBox(this), "cboLoudness", {202, 0, 92, 22});
     for (const char* level : {"-14 LUFS", "-16 LUFS", "-23 LUFS"})
         m_cboLoudness->addItem(QLatin1String(level));
     m_chkNormaliseAll =
         place(new QCheckBox(QStringLiteral("All"), this), "chkNormaliseAll", {297, 2, 36, 18});
-    QList<controls::Check> steps;
-    for (const cleanup::StepKey& step : cleanup::StepKeys)
-        steps.append({step.key, step.text, true});
-    m_cmdCleanUp = controls::buttonWithChecks(this, "CmdCleanUp", "Clean Up", {266, 0, 30, 22},
-                                              m_services.choices, steps);
-    m_cmdCleanUp->setIcon(clippictures::buttonIcon(QStringLiteral("CmdCleanUp"), 16));
-    m_cmdCleanUp->setIconSize(QSize(16, 16));
-    m_cmdCleanUp->setToolButtonStyle(Qt::ToolButtonIconOnly);
-    connect(m_cmdCleanUp, &QToolButton::clicked, this, &EffectsRow::CmdCleanUp_Click);
 
     controls::describe(m_txtFade, "Fade length", "The length of a fade in or out, in seconds");
     controls::describe(m_txtGain, "Gain", "The gain to apply, in decibels");
@@ -104,7 +92,6 @@ void EffectsRow::SetLng() {
         {m_cmdFadeOut, "Fade Out"},
         {m_cmdGain, "Gain"},
         {m_cmdNormalise, "Normalise"},
-        {m_cmdCleanUp, "Clean Up: trim, denoise and level a voice"},
         {m_txtFade, "The length of a fade, in seconds"},
         {m_txtGain, "The gain, in decibels"},
         {m_cboLoudness, "The loudness Normalise brings clips to"},
@@ -115,11 +102,8 @@ void EffectsRow::SetLng() {
 }
 
 void EffectsRow::nameKeys() {
-    const std::pair<QAbstractButton*, const char*> keys[] = {{m_cmdFadeIn, "F"},
-                                                             {m_cmdFadeOut, "Shift+F"},
-                                                             {m_cmdGain, "G"},
-                                                             {m_cmdNormalise, "N"},
-                                                             {m_cmdCleanUp, "C"}};
+    const std::pair<QPushButton*, const char*> keys[] = {
+        {m_cmdFadeIn, "F"}, {m_cmdFadeOut, "Shift+F"}, {m_cmdGain, "G"}, {m_cmdNormalise, "N"}};
     for (const auto& [button, key] : keys)
         button->setToolTip(QStringLiteral("%1 (%2)").arg(button->toolTip(), QLatin1String(key)));
 }

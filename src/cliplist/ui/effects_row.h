@@ -20,7 +20,6 @@ class QComboBox;
 class QLineEdit;
 class QPushButton;
 class QShortcut;
-class QToolButton;
 
 // The effects row at the foot of "Edit Song": fade in and fade out over the seconds typed in
 // txtFade, a gain of the decibels typed in txtGain, and "Normalise" to the loudness chosen
@@ -36,9 +35,9 @@ class QToolButton;
 // alone, a failure) is said in one message at the end. Settings that cannot be read get one
 // message and change nothing.
 //
-// Places within the row (345×22): CmdFadeIn 12 · CmdFadeOut 38 (24 wide) · txtFade 64, 36
-// wide · CmdGain 102 · txtGain 128, 38 wide · CmdNormalise 168 · cboLoudness 194, 70 wide ·
-// CmdCleanUp 266, 30 wide with its menu's arrow · chkNormaliseAll "All" 297, 36 wide.
+// Places within the row (345×22): CmdFadeIn 12 · CmdFadeOut 38 (24 wide) · txtFade 64, 38
+// wide · CmdGain 106 · txtGain 132, 40 wide · CmdNormalise 176 · cboLoudness 202, 92 wide ·
+// chkNormaliseAll "All" 297, 36 wide.
 //
 // GUI thread only; everything handed in outlives the row.
 class EffectsRow : public QWidget {
@@ -65,7 +64,8 @@ public slots:
     void CmdFadeOut_Click();
     void CmdGain_Click();
     void CmdNormalise_Click();
-    // "Clean Up", with the steps left on in the menu beside it.
+    // "Clean Up" (the editor's button beside "Smooth cuts"), with the steps left on in the
+    // menu beside it.
     void CmdCleanUp_Click();
 
 signals:
@@ -95,7 +95,6 @@ private:
     QPushButton* m_cmdGain = nullptr;
     QLineEdit* m_txtGain = nullptr;
     QPushButton* m_cmdNormalise = nullptr;
-    QToolButton* m_cmdCleanUp = nullptr;
     QComboBox* m_cboLoudness = nullptr;
     QCheckBox* m_chkNormaliseAll = nullptr;
 };
