@@ -23,8 +23,9 @@
 namespace {
 // What waits at the server: more than a busy machine keeps a program waiting for the CPU.
 // Stop and a new position don't wait for it (a cork takes it back, a seek starts a new
-// stream), so only the sound's start after play costs the time to hand it over, not to
-// play it.
+// stream). All of it waits in the stream's own queue: the server is not asked to adjust the
+// latency, which would put half of it in the sink, where a sink that another stream keeps
+// at a short latency (a loopback, a call) would leave only part of it.
 constexpr pa_usec_t TargetLatencyUsec = 400 * PA_USEC_PER_MSEC;
 // Small steps keep the server's queue near full, and let the end of a queued stream's tail
 // be seen within a step.
@@ -243,7 +244,7 @@ Status PulseOutputStream::open(PulseConnection& connection) {
     if (m_reader)
         m_reader->waitReady(std::min<ByteCount>(attr.tlength, m_dataBytes - m_streamStart),
                             FirstReadWaitMs);
-    const auto flags = pa_stream_flags_t(PA_STREAM_AUTO_TIMING_UPDATE | PA_STREAM_ADJUST_LATENCY);
+    const auto flags = pa_stream_flags_t(PA_STREAM_AUTO_TIMING_UPDATE);
     // Playing is set first: a short sound can play out before the wait below returns.
     m_playing = true;
     bool ready = false;
