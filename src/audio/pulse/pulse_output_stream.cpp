@@ -136,15 +136,6 @@ Status PulseOutputStream::queueNext(PulseOutputStream* next) {
         return Status::ok();
     next->m_prev = this;
     next->prepareData(next->m_stoppedAt);
-    // Queued late, after our data was all written (a clip shorter than what waits at the
-    // server): the server is still playing ours, so the next one goes on behind it now.
-    if (m_drain && m_stream && m_playing) {
-        pa_operation_cancel(m_drain);
-        pa_operation_unref(m_drain);
-        m_drain = nullptr;
-        const std::size_t writable = pa_stream_writable_size(m_stream);
-        handOver(writable == std::size_t(-1) ? 0 : writable);
-    }
     return Status::ok();
 }
 
@@ -432,6 +423,13 @@ void PulseOutputStream::retryWriteSoon() {
 // Our data is all written: the next stream takes over the server stream and writes its
 // data right behind ours. We stay active until the server has played our last byte.
 void PulseOutputStream::handOver(std::size_t requested) {
+    // Queued after our data was all written (a clip shorter than what waits at the server):
+    // the server plays ours still, and the next one goes on behind it.
+    if (m_drain) {
+        pa_operation_cancel(m_drain);
+        pa_operation_unref(m_drain);
+        m_drain = nullptr;
+    }
     PulseOutputStream* next = m_next;
     next->release();
     next->m_connection = m_connection;

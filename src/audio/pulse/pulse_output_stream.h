@@ -71,10 +71,11 @@ public:
     Status setPosition(PulseConnection& connection, ByteCount bytes);
     // Drops the server stream (before the connection closes); the position stays.
     void release();
-    // Queues `next` (nullptr: none) to follow this stream's data without a gap, even when
-    // this stream's data has all been written already and only plays out. Format when the
-    // two differ in sample format; nothing changes then. A stream destroyed while queued or
-    // playing the other's tail unlinks itself.
+    // Queues `next` (nullptr: none) to follow this stream's data without a gap, also when
+    // this stream's data has all been written already and only plays out (the server's
+    // next request, within about 20 ms, hands over). Format when the two differ in sample
+    // format; nothing changes then. A stream destroyed while queued or playing the other's
+    // tail unlinks itself.
     Status queueNext(PulseOutputStream* next);
 
     bool isActive() const { return m_playing; }
