@@ -23,8 +23,10 @@
 //
 // Output streams play on the server's default sink and connect to the server themselves
 // when they play, so a player may use an engine that was never started for recording, and
-// a stream is made even while the server is away. Positions follow
-// what the server reports as played, within about 50 ms.
+// a stream is made even while the server is away. About 400 ms of sound wait at the server
+// so that a busy machine does not make a hole in it; stop and a new position take effect at
+// once all the same. Positions follow what the server reports as played (never what was
+// sent to it), within about 50 ms.
 //
 // Server requests wait at most a few seconds; a server that does not answer in time
 // counts as unreachable (Driver). Threads: as AudioEngine; the capture callback runs on

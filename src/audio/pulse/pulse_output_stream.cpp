@@ -1,24 +1,45 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "audio/pulse/pulse_output_stream.h"
 #include "audio/pulse/pulse_connection.h"
+#include "audio/pulse/read_ahead.h"
 
 #include <QBuffer>
 #include <QByteArray>
 #include <QFile>
 
 #include <pulse/context.h>
+#include <pulse/mainloop-api.h>
 #include <pulse/operation.h>
+#include <pulse/rtclock.h>
 #include <pulse/sample.h>
 #include <pulse/stream.h>
+#include <pulse/thread-mainloop.h>
 #include <pulse/timeval.h>
 
 #include <algorithm>
+#include <cstring>
 #include <utility>
 
 namespace {
-// Short enough that stop and a new position take effect at once, long enough that a busy
-// machine does not run the sink dry.
-constexpr pa_usec_t TargetLatencyUsec = 100 * PA_USEC_PER_MSEC;
+// What waits at the server: more than a busy machine keeps a program waiting for the CPU.
+// Stop and a new position don't wait for it (a cork takes it back, a seek starts a new
+// stream). All of it waits in the stream's own queue: the server is not asked to adjust the
+// latency, which would put half of it in the sink, where a sink that another stream keeps
+// at a short latency (a loopback, a call) would leave only part of it.
+constexpr pa_usec_t TargetLatencyUsec = 400 * PA_USEC_PER_MSEC;
+// Small steps keep the server's queue near full, and let the end of a queued stream's tail
+// be seen within a step.
+constexpr pa_usec_t MinRequestUsec = 20 * PA_USEC_PER_MSEC;
+// After a run dry the sound goes on once this much is back, not only when the whole
+// target is.
+constexpr pa_usec_t PrebufferUsec = 100 * PA_USEC_PER_MSEC;
+// How far the file reader keeps ahead of what was written to the server.
+constexpr ByteCount ReadAheadSeconds = 2;
+// How long play() waits for the reader to have the first target's worth: a file in the
+// cache takes a millisecond; a slow disk starts with what there is.
+constexpr int FirstReadWaitMs = 500;
+// When the reader fell behind, the server is offered what it has read by then after this.
+constexpr pa_usec_t RetryUsec = 5 * PA_USEC_PER_MSEC;
 
 pa_sample_spec sampleSpec(const WavInfo& info) {
     pa_sample_spec sampleFormat{};
@@ -63,8 +84,9 @@ PulseOutputStream::~PulseOutputStream() {
 }
 
 // Our last samples are in the follower's server stream: that stream goes with them, and we
-// stop at our end.
+// stop where the sink got to in them.
 void PulseOutputStream::dropFollower() {
+    const ByteCount at = position();
     PulseOutputStream* next = std::exchange(m_next, nullptr);
     m_handedOver = false;
     next->m_prev = nullptr;
@@ -72,7 +94,7 @@ void PulseOutputStream::dropFollower() {
     next->m_playing = false;
     next->m_stoppedAt = next->m_streamStart;
     m_playing = false;
-    m_stoppedAt = m_dataBytes;
+    m_stoppedAt = at;
 }
 
 void PulseOutputStream::unlink() {
@@ -110,8 +132,10 @@ Status PulseOutputStream::queueNext(PulseOutputStream* next) {
     if (m_next)
         m_next->m_prev = nullptr;
     m_next = next;
-    if (next)
-        next->m_prev = this;
+    if (!next)
+        return Status::ok();
+    next->m_prev = this;
+    next->prepareData(next->m_stoppedAt);
     return Status::ok();
 }
 
@@ -157,7 +181,9 @@ Result<std::unique_ptr<PulseOutputStream>> PulseOutputStream::overFile(const QSt
         return Status{ErrorCode::FileOpen,
                       QStringLiteral("%1: %2.").arg(path, file->errorString())};
     std::unique_ptr<PulseOutputStream> stream(new PulseOutputStream(*info));
-    stream->m_file = std::move(file);
+    stream->m_reader = std::make_unique<ReadAhead>(
+        std::move(file), info->dataOffset, info->dataBytes, info->format.blockAlign(),
+        ReadAheadSeconds * info->format.bytesPerSecond());
     return stream;
 }
 
@@ -201,10 +227,15 @@ Status PulseOutputStream::open(PulseConnection& connection) {
     pa_buffer_attr attr{};
     attr.maxlength = std::uint32_t(-1);
     attr.tlength = std::uint32_t(pa_usec_to_bytes(TargetLatencyUsec, &sampleFormat));
-    attr.prebuf = std::uint32_t(-1);
-    attr.minreq = std::uint32_t(-1);
+    attr.prebuf = std::uint32_t(pa_usec_to_bytes(PrebufferUsec, &sampleFormat));
+    attr.minreq = std::uint32_t(pa_usec_to_bytes(MinRequestUsec, &sampleFormat));
     attr.fragsize = std::uint32_t(-1);
-    const auto flags = pa_stream_flags_t(PA_STREAM_AUTO_TIMING_UPDATE | PA_STREAM_ADJUST_LATENCY);
+    // The server asks for its whole target at once: it should be there to hand over.
+    prepareData(m_streamStart);
+    if (m_reader)
+        m_reader->waitReady(std::min<ByteCount>(attr.tlength, m_dataBytes - m_streamStart),
+                            FirstReadWaitMs);
+    const auto flags = pa_stream_flags_t(PA_STREAM_AUTO_TIMING_UPDATE);
     // Playing is set first: a short sound can play out before the wait below returns.
     m_playing = true;
     bool ready = false;
@@ -248,7 +279,10 @@ Status PulseOutputStream::setPosition(PulseConnection& connection, ByteCount byt
     release();
     m_playing = false;
     m_stoppedAt = bytes - bytes % std::max(1, m_info.format.blockAlign());
-    return wasPlaying ? play(connection) : Status::ok();
+    if (wasPlaying)
+        return play(connection);
+    prepareData(m_stoppedAt);
+    return Status::ok();
 }
 
 void PulseOutputStream::release() {
@@ -271,6 +305,11 @@ void PulseOutputStream::release() {
         pa_operation_unref(m_drain);
         m_drain = nullptr;
     }
+    if (m_retry) {
+        pa_mainloop_api* api = pa_threaded_mainloop_get_api(m_connection->mainloop());
+        api->time_free(m_retry);
+        m_retry = nullptr;
+    }
     if (m_stream) {
         pa_stream_set_state_callback(m_stream, nullptr, nullptr);
         pa_stream_set_write_callback(m_stream, nullptr, nullptr);
@@ -284,8 +323,14 @@ void PulseOutputStream::release() {
 ByteCount PulseOutputStream::position() const {
     if (!m_playing)
         return m_stoppedAt;
-    if (m_handedOver)
-        return m_streamStart + m_written;
+    if (m_handedOver) {
+        // Our tail is in a follower's server stream.
+        const PulseOutputStream* carrier = m_next;
+        while (carrier->m_handedOver)
+            carrier = carrier->m_next;
+        return m_streamStart +
+               std::clamp<ByteCount>(carrier->playedInStream() - m_offset, 0, m_written);
+    }
     return m_streamStart + std::max<ByteCount>(0, playedInStream() - m_offset);
 }
 
@@ -312,53 +357,79 @@ ByteCount PulseOutputStream::playedInStream() const {
     return m_playedHighWater;
 }
 
+void PulseOutputStream::prepareData(ByteCount position) {
+    if (m_reader && m_reader->nextPosition() != position)
+        m_reader->seekTo(position);
+}
+
+std::size_t PulseOutputStream::take(std::byte* into, std::size_t maxBytes) {
+    if (m_reader)
+        return m_reader->take(into, maxBytes);
+    const ByteCount frame = std::max(1, m_info.format.blockAlign());
+    ByteCount n = std::min(ByteCount(maxBytes), m_dataBytes - (m_streamStart + m_written));
+    n -= n % frame;
+    if (n <= 0)
+        return 0;
+    std::memcpy(into, m_image + m_info.dataOffset + m_streamStart + m_written, std::size_t(n));
+    return std::size_t(n);
+}
+
+// Runs in the server's callback: copies what is ready into the server's own buffers and
+// nothing else (no file, no allocation of ours).
 void PulseOutputStream::writeData(std::size_t requested) {
     endTailIfPlayed();
     const ByteCount frame = std::max(1, m_info.format.blockAlign());
-    ByteCount remaining = m_dataBytes - (m_streamStart + m_written);
     auto wanted = ByteCount(requested);
-    while (wanted > 0 && remaining > 0) {
-        ByteCount n = std::min(wanted, remaining);
-        n -= n % frame;
-        if (n <= 0)
+    while (wanted >= frame && m_streamStart + m_written < m_dataBytes) {
+        void* buffer = nullptr;
+        auto size = std::size_t(std::min(wanted, m_dataBytes - (m_streamStart + m_written)));
+        if (pa_stream_begin_write(m_stream, &buffer, &size) < 0 || !buffer)
+            return;
+        const std::size_t n = take(static_cast<std::byte*>(buffer), size);
+        if (n == 0) {
+            pa_stream_cancel_write(m_stream);
             break;
-        const ByteCount at = m_info.dataOffset + m_streamStart + m_written;
-        if (m_image) {
-            pa_stream_write(m_stream, m_image + at, std::size_t(n), nullptr, 0, PA_SEEK_RELATIVE);
-        } else {
-            void* buffer = nullptr;
-            auto size = std::size_t(n);
-            if (pa_stream_begin_write(m_stream, &buffer, &size) < 0 || !buffer)
-                return;
-            n = std::min(n, ByteCount(size));
-            n -= n % frame;
-            const qint64 got =
-                n > 0 && m_file->seek(at) ? m_file->read(static_cast<char*>(buffer), n) : -1;
-            if (got < frame) {
-                // The file shrank under us: what could be read is all there is.
-                pa_stream_cancel_write(m_stream);
-                m_dataBytes = m_streamStart + m_written;
-                remaining = 0;
-                break;
-            }
-            n = got - got % frame;
-            pa_stream_write(m_stream, buffer, std::size_t(n), nullptr, 0, PA_SEEK_RELATIVE);
         }
-        m_written += n;
-        wanted -= n;
-        remaining -= n;
+        pa_stream_write(m_stream, buffer, n, nullptr, 0, PA_SEEK_RELATIVE);
+        m_written += ByteCount(n);
+        wanted -= ByteCount(n);
     }
-    if (remaining <= 0 && m_next) {
+    // The file shrank under us: what could be read is all there is.
+    if (m_reader && m_reader->atEnd())
+        m_dataBytes = std::min(m_dataBytes, m_reader->endPosition());
+    if (m_streamStart + m_written < m_dataBytes) {
+        // The server's next request comes only once it has played more; a request left
+        // short must be filled without it.
+        if (wanted >= frame)
+            retryWriteSoon();
+        return;
+    }
+    if (m_next) {
         handOver(std::size_t(std::max<ByteCount>(0, wanted)));
         return;
     }
-    if (remaining <= 0 && !m_drain)
+    if (!m_drain)
         m_drain = pa_stream_drain(m_stream, onDrained, this);
+}
+
+void PulseOutputStream::retryWriteSoon() {
+    const pa_usec_t when = pa_rtclock_now() + RetryUsec;
+    if (m_retry)
+        pa_context_rttime_restart(m_connection->context(), m_retry, when);
+    else
+        m_retry = pa_context_rttime_new(m_connection->context(), when, onRetry, this);
 }
 
 // Our data is all written: the next stream takes over the server stream and writes its
 // data right behind ours. We stay active until the server has played our last byte.
 void PulseOutputStream::handOver(std::size_t requested) {
+    // Queued after our data was all written (a clip shorter than what waits at the server):
+    // the server plays ours still, and the next one goes on behind it.
+    if (m_drain) {
+        pa_operation_cancel(m_drain);
+        pa_operation_unref(m_drain);
+        m_drain = nullptr;
+    }
     PulseOutputStream* next = m_next;
     next->release();
     next->m_connection = m_connection;
@@ -368,6 +439,7 @@ void PulseOutputStream::handOver(std::size_t requested) {
     next->m_offset = m_offset + m_written;
     next->m_playedHighWater = m_playedHighWater;
     next->m_playing = true;
+    next->prepareData(next->m_streamStart);
     m_stream = nullptr;
     m_handedOver = true;
     pa_stream_set_state_callback(next->m_stream, onState, next);
@@ -375,14 +447,20 @@ void PulseOutputStream::handOver(std::size_t requested) {
     next->writeData(requested);
 }
 
+// Tails our server stream carries end oldest first, each once the sink has played its last
+// sample (more than one when a short stream was handed over before the one before it ended).
 void PulseOutputStream::endTailIfPlayed() {
-    if (!m_prev || !m_prev->m_handedOver || playedInStream() < m_offset)
-        return;
-    PulseOutputStream* prev = m_prev;
-    prev->m_handedOver = false;
-    prev->m_next = nullptr;
-    m_prev = nullptr;
-    prev->finish();
+    while (m_prev && m_prev->m_handedOver) {
+        PulseOutputStream* oldest = m_prev;
+        while (oldest->m_prev && oldest->m_prev->m_handedOver)
+            oldest = oldest->m_prev;
+        if (playedInStream() < oldest->m_offset + oldest->m_written)
+            return;
+        oldest->m_handedOver = false;
+        oldest->m_next->m_prev = nullptr;
+        oldest->m_next = nullptr;
+        oldest->finish();
+    }
 }
 
 void PulseOutputStream::finish() {
@@ -427,4 +505,13 @@ void PulseOutputStream::onDrained(pa_stream* stream, int success, void* userdata
     self->m_drain = nullptr;
     if (success)
         self->finish();
+}
+
+void PulseOutputStream::onRetry(pa_mainloop_api*, pa_time_event*, const timeval*, void* userdata) {
+    auto* self = static_cast<PulseOutputStream*>(userdata);
+    if (!self->m_stream || pa_stream_get_state(self->m_stream) != PA_STREAM_READY)
+        return;
+    const std::size_t writable = pa_stream_writable_size(self->m_stream);
+    if (writable != std::size_t(-1))
+        self->writeData(writable);
 }

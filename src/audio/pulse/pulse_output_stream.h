@@ -11,9 +11,12 @@
 #include <memory>
 
 class PulseConnection;
-class QFile;
+class ReadAhead;
+struct pa_mainloop_api;
 struct pa_operation;
 struct pa_stream;
+struct pa_time_event;
+struct timeval;
 
 // One output stream of a PulseEngine: the sample data of a WAV image in memory or of a WAV
 // file, played on the server's default sink from a position in the data.
@@ -23,10 +26,19 @@ struct pa_stream;
 // out what the server still holds, then the position goes back to 0, the stream is no
 // longer active and the ended handler runs once, on the main loop thread.
 //
+// About 400 ms of sound wait at the server, topped up in steps of about 20 ms, so that a
+// busy machine may leave the program unscheduled for a few hundred milliseconds without a
+// hole in the sound. A file's data is read ahead (about 2 s) on a thread of its own; the
+// server's callback only copies from memory. Should the reader fall behind all the same,
+// what it has is written and the rest a few milliseconds later. Stop and a new position
+// take effect at once all the same: a cork takes the queued sound back, and a new position
+// starts a new server stream.
+//
 // A stream may have a next one queued (queueNext): when this stream's data is all written,
 // the next one's data follows in the same server stream, so the sink plays the two without
-// a gap. This stream then stays active until the server has played its last sample, and
-// its ended handler runs at that moment; the next stream is active from the hand-over on.
+// a gap. A file queued next is read ahead from the moment it is queued. This stream then
+// stays active until the server has played its last sample, and its ended handler runs at
+// that moment; the next stream is active from the hand-over on.
 //
 // Threads: every call but the factories, and the destruction, with the connection's lock
 // held (the owner's thread or a main loop callback).
@@ -59,13 +71,17 @@ public:
     Status setPosition(PulseConnection& connection, ByteCount bytes);
     // Drops the server stream (before the connection closes); the position stays.
     void release();
-    // Queues `next` (nullptr: none) to follow this stream's data without a gap. Format when
-    // the two differ in sample format; nothing changes then. A stream destroyed while queued
-    // or playing the other's tail unlinks itself.
+    // Queues `next` (nullptr: none) to follow this stream's data without a gap, also when
+    // this stream's data has all been written already and only plays out (the server's
+    // next request, within about 20 ms, hands over). Format when the two differ in sample
+    // format; nothing changes then. A stream destroyed while queued or playing the other's
+    // tail unlinks itself.
     Status queueNext(PulseOutputStream* next);
 
     bool isActive() const { return m_playing; }
-    // Sample-data bytes played so far, as far as the server reports what it has played.
+    // Sample-data bytes played so far: what the server reports it has taken from the stream
+    // less what waits in the sink, carried on in real time between its reports (never
+    // what was written to it).
     ByteCount position() const;
     ByteCount length() const { return m_dataBytes; }
 
@@ -74,7 +90,10 @@ private:
     static Status checkFormat(const WavInfo& info, const QString& what);
     Status open(PulseConnection& connection);
     ByteCount playedInStream() const;
+    void prepareData(ByteCount position);
+    std::size_t take(std::byte* into, std::size_t maxBytes);
     void writeData(std::size_t requested);
+    void retryWriteSoon();
     void handOver(std::size_t requested);
     void endTailIfPlayed();
     void dropFollower();
@@ -84,17 +103,20 @@ private:
     static void onState(pa_stream* stream, void* userdata);
     static void onWrite(pa_stream* stream, std::size_t bytes, void* userdata);
     static void onDrained(pa_stream* stream, int success, void* userdata);
+    static void onRetry(pa_mainloop_api* api, pa_time_event* event, const timeval* when,
+                        void* userdata);
 
     WavInfo m_info;
     ByteCount m_dataBytes = 0;
     const std::byte* m_image = nullptr;
-    std::unique_ptr<QFile> m_file;
+    std::unique_ptr<ReadAhead> m_reader; // a file's data; null for an image in memory
     std::function<void()> m_onEnded;
     std::function<void()> m_onFailed;
 
     PulseConnection* m_connection = nullptr;
     pa_stream* m_stream = nullptr;
     pa_operation* m_drain = nullptr;
+    pa_time_event* m_retry = nullptr;        // writes again when the reader fell behind
     ByteCount m_streamStart = 0;             // data offset the current server stream started at
     ByteCount m_written = 0;                 // bytes handed to the current server stream
     mutable ByteCount m_playedHighWater = 0; // keeps the position from running backwards
