@@ -128,11 +128,9 @@ large() {
     echo "$out/$1"
 }
 large window-large.png
-if [[ -n ${SPECTROGRAM_AT:-} ]]; then
-    click ${SPECTROGRAM_AT%,*} ${SPECTROGRAM_AT#*,}
-    sleep 0.5
-    xdotool key Down Down Return
-    sleep 3
-    large window-spectrogram.png
-fi
+click 1192 84 # the display choice above the waveform: Both
+sleep 0.5
+xdotool key Down Down Return
+sleep 3
+large window-spectrogram.png
 xdotool key ctrl+q
