@@ -128,9 +128,10 @@ large() {
     echo "$out/$1"
 }
 large window-large.png
-click 1192 84 # the display choice above the waveform: Both
-sleep 0.5
-xdotool key Down Down Return
+# The display choice above the waveform opens its list; "Both" is its third line.
+click 1192 84
+sleep 1.5
+click 1160 129
 sleep 3
 large window-spectrogram.png
 xdotool key ctrl+q

@@ -194,8 +194,8 @@ EditorPanel::EditorPanel(ClipList& clips, EditHistory& history, EditSession& ses
     addKey(QKeySequence(QKeySequence::ZoomOut), [this] { m_waveform->zoomOut(); });
     addKey(QKeySequence(Qt::CTRL | Qt::Key_0), [this] { m_waveform->fit(); });
     addKey(QKeySequence(Qt::CTRL | Qt::Key_E), [this] { m_waveform->zoomToSelection(); });
-    addKey(QKeySequence(Qt::CTRL | Qt::Key_Up), [this] { m_waveform->taller(); });
-    addKey(QKeySequence(Qt::CTRL | Qt::Key_Down), [this] { m_waveform->shorter(); });
+    addKey(QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Up), [this] { m_waveform->taller(); });
+    addKey(QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Down), [this] { m_waveform->shorter(); });
     setEditorEnabled(false);
 }
 

@@ -44,11 +44,11 @@ class WaveformView;
 // Keys while a clip is open: Space plays and stops, I and O set the marks at the playhead,
 // Home and End move the playhead, P plays the kept stretch, Enter is "Done"; Ctrl+Plus,
 // Ctrl+Minus, Ctrl+0 and Ctrl+E zoom the waveform in, out, to the whole clip and to the kept
-// stretch, Ctrl+Up and Ctrl+Down its height. The view's spectrogram comes from the panel's
-// SpectrogramCache, asked only once the user chooses to see it. Only while the
-// session is open are the editor's controls and keys enabled, so nothing here acts on a
-// closed player or crops with the marks of another clip. The effects row (EffectsRow) sits
-// at the foot of the frame.
+// stretch, Ctrl+Shift+Up and Ctrl+Shift+Down its height (Ctrl+Up and Ctrl+Down move clips). The
+// view's spectrogram comes from the panel's SpectrogramCache, asked only once the user chooses to
+// see it. Only while the session is open are the editor's controls and keys enabled, so nothing
+// here acts on a closed player or crops with the marks of another clip. The effects row
+// (EffectsRow) sits at the foot of the frame.
 //
 // Places within the frame (345×206 at 344,8 of the page): Waveform 12,18 321×52 ·
 // SliderEdit 12,72 321×18 · Lblin, Lbltotal, Lblout 12/132/253,90 80×16 · txtMarkIn,

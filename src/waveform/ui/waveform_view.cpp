@@ -55,8 +55,9 @@ WaveformView::WaveformView(QWidget* parent) : QWidget(parent) {
         {"WaveformFit", "Fit", "Show the whole clip (Ctrl+0)", &WaveformView::fit},
         {"WaveformZoomSel", "Sel", "Zoom to the kept stretch (Ctrl+E)",
          &WaveformView::zoomToSelection},
-        {"WaveformTaller", "A+", "Taller waveform (Ctrl+Up)", &WaveformView::taller},
-        {"WaveformShorter", "A\u2212", "Shorter waveform (Ctrl+Down)", &WaveformView::shorter},
+        {"WaveformTaller", "A+", "Taller waveform (Ctrl+Shift+Up)", &WaveformView::taller},
+        {"WaveformShorter", "A\u2212", "Shorter waveform (Ctrl+Shift+Down)",
+         &WaveformView::shorter},
     };
     for (const auto& b : buttons) {
         auto* button = new QToolButton(this);

@@ -119,6 +119,9 @@ void WaveformView::paintWave(QPainter& painter, const QRect& area) {
 }
 
 void WaveformView::paintSpectrogram(QPainter& painter, const QRect& area) {
+    // An empty view (no clip, only its note) has no spectrogram to wait for.
+    if (m_lengthMs <= 0)
+        return;
     if (m_spectrogramImage.isNull()) {
         painter.fillRect(area, QColor(spectrogram::colour(0)));
         painter.setPen(Qt::lightGray);
