@@ -162,6 +162,9 @@ Status TakeRecorder::BeginTake() {
         emitState();
         return {ErrorCode::OutOfMemory, QStringLiteral("Out of memory!")};
     }
+    // Touched here, so the capture's first blocks and the pre-roll land on pages that are
+    // there already: no page fault in the real-time callback.
+    std::memset(block, 0, std::size_t(m_bufferStep));
     m_takeBuffer = block;
     m_capacity = std::size_t(m_bufferStep);
 
