@@ -73,6 +73,12 @@ void EditSession::setMarkOut(std::int64_t ms) {
     emit marksChanged();
 }
 
+void EditSession::placeMarks(std::int64_t markInMs, std::int64_t markOutMs) {
+    m_markInMs = markInMs;
+    m_markOutMs = markOutMs;
+    emit marksChanged();
+}
+
 void EditSession::markInAtPlayhead() {
     setMarkIn(m_player.positionMs());
 }

@@ -55,6 +55,9 @@ public:
     // Where a mark the user sets lands (the editor's snap); empty: exactly where it is put.
     using SnapFn = std::function<std::int64_t(std::int64_t ms)>;
     void setSnap(SnapFn snap) { m_snap = std::move(snap); }
+    // Both marks exactly where given (a suggestion, already on its bars), not snapped; one
+    // marksChanged().
+    void placeMarks(std::int64_t markInMs, std::int64_t markOutMs);
     // The marks, as the user sets them (snapped); each change emits marksChanged().
     void setMarkIn(std::int64_t ms);
     void setMarkOut(std::int64_t ms);

@@ -130,15 +130,23 @@ LoopPlan planLoop(const Request& request, std::int64_t start, std::int64_t avail
     return {end - crossfade, end - crossfade, crossfade};
 }
 
-// `count` frames of the source from frame `from` on.
-Result<std::vector<std::int16_t>> readFrames(const QString& path, std::int64_t from,
-                                             std::int64_t count) {
+// The source, ready to be read from frame `from` on.
+Result<std::unique_ptr<ToneSource>> openAt(const QString& path, std::int64_t from) {
     auto opened = ToneSource::open(path);
     if (!opened)
         return opened.status();
-    ToneSource& source = **opened;
-    if (Status sought = source.seek(from); !sought)
+    if (Status sought = (*opened)->seek(from); !sought)
         return sought;
+    return opened;
+}
+
+// `count` frames of the source from frame `from` on.
+Result<std::vector<std::int16_t>> readFrames(const QString& path, std::int64_t from,
+                                             std::int64_t count) {
+    auto opened = openAt(path, from);
+    if (!opened)
+        return opened.status();
+    ToneSource& source = **opened;
     std::vector<std::int16_t> frames(std::size_t(count * source.channels()));
     for (std::int64_t at = 0; at < count;) {
         const Result<std::int64_t> got =
@@ -155,12 +163,10 @@ Result<std::vector<std::int16_t>> readFrames(const QString& path, std::int64_t f
 // The loudness of `count` frames of the source from frame `from` on, read once.
 Result<soundedit::Measure> measureStretch(const QString& path, std::int64_t from,
                                           std::int64_t count) {
-    auto opened = ToneSource::open(path);
+    auto opened = openAt(path, from);
     if (!opened)
         return opened.status();
     ToneSource& source = **opened;
-    if (Status sought = source.seek(from); !sought)
-        return sought;
     std::int64_t left = count;
     const auto read = [&](std::vector<std::int16_t>& block) -> Result<std::int64_t> {
         const std::int64_t want = std::min<std::int64_t>(left, 1 << 16);

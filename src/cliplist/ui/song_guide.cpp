@@ -139,14 +139,10 @@ void SongGuide::makeSuggestions() {
     emit musicChanged();
 }
 
-// The suggestions start on bar lines already; they are put as they are, not snapped again.
+// The suggestions start on bar lines already; they are placed as they are, not snapped again.
 void SongGuide::showSuggestion() {
     const analysis::Suggestion& window = m_suggestions.at(std::size_t(m_shown));
-    const EditSession::SnapFn snap = [](std::int64_t ms) { return ms; };
-    m_session.setSnap(snap);
-    m_session.setMarkIn(msOf(window.start));
-    m_session.setMarkOut(std::min(m_session.lengthMs(), msOf(window.end)));
-    m_session.setSnap([this](std::int64_t ms) { return snapped(ms); });
+    m_session.placeMarks(msOf(window.start), std::min(m_session.lengthMs(), msOf(window.end)));
     emit suggested(m_shown, window.reason);
 }
 
