@@ -50,15 +50,13 @@ std::optional<double> parseSuggestionLength(const QString& text) {
 
 int runAnalyse(QStringList args) {
     const QString command = QStringLiteral("analyse");
-    if (takeFlag(args, QStringLiteral("--help"))) {
-        print(QString::fromUtf8(Help));
-        return Success;
-    }
-    const bool json = takeFlag(args, QStringLiteral("--json"));
-    QString error;
-    const auto lengthText = takeOption(args, QStringLiteral("--length"), &error);
-    if (!error.isEmpty())
-        return usage(command, error);
+    CommandLine line(QStringLiteral("analyse"), Help, {QStringLiteral("json")},
+                     {QStringLiteral("length")});
+    if (const auto done = line.parse(args))
+        return *done;
+    args = line.positional();
+    const bool json = line.flag(QStringLiteral("json"));
+    const auto lengthText = line.value(QStringLiteral("length"));
     if (args.size() != 1)
         return usage(command, QStringLiteral("needs IN"));
     const auto length = lengthText ? parseSuggestionLength(*lengthText)

@@ -24,19 +24,19 @@ only when it was written whole.)";
 } // namespace
 
 int runCleanup(QStringList args) {
-    if (takeFlag(args, QStringLiteral("--help"))) {
-        print(QString::fromUtf8(Help));
-        return Success;
-    }
+    CommandLine line(QStringLiteral("cleanup"), Help,
+                     {QStringLiteral("no-trim"), QStringLiteral("no-denoise"),
+                      QStringLiteral("no-declick"), QStringLiteral("no-level")},
+                     {QStringLiteral("lufs")});
+    if (const auto done = line.parse(args))
+        return *done;
+    args = line.positional();
     cleanup::Steps steps;
-    steps.trim = !takeFlag(args, QStringLiteral("--no-trim"));
-    steps.denoise = !takeFlag(args, QStringLiteral("--no-denoise"));
-    steps.declick = !takeFlag(args, QStringLiteral("--no-declick"));
-    steps.level = !takeFlag(args, QStringLiteral("--no-level"));
-    QString error;
-    const auto lufsText = takeOption(args, QStringLiteral("--lufs"), &error);
-    if (!error.isEmpty())
-        return usage(QStringLiteral("cleanup"), error);
+    steps.trim = !line.flag(QStringLiteral("no-trim"));
+    steps.denoise = !line.flag(QStringLiteral("no-denoise"));
+    steps.declick = !line.flag(QStringLiteral("no-declick"));
+    steps.level = !line.flag(QStringLiteral("no-level"));
+    const auto lufsText = line.value(QStringLiteral("lufs"));
     if (lufsText) {
         bool ok = false;
         steps.lufs = lufsText->toDouble(&ok);

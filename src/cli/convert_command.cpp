@@ -30,16 +30,15 @@ out, before it is written. OUT is replaced only when the conversion worked.)";
 } // namespace
 
 int runConvert(QStringList args) {
-    if (takeFlag(args, QStringLiteral("--help"))) {
-        print(QString::fromUtf8(Help));
-        return Success;
-    }
-    QString error;
-    const auto bitRateText = takeOption(args, QStringLiteral("--bitrate"), &error);
-    const auto lufsText = takeOption(args, QStringLiteral("--lufs"), &error);
-    const auto fadeText = takeOption(args, QStringLiteral("--fade-out"), &error);
-    if (!error.isEmpty())
-        return usage(QStringLiteral("convert"), error);
+    CommandLine line(
+        QStringLiteral("convert"), Help, {},
+        {QStringLiteral("bitrate"), QStringLiteral("lufs"), QStringLiteral("fade-out")});
+    if (const auto done = line.parse(args))
+        return *done;
+    args = line.positional();
+    const auto bitRateText = line.value(QStringLiteral("bitrate"));
+    const auto lufsText = line.value(QStringLiteral("lufs"));
+    const auto fadeText = line.value(QStringLiteral("fade-out"));
     bool lufsRead = true;
     bool fadeRead = true;
     const double lufs = lufsText ? lufsText->toDouble(&lufsRead) : 0;

@@ -25,16 +25,14 @@ WAV of the same format and may be IN itself. OUT is replaced only when the crop 
 } // namespace
 
 int runCrop(QStringList args) {
-    if (takeFlag(args, QStringLiteral("--help"))) {
-        print(QString::fromUtf8(Help));
-        return Success;
-    }
-    const bool verbose = takeFlag(args, QStringLiteral("--verbose"));
-    QString error;
-    const auto fromText = takeOption(args, QStringLiteral("--from"), &error);
-    const auto toText = takeOption(args, QStringLiteral("--to"), &error);
-    if (!error.isEmpty())
-        return usage(QStringLiteral("crop"), error);
+    CommandLine line(QStringLiteral("crop"), Help, {QStringLiteral("verbose")},
+                     {QStringLiteral("from"), QStringLiteral("to")});
+    if (const auto done = line.parse(args))
+        return *done;
+    args = line.positional();
+    const bool verbose = line.flag(QStringLiteral("verbose"));
+    const auto fromText = line.value(QStringLiteral("from"));
+    const auto toText = line.value(QStringLiteral("to"));
     if (args.size() != 2)
         return usage(QStringLiteral("crop"), QStringLiteral("needs IN and OUT"));
     const QString input = args.at(0);

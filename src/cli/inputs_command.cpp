@@ -14,10 +14,10 @@ INDEX on|off LEVEL TYPE NAME. "on" marks the input a recording uses.)";
 } // namespace
 
 int runInputs(QStringList args) {
-    if (takeFlag(args, QStringLiteral("--help"))) {
-        print(QString::fromUtf8(Help));
-        return Success;
-    }
+    CommandLine line(QStringLiteral("inputs"), Help, {}, {});
+    if (const auto done = line.parse(args))
+        return *done;
+    args = line.positional();
     if (!args.isEmpty())
         return usage(QStringLiteral("inputs"), QStringLiteral("takes no arguments"));
     PulseEngine engine;

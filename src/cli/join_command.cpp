@@ -37,14 +37,11 @@ Status joinWithProgress(const QStringList& clips, const QString& target) {
 } // namespace
 
 int runJoin(QStringList args) {
-    if (takeFlag(args, QStringLiteral("--help"))) {
-        print(QString::fromUtf8(Help));
-        return Success;
-    }
-    QString error;
-    const auto bitRateText = takeOption(args, QStringLiteral("--bitrate"), &error);
-    if (!error.isEmpty())
-        return usage(QStringLiteral("join"), error);
+    CommandLine line(QStringLiteral("join"), Help, {}, {QStringLiteral("bitrate")});
+    if (const auto done = line.parse(args))
+        return *done;
+    args = line.positional();
+    const auto bitRateText = line.value(QStringLiteral("bitrate"));
     if (args.size() < 2)
         return usage(QStringLiteral("join"), QStringLiteral("needs OUT and at least one CLIP"));
     const QString output = args.takeFirst();

@@ -2,6 +2,7 @@
 #include "cli/cli_support.h"
 #include "cli/commands.h"
 
+#include <QCommandLineParser>
 #include <QCoreApplication>
 
 #include <functional>
@@ -45,7 +46,7 @@ commands:
 int main(int argc, char** argv) {
     QCoreApplication app(argc, argv);
     QCoreApplication::setApplicationName(QStringLiteral("tunecarver-cli"));
-    QStringList args = QCoreApplication::arguments().mid(1);
+    QCoreApplication::setApplicationVersion(QStringLiteral(TUNECARVER_VERSION));
 
     const std::map<QString, std::function<int(QStringList)>> commands{
         {QStringLiteral("convert"), cli::runConvert},
@@ -63,10 +64,25 @@ int main(int argc, char** argv) {
         {QStringLiteral("cleanup"), cli::runCleanup},
         {QStringLiteral("analyse"), cli::runAnalyse},
     };
-    if (args.isEmpty() || args.first() == QLatin1String("--help") ||
-        args.first() == QLatin1String("-h")) {
+    // The program's own options come before the command; everything from the command on is
+    // the command's to read.
+    QCommandLineParser parser;
+    parser.setOptionsAfterPositionalArgumentsMode(QCommandLineParser::ParseAsPositionalArguments);
+    parser.addOption(QCommandLineOption(QStringList{QStringLiteral("h"), QStringLiteral("help")}));
+    parser.addOption(QCommandLineOption(QStringLiteral("version")));
+    if (!parser.parse(QCoreApplication::arguments())) {
+        cli::fail(parser.errorText());
         cli::print(QString::fromUtf8(Overview));
-        return args.isEmpty() ? cli::Usage : cli::Success;
+        return cli::Usage;
+    }
+    if (parser.isSet(QStringLiteral("version"))) {
+        cli::print(QStringLiteral("tunecarver-cli %1").arg(QCoreApplication::applicationVersion()));
+        return cli::Success;
+    }
+    QStringList args = parser.positionalArguments();
+    if (parser.isSet(QStringLiteral("help")) || args.isEmpty()) {
+        cli::print(QString::fromUtf8(Overview));
+        return args.isEmpty() && !parser.isSet(QStringLiteral("help")) ? cli::Usage : cli::Success;
     }
     const QString name = args.takeFirst();
     const auto command = commands.find(name);

@@ -21,10 +21,10 @@ server's default output.)";
 } // namespace
 
 int runPlay(QStringList args) {
-    if (takeFlag(args, QStringLiteral("--help"))) {
-        print(QString::fromUtf8(Help));
-        return Success;
-    }
+    CommandLine line(QStringLiteral("play"), Help, {}, {});
+    if (const auto done = line.parse(args))
+        return *done;
+    args = line.positional();
     if (args.size() != 1)
         return usage(QStringLiteral("play"), QStringLiteral("needs FILE"));
     QString file = args.first();

@@ -62,17 +62,16 @@ Status save(const TakeRecorder& take, AudioEngine& engine, const QString& output
 } // namespace
 
 int runRecord(QStringList args) {
-    if (takeFlag(args, QStringLiteral("--help"))) {
-        print(QString::fromUtf8(Help));
-        return Success;
-    }
-    QString error;
-    const auto secondsText = takeOption(args, QStringLiteral("--seconds"), &error);
-    const auto inputText = takeOption(args, QStringLiteral("--input"), &error);
-    const auto soundText = takeOption(args, QStringLiteral("--start-on-sound"), &error);
-    const auto preRollText = takeOption(args, QStringLiteral("--pre-roll"), &error);
-    if (!error.isEmpty())
-        return usage(QStringLiteral("record"), error);
+    CommandLine line(QStringLiteral("record"), Help, {},
+                     {QStringLiteral("seconds"), QStringLiteral("input"),
+                      QStringLiteral("start-on-sound"), QStringLiteral("pre-roll")});
+    if (const auto done = line.parse(args))
+        return *done;
+    args = line.positional();
+    const auto secondsText = line.value(QStringLiteral("seconds"));
+    const auto inputText = line.value(QStringLiteral("input"));
+    const auto soundText = line.value(QStringLiteral("start-on-sound"));
+    const auto preRollText = line.value(QStringLiteral("pre-roll"));
     const auto soundDb = soundText ? parseNumber(*soundText, -60, 0) : std::nullopt;
     if (soundText && !soundDb)
         return usage(QStringLiteral("record"), QStringLiteral("--start-on-sound takes -60 to 0"));

@@ -110,23 +110,25 @@ std::int64_t cutByRule(ringtone::Target target, std::int64_t lengthMs, bool trim
 } // namespace
 
 int runRingtone(QStringList args) {
-    if (takeFlag(args, QStringLiteral("--help"))) {
-        print(QString::fromUtf8(Help));
-        return Success;
-    }
-    const bool trim = takeFlag(args, QStringLiteral("--trim"));
-    const bool noFade = takeFlag(args, QStringLiteral("--no-fade"));
-    const bool noLoudness = takeFlag(args, QStringLiteral("--no-loudness"));
-    const bool loop = takeFlag(args, QStringLiteral("--loop"));
-    const bool automatic = takeFlag(args, QStringLiteral("--auto"));
-    QString error;
-    const auto windowText = takeOption(args, QStringLiteral("--length"), &error);
-    const auto bitRateText = takeOption(args, QStringLiteral("--bitrate"), &error);
-    const auto lufsText = takeOption(args, QStringLiteral("--lufs"), &error);
-    const auto targetText = takeOption(args, QStringLiteral("--target"), &error);
-    const auto title = takeOption(args, QStringLiteral("--title"), &error);
-    if (!error.isEmpty())
-        return usage(QStringLiteral("ringtone"), error);
+    CommandLine line(QStringLiteral("ringtone"), Help,
+                     {QStringLiteral("trim"), QStringLiteral("no-fade"),
+                      QStringLiteral("no-loudness"), QStringLiteral("loop"),
+                      QStringLiteral("auto")},
+                     {QStringLiteral("length"), QStringLiteral("bitrate"), QStringLiteral("lufs"),
+                      QStringLiteral("target"), QStringLiteral("title")});
+    if (const auto done = line.parse(args))
+        return *done;
+    args = line.positional();
+    const bool trim = line.flag(QStringLiteral("trim"));
+    const bool noFade = line.flag(QStringLiteral("no-fade"));
+    const bool noLoudness = line.flag(QStringLiteral("no-loudness"));
+    const bool loop = line.flag(QStringLiteral("loop"));
+    const bool automatic = line.flag(QStringLiteral("auto"));
+    const auto windowText = line.value(QStringLiteral("length"));
+    const auto bitRateText = line.value(QStringLiteral("bitrate"));
+    const auto lufsText = line.value(QStringLiteral("lufs"));
+    const auto targetText = line.value(QStringLiteral("target"));
+    const auto title = line.value(QStringLiteral("title"));
     bool lufsRead = false;
     const double lufs = lufsText ? lufsText->toDouble(&lufsRead) : ringtone::DefaultLufs;
     if ((lufsText && (!lufsRead || lufs >= 0 || lufs < -70)) || (lufsText && noLoudness))

@@ -29,16 +29,14 @@ in --list.)";
 } // namespace
 
 int runSend(QStringList args) {
-    if (takeFlag(args, QStringLiteral("--help"))) {
-        print(QString::fromUtf8(Help));
-        return Success;
-    }
-    const bool list = takeFlag(args, QStringLiteral("--list"));
-    const bool replace = takeFlag(args, QStringLiteral("--replace"));
-    QString error;
-    const auto toText = takeOption(args, QStringLiteral("--to"), &error);
-    if (!error.isEmpty())
-        return usage(QStringLiteral("send"), error);
+    CommandLine line(QStringLiteral("send"), Help,
+                     {QStringLiteral("list"), QStringLiteral("replace")}, {QStringLiteral("to")});
+    if (const auto done = line.parse(args))
+        return *done;
+    args = line.positional();
+    const bool list = line.flag(QStringLiteral("list"));
+    const bool replace = line.flag(QStringLiteral("replace"));
+    const auto toText = line.value(QStringLiteral("to"));
     if (list ? !args.isEmpty() : args.size() != 1)
         return usage(QStringLiteral("send"),
                      list ? QStringLiteral("--list takes no FILE") : QStringLiteral("needs FILE"));

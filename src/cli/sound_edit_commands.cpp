@@ -42,39 +42,37 @@ int report(const Result<soundedit::Outcome>& done) {
     return Success;
 }
 
-// IN and OUT, and the options `names` as numbers; nothing after the usage line when wrong.
-std::optional<std::pair<QStringList, std::vector<std::optional<double>>>>
-readArguments(const QString& command, QStringList args, const QStringList& names) {
-    QString error;
-    std::vector<std::optional<double>> values;
+struct Arguments {
+    QStringList files;                         // IN and OUT
+    std::vector<std::optional<double>> values; // the options, in the order named
+};
+
+// IN and OUT, and the options `names` as numbers; or the exit status after --help or a fault.
+std::optional<int> readArguments(const QString& command, const char* help, const QStringList& args,
+                                 const QStringList& names, Arguments* read) {
+    CommandLine line(command, help, {}, names);
+    if (const auto done = line.parse(args))
+        return done;
     for (const QString& name : names) {
-        const auto text = takeOption(args, name, &error);
-        values.push_back(text ? parseNumber(*text) : std::nullopt);
-        if (text && !values.back())
-            error = QStringLiteral("%1 takes a number").arg(name);
+        const auto text = line.value(name);
+        read->values.push_back(text ? parseNumber(*text) : std::nullopt);
+        if (text && !read->values.back())
+            return usage(command, QStringLiteral("--%1 takes a number").arg(name));
     }
-    if (!error.isEmpty()) {
-        usage(command, error);
-        return std::nullopt;
-    }
-    if (args.size() != 2) {
-        usage(command, QStringLiteral("needs IN and OUT"));
-        return std::nullopt;
-    }
-    return std::pair{args, values};
+    read->files = line.positional();
+    if (read->files.size() != 2)
+        return usage(command, QStringLiteral("needs IN and OUT"));
+    return std::nullopt;
 }
 
 } // namespace
 
 int runFade(QStringList args) {
-    if (takeFlag(args, QStringLiteral("--help"))) {
-        print(QString::fromUtf8(FadeHelp));
-        return Success;
-    }
-    const auto read = readArguments(QStringLiteral("fade"), args, {"--in", "--out"});
-    if (!read)
-        return Usage;
-    const auto& [files, values] = *read;
+    Arguments read;
+    if (const auto done =
+            readArguments(QStringLiteral("fade"), FadeHelp, args, {"in", "out"}, &read))
+        return *done;
+    const auto& [files, values] = read;
     if ((values[0] && *values[0] < 0) || (values[1] && *values[1] < 0))
         return usage(QStringLiteral("fade"),
                      QStringLiteral("--in and --out take seconds, 0 or more"));
@@ -84,14 +82,10 @@ int runFade(QStringList args) {
 }
 
 int runGain(QStringList args) {
-    if (takeFlag(args, QStringLiteral("--help"))) {
-        print(QString::fromUtf8(GainHelp));
-        return Success;
-    }
-    const auto read = readArguments(QStringLiteral("gain"), args, {"--db"});
-    if (!read)
-        return Usage;
-    const auto& [files, values] = *read;
+    Arguments read;
+    if (const auto done = readArguments(QStringLiteral("gain"), GainHelp, args, {"db"}, &read))
+        return *done;
+    const auto& [files, values] = read;
     // Past these a 16-bit sound is all full scale or all silence, and the factor would
     // leave the numbers a sample can hold.
     constexpr double MaxDb = 120;
@@ -102,14 +96,11 @@ int runGain(QStringList args) {
 }
 
 int runNormalise(QStringList args) {
-    if (takeFlag(args, QStringLiteral("--help"))) {
-        print(QString::fromUtf8(NormaliseHelp));
-        return Success;
-    }
-    const auto read = readArguments(QStringLiteral("normalise"), args, {"--lufs", "--peak"});
-    if (!read)
-        return Usage;
-    const auto& [files, values] = *read;
+    Arguments read;
+    if (const auto done = readArguments(QStringLiteral("normalise"), NormaliseHelp, args,
+                                        {"lufs", "peak"}, &read))
+        return *done;
+    const auto& [files, values] = read;
     if (values[0] && values[1])
         return usage(QStringLiteral("normalise"),
                      QStringLiteral("give --lufs or --peak, not both"));

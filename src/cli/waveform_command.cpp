@@ -33,19 +33,18 @@ limit the stretch. OUT is replaced only when it was written whole.)";
 } // namespace
 
 int runWaveform(QStringList args) {
-    if (takeFlag(args, QStringLiteral("--help"))) {
-        print(QString::fromUtf8(Help));
-        return Success;
-    }
+    CommandLine line(QStringLiteral("waveform"), Help, {},
+                     {QStringLiteral("samples-per-pixel"), QStringLiteral("width"),
+                      QStringLiteral("height"), QStringLiteral("from"), QStringLiteral("to")});
+    if (const auto done = line.parse(args))
+        return *done;
+    args = line.positional();
     const QString command = QStringLiteral("waveform");
-    QString error;
-    const auto perPixelText = takeOption(args, QStringLiteral("--samples-per-pixel"), &error);
-    const auto widthText = takeOption(args, QStringLiteral("--width"), &error);
-    const auto heightText = takeOption(args, QStringLiteral("--height"), &error);
-    const auto fromText = takeOption(args, QStringLiteral("--from"), &error);
-    const auto toText = takeOption(args, QStringLiteral("--to"), &error);
-    if (!error.isEmpty())
-        return usage(command, error);
+    const auto perPixelText = line.value(QStringLiteral("samples-per-pixel"));
+    const auto widthText = line.value(QStringLiteral("width"));
+    const auto heightText = line.value(QStringLiteral("height"));
+    const auto fromText = line.value(QStringLiteral("from"));
+    const auto toText = line.value(QStringLiteral("to"));
     if (args.size() != 2)
         return usage(command, QStringLiteral("needs IN and OUT"));
     const QString input = args.at(0);
