@@ -18,13 +18,16 @@ int fail(const QString& message) {
 
 int fail(const Status& status) {
     return fail(status.message().isEmpty()
-                    ? QStringLiteral("failed with error code %1").arg(status.codeNumber())
+                    ? QCoreApplication::translate("cli", "failed with error code %1")
+                          .arg(status.codeNumber())
                     : status.message());
 }
 
 int usage(const QString& command, const QString& problem) {
-    std::fprintf(stderr, "tunecarver-cli %s: %s\nTry 'tunecarver-cli %s --help'.\n",
-                 qPrintable(command), qPrintable(problem), qPrintable(command));
+    std::fprintf(stderr, "%s\n",
+                 qPrintable(QCoreApplication::translate(
+                                "cli", "tunecarver-cli %1: %2\nTry 'tunecarver-cli %1 --help'.")
+                                .arg(command, problem)));
     return Usage;
 }
 
@@ -51,7 +54,7 @@ std::optional<int> CommandLine::parse(const QStringList& args) {
     if (!m_parser.parse(QStringList{m_command} + args))
         return usage(m_command, m_parser.errorText());
     if (m_parser.isSet(QStringLiteral("help"))) {
-        print(QString::fromUtf8(m_help));
+        print(QCoreApplication::translate("cli", m_help));
         return Success;
     }
     return std::nullopt;

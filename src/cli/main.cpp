@@ -4,13 +4,16 @@
 
 #include <QCommandLineParser>
 #include <QCoreApplication>
+#include <QLibraryInfo>
+#include <QLocale>
+#include <QTranslator>
 
 #include <functional>
 #include <map>
 
 namespace {
 
-const char* const Overview = R"(usage: tunecarver-cli COMMAND [ARGS]
+const char* const Overview = QT_TRANSLATE_NOOP("cli", R"(usage: tunecarver-cli COMMAND [ARGS]
 
 KorvaNel Tunecarver on the command line, over the same code as the window.
 
@@ -39,7 +42,7 @@ commands:
   analyse IN [--json] [--length S]   tempo, beats, bars, sections and the ringtone
                                      windows worth hearing first
 
-'tunecarver-cli COMMAND --help' tells more about one command.)";
+'tunecarver-cli COMMAND --help' tells more about one command.)");
 
 } // namespace
 
@@ -47,6 +50,16 @@ int main(int argc, char** argv) {
     QCoreApplication app(argc, argv);
     QCoreApplication::setApplicationName(QStringLiteral("tunecarver-cli"));
     QCoreApplication::setApplicationVersion(QStringLiteral(TUNECARVER_VERSION));
+    // The user's language (LANGUAGE, LC_ALL, LC_MESSAGES, LANG): the program's own catalogue,
+    // built into it, and Qt's for the parser's messages. Without one the texts stay English.
+    QTranslator own;
+    if (own.load(QLocale(), QStringLiteral("tunecarver-cli"), QStringLiteral("_"),
+                 QStringLiteral(":/i18n")))
+        QCoreApplication::installTranslator(&own);
+    QTranslator qt;
+    if (qt.load(QLocale(), QStringLiteral("qtbase"), QStringLiteral("_"),
+                QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
+        QCoreApplication::installTranslator(&qt);
 
     const std::map<QString, std::function<int(QStringList)>> commands{
         {QStringLiteral("convert"), cli::runConvert},
@@ -72,7 +85,7 @@ int main(int argc, char** argv) {
     parser.addOption(QCommandLineOption(QStringLiteral("version")));
     if (!parser.parse(QCoreApplication::arguments())) {
         cli::fail(parser.errorText());
-        cli::print(QString::fromUtf8(Overview));
+        cli::print(QCoreApplication::translate("cli", Overview));
         return cli::Usage;
     }
     if (parser.isSet(QStringLiteral("version"))) {
@@ -81,14 +94,14 @@ int main(int argc, char** argv) {
     }
     QStringList args = parser.positionalArguments();
     if (parser.isSet(QStringLiteral("help")) || args.isEmpty()) {
-        cli::print(QString::fromUtf8(Overview));
+        cli::print(QCoreApplication::translate("cli", Overview));
         return args.isEmpty() && !parser.isSet(QStringLiteral("help")) ? cli::Usage : cli::Success;
     }
     const QString name = args.takeFirst();
     const auto command = commands.find(name);
     if (command == commands.end()) {
-        cli::fail(QStringLiteral("unknown command '%1'").arg(name));
-        cli::print(QString::fromUtf8(Overview));
+        cli::fail(QCoreApplication::translate("cli", "unknown command '%1'").arg(name));
+        cli::print(QCoreApplication::translate("cli", Overview));
         return cli::Usage;
     }
     return command->second(args);
