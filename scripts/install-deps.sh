@@ -8,6 +8,9 @@ PACKAGES=(
     # build
     build-essential cmake ninja-build pkg-config clang-format
     qt6-base-dev qt6-svg-dev libgl-dev
+    # the catalogues of the user's language: lupdate and lrelease, their CMake functions and
+    # Qt's own catalogues
+    qt6-l10n-tools qt6-tools-dev qt6-translations-l10n
     libavformat-dev libavcodec-dev libswresample-dev libavutil-dev
     libavfilter-dev libmp3lame-dev libpulse-dev libebur128-dev libqm-dsp-dev libmtp-dev
     # the check of the source's floors

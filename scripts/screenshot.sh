@@ -6,15 +6,21 @@
 # boxes are filled and a config.ini beside a copy of the program gives the settings. A
 # private PulseAudio daemon (a null sink and a sine source) serves the sound; xdotool
 # presses the buttons and the keys. Writes docs/page-*.png and the ringtone dialog's
-# docs/dialog-ringtone.png by default.
+# docs/dialog-ringtone.png by default, then the window at 1280 x 800 with a generated song
+# and its suggestions in the default light palette and again in a dark one (the desktop's
+# colours as KDE's colour settings give them).
 # Usage: scripts/screenshot.sh [OUT_FOLDER]
+# BUILD=build/test takes the programs of that build instead of the release build.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 out=${1:-docs}
-scripts/install-deps.sh
-cmake --preset default >/dev/null
-cmake --build --preset default --target tunecarver >/dev/null
-built=$PWD/build/default/src/app/tunecarver
+if [ -z "${BUILD:-}" ]; then
+    scripts/install-deps.sh
+    cmake --preset default >/dev/null
+    cmake --build --preset default --target tunecarver bench_analysis >/dev/null
+fi
+build=$PWD/${BUILD:-build/default}
+built=$build/src/app/tunecarver
 
 scratch=$(mktemp -d)
 pids=()
@@ -39,6 +45,8 @@ ffmpeg -v error -f lavfi -i "aevalsrc=0.8*sin(2*PI*523*t)*(0.55+0.45*sin(2*PI*0.
     -ac 2 -b:a 128k "$songs/Sunrise Theme.mp3"
 sox -n -r 44100 -c 2 -b 16 "$songs/Morning Bell.wav" synth 4 pluck C5 fade 0 4 3
 ffmpeg -v error -f lavfi -i "sine=frequency=392:duration=6" -ac 2 "$songs/Door Chime.ogg"
+# A song with drums, verses and a chorus heard three times, as the analysis tests make them.
+"$build/bench/bench_analysis" song "$songs/Summer Nights.wav"
 
 pulseaudio -n --daemonize=no --system=no --use-pid-file=no --exit-idle-time=-1 \
     --realtime=no --high-priority=no --log-target=stderr --log-level=error \
@@ -54,12 +62,15 @@ export DISPLAY=:$((90 + RANDOM % 9))
 Xvfb "$DISPLAY" -screen 0 1280x800x24 -nolisten tcp >/dev/null 2>&1 &
 pids+=($!)
 sleep 1
-"$program" "$songs/Sunrise Theme.mp3" "$songs/Morning Bell.wav" "$songs/Door Chime.ogg" \
-    >"$scratch/program.log" 2>&1 &
-pids+=($!)
-window=$(xdotool search --sync --onlyvisible --name '^KorvaNel Tunecarver$' | head -1)
-xdotool windowfocus --sync "$window"
-sleep 4 # the three songs are decoded into clips
+start() {
+    "$program" "$@" >>"$scratch/program.log" 2>&1 &
+    pids+=($!)
+    window=$(xdotool search --sync --onlyvisible --name '^KorvaNel Tunecarver$' | head -1)
+    xdotool windowfocus --sync "$window"
+    sleep 4 # the songs are decoded into clips
+}
+start "$songs/Sunrise Theme.mp3" "$songs/Morning Bell.wav" "$songs/Door Chime.ogg" \
+    "$songs/Summer Nights.wav"
 
 mkdir -p "$out"
 # No window manager runs, so the window sits at the top left, without a title bar.
@@ -134,4 +145,45 @@ sleep 1.5
 click 1160 129
 sleep 3
 large window-spectrogram.png
+
+# Back to the waveform alone: the display choice's list, two lines up.
+click 1192 84
+sleep 1.5
+xdotool key Up Up Return
+
+# The generated song (the list's row at y), analysed, its first suggestion marked (key S)
+# and the whole song shown: the bands and the grid of its bars over the waveform.
+song() {
+    xdotool key ctrl+1
+    sleep 1
+    xdotool mousemove 60 "$1" click --repeat 2 --delay 100 1
+    sleep "${ANALYSIS_SECONDS:-20}" # decoded, its peaks drawn and analysed
+    xdotool key s
+    sleep 1
+    xdotool key ctrl+0
+    xdotool mousemove 1270 790 # no tooltip over the picture
+    large "$2"
+}
+song 121 window-song.png
+xdotool key ctrl+q
+sleep 2
+
+# Again in a dark palette: the desktop's colours, as KDE's colour settings give them to Qt.
+cat >"$XDG_CONFIG_HOME/kdeglobals" <<'COLOURS'
+[Colors:Button]
+BackgroundNormal=49,54,59
+ForegroundNormal=239,240,241
+[Colors:Window]
+BackgroundNormal=42,46,50
+ForegroundNormal=239,240,241
+[Colors:View]
+BackgroundNormal=27,30,32
+ForegroundNormal=239,240,241
+[Colors:Selection]
+BackgroundNormal=61,174,233
+ForegroundNormal=255,255,255
+COLOURS
+XDG_CURRENT_DESKTOP=KDE KDE_SESSION_VERSION=5 start "$songs/Summer Nights.wav"
+xdotool windowmove --sync "$window" 0 0 windowsize --sync "$window" 1280 800
+song 81 window-song-dark.png
 xdotool key ctrl+q

@@ -5,13 +5,15 @@
 #include "cli/cli_support.h"
 #include "cli/commands.h"
 
+#include <QCoreApplication>
 #include <QJsonDocument>
 
 namespace cli {
 
 namespace {
 
-const char* const Help = R"(usage: tunecarver-cli analyse IN [--json] [--length S]
+const char* const Help =
+    QT_TRANSLATE_NOOP("cli", R"(usage: tunecarver-cli analyse IN [--json] [--length S]
 
 Finds the music of IN (any file the program reads) as the editor's "Suggest" does: its
 tempo, every beat, the bars, the sections (A, B, C... a label that comes again is the same
@@ -22,7 +24,7 @@ loudest stretches, saying why.
 
 --json prints one object, times in seconds: {"tempo_bpm": 123.0, "beats": [..],
 "bars": [..], "sections": [{"start": s, "end": s, "label": "A"}, ..],
-"suggestions": [{"start": s, "end": s, "reason": ".."}, ..]}.)";
+"suggestions": [{"start": s, "end": s, "reason": ".."}, ..]}.)");
 
 QString seconds(double t) {
     return QString::number(t, 'f', 3);
@@ -50,23 +52,22 @@ std::optional<double> parseSuggestionLength(const QString& text) {
 
 int runAnalyse(QStringList args) {
     const QString command = QStringLiteral("analyse");
-    if (takeFlag(args, QStringLiteral("--help"))) {
-        print(QString::fromUtf8(Help));
-        return Success;
-    }
-    const bool json = takeFlag(args, QStringLiteral("--json"));
-    QString error;
-    const auto lengthText = takeOption(args, QStringLiteral("--length"), &error);
-    if (!error.isEmpty())
-        return usage(command, error);
+    CommandLine line(QStringLiteral("analyse"), Help, {QStringLiteral("json")},
+                     {QStringLiteral("length")});
+    if (const auto done = line.parse(args))
+        return *done;
+    args = line.positional();
+    const bool json = line.flag(QStringLiteral("json"));
+    const auto lengthText = line.value(QStringLiteral("length"));
     if (args.size() != 1)
-        return usage(command, QStringLiteral("needs IN"));
+        return usage(command, QCoreApplication::translate("cli", "needs IN"));
     const auto length = lengthText ? parseSuggestionLength(*lengthText)
                                    : std::optional(analysis::DefaultSuggestionLength);
     if (!length)
-        return usage(command, QStringLiteral("--length takes 20, 29.9, 30 or 40"));
+        return usage(command,
+                     QCoreApplication::translate("cli", "--length takes 20, 29.9, 30 or 40"));
 
-    Progress progress(QStringLiteral("Analysing"));
+    Progress progress(QCoreApplication::translate("cli", "Analysing"));
     const Result<analysis::MusicAnalysis> found =
         analysis::analyseFile(args.at(0), nullptr, [&](double f) { progress.update(f); });
     progress.finish();
@@ -79,18 +80,22 @@ int runAnalyse(QStringList args) {
         return Success;
     }
     if (found->hasGrid()) {
-        print(QStringLiteral("tempo: %1 BPM").arg(found->tempoBpm, 0, 'f', 1));
-        print(QStringLiteral("beats (%1): %2").arg(found->beats.size()).arg(list(found->beats)));
-        print(QStringLiteral("bars (%1): %2").arg(found->bars.size()).arg(list(found->bars)));
+        print(QCoreApplication::translate("cli", "tempo: %1 BPM").arg(found->tempoBpm, 0, 'f', 1));
+        print(QCoreApplication::translate("cli", "beats (%1): %2")
+                  .arg(found->beats.size())
+                  .arg(list(found->beats)));
+        print(QCoreApplication::translate("cli", "bars (%1): %2")
+                  .arg(found->bars.size())
+                  .arg(list(found->bars)));
     } else {
-        print(QStringLiteral("no grid: %1").arg(found->noGridReason));
+        print(QCoreApplication::translate("cli", "no grid: %1").arg(found->noGridReason));
     }
-    print(QStringLiteral("sections:"));
+    print(QCoreApplication::translate("cli", "sections:"));
     for (const analysis::Section& s : found->sections)
         print(QStringLiteral("  %1  %2 - %3%4")
                   .arg(s.label, seconds(s.start), seconds(s.end),
                        s.label == found->chorusLabel ? QStringLiteral("  (chorus)") : QString()));
-    print(QStringLiteral("suggestions (%1 s):").arg(*length, 0, 'g', 3));
+    print(QCoreApplication::translate("cli", "suggestions (%1 s):").arg(*length, 0, 'g', 3));
     int n = 0;
     for (const analysis::Suggestion& s : suggestions)
         print(QStringLiteral("  %1. %2 - %3  %4")

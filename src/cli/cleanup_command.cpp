@@ -3,14 +3,15 @@
 #include "cli/commands.h"
 #include "cliplist/voice_cleanup.h"
 
+#include <QCoreApplication>
 #include <cmath>
 
 namespace cli {
 
 namespace {
 
-const char* const Help =
-    R"(usage: tunecarver-cli cleanup IN OUT [--no-trim] [--no-denoise] [--no-declick]
+const char* const Help = QT_TRANSLATE_NOOP(
+    "cli", R"(usage: tunecarver-cli cleanup IN OUT [--no-trim] [--no-denoise] [--no-declick]
                               [--no-level | --lufs L]
 
 Cleans up a spoken take in one go and writes it to OUT: takes out rumble below 80 Hz and
@@ -19,45 +20,46 @@ the silence at both ends down to 200 ms of room before the first and after the l
 sound, and brings the voice to L LUFS (default -16) with the true peak under -1 dBTP.
 Each --no-... option leaves that step out. IN is an 8- or 16-bit PCM WAV file of at
 least half a second; OUT, a WAV of the same format, may be IN itself and is replaced
-only when it was written whole.)";
+only when it was written whole.)");
 
 } // namespace
 
 int runCleanup(QStringList args) {
-    if (takeFlag(args, QStringLiteral("--help"))) {
-        print(QString::fromUtf8(Help));
-        return Success;
-    }
+    CommandLine line(QStringLiteral("cleanup"), Help,
+                     {QStringLiteral("no-trim"), QStringLiteral("no-denoise"),
+                      QStringLiteral("no-declick"), QStringLiteral("no-level")},
+                     {QStringLiteral("lufs")});
+    if (const auto done = line.parse(args))
+        return *done;
+    args = line.positional();
     cleanup::Steps steps;
-    steps.trim = !takeFlag(args, QStringLiteral("--no-trim"));
-    steps.denoise = !takeFlag(args, QStringLiteral("--no-denoise"));
-    steps.declick = !takeFlag(args, QStringLiteral("--no-declick"));
-    steps.level = !takeFlag(args, QStringLiteral("--no-level"));
-    QString error;
-    const auto lufsText = takeOption(args, QStringLiteral("--lufs"), &error);
-    if (!error.isEmpty())
-        return usage(QStringLiteral("cleanup"), error);
+    steps.trim = !line.flag(QStringLiteral("no-trim"));
+    steps.denoise = !line.flag(QStringLiteral("no-denoise"));
+    steps.declick = !line.flag(QStringLiteral("no-declick"));
+    steps.level = !line.flag(QStringLiteral("no-level"));
+    const auto lufsText = line.value(QStringLiteral("lufs"));
     if (lufsText) {
         bool ok = false;
         steps.lufs = lufsText->toDouble(&ok);
         if (!ok || !std::isfinite(steps.lufs) || steps.lufs > 0)
             return usage(QStringLiteral("cleanup"),
-                         QStringLiteral("--lufs takes a number up to 0"));
+                         QCoreApplication::translate("cli", "--lufs takes a number up to 0"));
         if (!steps.level)
             return usage(QStringLiteral("cleanup"),
-                         QStringLiteral("give --lufs or --no-level, not both"));
+                         QCoreApplication::translate("cli", "give --lufs or --no-level, not both"));
     }
     if (args.size() != 2)
-        return usage(QStringLiteral("cleanup"), QStringLiteral("needs IN and OUT"));
+        return usage(QStringLiteral("cleanup"),
+                     QCoreApplication::translate("cli", "needs IN and OUT"));
 
-    Progress progress(QStringLiteral("Cleaning up"));
+    Progress progress(QCoreApplication::translate("cli", "Cleaning up"));
     const Result<cleanup::Outcome> done = cleanup::clean(
         args[0], args[1], steps, [&](int percent) { progress.update(percent / 100.0); });
     progress.finish();
     if (!done)
         return fail(done.status());
     const double rate = done->sampleRateHz;
-    print(QStringLiteral("Kept %1 s from %2 s on; the noise floor was %3 dBFS.")
+    print(QCoreApplication::translate("cli", "Kept %1 s from %2 s on; the noise floor was %3 dBFS.")
               .arg(double(done->frames) / rate, 0, 'f', 2)
               .arg(double(done->firstFrame) / rate, 0, 'f', 2)
               .arg(done->noiseFloorDb, 0, 'f', 1));

@@ -18,13 +18,16 @@ int fail(const QString& message) {
 
 int fail(const Status& status) {
     return fail(status.message().isEmpty()
-                    ? QStringLiteral("failed with error code %1").arg(status.codeNumber())
+                    ? QCoreApplication::translate("cli", "failed with error code %1")
+                          .arg(status.codeNumber())
                     : status.message());
 }
 
 int usage(const QString& command, const QString& problem) {
-    std::fprintf(stderr, "tunecarver-cli %s: %s\nTry 'tunecarver-cli %s --help'.\n",
-                 qPrintable(command), qPrintable(problem), qPrintable(command));
+    std::fprintf(stderr, "%s\n",
+                 qPrintable(QCoreApplication::translate(
+                                "cli", "tunecarver-cli %1: %2\nTry 'tunecarver-cli %1 --help'.")
+                                .arg(command, problem)));
     return Usage;
 }
 
@@ -33,21 +36,34 @@ void print(const QString& text) {
     std::fflush(stdout);
 }
 
-std::optional<QString> takeOption(QStringList& args, const QString& name, QString* error) {
-    const qsizetype at = args.indexOf(name);
-    if (at < 0)
-        return std::nullopt;
-    if (at + 1 >= args.size()) {
-        *error = QStringLiteral("%1 needs a value").arg(name);
-        return std::nullopt;
-    }
-    const QString value = args.at(at + 1);
-    args.remove(at, 2);
-    return value;
+CommandLine::CommandLine(QString command, const char* help, const QStringList& flags,
+                         const QStringList& valued)
+    : m_command(std::move(command)), m_help(help) {
+    // Single-dash words are long options, so that "-help" is no bundle of -h, -e, -l, -p.
+    m_parser.setSingleDashWordOptionMode(QCommandLineParser::ParseAsLongOptions);
+    m_parser.addOption(
+        QCommandLineOption(QStringList{QStringLiteral("h"), QStringLiteral("help")}));
+    for (const QString& name : flags)
+        m_parser.addOption(QCommandLineOption(name));
+    for (const QString& name : valued)
+        m_parser.addOption(QCommandLineOption(name, QString(), name.toUpper()));
 }
 
-bool takeFlag(QStringList& args, const QString& name) {
-    return args.removeAll(name) > 0;
+std::optional<int> CommandLine::parse(const QStringList& args) {
+    // The parser skips its first argument, the program's name.
+    if (!m_parser.parse(QStringList{m_command} + args))
+        return usage(m_command, m_parser.errorText());
+    if (m_parser.isSet(QStringLiteral("help"))) {
+        print(QCoreApplication::translate("cli", m_help));
+        return Success;
+    }
+    return std::nullopt;
+}
+
+std::optional<QString> CommandLine::value(const QString& name) const {
+    if (!m_parser.isSet(name))
+        return std::nullopt;
+    return m_parser.value(name);
 }
 
 std::optional<qint64> parseNonNegative(const QString& text) {

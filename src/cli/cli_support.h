@@ -3,6 +3,7 @@
 
 #include "base/status.h"
 
+#include <QCommandLineParser>
 #include <QString>
 #include <QStringList>
 
@@ -21,10 +22,26 @@ int fail(const Status& status);
 int usage(const QString& command, const QString& problem);
 void print(const QString& text); // to stdout, with a newline
 
-// The value after `--name` in args (removed from args together with it). Fails with a
-// message when the option is present without a value.
-std::optional<QString> takeOption(QStringList& args, const QString& name, QString* error);
-bool takeFlag(QStringList& args, const QString& name);
+// The arguments of one command read by its option table: `flags` are options without a value,
+// `valued` options take the next argument (or `--name=value`); names are given without the
+// dashes. Everything else is a positional argument, in order.
+class CommandLine {
+public:
+    CommandLine(QString command, const char* help, const QStringList& flags,
+                const QStringList& valued);
+    // Nothing when the arguments fit the table; otherwise the exit status the command returns:
+    // Success after printing the help for --help, Usage after naming the fault.
+    std::optional<int> parse(const QStringList& args);
+    bool flag(const QString& name) const { return m_parser.isSet(name); }
+    std::optional<QString> value(const QString& name) const;
+    QStringList positional() const { return m_parser.positionalArguments(); }
+
+private:
+    QString m_command;
+    const char* m_help;
+    QCommandLineParser m_parser;
+};
+
 std::optional<qint64> parseNonNegative(const QString& text);
 
 // A progress bar on stderr, drawn only when stderr is a terminal.

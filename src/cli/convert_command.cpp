@@ -5,14 +5,15 @@
 #include "cli/scratch_folder.h"
 #include "cliplist/sound_edit.h"
 
+#include <QCoreApplication>
 #include <QDir>
 
 namespace cli {
 
 namespace {
 
-const char* const Help =
-    R"(usage: tunecarver-cli convert IN OUT [--bitrate K] [--lufs L] [--fade-out S]
+const char* const Help = QT_TRANSLATE_NOOP(
+    "cli", R"(usage: tunecarver-cli convert IN OUT [--bitrate K] [--lufs L] [--fade-out S]
 
 Converts one file; OUT's extension chooses what is written. IN is any file the
 program reads (MP3, WAV, FLAC, OGG, M4A, ...); more than two channels are mixed
@@ -25,30 +26,31 @@ down to two.
   .flac         FLAC, lossless (no --bitrate)
 K is 128 unless --bitrate says otherwise. --lufs brings the sound to the loudness L
 (EBU R128, its true peak kept under -1 dBTP) and --fade-out fades its last S seconds
-out, before it is written. OUT is replaced only when the conversion worked.)";
+out, before it is written. OUT is replaced only when the conversion worked.)");
 
 } // namespace
 
 int runConvert(QStringList args) {
-    if (takeFlag(args, QStringLiteral("--help"))) {
-        print(QString::fromUtf8(Help));
-        return Success;
-    }
-    QString error;
-    const auto bitRateText = takeOption(args, QStringLiteral("--bitrate"), &error);
-    const auto lufsText = takeOption(args, QStringLiteral("--lufs"), &error);
-    const auto fadeText = takeOption(args, QStringLiteral("--fade-out"), &error);
-    if (!error.isEmpty())
-        return usage(QStringLiteral("convert"), error);
+    CommandLine line(
+        QStringLiteral("convert"), Help, {},
+        {QStringLiteral("bitrate"), QStringLiteral("lufs"), QStringLiteral("fade-out")});
+    if (const auto done = line.parse(args))
+        return *done;
+    args = line.positional();
+    const auto bitRateText = line.value(QStringLiteral("bitrate"));
+    const auto lufsText = line.value(QStringLiteral("lufs"));
+    const auto fadeText = line.value(QStringLiteral("fade-out"));
     bool lufsRead = true;
     bool fadeRead = true;
     const double lufs = lufsText ? lufsText->toDouble(&lufsRead) : 0;
     const double fadeSeconds = fadeText ? fadeText->toDouble(&fadeRead) : 0;
     if (!lufsRead || (lufsText && (lufs >= 0 || lufs < -70)) || !fadeRead || fadeSeconds < 0)
         return usage(QStringLiteral("convert"),
-                     QStringLiteral("--lufs takes a loudness from -70 to 0, --fade-out seconds"));
+                     QCoreApplication::translate(
+                         "cli", "--lufs takes a loudness from -70 to 0, --fade-out seconds"));
     if (args.size() != 2)
-        return usage(QStringLiteral("convert"), QStringLiteral("needs IN and OUT"));
+        return usage(QStringLiteral("convert"),
+                     QCoreApplication::translate("cli", "needs IN and OUT"));
     const QString input = args.at(0);
     const QString output = args.at(1);
 
@@ -61,8 +63,8 @@ int runConvert(QStringList args) {
     // The loudness and the fade work on a WAV of the sound, made in a scratch folder.
     const ScratchFolder scratch(QDir::tempPath(), QStringLiteral("tunecarver-cli-"));
     if (!scratch.isValid())
-        return fail(
-            QStringLiteral("no scratch folder can be made (%1)").arg(scratch.errorString()));
+        return fail(QCoreApplication::translate("cli", "no scratch folder can be made (%1)")
+                        .arg(scratch.errorString()));
     const QString sound = scratch.filePath(QStringLiteral("sound.wav"));
     if (const int decoded = decodeToWav(input, sound); decoded != Success)
         return decoded;

@@ -5,6 +5,7 @@
 #include "codec/mp3_encoder.h"
 #include "codec/wav_decoder.h"
 
+#include <QCoreApplication>
 #include <QFileInfo>
 
 namespace cli {
@@ -21,14 +22,14 @@ std::optional<OutputPlan> planOutput(const QString& command, const QString& outp
                                      const std::optional<QString>& bitRateText) {
     const auto codec = codecForPath(output);
     if (!codec && QFileInfo(output).suffix().toLower() != QLatin1String("wav")) {
-        usage(command,
-              QStringLiteral("OUT must end in .wav, .mp3, .m4r, .m4a, .ogg, .opus or .flac"));
+        usage(command, QCoreApplication::translate(
+                           "cli", "OUT must end in .wav, .mp3, .m4r, .m4a, .ogg, .opus or .flac"));
         return std::nullopt;
     }
     if (!codec || *codec == Codec::Flac) {
         if (!bitRateText)
             return OutputPlan{codec, 0};
-        usage(command, QStringLiteral("--bitrate is not for %1 output")
+        usage(command, QCoreApplication::translate("cli", "--bitrate is not for %1 output")
                            .arg(codec ? QStringLiteral("FLAC") : QStringLiteral("WAV")));
         return std::nullopt;
     }
@@ -36,7 +37,8 @@ std::optional<OutputPlan> planOutput(const QString& command, const QString& outp
     if (*codec == Codec::Mp3) {
         const auto bitRate = parseBitRate(text);
         if (!bitRate) {
-            usage(command, QStringLiteral("--bitrate must be 56, 96, 128 or 256 for MP3"));
+            usage(command, QCoreApplication::translate(
+                               "cli", "--bitrate must be 56, 96, 128 or 256 for MP3"));
             return std::nullopt;
         }
         return OutputPlan{codec, *bitRate};
@@ -44,7 +46,8 @@ std::optional<OutputPlan> planOutput(const QString& command, const QString& outp
     bool ok = false;
     const int kbps = text.toInt(&ok);
     if (!ok || kbps < 1) {
-        usage(command, QStringLiteral("--bitrate takes a whole number of kbit/s"));
+        usage(command,
+              QCoreApplication::translate("cli", "--bitrate takes a whole number of kbit/s"));
         return std::nullopt;
     }
     return OutputPlan{codec, kbps};
@@ -53,7 +56,7 @@ std::optional<OutputPlan> planOutput(const QString& command, const QString& outp
 int encodeTo(const QString& input, const QString& output, const EncodeSettings& settings) {
     if (settings.codec == Codec::Mp3 && settings.title.isEmpty())
         return encodeToMp3(input, output, settings.bitRateKbps);
-    Progress progress(QStringLiteral("Encoding"));
+    Progress progress(QCoreApplication::translate("cli", "Encoding"));
     const Status encoded =
         encodeFile(input, output, settings, [&](int percent) { progress.update(percent / 100.0); });
     progress.finish();
@@ -72,7 +75,7 @@ int encodeToMp3(const QString& input, const QString& output, int bitRate) {
     bool finished = false;
     bool succeeded = false;
     QString failure;
-    Progress progress(QStringLiteral("Encoding"));
+    Progress progress(QCoreApplication::translate("cli", "Encoding"));
     QObject::connect(&encoder, &Mp3Encoder::progress, &encoder,
                      [&](int percent) { progress.update(percent / 100.0); });
     QObject::connect(&encoder, &Mp3Encoder::EncodeFinished, &encoder,
@@ -83,7 +86,9 @@ int encodeToMp3(const QString& input, const QString& output, int bitRate) {
                      });
     if (const short code = encoder.EncodeFile(input, output); code != 0)
         return fail(
-            QStringLiteral("%1: the encoder refused the job (error code %2)").arg(input).arg(code));
+            QCoreApplication::translate("cli", "%1: the encoder refused the job (error code %2)")
+                .arg(input)
+                .arg(code));
     waitUntil([&] { return finished; });
     progress.finish();
     return succeeded ? Success : fail(failure);
@@ -93,7 +98,7 @@ int decodeToWav(const QString& input, const QString& output) {
     WavDecoder decoder;
     if (Status opened = decoder.loadmp3(input); !opened)
         return fail(opened);
-    Progress progress(QStringLiteral("Decoding"));
+    Progress progress(QCoreApplication::translate("cli", "Decoding"));
     const Status decoded = decoder.convert2wav(output, [&](ByteCount position, ByteCount length) {
         if (length > 0)
             progress.update(double(position) / double(length));

@@ -4,22 +4,24 @@
 #include "cli/commands.h"
 #include "recording/input_types.h"
 
+#include <QCoreApplication>
 namespace cli {
 
 namespace {
-const char* const Help = R"(usage: tunecarver-cli inputs
+const char* const Help = QT_TRANSLATE_NOOP("cli", R"(usage: tunecarver-cli inputs
 
 Lists the sound inputs of the sound server, one line each:
-INDEX on|off LEVEL TYPE NAME. "on" marks the input a recording uses.)";
+INDEX on|off LEVEL TYPE NAME. "on" marks the input a recording uses.)");
 } // namespace
 
 int runInputs(QStringList args) {
-    if (takeFlag(args, QStringLiteral("--help"))) {
-        print(QString::fromUtf8(Help));
-        return Success;
-    }
+    CommandLine line(QStringLiteral("inputs"), Help, {}, {});
+    if (const auto done = line.parse(args))
+        return *done;
+    args = line.positional();
     if (!args.isEmpty())
-        return usage(QStringLiteral("inputs"), QStringLiteral("takes no arguments"));
+        return usage(QStringLiteral("inputs"),
+                     QCoreApplication::translate("cli", "takes no arguments"));
     PulseEngine engine;
     if (Status started = engine.startForRecording(); !started)
         return fail(started);

@@ -2,14 +2,18 @@
 #include "cli/cli_support.h"
 #include "cli/commands.h"
 
+#include <QCommandLineParser>
 #include <QCoreApplication>
+#include <QLibraryInfo>
+#include <QLocale>
+#include <QTranslator>
 
 #include <functional>
 #include <map>
 
 namespace {
 
-const char* const Overview = R"(usage: tunecarver-cli COMMAND [ARGS]
+const char* const Overview = QT_TRANSLATE_NOOP("cli", R"(usage: tunecarver-cli COMMAND [ARGS]
 
 KorvaNel Tunecarver on the command line, over the same code as the window.
 
@@ -38,14 +42,24 @@ commands:
   analyse IN [--json] [--length S]   tempo, beats, bars, sections and the ringtone
                                      windows worth hearing first
 
-'tunecarver-cli COMMAND --help' tells more about one command.)";
+'tunecarver-cli COMMAND --help' tells more about one command.)");
 
 } // namespace
 
 int main(int argc, char** argv) {
     QCoreApplication app(argc, argv);
     QCoreApplication::setApplicationName(QStringLiteral("tunecarver-cli"));
-    QStringList args = QCoreApplication::arguments().mid(1);
+    QCoreApplication::setApplicationVersion(QStringLiteral(TUNECARVER_VERSION));
+    // The user's language (LANGUAGE, LC_ALL, LC_MESSAGES, LANG): the program's own catalogue,
+    // built into it, and Qt's for the parser's messages. Without one the texts stay English.
+    QTranslator own;
+    if (own.load(QLocale(), QStringLiteral("tunecarver-cli"), QStringLiteral("_"),
+                 QStringLiteral(":/i18n")))
+        QCoreApplication::installTranslator(&own);
+    QTranslator qt;
+    if (qt.load(QLocale(), QStringLiteral("qtbase"), QStringLiteral("_"),
+                QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
+        QCoreApplication::installTranslator(&qt);
 
     const std::map<QString, std::function<int(QStringList)>> commands{
         {QStringLiteral("convert"), cli::runConvert},
@@ -63,16 +77,31 @@ int main(int argc, char** argv) {
         {QStringLiteral("cleanup"), cli::runCleanup},
         {QStringLiteral("analyse"), cli::runAnalyse},
     };
-    if (args.isEmpty() || args.first() == QLatin1String("--help") ||
-        args.first() == QLatin1String("-h")) {
-        cli::print(QString::fromUtf8(Overview));
-        return args.isEmpty() ? cli::Usage : cli::Success;
+    // The program's own options come before the command; everything from the command on is
+    // the command's to read.
+    QCommandLineParser parser;
+    parser.setOptionsAfterPositionalArgumentsMode(QCommandLineParser::ParseAsPositionalArguments);
+    parser.addOption(QCommandLineOption(QStringList{QStringLiteral("h"), QStringLiteral("help")}));
+    parser.addOption(QCommandLineOption(QStringLiteral("version")));
+    if (!parser.parse(QCoreApplication::arguments())) {
+        cli::fail(parser.errorText());
+        cli::print(QCoreApplication::translate("cli", Overview));
+        return cli::Usage;
+    }
+    if (parser.isSet(QStringLiteral("version"))) {
+        cli::print(QStringLiteral("tunecarver-cli %1").arg(QCoreApplication::applicationVersion()));
+        return cli::Success;
+    }
+    QStringList args = parser.positionalArguments();
+    if (parser.isSet(QStringLiteral("help")) || args.isEmpty()) {
+        cli::print(QCoreApplication::translate("cli", Overview));
+        return args.isEmpty() && !parser.isSet(QStringLiteral("help")) ? cli::Usage : cli::Success;
     }
     const QString name = args.takeFirst();
     const auto command = commands.find(name);
     if (command == commands.end()) {
-        cli::fail(QStringLiteral("unknown command '%1'").arg(name));
-        cli::print(QString::fromUtf8(Overview));
+        cli::fail(QCoreApplication::translate("cli", "unknown command '%1'").arg(name));
+        cli::print(QCoreApplication::translate("cli", Overview));
         return cli::Usage;
     }
     return command->second(args);

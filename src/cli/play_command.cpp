@@ -7,6 +7,7 @@
 #include "cli/scratch_folder.h"
 #include "wav/wav_header.h"
 
+#include <QCoreApplication>
 #include <QDir>
 
 #include <memory>
@@ -14,19 +15,19 @@
 namespace cli {
 
 namespace {
-const char* const Help = R"(usage: tunecarver-cli play FILE
+const char* const Help = QT_TRANSLATE_NOOP("cli", R"(usage: tunecarver-cli play FILE
 
 Plays FILE (a WAV, or any file the program can decode) to its end on the sound
-server's default output.)";
+server's default output.)");
 } // namespace
 
 int runPlay(QStringList args) {
-    if (takeFlag(args, QStringLiteral("--help"))) {
-        print(QString::fromUtf8(Help));
-        return Success;
-    }
+    CommandLine line(QStringLiteral("play"), Help, {}, {});
+    if (const auto done = line.parse(args))
+        return *done;
+    args = line.positional();
     if (args.size() != 1)
-        return usage(QStringLiteral("play"), QStringLiteral("needs FILE"));
+        return usage(QStringLiteral("play"), QCoreApplication::translate("cli", "needs FILE"));
     QString file = args.first();
 
     // The player takes canonical WAV files, like the clips; anything else is decoded first.
@@ -36,8 +37,8 @@ int runPlay(QStringList args) {
         scratch =
             std::make_unique<ScratchFolder>(QDir::tempPath(), QStringLiteral("tunecarver-cli-"));
         if (!scratch->isValid())
-            return fail(
-                QStringLiteral("no scratch folder can be made (%1)").arg(scratch->errorString()));
+            return fail(QCoreApplication::translate("cli", "no scratch folder can be made (%1)")
+                            .arg(scratch->errorString()));
         const QString decoded = scratch->filePath(QStringLiteral("play.wav"));
         if (const int result = decodeToWav(file, decoded); result != Success)
             return result;
@@ -56,7 +57,7 @@ int runPlay(QStringList args) {
         return fail(opened);
     if (Status playing = player.command(QStringLiteral("play")); !playing)
         return fail(playing);
-    Progress progress(QStringLiteral("Playing"));
+    Progress progress(QCoreApplication::translate("cli", "Playing"));
     const double length = double(std::max<std::int64_t>(1, player.lengthMs()));
     waitUntil([&] {
         progress.update(double(player.positionMs()) / length);
@@ -66,10 +67,12 @@ int runPlay(QStringList args) {
     player.command(QStringLiteral("close"));
     if (ended)
         return Success;
-    return fail(failure.isOk() ? QStringLiteral("%1: playback stopped early").arg(args.first())
-                               : QStringLiteral("%1: playback stopped early: the sound server "
-                                                "stopped playing it (it may have gone away).")
-                                     .arg(args.first()));
+    return fail(
+        failure.isOk()
+            ? QCoreApplication::translate("cli", "%1: playback stopped early").arg(args.first())
+            : QCoreApplication::translate("cli", "%1: playback stopped early: the sound server "
+                                                 "stopped playing it (it may have gone away).")
+                  .arg(args.first()));
 }
 
 } // namespace cli

@@ -7,6 +7,7 @@
 #include "recording/take_recorder.h"
 #include "wav/wav_header.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QElapsedTimer>
 #include <QFileInfo>
@@ -18,7 +19,8 @@ namespace cli {
 
 namespace {
 
-const char* const Help = R"(usage: tunecarver-cli record OUT --seconds S [--input I]
+const char* const Help =
+    QT_TRANSLATE_NOOP("cli", R"(usage: tunecarver-cli record OUT --seconds S [--input I]
                              [--start-on-sound DB [--pre-roll P]]
 
 Records S seconds (a whole number) at 44100 Hz, stereo, 16 bit from input I (an
@@ -30,7 +32,7 @@ same and the exit status is 1.
 With --start-on-sound the take waits until a sample first reaches DB dBFS (-60 to
 0; -40 suits a voice in a quiet room) and begins there, with the P seconds heard
 before that moment in front of it (0 to 2, default 0.5); the S seconds count from
-the sound.)";
+the sound.)");
 
 std::optional<double> parseNumber(const QString& text, double lowest, double highest) {
     bool ok = false;
@@ -48,7 +50,8 @@ Status save(const TakeRecorder& take, AudioEngine& engine, const QString& output
     const ScratchFolder scratch(QDir::tempPath(), QStringLiteral("tunecarver-cli-"));
     if (!scratch.isValid())
         return {ErrorCode::Create,
-                QStringLiteral("no scratch folder can be made (%1)").arg(scratch.errorString())};
+                QCoreApplication::translate("cli", "no scratch folder can be made (%1)")
+                    .arg(scratch.errorString())};
     const QString wav = scratch.filePath(QStringLiteral("take.wav"));
     if (Status saved = take.writeTo(wav); !saved)
         return saved;
@@ -62,39 +65,42 @@ Status save(const TakeRecorder& take, AudioEngine& engine, const QString& output
 } // namespace
 
 int runRecord(QStringList args) {
-    if (takeFlag(args, QStringLiteral("--help"))) {
-        print(QString::fromUtf8(Help));
-        return Success;
-    }
-    QString error;
-    const auto secondsText = takeOption(args, QStringLiteral("--seconds"), &error);
-    const auto inputText = takeOption(args, QStringLiteral("--input"), &error);
-    const auto soundText = takeOption(args, QStringLiteral("--start-on-sound"), &error);
-    const auto preRollText = takeOption(args, QStringLiteral("--pre-roll"), &error);
-    if (!error.isEmpty())
-        return usage(QStringLiteral("record"), error);
+    CommandLine line(QStringLiteral("record"), Help, {},
+                     {QStringLiteral("seconds"), QStringLiteral("input"),
+                      QStringLiteral("start-on-sound"), QStringLiteral("pre-roll")});
+    if (const auto done = line.parse(args))
+        return *done;
+    args = line.positional();
+    const auto secondsText = line.value(QStringLiteral("seconds"));
+    const auto inputText = line.value(QStringLiteral("input"));
+    const auto soundText = line.value(QStringLiteral("start-on-sound"));
+    const auto preRollText = line.value(QStringLiteral("pre-roll"));
     const auto soundDb = soundText ? parseNumber(*soundText, -60, 0) : std::nullopt;
     if (soundText && !soundDb)
-        return usage(QStringLiteral("record"), QStringLiteral("--start-on-sound takes -60 to 0"));
+        return usage(QStringLiteral("record"),
+                     QCoreApplication::translate("cli", "--start-on-sound takes -60 to 0"));
     const auto preRoll = preRollText ? parseNumber(*preRollText, 0, 2) : std::nullopt;
     if (preRollText && !preRoll)
-        return usage(QStringLiteral("record"), QStringLiteral("--pre-roll takes 0 to 2"));
+        return usage(QStringLiteral("record"),
+                     QCoreApplication::translate("cli", "--pre-roll takes 0 to 2"));
     if (preRollText && !soundText)
         return usage(QStringLiteral("record"),
-                     QStringLiteral("--pre-roll goes with --start-on-sound"));
+                     QCoreApplication::translate("cli", "--pre-roll goes with --start-on-sound"));
     if (args.size() != 1)
-        return usage(QStringLiteral("record"), QStringLiteral("needs OUT"));
+        return usage(QStringLiteral("record"), QCoreApplication::translate("cli", "needs OUT"));
     const QString output = args.first();
     const QString suffix = QFileInfo(output).suffix().toLower();
     if (suffix != QLatin1String("wav") && suffix != QLatin1String("mp3"))
-        return usage(QStringLiteral("record"), QStringLiteral("OUT must end in .wav or .mp3"));
+        return usage(QStringLiteral("record"),
+                     QCoreApplication::translate("cli", "OUT must end in .wav or .mp3"));
     // A day is more than a take can hold (about 3 h 20 min), and the take stops there.
     constexpr qint64 MaxSeconds = 24 * 3600;
     const auto seconds = parseNonNegative(secondsText.value_or(QString()));
     if (!seconds || *seconds < 1 || *seconds > MaxSeconds)
         return usage(
             QStringLiteral("record"),
-            QStringLiteral("--seconds S is needed, a whole number from 1 to %1").arg(MaxSeconds));
+            QCoreApplication::translate("cli", "--seconds S is needed, a whole number from 1 to %1")
+                .arg(MaxSeconds));
 
     PulseEngine engine;
     if (Status started = engine.startForRecording(); !started)
@@ -102,7 +108,8 @@ int runRecord(QStringList args) {
     if (inputText) {
         const auto input = parseNonNegative(*inputText);
         if (!input || *input >= engine.inputCount())
-            return usage(QStringLiteral("record"), QStringLiteral("no input %1").arg(*inputText));
+            return usage(QStringLiteral("record"),
+                         QCoreApplication::translate("cli", "no input %1").arg(*inputText));
         for (int i = 0; i < engine.inputCount(); ++i)
             engine.setInputOff(i);
         if (Status on = engine.setInputOn(int(*input)); !on)
@@ -120,12 +127,12 @@ int runRecord(QStringList args) {
     if (Status begun = take.BeginTake(); !begun)
         return fail(begun);
     if (take.state() == TakeRecorder::State::WaitingForSound) {
-        Progress waiting(QStringLiteral("Waiting for sound…"));
+        Progress waiting(QCoreApplication::translate("cli", "Waiting for sound…"));
         waiting.update(0);
         waitUntil([&] { return take.state() != TakeRecorder::State::WaitingForSound; });
         waiting.finish();
     }
-    Progress progress(QStringLiteral("Recording"));
+    Progress progress(QCoreApplication::translate("cli", "Recording"));
     QElapsedTimer clock;
     clock.start();
     const qint64 wantedMs = *seconds * 1000;
@@ -139,14 +146,17 @@ int runRecord(QStringList args) {
         take.takeBuffer() ? take.takeLength() - qint64(WavHeader::Size) : qint64(0);
     if (recordedBytes <= 0) {
         const QString why = failure.isOk() ? QString() : failure.message() + u' ';
-        return fail(QStringLiteral("%1Nothing was recorded: %2 was not written.").arg(why, output));
+        return fail(
+            QCoreApplication::translate("cli", "%1Nothing was recorded: %2 was not written.")
+                .arg(why, output));
     }
     if (Status saved = save(take, engine, output, suffix); !saved)
         return saved.message().isEmpty() ? Failure : fail(saved);
     // A take the sound server ended is kept, but it is not what was asked for.
     if (failure.code() == ErrorCode::Driver)
-        return fail(QStringLiteral("The sound server ended the recording after %1 s. What was "
-                                   "recorded until then is saved in %2.")
+        return fail(QCoreApplication::translate(
+                        "cli", "The sound server ended the recording after %1 s. What was "
+                               "recorded until then is saved in %2.")
                         .arg(double(recordedBytes) / TakeRecorder::BytesPerSecond, 0, 'f', 1)
                         .arg(output));
     if (!failure.isOk())

@@ -10,6 +10,7 @@
 #include "cliplist/tone_source.h"
 #include "wav/wav_header.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -23,8 +24,8 @@ namespace cli {
 
 namespace {
 
-const char* const Help =
-    R"(usage: tunecarver-cli ringtone IN OUT [--target T] [--title T] [--loop] [--trim]
+const char* const Help = QT_TRANSLATE_NOOP(
+    "cli", R"(usage: tunecarver-cli ringtone IN OUT [--target T] [--title T] [--loop] [--trim]
                                     [--no-fade] [--bitrate K] [--lufs L | --no-loudness]
                                     [--auto [--length S]]
 
@@ -49,7 +50,7 @@ IN is any file the program reads; OUT is replaced only when everything worked.
 
 --auto makes the tone of the first window that 'tunecarver-cli analyse' suggests (the
 chorus, cut on its bar line), S seconds long (20, 29.9, 30 or 40; default 29.9), and says
-on stderr which window it took and why.)";
+on stderr which window it took and why.)");
 
 struct TargetName {
     const char* name;
@@ -76,16 +77,18 @@ bool applyLengthRule(const QString& input, ringtone::Request& request, std::int6
     case ringtone::Length::Fits:
         return true;
     case ringtone::Length::Long:
-        std::fprintf(stderr,
-                     "tunecarver-cli: warning: %s: the tone is %s long; an iPhone may not offer a "
-                     "ringtone longer than %s\n",
-                     qPrintable(input), qPrintable(ringtone::lengthText(lengthMs)),
-                     qPrintable(ringtone::lengthText(ringtone::IPhoneWarnMs)));
+        std::fprintf(stderr, "tunecarver-cli: %s\n",
+                     qPrintable(QCoreApplication::translate(
+                                    "cli", "warning: %1: the tone is %2 long; an iPhone may not "
+                                           "offer a ringtone longer than %3")
+                                    .arg(input, ringtone::lengthText(lengthMs),
+                                         ringtone::lengthText(ringtone::IPhoneWarnMs))));
         return true;
     case ringtone::Length::TooLong:
         if (!trim) {
-            fail(QStringLiteral("%1: the tone is %2 long; an iPhone takes at most %3 "
-                                "(--trim saves its first %3)")
+            fail(QCoreApplication::translate("cli",
+                                             "%1: the tone is %2 long; an iPhone takes at most %3 "
+                                             "(--trim saves its first %3)")
                      .arg(input, ringtone::lengthText(lengthMs),
                           ringtone::lengthText(ringtone::limitMs(request.target))));
             return false;
@@ -110,56 +113,62 @@ std::int64_t cutByRule(ringtone::Target target, std::int64_t lengthMs, bool trim
 } // namespace
 
 int runRingtone(QStringList args) {
-    if (takeFlag(args, QStringLiteral("--help"))) {
-        print(QString::fromUtf8(Help));
-        return Success;
-    }
-    const bool trim = takeFlag(args, QStringLiteral("--trim"));
-    const bool noFade = takeFlag(args, QStringLiteral("--no-fade"));
-    const bool noLoudness = takeFlag(args, QStringLiteral("--no-loudness"));
-    const bool loop = takeFlag(args, QStringLiteral("--loop"));
-    const bool automatic = takeFlag(args, QStringLiteral("--auto"));
-    QString error;
-    const auto windowText = takeOption(args, QStringLiteral("--length"), &error);
-    const auto bitRateText = takeOption(args, QStringLiteral("--bitrate"), &error);
-    const auto lufsText = takeOption(args, QStringLiteral("--lufs"), &error);
-    const auto targetText = takeOption(args, QStringLiteral("--target"), &error);
-    const auto title = takeOption(args, QStringLiteral("--title"), &error);
-    if (!error.isEmpty())
-        return usage(QStringLiteral("ringtone"), error);
+    CommandLine line(QStringLiteral("ringtone"), Help,
+                     {QStringLiteral("trim"), QStringLiteral("no-fade"),
+                      QStringLiteral("no-loudness"), QStringLiteral("loop"),
+                      QStringLiteral("auto")},
+                     {QStringLiteral("length"), QStringLiteral("bitrate"), QStringLiteral("lufs"),
+                      QStringLiteral("target"), QStringLiteral("title")});
+    if (const auto done = line.parse(args))
+        return *done;
+    args = line.positional();
+    const bool trim = line.flag(QStringLiteral("trim"));
+    const bool noFade = line.flag(QStringLiteral("no-fade"));
+    const bool noLoudness = line.flag(QStringLiteral("no-loudness"));
+    const bool loop = line.flag(QStringLiteral("loop"));
+    const bool automatic = line.flag(QStringLiteral("auto"));
+    const auto windowText = line.value(QStringLiteral("length"));
+    const auto bitRateText = line.value(QStringLiteral("bitrate"));
+    const auto lufsText = line.value(QStringLiteral("lufs"));
+    const auto targetText = line.value(QStringLiteral("target"));
+    const auto title = line.value(QStringLiteral("title"));
     bool lufsRead = false;
     const double lufs = lufsText ? lufsText->toDouble(&lufsRead) : ringtone::DefaultLufs;
     if ((lufsText && (!lufsRead || lufs >= 0 || lufs < -70)) || (lufsText && noLoudness))
-        return usage(
-            QStringLiteral("ringtone"),
-            QStringLiteral("--lufs takes a loudness from -70 to 0, without --no-loudness"));
+        return usage(QStringLiteral("ringtone"),
+                     QCoreApplication::translate(
+                         "cli", "--lufs takes a loudness from -70 to 0, without --no-loudness"));
     if (args.size() != 2)
-        return usage(QStringLiteral("ringtone"), QStringLiteral("needs IN and OUT"));
+        return usage(QStringLiteral("ringtone"),
+                     QCoreApplication::translate("cli", "needs IN and OUT"));
     const auto window = windowText ? parseSuggestionLength(*windowText)
                                    : std::optional(analysis::DefaultSuggestionLength);
     if (!window || (windowText && !automatic))
         return usage(QStringLiteral("ringtone"),
-                     QStringLiteral("--length goes with --auto and takes 20, 29.9, 30 or 40"));
+                     QCoreApplication::translate(
+                         "cli", "--length goes with --auto and takes 20, 29.9, 30 or 40"));
     ringtone::Request request;
     const QString input = args.at(0);
     request.output = args.at(1);
     const auto target =
         targetText ? targetNamed(*targetText) : ringtone::targetForPath(request.output);
     if (!target)
-        return usage(QStringLiteral("ringtone"),
-                     targetText ? QStringLiteral("--target is iphone, iphone-finder, "
-                                                 "android-ogg or android-mp3")
-                                : QStringLiteral("OUT must end in .m4r, .ogg or .mp3"));
+        return usage(
+            QStringLiteral("ringtone"),
+            targetText ? QCoreApplication::translate("cli", "--target is iphone, iphone-finder, "
+                                                            "android-ogg or android-mp3")
+                       : QCoreApplication::translate("cli", "OUT must end in .m4r, .ogg or .mp3"));
     if (QFileInfo(request.output).suffix().toLower() != ringtone::extension(*target))
         return usage(QStringLiteral("ringtone"),
-                     QStringLiteral("OUT must end in .%1 for --target %2")
+                     QCoreApplication::translate("cli", "OUT must end in .%1 for --target %2")
                          .arg(ringtone::extension(*target), *targetText));
     request.target = *target;
     if (bitRateText) {
         const auto bitRate = parseBitRate(*bitRateText);
         if (*target != ringtone::Target::AndroidMp3 || !bitRate)
             return usage(QStringLiteral("ringtone"),
-                         QStringLiteral("--bitrate is for .mp3 only, and 56, 96, 128 or 256"));
+                         QCoreApplication::translate(
+                             "cli", "--bitrate is for .mp3 only, and 56, 96, 128 or 256"));
         request.bitRateKbps = *bitRate;
     }
     request.title = title ? *title : QFileInfo(input).completeBaseName();
@@ -183,7 +192,9 @@ int runRingtone(QStringList args) {
             return fail(found.status());
         const std::vector<analysis::Suggestion> suggestions = analysis::suggest(*found, *window);
         if (suggestions.empty())
-            return fail(QStringLiteral("%1: no stretch of sound to make a tone of").arg(input));
+            return fail(
+                QCoreApplication::translate("cli", "%1: no stretch of sound to make a tone of")
+                    .arg(input));
         const analysis::Suggestion& first = suggestions.front();
         std::fprintf(stderr, "tunecarver-cli: %s: %.3f s to %.3f s: %s\n", qPrintable(input),
                      first.start, first.end, qPrintable(first.reason));
@@ -194,7 +205,7 @@ int runRingtone(QStringList args) {
         const std::int64_t keptMs = cutByRule(request.target, lengthMs, trim);
         if (keptMs < 0 || keptMs > lengthMs / 2) {
             if (!scratch.isValid())
-                return fail(QStringLiteral("no scratch folder can be made (%1)")
+                return fail(QCoreApplication::translate("cli", "no scratch folder can be made (%1)")
                                 .arg(scratch.errorString()));
             request.source = scratch.filePath(QStringLiteral("tone.wav"));
             if (const int decoded = decodeToWav(input, request.source); decoded != Success)
@@ -210,7 +221,7 @@ int runRingtone(QStringList args) {
     if (noFade)
         request.fadeOutMs = 0;
 
-    Progress progress(QStringLiteral("Encoding"));
+    Progress progress(QCoreApplication::translate("cli", "Encoding"));
     const Status made =
         ringtone::render(request, [&](int percent) { progress.update(percent / 100.0); });
     progress.finish();

@@ -5,6 +5,7 @@
 #include "phone/mtp_device.h"
 #include "phone/phone_link.h"
 
+#include <QCoreApplication>
 #include <cstdio>
 #include <memory>
 
@@ -12,7 +13,8 @@ namespace cli {
 
 namespace {
 
-const char* const Help = R"(usage: tunecarver-cli send FILE [--to N] [--replace]
+const char* const Help =
+    QT_TRANSLATE_NOOP("cli", R"(usage: tunecarver-cli send FILE [--to N] [--replace]
        tunecarver-cli send --list
 
 Sends a ringtone to a phone, as "Send to Phone" does after "Save as Ringtone":
@@ -24,27 +26,27 @@ Sends a ringtone to a phone, as "Send to Phone" does after "Save as Ringtone":
                reachable: FILE is shared to it. On an iPhone, open it and choose
                "Use as Ringtone".
 With one phone found FILE goes to it; with several, --to N names one by its number
-in --list.)";
+in --list.)");
 
 } // namespace
 
 int runSend(QStringList args) {
-    if (takeFlag(args, QStringLiteral("--help"))) {
-        print(QString::fromUtf8(Help));
-        return Success;
-    }
-    const bool list = takeFlag(args, QStringLiteral("--list"));
-    const bool replace = takeFlag(args, QStringLiteral("--replace"));
-    QString error;
-    const auto toText = takeOption(args, QStringLiteral("--to"), &error);
-    if (!error.isEmpty())
-        return usage(QStringLiteral("send"), error);
+    CommandLine line(QStringLiteral("send"), Help,
+                     {QStringLiteral("list"), QStringLiteral("replace")}, {QStringLiteral("to")});
+    if (const auto done = line.parse(args))
+        return *done;
+    args = line.positional();
+    const bool list = line.flag(QStringLiteral("list"));
+    const bool replace = line.flag(QStringLiteral("replace"));
+    const auto toText = line.value(QStringLiteral("to"));
     if (list ? !args.isEmpty() : args.size() != 1)
         return usage(QStringLiteral("send"),
-                     list ? QStringLiteral("--list takes no FILE") : QStringLiteral("needs FILE"));
+                     list ? QCoreApplication::translate("cli", "--list takes no FILE")
+                          : QCoreApplication::translate("cli", "needs FILE"));
     const auto to = toText ? parseNonNegative(*toText) : std::optional<qint64>{};
     if (toText && (!to || *to < 1))
-        return usage(QStringLiteral("send"), QStringLiteral("--to takes a phone's number, from 1"));
+        return usage(QStringLiteral("send"),
+                     QCoreApplication::translate("cli", "--to takes a phone's number, from 1"));
 
     const std::unique_ptr<MtpBus> usb = makeLibmtpBus();
     const KdeConnect kdeConnect;
@@ -60,11 +62,13 @@ int runSend(QStringList args) {
             print(QStringLiteral("%1  %2").arg(i + 1).arg(PhoneLink::describe(phones.at(i))));
         return list ? Success
                     : usage(QStringLiteral("send"),
-                            QStringLiteral("%1 phones are connected: choose one with --to N")
+                            QCoreApplication::translate(
+                                "cli", "%1 phones are connected: choose one with --to N")
                                 .arg(phones.size()));
     }
     if (to && *to > phones.size())
-        return fail(QStringLiteral("there is no phone %1; --list shows them").arg(*to));
+        return fail(
+            QCoreApplication::translate("cli", "there is no phone %1; --list shows them").arg(*to));
     const PhoneLink::Phone& phone = phones.at(to ? int(*to - 1) : 0);
 
     Progress progress(QStringLiteral("Sending"));
@@ -73,7 +77,8 @@ int runSend(QStringList args) {
     progress.finish();
     if (!sent) {
         if (sent.status().code() == ErrorCode::Exists)
-            return fail(sent.status().message() + QStringLiteral(" (--replace replaces it)"));
+            return fail(sent.status().message() +
+                        QCoreApplication::translate("cli", " (--replace replaces it)"));
         return fail(sent.status());
     }
     print(*sent);

@@ -8,6 +8,7 @@
 #include "waveform/waveform_drawing.h"
 
 #include <QBuffer>
+#include <QCoreApplication>
 #include <QDir>
 #include <QSaveFile>
 
@@ -18,8 +19,8 @@ namespace cli {
 
 namespace {
 
-const char* const Help =
-    R"(usage: tunecarver-cli waveform IN OUT [--samples-per-pixel N | --width W]
+const char* const Help = QT_TRANSLATE_NOOP(
+    "cli", R"(usage: tunecarver-cli waveform IN OUT [--samples-per-pixel N | --width W]
                                 [--from MS --to MS] [--height H]
 
 Writes the outline of IN's sound (any file the program reads) as the editor draws it:
@@ -28,33 +29,33 @@ the JSON layout browser waveform players read (version 2, channels, sample_rate,
 samples_per_pixel, bits 16, length, data as min/max pairs, channels interleaved); OUT
 ending in .png gets a picture H pixels high (default 120). N frames make one column
 (default 256), or the stretch is spread over W columns. --from and --to (milliseconds)
-limit the stretch. OUT is replaced only when it was written whole.)";
+limit the stretch. OUT is replaced only when it was written whole.)");
 
 } // namespace
 
 int runWaveform(QStringList args) {
-    if (takeFlag(args, QStringLiteral("--help"))) {
-        print(QString::fromUtf8(Help));
-        return Success;
-    }
+    CommandLine line(QStringLiteral("waveform"), Help, {},
+                     {QStringLiteral("samples-per-pixel"), QStringLiteral("width"),
+                      QStringLiteral("height"), QStringLiteral("from"), QStringLiteral("to")});
+    if (const auto done = line.parse(args))
+        return *done;
+    args = line.positional();
     const QString command = QStringLiteral("waveform");
-    QString error;
-    const auto perPixelText = takeOption(args, QStringLiteral("--samples-per-pixel"), &error);
-    const auto widthText = takeOption(args, QStringLiteral("--width"), &error);
-    const auto heightText = takeOption(args, QStringLiteral("--height"), &error);
-    const auto fromText = takeOption(args, QStringLiteral("--from"), &error);
-    const auto toText = takeOption(args, QStringLiteral("--to"), &error);
-    if (!error.isEmpty())
-        return usage(command, error);
+    const auto perPixelText = line.value(QStringLiteral("samples-per-pixel"));
+    const auto widthText = line.value(QStringLiteral("width"));
+    const auto heightText = line.value(QStringLiteral("height"));
+    const auto fromText = line.value(QStringLiteral("from"));
+    const auto toText = line.value(QStringLiteral("to"));
     if (args.size() != 2)
-        return usage(command, QStringLiteral("needs IN and OUT"));
+        return usage(command, QCoreApplication::translate("cli", "needs IN and OUT"));
     const QString input = args.at(0);
     const QString output = args.at(1);
     const bool png = output.endsWith(QLatin1String(".png"), Qt::CaseInsensitive);
     if (!png && !output.endsWith(QLatin1String(".json"), Qt::CaseInsensitive))
-        return usage(command, QStringLiteral("OUT must end in .json or .png"));
+        return usage(command, QCoreApplication::translate("cli", "OUT must end in .json or .png"));
     if (perPixelText && widthText)
-        return usage(command, QStringLiteral("give --samples-per-pixel or --width, not both"));
+        return usage(command, QCoreApplication::translate(
+                                  "cli", "give --samples-per-pixel or --width, not both"));
     const auto number = [](const std::optional<QString>& text, qint64 otherwise) {
         return text ? parseNonNegative(*text) : std::optional<qint64>(otherwise);
     };
@@ -64,11 +65,14 @@ int runWaveform(QStringList args) {
     const auto fromMs = number(fromText, 0);
     const auto toMs = number(toText, -1);
     if (!perPixel || *perPixel < 1 || !width || !height || !fromMs || (toText && !toMs))
-        return usage(command, QStringLiteral("the options take whole positive numbers"));
+        return usage(command,
+                     QCoreApplication::translate("cli", "the options take whole positive numbers"));
     // A picture's sides are at most what an image can have.
     constexpr qint64 MaxSide = 32767;
     if ((widthText && (*width < 1 || *width > MaxSide)) || *height < 1 || *height > MaxSide)
-        return usage(command, QStringLiteral("--width and --height take 1 to %1").arg(MaxSide));
+        return usage(
+            command,
+            QCoreApplication::translate("cli", "--width and --height take 1 to %1").arg(MaxSide));
 
     // A clip file's samples are read where they are; anything else is decoded into one.
     std::optional<ScratchFolder> scratch;
@@ -76,8 +80,8 @@ int runWaveform(QStringList args) {
     if (!readClipWavInfo(input)) {
         scratch.emplace(QDir::tempPath(), QStringLiteral("tunecarver-waveform-"));
         if (!scratch->isValid())
-            return fail(
-                QStringLiteral("no scratch folder can be made (%1)").arg(scratch->errorString()));
+            return fail(QCoreApplication::translate("cli", "no scratch folder can be made (%1)")
+                            .arg(scratch->errorString()));
         wav = scratch->filePath(QStringLiteral("sound.wav"));
         if (const int decoded = decodeToWav(input, wav); decoded != Success)
             return decoded;
@@ -91,13 +95,14 @@ int runWaveform(QStringList args) {
     // Checked in milliseconds first, so that the frames below cannot pass 64 bits.
     const qint64 lengthMs = frames * 1000 / std::max(1, rate);
     if (*fromMs > lengthMs || *toMs > lengthMs)
-        return usage(
-            command,
-            QStringLiteral("--from and --to must be within the sound (%1 ms)").arg(lengthMs));
+        return usage(command, QCoreApplication::translate(
+                                  "cli", "--from and --to must be within the sound (%1 ms)")
+                                  .arg(lengthMs));
     const qint64 first = std::min(frames, *fromMs * rate / 1000);
     const qint64 last = *toMs >= 0 ? std::min(frames, *toMs * rate / 1000) : frames;
     if (last <= first)
-        return usage(command, QStringLiteral("--from must come before --to, within the sound"));
+        return usage(command, QCoreApplication::translate(
+                                  "cli", "--from must come before --to, within the sound"));
     const qint64 count = last - first;
     const qint64 framesPerColumn =
         *width > 0 ? std::max<qint64>(1, (count + *width - 1) / *width) : *perPixel;
@@ -113,7 +118,8 @@ int runWaveform(QStringList args) {
         QBuffer buffer(&bytes);
         buffer.open(QIODevice::WriteOnly);
         if (!waveform::picture(peaks, columns, int(*height)).save(&buffer, "PNG"))
-            return fail(QStringLiteral("%1: the picture cannot be made").arg(output));
+            return fail(
+                QCoreApplication::translate("cli", "%1: the picture cannot be made").arg(output));
     } else {
         bytes = waveform::json(peaks);
     }

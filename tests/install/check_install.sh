@@ -2,7 +2,8 @@
 # SPDX-License-Identifier: GPL-3.0-or-later
 # Installs the build given as $1 into a scratch prefix and checks the tree a desktop needs:
 # both programs, the menu entry, the icon (SVG and PNGs in the hicolor layout), the AppStream
-# file and the manual page, with the desktop's own validators passing on them.
+# file, the manual page and the Tab completion, with the desktop's own validators passing on
+# them.
 set -euo pipefail
 build=$1
 id=example.korvanel.Tunecarver
@@ -19,7 +20,10 @@ done
 desktop=$prefix/share/applications/$id.desktop
 metainfo=$prefix/share/metainfo/$id.metainfo.xml
 man=$prefix/share/man/man1/tunecarver-cli.1.gz
-for f in "$desktop" "$metainfo" "$man" "$prefix/share/icons/hicolor/scalable/apps/$id.svg"; do
+bash_completion=$prefix/share/bash-completion/completions/tunecarver-cli
+zsh_completion=$prefix/share/zsh/vendor-completions/_tunecarver-cli
+for f in "$desktop" "$metainfo" "$man" "$prefix/share/icons/hicolor/scalable/apps/$id.svg" \
+    "$bash_completion" "$zsh_completion"; do
     [ -f "$f" ] || fail "missing ${f#"$prefix"/}"
 done
 for size in 16 22 24 32 48 64 128 256; do
@@ -39,5 +43,6 @@ grep -q "<launchable type=\"desktop-id\">$id.desktop</launchable>" "$metainfo" |
     fail "the metainfo does not launch the menu entry"
 warnings=$(zcat "$man" | groff -man -ww -z 2>&1) || fail "the manual page does not render"
 [ -z "$warnings" ] || fail "the manual page: $warnings"
+bash -n "$bash_completion" || fail "bash cannot read the completion"
 [ "$failed" -eq 0 ] && echo "install tree under $prefix: complete"
 exit "$failed"

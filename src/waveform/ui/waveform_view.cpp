@@ -379,6 +379,12 @@ void WaveformView::resizeEvent(QResizeEvent*) {
 
 // Each time the view shows says what it is.
 bool WaveformView::event(QEvent* event) {
+    // A new desktop theme: the overview is drawn again in its colours (the rest is drawn
+    // from the palette at every paint).
+    if (event->type() == QEvent::PaletteChange) {
+        m_overviewReady = -1;
+        update();
+    }
     if (event->type() != QEvent::ToolTip || m_lengthMs <= 0)
         return QWidget::event(event);
     const QPoint at = static_cast<QHelpEvent*>(event)->pos();
