@@ -64,10 +64,6 @@ void TakeRecorder::setSpoolFile(const QString& path) {
         m_spool = std::make_unique<TakeSpool>(path);
 }
 
-Status TakeRecorder::spoolFailure() const {
-    return m_spool ? m_spool->failure() : Status::ok();
-}
-
 void TakeRecorder::setPreRollMs(int ms) {
     m_preRollMs = std::clamp(ms, 0, PreRoll::MaxMs);
 }

@@ -78,8 +78,6 @@ public:
     // Writes each take to `path` as it is recorded (TakeSpool), when the take's memory keeps
     // its block in place (TakeMemory::inPlace); nothing otherwise. Set while no capture runs.
     void setSpoolFile(const QString& path);
-    // The spool's first failure to write, or ok (the take in memory is not affected).
-    Status spoolFailure() const;
     // A smaller limit than MaxTakeBytes, for tests. Set while no capture runs.
     void setMaxTakeBytes(ByteCount bytes) { m_maxTakeBytes = bytes; }
 

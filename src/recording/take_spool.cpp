@@ -63,7 +63,6 @@ void TakeSpool::start(const std::byte* block, const std::atomic<ByteCount>& reco
     m_recorded = &recorded;
     m_finishing = false;
     m_finalBytes = 0;
-    m_failure = Status::ok();
     m_thread = std::thread(&TakeSpool::run, this);
 }
 
@@ -84,11 +83,6 @@ void TakeSpool::discard() {
     ::unlink(QFile::encodeName(m_path).constData());
 }
 
-Status TakeSpool::failure() const {
-    std::lock_guard lock(m_mutex);
-    return m_failure;
-}
-
 void TakeSpool::run() {
     // Whatever has this name goes, a link as itself; the file is made anew, never opened
     // through something planted there.
@@ -97,17 +91,10 @@ void TakeSpool::run() {
     const int fd =
         ::open(name.constData(), O_WRONLY | O_CREAT | O_EXCL | O_NOFOLLOW | O_CLOEXEC, 0600);
     QFile file;
-    const auto fail = [&](const Status& status) {
-        std::lock_guard lock(m_mutex);
-        m_failure = status;
-    };
     if (fd < 0 || !file.open(fd, QIODevice::WriteOnly | QIODevice::Unbuffered,
                              QFileDevice::AutoCloseHandle)) {
         if (fd >= 0)
             ::close(fd);
-        fail({ErrorCode::Create, QStringLiteral("%1: the take cannot be written as it is "
-                                                "recorded.")
-                                     .arg(m_path)});
         return;
     }
     const auto header = takeHeader(0);
@@ -133,8 +120,6 @@ void TakeSpool::run() {
         m_wake.wait_for(lock, std::chrono::milliseconds(IntervalMs),
                         [this] { return m_finishing; });
     }
-    if (!written)
-        m_failure = written;
 }
 
 ByteCount TakeSpool::recoverable(const QString& path) {

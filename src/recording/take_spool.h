@@ -22,13 +22,13 @@
 // (with release order), so it never waits on the file. The block must stay where it is
 // while the spool runs (TakeMemory::mapped() keeps it in place).
 //
-// A failure to write (a full disk) stops the spool and is kept for failure(); the take in
-// memory is not touched by it. An entry found where the file goes (a link, anything) is
-// replaced, never written through.
+// A failure to write (a full disk) stops the spool; the take in memory is not touched by
+// it. An entry found where the file goes (a link, anything) is replaced, never written
+// through.
 //
-// Threads: start(), finish(), discard() and the destructor on the owner's thread, which
-// never waits on the file except for a spool still running when a new take starts, a take
-// is discarded or the spool ends; the file is written only on the spool's thread.
+// Threads: start(), finish(), discard(), wait() and the destructor on the owner's thread,
+// which waits on the file only for a spool still running when a new take starts, a take is
+// discarded or its block goes; the file is written only on the spool's thread.
 class TakeSpool {
 public:
     static constexpr int IntervalMs = 250;
@@ -51,8 +51,6 @@ public:
     // Returns once the spool's thread has ended (a take not finished is finished with what
     // was recorded), so the block may go.
     void wait();
-    // The first failure to write the file, or ok.
-    Status failure() const;
 
     // The sound bytes a file left at `path` holds (whole frames of the take's format), or 0
     // when there is none or it is not a take's file.
@@ -73,6 +71,5 @@ private:
     std::condition_variable m_wake;
     bool m_finishing = false;
     ByteCount m_finalBytes = 0;
-    Status m_failure = Status::ok();
     std::thread m_thread;
 };
