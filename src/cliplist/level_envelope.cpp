@@ -76,7 +76,7 @@ template <typename Seen> void LevelEnvelope::slide(std::int64_t count, Seen seen
     }
 }
 
-std::int64_t LevelEnvelope::quietest(std::int64_t count) const {
+std::int64_t LevelEnvelope::quietest(std::int64_t count, bool passOverSilence) const {
     if (count <= 0 || blockCount() < count)
         return 0;
     // Silent blocks in the window [first, first + count), kept as the window slides.
@@ -99,7 +99,7 @@ std::int64_t LevelEnvelope::quietest(std::int64_t count) const {
             atSounding = first;
         }
     });
-    return atSounding >= 0 ? atSounding : at;
+    return passOverSilence && atSounding >= 0 ? atSounding : at;
 }
 
 double LevelEnvelope::loudestMean(std::int64_t count) const {
