@@ -40,6 +40,9 @@ public:
     // end in ".wav", so these names can never be a clip's.
     QString cropSource() const { return file(QStringLiteral("crop-source.tmp")); }
     QString cropResult() const { return file(QStringLiteral("crop-result.tmp")); }
+    // The take being recorded, written as it comes (TakeSpool); after a crash the next start
+    // offers what it holds. Not a ".wav" name, so no clip has it.
+    QString takeSpool() const { return file(QStringLiteral("take-recording.tmp")); }
     // The clip list of the running program (ClipListJournal) and the lock that keeps a
     // second instance out of the folder. Neither ends in ".wav", so no clip has these names.
     QString journalFile() const { return file(QStringLiteral("cliplist.json")); }

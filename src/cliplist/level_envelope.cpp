@@ -76,18 +76,30 @@ template <typename Seen> void LevelEnvelope::slide(std::int64_t count, Seen seen
     }
 }
 
-std::int64_t LevelEnvelope::quietest(std::int64_t count) const {
+std::int64_t LevelEnvelope::quietest(std::int64_t count, bool passOverSilence) const {
     if (count <= 0 || blockCount() < count)
         return 0;
+    // Silent blocks in the window [first, first + count), kept as the window slides.
+    std::int64_t silent = 0;
+    for (std::int64_t i = 0; i < count; ++i)
+        silent += block(i) == 0.0;
     double lowest = std::numeric_limits<double>::infinity();
+    double lowestSounding = lowest;
     std::int64_t at = 0;
+    std::int64_t atSounding = -1;
     slide(count, [&](std::int64_t first, double sum) {
+        if (first > 0)
+            silent += (block(first + count - 1) == 0.0) - (block(first - 1) == 0.0);
         if (sum < lowest) {
             lowest = sum;
             at = first;
         }
+        if (silent == 0 && sum < lowestSounding) {
+            lowestSounding = sum;
+            atSounding = first;
+        }
     });
-    return at;
+    return passOverSilence && atSounding >= 0 ? atSounding : at;
 }
 
 double LevelEnvelope::loudestMean(std::int64_t count) const {

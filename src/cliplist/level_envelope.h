@@ -24,8 +24,10 @@ public:
     // The mean level of the `count` blocks from `first` on (of those of them there are).
     double mean(std::int64_t first, std::int64_t count) const;
     // The first block of the `count` consecutive blocks whose mean level is lowest (the
-    // earliest of equals); 0 when there are fewer blocks than that.
-    std::int64_t quietest(std::int64_t count) const;
+    // earliest of equals); 0 when there are fewer blocks than that. With passOverSilence,
+    // only runs with no block of digital silence (every sample zero) count, when there are
+    // such: a muted input's zeros say nothing of the room's noise.
+    std::int64_t quietest(std::int64_t count, bool passOverSilence = false) const;
     // The highest mean level of `count` consecutive blocks (of all, when there are fewer).
     double loudestMean(std::int64_t count) const;
 

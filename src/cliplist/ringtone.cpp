@@ -7,6 +7,7 @@
 #include "wav/wav_header.h"
 
 #include <QFileInfo>
+#include <QRegularExpression>
 
 #include <algorithm>
 #include <cmath>
@@ -42,6 +43,18 @@ QString extension(Target target) {
         return QStringLiteral("mp3");
     }
     return {};
+}
+
+QString withExtension(const QString& path, Target target) {
+    const QString wanted = extension(target);
+    const QFileInfo info(path);
+    const QString suffix = info.suffix();
+    if (suffix.compare(wanted, Qt::CaseInsensitive) == 0)
+        return path;
+    static const QRegularExpression AnExtension(QStringLiteral("^[A-Za-z][A-Za-z0-9]{0,4}$"));
+    const QString kept =
+        AnExtension.match(suffix).hasMatch() ? path.left(path.size() - suffix.size() - 1) : path;
+    return kept + QLatin1Char('.') + wanted;
 }
 
 QString fileFilter(Target target) {

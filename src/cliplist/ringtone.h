@@ -44,6 +44,11 @@ constexpr double DefaultLufs = -14.0;
 QString label(Target target);
 // "m4r", "ogg", "mp3": the file name's extension, without the dot.
 QString extension(Target target);
+// `path` with the target's extension: kept when it has it (in any letter case), replaced
+// when it ends in another extension (".ogg" for an iPhone tone), added when it has none. A
+// part after the last dot that is no extension (a blank in it, or no letter first:
+// "Mr. Blue", "v1.2") is part of the name and stays.
+QString withExtension(const QString& path, Target target);
 // The save dialog's filter, "iPhone ringtone (*.m4r)|*.m4r" and so on.
 QString fileFilter(Target target);
 Codec codec(Target target);

@@ -97,11 +97,18 @@ Result<Input> analyse(const QString& in, Work& work) {
     if (envelope.loudest() < LevelEnvelope::fromDb(SilenceDb))
         return refused(QStringLiteral("The sound is nothing but silence: there is nothing to "
                                       "clean."));
-    input.quietBlock = envelope.quietest(input.quietBlocks);
+    // The noise is learnt from the quietest half second that is not digital silence (a take
+    // that began muted), when a voice stands out of it as out of a room's noise; a clean
+    // sound whose only quiet is digital silence has no noise to learn but that silence.
+    const double loudest = envelope.loudestMean(NoiseOnlyBlocks);
+    input.quietBlock = envelope.quietest(input.quietBlocks, true);
     input.floor = envelope.mean(input.quietBlock, input.quietBlocks);
-    if (envelope.loudestMean(NoiseOnlyBlocks) <
-        std::max(input.floor * LevelEnvelope::fromDb(NoiseOnlyUnderDb),
-                 LevelEnvelope::fromDb(QuietestDb)))
+    if (loudest < input.floor * LevelEnvelope::fromDb(StandOutDb)) {
+        input.quietBlock = envelope.quietest(input.quietBlocks);
+        input.floor = envelope.mean(input.quietBlock, input.quietBlocks);
+    }
+    if (loudest < std::max(input.floor * LevelEnvelope::fromDb(NoiseOnlyUnderDb),
+                           LevelEnvelope::fromDb(QuietestDb)))
         return refused(QStringLiteral("The sound is nothing but noise: no voice stands out of "
                                       "it."));
     return input;

@@ -30,7 +30,8 @@ short EncoderJobs::start(const QString& inputPath, const QString& outputPath,
 }
 
 short EncoderJobs::start(const QString& inputPath, const QString& outputPath, Mp3Encoder::Work work,
-                         std::unique_ptr<BusyGate::Scope> busy) {
+                         std::unique_ptr<BusyGate::Scope> busy,
+                         std::function<void(const QString& output)> saved) {
     const int id = m_nextId++;
     auto done = [jobs = QPointer<EncoderJobs>(this), id](bool ok, const QString& message,
                                                          const QString& output) {
@@ -41,7 +42,7 @@ short EncoderJobs::start(const QString& inputPath, const QString& outputPath, Mp
         work ? m_context.Mp3Enc1.EncodeWith(inputPath, outputPath, std::move(work), done)
              : m_context.Mp3Enc1.EncodeFile(inputPath, outputPath, done);
     if (code == 0)
-        m_jobs.emplace(id, Job{inputPath, std::move(busy)});
+        m_jobs.emplace(id, Job{inputPath, std::move(busy), std::move(saved)});
     return code;
 }
 
@@ -53,7 +54,9 @@ void EncoderJobs::finish(int id, bool ok, const QString& message, const QString&
     m_jobs.erase(found);
     if (job.busy)
         job.busy->hideBusyWindow();
-    if (ok)
+    if (ok && job.saved)
+        job.saved(output);
+    else if (ok)
         m_context.dialogs.message(
             &m_dialogParent,
             QStringLiteral("Finish Save\n%1").arg(QDir::toNativeSeparators(output)),

@@ -7,6 +7,7 @@
 #include <QObject>
 #include <QString>
 
+#include <functional>
 #include <map>
 #include <memory>
 
@@ -36,9 +37,11 @@ public:
     short start(const QString& inputPath, const QString& outputPath,
                 std::unique_ptr<BusyGate::Scope> busy);
     // The same for a job that does `work` on the encoder's worker (a ringtone, an MP3 with
-    // a title): it ends as every job here does.
+    // a title): it ends as every job here does, except that a job given `saved` has it
+    // called with the file written in place of "Finish Save" (its own box says so).
     short start(const QString& inputPath, const QString& outputPath, Mp3Encoder::Work work,
-                std::unique_ptr<BusyGate::Scope> busy);
+                std::unique_ptr<BusyGate::Scope> busy,
+                std::function<void(const QString& output)> saved = {});
     // Jobs taken and not yet ended.
     int pending() const { return int(m_jobs.size()); }
 
@@ -46,6 +49,7 @@ private:
     struct Job {
         QString input;
         std::unique_ptr<BusyGate::Scope> busy;
+        std::function<void(const QString& output)> saved;
     };
     void finish(int id, bool ok, const QString& message, const QString& output);
 

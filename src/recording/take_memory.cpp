@@ -39,5 +39,5 @@ void releaseMapped(void* block) {
 } // namespace
 
 TakeMemory TakeMemory::mapped() {
-    return {&growMapped, &releaseMapped};
+    return {&growMapped, &releaseMapped, true};
 }

@@ -9,6 +9,8 @@
 struct TakeMemory {
     void* (*grow)(void* block, std::size_t bytes) = nullptr;
     void (*release)(void* block) = nullptr;
+    // The block never moves when it grows, so another thread may read what was written.
+    bool inPlace = false;
 
     // The block the recorder uses: address space for the largest take (ReservedBytes) is
     // reserved when the block is made, and growing only makes more of its pages usable, in

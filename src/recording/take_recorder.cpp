@@ -42,16 +42,26 @@ TakeRecorder::~TakeRecorder() {
         m_engine.stopCapture(m_recordChannel);
     if (m_listenChannel != 0)
         m_engine.stopCapture(m_listenChannel);
+    // The spool reads the block: it ends before the block goes.
+    m_spool.reset();
     if (m_takeStream != 0)
         m_engine.freeStream(m_takeStream);
     freeBlock();
 }
 
 void TakeRecorder::freeBlock() {
+    if (m_spool)
+        m_spool->wait();
     if (m_takeBuffer)
         m_memory.release(m_takeBuffer);
     m_takeBuffer = nullptr;
     m_capacity = 0;
+}
+
+void TakeRecorder::setSpoolFile(const QString& path) {
+    m_spool.reset();
+    if (m_memory.inPlace && !path.isEmpty())
+        m_spool = std::make_unique<TakeSpool>(path);
 }
 
 void TakeRecorder::setPreRollMs(int ms) {
@@ -178,6 +188,8 @@ Status TakeRecorder::BeginTake() {
     m_armedPreRollBytes = std::size_t(m_preRollMs) * PreRoll::BytesPerSecond / PreRoll::FrameBytes /
                           1000 * PreRoll::FrameBytes;
     m_waiting = m_startOnSound;
+    if (m_spool)
+        m_spool->start(block, m_recorded);
     if (m_listenChannel != 0) {
         // What the listening capture kept is the pre-roll; the capture goes on as the take's.
         const bool armed = m_startOnSound || m_armedPreRollBytes > 0;
@@ -190,6 +202,8 @@ Status TakeRecorder::BeginTake() {
             [this](const std::byte* bytes, std::size_t n) { return OnCapturedBlock(bytes, n); });
         if (m_recordChannel == 0) {
             m_waiting = false;
+            if (m_spool)
+                m_spool->discard();
             freeBlock();
             emitState();
             return {ErrorCode(m_engine.lastErrorCode()),
@@ -253,7 +267,8 @@ bool TakeRecorder::append(const std::byte* block, std::size_t byteCount, bool me
     }
     std::memcpy(m_takeBuffer + m_takeLength, block, byteCount);
     m_takeLength += n;
-    m_recorded.store(m_takeLength - WavHeader::Size, std::memory_order_relaxed);
+    // Release: the spool's thread reads the bytes this count covers.
+    m_recorded.store(m_takeLength - WavHeader::Size, std::memory_order_release);
     if (m_takeLength >= m_maxTakeBytes - WarningBytes && !m_warned.exchange(true))
         QMetaObject::invokeMethod(this, &TakeRecorder::nearingLimit, Qt::QueuedConnection);
     return true;
@@ -274,6 +289,8 @@ void TakeRecorder::onCallbackFailure() {
     if (failure == CallbackFailure::OutOfMemory) {
         m_engine.stopCapture(m_recordChannel);
         m_recordChannel = 0;
+        if (m_spool)
+            m_spool->discard();
         discardTake();
         emitState();
         emit failed({ErrorCode::OutOfMemory, QStringLiteral("Out of memory!")});
@@ -333,12 +350,16 @@ void TakeRecorder::EndTake() {
         // No sound came: there is no take. Stopped before the first block, a take still
         // starts with its pre-roll, as it would have with that block.
         if (waited) {
+            if (m_spool)
+                m_spool->discard();
             discardTake();
             emitState();
             return;
         }
         if (!startWithPreRoll()) {
             m_callbackFailure = CallbackFailure::None;
+            if (m_spool)
+                m_spool->discard();
             discardTake();
             emitState();
             emit failed({ErrorCode::OutOfMemory, QStringLiteral("Out of memory!")});
@@ -348,6 +369,8 @@ void TakeRecorder::EndTake() {
 
     m_takeHeader.setDataSize(m_takeLength - WavHeader::Size);
     WavHeader::patchSizes(reinterpret_cast<char*>(m_takeBuffer), m_takeLength - WavHeader::Size);
+    if (m_spool)
+        m_spool->finish(m_takeLength - WavHeader::Size);
     m_takeStream = m_engine.createMemoryStream(m_takeBuffer, m_takeLength);
     emitState();
 }

@@ -5,6 +5,7 @@
 #include "base/status.h"
 #include "recording/pre_roll.h"
 #include "recording/take_memory.h"
+#include "recording/take_spool.h"
 #include "wav/wav_header.h"
 
 #include <QByteArray>
@@ -14,6 +15,7 @@
 #include <cstddef>
 #include <cstdint>
 #include <limits>
+#include <memory>
 
 // One recording held in memory as a complete WAV image: a 44-byte header followed by
 // 44100 Hz stereo 16-bit PCM, grown in steps of `bufferStep` bytes while the capture runs.
@@ -73,6 +75,9 @@ public:
     // Every captured block is also measured by `meter` (null: none), on the capture thread.
     // Set while no capture runs.
     void setMeter(LevelMeter* meter) { m_meter = meter; }
+    // Writes each take to `path` as it is recorded (TakeSpool), when the take's memory keeps
+    // its block in place (TakeMemory::inPlace); nothing otherwise. Set while no capture runs.
+    void setSpoolFile(const QString& path);
     // A smaller limit than MaxTakeBytes, for tests. Set while no capture runs.
     void setMaxTakeBytes(ByteCount bytes) { m_maxTakeBytes = bytes; }
 
@@ -170,6 +175,7 @@ private:
 
     AudioEngine& m_engine;
     TakeMemory m_memory;
+    std::unique_ptr<TakeSpool> m_spool; // null: takes live in memory only
     LevelMeter* m_meter = nullptr;
     ByteCount m_maxTakeBytes = MaxTakeBytes;
     std::int32_t m_bufferStep = DefaultBufferStep;

@@ -6,7 +6,9 @@
 #include "base/app_info.h"
 #include "base/window_state.h"
 #include "cliplist/clip_import.h"
+#include "cliplist/clip_list.h"
 #include "cliplist/clip_list_journal.h"
+#include "cliplist/clip_names.h"
 #include "cliplist/ui/framewav.h"
 #include "convert/ui/frame_convert.h"
 #include "pagekit/audio_error.h"
@@ -15,6 +17,8 @@
 #include "pagekit/controls.h"
 #include "pagekit/screen_reader.h"
 #include "pagekit/toolbar_icons.h"
+#include "recording/take_recorder.h"
+#include "recording/take_spool.h"
 #include "recording/ui/frame_rec.h"
 #include "shell/about_page.h"
 #include "shell/pages.h"
@@ -24,6 +28,7 @@
 #include <QCloseEvent>
 #include <QCoreApplication>
 #include <QDir>
+#include <QFile>
 #include <QFileInfo>
 #include <QGroupBox>
 #include <QToolBar>
@@ -164,36 +169,78 @@ void Frmmain::resizeEvent(QResizeEvent* event) {
 
 // The exit sequence empties the work folder, the journal of the clip list with it: a
 // journal found now means the last run ended some other way (a crash, a kill, a power
-// cut), and its clips may still be there. Declining them empties the folder as the exit
-// would; but when the journal was damaged, what it would have said is unknown, so nothing
-// is deleted without it and the user is told where the files are.
+// cut), and its clips may still be there. So may a take that was being recorded: it was
+// written as it came, and goes to the end of the list when the clips come back. Declining
+// them empties the folder as the exit would; but when the journal was damaged, what it
+// would have said is unknown, so nothing is deleted without it and the user is told where
+// the files are.
 void Frmmain::restoreLastRun() {
-    const ClipListJournal::LastRun last = ClipListJournal::restorable(m_context.workFolder);
-    if (!last.damaged && !QFileInfo::exists(m_context.workFolder.journalFile()))
+    const WorkFolder& folder = m_context.workFolder;
+    const ClipListJournal::LastRun last = ClipListJournal::restorable(folder);
+    const bool journal = last.damaged || QFileInfo::exists(folder.journalFile());
+    const ByteCount takeBytes = TakeSpool::recoverable(folder.takeSpool());
+    if (!journal && takeBytes <= 0)
         return;
     const QString title = QString::fromLatin1(appinfo::Title);
-    const bool restore =
-        !last.names.isEmpty() &&
-        m_context.dialogs.message(
-            this, QStringLiteral("Restore the %1 clips of the last run?").arg(last.names.size()),
-            title, Dialogs::Icon::Question, Dialogs::Buttons::YesNo) == Dialogs::Answer::Yes;
+    const ByteCount seconds = takeBytes / TakeRecorder::BytesPerSecond;
+    const QString take = QStringLiteral("the take (%1:%2 recorded)")
+                             .arg(seconds / 60)
+                             .arg(seconds % 60, 2, 10, QLatin1Char('0'));
+    QString question;
+    if (!last.names.isEmpty() && takeBytes > 0)
+        question = QStringLiteral("Restore the %1 clips and %2 of the last run?")
+                       .arg(last.names.size())
+                       .arg(take);
+    else if (!last.names.isEmpty())
+        question = QStringLiteral("Restore the %1 clips of the last run?").arg(last.names.size());
+    else if (takeBytes > 0)
+        question = QStringLiteral("Restore %1 of the last run?").arg(take);
+    const bool restore = !question.isEmpty() &&
+                         m_context.dialogs.message(this, question, title, Dialogs::Icon::Question,
+                                                   Dialogs::Buttons::YesNo) == Dialogs::Answer::Yes;
     if (restore) {
         for (const QString& name : last.names)
             framewav().clips().append(name);
+        if (takeBytes > 0)
+            restoreTake();
     } else if (!last.damaged) {
-        m_context.workFolder.empty();
+        if (journal)
+            folder.empty();
+        else
+            QFile::remove(folder.takeSpool());
     } else if (!last.names.isEmpty()) {
         m_context.dialogs.message(
             this,
             QStringLiteral("The clip files of the last run are left as they were in %1 until "
                            "the program ends.")
-                .arg(QDir::toNativeSeparators(m_context.workFolder.path())),
+                .arg(QDir::toNativeSeparators(folder.path())),
             title, Dialogs::Icon::Information);
     }
 }
 
+void Frmmain::restoreTake() {
+    const WorkFolder& folder = m_context.workFolder;
+    ClipList& clips = framewav().clips();
+    const QString name =
+        clipnames::uniqueClipName(QStringLiteral("Take of the last run"), clips.names());
+    folder.clearForClip(name);
+    if (Status recovered = TakeSpool::recover(folder.takeSpool(), folder.clipFile(name));
+        !recovered) {
+        m_context.dialogs.message(
+            this,
+            QStringLiteral("The take of the last run cannot be restored.\n\n%1")
+                .arg(recovered.message()),
+            QString::fromLatin1(appinfo::Title), Dialogs::Icon::Warning);
+        return;
+    }
+    clips.append(name);
+}
+
+// Files come in without changing the window's size, place or maximised state: only a
+// minimised window is brought back, to the state it had before.
 void Frmmain::addFiles(const QStringList& paths) {
-    showNormal();
+    if (isMinimized())
+        setWindowState(windowState() & ~Qt::WindowMinimized);
     raise();
     activateWindow();
     if (paths.isEmpty())

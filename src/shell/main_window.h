@@ -78,7 +78,7 @@ public:
 
     // Files given on a command line, this one's or a later start's: added as "Add New" adds
     // chosen files (the failures of several in one message) once the window is free, the
-    // window brought to the front.
+    // window brought to the front with its size, place and maximised state as they were.
     void addFiles(const QStringList& paths);
 
     // "Fixed window size": the window at its smallest size, not resizable; or resizable again
@@ -112,6 +112,7 @@ private:
     void showPage(QGroupBox* page);
     void exitSequence();
     void restoreLastRun();
+    void restoreTake();
     void restoreWindowState();
     void saveWindowState();
 

@@ -157,8 +157,9 @@ private:
     static void verifyHeard(const Hearing& hearing, qsizetype fromFrame, qsizetype toFrame) {
         qInfo().noquote() << describe(hearing);
         QVERIFY2(hearing.leadLostFrames >= 0 && !hearing.outOfPlace, qPrintable(describe(hearing)));
-        // The sink's monitor misses a few milliseconds when a stream joins (see hear()).
-        QVERIFY2(std::abs(hearing.leadLostFrames - fromFrame) <= framesOfMs(20),
+        // The sink's monitor misses a few milliseconds when a stream joins (see hear()), up
+        // to a few tens while the machine is busy.
+        QVERIFY2(std::abs(hearing.leadLostFrames - fromFrame) <= framesOfMs(30),
                  qPrintable(describe(hearing)));
         QVERIFY2(std::abs(hearing.heardToFrame - toFrame) <= framesOfMs(30),
                  qPrintable(describe(hearing)));
@@ -174,11 +175,19 @@ private slots:
             QSKIP("parec (pulseaudio-utils) records the sink's monitor here.");
     }
 
-    // A list of three 20 s clips, each queued while the one before plays, as the list
-    // page does: nothing lost, no silence inside a clip, none worth hearing between them,
-    // though the program is not run at all for 250 ms every second or so.
+    // A list of three clips, each queued while the one before plays, as the list page does:
+    // nothing lost, no silence inside a clip, none worth hearing between them, though the
+    // program is not run at all for 250 ms every second or so, or for 1.5 s every 2.5 s.
+    void list_playsWithoutSilenceWhileCoresAreBusy_data() {
+        QTest::addColumn<int>("stallMs");
+        QTest::addColumn<int>("clipSeconds");
+        QTest::newRow("250 ms stalls") << 250 << 20;
+        QTest::newRow("1.5 s stalls") << 1500 << 12;
+    }
     void list_playsWithoutSilenceWhileCoresAreBusy() {
-        constexpr qsizetype ClipFrames = 20 * FramesPerSecond;
+        QFETCH(int, stallMs);
+        QFETCH(int, clipSeconds);
+        const qsizetype ClipFrames = clipSeconds * FramesPerSecond;
         QStringList clips;
         QByteArray written;
         QList<qsizetype> clipStarts;
@@ -199,7 +208,7 @@ private slots:
                 QVERIFY(player.queueFile(clips[next]));
         });
         MonitorRecording recording(m_files.filePath("list.raw"));
-        Load load(250);
+        Load load(stallMs);
         player.setFileName(clips[0]);
         QVERIFY(player.command("open"));
         QVERIFY(player.command("play"));
@@ -209,6 +218,32 @@ private slots:
         QCOMPARE(player.fileName(), clips[2]);
 
         verifyHeard(hear(recording.stop(), written, clipStarts), 0, written.size() / FrameBytes);
+    }
+
+    // Pause in the middle of a clip that has the next one queued, as the list page pauses:
+    // the sound ends where the player says it stopped, and nothing queued at the server is
+    // heard after it, then or later.
+    void pause_letsNothingQueuedBeHeard() {
+        const QByteArray first = testaudio::noisePcm(CdFormat, 8 * FramesPerSecond, 5);
+        const QByteArray second = testaudio::noisePcm(CdFormat, 4 * FramesPerSecond, 6);
+        PulseEngine engine;
+        MediaPlayer player(engine);
+        player.setFileName(testaudio::writeWav(m_files.filePath("first.wav"), CdFormat, first));
+        QVERIFY(player.command("open"));
+        MonitorRecording recording(m_files.filePath("pause.raw"));
+        QVERIFY(player.command("play"));
+        QVERIFY(player.queueFile(
+            testaudio::writeWav(m_files.filePath("second.wav"), CdFormat, second)));
+        QTRY_VERIFY_WITH_TIMEOUT(player.positionMs() >= 5500, 20000);
+        QVERIFY(player.command("stop"));
+        const qsizetype stoppedAt = framesOfMs(player.positionMs());
+        QTest::qWait(1500);
+
+        const Hearing hearing = hear(recording.stop(), first + second);
+        qInfo().noquote() << describe(hearing);
+        QVERIFY2(hearing.leadLostFrames >= 0 && !hearing.outOfPlace, qPrintable(describe(hearing)));
+        QVERIFY2(std::abs(hearing.heardToFrame - stoppedAt) <= framesOfMs(30),
+                 qPrintable(describe(hearing)));
     }
 
     // The edit page's Play Selection: start at the mark, stop when the player's position

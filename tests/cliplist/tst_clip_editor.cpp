@@ -19,7 +19,9 @@
 
 #include <QAccessible>
 #include <QCheckBox>
+#include <QComboBox>
 #include <QFile>
+#include <QFileInfo>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMenu>
@@ -66,6 +68,7 @@ private slots:
     void done_marksInTheWrongOrderShowTimeInputError();
     void done_failingCropShowsOneMessageAndKeepsTheClip();
     void marks_followDraggedHandlesAndTypedTimes();
+    void returnKey_actsInTheFocusedControlAndIsDoneOnlyWhereNoneTakesIt();
     void playSelection_stopsAtMarkOut();
     void zoomKeys_changeTheStretchShown();
     void waveform_givesScreenReadersTheMarksAndPlayheadAsValues();
@@ -371,6 +374,55 @@ void TestClipEditor::marks_followDraggedHandlesAndTypedTimes() {
     QCOMPARE(view->playheadMs(), m_rig->edit().positionMs());
 }
 
+void TestClipEditor::returnKey_actsInTheFocusedControlAndIsDoneOnlyWhereNoneTakesIt() {
+    m_rig->host().show();
+    QVERIFY(QTest::qWaitForWindowActive(&m_rig->host()));
+    const QString clip =
+        m_rig->addClip("Song One", CdFormat, testaudio::sinePcm(CdFormat, 44100 * 10));
+    const qint64 before = QFileInfo(clip).size();
+    ClipListBox& list = m_rig->list();
+    list.setFocus();
+    list.setCurrentRow(0);
+    // On the list Return opens the selected clip, as a double click does, and the clip's view
+    // takes the keyboard.
+    QTest::keyClick(&list, Qt::Key_Return);
+    QVERIFY(session().isOpen());
+    auto* view = m_rig->framewav().findChild<WaveformView*>("Waveform");
+    QVERIFY(view->hasFocus());
+
+    // A time box takes the typed time on Return and on keypad Enter, and "Done" waits.
+    const auto typeAndPress = [this](const char* name, const char* text, Qt::Key key,
+                                     Qt::KeyboardModifiers modifiers) {
+        QLineEdit* edit = box(name);
+        edit->setFocus();
+        edit->selectAll();
+        QTest::keyClicks(edit, QLatin1String(text));
+        QTest::keyClick(edit, key, modifiers);
+    };
+    typeAndPress("txtMarkIn", "0:02.000", Qt::Key_Return, Qt::NoModifier);
+    QCOMPARE(session().MarkIn(), 2000);
+    typeAndPress("txtMarkOut", "0:04.000", Qt::Key_Enter, Qt::KeypadModifier);
+    QCOMPARE(session().MarkOut(), 4000);
+    QVERIFY(session().isOpen());
+    // The picture choice keeps its choice; a focused check box is pressed, as by Space.
+    auto* choice = view->findChild<QComboBox*>("WaveformDisplay");
+    choice->setFocus();
+    QTest::keyClick(choice, Qt::Key_Return);
+    auto* smooth = m_rig->framewav().findChild<QCheckBox*>("chkSmooth");
+    smooth->setFocus();
+    QTest::keyClick(smooth, Qt::Key_Return);
+    QVERIFY(!smooth->isChecked());
+    QVERIFY(session().isOpen());
+    QCOMPARE(QFileInfo(clip).size(), before);
+
+    // Where nothing focused takes it, Return is "Done": two seconds are kept.
+    view->setFocus();
+    QTest::keyClick(view, Qt::Key_Return);
+    m_rig->waitForWork();
+    QVERIFY(!session().isOpen());
+    QCOMPARE(QFileInfo(clip).size(), qint64(44 + byteAt(2000)));
+}
+
 void TestClipEditor::zoomKeys_changeTheStretchShown() {
     m_rig->host().show();
     QVERIFY(QTest::qWaitForWindowActive(&m_rig->host()));
@@ -414,11 +466,16 @@ void TestClipEditor::waveform_givesScreenReadersTheMarksAndPlayheadAsValues() {
     auto* view = m_rig->framewav().findChild<WaveformView*>("Waveform");
     QAccessibleInterface* access = QAccessible::queryAccessibleInterface(view);
     QVERIFY(access);
-    QCOMPARE(access->childCount(), 3);
     QStringList names;
-    for (int i = 0; i < 3; ++i)
+    bool choice = false;
+    for (int i = 0; i < access->childCount(); ++i) {
         names << access->child(i)->text(QAccessible::Name);
-    QCOMPARE(names, QStringList({"Mark-in", "Playhead", "Mark-out"}));
+        choice = choice || access->child(i)->role() == QAccessible::ComboBox;
+    }
+    // The times, then the view's own controls, each named (a choice box by its choice).
+    QCOMPARE(names.mid(0, 3), QStringList({"Mark-in", "Playhead", "Mark-out"}));
+    QVERIFY2(names.contains("Zoom in") && choice && !names.contains(QString()),
+             qPrintable(names.join(", ")));
     QAccessibleValueInterface* markIn = access->child(0)->valueInterface();
     QCOMPARE(markIn->currentValue().toLongLong(), 2000);
     QCOMPARE(access->child(2)->valueInterface()->maximumValue().toLongLong(), 10000);

@@ -50,6 +50,8 @@ class TestRingtone : public QObject {
     Q_OBJECT
 private slots:
     void fadeOut_fallsSmoothlyToSilenceWhateverTheBlocks();
+    void withExtension_givesTheTargetsExtension_data();
+    void withExtension_givesTheTargetsExtension();
     void checkLength_onlyTheIPhoneHasLimits_data();
     void checkLength_onlyTheIPhoneHasLimits();
     void render_cutsAndFadesTheTone_data();
@@ -92,6 +94,31 @@ void TestRingtone::fadeOut_fallsSmoothlyToSilenceWhateverTheBlocks() {
     std::vector<std::int16_t> shortSound(10, 20000);
     fade::applyFadeOut(shortSound.data(), 10, 1, 0, 10, fadeFrames);
     QVERIFY(shortSound.front() > 19000 && shortSound.back() == 0);
+}
+
+void TestRingtone::withExtension_givesTheTargetsExtension_data() {
+    QTest::addColumn<Target>("target");
+    QTest::addColumn<QString>("typed");
+    QTest::addColumn<QString>("saved");
+    QTest::newRow("right one kept") << Target::IPhoneShare << "/t/a.M4R"
+                                    << "/t/a.M4R";
+    QTest::newRow("another replaced") << Target::IPhoneFinder << "/t/a.ogg"
+                                      << "/t/a.m4r";
+    QTest::newRow("none added") << Target::AndroidOgg << "/t/a"
+                                << "/t/a.ogg";
+    QTest::newRow("dot in a folder") << Target::AndroidMp3 << "/t.d/a"
+                                     << "/t.d/a.mp3";
+    QTest::newRow("name with a dot") << Target::AndroidMp3 << "/t/Mr. Blue"
+                                     << "/t/Mr. Blue.mp3";
+    QTest::newRow("version number") << Target::AndroidOgg << "/t/v1.2"
+                                    << "/t/v1.2.ogg";
+}
+
+void TestRingtone::withExtension_givesTheTargetsExtension() {
+    QFETCH(Target, target);
+    QFETCH(QString, typed);
+    QFETCH(QString, saved);
+    QCOMPARE(ringtone::withExtension(typed, target), saved);
 }
 
 void TestRingtone::checkLength_onlyTheIPhoneHasLimits_data() {

@@ -12,6 +12,7 @@
 #include "support/window_rig.h"
 
 #include <QDir>
+#include <QFileInfo>
 #include <QSignalSpy>
 #include <QtTest>
 
@@ -61,11 +62,15 @@ void TestRingtoneSaving::save_writesTheClipOrTheListForThePhone_data() {
     QTest::addColumn<int>("seconds");
     QTest::addColumn<QString>("typed"); // the name typed in the dialog
     QTest::addColumn<QString>("title");
+    QTest::addColumn<QString>("chosen"); // the file name given in the save dialog
     QTest::newRow("iPhone, the selected clip") << Target::IPhoneShare << false << "aac" << 2 << ""
-                                               << "b";
-    QTest::newRow("Android ogg, the whole list, named")
+                                               << "b"
+                                               << "my tone.m4r";
+    // A name typed with another extension is saved with the phone's, and the end says so.
+    QTest::newRow("Android ogg, the whole list, named, typed .m4a")
         << Target::AndroidOgg << true << "vorbis" << 5 << "Wake Up"
-        << "Wake Up";
+        << "Wake Up"
+        << "my tone.m4a";
 }
 
 void TestRingtoneSaving::save_writesTheClipOrTheListForThePhone() {
@@ -75,6 +80,7 @@ void TestRingtoneSaving::save_writesTheClipOrTheListForThePhone() {
     QFETCH(int, seconds);
     QFETCH(QString, typed);
     QFETCH(QString, title);
+    QFETCH(QString, chosen);
     addClip("a", 3);
     addClip("b", 2);
     m_rig->list().setCurrentRow(1);
@@ -83,7 +89,8 @@ void TestRingtoneSaving::save_writesTheClipOrTheListForThePhone() {
     choice.title = typed;
     m_rig->dialogs().queueRingtone(choice);
     const QString output = m_rig->outside("my tone." + ringtone::extension(target));
-    m_rig->dialogs().queueFile(output);
+    m_rig->dialogs().queueFile(m_rig->outside(chosen));
+    m_rig->dialogs().queueAnswer(Dialogs::Answer::Yes);
 
     click();
 
@@ -100,10 +107,14 @@ void TestRingtoneSaving::save_writesTheClipOrTheListForThePhone() {
     QVERIFY(!m_rig->host().isEnabled());
     QVERIFY(waitForJob());
 
+    // One box says where the tone is and offers it to a phone; Yes sends it.
     QCOMPARE(m_rig->dialogs().messages().size(), 1);
-    QCOMPARE(m_rig->dialogs().messages().first().text.section('\n', 0, 0), "Finish Save");
-    // Then the tone is offered to a phone.
-    QCOMPARE(m_rig->dialogs().phoneOffers(), QStringList{output});
+    const ScriptedDialogs::MessageCall& end = m_rig->dialogs().messages().first();
+    QCOMPARE(end.text.section('\n', 0, 1), "Finish Save\n" + QDir::toNativeSeparators(output));
+    QCOMPARE(end.buttons, Dialogs::Buttons::YesNo);
+    QCOMPARE(end.text.contains("not " + chosen), !chosen.endsWith(ringtone::extension(target)));
+    QCOMPARE(m_rig->dialogs().phoneSends(), QStringList{output});
+    QCOMPARE(outsideFiles(), QStringList{QFileInfo(output).fileName()});
     auto opened = DecodeStream::open(output);
     QVERIFY(opened);
     QCOMPARE((*opened)->codecName(), codec);

@@ -594,8 +594,8 @@ void TestFrameRec::nearingTheSizeLimit_warnsOnceThenEndsAndKeepsTheTake() {
     QCOMPARE(page().take().state(), State::Recording);
 
     m_rig->engine().deliverBlocks(std::vector<std::size_t>(60, 1000000));
-    QTRY_COMPARE(page().take().state(), State::TakeReady);
-    QTRY_COMPARE(m_rig->dialogs().messages().size(), 2);
+    QTRY_COMPARE_WITH_TIMEOUT(page().take().state(), State::TakeReady, 60000);
+    QTRY_COMPARE_WITH_TIMEOUT(m_rig->dialogs().messages().size(), 2, 60000);
     QVERIFY(m_rig->dialogs().messages().last().text.contains(QStringLiteral("largest size")));
     QCOMPARE(page().take().takeLength(), 44 + 2 * 3528 + 52 * 1000000);
     QVERIFY(button("btnSave")->isEnabled());
@@ -675,6 +675,8 @@ void TestFrameRec::startOnSound_waitsSayingSoUntilTheSoundComes() {
     QVERIFY(m_rig->engine().waitDelivered());
     QCOMPARE(page().take().state(), State::WaitingForSound);
     QCOMPARE(control<QLabel>("lblTime")->text(), QStringLiteral("Waiting for sound\u2026"));
+    page().tmrRecTest_Timer();
+    QCOMPARE(lblPos(), QStringLiteral("0"));
     QCOMPARE(button("btnRecord")->text(), QStringLiteral("Stop"));
     QVERIFY(!control<QCheckBox>("chkStartOnSound")->isEnabled());
     // Nothing came: Stop leaves no take.

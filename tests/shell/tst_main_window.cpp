@@ -4,19 +4,25 @@
 #include "cliplist/clip_import.h"
 #include "cliplist/clip_list.h"
 #include "cliplist/clip_list_journal.h"
+#include "cliplist/edit_session.h"
 #include "cliplist/ui/clip_list_box.h"
+#include "cliplist/ui/editor_panel.h"
 #include "cliplist/ui/framewav.h"
+#include "cliplist/ui/song_guide.h"
 #include "codec/mp3_encoder.h"
 #include "pagekit/busy_window.h"
 #include "shell/main_window.h"
 #include "support/scripted_dialogs.h"
 #include "support/scripted_engine.h"
+#include "support/song_generator.h"
 #include "support/test_audio.h"
 #include "support/window_rig.h"
+#include "waveform/ui/waveform_view.h"
 
 #include <QAction>
 #include <QApplication>
 #include <QDir>
+#include <QFileInfo>
 #include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
@@ -79,6 +85,7 @@ private slots:
     void startAfterACrash_withADamagedJournal_deletesNothingUnasked();
     void keys_runTheirButtonsOnlyWhereAndWhenTheButtonsCould();
     void keys_ctrlQExits();
+    void keys_walkFromASongToItsRingtoneWithoutTheMouse();
     void filesGiven_areAddedInOrderAndTheBadOnesToldInOneMessage();
 
 private:
@@ -477,6 +484,72 @@ void TestMainWindow::startAfterACrash_withADamagedJournal_deletesNothingUnasked(
              QStringLiteral("Restore the 3 clips of the last run?"));
     QVERIFY(m_rig->dialogs().messages().last().text.contains(work.path()));
     QCOMPARE(m_rig->workFiles(), QStringList({"a.wav", "b.wav", "c.wav", "cliplist.json"}));
+}
+
+// A user who never touches the mouse adds a song, opens it, takes its suggestion, moves
+// mark-in, crops, and saves the ringtone, answering the dialogs.
+void TestMainWindow::keys_walkFromASongToItsRingtoneWithoutTheMouse() {
+    Frmmain& window = m_rig->createWindow();
+    window.show();
+    QVERIFY(QTest::qWaitForWindowActive(&window));
+    const songs::Song made = songs::make(7);
+    const QString song =
+        testaudio::writeWav(m_rig->outside("song.wav"), {1, made.sampleRateHz, 16},
+                            QByteArray(reinterpret_cast<const char*>(made.samples.data()),
+                                       qsizetype(made.samples.size() * 2)));
+    const auto press = [&](Qt::Key key, Qt::KeyboardModifiers modifiers = Qt::NoModifier) {
+        QWidget* focus = QApplication::focusWidget();
+        QTest::keyClick(focus ? focus : &window, key, modifiers);
+    };
+    const auto tabTo = [&](const QString& name) {
+        for (int i = 0; i < 60; ++i) {
+            if (QApplication::focusWidget() && QApplication::focusWidget()->objectName() == name)
+                return true;
+            press(Qt::Key_Tab);
+        }
+        return false;
+    };
+
+    m_rig->dialogs().queueFiles({song});
+    press(Qt::Key_O, Qt::ControlModifier);
+    QTRY_COMPARE_WITH_TIMEOUT(m_rig->framewav().clips().count(), 1, 60000);
+    m_rig->waitForWork();
+    QVERIFY(tabTo("List1"));
+    press(Qt::Key_Down);
+    press(Qt::Key_Home);
+    press(Qt::Key_Return);
+    EditSession& session = m_rig->framewav().session();
+    QVERIFY(session.isOpen());
+
+    press(Qt::Key_S);
+    const SongGuide& guide = m_rig->framewav().editor().guide();
+    QTRY_VERIFY_WITH_TIMEOUT(guide.shown() == 0, 120000);
+    const std::int64_t suggestedIn = session.MarkIn();
+    const std::int64_t out = session.MarkOut();
+    QVERIFY(out - suggestedIn > 20000);
+    // On the view, Up chooses mark-in and Shift+Right moves it a second on.
+    press(Qt::Key_Up);
+    press(Qt::Key_Right, Qt::ShiftModifier);
+    const std::int64_t in = session.MarkIn();
+    QVERIFY(in > suggestedIn && in < out);
+    press(Qt::Key_Return);
+    m_rig->waitForWork();
+    QVERIFY(!session.isOpen());
+    QVERIFY(std::abs(m_rig->framewav().clips().at(0).frames -
+                     (out - in) * made.sampleRateHz / 1000) <= 1);
+
+    const QString tone = m_rig->outside("tone.m4r");
+    m_rig->dialogs().queueRingtone({ringtone::Target::IPhoneShare, false, true});
+    m_rig->dialogs().queueFile(tone);
+    m_rig->dialogs().queueAnswer(Dialogs::Answer::No);
+    QVERIFY(tabTo("CmdRingtone"));
+    press(Qt::Key_Space);
+    QTRY_VERIFY_WITH_TIMEOUT(!m_rig->dialogs().messages().isEmpty(), 60000);
+    m_rig->waitForWork();
+    QCOMPARE(m_rig->dialogs().messages().last().text.section('\n', 0, 1),
+             "Finish Save\n" + QDir::toNativeSeparators(tone));
+    QVERIFY(QFileInfo(tone).size() > 10000);
+    QCOMPARE(m_rig->dialogs().unscripted(), 0);
 }
 
 void TestMainWindow::keys_runTheirButtonsOnlyWhereAndWhenTheButtonsCould() {

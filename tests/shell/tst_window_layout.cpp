@@ -1,7 +1,10 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
+#include "cliplist/clip_list.h"
+#include "cliplist/ui/framewav.h"
 #include "pagekit/classic_layout.h"
 #include "shell/main_window.h"
 #include "shell/pages.h"
+#include "support/test_audio.h"
 #include "support/window_rig.h"
 
 #include <QAccessible>
@@ -74,6 +77,7 @@ private slots:
     void resizing_givesTheRoomToTheWorkAndComesBackToTheClassicPlaces();
     void largeFont_growsTheSmallestSizeSoNoCaptionIsCut();
     void fixedWindowSize_holdsTheClassicSizeAndIsRemembered();
+    void filesComingIn_leaveTheWindowsSizePlaceAndMaximisedState();
     void everyInteractiveControl_hasANameForScreenReaders();
 
 private:
@@ -144,6 +148,26 @@ void TestWindowLayout::fixedWindowSize_holdsTheClassicSizeAndIsRemembered() {
     fixed->click();
     QVERIFY(window.maximumSize().width() > 1920);
     QCOMPARE(window.minimumSize(), window.size());
+}
+
+void TestWindowLayout::filesComingIn_leaveTheWindowsSizePlaceAndMaximisedState() {
+    Frmmain& window = m_rig->createWindow();
+    window.setGeometry(120, 90, 1000, 700);
+    window.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&window));
+    const QRect placed = window.geometry();
+    const QString song = testaudio::writeSineWav(m_rig->outside("song.wav"), {1, 8000, 16}, 800);
+    window.addFiles({song});
+    m_rig->waitForWork();
+    QCOMPARE(window.geometry(), placed);
+
+    window.showMaximized();
+    QTRY_VERIFY(window.isMaximized());
+    window.addFiles({});
+    window.addFiles({song});
+    m_rig->waitForWork();
+    QVERIFY(window.isMaximized());
+    QCOMPARE(window.framewav().clips().count(), 2);
 }
 
 // The tree a screen reader walks, from the window down.

@@ -69,15 +69,15 @@ public:
     std::optional<RingtoneChoice> chooseRingtone(QWidget* parent, const RingtoneChoice& initial,
                                                  bool clipSelected,
                                                  const QString& clipFile) override;
-    // Phone offers are only recorded: the window's tests never reach a phone.
-    void offerToPhone(QWidget*, const QString& tone) override { m_phoneOffers << tone; }
-    const QStringList& phoneOffers() const { return m_phoneOffers; }
+    // Tones sent to a phone are only recorded: the window's tests never reach a phone.
+    void sendToPhone(QWidget*, const QString& tone) override { m_phoneSends << tone; }
+    const QStringList& phoneSends() const { return m_phoneSends; }
     std::optional<QString> inputText(QWidget* parent, const QString& title, const QString& prompt,
                                      const QString& initial = QString()) override;
 
 private:
     QQueue<Answer> m_answers;
-    QStringList m_phoneOffers;
+    QStringList m_phoneSends;
     QQueue<std::optional<QString>> m_files;
     QQueue<std::optional<QString>> m_inputs;
     QQueue<std::optional<RingtoneChoice>> m_ringtones;

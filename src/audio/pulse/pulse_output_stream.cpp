@@ -21,20 +21,22 @@
 #include <utility>
 
 namespace {
-// What waits at the server: more than a busy machine keeps a program waiting for the CPU.
-// Stop and a new position don't wait for it (a cork takes it back, a seek starts a new
-// stream). All of it waits in the stream's own queue: the server is not asked to adjust the
-// latency, which would put half of it in the sink, where a sink that another stream keeps
-// at a short latency (a loopback, a call) would leave only part of it.
-constexpr pa_usec_t TargetLatencyUsec = 400 * PA_USEC_PER_MSEC;
+// What waits at the server: more than a busy machine keeps a program waiting for the CPU
+// (a stall of a second and a half is heard nowhere). Stop and a new position don't wait for
+// it: both let go of the server stream, and with it of everything queued there. All of it waits in
+// the stream's own queue: the server is not asked to adjust the latency, which would put half of it
+// in the sink, where a sink that another stream keeps at a short latency (a loopback, a call) would
+// leave only part of it.
+constexpr pa_usec_t TargetLatencyUsec = 2000 * PA_USEC_PER_MSEC;
 // Small steps keep the server's queue near full, and let the end of a queued stream's tail
 // be seen within a step.
 constexpr pa_usec_t MinRequestUsec = 20 * PA_USEC_PER_MSEC;
 // After a run dry the sound goes on once this much is back, not only when the whole
 // target is.
 constexpr pa_usec_t PrebufferUsec = 100 * PA_USEC_PER_MSEC;
-// How far the file reader keeps ahead of what was written to the server.
-constexpr ByteCount ReadAheadSeconds = 2;
+// How far the file reader keeps ahead of what was written to the server: further than the
+// server's queue, so that a stall that emptied the queue finds the next stretch read.
+constexpr ByteCount ReadAheadSeconds = 3;
 // How long play() waits for the reader to have the first target's worth: a file in the
 // cache takes a millisecond; a slow disk starts with what there is.
 constexpr int FirstReadWaitMs = 500;
@@ -267,6 +269,9 @@ Status PulseOutputStream::stop(PulseConnection& connection) {
     }
     m_stoppedAt = position();
     m_playing = false;
+    // Nothing of what was queued may sound later: the corked server stream goes with its
+    // queue, and play() starts a new one from where the sink stopped.
+    release();
     return Status::ok();
 }
 

@@ -21,18 +21,18 @@ struct timeval;
 // One output stream of a PulseEngine: the sample data of a WAV image in memory or of a WAV
 // file, played on the server's default sink from a position in the data.
 //
-// The server stream is made on the first play(), corked by stop(), and made anew from the
-// new position by setPosition() and after the end. At the end of the data the stream plays
-// out what the server still holds, then the position goes back to 0, the stream is no
-// longer active and the ended handler runs once, on the main loop thread.
+// The server stream is made on the first play(), corked and let go by stop(), and made anew
+// from the position by play(), setPosition() and after the end. At the end of the data the stream
+// plays out what the server still holds, then the position goes back to 0, the stream is no longer
+// active and the ended handler runs once, on the main loop thread.
 //
-// About 400 ms of sound wait at the server, topped up in steps of about 20 ms, so that a
-// busy machine may leave the program unscheduled for a few hundred milliseconds without a
-// hole in the sound. A file's data is read ahead (about 2 s) on a thread of its own; the
-// server's callback only copies from memory. Should the reader fall behind all the same,
-// what it has is written and the rest a few milliseconds later. Stop and a new position
-// take effect at once all the same: a cork takes the queued sound back, and a new position
-// starts a new server stream.
+// About 2 s of sound wait at the server, topped up in steps of about 20 ms, so that a busy
+// machine may leave the program unscheduled for a second and a half without a hole in the
+// sound. A file's data is read ahead (about 3 s) on a thread of its own; the server's
+// callback only copies from memory. Should the reader fall behind all the same, what it has
+// is written and the rest a few milliseconds later. Stop and a new position take effect at
+// once all the same: both let go of the server stream and what waits in it (a cork first,
+// so the sink stops where it is), and the next play starts a new one.
 //
 // A stream may have a next one queued (queueNext): when this stream's data is all written,
 // the next one's data follows in the same server stream, so the sink plays the two without

@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "audio/pulse/read_ahead.h"
 
+#include "audio/pulse/realtime.h"
+
 #include <algorithm>
 #include <chrono>
 #include <cstring>
@@ -12,6 +14,8 @@ constexpr ByteCount ReadBytes = 64 * 1024;
 // A full ring is looked at again this often; the consumer never wakes the reader, so that
 // it never has to lock.
 constexpr auto FullRingPoll = std::chrono::milliseconds(20);
+// Under the sound server's own threads, which rtkit gives higher priorities.
+constexpr int ReaderPriority = 1;
 } // namespace
 
 ReadAhead::ReadAhead(std::unique_ptr<QFile> file, ByteCount dataOffset, ByteCount dataBytes,
@@ -95,6 +99,7 @@ ByteCount ReadAhead::endPosition() const {
 void ReadAhead::run() {
     const auto capacity = ByteCount(m_ring.size());
     const ByteCount readBytes = std::max(m_frameBytes, ReadBytes - ReadBytes % m_frameBytes);
+    bool askedRealtime = false;
     std::unique_lock lock(m_mutex);
     while (!m_quit) {
         if (m_start < 0 || m_finished.load(std::memory_order_relaxed)) {
@@ -113,6 +118,14 @@ void ReadAhead::run() {
         // Small reads while the consumer nibbles at a full ring would cost more than they
         // bring; the ring holds far more than the server asks for between two looks.
         if (space < std::min(readBytes, left)) {
+            // Asked once the first stretch is read, so that playback never waits on the bus.
+            if (!askedRealtime) {
+                askedRealtime = true;
+                lock.unlock();
+                realtime::requestForThisThread(ReaderPriority);
+                lock.lock();
+                continue;
+            }
             m_wake.wait_for(lock, FullRingPoll);
             continue;
         }

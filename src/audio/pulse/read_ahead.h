@@ -25,6 +25,9 @@
 // Not BackgroundJob: that one runs a piece of work to its end for the window. This reader
 // lives as long as its stream and never reports to the window; the stream asks it.
 //
+// The reader asks for real-time scheduling (realtime.h) once it has read its first stretch;
+// where the desktop grants it, a busy machine delays the reading less.
+//
 // Threads: the owner (seekTo, waitReady, nextPosition) and the consumer (take, atEnd,
 // endPosition) may be different threads but never call at the same time (the stream calls
 // both with the sound server's lock held). take() never blocks, locks or allocates. The

@@ -65,6 +65,18 @@ void ClipListBox::keyPressEvent(QKeyEvent* event) {
         event->accept();
         return;
     }
+    if ((event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter) &&
+        (event->modifiers() & ~Qt::KeypadModifier) == Qt::NoModifier) {
+        event->accept();
+        // The entry with the keyboard's frame is the one meant, selected or not yet.
+        if (selectedRow() < 0 && currentRow() >= 0) {
+            setCurrentRow(currentRow());
+            emit currentChangedByKey();
+        }
+        if (selectedRow() >= 0)
+            emit openRequested();
+        return;
+    }
     const int before = currentRow();
     QListView::keyPressEvent(event);
     if (currentRow() != before)

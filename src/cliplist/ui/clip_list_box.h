@@ -13,7 +13,8 @@ void selectRow(QItemSelectionModel& selection, int row);
 
 // The list box List1: a single-selection view of the clip list that also says when the user
 // moved the current entry with the keyboard (arrow keys, Page Up/Down, Home, End), which a
-// plain view reports only as a change of the current row, like any change made by code.
+// plain view reports only as a change of the current row, like any change made by code, and
+// when Return asks to open the selected entry.
 //
 // Drag and drop: an entry dragged within the list asks for its move (moveRequested), and
 // files dropped from outside (a file manager) are handed on with the row they were dropped
@@ -38,6 +39,9 @@ public:
 signals:
     // A key press changed the current entry.
     void currentChangedByKey();
+    // Return or keypad Enter on the list: the selected entry should open, as a double click
+    // opens it.
+    void openRequested();
     // Ctrl+Up (-1) or Ctrl+Down (+1): the selected entry should move one place.
     void moveByKey(int step);
     // The entry at `from` was dragged so that it should end up at row `to`.

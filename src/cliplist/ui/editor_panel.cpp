@@ -22,16 +22,22 @@
 #include "waveform/spectrogram_cache.h"
 #include "waveform/ui/waveform_view.h"
 
+#include <QAbstractItemView>
+#include <QAbstractSpinBox>
 #include <QApplication>
 #include <QCheckBox>
+#include <QComboBox>
 #include <QEvent>
 #include <QItemSelectionModel>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMouseEvent>
+#include <QPlainTextEdit>
 #include <QPushButton>
 #include <QShortcut>
 #include <QSlider>
+#include <QTextEdit>
 #include <QToolButton>
 #include <QToolTip>
 
@@ -176,15 +182,11 @@ EditorPanel::EditorPanel(ClipList& clips, EditHistory& history, EditSession& ses
     addKey(QKeySequence(Qt::Key_O), [this] { CmdMarkOut_Click(); });
     addKey(QKeySequence(Qt::Key_P), [this] { CmdPlaySel_Click(); });
     addKey(QKeySequence(Qt::Key_S), [this] { m_guide->suggest(); });
+    // "Done" has Return and keypad Enter only where the focused control has no use for them
+    // (eventFilter); a time box takes its time on them through editingFinished.
     addKey(QKeySequence(Qt::Key_Return), [this] { CmdEditDone_Click(); });
     addKey(QKeySequence(Qt::Key_Enter), [this] { CmdEditDone_Click(); });
-    // Return and keypad Enter in a time box take the time typed, as Tab does; the editor's own
-    // Enter ("Done") must not swallow them.
-    for (QLineEdit* box : {m_txtMarkIn, m_txtKept, m_txtMarkOut})
-        for (const auto key : {Qt::Key_Return, Qt::Key_Enter}) {
-            auto* shortcut = new QShortcut(QKeySequence(key), box, [this, box] { typed(box); });
-            shortcut->setContext(Qt::WidgetShortcut);
-        }
+    qApp->installEventFilter(this);
     addKey(QKeySequence(Qt::Key_Home), [this] { movePlayhead(0); });
     addKey(QKeySequence(Qt::Key_End), [this] { movePlayhead(m_session.lengthMs()); });
     // Ctrl+= too: on most keyboards Plus needs Shift, and the zoom key should not.
@@ -476,9 +478,50 @@ void EditorPanel::setEditorEnabled(bool enabled) {
         key->setEnabled(enabled);
 }
 
+void EditorPanel::focusClip() {
+    if (m_session.isOpen())
+        m_waveform->setFocus(Qt::OtherFocusReason);
+}
+
+namespace {
+
+bool isReturn(const QEvent* event) {
+    if (event->type() != QEvent::ShortcutOverride && event->type() != QEvent::KeyPress)
+        return false;
+    const auto* key = static_cast<const QKeyEvent*>(event);
+    return (key->key() == Qt::Key_Return || key->key() == Qt::Key_Enter) &&
+           (key->modifiers() & ~Qt::KeypadModifier) == Qt::NoModifier;
+}
+
+// The controls that have a use of their own for Return: a box takes what was typed, a list
+// acts on its entry, a choice box keeps its choice, a button is pressed.
+bool takesReturn(const QObject* focus) {
+    return qobject_cast<const QLineEdit*>(focus) || qobject_cast<const QAbstractItemView*>(focus) ||
+           qobject_cast<const QComboBox*>(focus) || qobject_cast<const QAbstractSpinBox*>(focus) ||
+           qobject_cast<const QTextEdit*>(focus) || qobject_cast<const QPlainTextEdit*>(focus) ||
+           qobject_cast<const QAbstractButton*>(focus);
+}
+
+} // namespace
+
 // The release ends a click on the groove as well as a drag of the handle; the slider has
 // its new value by the time the queued call runs.
+//
+// Return on a focused control that takes it never reaches "Done": accepting the shortcut
+// override hands the key to the control itself. A button of this window, which Qt would
+// leave deaf to Return outside a dialog, is pressed by it as by Space.
 bool EditorPanel::eventFilter(QObject* watched, QEvent* event) {
+    if (isReturn(event) && watched == QApplication::focusWidget() && takesReturn(watched)) {
+        auto* button = qobject_cast<QAbstractButton*>(watched);
+        const bool ownWindow = button && button->window() == window();
+        if (event->type() == QEvent::ShortcutOverride) {
+            event->accept();
+        } else if (ownWindow && button->isEnabled()) {
+            button->click();
+            return true;
+        }
+        return false;
+    }
     if (watched == m_sliderEdit && event->type() == QEvent::MouseButtonRelease &&
         static_cast<QMouseEvent*>(event)->button() == Qt::LeftButton)
         QMetaObject::invokeMethod(this, &EditorPanel::SliderEdit_Click, Qt::QueuedConnection);

@@ -85,6 +85,9 @@ public:
     // For the exit and before the work folder is emptied: stops a running crop, effect,
     // analysis or spectrogram and drops its end.
     void cancel();
+    // Puts the keyboard on the open clip's view, where the marks move by key and Return is
+    // "Done"; nothing while no clip is open.
+    void focusClip();
 
 public slots:
     // Opens the selected entry's clip (nothing when none is selected): the list player is

@@ -69,7 +69,8 @@ Framewav::Framewav(PageServices services, RingtonePrompt& ringtonePrompt, QWidge
     keepEdges(cmdSaveList, Qt::RightEdge | Qt::BottomEdge);
     keepEdges(cmdRingtone, Qt::LeftEdge | Qt::RightEdge | Qt::BottomEdge);
     controls::describe(m_list1, "Clip list",
-                       "The clips to play, edit and save; click to select, double click to edit");
+                       "The clips to play, edit and save; click to select, double click or Return "
+                       "to edit");
     controls::describe(m_text1, "Encoder status", "The status code of the last MP3 encoding");
 
     connect(cmdSaveWav, &QPushButton::clicked, m_saving, &ListSaving::CmdSaveWav_Click);
@@ -83,6 +84,12 @@ Framewav::Framewav(PageServices services, RingtonePrompt& ringtonePrompt, QWidge
     connect(m_list1, &QAbstractItemView::pressed, this, &Framewav::List1_Click);
     connect(m_list1, &ClipListBox::currentChangedByKey, this, &Framewav::List1_Click);
     connect(m_list1, &QAbstractItemView::doubleClicked, m_editor, &EditorPanel::List1_DblClick);
+    // Opened by key, the clip takes the keyboard, so that its keys (and Return for "Done") act
+    // on it rather than on the list.
+    connect(m_list1, &ClipListBox::openRequested, this, [this] {
+        m_editor->List1_DblClick();
+        m_editor->focusClip();
+    });
     connect(m_list1, &ClipListBox::moveRequested, m_buttons, &ListButtons::moveClip);
     connect(m_list1, &ClipListBox::moveByKey, this,
             [this](int step) { step < 0 ? m_buttons->CmdUP_Click() : m_buttons->CmdDown_Click(); });

@@ -13,7 +13,6 @@
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QLineEdit>
-#include <QMessageBox>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QVBoxLayout>
@@ -90,6 +89,14 @@ RingtoneDialog::RingtoneDialog(const RingtonePrompt::Choice& initial, bool clipS
     connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
     layout->addWidget(buttons);
     layout->setSizeConstraint(QLayout::SetFixedSize);
+    // Tab follows the reading order: the phone, the name, the choices, the loop's player, then
+    // OK and Cancel. The check boxes, made first, would otherwise come before the phone.
+    QList<QWidget*> order;
+    for (QAbstractButton* option : m_targets->buttons())
+        order << option;
+    order << m_title << m_wholeList << m_loudness << m_fadeOut << m_loop << m_play;
+    for (qsizetype i = 1; i < order.size(); ++i)
+        setTabOrder(order[i - 1], order[i]);
 
     connect(m_loop, &QCheckBox::toggled, this, &RingtoneDialog::updateControls);
     connect(m_wholeList, &QCheckBox::toggled, this, &RingtoneDialog::updateControls);
@@ -180,13 +187,8 @@ std::optional<RingtonePrompt::Choice> QtRingtonePrompt::chooseRingtone(QWidget* 
     return dialog.choice();
 }
 
-void QtRingtonePrompt::offerToPhone(QWidget* parent, const QString& tone) {
+void QtRingtonePrompt::sendToPhone(QWidget* parent, const QString& tone) {
     if (!m_phones)
-        return;
-    const auto answer = QMessageBox::question(
-        parent, QLatin1String(appinfo::Title),
-        QStringLiteral("Send \"%1\" to a phone now?").arg(QFileInfo(tone).fileName()));
-    if (answer != QMessageBox::Yes)
         return;
     SendToPhoneDialog dialog(tone, *m_phones, parent);
     dialog.exec();

@@ -65,7 +65,7 @@ public:
         : m_engine(engine), m_phones(phones) {}
     std::optional<Choice> chooseRingtone(QWidget* parent, const Choice& initial, bool clipSelected,
                                          const QString& clipFile) override;
-    void offerToPhone(QWidget* parent, const QString& tone) override;
+    void sendToPhone(QWidget* parent, const QString& tone) override;
 
 private:
     AudioEngine* m_engine;

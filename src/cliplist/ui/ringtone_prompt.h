@@ -30,7 +30,7 @@ public:
     // dialog may play as a loop. The choices made, or nothing when the user cancelled.
     virtual std::optional<Choice> chooseRingtone(QWidget* parent, const Choice& initial,
                                                  bool clipSelected, const QString& clipFile) = 0;
-    // A ringtone was saved as `tone`: asks whether to send it to a phone now and, if so,
-    // opens "Send to Phone" on it.
-    virtual void offerToPhone(QWidget* parent, const QString& tone) = 0;
+    // The user chose to send the saved ringtone `tone` to a phone: opens "Send to Phone" on
+    // it.
+    virtual void sendToPhone(QWidget* parent, const QString& tone) = 0;
 };

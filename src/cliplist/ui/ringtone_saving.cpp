@@ -15,9 +15,11 @@
 #include "pagekit/dialogs.h"
 #include "pagekit/encoder_jobs.h"
 
+#include <QDir>
 #include <QFile>
 #include <QFileInfo>
 #include <QItemSelectionModel>
+#include <QPointer>
 
 using ringtone::Target;
 
@@ -25,13 +27,7 @@ RingtoneSaving::RingtoneSaving(const ClipList& clips, ListJoin& join,
                                const QItemSelectionModel& selection, RingtonePrompt& prompt,
                                PageServices services, QObject* parent)
     : QObject(parent), m_clips(clips), m_join(join), m_selection(selection), m_prompt(prompt),
-      m_services(services) {
-    connect(&m_services.context.Mp3Enc1, &Mp3Encoder::EncodeFinished, this,
-            [this](bool ok, const QString&, const QString& output) {
-                if (ok && !m_savedTone.isEmpty() && output == m_savedTone)
-                    m_prompt.offerToPhone(&m_services.dialogParent, output);
-            });
-}
+      m_services(services) {}
 
 void RingtoneSaving::CmdRingtone_Click() {
     if (m_services.busy.isBusy())
@@ -63,14 +59,31 @@ void RingtoneSaving::CmdRingtone_Click() {
         m_clips.at(std::max(row, 0)).name + QLatin1Char('.') + ringtone::extension(target);
     request.initialFolder = m_services.settings.baseFolder();
     request.defaultExtension = ringtone::extension(target);
-    const std::optional<QString> output = dialogs.chooseFile(&m_services.dialogParent, request);
-    if (!output)
+    const std::optional<QString> chosen = dialogs.chooseFile(&m_services.dialogParent, request);
+    if (!chosen)
         return;
+    // The file's type is the phone's: a name typed with another extension gets the right one.
+    const QString output = ringtone::withExtension(*chosen, target);
+    QString renamed;
+    if (output != *chosen) {
+        renamed = QStringLiteral("A tone for this phone is a .%1 file, so it was saved as %2, "
+                                 "not %3.")
+                      .arg(ringtone::extension(target), QFileInfo(output).fileName(),
+                           QFileInfo(*chosen).fileName());
+        if (QFileInfo::exists(output) &&
+            dialogs.message(&m_services.dialogParent,
+                            QStringLiteral("A tone for this phone is a .%1 file, and %2 "
+                                           "already exists.\n\nReplace it?")
+                                .arg(ringtone::extension(target), QDir::toNativeSeparators(output)),
+                            QLatin1String(appinfo::Title), Dialogs::Icon::Warning,
+                            Dialogs::Buttons::YesNo) != Dialogs::Answer::Yes)
+            return;
+    }
 
     std::unique_ptr<BusyGate::Scope> busy =
         m_services.busy.enter(BusyGate::Window::Disable, QStringLiteral("Saving......."));
     ringtone::Request job;
-    job.output = *output;
+    job.output = output;
     job.target = target;
     job.cutMs = *cut;
     job.fadeOutMs = choice->fadeOut ? ringtone::DefaultFadeOutMs : 0;
@@ -83,32 +96,36 @@ void RingtoneSaving::CmdRingtone_Click() {
     if (!wholeList) {
         job.source = m_clips.clipFile(row);
         job.title = choice->title.isEmpty() ? m_clips.at(row).name : choice->title;
-        encode(job, std::move(busy));
+        encode(job, std::move(busy), renamed);
         return;
     }
     job.source = m_services.context.workFolder.concatWav();
-    job.title = choice->title.isEmpty() ? QFileInfo(*output).completeBaseName() : choice->title;
+    job.title = choice->title.isEmpty() ? QFileInfo(output).completeBaseName() : choice->title;
     m_join.start(
         std::move(busy), {},
-        [this, job](const Status& joined, std::unique_ptr<BusyGate::Scope> hold) {
+        [this, job, renamed](const Status& joined, std::unique_ptr<BusyGate::Scope> hold) {
             if (!joined) {
                 hold.reset();
                 warn(m_services.context.dialogs, &m_services.dialogParent,
                      QStringLiteral("%1 was not saved.\n\n%2").arg(job.output, joined.message()));
                 return;
             }
-            encode(job, std::move(hold));
+            encode(job, std::move(hold), renamed);
         });
 }
 
-void RingtoneSaving::encode(const ringtone::Request& job, std::unique_ptr<BusyGate::Scope> hold) {
-    m_savedTone = job.output;
+void RingtoneSaving::encode(const ringtone::Request& job, std::unique_ptr<BusyGate::Scope> hold,
+                            const QString& renamed) {
     const short started = m_services.encoderJobs.start(
         job.source, job.output,
         [job](const auto& progress, const std::atomic<bool>& abort) {
             return ringtone::render(job, progress, &abort);
         },
-        std::move(hold));
+        std::move(hold),
+        [self = QPointer<RingtoneSaving>(this), renamed](const QString& output) {
+            if (self)
+                self->saved(output, renamed);
+        });
     if (started == 0)
         return;
     if (job.source == m_services.context.workFolder.concatWav())
@@ -117,6 +134,18 @@ void RingtoneSaving::encode(const ringtone::Request& job, std::unique_ptr<BusyGa
          QStringLiteral("%1 was not saved: the encoder did not take the job (error code %2).")
              .arg(job.output)
              .arg(started));
+}
+
+// One box says where the tone is and offers it to a phone.
+void RingtoneSaving::saved(const QString& tone, const QString& renamed) {
+    QString text = QStringLiteral("Finish Save\n%1\n").arg(QDir::toNativeSeparators(tone));
+    if (!renamed.isEmpty())
+        text += QLatin1Char('\n') + renamed + QLatin1Char('\n');
+    text += QStringLiteral("\nSend it to a phone now?");
+    if (m_services.context.dialogs.message(&m_services.dialogParent, text,
+                                           QLatin1String(appinfo::Title), Dialogs::Icon::Question,
+                                           Dialogs::Buttons::YesNo) == Dialogs::Answer::Yes)
+        m_prompt.sendToPhone(&m_services.dialogParent, tone);
 }
 
 // Clips of other formats are converted by the join but keep their length in time, so the

@@ -25,16 +25,14 @@ class RingtonePrompt;
 // Order: the ringtone prompt; the length rule of the target (for the iPhone's share sheet a
 // silent cut to 29.9 s; for the Finder route, past 30 s a Yes/No warning that names the
 // length, past 40 s a refusal that offers to save the first 40 s, faded out, instead); the
-// save dialog in the base folder with the clip's name and the target's extension filled in;
-// then, with the busy window "Saving......." and the main window disabled, the list is
-// joined into concat.wav when it is the source (ListJoin), and the tone is encoded as one of
-// the page's encoder jobs (EncoderJobs), whose end reports "Finish Save" or the failure,
-// deletes concat.wav and enables the window. The title tag is the name typed in the prompt;
-// left empty, the clip's name, for the whole list the chosen file's name without its
-// extension.
-//
-// Once the tone is saved and "Finish Save" was shown, the prompt offers to send it to a
-// phone.
+// save dialog in the base folder with the clip's name and the target's extension filled in
+// (a name typed with another extension gets the target's, and the end says so); then, with the busy
+// window "Saving......." and the main window disabled, the list is joined into concat.wav when it
+// is the source (ListJoin), and the tone is encoded as one of the page's encoder jobs
+// (EncoderJobs), whose end reports the failure or, in one Yes/No box, "Finish Save", where the tone
+// is and whether to send it to a phone now, then deletes concat.wav and enables the window. The
+// title tag is the name typed in the prompt; left empty, the clip's name, for the whole list the
+// chosen file's name without its extension.
 //
 // A cancel at any step changes nothing. An empty list, a join that fails or a job the
 // encoder refuses gets one message and leaves no file behind.
@@ -54,12 +52,14 @@ private:
     std::int64_t lengthMs(bool wholeList, int row) const;
     // The length rule; the cut to keep (-1 for all), or nothing when the user declined.
     std::optional<std::int64_t> askAboutLength(ringtone::Target target, std::int64_t length) const;
-    void encode(const ringtone::Request& job, std::unique_ptr<BusyGate::Scope> hold);
+    // `renamed` says how the typed name was changed (empty: it was not).
+    void encode(const ringtone::Request& job, std::unique_ptr<BusyGate::Scope> hold,
+                const QString& renamed);
+    void saved(const QString& tone, const QString& renamed);
 
     const ClipList& m_clips;
     ListJoin& m_join;
     const QItemSelectionModel& m_selection;
     RingtonePrompt& m_prompt;
     PageServices m_services;
-    QString m_savedTone; // the output of the last ringtone job started
 };

@@ -79,6 +79,7 @@ FrameRec::FrameRec(PageServices services, ClipImport& import, QWidget* parent, T
     : QGroupBox(parent), m_services(services), m_import(import), m_engine(services.context.engine),
       m_dialogs(services.context.dialogs), m_workFolder(services.context.workFolder),
       m_take(new TakeRecorder(m_engine, memory, this)) {
+    m_take->setSpoolFile(m_workFolder.takeSpool());
     m_take->setMeter(&m_meter);
     m_clock.start();
     setObjectName(QStringLiteral("FrameRec"));
@@ -403,7 +404,10 @@ void FrameRec::CmdMp3_Click() {
 }
 
 void FrameRec::tmrRecTest_Timer() {
-    if (const auto capture = m_take->recordChannel(); capture != 0) {
+    // A take still waiting for sound has nothing in it yet, whatever the capture heard.
+    if (m_take->state() == TakeRecorder::State::WaitingForSound) {
+        m_lblPos->setText(QStringLiteral("0"));
+    } else if (const auto capture = m_take->recordChannel(); capture != 0) {
         m_lblPos->setText(QString::number(m_engine.capturePosition(capture)));
     } else if (const auto stream = m_take->takeStream(); stream != 0) {
         const QString length = QString::number(m_engine.length(stream));

@@ -84,9 +84,13 @@ public:
             if (id)
                 QAccessible::deleteAccessibleInterface(id);
     }
-    int childCount() const override { return 3; }
+    // The three times first, then the view's own controls (zoom buttons, picture choice) as
+    // any widget shows its children.
+    int childCount() const override { return 3 + QAccessibleWidget::childCount(); }
     QAccessibleInterface* child(int index) const override {
-        if (index < 0 || index >= 3)
+        if (index >= 3)
+            return QAccessibleWidget::child(index - 3);
+        if (index < 0)
             return nullptr;
         if (!m_ids[index]) {
             auto* made = new TimeAccessible(static_cast<WaveformView*>(widget()),
@@ -99,11 +103,12 @@ public:
         for (int i = 0; i < 3; ++i)
             if (m_ids[i] && QAccessible::accessibleInterface(m_ids[i]) == child)
                 return i;
-        return -1;
+        const int own = QAccessibleWidget::indexOfChild(child);
+        return own < 0 ? -1 : own + 3;
     }
     QAccessibleInterface* focusChild() const override {
         const auto* view = static_cast<WaveformView*>(widget());
-        return view->hasFocus() ? child(int(view->keyTime())) : nullptr;
+        return view->hasFocus() ? child(int(view->keyTime())) : QAccessibleWidget::focusChild();
     }
 
 private:

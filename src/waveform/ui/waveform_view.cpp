@@ -36,6 +36,7 @@ WaveformView::WaveformView(QWidget* parent) : QWidget(parent) {
     setFocusPolicy(Qt::StrongFocus);
     m_scroll = new QScrollBar(Qt::Horizontal, this);
     m_scroll->setObjectName(QStringLiteral("WaveformScroll"));
+    m_scroll->setAccessibleName(QStringLiteral("Stretch shown"));
     m_scroll->hide();
     connect(m_scroll, &QScrollBar::valueChanged, this, [this](int value) {
         m_viewStartMs = value * m_scrollUnitMs;
