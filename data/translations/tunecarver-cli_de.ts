@@ -88,10 +88,6 @@ oder 16-Bit-PCM-WAV-Datei von mindestens einer halben Sekunde; OUT, ein WAV dess
 Formats, darf IN selbst sein und wird nur ersetzt, wenn es ganz geschrieben wurde.</translation>
     </message>
     <message>
-        <source>--lufs takes a number up to 0</source>
-        <translation>--lufs nimmt eine Zahl bis 0</translation>
-    </message>
-    <message>
         <source>give --lufs or --no-level, not both</source>
         <translation>--lufs oder --no-level angeben, nicht beides</translation>
     </message>

@@ -88,10 +88,6 @@ PCM de 8 o 16 bits de al menos medio segundo; OUT, un WAV del mismo formato, pue
 propio IN y solo se reemplaza cuando se ha escrito entero.</translation>
     </message>
     <message>
-        <source>--lufs takes a number up to 0</source>
-        <translation>--lufs admite un número hasta 0</translation>
-    </message>
-    <message>
         <source>give --lufs or --no-level, not both</source>
         <translation>indique --lufs o --no-level, no ambos</translation>
     </message>

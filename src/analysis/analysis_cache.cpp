@@ -99,7 +99,7 @@ void AnalysisCache::startNext() {
             // A clip that changed while it was read keeps no analysis file.
             if (job.cancelled() || !(stampOf(path) == stamp) ||
                 !analysis::save(path, *made.analysis))
-                QFile::remove(analysis::analysisFilePath(path));
+                analysis::remove(path);
             return made;
         },
         [this, path = m_jobPath](Made made) {

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "analysis/analysis_file.h"
 
+#include "base/no_follow.h"
 #include "base/write_fully.h"
 
 #include <QDateTime>
@@ -11,6 +12,7 @@
 #include <QJsonDocument>
 #include <QSaveFile>
 
+#include <algorithm>
 #include <cmath>
 
 namespace analysis {
@@ -19,18 +21,13 @@ namespace {
 
 constexpr int FileVersion = 1;
 const char* const Kind = "tunecarver-analysis";
-
-struct Stamp {
-    qint64 bytes = -1;
-    qint64 modifiedMs = 0;
-};
-
-Stamp stampOf(const QString& clipPath) {
-    const QFileInfo info(clipPath);
-    if (!info.isFile())
-        return {};
-    return {info.size(), info.lastModified().toMSecsSinceEpoch()};
-}
+// The analysis of an hour of music is well under a megabyte; a bigger file is none of ours,
+// and nothing more than this is read from whatever lies there.
+constexpr qint64 MaxFileBytes = 8 * 1024 * 1024;
+// Times are kept to the millisecond: that much either side of the clip's ends still fits it.
+constexpr double Slack = 0.001;
+// No beat tracker hears more than one beat in this much sound (600 beats a minute).
+constexpr double MinBeatSpacingS = 0.1;
 
 double rounded(double seconds) {
     return std::round(seconds * 1000.0) / 1000.0;
@@ -58,18 +55,24 @@ QJsonArray sectionsJson(const std::vector<Section>& sections) {
     return array;
 }
 
-// Numbers only, ascending, each within [0, limit]; nothing else is a list of times.
-bool readTimes(const QJsonValue& value, double limit, std::vector<double>& into) {
+// Numbers only; whether they are times in the clip is checked once the whole file is read.
+bool readTimes(const QJsonValue& value, std::vector<double>& into) {
     if (!value.isArray())
         return false;
-    double last = -1;
     for (const QJsonValue& v : value.toArray()) {
         if (!v.isDouble())
             return false;
-        const double t = v.toDouble();
-        if (!std::isfinite(t) || t < last || t < 0 || t > limit + 1)
+        into.push_back(v.toDouble());
+    }
+    return true;
+}
+
+// Rising, and each within the clip.
+bool risingInside(const std::vector<double>& times, double durationS) {
+    double last = -1;
+    for (double t : times) {
+        if (!std::isfinite(t) || t <= last || t < 0 || t > durationS + Slack)
             return false;
-        into.push_back(t);
         last = t;
     }
     return true;
@@ -93,6 +96,41 @@ Status damaged(const QString& path, const char* why) {
 
 } // namespace
 
+Status fitsClip(const MusicAnalysis& a, double clipSeconds) {
+    const auto wrong = [](const char* why) {
+        return Status{ErrorCode::FileForm, QLatin1String(why)};
+    };
+    if (!std::isfinite(a.durationS) || std::abs(a.durationS - clipSeconds) > Slack)
+        return wrong("not as long as the clip");
+    const double d = a.durationS;
+    if (!risingInside(a.beats, d) || double(a.beats.size()) > d / MinBeatSpacingS + 1)
+        return wrong("beats out of order, outside the clip or too many");
+    if (!risingInside(a.bars, a.durationS) ||
+        !std::includes(a.beats.begin(), a.beats.end(), a.bars.begin(), a.bars.end()))
+        return wrong("bars that are not beats");
+    if (!std::isfinite(a.tempoBpm) || a.tempoBpm < 0 || a.tempoBpm > 60 / MinBeatSpacingS)
+        return wrong("an impossible tempo");
+    if (a.beatLufs.size() != a.beats.size() || double(a.loudness.size()) > d / LoudnessStepS + 2)
+        return wrong("loudness that does not fit the clip");
+    // The sections follow one another from the start of the clip to its end.
+    if (a.sections.empty())
+        return wrong("no sections");
+    double next = 0;
+    bool chorusFound = a.chorusLabel.isEmpty();
+    for (const Section& s : a.sections) {
+        if (!std::isfinite(s.start) || !std::isfinite(s.end) || std::abs(s.start - next) > Slack ||
+            s.end <= s.start || s.label.isEmpty())
+            return wrong("sections that do not cover the clip");
+        next = s.end;
+        chorusFound = chorusFound || s.label == a.chorusLabel;
+    }
+    if (std::abs(next - d) > Slack)
+        return wrong("sections that do not cover the clip");
+    if (!chorusFound)
+        return wrong("a chorus that is no section");
+    return Status::ok();
+}
+
 QString analysisFilePath(const QString& clipPath) {
     const QFileInfo clip(clipPath);
     return clip.dir().filePath(QStringLiteral("analysis/") + clip.fileName() +
@@ -100,14 +138,22 @@ QString analysisFilePath(const QString& clipPath) {
 }
 
 Status save(const QString& clipPath, const MusicAnalysis& analysis) {
-    const Stamp stamp = stampOf(clipPath);
-    if (stamp.bytes < 0)
-        return {ErrorCode::FileOpen, QStringLiteral("%1: no such clip file.").arg(clipPath)};
+    const Result<ClipStamp> stamp = clipStampOf(clipPath);
+    if (!stamp)
+        return stamp.status();
+    // QSaveFile writes through a link to wherever it points: an analysis folder or file that
+    // is not what the program made is left alone, and no analysis is kept.
+    const QString path = analysisFilePath(clipPath);
+    const QFileInfo existing(path);
+    if (!nofollow::makeFolder(existing.path()) ||
+        ((existing.exists() || existing.isSymLink()) && !nofollow::isPlainFile(path)))
+        return {ErrorCode::NotFile,
+                QStringLiteral("%1: not a plain file in a plain folder; left alone.").arg(path)};
     const QJsonObject object{
         {"kind", Kind},
         {"version", FileVersion},
-        {"clip_bytes", double(stamp.bytes)},
-        {"clip_modified_ms", double(stamp.modifiedMs)},
+        {"clip_bytes", double(stamp->bytes)},
+        {"clip_modified_ms", double(stamp->modifiedMs)},
         {"duration", analysis.durationS},
         {"tempo_bpm", std::round(analysis.tempoBpm * 100.0) / 100.0},
         {"beats", times(analysis.beats)},
@@ -120,8 +166,7 @@ Status save(const QString& clipPath, const MusicAnalysis& analysis) {
         {"no_grid", analysis.noGridReason},
     };
     const QByteArray bytes = QJsonDocument(object).toJson(QJsonDocument::Compact);
-    QSaveFile file(analysisFilePath(clipPath));
-    QDir().mkpath(QFileInfo(file.fileName()).path());
+    QSaveFile file(path);
     if (!file.open(QIODevice::WriteOnly))
         return writeFailure(file.fileName(), file);
     if (Status written = writeFully(file, bytes.constData(), bytes.size()); !written)
@@ -131,52 +176,59 @@ Status save(const QString& clipPath, const MusicAnalysis& analysis) {
     return Status::ok();
 }
 
-Result<MusicAnalysis> load(const QString& clipPath) {
-    const QString path = analysisFilePath(clipPath);
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly))
-        return Status{ErrorCode::FileOpen, QStringLiteral("%1: no analysis file.").arg(path)};
-    // An analysis of a long song is some hundred kilobytes; more is no file of ours.
-    if (file.size() > 64 * 1024 * 1024)
-        return damaged(path, "damaged");
+Result<MusicAnalysis> read(QIODevice& file, const ClipStamp& clip, const QString& path) {
+    const QByteArray bytes = file.read(MaxFileBytes + 1);
+    if (bytes.size() > MaxFileBytes)
+        return damaged(path, "too big for an analysis file");
     QJsonParseError error{};
-    const QJsonDocument document = QJsonDocument::fromJson(file.readAll(), &error);
+    const QJsonDocument document = QJsonDocument::fromJson(bytes, &error);
     if (error.error != QJsonParseError::NoError || !document.isObject())
         return damaged(path, "damaged");
     const QJsonObject o = document.object();
     if (o.value("kind").toString() != QLatin1String(Kind) ||
         o.value("version").toInt() != FileVersion)
         return damaged(path, "not an analysis file of this version");
-    const Stamp stamp = stampOf(clipPath);
-    if (qint64(o.value("clip_bytes").toDouble(-2)) != stamp.bytes ||
-        qint64(o.value("clip_modified_ms").toDouble(-2)) != stamp.modifiedMs)
+    if (o.value("clip_bytes").toDouble(-2) != double(clip.bytes) ||
+        o.value("clip_modified_ms").toDouble(-2) != double(clip.modifiedMs))
         return damaged(path, "made from another version of the clip");
     MusicAnalysis a;
     a.durationS = o.value("duration").toDouble(-1);
     a.tempoBpm = o.value("tempo_bpm").toDouble(-1);
     a.chorusLabel = o.value("chorus").toString();
     a.noGridReason = o.value("no_grid").toString();
-    if (!std::isfinite(a.durationS) || a.durationS < 0 || !std::isfinite(a.tempoBpm) ||
-        a.tempoBpm < 0 || a.tempoBpm > 1000 ||
-        o.value("loudness_step").toDouble() != LoudnessStepS ||
-        !readTimes(o.value("beats"), a.durationS, a.beats) ||
-        !readTimes(o.value("bars"), a.durationS, a.bars) ||
+    if (o.value("loudness_step").toDouble() != LoudnessStepS ||
+        !readTimes(o.value("beats"), a.beats) || !readTimes(o.value("bars"), a.bars) ||
         !readLevels(o.value("beat_lufs"), a.beatLufs) ||
-        !readLevels(o.value("loudness"), a.loudness) || a.beatLufs.size() != a.beats.size() ||
-        !o.value("sections").isArray())
+        !readLevels(o.value("loudness"), a.loudness) || !o.value("sections").isArray())
         return damaged(path, "damaged");
-    double last = 0;
     for (const QJsonValue& v : o.value("sections").toArray()) {
         const QJsonObject s = v.toObject();
-        const Section section{s.value("start").toDouble(-1), s.value("end").toDouble(-1),
-                              s.value("label").toString()};
-        if (section.start < last - 1e-3 || section.end < section.start ||
-            section.end > a.durationS + 1 || section.label.isEmpty())
-            return damaged(path, "damaged");
-        a.sections.push_back(section);
-        last = section.end;
+        a.sections.push_back({s.value("start").toDouble(-1), s.value("end").toDouble(-1),
+                              s.value("label").toString()});
     }
+    const double clipSeconds =
+        clip.format.sampleRateHz > 0 ? double(clip.frames) / clip.format.sampleRateHz : -1;
+    if (Status fits = fitsClip(a, clipSeconds); !fits)
+        return Status{ErrorCode::FileForm, QStringLiteral("%1: %2.").arg(path, fits.message())};
     return a;
+}
+
+Result<MusicAnalysis> load(const QString& clipPath) {
+    const QString path = analysisFilePath(clipPath);
+    QFile file;
+    if (Status opened = nofollow::openPlainFile(file, path); !opened)
+        return opened;
+    const Result<ClipStamp> clip = clipStampOf(clipPath);
+    if (!clip)
+        return clip.status();
+    return read(file, *clip, path);
+}
+
+void remove(const QString& clipPath) {
+    const QFileInfo file(analysisFilePath(clipPath));
+    const nofollow::Folder clipFolder(QFileInfo(clipPath).path());
+    nofollow::Folder(clipFolder, QFile::encodeName(file.dir().dirName()))
+        .removeFile(QFile::encodeName(file.fileName()));
 }
 
 QJsonObject toJson(const MusicAnalysis& analysis, const std::vector<Suggestion>& suggestions) {

@@ -4,7 +4,9 @@
 #include "analysis/music_analysis.h"
 #include "analysis/suggestions.h"
 #include "base/status.h"
+#include "wav/clip_stamp.h"
 
+#include <QIODevice>
 #include <QJsonObject>
 #include <QString>
 
@@ -19,12 +21,23 @@ namespace analysis {
 // The clip file's name + ".analysis.json" in the folder "analysis" beside the clip.
 QString analysisFilePath(const QString& clipPath);
 
-// Writes `analysis` for clipPath through a temporary file renamed over an older one.
+// Writes `analysis` for clipPath through a temporary file renamed over an older one. Refused
+// (NotFile) where the folder or the file is anything but a plain one (a link is not followed).
 Status save(const QString& clipPath, const MusicAnalysis& analysis);
 // The analysis kept for clipPath. Fails (and the caller analyses the clip anew) when there is
-// no file, it is damaged, or the clip file's size or modification time is not the one it was
-// made from.
+// no file, it is not a plain file (a link, a pipe or a device is not followed or read), it is
+// damaged or too big, it was made from another version of the clip, or it does not fit it.
 Result<MusicAnalysis> load(const QString& clipPath);
+// The analysis an analysis file holds, read from `file` (`path` names it in messages), when it
+// was made from `clip` and fits it (fitsClip).
+Result<MusicAnalysis> read(QIODevice& file, const ClipStamp& clip, const QString& path);
+// Whether every value of `a` can describe a clip of clipSeconds: the same length, beats and
+// bars rising inside it (no more than one beat in 0.1 s, every bar on a beat), sections that
+// follow one another from its start to its end, a chorus among them. FileForm says what does
+// not fit.
+Status fitsClip(const MusicAnalysis& a, double clipSeconds);
+// Removes the analysis file of clipPath; through a link nothing is removed.
+void remove(const QString& clipPath);
 
 // What `tunecarver-cli analyse --json` prints: tempo_bpm, beats, bars, sections (start, end,
 // label) and suggestions (start, end, reason), times in seconds to the millisecond.

@@ -5,14 +5,11 @@
 #include <QVariant>
 #include <QVariantMap>
 
-#include <memory>
-
-class QSettings;
-
 // What a user chooses in passing and expects to find again at the next start (the steps of
 // "Clean Up", the pre-roll, start on sound, the snap): kept in "state.ini" beside
 // "config.ini", whose two lines stay as they are. Without a file (tests) the choices last
-// for the run. A value that can't be read is the fallback. GUI thread only.
+// for the run. A value that can't be read is the fallback; a state file that is not a plain
+// file (a link, a pipe) is read as empty and never written. GUI thread only.
 class Choices {
 public:
     // `path`: the state file; empty keeps the choices in memory.
@@ -30,8 +27,6 @@ public:
     void set(const QString& key, const QVariant& value);
 
 private:
-    QVariant value(const QString& key) const;
-
-    std::unique_ptr<QSettings> m_file;
-    QVariantMap m_memory;
+    QString m_path;
+    QVariantMap m_values;
 };

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "base/settings.h"
 
+#include "base/no_follow.h"
 #include "base/write_fully.h"
 
 #include <QDir>
@@ -179,15 +180,28 @@ QByteArray Settings::toBytes() const {
 }
 
 Result<Settings> Settings::read(const QString& path) {
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly))
-        return Status(ErrorCode::FileOpen,
-                      QStringLiteral("Cannot read the settings file %1: %2")
-                          .arg(QDir::toNativeSeparators(path), file.errorString()));
-    return fromBytes(file.readAll());
+    QFile file;
+    if (Status opened = nofollow::openPlainFile(file, path); !opened)
+        return Status(opened.code(),
+                      QStringLiteral("Cannot read the settings file %1").arg(opened.message()));
+    // Two lines: a number and a folder. A file far bigger is none of ours, and no more than
+    // this is read of whatever lies there.
+    constexpr qint64 MaxBytes = 64 * 1024;
+    const QByteArray bytes = file.read(MaxBytes + 1);
+    if (bytes.size() > MaxBytes)
+        return Status(ErrorCode::FileForm,
+                      QStringLiteral("Cannot read the settings file %1: it is too big.")
+                          .arg(QDir::toNativeSeparators(path)));
+    return fromBytes(bytes);
 }
 
 Status Settings::write(const QString& path) const {
+    // A link, a pipe or a device in its place is left alone: the file is read as a plain file
+    // only, so it is only ever written as one.
+    const QFileInfo existing(path);
+    if ((existing.exists() || existing.isSymLink()) && !nofollow::isPlainFile(path))
+        return {ErrorCode::NotFile, QStringLiteral("%1: not a plain file; left alone.")
+                                        .arg(QDir::toNativeSeparators(path))};
     QSaveFile file(path);
     const QByteArray bytes = toBytes();
     if (!file.open(QIODevice::WriteOnly | QIODevice::Unbuffered))

@@ -1,9 +1,10 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "base/window_state.h"
 
+#include "base/state_file.h"
+
 #include <QDir>
 #include <QFileInfo>
-#include <QSettings>
 
 namespace {
 
@@ -17,9 +18,7 @@ QString WindowState::pathBeside(const QString& configFile) {
 }
 
 WindowState WindowState::read(const QString& path) {
-    if (!QFileInfo(path).isFile())
-        return {};
-    const QSettings file(path, QSettings::IniFormat);
+    const QVariantMap file = statefile::read(path);
     WindowState state;
     state.geometry = file.value(GeometryKey).toByteArray();
     state.fixedSize = file.value(FixedSizeKey, false).toBool();
@@ -27,16 +26,23 @@ WindowState WindowState::read(const QString& path) {
 }
 
 Status WindowState::write(const QString& path) const {
-    if (!QDir().mkpath(QFileInfo(path).absolutePath()))
-        return {ErrorCode::Create,
-                QStringLiteral("%1 could not be written: its folder cannot be made.")
-                    .arg(QDir::toNativeSeparators(path))};
-    QSettings file(path, QSettings::IniFormat);
-    file.setValue(GeometryKey, geometry);
-    file.setValue(FixedSizeKey, fixedSize);
-    file.sync();
-    if (file.status() != QSettings::NoError)
-        return {ErrorCode::Create,
-                QStringLiteral("%1 could not be written.").arg(QDir::toNativeSeparators(path))};
-    return {};
+    return statefile::update(path, {{GeometryKey, geometry}, {FixedSizeKey, fixedSize}});
+}
+
+QRect WindowState::placedOnScreens(const QRect& window, const QList<QRect>& screens) {
+    if (screens.isEmpty())
+        return window;
+    QRect screen = screens.first();
+    qint64 most = 0;
+    for (const QRect& s : screens) {
+        const QRect shared = s.intersected(window);
+        if (qint64(shared.width()) * shared.height() > most) {
+            most = qint64(shared.width()) * shared.height();
+            screen = s;
+        }
+    }
+    QRect placed(window.topLeft(), window.size().boundedTo(screen.size()).expandedTo({1, 1}));
+    placed.moveLeft(qBound(screen.left(), placed.left(), screen.right() - placed.width() + 1));
+    placed.moveTop(qBound(screen.top(), placed.top(), screen.bottom() - placed.height() + 1));
+    return placed;
 }

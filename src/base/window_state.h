@@ -4,6 +4,8 @@
 #include "base/status.h"
 
 #include <QByteArray>
+#include <QList>
+#include <QRect>
 #include <QString>
 
 // How the main window was left: its size, place and maximised state (as QWidget's
@@ -21,4 +23,9 @@ struct WindowState {
     // Writes `path` whole (QSettings writes a temporary file and renames it), making its
     // folder first when missing; a failure names the file.
     Status write(const QString& path) const;
+    // Where a window saved at `window` goes on the screens there are now (their available
+    // areas, the primary first): on the screen it overlaps most (else the primary), no larger
+    // than that screen and wholly on it, so that its title bar can be reached. A saved state
+    // is not trusted to fit: the screens may have changed, or the file may say anything.
+    static QRect placedOnScreens(const QRect& window, const QList<QRect>& screens);
 };

@@ -26,10 +26,34 @@ QMessageBox::Icon boxIcon(Dialogs::Icon icon) {
 
 } // namespace
 
+namespace {
+
+// The start and the end of `text`, `keep` characters in all, with "…" between.
+QString middleElided(QStringView text, qsizetype keep) {
+    return text.left(keep - keep / 2).toString() + QChar(0x2026) + text.right(keep / 2).toString();
+}
+
+} // namespace
+
+QString QtDialogs::elided(const QString& text) {
+    QString shown;
+    qsizetype start = 0;
+    while (start < text.size()) {
+        qsizetype end = start;
+        while (end < text.size() && !text.at(end).isSpace())
+            ++end;
+        const QStringView run = QStringView(text).mid(start, end - start);
+        shown += run.size() > MaxRun ? middleElided(run, MaxRun - 1) : run.toString();
+        for (start = end; start < text.size() && text.at(start).isSpace(); ++start)
+            shown += text.at(start);
+    }
+    return shown.size() > MaxText ? middleElided(shown, MaxText - 1) : shown;
+}
+
 Dialogs::Answer QtDialogs::message(QWidget* parent, const QString& text, const QString& title,
                                    Icon icon, Buttons buttons) {
     QMessageBox box(
-        boxIcon(icon), title, text,
+        boxIcon(icon), title, elided(text),
         buttons == Buttons::YesNo ? QMessageBox::Yes | QMessageBox::No : QMessageBox::Ok, parent);
     const int pressed = box.exec();
     if (buttons == Buttons::Ok)

@@ -19,4 +19,10 @@ public:
     // A "Description|*.a;*.b|Other|*.*" filter in QFileDialog's form:
     // {"Description (*.a *.b)", "Other (*)"}. "*.*" matches every file, as it always has.
     static QStringList nameFilters(const QString& filter);
+    // `text` as a message box shows it: a run of more than MaxRun characters without a blank
+    // (a long path) keeps its start and its end with "…" between, and so does a text longer
+    // than MaxText, so that no box is wider than the screen or takes long to lay out.
+    static constexpr int MaxRun = 120;
+    static constexpr int MaxText = 4000;
+    static QString elided(const QString& text);
 };

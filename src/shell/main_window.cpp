@@ -31,6 +31,8 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QGroupBox>
+#include <QGuiApplication>
+#include <QScreen>
 #include <QToolBar>
 
 namespace {
@@ -134,8 +136,15 @@ void Frmmain::restoreWindowState() {
         setMinimumSize(smallestSize());
         resize(smallestSize());
     }
-    if (!state.geometry.isEmpty())
-        restoreGeometry(state.geometry);
+    if (!state.geometry.isEmpty() && restoreGeometry(state.geometry) && !isMaximized() &&
+        !isFullScreen()) {
+        QList<QRect> screens;
+        for (const QScreen* screen : QGuiApplication::screens())
+            screens << screen->availableGeometry();
+        const QRect placed = WindowState::placedOnScreens(geometry(), screens);
+        if (placed != geometry())
+            setGeometry(placed);
+    }
     m_layout->apply();
 }
 

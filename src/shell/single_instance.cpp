@@ -13,18 +13,47 @@
 #include <QJsonDocument>
 #include <QLocalServer>
 #include <QLocalSocket>
+#include <QRegularExpression>
 #include <QSaveFile>
 #include <QThread>
 
+#include <cerrno>
+#include <climits>
 #include <cstdlib>
+#include <cstring>
+#include <ctime>
+#include <fcntl.h>
+#include <optional>
 #include <sys/socket.h>
 #include <sys/stat.h>
+#include <sys/un.h>
 #include <unistd.h>
 
 namespace {
 
 // One line of JSON each way: the files, then "ok" once they are taken.
 constexpr char Acknowledge[] = "ok\n";
+// What a start hands over is a command line's files: a message beyond this many, or with a
+// path longer than a path can be, is no start of ours, and is neither read on nor shown.
+constexpr int MaxFiles = 1000;
+constexpr qsizetype MaxPathBytes = PATH_MAX;
+constexpr qint64 MaxMessageBytes = qint64(MaxFiles) * (MaxPathBytes + 8) + 2;
+
+// The files of one message, or nothing when it is over the bounds or not a list of paths.
+std::optional<QStringList> filesOf(const QByteArray& line) {
+    if (line.size() > MaxMessageBytes)
+        return std::nullopt;
+    const QJsonDocument message = QJsonDocument::fromJson(line);
+    if (!message.isArray() || message.array().size() > MaxFiles)
+        return std::nullopt;
+    QStringList paths;
+    for (const QJsonValue& file : message.array()) {
+        if (!file.isString() || file.toString().toUtf8().size() >= MaxPathBytes)
+            return std::nullopt;
+        paths << file.toString();
+    }
+    return paths;
+}
 
 bool peerIsThisUser(qintptr descriptor) {
     ucred peer{};
@@ -42,6 +71,51 @@ QString runtimeSocketFor(const QString& lockFile) {
         QFileInfo(lockFile).absoluteFilePath().toUtf8(), QCryptographicHash::Sha1);
     return QStringLiteral("%1/tunecarver-%2.socket")
         .arg(runtime, QString::fromLatin1(hash.toHex().left(16)));
+}
+
+// Whether a program listens on the socket `path` (a socket nobody listens on refuses at once).
+bool someoneListens(const QByteArray& path) {
+    sockaddr_un address{};
+    address.sun_family = AF_UNIX;
+    if (path.size() >= qsizetype(sizeof address.sun_path))
+        return true; // cannot be asked: taken as alive
+    std::memcpy(address.sun_path, path.constData(), std::size_t(path.size()));
+    const int fd = ::socket(AF_UNIX, SOCK_STREAM | SOCK_NONBLOCK | SOCK_CLOEXEC, 0);
+    if (fd < 0)
+        return true;
+    const bool refused =
+        ::connect(fd, reinterpret_cast<const sockaddr*>(&address), sizeof address) != 0 &&
+        (errno == ECONNREFUSED || errno == ENOENT);
+    ::close(fd);
+    return !refused;
+}
+
+// The folders an instance makes for its socket without a runtime folder stay behind when it
+// is killed. They are ours when they have our name and owner and hold a socket nobody
+// listens on, or nothing at all for a minute (an instance that is starting has made its
+// folder but not yet its socket). Nothing else under the temporary folder is touched.
+void removeDeadSocketFolders() {
+    const QByteArray temp = QFile::encodeName(QDir::tempPath());
+    const nofollow::Folder tempFolder(QDir::tempPath());
+    static const QRegularExpression ours(QStringLiteral("^tunecarver-[A-Za-z0-9]{6}$"));
+    for (const QByteArray& name : tempFolder.entries()) {
+        if (!ours.match(QString::fromLatin1(name)).hasMatch())
+            continue;
+        const nofollow::Folder folder(tempFolder, name);
+        if (!folder.isOwn())
+            continue;
+        const QList<QByteArray> entries = folder.entries();
+        struct stat st {};
+        bool dead = false;
+        if (entries.isEmpty())
+            dead = ::fstat(folder.fd(), &st) == 0 && ::time(nullptr) - st.st_mtime > 60;
+        else if (entries == QList<QByteArray>{"socket"})
+            dead = ::fstatat(folder.fd(), "socket", &st, AT_SYMLINK_NOFOLLOW) == 0 &&
+                   S_ISSOCK(st.st_mode) && st.st_uid == ::geteuid() &&
+                   !someoneListens(temp + '/' + name + "/socket");
+        if (dead)
+            tempFolder.removeTree(name);
+    }
 }
 
 } // namespace
@@ -83,6 +157,7 @@ bool SingleInstance::listen() {
                                          "their own, because ")
                               .arg(QLatin1String(appinfo::Title));
     if (m_runtimeSocket.isEmpty()) {
+        removeDeadSocketFolders();
         QByteArray folder =
             QFile::encodeName(QDir::tempPath() + QStringLiteral("/tunecarver-XXXXXX"));
         if (!::mkdtemp(folder.data())) {
@@ -130,16 +205,23 @@ void SingleInstance::receive() {
             socket->deleteLater();
             continue;
         }
+        // Qt stops reading from the socket once this much waits: a line that long without its
+        // end is over the bound, and the rest is never taken in.
+        socket->setReadBufferSize(MaxMessageBytes + 1);
         connect(socket, &QLocalSocket::readyRead, this, [this, socket] {
-            if (!socket->canReadLine())
+            if (!socket->canReadLine()) {
+                if (socket->bytesAvailable() > MaxMessageBytes)
+                    socket->abort();
                 return;
-            const QJsonArray files = QJsonDocument::fromJson(socket->readLine()).array();
+            }
+            const std::optional<QStringList> paths = filesOf(socket->readLine(MaxMessageBytes + 2));
+            if (!paths) {
+                socket->abort();
+                return;
+            }
             socket->write(Acknowledge);
             socket->flush();
-            QStringList paths;
-            for (const QJsonValue& file : files)
-                paths << file.toString();
-            emit filesHandedOver(paths);
+            emit filesHandedOver(*paths);
         });
     }
 }

@@ -22,9 +22,11 @@ class QLocalServer;
 // The socket is where no other user can take its name: in the session's runtime folder
 // ($XDG_RUNTIME_DIR, the user's own), or, without one, in a private folder made for it under
 // the temporary folder, whose path the first writes to WorkFolder::addressFile() (the work
-// folder is private too). Both ends check that the other runs as the same user before a path
-// goes either way. When the name is taken by something that is not a socket of this user,
-// nothing of it is removed: the first runs alone, without hand-overs, and notice() says so.
+// folder is private too); such folders that killed instances left there (our name, our
+// user, a socket nobody listens on) are removed when the next one starts. Both ends check that the
+// other runs as the same user before a path goes either way. When the name is taken by something
+// that is not a socket of this user, nothing of it is removed: the first runs alone, without
+// hand-overs, and notice() says so.
 //
 // GUI thread only.
 class SingleInstance : public QObject {

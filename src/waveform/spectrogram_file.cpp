@@ -33,6 +33,7 @@ struct FileHeader {
     std::int32_t reserved;
 };
 constexpr char Magic[8] = {'T', 'C', 'S', 'P', 'E', 'C', 'T', '1'};
+constexpr std::int64_t MaxFrames = std::int64_t(1) << 32;
 
 Status damaged(const QString& path, const char* why) {
     return {ErrorCode::FileForm, QStringLiteral("%1: %2.").arg(path, QLatin1String(why))};
@@ -92,6 +93,10 @@ Result<std::shared_ptr<Spectrogram>> read(QIODevice& file, const ClipStamp& clip
     if (header.clipBytes != clip.bytes || header.clipModifiedMs != clip.modifiedMs ||
         !(format == clip.format) || header.frames != clip.frames)
         return damaged(path, "made from another version of the clip");
+    // A WAV file holds at most 4 GiB of sound, one frame a byte at the least; a length beyond
+    // is no clip's, and would overflow the hop worked out from it.
+    if (header.frames < 0 || header.frames > MaxFrames)
+        return damaged(path, "damaged");
     // Only the layout this program makes now is read: the size follows from the clip alone.
     const int hop = Spectrogram::hopFor(header.frames);
     const std::int64_t columns = (header.frames + hop - 1) / hop;

@@ -10,6 +10,12 @@
 #include <QTemporaryDir>
 #include <QtTest>
 
+#include <fcntl.h>
+#include <functional>
+#include <future>
+#include <sys/stat.h>
+#include <unistd.h>
+
 // The analysis kept beside a clip: made once, read back while it is the clip's own, made anew
 // when the clip changed or the file is damaged.
 class TestAnalysisFile : public QObject {
@@ -19,6 +25,8 @@ private slots:
     void cacheAnalysesOnceAndKeepsTheFile();
     void staleFileIsNotBelieved();
     void damagedFileIsMadeAnew();
+    void impossibleValuesMakeTheFileStale();
+    void plantedThingsAreNeitherFollowedNorWaitedOn();
 
 private:
     // Waits for the cache to finish clipPath; the analysis it then has.
@@ -111,6 +119,87 @@ void TestAnalysisFile::damagedFileIsMadeAnew() {
     QVERIFY(again);
     QVERIFY(std::abs(again->tempoBpm - 120) < 1);
     QVERIFY(analysis::load(m_clip));
+}
+
+// A file with the clip's own stamp but values no analysis of it can have is stale.
+void TestAnalysisFile::impossibleValuesMakeTheFileStale() {
+    AnalysisCache cache;
+    const analysis::MusicAnalysis good = *waitFor(cache, m_clip);
+    const double seconds = good.durationS;
+    QVERIFY(analysis::fitsClip(good, seconds));
+    QVERIFY(good.sections.size() >= 1 && good.beats.size() >= 8);
+    using Change = std::function<void(analysis::MusicAnalysis&)>;
+    for (const Change& change : std::initializer_list<Change>{
+             [](auto& a) { a.durationS = 1e300; },
+             [](auto& a) { a.durationS += 0.5; },
+             [&](auto& a) { a.beats.back() = seconds + 1; },
+             [](auto& a) { std::swap(a.beats[2], a.beats[3]); },
+             [](auto& a) { a.bars.push_back(a.beats.back() - 0.01); },
+             [&](auto& a) {
+                 a.beats.clear();
+                 for (double t = 0; t < seconds; t += 0.05)
+                     a.beats.push_back(t);
+                 a.beatLufs.assign(a.beats.size(), -20.f);
+                 a.bars = {0};
+             },
+             [](auto& a) { a.sections.front().start = 1; },
+             [&](auto& a) { a.sections.back().end = seconds - 2; },
+             [](auto& a) { a.sections.clear(); },
+             [](auto& a) { a.chorusLabel = "Z"; },
+             [](auto& a) { a.tempoBpm = 1e9; },
+         }) {
+        analysis::MusicAnalysis bad = good;
+        change(bad);
+        QVERIFY(!analysis::fitsClip(bad, seconds));
+    }
+    // Read from a file with the clip's stamp, a length of 1e300 s is not believed either.
+    const QString file = analysis::analysisFilePath(m_clip);
+    const QString text = QString::fromUtf8(testaudio::readAll(file));
+    QVERIFY(testaudio::writeAll(
+        file, QString(text)
+                  .replace(QRegularExpression("\"duration\":[0-9.e+]+"), "\"duration\":1e300")
+                  .toUtf8()));
+    QCOMPARE(analysis::load(m_clip).status().code(), ErrorCode::FileForm);
+    QVERIFY(testaudio::writeAll(file, text.toUtf8()));
+    QVERIFY(analysis::load(m_clip));
+}
+
+// What is found where the analysis file goes is not trusted to be a file of ours: a link is
+// neither written through nor read, a folder link gets nothing written into it, a pipe is
+// never waited on.
+void TestAnalysisFile::plantedThingsAreNeitherFollowedNorWaitedOn() {
+    AnalysisCache cache;
+    const analysis::MusicAnalysis made = *waitFor(cache, m_clip);
+    const QString file = analysis::analysisFilePath(m_clip);
+    const QString outside = m_dir->filePath("outside.txt");
+    QVERIFY(testaudio::writeAll(outside, "precious"));
+    QVERIFY(QFile::remove(file));
+    QVERIFY(QFile::link(outside, file));
+    QVERIFY(!analysis::save(m_clip, made));
+    QCOMPARE(analysis::load(m_clip).status().code(), ErrorCode::NotFile);
+    analysis::remove(m_clip);
+    QCOMPARE(testaudio::readAll(outside), QByteArray("precious"));
+    QVERIFY(!QFileInfo(file).isSymLink());
+
+    QVERIFY(QFile::link("/dev/zero", file));
+    QCOMPARE(analysis::load(m_clip).status().code(), ErrorCode::NotFile);
+    QVERIFY(QFile::remove(file));
+
+    const QByteArray pipe = QFile::encodeName(file);
+    QVERIFY(::mkfifo(pipe.constData(), 0600) == 0);
+    auto loading = std::async(std::launch::async, [&] { return analysis::load(m_clip); });
+    const bool quick = loading.wait_for(std::chrono::seconds(30)) == std::future_status::ready;
+    if (!quick)
+        ::close(::open(pipe.constData(), O_WRONLY)); // lets a reader stuck on it go
+    QVERIFY(quick);
+    QCOMPARE(loading.get().status().code(), ErrorCode::NotFile);
+
+    QVERIFY(QDir(m_dir->filePath("analysis")).removeRecursively());
+    const QString elsewhere = m_dir->filePath("elsewhere");
+    QVERIFY(QDir().mkdir(elsewhere));
+    QVERIFY(QFile::link(elsewhere, m_dir->filePath("analysis")));
+    QVERIFY(!analysis::save(m_clip, made));
+    QVERIFY(QDir(elsewhere).isEmpty());
 }
 
 QTEST_GUILESS_MAIN(TestAnalysisFile)

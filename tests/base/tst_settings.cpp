@@ -1,10 +1,18 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
+#include "base/choices.h"
 #include "base/settings.h"
+#include "base/state_file.h"
+#include "base/window_state.h"
 #include "support/test_audio.h"
 
 #include <QDir>
 #include <QTemporaryDir>
 #include <QtTest>
+
+#include <fcntl.h>
+#include <future>
+#include <sys/stat.h>
+#include <unistd.h>
 
 using BitRate = Settings::BitRate;
 
@@ -24,6 +32,9 @@ private slots:
     void write_failureLeavesNoFileAndNamesIt();
     void startBaseFolder_keepsOnlyAnExistingFolder();
     void locateFile_besideTheProgramWhenWritableOrPortableElsePerUser();
+    void stateAndConfig_plantedInTheirPlace_areNeitherFollowedNorWaitedOn();
+    void stateFile_keepsTheWindowAndTheChoicesTogether();
+    void savedWindow_isPlacedWhereItsTitleBarCanBeReached();
 };
 
 void TestSettings::fromBytes_readsValuesByTheFileRules_data() {
@@ -216,6 +227,76 @@ void TestSettings::locateFile_besideTheProgramWhenWritableOrPortableElsePerUser(
     QVERIFY(QFile::setPermissions(program.path(),
                                   QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner));
     QCOMPARE(Settings::locateFile(program.path()), beside);
+}
+
+// "state.ini" and "config.ini" are found, not made, at start: a FIFO there would keep the
+// window from ever appearing, a link would be written through, a device read without end.
+void TestSettings::stateAndConfig_plantedInTheirPlace_areNeitherFollowedNorWaitedOn() {
+    QTemporaryDir dir;
+    const QString state = dir.filePath("state.ini");
+    const QString config = Settings::filePath(dir.path());
+    for (const QString& path : {state, config})
+        QVERIFY(::mkfifo(QFile::encodeName(path).constData(), 0600) == 0);
+    auto reading = std::async(std::launch::async, [&] {
+        Choices choices(state);
+        choices.set("voice/preRoll", 2);
+        return WindowState::read(state).geometry.isEmpty() && !Settings::read(config) &&
+               !Settings().write(config);
+    });
+    const bool quick = reading.wait_for(std::chrono::seconds(60)) == std::future_status::ready;
+    if (!quick)
+        for (const QString& path : {state, config}) // lets a reader stuck on them go
+            ::close(::open(QFile::encodeName(path).constData(), O_WRONLY | O_NONBLOCK));
+    QVERIFY(quick);
+    QVERIFY(reading.get());
+    QVERIFY(!WindowState().write(state));
+
+    const QString outside = dir.filePath("outside.ini");
+    QVERIFY(testaudio::writeAll(outside, "[window]\nfixedSize=true\n 128 \r\n"));
+    for (const QString& path : {state, config}) {
+        QVERIFY(QFile::remove(path));
+        QVERIFY(QFile::link(outside, path));
+    }
+    QVERIFY(!WindowState::read(state).fixedSize);
+    QVERIFY(!WindowState().write(state));
+    QCOMPARE(Settings::read(config).status().code(), ErrorCode::NotFile);
+    QVERIFY(!Settings().write(config));
+    QCOMPARE(testaudio::readAll(outside), QByteArray("[window]\nfixedSize=true\n 128 \r\n"));
+
+    for (const QString& path : {state, config}) {
+        QVERIFY(QFile::remove(path));
+        QVERIFY(testaudio::writeAll(path, "[window]\nfixedSize=true\n" +
+                                              QByteArray(statefile::MaxBytes, '\n')));
+    }
+    QVERIFY(!WindowState::read(state).fixedSize);
+    QVERIFY(!Settings::read(config));
+}
+
+void TestSettings::stateFile_keepsTheWindowAndTheChoicesTogether() {
+    QTemporaryDir dir;
+    const QString path = dir.filePath("state/state.ini");
+    Choices(path).set("voice/preRoll", 1.5);
+    QVERIFY((WindowState{QByteArray("\x01\xd9\n[]=", 7), true}.write(path)));
+    const WindowState window = WindowState::read(path);
+    QCOMPARE(window.geometry, QByteArray("\x01\xd9\n[]=", 7));
+    QVERIFY(window.fixedSize);
+    QCOMPARE(Choices(path).number("voice/preRoll", 0), 1.5);
+    QCOMPARE(QDir(dir.filePath("state")).entryList(QDir::Files), QStringList{"state.ini"});
+}
+
+// Whatever the file says and however the screens changed since, the window fits a screen.
+void TestSettings::savedWindow_isPlacedWhereItsTitleBarCanBeReached() {
+    const QList<QRect> screens{{0, 0, 1920, 1050}, {1920, 0, 1280, 1024}};
+    QCOMPARE(WindowState::placedOnScreens({100, 100, 800, 600}, screens),
+             QRect(100, 100, 800, 600));
+    QCOMPARE(WindowState::placedOnScreens({2000, 50, 800, 600}, screens),
+             QRect(2000, 50, 800, 600));
+    QCOMPARE(WindowState::placedOnScreens({0, 0, 2147483647, 2147483647}, screens),
+             QRect(0, 0, 1920, 1050));
+    QCOMPARE(WindowState::placedOnScreens({-5000, -5000, 800, 600}, screens),
+             QRect(0, 0, 800, 600));
+    QCOMPARE(WindowState::placedOnScreens({3100, 1000, 800, 600}, screens),
+             QRect(2400, 424, 800, 600));
 }
 
 QTEST_GUILESS_MAIN(TestSettings)

@@ -1,4 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
+#include "base/no_follow.h"
 #include "base/work_folder.h"
 #include "support/test_audio.h"
 
@@ -104,6 +105,19 @@ private slots:
         QVERIFY(
             QDir(folder.path())
                 .isEmpty(QDir::AllEntries | QDir::System | QDir::Hidden | QDir::NoDotAndDotDot));
+    }
+
+    // Whatever reads in the work folder opens through openPlainFile: a link there is refused
+    // as a link, even one to a plain file, and never read.
+    void openPlainFile_refusesALinkToAPlainFile() {
+        QTemporaryDir root;
+        QVERIFY(testaudio::writeAll(root.filePath("plain"), "outside"));
+        QVERIFY(QFile::link(root.filePath("plain"), root.filePath("link")));
+        QFile file;
+        QCOMPARE(nofollow::openPlainFile(file, root.filePath("link")).code(), ErrorCode::NotFile);
+        QVERIFY(!file.isOpen());
+        QVERIFY(nofollow::openPlainFile(file, root.filePath("plain")));
+        QCOMPARE(file.readAll(), QByteArray("outside"));
     }
 
     void clipFile_isTheEntryTextPlusWav() {

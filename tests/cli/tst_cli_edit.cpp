@@ -221,6 +221,8 @@ void TestCliEdit::commands_refuseBadArgumentsWithOneMessage_data() {
     QTest::newRow("a gain past any sample") << QStringList{"gain", "--db", "1e308"} << "out.wav";
     QTest::newRow("a peak above full scale")
         << QStringList{"normalise", "--peak", "1e308"} << "out.wav";
+    QTest::newRow("a loudness below silence")
+        << QStringList{"cleanup", "--lufs", "-1e308"} << "out.wav";
     QTest::newRow("a picture too wide")
         << QStringList{"waveform", "--width", "2147483648"} << "out.png";
     QTest::newRow("a start past the sound")

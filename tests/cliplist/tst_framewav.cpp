@@ -290,8 +290,9 @@ void TestFramewav::add_keepsTheSelectionAndTheButtons() {
     QCOMPARE(page().clipNames(), QStringList({"a", "b", "tone"}));
     QCOMPARE(page().selectedIndex(), 0);
     QCOMPARE(list().selectionModel()->selectedIndexes().size(), 1);
+    // The player's buttons are the list player's tick's to set (every half second), which a
+    // busy machine reaches during the adds: they are not the adds' to keep.
     verifyEnabled(EditButtons, true);
-    verifyEnabled(PlayerButtons, false);
 }
 
 void TestFramewav::moveAndInsert_changeTheOrderNotTheFiles() {

@@ -3,7 +3,8 @@
 # Runs the fuzz harnesses, each for SECONDS, starting from the committed seeds:
 #   tests/fuzz/run.sh SECONDS [HARNESS...]      (HARNESS: wav_reader settings_reader
 #                                                 wave_commands decoder journal_reader
-#                                                 peak_reader; default all)
+#                                                 peak_reader spectrogram_reader
+#                                                 analysis_reader; default all)
 # FUZZ_BIN names the folder of the built harnesses (default: the test build's). New inputs
 # that reach new code are kept in FUZZ_BIN/corpus/HARNESS, a crashing input in
 # FUZZ_BIN/artifacts/. Exits non-zero when a harness finds a fault.
@@ -13,7 +14,8 @@ bin="$(cd "${FUZZ_BIN:-$here/../../build/test/tests/fuzz}" && pwd)"
 seconds="${1:?usage: run.sh SECONDS [HARNESS...]}"
 shift
 harnesses=("$@")
-[ ${#harnesses[@]} -eq 0 ] && harnesses=(wav_reader settings_reader wave_commands decoder journal_reader peak_reader)
+[ ${#harnesses[@]} -eq 0 ] && harnesses=(wav_reader settings_reader wave_commands decoder journal_reader peak_reader
+                                       spectrogram_reader analysis_reader)
 
 for name in "${harnesses[@]}"; do
     mkdir -p "$bin/corpus/$name" "$bin/artifacts"

@@ -31,6 +31,7 @@ class TestQtDialogs : public QObject {
 private slots:
     void nameFilters_convertsTheClassicForm_data();
     void nameFilters_convertsTheClassicForm();
+    void elided_keepsTheEndsOfALongPath();
     void message_showsTextTitleIconAndGivesTheAnswer_data();
     void message_showsTextTitleIconAndGivesTheAnswer();
     void chooseFile_setsUpTheDialogFromTheRequest();
@@ -182,6 +183,19 @@ void TestQtDialogs::chooseFiles_typedNamesOfAnyKindComeBackEveryOne() {
     QStringList wanted = names;
     wanted.sort();
     QCOMPARE(got, wanted);
+}
+
+// A path handed over from outside may be as long as a path can be, or longer: the box shows
+// its start and its end, and its sentence whole.
+void TestQtDialogs::elided_keepsTheEndsOfALongPath() {
+    const QString path = "/home/" + QString(64 * 1024 * 1024, 'a') + "/Song.mp3";
+    const QString shown = QtDialogs::elided("Can't play the file " + path + ".\nIt is not there.");
+    QCOMPARE(shown.size(), 20 + QtDialogs::MaxRun + 17);
+    QVERIFY(shown.startsWith("Can't play the file /home/aaa"));
+    QVERIFY(shown.endsWith(QStringLiteral("aaa/Song.mp3.\nIt is not there.")));
+    QCOMPARE(QtDialogs::elided("Short words stay as they are."), "Short words stay as they are.");
+    const QString manyWords = QString("word ").repeated(10000);
+    QCOMPARE(QtDialogs::elided(manyWords).size(), QtDialogs::MaxText);
 }
 
 QTEST_MAIN(TestQtDialogs)

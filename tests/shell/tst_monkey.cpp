@@ -3,6 +3,11 @@
 // button, list entry or slider the shown page offers, key presses, toolbar switches, file
 // dialogs answered with good, odd and missing files. Nothing may crash (the test runs under
 // ASan and UBSan), and every clip file the list names must exist after every step.
+//
+// "Exit" is left out: it empties the work folder and ends the program, which here, without an
+// event loop to end, would leave the window listing clips whose files are gone (the exit has
+// tests of its own). Each run goes through a fixed list of seeds (MONKEY_SEED runs one other),
+// among them 10, 16, 30 and 424242, which once found the window after its exit.
 #include "base/work_folder.h"
 #include "shell/main_window.h"
 #include "support/scripted_dialogs.h"
@@ -13,13 +18,21 @@
 #include <QAbstractButton>
 #include <QAbstractItemView>
 #include <QAbstractSlider>
+#include <QAction>
 #include <QApplication>
 #include <QRandomGenerator>
+#include <QTimer>
+#include <QToolButton>
 #include <QtTest>
 
 namespace {
 
-constexpr int Steps = 3000;
+constexpr int Steps = 1000;
+const quint32 Seeds[] = {20261208, 10,  16,  30,  424242, 1,    2,    3,     4,     5,
+                         6,        7,   8,   9,   11,     12,   13,   14,    15,    17,
+                         18,       19,  20,  21,  22,     23,   24,   25,    26,    27,
+                         28,       29,  31,  32,  33,     42,   64,   99,    100,   128,
+                         256,      512, 777, 999, 1000,   1234, 4242, 31337, 65535, 20260101};
 const char* const PageKeys[] = {"Wav", "Rec", "Convert", "Setting", "Help"};
 const Qt::Key Keys[] = {Qt::Key_Up,     Qt::Key_Down, Qt::Key_Return, Qt::Key_Space,
                         Qt::Key_Delete, Qt::Key_Home, Qt::Key_End,    Qt::Key_Tab};
@@ -27,7 +40,10 @@ const Qt::Key Keys[] = {Qt::Key_Up,     Qt::Key_Down, Qt::Key_Return, Qt::Key_Sp
 template <typename T> QList<T*> usable(QWidget& window) {
     QList<T*> found;
     for (T* widget : window.findChildren<T*>()) {
-        if (widget->isVisible() && widget->isEnabled())
+        const auto* tool = qobject_cast<const QToolButton*>(widget);
+        if (widget->isVisible() && widget->isEnabled() &&
+            !(tool && tool->defaultAction() &&
+              tool->defaultAction()->objectName() == QLatin1String("Exit")))
             found << widget;
     }
     return found;
@@ -38,14 +54,29 @@ template <typename T> QList<T*> usable(QWidget& window) {
 class TestMonkey : public QObject {
     Q_OBJECT
 private slots:
+    void randomUse_neverCrashesAndEveryListedClipHasItsFile_data();
     void randomUse_neverCrashesAndEveryListedClipHasItsFile();
+    // Some seeds never get a clip listed; all of them together must, or the monkey tests
+    // nothing.
+    void cleanupTestCase() { QVERIFY(m_mostClips > 0); }
+
+private:
+    int m_mostClips = 0;
 };
 
+void TestMonkey::randomUse_neverCrashesAndEveryListedClipHasItsFile_data() {
+    QTest::addColumn<quint32>("seed");
+    if (qEnvironmentVariableIsSet("MONKEY_SEED")) {
+        const auto seed = quint32(qEnvironmentVariableIntValue("MONKEY_SEED"));
+        QTest::addRow("seed %u", seed) << seed;
+        return;
+    }
+    for (const quint32 seed : Seeds)
+        QTest::addRow("seed %u", seed) << seed;
+}
+
 void TestMonkey::randomUse_neverCrashesAndEveryListedClipHasItsFile() {
-    const quint32 seed = qEnvironmentVariableIsSet("MONKEY_SEED")
-                             ? quint32(qEnvironmentVariableIntValue("MONKEY_SEED"))
-                             : 20261208u;
-    qInfo("monkey seed %u (set MONKEY_SEED to repeat another)", seed);
+    QFETCH(quint32, seed);
     QRandomGenerator random(seed);
 
     WindowRig rig(WindowRig::Window::Later);
@@ -85,6 +116,12 @@ void TestMonkey::randomUse_neverCrashesAndEveryListedClipHasItsFile() {
             rig.showPage(QLatin1String(PageKeys[random.bounded(5)]));
         } else if (what < 55) {
             const auto buttons = usable<QAbstractButton>(window);
+            // A button that pops up its menu waits in the menu's loop: the menu is closed
+            // from inside it, as a user who looked and chose nothing would.
+            QTimer::singleShot(0, qApp, [] {
+                if (QWidget* popup = QApplication::activePopupWidget())
+                    popup->close();
+            });
             if (!buttons.isEmpty())
                 buttons[random.bounded(int(buttons.size()))]->click();
         } else if (what < 75) {
@@ -137,10 +174,10 @@ void TestMonkey::randomUse_neverCrashesAndEveryListedClipHasItsFile() {
     }
     // Let a running decode or encode finish before the window goes.
     rig.waitForWork();
-    QTRY_VERIFY_WITH_TIMEOUT(window.isEnabled(), 20000);
+    QTRY_VERIFY_WITH_TIMEOUT(window.isEnabled(), 60000);
     qInfo("%d steps, up to %d clips listed, %d messages shown", Steps, mostClips,
           int(rig.dialogs().messages().size()));
-    QVERIFY(mostClips > 0);
+    m_mostClips = qMax(m_mostClips, mostClips);
 }
 
 QTEST_MAIN(TestMonkey)

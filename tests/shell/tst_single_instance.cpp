@@ -1,13 +1,18 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "shell/single_instance.h"
 #include "shell/start_plan.h"
+#include "support/test_audio.h"
 
+#include <QLocalServer>
 #include <QLockFile>
 #include <QSignalSpy>
 #include <QTemporaryDir>
 #include <QtTest>
 
+#include <atomic>
+#include <climits>
 #include <csignal>
+#include <cstring>
 #include <sys/socket.h>
 #include <sys/stat.h>
 #include <sys/un.h>
@@ -79,6 +84,69 @@ private slots:
         QVERIFY(taken);
         QCOMPARE(handed.first().first().toStringList(),
                  QStringList({"/music/a b.mp3", QDir::current().absoluteFilePath("tune.wav")}));
+    }
+
+    // What comes over the socket is bounded like a command line: a path longer than a path
+    // can be, more than 1,000 files, or 64 MiB without a line end are refused unread, and the
+    // first still takes a start that keeps to the bounds.
+    void messagesOverTheBound_areRefused() {
+        QTemporaryDir dir;
+        useRuntimeFolder(dir.filePath("runtime"));
+        const WorkFolder work(dir.filePath("korvanel"));
+        QVERIFY(work.prepare());
+        SingleInstance first(work);
+        QCOMPARE(first.start(), SingleInstance::Role::First);
+        QSignalSpy handed(&first, &SingleInstance::filesHandedOver);
+        SingleInstance second(work);
+        QCOMPARE(second.start(), SingleInstance::Role::Second);
+        QStringList many;
+        for (int i = 0; i < 1001; ++i)
+            many << QStringLiteral("/music/%1.wav").arg(i);
+        for (const QStringList& files :
+             {QStringList{"/" + QString(PATH_MAX, 'a')}, many,
+              QStringList{"/" + QString(64 * 1024 * 1024, 'a')}, QStringList{"/music/fine.wav"}}) {
+            std::atomic<int> taken = -1;
+            std::thread start([&] { taken = second.handOver(files, 60000); });
+            QTRY_VERIFY_WITH_TIMEOUT(taken >= 0, 60000);
+            start.join();
+            QCOMPARE(taken == 1, files.size() == 1 && files.first().size() < 100);
+        }
+        QCOMPARE(handed.count(), 1);
+        QCOMPARE(handed.first().first().toStringList(), QStringList{"/music/fine.wav"});
+    }
+
+    // Without a runtime folder, an instance that was killed leaves its socket's folder under
+    // the temporary folder; the next start removes it, and nothing that is alive or not ours.
+    void socketFoldersOfKilledInstances_areRemoved() {
+        QTemporaryDir dir;
+        useRuntimeFolder(QString());
+        const QByteArray oldTemp = qgetenv("TMPDIR");
+        qputenv("TMPDIR", QFile::encodeName(dir.filePath("tmp")));
+        const auto restore = qScopeGuard([&] { qputenv("TMPDIR", oldTemp); });
+        QVERIFY(QDir().mkpath(dir.filePath("tmp/tunecarver-dead01")));
+        QVERIFY(QDir().mkpath(dir.filePath("tmp/tunecarver-alive1")));
+        QVERIFY(QDir().mkpath(dir.filePath("tmp/tunecarver-notours")));
+        QVERIFY(testaudio::writeAll(dir.filePath("tmp/tunecarver-file01"), "x"));
+        // A socket whose listener is gone: bound, then closed without being removed.
+        const int dead = ::socket(AF_UNIX, SOCK_STREAM, 0);
+        sockaddr_un address{};
+        address.sun_family = AF_UNIX;
+        const QByteArray deadPath = QFile::encodeName(dir.filePath("tmp/tunecarver-dead01/socket"));
+        std::memcpy(address.sun_path, deadPath.constData(), std::size_t(deadPath.size()));
+        QVERIFY(::bind(dead, reinterpret_cast<const sockaddr*>(&address), sizeof address) == 0);
+        ::close(dead);
+        QLocalServer alive;
+        QVERIFY(alive.listen(dir.filePath("tmp/tunecarver-alive1/socket")));
+
+        const WorkFolder work(dir.filePath("korvanel"));
+        QVERIFY(work.prepare());
+        SingleInstance first(work);
+        QCOMPARE(first.start(), SingleInstance::Role::First);
+        QStringList left =
+            QDir(dir.filePath("tmp")).entryList(QDir::AllEntries | QDir::NoDotAndDotDot);
+        left.removeAll(QFileInfo(first.socketPath()).dir().dirName());
+        QCOMPARE(left,
+                 QStringList({"tunecarver-alive1", "tunecarver-file01", "tunecarver-notours"}));
     }
 
     void lockOfAnInstanceThatDied_isTakenOver() {

@@ -11,6 +11,7 @@
 #include "cliplist/ui/list_saving.h"
 #include "cliplist/ui/ringtone_saving.h"
 #include "pagekit/app_context.h"
+#include "pagekit/audio_error.h"
 #include "pagekit/busy_gate.h"
 #include "pagekit/controls.h"
 
@@ -47,6 +48,17 @@ Framewav::Framewav(PageServices services, RingtonePrompt& ringtonePrompt, QWidge
     m_editor->setGeometry(344, 8, 345, 206);
     m_player = new ListPlayerPanel(m_clips, m_session, selection, services, this);
     m_player->setGeometry(344, 218, 345, 73);
+    // A player whose sound server went away has stopped (its buttons and time say so); the
+    // user is told once, and the next Play connects anew.
+    QList<MediaPlayer*> players{&services.context.MMCPlayList};
+    if (&services.context.MMCEdit != players.first())
+        players << &services.context.MMCEdit;
+    for (MediaPlayer* player : players) {
+        connect(player, &MediaPlayer::failed, this, [this](const Status& failure) {
+            warn(m_services.context.dialogs, &m_services.dialogParent,
+                 QStringLiteral("Playing stopped.\n\n%1").arg(failure.message()));
+        });
+    }
     // Two rows of lower buttons, so that the ringtone's fits below the list's two.
     auto* cmdSaveWav =
         controls::button(this, "CmdSaveWav", "Save The List to Wav", {344, 298, 169, 24});
