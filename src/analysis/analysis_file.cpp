@@ -58,6 +58,35 @@ QJsonArray sectionsJson(const std::vector<Section>& sections) {
     return array;
 }
 
+QJsonArray stretchesJson(const std::vector<TempoStretch>& stretches) {
+    QJsonArray array;
+    for (const TempoStretch& s : stretches)
+        array.append(QJsonObject{{"start", rounded(s.start)},
+                                 {"end", rounded(s.end)},
+                                 {"bpm", std::round(s.bpm * 10.0) / 10.0}});
+    return array;
+}
+
+// The tempo stretches, in order within [0, limit]; a file without them has none.
+bool readStretches(const QJsonValue& value, double limit, std::vector<TempoStretch>& into) {
+    if (value.isUndefined())
+        return true;
+    if (!value.isArray())
+        return false;
+    double last = 0;
+    for (const QJsonValue& v : value.toArray()) {
+        const QJsonObject o = v.toObject();
+        const TempoStretch s{o.value("start").toDouble(-1), o.value("end").toDouble(-1),
+                             o.value("bpm").toDouble(-1)};
+        if (!(s.start >= last - 1e-3 && s.end >= s.start && s.end <= limit + 1 && s.bpm > 0 &&
+              s.bpm <= 1000))
+            return false;
+        into.push_back(s);
+        last = s.end;
+    }
+    return true;
+}
+
 // Numbers only, ascending, each within [0, limit]; nothing else is a list of times.
 bool readTimes(const QJsonValue& value, double limit, std::vector<double>& into) {
     if (!value.isArray())
@@ -110,6 +139,7 @@ Status save(const QString& clipPath, const MusicAnalysis& analysis) {
         {"clip_modified_ms", double(stamp.modifiedMs)},
         {"duration", analysis.durationS},
         {"tempo_bpm", std::round(analysis.tempoBpm * 100.0) / 100.0},
+        {"tempo_segments", stretchesJson(analysis.tempoStretches)},
         {"beats", times(analysis.beats)},
         {"bars", times(analysis.bars)},
         {"sections", sectionsJson(analysis.sections)},
@@ -159,6 +189,7 @@ Result<MusicAnalysis> load(const QString& clipPath) {
     if (!std::isfinite(a.durationS) || a.durationS < 0 || !std::isfinite(a.tempoBpm) ||
         a.tempoBpm < 0 || a.tempoBpm > 1000 ||
         o.value("loudness_step").toDouble() != LoudnessStepS ||
+        !readStretches(o.value("tempo_segments"), a.durationS, a.tempoStretches) ||
         !readTimes(o.value("beats"), a.durationS, a.beats) ||
         !readTimes(o.value("bars"), a.durationS, a.bars) ||
         !readLevels(o.value("beat_lufs"), a.beatLufs) ||
@@ -186,6 +217,7 @@ QJsonObject toJson(const MusicAnalysis& analysis, const std::vector<Suggestion>&
             {"start", rounded(s.start)}, {"end", rounded(s.end)}, {"reason", s.reason}});
     return QJsonObject{
         {"tempo_bpm", std::round(analysis.tempoBpm * 10.0) / 10.0},
+        {"tempo_segments", stretchesJson(analysis.tempoStretches)},
         {"beats", times(analysis.beats)},
         {"bars", times(analysis.bars)},
         {"sections", sectionsJson(analysis.sections)},

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "analysis/music_analysis.h"
 
+#include "analysis/beat_grid.h"
 #include "analysis/sections.h"
 #include "codec/loudness_meter.h"
 
@@ -339,6 +340,7 @@ constexpr double MinBeatContrast = 1.5;
 struct Grid {
     std::vector<double> beats;
     std::vector<double> bars;
+    std::vector<TempoStretch> stretches;
     double tempoBpm = 0;
     QString missing;
 };
@@ -375,6 +377,9 @@ Grid findGrid(Streams& s, double durationS) {
         grid.missing = QStringLiteral("no steady beat found");
         return grid;
     }
+    BeatGrid laid = fitBeatGrid(df, stepS, beatFrames);
+    beatFrames = std::move(laid.beats);
+    grid.stretches = std::move(laid.stretches);
 
     // The downbeat finder measures each beat in a frame of its own of about 1.3 s; a longer
     // gap between two beats would run past that frame, so such a track keeps every fourth
@@ -399,7 +404,7 @@ Grid findGrid(Streams& s, double durationS) {
         for (std::size_t i = 0; i < grid.beats.size(); i += BeatsPerBar)
             grid.bars.push_back(grid.beats[i]);
     }
-    grid.tempoBpm = 60.0 / (period * stepS);
+    grid.tempoBpm = laid.tempoBpm;
     return grid;
 }
 
@@ -461,6 +466,8 @@ Result<MusicAnalysis> analyse(PcmSource& source, const std::atomic<bool>* cancel
     result.beats = std::move(grid.beats);
     result.bars = std::move(grid.bars);
     result.tempoBpm = result.beats.empty() ? 0 : grid.tempoBpm;
+    if (!result.beats.empty())
+        result.tempoStretches = std::move(grid.stretches);
     for (double beat : result.beats)
         result.beatLufs.push_back(result.loudnessAt(beat));
 

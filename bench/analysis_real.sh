@@ -1,0 +1,71 @@
+#!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
+# The music analysis on real recordings: the game music Debian packages (every track of 1 to
+# 6 minutes), against three independent beat trackers as references (Essentia's
+# RhythmExtractor2013 through essentia.js, BeatRoot through music-tempo, both from npm, and
+# `aubio beat`). Prints per track and in total: beat F-measure at ±70 ms (beats before 5 s
+# left out) against each reference and between them; the tempo against Essentia's, exact
+# and allowing double or half; whether suggestion 1 starts on an Essentia beat; suggestion
+# 1's loudness rank among all windows of its length; the overlap between the suggestions.
+# Exits 1 when a goal row fails. The references' results are cached (in
+# ~/.cache/tunecarver-bench), so a rerun only analyses again.
+#   --references-only   fills the cache and stops
+#   TUNECARVER_BENCH_CLI=PATH   uses that tunecarver-cli instead of building the release one
+source "$(dirname "$0")/common.sh"
+
+CACHE="${XDG_CACHE_HOME:-$HOME/.cache}/tunecarver-bench"
+MUSIC_PACKAGES=(wesnoth-1.16-music)
+MUSIC_DIRS=(/usr/share/games/wesnoth/1.16/data/core/music)
+mkdir -p "$CACHE/npm" "$CACHE/real"
+
+if ! dpkg -s "${MUSIC_PACKAGES[@]}" aubio-tools >/dev/null 2>&1; then
+    quiet apt-get install -y --no-install-recommends "${MUSIC_PACKAGES[@]}" aubio-tools
+fi
+# node and npm: Debian's, unless the machine has them already.
+command -v npm >/dev/null || quiet apt-get install -y --no-install-recommends nodejs npm
+if [ ! -d "$CACHE/npm/node_modules/essentia.js" ] || [ ! -d "$CACHE/npm/node_modules/music-tempo" ]; then
+    (cd "$CACHE/npm" && quiet npm install --no-audit --no-fund essentia.js@0.1.3 music-tempo@1.0.3)
+fi
+export NODE_PATH="$CACHE/npm/node_modules"
+
+only_references=false
+[ "${1:-}" = --references-only ] && only_references=true
+if ! $only_references; then
+    if [ -n "${TUNECARVER_BENCH_CLI:-}" ]; then
+        CLI="$TUNECARVER_BENCH_CLI"
+    else
+        build_release
+    fi
+fi
+
+list="$WORK/tracks.tsv"
+: >"$list"
+for dir in "${MUSIC_DIRS[@]}"; do
+    for track in "$dir"/*.ogg; do
+        name=$(basename "$track" .ogg)
+        base="$CACHE/real/$name"
+        if [ ! -s "$base.wav" ]; then
+            ffmpeg -v error -y -i "$track" -ac 1 -ar 44100 -c:a pcm_s16le "$base.tmp.wav"
+            mv "$base.tmp.wav" "$base.wav"
+        fi
+        seconds=$(ffprobe -v error -show_entries format=duration -of csv=p=0 "$base.wav")
+        if awk -v s="$seconds" 'BEGIN { exit !(s < 60 || s > 360) }'; then
+            continue
+        fi
+        if [ ! -s "$base.refs.json" ]; then
+            echo "references: $name" >&2
+            node "$ROOT/bench/analysis_real_refs.js" "$base.wav" >"$base.refs.tmp"
+            mv "$base.refs.tmp" "$base.refs.json"
+        fi
+        if [ ! -s "$base.aubio.txt" ]; then
+            aubio beat -i "$base.wav" >"$base.aubio.tmp"
+            mv "$base.aubio.tmp" "$base.aubio.txt"
+        fi
+        $only_references && continue
+        "$CLI" analyse "$base.wav" --json 2>/dev/null >"$WORK/$name.json"
+        printf '%s\t%s\t%s\t%s\t%s\n' "$name" "$base.wav" "$base.refs.json" "$base.aubio.txt" \
+            "$WORK/$name.json" >>"$list"
+    done
+done
+$only_references && exit 0
+node "$ROOT/bench/analysis_real_score.js" <"$list"
