@@ -9,8 +9,9 @@
 # 1's loudness rank among all windows of its length; the overlap between the suggestions.
 # Exits 1 when a goal row fails. The references' results are cached (in
 # ~/.cache/tunecarver-bench), so a rerun only analyses again.
+# Our figures come from the release build's analysis (bench_analysis json, the same
+# analysis and suggestions as `tunecarver-cli analyse --json`).
 #   --references-only   fills the cache and stops
-#   TUNECARVER_BENCH_CLI=PATH   uses that tunecarver-cli instead of building the release one
 source "$(dirname "$0")/common.sh"
 
 CACHE="${XDG_CACHE_HOME:-$HOME/.cache}/tunecarver-bench"
@@ -30,12 +31,10 @@ export NODE_PATH="$CACHE/npm/node_modules"
 
 only_references=false
 [ "${1:-}" = --references-only ] && only_references=true
+ANALYSER="$ROOT/build/default/bench/bench_analysis"
 if ! $only_references; then
-    if [ -n "${TUNECARVER_BENCH_CLI:-}" ]; then
-        CLI="$TUNECARVER_BENCH_CLI"
-    else
-        build_release
-    fi
+    quiet cmake --preset default -S "$ROOT"
+    quiet cmake --build "$ROOT/build/default" --target bench_analysis
 fi
 
 list="$WORK/tracks.tsv"
@@ -45,8 +44,8 @@ for dir in "${MUSIC_DIRS[@]}"; do
         name=$(basename "$track" .ogg)
         base="$CACHE/real/$name"
         if [ ! -s "$base.wav" ]; then
-            ffmpeg -v error -y -i "$track" -ac 1 -ar 44100 -c:a pcm_s16le "$base.tmp.wav"
-            mv "$base.tmp.wav" "$base.wav"
+            ffmpeg -v error -y -i "$track" -ac 1 -ar 44100 -c:a pcm_s16le "$base.$$.wav"
+            mv "$base.$$.wav" "$base.wav"
         fi
         seconds=$(ffprobe -v error -show_entries format=duration -of csv=p=0 "$base.wav")
         if awk -v s="$seconds" 'BEGIN { exit !(s < 60 || s > 360) }'; then
@@ -54,15 +53,15 @@ for dir in "${MUSIC_DIRS[@]}"; do
         fi
         if [ ! -s "$base.refs.json" ]; then
             echo "references: $name" >&2
-            node "$ROOT/bench/analysis_real_refs.js" "$base.wav" >"$base.refs.tmp"
-            mv "$base.refs.tmp" "$base.refs.json"
+            node "$ROOT/bench/analysis_real_refs.js" "$base.wav" >"$base.refs.$$"
+            mv "$base.refs.$$" "$base.refs.json"
         fi
         if [ ! -s "$base.aubio.txt" ]; then
-            aubio beat -i "$base.wav" >"$base.aubio.tmp"
-            mv "$base.aubio.tmp" "$base.aubio.txt"
+            aubio beat -i "$base.wav" >"$base.aubio.$$"
+            mv "$base.aubio.$$" "$base.aubio.txt"
         fi
         $only_references && continue
-        "$CLI" analyse "$base.wav" --json 2>/dev/null >"$WORK/$name.json"
+        "$ANALYSER" json "$base.wav" >"$WORK/$name.json"
         printf '%s\t%s\t%s\t%s\t%s\n' "$name" "$base.wav" "$base.refs.json" "$base.aubio.txt" \
             "$WORK/$name.json" >>"$list"
     done

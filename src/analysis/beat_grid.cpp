@@ -37,8 +37,8 @@ double peakNear(const std::vector<double>& df, double at) {
 }
 
 // The summed peaks of `df` on the grid from + phase + k * period over [from, to).
-double combSum(const std::vector<double>& df, double period, double from, double to,
-               double phase, int* count = nullptr) {
+double combSum(const std::vector<double>& df, double period, double from, double to, double phase,
+               int* count = nullptr) {
     double sum = 0;
     int n = 0;
     for (double t = from + phase; t < to; t += period, ++n)
@@ -63,18 +63,19 @@ struct Line {
 };
 
 // A straight grid through beats[first, last]: each beat is numbered by the whole periods
-// from the last one numbered (a beat between two grid lines, the tracker's half beat, is
-// left out), and a least-squares line is drawn through them; beats far off it are dropped
-// and the line drawn again.
-Line fitLine(const std::vector<double>& beats, std::size_t first, std::size_t last,
-             double period, double tolerance) {
+// from the last one numbered (a beat between two grid lines, the tracker's half beat, or
+// one where it wandered to another tempo, is left out), and a least-squares line is drawn
+// through them; beats far off it are dropped and the line drawn again. `local`: the
+// tracker's period about each beat.
+Line fitLine(const std::vector<double>& beats, const std::vector<double>& local, std::size_t first,
+             std::size_t last, double period, double tolerance) {
     std::vector<std::pair<double, double>> points; // (number, frame)
     double number = 0;
     points.emplace_back(0, beats[first]);
     for (std::size_t i = first + 1; i <= last; ++i) {
         const double steps = (beats[i] - points.back().second) / period;
         const double whole = std::round(steps);
-        if (whole < 1 || std::abs(steps - whole) > 0.25)
+        if (!related(local[i], period) || whole < 1 || std::abs(steps - whole) > 0.2)
             continue;
         number += whole;
         points.emplace_back(number, beats[i]);
@@ -98,12 +99,16 @@ Line fitLine(const std::vector<double>& beats, std::size_t first, std::size_t la
             return std::abs(line.origin + line.period * p.first - p.second) > 0.1 * line.period;
         });
     }
-    int on = 0;
+    // Beats where the tracker wandered off to another tempo are no measure of the line.
+    int on = 0, counted = 0;
     for (std::size_t i = first; i <= last; ++i) {
+        if (!related(local[i], period))
+            continue;
         const double k = std::round((beats[i] - line.origin) / line.period);
         on += std::abs(line.origin + k * line.period - beats[i]) <= tolerance;
+        ++counted;
     }
-    line.onLine = double(on) / double(last - first + 1);
+    line.onLine = counted > 0 ? double(on) / double(counted) : 0;
     return line;
 }
 
@@ -181,8 +186,8 @@ BeatGrid fitBeatGrid(const std::vector<double>& df, double stepS,
     for (std::size_t i = 0; i < b.size(); ++i) {
         const std::size_t from = i >= 4 ? i - 4 : 0;
         const std::size_t to = std::min(intervals.size(), i + 5);
-        local[i] = median({intervals.begin() + std::ptrdiff_t(from),
-                           intervals.begin() + std::ptrdiff_t(to)});
+        local[i] = median(
+            {intervals.begin() + std::ptrdiff_t(from), intervals.begin() + std::ptrdiff_t(to)});
     }
 
     // Runs of beats at one tempo (any metrical level of it); a run too short to be a tempo
@@ -252,8 +257,9 @@ BeatGrid fitBeatGrid(const std::vector<double>& df, double stepS,
         const double to = r + 1 == runs.size()
                               ? std::min(double(df.size()), b[run.last] + 0.5 * period)
                               : 0.5 * (b[run.last] + b[run.last + 1]);
-        const Line line = run.last > run.first ? fitLine(b, run.first, run.last, period, tolerance)
-                                               : Line{period, b[run.first], 0};
+        const Line line = run.last > run.first
+                              ? fitLine(b, local, run.first, run.last, period, tolerance)
+                              : Line{period, b[run.first], 0};
         double beatPeriod = line.period;
         if (line.onLine >= SteadyShare && line.period > 1) {
             // One tempo: the level the accents carry, its period refined and its phase

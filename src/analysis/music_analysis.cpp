@@ -46,6 +46,10 @@ namespace {
 // decimated to about 2.7 kHz.
 constexpr double DfStepSeconds = 0.01161;
 constexpr int BeatsPerBar = 4;
+// The downbeat finder keeps the sound it is given: it is given the first ten minutes, which
+// set where the bars fall; past them the bars go on every BeatsPerBar beats. So a long
+// recording costs no more memory than a song.
+constexpr double DownBeatSeconds = 600.0;
 // The chroma's band: five octaves from A2, twelve bins to the octave, a frame every 93 ms at
 // about 11 kHz.
 constexpr double ChromaLowHz = 110.0;
@@ -166,6 +170,7 @@ struct Streams {
     std::unique_ptr<Framer> dfFramer;
     std::unique_ptr<Framer> chromaFramer;
     std::vector<float> downBeatBlock;
+    std::int64_t downBeatBlocksLeft = 0; // the downbeat finder hears no more than this
 
     std::vector<double> dfValues;
     std::vector<std::vector<float>> chroma; // one frame every chromaHop
@@ -200,6 +205,7 @@ void setUp(Streams& s) {
                                             std::size_t(s.dfStep));
     s.downBeat->setBeatsPerBar(BeatsPerBar);
     s.downBeatBlock.reserve(std::size_t(s.dfStep));
+    s.downBeatBlocksLeft = std::int64_t(DownBeatSeconds * s.internalRate / s.dfStep);
 
     ChromaConfig chroma{};
     chroma.FS = unsigned(std::lround(s.chromaRate));
@@ -239,11 +245,12 @@ void feedInternal(Streams& s, const double* samples, std::size_t count) {
     s.dfFramer->push(samples, count, [&](const double* frame) {
         s.dfValues.push_back(s.df->processTimeDomain(frame));
     });
-    for (std::size_t i = 0; i < count; ++i) {
+    for (std::size_t i = 0; i < count && s.downBeatBlocksLeft > 0; ++i) {
         s.downBeatBlock.push_back(float(samples[i]));
         if (s.downBeatBlock.size() == std::size_t(s.dfStep)) {
             s.downBeat->pushAudioBlock(s.downBeatBlock.data());
             s.downBeatBlock.clear();
+            --s.downBeatBlocksLeft;
         }
     }
     s.toChroma->push(samples, count, [&](const double* low, std::size_t n) {
@@ -390,8 +397,17 @@ Grid findGrid(Streams& s, double durationS) {
     std::size_t audioLength = 0;
     const float* audio = s.downBeat->getBufferedAudio(audioLength);
     std::vector<int> downbeats;
-    if (gapsFit && audio && audioLength > 0)
-        s.downBeat->findDownBeats(audio, audioLength, beatFrames, downbeats);
+    // The beats whose frame lies wholly within the sound kept.
+    std::vector<double> heard;
+    const double heardFrames = double(audioLength) * s.downBeatFactor / s.dfStep;
+    for (std::size_t i = 0; i + 1 < beatFrames.size() && beatFrames[i + 1] < heardFrames; ++i)
+        heard.push_back(beatFrames[i]);
+    if (gapsFit && audio && heard.size() >= std::size_t(2 * BeatsPerBar))
+        s.downBeat->findDownBeats(audio, audioLength, heard, downbeats);
+    if (!downbeats.empty())
+        for (std::size_t next = std::size_t(downbeats.back()) + BeatsPerBar;
+             next < beatFrames.size(); next += BeatsPerBar)
+            downbeats.push_back(int(next));
 
     for (double frame : beatFrames)
         grid.beats.push_back(std::max(0.0, frame * stepS + BeatLatencyS));

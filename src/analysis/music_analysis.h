@@ -32,7 +32,7 @@ struct Section {
 
 struct MusicAnalysis {
     double durationS = 0;
-    double tempoBpm = 0;           // 0 without a grid; the longest stretch's tempo
+    double tempoBpm = 0; // 0 without a grid; the longest stretch's tempo
     // The stretches of one tempo each, end to end over the grid (one for most songs).
     std::vector<TempoStretch> tempoStretches;
     std::vector<double> beats;     // every beat, ascending
