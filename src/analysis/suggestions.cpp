@@ -34,6 +34,14 @@ public:
                          ? double(QuietLufs)
                          : sorted[std::min(sorted.size() - 1,
                                            std::size_t(LoudPartQuantile * double(sorted.size())))];
+        std::vector<double> windows;
+        for (double t = 0; t + lengthS <= a.durationS + 1e-6; t += LoudnessStepS)
+            windows.push_back(loudness(t));
+        if (!windows.empty()) {
+            std::nth_element(windows.begin(), windows.begin() + std::ptrdiff_t(windows.size() / 2),
+                             windows.end());
+            m_medianWindow = windows[windows.size() / 2];
+        }
     }
 
     // The mean loudness of [start, start + length).
@@ -51,7 +59,11 @@ public:
         return lufsOf((m_prefix[std::size_t(end)] - m_prefix[std::size_t(from)]) /
                       double(end - from));
     }
-    bool loudEnough(double start) const { return loudness(start) >= m_loudPart - LoudEnoughDb; }
+    // Near the song's loud part, and louder than most windows of its length.
+    bool loudEnough(double start) const {
+        const double level = loudness(start);
+        return level >= m_loudPart - LoudEnoughDb && level >= m_medianWindow;
+    }
 
     // A start that keeps the whole window inside the sound: `start`, or the latest bar line
     // (the latest step without a grid) from which the window still fits.
@@ -128,6 +140,7 @@ public:
     double m_length;
     std::vector<double> m_prefix;
     double m_loudPart;
+    double m_medianWindow = QuietLufs;
 };
 
 QString ordinal(int n) {
