@@ -3,13 +3,17 @@
 //   bench_analysis song OUT.wav    a generated song of 4 minutes, 44100 Hz stereo
 //   bench_analysis gap CLIP.wav    the clip analysed by the editor's AnalysisCache while the
 //                                  event loop runs: the longest time it went without running
+//   bench_analysis json FILE       FILE analysed, printed as `tunecarver-cli analyse --json`
+//                                  prints it (analysis_real.sh: no need to build the program)
 #include "analysis/analysis_cache.h"
 #include "analysis/analysis_file.h"
+#include "analysis/suggestions.h"
 #include "song_generator.h"
 
 #include <QCoreApplication>
 #include <QElapsedTimer>
 #include <QFile>
+#include <QJsonDocument>
 #include <QTimer>
 
 #include <cstdio>
@@ -88,6 +92,17 @@ int main(int argc, char** argv) {
         return writeSong(args[2]);
     if (args.size() == 3 && args[1] == QLatin1String("gap"))
         return measureGap(args[2]);
-    std::fprintf(stderr, "usage: bench_analysis song OUT.wav | gap CLIP.wav\n");
+    if (args.size() == 3 && args[1] == QLatin1String("json")) {
+        const Result<analysis::MusicAnalysis> found = analysis::analyseFile(args[2]);
+        if (!found) {
+            std::fprintf(stderr, "%s\n", qPrintable(found.status().message()));
+            return 1;
+        }
+        const QByteArray json = QJsonDocument(analysis::toJson(*found, analysis::suggest(*found)))
+                                    .toJson(QJsonDocument::Compact);
+        std::printf("%s\n", json.constData());
+        return 0;
+    }
+    std::fprintf(stderr, "usage: bench_analysis song OUT.wav | gap CLIP.wav | json FILE\n");
     return 2;
 }

@@ -55,6 +55,30 @@ QJsonArray sectionsJson(const std::vector<Section>& sections) {
     return array;
 }
 
+QJsonArray stretchesJson(const std::vector<TempoStretch>& stretches) {
+    QJsonArray array;
+    for (const TempoStretch& s : stretches)
+        array.append(QJsonObject{{"start", rounded(s.start)},
+                                 {"end", rounded(s.end)},
+                                 {"bpm", std::round(s.bpm * 10.0) / 10.0}});
+    return array;
+}
+
+// The tempo stretches as they stand (a file without them has none); whether they lie in the
+// clip is checked with the other times.
+bool readStretches(const QJsonValue& value, std::vector<TempoStretch>& into) {
+    if (value.isUndefined())
+        return true;
+    if (!value.isArray())
+        return false;
+    for (const QJsonValue& v : value.toArray()) {
+        const QJsonObject o = v.toObject();
+        into.push_back({o.value("start").toDouble(-1), o.value("end").toDouble(-1),
+                        o.value("bpm").toDouble(-1)});
+    }
+    return true;
+}
+
 // Numbers only; whether they are times in the clip is checked once the whole file is read.
 bool readTimes(const QJsonValue& value, std::vector<double>& into) {
     if (!value.isArray())
@@ -110,6 +134,13 @@ Status fitsClip(const MusicAnalysis& a, double clipSeconds) {
         return wrong("bars that are not beats");
     if (!std::isfinite(a.tempoBpm) || a.tempoBpm < 0 || a.tempoBpm > 60 / MinBeatSpacingS)
         return wrong("an impossible tempo");
+    double stretchEnd = 0;
+    for (const TempoStretch& s : a.tempoStretches) {
+        if (!(s.start >= stretchEnd - Slack && s.end >= s.start && s.end <= d + Slack &&
+              s.bpm > 0 && s.bpm <= 60 / MinBeatSpacingS))
+            return wrong("tempo stretches out of order, outside the clip or impossible");
+        stretchEnd = s.end;
+    }
     if (a.beatLufs.size() != a.beats.size() || double(a.loudness.size()) > d / LoudnessStepS + 2)
         return wrong("loudness that does not fit the clip");
     // The sections follow one another from the start of the clip to its end.
@@ -156,6 +187,7 @@ Status save(const QString& clipPath, const MusicAnalysis& analysis) {
         {"clip_modified_ms", double(stamp->modifiedMs)},
         {"duration", analysis.durationS},
         {"tempo_bpm", std::round(analysis.tempoBpm * 100.0) / 100.0},
+        {"tempo_segments", stretchesJson(analysis.tempoStretches)},
         {"beats", times(analysis.beats)},
         {"bars", times(analysis.bars)},
         {"sections", sectionsJson(analysis.sections)},
@@ -197,6 +229,7 @@ Result<MusicAnalysis> read(QIODevice& file, const ClipStamp& clip, const QString
     a.chorusLabel = o.value("chorus").toString();
     a.noGridReason = o.value("no_grid").toString();
     if (o.value("loudness_step").toDouble() != LoudnessStepS ||
+        !readStretches(o.value("tempo_segments"), a.tempoStretches) ||
         !readTimes(o.value("beats"), a.beats) || !readTimes(o.value("bars"), a.bars) ||
         !readLevels(o.value("beat_lufs"), a.beatLufs) ||
         !readLevels(o.value("loudness"), a.loudness) || !o.value("sections").isArray())
@@ -238,6 +271,7 @@ QJsonObject toJson(const MusicAnalysis& analysis, const std::vector<Suggestion>&
             {"start", rounded(s.start)}, {"end", rounded(s.end)}, {"reason", s.reason}});
     return QJsonObject{
         {"tempo_bpm", std::round(analysis.tempoBpm * 10.0) / 10.0},
+        {"tempo_segments", stretchesJson(analysis.tempoStretches)},
         {"beats", times(analysis.beats)},
         {"bars", times(analysis.bars)},
         {"sections", sectionsJson(analysis.sections)},

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "analysis/music_analysis.h"
 
+#include "analysis/beat_grid.h"
 #include "analysis/sections.h"
 #include "codec/loudness_meter.h"
 
@@ -45,6 +46,10 @@ namespace {
 // decimated to about 2.7 kHz.
 constexpr double DfStepSeconds = 0.01161;
 constexpr int BeatsPerBar = 4;
+// The downbeat finder keeps the sound it is given: it is given the first ten minutes, which
+// set where the bars fall; past them the bars go on every BeatsPerBar beats. So a long
+// recording costs no more memory than a song.
+constexpr double DownBeatSeconds = 600.0;
 // The chroma's band: five octaves from A2, twelve bins to the octave, a frame every 93 ms at
 // about 11 kHz.
 constexpr double ChromaLowHz = 110.0;
@@ -165,6 +170,7 @@ struct Streams {
     std::unique_ptr<Framer> dfFramer;
     std::unique_ptr<Framer> chromaFramer;
     std::vector<float> downBeatBlock;
+    std::int64_t downBeatBlocksLeft = 0; // the downbeat finder hears no more than this
 
     std::vector<double> dfValues;
     std::vector<std::vector<float>> chroma; // one frame every chromaHop
@@ -199,6 +205,7 @@ void setUp(Streams& s) {
                                             std::size_t(s.dfStep));
     s.downBeat->setBeatsPerBar(BeatsPerBar);
     s.downBeatBlock.reserve(std::size_t(s.dfStep));
+    s.downBeatBlocksLeft = std::int64_t(DownBeatSeconds * s.internalRate / s.dfStep);
 
     ChromaConfig chroma{};
     chroma.FS = unsigned(std::lround(s.chromaRate));
@@ -238,11 +245,12 @@ void feedInternal(Streams& s, const double* samples, std::size_t count) {
     s.dfFramer->push(samples, count, [&](const double* frame) {
         s.dfValues.push_back(s.df->processTimeDomain(frame));
     });
-    for (std::size_t i = 0; i < count; ++i) {
+    for (std::size_t i = 0; i < count && s.downBeatBlocksLeft > 0; ++i) {
         s.downBeatBlock.push_back(float(samples[i]));
         if (s.downBeatBlock.size() == std::size_t(s.dfStep)) {
             s.downBeat->pushAudioBlock(s.downBeatBlock.data());
             s.downBeatBlock.clear();
+            --s.downBeatBlocksLeft;
         }
     }
     s.toChroma->push(samples, count, [&](const double* low, std::size_t n) {
@@ -335,10 +343,15 @@ double beatContrast(const std::vector<double>& df, const std::vector<double>& be
 // held chords that swell 0.47 and 1.4.
 constexpr double MinPulseClarity = 0.12;
 constexpr double MinBeatContrast = 1.5;
+// A soft pulse (strings, a band without drums) stands out less at each beat but comes round
+// just as steadily: orchestral game music measures 0.55-0.88 and 1.24-1.49.
+constexpr double MinSoftPulseClarity = 0.52;
+constexpr double MinSoftBeatContrast = 1.2;
 
 struct Grid {
     std::vector<double> beats;
     std::vector<double> bars;
+    std::vector<TempoStretch> stretches;
     double tempoBpm = 0;
     QString missing;
 };
@@ -370,11 +383,17 @@ Grid findGrid(Streams& s, double durationS) {
     std::nth_element(intervals.begin(), intervals.begin() + std::ptrdiff_t(intervals.size() / 2),
                      intervals.end());
     const double period = intervals[intervals.size() / 2];
-    if (pulseClarity(df, period) < MinPulseClarity ||
-        beatContrast(df, beatFrames) < MinBeatContrast) {
+    const double clarity = pulseClarity(df, period);
+    const double contrast = beatContrast(df, beatFrames);
+    const bool sharpPulse = clarity >= MinPulseClarity && contrast >= MinBeatContrast;
+    const bool softPulse = clarity >= MinSoftPulseClarity && contrast >= MinSoftBeatContrast;
+    if (!sharpPulse && !softPulse) {
         grid.missing = QStringLiteral("no steady beat found");
         return grid;
     }
+    BeatGrid laid = fitBeatGrid(df, stepS, beatFrames);
+    beatFrames = std::move(laid.beats);
+    grid.stretches = std::move(laid.stretches);
 
     // The downbeat finder measures each beat in a frame of its own of about 1.3 s; a longer
     // gap between two beats would run past that frame, so such a track keeps every fourth
@@ -385,8 +404,17 @@ Grid findGrid(Streams& s, double durationS) {
     std::size_t audioLength = 0;
     const float* audio = s.downBeat->getBufferedAudio(audioLength);
     std::vector<int> downbeats;
-    if (gapsFit && audio && audioLength > 0)
-        s.downBeat->findDownBeats(audio, audioLength, beatFrames, downbeats);
+    // The beats whose frame lies wholly within the sound kept.
+    std::vector<double> heard;
+    const double heardFrames = double(audioLength) * s.downBeatFactor / s.dfStep;
+    for (std::size_t i = 0; i + 1 < beatFrames.size() && beatFrames[i + 1] < heardFrames; ++i)
+        heard.push_back(beatFrames[i]);
+    if (gapsFit && audio && heard.size() >= std::size_t(2 * BeatsPerBar))
+        s.downBeat->findDownBeats(audio, audioLength, heard, downbeats);
+    if (!downbeats.empty())
+        for (std::size_t next = std::size_t(downbeats.back()) + BeatsPerBar;
+             next < beatFrames.size(); next += BeatsPerBar)
+            downbeats.push_back(int(next));
 
     for (double frame : beatFrames)
         grid.beats.push_back(std::max(0.0, frame * stepS + BeatLatencyS));
@@ -399,7 +427,7 @@ Grid findGrid(Streams& s, double durationS) {
         for (std::size_t i = 0; i < grid.beats.size(); i += BeatsPerBar)
             grid.bars.push_back(grid.beats[i]);
     }
-    grid.tempoBpm = 60.0 / (period * stepS);
+    grid.tempoBpm = laid.tempoBpm;
     return grid;
 }
 
@@ -461,6 +489,8 @@ Result<MusicAnalysis> analyse(PcmSource& source, const std::atomic<bool>* cancel
     result.beats = std::move(grid.beats);
     result.bars = std::move(grid.bars);
     result.tempoBpm = result.beats.empty() ? 0 : grid.tempoBpm;
+    if (!result.beats.empty())
+        result.tempoStretches = std::move(grid.stretches);
     for (double beat : result.beats)
         result.beatLufs.push_back(result.loudnessAt(beat));
 

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include "analysis/beat_grid.h"
 #include "analysis/pcm_source.h"
 #include "base/status.h"
 
@@ -31,7 +32,9 @@ struct Section {
 
 struct MusicAnalysis {
     double durationS = 0;
-    double tempoBpm = 0;           // 0 without a grid
+    double tempoBpm = 0; // 0 without a grid; the longest stretch's tempo
+    // The stretches of one tempo each, end to end over the grid (one for most songs).
+    std::vector<TempoStretch> tempoStretches;
     std::vector<double> beats;     // every beat, ascending
     std::vector<double> bars;      // the downbeats (a subset of beats): where each bar starts
     std::vector<Section> sections; // cover the sound end to end, on bar lines

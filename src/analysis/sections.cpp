@@ -25,6 +25,8 @@ constexpr int NeighbourhoodLimit = 20;
 constexpr int MinSectionBars = 2;
 // Two sections are the same music when their bars' chroma match this well on average.
 constexpr double SameMusic = 0.80;
+// The chorus is among the repeated parts this close to the loudest of them.
+constexpr double ChorusWithinDb = 3.0;
 
 using Vector = std::vector<double>;
 
@@ -218,12 +220,6 @@ Structure findStructure(const std::vector<std::vector<float>>& chroma, double ch
     for (const Run& run : runs)
         if (!labels.count(run.type))
             labels[run.type] = QString(QChar('A' + int(labels.size()) % 26));
-    for (std::size_t i = 0; i < runs.size(); ++i) {
-        const double start = i == 0 ? 0.0 : bars[std::size_t(runs[i].firstBar)];
-        const double end =
-            i + 1 < runs.size() ? bars[std::size_t(runs[i + 1].firstBar)] : durationS;
-        structure.sections.push_back({start, end, labels[runs[i].type]});
-    }
 
     // Which label comes back most as the same music: a section counts when its bars match
     // those of another section of its label, bar for bar from their starts.
@@ -255,8 +251,17 @@ Structure findStructure(const std::vector<std::vector<float>>& chroma, double ch
         }
         return count > 0 ? sum / count : double(QuietLufs);
     };
-    int bestType = -1, bestCount = 1;
-    double bestLoudness = 0;
+    // The chorus: of the labels whose music comes back, those near the loudest of them (a
+    // quiet verse heard four times is not the part a listener waits for), the one that comes
+    // back most, the louder on a tie. The song's opening is the chorus only when it is the
+    // loudest music that comes back.
+    struct Candidate {
+        int type;
+        int confirmed;
+        double loudness;
+        bool opening;
+    };
+    std::vector<Candidate> candidates;
     for (const auto& [type, label] : labels) {
         int confirmed = 0;
         for (std::size_t i = 0; i < runs.size(); ++i) {
@@ -268,16 +273,58 @@ Structure findStructure(const std::vector<std::vector<float>>& chroma, double ch
                     break;
                 }
         }
-        const double loud = meanLoudness(type);
-        if (confirmed > bestCount ||
-            (confirmed == bestCount && bestType >= 0 && loud > bestLoudness)) {
-            bestType = type;
-            bestCount = confirmed;
-            bestLoudness = loud;
+        if (confirmed >= 2)
+            candidates.push_back({type, confirmed, meanLoudness(type), runs.front().type == type});
+    }
+    double loudest = double(QuietLufs);
+    for (const Candidate& c : candidates)
+        loudest = std::max(loudest, c.loudness);
+    int bestType = -1, bestCount = 0;
+    double bestLoudness = 0;
+    for (const Candidate& c : candidates) {
+        if (c.loudness < loudest - ChorusWithinDb || (c.opening && c.loudness < loudest))
+            continue;
+        if (c.confirmed > bestCount || (c.confirmed == bestCount && c.loudness > bestLoudness)) {
+            bestType = c.type;
+            bestCount = c.confirmed;
+            bestLoudness = c.loudness;
         }
     }
     if (bestType >= 0)
         structure.chorusLabel = labels[bestType];
+
+    // The segmenter may hear the chorus a bar late (its first bar voted with the part before
+    // it). A bar before an occurrence that is the chorus's own music, the same as the bar a
+    // cycle of four or eight bars later, is moved into it.
+    const auto cosineOf = [&](int a, int b) {
+        return cosine(barChroma[std::size_t(a)], barChroma[std::size_t(b)]);
+    };
+    for (std::size_t i = 1; i < runs.size() && bestType >= 0; ++i) {
+        Run& run = runs[i];
+        Run& before = runs[i - 1];
+        if (run.type != bestType)
+            continue;
+        for (int moved = 0; moved < 2 && before.bars > MinSectionBars; ++moved) {
+            const int candidate = run.firstBar - 1;
+            bool chorusMusic = false;
+            for (int cycle : {4, 8})
+                if (candidate + cycle < run.firstBar + run.bars)
+                    chorusMusic =
+                        chorusMusic || (cosineOf(candidate, candidate + cycle) >= SameMusic &&
+                                        cosineOf(candidate - 1, candidate + cycle - 1) < SameMusic);
+            if (!chorusMusic || candidate < 1)
+                break;
+            --run.firstBar;
+            ++run.bars;
+            --before.bars;
+        }
+    }
+    for (std::size_t i = 0; i < runs.size(); ++i) {
+        const double start = i == 0 ? 0.0 : bars[std::size_t(runs[i].firstBar)];
+        const double end =
+            i + 1 < runs.size() ? bars[std::size_t(runs[i + 1].firstBar)] : durationS;
+        structure.sections.push_back({start, end, labels[runs[i].type]});
+    }
     return structure;
 }
 

@@ -34,6 +34,14 @@ public:
                          ? double(QuietLufs)
                          : sorted[std::min(sorted.size() - 1,
                                            std::size_t(LoudPartQuantile * double(sorted.size())))];
+        std::vector<double> windows;
+        for (double t = 0; t + lengthS <= a.durationS + 1e-6; t += LoudnessStepS)
+            windows.push_back(loudness(t));
+        if (!windows.empty()) {
+            std::nth_element(windows.begin(), windows.begin() + std::ptrdiff_t(windows.size() / 2),
+                             windows.end());
+            m_medianWindow = windows[windows.size() / 2];
+        }
     }
 
     // The mean loudness of [start, start + length).
@@ -51,7 +59,11 @@ public:
         return lufsOf((m_prefix[std::size_t(end)] - m_prefix[std::size_t(from)]) /
                       double(end - from));
     }
-    bool loudEnough(double start) const { return loudness(start) >= m_loudPart - LoudEnoughDb; }
+    // Near the song's loud part, and louder than most windows of its length.
+    bool loudEnough(double start) const {
+        const double level = loudness(start);
+        return level >= m_loudPart - LoudEnoughDb && level >= m_medianWindow;
+    }
 
     // A start that keeps the whole window inside the sound: `start`, or the latest bar line
     // (the latest step without a grid) from which the window still fits.
@@ -88,16 +100,34 @@ public:
         return starts;
     }
 
-    bool take(double start, const QString& reason, std::vector<Suggestion>& into) const {
-        if (into.size() >= std::size_t(MaxSuggestions))
+    // Where a window from `start` ends: on a grid, the last bar line (or the end of the
+    // sound) that keeps it within the length; the length itself without one.
+    double endFrom(double start) const {
+        const double limit = std::min(m_a.durationS, start + m_length);
+        if (!m_a.hasGrid())
+            return limit;
+        double end = limit + 1e-6 >= m_a.durationS ? m_a.durationS : start;
+        for (double bar : m_a.bars)
+            if (bar > start + 1e-6 && bar <= limit + 1e-6)
+                end = std::max(end, bar);
+        return end > start + 1e-6 ? end : limit;
+    }
+
+    // `anyLoudness`: the window may come first however quiet it is (the loudest stretches
+    // are); other music comes first only when near the song's loud part.
+    bool take(double start, const QString& reason, std::vector<Suggestion>& into,
+              bool anyLoudness = false) const {
+        if (into.size() >= std::size_t(MaxSuggestions) ||
+            (into.empty() && !anyLoudness && !loudEnough(start)))
             return false;
+        const double end = endFrom(start);
         for (const Suggestion& s : into) {
-            // Not the same bar again, and not mostly the same music.
-            const double overlap = std::min(s.end, start + m_length) - std::max(s.start, start);
-            if (std::abs(s.start - start) < 0.05 || overlap > 0.5 * m_length)
+            // Other music: no more than a moment shared with one already taken.
+            const double overlap = std::min(s.end, end) - std::max(s.start, start);
+            if (overlap > MaxSharedSeconds)
                 return false;
         }
-        into.push_back({start, std::min(m_a.durationS, start + m_length), reason});
+        into.push_back({start, end, reason});
         return true;
     }
 
@@ -110,6 +140,7 @@ public:
     double m_length;
     std::vector<double> m_prefix;
     double m_loudPart;
+    double m_medianWindow = QuietLufs;
 };
 
 QString ordinal(int n) {
@@ -159,7 +190,7 @@ std::vector<Suggestion> suggest(const MusicAnalysis& a, double lengthS) {
             plan.take(
                 start,
                 QStringLiteral("only the loudest stretch (%1), %2").arg(why, plan.barText(start)),
-                result);
+                result, true);
         return result;
     }
 
@@ -215,7 +246,7 @@ std::vector<Suggestion> suggest(const MusicAnalysis& a, double lengthS) {
                                 ? QStringLiteral("no part repeats: the loudest stretch, %1")
                                 : QStringLiteral("the loudest stretch, %1");
     for (double start : plan.loudestStarts())
-        plan.take(start, loudest.arg(plan.barText(start)), result);
+        plan.take(start, loudest.arg(plan.barText(start)), result, true);
     return result;
 }
 

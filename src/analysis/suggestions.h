@@ -15,9 +15,12 @@
 // a grid its loudest stretches, saying why.
 namespace analysis {
 
-// The lengths the editor offers, in seconds. 29.9 s is the default: an iPhone takes a tone
-// under 30 s from the share sheet.
+// The lengths the editor offers first, in seconds; any other from MinSuggestionLength to
+// MaxSuggestionLength may be asked for. 29.9 s is the default: an iPhone takes a tone under
+// 30 s from the share sheet.
 constexpr std::array<double, 4> SuggestionLengths{20.0, 29.9, 30.0, 40.0};
+constexpr double MinSuggestionLength = 5.0;
+constexpr double MaxSuggestionLength = 60.0;
 constexpr double DefaultSuggestionLength = 29.9;
 constexpr int MaxSuggestions = 3;
 
@@ -27,8 +30,10 @@ struct Suggestion {
     QString reason; // "chorus, heard 3 times, starts at bar 33"
 };
 
-// At most MaxSuggestions windows, best first, no two starting on the same bar. A sound no
-// longer than lengthS gets one: all of it.
+// At most MaxSuggestions windows, best first, no two sharing more than MaxSharedSeconds. On a
+// grid each is the most whole bars that fit lengthS, so that a tone that repeats while the
+// phone rings comes round in time. A sound no longer than lengthS gets one: all of it.
+constexpr double MaxSharedSeconds = 2.0;
 std::vector<Suggestion> suggest(const MusicAnalysis& analysis,
                                 double lengthS = DefaultSuggestionLength);
 

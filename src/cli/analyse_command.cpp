@@ -8,6 +8,8 @@
 #include <QCoreApplication>
 #include <QJsonDocument>
 
+#include <cmath>
+
 namespace cli {
 
 namespace {
@@ -17,13 +19,15 @@ const char* const Help =
 
 Finds the music of IN (any file the program reads) as the editor's "Suggest" does: its
 tempo, every beat, the bars, the sections (A, B, C... a label that comes again is the same
-music; the one heard most is taken for the chorus), and the three windows of S seconds
-(20, 29.9, 30 or 40; default 29.9) worth hearing first as a ringtone, each starting on a
-bar line, with the reason for it. A sound without a steady beat gets no grid and its
-loudest stretches, saying why.
+music; the one heard most is taken for the chorus), and the three windows of at most S
+seconds (5 to 60; default 29.9) worth hearing first as a ringtone, each the most whole bars
+that fit, no two sharing more than 2 s, with the reason for it. A sound without a steady
+beat gets no grid and its loudest stretches, saying why.
 
---json prints one object, times in seconds: {"tempo_bpm": 123.0, "beats": [..],
-"bars": [..], "sections": [{"start": s, "end": s, "label": "A"}, ..],
+--json prints one object, times in seconds: {"tempo_bpm": 123.0, "tempo_segments":
+[{"start": s, "end": s, "bpm": 123.0}, ..] (one for each stretch of one tempo; tempo_bpm is
+the longest one's), "beats": [..], "bars": [..],
+"sections": [{"start": s, "end": s, "label": "A"}, ..],
 "suggestions": [{"start": s, "end": s, "reason": ".."}, ..]}.)");
 
 QString seconds(double t) {
@@ -44,10 +48,10 @@ std::optional<double> parseSuggestionLength(const QString& text) {
     const double value = text.toDouble(&ok);
     if (!ok)
         return std::nullopt;
-    for (double allowed : analysis::SuggestionLengths)
-        if (qAbs(allowed - value) < 1e-9)
-            return allowed;
-    return std::nullopt;
+    if (!std::isfinite(value) || value < analysis::MinSuggestionLength - 1e-9 ||
+        value > analysis::MaxSuggestionLength + 1e-9)
+        return std::nullopt;
+    return value;
 }
 
 int runAnalyse(QStringList args) {
@@ -65,7 +69,7 @@ int runAnalyse(QStringList args) {
                                    : std::optional(analysis::DefaultSuggestionLength);
     if (!length)
         return usage(command,
-                     QCoreApplication::translate("cli", "--length takes 20, 29.9, 30 or 40"));
+                     QCoreApplication::translate("cli", "--length takes seconds from 5 to 60"));
 
     Progress progress(QCoreApplication::translate("cli", "Analysing"));
     const Result<analysis::MusicAnalysis> found =

@@ -49,8 +49,8 @@ head so that the phone's repeat has no jump; a .ogg says so to Android (ANDROID_
 IN is any file the program reads; OUT is replaced only when everything worked.
 
 --auto makes the tone of the first window that 'tunecarver-cli analyse' suggests (the
-chorus, cut on its bar line), S seconds long (20, 29.9, 30 or 40; default 29.9), and says
-on stderr which window it took and why.)");
+chorus, cut on its bar lines), the most whole bars within S seconds (5 to 60; default 29.9),
+and says on stderr which window it took and why.)");
 
 struct TargetName {
     const char* name;
@@ -146,7 +146,7 @@ int runRingtone(QStringList args) {
     if (!window || (windowText && !automatic))
         return usage(QStringLiteral("ringtone"),
                      QCoreApplication::translate(
-                         "cli", "--length goes with --auto and takes 20, 29.9, 30 or 40"));
+                         "cli", "--length goes with --auto and takes seconds from 5 to 60"));
     ringtone::Request request;
     const QString input = args.at(0);
     request.output = args.at(1);

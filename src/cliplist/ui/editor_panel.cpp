@@ -106,6 +106,28 @@ EditorPanel::EditorPanel(ClipList& clips, EditHistory& history, EditSession& ses
     // The song's help sits on the frame's top line, at its right end, where the frame has
     // room at any size.
     m_guide = new SongGuide(session, services.choices, this);
+    m_guide->setLengthAsker([this](double current) -> std::optional<double> {
+        Dialogs& dialogs = m_services.context.dialogs;
+        const std::optional<QString> typed =
+            dialogs.inputText(&m_services.dialogParent, QStringLiteral("Suggestions last"),
+                              QStringLiteral("Seconds, from %1 to %2:")
+                                  .arg(analysis::MinSuggestionLength)
+                                  .arg(analysis::MaxSuggestionLength),
+                              QString::number(current));
+        if (!typed)
+            return std::nullopt;
+        bool ok = false;
+        const double seconds = typed->trimmed().toDouble(&ok);
+        if (!ok || !(seconds >= analysis::MinSuggestionLength) ||
+            !(seconds <= analysis::MaxSuggestionLength)) {
+            warn(dialogs, &m_services.dialogParent,
+                 QStringLiteral("A suggestion lasts from %1 to %2 seconds.")
+                     .arg(analysis::MinSuggestionLength)
+                     .arg(analysis::MaxSuggestionLength));
+            return std::nullopt;
+        }
+        return seconds;
+    });
     m_cmdSuggest = controls::button(this, "CmdSuggest", "Suggest", {219, 0, 60, 17});
     m_cmdSuggest->setToolTip(QStringLiteral("Put the marks on the best part of the song (S)"));
     m_cmdSnap = place(new QToolButton(this), "CmdSnap", {281, 0, 52, 17});

@@ -31,10 +31,10 @@ SongGuide::SongGuide(EditSession& session, Choices& choices, QObject* parent)
     m_tempo = tempo >= 0 && tempo <= int(analysis::TempoChoice::Double)
                   ? analysis::TempoChoice(tempo)
                   : analysis::TempoChoice::AsFound;
-    m_lengthS = analysis::DefaultSuggestionLength;
-    for (double offered : analysis::SuggestionLengths)
-        if (m_choices.number(LengthKey, m_lengthS) == offered)
-            m_lengthS = offered;
+    const double length = m_choices.number(LengthKey, analysis::DefaultSuggestionLength);
+    m_lengthS = length >= analysis::MinSuggestionLength && length <= analysis::MaxSuggestionLength
+                    ? length
+                    : analysis::DefaultSuggestionLength;
 
     m_session.setSnap([this](std::int64_t ms) { return snapped(ms); });
     connect(&m_session, &EditSession::opened, this, &SongGuide::clipOpened);
@@ -71,17 +71,47 @@ void SongGuide::buildMenu(QToolButton& button) {
               m_choices.set(TempoKey, i);
               emit musicChanged();
           });
-    QStringList lengths;
-    int chosenLength = 0;
-    for (std::size_t i = 0; i < analysis::SuggestionLengths.size(); ++i) {
-        lengths << QStringLiteral("%1 s").arg(analysis::SuggestionLengths[i]);
-        if (analysis::SuggestionLengths[i] == m_lengthS)
-            chosenLength = int(i);
+    // The lengths: the four presets, then Other…, which asks and is checked (with its
+    // length) when the length is none of them.
+    menu->addSection(QStringLiteral("Suggestions last"));
+    auto* lengths = new QActionGroup(menu);
+    std::vector<QAction*> presets;
+    for (double offered : analysis::SuggestionLengths) {
+        QAction* action = menu->addAction(QStringLiteral("%1 s").arg(offered));
+        action->setCheckable(true);
+        lengths->addAction(action);
+        presets.push_back(action);
+        connect(action, &QAction::triggered, this, [this, offered] {
+            m_lengthS = offered;
+            m_choices.set(LengthKey, m_lengthS);
+            makeSuggestions();
+        });
     }
-    group(QStringLiteral("Suggestions last"), lengths, chosenLength, [this](int i) {
-        m_lengthS = analysis::SuggestionLengths[std::size_t(i)];
-        m_choices.set(LengthKey, m_lengthS);
-        makeSuggestions();
+    QAction* other = menu->addAction(QString());
+    other->setCheckable(true);
+    lengths->addAction(other);
+    const auto showLength = [this, presets, other] {
+        bool preset = false;
+        for (std::size_t i = 0; i < presets.size(); ++i)
+            if (analysis::SuggestionLengths[i] == m_lengthS) {
+                presets[i]->setChecked(true);
+                preset = true;
+            }
+        other->setText(preset ? QStringLiteral("Other…")
+                              : QStringLiteral("Other… (%1 s)").arg(m_lengthS));
+        other->setChecked(!preset);
+    };
+    showLength();
+    connect(other, &QAction::triggered, this, [this, showLength] {
+        const std::optional<double> asked =
+            m_askLength ? m_askLength(m_lengthS) : std::optional<double>{};
+        if (asked && *asked >= analysis::MinSuggestionLength &&
+            *asked <= analysis::MaxSuggestionLength) {
+            m_lengthS = *asked;
+            m_choices.set(LengthKey, m_lengthS);
+            makeSuggestions();
+        }
+        showLength();
     });
     button.setMenu(menu);
     button.setPopupMode(QToolButton::InstantPopup);

@@ -8,7 +8,9 @@
 #include <QObject>
 #include <QString>
 
+#include <functional>
 #include <memory>
+#include <optional>
 #include <vector>
 
 class Choices;
@@ -20,7 +22,7 @@ class QToolButton;
 // windows and round again. The Snap menu chooses where marks land (Off, Zero crossing, Beat,
 // Bar: every mark the user sets, whether by button, key, handle or typed time), the tempo's
 // octave for the grid (As found, Half, Double) and the suggestions' length (20, 29.9, 30 or
-// 40 s). The choices are remembered.
+// 40 s, or Other…: any from 5 to 60 s, asked for). The choices are remembered.
 //
 // A clip's analysis is made on a background job when the clip is opened, or read from the
 // file kept beside it; a Suggest pressed before it is ready acts when it comes. Without a
@@ -32,6 +34,10 @@ class SongGuide : public QObject {
 public:
     SongGuide(EditSession& session, Choices& choices, QObject* parent = nullptr);
 
+    // Asks the user for a suggestion length in seconds, shown `current`; nothing when
+    // cancelled or when what was typed is no length (the asker has said why).
+    using LengthAsker = std::function<std::optional<double>(double current)>;
+    void setLengthAsker(LengthAsker ask) { m_askLength = std::move(ask); }
     // Fills `button`'s menu with the snap, tempo and length choices.
     void buildMenu(QToolButton& button);
     analysis::Snap snap() const { return m_snap; }
@@ -73,6 +79,7 @@ private:
     analysis::Snap m_snap = analysis::Snap::Off;
     analysis::TempoChoice m_tempo = analysis::TempoChoice::AsFound;
     double m_lengthS = analysis::DefaultSuggestionLength;
+    LengthAsker m_askLength;
     std::shared_ptr<const analysis::MusicAnalysis> m_analysis;
     std::vector<analysis::Suggestion> m_suggestions;
     int m_shown = -1;

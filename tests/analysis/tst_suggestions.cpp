@@ -1,0 +1,118 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "analysis/sections.h"
+#include "analysis/suggestions.h"
+
+#include <QtTest>
+
+#include <cmath>
+#include <cstdint>
+
+// The windows suggested for a song made of chroma and loudness to order (no sound is
+// rendered): whole bars of any length, and other music each.
+class TestSuggestions : public QObject {
+    Q_OBJECT
+private slots:
+    void windowsAreWholeBarsAndOtherMusic();
+};
+
+namespace {
+
+constexpr double Beat = 0.5; // 120 BPM
+constexpr double Bar = 4 * Beat;
+constexpr int PartBars = 8;
+
+// One chord a bar, four bars a cycle: the chord's three notes in a chroma frame.
+using Chords = std::array<int, 4>;
+
+struct Made {
+    std::vector<std::vector<float>> chroma; // one frame a beat
+    std::vector<double> beats;
+    std::vector<double> bars;
+    std::vector<float> loudness;
+    double durationS = 0;
+};
+
+// Parts of PartBars bars each, one chroma frame per beat, each part at its loudness.
+Made song(const std::vector<std::pair<Chords, float>>& parts) {
+    Made m;
+    std::uint32_t state = 3;
+    const auto noise = [&state] {
+        state = state * 1664525u + 1013904223u;
+        return float(state >> 8) / float(1 << 24);
+    };
+    for (const auto& [chords, lufs] : parts)
+        for (int bar = 0; bar < PartBars; ++bar) {
+            m.bars.push_back(m.durationS);
+            for (int beat = 0; beat < 4; ++beat) {
+                m.beats.push_back(m.durationS);
+                std::vector<float> frame(12);
+                for (float& v : frame)
+                    v = 0.05f * noise();
+                const int root = chords[std::size_t(bar % 4)];
+                for (int note : {0, 4, 7})
+                    frame[std::size_t((root + note) % 12)] += 1.0f;
+                m.chroma.push_back(frame);
+                m.durationS += Beat;
+            }
+        }
+    double t = 0;
+    std::size_t part = 0;
+    for (; t <= m.durationS; t += analysis::LoudnessStepS) {
+        part = std::min(parts.size() - 1, std::size_t(t / (PartBars * Bar)));
+        m.loudness.push_back(parts[part].second);
+    }
+    return m;
+}
+
+analysis::MusicAnalysis analysed(const Made& m) {
+    analysis::MusicAnalysis a;
+    a.durationS = m.durationS;
+    a.beats = m.beats;
+    a.bars = m.bars;
+    a.loudness = m.loudness;
+    a.tempoBpm = 60 / Beat;
+    const analysis::Structure s =
+        analysis::findStructure(m.chroma, Beat, Beat / 2, m.beats, m.bars, m.durationS, m.loudness);
+    a.sections = s.sections;
+    a.chorusLabel = s.chorusLabel;
+    return a;
+}
+
+const Chords Verse{9, 2, 4, 9};
+const Chords Chorus{0, 5, 7, 0};
+const Chords Bridge{5, 7, 5, 7};
+
+} // namespace
+
+void TestSuggestions::windowsAreWholeBarsAndOtherMusic() {
+    const Made m = song({{Verse, -20},
+                         {Chorus, -12},
+                         {Verse, -20},
+                         {Chorus, -12},
+                         {Bridge, -14},
+                         {Chorus, -12},
+                         {Verse, -20}});
+    const analysis::MusicAnalysis a = analysed(m);
+    for (double length : {5.0, 7.9, 29.9, 45.0, 60.0}) {
+        const std::vector<analysis::Suggestion> found = analysis::suggest(a, length);
+        // Three windows of other music fit in the song's 112 s up to 29.9 s.
+        QVERIFY(found.size() == std::size_t(analysis::MaxSuggestions) ||
+                (length > 30 && !found.empty()));
+        for (std::size_t i = 0; i < found.size(); ++i) {
+            const analysis::Suggestion& s = found[i];
+            // The most whole bars that fit: it ends on a bar line, less than a bar short.
+            const double bars = (s.end - s.start) / Bar;
+            QVERIFY2(
+                std::abs(bars - std::round(bars)) < 1e-6 && s.end - s.start <= length &&
+                    s.end - s.start > length - Bar,
+                qPrintable(QStringLiteral("%1 s: %2 - %3").arg(length).arg(s.start).arg(s.end)));
+            QVERIFY(!s.reason.isEmpty());
+            for (std::size_t j = 0; j < i; ++j)
+                QVERIFY(std::min(s.end, found[j].end) - std::max(s.start, found[j].start) <=
+                        analysis::MaxSharedSeconds);
+        }
+    }
+}
+
+QTEST_GUILESS_MAIN(TestSuggestions)
+#include "tst_suggestions.moc"
