@@ -4,38 +4,8 @@
 <context>
     <name>cli</name>
     <message>
-        <source>usage: tunecarver-cli analyse IN [--json] [--length S]
-
-Finds the music of IN (any file the program reads) as the editor&apos;s &quot;Suggest&quot; does: its
-tempo, every beat, the bars, the sections (A, B, C... a label that comes again is the same
-music; the one heard most is taken for the chorus), and the three windows of S seconds
-(20, 29.9, 30 or 40; default 29.9) worth hearing first as a ringtone, each starting on a
-bar line, with the reason for it. A sound without a steady beat gets no grid and its
-loudest stretches, saying why.
-
---json prints one object, times in seconds: {&quot;tempo_bpm&quot;: 123.0, &quot;beats&quot;: [..],
-&quot;bars&quot;: [..], &quot;sections&quot;: [{&quot;start&quot;: s, &quot;end&quot;: s, &quot;label&quot;: &quot;A&quot;}, ..],
-&quot;suggestions&quot;: [{&quot;start&quot;: s, &quot;end&quot;: s, &quot;reason&quot;: &quot;..&quot;}, ..]}.</source>
-        <translation>Aufruf: tunecarver-cli analyse IN [--json] [--length S]
-
-Findet die Musik von IN (jede Datei, die das Programm liest), wie es „Suggest“ im Editor
-tut: das Tempo, jeden Schlag, die Takte, die Abschnitte (A, B, C … ein Buchstabe, der
-wiederkommt, ist dieselbe Musik; der am häufigsten gehörte gilt als Refrain) und die drei
-Fenster von S Sekunden (20, 29.9, 30 oder 40; Vorgabe 29.9), die als Klingelton zuerst
-hörenswert sind, jedes auf einem Taktstrich beginnend, mit seinem Grund. Ein Klang ohne
-festen Schlag bekommt kein Raster und seine lautesten Stellen, mit dem Grund dafür.
-
---json gibt ein Objekt aus, Zeiten in Sekunden: {&quot;tempo_bpm&quot;: 123.0, &quot;beats&quot;: [..],
-&quot;bars&quot;: [..], &quot;sections&quot;: [{&quot;start&quot;: s, &quot;end&quot;: s, &quot;label&quot;: &quot;A&quot;}, ..],
-&quot;suggestions&quot;: [{&quot;start&quot;: s, &quot;end&quot;: s, &quot;reason&quot;: &quot;..&quot;}, ..]}.</translation>
-    </message>
-    <message>
         <source>needs IN</source>
         <translation>braucht IN</translation>
-    </message>
-    <message>
-        <source>--length takes 20, 29.9, 30 or 40</source>
-        <translation>--length nimmt 20, 29.9, 30 oder 40</translation>
     </message>
     <message>
         <source>Analysing</source>
@@ -422,63 +392,6 @@ Sekunden davor vorangestellt (0 bis 2, Vorgabe 0.5); die S Sekunden zählen ab d
         <translation>Der Soundserver hat die Aufnahme nach %1 s beendet. Was bis dahin aufgenommen wurde, ist in %2 gespeichert.</translation>
     </message>
     <message>
-        <source>usage: tunecarver-cli ringtone IN OUT [--target T] [--title T] [--loop] [--trim]
-                                    [--no-fade] [--bitrate K] [--lufs L | --no-loudness]
-                                    [--auto [--length S]]
-
-Makes a ringtone of IN as &quot;Save as Ringtone&quot; on the Audio Edit page does, for the
-phone --target names (without it, OUT&apos;s extension names it: .m4r the share sheet):
-  iphone         iPhone, share sheet: AAC-LC, 44100 Hz stereo, 128 kbit/s, in an
-                 MP4 file (.m4r). The share sheet takes sounds under 30 s: the tone
-                 is cut to its first 29.9 s, faded out, without a question.
-  iphone-finder  iPhone, Finder: the same file, for copying with a computer. A tone
-                 past 30 s gets a warning that names its length; one past 40 s is
-                 refused, unless --trim saves its first 40 s (faded out) instead.
-  android-ogg    Android: Vorbis at about 128 kbit/s (.ogg).
-  android-mp3    Android: MP3 at K kbit/s (56, 96, 128 or 256; default 128) (.mp3).
-OUT&apos;s extension must be the target&apos;s. The tone holds exactly the samples cut.
-The tone is brought to a loudness of -14 LUFS (--lufs L: to L; --no-loudness: left as
-it is), measured by EBU R128 with its true peak kept under -1 dBTP. The last 0.5 s fade
-out (--no-fade: not, unless the tone is cut). The title tag is T (default: IN&apos;s file
-name without its extension); no picture is added.
---loop makes a seamless loop tone: no fade-out, and its last 30 ms crossfade into its
-head so that the phone&apos;s repeat has no jump; a .ogg says so to Android (ANDROID_LOOP).
-IN is any file the program reads; OUT is replaced only when everything worked.
-
---auto makes the tone of the first window that &apos;tunecarver-cli analyse&apos; suggests (the
-chorus, cut on its bar line), S seconds long (20, 29.9, 30 or 40; default 29.9), and says
-on stderr which window it took and why.</source>
-        <translation>Aufruf: tunecarver-cli ringtone IN OUT [--target T] [--title T] [--loop] [--trim]
-                                    [--no-fade] [--bitrate K] [--lufs L | --no-loudness]
-                                    [--auto [--length S]]
-
-Macht aus IN einen Klingelton, wie es „Save as Ringtone“ auf der Seite „Audio Edit“ tut,
-für das Telefon, das --target nennt (ohne die Option nennt es die Endung von OUT: .m4r
-das Teilen-Menü):
-  iphone         iPhone, Teilen-Menü: AAC-LC, 44100 Hz Stereo, 128 kbit/s, in einer
-                 MP4-Datei (.m4r). Das Teilen-Menü nimmt Klänge unter 30 s: der Ton
-                 wird ohne Nachfrage auf seine ersten 29,9 s gekürzt und ausgeblendet.
-  iphone-finder  iPhone, Finder: dieselbe Datei, zum Kopieren mit einem Computer. Ein
-                 Ton über 30 s bekommt eine Warnung mit seiner Länge; einer über 40 s
-                 wird abgelehnt, außer --trim speichert stattdessen seine ersten 40 s
-                 (ausgeblendet).
-  android-ogg    Android: Vorbis mit etwa 128 kbit/s (.ogg).
-  android-mp3    Android: MP3 mit K kbit/s (56, 96, 128 oder 256; Vorgabe 128) (.mp3).
-Die Endung von OUT muss die des Ziels sein. Der Ton enthält genau die geschnittenen
-Samples. Er wird auf eine Lautheit von -14 LUFS gebracht (--lufs L: auf L; --no-loudness:
-bleibt, wie er ist), gemessen nach EBU R128, sein True Peak unter -1 dBTP gehalten. Die
-letzten 0,5 s werden ausgeblendet (--no-fade: nicht, außer der Ton wird gekürzt). Der
-Titel ist T (Vorgabe: der Dateiname von IN ohne Endung); es wird kein Bild hinzugefügt.
---loop macht einen nahtlosen Schleifenton: kein Ausblenden, und seine letzten 30 ms gehen
-in seinen Anfang über, sodass die Wiederholung des Telefons keinen Sprung hat; ein .ogg
-sagt das Android (ANDROID_LOOP).
-IN ist jede Datei, die das Programm liest; OUT wird nur ersetzt, wenn alles gelang.
-
---auto macht den Ton aus dem ersten Fenster, das &apos;tunecarver-cli analyse&apos; vorschlägt (der
-Refrain, auf seinem Taktstrich geschnitten), S Sekunden lang (20, 29.9, 30 oder 40;
-Vorgabe 29.9), und sagt auf stderr, welches Fenster es nahm und warum.</translation>
-    </message>
-    <message>
         <source>warning: %1: the tone is %2 long; an iPhone may not offer a ringtone longer than %3</source>
         <translation>Warnung: %1: der Ton ist %2 lang; ein iPhone bietet einen Klingelton über %3 vielleicht nicht an</translation>
     </message>
@@ -489,10 +402,6 @@ Vorgabe 29.9), und sagt auf stderr, welches Fenster es nahm und warum.</translat
     <message>
         <source>--lufs takes a loudness from -70 to 0, without --no-loudness</source>
         <translation>--lufs nimmt eine Lautheit von -70 bis 0, ohne --no-loudness</translation>
-    </message>
-    <message>
-        <source>--length goes with --auto and takes 20, 29.9, 30 or 40</source>
-        <translation>--length gehört zu --auto und nimmt 20, 29.9, 30 oder 40</translation>
     </message>
     <message>
         <source>--target is iphone, iphone-finder, android-ogg or android-mp3</source>
@@ -679,6 +588,102 @@ geschrieben wurde.</translation>
     <message>
         <source>%1: the picture cannot be made</source>
         <translation>%1: das Bild lässt sich nicht erstellen</translation>
+    </message>
+    <message>
+        <source>usage: tunecarver-cli analyse IN [--json] [--length S]
+
+Finds the music of IN (any file the program reads) as the editor&apos;s &quot;Suggest&quot; does: its
+tempo, every beat, the bars, the sections (A, B, C... a label that comes again is the same
+music; the one heard most is taken for the chorus), and the three windows of at most S
+seconds (5 to 60; default 29.9) worth hearing first as a ringtone, each the most whole bars
+that fit, no two sharing more than 2 s, with the reason for it. A sound without a steady
+beat gets no grid and its loudest stretches, saying why.
+
+--json prints one object, times in seconds: {&quot;tempo_bpm&quot;: 123.0, &quot;tempo_segments&quot;:
+[{&quot;start&quot;: s, &quot;end&quot;: s, &quot;bpm&quot;: 123.0}, ..] (one for each stretch of one tempo; tempo_bpm is
+the longest one&apos;s), &quot;beats&quot;: [..], &quot;bars&quot;: [..],
+&quot;sections&quot;: [{&quot;start&quot;: s, &quot;end&quot;: s, &quot;label&quot;: &quot;A&quot;}, ..],
+&quot;suggestions&quot;: [{&quot;start&quot;: s, &quot;end&quot;: s, &quot;reason&quot;: &quot;..&quot;}, ..]}.</source>
+        <translation>Aufruf: tunecarver-cli analyse IN [--json] [--length S]
+
+Findet die Musik von IN (jede Datei, die das Programm liest), wie es „Suggest“ im Editor
+tut: das Tempo, jeden Schlag, die Takte, die Abschnitte (A, B, C … ein Buchstabe, der
+wiederkommt, ist dieselbe Musik; der am häufigsten gehörte gilt als Refrain) und die drei
+Fenster von höchstens S Sekunden (5 bis 60; Vorgabe 29.9), die als Klingelton zuerst
+hörenswert sind, jedes aus so vielen ganzen Takten, wie hineinpassen, keine zwei mit mehr
+als 2 s gemeinsam, mit seinem Grund. Ein Klang ohne festen Schlag bekommt kein Raster und
+seine lautesten Stellen, mit dem Grund dafür.
+
+--json gibt ein Objekt aus, Zeiten in Sekunden: {&quot;tempo_bpm&quot;: 123.0, &quot;tempo_segments&quot;:
+[{&quot;start&quot;: s, &quot;end&quot;: s, &quot;bpm&quot;: 123.0}, ..] (eines je Stück mit einem Tempo; tempo_bpm ist
+das des längsten), &quot;beats&quot;: [..], &quot;bars&quot;: [..],
+&quot;sections&quot;: [{&quot;start&quot;: s, &quot;end&quot;: s, &quot;label&quot;: &quot;A&quot;}, ..],
+&quot;suggestions&quot;: [{&quot;start&quot;: s, &quot;end&quot;: s, &quot;reason&quot;: &quot;..&quot;}, ..]}.</translation>
+    </message>
+    <message>
+        <source>--length takes seconds from 5 to 60</source>
+        <translation>--length nimmt Sekunden von 5 bis 60</translation>
+    </message>
+    <message>
+        <source>usage: tunecarver-cli ringtone IN OUT [--target T] [--title T] [--loop] [--trim]
+                                    [--no-fade] [--bitrate K] [--lufs L | --no-loudness]
+                                    [--auto [--length S]]
+
+Makes a ringtone of IN as &quot;Save as Ringtone&quot; on the Audio Edit page does, for the
+phone --target names (without it, OUT&apos;s extension names it: .m4r the share sheet):
+  iphone         iPhone, share sheet: AAC-LC, 44100 Hz stereo, 128 kbit/s, in an
+                 MP4 file (.m4r). The share sheet takes sounds under 30 s: the tone
+                 is cut to its first 29.9 s, faded out, without a question.
+  iphone-finder  iPhone, Finder: the same file, for copying with a computer. A tone
+                 past 30 s gets a warning that names its length; one past 40 s is
+                 refused, unless --trim saves its first 40 s (faded out) instead.
+  android-ogg    Android: Vorbis at about 128 kbit/s (.ogg).
+  android-mp3    Android: MP3 at K kbit/s (56, 96, 128 or 256; default 128) (.mp3).
+OUT&apos;s extension must be the target&apos;s. The tone holds exactly the samples cut.
+The tone is brought to a loudness of -14 LUFS (--lufs L: to L; --no-loudness: left as
+it is), measured by EBU R128 with its true peak kept under -1 dBTP. The last 0.5 s fade
+out (--no-fade: not, unless the tone is cut). The title tag is T (default: IN&apos;s file
+name without its extension); no picture is added.
+--loop makes a seamless loop tone: no fade-out, and its last 30 ms crossfade into its
+head so that the phone&apos;s repeat has no jump; a .ogg says so to Android (ANDROID_LOOP).
+IN is any file the program reads; OUT is replaced only when everything worked.
+
+--auto makes the tone of the first window that &apos;tunecarver-cli analyse&apos; suggests (the
+chorus, cut on its bar lines), the most whole bars within S seconds (5 to 60; default 29.9),
+and says on stderr which window it took and why.</source>
+        <translation>Aufruf: tunecarver-cli ringtone IN OUT [--target T] [--title T] [--loop] [--trim]
+                                    [--no-fade] [--bitrate K] [--lufs L | --no-loudness]
+                                    [--auto [--length S]]
+
+Macht aus IN einen Klingelton, wie es „Save as Ringtone“ auf der Seite „Audio Edit“ tut,
+für das Telefon, das --target nennt (ohne die Option nennt es die Endung von OUT: .m4r
+das Teilen-Menü):
+  iphone         iPhone, Teilen-Menü: AAC-LC, 44100 Hz Stereo, 128 kbit/s, in einer
+                 MP4-Datei (.m4r). Das Teilen-Menü nimmt Klänge unter 30 s: der Ton
+                 wird ohne Nachfrage auf seine ersten 29,9 s gekürzt und ausgeblendet.
+  iphone-finder  iPhone, Finder: dieselbe Datei, zum Kopieren mit einem Computer. Ein
+                 Ton über 30 s bekommt eine Warnung mit seiner Länge; einer über 40 s
+                 wird abgelehnt, außer --trim speichert stattdessen seine ersten 40 s
+                 (ausgeblendet).
+  android-ogg    Android: Vorbis mit etwa 128 kbit/s (.ogg).
+  android-mp3    Android: MP3 mit K kbit/s (56, 96, 128 oder 256; Vorgabe 128) (.mp3).
+Die Endung von OUT muss die des Ziels sein. Der Ton enthält genau die geschnittenen
+Samples. Er wird auf eine Lautheit von -14 LUFS gebracht (--lufs L: auf L; --no-loudness:
+bleibt, wie er ist), gemessen nach EBU R128, sein True Peak unter -1 dBTP gehalten. Die
+letzten 0,5 s werden ausgeblendet (--no-fade: nicht, außer der Ton wird gekürzt). Der
+Titel ist T (Vorgabe: der Dateiname von IN ohne Endung); es wird kein Bild hinzugefügt.
+--loop macht einen nahtlosen Schleifenton: kein Ausblenden, und seine letzten 30 ms gehen
+in seinen Anfang über, sodass die Wiederholung des Telefons keinen Sprung hat; ein .ogg
+sagt das Android (ANDROID_LOOP).
+IN ist jede Datei, die das Programm liest; OUT wird nur ersetzt, wenn alles gelang.
+
+--auto macht den Ton aus dem ersten Fenster, das &apos;tunecarver-cli analyse&apos; vorschlägt (der
+Refrain, auf seinen Taktstrichen geschnitten), so viele ganze Takte, wie in S Sekunden
+passen (5 bis 60; Vorgabe 29.9), und sagt auf stderr, welches Fenster es nahm und warum.</translation>
+    </message>
+    <message>
+        <source>--length goes with --auto and takes seconds from 5 to 60</source>
+        <translation>--length gehört zu --auto und nimmt Sekunden von 5 bis 60</translation>
     </message>
 </context>
 </TS>

@@ -4,38 +4,8 @@
 <context>
     <name>cli</name>
     <message>
-        <source>usage: tunecarver-cli analyse IN [--json] [--length S]
-
-Finds the music of IN (any file the program reads) as the editor&apos;s &quot;Suggest&quot; does: its
-tempo, every beat, the bars, the sections (A, B, C... a label that comes again is the same
-music; the one heard most is taken for the chorus), and the three windows of S seconds
-(20, 29.9, 30 or 40; default 29.9) worth hearing first as a ringtone, each starting on a
-bar line, with the reason for it. A sound without a steady beat gets no grid and its
-loudest stretches, saying why.
-
---json prints one object, times in seconds: {&quot;tempo_bpm&quot;: 123.0, &quot;beats&quot;: [..],
-&quot;bars&quot;: [..], &quot;sections&quot;: [{&quot;start&quot;: s, &quot;end&quot;: s, &quot;label&quot;: &quot;A&quot;}, ..],
-&quot;suggestions&quot;: [{&quot;start&quot;: s, &quot;end&quot;: s, &quot;reason&quot;: &quot;..&quot;}, ..]}.</source>
-        <translation>uso: tunecarver-cli analyse IN [--json] [--length S]
-
-Encuentra la música de IN (cualquier archivo que el programa lee) como lo hace «Suggest»
-en el editor: su tempo, cada pulso, los compases, las secciones (A, B, C… una letra que
-vuelve es la misma música; la que más se oye se toma por el estribillo) y las tres
-ventanas de S segundos (20, 29.9, 30 o 40; por defecto 29.9) que más vale escuchar primero
-como tono de llamada, cada una empezando en una barra de compás, con su motivo. Un sonido
-sin pulso estable no recibe cuadrícula sino sus tramos más fuertes, diciendo por qué.
-
---json imprime un objeto, tiempos en segundos: {&quot;tempo_bpm&quot;: 123.0, &quot;beats&quot;: [..],
-&quot;bars&quot;: [..], &quot;sections&quot;: [{&quot;start&quot;: s, &quot;end&quot;: s, &quot;label&quot;: &quot;A&quot;}, ..],
-&quot;suggestions&quot;: [{&quot;start&quot;: s, &quot;end&quot;: s, &quot;reason&quot;: &quot;..&quot;}, ..]}.</translation>
-    </message>
-    <message>
         <source>needs IN</source>
         <translation>necesita IN</translation>
-    </message>
-    <message>
-        <source>--length takes 20, 29.9, 30 or 40</source>
-        <translation>--length admite 20, 29.9, 30 o 40</translation>
     </message>
     <message>
         <source>Analysing</source>
@@ -424,63 +394,6 @@ cuentan desde el sonido.</translation>
         <translation>El servidor de sonido terminó la grabación tras %1 s. Lo grabado hasta entonces está guardado en %2.</translation>
     </message>
     <message>
-        <source>usage: tunecarver-cli ringtone IN OUT [--target T] [--title T] [--loop] [--trim]
-                                    [--no-fade] [--bitrate K] [--lufs L | --no-loudness]
-                                    [--auto [--length S]]
-
-Makes a ringtone of IN as &quot;Save as Ringtone&quot; on the Audio Edit page does, for the
-phone --target names (without it, OUT&apos;s extension names it: .m4r the share sheet):
-  iphone         iPhone, share sheet: AAC-LC, 44100 Hz stereo, 128 kbit/s, in an
-                 MP4 file (.m4r). The share sheet takes sounds under 30 s: the tone
-                 is cut to its first 29.9 s, faded out, without a question.
-  iphone-finder  iPhone, Finder: the same file, for copying with a computer. A tone
-                 past 30 s gets a warning that names its length; one past 40 s is
-                 refused, unless --trim saves its first 40 s (faded out) instead.
-  android-ogg    Android: Vorbis at about 128 kbit/s (.ogg).
-  android-mp3    Android: MP3 at K kbit/s (56, 96, 128 or 256; default 128) (.mp3).
-OUT&apos;s extension must be the target&apos;s. The tone holds exactly the samples cut.
-The tone is brought to a loudness of -14 LUFS (--lufs L: to L; --no-loudness: left as
-it is), measured by EBU R128 with its true peak kept under -1 dBTP. The last 0.5 s fade
-out (--no-fade: not, unless the tone is cut). The title tag is T (default: IN&apos;s file
-name without its extension); no picture is added.
---loop makes a seamless loop tone: no fade-out, and its last 30 ms crossfade into its
-head so that the phone&apos;s repeat has no jump; a .ogg says so to Android (ANDROID_LOOP).
-IN is any file the program reads; OUT is replaced only when everything worked.
-
---auto makes the tone of the first window that &apos;tunecarver-cli analyse&apos; suggests (the
-chorus, cut on its bar line), S seconds long (20, 29.9, 30 or 40; default 29.9), and says
-on stderr which window it took and why.</source>
-        <translation>uso: tunecarver-cli ringtone IN OUT [--target T] [--title T] [--loop] [--trim]
-                                 [--no-fade] [--bitrate K] [--lufs L | --no-loudness]
-                                 [--auto [--length S]]
-
-Hace un tono de llamada de IN como lo hace «Save as Ringtone» en la página «Audio Edit»,
-para el teléfono que nombra --target (sin él, lo nombra la extensión de OUT: .m4r el menú
-compartir):
-  iphone         iPhone, menú compartir: AAC-LC, 44100 Hz estéreo, 128 kbit/s, en un
-                 archivo MP4 (.m4r). El menú compartir admite sonidos de menos de 30 s:
-                 el tono se corta a sus primeros 29,9 s, desvanecido, sin preguntar.
-  iphone-finder  iPhone, Finder: el mismo archivo, para copiarlo con un ordenador. Un
-                 tono de más de 30 s recibe un aviso con su duración; uno de más de 40 s
-                 se rechaza, salvo que --trim guarde en su lugar sus primeros 40 s
-                 (desvanecidos).
-  android-ogg    Android: Vorbis a unos 128 kbit/s (.ogg).
-  android-mp3    Android: MP3 a K kbit/s (56, 96, 128 o 256; por defecto 128) (.mp3).
-La extensión de OUT debe ser la del destino. El tono contiene exactamente las muestras
-cortadas. Se lleva a una sonoridad de -14 LUFS (--lufs L: a L; --no-loudness: se deja
-como está), medida según EBU R128 con su pico verdadero por debajo de -1 dBTP. Los
-últimos 0,5 s se desvanecen (--no-fade: no, salvo que el tono se corte). La etiqueta de
-título es T (por defecto: el nombre del archivo IN sin su extensión); no se añade imagen.
---loop hace un tono en bucle sin costuras: sin desvanecido, y sus últimos 30 ms se funden
-con su inicio para que la repetición del teléfono no dé saltos; un .ogg se lo indica a
-Android (ANDROID_LOOP).
-IN es cualquier archivo que el programa lee; OUT solo se reemplaza cuando todo funcionó.
-
---auto hace el tono de la primera ventana que sugiere &apos;tunecarver-cli analyse&apos; (el
-estribillo, cortado en su barra de compás), de S segundos (20, 29.9, 30 o 40; por defecto
-29.9), y dice en stderr qué ventana tomó y por qué.</translation>
-    </message>
-    <message>
         <source>warning: %1: the tone is %2 long; an iPhone may not offer a ringtone longer than %3</source>
         <translation>aviso: %1: el tono dura %2; puede que un iPhone no ofrezca un tono de llamada de más de %3</translation>
     </message>
@@ -491,10 +404,6 @@ estribillo, cortado en su barra de compás), de S segundos (20, 29.9, 30 o 40; p
     <message>
         <source>--lufs takes a loudness from -70 to 0, without --no-loudness</source>
         <translation>--lufs admite una sonoridad de -70 a 0, sin --no-loudness</translation>
-    </message>
-    <message>
-        <source>--length goes with --auto and takes 20, 29.9, 30 or 40</source>
-        <translation>--length va con --auto y admite 20, 29.9, 30 o 40</translation>
     </message>
     <message>
         <source>--target is iphone, iphone-finder, android-ogg or android-mp3</source>
@@ -681,6 +590,102 @@ reemplaza cuando se ha escrito entero.</translation>
     <message>
         <source>%1: the picture cannot be made</source>
         <translation>%1: no se puede hacer la imagen</translation>
+    </message>
+    <message>
+        <source>usage: tunecarver-cli analyse IN [--json] [--length S]
+
+Finds the music of IN (any file the program reads) as the editor&apos;s &quot;Suggest&quot; does: its
+tempo, every beat, the bars, the sections (A, B, C... a label that comes again is the same
+music; the one heard most is taken for the chorus), and the three windows of at most S
+seconds (5 to 60; default 29.9) worth hearing first as a ringtone, each the most whole bars
+that fit, no two sharing more than 2 s, with the reason for it. A sound without a steady
+beat gets no grid and its loudest stretches, saying why.
+
+--json prints one object, times in seconds: {&quot;tempo_bpm&quot;: 123.0, &quot;tempo_segments&quot;:
+[{&quot;start&quot;: s, &quot;end&quot;: s, &quot;bpm&quot;: 123.0}, ..] (one for each stretch of one tempo; tempo_bpm is
+the longest one&apos;s), &quot;beats&quot;: [..], &quot;bars&quot;: [..],
+&quot;sections&quot;: [{&quot;start&quot;: s, &quot;end&quot;: s, &quot;label&quot;: &quot;A&quot;}, ..],
+&quot;suggestions&quot;: [{&quot;start&quot;: s, &quot;end&quot;: s, &quot;reason&quot;: &quot;..&quot;}, ..]}.</source>
+        <translation>uso: tunecarver-cli analyse IN [--json] [--length S]
+
+Encuentra la música de IN (cualquier archivo que el programa lee) como lo hace «Suggest»
+en el editor: su tempo, cada pulso, los compases, las secciones (A, B, C… una letra que
+vuelve es la misma música; la que más se oye se toma por el estribillo) y las tres
+ventanas de como mucho S segundos (5 a 60; por defecto 29.9) que más vale escuchar primero
+como tono de llamada, cada una con tantos compases enteros como quepan, ninguna dos
+compartiendo más de 2 s, con su motivo. Un sonido sin pulso estable no recibe cuadrícula
+sino sus tramos más fuertes, diciendo por qué.
+
+--json imprime un objeto, tiempos en segundos: {&quot;tempo_bpm&quot;: 123.0, &quot;tempo_segments&quot;:
+[{&quot;start&quot;: s, &quot;end&quot;: s, &quot;bpm&quot;: 123.0}, ..] (uno por cada tramo de un mismo tempo; tempo_bpm
+es el del más largo), &quot;beats&quot;: [..], &quot;bars&quot;: [..],
+&quot;sections&quot;: [{&quot;start&quot;: s, &quot;end&quot;: s, &quot;label&quot;: &quot;A&quot;}, ..],
+&quot;suggestions&quot;: [{&quot;start&quot;: s, &quot;end&quot;: s, &quot;reason&quot;: &quot;..&quot;}, ..]}.</translation>
+    </message>
+    <message>
+        <source>--length takes seconds from 5 to 60</source>
+        <translation>--length admite segundos de 5 a 60</translation>
+    </message>
+    <message>
+        <source>usage: tunecarver-cli ringtone IN OUT [--target T] [--title T] [--loop] [--trim]
+                                    [--no-fade] [--bitrate K] [--lufs L | --no-loudness]
+                                    [--auto [--length S]]
+
+Makes a ringtone of IN as &quot;Save as Ringtone&quot; on the Audio Edit page does, for the
+phone --target names (without it, OUT&apos;s extension names it: .m4r the share sheet):
+  iphone         iPhone, share sheet: AAC-LC, 44100 Hz stereo, 128 kbit/s, in an
+                 MP4 file (.m4r). The share sheet takes sounds under 30 s: the tone
+                 is cut to its first 29.9 s, faded out, without a question.
+  iphone-finder  iPhone, Finder: the same file, for copying with a computer. A tone
+                 past 30 s gets a warning that names its length; one past 40 s is
+                 refused, unless --trim saves its first 40 s (faded out) instead.
+  android-ogg    Android: Vorbis at about 128 kbit/s (.ogg).
+  android-mp3    Android: MP3 at K kbit/s (56, 96, 128 or 256; default 128) (.mp3).
+OUT&apos;s extension must be the target&apos;s. The tone holds exactly the samples cut.
+The tone is brought to a loudness of -14 LUFS (--lufs L: to L; --no-loudness: left as
+it is), measured by EBU R128 with its true peak kept under -1 dBTP. The last 0.5 s fade
+out (--no-fade: not, unless the tone is cut). The title tag is T (default: IN&apos;s file
+name without its extension); no picture is added.
+--loop makes a seamless loop tone: no fade-out, and its last 30 ms crossfade into its
+head so that the phone&apos;s repeat has no jump; a .ogg says so to Android (ANDROID_LOOP).
+IN is any file the program reads; OUT is replaced only when everything worked.
+
+--auto makes the tone of the first window that &apos;tunecarver-cli analyse&apos; suggests (the
+chorus, cut on its bar lines), the most whole bars within S seconds (5 to 60; default 29.9),
+and says on stderr which window it took and why.</source>
+        <translation>uso: tunecarver-cli ringtone IN OUT [--target T] [--title T] [--loop] [--trim]
+                                 [--no-fade] [--bitrate K] [--lufs L | --no-loudness]
+                                 [--auto [--length S]]
+
+Hace un tono de llamada de IN como lo hace «Save as Ringtone» en la página «Audio Edit»,
+para el teléfono que nombra --target (sin él, lo nombra la extensión de OUT: .m4r el menú
+compartir):
+  iphone         iPhone, menú compartir: AAC-LC, 44100 Hz estéreo, 128 kbit/s, en un
+                 archivo MP4 (.m4r). El menú compartir admite sonidos de menos de 30 s:
+                 el tono se corta a sus primeros 29,9 s, desvanecido, sin preguntar.
+  iphone-finder  iPhone, Finder: el mismo archivo, para copiarlo con un ordenador. Un
+                 tono de más de 30 s recibe un aviso con su duración; uno de más de 40 s
+                 se rechaza, salvo que --trim guarde en su lugar sus primeros 40 s
+                 (desvanecidos).
+  android-ogg    Android: Vorbis a unos 128 kbit/s (.ogg).
+  android-mp3    Android: MP3 a K kbit/s (56, 96, 128 o 256; por defecto 128) (.mp3).
+La extensión de OUT debe ser la del destino. El tono contiene exactamente las muestras
+cortadas. Se lleva a una sonoridad de -14 LUFS (--lufs L: a L; --no-loudness: se deja
+como está), medida según EBU R128 con su pico verdadero por debajo de -1 dBTP. Los
+últimos 0,5 s se desvanecen (--no-fade: no, salvo que el tono se corte). La etiqueta de
+título es T (por defecto: el nombre del archivo IN sin su extensión); no se añade imagen.
+--loop hace un tono en bucle sin costuras: sin desvanecido, y sus últimos 30 ms se funden
+con su inicio para que la repetición del teléfono no dé saltos; un .ogg se lo indica a
+Android (ANDROID_LOOP).
+IN es cualquier archivo que el programa lee; OUT solo se reemplaza cuando todo funcionó.
+
+--auto hace el tono de la primera ventana que sugiere &apos;tunecarver-cli analyse&apos; (el
+estribillo, cortado en sus barras de compás), con tantos compases enteros como quepan en S
+segundos (5 a 60; por defecto 29.9), y dice en stderr qué ventana tomó y por qué.</translation>
+    </message>
+    <message>
+        <source>--length goes with --auto and takes seconds from 5 to 60</source>
+        <translation>--length va con --auto y admite segundos de 5 a 60</translation>
     </message>
 </context>
 </TS>
