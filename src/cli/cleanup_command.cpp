@@ -43,8 +43,9 @@ int runCleanup(QStringList args) {
         steps.lufs = lufsText->toDouble(&ok);
         // A loudness below -70 LUFS is silence: the level step would write nothing else.
         if (!ok || !std::isfinite(steps.lufs) || steps.lufs >= 0 || steps.lufs < -70)
-            return usage(QStringLiteral("cleanup"),
-                         QCoreApplication::translate("cli", "--lufs takes a loudness from -70 to 0"));
+            return usage(
+                QStringLiteral("cleanup"),
+                QCoreApplication::translate("cli", "--lufs takes a loudness from -70 to 0"));
         if (!steps.level)
             return usage(QStringLiteral("cleanup"),
                          QCoreApplication::translate("cli", "give --lufs or --no-level, not both"));
