@@ -248,20 +248,12 @@ Result<MusicAnalysis> read(QIODevice& file, const ClipStamp& clip, const QString
 
 Result<MusicAnalysis> load(const QString& clipPath) {
     const QString path = analysisFilePath(clipPath);
-    QFile file;
-    if (Status opened = nofollow::openPlainFile(file, path); !opened)
-        return opened;
-    const Result<ClipStamp> clip = clipStampOf(clipPath);
-    if (!clip)
-        return clip.status();
-    return read(file, *clip, path);
+    return loadBesideClip(
+        clipPath, path, [&](QFile& file, const ClipStamp& clip) { return read(file, clip, path); });
 }
 
 void remove(const QString& clipPath) {
-    const QFileInfo file(analysisFilePath(clipPath));
-    const nofollow::Folder clipFolder(QFileInfo(clipPath).path());
-    nofollow::Folder(clipFolder, QFile::encodeName(file.dir().dirName()))
-        .removeFile(QFile::encodeName(file.fileName()));
+    removeBesideClip(clipPath, analysisFilePath(clipPath));
 }
 
 QJsonObject toJson(const MusicAnalysis& analysis, const std::vector<Suggestion>& suggestions) {

@@ -354,21 +354,13 @@ Result<std::shared_ptr<Peaks>> read(QIODevice& file, const ClipStamp& clip, cons
 }
 
 void remove(const QString& clipPath) {
-    const QFileInfo peakFile(peakFilePath(clipPath));
-    const nofollow::Folder clipFolder(QFileInfo(clipPath).path());
-    nofollow::Folder(clipFolder, QFile::encodeName(peakFile.dir().dirName()))
-        .removeFile(QFile::encodeName(peakFile.fileName()));
+    removeBesideClip(clipPath, peakFilePath(clipPath));
 }
 
 Result<std::shared_ptr<Peaks>> load(const QString& clipPath) {
     const QString path = peakFilePath(clipPath);
-    QFile file;
-    if (Status opened = nofollow::openPlainFile(file, path); !opened)
-        return opened;
-    const Result<ClipStamp> clip = clipStampOf(clipPath);
-    if (!clip)
-        return clip.status();
-    return read(file, *clip, path);
+    return loadBesideClip(
+        clipPath, path, [&](QFile& file, const ClipStamp& clip) { return read(file, clip, path); });
 }
 
 } // namespace peaks

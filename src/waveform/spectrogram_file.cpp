@@ -118,20 +118,12 @@ Result<std::shared_ptr<Spectrogram>> read(QIODevice& file, const ClipStamp& clip
 
 Result<std::shared_ptr<Spectrogram>> load(const QString& clipPath) {
     const QString path = filePath(clipPath);
-    QFile file;
-    if (Status opened = nofollow::openPlainFile(file, path); !opened)
-        return opened;
-    const Result<ClipStamp> clip = clipStampOf(clipPath);
-    if (!clip)
-        return clip.status();
-    return read(file, *clip, path);
+    return loadBesideClip(
+        clipPath, path, [&](QFile& file, const ClipStamp& clip) { return read(file, clip, path); });
 }
 
 void remove(const QString& clipPath) {
-    const QFileInfo file(filePath(clipPath));
-    const nofollow::Folder clipFolder(QFileInfo(clipPath).path());
-    nofollow::Folder(clipFolder, QFile::encodeName(file.dir().dirName()))
-        .removeFile(QFile::encodeName(file.fileName()));
+    removeBesideClip(clipPath, filePath(clipPath));
 }
 
 } // namespace spectrogram
