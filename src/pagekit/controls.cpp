@@ -5,14 +5,19 @@
 
 #include "base/choices.h"
 
+#include <QCoreApplication>
 #include <QMenu>
 #include <QPushButton>
 #include <QToolButton>
 
 namespace controls {
 
+QString text(const char* source) {
+    return QCoreApplication::translate("Controls", source);
+}
+
 QPushButton* button(QWidget* parent, const char* name, const char* caption, const QRect& at) {
-    return place(new QPushButton(QLatin1String(caption), parent), name, at);
+    return place(new QPushButton(text(caption), parent), name, at);
 }
 
 QPushButton* pictureButton(QWidget* parent, const char* name, const QRect& at, int size) {
@@ -25,11 +30,11 @@ QPushButton* pictureButton(QWidget* parent, const char* name, const QRect& at, i
 QToolButton* buttonWithChecks(QWidget* parent, const char* name, const char* caption,
                               const QRect& at, Choices& choices, const QList<Check>& checks) {
     auto* button = place(new QToolButton(parent), name, at);
-    button->setText(QLatin1String(caption));
+    button->setText(text(caption));
     button->setPopupMode(QToolButton::MenuButtonPopup);
     auto* menu = new QMenu(button);
     for (const Check& check : checks) {
-        QAction* action = menu->addAction(QLatin1String(check.text));
+        QAction* action = menu->addAction(text(check.text));
         action->setCheckable(true);
         action->setChecked(choices.flag(QLatin1String(check.key), check.fallback));
         QObject::connect(action, &QAction::toggled, button, [&choices, key = check.key](bool on) {
@@ -41,8 +46,8 @@ QToolButton* buttonWithChecks(QWidget* parent, const char* name, const char* cap
 }
 
 void describe(QWidget* control, const char* name, const char* description) {
-    control->setAccessibleName(QLatin1String(name));
-    control->setAccessibleDescription(QLatin1String(description));
+    control->setAccessibleName(text(name));
+    control->setAccessibleDescription(text(description));
 }
 
 namespace {

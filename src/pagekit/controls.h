@@ -12,7 +12,15 @@ class QToolButton;
 
 // Making the pages' controls: each carries its name as objectName, so tests and the
 // accessibility tree find it, and sits at its classic place within its parent.
+//
+// Captions, check texts and descriptions handed in as `const char*` are English source texts
+// in the "Controls" context of the catalogues: call sites mark them with
+// QT_TRANSLATE_NOOP("Controls", "...") so lupdate finds them, and these functions show them
+// in the user's language.
 namespace controls {
+
+// `source` in the user's language (context "Controls").
+QString text(const char* source);
 
 template <typename Control> Control* place(Control* control, const char* name, const QRect& at) {
     control->setObjectName(QLatin1String(name));
