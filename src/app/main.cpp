@@ -2,6 +2,9 @@
 #include "audio/media_player.h"
 #include "audio/pulse/pulse_engine.h"
 #include "base/app_info.h"
+#include "base/choices.h"
+#include "base/language.h"
+#include "base/settings.h"
 #include "base/work_folder.h"
 #include "cliplist/ui/ringtone_dialog.h"
 #include "codec/mp3_encoder.h"
@@ -50,6 +53,12 @@ int main(int argc, char** argv) {
                                             .arg(appinfo::VersionMajor)
                                             .arg(appinfo::VersionMinor)
                                             .arg(appinfo::VersionRevision));
+
+    // The language chosen on the Setting page, else the user's locale's.
+    const QString configFile = Settings::locateFile(QCoreApplication::applicationDirPath());
+    language::install(Choices(Choices::fileBeside(configFile))
+                          .text(QLatin1String(language::ChoiceKey), QString()),
+                      {QStringLiteral("tunecarver")});
 
     // One instance per work folder: a second start hands its files to the first and ends.
     const WorkFolder usualFolder(WorkFolder::defaultPath());

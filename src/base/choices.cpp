@@ -32,6 +32,11 @@ double Choices::number(const QString& key, double fallback) const {
     return ok ? read : fallback;
 }
 
+QString Choices::text(const QString& key, const QString& fallback) const {
+    const QVariant value = m_values.value(key);
+    return value.canConvert<QString>() ? value.toString() : fallback;
+}
+
 void Choices::set(const QString& key, const QVariant& value) {
     m_values.insert(key, value);
     if (!m_path.isEmpty())

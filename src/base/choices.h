@@ -23,6 +23,7 @@ public:
 
     bool flag(const QString& key, bool fallback) const;
     double number(const QString& key, double fallback) const;
+    QString text(const QString& key, const QString& fallback) const;
     // Written at once (through a temporary file renamed over the old one).
     void set(const QString& key, const QVariant& value);
 

@@ -2,11 +2,10 @@
 #include "cli/cli_support.h"
 #include "cli/commands.h"
 
+#include "base/language.h"
+
 #include <QCommandLineParser>
 #include <QCoreApplication>
-#include <QLibraryInfo>
-#include <QLocale>
-#include <QTranslator>
 
 #include <functional>
 #include <map>
@@ -51,15 +50,9 @@ int main(int argc, char** argv) {
     QCoreApplication::setApplicationName(QStringLiteral("tunecarver-cli"));
     QCoreApplication::setApplicationVersion(QStringLiteral(TUNECARVER_VERSION));
     // The user's language (LANGUAGE, LC_ALL, LC_MESSAGES, LANG): the program's own catalogue,
-    // built into it, and Qt's for the parser's messages. Without one the texts stay English.
-    QTranslator own;
-    if (own.load(QLocale(), QStringLiteral("tunecarver-cli"), QStringLiteral("_"),
-                 QStringLiteral(":/i18n")))
-        QCoreApplication::installTranslator(&own);
-    QTranslator qt;
-    if (qt.load(QLocale(), QStringLiteral("qtbase"), QStringLiteral("_"),
-                QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
-        QCoreApplication::installTranslator(&qt);
+    // the window's for the messages of the parts both share, and Qt's for the parser's.
+    // Without one the texts stay English.
+    language::install(QString(), {QStringLiteral("tunecarver-cli"), QStringLiteral("tunecarver")});
 
     const std::map<QString, std::function<int(QStringList)>> commands{
         {QStringLiteral("convert"), cli::runConvert},

@@ -4,6 +4,7 @@
 #include "audio/audio_engine.h"
 #include "audio/media_player.h"
 #include "base/app_info.h"
+#include "base/language.h"
 #include "base/window_state.h"
 #include "cliplist/clip_import.h"
 #include "cliplist/clip_list.h"
@@ -79,6 +80,10 @@ Frmmain::Frmmain(AppContext context, RingtonePrompt& ringtonePrompt, QWidget* pa
     connect(this, &Frmmain::pageLeaving, &m_pages->frameRec(), &FrameRec::leavePage);
     connect(&m_pages->frameSetting(), &FrameSetting::fixedSizeChosen, this,
             &Frmmain::setFixedWindowSize);
+    const QString languageKey = QLatin1String(language::ChoiceKey);
+    m_pages->frameSetting().showLanguage(m_choices.text(languageKey, QString()));
+    connect(&m_pages->frameSetting(), &FrameSetting::languageChosen, this,
+            [this, languageKey](const QString& code) { m_choices.set(languageKey, code); });
     Form_Load();
 }
 

@@ -2,6 +2,7 @@
 #include "shell/settings_page.h"
 
 #include "base/app_info.h"
+#include "base/language.h"
 #include "pagekit/controls.h"
 #include "pagekit/dialogs.h"
 #include "shell/folder_list.h"
@@ -10,6 +11,7 @@
 #include <QComboBox>
 #include <QDir>
 #include <QFileInfo>
+#include <QLabel>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QStorageInfo>
@@ -103,6 +105,29 @@ FrameSetting::FrameSetting(Settings& settings, Dialogs& dialogs, QString configP
     m_chkFixedSize->setObjectName(QStringLiteral("chkFixedSize"));
     m_chkFixedSize->setGeometry(24, 160, 201, 21);
     connect(m_chkFixedSize, &QCheckBox::clicked, this, &FrameSetting::fixedSizeChosen);
+
+    auto* languageLabel = new QLabel(tr("Language"), this);
+    languageLabel->setObjectName(QStringLiteral("lblLanguage"));
+    languageLabel->setGeometry(24, 192, 201, 17);
+    m_language = new QComboBox(this);
+    m_language->setObjectName(QStringLiteral("cboLanguage"));
+    m_language->setGeometry(24, 212, 201, 24);
+    languageLabel->setBuddy(m_language);
+    for (const language::Offer& offer : language::offers())
+        m_language->addItem(offer.name, offer.code);
+    m_languageNote = new QLabel(tr("Used from the next start"), this);
+    m_languageNote->setObjectName(QStringLiteral("lblLanguageNote"));
+    m_languageNote->setGeometry(24, 240, 201, 17);
+    m_languageNote->hide();
+    connect(m_language, &QComboBox::activated, this, [this](int index) {
+        m_languageNote->show();
+        emit languageChosen(m_language->itemData(index).toString());
+    });
+}
+
+void FrameSetting::showLanguage(const QString& code) {
+    const int index = m_language->findData(code);
+    m_language->setCurrentIndex(index < 0 ? 0 : index);
 }
 
 void FrameSetting::showFixedSize(bool fixed) {

@@ -12,6 +12,7 @@ class Dialogs;
 class FolderList;
 class QCheckBox;
 class QComboBox;
+class QLabel;
 class QPushButton;
 class QRadioButton;
 
@@ -20,7 +21,9 @@ class QRadioButton;
 // and "New Folder"), and "Save Setting", which writes "config.ini". The check box
 // chkFixedSize "Fixed window size" (24,160 201×21) asks for the main window at its classic
 // size, not resizable; it acts at once and is kept by the window in its own state file, not
-// in "config.ini".
+// in "config.ini". Below it, "Language" (cboLanguage) chooses the language the window
+// speaks from the next start: the user's locale's, or one with a catalogue; the window keeps
+// the choice in its state file.
 //
 // The page works on the main window's Settings, which must outlive it; a change takes effect
 // at once for every reader and is kept only when "Save Setting" is pressed. Prompts go
@@ -38,10 +41,14 @@ public:
     void readSettings();
     // Shows whether the window is fixed, without announcing it.
     void showFixedSize(bool fixed);
+    // Shows the language chosen (a language::Offer code), without announcing it.
+    void showLanguage(const QString& code);
 
 signals:
     // The user checked or cleared "Fixed window size".
     void fixedSizeChosen(bool fixed);
+    // The user chose a language (its code, "" for the locale's), for the next start.
+    void languageChosen(const QString& code);
 
 public slots:
     void Option1_Click();
@@ -75,6 +82,9 @@ private:
     QPushButton* m_cmdFolder = nullptr;
     QPushButton* m_cmdSaveSetting = nullptr;
     QCheckBox* m_chkFixedSize = nullptr;
+    QComboBox* m_language = nullptr;
+    // "From the next start", shown once the language is changed.
+    QLabel* m_languageNote = nullptr;
     // The folder last open on each volume, by the volume's root.
     QHash<QString, QString> m_driveFolders;
 };

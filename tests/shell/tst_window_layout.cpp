@@ -10,8 +10,12 @@
 #include <QAccessible>
 #include <QApplication>
 #include <QCheckBox>
+#include <QComboBox>
 #include <QGroupBox>
+#include <QLabel>
+#include <QRegularExpression>
 #include <QScopeGuard>
+#include <QTranslator>
 #include <QtTest>
 
 #include <memory>
@@ -79,6 +83,8 @@ private slots:
     void fixedWindowSize_holdsTheClassicSizeAndIsRemembered();
     void filesComingIn_leaveTheWindowsSizePlaceAndMaximisedState();
     void everyInteractiveControl_hasANameForScreenReaders();
+    void pseudoLanguage_everyTextIsTranslatedAndNoneIsCut();
+    void languageChoice_isKeptForTheNextStart();
 
 private:
     std::unique_ptr<WindowRig> m_rig;
@@ -170,23 +176,16 @@ void TestWindowLayout::filesComingIn_leaveTheWindowsSizePlaceAndMaximisedState()
     QCOMPARE(window.framewav().clips().count(), 2);
 }
 
-// The tree a screen reader walks, from the window down.
-void TestWindowLayout::everyInteractiveControl_hasANameForScreenReaders() {
-    Frmmain& window = m_rig->createWindow();
-    const QList<QAccessible::Role> interactive = {
-        QAccessible::PushButton, QAccessible::CheckBox,     QAccessible::RadioButton,
-        QAccessible::ComboBox,   QAccessible::EditableText, QAccessible::Slider,
-        QAccessible::List,       QAccessible::Tree,         QAccessible::ButtonMenu};
-    QStringList unnamed;
+namespace {
+
+// The nodes a screen reader finds on every page, from the window down.
+QList<QAccessibleInterface*> accessibleNodes(Frmmain& window) {
+    QList<QAccessibleInterface*> nodes;
     const std::function<void(QAccessibleInterface*)> walk = [&](QAccessibleInterface* node) {
-        if (!node)
+        if (!node || node->state().invisible)
             return;
-        if (interactive.contains(node->role()) && !node->state().invisible &&
-            node->text(QAccessible::Name).isEmpty())
-            unnamed << (node->object()
-                            ? node->object()->objectName() + QLatin1Char('/') +
-                                  QLatin1String(node->object()->metaObject()->className())
-                            : QStringLiteral("?"));
+        if (!nodes.contains(node))
+            nodes << node;
         for (int i = 0; i < node->childCount(); ++i)
             walk(node->child(i));
     };
@@ -194,8 +193,94 @@ void TestWindowLayout::everyInteractiveControl_hasANameForScreenReaders() {
         window.Toolbar1_ButtonClick(QLatin1String(key));
         walk(QAccessible::queryAccessibleInterface(&window));
     }
+    return nodes;
+}
+
+QString nameOf(QAccessibleInterface* node) {
+    return node->object() ? node->object()->objectName() + QLatin1Char('/') +
+                                QLatin1String(node->object()->metaObject()->className())
+                          : QStringLiteral("?");
+}
+
+// Shows every text it translates bracketed and 40 % longer, as a long language would.
+class PseudoTranslator : public QTranslator {
+public:
+    bool isEmpty() const override { return false; }
+    QString translate(const char*, const char* source, const char*, int) const override {
+        const QString text = QString::fromUtf8(source);
+        if (text.isEmpty())
+            return text;
+        return QLatin1Char('[') + text + QString((text.size() * 2 + 4) / 5, u'~') +
+               QLatin1Char(']');
+    }
+};
+
+} // namespace
+
+void TestWindowLayout::everyInteractiveControl_hasANameForScreenReaders() {
+    Frmmain& window = m_rig->createWindow();
+    const QList<QAccessible::Role> interactive = {
+        QAccessible::PushButton, QAccessible::CheckBox,     QAccessible::RadioButton,
+        QAccessible::ComboBox,   QAccessible::EditableText, QAccessible::Slider,
+        QAccessible::List,       QAccessible::Tree,         QAccessible::ButtonMenu};
+    QStringList unnamed;
+    for (QAccessibleInterface* node : accessibleNodes(window))
+        if (interactive.contains(node->role()) && node->text(QAccessible::Name).isEmpty())
+            unnamed << nameOf(node);
     unnamed.removeDuplicates();
     QVERIFY2(unnamed.isEmpty(), qPrintable(unnamed.join(QStringLiteral(", "))));
+}
+
+// In a language whose texts run 40 % longer, every text the window shows or a screen reader
+// reads comes from the catalogue, and the window's smallest size still cuts none of them.
+void TestWindowLayout::pseudoLanguage_everyTextIsTranslatedAndNoneIsCut() {
+    PseudoTranslator pseudo;
+    QCoreApplication::installTranslator(&pseudo);
+    const auto remove = qScopeGuard([&pseudo] { QCoreApplication::removeTranslator(&pseudo); });
+    Frmmain& window = m_rig->createWindow();
+    window.show();
+    QVERIFY(window.width() > Frmmain::ClientWidth);
+    QCOMPARE(window.size(), window.minimumSize());
+    QVERIFY2(layoutFault(window).isEmpty(), qPrintable(layoutFault(window)));
+
+    // Texts the user or the system made (clip and folder names, sound inputs, the
+    // languages' own names) are no translator's business.
+    const QList<QAccessible::Role> userData = {QAccessible::ListItem, QAccessible::TreeItem,
+                                               QAccessible::Row, QAccessible::Cell,
+                                               QAccessible::TitleBar};
+    const QRegularExpression words(QStringLiteral("[A-Za-z]{2,}"));
+    QStringList untranslated;
+    for (QAccessibleInterface* node : accessibleNodes(window)) {
+        if (userData.contains(node->role()))
+            continue;
+        for (const QAccessible::Text kind : {QAccessible::Name, QAccessible::Description}) {
+            const QString text = node->text(kind);
+            if (text.contains(words) && !text.contains(QLatin1Char('[')) &&
+                text != window.windowTitle())
+                untranslated << nameOf(node) + QStringLiteral(": ") + text;
+        }
+    }
+    untranslated.removeDuplicates();
+    QVERIFY2(untranslated.isEmpty(), qPrintable(untranslated.join(QStringLiteral("\n"))));
+}
+
+void TestWindowLayout::languageChoice_isKeptForTheNextStart() {
+    QSettings(m_rig->appFile(QStringLiteral("state.ini")), QSettings::IniFormat)
+        .setValue(QStringLiteral("window/language"), QStringLiteral("es"));
+    Frmmain& window = m_rig->createWindow();
+    auto* choice = window.findChild<QComboBox*>(QStringLiteral("cboLanguage"));
+    auto* note = window.findChild<QLabel*>(QStringLiteral("lblLanguageNote"));
+    QVERIFY(choice && note);
+    QCOMPARE(choice->currentData().toString(), QStringLiteral("es"));
+    QCOMPARE(choice->itemData(0).toString(), QString()); // the locale's language
+
+    const int german = choice->findData(QStringLiteral("de"));
+    QVERIFY(german > 0);
+    choice->setCurrentIndex(german);
+    emit choice->activated(german);
+    QSettings state(m_rig->appFile(QStringLiteral("state.ini")), QSettings::IniFormat);
+    QCOMPARE(state.value(QStringLiteral("window/language")).toString(), QStringLiteral("de"));
+    QVERIFY(note->isVisibleTo(&window));
 }
 
 QTEST_MAIN(TestWindowLayout)
