@@ -46,19 +46,19 @@ Status MediaPlayer::command(const QString& word) {
         close();
         return Status::ok();
     }
-    return {ErrorCode::IllegalParam, QStringLiteral("Unknown player command \"%1\".").arg(word)};
+    return {ErrorCode::IllegalParam, tr("Unknown player command \"%1\".").arg(word)};
 }
 
 Status MediaPlayer::open() {
     if (m_fileName.isEmpty())
-        return {ErrorCode::FileOpen, QStringLiteral("No file name is set to open.")};
+        return {ErrorCode::FileOpen, tr("No file name is set to open.")};
     const auto info = readWavInfo(m_fileName);
     if (!info)
         return info.status();
     const AudioEngine::Handle stream = m_engine.createFileStream(m_fileName);
     if (stream == 0)
         return {orStart(m_engine.lastErrorCode()),
-                QStringLiteral("%1: the file cannot be played.").arg(m_fileName)};
+                tr("%1: the file cannot be played.").arg(m_fileName)};
     close();
     m_stream = stream;
     m_openFile = m_fileName;
@@ -74,7 +74,7 @@ Status MediaPlayer::open() {
 
 Status MediaPlayer::play() {
     if (m_state == State::Closed)
-        return {ErrorCode::Handle, QStringLiteral("No file is open to play.")};
+        return {ErrorCode::Handle, tr("No file is open to play.")};
     return startStream();
 }
 
@@ -112,13 +112,12 @@ Status MediaPlayer::startStream() {
         const AudioEngine::Handle stream = m_engine.createFileStream(m_openFile);
         if (stream == 0)
             return {orStart(m_engine.lastErrorCode()),
-                    QStringLiteral("%1: the file cannot be played.").arg(m_openFile)};
+                    tr("%1: the file cannot be played.").arg(m_openFile)};
         m_stream = stream;
         result = attempt();
     }
     if (!result)
-        return {result.code(),
-                QStringLiteral("%1: playback failed. %2").arg(m_openFile, result.message())};
+        return {result.code(), tr("%1: playback failed. %2").arg(m_openFile, result.message())};
     setState(State::Playing);
     return Status::ok();
 }
@@ -132,8 +131,7 @@ Status MediaPlayer::stop() {
         m_engine.queueNext(m_stream, m_queued);
     setState(State::Stopped);
     if (!s && s.code() != ErrorCode::Handle)
-        return {s.code(),
-                QStringLiteral("%1: playback did not stop. %2").arg(m_openFile, s.message())};
+        return {s.code(), tr("%1: playback did not stop. %2").arg(m_openFile, s.message())};
     return Status::ok();
 }
 
@@ -178,10 +176,9 @@ void MediaPlayer::onStreamFailed(AudioEngine::Handle stream) {
         return;
     dropQueued();
     setState(State::Stopped);
-    emit failed({ErrorCode::Driver,
-                 QStringLiteral("%1: the sound server stopped playing it (it may have gone "
-                                "away).")
-                     .arg(m_openFile)});
+    emit failed({ErrorCode::Driver, tr("%1: the sound server stopped playing it (it may have gone "
+                                       "away).")
+                                        .arg(m_openFile)});
 }
 
 Status MediaPlayer::queueFile(const QString& path) {
@@ -189,14 +186,13 @@ Status MediaPlayer::queueFile(const QString& path) {
     if (path.isEmpty())
         return Status::ok();
     if (m_state == State::Closed)
-        return {ErrorCode::Handle, QStringLiteral("No file is open to follow.")};
+        return {ErrorCode::Handle, tr("No file is open to follow.")};
     const auto info = readWavInfo(path);
     if (!info)
         return info.status();
     const AudioEngine::Handle next = m_engine.createFileStream(path);
     if (next == 0)
-        return {orStart(m_engine.lastErrorCode()),
-                QStringLiteral("%1: the file cannot be played.").arg(path)};
+        return {orStart(m_engine.lastErrorCode()), tr("%1: the file cannot be played.").arg(path)};
     if (Status queued = m_engine.queueNext(m_stream, next); !queued) {
         m_engine.freeStream(next);
         return queued;
@@ -219,7 +215,7 @@ void MediaPlayer::dropQueued() {
 
 Status MediaPlayer::seek(std::int64_t positionMs) {
     if (m_state == State::Closed)
-        return {ErrorCode::Handle, QStringLiteral("No file is open.")};
+        return {ErrorCode::Handle, tr("No file is open.")};
     m_pendingFromMs = -1;
     return m_engine.setPosition(m_stream, msToBytes(std::max<std::int64_t>(0, positionMs)));
 }

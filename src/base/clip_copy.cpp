@@ -2,6 +2,7 @@
 #include "base/clip_copy.h"
 #include "base/write_fully.h"
 
+#include <QCoreApplication>
 #include <QFile>
 #include <QSaveFile>
 
@@ -20,7 +21,8 @@ Status copyFile(const QString& source, const QString& target,
     QFile input(source);
     if (!input.open(QIODevice::ReadOnly))
         return {ErrorCode::FileOpen,
-                QStringLiteral("%1: cannot be read (%2).").arg(source, input.errorString())};
+                QCoreApplication::translate("Files", "%1: cannot be read (%2).")
+                    .arg(source, input.errorString())};
     QSaveFile output(target);
     const auto writeError = [&](Status failure) {
         output.cancelWriting();
@@ -35,12 +37,14 @@ Status copyFile(const QString& source, const QString& target,
     for (;;) {
         if (cancel && *cancel)
             return writeError(
-                {ErrorCode::Ended, QStringLiteral("%1: the copy was stopped.").arg(target)});
+                {ErrorCode::Ended,
+                 QCoreApplication::translate("Files", "%1: the copy was stopped.").arg(target)});
         const qint64 got = input.read(chunk.data(), ChunkBytes);
         if (got < 0) {
             output.cancelWriting();
             return {ErrorCode::FileOpen,
-                    QStringLiteral("%1: cannot be read (%2).").arg(source, input.errorString())};
+                    QCoreApplication::translate("Files", "%1: cannot be read (%2).")
+                        .arg(source, input.errorString())};
         }
         if (got == 0)
             break;

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "base/no_follow.h"
 
+#include <QCoreApplication>
 #include <QFile>
 #include <QtEndian>
 
@@ -62,15 +63,18 @@ Status openPlainFile(QFile& file, const QString& path) {
                           O_RDONLY | O_NOFOLLOW | O_NONBLOCK | O_CLOEXEC | O_NOCTTY);
     if (fd < 0) {
         if (errno == ELOOP)
-            return {ErrorCode::NotFile,
-                    QStringLiteral("%1: a link, not a file; it is not followed.").arg(path)};
+            return {ErrorCode::NotFile, QCoreApplication::translate(
+                                            "Files", "%1: a link, not a file; it is not followed.")
+                                            .arg(path)};
         return {ErrorCode::FileOpen, QStringLiteral("%1: %2.").arg(path, reason())};
     }
     struct stat st {};
     if (::fstat(fd, &st) != 0 || !S_ISREG(st.st_mode)) {
         ::close(fd);
         return {ErrorCode::NotFile,
-                QStringLiteral("%1: not a plain file (a folder, a pipe or a device).").arg(path)};
+                QCoreApplication::translate("Files",
+                                            "%1: not a plain file (a folder, a pipe or a device).")
+                    .arg(path)};
     }
     ::fcntl(fd, F_SETFL, ::fcntl(fd, F_GETFL) & ~O_NONBLOCK);
     if (!file.open(fd, QIODevice::ReadOnly, QFileDevice::AutoCloseHandle)) {

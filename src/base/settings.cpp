@@ -4,6 +4,7 @@
 #include "base/no_follow.h"
 #include "base/write_fully.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -183,14 +184,16 @@ Result<Settings> Settings::read(const QString& path) {
     QFile file;
     if (Status opened = nofollow::openPlainFile(file, path); !opened)
         return Status(opened.code(),
-                      QStringLiteral("Cannot read the settings file %1").arg(opened.message()));
+                      QCoreApplication::translate("Settings", "Cannot read the settings file %1")
+                          .arg(opened.message()));
     // Two lines: a number and a folder. A file far bigger is none of ours, and no more than
     // this is read of whatever lies there.
     constexpr qint64 MaxBytes = 64 * 1024;
     const QByteArray bytes = file.read(MaxBytes + 1);
     if (bytes.size() > MaxBytes)
         return Status(ErrorCode::FileForm,
-                      QStringLiteral("Cannot read the settings file %1: it is too big.")
+                      QCoreApplication::translate(
+                          "Settings", "Cannot read the settings file %1: it is too big.")
                           .arg(QDir::toNativeSeparators(path)));
     return fromBytes(bytes);
 }
@@ -200,8 +203,9 @@ Status Settings::write(const QString& path) const {
     // only, so it is only ever written as one.
     const QFileInfo existing(path);
     if ((existing.exists() || existing.isSymLink()) && !nofollow::isPlainFile(path))
-        return {ErrorCode::NotFile, QStringLiteral("%1: not a plain file; left alone.")
-                                        .arg(QDir::toNativeSeparators(path))};
+        return {ErrorCode::NotFile,
+                QCoreApplication::translate("Settings", "%1: not a plain file; left alone.")
+                    .arg(QDir::toNativeSeparators(path))};
     QSaveFile file(path);
     const QByteArray bytes = toBytes();
     if (!file.open(QIODevice::WriteOnly | QIODevice::Unbuffered))

@@ -4,6 +4,7 @@
 #include "base/no_follow.h"
 #include "base/write_fully.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -56,24 +57,31 @@ Status update(const QString& path, const QVariantMap& changes) {
     const QString shown = QDir::toNativeSeparators(path);
     const QFileInfo existing(path);
     if ((existing.exists() || existing.isSymLink()) && !nofollow::isPlainFile(path))
-        return {ErrorCode::NotFile, QStringLiteral("%1: not a plain file; left alone.").arg(shown)};
+        return {
+            ErrorCode::NotFile,
+            QCoreApplication::translate("Files", "%1: not a plain file; left alone.").arg(shown)};
     if (!QDir().mkpath(existing.absolutePath()))
         return {ErrorCode::Create,
-                QStringLiteral("%1 could not be written: its folder cannot be made.").arg(shown)};
+                QCoreApplication::translate("Files",
+                                            "%1 could not be written: its folder cannot be made.")
+                    .arg(shown)};
     const auto copy = copyOf(plainBytes(path));
     if (!copy)
-        return {ErrorCode::Create, QStringLiteral("%1 could not be written.").arg(shown)};
+        return {ErrorCode::Create,
+                QCoreApplication::translate("Files", "%1 could not be written.").arg(shown)};
     {
         QSettings settings(copy->fileName(), QSettings::IniFormat);
         for (auto it = changes.begin(); it != changes.end(); ++it)
             settings.setValue(it.key(), it.value());
         settings.sync();
         if (settings.status() != QSettings::NoError)
-            return {ErrorCode::Create, QStringLiteral("%1 could not be written.").arg(shown)};
+            return {ErrorCode::Create,
+                    QCoreApplication::translate("Files", "%1 could not be written.").arg(shown)};
     }
     QFile written(copy->fileName());
     if (!written.open(QIODevice::ReadOnly))
-        return {ErrorCode::Create, QStringLiteral("%1 could not be written.").arg(shown)};
+        return {ErrorCode::Create,
+                QCoreApplication::translate("Files", "%1 could not be written.").arg(shown)};
     const QByteArray bytes = written.readAll();
     QSaveFile file(path);
     if (!file.open(QIODevice::WriteOnly))

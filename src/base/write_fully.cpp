@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "base/write_fully.h"
 
+#include <QCoreApplication>
 #include <QFileDevice>
 #include <QFileInfo>
 
@@ -24,8 +25,10 @@ Status writeFailure(const QString& path, const QFileDevice& file) {
     // same thing to the user.
     const bool full = error == ENOSPC || error == EDQUOT ||
                       (file.isOpen() && file.error() == QFileDevice::ResourceError);
-    const QString why = full ? QStringLiteral("the disk is full") : file.errorString();
-    return {ErrorCode::Create, QStringLiteral("%1: cannot be written (%2).").arg(path, why)};
+    const QString why =
+        full ? QCoreApplication::translate("Files", "the disk is full") : file.errorString();
+    return {ErrorCode::Create,
+            QCoreApplication::translate("Files", "%1: cannot be written (%2).").arg(path, why)};
 }
 
 Status writeFailure(const QFileDevice& file) {

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "codec/decode_stream.h"
 
+#include <QCoreApplication>
 #include <QFile>
 #include <QFileInfo>
 #include <QRegularExpression>
@@ -123,7 +124,8 @@ struct DecodeStream::Impl {
     }
 
     Status fail(ErrorCode code, const QString& reason) const {
-        return {code, QStringLiteral("%1: %2").arg(path, reason)};
+        //: A file's path, then what is wrong with it.
+        return {code, QCoreApplication::translate("Codec", "%1: %2").arg(path, reason)};
     }
 
     static Opened openLocal(const QString& path, int maxChannels);
@@ -148,7 +150,7 @@ Status DecodeStream::Impl::openInput(const QByteArray& url, const AVInputFormat*
                                      bool network) {
     format = avformat_alloc_context();
     if (!format)
-        return fail(ErrorCode::OutOfMemory, QStringLiteral("out of memory."));
+        return fail(ErrorCode::OutOfMemory, QCoreApplication::translate("Codec", "out of memory."));
     format->interrupt_callback = {&interruptAtDeadline, &deadlineUs};
     AVDictionary* options = nullptr;
     if (network) {
@@ -165,15 +167,19 @@ Status DecodeStream::Impl::openInput(const QByteArray& url, const AVInputFormat*
     if (ret < 0) {
         if (network)
             return fail(ErrorCode::NoNet,
-                        QStringLiteral("cannot be reached (%1).").arg(avErrorText(ret)));
+                        QCoreApplication::translate("Codec", "cannot be reached (%1).")
+                            .arg(avErrorText(ret)));
         if (ret == AVERROR(ENOMEM))
-            return fail(ErrorCode::OutOfMemory, QStringLiteral("out of memory."));
+            return fail(ErrorCode::OutOfMemory,
+                        QCoreApplication::translate("Codec", "out of memory."));
         // The file itself was readable: whatever failed was a demuxer making sense of it.
-        return fail(ErrorCode::FileForm, QStringLiteral("not a sound format that can be read."));
+        return fail(ErrorCode::FileForm,
+                    QCoreApplication::translate("Codec", "not a sound format that can be read."));
     }
     if (!forced && format->probe_score < MinProbeScore) {
         avformat_close_input(&format);
-        return fail(ErrorCode::FileForm, QStringLiteral("not a sound format that can be read."));
+        return fail(ErrorCode::FileForm,
+                    QCoreApplication::translate("Codec", "not a sound format that can be read."));
     }
     return {};
 }
@@ -182,13 +188,16 @@ Status DecodeStream::Impl::setUp(std::int64_t exactFrames) {
     int ret = avformat_find_stream_info(format, nullptr);
     if (ret < 0)
         return fail(ErrorCode::FileForm,
-                    QStringLiteral("the stream cannot be read (%1).").arg(avErrorText(ret)));
+                    QCoreApplication::translate("Codec", "the stream cannot be read (%1).")
+                        .arg(avErrorText(ret)));
     const AVCodec* decoder = nullptr;
     streamIndex = av_find_best_stream(format, AVMEDIA_TYPE_AUDIO, -1, -1, &decoder, 0);
     if (streamIndex == AVERROR_STREAM_NOT_FOUND)
-        return fail(ErrorCode::FileForm, QStringLiteral("the file holds no sound."));
+        return fail(ErrorCode::FileForm,
+                    QCoreApplication::translate("Codec", "the file holds no sound."));
     if (streamIndex < 0 || !decoder)
-        return fail(ErrorCode::Codec, QStringLiteral("no decoder for its sound."));
+        return fail(ErrorCode::Codec,
+                    QCoreApplication::translate("Codec", "no decoder for its sound."));
     for (unsigned i = 0; i < format->nb_streams; ++i) {
         if (int(i) != streamIndex)
             format->streams[i]->discard = AVDISCARD_ALL;
@@ -197,36 +206,40 @@ Status DecodeStream::Impl::setUp(std::int64_t exactFrames) {
     const AVCodecParameters* par = stream->codecpar;
     if ((par->ch_layout.nb_channels != 0 || par->sample_rate != 0) &&
         !plausible(par->ch_layout.nb_channels, par->sample_rate))
-        return fail(ErrorCode::FileForm, QStringLiteral("implausible sound parameters (%1 "
-                                                        "channels, %2 Hz).")
-                                             .arg(par->ch_layout.nb_channels)
-                                             .arg(par->sample_rate));
+        return fail(ErrorCode::FileForm,
+                    QCoreApplication::translate("Codec", "implausible sound parameters (%1 "
+                                                         "channels, %2 Hz).")
+                        .arg(par->ch_layout.nb_channels)
+                        .arg(par->sample_rate));
 
     codec = avcodec_alloc_context3(decoder);
     frame = av_frame_alloc();
     packet = av_packet_alloc();
     if (!codec || !frame || !packet)
-        return fail(ErrorCode::OutOfMemory, QStringLiteral("out of memory."));
+        return fail(ErrorCode::OutOfMemory, QCoreApplication::translate("Codec", "out of memory."));
     ret = avcodec_parameters_to_context(codec, par);
     codec->pkt_timebase = stream->time_base;
     if (ret >= 0)
         ret = avcodec_open2(codec, decoder, nullptr);
     if (ret < 0)
         return fail(ErrorCode::Codec,
-                    QStringLiteral("the %1 decoder refuses it (%2).")
+                    QCoreApplication::translate("Codec", "the %1 decoder refuses it (%2).")
                         .arg(QString::fromLatin1(decoder->name), avErrorText(ret)));
 
     // The first frame proves that the stream decodes and fixes the output format.
     ret = receiveFrame();
     if (ret == 0)
-        return fail(ErrorCode::Empty, QStringLiteral("the file holds no sound."));
+        return fail(ErrorCode::Empty,
+                    QCoreApplication::translate("Codec", "the file holds no sound."));
     if (ret < 0)
         return fail(ErrorCode::Decode,
-                    QStringLiteral("its sound cannot be decoded (%1).").arg(avErrorText(ret)));
+                    QCoreApplication::translate("Codec", "its sound cannot be decoded (%1).")
+                        .arg(avErrorText(ret)));
     const int sourceChannels = frame->ch_layout.nb_channels;
     if (!plausible(sourceChannels, frame->sample_rate))
         return fail(ErrorCode::FileForm,
-                    QStringLiteral("implausible sound parameters (%1 channels, %2 Hz).")
+                    QCoreApplication::translate(
+                        "Codec", "implausible sound parameters (%1 channels, %2 Hz).")
                         .arg(sourceChannels)
                         .arg(frame->sample_rate));
     const bool eightBit =
@@ -293,9 +306,10 @@ Status DecodeStream::Impl::seekTo(std::int64_t target) {
         const int ret = av_seek_frame(format, streamIndex, at, AVSEEK_FLAG_BACKWARD);
         if (ret < 0) {
             active = false;
-            return fail(ErrorCode::Decode, QStringLiteral("cannot go to %1 s (%2).")
-                                               .arg(double(target) / out.sampleRateHz)
-                                               .arg(avErrorText(ret)));
+            return fail(ErrorCode::Decode,
+                        QCoreApplication::translate("Codec", "cannot go to %1 s (%2).")
+                            .arg(double(target) / out.sampleRateHz)
+                            .arg(avErrorText(ret)));
         }
         avcodec_flush_buffers(codec);
         // A resampler's held samples belong to the old place.
@@ -309,8 +323,9 @@ Status DecodeStream::Impl::seekTo(std::int64_t target) {
         nextFrame = std::max<std::int64_t>(0, from);
         dropUntil = target;
     } else {
-        return fail(ErrorCode::IllegalParam,
-                    QStringLiteral("cannot go back in a stream that cannot seek."));
+        return fail(
+            ErrorCode::IllegalParam,
+            QCoreApplication::translate("Codec", "cannot go back in a stream that cannot seek."));
     }
     active = true;
     deferred = {};
@@ -385,9 +400,9 @@ Status DecodeStream::Impl::takeFrame() {
             ret = swr_init(swr);
         if (ret < 0) {
             swr_free(&swr);
-            return fail(
-                ErrorCode::Format,
-                QStringLiteral("its samples cannot be converted (%1).").arg(avErrorText(ret)));
+            return fail(ErrorCode::Format, QCoreApplication::translate(
+                                               "Codec", "its samples cannot be converted (%1).")
+                                               .arg(avErrorText(ret)));
         }
     }
     return runConverter(const_cast<const std::uint8_t**>(frame->extended_data), frame->nb_samples);
@@ -413,7 +428,8 @@ Status DecodeStream::Impl::runConverter(const std::uint8_t** input, int samples)
     const int made = swr_convert(swr, &target, capacity, input, samples);
     if (made < 0)
         return fail(ErrorCode::Decode,
-                    QStringLiteral("its samples cannot be converted (%1).").arg(avErrorText(made)));
+                    QCoreApplication::translate("Codec", "its samples cannot be converted (%1).")
+                        .arg(avErrorText(made)));
     pending = converted.data();
     pendingBytes = ByteCount(made) * block;
     return {};
@@ -427,7 +443,8 @@ Status DecodeStream::Impl::refill() {
         if (ret < 0) {
             ended = true;
             return fail(ErrorCode::Decode,
-                        QStringLiteral("decoding failed midway (%1).").arg(avErrorText(ret)));
+                        QCoreApplication::translate("Codec", "decoding failed midway (%1).")
+                            .arg(avErrorText(ret)));
         }
         if (ret == 0) {
             ended = true;
@@ -448,15 +465,18 @@ Status DecodeStream::Impl::refill() {
 DecodeStream::Impl::Opened DecodeStream::Impl::openLocal(const QString& path, int maxChannels) {
     const QFileInfo info(path);
     if (!info.exists())
-        return Status{ErrorCode::FileOpen, QStringLiteral("%1: no such file.").arg(path)};
+        return Status{ErrorCode::FileOpen,
+                      QCoreApplication::translate("Codec", "%1: no such file.").arg(path)};
     if (!info.isFile())
-        return Status{ErrorCode::NotFile, QStringLiteral("%1: not a file.").arg(path)};
+        return Status{ErrorCode::NotFile,
+                      QCoreApplication::translate("Codec", "%1: not a file.").arg(path)};
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly))
         return Status{ErrorCode::FileOpen, QStringLiteral("%1: %2.").arg(path, file.errorString())};
     const qint64 size = file.size();
     if (size == 0)
-        return Status{ErrorCode::Empty, QStringLiteral("%1: the file is empty.").arg(path)};
+        return Status{ErrorCode::Empty,
+                      QCoreApplication::translate("Codec", "%1: the file is empty.").arg(path)};
     const QByteArray head = file.read(12);
     file.close();
 
@@ -551,10 +571,11 @@ Status DecodeStream::seek(std::int64_t frame) {
 Result<ByteCount> DecodeStream::getData(void* buffer, ByteCount maxBytes) {
     const int block = d->out.blockAlign();
     if (!buffer || maxBytes < block)
-        return Status{ErrorCode::IllegalParam,
-                      QStringLiteral("%1: a read of %2 bytes holds no whole frame.")
-                          .arg(d->path)
-                          .arg(maxBytes)};
+        return Status{
+            ErrorCode::IllegalParam,
+            QCoreApplication::translate("Codec", "%1: a read of %2 bytes holds no whole frame.")
+                .arg(d->path)
+                .arg(maxBytes)};
     if (!d->deferred.isOk()) {
         d->active = false;
         return std::exchange(d->deferred, Status{});

@@ -2,6 +2,7 @@
 #include "base/write_fully.h"
 #include "codec/sink_backends.h"
 
+#include <QCoreApplication>
 #include <QSaveFile>
 
 extern "C" {
@@ -94,8 +95,9 @@ public:
         if (!encoder)
             encoder = avcodec_find_encoder(plan.codec);
         if (!encoder)
-            return {ErrorCode::Codec, QStringLiteral("%1: this FFmpeg has no %2 encoder.")
-                                          .arg(m_path, codecLabel(m_codec))};
+            return {ErrorCode::Codec,
+                    QCoreApplication::translate("Codec", "%1: this FFmpeg has no %2 encoder.")
+                        .arg(m_path, codecLabel(m_codec))};
         m_encoder = avcodec_alloc_context3(encoder);
         m_frame = av_frame_alloc();
         m_packet = av_packet_alloc();
@@ -122,13 +124,15 @@ public:
         if (m_format->oformat->flags & AVFMT_GLOBALHEADER)
             m_encoder->flags |= AV_CODEC_FLAG_GLOBAL_HEADER;
         if (const int opened = avcodec_open2(m_encoder, encoder, nullptr); opened < 0)
-            return {ErrorCode::IllegalParam,
-                    QStringLiteral("%1: the %2 encoder refuses %3 Hz %4 at %5 kbit/s (%6).")
-                        .arg(m_path, codecLabel(m_codec))
-                        .arg(rate)
-                        .arg(channels == 1 ? QStringLiteral("mono") : QStringLiteral("stereo"))
-                        .arg(settings.bitRateKbps)
-                        .arg(avError(opened))};
+            return {
+                ErrorCode::IllegalParam,
+                (channels == 1
+                     ? QCoreApplication::translate(
+                           "Codec", "%1: the %2 encoder refuses %3 Hz mono at %4 kbit/s (%5).")
+                     : QCoreApplication::translate(
+                           "Codec", "%1: the %2 encoder refuses %3 Hz stereo at %4 kbit/s (%5)."))
+                    .arg(m_path, codecLabel(m_codec), QString::number(rate),
+                         QString::number(settings.bitRateKbps), avError(opened))};
 
         AVStream* stream = avformat_new_stream(m_format, nullptr);
         if (!stream || avcodec_parameters_from_context(stream->codecpar, m_encoder) < 0)
@@ -354,8 +358,9 @@ private:
         // A failed write has its own message, with the reason the file system gave.
         if (!m_ioStatus)
             return m_ioStatus;
-        return {ErrorCode::Create, QStringLiteral("%1: the %2 encoder failed (%3).")
-                                       .arg(m_path, codecLabel(m_codec), avError(code))};
+        return {ErrorCode::Create,
+                QCoreApplication::translate("Codec", "%1: the %2 encoder failed (%3).")
+                    .arg(m_path, codecLabel(m_codec), avError(code))};
     }
 
     QString m_path;

@@ -6,6 +6,7 @@ extern "C" {
 #include <libavutil/tx.h>
 }
 
+#include <QCoreApplication>
 #include <QString>
 
 struct PowerSpectrum::Impl {
@@ -26,7 +27,8 @@ struct PowerSpectrum::Impl {
 
 Result<std::unique_ptr<PowerSpectrum>> PowerSpectrum::make(int size) {
     if (size < 16 || (size & (size - 1)) != 0)
-        return Status{ErrorCode::Format, QStringLiteral("An FFT of %1 samples.").arg(size)};
+        return Status{ErrorCode::Format,
+                      QCoreApplication::translate("Codec", "An FFT of %1 samples.").arg(size)};
     auto impl = std::make_unique<Impl>();
     impl->size = size;
     const float scale = 1.0f;
@@ -36,7 +38,8 @@ Result<std::unique_ptr<PowerSpectrum>> PowerSpectrum::make(int size) {
     impl->power = static_cast<float*>(av_mallocz(sizeof(float) * std::size_t(size / 2 + 1)));
     if (!impl->in || !impl->out || !impl->power ||
         av_tx_init(&impl->context, &impl->transform, AV_TX_FLOAT_RDFT, 0, size, &scale, 0) < 0)
-        return Status{ErrorCode::Format, QStringLiteral("No FFT of %1 samples.").arg(size)};
+        return Status{ErrorCode::Format,
+                      QCoreApplication::translate("Codec", "No FFT of %1 samples.").arg(size)};
     return std::unique_ptr<PowerSpectrum>(new PowerSpectrum(std::move(impl)));
 }
 

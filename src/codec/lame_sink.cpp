@@ -2,6 +2,7 @@
 #include "base/write_fully.h"
 #include "codec/sink_backends.h"
 
+#include <QCoreApplication>
 #include <QSaveFile>
 
 #include <lame/lame.h>
@@ -49,7 +50,7 @@ public:
     Status start(const WavFormat& input, const EncodeSettings& settings) {
         m_lame.reset(lame_init());
         if (!m_lame)
-            return failed(QStringLiteral("out of memory."));
+            return failed(QCoreApplication::translate("Codec", "out of memory."));
         lame_global_flags* lame = m_lame.get();
         lame_set_num_channels(lame, input.channels);
         lame_set_in_samplerate(lame, input.sampleRateHz);
@@ -70,7 +71,8 @@ public:
         }
         if (lame_init_params(lame) < 0)
             return {ErrorCode::IllegalParam,
-                    QStringLiteral("%1: the MP3 encoder refuses %2 Hz, %3 channels, %4 kbit/s.")
+                    QCoreApplication::translate(
+                        "Codec", "%1: the MP3 encoder refuses %2 Hz, %3 channels, %4 kbit/s.")
                         .arg(m_path)
                         .arg(input.sampleRateHz)
                         .arg(input.channels)
@@ -102,7 +104,9 @@ public:
                     : lame_encode_buffer_interleaved(m_lame.get(), const_cast<std::int16_t*>(block),
                                                      n, m_mp3.data(), Mp3BufferBytes);
             if (made < 0)
-                return failed(QStringLiteral("the MP3 encoder failed (code %1).").arg(made));
+                return failed(
+                    QCoreApplication::translate("Codec", "the MP3 encoder failed (code %1).")
+                        .arg(made));
             if (Status written = writeFully(m_file, m_mp3.data(), made); !written)
                 return written;
         }
@@ -112,7 +116,8 @@ public:
     Status finish() override {
         const int flushed = lame_encode_flush(m_lame.get(), m_mp3.data(), Mp3BufferBytes);
         if (flushed < 0)
-            return failed(QStringLiteral("the MP3 encoder failed (code %1).").arg(flushed));
+            return failed(QCoreApplication::translate("Codec", "the MP3 encoder failed (code %1).")
+                              .arg(flushed));
         if (Status written = writeFully(m_file, m_mp3.data(), flushed); !written)
             return written;
         // What lame_mp3_tags_fid does on a FILE*: the placeholder frame LAME wrote first is
@@ -120,7 +125,8 @@ public:
         unsigned char tag[TagBufferBytes];
         const std::size_t tagBytes = lame_get_lametag_frame(m_lame.get(), tag, sizeof tag);
         if (tagBytes > sizeof tag)
-            return failed(QStringLiteral("the MP3 encoder's tag does not fit."));
+            return failed(
+                QCoreApplication::translate("Codec", "the MP3 encoder's tag does not fit."));
         if (tagBytes > 0 && !m_file.seek(m_infoTagOffset))
             return writeFailure(m_file);
         if (Status written = writeFully(m_file, tag, qint64(tagBytes)); !written)
@@ -132,7 +138,9 @@ public:
 
 private:
     Status failed(const QString& reason) const {
-        return {ErrorCode::Create, QStringLiteral("%1: %2").arg(m_path, reason)};
+        //: A file's path, then what is wrong with it.
+        return {ErrorCode::Create,
+                QCoreApplication::translate("Codec", "%1: %2").arg(m_path, reason)};
     }
 
     QString m_path;

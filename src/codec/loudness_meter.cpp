@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "codec/loudness_meter.h"
 
+#include <QCoreApplication>
+
 #include <ebur128.h>
 
 #include <algorithm>
@@ -45,7 +47,8 @@ Result<std::unique_ptr<LoudnessMeter>> LoudnessMeter::create(int channels, int s
     if (channels > 0 && sampleRateHz > 0)
         impl->state = ebur128_init(impl->channels, unsigned(sampleRateHz), mode);
     if (!impl->state)
-        return Status{ErrorCode::OutOfMemory, QStringLiteral("The loudness meter cannot start.")};
+        return Status{ErrorCode::OutOfMemory,
+                      QCoreApplication::translate("Codec", "The loudness meter cannot start.")};
     return std::unique_ptr<LoudnessMeter>(new LoudnessMeter(std::move(impl)));
 }
 

@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "codec/pcm_converter.h"
 
+#include <QCoreApplication>
+
 extern "C" {
 #include <libavutil/channel_layout.h>
 #include <libavutil/error.h>
@@ -26,7 +28,7 @@ AVSampleFormat sampleFormatOf(const WavFormat& f) {
 }
 
 QString describe(const WavFormat& f) {
-    return QStringLiteral("%1 Hz, %2 channels, %3 bits")
+    return QCoreApplication::translate("Codec", "%1 Hz, %2 channels, %3 bits")
         .arg(f.sampleRateHz)
         .arg(f.channels)
         .arg(f.bitsPerSample);
@@ -93,7 +95,8 @@ struct PcmConverter::Impl {
     }
 
     Status failure(int code) const {
-        return {ErrorCode::Decode, QStringLiteral("Samples of %1 cannot be converted to %2 (%3).")
+        return {ErrorCode::Decode, QCoreApplication::translate(
+                                       "Codec", "Samples of %1 cannot be converted to %2 (%3).")
                                        .arg(describe(from), describe(to), avErrorText(code))};
     }
 };
@@ -106,8 +109,9 @@ Result<std::unique_ptr<PcmConverter>> PcmConverter::create(const WavFormat& from
                                                            const WavFormat& to) {
     if (!usable(from) || !usable(to))
         return Status{ErrorCode::Format,
-                      QStringLiteral("Samples of %1 cannot be converted to %2: only 8- and "
-                                     "16-bit sound with 1 to %3 channels is handled.")
+                      QCoreApplication::translate(
+                          "Codec", "Samples of %1 cannot be converted to %2: only 8- and "
+                                   "16-bit sound with 1 to %3 channels is handled.")
                           .arg(describe(from), describe(to))
                           .arg(MaxChannels)};
     auto impl = std::make_unique<Impl>();
@@ -154,7 +158,8 @@ ByteCount PcmConverter::maxOutputBytes(ByteCount inputBytes) const {
 Status PcmConverter::push(const char* data, ByteCount bytes, QByteArray& out) {
     out.resize(0);
     if (d->flushed)
-        return {ErrorCode::IllegalParam, QStringLiteral("The conversion has already ended.")};
+        return {ErrorCode::IllegalParam,
+                QCoreApplication::translate("Codec", "The conversion has already ended.")};
     const int block = d->from.blockAlign();
     if (!d->partial.isEmpty()) {
         const ByteCount take = std::min<ByteCount>(block - d->partial.size(), bytes);
@@ -180,7 +185,8 @@ Status PcmConverter::push(const char* data, ByteCount bytes, QByteArray& out) {
 Status PcmConverter::flush(QByteArray& out) {
     out.resize(0);
     if (d->flushed)
-        return {ErrorCode::IllegalParam, QStringLiteral("The conversion has already ended.")};
+        return {ErrorCode::IllegalParam,
+                QCoreApplication::translate("Codec", "The conversion has already ended.")};
     d->flushed = true;
     d->partial.resize(0);
     return d->convert(nullptr, 0, out);

@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "codec/sound_filter.h"
 
+#include <QCoreApplication>
+
 extern "C" {
 #include <libavfilter/avfilter.h>
 #include <libavfilter/buffersink.h>
@@ -41,9 +43,9 @@ struct SoundFilter::Impl {
         av_channel_layout_uninit(&layout);
     }
 
-    Status failure(const QString& what, int code) const {
-        return {ErrorCode::Decode, QStringLiteral("The sound filter \"%1\" failed %2 (%3).")
-                                       .arg(chain, what, avError(code))};
+    // `text` names the filter as %1 and the library's reason as %2.
+    Status failure(const QString& text, int code) const {
+        return {ErrorCode::Decode, text.arg(chain, avError(code))};
     }
 };
 
@@ -60,9 +62,10 @@ Result<std::unique_ptr<SoundFilter>> SoundFilter::create(int channels, int sampl
     d->input = input;
     d->chain = chain;
     const auto refused = [&](int code) {
-        return Status{ErrorCode::IllegalParam,
-                      QStringLiteral("The sound filter \"%1\" cannot be set up (%2).")
-                          .arg(chain, avError(code))};
+        return Status{
+            ErrorCode::IllegalParam,
+            QCoreApplication::translate("Codec", "The sound filter \"%1\" cannot be set up (%2).")
+                .arg(chain, avError(code))};
     };
     if (channels < 1 || sampleRateHz < 1)
         return refused(AVERROR(EINVAL));
@@ -73,7 +76,8 @@ Result<std::unique_ptr<SoundFilter>> SoundFilter::create(int channels, int sampl
     d->graph = avfilter_graph_alloc();
     d->frame = av_frame_alloc();
     if (!d->graph || !d->frame)
-        return Status{ErrorCode::OutOfMemory, QStringLiteral("Out of memory!")};
+        return Status{ErrorCode::OutOfMemory,
+                      QCoreApplication::translate("Codec", "Out of memory!")};
 
     const AVSampleFormat inputFormat =
         input == Samples::Int16 ? AV_SAMPLE_FMT_S16 : AV_SAMPLE_FMT_FLT;
@@ -107,7 +111,8 @@ Result<std::unique_ptr<SoundFilter>> SoundFilter::create(int channels, int sampl
     if (!outputs || !inputs) {
         avfilter_inout_free(&outputs);
         avfilter_inout_free(&inputs);
-        return Status{ErrorCode::OutOfMemory, QStringLiteral("Out of memory!")};
+        return Status{ErrorCode::OutOfMemory,
+                      QCoreApplication::translate("Codec", "Out of memory!")};
     }
     outputs->name = av_strdup("in");
     outputs->filter_ctx = d->source;
@@ -124,13 +129,15 @@ Result<std::unique_ptr<SoundFilter>> SoundFilter::create(int channels, int sampl
 
 Status SoundFilter::push(const std::int16_t* samples, std::int64_t frames, const Take& take) {
     if (d->input != Samples::Int16)
-        return {ErrorCode::Format, QStringLiteral("The sound filter takes float samples.")};
+        return {ErrorCode::Format,
+                QCoreApplication::translate("Codec", "The sound filter takes float samples.")};
     return pushFrame(samples, frames, 2, take);
 }
 
 Status SoundFilter::push(const float* samples, std::int64_t frames, const Take& take) {
     if (d->input != Samples::Float)
-        return {ErrorCode::Format, QStringLiteral("The sound filter takes 16-bit samples.")};
+        return {ErrorCode::Format,
+                QCoreApplication::translate("Codec", "The sound filter takes 16-bit samples.")};
     return pushFrame(samples, frames, 4, take);
 }
 
@@ -139,10 +146,13 @@ Status SoundFilter::pushFrame(const void* samples, std::int64_t frames, int byte
     if (frames <= 0)
         return Status::ok();
     if (d->finished)
-        return d->failure(QStringLiteral("after the end of the sound"), AVERROR(EINVAL));
+        return d->failure(
+            QCoreApplication::translate(
+                "Codec", "The sound filter \"%1\" failed after the end of the sound (%2)."),
+            AVERROR(EINVAL));
     AVFrame* frame = av_frame_alloc();
     if (!frame)
-        return {ErrorCode::OutOfMemory, QStringLiteral("Out of memory!")};
+        return {ErrorCode::OutOfMemory, QCoreApplication::translate("Codec", "Out of memory!")};
     frame->format = d->input == Samples::Int16 ? AV_SAMPLE_FMT_S16 : AV_SAMPLE_FMT_FLT;
     frame->sample_rate = d->sampleRateHz;
     frame->nb_samples = int(frames);
@@ -158,7 +168,9 @@ Status SoundFilter::pushFrame(const void* samples, std::int64_t frames, int byte
     }
     av_frame_free(&frame);
     if (code < 0)
-        return d->failure(QStringLiteral("on the sound"), code);
+        return d->failure(QCoreApplication::translate(
+                              "Codec", "The sound filter \"%1\" failed on the sound (%2)."),
+                          code);
     d->pts += frames;
     return drain(take);
 }
@@ -167,7 +179,10 @@ Status SoundFilter::finish(const Take& take) {
     if (!d->finished) {
         d->finished = true;
         if (const int code = av_buffersrc_add_frame(d->source, nullptr); code < 0)
-            return d->failure(QStringLiteral("at the end of the sound"), code);
+            return d->failure(
+                QCoreApplication::translate(
+                    "Codec", "The sound filter \"%1\" failed at the end of the sound (%2)."),
+                code);
     }
     return drain(take);
 }
@@ -179,7 +194,9 @@ Status SoundFilter::drain(const Take& take) {
         if (code == AVERROR(EAGAIN) || code == AVERROR_EOF)
             return Status::ok();
         if (code < 0)
-            return d->failure(QStringLiteral("on the sound"), code);
+            return d->failure(QCoreApplication::translate(
+                                  "Codec", "The sound filter \"%1\" failed on the sound (%2)."),
+                              code);
         const Status taken =
             take(reinterpret_cast<const float*>(d->frame->data[0]), d->frame->nb_samples);
         av_frame_unref(d->frame);
@@ -196,7 +213,8 @@ Status SoundFilter::command(const QString& target, const QString& command,
         argument.toUtf8().constData(), answer, sizeof answer, 0);
     if (code < 0)
         return {ErrorCode::IllegalParam,
-                QStringLiteral("The sound filter \"%1\" does not take \"%2 %3\" (%4).")
+                QCoreApplication::translate("Codec",
+                                            "The sound filter \"%1\" does not take \"%2 %3\" (%4).")
                     .arg(target, command, argument, avError(code))};
     return Status::ok();
 }

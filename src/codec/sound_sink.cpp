@@ -4,6 +4,7 @@
 #include "codec/decode_stream.h"
 #include "codec/sink_backends.h"
 
+#include <QCoreApplication>
 #include <QFileInfo>
 
 #include <vector>
@@ -51,8 +52,9 @@ Result<std::unique_ptr<SoundSink>> SoundSink::open(const QString& path, const Wa
     if (input.bitsPerSample != 16 || input.channels < 1 || input.channels > MaxSinkChannels ||
         input.sampleRateHz < 1 || input.sampleRateHz > WavFormat::MaxSampleRateHz)
         return Status{ErrorCode::IllegalParam,
-                      QStringLiteral("%1: the %2 encoder takes 16-bit sound of one or two "
-                                     "channels, not %3-bit with %4.")
+                      QCoreApplication::translate(
+                          "Codec", "%1: the %2 encoder takes 16-bit sound of one or two "
+                                   "channels, not %3-bit with %4.")
                           .arg(path, codecLabel(settings.codec))
                           .arg(input.bitsPerSample)
                           .arg(input.channels)};
@@ -73,7 +75,8 @@ Status pumpToSink(DecodeStream& input, SoundSink& sink, std::int64_t maxFrames,
     int percent = -1;
     while (input.isActive() && (maxFrames < 0 || done < maxFrames)) {
         if (abort && *abort)
-            return {ErrorCode::Ended, QStringLiteral("encoding was stopped.")};
+            return {ErrorCode::Ended,
+                    QCoreApplication::translate("Codec", "encoding was stopped.")};
         std::int64_t want = BlockFrames;
         if (maxFrames >= 0)
             want = std::min(want, maxFrames - done);

@@ -2,6 +2,7 @@
 #include "codec/wav_decoder.h"
 #include "base/write_fully.h"
 
+#include <QCoreApplication>
 #include <QSaveFile>
 
 WavDecoder::WavDecoder(ByteCount maxDataBytes)
@@ -42,7 +43,8 @@ Status WavDecoder::convert2wav(const QString& outputPath, const AfterBlock& afte
                                const BlockWritten& blockWritten) {
     if (!m_stream)
         return {ErrorCode::Handle,
-                QStringLiteral("%1: no sound file is open for decoding.").arg(outputPath)};
+                QCoreApplication::translate("Codec", "%1: no sound file is open for decoding.")
+                    .arg(outputPath)};
     const auto fail = [&](Status status) {
         abandon();
         m_stream.reset();
@@ -70,8 +72,9 @@ Status WavDecoder::convert2wav(const QString& outputPath, const AfterBlock& afte
 
     while (m_stream->isActive()) {
         if (m_cancel)
-            return fail(
-                {ErrorCode::Ended, QStringLiteral("%1: decoding was cancelled.").arg(outputPath)});
+            return fail({ErrorCode::Ended,
+                         QCoreApplication::translate("Codec", "%1: decoding was cancelled.")
+                             .arg(outputPath)});
         const auto got = m_stream->getData(m_block.data(), BlockBytes);
         if (!got)
             return fail(got.status());
@@ -79,8 +82,9 @@ Status WavDecoder::convert2wav(const QString& outputPath, const AfterBlock& afte
         if (count > 0) {
             if (m_writtenBytes + count > m_maxDataBytes)
                 return fail(
-                    {ErrorCode::TooLarge,
-                     QStringLiteral("%1: the sound is too long for a WAV file.").arg(outputPath)});
+                    {ErrorCode::TooLarge, QCoreApplication::translate(
+                                              "Codec", "%1: the sound is too long for a WAV file.")
+                                              .arg(outputPath)});
             if (!writeFully(*m_output, m_block.data(), count))
                 return writeError();
             if (blockWritten)

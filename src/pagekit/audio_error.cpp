@@ -3,12 +3,16 @@
 
 #include "base/app_info.h"
 
+#include <QCoreApplication>
+
 void ShowAudioError(Dialogs& dialogs, QWidget* parent, const QString& message, int errorCode,
                     const QString& detail) {
-    QString text = message + QStringLiteral("\n\nerror code: ") + QString::number(errorCode);
+    QString text = QCoreApplication::translate("AudioError", "%1\n\nerror code: %2")
+                       .arg(message, QString::number(errorCode));
     if (!detail.isEmpty())
         text += u'\n' + detail;
-    dialogs.message(parent, text, QStringLiteral("Error"), Dialogs::Icon::Warning);
+    dialogs.message(parent, text, QCoreApplication::translate("AudioError", "Error"),
+                    Dialogs::Icon::Warning);
 }
 
 void warn(Dialogs& dialogs, QWidget* parent, const QString& text) {

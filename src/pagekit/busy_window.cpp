@@ -29,7 +29,7 @@ FrmLoad::FrmLoad(QWidget* parent)
         m_pictures[i] = picture;
     }
 
-    m_label1 = new QLabel(QStringLiteral("Loading.........."), this);
+    m_label1 = new QLabel(tr("Loading.........."), this);
     m_label1->setObjectName(QStringLiteral("Label1"));
     QFont font = m_label1->font();
     font.setPointSize(18);

@@ -57,10 +57,9 @@ void EncoderJobs::finish(int id, bool ok, const QString& message, const QString&
     if (ok && job.saved)
         job.saved(output);
     else if (ok)
-        m_context.dialogs.message(
-            &m_dialogParent,
-            QStringLiteral("Finish Save\n%1").arg(QDir::toNativeSeparators(output)),
-            QString::fromLatin1(appinfo::Title), Dialogs::Icon::None);
+        m_context.dialogs.message(&m_dialogParent,
+                                  tr("Finish Save\n%1").arg(QDir::toNativeSeparators(output)),
+                                  QString::fromLatin1(appinfo::Title), Dialogs::Icon::None);
     else
         m_context.dialogs.message(&m_dialogParent, message, QString::fromLatin1(appinfo::Title),
                                   Dialogs::Icon::Warning);

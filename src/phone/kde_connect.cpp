@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "phone/kde_connect.h"
 
+#include <QCoreApplication>
 #include <QFileInfo>
 #include <QProcess>
 #include <QStandardPaths>
@@ -42,24 +43,28 @@ Result<QString> KdeConnect::run(const QStringList& arguments, int timeoutMs) con
     const QString program = QStandardPaths::findExecutable(m_program);
     if (program.isEmpty())
         return Status{ErrorCode::NotAvailable,
-                      QStringLiteral("KDE Connect (%1) is not installed.").arg(m_program)};
+                      QCoreApplication::translate("PhoneLink", "KDE Connect (%1) is not installed.")
+                          .arg(m_program)};
     QProcess process;
     process.start(program, arguments);
     if (!process.waitForStarted())
-        return Status{ErrorCode::Device, QStringLiteral("KDE Connect (%1) cannot be started: %2")
+        return Status{ErrorCode::Device, QCoreApplication::translate(
+                                             "PhoneLink", "KDE Connect (%1) cannot be started: %2")
                                              .arg(program, process.errorString())};
     if (!process.waitForFinished(timeoutMs)) {
         process.kill();
         process.waitForFinished(1000);
-        return Status{ErrorCode::Device, QStringLiteral("KDE Connect did not answer in time.")};
+        return Status{ErrorCode::Device, QCoreApplication::translate(
+                                             "PhoneLink", "KDE Connect did not answer in time.")};
     }
     if (process.exitStatus() != QProcess::NormalExit || process.exitCode() != 0) {
         const QString said = QString::fromLocal8Bit(process.readAllStandardError()).trimmed();
         return Status{
             ErrorCode::Device,
             said.isEmpty()
-                ? QStringLiteral("KDE Connect failed (exit code %1).").arg(process.exitCode())
-                : QStringLiteral("KDE Connect failed: %1").arg(said)};
+                ? QCoreApplication::translate("PhoneLink", "KDE Connect failed (exit code %1).")
+                      .arg(process.exitCode())
+                : QCoreApplication::translate("PhoneLink", "KDE Connect failed: %1").arg(said)};
     }
     return QString::fromLocal8Bit(process.readAllStandardOutput());
 }

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "phone/mtp_device.h"
 
+#include <QCoreApplication>
 #include <QFile>
 #include <QFileInfo>
 
@@ -42,7 +43,7 @@ public:
                                                  takeText(LIBMTP_Get_Modelname(device)));
         m_name = m_name.trimmed();
         if (m_name.isEmpty())
-            m_name = QStringLiteral("The phone");
+            m_name = QCoreApplication::translate("PhoneLink", "The phone");
     }
     ~LibmtpDevice() override { LIBMTP_Release_Device(m_device); }
 
@@ -65,7 +66,8 @@ public:
         LIBMTP_file_t* files = LIBMTP_Get_Files_And_Folders(
             m_device, storage, folder == Root ? LIBMTP_FILES_AND_FOLDERS_ROOT : folder);
         if (!files && LIBMTP_Get_Errorstack(m_device))
-            return failure(QStringLiteral("%1 did not list its folders").arg(m_name));
+            return failure(QCoreApplication::translate("PhoneLink", "%1 did not list its folders")
+                               .arg(m_name));
         QList<Entry> found;
         while (files) {
             LIBMTP_file_t* next = files->next;
@@ -84,13 +86,16 @@ public:
         const std::uint32_t id =
             LIBMTP_Create_Folder(m_device, chars.data(), parent == Root ? 0 : parent, storage);
         if (id == 0)
-            return failure(QStringLiteral("%1 refused to make the folder %2").arg(m_name, name));
+            return failure(
+                QCoreApplication::translate("PhoneLink", "%1 refused to make the folder %2")
+                    .arg(m_name, name));
         return id;
     }
 
     Status remove(std::uint32_t id) override {
         if (LIBMTP_Delete_Object(m_device, id) != 0)
-            return failure(QStringLiteral("%1 refused to delete a file").arg(m_name));
+            return failure(QCoreApplication::translate("PhoneLink", "%1 refused to delete a file")
+                               .arg(m_name));
         return Status::ok();
     }
 
@@ -98,7 +103,8 @@ public:
                     const QString& name, const ProgressFn& progress) override {
         LIBMTP_file_t* file = LIBMTP_new_file_t();
         if (!file)
-            return {ErrorCode::OutOfMemory, QStringLiteral("Out of memory.")};
+            return {ErrorCode::OutOfMemory,
+                    QCoreApplication::translate("PhoneLink", "Out of memory.")};
         const QByteArray fileName = name.toUtf8();
         file->filename = strdup(fileName.constData());
         file->filesize = std::uint64_t(QFileInfo(path).size());
@@ -110,7 +116,8 @@ public:
                                                     &LibmtpDevice::onProgress, &progress);
         LIBMTP_destroy_file_t(file);
         if (sent != 0)
-            return failure(QStringLiteral("%1 refused %2").arg(m_name, name));
+            return failure(
+                QCoreApplication::translate("PhoneLink", "%1 refused %2").arg(m_name, name));
         return Status::ok();
     }
 
@@ -159,14 +166,15 @@ public:
         default:
             m_count = 0;
             return Status{ErrorCode::Device,
-                          QStringLiteral("The USB devices of this computer cannot be read.")};
+                          QCoreApplication::translate(
+                              "PhoneLink", "The USB devices of this computer cannot be read.")};
         }
         QStringList names;
         for (int i = 0; i < m_count; ++i) {
             const LIBMTP_device_entry_t& entry = m_raw[i].device_entry;
             QString name = QStringLiteral("%1 %2").arg(text(entry.vendor), text(entry.product));
             if (name.trimmed().isEmpty())
-                name = QStringLiteral("USB device %1:%2")
+                name = QCoreApplication::translate("PhoneLink", "USB device %1:%2")
                            .arg(entry.vendor_id, 4, 16, QLatin1Char('0'))
                            .arg(entry.product_id, 4, 16, QLatin1Char('0'));
             names.append(name.trimmed());
@@ -176,13 +184,16 @@ public:
 
     Result<std::unique_ptr<MtpDevice>> open(int index) override {
         if (index < 0 || index >= m_count)
-            return Status{ErrorCode::Device,
-                          QStringLiteral("The phone is not connected any more.")};
+            return Status{
+                ErrorCode::Device,
+                QCoreApplication::translate("PhoneLink", "The phone is not connected any more.")};
         LIBMTP_mtpdevice_t* device = LIBMTP_Open_Raw_Device_Uncached(&m_raw[index]);
         if (!device)
             return Status{ErrorCode::Device,
-                          QStringLiteral("The phone cannot be opened: it was unplugged, or another "
-                                         "program (a file manager) is using it.")};
+                          QCoreApplication::translate(
+                              "PhoneLink",
+                              "The phone cannot be opened: it was unplugged, or another "
+                              "program (a file manager) is using it.")};
         return std::unique_ptr<MtpDevice>(std::make_unique<LibmtpDevice>(device));
     }
 

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "phone/phone_link.h"
 
+#include <QCoreApplication>
 #include <QFileInfo>
 
 #include <optional>
@@ -32,7 +33,8 @@ QList<PhoneLink::Phone> PhoneLink::find(QStringList* problems) {
 }
 
 QString PhoneLink::noPhoneMessage() {
-    return QStringLiteral(
+    return QCoreApplication::translate(
+        "PhoneLink",
         "No phone was found. Plug in an Android phone with its USB cable, unlock it and choose "
         "\"File transfer\" in its USB notification; or pair the phone with KDE Connect and "
         "keep it on the same network.");
@@ -48,16 +50,18 @@ Result<QString> PhoneLink::send(const Phone& phone, const QString& file, bool re
                                 const std::function<void(int percent)>& progress) {
     const QFileInfo info(file);
     if (!info.isFile() || !info.isReadable())
-        return Status{ErrorCode::FileOpen, QStringLiteral("%1 cannot be read.").arg(file)};
+        return Status{ErrorCode::FileOpen,
+                      QCoreApplication::translate("PhoneLink", "%1 cannot be read.").arg(file)};
     if (phone.route == Phone::Route::Usb)
         return sendOverUsb(phone, file, replace, progress);
     if (Status shared = m_kdeConnect.share(phone.id, file); !shared)
         return shared;
     if (progress)
         progress(100);
-    return QStringLiteral("%1 was sent to %2 with KDE Connect. On an iPhone, open it from the "
-                          "notification and choose \"Use as Ringtone\"; on an Android phone, "
-                          "choose it in the sound settings once it is downloaded.")
+    return QCoreApplication::translate(
+               "PhoneLink", "%1 was sent to %2 with KDE Connect. On an iPhone, open it from the "
+                            "notification and choose \"Use as Ringtone\"; on an Android phone, "
+                            "choose it in the sound settings once it is downloaded.")
         .arg(info.fileName(), phone.name);
 }
 
@@ -71,7 +75,8 @@ Result<QString> PhoneLink::sendOverUsb(const Phone& phone, const QString& file, 
     const qsizetype index = names->indexOf(phone.id);
     if (index < 0)
         return Status{ErrorCode::Device,
-                      QStringLiteral("%1 is not connected any more.").arg(phone.name)};
+                      QCoreApplication::translate("PhoneLink", "%1 is not connected any more.")
+                          .arg(phone.name)};
     Result<std::unique_ptr<MtpDevice>> opened = m_usb.open(int(index));
     if (!opened)
         return opened.status();
@@ -82,9 +87,10 @@ Result<QString> PhoneLink::sendOverUsb(const Phone& phone, const QString& file, 
         return storages.status();
     if (storages->isEmpty())
         return Status{ErrorCode::Device,
-                      QStringLiteral("%1 is locked or does not share its files: unlock it, "
-                                     "choose \"File transfer\" in its USB notification and "
-                                     "try again.")
+                      QCoreApplication::translate(
+                          "PhoneLink", "%1 is locked or does not share its files: unlock it, "
+                                       "choose \"File transfer\" in its USB notification and "
+                                       "try again.")
                           .arg(phone.name)};
     const MtpDevice::Storage& storage = storages->first();
 
@@ -114,9 +120,9 @@ Result<QString> PhoneLink::sendOverUsb(const Phone& phone, const QString& file, 
         if (entry.folder || entry.name.compare(name, Qt::CaseInsensitive) != 0)
             continue;
         if (!replace)
-            return Status{
-                ErrorCode::Exists,
-                QStringLiteral("%1 has %2 in %3 already.").arg(phone.name, name, folderName)};
+            return Status{ErrorCode::Exists,
+                          QCoreApplication::translate("PhoneLink", "%1 has %2 in %3 already.")
+                              .arg(phone.name, name, folderName)};
         if (Status removed = device.remove(entry.id); !removed)
             return removed;
     }
@@ -131,7 +137,12 @@ Result<QString> PhoneLink::sendOverUsb(const Phone& phone, const QString& file, 
         return sent;
     if (progress && percent != 100)
         progress(100);
-    return QStringLiteral("%1 is on %2, in %3 on %4. Choose it in the phone's sound settings.")
-        .arg(name, phone.name, folderName,
-             storage.description.isEmpty() ? QStringLiteral("its storage") : storage.description);
+    if (storage.description.isEmpty())
+        return QCoreApplication::translate(
+                   "PhoneLink",
+                   "%1 is on %2, in %3 on its storage. Choose it in the phone's sound settings.")
+            .arg(name, phone.name, folderName);
+    return QCoreApplication::translate(
+               "PhoneLink", "%1 is on %2, in %3 on %4. Choose it in the phone's sound settings.")
+        .arg(name, phone.name, folderName, storage.description);
 }

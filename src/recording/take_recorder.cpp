@@ -82,7 +82,7 @@ Status TakeRecorder::startListening() {
     m_listenChannel = m_engine.startCapture(
         [this](const std::byte* bytes, std::size_t n) { return OnCapturedBlock(bytes, n); });
     if (m_listenChannel == 0)
-        return {ErrorCode(m_engine.lastErrorCode()), QStringLiteral("Couldn't start recording")};
+        return {ErrorCode(m_engine.lastErrorCode()), tr("Couldn't start recording")};
     return Status::ok();
 }
 
@@ -120,11 +120,11 @@ void TakeRecorder::writeHeader(std::byte* block) {
 
 Status TakeRecorder::replaceSound(const QByteArray& pcm) {
     if (!m_takeBuffer || m_recordChannel != 0)
-        return {ErrorCode::Handle, QStringLiteral("There is no take to change.")};
+        return {ErrorCode::Handle, tr("There is no take to change.")};
     const ByteCount length = WavHeader::Size + pcm.size();
     auto* block = static_cast<std::byte*>(m_memory.grow(nullptr, std::size_t(length)));
     if (!block)
-        return {ErrorCode::OutOfMemory, QStringLiteral("Out of memory!")};
+        return {ErrorCode::OutOfMemory, tr("Out of memory!")};
     discardTake();
     writeHeader(block);
     m_takeHeader.setDataSize(pcm.size());
@@ -170,7 +170,7 @@ Status TakeRecorder::BeginTake() {
     auto* block = static_cast<std::byte*>(m_memory.grow(nullptr, std::size_t(m_bufferStep)));
     if (!block) {
         emitState();
-        return {ErrorCode::OutOfMemory, QStringLiteral("Out of memory!")};
+        return {ErrorCode::OutOfMemory, tr("Out of memory!")};
     }
     // Touched here, so the capture's first blocks and the pre-roll land on pages that are
     // there already: no page fault in the real-time callback.
@@ -206,8 +206,7 @@ Status TakeRecorder::BeginTake() {
                 m_spool->discard();
             freeBlock();
             emitState();
-            return {ErrorCode(m_engine.lastErrorCode()),
-                    QStringLiteral("Couldn't start recording")};
+            return {ErrorCode(m_engine.lastErrorCode()), tr("Couldn't start recording")};
         }
     }
     if (m_waiting)
@@ -293,13 +292,13 @@ void TakeRecorder::onCallbackFailure() {
             m_spool->discard();
         discardTake();
         emitState();
-        emit failed({ErrorCode::OutOfMemory, QStringLiteral("Out of memory!")});
+        emit failed({ErrorCode::OutOfMemory, tr("Out of memory!")});
         return;
     }
     EndTake();
-    emit failed({ErrorCode::TooLarge,
-                 QStringLiteral("The take has reached the largest size a WAV file can hold, "
-                                "so recording stopped. Everything recorded so far is kept.")});
+    emit failed(
+        {ErrorCode::TooLarge, tr("The take has reached the largest size a WAV file can hold, "
+                                 "so recording stopped. Everything recorded so far is kept.")});
 }
 
 void TakeRecorder::onCaptureEnded(AudioEngine::Handle capture) {
@@ -316,15 +315,13 @@ void TakeRecorder::onCaptureEnded(AudioEngine::Handle capture) {
         return;
     }
     EndTake();
-    emit failed({ErrorCode::Driver,
-                 QStringLiteral("The sound server ended the recording. Everything recorded "
-                                "until then is kept.")});
+    emit failed({ErrorCode::Driver, tr("The sound server ended the recording. Everything recorded "
+                                       "until then is kept.")});
 }
 
 Status TakeRecorder::writeTo(const QString& path) const {
     if (m_recordChannel != 0 || !m_takeBuffer)
-        return {ErrorCode::Create,
-                QStringLiteral("%1: there is no finished take to save.").arg(path)};
+        return {ErrorCode::Create, tr("%1: there is no finished take to save.").arg(path)};
     return writeImage(m_takeBuffer, m_takeLength, path);
 }
 
@@ -362,7 +359,7 @@ void TakeRecorder::EndTake() {
                 m_spool->discard();
             discardTake();
             emitState();
-            emit failed({ErrorCode::OutOfMemory, QStringLiteral("Out of memory!")});
+            emit failed({ErrorCode::OutOfMemory, tr("Out of memory!")});
             return;
         }
     }

@@ -4,6 +4,7 @@
 #include "base/no_follow.h"
 #include "base/write_fully.h"
 
+#include <QCoreApplication>
 #include <QFile>
 
 #include <fcntl.h>
@@ -133,8 +134,9 @@ ByteCount TakeSpool::recoverable(const QString& path) {
 
 Status TakeSpool::recover(const QString& path, const QString& clipPath) {
     const ByteCount sound = recoverable(path);
-    const Status refused{ErrorCode::FileForm,
-                         QStringLiteral("%1 holds no recorded sound.").arg(path)};
+    const Status refused{
+        ErrorCode::FileForm,
+        QCoreApplication::translate("TakeSpool", "%1 holds no recorded sound.").arg(path)};
     if (sound <= 0)
         return refused;
     // Opened without following a link (recoverable() saw a plain file), for writing.
@@ -143,7 +145,8 @@ Status TakeSpool::recover(const QString& path, const QString& clipPath) {
     if (fd < 0 || !file.open(fd, QIODevice::ReadWrite, QFileDevice::AutoCloseHandle)) {
         if (fd >= 0)
             ::close(fd);
-        return {ErrorCode::FileOpen, QStringLiteral("%1 cannot be opened.").arg(path)};
+        return {ErrorCode::FileOpen,
+                QCoreApplication::translate("TakeSpool", "%1 cannot be opened.").arg(path)};
     }
     // A frame cut short by the crash goes.
     if (!file.resize(WavHeader::Size + sound))
@@ -153,6 +156,8 @@ Status TakeSpool::recover(const QString& path, const QString& clipPath) {
         return written;
     file.close();
     if (::rename(QFile::encodeName(path).constData(), QFile::encodeName(clipPath).constData()) != 0)
-        return {ErrorCode::Create, QStringLiteral("%1 cannot be made a clip.").arg(clipPath)};
+        return {
+            ErrorCode::Create,
+            QCoreApplication::translate("TakeSpool", "%1 cannot be made a clip.").arg(clipPath)};
     return Status::ok();
 }

@@ -39,13 +39,13 @@ FrameAbout::FrameAbout(QWidget* parent) : QGroupBox(parent) {
 }
 
 void FrameAbout::fill() {
-    m_lblVersion->setText(QStringLiteral("Version %1.%2.%3")
+    m_lblVersion->setText(tr("Version %1.%2.%3")
                               .arg(appinfo::VersionMajor)
                               .arg(appinfo::VersionMinor)
                               .arg(appinfo::VersionRevision));
     m_lblTitle->setText(QLatin1String(appinfo::Title));
-    m_lblDescription->setText(QLatin1String(appinfo::Description));
+    m_lblDescription->setText(tr(appinfo::Description));
     m_label7->setText(
-        QStringLiteral("Support :\r\n%1\r\n%2")
+        tr("Support :\r\n%1\r\n%2")
             .arg(QLatin1String(appinfo::SupportAddress1), QLatin1String(appinfo::SupportAddress2)));
 }

@@ -46,9 +46,12 @@ struct ToolbarButton {
 
 // In the order the buttons appear.
 constexpr ToolbarButton ToolbarButtons[] = {
-    {"Wav", "Open Song", "Ctrl+1"},   {"Rec", "Voice Record", "Ctrl+2"},
-    {"Convert", "Convert", "Ctrl+3"}, {"Setting", "Setting", "Ctrl+4"},
-    {"Help", "About", "Ctrl+5"},      {"Exit", "Exit", "Ctrl+Q"},
+    {"Wav", QT_TRANSLATE_NOOP("Frmmain", "Open Song"), "Ctrl+1"},
+    {"Rec", QT_TRANSLATE_NOOP("Frmmain", "Voice Record"), "Ctrl+2"},
+    {"Convert", QT_TRANSLATE_NOOP("Frmmain", "Convert"), "Ctrl+3"},
+    {"Setting", QT_TRANSLATE_NOOP("Frmmain", "Setting"), "Ctrl+4"},
+    {"Help", QT_TRANSLATE_NOOP("Frmmain", "About"), "Ctrl+5"},
+    {"Exit", QT_TRANSLATE_NOOP("Frmmain", "Exit"), "Ctrl+Q"},
 };
 
 // The tooltip text stays as it is; the key follows it in parentheses.
@@ -197,18 +200,17 @@ void Frmmain::restoreLastRun() {
         return;
     const QString title = QString::fromLatin1(appinfo::Title);
     const ByteCount seconds = takeBytes / TakeRecorder::BytesPerSecond;
-    const QString take = QStringLiteral("the take (%1:%2 recorded)")
-                             .arg(seconds / 60)
-                             .arg(seconds % 60, 2, 10, QLatin1Char('0'));
+    const QString minutes = QString::number(seconds / 60);
+    const QString secondsPart = QStringLiteral("%1").arg(seconds % 60, 2, 10, QLatin1Char('0'));
     QString question;
     if (!last.names.isEmpty() && takeBytes > 0)
-        question = QStringLiteral("Restore the %1 clips and %2 of the last run?")
-                       .arg(last.names.size())
-                       .arg(take);
+        question = tr("Restore the %1 clips and the take (%2:%3 recorded) of the last run?")
+                       .arg(QString::number(last.names.size()), minutes, secondsPart);
     else if (!last.names.isEmpty())
-        question = QStringLiteral("Restore the %1 clips of the last run?").arg(last.names.size());
+        question = tr("Restore the %1 clips of the last run?").arg(last.names.size());
     else if (takeBytes > 0)
-        question = QStringLiteral("Restore %1 of the last run?").arg(take);
+        question =
+            tr("Restore the take (%1:%2 recorded) of the last run?").arg(minutes, secondsPart);
     const bool restore = !question.isEmpty() &&
                          m_context.dialogs.message(this, question, title, Dialogs::Icon::Question,
                                                    Dialogs::Buttons::YesNo) == Dialogs::Answer::Yes;
@@ -225,8 +227,8 @@ void Frmmain::restoreLastRun() {
     } else if (!last.names.isEmpty()) {
         m_context.dialogs.message(
             this,
-            QStringLiteral("The clip files of the last run are left as they were in %1 until "
-                           "the program ends.")
+            tr("The clip files of the last run are left as they were in %1 until "
+               "the program ends.")
                 .arg(QDir::toNativeSeparators(folder.path())),
             title, Dialogs::Icon::Information);
     }
@@ -235,15 +237,12 @@ void Frmmain::restoreLastRun() {
 void Frmmain::restoreTake() {
     const WorkFolder& folder = m_context.workFolder;
     ClipList& clips = framewav().clips();
-    const QString name =
-        clipnames::uniqueClipName(QStringLiteral("Take of the last run"), clips.names());
+    const QString name = clipnames::uniqueClipName(tr("Take of the last run"), clips.names());
     folder.clearForClip(name);
     if (Status recovered = TakeSpool::recover(folder.takeSpool(), folder.clipFile(name));
         !recovered) {
         m_context.dialogs.message(
-            this,
-            QStringLiteral("The take of the last run cannot be restored.\n\n%1")
-                .arg(recovered.message()),
+            this, tr("The take of the last run cannot be restored.\n\n%1").arg(recovered.message()),
             QString::fromLatin1(appinfo::Title), Dialogs::Icon::Warning);
         return;
     }
@@ -292,7 +291,7 @@ void Frmmain::SetLng() {
     framewav().SetLng();
     for (const ToolbarButton& button : ToolbarButtons)
         if (auto* action = m_toolbar1->findChild<QAction*>(QLatin1String(button.key)))
-            action->setToolTip(withKey(QLatin1String(button.tooltip), button.shortcut));
+            action->setToolTip(withKey(tr(button.tooltip), button.shortcut));
 }
 
 void Frmmain::showPage(QGroupBox* page) {

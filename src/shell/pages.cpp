@@ -10,6 +10,7 @@
 #include "shell/about_page.h"
 #include "shell/settings_page.h"
 
+#include <QCoreApplication>
 #include <QGroupBox>
 
 namespace {
@@ -21,7 +22,7 @@ template <typename Frame>
 Frame* placePage(Frame* frame, const char* name, const char* caption, int left, int width,
                  int height) {
     frame->setObjectName(QLatin1String(name));
-    frame->setTitle(QLatin1String(caption));
+    frame->setTitle(QCoreApplication::translate("Pages", caption));
     frame->setGeometry(left, PageTop, width, height);
     return frame;
 }
@@ -29,18 +30,20 @@ Frame* placePage(Frame* frame, const char* name, const char* caption, int left, 
 } // namespace
 
 Pages::Pages(PageServices services, RingtonePrompt& ringtonePrompt, QWidget& host) {
-    m_framewav = placePage(new Framewav(services, ringtonePrompt, &host), "Framewav", "Audio Edit",
-                           8, 705, 353);
+    m_framewav = placePage(new Framewav(services, ringtonePrompt, &host), "Framewav",
+                           QT_TRANSLATE_NOOP("Pages", "Audio Edit"), 8, 705, 353);
     m_frameRec = placePage(new FrameRec(services, m_framewav->import(), &host), "FrameRec",
-                           "Vioce Record", 104, 489, 285);
+                           QT_TRANSLATE_NOOP("Pages", "Vioce Record"), 104, 489, 285);
     QObject::connect(m_frameRec, &FrameRec::mp3StatusCode, m_framewav, &Framewav::showStatusCode);
-    m_frameConvert = placePage(new FrameConvert(services, m_framewav->import(), &host),
-                               "FrameConvert", "Wav <-> Mp3", 72, 609, 321);
+    m_frameConvert =
+        placePage(new FrameConvert(services, m_framewav->import(), &host), "FrameConvert",
+                  QT_TRANSLATE_NOOP("Pages", "Wav <-> Mp3"), 72, 609, 321);
     m_frameSetting =
         placePage(new FrameSetting(services.settings, services.context.dialogs,
                                    Settings::locateFile(services.context.appFolder), &host),
-                  "FrameSetting", "Setting", 80, 593, 321);
-    m_frameAbout = placePage(new FrameAbout(&host), "FrameAbout", "About", 168, 393, 281);
+                  "FrameSetting", QT_TRANSLATE_NOOP("Pages", "Setting"), 80, 593, 321);
+    m_frameAbout = placePage(new FrameAbout(&host), "FrameAbout",
+                             QT_TRANSLATE_NOOP("Pages", "About"), 168, 393, 281);
     using controls::keepEdges;
     keepEdges(m_framewav, Qt::LeftEdge | Qt::RightEdge | Qt::TopEdge | Qt::BottomEdge);
     keepEdges(m_frameRec, Qt::LeftEdge | Qt::RightEdge | Qt::TopEdge);

@@ -54,7 +54,7 @@ FrameSetting::FrameSetting(Settings& settings, Dialogs& dialogs, QString configP
                            QWidget* parent)
     : QGroupBox(parent), m_settings(settings), m_dialogs(dialogs),
       m_configPath(std::move(configPath)) {
-    auto* frame6 = new QGroupBox(QStringLiteral("Mp3 KBit/S"), this);
+    auto* frame6 = new QGroupBox(tr("Mp3 KBit/S"), this);
     frame6->setObjectName(QStringLiteral("Frame6"));
     frame6->setGeometry(24, 32, 201, 113);
     const struct {
@@ -72,7 +72,7 @@ FrameSetting::FrameSetting(Settings& settings, Dialogs& dialogs, QString configP
         m_options[i] = option;
     }
 
-    auto* frame1 = new QGroupBox(QStringLiteral("Program Base Folder"), this);
+    auto* frame1 = new QGroupBox(tr("Program Base Folder"), this);
     frame1->setObjectName(QStringLiteral("Frame1"));
     frame1->setGeometry(248, 24, 297, 289);
 
@@ -88,20 +88,22 @@ FrameSetting::FrameSetting(Settings& settings, Dialogs& dialogs, QString configP
     m_drive1->setGeometry(24, 200, 241, 21);
     fillDrives();
     connect(m_drive1, &QComboBox::currentIndexChanged, this, &FrameSetting::Drive1_Change);
-    controls::describe(m_dir1, "Folders", "The folder to become the base folder");
-    controls::describe(m_drive1, "Volume", "The volume whose folders are listed");
+    controls::describe(m_dir1, QT_TRANSLATE_NOOP("Controls", "Folders"),
+                       QT_TRANSLATE_NOOP("Controls", "The folder to become the base folder"));
+    controls::describe(m_drive1, QT_TRANSLATE_NOOP("Controls", "Volume"),
+                       QT_TRANSLATE_NOOP("Controls", "The volume whose folders are listed"));
 
-    m_cmdFolder = new QPushButton(QStringLiteral("New Folder"), frame1);
+    m_cmdFolder = new QPushButton(tr("New Folder"), frame1);
     m_cmdFolder->setObjectName(QStringLiteral("CmdFolder"));
     m_cmdFolder->setGeometry(24, 240, 113, 41);
     connect(m_cmdFolder, &QPushButton::clicked, this, &FrameSetting::CmdFolder_Click);
 
-    m_cmdSaveSetting = new QPushButton(QStringLiteral("Save Setting"), this);
+    m_cmdSaveSetting = new QPushButton(tr("Save Setting"), this);
     m_cmdSaveSetting->setObjectName(QStringLiteral("CmdSaveSetting"));
     m_cmdSaveSetting->setGeometry(16, 280, 89, 25);
     connect(m_cmdSaveSetting, &QPushButton::clicked, this, &FrameSetting::CmdSaveSetting_Click);
 
-    m_chkFixedSize = new QCheckBox(QStringLiteral("Fixed window size"), this);
+    m_chkFixedSize = new QCheckBox(tr("Fixed window size"), this);
     m_chkFixedSize->setObjectName(QStringLiteral("chkFixedSize"));
     m_chkFixedSize->setGeometry(24, 160, 201, 21);
     connect(m_chkFixedSize, &QCheckBox::clicked, this, &FrameSetting::fixedSizeChosen);
@@ -191,23 +193,23 @@ void FrameSetting::Drive1_Change() {
 }
 
 void FrameSetting::CmdFolder_Click() {
-    const std::optional<QString> name = m_dialogs.inputText(
-        this, QStringLiteral("Create New Folder "), QStringLiteral("New Folder Name"), QString());
+    const std::optional<QString> name =
+        m_dialogs.inputText(this, tr("Create New Folder "), tr("New Folder Name"), QString());
     if (!name || name->trimmed().isEmpty()) {
-        warn(QStringLiteral("No folder was created: no name was given."));
+        warn(tr("No folder was created: no name was given."));
         return;
     }
     if (!isPlainFolderName(*name)) {
-        warn(QStringLiteral("No folder was created: \"%1\" is not a folder name.").arg(*name));
+        warn(tr("No folder was created: \"%1\" is not a folder name.").arg(*name));
         return;
     }
     const QString path = QDir::toNativeSeparators(QDir(m_dir1->path()).filePath(*name));
     if (QFileInfo::exists(path) || QFileInfo(path).isSymLink()) {
-        warn(QStringLiteral("No folder was created: %1 already exists.").arg(path));
+        warn(tr("No folder was created: %1 already exists.").arg(path));
         return;
     }
     if (!QDir().mkdir(path)) {
-        warn(QStringLiteral("The folder %1 could not be created.").arg(path));
+        warn(tr("The folder %1 could not be created.").arg(path));
         return;
     }
     m_dir1->setPath(path);

@@ -153,17 +153,16 @@ QString SingleInstance::socketPath() const {
 }
 
 bool SingleInstance::listen() {
-    const QString later = QStringLiteral("Files opened with %1 from now on open a window of "
-                                         "their own, because ")
-                              .arg(QLatin1String(appinfo::Title));
+    const QString title = QLatin1String(appinfo::Title);
     if (m_runtimeSocket.isEmpty()) {
         removeDeadSocketFolders();
         QByteArray folder =
             QFile::encodeName(QDir::tempPath() + QStringLiteral("/tunecarver-XXXXXX"));
         if (!::mkdtemp(folder.data())) {
-            m_notice = later + QStringLiteral("no private folder can be made in %1 for the "
-                                              "socket that would take them.")
-                                   .arg(QDir::tempPath());
+            m_notice = tr("Files opened with %1 from now on open a window of their own, "
+                          "because no private folder can be made in %2 for the socket that "
+                          "would take them.")
+                           .arg(title, QDir::tempPath());
             return false;
         }
         m_privateFolder = QFile::decodeName(folder);
@@ -171,7 +170,9 @@ bool SingleInstance::listen() {
         const QByteArray path = socketPath().toUtf8() + '\n';
         if (!address.open(QIODevice::WriteOnly) || !writeFully(address, path.data(), path.size()) ||
             !address.commit()) {
-            m_notice = later + QStringLiteral("%1 cannot be written.").arg(m_addressFile);
+            m_notice = tr("Files opened with %1 from now on open a window of their own, "
+                          "because %2 cannot be written.")
+                           .arg(title, m_addressFile);
             return false;
         }
     } else if (struct stat st{};
@@ -179,9 +180,10 @@ bool SingleInstance::listen() {
         // A socket of ours is one an instance that died left behind: we hold the lock now.
         // Anything else is not ours to remove.
         if (!S_ISSOCK(st.st_mode) || st.st_uid != ::geteuid()) {
-            m_notice = later + QStringLiteral("the name of their socket, %1, is taken by "
-                                              "something that is not this user's.")
-                                   .arg(m_runtimeSocket);
+            m_notice = tr("Files opened with %1 from now on open a window of their own, "
+                          "because the name of their socket, %2, is taken by something that "
+                          "is not this user's.")
+                           .arg(title, m_runtimeSocket);
             return false;
         }
         QFile::remove(m_runtimeSocket);
@@ -191,8 +193,9 @@ bool SingleInstance::listen() {
     connect(m_server.get(), &QLocalServer::newConnection, this, &SingleInstance::receive);
     if (m_server->listen(socketPath()))
         return true;
-    m_notice =
-        later + QStringLiteral("their socket cannot be made (%1).").arg(m_server->errorString());
+    m_notice = tr("Files opened with %1 from now on open a window of their own, because "
+                  "their socket cannot be made (%2).")
+                   .arg(title, m_server->errorString());
     m_server.reset();
     return false;
 }

@@ -3,6 +3,7 @@
 
 #include "base/app_info.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFile>
 
@@ -29,15 +30,18 @@ StartPlan planStart(SingleInstance& instance, const WorkFolder& usual, const QSt
         if (!::mkdtemp(spare.data())) {
             plan.openWindow = false;
             plan.exitCode = 1;
-            plan.notice = QStringLiteral("%1 is running but does not answer, and no folder of "
-                                         "its own can be made for this window.")
+            plan.notice = QCoreApplication::translate(
+                              "StartPlan", "%1 is running but does not answer, and no folder "
+                                           "of its own can be made for this window.")
                               .arg(QLatin1String(appinfo::Title));
             break;
         }
         plan.workFolder = WorkFolder(QFile::decodeName(spare));
         plan.spareFolder = true;
-        plan.notice = QStringLiteral("%1 is running but did not take the files of this start, "
-                                     "so this window works on its own, with its clips in %2.")
+        plan.notice = QCoreApplication::translate(
+                          "StartPlan", "%1 is running but did not take the files of this "
+                                       "start, so this window works on its own, with its "
+                                       "clips in %2.")
                           .arg(QLatin1String(appinfo::Title),
                                QDir::toNativeSeparators(plan.workFolder.path()));
         break;

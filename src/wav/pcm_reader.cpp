@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "wav/pcm_reader.h"
 
+#include <QCoreApplication>
+
 #include <algorithm>
 
 Status PcmReader::open(const QString& path) {
@@ -56,7 +58,7 @@ PcmReader::readAll(const std::function<Status(std::vector<std::int16_t>&, std::i
         const std::int64_t count = next(samples, blockFrames);
         if (count < 0)
             return {ErrorCode::FileForm,
-                    QStringLiteral("%1: the sound ends before its header says.")
+                    QCoreApplication::translate("Wav", "%1: the sound ends before its header says.")
                         .arg(m_file.fileName())};
         if (count == 0)
             return Status::ok();

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "wav/wav_header.h"
 
+#include <QCoreApplication>
 #include <QFile>
 #include <QFileInfo>
 
@@ -27,7 +28,8 @@ constexpr std::uint16_t FormatExtensible = 0xFFFE;
 constexpr std::uint32_t MaxFmtChunk = 1024;
 
 Status formError(const QString& what) {
-    return {ErrorCode::FileForm, QStringLiteral("Not a usable WAV file: %1.").arg(what)};
+    return {ErrorCode::FileForm,
+            QCoreApplication::translate("Wav", "Not a usable WAV file: %1.").arg(what)};
 }
 
 } // namespace
@@ -114,11 +116,11 @@ void WavHeader::patchSizes(char* image, ByteCount dataBytes) {
 Result<WavInfo> readWavInfo(QIODevice& device) {
     const ByteCount fileSize = device.size();
     if (!device.seek(0))
-        return formError(QStringLiteral("it cannot be read"));
+        return formError(QCoreApplication::translate("Wav", "it cannot be read"));
     char riff[12];
     if (device.read(riff, 12) != 12 || std::memcmp(riff, "RIFF", 4) != 0 ||
         std::memcmp(riff + 8, "WAVE", 4) != 0)
-        return formError(QStringLiteral("no RIFF/WAVE header"));
+        return formError(QCoreApplication::translate("Wav", "no RIFF/WAVE header"));
     const std::uint32_t riffSize = getLe(riff + 4, 4);
 
     WavInfo info;
@@ -141,10 +143,11 @@ Result<WavInfo> readWavInfo(QIODevice& device) {
         const ByteCount body = pos + 8;
         if (std::memcmp(chunk, "fmt ", 4) == 0) {
             if (size < 16 || size > MaxFmtChunk)
-                return formError(QStringLiteral("fmt chunk of %1 bytes").arg(size));
+                return formError(
+                    QCoreApplication::translate("Wav", "fmt chunk of %1 bytes").arg(size));
             char fmt[MaxFmtChunk];
             if (device.read(fmt, size) != qint64(size))
-                return formError(QStringLiteral("the fmt chunk is cut short"));
+                return formError(QCoreApplication::translate("Wav", "the fmt chunk is cut short"));
             formatCode = std::uint16_t(getLe(fmt, 2));
             info.format.channels = int(getLe(fmt + 2, 2));
             sampleRate = getLe(fmt + 4, 4);
@@ -153,7 +156,9 @@ Result<WavInfo> readWavInfo(QIODevice& device) {
             info.format.bitsPerSample = int(getLe(fmt + 14, 2));
             if (formatCode == FormatExtensible) {
                 if (size < 40)
-                    return formError(QStringLiteral("extensible fmt chunk of %1 bytes").arg(size));
+                    return formError(
+                        QCoreApplication::translate("Wav", "extensible fmt chunk of %1 bytes")
+                            .arg(size));
                 formatCode = std::uint16_t(getLe(fmt + 24, 2)); // the sub-format GUID's first word
             }
             fmtOffset = pos;
@@ -168,20 +173,22 @@ Result<WavInfo> readWavInfo(QIODevice& device) {
         pos = body + ByteCount(size) + (size & 1);
     }
     if (!haveFmt)
-        return formError(QStringLiteral("no fmt chunk"));
+        return formError(QCoreApplication::translate("Wav", "no fmt chunk"));
     if (!haveData)
-        return formError(QStringLiteral("no data chunk"));
+        return formError(QCoreApplication::translate("Wav", "no data chunk"));
     if (info.format.channels < 1 || info.format.channels > WavFormat::MaxChannels)
-        return formError(QStringLiteral("%1 channels, where 1 to %2 can be read")
-                             .arg(info.format.channels)
-                             .arg(WavFormat::MaxChannels));
+        return formError(
+            QCoreApplication::translate("Wav", "%1 channels, where 1 to %2 can be read")
+                .arg(info.format.channels)
+                .arg(WavFormat::MaxChannels));
     if (sampleRate < 1 || sampleRate > std::uint32_t(WavFormat::MaxSampleRateHz))
-        return formError(QStringLiteral("a sample rate of %1 Hz, where 1 to %2 Hz can be read")
+        return formError(QCoreApplication::translate(
+                             "Wav", "a sample rate of %1 Hz, where 1 to %2 Hz can be read")
                              .arg(sampleRate)
                              .arg(WavFormat::MaxSampleRateHz));
     info.format.sampleRateHz = int(sampleRate);
     if (blockAlign == 0)
-        return formError(QStringLiteral("zero block align"));
+        return formError(QCoreApplication::translate("Wav", "zero block align"));
 
     const int bits = info.format.bitsPerSample;
     if (formatCode == FormatPcm && (bits == 8 || bits == 16 || bits == 24 || bits == 32))
@@ -189,13 +196,15 @@ Result<WavInfo> readWavInfo(QIODevice& device) {
     else if (formatCode == FormatFloat && (bits == 32 || bits == 64))
         info.encoding = WavInfo::Encoding::Float;
     else
-        return Status{ErrorCode::Format,
-                      QStringLiteral("Unsupported WAV sample format (code %1, %2 bits).")
-                          .arg(formatCode)
-                          .arg(bits)};
+        return Status{
+            ErrorCode::Format,
+            QCoreApplication::translate("Wav", "Unsupported WAV sample format (code %1, %2 bits).")
+                .arg(formatCode)
+                .arg(bits)};
     if (blockAlign != info.format.blockAlign())
         return formError(
-            QStringLiteral("block align %1 does not match the format").arg(blockAlign));
+            QCoreApplication::translate("Wav", "block align %1 does not match the format")
+                .arg(blockAlign));
 
     const ByteCount available = std::max<ByteCount>(0, fileSize - info.dataOffset);
     ByteCount data = claimedData;
@@ -217,9 +226,11 @@ Result<WavInfo> readWavInfo(QIODevice& device) {
 Result<WavInfo> readWavInfo(const QString& path) {
     QFileInfo fi(path);
     if (!fi.exists())
-        return Status{ErrorCode::FileOpen, QStringLiteral("%1: no such file.").arg(path)};
+        return Status{ErrorCode::FileOpen,
+                      QCoreApplication::translate("Wav", "%1: no such file.").arg(path)};
     if (!fi.isFile())
-        return Status{ErrorCode::NotFile, QStringLiteral("%1: not a file.").arg(path)};
+        return Status{ErrorCode::NotFile,
+                      QCoreApplication::translate("Wav", "%1: not a file.").arg(path)};
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly))
         return Status{ErrorCode::FileOpen, QStringLiteral("%1: %2.").arg(path, file.errorString())};
@@ -236,8 +247,9 @@ Result<WavInfo> readClipWavInfo(const QString& path) {
         return info;
     const int bits = info->format.bitsPerSample;
     if (info->encoding != WavInfo::Encoding::Pcm || (bits != 8 && bits != 16))
-        return Status{
-            ErrorCode::Format,
-            QStringLiteral("%1: only 8- and 16-bit sound can be worked on here.").arg(path)};
+        return Status{ErrorCode::Format,
+                      QCoreApplication::translate(
+                          "Wav", "%1: only 8- and 16-bit sound can be worked on here.")
+                          .arg(path)};
     return info;
 }

@@ -3,6 +3,7 @@
 
 #include "base/write_fully.h"
 
+#include <QCoreApplication>
 #include <QFile>
 #include <QFileInfo>
 #include <QSaveFile>
@@ -124,7 +125,8 @@ Ranges cut(const Ranges& ranges, ByteCount cutBegin, ByteCount cutEnd) {
 }
 
 Status syntaxError(const QString& command, const QString& why) {
-    return {ErrorCode::IllegalParam, QStringLiteral("Bad command \"%1\": %2.").arg(command, why)};
+    return {ErrorCode::IllegalParam,
+            QCoreApplication::translate("Wav", "Bad command \"%1\": %2.").arg(command, why)};
 }
 
 } // namespace
@@ -147,10 +149,11 @@ QString WaveCommands::quoted(const QString& path) {
 Status WaveCommands::send(const QString& command) {
     const auto parsed = splitWords(command);
     if (!parsed)
-        return syntaxError(command, QStringLiteral("unbalanced or misplaced quotes"));
+        return syntaxError(command,
+                           QCoreApplication::translate("Wav", "unbalanced or misplaced quotes"));
     const QStringList& w = *parsed;
     if (w.isEmpty())
-        return syntaxError(command, QStringLiteral("no command"));
+        return syntaxError(command, QCoreApplication::translate("Wav", "no command"));
     if (is(w[0], "open") && w.size() == 6 && is(w[2], "type") && is(w[3], "waveaudio") &&
         is(w[4], "alias"))
         return open(w[1], w[5]);
@@ -160,14 +163,17 @@ Status WaveCommands::send(const QString& command) {
         return save(w[1], w[2]);
     if (is(w[0], "close") && w.size() == 2)
         return close(w[1]);
-    return syntaxError(command, QStringLiteral("unknown command or wrong words"));
+    return syntaxError(command,
+                       QCoreApplication::translate("Wav", "unknown command or wrong words"));
 }
 
 Status WaveCommands::open(const QString& path, const QString& alias) {
     if (path.isEmpty() || alias.isEmpty())
-        return {ErrorCode::IllegalParam, QStringLiteral("A file and an alias are needed.")};
+        return {ErrorCode::IllegalParam,
+                QCoreApplication::translate("Wav", "A file and an alias are needed.")};
     if (m_sounds.count(alias.toLower()))
-        return {ErrorCode::IllegalParam, QStringLiteral("Alias %1 is already open.").arg(alias)};
+        return {ErrorCode::IllegalParam,
+                QCoreApplication::translate("Wav", "Alias %1 is already open.").arg(alias)};
     const auto info = readWavInfo(path);
     if (!info)
         return info.status();
@@ -181,16 +187,20 @@ Status WaveCommands::open(const QString& path, const QString& alias) {
 Status WaveCommands::erase(const QString& alias, const QString& from, const QString& to) {
     const auto it = m_sounds.find(alias.toLower());
     if (it == m_sounds.end())
-        return {ErrorCode::Handle, QStringLiteral("No sound is open as %1.").arg(alias)};
+        return {ErrorCode::Handle,
+                QCoreApplication::translate("Wav", "No sound is open as %1.").arg(alias)};
     const auto fromMs = parseMs(from);
     const auto toMs = parseMs(to);
     if (!fromMs || !toMs)
         return {ErrorCode::IllegalParam,
-                QStringLiteral("Positions \"%1\" and \"%2\" are not whole milliseconds.")
+                QCoreApplication::translate(
+                    "Wav", "Positions \"%1\" and \"%2\" are not whole milliseconds.")
                     .arg(from, to)};
     if (*fromMs > *toMs)
         return {ErrorCode::Position,
-                QStringLiteral("Position %1 ms is after %2 ms.").arg(*fromMs).arg(*toMs)};
+                QCoreApplication::translate("Wav", "Position %1 ms is after %2 ms.")
+                    .arg(*fromMs)
+                    .arg(*toMs)};
     Sound& sound = it->second;
     const int frameBytes = sound.info.format.blockAlign();
     const ByteCount frames = totalBytes(sound.kept) / frameBytes;
@@ -205,21 +215,25 @@ Status WaveCommands::erase(const QString& alias, const QString& from, const QStr
 Status WaveCommands::save(const QString& alias, const QString& path) {
     const auto it = m_sounds.find(alias.toLower());
     if (it == m_sounds.end())
-        return {ErrorCode::Handle, QStringLiteral("No sound is open as %1.").arg(alias)};
+        return {ErrorCode::Handle,
+                QCoreApplication::translate("Wav", "No sound is open as %1.").arg(alias)};
     Sound& sound = it->second;
     const WavInfo& info = sound.info;
     const int bits = info.format.bitsPerSample;
     if (info.encoding != WavInfo::Encoding::Pcm || (bits != 8 && bits != 16))
-        return {ErrorCode::Format,
-                QStringLiteral("%1: only 8- or 16-bit PCM sound can be saved, not %2-bit %3.")
-                    .arg(sound.path)
-                    .arg(bits)
-                    .arg(info.encoding == WavInfo::Encoding::Pcm ? QStringLiteral("PCM")
-                                                                 : QStringLiteral("float"))};
+        return {
+            ErrorCode::Format,
+            (info.encoding == WavInfo::Encoding::Pcm
+                 ? QCoreApplication::translate(
+                       "Wav", "%1: only 8- or 16-bit PCM sound can be saved, not %2-bit PCM.")
+                 : QCoreApplication::translate(
+                       "Wav", "%1: only 8- or 16-bit PCM sound can be saved, not %2-bit float."))
+                .arg(sound.path, QString::number(bits))};
     const ByteCount dataBytes = totalBytes(sound.kept);
     if (dataBytes > WavHeader::MaxDataBytes)
         return {ErrorCode::TooLarge,
-                QStringLiteral("%1: the sound is too large for a WAV file.").arg(path)};
+                QCoreApplication::translate("Wav", "%1: the sound is too large for a WAV file.")
+                    .arg(path)};
 
     QFile source(sound.path);
     if (!source.open(QIODevice::ReadOnly | QIODevice::Unbuffered))
@@ -229,7 +243,8 @@ Status WaveCommands::save(const QString& alias, const QString& path) {
     if (!now || now->format != info.format || now->dataOffset != info.dataOffset ||
         now->dataBytes != info.dataBytes)
         return {ErrorCode::FileOpen,
-                QStringLiteral("%1: the file has changed since it was opened.").arg(sound.path)};
+                QCoreApplication::translate("Wav", "%1: the file has changed since it was opened.")
+                    .arg(sound.path)};
 
     const QString sourcePath = QFileInfo(sound.path).canonicalFilePath();
     const bool overSource = QFileInfo(path).canonicalFilePath() == sourcePath;
@@ -259,7 +274,7 @@ Status WaveCommands::save(const QString& alias, const QString& path) {
         for (ByteCount left = end - begin; left > 0;) {
             const qint64 want = std::min<qint64>(left, CopyBlockBytes);
             if (source.read(buffer.data(), want) != want)
-                return readFailure(QStringLiteral("read failed"));
+                return readFailure(QCoreApplication::translate("Wav", "read failed"));
             if (Status wrote = writeFully(target, buffer.constData(), want); !wrote)
                 return fail(wrote);
             left -= want;
@@ -286,6 +301,7 @@ Status WaveCommands::save(const QString& alias, const QString& path) {
 
 Status WaveCommands::close(const QString& alias) {
     if (m_sounds.erase(alias.toLower()) == 0)
-        return {ErrorCode::Handle, QStringLiteral("No sound is open as %1.").arg(alias)};
+        return {ErrorCode::Handle,
+                QCoreApplication::translate("Wav", "No sound is open as %1.").arg(alias)};
     return Status::ok();
 }

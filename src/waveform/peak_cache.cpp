@@ -120,7 +120,7 @@ void PeakCache::jobEnded(const QString& clipPath, std::shared_ptr<Peaks> peaks, 
     m_progress.stop();
     Entry* entry = m_entries.contains(clipPath) ? &m_entries[clipPath] : nullptr;
     if (entry && entry->peaks == peaks && !peaks->complete())
-        entry->failure = QStringLiteral("%1: the sound cannot be read.").arg(clipPath);
+        entry->failure = tr("%1: the sound cannot be read.").arg(clipPath);
     if (!saved)
         peaks::remove(clipPath);
     emit progressed(clipPath);

@@ -5,6 +5,7 @@
 #include "base/write_fully.h"
 #include "wav/pcm_reader.h"
 
+#include <QCoreApplication>
 #include <QDateTime>
 #include <QDir>
 #include <QFile>
@@ -49,7 +50,9 @@ std::int64_t levelBytes(std::int64_t frames, int framesPerBlock, int channels) {
 }
 
 Status damaged(const QString& path, const char* why) {
-    return {ErrorCode::FileForm, QStringLiteral("%1: %2.").arg(path, QLatin1String(why))};
+    //: A file's path, then what is wrong with it.
+    return {ErrorCode::FileForm, QCoreApplication::translate("Waveform", "%1: %2.")
+                                     .arg(path, QCoreApplication::translate("Waveform", why))};
 }
 
 } // namespace
@@ -177,7 +180,8 @@ Status fill(const QString& wavPath, Peaks& into, const std::atomic<bool>& cancel
         return opened;
     firstFrame = std::clamp<std::int64_t>(firstFrame, 0, reader.frames());
     if (!reader.limit(firstFrame, into.frames()))
-        return {ErrorCode::FileOpen, QStringLiteral("%1: cannot be read.").arg(wavPath)};
+        return {ErrorCode::FileOpen,
+                QCoreApplication::translate("Waveform", "%1: cannot be read.").arg(wavPath)};
     // A whole number of fine blocks, about a megabyte of sound.
     const std::int64_t chunkFrames =
         std::max<std::int64_t>(1, (1 << 20) / into.fine().framesPerBlock) *
@@ -185,7 +189,8 @@ Status fill(const QString& wavPath, Peaks& into, const std::atomic<bool>& cancel
     const Status read = reader.readAll(
         [&](std::vector<std::int16_t>& samples, std::int64_t frames) {
             if (cancel.load(std::memory_order_relaxed))
-                return Status{ErrorCode::Ended, QStringLiteral("Cancelled.")};
+                return Status{ErrorCode::Ended,
+                              QCoreApplication::translate("Waveform", "Cancelled.")};
             into.add(samples.data(), frames);
             return Status::ok();
         },
@@ -293,7 +298,8 @@ QString peakFilePath(const QString& clipPath) {
 Status save(const QString& clipPath, const Peaks& peaks) {
     const QFileInfo clip(clipPath);
     if (!nofollow::isPlainFile(clipPath))
-        return {ErrorCode::FileOpen, QStringLiteral("%1: no such clip file.").arg(clipPath)};
+        return {ErrorCode::FileOpen,
+                QCoreApplication::translate("Waveform", "%1: no such clip file.").arg(clipPath)};
     // QSaveFile writes through a link to wherever it points: a peaks folder or peak file that
     // is not what the program made is left alone, and no peaks are kept.
     const QString path = peakFilePath(clipPath);
@@ -301,7 +307,9 @@ Status save(const QString& clipPath, const Peaks& peaks) {
     if (!nofollow::makeFolder(existing.path()) ||
         ((existing.exists() || existing.isSymLink()) && !nofollow::isPlainFile(path)))
         return {ErrorCode::NotFile,
-                QStringLiteral("%1: not a plain file in a plain folder; left alone.").arg(path)};
+                QCoreApplication::translate("Waveform",
+                                            "%1: not a plain file in a plain folder; left alone.")
+                    .arg(path)};
     PeakFileHeader header{};
     std::memcpy(header.magic, Magic, sizeof Magic);
     header.clipBytes = clip.size();
@@ -330,25 +338,26 @@ Result<std::shared_ptr<Peaks>> read(QIODevice& file, const ClipStamp& clip, cons
     PeakFileHeader header{};
     if (file.read(reinterpret_cast<char*>(&header), sizeof header) != qint64(sizeof header) ||
         std::memcmp(header.magic, Magic, sizeof Magic) != 0)
-        return damaged(path, "not a peak file");
+        return damaged(path, QT_TRANSLATE_NOOP("Waveform", "not a peak file"));
     const WavFormat format{header.channels, header.sampleRateHz, header.bitsPerSample};
     if (header.clipBytes != clip.bytes || header.clipModifiedMs != clip.modifiedMs ||
         !(format == clip.format) || header.frames != clip.frames)
-        return damaged(path, "made from another version of the clip");
+        return damaged(path,
+                       QT_TRANSLATE_NOOP("Waveform", "made from another version of the clip"));
     if (format.channels < 1 || format.channels > WavFormat::MaxChannels || header.frames < 0 ||
         header.frames > MaxFrames)
-        return damaged(path, "damaged");
+        return damaged(path, QT_TRANSLATE_NOOP("Waveform", "damaged"));
     // The size is checked before anything is allocated for the levels.
     const std::int64_t fineBytes = levelBytes(header.frames, Peaks::FineBlock, format.channels);
     const std::int64_t coarseBytes = levelBytes(header.frames, Peaks::CoarseBlock, format.channels);
     if (file.size() != qint64(sizeof header) + fineBytes + coarseBytes)
-        return damaged(path, "damaged");
+        return damaged(path, QT_TRANSLATE_NOOP("Waveform", "damaged"));
     auto loaded = std::make_shared<Peaks>(format, header.frames);
     if (file.read(reinterpret_cast<char*>(loaded->fineLevel().data.data()), fineBytes) !=
             fineBytes ||
         file.read(reinterpret_cast<char*>(loaded->coarseLevel().data.data()), coarseBytes) !=
             coarseBytes)
-        return damaged(path, "damaged");
+        return damaged(path, QT_TRANSLATE_NOOP("Waveform", "damaged"));
     loaded->setComplete();
     return loaded;
 }

@@ -4,6 +4,8 @@
 #include "codec/fft.h"
 #include "wav/pcm_reader.h"
 
+#include <QCoreApplication>
+
 #include <algorithm>
 #include <cmath>
 #include <numbers>
@@ -75,8 +77,10 @@ Result<std::shared_ptr<Spectrogram>> compute(const QString& wavPath,
     made->columns = int((made->frames + made->hopFrames - 1) / made->hopFrames);
     made->levels.assign(std::size_t(made->columns) * Spectrogram::Rows, 0);
     if (made->sampleRateHz <= 2 * Spectrogram::MinHz)
-        return Status{ErrorCode::Format,
-                      QStringLiteral("%1: too low a sample rate for a spectrogram.").arg(wavPath)};
+        return Status{
+            ErrorCode::Format,
+            QCoreApplication::translate("Waveform", "%1: too low a sample rate for a spectrogram.")
+                .arg(wavPath)};
     Result<std::unique_ptr<PowerSpectrum>> fft = PowerSpectrum::make(Spectrogram::FftSize);
     if (!fft)
         return fft.status();
@@ -141,22 +145,22 @@ Result<std::shared_ptr<Spectrogram>> compute(const QString& wavPath,
     };
 
     std::int64_t readFrames = 0;
-    const Status read =
-        reader.readAll([&](std::vector<std::int16_t>& samples, std::int64_t frames) {
-            if (cancel.load(std::memory_order_relaxed))
-                return Status{ErrorCode::Ended, QStringLiteral("Cancelled.")};
-            for (std::int64_t f = 0; f < frames; ++f) {
-                int sum = 0;
-                for (int c = 0; c < channels; ++c)
-                    sum += samples[std::size_t(f * channels + c)];
-                pending.push_back(float(sum * scale));
-            }
-            readFrames += frames;
-            takeColumns(false);
-            if (progress)
-                progress(int(readFrames * 100 / std::max<std::int64_t>(1, made->frames)));
-            return Status::ok();
-        });
+    const Status read = reader.readAll([&](std::vector<std::int16_t>& samples,
+                                           std::int64_t frames) {
+        if (cancel.load(std::memory_order_relaxed))
+            return Status{ErrorCode::Ended, QCoreApplication::translate("Waveform", "Cancelled.")};
+        for (std::int64_t f = 0; f < frames; ++f) {
+            int sum = 0;
+            for (int c = 0; c < channels; ++c)
+                sum += samples[std::size_t(f * channels + c)];
+            pending.push_back(float(sum * scale));
+        }
+        readFrames += frames;
+        takeColumns(false);
+        if (progress)
+            progress(int(readFrames * 100 / std::max<std::int64_t>(1, made->frames)));
+        return Status::ok();
+    });
     if (!read)
         return read;
     takeColumns(true);

@@ -4,6 +4,7 @@
 #include "base/no_follow.h"
 #include "base/write_fully.h"
 
+#include <QCoreApplication>
 #include <QDateTime>
 #include <QDir>
 #include <QFile>
@@ -36,7 +37,9 @@ constexpr char Magic[8] = {'T', 'C', 'S', 'P', 'E', 'C', 'T', '1'};
 constexpr std::int64_t MaxFrames = std::int64_t(1) << 32;
 
 Status damaged(const QString& path, const char* why) {
-    return {ErrorCode::FileForm, QStringLiteral("%1: %2.").arg(path, QLatin1String(why))};
+    //: A file's path, then what is wrong with it.
+    return {ErrorCode::FileForm, QCoreApplication::translate("Waveform", "%1: %2.")
+                                     .arg(path, QCoreApplication::translate("Waveform", why))};
 }
 
 } // namespace
@@ -56,7 +59,9 @@ Status save(const QString& clipPath, const Spectrogram& spectrogram) {
     if (!nofollow::makeFolder(existing.path()) ||
         ((existing.exists() || existing.isSymLink()) && !nofollow::isPlainFile(path)))
         return {ErrorCode::NotFile,
-                QStringLiteral("%1: not a plain file in a plain folder; left alone.").arg(path)};
+                QCoreApplication::translate("Waveform",
+                                            "%1: not a plain file in a plain folder; left alone.")
+                    .arg(path)};
     FileHeader header{};
     std::memcpy(header.magic, Magic, sizeof Magic);
     header.clipBytes = clip->bytes;
@@ -88,22 +93,23 @@ Result<std::shared_ptr<Spectrogram>> read(QIODevice& file, const ClipStamp& clip
     FileHeader header{};
     if (file.read(reinterpret_cast<char*>(&header), sizeof header) != qint64(sizeof header) ||
         std::memcmp(header.magic, Magic, sizeof Magic) != 0)
-        return damaged(path, "not a spectrogram file");
+        return damaged(path, QT_TRANSLATE_NOOP("Waveform", "not a spectrogram file"));
     const WavFormat format{header.channels, header.sampleRateHz, header.bitsPerSample};
     if (header.clipBytes != clip.bytes || header.clipModifiedMs != clip.modifiedMs ||
         !(format == clip.format) || header.frames != clip.frames)
-        return damaged(path, "made from another version of the clip");
+        return damaged(path,
+                       QT_TRANSLATE_NOOP("Waveform", "made from another version of the clip"));
     // A WAV file holds at most 4 GiB of sound, one frame a byte at the least; a length beyond
     // is no clip's, and would overflow the hop worked out from it.
     if (header.frames < 0 || header.frames > MaxFrames)
-        return damaged(path, "damaged");
+        return damaged(path, QT_TRANSLATE_NOOP("Waveform", "damaged"));
     // Only the layout this program makes now is read: the size follows from the clip alone.
     const int hop = Spectrogram::hopFor(header.frames);
     const std::int64_t columns = (header.frames + hop - 1) / hop;
     if (header.rows != Spectrogram::Rows || header.fftSize != Spectrogram::FftSize ||
         header.hopFrames != hop || header.columns != columns ||
         file.size() != qint64(sizeof header) + columns * Spectrogram::Rows)
-        return damaged(path, "damaged");
+        return damaged(path, QT_TRANSLATE_NOOP("Waveform", "damaged"));
     auto loaded = std::make_shared<Spectrogram>();
     loaded->sampleRateHz = header.sampleRateHz;
     loaded->frames = header.frames;
@@ -112,7 +118,7 @@ Result<std::shared_ptr<Spectrogram>> read(QIODevice& file, const ClipStamp& clip
     loaded->levels.resize(std::size_t(columns) * Spectrogram::Rows);
     const auto bytes = qint64(loaded->levels.size());
     if (file.read(reinterpret_cast<char*>(loaded->levels.data()), bytes) != bytes)
-        return damaged(path, "damaged");
+        return damaged(path, QT_TRANSLATE_NOOP("Waveform", "damaged"));
     return loaded;
 }
 

@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "audio/pulse/pulse_capture.h"
+
 #include "audio/pulse/pulse_connection.h"
+#include <QCoreApplication>
 
 #include <pulse/context.h>
 #include <pulse/introspect.h>
@@ -49,9 +51,9 @@ Result<std::unique_ptr<PulseCapture>> PulseCapture::start(PulseConnection& conne
     if (connection.isReady())
         capture->m_stream = pa_stream_new(connection.context(), "Recording", &CaptureSpec, nullptr);
     if (!capture->m_stream)
-        return Status{
-            ErrorCode::Start,
-            QStringLiteral("Can't create the recording stream: %1").arg(connection.errorText())};
+        return Status{ErrorCode::Start,
+                      QCoreApplication::translate("Pulse", "Can't create the recording stream: %1")
+                          .arg(connection.errorText())};
     pa_stream* stream = capture->m_stream;
     pa_stream_set_state_callback(stream, onState, capture.get());
     pa_stream_set_read_callback(stream, onData, capture.get());
@@ -67,7 +69,8 @@ Result<std::unique_ptr<PulseCapture>> PulseCapture::start(PulseConnection& conne
     }
     if (!ready)
         return Status{ErrorCode::Start,
-                      QStringLiteral("Can't start recording: %1").arg(connection.errorText())};
+                      QCoreApplication::translate("Pulse", "Can't start recording: %1")
+                          .arg(connection.errorText())};
     // Blocks that arrived during the wait stay in the stream's buffer and come with the
     // next read callback.
     capture->m_running = true;
@@ -95,8 +98,9 @@ Status PulseCapture::moveTo(const QByteArray& source) {
                                               source.constData(), onMoved, &moved));
     if (moved)
         return Status::ok();
-    return {ErrorCode::Driver, QStringLiteral("Can't move the recording to %1: %2")
-                                   .arg(QString::fromUtf8(source), m_connection.errorText())};
+    return {ErrorCode::Driver,
+            QCoreApplication::translate("Pulse", "Can't move the recording to %1: %2")
+                .arg(QString::fromUtf8(source), m_connection.errorText())};
 }
 
 void PulseCapture::stopFromCallback() {

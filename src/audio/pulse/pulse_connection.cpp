@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "audio/pulse/pulse_connection.h"
 
+#include <QCoreApplication>
+
 #include <pulse/context.h>
 #include <pulse/error.h>
 #include <pulse/mainloop-api.h>
@@ -49,11 +51,13 @@ Status PulseConnection::connect(int timeoutMs) {
 
     m_mainloop = pa_threaded_mainloop_new();
     if (!m_mainloop)
-        return {ErrorCode::Init, QStringLiteral("Can't create the sound server main loop")};
+        return {ErrorCode::Init,
+                QCoreApplication::translate("Pulse", "Can't create the sound server main loop")};
     m_context = pa_context_new(pa_threaded_mainloop_get_api(m_mainloop), "KorvaNel Tunecarver");
     if (!m_context || pa_threaded_mainloop_start(m_mainloop) < 0) {
         disconnect();
-        return {ErrorCode::Init, QStringLiteral("Can't start the sound server main loop")};
+        return {ErrorCode::Init,
+                QCoreApplication::translate("Pulse", "Can't start the sound server main loop")};
     }
 
     QString failure;
@@ -72,7 +76,7 @@ Status PulseConnection::connect(int timeoutMs) {
                 },
                 timeoutMs);
             if (!settled)
-                failure = QStringLiteral("no answer from the server");
+                failure = QCoreApplication::translate("Pulse", "no answer from the server");
             else if (!isReady())
                 failure = errorText();
         }
@@ -80,8 +84,9 @@ Status PulseConnection::connect(int timeoutMs) {
     if (failure.isEmpty())
         return Status::ok();
     disconnect();
-    return {ErrorCode::Driver,
-            QStringLiteral("Can't connect to the sound server: %1").arg(failure)};
+    return {
+        ErrorCode::Driver,
+        QCoreApplication::translate("Pulse", "Can't connect to the sound server: %1").arg(failure)};
 }
 
 void PulseConnection::disconnect() {

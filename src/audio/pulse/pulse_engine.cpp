@@ -142,8 +142,7 @@ struct PulseEngine::Private {
                 pa_context_get_server_info(context, onServerInfo, &defaultSource)) ||
             !connection.waitFor(pa_context_get_source_info_list(context, onSourceInfo, &list)))
             return {ErrorCode::Driver,
-                    QStringLiteral("The sound server did not list its inputs: %1")
-                        .arg(connection.errorText())};
+                    tr("The sound server did not list its inputs: %1").arg(connection.errorText())};
         inputs = std::move(list);
         const bool chosenExists = std::any_of(
             inputs.begin(), inputs.end(), [this](const Input& i) { return i.name == onSource; });
@@ -157,12 +156,11 @@ struct PulseEngine::Private {
     }
 
     static Status noInput(int index) {
-        return {ErrorCode::Device, QStringLiteral("There is no input %1.").arg(index)};
+        return {ErrorCode::Device, tr("There is no input %1.").arg(index)};
     }
 
     static Status noHandle(Handle handle) {
-        return {ErrorCode::Handle,
-                QStringLiteral("No stream or capture has the handle %1.").arg(handle)};
+        return {ErrorCode::Handle, tr("No stream or capture has the handle %1.").arg(handle)};
     }
 
     // A stream needs the server only to play (play() connects), so a take whose capture
@@ -283,8 +281,8 @@ Status PulseEngine::setInputLevel(int index, int percent) {
     if (!d->recording || !input)
         return d->record(Private::noInput(index));
     if (percent < 0 || percent > 100)
-        return d->record({ErrorCode::IllegalParam,
-                          QStringLiteral("Level %1 is outside 0 to 100.").arg(percent)});
+        return d->record(
+            {ErrorCode::IllegalParam, tr("Level %1 is outside 0 to 100.").arg(percent)});
     pa_cvolume volume;
     pa_cvolume_set(&volume, unsigned(std::clamp(input->channels, 1, int(PA_CHANNELS_MAX))),
                    pa_volume_t(std::lround(percent * double(PA_VOLUME_NORM) / 100.0)));
@@ -295,14 +293,14 @@ Status PulseEngine::setInputLevel(int index, int percent) {
             d->connection.context(), input->name.constData(), &volume, onSuccess, &done)) ||
         !done)
         return d->record(
-            {ErrorCode::Driver, QStringLiteral("Can't set the level of %1: %2")
+            {ErrorCode::Driver, tr("Can't set the level of %1: %2")
                                     .arg(input->description, d->connection.errorText())});
     return d->record(Status::ok());
 }
 
 AudioEngine::Handle PulseEngine::startCapture(CaptureCallback callback) {
     if (!d->recording || !callback) {
-        d->record({ErrorCode::Init, QStringLiteral("The engine is not started for recording.")});
+        d->record({ErrorCode::Init, tr("The engine is not started for recording.")});
         return 0;
     }
     const Handle handle = d->nextHandle++;

@@ -5,6 +5,7 @@
 
 #include <QBuffer>
 #include <QByteArray>
+#include <QCoreApplication>
 #include <QFile>
 
 #include <pulse/context.h>
@@ -121,15 +122,18 @@ Status PulseOutputStream::queueNext(PulseOutputStream* next) {
     if (next == m_next)
         return Status::ok();
     if (m_handedOver)
-        return {ErrorCode::NotAvailable, QStringLiteral("The next sound is playing already.")};
+        return {ErrorCode::NotAvailable,
+                QCoreApplication::translate("Pulse", "The next sound is playing already.")};
     if (next) {
         if (next == this || next->m_prev || next->m_next || next->m_playing)
-            return {ErrorCode::IllegalParam, QStringLiteral("That sound cannot follow this one.")};
+            return {ErrorCode::IllegalParam,
+                    QCoreApplication::translate("Pulse", "That sound cannot follow this one.")};
         const pa_sample_spec a = sampleSpec(m_info);
         const pa_sample_spec b = sampleSpec(next->m_info);
         if (!pa_sample_spec_equal(&a, &b))
             return {ErrorCode::Format,
-                    QStringLiteral("Sounds of different formats cannot follow each other.")};
+                    QCoreApplication::translate(
+                        "Pulse", "Sounds of different formats cannot follow each other.")};
     }
     if (m_next)
         m_next->m_prev = nullptr;
@@ -147,7 +151,8 @@ Status PulseOutputStream::checkFormat(const WavInfo& info, const QString& what) 
         pa_sample_spec_valid(&sampleFormat))
         return Status::ok();
     return {ErrorCode::Format,
-            QStringLiteral("%1: %2 channels of %3-bit samples at %4 Hz can't be played.")
+            QCoreApplication::translate(
+                "Pulse", "%1: %2 channels of %3-bit samples at %4 Hz can't be played.")
                 .arg(what)
                 .arg(info.format.channels)
                 .arg(info.format.bitsPerSample)
@@ -156,9 +161,10 @@ Status PulseOutputStream::checkFormat(const WavInfo& info, const QString& what) 
 
 Result<std::unique_ptr<PulseOutputStream>> PulseOutputStream::overMemory(const std::byte* image,
                                                                          ByteCount bytes) {
-    const QString what = QStringLiteral("The sound in memory");
+    const QString what = QCoreApplication::translate("Pulse", "The sound in memory");
     if (!image || bytes <= 0)
-        return Status{ErrorCode::IllegalParam, what + QStringLiteral(" is empty.")};
+        return Status{ErrorCode::IllegalParam,
+                      QCoreApplication::translate("Pulse", "The sound in memory is empty.")};
     QByteArray view = QByteArray::fromRawData(reinterpret_cast<const char*>(image), bytes);
     QBuffer buffer(&view);
     buffer.open(QIODevice::ReadOnly);
@@ -205,8 +211,9 @@ Status PulseOutputStream::play(PulseConnection& connection) {
         if (connection.waitFor(pa_stream_cork(m_stream, 0, nullptr, nullptr)))
             return Status::ok();
         m_playing = false;
-        return {ErrorCode::Driver, QStringLiteral("The sound server did not resume playback: %1")
-                                       .arg(connection.errorText())};
+        return {ErrorCode::Driver,
+                QCoreApplication::translate("Pulse", "The sound server did not resume playback: %1")
+                    .arg(connection.errorText())};
     }
     release();
     return open(connection);
@@ -217,7 +224,8 @@ Status PulseOutputStream::open(PulseConnection& connection) {
     m_stream = pa_stream_new(connection.context(), "Playback", &sampleFormat, nullptr);
     if (!m_stream)
         return {ErrorCode::Driver,
-                QStringLiteral("Can't create a playback stream: %1").arg(connection.errorText())};
+                QCoreApplication::translate("Pulse", "Can't create a playback stream: %1")
+                    .arg(connection.errorText())};
     m_connection = &connection;
     m_streamStart = m_stoppedAt;
     m_written = 0;
@@ -252,7 +260,8 @@ Status PulseOutputStream::open(PulseConnection& connection) {
     release();
     m_playing = false;
     m_stoppedAt = m_streamStart;
-    return {ErrorCode::Driver, QStringLiteral("Can't start playback: %1").arg(reason)};
+    return {ErrorCode::Driver,
+            QCoreApplication::translate("Pulse", "Can't start playback: %1").arg(reason)};
 }
 
 Status PulseOutputStream::stop(PulseConnection& connection) {
@@ -277,9 +286,10 @@ Status PulseOutputStream::stop(PulseConnection& connection) {
 
 Status PulseOutputStream::setPosition(PulseConnection& connection, ByteCount bytes) {
     if (bytes < 0 || bytes > m_dataBytes)
-        return {ErrorCode::Position, QStringLiteral("Position %1 is outside the sound (%2 bytes).")
-                                         .arg(bytes)
-                                         .arg(m_dataBytes)};
+        return {ErrorCode::Position,
+                QCoreApplication::translate("Pulse", "Position %1 is outside the sound (%2 bytes).")
+                    .arg(bytes)
+                    .arg(m_dataBytes)};
     const bool wasPlaying = m_playing;
     release();
     m_playing = false;

@@ -20,6 +20,7 @@
 #include <QAbstractItemView>
 #include <QCheckBox>
 #include <QComboBox>
+#include <QCoreApplication>
 #include <QDir>
 #include <QDoubleSpinBox>
 #include <QFile>
@@ -55,12 +56,17 @@ template <typename Widget> Widget* place(Widget* widget, const char* name, const
     return widget;
 }
 
+// Captions are marked with QT_TRANSLATE_NOOP("FrameRec", ...) where they are written.
+QString caption(const char* text) {
+    return *text ? QCoreApplication::translate("FrameRec", text) : QString();
+}
+
 QPushButton* button(QWidget* parent, const char* name, const char* text, const QRect& geometry) {
-    return place(new QPushButton(QLatin1String(text), parent), name, geometry);
+    return place(new QPushButton(caption(text), parent), name, geometry);
 }
 
 QLabel* label(QWidget* parent, const char* name, const char* text, const QRect& geometry) {
-    auto* widget = place(new QLabel(QLatin1String(text), parent), name, geometry);
+    auto* widget = place(new QLabel(caption(text), parent), name, geometry);
     widget->setAlignment(Qt::AlignLeft | Qt::AlignTop);
     return widget;
 }
@@ -70,7 +76,7 @@ const QString StartOnSoundKey = QStringLiteral("record/startOnSound");
 const QString SoundLevelKey = QStringLiteral("record/soundLevelDb");
 
 QString soundLevelText(int db) {
-    return QStringLiteral("%1 dB").arg(db);
+    return QCoreApplication::translate("FrameRec", "%1 dB").arg(db);
 }
 
 } // namespace
@@ -83,35 +89,39 @@ FrameRec::FrameRec(PageServices services, ClipImport& import, QWidget* parent, T
     m_take->setMeter(&m_meter);
     m_clock.start();
     setObjectName(QStringLiteral("FrameRec"));
-    setTitle(QStringLiteral("Vioce Record"));
+    setTitle(tr("Vioce Record"));
 
     m_cmbInput = place(new QComboBox(this), "cmbInput", {56, 48, 97, 21});
-    m_btnRecord = button(this, "btnRecord", "Record", {160, 49, 89, 20});
-    m_btnPlay = button(this, "btnPlay", "Play", {264, 49, 57, 20});
-    m_btnSave = button(this, "btnSave", "Save", {336, 49, 49, 20});
-    m_cmdWav = button(this, "CmdWav", "Wav", {392, 32, 49, 20});
-    m_cmdMp3 = button(this, "CmdMp3", "MP3", {392, 56, 49, 20});
-    label(this, "Label4", "Rec Device", {56, 77, 89, 25});
+    m_btnRecord =
+        button(this, "btnRecord", QT_TRANSLATE_NOOP("FrameRec", "Record"), {160, 49, 89, 20});
+    m_btnPlay = button(this, "btnPlay", QT_TRANSLATE_NOOP("FrameRec", "Play"), {264, 49, 57, 20});
+    m_btnSave = button(this, "btnSave", QT_TRANSLATE_NOOP("FrameRec", "Save"), {336, 49, 49, 20});
+    m_cmdWav = button(this, "CmdWav", QT_TRANSLATE_NOOP("FrameRec", "Wav"), {392, 32, 49, 20});
+    m_cmdMp3 = button(this, "CmdMp3", QT_TRANSLATE_NOOP("FrameRec", "MP3"), {392, 56, 49, 20});
+    label(this, "Label4", QT_TRANSLATE_NOOP("FrameRec", "Rec Device"), {56, 77, 89, 25});
     m_lblInputType = label(this, "lblInputType", "", {160, 77, 96, 21});
-    label(this, "Label3", "Input Volume", {56, 117, 81, 17});
+    label(this, "Label3", QT_TRANSLATE_NOOP("FrameRec", "Input Volume"), {56, 117, 81, 17});
     m_sldInputLevel =
         place(new QSlider(Qt::Horizontal, this), "sldInputLevel", {152, 109, 201, 33});
     m_sldInputLevel->setRange(0, 100);
     m_sldInputLevel->setTickPosition(QSlider::TicksBelow);
     m_sldInputLevel->setTickInterval(10);
-    label(this, "Label5", "Size of File", {56, 157, 81, 25});
+    label(this, "Label5", QT_TRANSLATE_NOOP("FrameRec", "Size of File"), {56, 157, 81, 25});
     m_lblPos = label(this, "lblPos", "", {152, 157, 201, 33});
     m_lvlMeter = place(new LevelMeterView(this), "lvlMeter", {360, 113, 117, 26});
     m_lblTime = label(this, "lblTime", "", {360, 157, 117, 25});
-    m_btnAddToList = button(this, "btnAddToList", "Add to List", {264, 77, 121, 20});
+    m_btnAddToList = button(this, "btnAddToList", QT_TRANSLATE_NOOP("FrameRec", "Add to List"),
+                            {264, 77, 121, 20});
     m_btnAddToList->setEnabled(false);
     m_picTake = place(new WaveformView(this), "picTake", {56, 192, 421, 48});
     // Only a picture here: the marks and the playhead are not the user's to move.
     m_picTake->setAttribute(Qt::WA_TransparentForMouseEvents);
     // A wider page shows the take wider.
     controls::keepEdges(m_picTake, Qt::LeftEdge | Qt::RightEdge | Qt::TopEdge);
-    controls::describe(m_cmbInput, "Rec Device", "The input to record from");
-    controls::describe(m_sldInputLevel, "Input Volume", "The recording level of the input");
+    controls::describe(m_cmbInput, QT_TRANSLATE_NOOP("Controls", "Rec Device"),
+                       QT_TRANSLATE_NOOP("Controls", "The input to record from"));
+    controls::describe(m_sldInputLevel, QT_TRANSLATE_NOOP("Controls", "Input Volume"),
+                       QT_TRANSLATE_NOOP("Controls", "The recording level of the input"));
     m_btnPlay->setEnabled(false);
     m_btnSave->setEnabled(false);
     placeTakeChoices();
@@ -140,9 +150,9 @@ FrameRec::FrameRec(PageServices services, ClipImport& import, QWidget* parent, T
     connect(m_take, &TakeRecorder::listeningEnded, this, [this] { m_meter.reset(); });
     connect(m_take, &TakeRecorder::nearingLimit, this, [this] {
         m_dialogs.message(this,
-                          QStringLiteral("In five minutes the take reaches the largest size a "
-                                         "WAV file can hold. Recording then stops, and "
-                                         "everything recorded is kept."),
+                          tr("In five minutes the take reaches the largest size a "
+                             "WAV file can hold. Recording then stops, and "
+                             "everything recorded is kept."),
                           QString::fromLatin1(appinfo::Title), Dialogs::Icon::Warning);
     });
     connect(m_take, &TakeRecorder::stateChanged, this, &FrameRec::onTakeState);
@@ -162,23 +172,24 @@ FrameRec::~FrameRec() {
 // user chose last time is where they left it.
 void FrameRec::placeTakeChoices() {
     Choices& choices = m_services.choices;
-    label(this, "lblPreRoll", "Pre-roll", {56, 252, 48, 20});
+    label(this, "lblPreRoll", QT_TRANSLATE_NOOP("FrameRec", "Pre-roll"), {56, 252, 48, 20});
     m_spnPreRoll = place(new QDoubleSpinBox(this), "spnPreRoll", {104, 250, 64, 22});
     m_spnPreRoll->setRange(0, PreRoll::MaxMs / 1000.0);
     m_spnPreRoll->setSingleStep(0.1);
     m_spnPreRoll->setDecimals(1);
-    m_spnPreRoll->setSuffix(QStringLiteral(" s"));
-    m_spnPreRoll->setToolTip(QStringLiteral("Sound heard before Record that goes into the take"));
+    //: The unit after the pre-roll's number of seconds.
+    m_spnPreRoll->setSuffix(tr(" s"));
+    m_spnPreRoll->setToolTip(tr("Sound heard before Record that goes into the take"));
     m_spnPreRoll->setValue(choices.number(PreRollKey, 0.5));
-    m_chkStartOnSound = place(new QCheckBox(QStringLiteral("Start on sound"), this),
-                              "chkStartOnSound", {180, 252, 112, 20});
+    m_chkStartOnSound =
+        place(new QCheckBox(tr("Start on sound"), this), "chkStartOnSound", {180, 252, 112, 20});
     m_chkStartOnSound->setToolTip(
-        QStringLiteral("Record waits for the first sound louder than the level beside"));
+        tr("Record waits for the first sound louder than the level beside"));
     m_chkStartOnSound->setChecked(choices.flag(StartOnSoundKey, false));
     m_sldSoundLevel =
         place(new QSlider(Qt::Horizontal, this), "sldSoundLevel", {292, 250, 100, 22});
     m_sldSoundLevel->setRange(-60, 0);
-    m_sldSoundLevel->setToolTip(QStringLiteral("The level that starts the take"));
+    m_sldSoundLevel->setToolTip(tr("The level that starts the take"));
     m_sldSoundLevel->setValue(
         int(choices.number(SoundLevelKey, TakeRecorder::DefaultSoundThresholdDb)));
     m_lblSoundLevel = label(this, "lblSoundLevel", "", {398, 252, 60, 20});
@@ -186,9 +197,10 @@ void FrameRec::placeTakeChoices() {
     QList<controls::Check> steps;
     for (const cleanup::StepKey& step : cleanup::StepKeys)
         steps.append({step.key, step.text, true});
-    m_cmdCleanUp = controls::buttonWithChecks(this, "CmdCleanUp", "Clean Up", {392, 77, 85, 20},
-                                              choices, steps);
-    m_cmdCleanUp->setToolTip(QStringLiteral("Trim, denoise and level the take"));
+    m_cmdCleanUp =
+        controls::buttonWithChecks(this, "CmdCleanUp", QT_TRANSLATE_NOOP("Controls", "Clean Up"),
+                                   {392, 77, 85, 20}, choices, steps);
+    m_cmdCleanUp->setToolTip(tr("Trim, denoise and level the take"));
     m_cmdCleanUp->setEnabled(false);
     applyTakeChoices();
 
@@ -218,14 +230,12 @@ void FrameRec::applyTakeChoices() {
 void FrameRec::cleanUpTake() {
     if (m_take->state() != TakeRecorder::State::TakeReady)
         return;
-    std::unique_ptr<JobScope> hold =
-        m_services.busy.hold(QStringLiteral("Cleaning up......."), false);
+    std::unique_ptr<JobScope> hold = m_services.busy.hold(tr("Cleaning up......."), false);
     if (!hold)
         return;
     QDir(takeFolder()).removeRecursively();
     if (!QDir().mkpath(takeFolder())) {
-        ShowAudioError(m_dialogs, this, QStringLiteral("Can't create the file"),
-                       int(ErrorCode::Create));
+        ShowAudioError(m_dialogs, this, tr("Can't create the file"), int(ErrorCode::Create));
         return;
     }
     struct Cleaned {
@@ -250,11 +260,11 @@ void FrameRec::cleanUpTake() {
             QFile file(cleaned);
             if (!info || !file.open(QIODevice::ReadOnly) || !file.seek(info->dataOffset))
                 return Status{ErrorCode::FileOpen,
-                              QStringLiteral("%1: the cleaned take can't be read.").arg(cleaned)};
+                              tr("%1: the cleaned take can't be read.").arg(cleaned)};
             Cleaned outcome{file.read(info->dataBytes), done->note};
             if (outcome.pcm.size() != info->dataBytes)
                 return Status{ErrorCode::FileOpen,
-                              QStringLiteral("%1: the cleaned take can't be read.").arg(cleaned)};
+                              tr("%1: the cleaned take can't be read.").arg(cleaned)};
             return outcome;
         },
         [this](Result<Cleaned> cleaned) {
@@ -288,11 +298,9 @@ void FrameRec::initrec() {
     bool usable = false;
     const Status started = m_engine.startForRecording();
     if (!started) {
-        ShowAudioError(m_dialogs, this, QStringLiteral("Can't initialize device"),
-                       m_engine.lastErrorCode());
+        ShowAudioError(m_dialogs, this, tr("Can't initialize device"), m_engine.lastErrorCode());
     } else if (m_engine.inputCount() == 0) {
-        ShowAudioError(m_dialogs, this, QStringLiteral("Can't initialize device"),
-                       int(ErrorCode::Device));
+        ShowAudioError(m_dialogs, this, tr("Can't initialize device"), int(ErrorCode::Device));
     } else {
         usable = true;
         // Which inputs are on is read before any is chosen: choosing one turns the others off
@@ -448,8 +456,7 @@ void FrameRec::btnAddToList_Click() {
     QDir(takeFolder()).removeRecursively();
     const QString path = QDir(takeFolder()).filePath(QStringLiteral("Voice.wav"));
     if (!QDir().mkpath(takeFolder())) {
-        ShowAudioError(m_dialogs, this, QStringLiteral("Can't create the file"),
-                       int(ErrorCode::Create));
+        ShowAudioError(m_dialogs, this, tr("Can't create the file"), int(ErrorCode::Create));
         return;
     }
     writeTake(path, [this, path] {
@@ -461,8 +468,8 @@ void FrameRec::btnAddToList_Click() {
                 tell(m_dialogs, &m_services.dialogParent, *notice);
             else if (!report.added.isEmpty())
                 m_dialogs.message(this,
-                                  QStringLiteral("The take is now the clip \"%1\" at the end of "
-                                                 "the clip list of the \"Audio Edit\" page.")
+                                  tr("The take is now the clip \"%1\" at the end of "
+                                     "the clip list of the \"Audio Edit\" page.")
                                       .arg(report.added.first()),
                                   QString::fromLatin1(appinfo::Title), Dialogs::Icon::Information);
         };
@@ -498,12 +505,14 @@ void FrameRec::waitForPicture() {
 
 void FrameRec::SaveTakeAsWav() {
     if (const auto target =
-            askSaveName(QStringLiteral("WAV files|*.wav|All files|*.*"), QStringLiteral("wav")))
+            askSaveName(QStringLiteral("%1|*.wav|%2|*.*").arg(tr("WAV files"), tr("All files")),
+                        QStringLiteral("wav")))
         writeTake(*target);
 }
 
 void FrameRec::SaveTakeForMp3() {
-    const auto target = askSaveName(QStringLiteral("MP3 files|*.MP3"), QStringLiteral("mp3"));
+    const auto target =
+        askSaveName(QStringLiteral("%1|*.MP3").arg(tr("MP3 files")), QStringLiteral("mp3"));
     if (!target || target->isEmpty())
         return;
     writeTake(m_workFolder.tempWav(), [this, target = *target] {
@@ -518,7 +527,7 @@ std::optional<QString> FrameRec::askSaveName(const QString& filter, const QStrin
         return std::nullopt;
     Dialogs::FileRequest request;
     request.mode = Dialogs::FileRequest::Mode::Save;
-    request.title = QStringLiteral("Save As...");
+    request.title = tr("Save As...");
     request.filter = filter;
     request.defaultExtension = extension;
     request.flags = Dialogs::FileRequest::Explorer | Dialogs::FileRequest::HideReadOnly |
@@ -527,7 +536,7 @@ std::optional<QString> FrameRec::askSaveName(const QString& filter, const QStrin
 }
 
 void FrameRec::writeTake(const QString& path, std::function<void()> then) {
-    std::unique_ptr<JobScope> hold = m_services.busy.hold(QStringLiteral("Saving......."), false);
+    std::unique_ptr<JobScope> hold = m_services.busy.hold(tr("Saving......."), false);
     if (!hold || m_take->state() != TakeRecorder::State::TakeReady)
         return;
     // The window is held while the job reads the take: nothing can record over it or free it.
@@ -536,8 +545,7 @@ void FrameRec::writeTake(const QString& path, std::function<void()> then) {
             const BackgroundJob::Context&) { return TakeRecorder::writeImage(image, bytes, path); },
         [this, then = std::move(then)](Status written) {
             if (!written) {
-                ShowAudioError(m_dialogs, this, QStringLiteral("Can't create the file"),
-                               written.codeNumber());
+                ShowAudioError(m_dialogs, this, tr("Can't create the file"), written.codeNumber());
                 return;
             }
             if (then)
@@ -549,8 +557,8 @@ void FrameRec::writeTake(const QString& path, std::function<void()> then) {
 void FrameRec::onTakeState(TakeRecorder::State state) {
     m_btnRecord->setText(state == TakeRecorder::State::Recording ||
                                  state == TakeRecorder::State::WaitingForSound
-                             ? QStringLiteral("Stop")
-                             : QStringLiteral("Record"));
+                             ? tr("Stop")
+                             : tr("Record"));
     const bool ready = state == TakeRecorder::State::TakeReady;
     m_btnPlay->setEnabled(ready);
     m_btnSave->setEnabled(ready);
@@ -563,7 +571,7 @@ void FrameRec::onTakeState(TakeRecorder::State state) {
     m_chkStartOnSound->setEnabled(!recording);
     m_sldSoundLevel->setEnabled(!recording);
     if (waiting)
-        m_lblTime->setText(QStringLiteral("Waiting for sound\u2026"));
+        m_lblTime->setText(tr("Waiting for sound\u2026"));
     if (m_wasRecording && !recording) {
         m_lblTime->clear();
         if (m_take->takeBuffer())

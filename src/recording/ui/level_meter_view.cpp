@@ -59,9 +59,10 @@ void LevelMeterView::paintEvent(QPaintEvent*) {
     painter.setPen(palette().color(QPalette::WindowText));
     const QRect text(0, BarHeight + 1, width(), height() - BarHeight - 1);
     const QString peak = m_reading.peakDb > LevelMeter::FloorDb
-                             ? QStringLiteral("%1 dB").arg(m_reading.peakDb, 0, 'f', 1)
-                             : QStringLiteral("-inf dB");
+                             ? tr("%1 dB").arg(m_reading.peakDb, 0, 'f', 1)
+                             : tr("-inf dB");
     painter.drawText(text, Qt::AlignLeft | Qt::AlignTop, peak);
     if (m_reading.clipped)
-        painter.drawText(text, Qt::AlignRight | Qt::AlignTop, QStringLiteral("CLIP"));
+        //: Shown on the level meter when the input was too loud.
+        painter.drawText(text, Qt::AlignRight | Qt::AlignTop, tr("CLIP"));
 }

@@ -3,6 +3,7 @@
 
 #include "waveform/ui/waveform_view.h"
 
+#include <QCoreApplication>
 #include <QPointer>
 
 namespace {
@@ -45,9 +46,10 @@ public:
         if (t == QAccessible::Name)
             return WaveformView::timeName(m_time);
         if (t == QAccessible::Value)
-            return QStringLiteral("%1 ms").arg(m_view->timeMs(m_time));
+            return QCoreApplication::translate("WaveformView", "%1 ms").arg(m_view->timeMs(m_time));
         if (t == QAccessible::Description)
-            return QStringLiteral("Left and Right move it; Up and Down choose another time");
+            return QCoreApplication::translate(
+                "WaveformView", "Left and Right move it; Up and Down choose another time");
         return {};
     }
     void setText(QAccessible::Text, const QString&) override {}
@@ -78,7 +80,8 @@ private:
 class ViewAccessible : public QAccessibleWidget {
 public:
     explicit ViewAccessible(WaveformView* view)
-        : QAccessibleWidget(view, QAccessible::Graphic, QStringLiteral("Waveform")) {}
+        : QAccessibleWidget(view, QAccessible::Graphic,
+                            QCoreApplication::translate("WaveformView", "Waveform")) {}
     ~ViewAccessible() override {
         for (const QAccessible::Id id : m_ids)
             if (id)

@@ -36,7 +36,7 @@ WaveformView::WaveformView(QWidget* parent) : QWidget(parent) {
     setFocusPolicy(Qt::StrongFocus);
     m_scroll = new QScrollBar(Qt::Horizontal, this);
     m_scroll->setObjectName(QStringLiteral("WaveformScroll"));
-    m_scroll->setAccessibleName(QStringLiteral("Stretch shown"));
+    m_scroll->setAccessibleName(tr("Stretch shown"));
     m_scroll->hide();
     connect(m_scroll, &QScrollBar::valueChanged, this, [this](int value) {
         m_viewStartMs = value * m_scrollUnitMs;
@@ -49,23 +49,27 @@ WaveformView::WaveformView(QWidget* parent) : QWidget(parent) {
         const char* name;
         const char* text;
         const char* tip;
+        const char* key;
         void (WaveformView::*slot)();
     } buttons[] = {
-        {"WaveformZoomIn", "+", "Zoom in (Ctrl+Plus)", &WaveformView::zoomIn},
-        {"WaveformZoomOut", "\u2212", "Zoom out (Ctrl+Minus)", &WaveformView::zoomOut},
-        {"WaveformFit", "Fit", "Show the whole clip (Ctrl+0)", &WaveformView::fit},
-        {"WaveformZoomSel", "Sel", "Zoom to the kept stretch (Ctrl+E)",
+        {"WaveformZoomIn", "+", QT_TR_NOOP("Zoom in"), "Ctrl+Plus", &WaveformView::zoomIn},
+        {"WaveformZoomOut", "\u2212", QT_TR_NOOP("Zoom out"), "Ctrl+Minus", &WaveformView::zoomOut},
+        {"WaveformFit", QT_TR_NOOP("Fit"), QT_TR_NOOP("Show the whole clip"), "Ctrl+0",
+         &WaveformView::fit},
+        {"WaveformZoomSel", QT_TR_NOOP("Sel"), QT_TR_NOOP("Zoom to the kept stretch"), "Ctrl+E",
          &WaveformView::zoomToSelection},
-        {"WaveformTaller", "A+", "Taller waveform (Ctrl+Shift+Up)", &WaveformView::taller},
-        {"WaveformShorter", "A\u2212", "Shorter waveform (Ctrl+Shift+Down)",
+        {"WaveformTaller", "A+", QT_TR_NOOP("Taller waveform"), "Ctrl+Shift+Up",
+         &WaveformView::taller},
+        {"WaveformShorter", "A\u2212", QT_TR_NOOP("Shorter waveform"), "Ctrl+Shift+Down",
          &WaveformView::shorter},
     };
     for (const auto& b : buttons) {
         auto* button = new QToolButton(this);
         button->setObjectName(QLatin1String(b.name));
-        button->setText(QString::fromUtf8(b.text));
-        button->setToolTip(QLatin1String(b.tip));
-        button->setAccessibleName(QString::fromLatin1(b.tip).section(u'(', 0, 0).trimmed());
+        button->setText(tr(b.text));
+        // The key follows the words in parentheses, as on the toolbar; the name is the words.
+        button->setToolTip(QStringLiteral("%1 (%2)").arg(tr(b.tip), QLatin1String(b.key)));
+        button->setAccessibleName(tr(b.tip));
         button->setFocusPolicy(Qt::TabFocus);
         button->hide();
         connect(button, &QToolButton::clicked, this, b.slot);
@@ -73,10 +77,9 @@ WaveformView::WaveformView(QWidget* parent) : QWidget(parent) {
     }
     m_displayChoice = new QComboBox(this);
     m_displayChoice->setObjectName(QStringLiteral("WaveformDisplay"));
-    m_displayChoice->addItems(
-        {QStringLiteral("Waveform"), QStringLiteral("Spectrogram"), QStringLiteral("Both")});
-    m_displayChoice->setToolTip(QStringLiteral("What the editor shows of the sound"));
-    m_displayChoice->setAccessibleName(QStringLiteral("Picture of the sound"));
+    m_displayChoice->addItems({tr("Waveform"), tr("Spectrogram"), tr("Both")});
+    m_displayChoice->setToolTip(tr("What the editor shows of the sound"));
+    m_displayChoice->setAccessibleName(tr("Picture of the sound"));
     m_displayChoice->hide();
     connect(m_displayChoice, &QComboBox::currentIndexChanged, this,
             [this](int index) { setDisplay(Display(index)); });
@@ -389,14 +392,15 @@ bool WaveformView::event(QEvent* event) {
     if (event->type() != QEvent::ToolTip || m_lengthMs <= 0)
         return QWidget::event(event);
     const QPoint at = static_cast<QHelpEvent*>(event)->pos();
-    const std::pair<std::int64_t, const char*> times[] = {
-        {m_markInMs, "Mark-in"}, {m_markOutMs, "Mark-out"}, {m_playheadMs, "Playhead"}};
+    const std::pair<std::int64_t, Time> times[] = {
+        {m_markInMs, Time::MarkIn}, {m_markOutMs, Time::MarkOut}, {m_playheadMs, Time::Playhead}};
     QString tip;
     for (const auto& [ms, what] : times)
         if (tip.isEmpty() && std::abs(at.x() - xOfMs(ms)) <= GrabPixels)
-            tip = QStringLiteral("%1 %2").arg(QLatin1String(what), timeText(ms));
+            //: A mark's or the playhead's name, then its time.
+            tip = tr("%1 %2").arg(timeName(what), timeText(ms));
     if (tip.isEmpty() && m_pictureRect.contains(at))
-        tip = QStringLiteral("%1 (kept length %2)")
+        tip = tr("%1 (kept length %2)")
                   .arg(timeText(msAt(at.x())), timeText(m_markOutMs - m_markInMs));
     QToolTip::showText(static_cast<QHelpEvent*>(event)->globalPos(), tip, this);
     return true;

@@ -21,13 +21,13 @@ std::int64_t WaveformView::timeMs(Time time) const {
 QString WaveformView::timeName(Time time) {
     switch (time) {
     case Time::MarkIn:
-        return QStringLiteral("Mark-in");
+        return tr("Mark-in");
     case Time::MarkOut:
-        return QStringLiteral("Mark-out");
+        return tr("Mark-out");
     case Time::Playhead:
         break;
     }
-    return QStringLiteral("Playhead");
+    return tr("Playhead");
 }
 
 void WaveformView::moveTime(Time time, std::int64_t ms) {

@@ -124,7 +124,8 @@ void WaveformView::paintRuler(QPainter& painter) {
         }
     if (scale.samples)
         painter.drawText(r.adjusted(0, 0, -4, 0), Qt::AlignRight | Qt::AlignTop,
-                         QStringLiteral("samples"));
+                         //: The ruler counts samples rather than time.
+                         tr("samples"));
 }
 
 // The sound at device pixels: peaks where a device pixel holds at least a fine block, else
@@ -159,7 +160,7 @@ void WaveformView::paintSpectrogram(QPainter& painter, const QRect& area) {
     if (m_spectrogramImage.isNull()) {
         painter.fillRect(area, QColor(spectrogram::colour(0)));
         painter.setPen(Qt::lightGray);
-        painter.drawText(area, Qt::AlignCenter, QStringLiteral("Spectrogram being made…"));
+        painter.drawText(area, Qt::AlignCenter, tr("Spectrogram being made…"));
         return;
     }
     const double msPerColumn = m_spectrogram->hopFrames * 1000.0 / m_spectrogram->sampleRateHz;
