@@ -133,9 +133,9 @@ WAV of the same format and may be IN itself. OUT is replaced only when the crop 
 
 Behält den Abschnitt von IN von --from bis --to (Millisekunden ab dem Anfang; Vorgabe
 Anfang und Ende von IN) und schreibt ihn nach OUT, mit denselben Bearbeitungsbefehlen wie
-der Knopf „Done“ der Seite „Audio Edit“. IN ist eine 8- oder 16-Bit-PCM-WAV-Datei; OUT
-ist ein WAV mit 44-Byte-Kopf im selben Format und darf IN selbst sein. OUT wird nur
-ersetzt, wenn das Zuschneiden gelang.
+der Knopf „Zuschneiden“ der Seite „Audio bearbeiten“. IN ist eine PCM-WAV-Datei mit 8
+oder 16 Bit; OUT ist ein WAV mit 44-Byte-Kopf im selben Format und darf IN selbst sein.
+OUT wird nur ersetzt, wenn das Zuschneiden gelang.
 --verbose gibt die Bearbeitungsbefehle aus, während sie gesendet werden.</translation>
     </message>
     <message>
@@ -209,14 +209,15 @@ copied byte for byte. OUT ending in .wav: the joined WAV. Any other extension th
 everything worked.</source>
         <translation>Aufruf: tunecarver-cli join OUT CLIP... [--bitrate K]
 
-Fügt die Clips in der angegebenen Reihenfolge zusammen, wie die Seite „Audio Edit“ ihre
-Liste speichert: der Kopf des ersten Clips mit beiden Größen auf den zusammengefügten
-Klang gesetzt, dann der Klang jedes Clips. Clips sind 8- oder 16-Bit-PCM-WAV-Dateien; ein
-Clip, dessen Rate, Kanalzahl oder Samplegröße vom ersten Clip abweicht, wird in dessen
-Format umgewandelt, die anderen werden Byte für Byte kopiert. OUT auf .wav: das
-zusammengefügte WAV. Jede andere Endung, die &apos;convert&apos; schreibt (.mp3, .m4r, .m4a, .ogg,
-.opus, .flac): der zusammengefügte Klang, kodiert wie &apos;convert&apos; kodiert, mit --bitrate K,
-wo das gilt. OUT wird nur ersetzt, wenn alles gelang.</translation>
+Fügt die Clips in der angegebenen Reihenfolge zusammen, wie die Seite „Audio bearbeiten“
+ihre Liste speichert: der Kopf des ersten Clips mit beiden Größen auf den
+zusammengefügten Klang gesetzt, dann der Klang jedes Clips. Clips sind 8- oder
+16-Bit-PCM-WAV-Dateien; ein Clip, dessen Rate, Kanalzahl oder Samplegröße vom ersten
+Clip abweicht, wird in dessen Format umgewandelt, die anderen werden Byte für Byte
+kopiert. OUT auf .wav: das zusammengefügte WAV. Jede andere Endung, die
+&apos;convert&apos; schreibt (.mp3, .m4r, .m4a, .ogg, .opus, .flac): der zusammengefügte
+Klang, kodiert wie &apos;convert&apos; kodiert, mit --bitrate K, wo das gilt. OUT wird
+nur ersetzt, wenn alles gelang.</translation>
     </message>
     <message>
         <source>Joining</source>
@@ -440,7 +441,8 @@ in --list.</source>
         <translation>Aufruf: tunecarver-cli send FILE [--to N] [--replace]
         tunecarver-cli send --list
 
-Sendet einen Klingelton an ein Telefon, wie es „Send to Phone“ nach „Save as Ringtone“ tut:
+Sendet einen Klingelton an ein Telefon, wie es „An Telefon senden“ nach
+„Als Klingelton speichern“ tut:
   USB          ein Android-Telefon, angeschlossen, entsperrt und auf „Dateiübertragung“
                gestellt: FILE wird in den Ordner Ringtones kopiert (angelegt, wenn er
                fehlt), wo die Toneinstellungen des Telefons ihn auflisten. Eine Datei
@@ -606,7 +608,7 @@ the longest one&apos;s), &quot;beats&quot;: [..], &quot;bars&quot;: [..],
 &quot;suggestions&quot;: [{&quot;start&quot;: s, &quot;end&quot;: s, &quot;reason&quot;: &quot;..&quot;}, ..]}.</source>
         <translation>Aufruf: tunecarver-cli analyse IN [--json] [--length S]
 
-Findet die Musik von IN (jede Datei, die das Programm liest), wie es „Suggest“ im Editor
+Findet die Musik von IN (jede Datei, die das Programm liest), wie es „Vorschlagen“ im Editor
 tut: das Tempo, jeden Schlag, die Takte, die Abschnitte (A, B, C … ein Buchstabe, der
 wiederkommt, ist dieselbe Musik; der am häufigsten gehörte gilt als Refrain) und die drei
 Fenster von höchstens S Sekunden (5 bis 60; Vorgabe 29.9), die als Klingelton zuerst
@@ -655,9 +657,9 @@ and says on stderr which window it took and why.</source>
                                     [--no-fade] [--bitrate K] [--lufs L | --no-loudness]
                                     [--auto [--length S]]
 
-Macht aus IN einen Klingelton, wie es „Save as Ringtone“ auf der Seite „Audio Edit“ tut,
-für das Telefon, das --target nennt (ohne die Option nennt es die Endung von OUT: .m4r
-das Teilen-Menü):
+Macht aus IN einen Klingelton, wie es „Als Klingelton speichern“ auf der Seite
+„Audio bearbeiten“ tut, für das Telefon, das --target nennt (ohne die Option nennt es
+die Endung von OUT: .m4r das Teilen-Menü):
   iphone         iPhone, Teilen-Menü: AAC-LC, 44100 Hz Stereo, 128 kbit/s, in einer
                  MP4-Datei (.m4r). Das Teilen-Menü nimmt Klänge unter 30 s: der Ton
                  wird ohne Nachfrage auf seine ersten 29,9 s gekürzt und ausgeblendet.

@@ -134,8 +134,9 @@ WAV of the same format and may be IN itself. OUT is replaced only when the crop 
 
 Conserva el tramo de IN desde --from hasta --to (milisegundos desde el principio; por
 defecto el principio y el final de IN) y lo escribe en OUT, con las mismas órdenes de
-edición que el botón «Done» de la página «Audio Edit». IN es un archivo WAV PCM de 8 o 16
-bits; OUT es un WAV con cabecera de 44 bytes del mismo formato y puede ser el propio IN.
+edición que el botón «Recortar» de la página «Editar audio». IN es un archivo WAV PCM
+de 8 o 16 bits; OUT es un WAV con cabecera de 44 bytes del mismo formato y puede ser el
+propio IN.
 OUT solo se reemplaza cuando el recorte funcionó.
 --verbose imprime las órdenes de edición a medida que se envían.</translation>
     </message>
@@ -210,7 +211,7 @@ copied byte for byte. OUT ending in .wav: the joined WAV. Any other extension th
 everything worked.</source>
         <translation>uso: tunecarver-cli join OUT CLIP... [--bitrate K]
 
-Une los clips, en el orden dado, como la página «Audio Edit» guarda su lista: la cabecera
+Une los clips, en el orden dado, como la página «Editar audio» guarda su lista: la cabecera
 del primer clip con ambos tamaños puestos al sonido unido, y luego el sonido de cada clip.
 Los clips son archivos WAV PCM de 8 o 16 bits; un clip cuya frecuencia, número de canales
 o tamaño de muestra difiere del primero se convierte al formato del primero, los demás se
@@ -442,7 +443,8 @@ in --list.</source>
         <translation>uso: tunecarver-cli send FILE [--to N] [--replace]
      tunecarver-cli send --list
 
-Envía un tono de llamada a un teléfono, como lo hace «Send to Phone» tras «Save as Ringtone»:
+Envía un tono de llamada a un teléfono, como lo hace «Enviar al teléfono» tras
+«Guardar como tono»:
   USB          un teléfono Android conectado, desbloqueado y en «Transferencia de
                archivos»: FILE se copia en la carpeta Ringtones (creada si falta),
                donde la configuración de sonido del teléfono lo lista. Un archivo con
@@ -608,7 +610,7 @@ the longest one&apos;s), &quot;beats&quot;: [..], &quot;bars&quot;: [..],
 &quot;suggestions&quot;: [{&quot;start&quot;: s, &quot;end&quot;: s, &quot;reason&quot;: &quot;..&quot;}, ..]}.</source>
         <translation>uso: tunecarver-cli analyse IN [--json] [--length S]
 
-Encuentra la música de IN (cualquier archivo que el programa lee) como lo hace «Suggest»
+Encuentra la música de IN (cualquier archivo que el programa lee) como lo hace «Sugerir»
 en el editor: su tempo, cada pulso, los compases, las secciones (A, B, C… una letra que
 vuelve es la misma música; la que más se oye se toma por el estribillo) y las tres
 ventanas de como mucho S segundos (5 a 60; por defecto 29.9) que más vale escuchar primero
@@ -657,7 +659,7 @@ and says on stderr which window it took and why.</source>
                                  [--no-fade] [--bitrate K] [--lufs L | --no-loudness]
                                  [--auto [--length S]]
 
-Hace un tono de llamada de IN como lo hace «Save as Ringtone» en la página «Audio Edit»,
+Hace un tono de llamada de IN como lo hace «Guardar como tono» en la página «Editar audio»,
 para el teléfono que nombra --target (sin él, lo nombra la extensión de OUT: .m4r el menú
 compartir):
   iphone         iPhone, menú compartir: AAC-LC, 44100 Hz estéreo, 128 kbit/s, en un

@@ -26,7 +26,7 @@ QList<Offer> offers() {
     QList<Offer> list{{QString(), QCoreApplication::translate("Language", "System language")},
                       {QStringLiteral("en"), QStringLiteral("English")}};
     for (const char* code : Translated) {
-        const QLocale locale(QLatin1String(code));
+        const QLocale locale{QString::fromLatin1(code)};
         QString name = locale.nativeLanguageName();
         if (!name.isEmpty())
             name[0] = name[0].toUpper();
