@@ -15,6 +15,236 @@ error code: %2</source>
     </message>
 </context>
 <context>
+    <name>CleanUp</name>
+    <message>
+        <source>%1: cannot be read.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The sound filter &quot;%1&quot; gave back less sound than it was given.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The loudness cannot be measured.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The limiter gave back less sound than it was given.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Brought from %1 to %2 LUFS, the loudest peaks held down to keep the true peak under %3 dBTP.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The clean-up was stopped.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The sound is too short to clean: it lasts less than half a second.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The sound is nothing but silence: there is nothing to clean.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The sound is nothing but noise: no voice stands out of it.</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>Clips</name>
+    <message>
+        <source>Time Input Error</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1: the marks %2 ms to %3 ms lie outside the clip (0 to %4 ms).</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1: no such clip file.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1: not a file.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1: cannot be copied to %2 (%3).</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 was not cropped: %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1: the cropped sound cannot replace it (%2).</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Can&apos;t initialize device (error code: %1)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>... and %1 more.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>These files were not added to the list:
+
+</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Can&apos;t initialize device</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Can&apos;t play the file</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 was not added to the list.
+
+%2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1: %2 bytes, too short to hold a WAV header.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1: %2-bit %3 samples cannot be joined; clips hold 8- or 16-bit PCM.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>PCM</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>float</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1: the clip file ended early or cannot be read.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1: with this clip the joined sound passes the largest size a WAV file can hold (%2 bytes).</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>There are no clips to join into %1.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1: with this clip the joined sound would pass the largest size a WAV file can hold (%2 bytes).</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>no sound</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>mono</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>stereo</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 channels</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 · %2 Hz · %3 · %4-bit</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1: the sound is shorter than its header says.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Move of %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Add of %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 cannot be deleted.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Remove of %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1: the sound as it is cannot be kept for undo.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 cannot be brought back: its kept version is not a plain file.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 cannot be brought back: %2.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1: cannot be written (%2).</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1: the file holds no sound.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 samples were clipped at full scale.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1: the loudness cannot be measured.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1: the true peak cannot be measured.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1: cannot be read.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1: the sound ends before its header says.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The clip is silent: there is nothing to bring up.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Peak brought to %1.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Too short to measure its loudness (under %1 s): peak brought to %2 instead.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Brought from %1 to %2 LUFS.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Brought from %1 LUFS as far as the true peak allows (%2 dBTP): %3 LUFS.</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
     <name>Codec</name>
     <message>
         <source>%1: %2</source>
@@ -236,6 +466,408 @@ error code: %2</source>
         <source>The volume whose folders are listed</source>
         <translation type="unfinished"></translation>
     </message>
+    <message>
+        <source>Mark In</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Mark Out</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Done</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Suggest</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Waveform</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The open clip with its marks and playhead; click to move the playhead</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Playhead</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Where the clip plays from, in seconds</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Mark-in time</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Where the kept stretch starts, m:ss.mmm</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Kept length</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The length of the kept stretch, m:ss.mmm</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Mark-out time</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Where the kept stretch ends, m:ss.mmm</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Fade length</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The length of a fade in or out, in seconds</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Gain</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The gain to apply, in decibels</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Loudness</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The loudness Normalise brings clips to</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Save The List to Wav</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Save The List to MP3</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Save as Ringtone</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Clip list</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The clips to play, edit and save; click to select, double click or Return to edit</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Encoder status</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The status code of the last MP3 encoding</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Insert</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Trim the silence at both ends</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Reduce the steady noise</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Remove clicks and rumble</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Bring the voice to -16 LUFS</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Wav -&gt; Mp3</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Convert to MP3</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>MP3 -&gt; Wav</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Convert to Wav</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Wav file to convert</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The Wav file to convert to MP3</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Choose Wav file</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Choose the Wav file to convert</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>MP3 file to write</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Where the MP3 file is written</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Choose MP3 file</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Choose where the MP3 file is written</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>MP3 file to convert</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The MP3 file to convert to Wav</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Choose the MP3 file to convert</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Wav file to write</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Where the Wav file is written</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Choose where the Wav file is written</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The status code of the last conversion</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>EditorPanel</name>
+    <message>
+        <source>Edit Song</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Smooth cuts</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Trim, denoise and level a voice (C)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Suggestions last</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Seconds, from %1 to %2:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>A suggestion lasts from %1 to %2 seconds.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Put the marks on the best part of the song (S)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Snap</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Where the marks land, the tempo and the suggestions&apos; length</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 of %2: %3</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Double click a clip to edit it</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Play</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Stop</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Play Selection</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Mark-in (h:mm:ss)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Playhead (h:mm:ss); the clip&apos;s length until it plays</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Mark-out (h:mm:ss)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Mark-in (m:ss.mmm): type a time to set it</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Kept length, mark-in to mark-out (m:ss.mmm): type one to move mark-out</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Mark-out (m:ss.mmm): type a time to set it</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 cannot be opened for editing.
+
+%2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is not a time: type m:ss.mmm, for example 0:12.500.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The clip is only %1 long.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>No waveform: %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1: the sound as it is cannot be kept for undo.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Crop of %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 was not cropped; its clip file is as it was.
+
+%2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Saving.......</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>EffectsRow</name>
+    <message>
+        <source>All</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Fade In</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Fade Out</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Gain</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Normalise</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The length of a fade, in seconds</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The gain, in decibels</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The loudness Normalise brings clips to</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Normalise every clip of the list</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Type the length of the fade in seconds, for example 1.0.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Type the gain in decibels, from -60 to +60, for example +3.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Fade in</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Fade out</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Clean up</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 of %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>the sound as it is cannot be kept for undo.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Normalise all</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 was not changed: %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 LUFS</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>EncoderJobs</name>
@@ -298,6 +930,46 @@ error code: %2</source>
         <source>Support :<byte value="xd"/>
 %1<byte value="xd"/>
 %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>FrameConvert</name>
+    <message>
+        <source>Wav File(*.wav)|*.wav</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>MP3 File(*.mp3)|*.mp3</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Can&apos;t convert %1: the file does not exist.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Can&apos;t convert %1: it is not a file.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Can&apos;t convert %1 into %2: the target is the source file itself.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Can&apos;t convert %1 (error code %2).</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Wav &lt;-&gt; Mp3</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Converting.......</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Convert Finish
+%1</source>
         <translation type="unfinished"></translation>
     </message>
 </context>
@@ -485,6 +1157,28 @@ error code: %2</source>
     </message>
 </context>
 <context>
+    <name>FrameWav</name>
+    <message>
+        <source>Audio Edit</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Playing stopped.
+
+%1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Click to Select Play<byte value="xd"/>
+Double Click to Select Edit</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Normalise all</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
     <name>FrmLoad</name>
     <message>
         <source>Loading..........</source>
@@ -615,6 +1309,130 @@ error code: %2</source>
     </message>
 </context>
 <context>
+    <name>ListButtons</name>
+    <message>
+        <source>Add New</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Remove Form List</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Move UP</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Move Down</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Insert before the selected clip</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Add to the clip list</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Files are still being added to the list. Try again when they are in.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Undo</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Redo</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Are you sure you want to delete %1 ?</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Deleting</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 was not removed: %2 cannot be deleted.</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>ListPlayer</name>
+    <message>
+        <source>List Control</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Play List</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Forward</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Pause</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Play</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Stop</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Next</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Please select the song to play</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 of %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>ListSaving</name>
+    <message>
+        <source>Wav(*.wav)|*.wav</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Saving.......</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 was not saved.
+
+%2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Finish Save
+%1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>MP3(*.mp3)|*.mp3</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 was not saved: the MP3 encoder did not take the job (error code %2).</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The list has no clips to save.</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
     <name>MediaPlayer</name>
     <message>
         <source>Unknown player command &quot;%1&quot;.</source>
@@ -650,6 +1468,89 @@ error code: %2</source>
     </message>
     <message>
         <source>No file is open.</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>MusicAnalysis</name>
+    <message>
+        <source>%1: not a plain file in a plain folder; left alone.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>too short to find a beat</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>no steady beat found</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The sound&apos;s format cannot be analysed.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Cancelled.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>the clip is silent</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>starts at bar %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>starts at %1 s</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>1st</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>2nd</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>3rd</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1th</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>the whole clip: it is no longer than %1 s</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>no beat found</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>only the loudest stretch (%1), %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>chorus, heard %1 times, %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>chorus again (%1 of %2), %3</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>part %1, heard %2 times, %3</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>no part repeats: the loudest stretch, %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>the loudest stretch, %1</source>
         <translation type="unfinished"></translation>
     </message>
 </context>
@@ -877,6 +1778,181 @@ error code: %2</source>
     </message>
 </context>
 <context>
+    <name>Ringtone</name>
+    <message>
+        <source>iPhone, share sheet (under 30 s)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>iPhone, Finder (up to 40 s)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Android (.ogg)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Android (.mp3)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>iPhone ringtone</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Android ringtone</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>encoding was stopped.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1: there is no sound to make a ringtone of.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1: the tone is too long to be played %2 times.</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>RingtoneDialog</name>
+    <message>
+        <source>Play loop %1 times</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Save the whole list, joined in order</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Bring to a loudness of %1 LUFS</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Fade out over the last %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Seamless loop</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Save as Ringtone</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Phone</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The name phones list the ringtone by</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Name:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The end runs into the start, so the phone repeats the tone without a jump or a pause</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The loop cannot be played (error code %1).</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Stop</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>RingtoneSaving</name>
+    <message>
+        <source>The list has no clips to save.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>A tone for this phone is a .%1 file, so it was saved as %2, not %3.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>A tone for this phone is a .%1 file, and %2 already exists.
+
+Replace it?</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Saving.......</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 was not saved.
+
+%2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 was not saved: the encoder did not take the job (error code %2).</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Finish Save
+%1
+</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>
+Send it to a phone now?</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The ringtone is %1 long. An iPhone may not offer a ringtone longer than %2.
+
+Save it anyway?</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The ringtone is %1 long; an iPhone takes a ringtone of at most %2.
+
+Save its first %2, with a fade-out, instead?</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>SendToPhone</name>
+    <message>
+        <source>Send</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Look Again</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Send to Phone</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Send %1 to:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Looking for phones...</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Sending to %1...</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source> Click &quot;Send&quot; again to replace it.</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
     <name>Settings</name>
     <message>
         <source>Cannot read the settings file %1</source>
@@ -907,6 +1983,57 @@ error code: %2</source>
     </message>
     <message>
         <source>Files opened with %1 from now on open a window of their own, because their socket cannot be made (%2).</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>SongGuide</name>
+    <message>
+        <source>Snap marks to</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Off</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Zero crossing</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Beat</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Bar</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Tempo</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>As found</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Half</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Double</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Suggestions last</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Other…</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Other… (%1 s)</source>
         <translation type="unfinished"></translation>
     </message>
 </context>

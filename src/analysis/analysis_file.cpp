@@ -4,6 +4,7 @@
 #include "base/no_follow.h"
 #include "base/write_fully.h"
 
+#include <QCoreApplication>
 #include <QDateTime>
 #include <QDir>
 #include <QFile>
@@ -179,7 +180,9 @@ Status save(const QString& clipPath, const MusicAnalysis& analysis) {
     if (!nofollow::makeFolder(existing.path()) ||
         ((existing.exists() || existing.isSymLink()) && !nofollow::isPlainFile(path)))
         return {ErrorCode::NotFile,
-                QStringLiteral("%1: not a plain file in a plain folder; left alone.").arg(path)};
+                QCoreApplication::translate("MusicAnalysis",
+                                            "%1: not a plain file in a plain folder; left alone.")
+                    .arg(path)};
     const QJsonObject object{
         {"kind", Kind},
         {"version", FileVersion},

@@ -15,6 +15,8 @@
 #include <memory>
 #include <numeric>
 
+#include <QCoreApplication>
+
 namespace analysis {
 
 int MusicAnalysis::occurrences(const QString& label) const {
@@ -364,7 +366,8 @@ Grid findGrid(Streams& s, double durationS) {
     const double stepS = s.dfStep / s.internalRate;
     // TempoTrackV2 reads the function in windows of 512 steps: it needs more than one.
     if (durationS < MinGridSeconds || df.size() < 640) {
-        grid.missing = QStringLiteral("too short to find a beat");
+        grid.missing =
+            QStringLiteral(QT_TRANSLATE_NOOP("MusicAnalysis", "too short to find a beat"));
         return grid;
     }
     std::vector<double> beatPeriod(df.size(), 0.0);
@@ -374,7 +377,7 @@ Grid findGrid(Streams& s, double durationS) {
     std::vector<double> beatFrames;
     tracker.calculateBeats(df, beatPeriod, beatFrames);
     if (beatFrames.size() < std::size_t(2 * BeatsPerBar)) {
-        grid.missing = QStringLiteral("no steady beat found");
+        grid.missing = QStringLiteral(QT_TRANSLATE_NOOP("MusicAnalysis", "no steady beat found"));
         return grid;
     }
     std::vector<double> intervals;
@@ -388,7 +391,7 @@ Grid findGrid(Streams& s, double durationS) {
     const bool sharpPulse = clarity >= MinPulseClarity && contrast >= MinBeatContrast;
     const bool softPulse = clarity >= MinSoftPulseClarity && contrast >= MinSoftBeatContrast;
     if (!sharpPulse && !softPulse) {
-        grid.missing = QStringLiteral("no steady beat found");
+        grid.missing = QStringLiteral(QT_TRANSLATE_NOOP("MusicAnalysis", "no steady beat found"));
         return grid;
     }
     BeatGrid laid = fitBeatGrid(df, stepS, beatFrames);
@@ -439,7 +442,9 @@ Result<MusicAnalysis> analyse(PcmSource& source, const std::atomic<bool>* cancel
     s.rate = source.sampleRateHz();
     s.channels = source.channels();
     if (s.rate < 4000 || s.channels < 1)
-        return Status{ErrorCode::Format, QStringLiteral("The sound's format cannot be analysed.")};
+        return Status{
+            ErrorCode::Format,
+            QCoreApplication::translate("MusicAnalysis", "The sound's format cannot be analysed.")};
     setUp(s);
     Result<std::unique_ptr<LoudnessMeter>> meter = LoudnessMeter::create(
         1, int(std::lround(s.internalRate)), LoudnessMeter::Momentary | LoudnessMeter::Loudness);
@@ -453,7 +458,8 @@ Result<MusicAnalysis> analyse(PcmSource& source, const std::atomic<bool>* cancel
     const std::int64_t expected = source.frames();
     for (;;) {
         if (cancel && cancel->load(std::memory_order_relaxed))
-            return Status{ErrorCode::Ended, QStringLiteral("Cancelled.")};
+            return Status{ErrorCode::Ended,
+                          QCoreApplication::translate("MusicAnalysis", "Cancelled.")};
         const Result<std::int64_t> got = source.read(block.data(), BlockFrames);
         if (!got)
             return got.status();
@@ -482,7 +488,7 @@ Result<MusicAnalysis> analyse(PcmSource& source, const std::atomic<bool>* cancel
     const double integrated = s.meter->integratedLufs();
     Grid grid;
     if (!std::isfinite(integrated) || integrated < -60 || s.sumSquares <= 0)
-        grid.missing = QStringLiteral("the clip is silent");
+        grid.missing = QStringLiteral(QT_TRANSLATE_NOOP("MusicAnalysis", "the clip is silent"));
     else
         grid = findGrid(s, result.durationS);
     result.noGridReason = grid.missing;

@@ -43,7 +43,8 @@ struct MusicAnalysis {
     // Short-term loudness centred on i * LoudnessStepS, for i from 0 to the end.
     std::vector<float> loudness;
     // Why there is no grid ("the clip is silent", "too short to find a beat", "no steady
-    // beat found"); empty when there is one.
+    // beat found"); empty when there is one. Kept in English, as the analysis file keeps it, and
+    // shown through the "MusicAnalysis" catalogue.
     QString noGridReason;
 
     bool hasGrid() const { return bars.size() >= 2 && !beats.empty(); }

@@ -4,6 +4,8 @@
 #include <algorithm>
 #include <cmath>
 
+#include <QCoreApplication>
+
 namespace analysis {
 
 namespace {
@@ -132,8 +134,10 @@ public:
     }
 
     QString barText(double t) const {
-        return m_a.hasGrid() ? QStringLiteral("starts at bar %1").arg(m_a.barNumberAt(t))
-                             : QStringLiteral("starts at %1 s").arg(t, 0, 'f', 1);
+        return m_a.hasGrid() ? QCoreApplication::translate("MusicAnalysis", "starts at bar %1")
+                                   .arg(m_a.barNumberAt(t))
+                             : QCoreApplication::translate("MusicAnalysis", "starts at %1 s")
+                                   .arg(t, 0, 'f', 1);
     }
 
     const MusicAnalysis& m_a;
@@ -146,13 +150,13 @@ public:
 QString ordinal(int n) {
     switch (n) {
     case 1:
-        return QStringLiteral("1st");
+        return QCoreApplication::translate("MusicAnalysis", "1st");
     case 2:
-        return QStringLiteral("2nd");
+        return QCoreApplication::translate("MusicAnalysis", "2nd");
     case 3:
-        return QStringLiteral("3rd");
+        return QCoreApplication::translate("MusicAnalysis", "3rd");
     default:
-        return QStringLiteral("%1th").arg(n);
+        return QCoreApplication::translate("MusicAnalysis", "%1th").arg(n);
     }
 }
 
@@ -176,20 +180,24 @@ std::vector<Suggestion> suggest(const MusicAnalysis& a, double lengthS) {
     if (a.durationS <= 0 || lengthS <= 0)
         return result;
     if (a.durationS <= lengthS) {
-        result.push_back(
-            {0, a.durationS,
-             QStringLiteral("the whole clip: it is no longer than %1 s").arg(lengthS, 0, 'g', 3)});
+        result.push_back({0, a.durationS,
+                          QCoreApplication::translate("MusicAnalysis",
+                                                      "the whole clip: it is no longer than %1 s")
+                              .arg(lengthS, 0, 'g', 3)});
         return result;
     }
     const Planner plan(a, lengthS);
 
     if (!a.hasGrid()) {
         const QString why =
-            a.noGridReason.isEmpty() ? QStringLiteral("no beat found") : a.noGridReason;
+            a.noGridReason.isEmpty()
+                ? QCoreApplication::translate("MusicAnalysis", "no beat found")
+                : QCoreApplication::translate("MusicAnalysis", a.noGridReason.toUtf8().constData());
         for (double start : plan.loudestStarts())
             plan.take(
                 start,
-                QStringLiteral("only the loudest stretch (%1), %2").arg(why, plan.barText(start)),
+                QCoreApplication::translate("MusicAnalysis", "only the loudest stretch (%1), %2")
+                    .arg(why, plan.barText(start)),
                 result, true);
         return result;
     }
@@ -217,13 +225,15 @@ std::vector<Suggestion> suggest(const MusicAnalysis& a, double lengthS) {
             }
         for (int i : order) {
             const double start = plan.fitting(chorus[std::size_t(i)].start);
-            const QString reason = result.empty() ? QStringLiteral("chorus, heard %1 times, %2")
-                                                        .arg(heard)
-                                                        .arg(plan.barText(start))
-                                                  : QStringLiteral("chorus again (%1 of %2), %3")
-                                                        .arg(ordinal(i + 1))
-                                                        .arg(heard)
-                                                        .arg(plan.barText(start));
+            const QString reason =
+                result.empty()
+                    ? QCoreApplication::translate("MusicAnalysis", "chorus, heard %1 times, %2")
+                          .arg(heard)
+                          .arg(plan.barText(start))
+                    : QCoreApplication::translate("MusicAnalysis", "chorus again (%1 of %2), %3")
+                          .arg(ordinal(i + 1))
+                          .arg(heard)
+                          .arg(plan.barText(start));
             plan.take(start, reason, result);
         }
         // Then the first time of each other part that comes back.
@@ -235,16 +245,18 @@ std::vector<Suggestion> suggest(const MusicAnalysis& a, double lengthS) {
                 continue;
             const double start = plan.fitting(same.front().start);
             plan.take(start,
-                      QStringLiteral("part %1, heard %2 times, %3")
+                      QCoreApplication::translate("MusicAnalysis", "part %1, heard %2 times, %3")
                           .arg(s.label)
                           .arg(same.size())
                           .arg(plan.barText(start)),
                       result);
         }
     }
-    const QString loudest = a.chorusLabel.isEmpty()
-                                ? QStringLiteral("no part repeats: the loudest stretch, %1")
-                                : QStringLiteral("the loudest stretch, %1");
+    const QString loudest =
+        a.chorusLabel.isEmpty()
+            ? QCoreApplication::translate("MusicAnalysis",
+                                          "no part repeats: the loudest stretch, %1")
+            : QCoreApplication::translate("MusicAnalysis", "the loudest stretch, %1");
     for (double start : plan.loudestStarts())
         plan.take(start, loudest.arg(plan.barText(start)), result, true);
     return result;

@@ -92,7 +92,9 @@ int runAnalyse(QStringList args) {
                   .arg(found->bars.size())
                   .arg(list(found->bars)));
     } else {
-        print(QCoreApplication::translate("cli", "no grid: %1").arg(found->noGridReason));
+        print(QCoreApplication::translate("cli", "no grid: %1")
+                  .arg(QCoreApplication::translate("MusicAnalysis",
+                                                   found->noGridReason.toUtf8().constData())));
     }
     print(QCoreApplication::translate("cli", "sections:"));
     for (const analysis::Section& s : found->sections)

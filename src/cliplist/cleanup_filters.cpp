@@ -8,6 +8,8 @@
 
 #include <algorithm>
 
+#include <QCoreApplication>
+
 namespace cleanup {
 
 namespace {
@@ -125,7 +127,8 @@ Status runFilters(const QString& in, const Steps& steps, const FilterInput& inpu
         // The noise is learnt first, from a copy of the quiet stretch played in ahead of the
         // sound, so that the sound's beginning is cleaned with it too.
         if (!reader.limit(input.noiseFirstFrame, input.noiseFrames))
-            return {ErrorCode::FileOpen, QStringLiteral("%1: cannot be read.").arg(in)};
+            return {ErrorCode::FileOpen,
+                    QCoreApplication::translate("CleanUp", "%1: cannot be read.").arg(in)};
         skip += input.noiseFrames;
         if (Status sampling = filter.command(
                 QStringLiteral("afftdn"), QStringLiteral("sample_noise"), QStringLiteral("start"));
@@ -138,7 +141,8 @@ Status runFilters(const QString& in, const Steps& steps, const FilterInput& inpu
             !stopped)
             return stopped;
         if (!reader.limit(0, input.frames))
-            return {ErrorCode::FileOpen, QStringLiteral("%1: cannot be read.").arg(in)};
+            return {ErrorCode::FileOpen,
+                    QCoreApplication::translate("CleanUp", "%1: cannot be read.").arg(in)};
     }
     if (Status read = reader.readAll(push); !read)
         return read;
@@ -150,7 +154,8 @@ Status runFilters(const QString& in, const Steps& steps, const FilterInput& inpu
     if (Status finished = filter.finish(keep); !finished)
         return finished;
     if (scratch.frames() < input.frames)
-        return {ErrorCode::Decode, QStringLiteral("The sound filter \"%1\" gave back less sound "
+        return {ErrorCode::Decode, QCoreApplication::translate(
+                                       "CleanUp", "The sound filter \"%1\" gave back less sound "
                                                   "than it was given.")
                                        .arg(chain)};
     return weighing.finish();

@@ -10,6 +10,8 @@
 #include <cmath>
 #include <limits>
 
+#include <QCoreApplication>
+
 namespace cleanup {
 
 namespace {
@@ -31,7 +33,8 @@ Result<soundedit::Measure> measure(SampleScratch& scratch, const WavFormat& form
     const Status read = scratch.read(first, frames, [&](const float* samples, std::int64_t n) {
         if ((*meter)->add(samples, n))
             return Status::ok();
-        return Status{ErrorCode::Decode, QStringLiteral("The loudness cannot be measured.")};
+        return Status{ErrorCode::Decode,
+                      QCoreApplication::translate("CleanUp", "The loudness cannot be measured.")};
     });
     if (!read)
         return read;
@@ -72,7 +75,8 @@ Status limit(SampleScratch& scratch, const WavFormat& format, std::int64_t first
     if (Status finished = filter.finish(keep); !finished)
         return finished;
     if (limited.frames() < frames)
-        return {ErrorCode::Decode, QStringLiteral("The limiter gave back less sound than it was "
+        return {ErrorCode::Decode, QCoreApplication::translate(
+                                       "CleanUp", "The limiter gave back less sound than it was "
                                                   "given.")};
     return Status::ok();
 }
@@ -118,7 +122,8 @@ Result<Leveled> level(SampleScratch& cleaned, std::int64_t first, std::int64_t f
                 break;
             limiterGain = std::min(limiterGain + shortBy, LimiterMaxGainDb);
         }
-        planned.note = QStringLiteral("Brought from %1 to %2 LUFS, the loudest peaks held down "
+        planned.note = QCoreApplication::translate(
+                           "CleanUp", "Brought from %1 to %2 LUFS, the loudest peaks held down "
                                       "to keep the true peak under %3 dBTP.")
                            .arg(measured->lufs, 0, 'f', 1)
                            .arg(reached, 0, 'f', 1)

@@ -5,6 +5,7 @@
 #include "base/write_fully.h"
 #include "wav/wave_commands.h"
 
+#include <QCoreApplication>
 #include <QFile>
 #include <QFileInfo>
 
@@ -43,7 +44,7 @@ ClipCrop::ClipCrop(const WorkFolder& folder, WaveCommands& commands)
 
 Status ClipCrop::checkMarks(std::int64_t markInMs, std::int64_t markOutMs) {
     if (markInMs >= markOutMs)
-        return {ErrorCode::Position, QStringLiteral("Time Input Error")};
+        return {ErrorCode::Position, QCoreApplication::translate("Clips", "Time Input Error")};
     return Status::ok();
 }
 
@@ -91,16 +92,19 @@ Status ClipCrop::crop(const QString& sourceFile, const QString& targetFile, std:
         return marks;
     if (markInMs < 0 || markOutMs > lengthMs)
         return {ErrorCode::Position,
-                QStringLiteral("%1: the marks %2 ms to %3 ms lie outside the clip (0 to %4 ms).")
+                QCoreApplication::translate(
+                    "Clips", "%1: the marks %2 ms to %3 ms lie outside the clip (0 to %4 ms).")
                     .arg(sourceFile)
                     .arg(markInMs)
                     .arg(markOutMs)
                     .arg(lengthMs)};
     const QFileInfo source(sourceFile);
     if (!source.exists())
-        return {ErrorCode::FileOpen, QStringLiteral("%1: no such clip file.").arg(sourceFile)};
+        return {ErrorCode::FileOpen,
+                QCoreApplication::translate("Clips", "%1: no such clip file.").arg(sourceFile)};
     if (!source.isFile())
-        return {ErrorCode::NotFile, QStringLiteral("%1: not a file.").arg(sourceFile)};
+        return {ErrorCode::NotFile,
+                QCoreApplication::translate("Clips", "%1: not a file.").arg(sourceFile)};
 
     const QString scratch = sourceScratch();
     const QString result = resultScratch();
@@ -113,8 +117,9 @@ Status ClipCrop::crop(const QString& sourceFile, const QString& targetFile, std:
 
     if (const std::error_code error = snapshot(linkTarget(sourceFile), scratch)) {
         cleanUp();
-        return {ErrorCode::Create, QStringLiteral("%1: cannot be copied to %2 (%3).")
-                                       .arg(sourceFile, scratch, errorText(error))};
+        return {ErrorCode::Create,
+                QCoreApplication::translate("Clips", "%1: cannot be copied to %2 (%3).")
+                    .arg(sourceFile, scratch, errorText(error))};
     }
     if (Status sent = sendAll(sourceFile, commandsFor(markInMs, markOutMs, lengthMs)); !sent) {
         cleanUp();
@@ -127,8 +132,8 @@ Status ClipCrop::crop(const QString& sourceFile, const QString& targetFile, std:
                                  : cut.status();
         if (!faded) {
             cleanUp();
-            return {faded.code(),
-                    QStringLiteral("%1 was not cropped: %2").arg(sourceFile, faded.message())};
+            return {faded.code(), QCoreApplication::translate("Clips", "%1 was not cropped: %2")
+                                      .arg(sourceFile, faded.message())};
         }
     }
     // rename(2) replaces the target in one step: at every moment the clip file is either
@@ -137,7 +142,8 @@ Status ClipCrop::crop(const QString& sourceFile, const QString& targetFile, std:
     std::filesystem::rename(fsPath(result), fsPath(linkTarget(targetFile)), error);
     cleanUp();
     if (error)
-        return {ErrorCode::Create, QStringLiteral("%1: the cropped sound cannot replace it (%2).")
+        return {ErrorCode::Create, QCoreApplication::translate(
+                                       "Clips", "%1: the cropped sound cannot replace it (%2).")
                                        .arg(targetFile, errorText(error))};
     return Status::ok();
 }
@@ -154,8 +160,8 @@ Status ClipCrop::sendAll(const QString& clipFile, const QStringList& commands) {
             m_sent << close;
             m_commands.send(close);
         }
-        return {status.code(),
-                QStringLiteral("%1 was not cropped: %2").arg(clipFile, status.message())};
+        return {status.code(), QCoreApplication::translate("Clips", "%1 was not cropped: %2")
+                                   .arg(clipFile, status.message())};
     }
     return Status::ok();
 }

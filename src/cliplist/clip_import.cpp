@@ -10,6 +10,7 @@
 #include "wav/wav_header.h"
 #include "waveform/peaks.h"
 
+#include <QCoreApplication>
 #include <QFileInfo>
 
 namespace {
@@ -51,29 +52,34 @@ std::optional<Notice> ClipImport::Report::notice() const {
         QStringList lines;
         for (const Failure& failure : failures.mid(0, Shown))
             lines << (failure.stage == Failure::Stage::Engine
-                          ? QStringLiteral("Can't initialize device (error code: %1)")
+                          ? QCoreApplication::translate("Clips",
+                                                        "Can't initialize device (error code: %1)")
                                 .arg(failure.status.codeNumber())
                           : failureLine(failure.path, failure.status));
         if (failures.size() > Shown)
-            lines << QStringLiteral("... and %1 more.").arg(failures.size() - Shown);
-        return Notice{Notice::Kind::Warning,
-                      QStringLiteral("These files were not added to the list:\n\n") +
-                          lines.join(u'\n'),
-                      0, QString()};
+            lines << QCoreApplication::translate("Clips", "... and %1 more.")
+                         .arg(failures.size() - Shown);
+        return Notice{
+            Notice::Kind::Warning,
+            QCoreApplication::translate("Clips", "These files were not added to the list:\n\n") +
+                lines.join(u'\n'),
+            0, QString()};
     }
     const Failure& failure = failures.first();
     switch (failure.stage) {
     case Failure::Stage::Engine:
-        return Notice{Notice::Kind::AudioError, QStringLiteral("Can't initialize device"),
+        return Notice{Notice::Kind::AudioError,
+                      QCoreApplication::translate("Clips", "Can't initialize device"),
                       failure.status.codeNumber(), QString()};
     case Failure::Stage::Open:
-        return Notice{Notice::Kind::AudioError, QStringLiteral("Can't play the file"),
+        return Notice{Notice::Kind::AudioError,
+                      QCoreApplication::translate("Clips", "Can't play the file"),
                       failure.status.codeNumber(), failureLine(failure.path, failure.status)};
     case Failure::Stage::Write:
         break;
     }
     return Notice{Notice::Kind::Warning,
-                  QStringLiteral("%1 was not added to the list.\n\n%2")
+                  QCoreApplication::translate("Clips", "%1 was not added to the list.\n\n%2")
                       .arg(failure.path, failure.status.message()),
                   0, QString()};
 }

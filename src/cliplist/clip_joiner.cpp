@@ -5,6 +5,7 @@
 #include "codec/pcm_converter.h"
 
 #include <QByteArray>
+#include <QCoreApplication>
 #include <QFile>
 #include <QFileInfo>
 #include <QSaveFile>
@@ -25,26 +26,31 @@ struct Clip {
 Result<Clip> inspect(const QString& path) {
     const QFileInfo file(path);
     if (!file.exists())
-        return Status{ErrorCode::FileOpen, QStringLiteral("%1: no such clip file.").arg(path)};
+        return Status{ErrorCode::FileOpen,
+                      QCoreApplication::translate("Clips", "%1: no such clip file.").arg(path)};
     if (!file.isFile())
-        return Status{ErrorCode::NotFile, QStringLiteral("%1: not a file.").arg(path)};
+        return Status{ErrorCode::NotFile,
+                      QCoreApplication::translate("Clips", "%1: not a file.").arg(path)};
     if (file.size() < WavHeader::Size)
-        return Status{ErrorCode::FileForm,
-                      QStringLiteral("%1: %2 bytes, too short to hold a WAV header.")
-                          .arg(path)
-                          .arg(file.size())};
+        return Status{
+            ErrorCode::FileForm,
+            QCoreApplication::translate("Clips", "%1: %2 bytes, too short to hold a WAV header.")
+                .arg(path)
+                .arg(file.size())};
     const auto info = readWavInfo(path);
     if (!info)
         return info.status();
     const int bits = info->format.bitsPerSample;
     if (info->encoding != WavInfo::Encoding::Pcm || (bits != 8 && bits != 16))
         return Status{ErrorCode::Format,
-                      QStringLiteral("%1: %2-bit %3 samples cannot be joined; clips hold 8- or "
-                                     "16-bit PCM.")
+                      QCoreApplication::translate(
+                          "Clips", "%1: %2-bit %3 samples cannot be joined; clips hold 8- or "
+                                   "16-bit PCM.")
                           .arg(path)
                           .arg(bits)
-                          .arg(info->encoding == WavInfo::Encoding::Pcm ? QStringLiteral("PCM")
-                                                                        : QStringLiteral("float"))};
+                          .arg(info->encoding == WavInfo::Encoding::Pcm
+                                   ? QCoreApplication::translate("Clips", "PCM")
+                                   : QCoreApplication::translate("Clips", "float"))};
     return Clip{path, info->format, info->dataOffset, info->dataBytes};
 }
 
@@ -131,7 +137,8 @@ public:
             const ByteCount want = std::min(left, block);
             if (source.read(m_buffer.data(), want) != want)
                 return {ErrorCode::FileOpen,
-                        QStringLiteral("%1: the clip file ended early or cannot be read.")
+                        QCoreApplication::translate(
+                            "Clips", "%1: the clip file ended early or cannot be read.")
                             .arg(clip.path)};
             left -= want;
             m_doneInput += want;
@@ -163,8 +170,9 @@ private:
 
     Status tooLarge(const Clip& clip) const {
         return {ErrorCode::TooLarge,
-                QStringLiteral("%1: with this clip the joined sound passes the largest size a "
-                               "WAV file can hold (%2 bytes).")
+                QCoreApplication::translate(
+                    "Clips", "%1: with this clip the joined sound passes the largest size a "
+                             "WAV file can hold (%2 bytes).")
                     .arg(clip.path)
                     .arg(m_maxDataBytes)};
     }
@@ -186,7 +194,8 @@ ClipJoiner::ClipJoiner(ByteCount maxDataBytes) : m_maxDataBytes(maxDataBytes) {}
 Status ClipJoiner::join(const QStringList& clipFiles, const QString& targetPath) const {
     if (clipFiles.isEmpty())
         return {ErrorCode::Empty,
-                QStringLiteral("There are no clips to join into %1.").arg(targetPath)};
+                QCoreApplication::translate("Clips", "There are no clips to join into %1.")
+                    .arg(targetPath)};
 
     std::vector<Clip> clips;
     clips.reserve(clipFiles.size());
@@ -205,8 +214,9 @@ Status ClipJoiner::join(const QStringList& clipFiles, const QString& targetPath)
         input += clip.dataBytes;
         if (expected > m_maxDataBytes)
             return {ErrorCode::TooLarge,
-                    QStringLiteral("%1: with this clip the joined sound would pass the largest "
-                                   "size a WAV file can hold (%2 bytes).")
+                    QCoreApplication::translate(
+                        "Clips", "%1: with this clip the joined sound would pass the largest "
+                                 "size a WAV file can hold (%2 bytes).")
                         .arg(clip.path)
                         .arg(m_maxDataBytes)};
     }

@@ -5,6 +5,8 @@
 #include <algorithm>
 #include <utility>
 
+#include <QCoreApplication>
+
 ClipList::ClipList(WorkFolder workFolder, QObject* parent)
     : QAbstractListModel(parent), m_workFolder(std::move(workFolder)) {}
 
@@ -21,11 +23,12 @@ ClipList::Clip ClipList::describe(const QString& name) const {
 QString ClipList::summary(const Clip& clip) {
     const WavFormat& f = clip.format;
     if (f.sampleRateHz <= 0 || f.channels <= 0)
-        return QStringLiteral("no sound");
-    const QString channels = f.channels == 1   ? QStringLiteral("mono")
-                             : f.channels == 2 ? QStringLiteral("stereo")
-                                               : QStringLiteral("%1 channels").arg(f.channels);
-    return QStringLiteral("%1 \u00b7 %2 Hz \u00b7 %3 \u00b7 %4-bit")
+        return QCoreApplication::translate("Clips", "no sound");
+    const QString channels =
+        f.channels == 1   ? QCoreApplication::translate("Clips", "mono")
+        : f.channels == 2 ? QCoreApplication::translate("Clips", "stereo")
+                          : QCoreApplication::translate("Clips", "%1 channels").arg(f.channels);
+    return QCoreApplication::translate("Clips", "%1 \u00b7 %2 Hz \u00b7 %3 \u00b7 %4-bit")
         .arg(edittime::minutesText(clip.frames / f.sampleRateHz))
         .arg(f.sampleRateHz)
         .arg(channels)

@@ -5,6 +5,7 @@
 #include "wav/fade.h"
 #include "wav/pcm_reader.h"
 
+#include <QCoreApplication>
 #include <QFile>
 
 #include <algorithm>
@@ -20,9 +21,9 @@ Status scale(QFile& file, PcmReader& reader, std::int64_t first, std::int64_t co
     const WavFormat& format = reader.format();
     std::vector<std::int16_t> samples;
     if (!reader.limit(first, count) || reader.next(samples, count) != count)
-        return {
-            ErrorCode::FileForm,
-            QStringLiteral("%1: the sound is shorter than its header says.").arg(file.fileName())};
+        return {ErrorCode::FileForm, QCoreApplication::translate(
+                                         "Clips", "%1: the sound is shorter than its header says.")
+                                         .arg(file.fileName())};
     const int channels = format.channels;
     const bool eightBit = format.bitsPerSample == 8;
     QByteArray bytes(qsizetype(count * format.blockAlign()), Qt::Uninitialized);

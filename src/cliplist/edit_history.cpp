@@ -4,6 +4,7 @@
 #include "base/no_follow.h"
 #include "cliplist/clip_list.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -72,8 +73,9 @@ private:
 class MoveStep : public Step {
 public:
     MoveStep(EditHistory& history, ClipList& clips, int from, int to)
-        : Step(history, clips, QStringLiteral("Move of %1").arg(clips.at(to).name)), m_from(from),
-          m_to(to) {}
+        : Step(history, clips,
+               QCoreApplication::translate("Clips", "Move of %1").arg(clips.at(to).name)),
+          m_from(from), m_to(to) {}
 
 protected:
     void redoStep() override { m_clips.move(m_from, m_to); }
@@ -115,9 +117,9 @@ EditHistory::EditHistory(ClipList& clips, WorkFolder folder, QObject* parent)
 EditHistory::~EditHistory() = default;
 
 void EditHistory::added(int row) {
-    m_stack.push(new PresenceStep(*this, m_clips,
-                                  QStringLiteral("Add of %1").arg(m_clips.at(row).name), row, true,
-                                  QString()));
+    m_stack.push(new PresenceStep(
+        *this, m_clips, QCoreApplication::translate("Clips", "Add of %1").arg(m_clips.at(row).name),
+        row, true, QString()));
 }
 
 Status EditHistory::remove(int row) {
@@ -125,11 +127,14 @@ Status EditHistory::remove(int row) {
     const QString kept = QFileInfo::exists(file) ? keep(file) : QString();
     if (!QFile::remove(file) && QFileInfo::exists(file)) {
         QFile::remove(kept);
-        return {ErrorCode::Create, QStringLiteral("%1 cannot be deleted.").arg(file)};
+        return {ErrorCode::Create,
+                QCoreApplication::translate("Clips", "%1 cannot be deleted.").arg(file)};
     }
     // The entry goes with the step's first redo, which is the removal itself.
     auto* step = new PresenceStep(
-        *this, m_clips, QStringLiteral("Remove of %1").arg(m_clips.at(row).name), row, false, kept);
+        *this, m_clips,
+        QCoreApplication::translate("Clips", "Remove of %1").arg(m_clips.at(row).name), row, false,
+        kept);
     m_clips.remove(row);
     m_stack.push(step);
     return Status::ok();
@@ -148,8 +153,9 @@ Status EditHistory::replace(int row, const QString& what, const std::function<St
                     .arg(file)};
     const QString before = beforeReplace(row);
     if (before.isEmpty())
-        return {ErrorCode::Create,
-                QStringLiteral("%1: the sound as it is cannot be kept for undo.").arg(file)};
+        return {ErrorCode::Create, QCoreApplication::translate(
+                                       "Clips", "%1: the sound as it is cannot be kept for undo.")
+                                       .arg(file)};
     const Status written = write();
     afterReplace(row, what, before, written.isOk());
     return written;
@@ -202,20 +208,23 @@ QString EditHistory::keep(const QString& file) {
 Status EditHistory::restore(const QString& kept, const QString& target) const {
     if (!nofollow::isPlainFile(kept))
         return {ErrorCode::NotFile,
-                QStringLiteral("%1 cannot be brought back: its kept version is not a plain file.")
+                QCoreApplication::translate(
+                    "Clips", "%1 cannot be brought back: its kept version is not a plain file.")
                     .arg(target)};
     const QString temporary = target + QStringLiteral(".undo");
     QFile::remove(temporary);
     if (::link(QFile::encodeName(kept).constData(), QFile::encodeName(temporary).constData()) !=
             0 &&
         !QFile::copy(kept, temporary))
-        return {ErrorCode::Create, QStringLiteral("%1 cannot be brought back: %2.")
-                                       .arg(target, QString::fromLocal8Bit(std::strerror(errno)))};
+        return {ErrorCode::Create,
+                QCoreApplication::translate("Clips", "%1 cannot be brought back: %2.")
+                    .arg(target, QString::fromLocal8Bit(std::strerror(errno)))};
     if (::rename(QFile::encodeName(temporary).constData(), QFile::encodeName(target).constData()) !=
         0) {
         QFile::remove(temporary);
-        return {ErrorCode::Create, QStringLiteral("%1 cannot be brought back: %2.")
-                                       .arg(target, QString::fromLocal8Bit(std::strerror(errno)))};
+        return {ErrorCode::Create,
+                QCoreApplication::translate("Clips", "%1 cannot be brought back: %2.")
+                    .arg(target, QString::fromLocal8Bit(std::strerror(errno)))};
     }
     return Status::ok();
 }

@@ -6,6 +6,7 @@
 #include "wav/fade.h"
 #include "wav/wav_header.h"
 
+#include <QCoreApplication>
 #include <QFileInfo>
 #include <QRegularExpression>
 
@@ -21,13 +22,13 @@ namespace ringtone {
 QString label(Target target) {
     switch (target) {
     case Target::IPhoneShare:
-        return QStringLiteral("iPhone, share sheet (under 30 s)");
+        return QCoreApplication::translate("Ringtone", "iPhone, share sheet (under 30 s)");
     case Target::IPhoneFinder:
-        return QStringLiteral("iPhone, Finder (up to 40 s)");
+        return QCoreApplication::translate("Ringtone", "iPhone, Finder (up to 40 s)");
     case Target::AndroidOgg:
-        return QStringLiteral("Android (.ogg)");
+        return QCoreApplication::translate("Ringtone", "Android (.ogg)");
     case Target::AndroidMp3:
-        return QStringLiteral("Android (.mp3)");
+        return QCoreApplication::translate("Ringtone", "Android (.mp3)");
     }
     return {};
 }
@@ -58,8 +59,9 @@ QString withExtension(const QString& path, Target target) {
 }
 
 QString fileFilter(Target target) {
-    const QString kind = codec(target) == Codec::Aac ? QStringLiteral("iPhone ringtone")
-                                                     : QStringLiteral("Android ringtone");
+    const QString kind = codec(target) == Codec::Aac
+                             ? QCoreApplication::translate("Ringtone", "iPhone ringtone")
+                             : QCoreApplication::translate("Ringtone", "Android ringtone");
     return QStringLiteral("%1 (*.%2)|*.%2").arg(kind, extension(target));
 }
 
@@ -220,7 +222,8 @@ Status pump(ToneSource& source, SoundSink& sink, std::int64_t toneFrames, const 
     int percent = -1;
     for (std::int64_t done = 0; done < toneFrames;) {
         if (abort && *abort)
-            return {ErrorCode::Ended, QStringLiteral("encoding was stopped.")};
+            return {ErrorCode::Ended,
+                    QCoreApplication::translate("Ringtone", "encoding was stopped.")};
         const Result<std::int64_t> got =
             source.read(pcm.data(), std::min(BlockFrames, toneFrames - done));
         if (!got)
@@ -292,7 +295,8 @@ Result<Pipeline> prepare(const Request& request) {
     if (pipeline.toneFrames <= 0)
         return Status{
             ErrorCode::Empty,
-            QStringLiteral("%1: there is no sound to make a ringtone of.").arg(request.source)};
+            QCoreApplication::translate("Ringtone", "%1: there is no sound to make a ringtone of.")
+                .arg(request.source)};
     LoopPlan loop;
     if (request.loop) {
         loop = planLoop(request, start, available, pipeline.toneFrames, rateHz);
@@ -409,7 +413,8 @@ Result<QByteArray> repeatedImage(const Request& request, int times) {
     const ByteCount dataBytes = ByteCount(collector.pcm().size()) * std::max(times, 1);
     if (dataBytes > WavHeader::MaxDataBytes)
         return Status{ErrorCode::TooLarge,
-                      QStringLiteral("%1: the tone is too long to be played %2 times.")
+                      QCoreApplication::translate("Ringtone",
+                                                  "%1: the tone is too long to be played %2 times.")
                           .arg(request.source)
                           .arg(times)};
     WavHeader header = WavHeader::forFormat(format);

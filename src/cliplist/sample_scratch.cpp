@@ -3,6 +3,7 @@
 
 #include "base/write_fully.h"
 
+#include <QCoreApplication>
 #include <QDir>
 
 #include <algorithm>
@@ -15,7 +16,7 @@ Status SampleScratch::open(const QString& folder) {
     m_file.setFileTemplate(QDir(folder).filePath(QStringLiteral(".scratch-XXXXXX")));
     if (!m_file.open())
         return {ErrorCode::Create,
-                QStringLiteral("%1: cannot be written (%2).")
+                QCoreApplication::translate("Clips", "%1: cannot be written (%2).")
                     .arg(QDir::toNativeSeparators(folder), m_file.errorString())};
     return Status::ok();
 }

@@ -7,6 +7,7 @@
 #include "wav/pcm_reader.h"
 #include "wav/wav_header.h"
 
+#include <QCoreApplication>
 #include <QFile>
 #include <QSaveFile>
 
@@ -36,7 +37,8 @@ Status openSound(PcmReader& reader, const QString& path) {
     if (Status opened = reader.open(path); !opened)
         return opened;
     if (reader.frames() == 0)
-        return {ErrorCode::Empty, QStringLiteral("%1: the file holds no sound.").arg(path)};
+        return {ErrorCode::Empty,
+                QCoreApplication::translate("Clips", "%1: the file holds no sound.").arg(path)};
     return Status::ok();
 }
 
@@ -126,7 +128,8 @@ Result<Outcome> gain(const QString& in, const QString& out, double db) {
         done->gainDb = db;
         if (done->clippedSamples > 0)
             done->note =
-                QStringLiteral("%1 samples were clipped at full scale.").arg(done->clippedSamples);
+                QCoreApplication::translate("Clips", "%1 samples were clipped at full scale.")
+                    .arg(done->clippedSamples);
     }
     return done;
 }
@@ -246,14 +249,16 @@ Result<PartMeters> measurePart(int channels, int sampleRateHz, const ReadBlock& 
         const std::int64_t skip = std::min(leadIn, *got);
         leadIn -= skip;
         if (!part.loudness->add(block.data() + skip * channels, *got - skip))
-            return Status{ErrorCode::Decode,
-                          QStringLiteral("%1: the loudness cannot be measured.").arg(name)};
+            return Status{ErrorCode::Decode, QCoreApplication::translate(
+                                                 "Clips", "%1: the loudness cannot be measured.")
+                                                 .arg(name)};
         part.frames += *got - skip;
         part.truePeak->feed(std::move(block));
     }
     if (!part.truePeak->finish())
         return Status{ErrorCode::Decode,
-                      QStringLiteral("%1: the true peak cannot be measured.").arg(name)};
+                      QCoreApplication::translate("Clips", "%1: the true peak cannot be measured.")
+                          .arg(name)};
     return part;
 }
 
@@ -332,12 +337,15 @@ Result<Measure> measure(const QString& in, std::int64_t first, std::int64_t maxF
         if (Status opened = reader->open(in); !opened)
             return opened;
         if (!reader->limit(first + from, count))
-            return Status{ErrorCode::FileOpen, QStringLiteral("%1: cannot be read.").arg(in)};
+            return Status{ErrorCode::FileOpen,
+                          QCoreApplication::translate("Clips", "%1: cannot be read.").arg(in)};
         return ReadBlock([reader, in](Block& block) -> Result<std::int64_t> {
             const std::int64_t got = reader->next(block);
             if (got < 0)
                 return Status{ErrorCode::FileForm,
-                              QStringLiteral("%1: the sound ends before its header says.").arg(in)};
+                              QCoreApplication::translate(
+                                  "Clips", "%1: the sound ends before its header says.")
+                                  .arg(in)};
             return got;
         });
     };
@@ -352,27 +360,31 @@ Outcome plan(const Measure& measured, const Target& target) {
     if (!std::isfinite(measured.samplePeakDb) ||
         (!target.peakOnly && !tooShort && !std::isfinite(measured.lufs))) {
         planned.changed = false;
-        planned.note = QStringLiteral("The clip is silent: there is nothing to bring up.");
+        planned.note = QCoreApplication::translate(
+            "Clips", "The clip is silent: there is nothing to bring up.");
         return planned;
     }
     if (target.peakOnly || tooShort) {
         planned.gainDb = target.peakDb - measured.samplePeakDb;
         planned.note = target.peakOnly
-                           ? QStringLiteral("Peak brought to %1.").arg(dbText(target.peakDb))
-                           : QStringLiteral("Too short to measure its loudness (under %1 s): peak "
-                                            "brought to %2 instead.")
+                           ? QCoreApplication::translate("Clips", "Peak brought to %1.")
+                                 .arg(dbText(target.peakDb))
+                           : QCoreApplication::translate(
+                                 "Clips", "Too short to measure its loudness (under %1 s): peak "
+                                          "brought to %2 instead.")
                                  .arg(Target::MinSeconds)
                                  .arg(dbText(target.peakDb));
         return planned;
     }
     planned.gainDb = target.lufs - measured.lufs;
-    planned.note = QStringLiteral("Brought from %1 to %2 LUFS.")
+    planned.note = QCoreApplication::translate("Clips", "Brought from %1 to %2 LUFS.")
                        .arg(measured.lufs, 0, 'f', 1)
                        .arg(target.lufs, 0, 'f', 1);
     if (measured.truePeakDb + planned.gainDb > Target::TruePeakCeilingDb) {
         planned.gainDb = Target::TruePeakCeilingDb - measured.truePeakDb;
-        planned.note = QStringLiteral("Brought from %1 LUFS as far as the true peak allows (%2 "
-                                      "dBTP): %3 LUFS.")
+        planned.note = QCoreApplication::translate(
+                           "Clips", "Brought from %1 LUFS as far as the true peak allows (%2 "
+                                    "dBTP): %3 LUFS.")
                            .arg(measured.lufs, 0, 'f', 1)
                            .arg(Target::TruePeakCeilingDb, 0, 'f', 1)
                            .arg(measured.lufs + planned.gainDb, 0, 'f', 1);

@@ -7,6 +7,8 @@
 #include <algorithm>
 #include <cstring>
 
+#include <QCoreApplication>
+
 Result<std::unique_ptr<ToneSource>> ToneSource::open(const QString& path) {
     std::unique_ptr<ToneSource> source(new ToneSource);
     source->m_path = path;
@@ -43,7 +45,8 @@ Status ToneSource::seek(std::int64_t frame) {
     frame = std::max<std::int64_t>(0, frame);
     if (m_reader) {
         if (!m_reader->limit(frame, m_reader->frames()))
-            return {ErrorCode::FileOpen, QStringLiteral("%1: cannot be read.").arg(m_path)};
+            return {ErrorCode::FileOpen,
+                    QCoreApplication::translate("Clips", "%1: cannot be read.").arg(m_path)};
         return Status::ok();
     }
     return m_stream->seek(frame);
@@ -78,8 +81,10 @@ Result<std::int64_t> ToneSource::read(std::int16_t* samples, std::int64_t maxFra
     if (m_reader) {
         const std::int64_t got = m_reader->next(m_block, maxFrames);
         if (got < 0)
-            return Status{ErrorCode::FileForm,
-                          QStringLiteral("%1: the sound ends before its header says.").arg(m_path)};
+            return Status{
+                ErrorCode::FileForm,
+                QCoreApplication::translate("Clips", "%1: the sound ends before its header says.")
+                    .arg(m_path)};
         std::memcpy(samples, m_block.data(), std::size_t(got * m_channels) * sizeof *samples);
         return got;
     }

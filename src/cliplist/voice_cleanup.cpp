@@ -9,6 +9,7 @@
 #include "wav/pcm_reader.h"
 #include "wav/wav_header.h"
 
+#include <QCoreApplication>
 #include <QFileInfo>
 #include <QSaveFile>
 
@@ -44,7 +45,8 @@ public:
 
     Status at(int from, int to, double fraction) {
         if (m_abort && m_abort->load())
-            return {ErrorCode::Ended, QStringLiteral("The clean-up was stopped.")};
+            return {ErrorCode::Ended,
+                    QCoreApplication::translate("CleanUp", "The clean-up was stopped.")};
         const int percent = from + int(std::lround((to - from) * std::clamp(fraction, 0.0, 1.0)));
         if (m_progress && percent != m_percent) {
             m_percent = percent;
@@ -83,8 +85,9 @@ Result<Input> analyse(const QString& in, Work& work) {
     input.blockFrames = std::max(1, input.format.sampleRateHz * BlockMs / 1000);
     input.quietBlocks = NoiseSampleMs / BlockMs;
     if (input.frames < std::int64_t(input.format.sampleRateHz) * NoiseSampleMs / 1000)
-        return refused(QStringLiteral("The sound is too short to clean: it lasts less than "
-                                      "half a second."));
+        return refused(QCoreApplication::translate(
+            "CleanUp", "The sound is too short to clean: it lasts less than "
+                       "half a second."));
     LevelEnvelope envelope(input.format.channels, input.blockFrames);
     std::int64_t done = 0;
     const Status read = reader.readAll([&](std::vector<std::int16_t>& samples, std::int64_t n) {
@@ -95,8 +98,9 @@ Result<Input> analyse(const QString& in, Work& work) {
     if (!read)
         return read;
     if (envelope.loudest() < LevelEnvelope::fromDb(SilenceDb))
-        return refused(QStringLiteral("The sound is nothing but silence: there is nothing to "
-                                      "clean."));
+        return refused(QCoreApplication::translate(
+            "CleanUp", "The sound is nothing but silence: there is nothing to "
+                       "clean."));
     // The noise is learnt from the quietest half second that is not digital silence (a take
     // that began muted), when a voice stands out of it as out of a room's noise; a clean
     // sound whose only quiet is digital silence has no noise to learn but that silence.
@@ -109,8 +113,9 @@ Result<Input> analyse(const QString& in, Work& work) {
     }
     if (loudest < std::max(input.floor * LevelEnvelope::fromDb(NoiseOnlyUnderDb),
                            LevelEnvelope::fromDb(QuietestDb)))
-        return refused(QStringLiteral("The sound is nothing but noise: no voice stands out of "
-                                      "it."));
+        return refused(QCoreApplication::translate(
+            "CleanUp", "The sound is nothing but noise: no voice stands out of "
+                       "it."));
     return input;
 }
 
@@ -132,8 +137,9 @@ Result<std::pair<std::int64_t, std::int64_t>> keptStretch(const Input& input, co
     const auto first =
         std::find_if(level.begin(), level.end(), [&](double v) { return v >= standsOut; });
     if (first == level.end())
-        return refused(QStringLiteral("The sound is nothing but noise: no voice stands out of "
-                                      "it."));
+        return refused(QCoreApplication::translate(
+            "CleanUp", "The sound is nothing but noise: no voice stands out of "
+                       "it."));
     const auto last =
         std::find_if(level.rbegin(), level.rend(), [&](double v) { return v >= standsOut; });
     // A word begins softly and fades out: its edges are where it rises out of the floor, a

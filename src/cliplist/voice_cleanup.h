@@ -54,10 +54,10 @@ struct StepKey {
     bool Steps::*step;
 };
 inline constexpr StepKey StepKeys[] = {
-    {"cleanup/trim", "Trim the silence at both ends", &Steps::trim},
-    {"cleanup/denoise", "Reduce the steady noise", &Steps::denoise},
-    {"cleanup/declick", "Remove clicks and rumble", &Steps::declick},
-    {"cleanup/level", "Bring the voice to -16 LUFS", &Steps::level},
+    {"cleanup/trim", QT_TRANSLATE_NOOP("Controls", "Trim the silence at both ends"), &Steps::trim},
+    {"cleanup/denoise", QT_TRANSLATE_NOOP("Controls", "Reduce the steady noise"), &Steps::denoise},
+    {"cleanup/declick", QT_TRANSLATE_NOOP("Controls", "Remove clicks and rumble"), &Steps::declick},
+    {"cleanup/level", QT_TRANSLATE_NOOP("Controls", "Bring the voice to -16 LUFS"), &Steps::level},
 };
 Steps rememberedSteps(const Choices& choices);
 

@@ -27,6 +27,7 @@
 #include <QApplication>
 #include <QCheckBox>
 #include <QComboBox>
+#include <QCoreApplication>
 #include <QEvent>
 #include <QItemSelectionModel>
 #include <QKeyEvent>
@@ -73,9 +74,9 @@ struct CropResult {
 EditorPanel::EditorPanel(ClipList& clips, EditHistory& history, EditSession& session,
                          PeakCache& peaks, const QItemSelectionModel& selection,
                          PageServices services, QWidget* parent)
-    : QGroupBox(QStringLiteral("Edit Song"), parent), m_clips(clips), m_history(history),
-      m_session(session), m_peaks(peaks), m_selection(selection), m_services(services),
-      m_spectrograms(std::make_unique<SpectrogramCache>()) {
+    : QGroupBox(QCoreApplication::translate("EditorPanel", "Edit Song"), parent), m_clips(clips),
+      m_history(history), m_session(session), m_peaks(peaks), m_selection(selection),
+      m_services(services), m_spectrograms(std::make_unique<SpectrogramCache>()) {
     setObjectName(QStringLiteral("Frame3"));
     m_waveform = place(new WaveformView(this), "Waveform", {12, 18, 321, 52});
     m_sliderEdit = place(new QSlider(Qt::Horizontal, this), "SliderEdit", {12, 72, 321, 18});
@@ -88,20 +89,26 @@ EditorPanel::EditorPanel(ClipList& clips, EditHistory& history, EditSession& ses
     m_cmdEditPlay = controls::pictureButton(this, "CmdEditPlay", {12, 131, 41, 36});
     m_cmdEditStop = controls::pictureButton(this, "CmdEditStop", {56, 131, 41, 36});
     m_cmdPlaySel = controls::pictureButton(this, "CmdPlaySel", {100, 131, 41, 36});
-    m_cmdMarkin = controls::button(this, "CmdMarkin", "Mark In", {146, 131, 60, 25});
-    m_cmdMarkOut = controls::button(this, "CmdMarkOut", "Mark Out", {208, 131, 62, 25});
-    m_cmdEditDone = controls::button(this, "CmdEditDone", "Done", {272, 131, 61, 25});
+    m_cmdMarkin = controls::button(this, "CmdMarkin", QT_TRANSLATE_NOOP("Controls", "Mark In"),
+                                   {146, 131, 60, 25});
+    m_cmdMarkOut = controls::button(this, "CmdMarkOut", QT_TRANSLATE_NOOP("Controls", "Mark Out"),
+                                    {208, 131, 62, 25});
+    m_cmdEditDone = controls::button(this, "CmdEditDone", QT_TRANSLATE_NOOP("Controls", "Done"),
+                                     {272, 131, 61, 25});
     m_chkSmooth =
-        place(new QCheckBox(QStringLiteral("Smooth cuts"), this), "chkSmooth", {146, 157, 100, 17});
+        place(new QCheckBox(QCoreApplication::translate("EditorPanel", "Smooth cuts"), this),
+              "chkSmooth", {146, 157, 100, 17});
     m_chkSmooth->setChecked(true);
     m_effects = new EffectsRow(clips, history, session, services, this);
     m_effects->move(0, 178);
     QList<controls::Check> steps;
     for (const cleanup::StepKey& step : cleanup::StepKeys)
         steps.append({step.key, step.text, true});
-    m_cmdCleanUp = controls::buttonWithChecks(this, "CmdCleanUp", "Clean Up", {248, 157, 85, 20},
-                                              services.choices, steps);
-    m_cmdCleanUp->setToolTip(QStringLiteral("Trim, denoise and level a voice (C)"));
+    m_cmdCleanUp =
+        controls::buttonWithChecks(this, "CmdCleanUp", QT_TRANSLATE_NOOP("Controls", "Clean Up"),
+                                   {248, 157, 85, 20}, services.choices, steps);
+    m_cmdCleanUp->setToolTip(
+        QCoreApplication::translate("EditorPanel", "Trim, denoise and level a voice (C)"));
     connect(m_cmdCleanUp, &QToolButton::clicked, m_effects, &EffectsRow::CmdCleanUp_Click);
     // The song's help sits on the frame's top line, at its right end, where the frame has
     // room at any size.
@@ -109,8 +116,9 @@ EditorPanel::EditorPanel(ClipList& clips, EditHistory& history, EditSession& ses
     m_guide->setLengthAsker([this](double current) -> std::optional<double> {
         Dialogs& dialogs = m_services.context.dialogs;
         const std::optional<QString> typed =
-            dialogs.inputText(&m_services.dialogParent, QStringLiteral("Suggestions last"),
-                              QStringLiteral("Seconds, from %1 to %2:")
+            dialogs.inputText(&m_services.dialogParent,
+                              QCoreApplication::translate("EditorPanel", "Suggestions last"),
+                              QCoreApplication::translate("EditorPanel", "Seconds, from %1 to %2:")
                                   .arg(analysis::MinSuggestionLength)
                                   .arg(analysis::MaxSuggestionLength),
                               QString::number(current));
@@ -121,26 +129,29 @@ EditorPanel::EditorPanel(ClipList& clips, EditHistory& history, EditSession& ses
         if (!ok || !(seconds >= analysis::MinSuggestionLength) ||
             !(seconds <= analysis::MaxSuggestionLength)) {
             warn(dialogs, &m_services.dialogParent,
-                 QStringLiteral("A suggestion lasts from %1 to %2 seconds.")
+                 QCoreApplication::translate("EditorPanel",
+                                             "A suggestion lasts from %1 to %2 seconds.")
                      .arg(analysis::MinSuggestionLength)
                      .arg(analysis::MaxSuggestionLength));
             return std::nullopt;
         }
         return seconds;
     });
-    m_cmdSuggest = controls::button(this, "CmdSuggest", "Suggest", {219, 0, 60, 17});
-    m_cmdSuggest->setToolTip(QStringLiteral("Put the marks on the best part of the song (S)"));
+    m_cmdSuggest = controls::button(this, "CmdSuggest", QT_TRANSLATE_NOOP("Controls", "Suggest"),
+                                    {219, 0, 60, 17});
+    m_cmdSuggest->setToolTip(QCoreApplication::translate(
+        "EditorPanel", "Put the marks on the best part of the song (S)"));
     m_cmdSnap = place(new QToolButton(this), "CmdSnap", {281, 0, 52, 17});
-    m_cmdSnap->setText(QStringLiteral("Snap"));
-    m_cmdSnap->setToolTip(
-        QStringLiteral("Where the marks land, the tempo and the suggestions' length"));
+    m_cmdSnap->setText(QCoreApplication::translate("EditorPanel", "Snap"));
+    m_cmdSnap->setToolTip(QCoreApplication::translate(
+        "EditorPanel", "Where the marks land, the tempo and the suggestions' length"));
     m_guide->buildMenu(*m_cmdSnap);
     connect(m_cmdSuggest, &QPushButton::clicked, m_guide, &SongGuide::suggest);
     connect(&m_peaks, &PeakCache::finished, m_guide, &SongGuide::prepare);
     connect(m_guide, &SongGuide::musicChanged, this, &EditorPanel::showMusic);
     connect(m_guide, &SongGuide::suggested, this, [this](int index, const QString& reason) {
         QToolTip::showText(m_cmdSuggest->mapToGlobal(QPoint(0, m_cmdSuggest->height())),
-                           QStringLiteral("%1 of %2: %3")
+                           QCoreApplication::translate("EditorPanel", "%1 of %2: %3")
                                .arg(index + 1)
                                .arg(m_guide->suggestions().size())
                                .arg(reason),
@@ -161,12 +172,18 @@ EditorPanel::EditorPanel(ClipList& clips, EditHistory& history, EditSession& ses
     keepEdges(m_txtKept, Qt::BottomEdge);
     keepEdges(m_lblout, Qt::RightEdge | Qt::BottomEdge);
     keepEdges(m_txtMarkOut, Qt::RightEdge | Qt::BottomEdge);
-    controls::describe(m_waveform, "Waveform",
-                       "The open clip with its marks and playhead; click to move the playhead");
-    controls::describe(m_sliderEdit, "Playhead", "Where the clip plays from, in seconds");
-    controls::describe(m_txtMarkIn, "Mark-in time", "Where the kept stretch starts, m:ss.mmm");
-    controls::describe(m_txtKept, "Kept length", "The length of the kept stretch, m:ss.mmm");
-    controls::describe(m_txtMarkOut, "Mark-out time", "Where the kept stretch ends, m:ss.mmm");
+    controls::describe(
+        m_waveform, QT_TRANSLATE_NOOP("Controls", "Waveform"),
+        QT_TRANSLATE_NOOP("Controls",
+                          "The open clip with its marks and playhead; click to move the playhead"));
+    controls::describe(m_sliderEdit, QT_TRANSLATE_NOOP("Controls", "Playhead"),
+                       QT_TRANSLATE_NOOP("Controls", "Where the clip plays from, in seconds"));
+    controls::describe(m_txtMarkIn, QT_TRANSLATE_NOOP("Controls", "Mark-in time"),
+                       QT_TRANSLATE_NOOP("Controls", "Where the kept stretch starts, m:ss.mmm"));
+    controls::describe(m_txtKept, QT_TRANSLATE_NOOP("Controls", "Kept length"),
+                       QT_TRANSLATE_NOOP("Controls", "The length of the kept stretch, m:ss.mmm"));
+    controls::describe(m_txtMarkOut, QT_TRANSLATE_NOOP("Controls", "Mark-out time"),
+                       QT_TRANSLATE_NOOP("Controls", "Where the kept stretch ends, m:ss.mmm"));
 
     m_sliderEdit->installEventFilter(this);
     connect(m_cmdEditPlay, &QPushButton::clicked, this, &EditorPanel::CmdEditPlay_Click);
@@ -195,7 +212,8 @@ EditorPanel::EditorPanel(ClipList& clips, EditHistory& history, EditSession& ses
     // list it is empty until the next double click.
     connect(&m_session, &EditSession::closed, this, [this] {
         setEditorEnabled(false);
-        m_waveform->clear(QStringLiteral("Double click a clip to edit it"));
+        m_waveform->clear(
+            QCoreApplication::translate("EditorPanel", "Double click a clip to edit it"));
     });
     connect(&m_session, &EditSession::playheadMoved, m_waveform, &WaveformView::setPlayhead);
 
@@ -238,17 +256,20 @@ void EditorPanel::addKey(const QKeySequence& key, const std::function<void()>& a
 }
 
 void EditorPanel::SetLng() {
-    m_cmdEditPlay->setToolTip(QStringLiteral("Play"));
-    m_cmdEditStop->setToolTip(QStringLiteral("Stop"));
-    m_cmdPlaySel->setToolTip(QStringLiteral("Play Selection"));
+    m_cmdEditPlay->setToolTip(QCoreApplication::translate("EditorPanel", "Play"));
+    m_cmdEditStop->setToolTip(QCoreApplication::translate("EditorPanel", "Stop"));
+    m_cmdPlaySel->setToolTip(QCoreApplication::translate("EditorPanel", "Play Selection"));
     // Each time shown says what it is; the labels keep their texts.
-    m_lblin->setToolTip(QStringLiteral("Mark-in (h:mm:ss)"));
-    m_lbltotal->setToolTip(QStringLiteral("Playhead (h:mm:ss); the clip's length until it plays"));
-    m_lblout->setToolTip(QStringLiteral("Mark-out (h:mm:ss)"));
-    m_txtMarkIn->setToolTip(QStringLiteral("Mark-in (m:ss.mmm): type a time to set it"));
-    m_txtKept->setToolTip(
-        QStringLiteral("Kept length, mark-in to mark-out (m:ss.mmm): type one to move mark-out"));
-    m_txtMarkOut->setToolTip(QStringLiteral("Mark-out (m:ss.mmm): type a time to set it"));
+    m_lblin->setToolTip(QCoreApplication::translate("EditorPanel", "Mark-in (h:mm:ss)"));
+    m_lbltotal->setToolTip(QCoreApplication::translate(
+        "EditorPanel", "Playhead (h:mm:ss); the clip's length until it plays"));
+    m_lblout->setToolTip(QCoreApplication::translate("EditorPanel", "Mark-out (h:mm:ss)"));
+    m_txtMarkIn->setToolTip(
+        QCoreApplication::translate("EditorPanel", "Mark-in (m:ss.mmm): type a time to set it"));
+    m_txtKept->setToolTip(QCoreApplication::translate(
+        "EditorPanel", "Kept length, mark-in to mark-out (m:ss.mmm): type one to move mark-out"));
+    m_txtMarkOut->setToolTip(
+        QCoreApplication::translate("EditorPanel", "Mark-out (m:ss.mmm): type a time to set it"));
     m_effects->SetLng();
 }
 
@@ -305,7 +326,7 @@ void EditorPanel::List1_DblClick() {
     context.MMCPlayList.command(QStringLiteral("Close"));
     if (Status opened = m_session.open(m_clips.clipFile(row)); !opened) {
         warn(context.dialogs, &m_services.dialogParent,
-             QStringLiteral("%1 cannot be opened for editing.\n\n%2")
+             QCoreApplication::translate("EditorPanel", "%1 cannot be opened for editing.\n\n%2")
                  .arg(m_clips.at(row).name, opened.message()));
         return;
     }
@@ -392,9 +413,10 @@ void EditorPanel::typed(QLineEdit* box) {
     const std::optional<std::int64_t> ms = edittime::parseMillis(box->text());
     if (!ms || *ms > m_session.lengthMs()) {
         const QString why =
-            !ms ? QStringLiteral("\"%1\" is not a time: type m:ss.mmm, for example 0:12.500.")
+            !ms ? QCoreApplication::translate(
+                      "EditorPanel", "\"%1\" is not a time: type m:ss.mmm, for example 0:12.500.")
                       .arg(box->text())
-                : QStringLiteral("The clip is only %1 long.")
+                : QCoreApplication::translate("EditorPanel", "The clip is only %1 long.")
                       .arg(edittime::millisText(m_session.lengthMs()));
         showMarks();
         QToolTip::showText(box->mapToGlobal(QPoint(0, box->height())), why, box);
@@ -414,9 +436,11 @@ void EditorPanel::typed(QLineEdit* box) {
 void EditorPanel::showWaveform() {
     const QString& clip = m_session.clipFile();
     const std::shared_ptr<const Peaks> peaks = m_peaks.peaksFor(clip);
-    m_waveform->setClip(
-        peaks, m_session.lengthMs(),
-        peaks ? QString() : QStringLiteral("No waveform: %1").arg(m_peaks.failure(clip)), clip);
+    m_waveform->setClip(peaks, m_session.lengthMs(),
+                        peaks ? QString()
+                              : QCoreApplication::translate("EditorPanel", "No waveform: %1")
+                                    .arg(m_peaks.failure(clip)),
+                        clip);
     showSpectrogram();
     showMusic();
 }
@@ -466,8 +490,9 @@ void EditorPanel::CmdEditDone_Click() {
             CropResult result;
             result.status = row >= 0 && before.isEmpty()
                                 ? Status{ErrorCode::Create,
-                                         QStringLiteral("%1: the sound as it is cannot be kept "
-                                                        "for undo.")
+                                         QCoreApplication::translate(
+                                             "EditorPanel", "%1: the sound as it is cannot be kept "
+                                                            "for undo.")
                                              .arg(clipFile)}
                                 : crop.crop(clipFile, markIn, markOut, lengthMs);
             result.sent = crop.sentCommands();
@@ -476,17 +501,19 @@ void EditorPanel::CmdEditDone_Click() {
         [this, row, before, name](CropResult result) {
             m_sent = result.sent;
             if (!before.isEmpty())
-                m_history.afterReplace(row, QStringLiteral("Crop of %1").arg(name), before,
-                                       result.status.isOk());
+                m_history.afterReplace(
+                    row, QCoreApplication::translate("EditorPanel", "Crop of %1").arg(name), before,
+                    result.status.isOk());
             else if (row >= 0)
                 m_clips.refresh(row);
             if (!result.status)
                 warn(m_services.context.dialogs, &m_services.dialogParent,
-                     QStringLiteral("%1 was not cropped; its clip file is as it was.\n\n%2")
+                     QCoreApplication::translate(
+                         "EditorPanel", "%1 was not cropped; its clip file is as it was.\n\n%2")
                          .arg(name, result.status.message()));
             emit cropEnded();
         },
-        m_services.busy.hold(QStringLiteral("Saving......."), false));
+        m_services.busy.hold(QCoreApplication::translate("EditorPanel", "Saving......."), false));
 }
 
 void EditorPanel::setEditorEnabled(bool enabled) {

@@ -13,6 +13,7 @@
 #include <QApplication>
 #include <QCheckBox>
 #include <QComboBox>
+#include <QCoreApplication>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QRegularExpression>
@@ -50,14 +51,19 @@ EffectsRow::EffectsRow(ClipList& clips, EditHistory& history, EditSession& sessi
     m_txtGain = place(new QLineEdit(QStringLiteral("+3 dB"), this), "txtGain", {132, 0, 40, 22});
     m_cmdNormalise = pictureButton(this, "CmdNormalise", {176, 0, 24, 22}, 16);
     m_cboLoudness = place(new QComboBox(this), "cboLoudness", {202, 0, 92, 22});
-    for (const char* level : {"-14 LUFS", "-16 LUFS", "-23 LUFS"})
-        m_cboLoudness->addItem(QLatin1String(level));
-    m_chkNormaliseAll =
-        place(new QCheckBox(QStringLiteral("All"), this), "chkNormaliseAll", {297, 2, 36, 18});
+    // The level is the item's data; its text is for the user, in the user's language.
+    for (const int lufs : {-14, -16, -23})
+        m_cboLoudness->addItem(QCoreApplication::translate("EffectsRow", "%1 LUFS").arg(lufs),
+                               lufs);
+    m_chkNormaliseAll = place(new QCheckBox(QCoreApplication::translate("EffectsRow", "All"), this),
+                              "chkNormaliseAll", {297, 2, 36, 18});
 
-    controls::describe(m_txtFade, "Fade length", "The length of a fade in or out, in seconds");
-    controls::describe(m_txtGain, "Gain", "The gain to apply, in decibels");
-    controls::describe(m_cboLoudness, "Loudness", "The loudness Normalise brings clips to");
+    controls::describe(m_txtFade, QT_TRANSLATE_NOOP("Controls", "Fade length"),
+                       QT_TRANSLATE_NOOP("Controls", "The length of a fade in or out, in seconds"));
+    controls::describe(m_txtGain, QT_TRANSLATE_NOOP("Controls", "Gain"),
+                       QT_TRANSLATE_NOOP("Controls", "The gain to apply, in decibels"));
+    controls::describe(m_cboLoudness, QT_TRANSLATE_NOOP("Controls", "Loudness"),
+                       QT_TRANSLATE_NOOP("Controls", "The loudness Normalise brings clips to"));
     connect(m_cmdFadeIn, &QPushButton::clicked, this, &EffectsRow::CmdFadeIn_Click);
     connect(m_cmdFadeOut, &QPushButton::clicked, this, &EffectsRow::CmdFadeOut_Click);
     connect(m_cmdGain, &QPushButton::clicked, this, &EffectsRow::CmdGain_Click);
@@ -88,17 +94,17 @@ EffectsRow::EffectsRow(ClipList& clips, EditHistory& history, EditSession& sessi
 
 void EffectsRow::SetLng() {
     const std::pair<QWidget*, const char*> tooltips[] = {
-        {m_cmdFadeIn, "Fade In"},
-        {m_cmdFadeOut, "Fade Out"},
-        {m_cmdGain, "Gain"},
-        {m_cmdNormalise, "Normalise"},
-        {m_txtFade, "The length of a fade, in seconds"},
-        {m_txtGain, "The gain, in decibels"},
-        {m_cboLoudness, "The loudness Normalise brings clips to"},
-        {m_chkNormaliseAll, "Normalise every clip of the list"},
+        {m_cmdFadeIn, QT_TRANSLATE_NOOP("EffectsRow", "Fade In")},
+        {m_cmdFadeOut, QT_TRANSLATE_NOOP("EffectsRow", "Fade Out")},
+        {m_cmdGain, QT_TRANSLATE_NOOP("EffectsRow", "Gain")},
+        {m_cmdNormalise, QT_TRANSLATE_NOOP("EffectsRow", "Normalise")},
+        {m_txtFade, QT_TRANSLATE_NOOP("EffectsRow", "The length of a fade, in seconds")},
+        {m_txtGain, QT_TRANSLATE_NOOP("EffectsRow", "The gain, in decibels")},
+        {m_cboLoudness, QT_TRANSLATE_NOOP("EffectsRow", "The loudness Normalise brings clips to")},
+        {m_chkNormaliseAll, QT_TRANSLATE_NOOP("EffectsRow", "Normalise every clip of the list")},
     };
     for (const auto& [control, text] : tooltips)
-        control->setToolTip(QLatin1String(text));
+        control->setToolTip(QCoreApplication::translate("EffectsRow", text));
 }
 
 void EffectsRow::nameKeys() {
@@ -148,12 +154,13 @@ void EffectsRow::apply(Effect effect, int row) {
     const std::optional<double> seconds = readNumber(m_txtFade->text());
     const std::optional<double> db = readNumber(m_txtGain->text());
     if ((effect == Effect::FadeIn || effect == Effect::FadeOut) && (!seconds || *seconds <= 0))
-        return refuse(QStringLiteral("Type the length of the fade in seconds, for example 1.0."));
+        return refuse(QCoreApplication::translate(
+            "EffectsRow", "Type the length of the fade in seconds, for example 1.0."));
     if (effect == Effect::Gain && (!db || std::abs(*db) > 60))
-        return refuse(
-            QStringLiteral("Type the gain in decibels, from -60 to +60, for example +3."));
+        return refuse(QCoreApplication::translate(
+            "EffectsRow", "Type the gain in decibels, from -60 to +60, for example +3."));
     soundedit::Target target;
-    target.lufs = readNumber(m_cboLoudness->currentText()).value_or(-14.0);
+    target.lufs = m_cboLoudness->currentData().toDouble();
 
     std::vector<int> rows;
     if (effect == Effect::Normalise && m_chkNormaliseAll->isChecked())
@@ -167,19 +174,24 @@ void EffectsRow::apply(Effect effect, int row) {
     if (!hold)
         return;
 
-    const char* const names[] = {"Fade in", "Fade out", "Gain", "Normalise", "Clean up"};
+    const char* const names[] = {
+        QT_TRANSLATE_NOOP("EffectsRow", "Fade in"), QT_TRANSLATE_NOOP("EffectsRow", "Fade out"),
+        QT_TRANSLATE_NOOP("EffectsRow", "Gain"), QT_TRANSLATE_NOOP("EffectsRow", "Normalise"),
+        QT_TRANSLATE_NOOP("EffectsRow", "Clean up")};
     m_session.letGo();
     std::vector<Task> tasks;
     for (int r : rows) {
         Task task;
         task.row = r;
         task.file = m_clips.clipFile(r);
-        task.what =
-            QStringLiteral("%1 of %2").arg(QLatin1String(names[int(effect)]), m_clips.at(r).name);
+        task.what = QCoreApplication::translate("EffectsRow", "%1 of %2")
+                        .arg(QCoreApplication::translate("EffectsRow", names[int(effect)]),
+                             m_clips.at(r).name);
         task.before = m_history.beforeReplace(r);
         if (task.before.isEmpty())
             task.outcome = Status{ErrorCode::Create,
-                                  QStringLiteral("the sound as it is cannot be kept for undo.")};
+                                  QCoreApplication::translate(
+                                      "EffectsRow", "the sound as it is cannot be kept for undo.")};
         tasks.push_back(task);
     }
     std::function<Result<soundedit::Outcome>(const QString&)> work;
@@ -226,7 +238,7 @@ void EffectsRow::end(std::vector<Task> tasks) {
     for (const Task& task : tasks)
         written += task.outcome && task.outcome->changed ? 1 : 0;
     if (written > 1)
-        m_history.beginGroup(QStringLiteral("Normalise all"));
+        m_history.beginGroup(QCoreApplication::translate("EffectsRow", "Normalise all"));
     QStringList told;
     for (const Task& task : tasks) {
         const bool changed = task.outcome && task.outcome->changed;
@@ -234,7 +246,7 @@ void EffectsRow::end(std::vector<Task> tasks) {
             m_history.afterReplace(task.row, task.what, task.before, changed);
         const QString name = m_clips.at(task.row).name;
         if (!task.outcome)
-            told << QStringLiteral("%1 was not changed: %2")
+            told << QCoreApplication::translate("EffectsRow", "%1 was not changed: %2")
                         .arg(name, task.outcome.status().message());
         else if (!task.outcome->note.isEmpty())
             told << QStringLiteral("%1: %2").arg(name, task.outcome->note);

@@ -15,6 +15,7 @@
 #include "pagekit/busy_gate.h"
 #include "pagekit/controls.h"
 
+#include <QCoreApplication>
 #include <QItemSelectionModel>
 #include <QLabel>
 #include <QLineEdit>
@@ -32,7 +33,7 @@ Framewav::Framewav(PageServices services, RingtonePrompt& ringtonePrompt, QWidge
                    return std::unique_ptr<JobScope>(busy.hold(text, showNow));
                }) {
     setObjectName(QStringLiteral("Framewav"));
-    setTitle(QStringLiteral("Audio Edit"));
+    setTitle(QCoreApplication::translate("FrameWav", "Audio Edit"));
     m_list1 = place(new ClipListBox(this), "List1", {16, 24, 265, 273});
     m_list1->setModel(&m_clips);
     QItemSelectionModel& selection = *m_list1->selectionModel();
@@ -56,16 +57,20 @@ Framewav::Framewav(PageServices services, RingtonePrompt& ringtonePrompt, QWidge
     for (MediaPlayer* player : players) {
         connect(player, &MediaPlayer::failed, this, [this](const Status& failure) {
             warn(m_services.context.dialogs, &m_services.dialogParent,
-                 QStringLiteral("Playing stopped.\n\n%1").arg(failure.message()));
+                 QCoreApplication::translate("FrameWav", "Playing stopped.\n\n%1")
+                     .arg(failure.message()));
         });
     }
     // Two rows of lower buttons, so that the ringtone's fits below the list's two.
     auto* cmdSaveWav =
-        controls::button(this, "CmdSaveWav", "Save The List to Wav", {344, 298, 169, 24});
+        controls::button(this, "CmdSaveWav", QT_TRANSLATE_NOOP("Controls", "Save The List to Wav"),
+                         {344, 298, 169, 24});
     auto* cmdSaveList =
-        controls::button(this, "CmdSaveList", "Save The List to MP3", {520, 298, 169, 24});
+        controls::button(this, "CmdSaveList", QT_TRANSLATE_NOOP("Controls", "Save The List to MP3"),
+                         {520, 298, 169, 24});
     auto* cmdRingtone =
-        controls::button(this, "CmdRingtone", "Save as Ringtone", {344, 325, 345, 24});
+        controls::button(this, "CmdRingtone", QT_TRANSLATE_NOOP("Controls", "Save as Ringtone"),
+                         {344, 325, 345, 24});
     m_join = new ListJoin(m_clips, services, this);
     m_saving = new ListSaving(m_clips, *m_join, services, this);
     m_ringtone = new RingtoneSaving(m_clips, *m_join, selection, ringtonePrompt, services, this);
@@ -80,10 +85,13 @@ Framewav::Framewav(PageServices services, RingtonePrompt& ringtonePrompt, QWidge
     keepEdges(cmdSaveWav, Qt::LeftEdge | Qt::BottomEdge);
     keepEdges(cmdSaveList, Qt::RightEdge | Qt::BottomEdge);
     keepEdges(cmdRingtone, Qt::LeftEdge | Qt::RightEdge | Qt::BottomEdge);
-    controls::describe(m_list1, "Clip list",
-                       "The clips to play, edit and save; click to select, double click or Return "
-                       "to edit");
-    controls::describe(m_text1, "Encoder status", "The status code of the last MP3 encoding");
+    controls::describe(
+        m_list1, QT_TRANSLATE_NOOP("Controls", "Clip list"),
+        QT_TRANSLATE_NOOP(
+            "Controls", "The clips to play, edit and save; click to select, double click or Return "
+                        "to edit"));
+    controls::describe(m_text1, QT_TRANSLATE_NOOP("Controls", "Encoder status"),
+                       QT_TRANSLATE_NOOP("Controls", "The status code of the last MP3 encoding"));
 
     connect(cmdSaveWav, &QPushButton::clicked, m_saving, &ListSaving::CmdSaveWav_Click);
     connect(cmdSaveList, &QPushButton::clicked, m_saving, &ListSaving::CmdSaveList_Click);
@@ -142,7 +150,8 @@ void Framewav::SetLng() {
 }
 
 void Framewav::startUp() {
-    m_label6->setText(QStringLiteral("Click to Select Play\r\nDouble Click to Select Edit"));
+    m_label6->setText(QCoreApplication::translate(
+        "FrameWav", "Click to Select Play\r\nDouble Click to Select Edit"));
     m_player->setButtonsEnabled(false);
     m_session.close();
 }
@@ -191,7 +200,7 @@ void Framewav::showListMenu(const QPoint& at) {
             effects.setNormaliseAll(false);
             effects.apply(effect, row);
         });
-    item(QStringLiteral("Normalise all"), m_clips.count() > 0, [&effects] {
+    item(QCoreApplication::translate("FrameWav", "Normalise all"), m_clips.count() > 0, [&effects] {
         effects.setNormaliseAll(true);
         effects.apply(Effect::Normalise, 0);
     });

@@ -15,6 +15,7 @@
 #include "pagekit/controls.h"
 #include "pagekit/dialogs.h"
 
+#include <QCoreApplication>
 #include <QItemSelectionModel>
 #include <QKeySequence>
 #include <QPushButton>
@@ -49,7 +50,8 @@ ListButtons::ListButtons(ClipList& clips, EditHistory& history, ClipImport& impo
     m_cmdremove = pictureButton(this, "Cmdremove", {0, 48, 41, 41});
     m_cmdUP = pictureButton(this, "CmdUP", {0, 96, 41, 41});
     m_cmdDown = pictureButton(this, "CmdDown", {0, 144, 41, 41});
-    m_cmdIns = controls::button(this, "CmdIns", "Insert", {0, 192, 41, 25});
+    m_cmdIns =
+        controls::button(this, "CmdIns", QT_TRANSLATE_NOOP("Controls", "Insert"), {0, 192, 41, 25});
     m_cmdUndo = pictureButton(this, "CmdUndo", {0, 222, 41, 25}, 18);
     m_cmdRedo = pictureButton(this, "CmdRedo", {0, 248, 41, 25}, 18);
 
@@ -75,11 +77,12 @@ ListButtons::ListButtons(ClipList& clips, EditHistory& history, ClipImport& impo
 }
 
 void ListButtons::SetLng() {
-    m_cmdAdd->setToolTip(QStringLiteral("Add New"));
-    m_cmdremove->setToolTip(QStringLiteral("Remove Form List"));
-    m_cmdUP->setToolTip(QStringLiteral("Move UP"));
-    m_cmdDown->setToolTip(QStringLiteral("Move Down"));
-    m_cmdIns->setToolTip(QStringLiteral("Insert before the selected clip"));
+    m_cmdAdd->setToolTip(QCoreApplication::translate("ListButtons", "Add New"));
+    m_cmdremove->setToolTip(QCoreApplication::translate("ListButtons", "Remove Form List"));
+    m_cmdUP->setToolTip(QCoreApplication::translate("ListButtons", "Move UP"));
+    m_cmdDown->setToolTip(QCoreApplication::translate("ListButtons", "Move Down"));
+    m_cmdIns->setToolTip(
+        QCoreApplication::translate("ListButtons", "Insert before the selected clip"));
 }
 
 void ListButtons::assignKeys() {
@@ -113,7 +116,7 @@ void ListButtons::askAndAdd(int row) {
         return;
     Dialogs::FileRequest request;
     request.mode = Dialogs::FileRequest::Mode::Open;
-    request.title = QStringLiteral("Add to the clip list");
+    request.title = QCoreApplication::translate("ListButtons", "Add to the clip list");
     request.filter = QLatin1String(OpenFilter);
     request.initialFolder =
         m_import.lastFolder().isEmpty() ? m_services.settings.baseFolder() : m_import.lastFolder();
@@ -132,7 +135,9 @@ void ListButtons::addFiles(const QStringList& paths, int row, bool gather) {
     if (refuses()) {
         m_services.context.dialogs.message(
             &m_services.dialogParent,
-            QStringLiteral("Files are still being added to the list. Try again when they are in."),
+            QCoreApplication::translate(
+                "ListButtons",
+                "Files are still being added to the list. Try again when they are in."),
             QLatin1String(appinfo::Title), Dialogs::Icon::Information);
         return;
     }
@@ -186,16 +191,16 @@ void ListButtons::stepHistory(bool back) {
 
 void ListButtons::showHistory() {
     const QUndoStack& stack = m_history.stack();
-    const auto tip = [](const char* action, const QString& step, const char* key) {
-        return step.isEmpty()
-                   ? QStringLiteral("%1 (%2)").arg(QLatin1String(action), QLatin1String(key))
-                   : QStringLiteral("%1 %2 (%3)")
-                         .arg(QLatin1String(action), step, QLatin1String(key));
+    const auto tip = [](const QString& action, const QString& step, const char* key) {
+        return step.isEmpty() ? QStringLiteral("%1 (%2)").arg(action, QLatin1String(key))
+                              : QStringLiteral("%1 %2 (%3)").arg(action, step, QLatin1String(key));
     };
     m_cmdUndo->setEnabled(stack.canUndo());
     m_cmdRedo->setEnabled(stack.canRedo());
-    m_cmdUndo->setToolTip(tip("Undo", stack.undoText(), "Ctrl+Z"));
-    m_cmdRedo->setToolTip(tip("Redo", stack.redoText(), "Ctrl+Shift+Z"));
+    m_cmdUndo->setToolTip(
+        tip(QCoreApplication::translate("ListButtons", "Undo"), stack.undoText(), "Ctrl+Z"));
+    m_cmdRedo->setToolTip(
+        tip(QCoreApplication::translate("ListButtons", "Redo"), stack.redoText(), "Ctrl+Shift+Z"));
 }
 
 QString ListButtons::undoText() const {
@@ -226,8 +231,10 @@ void ListButtons::Cmdremove_Click() {
         const QString name = m_clips.at(row).name;
         const Dialogs::Answer answer = context.dialogs.message(
             &m_services.dialogParent,
-            QStringLiteral("Are you sure you want to delete %1 ?").arg(name),
-            QStringLiteral("Deleting"), Dialogs::Icon::None, Dialogs::Buttons::YesNo);
+            QCoreApplication::translate("ListButtons", "Are you sure you want to delete %1 ?")
+                .arg(name),
+            QCoreApplication::translate("ListButtons", "Deleting"), Dialogs::Icon::None,
+            Dialogs::Buttons::YesNo);
         if (answer == Dialogs::Answer::Yes) {
             const QString file = m_clips.clipFile(row);
             // The file goes into the history's keeping, so "Undo" can bring it back. A file
@@ -235,7 +242,9 @@ void ListButtons::Cmdremove_Click() {
             // the entry.
             if (!m_history.remove(row))
                 warn(context.dialogs, &m_services.dialogParent,
-                     QStringLiteral("%1 was not removed: %2 cannot be deleted.").arg(name, file));
+                     QCoreApplication::translate("ListButtons",
+                                                 "%1 was not removed: %2 cannot be deleted.")
+                         .arg(name, file));
             else
                 selectRow(m_selection, -1);
         }

@@ -12,6 +12,7 @@
 #include "pagekit/dialogs.h"
 
 #include <QCheckBox>
+#include <QCoreApplication>
 #include <QItemSelectionModel>
 #include <QLabel>
 #include <QPushButton>
@@ -22,8 +23,8 @@ using controls::place;
 ListPlayerPanel::ListPlayerPanel(const ClipList& clips, const EditSession& session,
                                  QItemSelectionModel& selection, PageServices services,
                                  QWidget* parent)
-    : QGroupBox(QStringLiteral("List Control"), parent), m_clips(clips), m_session(session),
-      m_selection(selection), m_services(services), m_timer1(this) {
+    : QGroupBox(QCoreApplication::translate("ListPlayer", "List Control"), parent), m_clips(clips),
+      m_session(session), m_selection(selection), m_services(services), m_timer1(this) {
     setObjectName(QStringLiteral("Frame2"));
     m_cmdFoward = pictureButton(this, "CmdFoward", {12, 24, 41, 41});
     m_cmdPlay = pictureButton(this, "CmdPlay", {56, 24, 41, 41});
@@ -31,7 +32,8 @@ ListPlayerPanel::ListPlayerPanel(const ClipList& clips, const EditSession& sessi
     m_cmdStop = pictureButton(this, "CmdStop", {144, 24, 41, 41});
     m_cmdNext = pictureButton(this, "CmdNext", {188, 24, 41, 41});
     m_cmdPause->setCheckable(true);
-    m_check1 = place(new QCheckBox(QStringLiteral("Play List"), this), "Check1", {240, 22, 97, 21});
+    m_check1 = place(new QCheckBox(QCoreApplication::translate("ListPlayer", "Play List"), this),
+                     "Check1", {240, 22, 97, 21});
     m_lblListPos = place(new QLabel(this), "lblListPos", {240, 46, 97, 17});
 
     m_timer1.setInterval(TickMs);
@@ -57,11 +59,14 @@ ListPlayerPanel::ListPlayerPanel(const ClipList& clips, const EditSession& sessi
 
 void ListPlayerPanel::SetLng() {
     const std::pair<QWidget*, const char*> tooltips[] = {
-        {m_cmdFoward, "Forward"}, {m_cmdPause, "Pause"}, {m_cmdPlay, "Play"},
-        {m_cmdStop, "Stop"},      {m_cmdNext, "Next"},
+        {m_cmdFoward, QT_TRANSLATE_NOOP("ListPlayer", "Forward")},
+        {m_cmdPause, QT_TRANSLATE_NOOP("ListPlayer", "Pause")},
+        {m_cmdPlay, QT_TRANSLATE_NOOP("ListPlayer", "Play")},
+        {m_cmdStop, QT_TRANSLATE_NOOP("ListPlayer", "Stop")},
+        {m_cmdNext, QT_TRANSLATE_NOOP("ListPlayer", "Next")},
     };
     for (const auto& [control, text] : tooltips)
-        control->setToolTip(QLatin1String(text));
+        control->setToolTip(QCoreApplication::translate("ListPlayer", text));
 }
 
 void ListPlayerPanel::setButtonsEnabled(bool enabled) {
@@ -72,9 +77,10 @@ void ListPlayerPanel::setButtonsEnabled(bool enabled) {
 void ListPlayerPanel::CmdPlay_Click() {
     const int row = selectedRow(m_selection);
     if (row < 0) {
-        m_services.context.dialogs.message(&m_services.dialogParent,
-                                           QStringLiteral("Please select the song to play"),
-                                           QLatin1String(appinfo::Title), Dialogs::Icon::None);
+        m_services.context.dialogs.message(
+            &m_services.dialogParent,
+            QCoreApplication::translate("ListPlayer", "Please select the song to play"),
+            QLatin1String(appinfo::Title), Dialogs::Icon::None);
         return;
     }
     m_playIndex = row;
@@ -126,7 +132,7 @@ void ListPlayerPanel::showPosition() {
     const MediaPlayer& player = m_services.context.MMCPlayList;
     m_lblListPos->setText(player.state() == MediaPlayer::State::Closed
                               ? QString()
-                              : QStringLiteral("%1 of %2")
+                              : QCoreApplication::translate("ListPlayer", "%1 of %2")
                                     .arg(edittime::minutesText(player.positionMs() / 1000),
                                          edittime::minutesText(player.lengthMs() / 1000)));
 }

@@ -13,6 +13,7 @@
 #include "pagekit/dialogs.h"
 #include "pagekit/encoder_jobs.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -27,23 +28,26 @@ ListSaving::ListSaving(const ClipList& clips, ListJoin& join, PageServices servi
 void ListSaving::CmdSaveWav_Click() {
     if (m_services.busy.isBusy() || listIsEmpty())
         return;
-    const std::optional<QString> target = askTarget(QStringLiteral("Wav(*.wav)|*.wav"));
+    const std::optional<QString> target =
+        askTarget(QCoreApplication::translate("ListSaving", "Wav(*.wav)|*.wav"));
     if (!target)
         return;
     const QString concat = m_services.context.workFolder.concatWav();
     m_join.start(
-        m_services.busy.hold(QStringLiteral("Saving......."), false),
+        m_services.busy.hold(QCoreApplication::translate("ListSaving", "Saving......."), false),
         [concat, target = *target] { return clipfiles::copyFile(concat, target); },
         [this, target = *target](const Status& saved, std::unique_ptr<BusyGate::Scope> hold) {
             hold.reset();
             if (!saved) {
                 warn(m_services.context.dialogs, &m_services.dialogParent,
-                     QStringLiteral("%1 was not saved.\n\n%2").arg(target, saved.message()));
+                     QCoreApplication::translate("ListSaving", "%1 was not saved.\n\n%2")
+                         .arg(target, saved.message()));
                 return;
             }
             m_services.context.dialogs.message(
                 &m_services.dialogParent,
-                QStringLiteral("Finish Save\n%1").arg(QDir::toNativeSeparators(target)),
+                QCoreApplication::translate("ListSaving", "Finish Save\n%1")
+                    .arg(QDir::toNativeSeparators(target)),
                 QLatin1String(appinfo::Title), Dialogs::Icon::None);
         });
 }
@@ -51,19 +55,21 @@ void ListSaving::CmdSaveWav_Click() {
 void ListSaving::CmdSaveList_Click() {
     if (m_services.busy.isBusy() || listIsEmpty())
         return;
-    const std::optional<QString> target = askTarget(QStringLiteral("MP3(*.mp3)|*.mp3"));
+    const std::optional<QString> target =
+        askTarget(QCoreApplication::translate("ListSaving", "MP3(*.mp3)|*.mp3"));
     if (!target)
         return;
     m_join.start(
-        m_services.busy.enter(BusyGate::Window::Disable, QStringLiteral("Saving.......")), {},
-        [this, target = *target](const Status& joined, std::unique_ptr<BusyGate::Scope> hold) {
+        m_services.busy.enter(BusyGate::Window::Disable,
+                              QCoreApplication::translate("ListSaving", "Saving.......")),
+        {}, [this, target = *target](const Status& joined, std::unique_ptr<BusyGate::Scope> hold) {
             const auto fail = [&](const QString& text) {
                 hold.reset();
                 warn(m_services.context.dialogs, &m_services.dialogParent, text);
             };
             if (!joined)
-                return fail(
-                    QStringLiteral("%1 was not saved.\n\n%2").arg(target, joined.message()));
+                return fail(QCoreApplication::translate("ListSaving", "%1 was not saved.\n\n%2")
+                                .arg(target, joined.message()));
             applyBitRate(m_services);
             const AppContext& context = m_services.context;
             const QString input = context.workFolder.concatWav();
@@ -79,8 +85,9 @@ void ListSaving::CmdSaveList_Click() {
             if (started != 0) {
                 // No job, so nothing else would delete the list's input.
                 QFile::remove(input);
-                fail(QStringLiteral("%1 was not saved: the MP3 encoder did not take the job "
-                                    "(error code %2).")
+                fail(QCoreApplication::translate(
+                         "ListSaving", "%1 was not saved: the MP3 encoder did not take the job "
+                                       "(error code %2).")
                          .arg(target)
                          .arg(started));
             }
@@ -93,7 +100,7 @@ bool ListSaving::listIsEmpty() const {
     if (m_clips.count() > 0)
         return false;
     warn(m_services.context.dialogs, &m_services.dialogParent,
-         QStringLiteral("The list has no clips to save."));
+         QCoreApplication::translate("ListSaving", "The list has no clips to save."));
     return true;
 }
 

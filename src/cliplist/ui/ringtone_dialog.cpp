@@ -6,6 +6,7 @@
 
 #include <QButtonGroup>
 #include <QCheckBox>
+#include <QCoreApplication>
 #include <QDialogButtonBox>
 #include <QFileInfo>
 #include <QFormLayout>
@@ -20,7 +21,8 @@
 namespace {
 
 QString playText() {
-    return QStringLiteral("Play loop %1 times").arg(RingtoneDialog::LoopPlays);
+    return QCoreApplication::translate("RingtoneDialog", "Play loop %1 times")
+        .arg(RingtoneDialog::LoopPlays);
 }
 
 } // namespace
@@ -29,20 +31,24 @@ RingtoneDialog::RingtoneDialog(const RingtonePrompt::Choice& initial, bool clipS
                                const QString& clipFile, AudioEngine* engine, QWidget* parent)
     : QDialog(parent), m_targets(new QButtonGroup(this)),
       m_title(new QLineEdit(initial.title, this)),
-      m_wholeList(new QCheckBox(QStringLiteral("Save the whole list, joined in order"), this)),
-      m_loudness(new QCheckBox(
-          QStringLiteral("Bring to a loudness of %1 LUFS").arg(ringtone::DefaultLufs, 0, 'f', 0),
+      m_wholeList(new QCheckBox(
+          QCoreApplication::translate("RingtoneDialog", "Save the whole list, joined in order"),
           this)),
-      m_fadeOut(new QCheckBox(QStringLiteral("Fade out over the last %1")
-                                  .arg(ringtone::lengthText(ringtone::DefaultFadeOutMs)),
-                              this)),
-      m_loop(new QCheckBox(QStringLiteral("Seamless loop"), this)),
+      m_loudness(new QCheckBox(
+          QCoreApplication::translate("RingtoneDialog", "Bring to a loudness of %1 LUFS")
+              .arg(ringtone::DefaultLufs, 0, 'f', 0),
+          this)),
+      m_fadeOut(
+          new QCheckBox(QCoreApplication::translate("RingtoneDialog", "Fade out over the last %1")
+                            .arg(ringtone::lengthText(ringtone::DefaultFadeOutMs)),
+                        this)),
+      m_loop(new QCheckBox(QCoreApplication::translate("RingtoneDialog", "Seamless loop"), this)),
       m_play(new QPushButton(playText(), this)), m_playStatus(new QLabel(this)),
       m_clipFile(clipSelected ? clipFile : QString()), m_engine(engine) {
     setObjectName(QStringLiteral("RingtoneDialog"));
-    setWindowTitle(QStringLiteral("Save as Ringtone"));
+    setWindowTitle(QCoreApplication::translate("RingtoneDialog", "Save as Ringtone"));
     auto* layout = new QVBoxLayout(this);
-    auto* phones = new QGroupBox(QStringLiteral("Phone"), this);
+    auto* phones = new QGroupBox(QCoreApplication::translate("RingtoneDialog", "Phone"), this);
     auto* phoneLayout = new QVBoxLayout(phones);
     for (ringtone::Target target : {ringtone::Target::IPhoneShare, ringtone::Target::IPhoneFinder,
                                     ringtone::Target::AndroidOgg, ringtone::Target::AndroidMp3}) {
@@ -55,8 +61,9 @@ RingtoneDialog::RingtoneDialog(const RingtonePrompt::Choice& initial, bool clipS
 
     auto* name = new QFormLayout;
     m_title->setObjectName(QStringLiteral("title"));
-    m_title->setToolTip(QStringLiteral("The name phones list the ringtone by"));
-    name->addRow(QStringLiteral("Name:"), m_title);
+    m_title->setToolTip(
+        QCoreApplication::translate("RingtoneDialog", "The name phones list the ringtone by"));
+    name->addRow(QCoreApplication::translate("RingtoneDialog", "Name:"), m_title);
     layout->addLayout(name);
 
     m_wholeList->setObjectName(QStringLiteral("wholeList"));
@@ -68,8 +75,9 @@ RingtoneDialog::RingtoneDialog(const RingtonePrompt::Choice& initial, bool clipS
     m_fadeOut->setChecked(initial.fadeOut);
     m_loop->setObjectName(QStringLiteral("loop"));
     m_loop->setChecked(initial.loop);
-    m_loop->setToolTip(QStringLiteral("The end runs into the start, so the phone repeats the "
-                                      "tone without a jump or a pause"));
+    m_loop->setToolTip(QCoreApplication::translate(
+        "RingtoneDialog", "The end runs into the start, so the phone repeats the "
+                          "tone without a jump or a pause"));
     layout->addWidget(m_wholeList);
     layout->addWidget(m_loudness);
     layout->addWidget(m_fadeOut);
@@ -159,12 +167,13 @@ void RingtoneDialog::playLoop() {
         m_stream != 0 ? m_engine->play(m_stream) : Status{ErrorCode::Start, QString()};
     if (!played) {
         stopLoop();
-        m_playStatus->setText(QStringLiteral("The loop cannot be played (error code %1).")
+        m_playStatus->setText(QCoreApplication::translate(
+                                  "RingtoneDialog", "The loop cannot be played (error code %1).")
                                   .arg(m_engine->lastErrorCode()));
         return;
     }
     m_playStatus->clear();
-    m_play->setText(QStringLiteral("Stop"));
+    m_play->setText(QCoreApplication::translate("RingtoneDialog", "Stop"));
 }
 
 void RingtoneDialog::stopLoop() {

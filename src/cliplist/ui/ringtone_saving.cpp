@@ -15,6 +15,7 @@
 #include "pagekit/dialogs.h"
 #include "pagekit/encoder_jobs.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -34,7 +35,8 @@ void RingtoneSaving::CmdRingtone_Click() {
         return;
     Dialogs& dialogs = m_services.context.dialogs;
     if (m_clips.count() == 0) {
-        warn(dialogs, &m_services.dialogParent, QStringLiteral("The list has no clips to save."));
+        warn(dialogs, &m_services.dialogParent,
+             QCoreApplication::translate("RingtoneSaving", "The list has no clips to save."));
         return;
     }
     const int row = selectedRow(m_selection);
@@ -66,22 +68,25 @@ void RingtoneSaving::CmdRingtone_Click() {
     const QString output = ringtone::withExtension(*chosen, target);
     QString renamed;
     if (output != *chosen) {
-        renamed = QStringLiteral("A tone for this phone is a .%1 file, so it was saved as %2, "
-                                 "not %3.")
-                      .arg(ringtone::extension(target), QFileInfo(output).fileName(),
-                           QFileInfo(*chosen).fileName());
+        renamed =
+            QCoreApplication::translate(
+                "RingtoneSaving", "A tone for this phone is a .%1 file, so it was saved as %2, "
+                                  "not %3.")
+                .arg(ringtone::extension(target), QFileInfo(output).fileName(),
+                     QFileInfo(*chosen).fileName());
         if (QFileInfo::exists(output) &&
             dialogs.message(&m_services.dialogParent,
-                            QStringLiteral("A tone for this phone is a .%1 file, and %2 "
-                                           "already exists.\n\nReplace it?")
+                            QCoreApplication::translate(
+                                "RingtoneSaving", "A tone for this phone is a .%1 file, and %2 "
+                                                  "already exists.\n\nReplace it?")
                                 .arg(ringtone::extension(target), QDir::toNativeSeparators(output)),
                             QLatin1String(appinfo::Title), Dialogs::Icon::Warning,
                             Dialogs::Buttons::YesNo) != Dialogs::Answer::Yes)
             return;
     }
 
-    std::unique_ptr<BusyGate::Scope> busy =
-        m_services.busy.enter(BusyGate::Window::Disable, QStringLiteral("Saving......."));
+    std::unique_ptr<BusyGate::Scope> busy = m_services.busy.enter(
+        BusyGate::Window::Disable, QCoreApplication::translate("RingtoneSaving", "Saving......."));
     ringtone::Request job;
     job.output = output;
     job.target = target;
@@ -107,7 +112,8 @@ void RingtoneSaving::CmdRingtone_Click() {
             if (!joined) {
                 hold.reset();
                 warn(m_services.context.dialogs, &m_services.dialogParent,
-                     QStringLiteral("%1 was not saved.\n\n%2").arg(job.output, joined.message()));
+                     QCoreApplication::translate("RingtoneSaving", "%1 was not saved.\n\n%2")
+                         .arg(job.output, joined.message()));
                 return;
             }
             encode(job, std::move(hold), renamed);
@@ -130,18 +136,21 @@ void RingtoneSaving::encode(const ringtone::Request& job, std::unique_ptr<BusyGa
         return;
     if (job.source == m_services.context.workFolder.concatWav())
         QFile::remove(job.source);
-    warn(m_services.context.dialogs, &m_services.dialogParent,
-         QStringLiteral("%1 was not saved: the encoder did not take the job (error code %2).")
-             .arg(job.output)
-             .arg(started));
+    warn(
+        m_services.context.dialogs, &m_services.dialogParent,
+        QCoreApplication::translate(
+            "RingtoneSaving", "%1 was not saved: the encoder did not take the job (error code %2).")
+            .arg(job.output)
+            .arg(started));
 }
 
 // One box says where the tone is and offers it to a phone.
 void RingtoneSaving::saved(const QString& tone, const QString& renamed) {
-    QString text = QStringLiteral("Finish Save\n%1\n").arg(QDir::toNativeSeparators(tone));
+    QString text = QCoreApplication::translate("RingtoneSaving", "Finish Save\n%1\n")
+                       .arg(QDir::toNativeSeparators(tone));
     if (!renamed.isEmpty())
         text += QLatin1Char('\n') + renamed + QLatin1Char('\n');
-    text += QStringLiteral("\nSend it to a phone now?");
+    text += QCoreApplication::translate("RingtoneSaving", "\nSend it to a phone now?");
     if (m_services.context.dialogs.message(&m_services.dialogParent, text,
                                            QLatin1String(appinfo::Title), Dialogs::Icon::Question,
                                            Dialogs::Buttons::YesNo) == Dialogs::Answer::Yes)
@@ -174,15 +183,18 @@ std::optional<std::int64_t> RingtoneSaving::askAboutLength(Target target,
     case ringtone::Length::Fits:
         return -1;
     case ringtone::Length::Long:
-        if (!ask(QStringLiteral("The ringtone is %1 long. An iPhone may not offer a ringtone "
-                                "longer than %2.\n\nSave it anyway?")
+        if (!ask(QCoreApplication::translate(
+                     "RingtoneSaving",
+                     "The ringtone is %1 long. An iPhone may not offer a ringtone "
+                     "longer than %2.\n\nSave it anyway?")
                      .arg(ringtone::lengthText(length),
                           ringtone::lengthText(ringtone::IPhoneWarnMs))))
             return std::nullopt;
         return -1;
     case ringtone::Length::TooLong:
-        if (!ask(QStringLiteral("The ringtone is %1 long; an iPhone takes a ringtone of at "
-                                "most %2.\n\nSave its first %2, with a fade-out, instead?")
+        if (!ask(QCoreApplication::translate(
+                     "RingtoneSaving", "The ringtone is %1 long; an iPhone takes a ringtone of at "
+                                       "most %2.\n\nSave its first %2, with a fade-out, instead?")
                      .arg(ringtone::lengthText(length),
                           ringtone::lengthText(ringtone::limitMs(target)))))
             return std::nullopt;

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "cliplist/ui/send_to_phone_dialog.h"
 
+#include <QCoreApplication>
 #include <QDialogButtonBox>
 #include <QFileInfo>
 #include <QLabel>
@@ -12,13 +13,14 @@
 SendToPhoneDialog::SendToPhoneDialog(const QString& tone, PhoneLink& link, QWidget* parent)
     : QDialog(parent), m_tone(tone), m_link(link), m_phones(new QListWidget(this)),
       m_progress(new QProgressBar(this)), m_message(new QLabel(this)),
-      m_send(new QPushButton(QStringLiteral("Send"), this)),
-      m_lookAgain(new QPushButton(QStringLiteral("Look Again"), this)) {
+      m_send(new QPushButton(QCoreApplication::translate("SendToPhone", "Send"), this)),
+      m_lookAgain(new QPushButton(QCoreApplication::translate("SendToPhone", "Look Again"), this)) {
     setObjectName(QStringLiteral("SendToPhoneDialog"));
-    setWindowTitle(QStringLiteral("Send to Phone"));
+    setWindowTitle(QCoreApplication::translate("SendToPhone", "Send to Phone"));
     auto* layout = new QVBoxLayout(this);
-    layout->addWidget(new QLabel(
-        QStringLiteral("Send %1 to:").arg(QFileInfo(tone).fileName().toHtmlEscaped()), this));
+    layout->addWidget(new QLabel(QCoreApplication::translate("SendToPhone", "Send %1 to:")
+                                     .arg(QFileInfo(tone).fileName().toHtmlEscaped()),
+                                 this));
     m_phones->setObjectName(QStringLiteral("phones"));
     layout->addWidget(m_phones);
     m_progress->setObjectName(QStringLiteral("progress"));
@@ -61,7 +63,7 @@ void SendToPhoneDialog::lookForPhones() {
     m_found.clear();
     m_replace = false;
     m_progress->setValue(0);
-    m_message->setText(QStringLiteral("Looking for phones..."));
+    m_message->setText(QCoreApplication::translate("SendToPhone", "Looking for phones..."));
     runInBackground([this](const BackgroundJob::Context&) -> Shown {
         QStringList problems;
         const QList<PhoneLink::Phone> phones = m_link.find(&problems);
@@ -77,7 +79,8 @@ void SendToPhoneDialog::sendToSelected() {
     const bool replace = m_replace;
     m_replace = false;
     m_progress->setValue(0);
-    m_message->setText(QStringLiteral("Sending to %1...").arg(phone.name));
+    m_message->setText(
+        QCoreApplication::translate("SendToPhone", "Sending to %1...").arg(phone.name));
     runInBackground([this, phone, replace](const BackgroundJob::Context& job) -> Shown {
         const Result<QString> sent =
             m_link.send(phone, m_tone, replace, [&job](int percent) { job.progress(percent); });
@@ -116,8 +119,9 @@ void SendToPhoneDialog::showSent(const Result<QString>& sent) {
     }
     if (sent.status().code() == ErrorCode::Exists) {
         m_replace = true;
-        m_message->setText(sent.status().message() +
-                           QStringLiteral(" Click \"Send\" again to replace it."));
+        m_message->setText(
+            sent.status().message() +
+            QCoreApplication::translate("SendToPhone", " Click \"Send\" again to replace it."));
         return;
     }
     m_progress->setValue(0);

@@ -5,6 +5,7 @@
 #include "cliplist/edit_session.h"
 
 #include <QActionGroup>
+#include <QCoreApplication>
 #include <QMenu>
 #include <QToolButton>
 
@@ -57,15 +58,19 @@ void SongGuide::buildMenu(QToolButton& button) {
             connect(action, &QAction::triggered, this, [choose, i] { choose(i); });
         }
     };
-    group(QStringLiteral("Snap marks to"),
-          {QStringLiteral("Off"), QStringLiteral("Zero crossing"), QStringLiteral("Beat"),
-           QStringLiteral("Bar")},
+    group(QCoreApplication::translate("SongGuide", "Snap marks to"),
+          {QCoreApplication::translate("SongGuide", "Off"),
+           QCoreApplication::translate("SongGuide", "Zero crossing"),
+           QCoreApplication::translate("SongGuide", "Beat"),
+           QCoreApplication::translate("SongGuide", "Bar")},
           int(m_snap), [this](int i) {
               m_snap = analysis::Snap(i);
               m_choices.set(SnapKey, i);
           });
-    group(QStringLiteral("Tempo"),
-          {QStringLiteral("As found"), QStringLiteral("Half"), QStringLiteral("Double")},
+    group(QCoreApplication::translate("SongGuide", "Tempo"),
+          {QCoreApplication::translate("SongGuide", "As found"),
+           QCoreApplication::translate("SongGuide", "Half"),
+           QCoreApplication::translate("SongGuide", "Double")},
           int(m_tempo), [this](int i) {
               m_tempo = analysis::TempoChoice(i);
               m_choices.set(TempoKey, i);
@@ -73,7 +78,7 @@ void SongGuide::buildMenu(QToolButton& button) {
           });
     // The lengths: the four presets, then Other…, which asks and is checked (with its
     // length) when the length is none of them.
-    menu->addSection(QStringLiteral("Suggestions last"));
+    menu->addSection(QCoreApplication::translate("SongGuide", "Suggestions last"));
     auto* lengths = new QActionGroup(menu);
     std::vector<QAction*> presets;
     for (double offered : analysis::SuggestionLengths) {
@@ -97,8 +102,9 @@ void SongGuide::buildMenu(QToolButton& button) {
                 presets[i]->setChecked(true);
                 preset = true;
             }
-        other->setText(preset ? QStringLiteral("Other…")
-                              : QStringLiteral("Other… (%1 s)").arg(m_lengthS));
+        other->setText(
+            preset ? QCoreApplication::translate("SongGuide", "Other…")
+                   : QCoreApplication::translate("SongGuide", "Other… (%1 s)").arg(m_lengthS));
         other->setChecked(!preset);
     };
     showLength();

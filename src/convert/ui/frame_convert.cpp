@@ -13,6 +13,7 @@
 #include "pagekit/controls.h"
 #include "pagekit/encoder_jobs.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFontMetrics>
 #include <QLineEdit>
@@ -21,8 +22,13 @@
 
 namespace {
 
-const QString WavFilter = QStringLiteral("Wav File(*.wav)|*.wav");
-const QString Mp3Filter = QStringLiteral("MP3 File(*.mp3)|*.mp3");
+// Made when asked, so they are in the language the user chose.
+QString wavFilter() {
+    return QCoreApplication::translate("FrameConvert", "Wav File(*.wav)|*.wav");
+}
+QString mp3Filter() {
+    return QCoreApplication::translate("FrameConvert", "MP3 File(*.mp3)|*.mp3");
+}
 
 QLineEdit* addBox(QWidget* frame, const char* name, const QRect& geometry) {
     auto* box = new QLineEdit(frame);
@@ -33,7 +39,7 @@ QLineEdit* addBox(QWidget* frame, const char* name, const QRect& geometry) {
 
 QPushButton* addButton(QWidget* frame, const char* name, const char* caption,
                        const QRect& geometry) {
-    auto* button = new QPushButton(QLatin1String(caption), frame);
+    auto* button = new QPushButton(controls::text(caption), frame);
     button->setObjectName(QLatin1String(name));
     button->setGeometry(geometry);
     return button;
@@ -53,7 +59,7 @@ void fitCaption(QPushButton* button) {
 }
 
 QGroupBox* addFrame(QWidget* page, const char* name, const char* caption, const QRect& geometry) {
-    auto* frame = new QGroupBox(QLatin1String(caption), page);
+    auto* frame = new QGroupBox(controls::text(caption), page);
     frame->setObjectName(QLatin1String(name));
     frame->setGeometry(geometry);
     return frame;
@@ -77,14 +83,21 @@ QString refusalMessage(short code, const QString& inputPath, const QString& outp
     const QString input = QDir::toNativeSeparators(inputPath);
     switch (static_cast<ErrorCode>(code)) {
     case ErrorCode::FileOpen:
-        return QStringLiteral("Can't convert %1: the file does not exist.").arg(input);
+        return QCoreApplication::translate("FrameConvert",
+                                           "Can't convert %1: the file does not exist.")
+            .arg(input);
     case ErrorCode::NotFile:
-        return QStringLiteral("Can't convert %1: it is not a file.").arg(input);
+        return QCoreApplication::translate("FrameConvert", "Can't convert %1: it is not a file.")
+            .arg(input);
     case ErrorCode::IllegalParam:
-        return QStringLiteral("Can't convert %1 into %2: the target is the source file itself.")
+        return QCoreApplication::translate(
+                   "FrameConvert",
+                   "Can't convert %1 into %2: the target is the source file itself.")
             .arg(input, QDir::toNativeSeparators(outputPath));
     default:
-        return QStringLiteral("Can't convert %1 (error code %2).").arg(input).arg(code);
+        return QCoreApplication::translate("FrameConvert", "Can't convert %1 (error code %2).")
+            .arg(input)
+            .arg(code);
     }
 }
 
@@ -93,37 +106,50 @@ QString refusalMessage(short code, const QString& inputPath, const QString& outp
 FrameConvert::FrameConvert(PageServices services, ClipImport& import, QWidget* parent)
     : QGroupBox(parent), m_services(services), m_import(import) {
     setObjectName(QStringLiteral("FrameConvert"));
-    setTitle(QStringLiteral("Wav <-> Mp3"));
+    setTitle(QCoreApplication::translate("FrameConvert", "Wav <-> Mp3"));
 
-    QGroupBox* frame5 = addFrame(this, "Frame5", "Wav -> Mp3", {72, 16, 449, 145});
+    QGroupBox* frame5 =
+        addFrame(this, "Frame5", QT_TRANSLATE_NOOP("Controls", "Wav -> Mp3"), {72, 16, 449, 145});
     m_txtopenwav = addBox(frame5, "txtopenwav", {32, 32, 249, 25});
     QPushButton* cmdopenwav = addButton(frame5, "Cmdopenwav", "...", {288, 32, 33, 25});
     m_txtsavemp3 = addBox(frame5, "txtsavemp3", {32, 96, 249, 25});
     QPushButton* cmdSaveMP3 = addButton(frame5, "CmdSaveMP3", "...", {288, 96, 33, 25});
     QPushButton* cmdConvertMP3 =
-        addButton(frame5, "CmdConvertMP3", "Convert to MP3", {344, 96, 89, 25});
+        addButton(frame5, "CmdConvertMP3", QT_TRANSLATE_NOOP("Controls", "Convert to MP3"),
+                  {344, 96, 89, 25});
 
-    QGroupBox* frame4 = addFrame(this, "Frame4", "MP3 -> Wav", {72, 168, 449, 137});
+    QGroupBox* frame4 =
+        addFrame(this, "Frame4", QT_TRANSLATE_NOOP("Controls", "MP3 -> Wav"), {72, 168, 449, 137});
     m_txtopenmp3 = addBox(frame4, "txtopenmp3", {24, 16, 249, 25});
     QPushButton* cmdopenMp3 = addButton(frame4, "CmdopenMp3", "...", {280, 16, 33, 25});
     m_txtsavewav = addBox(frame4, "txtsavewav", {24, 80, 249, 25});
     QPushButton* cmdSavewav2 = addButton(frame4, "CmdSavewav2", "...", {280, 80, 33, 25});
     QPushButton* cmdconvertWav =
-        addButton(frame4, "CmdconvertWav", "Convert to Wav", {344, 80, 89, 25});
+        addButton(frame4, "CmdconvertWav", QT_TRANSLATE_NOOP("Controls", "Convert to Wav"),
+                  {344, 80, 89, 25});
 
     m_text2 = addBox(this, "Text2", {16, 224, 10, 19});
     fitCaption(cmdConvertMP3);
     fitCaption(cmdconvertWav);
     m_text2->setText(QStringLiteral("Text2"));
-    controls::describe(m_txtopenwav, "Wav file to convert", "The Wav file to convert to MP3");
-    controls::describe(cmdopenwav, "Choose Wav file", "Choose the Wav file to convert");
-    controls::describe(m_txtsavemp3, "MP3 file to write", "Where the MP3 file is written");
-    controls::describe(cmdSaveMP3, "Choose MP3 file", "Choose where the MP3 file is written");
-    controls::describe(m_txtopenmp3, "MP3 file to convert", "The MP3 file to convert to Wav");
-    controls::describe(cmdopenMp3, "Choose MP3 file", "Choose the MP3 file to convert");
-    controls::describe(m_txtsavewav, "Wav file to write", "Where the Wav file is written");
-    controls::describe(cmdSavewav2, "Choose Wav file", "Choose where the Wav file is written");
-    controls::describe(m_text2, "Encoder status", "The status code of the last conversion");
+    controls::describe(m_txtopenwav, QT_TRANSLATE_NOOP("Controls", "Wav file to convert"),
+                       QT_TRANSLATE_NOOP("Controls", "The Wav file to convert to MP3"));
+    controls::describe(cmdopenwav, QT_TRANSLATE_NOOP("Controls", "Choose Wav file"),
+                       QT_TRANSLATE_NOOP("Controls", "Choose the Wav file to convert"));
+    controls::describe(m_txtsavemp3, QT_TRANSLATE_NOOP("Controls", "MP3 file to write"),
+                       QT_TRANSLATE_NOOP("Controls", "Where the MP3 file is written"));
+    controls::describe(cmdSaveMP3, QT_TRANSLATE_NOOP("Controls", "Choose MP3 file"),
+                       QT_TRANSLATE_NOOP("Controls", "Choose where the MP3 file is written"));
+    controls::describe(m_txtopenmp3, QT_TRANSLATE_NOOP("Controls", "MP3 file to convert"),
+                       QT_TRANSLATE_NOOP("Controls", "The MP3 file to convert to Wav"));
+    controls::describe(cmdopenMp3, QT_TRANSLATE_NOOP("Controls", "Choose MP3 file"),
+                       QT_TRANSLATE_NOOP("Controls", "Choose the MP3 file to convert"));
+    controls::describe(m_txtsavewav, QT_TRANSLATE_NOOP("Controls", "Wav file to write"),
+                       QT_TRANSLATE_NOOP("Controls", "Where the Wav file is written"));
+    controls::describe(cmdSavewav2, QT_TRANSLATE_NOOP("Controls", "Choose Wav file"),
+                       QT_TRANSLATE_NOOP("Controls", "Choose where the Wav file is written"));
+    controls::describe(m_text2, QT_TRANSLATE_NOOP("Controls", "Encoder status"),
+                       QT_TRANSLATE_NOOP("Controls", "The status code of the last conversion"));
 
     connect(cmdopenwav, &QPushButton::clicked, this, &FrameConvert::Cmdopenwav_Click);
     connect(cmdSaveMP3, &QPushButton::clicked, this, &FrameConvert::CmdSaveMP3_Click);
@@ -134,7 +160,7 @@ FrameConvert::FrameConvert(PageServices services, ClipImport& import, QWidget* p
 }
 
 void FrameConvert::Cmdopenwav_Click() {
-    m_comFileOpen.filter = WavFilter;
+    m_comFileOpen.filter = wavFilter();
     m_comFileOpen.fileName.clear();
     m_comFileOpen.flags = Dialogs::FileRequest::FileMustExist;
     m_comFileOpen.mode = Dialogs::FileRequest::Mode::Open;
@@ -142,7 +168,7 @@ void FrameConvert::Cmdopenwav_Click() {
 }
 
 void FrameConvert::CmdSaveMP3_Click() {
-    m_comFileOpen.filter = Mp3Filter;
+    m_comFileOpen.filter = mp3Filter();
     m_comFileOpen.fileName.clear();
     m_comFileOpen.initialFolder = m_services.settings.baseFolder();
     m_comFileOpen.defaultExtension = QStringLiteral("mp3");
@@ -151,7 +177,7 @@ void FrameConvert::CmdSaveMP3_Click() {
 }
 
 void FrameConvert::CmdopenMp3_Click() {
-    m_comFileOpen.filter = Mp3Filter;
+    m_comFileOpen.filter = mp3Filter();
     m_comFileOpen.fileName.clear();
     m_comFileOpen.flags = Dialogs::FileRequest::FileMustExist;
     m_comFileOpen.mode = Dialogs::FileRequest::Mode::Open;
@@ -159,7 +185,7 @@ void FrameConvert::CmdopenMp3_Click() {
 }
 
 void FrameConvert::CmdSavewav2_Click() {
-    m_comFileOpen.filter = WavFilter;
+    m_comFileOpen.filter = wavFilter();
     m_comFileOpen.fileName.clear();
     m_comFileOpen.defaultExtension = QStringLiteral("wav");
     m_comFileOpen.initialFolder = m_services.settings.baseFolder();
@@ -182,7 +208,7 @@ void FrameConvert::CmdconvertWav_Click() {
     ClipImport::Request request;
     request.paths = {source};
     request.decode = true;
-    request.busyText = QStringLiteral("Converting.......");
+    request.busyText = QCoreApplication::translate("FrameConvert", "Converting.......");
     request.done = [this, target](const ClipImport::Report& report) {
         Dialogs& dialogs = m_services.context.dialogs;
         if (const auto notice = report.notice())
@@ -201,10 +227,12 @@ void FrameConvert::CmdconvertWav_Click() {
                 else
                     dialogs.message(
                         &m_services.dialogParent,
-                        QStringLiteral("Convert Finish\n%1").arg(QDir::toNativeSeparators(target)),
+                        QCoreApplication::translate("FrameConvert", "Convert Finish\n%1")
+                            .arg(QDir::toNativeSeparators(target)),
                         QString::fromLatin1(appinfo::Title), Dialogs::Icon::None);
             },
-            m_services.busy.hold(QStringLiteral("Converting......."), false));
+            m_services.busy.hold(QCoreApplication::translate("FrameConvert", "Converting......."),
+                                 false));
     };
     m_import.add(std::move(request));
 }
