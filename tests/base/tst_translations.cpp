@@ -24,7 +24,23 @@ private slots:
 
 namespace {
 
-// Source text -> translation ("" while unfinished).
+// The text of the element the reader stands on. lupdate writes a control character such as
+// the \r of a "\r\n" as <byte value="xd"/>, so that element is read as its character.
+QString readText(QXmlStreamReader& xml) {
+    QString text;
+    while (xml.readNext() != QXmlStreamReader::EndElement || xml.name() == QLatin1String("byte")) {
+        if (xml.hasError())
+            break;
+        if (xml.isCharacters())
+            text += xml.text();
+        else if (xml.isStartElement() && xml.name() == QLatin1String("byte"))
+            text +=
+                QChar(xml.attributes().value(QLatin1String("value")).mid(1).toUInt(nullptr, 16));
+    }
+    return text;
+}
+
+// Source text -> translation ("" while unfinished); empty when the file is not a whole catalogue.
 QMap<QString, QString> readCatalogue(const QString& path) {
     QMap<QString, QString> messages;
     QFile file(path);
@@ -32,17 +48,19 @@ QMap<QString, QString> readCatalogue(const QString& path) {
         return messages;
     QXmlStreamReader xml(&file);
     QString source;
-    while (xml.readNextStartElement() || !xml.atEnd()) {
-        if (!xml.isStartElement())
+    while (!xml.atEnd()) {
+        if (xml.readNext() != QXmlStreamReader::StartElement)
             continue;
         if (xml.name() == QLatin1String("source")) {
-            source = xml.readElementText();
+            source = readText(xml);
         } else if (xml.name() == QLatin1String("translation")) {
             const bool unfinished = xml.attributes().hasAttribute(QStringLiteral("type"));
-            const QString text = xml.readElementText();
+            const QString text = readText(xml);
             messages.insert(source, unfinished ? QString() : text);
         }
     }
+    if (xml.hasError())
+        messages.clear();
     return messages;
 }
 
