@@ -16,10 +16,15 @@
 source "$(dirname "$0")/common.sh"
 
 CACHE="${XDG_CACHE_HOME:-$HOME/.cache}/tunecarver-bench"
-MUSIC_PACKAGES=(wesnoth-1.16-music supertux-data)
+# Orchestral scores with drifting tempi (Wesnoth) beside beat-driven game music (SuperTux,
+# Hedgewars, FreedroidRPG, X-Moto), as users bring both.
+MUSIC_PACKAGES=(wesnoth-1.16-music supertux-data hedgewars-data freedroidrpg-data xmoto-data)
 # PREFIX:FOLDER: every .ogg under FOLDER, named PREFIX and its path there.
 MUSIC_DIRS=(":/usr/share/games/wesnoth/1.16/data/core/music"
-    "supertux-:/usr/share/games/supertux2/music")
+    "supertux-:/usr/share/games/supertux2/music"
+    "hedgewars-:/usr/share/games/hedgewars/Data/Music"
+    "freedroid-:/usr/share/freedroidrpg/data/sound/music"
+    "xmoto-:/usr/share/games/xmoto/Textures/Musics")
 mkdir -p "$CACHE/npm" "$CACHE/real"
 
 if ! dpkg -s "${MUSIC_PACKAGES[@]}" aubio-tools >/dev/null 2>&1; then
