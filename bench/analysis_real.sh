@@ -52,7 +52,8 @@ list="$WORK/tracks.tsv"
 for entry in "${MUSIC_DIRS[@]}"; do
     prefix=${entry%%:*}
     dir=${entry#*:}
-    while IFS= read -r track; do
+    # The list comes in on its own descriptor: ffmpeg reads its standard input for keys.
+    while IFS= read -r -u 3 track; do
         relative=${track#"$dir"/}
         relative=${relative%.ogg}
         name="$prefix${relative//\//-}"
@@ -81,7 +82,7 @@ for entry in "${MUSIC_DIRS[@]}"; do
         "$ANALYSER" json "$base.wav" >"$WORK/$name.json"
         printf '%s\t%s\t%s\t%s\t%s\n' "$name" "$base.wav" "$base.refs.json" "$base.aubio.txt" \
             "$WORK/$name.json" >>"$list"
-    done < <(find "$dir" -name '*.ogg' | sort)
+    done 3< <(find "$dir" -name '*.ogg' | sort)
 done
 $only_references && exit 0
 # A goal row missed: the scorer has said which.
