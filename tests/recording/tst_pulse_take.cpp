@@ -79,7 +79,7 @@ private slots:
     }
 
     // The callback runs on the server's thread: a slow call there loses sound.
-    void minuteTake_holdsExactlyTheFramesWrittenAndNoCallbackTakesAMillisecond() {
+    void minuteTake_holdsExactlyTheFramesWrittenAndEveryCallbackStaysShort() {
         PulseEngine engine;
         Mp3Encoder encoder;
         ScriptedDialogs dialogs;
