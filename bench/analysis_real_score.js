@@ -31,7 +31,18 @@ function tempoOfBeats(beats) {
     gaps.sort((p, q) => p - q);
     return gaps.length ? 60 / gaps[Math.floor(gaps.length / 2)] : 0;
 }
-const onBeat = (t, beats) => beats.some((b) => Math.abs(b - t) <= Tolerance);
+// Essentia places its first beat half a second or more into a track, after its first
+// analysis frame; a start before that is judged against its grid run back from its first
+// two beats (never more than two beats back).
+function onBeat(t, beats) {
+    const heard = [...beats];
+    if (beats.length >= 2) {
+        const period = beats[1] - beats[0];
+        for (let b = beats[0] - period, k = 0; b > -Tolerance && k < 2; b -= period, k++)
+            heard.unshift(b);
+    }
+    return heard.some((b) => Math.abs(b - t) <= Tolerance);
+}
 
 // The share of windows of the same length (one every 0.5 s) quieter than [start, end).
 function loudnessRank(samples, rate, start, end) {

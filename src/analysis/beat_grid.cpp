@@ -17,6 +17,9 @@ constexpr double MinStretchSeconds = 12.0;
 constexpr double OnGridSeconds = 0.070;
 // The share of the tracker's beats a straight grid must keep for the tempo to be steady.
 constexpr double SteadyShare = 0.8;
+// How much more the low band must prefer the points halfway between the grid's lines than
+// the broadband function prefers the lines, for the grid to move there.
+constexpr double BassMargin = 1.2;
 constexpr double SlowestBpm = 50;
 constexpr double FastestBpm = 200;
 
@@ -46,6 +49,65 @@ double combSum(const std::vector<double>& df, double period, double from, double
     if (count)
         *count = n;
     return sum;
+}
+
+// The mean of `f` at the times `at(k)`, k = 0 .. count - 1: the strongest value within
+// `reach` frames of each.
+template <typename T, typename At>
+double meanPeak(const std::vector<T>& f, std::size_t count, At at, long reach) {
+    double sum = 0;
+    for (std::size_t k = 0; k < count; ++k) {
+        const long i = std::lround(at(k));
+        T peak = 0;
+        for (long j = std::max(0L, i - reach); j <= i + reach && j < long(f.size()); ++j)
+            peak = std::max(peak, f[std::size_t(j)]);
+        sum += double(peak);
+    }
+    return count > 0 ? sum / double(count) : 0;
+}
+
+// Whether the kick lands at the times `off(k)` (count of them), halfway between the grid's
+// lines `on(k)` (count + 1): the low band must pulse harder there by more than the
+// broadband function prefers the lines. The low band is read two frames either side, as its
+// filter lags the broadband function by a frame or so.
+template <typename On, typename Off>
+bool kickIsHalfway(const std::vector<double>& df, const std::vector<float>& bass, std::size_t count,
+                   On on, Off off) {
+    if (bass.empty() || count == 0)
+        return false;
+    const double bassOn = meanPeak(bass, count + 1, on, 2);
+    const double bassOff = meanPeak(bass, count, off, 2);
+    const double dfOn = meanPeak(df, count + 1, on, 1);
+    const double dfOff = meanPeak(df, count, off, 1);
+    return bassOn > 0 && dfOff > 0 && bassOff / bassOn > BassMargin * dfOn / dfOff;
+}
+
+// The phase of a straight grid that lies on the beats: `phase` (the broadband function's
+// strongest), unless the kick is half a beat away; then the broadband function's strongest
+// phase within an eighth of a beat of there.
+double onBeatPhase(const std::vector<double>& df, const std::vector<float>& bass, double period,
+                   double from, double to, double phase) {
+    if (bass.empty() || period < 2)
+        return phase;
+    const double half = std::fmod(phase + period / 2, period);
+    double best = -1, chosen = half;
+    for (double d = -period / 8; d <= period / 8; d += 0.5) {
+        const double p = std::fmod(half + d + period, period);
+        int count = 0;
+        const double sum = combSum(df, period, from, to, p, &count);
+        if (count > 0 && sum / count > best) {
+            best = sum / count;
+            chosen = p;
+        }
+    }
+    // The lines from the first whole beat: `on` from the one before the first `off`.
+    const double first = chosen > phase ? phase : phase - period;
+    const double offset = chosen - first;
+    const auto count = std::size_t(std::max(0.0, (to - from - chosen) / period));
+    const bool halfway = kickIsHalfway(
+        df, bass, count, [&](std::size_t k) { return from + first + double(k) * period; },
+        [&](std::size_t k) { return from + first + offset + double(k) * period; });
+    return halfway ? chosen : phase;
 }
 
 // Whether two periods are the same tempo at some metrical level of each other.
@@ -173,7 +235,7 @@ double metricalPeriod(const std::vector<double>& df, double stepS, double period
 }
 
 BeatGrid fitBeatGrid(const std::vector<double>& df, double stepS,
-                     const std::vector<double>& trackerBeats) {
+                     const std::vector<double>& trackerBeats, const std::vector<float>& bass) {
     BeatGrid grid;
     const std::vector<double>& b = trackerBeats;
     if (b.size() < 2 || stepS <= 0)
@@ -263,12 +325,20 @@ BeatGrid fitBeatGrid(const std::vector<double>& df, double stepS,
         double beatPeriod = line.period;
         if (line.onLine >= SteadyShare && line.period > 1) {
             // One tempo: the level the accents carry, its period refined and its phase
-            // found where the onset function pulses hardest.
+            // found where the onset function pulses hardest. At the tracker's own level
+            // the phase stays within an eighth of a beat of the tracker's line: its beats
+            // weigh the whole song's pulse, where the strongest accents may lie on an
+            // off-beat or a swung note.
             const double level = metricalPeriod(df, stepS, line.period, from, to);
+            const bool trackerLevel = level == line.period;
+            const double linePhase = std::fmod(std::fmod(line.origin - from, level) + level, level);
             double bestSum = -1, bestPeriod = level, bestPhase = 0;
             for (double e = -0.003; e <= 0.003 + 1e-9; e += 0.00025) {
                 const double p = level * (1 + e);
-                for (double phase = 0; phase < p; phase += 0.5) {
+                const double first = trackerLevel ? linePhase - p / 8 : 0;
+                const double last = trackerLevel ? linePhase + p / 8 : p;
+                for (double shifted = first; shifted < last; shifted += 0.5) {
+                    const double phase = std::fmod(shifted + p, p);
                     int count = 0;
                     const double sum = combSum(df, p, from, to, phase, &count);
                     if (count > 0 && sum / count > bestSum) {
@@ -278,14 +348,21 @@ BeatGrid fitBeatGrid(const std::vector<double>& df, double stepS,
                     }
                 }
             }
+            bestPhase = onBeatPhase(df, bass, bestPeriod, from, to, bestPhase);
             for (double t = from + bestPhase; t < to; t += bestPeriod)
                 grid.beats.push_back(t);
             beatPeriod = bestPeriod;
         } else {
             // A tempo that drifts (a band without a click): the tracker's beats, which
-            // follow it.
+            // follow it, or the points halfway between them where the kick is.
+            const bool halfway = kickIsHalfway(
+                df, bass, run.last - run.first, [&](std::size_t k) { return b[run.first + k]; },
+                [&](std::size_t k) { return 0.5 * (b[run.first + k] + b[run.first + k + 1]); });
             for (std::size_t i = run.first; i <= run.last; ++i)
-                grid.beats.push_back(b[i]);
+                if (!halfway)
+                    grid.beats.push_back(b[i]);
+                else if (i < run.last)
+                    grid.beats.push_back(0.5 * (b[i] + b[i + 1]));
             beatPeriod = period;
         }
         const TempoStretch stretch{from * stepS, to * stepS, 60.0 / (beatPeriod * stepS)};

@@ -36,8 +36,11 @@ double metricalPeriod(const std::vector<double>& df, double stepS, double period
                       double to);
 
 // The grid for the onset function `df` (one value every `stepS` seconds) and the beats the
-// tracker found there (frames, ascending, at least two).
+// tracker found there (frames, ascending, at least two). `bass`, the onsets of the low band
+// on the same frames (may be empty), settles whether the grid lies on the beats or halfway
+// between them: a kick lands on the beat, while the accents that pull the broadband
+// function off it (an open hi-hat, an off-beat chord) are high.
 BeatGrid fitBeatGrid(const std::vector<double>& df, double stepS,
-                     const std::vector<double>& trackerBeats);
+                     const std::vector<double>& trackerBeats, const std::vector<float>& bass = {});
 
 } // namespace analysis

@@ -48,16 +48,19 @@ namespace {
 // decimated to about 2.7 kHz.
 constexpr double DfStepSeconds = 0.01161;
 constexpr int BeatsPerBar = 4;
-// The downbeat finder keeps the sound it is given: it is given the first ten minutes, which
-// set where the bars fall; past them the bars go on every BeatsPerBar beats. So a long
-// recording costs no more memory than a song.
-constexpr double DownBeatSeconds = 600.0;
+// The downbeat finder keeps the sound it is given: it is given the first five minutes, which
+// set where the bars fall (it finds one phase for all of them); past them the bars go on
+// every BeatsPerBar beats. So a long recording costs no more memory than a song.
+constexpr double DownBeatSeconds = 300.0;
 // The chroma's band: five octaves from A2, twelve bins to the octave, a frame every 93 ms at
 // about 11 kHz.
 constexpr double ChromaLowHz = 110.0;
 constexpr double ChromaHighHz = 3520.0;
 constexpr int ChromaBins = 12;
 constexpr double ChromaHopSeconds = 0.093;
+// The low band whose onsets tell the beat from the off-beat: the kick drum's, below about
+// 150 Hz (the sound decimated to about 340 Hz).
+constexpr double BassRateHz = 340.0;
 
 int powerOfTwoAtMost(double value, int highest) {
     int p = 1;
@@ -160,6 +163,7 @@ struct Streams {
     int downBeatFactor = 1;
     int chromaDecimation = 1; // beat tracker's rate to the chroma's
     double chromaRate = 0;
+    int bassDecimation = 1; // beat tracker's rate to the low band's
     int chromaFrame = 0;
     int chromaHop = 0;
 
@@ -169,14 +173,17 @@ struct Streams {
     std::unique_ptr<Chromagram> chromagram;
     std::unique_ptr<Decimation> toInternal;
     std::unique_ptr<Decimation> toChroma;
+    std::unique_ptr<Decimation> toBass;
     std::unique_ptr<Framer> dfFramer;
     std::unique_ptr<Framer> chromaFramer;
     std::vector<float> downBeatBlock;
     std::int64_t downBeatBlocksLeft = 0; // the downbeat finder hears no more than this
 
     std::vector<double> dfValues;
-    std::vector<std::vector<float>> chroma; // one frame every chromaHop
-    std::vector<double> blockLufs;          // momentary loudness ending at (i + 1) * step
+    std::vector<float> bassEnergy; // the low band's summed squares in each onset-function step
+    std::int64_t bassSamples = 0;
+    std::vector<float> chroma;     // a frame of ChromaBins every chromaHop
+    std::vector<double> blockLufs; // momentary loudness ending at (i + 1) * step
     std::int64_t framesToNextStep = 0;
     std::int64_t loudnessStepFrames = 0;
     std::int64_t framesRead = 0;
@@ -222,6 +229,8 @@ void setUp(Streams& s) {
 
     s.toInternal = std::make_unique<Decimation>(s.decimation);
     s.toChroma = std::make_unique<Decimation>(s.chromaDecimation);
+    s.bassDecimation = powerOfTwoAtMost(s.internalRate / BassRateHz, 64);
+    s.toBass = std::make_unique<Decimation>(s.bassDecimation);
     s.dfFramer = std::make_unique<Framer>(s.dfFrame, s.dfStep);
     s.chromaFramer = std::make_unique<Framer>(s.chromaFrame, s.chromaHop);
     s.loudnessStepFrames = std::max<std::int64_t>(1, std::llround(s.internalRate * LoudnessStepS));
@@ -255,10 +264,18 @@ void feedInternal(Streams& s, const double* samples, std::size_t count) {
             --s.downBeatBlocksLeft;
         }
     }
+    s.toBass->push(samples, count, [&](const double* low, std::size_t n) {
+        for (std::size_t i = 0; i < n; ++i, ++s.bassSamples) {
+            const auto step = std::size_t(s.bassSamples * s.bassDecimation / s.dfStep);
+            if (step >= s.bassEnergy.size())
+                s.bassEnergy.resize(step + 1, 0.0f);
+            s.bassEnergy[step] += float(low[i] * low[i]);
+        }
+    });
     s.toChroma->push(samples, count, [&](const double* low, std::size_t n) {
         s.chromaFramer->push(low, n, [&](const double* frame) {
             const double* bins = s.chromagram->process(frame);
-            s.chroma.emplace_back(bins, bins + ChromaBins);
+            s.chroma.insert(s.chroma.end(), bins, bins + ChromaBins);
         });
     });
 }
@@ -358,9 +375,55 @@ struct Grid {
     QString missing;
 };
 
+// The low band's onsets on the onset function's frames: the rise of its level from one step
+// to the next. An onset heard in a frame's second half, as the broadband function sees it,
+// is the rise into the step after the frame's first.
+std::vector<float> bassOnsets(const std::vector<float>& energy, std::size_t frames) {
+    std::vector<float> onsets(frames, 0.0f);
+    for (std::size_t i = 0; i < frames && i + 1 < energy.size(); ++i)
+        onsets[i] = std::max(0.0f, std::sqrt(energy[i + 1]) - std::sqrt(energy[i]));
+    return onsets;
+}
+
+// The tracker holds several times the onset function while it works: a long recording is
+// tracked in pieces of ten minutes that overlap by half a minute, so that its memory stays
+// that of a song. Each seam takes the earlier piece's beats up to the middle of the
+// overlap and the later one's from there.
+constexpr double TrackPieceSeconds = 600.0;
+constexpr double TrackOverlapSeconds = 30.0;
+
+std::vector<double> trackBeats(const std::vector<double>& df, double internalRate, int dfStep) {
+    const double stepS = dfStep / internalRate;
+    const auto piece = std::size_t(TrackPieceSeconds / stepS);
+    const auto overlap = std::size_t(TrackOverlapSeconds / stepS);
+    std::vector<double> beats;
+    std::size_t lastTo = 0;
+    for (std::size_t from = 0;; from += piece - overlap) {
+        // The last piece is a whole one, reaching back into the one before.
+        if (from + piece > df.size())
+            from = df.size() > piece ? df.size() - piece : 0;
+        const std::size_t to = std::min(df.size(), from + piece);
+        std::vector<double> part(df.begin() + std::ptrdiff_t(from),
+                                 df.begin() + std::ptrdiff_t(to));
+        std::vector<double> period(part.size(), 0.0), tempi, found;
+        TempoTrackV2 tracker{float(internalRate), std::size_t(dfStep)};
+        tracker.calculateBeatPeriod(part, period, tempi, 120.0, false);
+        tracker.calculateBeats(part, period, found);
+        const double middle = 0.5 * double(from + std::max(from, lastTo));
+        std::erase_if(beats, [&](double b) { return b >= middle; });
+        for (double b : found)
+            if (double(from) + b >= middle)
+                beats.push_back(double(from) + b);
+        if (to == df.size())
+            break;
+        lastTo = to;
+    }
+    return beats;
+}
+
 Grid findGrid(Streams& s, double durationS) {
     Grid grid;
-    std::vector<double> df = s.dfValues;
+    std::vector<double> df = std::move(s.dfValues);
     while (!df.empty() && df.back() <= 0)
         df.pop_back();
     const double stepS = s.dfStep / s.internalRate;
@@ -370,12 +433,7 @@ Grid findGrid(Streams& s, double durationS) {
             QStringLiteral(QT_TRANSLATE_NOOP("MusicAnalysis", "too short to find a beat"));
         return grid;
     }
-    std::vector<double> beatPeriod(df.size(), 0.0);
-    std::vector<double> tempi;
-    TempoTrackV2 tracker(float(s.internalRate), std::size_t(s.dfStep));
-    tracker.calculateBeatPeriod(df, beatPeriod, tempi, 120.0, false);
-    std::vector<double> beatFrames;
-    tracker.calculateBeats(df, beatPeriod, beatFrames);
+    std::vector<double> beatFrames = trackBeats(df, s.internalRate, s.dfStep);
     if (beatFrames.size() < std::size_t(2 * BeatsPerBar)) {
         grid.missing = QStringLiteral(QT_TRANSLATE_NOOP("MusicAnalysis", "no steady beat found"));
         return grid;
@@ -394,7 +452,7 @@ Grid findGrid(Streams& s, double durationS) {
         grid.missing = QStringLiteral(QT_TRANSLATE_NOOP("MusicAnalysis", "no steady beat found"));
         return grid;
     }
-    BeatGrid laid = fitBeatGrid(df, stepS, beatFrames);
+    BeatGrid laid = fitBeatGrid(df, stepS, beatFrames, bassOnsets(s.bassEnergy, df.size()));
     beatFrames = std::move(laid.beats);
     grid.stretches = std::move(laid.stretches);
 
@@ -456,6 +514,15 @@ Result<MusicAnalysis> analyse(PcmSource& source, const std::atomic<bool>* cancel
     std::vector<std::int16_t> block(std::size_t(BlockFrames * s.channels));
     std::vector<double> mono(static_cast<std::size_t>(BlockFrames));
     const std::int64_t expected = source.frames();
+    // The whole-song features are reserved at the length the header gives (no more than four
+    // hours' worth: a header is not to be trusted), so that they don't grow by doubling.
+    if (expected > 0) {
+        const double seconds = std::min(4 * 3600.0, double(expected) / s.rate);
+        const auto steps = std::size_t(seconds * s.internalRate / s.dfStep) + 2;
+        s.dfValues.reserve(steps);
+        s.bassEnergy.reserve(steps);
+        s.chroma.reserve(std::size_t(seconds * s.chromaRate / s.chromaHop + 2) * ChromaBins);
+    }
     for (;;) {
         if (cancel && cancel->load(std::memory_order_relaxed))
             return Status{ErrorCode::Ended,

@@ -41,27 +41,25 @@ double cosine(const Vector& a, const Vector& b) {
 }
 
 // The mean chroma of each beat: the frames centred within it (the nearest one when none is).
-std::vector<Vector> beatChroma(const std::vector<std::vector<float>>& chroma, double stepS,
-                               double firstCentreS, const std::vector<double>& beats,
-                               double durationS) {
+std::vector<Vector> beatChroma(const std::vector<float>& chroma, double stepS, double firstCentreS,
+                               const std::vector<double>& beats, double durationS) {
     std::vector<Vector> result;
+    const long frames = long(chroma.size() / Bins);
     const auto frameAt = [&](double t) {
-        return std::clamp<long>(std::lround((t - firstCentreS) / stepS), 0,
-                                long(chroma.size()) - 1);
+        return std::clamp<long>(std::lround((t - firstCentreS) / stepS), 0, frames - 1);
     };
     for (std::size_t k = 0; k < beats.size(); ++k) {
         const double from = beats[k];
         const double to = k + 1 < beats.size() ? beats[k + 1] : std::min(durationS, from + 0.5);
         Vector v(Bins, 0.0);
-        if (!chroma.empty()) {
+        if (frames > 0) {
             long first = std::max(0L, long(std::ceil((from - firstCentreS) / stepS)));
-            long last =
-                std::min(long(chroma.size()) - 1, long(std::floor((to - firstCentreS) / stepS)));
+            long last = std::min(frames - 1, long(std::floor((to - firstCentreS) / stepS)));
             if (last < first)
                 first = last = frameAt(0.5 * (from + to));
             for (long f = first; f <= last; ++f)
                 for (int b = 0; b < Bins; ++b)
-                    v[std::size_t(b)] += chroma[std::size_t(f)][std::size_t(b)];
+                    v[std::size_t(b)] += chroma[std::size_t(f * Bins + b)];
         }
         const double top = *std::max_element(v.begin(), v.end());
         if (top > 0)
@@ -140,6 +138,35 @@ std::vector<int> segmentBeats(const std::vector<Vector>& features) {
     return types;
 }
 
+// The segmenter's model grows with the frames it is given: a long recording (past about half
+// an hour) hands it the mean chroma of each run of beats, at most this many runs, and every
+// beat takes its run's type.
+constexpr std::size_t MaxSegmentFrames = 4096;
+
+std::vector<int> segmentTypes(const std::vector<Vector>& perBeat) {
+    const std::size_t group = (perBeat.size() + MaxSegmentFrames - 1) / MaxSegmentFrames;
+    if (group <= 1)
+        return perBeat.size() > std::size_t(HistogramBeats) ? segmentBeats(perBeat)
+                                                            : std::vector<int>(perBeat.size(), 0);
+    std::vector<Vector> pooled;
+    for (std::size_t i = 0; i < perBeat.size(); i += group) {
+        Vector v(Bins, 0.0);
+        for (std::size_t k = i; k < std::min(perBeat.size(), i + group); ++k)
+            for (std::size_t b = 0; b < std::size_t(Bins); ++b)
+                v[b] += perBeat[k][b];
+        const double top = *std::max_element(v.begin(), v.end());
+        if (top > 0)
+            for (double& x : v)
+                x /= top;
+        pooled.push_back(std::move(v));
+    }
+    const std::vector<int> pooledTypes = segmentBeats(pooled);
+    std::vector<int> types(perBeat.size());
+    for (std::size_t i = 0; i < types.size(); ++i)
+        types[i] = pooledTypes[i / group];
+    return types;
+}
+
 struct Run {
     int firstBar = 0;
     int bars = 0;
@@ -148,16 +175,13 @@ struct Run {
 
 } // namespace
 
-Structure findStructure(const std::vector<std::vector<float>>& chroma, double chromaStepS,
-                        double firstCentreS, const std::vector<double>& beats,
-                        const std::vector<double>& bars, double durationS,
-                        const std::vector<float>& loudness) {
+Structure findStructure(const std::vector<float>& chroma, double chromaStepS, double firstCentreS,
+                        const std::vector<double>& beats, const std::vector<double>& bars,
+                        double durationS, const std::vector<float>& loudness) {
     Structure structure;
     const std::vector<Vector> perBeat =
         beatChroma(chroma, chromaStepS, firstCentreS, beats, durationS);
-    const std::vector<int> beatTypes = perBeat.size() > std::size_t(HistogramBeats)
-                                           ? segmentBeats(perBeat)
-                                           : std::vector<int>(perBeat.size(), 0);
+    const std::vector<int> beatTypes = segmentTypes(perBeat);
 
     // Each bar: the type most of its beats have, and its chroma, beat by beat.
     const int barCount = int(bars.size());

@@ -18,6 +18,7 @@ private slots:
     void heavierDownbeatsKeepTheBeatLevel();
     void aTrackerThatWandersOrSwitchesLevelGetsOneStraightGrid();
     void aTempoChangeHalfwayMakesTwoStretches();
+    void theKickPutsTheGridOnTheBeat();
 };
 
 namespace {
@@ -141,6 +142,30 @@ void TestBeatGrid::aTempoChangeHalfwayMakesTwoStretches() {
     QCOMPARE(grid.stretches[0].end, grid.stretches[1].start);
     QCOMPARE(grid.tempoBpm, grid.stretches[1].bpm);
     QVERIFY(found(grid.beats, truth) > 0.97 && found(truth, grid.beats) > 0.97);
+}
+
+void TestBeatGrid::theKickPutsTheGridOnTheBeat() {
+    // An open hi-hat on every off-beat outweighs the kick in the broadband function, and the
+    // tracker follows it; the low band hears only the kick. A song at a steady 125 BPM, and
+    // one whose tempo sways (its tracker beats are kept as found), both land on the kick.
+    const double period = periodOf(125);
+    for (const double sway : {0.0, 0.035}) {
+        Onsets onsets(std::size_t(60 / Step));
+        std::vector<float> bass(onsets.df.size(), 0.01f);
+        std::vector<double> truth, offBeats;
+        for (double t = 10; t + 2 * period < double(onsets.df.size());) {
+            const double next = t + period * (1 + sway * std::sin(double(truth.size()) / 6));
+            truth.push_back(t);
+            offBeats.push_back(0.5 * (t + next));
+            onsets.pulse(t, 1.0);
+            onsets.pulse(offBeats.back(), 1.6);
+            bass[std::size_t(std::lround(t))] = 1.0f;
+            t = next;
+        }
+        const analysis::BeatGrid grid = analysis::fitBeatGrid(onsets.df, Step, offBeats, bass);
+        QVERIFY2(found(truth, grid.beats) > 0.9,
+                 qPrintable(QString::number(found(truth, grid.beats))));
+    }
 }
 
 QTEST_GUILESS_MAIN(TestBeatGrid)

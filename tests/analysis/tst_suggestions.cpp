@@ -25,7 +25,7 @@ constexpr int PartBars = 8;
 using Chords = std::array<int, 4>;
 
 struct Made {
-    std::vector<std::vector<float>> chroma; // one frame a beat
+    std::vector<float> chroma; // one frame of 12 a beat
     std::vector<double> beats;
     std::vector<double> bars;
     std::vector<float> loudness;
@@ -45,13 +45,12 @@ Made song(const std::vector<std::pair<Chords, float>>& parts) {
             m.bars.push_back(m.durationS);
             for (int beat = 0; beat < 4; ++beat) {
                 m.beats.push_back(m.durationS);
-                std::vector<float> frame(12);
-                for (float& v : frame)
-                    v = 0.05f * noise();
+                float* frame = &*m.chroma.insert(m.chroma.end(), 12, 0.0f);
+                for (int i = 0; i < 12; ++i)
+                    frame[i] = 0.05f * noise();
                 const int root = chords[std::size_t(bar % 4)];
                 for (int note : {0, 4, 7})
-                    frame[std::size_t((root + note) % 12)] += 1.0f;
-                m.chroma.push_back(frame);
+                    frame[(root + note) % 12] += 1.0f;
                 m.durationS += Beat;
             }
         }
