@@ -27,6 +27,11 @@ constexpr int MinSectionBars = 2;
 constexpr double SameMusic = 0.80;
 // The chorus is among the repeated parts this close to the loudest of them.
 constexpr double ChorusWithinDb = 3.0;
+// When the segmenter's parts show no chorus (it may run a chorus into the part after it),
+// the chorus is the passage of this many bars whose music comes back most; songs of up to
+// this many bars are searched so.
+constexpr int PassageBars = 8;
+constexpr int MaxPassageSearchBars = 512;
 
 using Vector = std::vector<double>;
 
@@ -173,6 +178,65 @@ struct Run {
     int type = 0;
 };
 
+// Runs of equal bar types.
+std::vector<Run> runsOf(const std::vector<int>& barTypes) {
+    std::vector<Run> runs;
+    for (int b = 0; b < int(barTypes.size()); ++b) {
+        if (runs.empty() || runs.back().type != barTypes[std::size_t(b)])
+            runs.push_back({b, 0, barTypes[std::size_t(b)]});
+        ++runs.back().bars;
+    }
+    return runs;
+}
+
+// The first bars of the passage of PassageBars bars whose music returns most often later
+// in the song (bar for bar, as alike as SameMusic), among those within ChorusWithinDb of
+// the loudest such passage; the louder, then the earlier, on a tie. Empty when no passage
+// returns. `barLoudness`: each bar's mean loudness.
+std::vector<int> repeatedPassage(const std::vector<Vector>& barChroma,
+                                 const std::vector<double>& barLoudness) {
+    const int count = int(barChroma.size());
+    if (count < 2 * PassageBars || count > MaxPassageSearchBars)
+        return {};
+    const auto alike = [&](int a, int b) {
+        double sum = 0;
+        for (int k = 0; k < PassageBars; ++k)
+            sum += cosine(barChroma[std::size_t(a + k)], barChroma[std::size_t(b + k)]);
+        return sum / PassageBars;
+    };
+    const auto loudness = [&](int first) {
+        double sum = 0;
+        for (int k = 0; k < PassageBars; ++k)
+            sum += barLoudness[std::size_t(first + k)];
+        return sum / PassageBars;
+    };
+    struct Found {
+        std::vector<int> starts;
+        double loudness;
+    };
+    std::vector<Found> passages;
+    for (int i = 0; i + PassageBars <= count; ++i) {
+        Found f{{i}, loudness(i)};
+        for (int j = i + PassageBars; j + PassageBars <= count; ++j)
+            if (alike(i, j) >= SameMusic) {
+                f.starts.push_back(j);
+                j += PassageBars - 1;
+            }
+        if (f.starts.size() >= 2)
+            passages.push_back(std::move(f));
+    }
+    double loudest = double(QuietLufs);
+    for (const Found& f : passages)
+        loudest = std::max(loudest, f.loudness);
+    const Found* best = nullptr;
+    for (const Found& f : passages)
+        if (f.loudness >= loudest - ChorusWithinDb &&
+            (!best || f.starts.size() > best->starts.size() ||
+             (f.starts.size() == best->starts.size() && f.loudness > best->loudness + 1e-9)))
+            best = &f;
+    return best ? best->starts : std::vector<int>{};
+}
+
 } // namespace
 
 Structure findStructure(const std::vector<float>& chroma, double chromaStepS, double firstCentreS,
@@ -212,12 +276,7 @@ Structure findStructure(const std::vector<float>& chroma, double chromaStepS, do
     }
 
     // Runs of bars of one type; short ones join the run before them (or after, at the start).
-    std::vector<Run> runs;
-    for (int b = 0; b < barCount; ++b) {
-        if (runs.empty() || runs.back().type != barTypes[std::size_t(b)])
-            runs.push_back({b, 0, barTypes[std::size_t(b)]});
-        ++runs.back().bars;
-    }
+    std::vector<Run> runs = runsOf(barTypes);
     for (bool merged = true; merged && runs.size() > 1;) {
         merged = false;
         for (std::size_t i = 0; i < runs.size(); ++i) {
@@ -312,6 +371,37 @@ Structure findStructure(const std::vector<float>& chroma, double chromaStepS, do
             bestType = c.type;
             bestCount = c.confirmed;
             bestLoudness = c.loudness;
+        }
+    }
+    if (bestType < 0) {
+        std::vector<double> barLoudness;
+        for (int b = 0; b < barCount; ++b) {
+            double sum = 0;
+            int count = 0;
+            const double end = b + 1 < barCount ? bars[std::size_t(b + 1)] : durationS;
+            for (double t = bars[std::size_t(b)]; t < end; t += LoudnessStepS) {
+                const long i = std::lround(t / LoudnessStepS);
+                if (i >= 0 && i < long(loudness.size())) {
+                    sum += loudness[std::size_t(i)];
+                    ++count;
+                }
+            }
+            barLoudness.push_back(count > 0 ? sum / count : double(QuietLufs));
+        }
+        const std::vector<int> starts = repeatedPassage(barChroma, barLoudness);
+        if (!starts.empty()) {
+            // The passage becomes a part of its own wherever it is heard.
+            std::vector<int> types;
+            for (const Run& run : runs)
+                types.insert(types.end(), std::size_t(run.bars), run.type);
+            bestType = SegmentTypes;
+            for (int first : starts)
+                std::fill_n(types.begin() + first, PassageBars, bestType);
+            runs = runsOf(types);
+            labels.clear();
+            for (const Run& run : runs)
+                if (!labels.count(run.type))
+                    labels[run.type] = QString(QChar('A' + int(labels.size()) % 26));
         }
     }
     if (bestType >= 0)

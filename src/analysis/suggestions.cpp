@@ -212,8 +212,8 @@ std::vector<Suggestion> suggest(const MusicAnalysis& a, double lengthS) {
             lengths.push_back(s.end - s.start);
         std::sort(lengths.begin(), lengths.end());
         const double usual = std::min(lengthS, lengths[lengths.size() / 2]);
-        // The first full occurrence that is loud enough goes first; then the others in order,
-        // the full and loud ones before the rest.
+        // The occurrences in order, the full and loud ones before the rest: the first of them
+        // goes first.
         std::vector<int> order;
         for (int pass = 0; pass < 2; ++pass)
             for (int i = 0; i < heard; ++i) {
@@ -223,7 +223,7 @@ std::vector<Suggestion> suggest(const MusicAnalysis& a, double lengthS) {
                 if ((pass == 0) == good)
                     order.push_back(i);
             }
-        for (int i : order) {
+        const auto takeChorus = [&](int i) {
             const double start = plan.fitting(chorus[std::size_t(i)].start);
             const QString reason =
                 result.empty()
@@ -235,8 +235,11 @@ std::vector<Suggestion> suggest(const MusicAnalysis& a, double lengthS) {
                           .arg(heard)
                           .arg(plan.barText(start));
             plan.take(start, reason, result);
-        }
-        // Then the first time of each other part that comes back.
+        };
+        for (std::size_t k = 0; k < order.size() && result.empty(); ++k)
+            takeChorus(order[k]);
+        // Then other music: the first time of each other part that comes back, and only
+        // after those the chorus again.
         for (const Section& s : a.sections) {
             if (s.label == a.chorusLabel || a.occurrences(s.label) < 2)
                 continue;
@@ -251,6 +254,8 @@ std::vector<Suggestion> suggest(const MusicAnalysis& a, double lengthS) {
                           .arg(plan.barText(start)),
                       result);
         }
+        for (int i : order)
+            takeChorus(i);
     }
     const QString loudest =
         a.chorusLabel.isEmpty()

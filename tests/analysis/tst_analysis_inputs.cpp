@@ -11,12 +11,13 @@
 #include <cmath>
 
 // Sounds without music to find: no grid, no crash, and a suggestion that says why it is only
-// the loudest stretch.
+// the loudest stretch. A soft but steady pulse, though, is a beat.
 class TestAnalysisInputs : public QObject {
     Q_OBJECT
 private slots:
     void noGridForSoundsWithoutABeat_data();
     void noGridForSoundsWithoutABeat();
+    void aSoftPulseGetsAGrid();
 };
 
 namespace {
@@ -51,6 +52,24 @@ std::vector<std::int16_t> heldChords() {
                 v += std::sin(2 * Pi * hz * t) + 0.3 * std::sin(4 * Pi * hz * t);
             s[i] = std::int16_t(4000 * env * v);
         }
+    return s;
+}
+
+// Bowed notes, one every beat at 100 BPM, each swelling in over 80 ms and fading: no drum,
+// no sharp attack, but a steady pulse.
+std::vector<std::int16_t> bowedNotes() {
+    const double beat = 0.6;
+    const double notes[] = {220, 262, 330, 294, 247, 330, 392, 349};
+    std::vector<std::int16_t> s(std::size_t(40 * Rate));
+    for (std::size_t i = 0; i < s.size(); ++i) {
+        const double t = double(i) / Rate;
+        const auto k = std::size_t(t / beat);
+        const double in = t - double(k) * beat;
+        const double env = std::min(1.0, in / 0.08) * std::exp(-2.0 * in);
+        const double hz = notes[k % 8];
+        s[i] = std::int16_t(6000 * env *
+                            (std::sin(2 * Pi * hz * t) + 0.4 * std::sin(4 * Pi * hz * t)));
+    }
     return s;
 }
 
@@ -119,6 +138,20 @@ void TestAnalysisInputs::noGridForSoundsWithoutABeat() {
     if (kind != "short")
         QVERIFY2(first.reason.contains("only the loudest stretch"), qPrintable(first.reason));
     QVERIFY(first.start >= 0 && first.end <= found->durationS + 1e-9 && first.start < first.end);
+}
+
+void TestAnalysisInputs::aSoftPulseGetsAGrid() {
+    const std::vector<std::int16_t> samples = bowedNotes();
+    MemorySource source(samples.data(), std::int64_t(samples.size()), 1, Rate);
+    const Result<analysis::MusicAnalysis> found = analysis::analyse(source);
+    QVERIFY2(found, qPrintable(found.status().message()));
+    QVERIFY2(found->hasGrid(), qPrintable(found->noGridReason));
+    QVERIFY2(std::abs(found->tempoBpm - 100) < 2, qPrintable(QString::number(found->tempoBpm)));
+    // Every beat from the fifth second within 70 ms of a note's start.
+    for (double b : found->beats)
+        if (b > 5 && b < 38)
+            QVERIFY2(std::abs(b - 0.6 * std::round(b / 0.6)) < 0.07,
+                     qPrintable(QString::number(b)));
 }
 
 QTEST_GUILESS_MAIN(TestAnalysisInputs)

@@ -8,10 +8,13 @@
 #include <cstdint>
 
 // The windows suggested for a song made of chroma and loudness to order (no sound is
-// rendered): whole bars of any length, and other music each.
+// rendered): the chorus found by its repetition and loudness, from its first bar; whole bars
+// of any length, and other music each.
 class TestSuggestions : public QObject {
     Q_OBJECT
 private slots:
+    void theChorusIsTheLoudestMusicThatReturns_data();
+    void theChorusIsTheLoudestMusicThatReturns();
     void windowsAreWholeBarsAndOtherMusic();
 };
 
@@ -23,6 +26,8 @@ constexpr int PartBars = 8;
 
 // One chord a bar, four bars a cycle: the chord's three notes in a chroma frame.
 using Chords = std::array<int, 4>;
+// Parts of a song, each its chords and its loudness.
+using Parts = std::vector<std::pair<Chords, float>>;
 
 struct Made {
     std::vector<float> chroma; // one frame of 12 a beat
@@ -33,7 +38,7 @@ struct Made {
 };
 
 // Parts of PartBars bars each, one chroma frame per beat, each part at its loudness.
-Made song(const std::vector<std::pair<Chords, float>>& parts) {
+Made song(const Parts& parts) {
     Made m;
     std::uint32_t state = 3;
     const auto noise = [&state] {
@@ -82,6 +87,43 @@ const Chords Chorus{0, 5, 7, 0};
 const Chords Bridge{5, 7, 5, 7};
 
 } // namespace
+
+void TestSuggestions::theChorusIsTheLoudestMusicThatReturns_data() {
+    QTest::addColumn<Parts>("parts");
+    QTest::addColumn<int>("chorusPart"); // the first part that is the chorus
+    // Suggestion 2 is other music that comes back, the chorus again only when none does.
+    QTest::addColumn<QString>("second");
+    // A quiet intro heard once, and a quiet verse heard three times, are not the chorus.
+    QTest::newRow("quiet intro, quiet verse")
+        << Parts{{Bridge, -30}, {Verse, -20}, {Chorus, -12}, {Verse, -20},
+                 {Chorus, -12}, {Verse, -20}, {Chorus, -12}}
+        << 2 << "part";
+    // A song that opens on its chorus: the opening is the answer when it is the loudest
+    // music that comes back.
+    QTest::newRow("opens on the chorus")
+        << Parts{{Chorus, -12}, {Verse, -20}, {Chorus, -12}, {Bridge, -18}, {Chorus, -12}} << 0
+        << "chorus again";
+}
+
+void TestSuggestions::theChorusIsTheLoudestMusicThatReturns() {
+    QFETCH(Parts, parts);
+    QFETCH(int, chorusPart);
+    QFETCH(QString, second);
+    const analysis::MusicAnalysis a = analysed(song(parts));
+    const double chorusStart = chorusPart * PartBars * Bar;
+    const auto at = std::find_if(a.sections.begin(), a.sections.end(), [&](const auto& s) {
+        return s.start <= chorusStart + 1e-6 && chorusStart < s.end;
+    });
+    QVERIFY(at != a.sections.end());
+    QCOMPARE(at->start, chorusStart);
+    QCOMPARE(a.chorusLabel, at->label);
+    const std::vector<analysis::Suggestion> found = analysis::suggest(a, PartBars * Bar);
+    QVERIFY(!found.empty());
+    QCOMPARE(found.front().start, chorusStart);
+    QVERIFY2(found.front().reason.startsWith("chorus,"), qPrintable(found.front().reason));
+    QVERIFY(found.size() >= 2);
+    QVERIFY2(found[1].reason.startsWith(second), qPrintable(found[1].reason));
+}
 
 void TestSuggestions::windowsAreWholeBarsAndOtherMusic() {
     const Made m = song({{Verse, -20},
