@@ -19,24 +19,33 @@ make_signal 3400 "$WORK/big.wav" # 600 MB
 make_signal 240 "$WORK/four.wav"
 quiet lame --quiet -b 128 "$WORK/four.wav" "$WORK/four.mp3"
 
-# median_of NAME ARGS...: the driver three times; prints "ms gap" of the median run.
-median_of() {
-    for run in 1 2 3; do
-        "$OPS" "$@" | sed -E 's/.*: ([0-9]+) ms; longest event-loop gap ([0-9]+) ms/\1 \2/'
-    done | sort -n | sed -n 2p
-}
-
-# row NAME CLI-COMMAND DRIVER-ARGS...
+failed=0
+# row NAME CLI-COMMAND DRIVER-ARGS...: the driver three times (its median run) against the
+# command line; a driver that fails stops the bench, a row that misses a goal fails it.
 row() {
     local name=$1 cli=$2
     shift 2
-    read -r ms gap <<<"$(median_of "$@")"
+    : >"$WORK/runs.txt"
+    for run in 1 2 3; do
+        if ! "$OPS" "$@" >"$WORK/run.txt"; then
+            echo "bench: the window's driver failed: $*" >&2
+            exit 1
+        fi
+        sed -E 's/.*: ([0-9]+) ms; longest event-loop gap ([0-9]+) ms/\1 \2/' "$WORK/run.txt" \
+            >>"$WORK/runs.txt"
+    done
+    local ms gap
+    read -r ms gap < <(sort -n "$WORK/runs.txt" | sed -n 2p)
     quiet hyperfine -N --warmup 1 --runs 3 --export-csv "$WORK/cli.csv" "$cli"
     local cliS
     cliS=$(awk -F, 'NR == 2 { print $2 }' "$WORK/cli.csv")
-    awk -v name="$name" -v ms="$ms" -v gap="$gap" -v cli="$cliS" 'BEGIN {
-        printf "%-34s %8.3f s  vs tunecarver-cli %8.3f s  ratio %.2f  longest gap %3d ms\n",
-               name, ms / 1000, cli, ms / 1000 / cli, gap }'
+    if ! awk -v name="$name" -v ms="$ms" -v gap="$gap" -v cli="$cliS" 'BEGIN {
+        ok = ms / 1000 / cli <= 1.10 && gap <= 20
+        printf "%-5s %-34s %8.3f s  vs tunecarver-cli %8.3f s  ratio %.2f  longest gap %3d ms\n",
+               ok ? "ok" : "FAIL", name, ms / 1000, cli, ms / 1000 / cli, gap
+        exit !ok }'; then
+        failed=1
+    fi
 }
 
 echo "The window's long operations (goals: ratio 1.10, longest event-loop gap 20 ms)"
@@ -48,3 +57,4 @@ row "Add New of a 600 MB WAV" "$CLI convert $WORK/big.wav $WORK/copied.wav" \
     add "$WORK/big.wav"
 row "Add New of a 4-minute MP3" "$CLI convert $WORK/four.mp3 $WORK/decoded.wav" \
     add "$WORK/four.mp3"
+exit $failed
