@@ -14,8 +14,7 @@ ListJoin::ListJoin(const ClipList& clips, PageServices services, QObject* parent
     });
 }
 
-void ListJoin::start(std::unique_ptr<BusyGate::Scope> hold, std::function<Status()> afterJoin,
-                     Then then) {
+void ListJoin::start(std::unique_ptr<BusyGate::Scope> hold, const QString& target, Then then) {
     const AppContext& context = m_services.context;
     context.MMCEdit.command(QStringLiteral("Close"));
     context.MMCPlayList.command(QStringLiteral("Close"));
@@ -24,17 +23,14 @@ void ListJoin::start(std::unique_ptr<BusyGate::Scope> hold, std::function<Status
         clipFiles << m_clips.clipFile(row);
     m_hold = std::move(hold);
     m_job.start<Status>(
-        [clipFiles, target = context.workFolder.concatWav(),
-         afterJoin = std::move(afterJoin)](const BackgroundJob::Context& job) {
+        [clipFiles, target = target.isEmpty() ? context.workFolder.concatWav()
+                                              : target](const BackgroundJob::Context& job) {
             ClipJoiner joiner;
             joiner.setProgress([&](ByteCount done, ByteCount total) {
                 if (total > 0)
                     job.progress(int(done * 100 / total));
             });
-            Status joined = joiner.join(clipFiles, target);
-            if (joined && afterJoin)
-                joined = afterJoin();
-            return joined;
+            return joiner.join(clipFiles, target);
         },
         [this, then = std::move(then)](Status joined) { then(joined, std::move(m_hold)); });
 }

@@ -13,11 +13,11 @@
 
 class ClipList;
 
-// The clip list joined, in list order, into the work folder's concat.wav (ClipJoiner), on a
-// background job, for "Save The List to Wav", "Save The List to MP3" and a ringtone of the
-// whole list. Both players let go of their clips first. The caller's hold on the window is
-// kept across the join and handed back with its end, so an encoder job that follows keeps
-// the window held until it too has ended.
+// The clip list joined, in list order, into a WAV file (ClipJoiner), on a background job:
+// straight into the target for "Save The List to Wav", into the work folder's concat.wav for
+// "Save The List to MP3" and a ringtone of the whole list. Both players let go of their clips
+// first. The caller's hold on the window is kept across the join and handed back with its end, so
+// an encoder job that follows keeps the window held until it too has ended.
 //
 // GUI thread only; the list outlives it.
 class ListJoin : public QObject {
@@ -27,10 +27,9 @@ public:
 
     ListJoin(const ClipList& clips, PageServices services, QObject* parent = nullptr);
 
-    // Joins the list; `afterJoin` (may be empty) runs on the job's thread after a join that
-    // worked (a copy of concat.wav, say) and its failure counts as the join's. `then` runs on
-    // the GUI thread with the outcome and `hold` back.
-    void start(std::unique_ptr<BusyGate::Scope> hold, std::function<Status()> afterJoin, Then then);
+    // Joins the list into `target` (concat.wav when empty); `then` runs on the GUI thread with
+    // the outcome and `hold` back.
+    void start(std::unique_ptr<BusyGate::Scope> hold, const QString& target, Then then);
     bool isRunning() const { return m_job.isRunning(); }
     void cancel();
 

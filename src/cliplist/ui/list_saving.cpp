@@ -2,7 +2,6 @@
 #include "cliplist/ui/list_saving.h"
 
 #include "base/app_info.h"
-#include "base/clip_copy.h"
 #include "base/settings.h"
 #include "cliplist/clip_list.h"
 #include "cliplist/ui/list_join.h"
@@ -32,10 +31,9 @@ void ListSaving::CmdSaveWav_Click() {
         askTarget(QCoreApplication::translate("ListSaving", "Wav(*.wav)|*.wav"));
     if (!target)
         return;
-    const QString concat = m_services.context.workFolder.concatWav();
     m_join.start(
         m_services.busy.hold(QCoreApplication::translate("ListSaving", "Saving......."), false),
-        [concat, target = *target] { return clipfiles::copyFile(concat, target); },
+        *target,
         [this, target = *target](const Status& saved, std::unique_ptr<BusyGate::Scope> hold) {
             hold.reset();
             if (!saved) {
@@ -62,7 +60,8 @@ void ListSaving::CmdSaveList_Click() {
     m_join.start(
         m_services.busy.enter(BusyGate::Window::Disable,
                               QCoreApplication::translate("ListSaving", "Saving.......")),
-        {}, [this, target = *target](const Status& joined, std::unique_ptr<BusyGate::Scope> hold) {
+        QString(),
+        [this, target = *target](const Status& joined, std::unique_ptr<BusyGate::Scope> hold) {
             const auto fail = [&](const QString& text) {
                 hold.reset();
                 warn(m_services.context.dialogs, &m_services.dialogParent, text);

@@ -107,7 +107,7 @@ void RingtoneSaving::CmdRingtone_Click() {
     job.source = m_services.context.workFolder.concatWav();
     job.title = choice->title.isEmpty() ? QFileInfo(output).completeBaseName() : choice->title;
     m_join.start(
-        std::move(busy), {},
+        std::move(busy), QString(),
         [this, job, renamed](const Status& joined, std::unique_ptr<BusyGate::Scope> hold) {
             if (!joined) {
                 hold.reset();
