@@ -5,6 +5,7 @@
 //   bench_gui_ops add FILE                    "Add New" of FILE, its peaks included
 //   bench_gui_ops savewav OUT.wav CLIP...     "Save The List to Wav" of the clips
 //   bench_gui_ops crop FILE FROM_MS TO_MS     "Done" on FILE (added first) between the marks
+#include "analysis/analysis_file.h"
 #include "audio/media_player.h"
 #include "audio/pulse/pulse_engine.h"
 #include "cliplist/clip_import.h"
@@ -26,6 +27,7 @@
 #include <QApplication>
 #include <QElapsedTimer>
 #include <QEventLoop>
+#include <QFileInfo>
 #include <QTemporaryDir>
 #include <QTimer>
 
@@ -95,9 +97,25 @@ std::pair<qint64, qint64> measure(Frmmain& window, const std::function<void()>& 
     return {took.elapsed(), std::max(longestGapMs, sinceTurn.elapsed())};
 }
 
+// Adds the files, then lets the analyses that follow each added clip end (their files are
+// written beside the clips; two minutes at most), so that they don't share the machine with
+// the operation measured next.
 void addAll(Frmmain& window, ScriptDialogs& dialogs, const QStringList& files) {
     dialogs.paths = files;
     measure(window, [&] { window.framewav().buttons().CmdAdd_Click(); });
+    const ClipList& clips = window.framewav().clips();
+    QEventLoop loop;
+    QTimer check;
+    check.setInterval(20);
+    QObject::connect(&check, &QTimer::timeout, [&] {
+        for (int row = 0; row < clips.count(); ++row)
+            if (!QFileInfo::exists(analysis::analysisFilePath(clips.clipFile(row))))
+                return;
+        loop.quit();
+    });
+    QTimer::singleShot(120000, &loop, &QEventLoop::quit);
+    check.start();
+    loop.exec();
 }
 
 } // namespace
