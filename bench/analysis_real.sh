@@ -20,7 +20,7 @@ CACHE="${XDG_CACHE_HOME:-$HOME/.cache}/tunecarver-bench"
 # Hedgewars, FreedroidRPG, X-Moto), as users bring both.
 MUSIC_PACKAGES=(wesnoth-1.16-music supertux-data hedgewars-data freedroidrpg-data xmoto-data)
 # PREFIX:FOLDER: every .ogg under FOLDER, named PREFIX and its path there.
-MUSIC_DIRS=(":/usr/share/games/wesnoth/1.16/data/core/music"
+MUSIC_DIRS=("wesnoth-:/usr/share/games/wesnoth/1.16/data/core/music"
     "supertux-:/usr/share/games/supertux2/music"
     "hedgewars-:/usr/share/games/hedgewars/Data/Music"
     "freedroid-:/usr/share/freedroidrpg/data/sound/music"
@@ -80,8 +80,8 @@ for entry in "${MUSIC_DIRS[@]}"; do
         fi
         $only_references && continue
         "$ANALYSER" json "$base.wav" >"$WORK/$name.json"
-        printf '%s\t%s\t%s\t%s\t%s\n' "$name" "$base.wav" "$base.refs.json" "$base.aubio.txt" \
-            "$WORK/$name.json" >>"$list"
+        printf '%s\t%s\t%s\t%s\t%s\t%s\n' "$name" "$base.wav" "$base.refs.json" "$base.aubio.txt" \
+            "$WORK/$name.json" "${prefix%-}" >>"$list"
     done 3< <(find "$dir" -name '*.ogg' | sort)
 done
 $only_references && exit 0

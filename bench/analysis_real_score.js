@@ -1,6 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The figures of bench/analysis_real.sh. Reads a list of tracks on stdin, one a line:
-// NAME<TAB>WAV<TAB>REFERENCES.json<TAB>AUBIO.txt<TAB>OURS.json, prints a row per track and the
+// NAME<TAB>WAV<TAB>REFERENCES.json<TAB>AUBIO.txt<TAB>OURS.json<TAB>PACKAGE, prints a row per track and the
 // totals, and exits 1 when a goal row fails.
 "use strict";
 const fs = require("fs");
@@ -78,7 +78,7 @@ const num = (x, d = 2) => x.toFixed(d);
 console.log(
     pad("track", 28) + " len s  ours BPM  ess BPM  F ess  F mt  F aub  refs F  tempo =/x2  s1 beat  s1 rank  overlap s");
 for (const line of lines) {
-    const [name, wavPath, refsPath, aubioPath, oursPath] = line.split("\t");
+    const [name, wavPath, refsPath, aubioPath, oursPath, pkg] = line.split("\t");
     const refs = JSON.parse(fs.readFileSync(refsPath, "utf8"));
     const aubio = fs.readFileSync(aubioPath, "utf8").split(/\s+/).filter(Boolean).map(Number);
     const ours = JSON.parse(fs.readFileSync(oursPath, "utf8"));
@@ -87,6 +87,7 @@ for (const line of lines) {
     const seconds = samples.length / decoded.sampleRate;
     const ess = refs.essentia.beats, mt = refs.musictempo.beats;
     const r = {
+        pkg,
         name, seconds,
         ourBpm: ours.tempo_bpm || 0,
         essBpm: refs.essentia.bpm,
@@ -123,6 +124,15 @@ console.log(`tempo within 4 % of essentia: exact ${share(count((r) => r.tempoExa
             `double or half allowed ${share(count((r) => r.tempoOctave))}; ` +
             `music-tempo ${share(count((r) => r.refsTempoOctave[0]))}, ` +
             `aubio ${share(count((r) => r.refsTempoOctave[1]))}`);
+// Each package apart: orchestral scores whose tempo drifts and beat-driven game music differ.
+for (const pkg of [...new Set(rows.map((r) => r.pkg))]) {
+    const of = rows.filter((r) => r.pkg === pkg);
+    const m = (f) => num(of.reduce((a, r) => a + f(r), 0) / of.length);
+    const k = (f) => `${of.filter(f).length} of ${of.length}`;
+    console.log(`  ${pad(pkg, 22)} beat F ${m((r) => r.fEss)} (references among themselves ` +
+                `${m((r) => r.fRefs)}), tempo x2 ${k((r) => r.tempoOctave)}, ` +
+                `suggestion 1 on a beat ${k((r) => r.s1Beat)}`);
+}
 const goals = [
     ["beat F against essentia at least 0.80", mean((r) => r.fEss) >= 0.8,
      num(mean((r) => r.fEss))],
