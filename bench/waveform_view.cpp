@@ -98,7 +98,11 @@ int main(int argc, char** argv) {
     QElapsedTimer opening;
     opening.start();
     PeakCache cache;
+    bool loaded = false;
+    QObject::connect(&cache, &PeakCache::finished, [&] { loaded = true; });
     const auto peaks = cache.peaksFor(clip);
+    while (!loaded) // read on the cache's job
+        QCoreApplication::processEvents(QEventLoop::WaitForMoreEvents);
     const std::int64_t lengthMs = peaks->frames() * 1000 / peaks->format().sampleRateHz;
     view.setClip(peaks, lengthMs, QString(), clip);
     (void)view.grab();

@@ -29,8 +29,11 @@ public:
 
     // How long the capture callback took, for measurement.
     struct CallbackTimes {
+        static constexpr std::int64_t SlowCpuNs = 2000000;
         std::int64_t longestNs = 0;    // wall clock
         std::int64_t longestCpuNs = 0; // CPU time of the capture thread
+        std::int64_t calls = 0;
+        std::int64_t slowCalls = 0; // calls that took more than SlowCpuNs of CPU time
     };
 
     // What an input reports, in the terms of the recording page.

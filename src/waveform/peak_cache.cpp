@@ -37,8 +37,9 @@ PeakCache::Entry* PeakCache::freshEntry(const QString& clipPath) {
     return &*it;
 }
 
-// The clip changed or was never seen: its peak file, when it is still the clip's own, or
-// an empty set that the job fills.
+// The clip changed or was never seen: an empty set that the job fills, from the clip's peak
+// file when it is still the clip's own (read there, not here: a long clip's peak file is
+// megabytes), else from the clip.
 PeakCache::Entry& PeakCache::renew(const QString& clipPath, bool first) {
     if (m_jobPath == clipPath)
         stopJob();
@@ -46,13 +47,6 @@ PeakCache::Entry& PeakCache::renew(const QString& clipPath, bool first) {
     Entry& entry = m_entries[clipPath];
     entry = Entry{};
     entry.stamp = stampOf(clipPath);
-    if (Result<std::shared_ptr<Peaks>> loaded = peaks::load(clipPath); loaded) {
-        entry.peaks = *loaded;
-        // Told after the caller has what it asked for, as a computation's end is.
-        QMetaObject::invokeMethod(
-            this, [this, clipPath] { emit finished(clipPath); }, Qt::QueuedConnection);
-        return entry;
-    }
     const Result<WavInfo> info = readWavInfo(clipPath);
     if (!info) {
         entry.failure = info.status().message();
@@ -106,6 +100,18 @@ void PeakCache::startNext() {
     const Stamp stamp = m_entries[m_jobPath].stamp;
     m_job.start<bool>(
         [path = m_jobPath, target, stamp](const BackgroundJob::Context& job) {
+            if (Result<std::shared_ptr<Peaks>> kept = peaks::load(path);
+                kept && (*kept)->frames() == target->frames() &&
+                (*kept)->fine().data.size() == target->fine().data.size() &&
+                (*kept)->coarse().data.size() == target->coarse().data.size()) {
+                // Nothing of the target is read before it is marked complete.
+                std::copy((*kept)->fine().data.begin(), (*kept)->fine().data.end(),
+                          target->fineLevel().data.begin());
+                std::copy((*kept)->coarse().data.begin(), (*kept)->coarse().data.end(),
+                          target->coarseLevel().data.begin());
+                target->setComplete();
+                return true;
+            }
             const Status filled = peaks::fill(path, *target, job.cancelFlag());
             // Saved here, off the GUI thread: a long clip's peaks are megabytes. A clip that
             // changed while it was read keeps no peak file.

@@ -15,8 +15,9 @@
 
 // The peaks of the clip files, kept for the editor's waveform. They are computed on a
 // background job, one clip at a time, saved beside each clip (peaks::save) and
-// loaded from there while they still belong to the clip file as it is now (its size and
-// modification time): a clip that changed is never drawn from the peaks of its old sound.
+// loaded from there, on the job too, while they still belong to the clip file as it is now
+// (its size and modification time): a clip that changed is never drawn from the peaks of its
+// old sound.
 //
 // While a clip is computed, its Peaks fill up from the start (Peaks::readyFrames), and
 // progressed() says so at most every ProgressMs, so a view paints what is ready.
@@ -30,8 +31,8 @@ public:
     explicit PeakCache(QObject* parent = nullptr);
     ~PeakCache() override;
 
-    // The peaks of clipPath as they are now: complete when they were known or could be
-    // loaded, else being computed (this clip goes first). Null when the clip file cannot be
+    // The peaks of clipPath as they are now: complete when they were known, else being
+    // loaded or computed (this clip goes first). Null when the clip file cannot be
     // read (failure() says why).
     std::shared_ptr<const Peaks> peaksFor(const QString& clipPath);
     // Queues clipPath for computing unless its peaks are known and still its own.

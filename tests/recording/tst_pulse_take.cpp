@@ -147,13 +147,19 @@ private slots:
         // The CPU time is what our code costs; the wall clock adds the time the machine gave
         // to other work meanwhile, which a loaded machine makes long whatever the callback does.
         // Under the sanitizers, with the first touch of a fresh block of the take, copying one
-        // period costs up to about two milliseconds; the cap leaves room for that on a busy
-        // machine and still catches work of another order in the callback.
+        // period costs up to about two milliseconds. A single call may still be charged tens
+        // of milliseconds on a virtual machine whose host is busy (the time it lost is counted
+        // as the thread's), so work of another order in the callback shows as many slow
+        // calls, not as one long one.
         const AudioEngine::CallbackTimes longest = engine.longestCallback(capture);
-        qInfo("%d s take: the longest capture callback took %.3f ms (%.3f ms of CPU time)",
-              TakeSeconds, double(longest.longestNs) / 1e6, double(longest.longestCpuNs) / 1e6);
-        QVERIFY(longest.longestCpuNs > 0);
-        QVERIFY2(longest.longestCpuNs < 5000000, qPrintable(QString::number(longest.longestCpuNs)));
+        qInfo("%d s take: the longest capture callback took %.3f ms (%.3f ms of CPU time); %lld "
+              "of %lld calls took more than %.0f ms of CPU time",
+              TakeSeconds, double(longest.longestNs) / 1e6, double(longest.longestCpuNs) / 1e6,
+              static_cast<long long>(longest.slowCalls), static_cast<long long>(longest.calls),
+              double(AudioEngine::CallbackTimes::SlowCpuNs) / 1e6);
+        QVERIFY(longest.longestCpuNs > 0 && longest.calls > 100);
+        QVERIFY2(longest.slowCalls * 100 <= longest.calls,
+                 qPrintable(QString::number(longest.slowCalls)));
 
         // The finished take plays from memory on the server.
         page.findChild<QPushButton*>(QStringLiteral("btnPlay"))->click();

@@ -172,12 +172,17 @@ void TestPeaks::cache_computesOnItsThreadAndNeverServesStalePeaks() {
     QVERIFY(finished.wait() || finished.count() > 0);
     QVERIFY(first->fine().data == (*peaks::compute(clip))->fine().data);
     QVERIFY(QFile::exists(peaks::peakFilePath(clip)));
-    // Peaks loaded from their file are finished too, for whatever waits on them.
+    // Peaks loaded from their file (on the job: the file is not written again) are finished
+    // too, for whatever waits on them.
+    const QDateTime written = QFileInfo(peaks::peakFilePath(clip)).lastModified();
+    QTest::qWait(20);
     PeakCache another;
     QSignalSpy loaded(&another, &PeakCache::finished);
-    QVERIFY(another.peaksFor(clip)->complete());
+    const auto fromFile = another.peaksFor(clip);
     QVERIFY(loaded.wait());
     QCOMPARE(loaded.at(0).at(0).toString(), clip);
+    QVERIFY(fromFile->complete() && fromFile->fine().data == first->fine().data);
+    QCOMPARE(QFileInfo(peaks::peakFilePath(clip)).lastModified(), written);
 
     testaudio::writeWav(clip, format, testaudio::noisePcm(format, 40000, 7));
     const auto second = cache.peaksFor(clip);

@@ -143,6 +143,9 @@ void PulseCapture::onData(pa_stream* stream, std::size_t, void* userdata) {
             self->m_longestCallbackNs.store(tookNs, std::memory_order_relaxed);
         if (tookCpuNs > self->m_longestCallbackCpuNs.load(std::memory_order_relaxed))
             self->m_longestCallbackCpuNs.store(tookCpuNs, std::memory_order_relaxed);
+        self->m_calls.fetch_add(1, std::memory_order_relaxed);
+        if (tookCpuNs > AudioEngine::CallbackTimes::SlowCpuNs)
+            self->m_slowCalls.fetch_add(1, std::memory_order_relaxed);
         self->m_position += ByteCount(bytes);
         pa_stream_drop(stream);
         if (!goOn)

@@ -45,9 +45,11 @@ public:
     // Bytes delivered to the callback so far.
     ByteCount position() const { return m_position.load(); }
     // The longest a single call of the callback took so far, in nanoseconds: by the wall
-    // clock (time the thread was not running included) and in the thread's CPU time.
+    // clock (time the thread was not running included) and in the thread's CPU time; and how
+    // many calls there were, and how many of them were slow.
     AudioEngine::CallbackTimes longestCallback() const {
-        return {m_longestCallbackNs.load(), m_longestCallbackCpuNs.load()};
+        return {m_longestCallbackNs.load(), m_longestCallbackCpuNs.load(), m_calls.load(),
+                m_slowCalls.load()};
     }
 
 private:
@@ -66,5 +68,7 @@ private:
     std::atomic<ByteCount> m_position{0};
     std::atomic<std::int64_t> m_longestCallbackNs{0};
     std::atomic<std::int64_t> m_longestCallbackCpuNs{0};
+    std::atomic<std::int64_t> m_calls{0};
+    std::atomic<std::int64_t> m_slowCalls{0};
     std::vector<std::byte> m_silence;
 };
