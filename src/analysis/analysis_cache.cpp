@@ -3,21 +3,15 @@
 
 #include "analysis/analysis_file.h"
 
-#include <QDateTime>
-#include <QFile>
-#include <QFileInfo>
-
 AnalysisCache::AnalysisCache(QObject* parent) : QObject(parent) {}
 
 AnalysisCache::~AnalysisCache() {
     stopJob();
 }
 
-AnalysisCache::Stamp AnalysisCache::stampOf(const QString& clipPath) {
-    const QFileInfo info(clipPath);
-    if (!info.isFile())
-        return {};
-    return {info.size(), info.lastModified().toMSecsSinceEpoch()};
+ClipStamp AnalysisCache::stampOf(const QString& clipPath) {
+    const Result<ClipStamp> stamp = clipStampOf(clipPath);
+    return stamp ? *stamp : ClipStamp{};
 }
 
 bool AnalysisCache::fresh(const QString& clipPath) const {
@@ -82,7 +76,7 @@ void AnalysisCache::startNext() {
     if (!m_jobPath.isEmpty() || m_queue.isEmpty())
         return;
     m_jobPath = m_queue.takeFirst();
-    const Stamp stamp = m_entries[m_jobPath].stamp;
+    const ClipStamp stamp = m_entries[m_jobPath].stamp;
     m_job.start<Made>(
         [path = m_jobPath, stamp](const BackgroundJob::Context& job) {
             Made made;

@@ -3,6 +3,7 @@
 
 #include "analysis/music_analysis.h"
 #include "base/background_job.h"
+#include "wav/clip_stamp.h"
 
 #include <QHash>
 #include <QObject>
@@ -14,8 +15,8 @@
 
 // The analyses of the clip files, for the editor. Each is made on a background job, one clip
 // at a time: the analysis file kept beside the clip is read when it is still
-// the clip's own (its size and modification time), else the clip is analysed and the file
-// written. A clip that changed is analysed again when it is next asked for or prepared.
+// the clip's own (ClipStamp: its size, modification time and sound), else the clip is analysed and
+// the file written. A clip that changed is analysed again when it is next asked for or prepared.
 //
 // Meant to follow the peaks: prepare() a clip once its peaks are finished, and again after
 // a change of it.
@@ -42,18 +43,14 @@ signals:
     void finished(const QString& clipPath);
 
 private:
-    struct Stamp {
-        std::int64_t bytes = -1;
-        std::int64_t modifiedMs = 0;
-        bool operator==(const Stamp&) const = default;
-    };
     struct Entry {
         std::shared_ptr<const analysis::MusicAnalysis> analysis;
-        Stamp stamp;
+        ClipStamp stamp;
         QString failure;
         bool pending = false;
     };
-    static Stamp stampOf(const QString& clipPath);
+    // The clip as it is now; an empty stamp when it cannot be read.
+    static ClipStamp stampOf(const QString& clipPath);
     bool fresh(const QString& clipPath) const;
     void queue(const QString& clipPath, bool first);
     void startNext();

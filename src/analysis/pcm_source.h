@@ -43,7 +43,6 @@ private:
     std::int64_t m_at = 0;
 };
 
-// Any file the decoder reads (a clip's WAV, an MP3, ...), decoded while it is read; more
-// than two channels are mixed down to two, 8-bit samples widened to 16. Fails as
-// DecodeStream::open does.
+// Any sound file (a clip's WAV, an MP3, ...) through FrameSource: read while it is analysed,
+// more than two channels mixed down to two. Fails as FrameSource::open does.
 Result<std::unique_ptr<PcmSource>> openSoundFile(const QString& path);

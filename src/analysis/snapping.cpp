@@ -1,9 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "analysis/snapping.h"
 
-#include "wav/wav_header.h"
-
-#include <QFile>
+#include "codec/frame_source.h"
 
 #include <algorithm>
 #include <cmath>
@@ -124,34 +122,26 @@ Result<std::int64_t> snapMs(std::int64_t ms, Snap snap, const Grid& grid, const 
     case Snap::ZeroCrossing:
         break;
     }
-    const Result<WavInfo> info = readClipWavInfo(clipPath);
-    if (!info)
-        return info.status();
-    const int rate = info->format.sampleRateHz;
-    const int channels = info->format.channels;
-    const int frameBytes = info->format.blockAlign();
-    const std::int64_t frames = info->dataBytes / frameBytes;
+    auto opened = FrameSource::open(clipPath, 0);
+    if (!opened)
+        return opened.status();
+    FrameSource& source = **opened;
+    const int rate = source.sampleRateHz();
+    const int channels = source.channels();
+    const std::int64_t frames = std::max<std::int64_t>(0, source.frames());
     const std::int64_t first = std::max<std::int64_t>(0, ms - ZeroCrossingRadiusMs);
     const std::int64_t last = std::min(lengthMs, ms + ZeroCrossingRadiusMs);
     const std::int64_t fromFrame = std::clamp<std::int64_t>(frameOfMs(first, rate), 0, frames);
     const std::int64_t toFrame = std::clamp<std::int64_t>(frameOfMs(last, rate) + 1, 0, frames);
     if (toFrame <= fromFrame)
         return within(ms);
-    QFile file(clipPath);
-    if (!file.open(QIODevice::ReadOnly) || !file.seek(info->dataOffset + fromFrame * frameBytes))
-        return Status{ErrorCode::FileOpen,
-                      QStringLiteral("%1: %2.").arg(clipPath, file.errorString())};
-    const QByteArray raw = file.read((toFrame - fromFrame) * frameBytes);
-    const std::int64_t got = raw.size() / frameBytes;
-    std::vector<std::int16_t> samples(std::size_t(got * channels));
-    for (std::int64_t i = 0; i < got * channels; ++i) {
-        if (info->format.bitsPerSample == 8)
-            samples[std::size_t(i)] =
-                std::int16_t((int(std::uint8_t(raw[qsizetype(i)])) - 128) * 256);
-        else
-            samples[std::size_t(i)] = std::int16_t(std::uint8_t(raw[qsizetype(2 * i)]) |
-                                                   (std::uint8_t(raw[qsizetype(2 * i + 1)]) << 8));
-    }
+    if (Status at = source.seek(fromFrame); !at)
+        return at;
+    std::vector<std::int16_t> samples;
+    const Result<std::int64_t> read = source.readFully(samples, toFrame - fromFrame);
+    if (!read)
+        return read.status();
+    const std::int64_t got = *read;
     // Only the frames that a whole millisecond names can be a mark's.
     std::int64_t best = ms;
     long bestSum = -1;

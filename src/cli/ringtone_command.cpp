@@ -7,7 +7,7 @@
 #include "cli/encoding.h"
 #include "cli/scratch_folder.h"
 #include "cliplist/ringtone.h"
-#include "cliplist/tone_source.h"
+#include "codec/frame_source.h"
 #include "wav/wav_header.h"
 
 #include <QCoreApplication>
@@ -180,7 +180,7 @@ int runRingtone(QStringList args) {
     // of a file whose length the decoder only estimates, a tone that would end near that
     // estimate is made from the whole file decoded first, whose length is then exact.
     request.source = input;
-    const auto source = ToneSource::open(input);
+    const auto source = FrameSource::open(input);
     if (!source)
         return fail(source.status());
     const int rateHz = (*source)->sampleRateHz();

@@ -2,7 +2,7 @@
 #include "cliplist/ringtone.h"
 
 #include "cliplist/sound_edit.h"
-#include "cliplist/tone_source.h"
+#include "codec/frame_source.h"
 #include "wav/fade.h"
 #include "wav/wav_header.h"
 
@@ -146,8 +146,8 @@ LoopPlan planLoop(const Request& request, std::int64_t start, std::int64_t avail
 }
 
 // The source, ready to be read from frame `from` on.
-Result<std::unique_ptr<ToneSource>> openAt(const QString& path, std::int64_t from) {
-    auto opened = ToneSource::open(path);
+Result<std::unique_ptr<FrameSource>> openAt(const QString& path, std::int64_t from) {
+    auto opened = FrameSource::open(path);
     if (!opened)
         return opened.status();
     if (Status sought = (*opened)->seek(from); !sought)
@@ -161,7 +161,7 @@ Result<std::vector<std::int16_t>> readFrames(const QString& path, std::int64_t f
     auto opened = openAt(path, from);
     if (!opened)
         return opened.status();
-    ToneSource& source = **opened;
+    FrameSource& source = **opened;
     std::vector<std::int16_t> frames(std::size_t(count * source.channels()));
     for (std::int64_t at = 0; at < count;) {
         const Result<std::int64_t> got =
@@ -181,7 +181,7 @@ Result<soundedit::Measure> measureStretch(const QString& path, std::int64_t from
     auto opened = openAt(path, from);
     if (!opened)
         return opened.status();
-    ToneSource& source = **opened;
+    FrameSource& source = **opened;
     std::int64_t left = count;
     const auto read = [&](std::vector<std::int16_t>& block) -> Result<std::int64_t> {
         const std::int64_t want = std::min<std::int64_t>(left, 1 << 16);
@@ -215,7 +215,7 @@ Result<soundedit::Measure> measureHeld(const std::vector<std::int16_t>& samples,
 }
 
 // Hands the tone's frames, shaped, to the sink, and finishes it.
-Status pump(ToneSource& source, SoundSink& sink, std::int64_t toneFrames, const ShapeFn& shape,
+Status pump(FrameSource& source, SoundSink& sink, std::int64_t toneFrames, const ShapeFn& shape,
             const PercentFn& progress, const std::atomic<bool>* abort) {
     constexpr std::int64_t BlockFrames = 4096;
     std::vector<std::int16_t> pcm(std::size_t(BlockFrames * source.channels()));
@@ -243,7 +243,7 @@ Status pump(ToneSource& source, SoundSink& sink, std::int64_t toneFrames, const 
 // The shared start of render() and repeatedImage(): the source opened for reading, the
 // tone's length, and the changes its samples go through between the source and the encoder.
 struct Pipeline {
-    std::unique_ptr<ToneSource> source; // at the tone's first frame
+    std::unique_ptr<FrameSource> source; // at the tone's first frame
     std::int64_t toneFrames = 0;
     std::vector<ShapeFn> steps;
 
@@ -273,12 +273,12 @@ ShapeFn crossfadeStep(std::vector<std::int16_t> tail, std::int64_t length, int c
 }
 
 Result<Pipeline> prepare(const Request& request) {
-    auto opened = ToneSource::open(request.source);
+    auto opened = FrameSource::open(request.source);
     if (!opened)
         return opened.status();
     Pipeline pipeline;
     pipeline.source = std::move(*opened);
-    ToneSource& source = *pipeline.source;
+    FrameSource& source = *pipeline.source;
     const int rateHz = source.sampleRateHz();
     const int channels = source.channels();
     const std::int64_t start = std::max<std::int64_t>(0, request.startMs) * rateHz / 1000;
@@ -376,7 +376,7 @@ Status render(const Request& request, const PercentFn& progress, const std::atom
     Result<Pipeline> pipeline = prepare(request);
     if (!pipeline)
         return pipeline.status();
-    ToneSource& source = *pipeline->source;
+    FrameSource& source = *pipeline->source;
     const WavFormat format{source.channels(), source.sampleRateHz(), 16};
     EncodeSettings settings{codec(request.target), DefaultBitRateKbps, request.title};
     if (request.target == Target::AndroidMp3)
@@ -398,7 +398,7 @@ Result<QByteArray> repeatedImage(const Request& request, int times) {
     Result<Pipeline> pipeline = prepare(request);
     if (!pipeline)
         return pipeline.status();
-    ToneSource& source = *pipeline->source;
+    FrameSource& source = *pipeline->source;
     const WavFormat format{source.channels(), source.sampleRateHz(), 16};
     PcmCollector collector(format.channels);
     const Pipeline& steps = *pipeline;

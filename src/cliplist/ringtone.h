@@ -102,7 +102,7 @@ struct Request {
 // decoder only estimates the source's length, a stretch that runs past the sound's real end
 // gives a shorter tone whose fade is cut off (the caller decodes such a source whole first).
 //
-// Failures name the file: those of ToneSource for the source, Empty for a stretch without
+// Failures name the file: those of FrameSource for the source, Empty for a stretch without
 // sound, those of SoundSink for the output. Runs on the caller's thread (the encoder's
 // worker); `progress` gets percents.
 Status render(const Request& request, const PercentFn& progress = {},

@@ -3,6 +3,7 @@
 
 #include "codec/decode_stream.h"
 #include "codec/sink_backends.h"
+#include "wav/pcm_reader.h"
 
 #include <QCoreApplication>
 #include <QFileInfo>
@@ -87,10 +88,8 @@ Status pumpToSink(DecodeStream& input, SoundSink& sink, std::int64_t maxFrames,
         const int frames = int(*got / blockAlign);
         if (frames == 0)
             continue;
-        if (eightBit) {
-            for (std::size_t i = 0; i < std::size_t(frames) * channels; ++i)
-                pcm[i] = std::int16_t((int(bytes[i]) - 128) * 256);
-        }
+        if (eightBit)
+            widenEightBit(bytes.data(), pcm.data(), std::size_t(frames) * channels);
         if (shape)
             shape(pcm.data(), frames, done);
         if (Status written = sink.write(pcm.data(), frames); !written)

@@ -43,8 +43,7 @@ std::int64_t PcmReader::next(std::vector<std::int16_t>& samples, std::int64_t ma
         m_raw.resize(values);
         if (m_file.read(reinterpret_cast<char*>(m_raw.data()), bytes) != bytes)
             return -1;
-        for (std::size_t i = 0; i < values; ++i)
-            samples[i] = std::int16_t((int(m_raw[i]) - 128) * 256);
+        widenEightBit(m_raw.data(), samples.data(), values);
     }
     m_left -= count;
     return count;

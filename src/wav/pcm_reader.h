@@ -7,14 +7,22 @@
 #include <QFile>
 #include <QString>
 
+#include <cstddef>
 #include <cstdint>
 #include <functional>
 #include <vector>
 
+// Unsigned 8-bit samples as signed 16-bit ones ((v - 128) * 256): how every reader widens a
+// clip's or a decoder's 8-bit sound.
+inline void widenEightBit(const std::uint8_t* in, std::int16_t* out, std::size_t count) {
+    for (std::size_t i = 0; i < count; ++i)
+        out[i] = std::int16_t((int(in[i]) - 128) * 256);
+}
+
 // The sound of an 8- or 16-bit PCM WAV file (a clip file) read as interleaved signed 16-bit
 // samples, block by block, from the start or from any frame: 16-bit samples straight from the
-// file, 8-bit ones widened ((v - 128) * 256). The one reader of every loop that walks a
-// clip's samples (peaks, fades, gain, loudness).
+// file, 8-bit ones widened. What FrameSource reads a clip file with, and what the edits that
+// rewrite a clip in place (fades, gain, loudness) read it with.
 //
 // Not thread-safe: one thread reads at a time.
 class PcmReader {

@@ -1,10 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "waveform/peak_cache.h"
 
-#include <QDateTime>
-#include <QFile>
-#include <QFileInfo>
-
 PeakCache::PeakCache(QObject* parent) : QObject(parent), m_progress(this) {
     m_progress.setInterval(ProgressMs);
     connect(&m_progress, &QTimer::timeout, this, [this] {
@@ -23,11 +19,9 @@ PeakCache::~PeakCache() {
     stopJob();
 }
 
-PeakCache::Stamp PeakCache::stampOf(const QString& clipPath) {
-    const QFileInfo info(clipPath);
-    if (!info.isFile())
-        return {};
-    return {info.size(), info.lastModified().toMSecsSinceEpoch()};
+ClipStamp PeakCache::stampOf(const QString& clipPath) {
+    const Result<ClipStamp> stamp = clipStampOf(clipPath);
+    return stamp ? *stamp : ClipStamp{};
 }
 
 PeakCache::Entry* PeakCache::freshEntry(const QString& clipPath) {
@@ -46,14 +40,13 @@ PeakCache::Entry& PeakCache::renew(const QString& clipPath, bool first) {
     m_queue.removeAll(clipPath);
     Entry& entry = m_entries[clipPath];
     entry = Entry{};
-    entry.stamp = stampOf(clipPath);
-    const Result<WavInfo> info = readWavInfo(clipPath);
-    if (!info) {
-        entry.failure = info.status().message();
+    const Result<ClipStamp> stamp = clipStampOf(clipPath);
+    if (!stamp) {
+        entry.failure = stamp.status().message();
         return entry;
     }
-    entry.peaks = std::make_shared<Peaks>(info->format,
-                                          info->dataBytes / std::max(1, info->format.blockAlign()));
+    entry.stamp = *stamp;
+    entry.peaks = std::make_shared<Peaks>(stamp->format, stamp->frames);
     if (first)
         m_queue.prepend(clipPath);
     else
@@ -97,7 +90,7 @@ void PeakCache::startNext() {
     std::shared_ptr<Peaks> target = m_entries[m_jobPath].peaks;
     m_lastReported = -1;
     m_progress.start();
-    const Stamp stamp = m_entries[m_jobPath].stamp;
+    const ClipStamp stamp = m_entries[m_jobPath].stamp;
     m_job.start<bool>(
         [path = m_jobPath, target, stamp](const BackgroundJob::Context& job) {
             if (Result<std::shared_ptr<Peaks>> kept = peaks::load(path);

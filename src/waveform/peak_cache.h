@@ -2,6 +2,7 @@
 #pragma once
 
 #include "base/background_job.h"
+#include "wav/clip_stamp.h"
 #include "waveform/peaks.h"
 
 #include <QHash>
@@ -16,8 +17,8 @@
 // The peaks of the clip files, kept for the editor's waveform. They are computed on a
 // background job, one clip at a time, saved beside each clip (peaks::save) and
 // loaded from there, on the job too, while they still belong to the clip file as it is now
-// (its size and modification time): a clip that changed is never drawn from the peaks of its
-// old sound.
+// (ClipStamp: its size, modification time and sound): a clip that changed is never drawn from the
+// peaks of its old sound.
 //
 // While a clip is computed, its Peaks fill up from the start (Peaks::readyFrames), and
 // progressed() says so at most every ProgressMs, so a view paints what is ready.
@@ -48,17 +49,13 @@ signals:
     void finished(const QString& clipPath);
 
 private:
-    struct Stamp {
-        std::int64_t bytes = -1;
-        std::int64_t modifiedMs = 0;
-        bool operator==(const Stamp&) const = default;
-    };
     struct Entry {
         std::shared_ptr<Peaks> peaks;
-        Stamp stamp;
+        ClipStamp stamp;
         QString failure;
     };
-    static Stamp stampOf(const QString& clipPath);
+    // The clip as it is now; an empty stamp when it cannot be read.
+    static ClipStamp stampOf(const QString& clipPath);
     Entry* freshEntry(const QString& clipPath);
     Entry& renew(const QString& clipPath, bool first);
     void startNext();

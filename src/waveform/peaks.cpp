@@ -3,6 +3,7 @@
 
 #include "base/no_follow.h"
 #include "base/write_fully.h"
+#include "codec/frame_source.h"
 #include "wav/pcm_reader.h"
 
 #include <QCoreApplication>
@@ -175,23 +176,19 @@ namespace peaks {
 
 Status fill(const QString& wavPath, Peaks& into, const std::atomic<bool>& cancel,
             std::int64_t firstFrame) {
-    PcmReader reader;
-    if (Status opened = reader.open(wavPath); !opened)
-        return opened;
-    firstFrame = std::clamp<std::int64_t>(firstFrame, 0, reader.frames());
-    if (!reader.limit(firstFrame, into.frames()))
-        return {ErrorCode::FileOpen,
-                QCoreApplication::translate("Waveform", "%1: cannot be read.").arg(wavPath)};
+    auto source = FrameSource::open(ClipRange{wavPath, firstFrame, into.frames()}, 0);
+    if (!source)
+        return source.status();
     // A whole number of fine blocks, about a megabyte of sound.
     const std::int64_t chunkFrames =
         std::max<std::int64_t>(1, (1 << 20) / into.fine().framesPerBlock) *
         into.fine().framesPerBlock;
-    const Status read = reader.readAll(
-        [&](std::vector<std::int16_t>& samples, std::int64_t frames) {
+    const Status read = (*source)->readBlocks(
+        [&](const std::int16_t* samples, std::int64_t frames) {
             if (cancel.load(std::memory_order_relaxed))
                 return Status{ErrorCode::Ended,
                               QCoreApplication::translate("Waveform", "Cancelled.")};
-            into.add(samples.data(), frames);
+            into.add(samples, frames);
             return Status::ok();
         },
         chunkFrames);
@@ -223,8 +220,7 @@ void Builder::add(const char* bytes, std::int64_t count) {
     const std::size_t had = m_pending.size();
     if (m_format.bitsPerSample == 8) {
         m_pending.resize(had + std::size_t(count));
-        for (std::int64_t i = 0; i < count; ++i)
-            m_pending[had + std::size_t(i)] = std::int16_t((int(in[i]) - 128) * 256);
+        widenEightBit(in, m_pending.data() + had, std::size_t(count));
     } else {
         if (!m_oddByte.empty()) {
             m_pending.push_back(std::int16_t(m_oddByte[0] | in[0] << 8));

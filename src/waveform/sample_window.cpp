@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "waveform/sample_window.h"
 
-#include "wav/pcm_reader.h"
+#include "codec/frame_source.h"
 
 #include <algorithm>
 
@@ -22,17 +22,17 @@ bool SampleWindow::cover(const QString& clipPath, std::int64_t first, std::int64
     reset();
     const std::int64_t margin = std::min(count / 2, (MaxFrames - count) / 2);
     const std::int64_t from = std::max<std::int64_t>(0, first - margin);
-    PcmReader reader;
-    if (!reader.open(clipPath) || !reader.limit(from, count + 2 * margin))
+    auto source = FrameSource::open(ClipRange{clipPath, from, count + 2 * margin}, 0);
+    if (!source)
         return false;
     std::vector<std::int16_t> block;
-    const std::int64_t read = reader.next(block, count + 2 * margin);
-    if (read <= 0)
+    const Result<std::int64_t> read = (*source)->readFully(block, count + 2 * margin);
+    if (!read || *read <= 0)
         return false;
     m_path = clipPath;
     m_first = from;
-    m_frames = read;
-    m_channels = reader.format().channels;
+    m_frames = *read;
+    m_channels = (*source)->channels();
     m_samples = std::move(block);
     return true;
 }

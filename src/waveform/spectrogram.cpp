@@ -2,7 +2,7 @@
 #include "waveform/spectrogram.h"
 
 #include "codec/fft.h"
-#include "wav/pcm_reader.h"
+#include "codec/frame_source.h"
 
 #include <QCoreApplication>
 
@@ -67,12 +67,13 @@ std::vector<RowBins> rowBins(const Spectrogram& s) {
 Result<std::shared_ptr<Spectrogram>> compute(const QString& wavPath,
                                              const std::atomic<bool>& cancel,
                                              const std::function<void(int)>& progress) {
-    PcmReader reader;
-    if (Status opened = reader.open(wavPath); !opened)
-        return opened;
+    auto opened = FrameSource::open(wavPath, 0);
+    if (!opened)
+        return opened.status();
+    FrameSource& source = **opened;
     auto made = std::make_shared<Spectrogram>();
-    made->sampleRateHz = reader.format().sampleRateHz;
-    made->frames = reader.frames();
+    made->sampleRateHz = source.sampleRateHz();
+    made->frames = std::max<std::int64_t>(0, source.frames());
     made->hopFrames = Spectrogram::hopFor(made->frames);
     made->columns = int((made->frames + made->hopFrames - 1) / made->hopFrames);
     made->levels.assign(std::size_t(made->columns) * Spectrogram::Rows, 0);
@@ -85,7 +86,7 @@ Result<std::shared_ptr<Spectrogram>> compute(const QString& wavPath,
     if (!fft)
         return fft.status();
     PowerSpectrum& spectrum = **fft;
-    const int channels = reader.format().channels;
+    const int channels = source.channels();
     const std::vector<RowBins> rows = rowBins(*made);
 
     constexpr int N = Spectrogram::FftSize;
@@ -145,14 +146,13 @@ Result<std::shared_ptr<Spectrogram>> compute(const QString& wavPath,
     };
 
     std::int64_t readFrames = 0;
-    const Status read = reader.readAll([&](std::vector<std::int16_t>& samples,
-                                           std::int64_t frames) {
+    const Status read = source.readBlocks([&](const std::int16_t* samples, std::int64_t frames) {
         if (cancel.load(std::memory_order_relaxed))
             return Status{ErrorCode::Ended, QCoreApplication::translate("Waveform", "Cancelled.")};
         for (std::int64_t f = 0; f < frames; ++f) {
             int sum = 0;
             for (int c = 0; c < channels; ++c)
-                sum += samples[std::size_t(f * channels + c)];
+                sum += samples[f * channels + c];
             pending.push_back(float(sum * scale));
         }
         readFrames += frames;

@@ -1,0 +1,93 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#pragma once
+
+#include "base/status.h"
+
+#include <QString>
+
+#include <cstdint>
+#include <functional>
+#include <memory>
+#include <vector>
+
+class DecodeStream;
+class PcmReader;
+
+// A stretch of a sound file: `frames` frames from `firstFrame` on, at the file's own rate.
+// frames < 0 runs to the file's end.
+struct ClipRange {
+    QString file;
+    std::int64_t firstFrame = 0;
+    std::int64_t frames = -1;
+
+    bool operator==(const ClipRange&) const = default;
+};
+
+// The sound of a file, or of a stretch of it, read from any frame on as interleaved signed
+// 16-bit frames: the one reader under everything that walks a clip's sound (peaks, the
+// spectrogram, the analysis, the snap to a zero crossing, the deep zoom, ringtones). A clip
+// file (8- or 16-bit PCM) is read straight from its PCM, anything else through the decoder.
+// More channels than the reader takes (maxChannels; 0 takes all) are mixed down by the
+// decoder. Either way only the part read is read: a stretch of a long song decodes the
+// stretch, not the song.
+//
+// Not thread-safe: one thread reads a source at a time.
+class FrameSource {
+public:
+    // Fails as readClipWavInfo or DecodeStream::open does, or as seek() does for a stretch
+    // that starts past the first frame.
+    static Result<std::unique_ptr<FrameSource>> open(const QString& path, int maxChannels = 2);
+    static Result<std::unique_ptr<FrameSource>> open(const ClipRange& range, int maxChannels = 2);
+    ~FrameSource();
+    FrameSource(const FrameSource&) = delete;
+    FrameSource& operator=(const FrameSource&) = delete;
+
+    int channels() const { return m_channels; }
+    int sampleRateHz() const { return m_rateHz; }
+    // The frames of the stretch in all: exact for a clip file and where the container knows
+    // them, else the decoder's estimate (exactLength() false); -1 when unknown.
+    std::int64_t frames() const;
+    bool exactLength() const { return m_exact; }
+
+    // The next read starts at `frame` of the stretch (clamped to 0), sample for sample where
+    // a read from the start would be then. Fails as DecodeStream::seek does.
+    Status seek(std::int64_t frame);
+    // Whether the sound is decoded as it is read (not a clip file read from its PCM).
+    bool decodes() const { return m_stream != nullptr; }
+    // Reads the next `frames` frames (fewer at the stretch's end) into held() and serves the
+    // reads that follow from there: a short stretch read twice is decoded once. The failures
+    // of read().
+    Status hold(std::int64_t frames);
+    // The frames held, interleaved; empty before hold().
+    const std::vector<std::int16_t>& held() const { return m_held; }
+
+    // Up to maxFrames frames into `samples` (room for maxFrames * channels()): the count,
+    // 0 at the stretch's end. FileForm when a clip file ends before its header says; the
+    // decoder's failures as it gives them.
+    Result<std::int64_t> read(std::int16_t* samples, std::int64_t maxFrames);
+    // Reads until `samples` holds `frames` frames or the stretch ends; the frames read.
+    Result<std::int64_t> readFully(std::vector<std::int16_t>& samples, std::int64_t frames);
+    // Hands the rest of the stretch to `take` in blocks of at most blockFrames frames, in
+    // order; a block it refuses ends the reading with its status.
+    Status readBlocks(const std::function<Status(const std::int16_t*, std::int64_t)>& take,
+                      std::int64_t blockFrames = 1 << 16);
+
+private:
+    FrameSource() = default;
+    std::int64_t fileFrames() const;
+
+    std::unique_ptr<PcmReader> m_reader;
+    std::unique_ptr<DecodeStream> m_stream;
+    QString m_path;
+    int m_channels = 0;
+    int m_rateHz = 0;
+    bool m_exact = false;
+    std::int64_t m_first = 0;    // the stretch's first frame in the file
+    std::int64_t m_length = -1;  // the stretch's frames; < 0 to the file's end
+    std::int64_t m_position = 0; // the next frame read, within the stretch
+    std::vector<std::int16_t> m_block;
+    std::vector<std::uint8_t> m_bytes;
+    std::vector<std::int16_t> m_held;
+    std::size_t m_heldAt = 0; // the next sample served from m_held
+    bool m_holding = false;
+};

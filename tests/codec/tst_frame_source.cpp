@@ -1,0 +1,131 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// The one reader of every clip's sound: each kind of file reads as a full decode of it,
+// from any frame and within any stretch.
+#include "codec/frame_source.h"
+#include "support/test_audio.h"
+
+#include <QTemporaryDir>
+#include <QTest>
+
+#include <cstdlib>
+
+namespace {
+
+constexpr WavFormat Stereo44k{2, 44100, 16};
+
+// The largest difference between `got` and the frames of `all` from `frame` on.
+int worst(const std::vector<std::int16_t>& got, const std::vector<std::int16_t>& all,
+          std::int64_t frame, int channels) {
+    int most = 0;
+    for (std::size_t i = 0; i < got.size(); ++i)
+        most = std::max(most, std::abs(int(got[i]) - int(all[std::size_t(frame * channels) + i])));
+    return most;
+}
+
+} // namespace
+
+class TestFrameSource : public QObject {
+    Q_OBJECT
+    QTemporaryDir m_dir;
+
+    QString path(const QString& name) const { return m_dir.filePath(name); }
+    bool tool(const QString& program, const QStringList& arguments) const {
+        return testaudio::run(program, arguments) == 0;
+    }
+
+private slots:
+    void initTestCase() {
+        QVERIFY(m_dir.isValid());
+        for (const char* program : {"ffmpeg", "lame"})
+            if (!testaudio::haveProgram(QString::fromLatin1(program)))
+                QSKIP("the ffmpeg and lame tools are needed to make the test files");
+    }
+
+    void everyKind_readsAsAFullDecodeFromAnyFrameAndWithinAStretch_data() {
+        QTest::addColumn<QString>("file");
+        QTest::addColumn<bool>("decodes");
+        QTest::addColumn<int>("tolerance"); // of a sample, in 16-bit steps
+        const QString wav = testaudio::writeSineWav(path("song.wav"), Stereo44k, 6 * 44100, 1234.5);
+        QVERIFY(tool("lame", {"--quiet", "-b", "128", wav, path("song.mp3")}));
+        QVERIFY(tool("ffmpeg", {"-v", "error", "-y", "-i", wav, "-c:a", "aac", path("song.m4a")}));
+        QVERIFY(tool("ffmpeg", {"-v", "error", "-y", "-i", wav, path("song.flac")}));
+        // AAC's decoder, started again a little before the frame, rounds a sample here and
+        // there by a step or two.
+        QTest::newRow("clip wav") << wav << false << 0;
+        QTest::newRow("mp3") << path("song.mp3") << true << 0;
+        QTest::newRow("m4a aac") << path("song.m4a") << true << 2;
+        QTest::newRow("flac") << path("song.flac") << true << 0;
+    }
+    void everyKind_readsAsAFullDecodeFromAnyFrameAndWithinAStretch() {
+        QFETCH(QString, file);
+        QFETCH(bool, decodes);
+        QFETCH(int, tolerance);
+        int channels = 0;
+        const std::vector<std::int16_t> all = testaudio::decodeAll(file, &channels);
+        QCOMPARE(channels, 2);
+        const std::int64_t total = std::int64_t(all.size()) / channels;
+
+        auto whole = FrameSource::open(file);
+        QVERIFY(whole);
+        QCOMPARE((*whole)->decodes(), decodes);
+        std::vector<std::int16_t> read;
+        QCOMPARE(*(*whole)->readFully(read, total + 1000), total);
+        QCOMPARE(worst(read, all, 0, channels), 0);
+
+        // Far ahead, back again, and just ahead.
+        for (const std::int64_t frame : {std::int64_t(4 * 44100 + 17), std::int64_t(44100 + 3),
+                                         std::int64_t(44100 + 3 + 30000)}) {
+            QVERIFY((*whole)->seek(frame));
+            QCOMPARE(*(*whole)->readFully(read, 20000), std::int64_t(20000));
+            QVERIFY2(worst(read, all, frame, channels) <= tolerance,
+                     qPrintable(QString::number(frame)));
+        }
+
+        // A stretch counts from its own first frame and ends where it ends.
+        const std::int64_t first = 2 * 44100 + 11;
+        const std::int64_t length = 44100 + 5;
+        auto stretch = FrameSource::open(ClipRange{file, first, length});
+        QVERIFY(stretch);
+        QCOMPARE((*stretch)->frames(), length);
+        QCOMPARE(*(*stretch)->readFully(read, 10 * length), length);
+        QVERIFY(worst(read, all, first, channels) <= tolerance);
+        QVERIFY((*stretch)->seek(length - 100));
+        QCOMPARE(*(*stretch)->readFully(read, 1000), std::int64_t(100));
+        QVERIFY(worst(read, all, first + length - 100, channels) <= tolerance);
+    }
+
+    void eightBitClip_isWidenedAndAStretchPastTheEndIsEmpty() {
+        const WavFormat mono8{1, 8000, 8};
+        const QByteArray pcm = testaudio::sinePcm(mono8, 800);
+        const QString file = testaudio::writeWav(path("eight.wav"), mono8, pcm);
+        auto source = FrameSource::open(file);
+        QVERIFY(source);
+        std::vector<std::int16_t> read;
+        QCOMPARE(*(*source)->readFully(read, 1000), std::int64_t(800));
+        for (int i = 0; i < 800; ++i)
+            QCOMPARE(read[std::size_t(i)], std::int16_t((std::uint8_t(pcm[i]) - 128) * 256));
+
+        auto past = FrameSource::open(ClipRange{file, 900, 50});
+        QVERIFY(past);
+        QCOMPARE((*past)->frames(), std::int64_t(0));
+        QCOMPARE(*(*past)->readFully(read, 50), std::int64_t(0));
+    }
+
+    void manyChannels_areMixedDownOnlyForAReaderThatTakesTwo() {
+        const WavFormat six{6, 48000, 16};
+        const QString file =
+            testaudio::writeWav(path("six.wav"), six, testaudio::noisePcm(six, 4800));
+        auto all = FrameSource::open(file, 0);
+        QVERIFY(all);
+        QCOMPARE((*all)->channels(), 6);
+        QVERIFY(!(*all)->decodes());
+        auto two = FrameSource::open(file);
+        QVERIFY(two);
+        QCOMPARE((*two)->channels(), 2);
+        std::vector<std::int16_t> read;
+        QCOMPARE(*(*two)->readFully(read, 10000), std::int64_t(4800));
+    }
+};
+
+QTEST_GUILESS_MAIN(TestFrameSource)
+#include "tst_frame_source.moc"
