@@ -3,6 +3,44 @@
 
 #include "analysis/analysis_file.h"
 
+namespace analysis {
+
+namespace {
+
+class SideProduct : public FrameAnalyzer {
+public:
+    SideProduct(const QString& clipPath, const ClipStamp& stamp, std::unique_ptr<Analyzer> analyzer)
+        : m_clipPath(clipPath), m_stamp(stamp), m_analyzer(std::move(analyzer)) {}
+    void add(const std::int16_t* samples, std::int64_t frames) override {
+        m_analyzer->add(samples, frames);
+    }
+    void finish() override {
+        // A clip that changed while it was read keeps no analysis of its old sound.
+        const MusicAnalysis made = m_analyzer->finish();
+        if (const Result<ClipStamp> now = clipStampOf(m_clipPath); now && *now == m_stamp)
+            (void)analysis::save(m_clipPath, made);
+    }
+
+private:
+    QString m_clipPath;
+    ClipStamp m_stamp;
+    std::unique_ptr<Analyzer> m_analyzer;
+};
+
+} // namespace
+
+std::unique_ptr<FrameAnalyzer> sideProduct(const QString& clipPath, const ClipStamp& stamp) {
+    if (analysis::load(clipPath))
+        return nullptr;
+    Result<std::unique_ptr<Analyzer>> analyzer =
+        Analyzer::create(stamp.format.sampleRateHz, stamp.format.channels, stamp.frames);
+    if (!analyzer)
+        return nullptr;
+    return std::make_unique<SideProduct>(clipPath, stamp, std::move(*analyzer));
+}
+
+} // namespace analysis
+
 AnalysisCache::AnalysisCache(QObject* parent) : QObject(parent) {}
 
 AnalysisCache::~AnalysisCache() {
@@ -17,6 +55,12 @@ ClipStamp AnalysisCache::stampOf(const QString& clipPath) {
 bool AnalysisCache::fresh(const QString& clipPath) const {
     const auto it = m_entries.find(clipPath);
     return it != m_entries.end() && it->stamp == stampOf(clipPath);
+}
+
+std::shared_ptr<const analysis::MusicAnalysis> AnalysisCache::known(const QString& clipPath) {
+    if (!fresh(clipPath))
+        return nullptr;
+    return analysisFor(clipPath);
 }
 
 std::shared_ptr<const analysis::MusicAnalysis> AnalysisCache::analysisFor(const QString& clipPath) {

@@ -3,6 +3,7 @@
 
 #include "analysis/music_analysis.h"
 #include "base/background_job.h"
+#include "codec/frame_source.h"
 #include "wav/clip_stamp.h"
 
 #include <QHash>
@@ -12,6 +13,13 @@
 
 #include <cstdint>
 #include <memory>
+
+namespace analysis {
+// The analysis made in a read of the clip shared with its other products, and kept in its
+// file at the end when the clip is still as `stamp` says. Null when the clip's analysis file
+// is still its own (or the clip's sound can't be analysed).
+std::unique_ptr<FrameAnalyzer> sideProduct(const QString& clipPath, const ClipStamp& stamp);
+} // namespace analysis
 
 // The analyses of the clip files, for the editor. Each is made on a background job, one clip
 // at a time: the analysis file kept beside the clip is read when it is still
@@ -31,6 +39,10 @@ public:
     // The analysis of clipPath as it is now; null while it is being made (this clip then goes
     // first) or when it failed (failure() says why).
     std::shared_ptr<const analysis::MusicAnalysis> analysisFor(const QString& clipPath);
+    // The analysis of clipPath when it is known and still the clip's own; else null, and
+    // nothing is started: the clip's analysis comes with its peaks (prepare()). A clip waiting
+    // its turn goes first.
+    std::shared_ptr<const analysis::MusicAnalysis> known(const QString& clipPath);
     // Queues clipPath unless its analysis is known and still its own.
     void prepare(const QString& clipPath);
     QString failure(const QString& clipPath) const;

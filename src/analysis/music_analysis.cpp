@@ -153,6 +153,9 @@ private:
     std::vector<double> m_buffer;
 };
 
+} // namespace
+
+// Everything the analysis keeps while the sound goes by.
 struct Streams {
     int rate = 0;
     int channels = 0;
@@ -189,6 +192,8 @@ struct Streams {
     std::int64_t framesRead = 0;
     double sumSquares = 0;
 };
+
+namespace {
 
 void setUp(Streams& s) {
     s.decimation = powerOfTwoAtMost(s.rate / 11025.0 + 0.01, 16);
@@ -494,61 +499,61 @@ Grid findGrid(Streams& s, double durationS) {
 
 } // namespace
 
-Result<MusicAnalysis> analyse(PcmSource& source, const std::atomic<bool>* cancel,
-                              const ProgressFn& progress) {
-    Streams s;
-    s.rate = source.sampleRateHz();
-    s.channels = source.channels();
-    if (s.rate < 4000 || s.channels < 1)
+Result<std::unique_ptr<Analyzer>> Analyzer::create(int sampleRateHz, int channels,
+                                                   std::int64_t expectedFrames) {
+    auto s = std::make_unique<Streams>();
+    s->rate = sampleRateHz;
+    s->channels = channels;
+    if (s->rate < 4000 || s->channels < 1)
         return Status{
             ErrorCode::Format,
             QCoreApplication::translate("MusicAnalysis", "The sound's format cannot be analysed.")};
-    setUp(s);
+    setUp(*s);
     Result<std::unique_ptr<LoudnessMeter>> meter = LoudnessMeter::create(
-        1, int(std::lround(s.internalRate)), LoudnessMeter::Momentary | LoudnessMeter::Loudness);
+        1, int(std::lround(s->internalRate)), LoudnessMeter::Momentary | LoudnessMeter::Loudness);
     if (!meter)
         return meter.status();
-    s.meter = std::move(*meter);
-
-    constexpr std::int64_t BlockFrames = 8192;
-    std::vector<std::int16_t> block(std::size_t(BlockFrames * s.channels));
-    std::vector<double> mono(static_cast<std::size_t>(BlockFrames));
-    const std::int64_t expected = source.frames();
+    s->meter = std::move(*meter);
     // The whole-song features are reserved at the length the header gives (no more than four
     // hours' worth: a header is not to be trusted), so that they don't grow by doubling.
-    if (expected > 0) {
-        const double seconds = std::min(4 * 3600.0, double(expected) / s.rate);
-        const auto steps = std::size_t(seconds * s.internalRate / s.dfStep) + 2;
-        s.dfValues.reserve(steps);
-        s.bassEnergy.reserve(steps);
-        s.chroma.reserve(std::size_t(seconds * s.chromaRate / s.chromaHop + 2) * ChromaBins);
+    if (expectedFrames > 0) {
+        const double seconds = std::min(4 * 3600.0, double(expectedFrames) / s->rate);
+        const auto steps = std::size_t(seconds * s->internalRate / s->dfStep) + 2;
+        s->dfValues.reserve(steps);
+        s->bassEnergy.reserve(steps);
+        s->chroma.reserve(std::size_t(seconds * s->chromaRate / s->chromaHop + 2) * ChromaBins);
     }
-    for (;;) {
-        if (cancel && cancel->load(std::memory_order_relaxed))
-            return Status{ErrorCode::Ended,
-                          QCoreApplication::translate("MusicAnalysis", "Cancelled.")};
-        const Result<std::int64_t> got = source.read(block.data(), BlockFrames);
-        if (!got)
-            return got.status();
-        if (*got == 0)
-            break;
-        const std::int64_t frames = *got;
-        const double scale = 1.0 / (32768.0 * s.channels);
-        for (std::int64_t f = 0; f < frames; ++f) {
-            int sum = 0;
-            for (int c = 0; c < s.channels; ++c)
-                sum += block[std::size_t(f * s.channels + c)];
-            mono[std::size_t(f)] = sum * scale;
-            s.sumSquares += mono[std::size_t(f)] * mono[std::size_t(f)];
-        }
-        s.toInternal->push(
-            mono.data(), std::size_t(frames),
-            [&](const double* samples, std::size_t n) { feedInternal(s, samples, n); });
-        s.framesRead += frames;
-        if (progress && expected > 0)
-            progress(std::min(0.95, 0.95 * double(s.framesRead) / double(expected)));
-    }
+    return std::unique_ptr<Analyzer>(new Analyzer(std::move(s)));
+}
 
+Analyzer::Analyzer(std::unique_ptr<Streams> streams) : m_s(std::move(streams)) {}
+
+Analyzer::~Analyzer() = default;
+
+std::int64_t Analyzer::framesRead() const {
+    return m_s->framesRead;
+}
+
+void Analyzer::add(const std::int16_t* samples, std::int64_t frames) {
+    Streams& s = *m_s;
+    if (frames <= 0)
+        return;
+    m_mono.resize(std::size_t(frames));
+    const double scale = 1.0 / (32768.0 * s.channels);
+    for (std::int64_t f = 0; f < frames; ++f) {
+        int sum = 0;
+        for (int c = 0; c < s.channels; ++c)
+            sum += samples[f * s.channels + c];
+        m_mono[std::size_t(f)] = sum * scale;
+        s.sumSquares += m_mono[std::size_t(f)] * m_mono[std::size_t(f)];
+    }
+    s.toInternal->push(m_mono.data(), std::size_t(frames),
+                       [&](const double* mono, std::size_t n) { feedInternal(s, mono, n); });
+    s.framesRead += frames;
+}
+
+MusicAnalysis Analyzer::finish(const ProgressFn& progress) {
+    Streams& s = *m_s;
     MusicAnalysis result;
     result.durationS = double(s.framesRead) / s.rate;
     result.loudness = shortTermLoudness(s.blockLufs, result.durationS);
@@ -580,6 +585,31 @@ Result<MusicAnalysis> analyse(PcmSource& source, const std::atomic<bool>* cancel
     if (progress)
         progress(1.0);
     return result;
+}
+
+Result<MusicAnalysis> analyse(PcmSource& source, const std::atomic<bool>* cancel,
+                              const ProgressFn& progress) {
+    const std::int64_t expected = source.frames();
+    Result<std::unique_ptr<Analyzer>> analyzer =
+        Analyzer::create(source.sampleRateHz(), source.channels(), expected);
+    if (!analyzer)
+        return analyzer.status();
+    constexpr std::int64_t BlockFrames = 8192;
+    std::vector<std::int16_t> block(std::size_t(BlockFrames * source.channels()));
+    for (;;) {
+        if (cancel && cancel->load(std::memory_order_relaxed))
+            return Status{ErrorCode::Ended,
+                          QCoreApplication::translate("MusicAnalysis", "Cancelled.")};
+        const Result<std::int64_t> got = source.read(block.data(), BlockFrames);
+        if (!got)
+            return got.status();
+        if (*got == 0)
+            break;
+        (*analyzer)->add(block.data(), *got);
+        if (progress && expected > 0)
+            progress(std::min(0.95, 0.95 * double((*analyzer)->framesRead()) / double(expected)));
+    }
+    return (*analyzer)->finish(progress);
 }
 
 Result<MusicAnalysis> analyseFile(const QString& path, const std::atomic<bool>* cancel,

@@ -9,6 +9,7 @@
 
 #include <atomic>
 #include <functional>
+#include <memory>
 #include <vector>
 
 // What the program knows of a song's music: its tempo, beats and bars, its sections and
@@ -57,6 +58,32 @@ struct MusicAnalysis {
 };
 
 using ProgressFn = std::function<void(double fraction)>;
+
+struct Streams;
+
+// The analysis made as the sound goes by, block by block: what analyse() runs on a source,
+// and what a pass that makes every product of a clip in one read feeds.
+class Analyzer {
+public:
+    // Format when the sound cannot be analysed (a rate below 4 kHz, no channels).
+    // expectedFrames (the header's length, or -1) only reserves room.
+    static Result<std::unique_ptr<Analyzer>> create(int sampleRateHz, int channels,
+                                                    std::int64_t expectedFrames);
+    ~Analyzer();
+    Analyzer(const Analyzer&) = delete;
+    Analyzer& operator=(const Analyzer&) = delete;
+
+    // The next frames of the sound, interleaved 16-bit, of the channels given at create().
+    void add(const std::int16_t* samples, std::int64_t frames);
+    std::int64_t framesRead() const;
+    // The analysis of everything added; progress goes from 0.95 to 1.
+    MusicAnalysis finish(const ProgressFn& progress = {});
+
+private:
+    explicit Analyzer(std::unique_ptr<Streams> streams);
+    std::unique_ptr<Streams> m_s;
+    std::vector<double> m_mono;
+};
 
 // Reads the source to its end once and analyses it. A sound too short, silent or without a
 // steady beat gets no grid (noGridReason says why) but still its loudness. Fails with the

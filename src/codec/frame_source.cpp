@@ -9,6 +9,16 @@
 
 #include <QCoreApplication>
 
+namespace {
+
+std::atomic<std::int64_t> framesReadSoFar{0};
+
+} // namespace
+
+std::int64_t FrameSource::framesReadInAll() {
+    return framesReadSoFar.load(std::memory_order_relaxed);
+}
+
 Result<std::unique_ptr<FrameSource>> FrameSource::open(const QString& path, int maxChannels) {
     return open(ClipRange{path, 0, -1}, maxChannels);
 }
@@ -116,6 +126,25 @@ Status FrameSource::readBlocks(const std::function<Status(const std::int16_t*, s
     }
 }
 
+Status FrameSource::feed(const std::vector<FrameAnalyzer*>& analyzers,
+                         const std::atomic<bool>& cancel, std::int64_t blockFrames) {
+    const Status read = readBlocks(
+        [&](const std::int16_t* samples, std::int64_t frames) {
+            if (cancel.load(std::memory_order_relaxed))
+                return Status{ErrorCode::Ended,
+                              QCoreApplication::translate("Waveform", "Cancelled.")};
+            for (FrameAnalyzer* analyzer : analyzers)
+                analyzer->add(samples, frames);
+            return Status::ok();
+        },
+        blockFrames);
+    if (!read)
+        return read;
+    for (FrameAnalyzer* analyzer : analyzers)
+        analyzer->finish();
+    return Status::ok();
+}
+
 Result<std::int64_t> FrameSource::read(std::int16_t* samples, std::int64_t maxFrames) {
     maxFrames = std::max<std::int64_t>(0, maxFrames);
     if (m_holding) {
@@ -161,5 +190,6 @@ Result<std::int64_t> FrameSource::read(std::int16_t* samples, std::int64_t maxFr
             widenEightBit(m_bytes.data(), samples, std::size_t(frames * m_channels));
     }
     m_position += frames;
+    framesReadSoFar.fetch_add(frames, std::memory_order_relaxed);
     return frames;
 }

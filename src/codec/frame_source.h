@@ -5,6 +5,7 @@
 
 #include <QString>
 
+#include <atomic>
 #include <cstdint>
 #include <functional>
 #include <memory>
@@ -21,6 +22,17 @@ struct ClipRange {
     std::int64_t frames = -1;
 
     bool operator==(const ClipRange&) const = default;
+};
+
+// What is made from a clip's sound as it goes by (its peaks, its spectrogram, its analysis), so
+// that one read of the clip feeds every one of them.
+class FrameAnalyzer {
+public:
+    virtual ~FrameAnalyzer() = default;
+    // The next frames, interleaved 16-bit, in the channels of the source read.
+    virtual void add(const std::int16_t* samples, std::int64_t frames) = 0;
+    // The whole sound has been added (not called when the reading failed or was cancelled).
+    virtual void finish() = 0;
 };
 
 // The sound of a file, or of a stretch of it, read from any frame on as interleaved signed
@@ -71,6 +83,15 @@ public:
     // order; a block it refuses ends the reading with its status.
     Status readBlocks(const std::function<Status(const std::int16_t*, std::int64_t)>& take,
                       std::int64_t blockFrames = 1 << 16);
+    // Reads the rest of the stretch once, handing every block to each analyzer, then finishes
+    // them. Ended when `cancel` becomes true, or the read's failure; no analyzer is finished
+    // then.
+    Status feed(const std::vector<FrameAnalyzer*>& analyzers, const std::atomic<bool>& cancel,
+                std::int64_t blockFrames = 1 << 16);
+
+    // Frames read by every source of the program so far: how the tests see how often a clip
+    // is read.
+    static std::int64_t framesReadInAll();
 
 private:
     FrameSource() = default;

@@ -92,23 +92,41 @@ void PeakCache::startNext() {
     m_progress.start();
     const ClipStamp stamp = m_entries[m_jobPath].stamp;
     m_job.start<bool>(
-        [path = m_jobPath, target, stamp](const BackgroundJob::Context& job) {
-            if (Result<std::shared_ptr<Peaks>> kept = peaks::load(path);
-                kept && (*kept)->frames() == target->frames() &&
-                (*kept)->fine().data.size() == target->fine().data.size() &&
-                (*kept)->coarse().data.size() == target->coarse().data.size()) {
+        [path = m_jobPath, target, stamp,
+         companions = m_companions](const BackgroundJob::Context& job) {
+            bool kept = false;
+            if (Result<std::shared_ptr<Peaks>> file = peaks::load(path);
+                file && (*file)->frames() == target->frames() &&
+                (*file)->fine().data.size() == target->fine().data.size() &&
+                (*file)->coarse().data.size() == target->coarse().data.size()) {
                 // Nothing of the target is read before it is marked complete.
-                std::copy((*kept)->fine().data.begin(), (*kept)->fine().data.end(),
+                std::copy((*file)->fine().data.begin(), (*file)->fine().data.end(),
                           target->fineLevel().data.begin());
-                std::copy((*kept)->coarse().data.begin(), (*kept)->coarse().data.end(),
+                std::copy((*file)->coarse().data.begin(), (*file)->coarse().data.end(),
                           target->coarseLevel().data.begin());
                 target->setComplete();
-                return true;
+                kept = true;
             }
-            const Status filled = peaks::fill(path, *target, job.cancelFlag());
+            std::vector<std::unique_ptr<FrameAnalyzer>> others;
+            if (companions)
+                others = companions(path, stamp);
+            if (kept && others.empty())
+                return true;
+            std::vector<FrameAnalyzer*> all;
+            peaks::Filler filler(*target);
+            if (!kept)
+                all.push_back(&filler);
+            for (const auto& other : others)
+                all.push_back(other.get());
+            auto source = FrameSource::open(ClipRange{path, 0, target->frames()}, 0);
+            const Status read =
+                source ? (*source)->feed(all, job.cancelFlag(), peaks::blockFrames(*target))
+                       : source.status();
+            if (kept)
+                return true;
             // Saved here, off the GUI thread: a long clip's peaks are megabytes. A clip that
             // changed while it was read keeps no peak file.
-            return filled && !job.cancelled() && stampOf(path) == stamp &&
+            return read && !job.cancelled() && stampOf(path) == stamp &&
                    peaks::save(path, *target).isOk();
         },
         [this, path = m_jobPath, target](bool saved) { jobEnded(path, target, saved); });

@@ -12,7 +12,9 @@
 #include <QTimer>
 
 #include <cstdint>
+#include <functional>
 #include <memory>
+#include <vector>
 
 // The peaks of the clip files, kept for the editor's waveform. They are computed on a
 // background job, one clip at a time, saved beside each clip (peaks::save) and
@@ -29,6 +31,12 @@ class PeakCache : public QObject {
 public:
     static constexpr int ProgressMs = 40;
 
+    // The other products of a clip (its spectrogram, its analysis) that are missing or stale,
+    // made on the job's thread: the read that computes a clip's peaks feeds them too, so a
+    // clip that changed is read once for all of them. Each keeps its own file at its end.
+    using Companions = std::function<std::vector<std::unique_ptr<FrameAnalyzer>>(
+        const QString& clipPath, const ClipStamp& stamp)>;
+
     explicit PeakCache(QObject* parent = nullptr);
     ~PeakCache() override;
 
@@ -39,6 +47,8 @@ public:
     // Queues clipPath for computing unless its peaks are known and still its own.
     void prepare(const QString& clipPath);
     QString failure(const QString& clipPath) const;
+    // Set once, before the first clip is asked for; called on the job's thread.
+    void setCompanions(Companions companions) { m_companions = std::move(companions); }
     // Stops a computation, waits for it and forgets everything (the work folder is about to
     // be emptied: no peak file may be written into it afterwards).
     void clear();
@@ -62,6 +72,7 @@ private:
     void jobEnded(const QString& clipPath, std::shared_ptr<Peaks> peaks, bool saved);
     void stopJob();
 
+    Companions m_companions;
     QHash<QString, Entry> m_entries;
     QStringList m_queue;
     QString m_jobPath;

@@ -174,28 +174,29 @@ void Peaks::add(const std::int16_t* samples, std::int64_t count) {
 
 namespace peaks {
 
+Filler::Filler(Peaks& into) : m_into(into) {}
+
+void Filler::add(const std::int16_t* samples, std::int64_t frames) {
+    m_into.add(samples, frames);
+}
+
+void Filler::finish() {
+    m_into.setComplete();
+}
+
+std::int64_t blockFrames(const Peaks& peaks) {
+    // A whole number of fine blocks, about a megabyte of sound.
+    return std::max<std::int64_t>(1, (1 << 20) / peaks.fine().framesPerBlock) *
+           peaks.fine().framesPerBlock;
+}
+
 Status fill(const QString& wavPath, Peaks& into, const std::atomic<bool>& cancel,
             std::int64_t firstFrame) {
     auto source = FrameSource::open(ClipRange{wavPath, firstFrame, into.frames()}, 0);
     if (!source)
         return source.status();
-    // A whole number of fine blocks, about a megabyte of sound.
-    const std::int64_t chunkFrames =
-        std::max<std::int64_t>(1, (1 << 20) / into.fine().framesPerBlock) *
-        into.fine().framesPerBlock;
-    const Status read = (*source)->readBlocks(
-        [&](const std::int16_t* samples, std::int64_t frames) {
-            if (cancel.load(std::memory_order_relaxed))
-                return Status{ErrorCode::Ended,
-                              QCoreApplication::translate("Waveform", "Cancelled.")};
-            into.add(samples, frames);
-            return Status::ok();
-        },
-        chunkFrames);
-    if (!read)
-        return read;
-    into.setComplete();
-    return Status::ok();
+    Filler filler(into);
+    return (*source)->feed({&filler}, cancel, blockFrames(into));
 }
 
 Result<std::shared_ptr<Peaks>> compute(const QString& wavPath) {

@@ -2,6 +2,7 @@
 #pragma once
 
 #include "base/status.h"
+#include "codec/frame_source.h"
 #include "wav/clip_stamp.h"
 #include "wav/wav_header.h"
 
@@ -80,6 +81,19 @@ private:
 };
 
 namespace peaks {
+
+// Fills a Peaks as the sound goes by, and marks it complete at the end.
+class Filler : public FrameAnalyzer {
+public:
+    explicit Filler(Peaks& into);
+    void add(const std::int16_t* samples, std::int64_t frames) override;
+    void finish() override;
+
+private:
+    Peaks& m_into;
+};
+// The frames to read at a time for `peaks`: a whole number of fine blocks.
+std::int64_t blockFrames(const Peaks& peaks);
 
 // Reads a WAV file of 8- or 16-bit integer PCM and computes the peaks of its frames from
 // `firstFrame` on into `into` (made for the file's format and the number of frames wanted,

@@ -64,6 +64,117 @@ std::vector<RowBins> rowBins(const Spectrogram& s) {
 
 } // namespace
 
+struct Builder::State {
+    std::shared_ptr<Spectrogram> made;
+    std::unique_ptr<PowerSpectrum> spectrum;
+    std::vector<RowBins> rows;
+    std::vector<float> window;
+    double fullScale = 1;
+    double scale = 1;
+    int channels = 1;
+    // The mono sound from `pendingFirst` on, as much as the next columns need.
+    std::vector<float> pending;
+    std::int64_t pendingFirst = 0;
+    int column = 0;
+
+    void takeColumns(bool atEnd);
+};
+
+void Builder::State::takeColumns(bool atEnd) {
+    constexpr int N = Spectrogram::FftSize;
+    while (column < made->columns) {
+        const std::int64_t start = std::int64_t(column) * made->hopFrames;
+        const std::int64_t have = pendingFirst + std::int64_t(pending.size());
+        if (!atEnd && start + N > have)
+            break;
+        float* in = spectrum->input();
+        for (int i = 0; i < N; ++i) {
+            const std::int64_t at = start + i - pendingFirst;
+            in[i] = at >= 0 && at < std::int64_t(pending.size())
+                        ? pending[std::size_t(at)] * window[std::size_t(i)]
+                        : 0.0f;
+        }
+        spectrum->run();
+        const float* power = spectrum->power();
+        std::uint8_t* out = &made->levels[std::size_t(column) * Spectrogram::Rows];
+        for (int r = 0; r < Spectrogram::Rows; ++r) {
+            const RowBins& bins = rows[std::size_t(r)];
+            float loudest = 0;
+            if (bins.at >= 0) {
+                const int k = int(bins.at);
+                const auto part = float(bins.at - k);
+                loudest = power[k] * (1 - part) + power[k + 1] * part;
+            }
+            for (int k = bins.from; k <= bins.to; ++k)
+                loudest = std::max(loudest, power[k]);
+            const double db = 10 * std::log10(std::max(1e-30, loudest / fullScale));
+            out[r] = std::uint8_t(std::clamp(
+                std::lround((db - Spectrogram::FloorDb) / -Spectrogram::FloorDb * 255), 0L, 255L));
+        }
+        ++column;
+    }
+    // What no later column reads is dropped.
+    const std::int64_t keepFrom = std::int64_t(column) * made->hopFrames;
+    const std::int64_t drop =
+        std::clamp<std::int64_t>(keepFrom - pendingFirst, 0, std::int64_t(pending.size()));
+    pending.erase(pending.begin(), pending.begin() + drop);
+    pendingFirst += drop;
+}
+
+Result<std::unique_ptr<Builder>> Builder::create(int sampleRateHz, int channels,
+                                                 std::int64_t frames, const QString& path) {
+    auto state = std::make_unique<State>();
+    auto made = std::make_shared<Spectrogram>();
+    made->sampleRateHz = sampleRateHz;
+    made->frames = std::max<std::int64_t>(0, frames);
+    made->hopFrames = Spectrogram::hopFor(made->frames);
+    made->columns = int((made->frames + made->hopFrames - 1) / made->hopFrames);
+    if (made->sampleRateHz <= 2 * Spectrogram::MinHz || channels < 1)
+        return Status{
+            ErrorCode::Format,
+            QCoreApplication::translate("Waveform", "%1: too low a sample rate for a spectrogram.")
+                .arg(path)};
+    made->levels.assign(std::size_t(made->columns) * Spectrogram::Rows, 0);
+    Result<std::unique_ptr<PowerSpectrum>> fft = PowerSpectrum::make(Spectrogram::FftSize);
+    if (!fft)
+        return fft.status();
+    state->spectrum = std::move(*fft);
+    state->rows = rowBins(*made);
+    constexpr int N = Spectrogram::FftSize;
+    state->window.resize(N);
+    double windowSum = 0;
+    for (int i = 0; i < N; ++i) {
+        state->window[std::size_t(i)] = float(0.5 - 0.5 * std::cos(2 * std::numbers::pi * i / N));
+        windowSum += state->window[std::size_t(i)];
+    }
+    // A full-scale sine peaks at (windowSum / 2)^2 in the power spectrum: that is 0 dB.
+    state->fullScale = (windowSum / 2) * (windowSum / 2);
+    state->scale = 1.0 / (32768.0 * channels);
+    state->channels = channels;
+    state->made = std::move(made);
+    return std::unique_ptr<Builder>(new Builder(std::move(state)));
+}
+
+Builder::Builder(std::unique_ptr<State> state) : m_state(std::move(state)) {}
+
+Builder::~Builder() = default;
+
+void Builder::add(const std::int16_t* samples, std::int64_t frames) {
+    State& s = *m_state;
+    for (std::int64_t f = 0; f < frames; ++f) {
+        int sum = 0;
+        for (int c = 0; c < s.channels; ++c)
+            sum += samples[f * s.channels + c];
+        s.pending.push_back(float(sum * s.scale));
+    }
+    s.takeColumns(false);
+}
+
+std::shared_ptr<Spectrogram> Builder::finish() {
+    m_state->takeColumns(true);
+    return m_state->made;
+}
+
 Result<std::shared_ptr<Spectrogram>> compute(const QString& wavPath,
                                              const std::atomic<bool>& cancel,
                                              const std::function<void(int)>& progress) {
@@ -71,100 +182,24 @@ Result<std::shared_ptr<Spectrogram>> compute(const QString& wavPath,
     if (!opened)
         return opened.status();
     FrameSource& source = **opened;
-    auto made = std::make_shared<Spectrogram>();
-    made->sampleRateHz = source.sampleRateHz();
-    made->frames = std::max<std::int64_t>(0, source.frames());
-    made->hopFrames = Spectrogram::hopFor(made->frames);
-    made->columns = int((made->frames + made->hopFrames - 1) / made->hopFrames);
-    made->levels.assign(std::size_t(made->columns) * Spectrogram::Rows, 0);
-    if (made->sampleRateHz <= 2 * Spectrogram::MinHz)
-        return Status{
-            ErrorCode::Format,
-            QCoreApplication::translate("Waveform", "%1: too low a sample rate for a spectrogram.")
-                .arg(wavPath)};
-    Result<std::unique_ptr<PowerSpectrum>> fft = PowerSpectrum::make(Spectrogram::FftSize);
-    if (!fft)
-        return fft.status();
-    PowerSpectrum& spectrum = **fft;
-    const int channels = source.channels();
-    const std::vector<RowBins> rows = rowBins(*made);
-
-    constexpr int N = Spectrogram::FftSize;
-    std::vector<float> window(N);
-    double windowSum = 0;
-    for (int i = 0; i < N; ++i) {
-        window[std::size_t(i)] = float(0.5 - 0.5 * std::cos(2 * std::numbers::pi * i / N));
-        windowSum += window[std::size_t(i)];
-    }
-    // A full-scale sine peaks at (windowSum / 2)^2 in the power spectrum: that is 0 dB.
-    const double fullScale = (windowSum / 2) * (windowSum / 2);
-    const double scale = 1.0 / (32768.0 * channels);
-
-    // The mono sound from `pendingFirst` on, as much as the next columns need.
-    std::vector<float> pending;
-    std::int64_t pendingFirst = 0;
-    int column = 0;
-    const auto takeColumns = [&](bool atEnd) {
-        while (column < made->columns) {
-            const std::int64_t start = std::int64_t(column) * made->hopFrames;
-            const std::int64_t have = pendingFirst + std::int64_t(pending.size());
-            if (!atEnd && start + N > have)
-                break;
-            float* in = spectrum.input();
-            for (int i = 0; i < N; ++i) {
-                const std::int64_t at = start + i - pendingFirst;
-                in[i] = at >= 0 && at < std::int64_t(pending.size())
-                            ? pending[std::size_t(at)] * window[std::size_t(i)]
-                            : 0.0f;
-            }
-            spectrum.run();
-            const float* power = spectrum.power();
-            std::uint8_t* out = &made->levels[std::size_t(column) * Spectrogram::Rows];
-            for (int r = 0; r < Spectrogram::Rows; ++r) {
-                const RowBins& bins = rows[std::size_t(r)];
-                float loudest = 0;
-                if (bins.at >= 0) {
-                    const int k = int(bins.at);
-                    const auto part = float(bins.at - k);
-                    loudest = power[k] * (1 - part) + power[k + 1] * part;
-                }
-                for (int k = bins.from; k <= bins.to; ++k)
-                    loudest = std::max(loudest, power[k]);
-                const double db = 10 * std::log10(std::max(1e-30, loudest / fullScale));
-                out[r] = std::uint8_t(std::clamp(
-                    std::lround((db - Spectrogram::FloorDb) / -Spectrogram::FloorDb * 255), 0L,
-                    255L));
-            }
-            ++column;
-        }
-        // What no later column reads is dropped.
-        const std::int64_t keepFrom = std::int64_t(column) * made->hopFrames;
-        const std::int64_t drop =
-            std::clamp<std::int64_t>(keepFrom - pendingFirst, 0, std::int64_t(pending.size()));
-        pending.erase(pending.begin(), pending.begin() + drop);
-        pendingFirst += drop;
-    };
-
+    const std::int64_t frames = std::max<std::int64_t>(0, source.frames());
+    Result<std::unique_ptr<Builder>> builder =
+        Builder::create(source.sampleRateHz(), source.channels(), frames, wavPath);
+    if (!builder)
+        return builder.status();
     std::int64_t readFrames = 0;
-    const Status read = source.readBlocks([&](const std::int16_t* samples, std::int64_t frames) {
+    const Status read = source.readBlocks([&](const std::int16_t* samples, std::int64_t count) {
         if (cancel.load(std::memory_order_relaxed))
             return Status{ErrorCode::Ended, QCoreApplication::translate("Waveform", "Cancelled.")};
-        for (std::int64_t f = 0; f < frames; ++f) {
-            int sum = 0;
-            for (int c = 0; c < channels; ++c)
-                sum += samples[f * channels + c];
-            pending.push_back(float(sum * scale));
-        }
-        readFrames += frames;
-        takeColumns(false);
+        (*builder)->add(samples, count);
+        readFrames += count;
         if (progress)
-            progress(int(readFrames * 100 / std::max<std::int64_t>(1, made->frames)));
+            progress(int(readFrames * 100 / std::max<std::int64_t>(1, frames)));
         return Status::ok();
     });
     if (!read)
         return read;
-    takeColumns(true);
-    return made;
+    return (*builder)->finish();
 }
 
 QRgb colour(std::uint8_t level) {

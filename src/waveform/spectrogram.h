@@ -2,6 +2,7 @@
 #pragma once
 
 #include "base/status.h"
+#include "codec/frame_source.h"
 #include "wav/clip_stamp.h"
 
 #include <QImage>
@@ -47,6 +48,30 @@ struct Spectrogram {
 
 namespace spectrogram {
 
+// The spectrogram made as the sound goes by, block by block: what compute() runs on a file,
+// and what a pass that makes every product of a clip in one read feeds. Columns past the
+// frames added are left silent.
+class Builder {
+public:
+    // For a sound of `frames` frames (which sets the columns and their hop). Format (naming
+    // `path`) when the rate is too low for a spectrogram.
+    static Result<std::unique_ptr<Builder>> create(int sampleRateHz, int channels,
+                                                   std::int64_t frames, const QString& path);
+    ~Builder();
+    Builder(const Builder&) = delete;
+    Builder& operator=(const Builder&) = delete;
+
+    // The next frames, interleaved 16-bit, of the channels given at create().
+    void add(const std::int16_t* samples, std::int64_t frames);
+    // The spectrogram of everything added; call once.
+    std::shared_ptr<Spectrogram> finish();
+
+private:
+    struct State;
+    explicit Builder(std::unique_ptr<State> state);
+    std::unique_ptr<State> m_state;
+};
+
 // Computes the spectrogram of an 8- or 16-bit PCM WAV file, reporting 0-100 to `progress`
 // (may be empty). Stops with ErrorCode::Ended when `cancel` becomes true; the reader's
 // failures otherwise. Any thread.
@@ -64,6 +89,10 @@ Result<std::shared_ptr<Spectrogram>> read(QIODevice& file, const ClipStamp& clip
                                           const QString& path);
 Result<std::shared_ptr<Spectrogram>> load(const QString& clipPath);
 void remove(const QString& clipPath);
+// The spectrogram made in a read of the clip shared with its other products, and kept in its
+// file at the end when the clip is still as `stamp` says. Null when the clip's spectrogram
+// file is still its own (or the clip's sound can't have one).
+std::unique_ptr<FrameAnalyzer> sideProduct(const QString& clipPath, const ClipStamp& stamp);
 
 // A level as a colour of the viridis map (dark violet for silence to yellow for loud).
 QRgb colour(std::uint8_t level);

@@ -24,13 +24,13 @@ std::shared_ptr<const Spectrogram> SpectrogramCache::spectrogramFor(const QStrin
     clear();
     m_path = clipPath;
     m_stamp = *stamp;
-    if (Result<std::shared_ptr<Spectrogram>> loaded = spectrogram::load(clipPath)) {
-        m_spectrogram = *loaded;
-        return m_spectrogram;
-    }
     using Computed = Result<std::shared_ptr<Spectrogram>>;
     m_job.start<Computed>(
         [clipPath, before = *stamp](const BackgroundJob::Context& job) {
+            // The file beside the clip is read here too, not on the GUI thread: a long clip's
+            // spectrogram is megabytes.
+            if (Computed kept = spectrogram::load(clipPath))
+                return kept;
             Computed made = spectrogram::compute(clipPath, job.cancelFlag(),
                                                  [&](int percent) { job.progress(percent); });
             // A clip that changed meanwhile gets no file from its old sound. A picture that

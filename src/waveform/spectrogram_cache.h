@@ -10,8 +10,8 @@
 
 #include <memory>
 
-// The spectrogram of the clip open in the editor. It is loaded from its file beside the clip
-// while that still belongs to the clip file as it is now, else computed on a background job
+// The spectrogram of the clip open in the editor. On a background job it is loaded from its
+// file beside the clip while that still belongs to the clip file as it is now, else computed
 // and saved there. One clip at a time: asking for another cancels the work for the last.
 //
 // GUI thread only; the destructor cancels and waits for a computation.

@@ -132,4 +132,38 @@ void remove(const QString& clipPath) {
     removeBesideClip(clipPath, filePath(clipPath));
 }
 
+namespace {
+
+class SideProduct : public FrameAnalyzer {
+public:
+    SideProduct(const QString& clipPath, const ClipStamp& stamp, std::unique_ptr<Builder> builder)
+        : m_clipPath(clipPath), m_stamp(stamp), m_builder(std::move(builder)) {}
+    void add(const std::int16_t* samples, std::int64_t frames) override {
+        m_builder->add(samples, frames);
+    }
+    void finish() override {
+        // A clip that changed while it was read gets no file from its old sound.
+        const std::shared_ptr<Spectrogram> made = m_builder->finish();
+        if (const Result<ClipStamp> now = clipStampOf(m_clipPath); now && *now == m_stamp)
+            (void)save(m_clipPath, *made);
+    }
+
+private:
+    QString m_clipPath;
+    ClipStamp m_stamp;
+    std::unique_ptr<Builder> m_builder;
+};
+
+} // namespace
+
+std::unique_ptr<FrameAnalyzer> sideProduct(const QString& clipPath, const ClipStamp& stamp) {
+    if (load(clipPath))
+        return nullptr;
+    Result<std::unique_ptr<Builder>> builder =
+        Builder::create(stamp.format.sampleRateHz, stamp.format.channels, stamp.frames, clipPath);
+    if (!builder)
+        return nullptr;
+    return std::make_unique<SideProduct>(clipPath, stamp, std::move(*builder));
+}
+
 } // namespace spectrogram

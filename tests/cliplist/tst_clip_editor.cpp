@@ -1,4 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
+#include "analysis/analysis_file.h"
 #include "audio/media_player.h"
 #include "base/work_folder.h"
 #include "cliplist/edit_session.h"
@@ -15,6 +16,8 @@
 #include "support/song_generator.h"
 #include "support/test_audio.h"
 #include "support/window_rig.h"
+#include "waveform/peaks.h"
+#include "waveform/spectrogram.h"
 #include "waveform/ui/waveform_view.h"
 
 #include <QAccessible>
@@ -73,6 +76,7 @@ private slots:
     void zoomKeys_changeTheStretchShown();
     void waveform_givesScreenReadersTheMarksAndPlayheadAsValues();
     void effectsAndCrop_areStepsThatUndoGivesBack();
+    void anEffect_readsTheClipOnceForItsPeaksSpectrogramAndAnalysis();
     void suggest_putsTheMarksOnEachWindowInTurnAndSnapFollowsTheBars();
 
 private:
@@ -540,6 +544,26 @@ void TestClipEditor::effectsAndCrop_areStepsThatUndoGivesBack() {
     QCOMPARE(testaudio::readAll(clip), original);
     QCOMPARE(view->lengthMs(), 0);
     QVERIFY(m_rig->dialogs().messages().isEmpty());
+}
+
+void TestClipEditor::anEffect_readsTheClipOnceForItsPeaksSpectrogramAndAnalysis() {
+    const std::int64_t frames = 44100 * 6;
+    const QString clip = m_rig->addClip("Song One", CdFormat, testaudio::sinePcm(CdFormat, frames));
+    const auto allKept = [&] {
+        return peaks::load(clip) && spectrogram::load(clip) && analysis::load(clip);
+    };
+    open(0);
+    QTRY_VERIFY_WITH_TIMEOUT(allKept(), 60000);
+    m_rig->waitForWork();
+
+    const std::int64_t before = FrameSource::framesReadInAll();
+    box("txtGain")->setText("-6 dB");
+    QSignalSpy finished(&m_rig->framewav().effects(), &EffectsRow::finished);
+    m_rig->framewav().effects().CmdGain_Click();
+    QVERIFY(finished.wait(20000));
+    QTRY_VERIFY_WITH_TIMEOUT(allKept(), 60000);
+    m_rig->waitForWork();
+    QCOMPARE(FrameSource::framesReadInAll() - before, frames);
 }
 
 void TestClipEditor::suggest_putsTheMarksOnEachWindowInTurnAndSnapFollowsTheBars() {

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "cliplist/ui/editor_panel.h"
 
+#include "analysis/analysis_cache.h"
 #include "audio/media_player.h"
 #include "base/app_info.h"
 #include "cliplist/clip_crop.h"
@@ -19,6 +20,7 @@
 #include "pagekit/dialogs.h"
 #include "wav/wave_commands.h"
 #include "waveform/peak_cache.h"
+#include "waveform/spectrogram.h"
 #include "waveform/spectrogram_cache.h"
 #include "waveform/ui/waveform_view.h"
 
@@ -147,6 +149,16 @@ EditorPanel::EditorPanel(ClipList& clips, EditHistory& history, EditSession& ses
         "EditorPanel", "Where the marks land, the tempo and the suggestions' length"));
     m_guide->buildMenu(*m_cmdSnap);
     connect(m_cmdSuggest, &QPushButton::clicked, m_guide, &SongGuide::suggest);
+    // The read that makes a clip's peaks makes its spectrogram and its analysis too, so a clip
+    // that changed is read once for all three; the guide then finds its analysis kept.
+    m_peaks.setCompanions([](const QString& clipPath, const ClipStamp& stamp) {
+        std::vector<std::unique_ptr<FrameAnalyzer>> others;
+        if (auto picture = spectrogram::sideProduct(clipPath, stamp))
+            others.push_back(std::move(picture));
+        if (auto music = analysis::sideProduct(clipPath, stamp))
+            others.push_back(std::move(music));
+        return others;
+    });
     connect(&m_peaks, &PeakCache::finished, m_guide, &SongGuide::prepare);
     connect(m_guide, &SongGuide::musicChanged, this, &EditorPanel::showMusic);
     connect(m_guide, &SongGuide::suggested, this, [this](int index, const QString& reason) {

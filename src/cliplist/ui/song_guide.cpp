@@ -154,7 +154,9 @@ void SongGuide::clipOpened() {
     m_suggestions.clear();
     m_shown = -1;
     m_suggestWaiting = false;
-    m_analysis = m_cache.analysisFor(m_session.clipFile());
+    // A clip whose peaks are still being made gets its analysis from the same read: it comes
+    // through prepare() when they are done.
+    m_analysis = m_cache.known(m_session.clipFile());
     makeSuggestions();
 }
 
