@@ -9,6 +9,7 @@
 #include "analysis/analysis_file.h"
 #include "analysis/suggestions.h"
 #include "song_generator.h"
+#include "wav/side_file.h"
 
 #include <QCoreApplication>
 #include <QElapsedTimer>
@@ -58,7 +59,7 @@ int writeSong(const QString& path) {
 }
 
 int measureGap(const QString& clip) {
-    QFile::remove(analysis::analysisFilePath(clip));
+    QFile::remove(sidefile::path(clip, SideKind::Analysis));
     AnalysisCache cache;
     QElapsedTimer total;
     QElapsedTimer sinceTick;

@@ -22,6 +22,7 @@
 #include "pagekit/busy_gate.h"
 #include "pagekit/dialogs.h"
 #include "shell/main_window.h"
+#include "wav/side_file.h"
 #include "waveform/peak_cache.h"
 
 #include <QApplication>
@@ -109,7 +110,7 @@ void addAll(Frmmain& window, ScriptDialogs& dialogs, const QStringList& files) {
     check.setInterval(20);
     QObject::connect(&check, &QTimer::timeout, [&] {
         for (int row = 0; row < clips.count(); ++row)
-            if (!QFileInfo::exists(analysis::analysisFilePath(clips.clipFile(row))))
+            if (!QFileInfo::exists(sidefile::path(clips.clipFile(row), SideKind::Analysis)))
                 return;
         loop.quit();
     });

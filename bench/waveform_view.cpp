@@ -8,6 +8,7 @@
 //
 // usage: bench_waveform_view CLIP.wav | bench_waveform_view --spectrogram CLIP.wav
 #include "waveform/ui/waveform_view.h"
+#include "wav/side_file.h"
 #include "waveform/peak_cache.h"
 #include "waveform/peaks.h"
 #include "waveform/spectrogram.h"
@@ -55,7 +56,7 @@ int main(int argc, char** argv) {
         return 2;
     }
     const QString clip = QString::fromLocal8Bit(argv[1]);
-    QFile::remove(peaks::peakFilePath(clip));
+    QFile::remove(sidefile::path(clip, SideKind::Peaks));
 
     // The computation alone, as the cache's thread runs it.
     QElapsedTimer computing;
@@ -132,8 +133,8 @@ int main(int argc, char** argv) {
         steps.push_back(double(step.nsecsElapsed()) / 1e6);
     }
     std::nth_element(steps.begin(), steps.begin() + 20, steps.end());
-    const double peakFileShare =
-        double(QFileInfo(peaks::peakFilePath(clip)).size()) / double(QFileInfo(clip).size());
+    const double peakFileShare = double(QFileInfo(sidefile::path(clip, SideKind::Peaks)).size()) /
+                                 double(QFileInfo(clip).size());
 
     std::printf("peaks computed in %.3f s\n", computeS);
     std::printf("first painted waveform after %.1f ms\n", firstPaintMs);

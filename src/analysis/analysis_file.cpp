@@ -1,17 +1,13 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "analysis/analysis_file.h"
 
-#include "base/no_follow.h"
 #include "base/write_fully.h"
+#include "wav/side_file.h"
 
 #include <QCoreApplication>
-#include <QDateTime>
-#include <QDir>
 #include <QFile>
-#include <QFileInfo>
 #include <QJsonArray>
 #include <QJsonDocument>
-#include <QSaveFile>
 
 #include <algorithm>
 #include <cmath>
@@ -20,7 +16,7 @@ namespace analysis {
 
 namespace {
 
-constexpr int FileVersion = 1;
+constexpr int FileVersion = 2;
 const char* const Kind = "tunecarver-analysis";
 // The analysis of an hour of music is well under a megabyte; a bigger file is none of ours,
 // and nothing more than this is read from whatever lies there.
@@ -163,31 +159,19 @@ Status fitsClip(const MusicAnalysis& a, double clipSeconds) {
     return Status::ok();
 }
 
-QString analysisFilePath(const QString& clipPath) {
-    const QFileInfo clip(clipPath);
-    return clip.dir().filePath(QStringLiteral("analysis/") + clip.fileName() +
-                               QStringLiteral(".analysis.json"));
-}
-
 Status save(const QString& clipPath, const MusicAnalysis& analysis) {
     const Result<ClipStamp> stamp = clipStampOf(clipPath);
     if (!stamp)
         return stamp.status();
-    // QSaveFile writes through a link to wherever it points: an analysis folder or file that
-    // is not what the program made is left alone, and no analysis is kept.
-    const QString path = analysisFilePath(clipPath);
-    const QFileInfo existing(path);
-    if (!nofollow::makeFolder(existing.path()) ||
-        ((existing.exists() || existing.isSymLink()) && !nofollow::isPlainFile(path)))
-        return {ErrorCode::NotFile,
-                QCoreApplication::translate("MusicAnalysis",
-                                            "%1: not a plain file in a plain folder; left alone.")
-                    .arg(path)};
     const QJsonObject object{
         {"kind", Kind},
         {"version", FileVersion},
         {"clip_bytes", double(stamp->bytes)},
         {"clip_modified_ms", double(stamp->modifiedMs)},
+        {"clip_channels", stamp->format.channels},
+        {"clip_rate", stamp->format.sampleRateHz},
+        {"clip_bits", stamp->format.bitsPerSample},
+        {"clip_frames", double(stamp->frames)},
         {"duration", analysis.durationS},
         {"tempo_bpm", std::round(analysis.tempoBpm * 100.0) / 100.0},
         {"tempo_segments", stretchesJson(analysis.tempoStretches)},
@@ -201,14 +185,9 @@ Status save(const QString& clipPath, const MusicAnalysis& analysis) {
         {"no_grid", analysis.noGridReason},
     };
     const QByteArray bytes = QJsonDocument(object).toJson(QJsonDocument::Compact);
-    QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly))
-        return writeFailure(file.fileName(), file);
-    if (Status written = writeFully(file, bytes.constData(), bytes.size()); !written)
-        return written;
-    if (!file.commit())
-        return writeFailure(file.fileName(), file);
-    return Status::ok();
+    return sidefile::write(clipPath, SideKind::Analysis, [&](QFile& file) {
+        return writeFully(file, bytes.constData(), bytes.size());
+    });
 }
 
 Result<MusicAnalysis> read(QIODevice& file, const ClipStamp& clip, const QString& path) {
@@ -224,7 +203,11 @@ Result<MusicAnalysis> read(QIODevice& file, const ClipStamp& clip, const QString
         o.value("version").toInt() != FileVersion)
         return damaged(path, "not an analysis file of this version");
     if (o.value("clip_bytes").toDouble(-2) != double(clip.bytes) ||
-        o.value("clip_modified_ms").toDouble(-2) != double(clip.modifiedMs))
+        o.value("clip_modified_ms").toDouble(-2) != double(clip.modifiedMs) ||
+        o.value("clip_channels").toInt(-2) != clip.format.channels ||
+        o.value("clip_rate").toInt(-2) != clip.format.sampleRateHz ||
+        o.value("clip_bits").toInt(-2) != clip.format.bitsPerSample ||
+        o.value("clip_frames").toDouble(-2) != double(clip.frames))
         return damaged(path, "made from another version of the clip");
     MusicAnalysis a;
     a.durationS = o.value("duration").toDouble(-1);
@@ -250,13 +233,13 @@ Result<MusicAnalysis> read(QIODevice& file, const ClipStamp& clip, const QString
 }
 
 Result<MusicAnalysis> load(const QString& clipPath) {
-    const QString path = analysisFilePath(clipPath);
-    return loadBesideClip(
-        clipPath, path, [&](QFile& file, const ClipStamp& clip) { return read(file, clip, path); });
+    return sidefile::load(clipPath, SideKind::Analysis, [&](QFile& file, const ClipStamp& clip) {
+        return read(file, clip, sidefile::path(clipPath, SideKind::Analysis));
+    });
 }
 
 void remove(const QString& clipPath) {
-    removeBesideClip(clipPath, analysisFilePath(clipPath));
+    sidefile::remove(clipPath, SideKind::Analysis);
 }
 
 QJsonObject toJson(const MusicAnalysis& analysis, const std::vector<Suggestion>& suggestions) {

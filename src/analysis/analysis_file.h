@@ -13,20 +13,16 @@
 #include <memory>
 #include <vector>
 
-// The analysis of a clip kept beside it in the work folder, like its peaks: a JSON file in
-// the folder "analysis" beside the clip, tied to the clip file's size and modification time,
-// so that a clip that changed is analysed anew, and a damaged file is never believed.
+// The analysis of a clip kept beside it in the work folder, like its peaks: a JSON file
+// (sidefile, SideKind::Analysis) tied to the clip's ClipStamp, so that a clip that changed is
+// analysed anew, and a damaged file is never believed.
 namespace analysis {
 
-// The clip file's name + ".analysis.json" in the folder "analysis" beside the clip.
-QString analysisFilePath(const QString& clipPath);
-
-// Writes `analysis` for clipPath through a temporary file renamed over an older one. Refused
-// (NotFile) where the folder or the file is anything but a plain one (a link is not followed).
+// Writes `analysis` for clipPath (sidefile::write).
 Status save(const QString& clipPath, const MusicAnalysis& analysis);
 // The analysis kept for clipPath. Fails (and the caller analyses the clip anew) when there is
-// no file, it is not a plain file (a link, a pipe or a device is not followed or read), it is
-// damaged or too big, it was made from another version of the clip, or it does not fit it.
+// no file, it is not a plain file (sidefile::load), it is damaged or too big, it was made
+// from another version of the clip, or it does not fit it.
 Result<MusicAnalysis> load(const QString& clipPath);
 // The analysis an analysis file holds, read from `file` (`path` names it in messages), when it
 // was made from `clip` and fits it (fitsClip).

@@ -1,8 +1,11 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "base/no_follow.h"
 
+#include "base/write_fully.h"
+
 #include <QCoreApplication>
 #include <QFile>
+#include <QRandomGenerator>
 #include <QtEndian>
 
 #include <cerrno>
@@ -161,6 +164,39 @@ bool Folder::isPlainFile(const QByteArray& name) const {
 
 bool Folder::removeFile(const QByteArray& name) const {
     return isOpen() && (::unlinkat(m_fd, name.constData(), 0) == 0 || errno == ENOENT);
+}
+
+Status Folder::replaceFile(const QByteArray& name, const QString& shownPath,
+                           const std::function<Status(QFile&)>& write) const {
+    const auto failed = [&] {
+        return Status{ErrorCode::Create,
+                      QCoreApplication::translate("Files", "%1: cannot be written (%2).")
+                          .arg(shownPath, reason())};
+    };
+    if (!isOpen())
+        return failed();
+    QByteArray temporary;
+    int fd = -1;
+    for (int attempt = 0; fd < 0 && attempt < 16; ++attempt) {
+        temporary = name + ".new-" + QByteArray::number(QRandomGenerator::global()->generate(), 36);
+        fd = ::openat(m_fd, temporary.constData(),
+                      O_WRONLY | O_CREAT | O_EXCL | O_NOFOLLOW | O_CLOEXEC, 0600);
+        if (fd < 0 && errno != EEXIST)
+            return failed();
+    }
+    if (fd < 0)
+        return failed();
+    QFile file;
+    Status written =
+        file.open(fd, QIODevice::WriteOnly, QFileDevice::AutoCloseHandle) ? write(file) : failed();
+    if (written && !file.flush())
+        written = writeFailure(shownPath, file);
+    file.close();
+    if (written && ::renameat(m_fd, temporary.constData(), m_fd, name.constData()) != 0)
+        written = failed();
+    if (!written)
+        ::unlinkat(m_fd, temporary.constData(), 0);
+    return written;
 }
 
 bool Folder::removeTree(const QByteArray& name) const {

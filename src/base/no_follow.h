@@ -5,7 +5,9 @@
 
 #include <QByteArray>
 #include <QList>
+
 #include <QString>
+#include <functional>
 
 class QFile;
 
@@ -65,6 +67,12 @@ public:
     bool removeTree(const QByteArray& name) const;
     // Removes every entry (removeTree); the folder itself stays. True when all are gone.
     bool removeAll() const;
+    // Writes the file `name` whole: `write` fills a new file beside it (the owner's alone,
+    // created where nothing was), which is then renamed over `name`. A link at `name` is
+    // replaced, never followed; a folder there stays and the write fails. Nothing is left of
+    // a failed write. `shownPath` names the file in messages.
+    Status replaceFile(const QByteArray& name, const QString& shownPath,
+                       const std::function<Status(QFile&)>& write) const;
 
 private:
     int m_fd = -1;

@@ -4,7 +4,6 @@
 #include "base/no_follow.h"
 
 #include <QDateTime>
-#include <QDir>
 #include <QFile>
 #include <QFileInfo>
 
@@ -23,11 +22,4 @@ Result<ClipStamp> clipStampOf(const QString& clipPath) {
     stamp.format = info->format;
     stamp.frames = info->dataBytes / std::max(1, info->format.blockAlign());
     return stamp;
-}
-
-void removeBesideClip(const QString& clipPath, const QString& path) {
-    const QFileInfo file(path);
-    const nofollow::Folder clipFolder(QFileInfo(clipPath).path());
-    nofollow::Folder(clipFolder, QFile::encodeName(file.dir().dirName()))
-        .removeFile(QFile::encodeName(file.fileName()));
 }

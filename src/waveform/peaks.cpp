@@ -1,17 +1,14 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "waveform/peaks.h"
 
-#include "base/no_follow.h"
 #include "base/write_fully.h"
 #include "codec/frame_source.h"
 #include "wav/pcm_reader.h"
+#include "wav/side_file.h"
 
 #include <QCoreApplication>
-#include <QDateTime>
 #include <QDir>
 #include <QFile>
-#include <QFileInfo>
-#include <QSaveFile>
 
 #include <algorithm>
 #include <cstring>
@@ -286,49 +283,29 @@ std::shared_ptr<Peaks> Builder::finish() {
     return made;
 }
 
-QString peakFilePath(const QString& clipPath) {
-    const QFileInfo clip(clipPath);
-    return clip.dir().filePath(QStringLiteral("peaks/") + clip.fileName() +
-                               QStringLiteral(".peaks"));
-}
-
 Status save(const QString& clipPath, const Peaks& peaks) {
-    const QFileInfo clip(clipPath);
-    if (!nofollow::isPlainFile(clipPath))
-        return {ErrorCode::FileOpen,
-                QCoreApplication::translate("Waveform", "%1: no such clip file.").arg(clipPath)};
-    // QSaveFile writes through a link to wherever it points: a peaks folder or peak file that
-    // is not what the program made is left alone, and no peaks are kept.
-    const QString path = peakFilePath(clipPath);
-    const QFileInfo existing(path);
-    if (!nofollow::makeFolder(existing.path()) ||
-        ((existing.exists() || existing.isSymLink()) && !nofollow::isPlainFile(path)))
-        return {ErrorCode::NotFile,
-                QCoreApplication::translate("Waveform",
-                                            "%1: not a plain file in a plain folder; left alone.")
-                    .arg(path)};
+    const Result<ClipStamp> clip = clipStampOf(clipPath);
+    if (!clip)
+        return clip.status();
     PeakFileHeader header{};
     std::memcpy(header.magic, Magic, sizeof Magic);
-    header.clipBytes = clip.size();
-    header.clipModifiedMs = clip.lastModified().toMSecsSinceEpoch();
+    header.clipBytes = clip->bytes;
+    header.clipModifiedMs = clip->modifiedMs;
     header.channels = peaks.format().channels;
     header.sampleRateHz = peaks.format().sampleRateHz;
     header.bitsPerSample = peaks.format().bitsPerSample;
     header.frames = peaks.frames();
-    QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly))
-        return writeFailure(file.fileName(), file);
-    for (const auto& [data, bytes] :
-         {std::pair{static_cast<const void*>(&header), qint64(sizeof header)},
-          std::pair{static_cast<const void*>(peaks.fine().data.data()),
-                    qint64(peaks.fine().data.size() * 2)},
-          std::pair{static_cast<const void*>(peaks.coarse().data.data()),
-                    qint64(peaks.coarse().data.size() * 2)}})
-        if (Status written = writeFully(file, data, bytes); !written)
-            return written;
-    if (!file.commit())
-        return writeFailure(file.fileName(), file);
-    return Status::ok();
+    return sidefile::write(clipPath, SideKind::Peaks, [&](QFile& file) {
+        for (const auto& [data, bytes] :
+             {std::pair{static_cast<const void*>(&header), qint64(sizeof header)},
+              std::pair{static_cast<const void*>(peaks.fine().data.data()),
+                        qint64(peaks.fine().data.size() * 2)},
+              std::pair{static_cast<const void*>(peaks.coarse().data.data()),
+                        qint64(peaks.coarse().data.size() * 2)}})
+            if (Status written = writeFully(file, data, bytes); !written)
+                return written;
+        return Status::ok();
+    });
 }
 
 Result<std::shared_ptr<Peaks>> read(QIODevice& file, const ClipStamp& clip, const QString& path) {
@@ -360,13 +337,13 @@ Result<std::shared_ptr<Peaks>> read(QIODevice& file, const ClipStamp& clip, cons
 }
 
 void remove(const QString& clipPath) {
-    removeBesideClip(clipPath, peakFilePath(clipPath));
+    sidefile::remove(clipPath, SideKind::Peaks);
 }
 
 Result<std::shared_ptr<Peaks>> load(const QString& clipPath) {
-    const QString path = peakFilePath(clipPath);
-    return loadBesideClip(
-        clipPath, path, [&](QFile& file, const ClipStamp& clip) { return read(file, clip, path); });
+    return sidefile::load(clipPath, SideKind::Peaks, [&](QFile& file, const ClipStamp& clip) {
+        return read(file, clip, sidefile::path(clipPath, SideKind::Peaks));
+    });
 }
 
 } // namespace peaks

@@ -130,13 +130,8 @@ private:
     std::vector<std::uint8_t> m_oddByte; // the first byte of a 16-bit sample cut in two
 };
 
-// The peak file of a clip: the clip file's name + ".peaks", in the folder "peaks" beside
-// the clip (the work folder's peaksFolder()).
-QString peakFilePath(const QString& clipPath);
-// Writes `peaks` (complete) to the peak file of clipPath, tied to the clip file as it is
-// (ClipStamp), through a temporary file renamed over an older one. Refused (NotFile) where
-// the peaks folder or the peak file is something else than the program makes there (a link,
-// a pipe): nothing is written through it.
+// Writes `peaks` (complete) to the peak file of clipPath (sidefile, SideKind::Peaks), tied
+// to the clip file as it is (ClipStamp).
 Status save(const QString& clipPath, const Peaks& peaks);
 // The peaks a peak file holds, read from `file` (`path` names it in messages), when they were
 // made from the clip `clip` describes: its size, modification time, sample format and frames.

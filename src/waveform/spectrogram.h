@@ -79,11 +79,8 @@ Result<std::shared_ptr<Spectrogram>> compute(const QString& wavPath,
                                              const std::atomic<bool>& cancel,
                                              const std::function<void(int)>& progress = {});
 
-// The spectrogram file of a clip: the clip file's name + ".spectrum" in the peaks folder
-// beside it. Written and trusted exactly like the peak file (peaks::save, peaks::load): tied
-// to the clip's size, modification time and sound; a link or pipe there is left alone; a
-// damaged or stale file is refused before anything is allocated for it.
-QString filePath(const QString& clipPath);
+// The spectrogram file of a clip (sidefile, SideKind::Spectrogram): tied to the clip's
+// ClipStamp; a damaged or stale file is refused before anything is allocated for it.
 Status save(const QString& clipPath, const Spectrogram& spectrogram);
 Result<std::shared_ptr<Spectrogram>> read(QIODevice& file, const ClipStamp& clip,
                                           const QString& path);

@@ -3,13 +3,10 @@
 
 #include "base/no_follow.h"
 #include "base/write_fully.h"
+#include "wav/side_file.h"
 
 #include <QCoreApplication>
-#include <QDateTime>
-#include <QDir>
 #include <QFile>
-#include <QFileInfo>
-#include <QSaveFile>
 
 #include <cstring>
 
@@ -44,24 +41,10 @@ Status damaged(const QString& path, const char* why) {
 
 } // namespace
 
-QString filePath(const QString& clipPath) {
-    const QFileInfo clip(clipPath);
-    return clip.dir().filePath(QStringLiteral("peaks/") + clip.fileName() +
-                               QStringLiteral(".spectrum"));
-}
-
 Status save(const QString& clipPath, const Spectrogram& spectrogram) {
     const Result<ClipStamp> clip = clipStampOf(clipPath);
     if (!clip)
         return clip.status();
-    const QString path = filePath(clipPath);
-    const QFileInfo existing(path);
-    if (!nofollow::makeFolder(existing.path()) ||
-        ((existing.exists() || existing.isSymLink()) && !nofollow::isPlainFile(path)))
-        return {ErrorCode::NotFile,
-                QCoreApplication::translate("Waveform",
-                                            "%1: not a plain file in a plain folder; left alone.")
-                    .arg(path)};
     FileHeader header{};
     std::memcpy(header.magic, Magic, sizeof Magic);
     header.clipBytes = clip->bytes;
@@ -74,18 +57,11 @@ Status save(const QString& clipPath, const Spectrogram& spectrogram) {
     header.columns = spectrogram.columns;
     header.rows = Spectrogram::Rows;
     header.fftSize = Spectrogram::FftSize;
-    QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly))
-        return writeFailure(file.fileName(), file);
-    if (Status written = writeFully(file, &header, sizeof header); !written)
-        return written;
-    if (Status written =
-            writeFully(file, spectrogram.levels.data(), qint64(spectrogram.levels.size()));
-        !written)
-        return written;
-    if (!file.commit())
-        return writeFailure(file.fileName(), file);
-    return Status::ok();
+    return sidefile::write(clipPath, SideKind::Spectrogram, [&](QFile& file) {
+        if (Status written = writeFully(file, &header, sizeof header); !written)
+            return written;
+        return writeFully(file, spectrogram.levels.data(), qint64(spectrogram.levels.size()));
+    });
 }
 
 Result<std::shared_ptr<Spectrogram>> read(QIODevice& file, const ClipStamp& clip,
@@ -123,13 +99,13 @@ Result<std::shared_ptr<Spectrogram>> read(QIODevice& file, const ClipStamp& clip
 }
 
 Result<std::shared_ptr<Spectrogram>> load(const QString& clipPath) {
-    const QString path = filePath(clipPath);
-    return loadBesideClip(
-        clipPath, path, [&](QFile& file, const ClipStamp& clip) { return read(file, clip, path); });
+    return sidefile::load(clipPath, SideKind::Spectrogram, [&](QFile& file, const ClipStamp& clip) {
+        return read(file, clip, sidefile::path(clipPath, SideKind::Spectrogram));
+    });
 }
 
 void remove(const QString& clipPath) {
-    removeBesideClip(clipPath, filePath(clipPath));
+    sidefile::remove(clipPath, SideKind::Spectrogram);
 }
 
 namespace {

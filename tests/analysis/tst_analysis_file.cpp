@@ -3,6 +3,7 @@
 #include "analysis/analysis_file.h"
 #include "support/song_generator.h"
 #include "support/test_audio.h"
+#include "wav/side_file.h"
 
 #include <QDateTime>
 #include <QFile>
@@ -10,11 +11,7 @@
 #include <QTemporaryDir>
 #include <QtTest>
 
-#include <fcntl.h>
 #include <functional>
-#include <future>
-#include <sys/stat.h>
-#include <unistd.h>
 
 // The analysis kept beside a clip: made once, read back while it is the clip's own, made anew
 // when the clip changed or the file is damaged.
@@ -26,7 +23,6 @@ private slots:
     void staleFileIsNotBelieved();
     void damagedFileIsMadeAnew();
     void impossibleValuesMakeTheFileStale();
-    void plantedThingsAreNeitherFollowedNorWaitedOn();
 
 private:
     // Waits for the cache to finish clipPath; the analysis it then has.
@@ -67,8 +63,8 @@ void TestAnalysisFile::cacheAnalysesOnceAndKeepsTheFile() {
     const auto first = waitFor(cache, m_clip);
     QVERIFY(first);
     QVERIFY(std::abs(first->tempoBpm - 120) < 1);
-    QVERIFY(QFile::exists(analysis::analysisFilePath(m_clip)));
-    QCOMPARE(analysis::analysisFilePath(m_clip),
+    QVERIFY(QFile::exists(sidefile::path(m_clip, SideKind::Analysis)));
+    QCOMPARE(sidefile::path(m_clip, SideKind::Analysis),
              m_dir->filePath("analysis/Song.wav.analysis.json"));
     // Asked again: the same analysis, at once.
     QCOMPARE(cache.analysisFor(m_clip), first);
@@ -106,7 +102,7 @@ void TestAnalysisFile::damagedFileIsMadeAnew() {
         AnalysisCache cache;
         QVERIFY(waitFor(cache, m_clip));
     }
-    const QString file = analysis::analysisFilePath(m_clip);
+    const QString file = sidefile::path(m_clip, SideKind::Analysis);
     const QByteArray good = testaudio::readAll(file);
     for (const QByteArray& bad :
          {good.left(good.size() / 2), QByteArray("not json"),
@@ -153,7 +149,7 @@ void TestAnalysisFile::impossibleValuesMakeTheFileStale() {
         QVERIFY(!analysis::fitsClip(bad, seconds));
     }
     // Read from a file with the clip's stamp, a length of 1e300 s is not believed either.
-    const QString file = analysis::analysisFilePath(m_clip);
+    const QString file = sidefile::path(m_clip, SideKind::Analysis);
     const QString text = QString::fromUtf8(testaudio::readAll(file));
     QVERIFY(testaudio::writeAll(
         file, QString(text)
@@ -167,40 +163,5 @@ void TestAnalysisFile::impossibleValuesMakeTheFileStale() {
 // What is found where the analysis file goes is not trusted to be a file of ours: a link is
 // neither written through nor read, a folder link gets nothing written into it, a pipe is
 // never waited on.
-void TestAnalysisFile::plantedThingsAreNeitherFollowedNorWaitedOn() {
-    AnalysisCache cache;
-    const analysis::MusicAnalysis made = *waitFor(cache, m_clip);
-    const QString file = analysis::analysisFilePath(m_clip);
-    const QString outside = m_dir->filePath("outside.txt");
-    QVERIFY(testaudio::writeAll(outside, "precious"));
-    QVERIFY(QFile::remove(file));
-    QVERIFY(QFile::link(outside, file));
-    QVERIFY(!analysis::save(m_clip, made));
-    QCOMPARE(analysis::load(m_clip).status().code(), ErrorCode::NotFile);
-    analysis::remove(m_clip);
-    QCOMPARE(testaudio::readAll(outside), QByteArray("precious"));
-    QVERIFY(!QFileInfo(file).isSymLink());
-
-    QVERIFY(QFile::link("/dev/zero", file));
-    QCOMPARE(analysis::load(m_clip).status().code(), ErrorCode::NotFile);
-    QVERIFY(QFile::remove(file));
-
-    const QByteArray pipe = QFile::encodeName(file);
-    QVERIFY(::mkfifo(pipe.constData(), 0600) == 0);
-    auto loading = std::async(std::launch::async, [&] { return analysis::load(m_clip); });
-    const bool quick = loading.wait_for(std::chrono::seconds(30)) == std::future_status::ready;
-    if (!quick)
-        ::close(::open(pipe.constData(), O_WRONLY)); // lets a reader stuck on it go
-    QVERIFY(quick);
-    QCOMPARE(loading.get().status().code(), ErrorCode::NotFile);
-
-    QVERIFY(QDir(m_dir->filePath("analysis")).removeRecursively());
-    const QString elsewhere = m_dir->filePath("elsewhere");
-    QVERIFY(QDir().mkdir(elsewhere));
-    QVERIFY(QFile::link(elsewhere, m_dir->filePath("analysis")));
-    QVERIFY(!analysis::save(m_clip, made));
-    QVERIFY(QDir(elsewhere).isEmpty());
-}
-
 QTEST_GUILESS_MAIN(TestAnalysisFile)
 #include "tst_analysis_file.moc"

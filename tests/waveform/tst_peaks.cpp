@@ -1,5 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "support/test_audio.h"
+#include "wav/side_file.h"
 #include "waveform/peak_cache.h"
 #include "waveform/peaks.h"
 #include "waveform/waveform_drawing.h"
@@ -14,10 +15,6 @@
 #include <QtTest>
 
 #include <algorithm>
-#include <fcntl.h>
-#include <future>
-#include <sys/stat.h>
-#include <unistd.h>
 
 namespace {
 
@@ -36,7 +33,6 @@ private slots:
     void peaks_matchADirectComputation_data();
     void peaks_matchADirectComputation();
     void peakFile_isTrustedOnlyForTheClipItWasMadeFrom();
-    void peakFiles_thatAreNotPlainAreNeitherWaitedOnNorWrittenThrough();
     void cache_computesOnItsThreadAndNeverServesStalePeaks();
     void json_hasTheLayoutWaveformPlayersRead();
 
@@ -123,7 +119,7 @@ void TestPeaks::peakFile_isTrustedOnlyForTheClipItWasMadeFrom() {
 
     // A damaged peak file of the clip as it is now.
     QVERIFY(peaks::save(clip, **peaks::compute(clip)));
-    QVERIFY(QFile::resize(peaks::peakFilePath(clip), 100));
+    QVERIFY(QFile::resize(sidefile::path(clip, SideKind::Peaks), 100));
     QVERIFY(!peaks::load(clip));
 
     // Another sound of the same size and time: half the frames in one channel.
@@ -138,28 +134,6 @@ void TestPeaks::peakFile_isTrustedOnlyForTheClipItWasMadeFrom() {
 
 // The peaks folder is the program's own, but what is found in it is not trusted to be: a pipe
 // is never waited on (it would hang the start), and a link is never written through.
-void TestPeaks::peakFiles_thatAreNotPlainAreNeitherWaitedOnNorWrittenThrough() {
-    const WavFormat format{2, 44100, 16};
-    const QString clip = testaudio::writeWav(m_dir.filePath("piped.wav"), format,
-                                             testaudio::noisePcm(format, 3000, 4));
-    const QByteArray pipe = QFile::encodeName(peaks::peakFilePath(clip));
-    QDir().mkpath(QFileInfo(peaks::peakFilePath(clip)).path());
-    QVERIFY(::mkfifo(pipe.constData(), 0600) == 0);
-    auto loading = std::async(std::launch::async, [&] { return peaks::load(clip).isOk(); });
-    const bool quick = loading.wait_for(std::chrono::seconds(2)) == std::future_status::ready;
-    if (!quick)
-        ::close(::open(pipe.constData(), O_WRONLY)); // lets a reader stuck on it go
-    QVERIFY(quick);
-    QVERIFY(!loading.get());
-    QVERIFY(QFile::remove(peaks::peakFilePath(clip)));
-
-    const QString outside = m_dir.filePath("outside.txt");
-    QVERIFY(testaudio::writeAll(outside, "not peaks"));
-    QVERIFY(QFile::link(outside, peaks::peakFilePath(clip)));
-    QVERIFY(!peaks::save(clip, **peaks::compute(clip)));
-    QCOMPARE(testaudio::readAll(outside), QByteArray("not peaks"));
-}
-
 void TestPeaks::cache_computesOnItsThreadAndNeverServesStalePeaks() {
     const WavFormat format{1, 22050, 16};
     const QString clip = testaudio::writeWav(m_dir.filePath("cached.wav"), format,
@@ -171,10 +145,10 @@ void TestPeaks::cache_computesOnItsThreadAndNeverServesStalePeaks() {
     QTRY_VERIFY(first->complete());
     QVERIFY(finished.wait() || finished.count() > 0);
     QVERIFY(first->fine().data == (*peaks::compute(clip))->fine().data);
-    QVERIFY(QFile::exists(peaks::peakFilePath(clip)));
+    QVERIFY(QFile::exists(sidefile::path(clip, SideKind::Peaks)));
     // Peaks loaded from their file (on the job: the file is not written again) are finished
     // too, for whatever waits on them.
-    const QDateTime written = QFileInfo(peaks::peakFilePath(clip)).lastModified();
+    const QDateTime written = QFileInfo(sidefile::path(clip, SideKind::Peaks)).lastModified();
     QTest::qWait(20);
     PeakCache another;
     QSignalSpy loaded(&another, &PeakCache::finished);
@@ -182,7 +156,7 @@ void TestPeaks::cache_computesOnItsThreadAndNeverServesStalePeaks() {
     QVERIFY(loaded.wait());
     QCOMPARE(loaded.at(0).at(0).toString(), clip);
     QVERIFY(fromFile->complete() && fromFile->fine().data == first->fine().data);
-    QCOMPARE(QFileInfo(peaks::peakFilePath(clip)).lastModified(), written);
+    QCOMPARE(QFileInfo(sidefile::path(clip, SideKind::Peaks)).lastModified(), written);
 
     testaudio::writeWav(clip, format, testaudio::noisePcm(format, 40000, 7));
     const auto second = cache.peaksFor(clip);

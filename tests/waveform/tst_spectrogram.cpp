@@ -1,5 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "support/test_audio.h"
+#include "wav/side_file.h"
 #include "waveform/spectrogram.h"
 
 #include <QDateTime>
@@ -66,7 +67,7 @@ void TestSpectrogram::file_isTrustedOnlyWhileTheClipIsAsItWas() {
     QVERIFY(loaded);
     QVERIFY((*loaded)->levels == (*computed)->levels);
 
-    const QString file = spectrogram::filePath(clip);
+    const QString file = sidefile::path(clip, SideKind::Spectrogram);
     const QByteArray whole = testaudio::readAll(file);
     QVERIFY(testaudio::writeAll(file, whole.left(whole.size() - 1)));
     QVERIFY(!spectrogram::load(clip));
