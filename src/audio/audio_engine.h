@@ -70,7 +70,8 @@ public:
     virtual ByteCount capturePosition(Handle capture) const = 0;
 
     // Output streams over a canonical WAV image in memory (the memory must outlive the
-    // stream; the engine only reads it) or over a WAV file on disk.
+    // stream; the engine only reads it) or over a sound file on disk (a file the engine
+    // plays as 16-bit frames: a clip file from its PCM, anything else decoded).
     virtual Handle createMemoryStream(const std::byte* image, ByteCount bytes) = 0;
     virtual Handle createFileStream(const QString& path) = 0;
     virtual void freeStream(Handle stream) = 0;
@@ -83,6 +84,8 @@ public:
     // Sample-data bytes (header excluded) played so far and in all.
     virtual ByteCount position(Handle stream) const = 0;
     virtual ByteCount length(Handle stream) const = 0;
+    // The sample format position() and length() count in.
+    virtual WavFormat format(Handle stream) const = 0;
     virtual Status setPosition(Handle stream, ByteCount bytes) = 0;
     // Queues `next` (0: none) to play right after `stream` without a gap: when `stream`'s
     // data is used up, `next` goes on in the same output from its position. streamEnded()

@@ -52,9 +52,6 @@ Status MediaPlayer::command(const QString& word) {
 Status MediaPlayer::open() {
     if (m_fileName.isEmpty())
         return {ErrorCode::FileOpen, tr("No file name is set to open.")};
-    const auto info = readWavInfo(m_fileName);
-    if (!info)
-        return info.status();
     const AudioEngine::Handle stream = m_engine.createFileStream(m_fileName);
     if (stream == 0)
         return {orStart(m_engine.lastErrorCode()),
@@ -62,9 +59,9 @@ Status MediaPlayer::open() {
     close();
     m_stream = stream;
     m_openFile = m_fileName;
-    m_format = info->format;
-    const ByteCount engineLength = m_engine.length(stream);
-    m_lengthBytes = engineLength >= 0 ? engineLength : info->dataBytes;
+    // What the engine plays: a clip's 8-bit sound, or an MP3, is played as 16-bit frames.
+    m_format = m_engine.format(stream);
+    m_lengthBytes = std::max<ByteCount>(0, m_engine.length(stream));
     m_pendingFromMs = -1;
     if (m_updateIntervalMs > 0)
         m_updateTimer.start();
@@ -187,9 +184,6 @@ Status MediaPlayer::queueFile(const QString& path) {
         return Status::ok();
     if (m_state == State::Closed)
         return {ErrorCode::Handle, tr("No file is open to follow.")};
-    const auto info = readWavInfo(path);
-    if (!info)
-        return info.status();
     const AudioEngine::Handle next = m_engine.createFileStream(path);
     if (next == 0)
         return {orStart(m_engine.lastErrorCode()), tr("%1: the file cannot be played.").arg(path)};
@@ -199,9 +193,8 @@ Status MediaPlayer::queueFile(const QString& path) {
     }
     m_queued = next;
     m_queuedFile = path;
-    m_queuedFormat = info->format;
-    const ByteCount length = m_engine.length(next);
-    m_queuedLength = length >= 0 ? length : info->dataBytes;
+    m_queuedFormat = m_engine.format(next);
+    m_queuedLength = std::max<ByteCount>(0, m_engine.length(next));
     return Status::ok();
 }
 

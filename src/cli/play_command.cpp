@@ -3,14 +3,9 @@
 #include "audio/pulse/pulse_engine.h"
 #include "cli/cli_support.h"
 #include "cli/commands.h"
-#include "cli/encoding.h"
-#include "cli/scratch_folder.h"
-#include "wav/wav_header.h"
+#include "codec/frame_source.h"
 
 #include <QCoreApplication>
-#include <QDir>
-
-#include <memory>
 
 namespace cli {
 
@@ -28,22 +23,12 @@ int runPlay(QStringList args) {
     args = line.positional();
     if (args.size() != 1)
         return usage(QStringLiteral("play"), QCoreApplication::translate("cli", "needs FILE"));
-    QString file = args.first();
+    const QString file = args.first();
 
-    // The player takes canonical WAV files, like the clips; anything else is decoded first.
-    const auto info = readWavInfo(file);
-    std::unique_ptr<ScratchFolder> scratch;
-    if (!info || !info->canonical) {
-        scratch =
-            std::make_unique<ScratchFolder>(QDir::tempPath(), QStringLiteral("tunecarver-cli-"));
-        if (!scratch->isValid())
-            return fail(QCoreApplication::translate("cli", "no scratch folder can be made (%1)")
-                            .arg(scratch->errorString()));
-        const QString decoded = scratch->filePath(QStringLiteral("play.wav"));
-        if (const int result = decodeToWav(file, decoded); result != Success)
-            return result;
-        file = decoded;
-    }
+    // The player decodes anything but a clip file as it plays, so playback starts at once;
+    // a file it can't read is told here, with the reason.
+    if (const auto readable = FrameSource::open(file, 0); !readable)
+        return fail(readable.status());
 
     PulseEngine engine;
     MediaPlayer player(engine);

@@ -73,6 +73,11 @@ private slots:
         const QString clip = testaudio::writeSineWav(path("beep.wav"), {1, 22050, 16}, 11025);
         QByteArray output;
         QCOMPARE(cli({"play", clip}, &output), 0);
+        // An MP3 plays as it is decoded, with no copy of its sound anywhere.
+        if (testaudio::haveProgram("lame")) {
+            QCOMPARE(testaudio::run("lame", {"--quiet", clip, path("beep.mp3")}), 0);
+            QCOMPARE(cli({"play", path("beep.mp3")}, &output), 0);
+        }
         QCOMPARE(cli({"play", path("missing.wav")}, &output), 1);
         QVERIFY(output.contains("missing.wav"));
     }

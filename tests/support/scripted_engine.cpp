@@ -409,6 +409,11 @@ ByteCount ScriptedEngine::length(Handle handle) const {
     return stream ? stream->length : -1;
 }
 
+WavFormat ScriptedEngine::format(Handle handle) const {
+    const Stream* stream = findStream(handle);
+    return stream ? stream->format : WavFormat{};
+}
+
 Status ScriptedEngine::setPosition(Handle handle, ByteCount bytes) {
     m_log << QStringLiteral("setPosition %1 %2").arg(handle).arg(bytes);
     Stream* stream = findStream(handle);

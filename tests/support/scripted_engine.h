@@ -126,6 +126,7 @@ public:
     bool isActive(Handle stream) const override;
     ByteCount position(Handle stream) const override;
     ByteCount length(Handle stream) const override;
+    WavFormat format(Handle stream) const override;
     Status setPosition(Handle stream, ByteCount bytes) override;
     Status queueNext(Handle stream, Handle next) override;
     int lastErrorCode() const override { return m_lastError; }

@@ -403,6 +403,11 @@ ByteCount PulseEngine::length(Handle stream) const {
     return output ? output->length() : 0;
 }
 
+WavFormat PulseEngine::format(Handle stream) const {
+    const PulseOutputStream* output = d->stream(stream);
+    return output ? output->format() : WavFormat{};
+}
+
 Status PulseEngine::setPosition(Handle stream, ByteCount bytes) {
     PulseOutputStream* output = d->stream(stream);
     if (!output)

@@ -6,7 +6,6 @@
 #include <QBuffer>
 #include <QByteArray>
 #include <QCoreApplication>
-#include <QFile>
 
 #include <pulse/context.h>
 #include <pulse/mainloop-api.h>
@@ -179,19 +178,24 @@ Result<std::unique_ptr<PulseOutputStream>> PulseOutputStream::overMemory(const s
 }
 
 Result<std::unique_ptr<PulseOutputStream>> PulseOutputStream::overFile(const QString& path) {
-    auto info = readWavInfo(path);
-    if (!info)
-        return info.status();
-    if (Status format = checkFormat(*info, path); !format)
+    // Any sound file plays, as 16-bit frames: a clip file straight from its PCM, anything
+    // else decoded as it is played.
+    auto source = FrameSource::open(path, 0);
+    if (!source)
+        return source.status();
+    WavInfo info;
+    info.format = {(*source)->channels(), (*source)->sampleRateHz(), 16};
+    info.dataBytes = std::max<std::int64_t>(0, (*source)->frames()) * info.format.blockAlign();
+    if (Status format = checkFormat(info, path); !format)
         return format;
-    auto file = std::make_unique<QFile>(path);
-    if (!file->open(QIODevice::ReadOnly))
-        return Status{ErrorCode::FileOpen,
-                      QStringLiteral("%1: %2.").arg(path, file->errorString())};
-    std::unique_ptr<PulseOutputStream> stream(new PulseOutputStream(*info));
-    stream->m_reader = std::make_unique<ReadAhead>(
-        std::move(file), info->dataOffset, info->dataBytes, info->format.blockAlign(),
-        ReadAheadSeconds * info->format.bytesPerSecond());
+    std::unique_ptr<PulseOutputStream> stream(new PulseOutputStream(info));
+    if (!(*source)->exactLength()) {
+        // Played to where the decoder ends, which may lie past its estimate.
+        stream->m_estimate = info.dataBytes;
+        stream->m_dataBytes = UnknownEnd;
+    }
+    stream->m_reader = std::make_unique<ReadAhead>(std::move(*source), info.dataBytes,
+                                                   ReadAheadSeconds * info.format.bytesPerSecond());
     return stream;
 }
 
@@ -289,7 +293,7 @@ Status PulseOutputStream::setPosition(PulseConnection& connection, ByteCount byt
         return {ErrorCode::Position,
                 QCoreApplication::translate("Pulse", "Position %1 is outside the sound (%2 bytes).")
                     .arg(bytes)
-                    .arg(m_dataBytes)};
+                    .arg(length())};
     const bool wasPlaying = m_playing;
     release();
     m_playing = false;

@@ -8,6 +8,7 @@
 
 #include <cstddef>
 #include <functional>
+#include <limits>
 #include <memory>
 
 class PulseConnection;
@@ -83,7 +84,11 @@ public:
     // less what waits in the sink, carried on in real time between its reports (never
     // what was written to it).
     ByteCount position() const;
-    ByteCount length() const { return m_dataBytes; }
+    // The sound's bytes in all: a decoder's estimate until a file whose length is not
+    // exact has been read to its end.
+    ByteCount length() const { return m_dataBytes == UnknownEnd ? m_estimate : m_dataBytes; }
+    // The sample format of the data position() and length() count.
+    WavFormat format() const { return m_info.format; }
 
 private:
     explicit PulseOutputStream(const WavInfo& info);
@@ -107,7 +112,11 @@ private:
                         void* userdata);
 
     WavInfo m_info;
+    // Where the data ends; UnknownEnd while a decoded file, whose length is only estimated
+    // (m_estimate), has not been read to its end.
+    static constexpr ByteCount UnknownEnd = std::numeric_limits<ByteCount>::max();
     ByteCount m_dataBytes = 0;
+    ByteCount m_estimate = 0;
     const std::byte* m_image = nullptr;
     std::unique_ptr<ReadAhead> m_reader; // a file's data; null for an image in memory
     std::function<void()> m_onEnded;

@@ -6,6 +6,7 @@
 #include <algorithm>
 #include <chrono>
 #include <cstring>
+#include <limits>
 
 namespace {
 // Large enough that a read costs little per byte, small enough that the first one after a
@@ -18,10 +19,12 @@ constexpr auto FullRingPoll = std::chrono::milliseconds(20);
 constexpr int ReaderPriority = 1;
 } // namespace
 
-ReadAhead::ReadAhead(std::unique_ptr<QFile> file, ByteCount dataOffset, ByteCount dataBytes,
-                     int frameBytes, ByteCount aheadBytes)
-    : m_file(std::move(file)), m_dataOffset(dataOffset), m_dataBytes(dataBytes),
-      m_frameBytes(std::max(1, frameBytes)), m_end(dataBytes) {
+ReadAhead::ReadAhead(std::unique_ptr<FrameSource> source, ByteCount dataBytes, ByteCount aheadBytes)
+    : m_dataBytes(dataBytes),
+      m_readLimit(source->exactLength() ? dataBytes : std::numeric_limits<ByteCount>::max()),
+      m_frameBytes(std::max(1, source->channels()) * ByteCount(sizeof(std::int16_t))),
+      m_end(dataBytes) {
+    m_source = std::move(source);
     // Whole frames, so that a frame never straddles the ring's wrap and reads up to the
     // wrap stay whole frames too.
     const ByteCount readBytes = std::max(m_frameBytes, ReadBytes - ReadBytes % m_frameBytes);
@@ -106,7 +109,7 @@ void ReadAhead::run() {
             m_wake.wait(lock);
             continue;
         }
-        const ByteCount left = m_dataBytes - m_fileAt;
+        const ByteCount left = m_readLimit - m_fileAt;
         if (left <= 0) {
             m_end.store(m_fileAt, std::memory_order_relaxed);
             m_finished.store(true, std::memory_order_release);
@@ -134,18 +137,22 @@ void ReadAhead::run() {
         const ByteCount from = m_fileAt;
         const unsigned generation = m_generation;
         lock.unlock();
-        qint64 got = -1;
-        if (m_file->seek(m_dataOffset + from))
-            got = m_file->read(reinterpret_cast<char*>(m_ring.data() + at), wanted);
+        ByteCount got = -1;
+        // A decoder is sought only when the reading does not simply go on.
+        if (from == m_sourceAt || m_source->seek(from / m_frameBytes)) {
+            const Result<std::int64_t> frames = m_source->read(
+                reinterpret_cast<std::int16_t*>(m_ring.data() + at), wanted / m_frameBytes);
+            got = frames ? *frames * m_frameBytes : -1;
+        }
+        m_sourceAt = got > 0 ? from + got : -1;
         lock.lock();
         if (generation != m_generation)
             continue;
-        got = std::max<qint64>(0, got);
-        got -= got % m_frameBytes;
+        got = std::max<ByteCount>(0, got);
         m_fileAt += got;
         m_written.store(written + got, std::memory_order_release);
-        if (got < wanted) {
-            // The file holds less than its header said: the data ends here.
+        if (got == 0) {
+            // The source ends here (a file shorter than its header said, or a failed read).
             m_end.store(m_fileAt, std::memory_order_relaxed);
             m_finished.store(true, std::memory_order_release);
         }

@@ -1,9 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include "codec/frame_source.h"
 #include "wav/wav_header.h"
-
-#include <QFile>
 
 #include <atomic>
 #include <condition_variable>
@@ -13,14 +12,16 @@
 #include <thread>
 #include <vector>
 
-// The sample data of a WAV file read ahead of playback, on a thread of its own, into a ring
-// of fixed size: the sound server's callback then only copies from memory, and a disk that
-// is slow for a moment or a busy machine does not reach the sound.
+// The sound of a file read ahead of playback, on a thread of its own, into a ring of fixed
+// size: the sound server's callback then only copies from memory, and a disk that is slow
+// for a moment, a decoder or a busy machine does not reach the sound. The file is read
+// through a FrameSource: a clip file from its PCM, anything else (an MP3) decoded as it goes.
 //
-// Positions are bytes of sample data (the header excluded), on whole frames. After
-// seekTo(p) the ring fills with the data from p to the end; take() hands it out in order.
-// Should the file turn out shorter than its header said (it shrank, or a read fails), the
-// data ends where reading stopped: atEnd() comes there and endPosition() says where.
+// Positions are bytes of the sound as 16-bit frames, on whole frames. After seekTo(p) the
+// ring fills with the sound from p to the end; take() hands it out in order. The end is
+// where reading stops: where the source ends (shorter than its header said, or a read
+// failed), or at dataBytes when the source's length is exact. atEnd() comes there and
+// endPosition() says where.
 //
 // Not BackgroundJob: that one runs a piece of work to its end for the window. This reader
 // lives as long as its stream and never reports to the window; the stream asks it.
@@ -35,11 +36,10 @@
 // the destructor.
 class ReadAhead {
 public:
-    // `file` is open for reading; its sample data starts at dataOffset and is dataBytes
-    // long, in frames of frameBytes. The ring holds about `aheadBytes` (whole frames, at
-    // least one read's worth), allocated here once.
-    ReadAhead(std::unique_ptr<QFile> file, ByteCount dataOffset, ByteCount dataBytes,
-              int frameBytes, ByteCount aheadBytes);
+    // `source` is read from its start; its sound is dataBytes long (exact or not, as the
+    // source says). The ring holds about `aheadBytes` (whole frames, at least one read's
+    // worth), allocated here once.
+    ReadAhead(std::unique_ptr<FrameSource> source, ByteCount dataBytes, ByteCount aheadBytes);
     ~ReadAhead();
     ReadAhead(const ReadAhead&) = delete;
     ReadAhead& operator=(const ReadAhead&) = delete;
@@ -65,9 +65,10 @@ private:
     void run();
     ByteCount ready() const;
 
-    std::unique_ptr<QFile> m_file; // the reader's thread only, once it runs
-    const ByteCount m_dataOffset;
+    std::unique_ptr<FrameSource> m_source; // the reader's thread only, once it runs
+    ByteCount m_sourceAt = 0;              // where the source reads next; the reader's thread
     const ByteCount m_dataBytes;
+    const ByteCount m_readLimit; // dataBytes when exact, else as far as the source goes
     const ByteCount m_frameBytes;
     std::vector<std::byte> m_ring;
 
