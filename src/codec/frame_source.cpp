@@ -5,7 +5,10 @@
 #include "wav/pcm_reader.h"
 
 #include <algorithm>
+#include <condition_variable>
 #include <cstring>
+#include <deque>
+#include <mutex>
 
 #include <QCoreApplication>
 
@@ -17,6 +20,96 @@ std::atomic<std::int64_t> framesReadSoFar{0};
 
 std::int64_t FrameSource::framesReadInAll() {
     return framesReadSoFar.load(std::memory_order_relaxed);
+}
+
+struct AnalyzerThread::State {
+    std::vector<std::unique_ptr<FrameAnalyzer>> analyzers;
+    int channels = 1;
+    std::int64_t maxQueuedBytes = 0;
+    std::mutex mutex;
+    std::condition_variable wake;
+    std::deque<std::vector<std::int16_t>> queue;
+    std::int64_t queuedBytes = 0;
+    bool ended = false;   // no more blocks come: finish the analyzers
+    bool dropped = false; // give the analyzers up
+    std::thread thread;
+
+    void run() {
+        for (;;) {
+            std::vector<std::int16_t> block;
+            {
+                std::unique_lock lock(mutex);
+                wake.wait(lock, [&] { return dropped || ended || !queue.empty(); });
+                if (dropped)
+                    return;
+                if (queue.empty()) {
+                    lock.unlock();
+                    for (const auto& analyzer : analyzers)
+                        analyzer->finish();
+                    return;
+                }
+                block = std::move(queue.front());
+                queue.pop_front();
+                queuedBytes -= std::int64_t(block.size() * sizeof(std::int16_t));
+            }
+            const auto frames = std::int64_t(block.size()) / channels;
+            for (const auto& analyzer : analyzers)
+                analyzer->add(block.data(), frames);
+        }
+    }
+};
+
+AnalyzerThread::AnalyzerThread(std::vector<std::unique_ptr<FrameAnalyzer>> analyzers, int channels,
+                               std::int64_t maxQueuedBytes)
+    : m_state(std::make_unique<State>()) {
+    m_state->analyzers = std::move(analyzers);
+    m_state->channels = std::max(1, channels);
+    m_state->maxQueuedBytes = maxQueuedBytes;
+    m_state->thread = std::thread([state = m_state.get()] { state->run(); });
+}
+
+AnalyzerThread::~AnalyzerThread() {
+    {
+        std::lock_guard lock(m_state->mutex);
+        if (!m_state->ended)
+            m_state->dropped = true;
+    }
+    m_state->wake.notify_all();
+    if (m_state->thread.joinable())
+        m_state->thread.join();
+}
+
+void AnalyzerThread::add(const std::int16_t* samples, std::int64_t frames) {
+    const std::size_t count = std::size_t(std::max<std::int64_t>(0, frames) * m_state->channels);
+    const auto bytes = std::int64_t(count * sizeof(std::int16_t));
+    {
+        std::lock_guard lock(m_state->mutex);
+        if (m_state->dropped)
+            return;
+        if (m_state->queuedBytes + bytes > m_state->maxQueuedBytes) {
+            m_state->dropped = true;
+            m_state->queue.clear();
+        } else {
+            m_state->queue.emplace_back(samples, samples + count);
+            m_state->queuedBytes += bytes;
+        }
+    }
+    m_state->wake.notify_all();
+}
+
+void AnalyzerThread::finish() {
+    {
+        std::lock_guard lock(m_state->mutex);
+        m_state->ended = true;
+    }
+    m_state->wake.notify_all();
+    if (m_state->thread.joinable())
+        m_state->thread.join();
+}
+
+bool AnalyzerThread::dropped() const {
+    std::lock_guard lock(m_state->mutex);
+    return m_state->dropped;
 }
 
 Result<std::unique_ptr<FrameSource>> FrameSource::open(const QString& path, int maxChannels) {

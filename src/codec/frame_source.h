@@ -35,6 +35,30 @@ public:
     virtual void finish() = 0;
 };
 
+// Analyzers that run beside the read on a thread of their own, so that a slow one (the music
+// analysis) never holds back the read and the analyzers fed inline (the peaks). Each block is
+// queued for them; should the queue pass maxQueuedBytes (the read is far ahead), they are
+// given up instead: dropped() says so, none of them is finished, and their products are made
+// some other way.
+class AnalyzerThread : public FrameAnalyzer {
+public:
+    AnalyzerThread(std::vector<std::unique_ptr<FrameAnalyzer>> analyzers, int channels,
+                   std::int64_t maxQueuedBytes);
+    // Gives the analyzers up when finish() did not come, and waits for the thread.
+    ~AnalyzerThread() override;
+    AnalyzerThread(const AnalyzerThread&) = delete;
+    AnalyzerThread& operator=(const AnalyzerThread&) = delete;
+
+    void add(const std::int16_t* samples, std::int64_t frames) override;
+    // Waits until the analyzers have had every block and are finished.
+    void finish() override;
+    bool dropped() const;
+
+private:
+    struct State;
+    std::unique_ptr<State> m_state;
+};
+
 // The sound of a file, or of a stretch of it, read from any frame on as interleaved signed
 // 16-bit frames: the one reader under everything that walks a clip's sound (peaks, the
 // spectrogram, the analysis, the snap to a zero crossing, the deep zoom, ringtones). A clip

@@ -1,6 +1,16 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "waveform/peak_cache.h"
 
+#include <optional>
+
+namespace {
+
+// What the products made beside the read may fall behind it: about six minutes of CD sound.
+// A longer clip outruns the analysis; its products are then made by reads of their own.
+constexpr std::int64_t BesideBytes = std::int64_t(64) << 20;
+
+} // namespace
+
 PeakCache::PeakCache(QObject* parent) : QObject(parent), m_progress(this) {
     m_progress.setInterval(ProgressMs);
     connect(&m_progress, &QTimer::timeout, this, [this] {
@@ -112,16 +122,25 @@ void PeakCache::startNext() {
                 others = companions(path, stamp);
             if (kept && others.empty())
                 return true;
+            auto source = FrameSource::open(ClipRange{path, 0, target->frames()}, 0);
+            if (!source)
+                return kept;
+            // The peaks are made as the clip is read and the others beside the read, so that
+            // a slow one never holds the waveform back; with peaks already kept, the read is
+            // theirs alone.
             std::vector<FrameAnalyzer*> all;
             peaks::Filler filler(*target);
-            if (!kept)
+            std::optional<AnalyzerThread> beside;
+            if (kept) {
+                for (const auto& other : others)
+                    all.push_back(other.get());
+            } else {
                 all.push_back(&filler);
-            for (const auto& other : others)
-                all.push_back(other.get());
-            auto source = FrameSource::open(ClipRange{path, 0, target->frames()}, 0);
-            const Status read =
-                source ? (*source)->feed(all, job.cancelFlag(), peaks::blockFrames(*target))
-                       : source.status();
+                if (!others.empty())
+                    all.push_back(
+                        &beside.emplace(std::move(others), (*source)->channels(), BesideBytes));
+            }
+            const Status read = (*source)->feed(all, job.cancelFlag(), peaks::blockFrames(*target));
             if (kept)
                 return true;
             // Saved here, off the GUI thread: a long clip's peaks are megabytes. A clip that

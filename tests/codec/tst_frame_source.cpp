@@ -7,7 +7,10 @@
 #include <QTemporaryDir>
 #include <QTest>
 
+#include <atomic>
+#include <chrono>
 #include <cstdlib>
+#include <thread>
 
 namespace {
 
@@ -109,6 +112,45 @@ private slots:
         QVERIFY(past);
         QCOMPARE((*past)->frames(), std::int64_t(0));
         QCOMPARE(*(*past)->readFully(read, 50), std::int64_t(0));
+    }
+
+    // Analyzers beside the read get every block in order and are finished, unless the read
+    // runs further ahead of them than the queue may hold: then they are given up.
+    void analyzersBesideTheRead_getEveryBlockOrAreGivenUp() {
+        struct Collect : FrameAnalyzer {
+            std::vector<std::int16_t> got;
+            bool finished = false;
+            std::atomic<bool>* hold = nullptr;
+            void add(const std::int16_t* samples, std::int64_t frames) override {
+                while (hold && hold->load())
+                    std::this_thread::sleep_for(std::chrono::milliseconds(1));
+                got.insert(got.end(), samples, samples + frames * 2);
+            }
+            void finish() override { finished = true; }
+        };
+        const QString file = testaudio::writeWav(path("beside.wav"), Stereo44k,
+                                                 testaudio::noisePcm(Stereo44k, 44100));
+        int channels = 0;
+        const std::vector<std::int16_t> all = testaudio::decodeAll(file, &channels);
+        const std::atomic<bool> never{false};
+        for (const bool slow : {false, true}) {
+            std::atomic<bool> hold{slow};
+            auto collect = std::make_unique<Collect>();
+            Collect& seen = *collect;
+            seen.hold = &hold;
+            std::vector<std::unique_ptr<FrameAnalyzer>> analyzers;
+            analyzers.push_back(std::move(collect));
+            // Room for the whole sound, or for a fifth of it behind an analyzer held back.
+            AnalyzerThread beside(std::move(analyzers), 2, slow ? 44100 * 4 / 5 : 44100 * 4);
+            auto source = FrameSource::open(file);
+            QVERIFY(source);
+            QVERIFY((*source)->feed({&beside}, never, 4410));
+            hold = false;
+            QCOMPARE(beside.dropped(), slow);
+            QCOMPARE(seen.finished, !slow);
+            if (!slow)
+                QVERIFY(seen.got == all);
+        }
     }
 
     void manyChannels_areMixedDownOnlyForAReaderThatTakesTwo() {
