@@ -2,32 +2,9 @@
 #include "analysis/analysis_cache.h"
 
 #include "analysis/analysis_file.h"
+#include "codec/side_product.h"
 
 namespace analysis {
-
-namespace {
-
-class SideProduct : public FrameAnalyzer {
-public:
-    SideProduct(const QString& clipPath, const ClipStamp& stamp, std::unique_ptr<Analyzer> analyzer)
-        : m_clipPath(clipPath), m_stamp(stamp), m_analyzer(std::move(analyzer)) {}
-    void add(const std::int16_t* samples, std::int64_t frames) override {
-        m_analyzer->add(samples, frames);
-    }
-    void finish() override {
-        // A clip that changed while it was read keeps no analysis of its old sound.
-        const MusicAnalysis made = m_analyzer->finish();
-        if (const Result<ClipStamp> now = clipStampOf(m_clipPath); now && *now == m_stamp)
-            (void)analysis::save(m_clipPath, made);
-    }
-
-private:
-    QString m_clipPath;
-    ClipStamp m_stamp;
-    std::unique_ptr<Analyzer> m_analyzer;
-};
-
-} // namespace
 
 std::unique_ptr<FrameAnalyzer> sideProduct(const QString& clipPath, const ClipStamp& stamp) {
     if (analysis::load(clipPath))
@@ -36,7 +13,9 @@ std::unique_ptr<FrameAnalyzer> sideProduct(const QString& clipPath, const ClipSt
         Analyzer::create(stamp.format.sampleRateHz, stamp.format.channels, stamp.frames);
     if (!analyzer)
         return nullptr;
-    return std::make_unique<SideProduct>(clipPath, stamp, std::move(*analyzer));
+    return makeSideProduct(
+        clipPath, stamp, std::move(*analyzer),
+        [](const QString& clip, const MusicAnalysis& made) { return analysis::save(clip, made); });
 }
 
 } // namespace analysis

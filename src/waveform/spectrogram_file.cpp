@@ -3,6 +3,7 @@
 
 #include "base/no_follow.h"
 #include "base/write_fully.h"
+#include "codec/side_product.h"
 #include "wav/side_file.h"
 
 #include <QCoreApplication>
@@ -108,30 +109,6 @@ void remove(const QString& clipPath) {
     sidefile::remove(clipPath, SideKind::Spectrogram);
 }
 
-namespace {
-
-class SideProduct : public FrameAnalyzer {
-public:
-    SideProduct(const QString& clipPath, const ClipStamp& stamp, std::unique_ptr<Builder> builder)
-        : m_clipPath(clipPath), m_stamp(stamp), m_builder(std::move(builder)) {}
-    void add(const std::int16_t* samples, std::int64_t frames) override {
-        m_builder->add(samples, frames);
-    }
-    void finish() override {
-        // A clip that changed while it was read gets no file from its old sound.
-        const std::shared_ptr<Spectrogram> made = m_builder->finish();
-        if (const Result<ClipStamp> now = clipStampOf(m_clipPath); now && *now == m_stamp)
-            (void)save(m_clipPath, *made);
-    }
-
-private:
-    QString m_clipPath;
-    ClipStamp m_stamp;
-    std::unique_ptr<Builder> m_builder;
-};
-
-} // namespace
-
 std::unique_ptr<FrameAnalyzer> sideProduct(const QString& clipPath, const ClipStamp& stamp) {
     if (load(clipPath))
         return nullptr;
@@ -139,7 +116,10 @@ std::unique_ptr<FrameAnalyzer> sideProduct(const QString& clipPath, const ClipSt
         Builder::create(stamp.format.sampleRateHz, stamp.format.channels, stamp.frames, clipPath);
     if (!builder)
         return nullptr;
-    return std::make_unique<SideProduct>(clipPath, stamp, std::move(*builder));
+    return makeSideProduct(clipPath, stamp, std::move(*builder),
+                           [](const QString& clip, const std::shared_ptr<Spectrogram>& made) {
+                               return save(clip, *made);
+                           });
 }
 
 } // namespace spectrogram
