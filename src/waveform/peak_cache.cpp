@@ -104,7 +104,8 @@ void PeakCache::startNext() {
     m_job.start<bool>(
         [path = m_jobPath, target, stamp,
          companions = m_companions](const BackgroundJob::Context& job) {
-            bool kept = false;
+            // Peaks kept from their file need no read: the clip's other products come from
+            // reads of their own, and the next clip's peaks don't wait for them.
             if (Result<std::shared_ptr<Peaks>> file = peaks::load(path);
                 file && (*file)->frames() == target->frames() &&
                 (*file)->fine().data.size() == target->fine().data.size() &&
@@ -115,34 +116,23 @@ void PeakCache::startNext() {
                 std::copy((*file)->coarse().data.begin(), (*file)->coarse().data.end(),
                           target->coarseLevel().data.begin());
                 target->setComplete();
-                kept = true;
+                return true;
             }
+            auto source = FrameSource::open(ClipRange{path, 0, target->frames()}, 0);
+            if (!source)
+                return false;
+            // The peaks are made as the clip is read, and its other missing products beside
+            // the read, so that a slow one never holds the waveform back.
+            peaks::Filler filler(*target);
+            std::vector<FrameAnalyzer*> all{&filler};
             std::vector<std::unique_ptr<FrameAnalyzer>> others;
             if (companions)
                 others = companions(path, stamp);
-            if (kept && others.empty())
-                return true;
-            auto source = FrameSource::open(ClipRange{path, 0, target->frames()}, 0);
-            if (!source)
-                return kept;
-            // The peaks are made as the clip is read and the others beside the read, so that
-            // a slow one never holds the waveform back; with peaks already kept, the read is
-            // theirs alone.
-            std::vector<FrameAnalyzer*> all;
-            peaks::Filler filler(*target);
             std::optional<AnalyzerThread> beside;
-            if (kept) {
-                for (const auto& other : others)
-                    all.push_back(other.get());
-            } else {
-                all.push_back(&filler);
-                if (!others.empty())
-                    all.push_back(
-                        &beside.emplace(std::move(others), (*source)->channels(), BesideBytes));
-            }
+            if (!others.empty())
+                all.push_back(
+                    &beside.emplace(std::move(others), (*source)->channels(), BesideBytes));
             const Status read = (*source)->feed(all, job.cancelFlag(), peaks::blockFrames(*target));
-            if (kept)
-                return true;
             // Saved here, off the GUI thread: a long clip's peaks are megabytes. A clip that
             // changed while it was read keeps no peak file.
             return read && !job.cancelled() && stampOf(path) == stamp &&

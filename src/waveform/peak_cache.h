@@ -32,8 +32,9 @@ public:
     static constexpr int ProgressMs = 40;
 
     // The other products of a clip (its spectrogram, its analysis) that are missing or stale,
-    // made on the job's thread: the read that computes a clip's peaks feeds them too, so a
-    // clip that changed is read once for all of them. Each keeps its own file at its end.
+    // made on the job's thread: the read that computes a clip's peaks feeds them too, beside
+    // it, so a clip that changed is read once for all of them. Each keeps its own file at its
+    // end.
     using Companions = std::function<std::vector<std::unique_ptr<FrameAnalyzer>>(
         const QString& clipPath, const ClipStamp& stamp)>;
 
