@@ -145,53 +145,29 @@ LoopPlan planLoop(const Request& request, std::int64_t start, std::int64_t avail
     return {end - crossfade, end - crossfade, crossfade};
 }
 
-// The source, ready to be read from frame `from` on.
-Result<std::unique_ptr<FrameSource>> openAt(const QString& path, std::int64_t from) {
-    auto opened = FrameSource::open(path);
-    if (!opened)
-        return opened.status();
-    if (Status sought = (*opened)->seek(from); !sought)
-        return sought;
-    return opened;
-}
-
-// `count` frames of the source from frame `from` on.
+// `count` frames of the source from frame `from` on, silence past its end.
 Result<std::vector<std::int16_t>> readFrames(const QString& path, std::int64_t from,
                                              std::int64_t count) {
-    auto opened = openAt(path, from);
+    auto opened = FrameSource::open(ClipRange{path, from, count});
     if (!opened)
         return opened.status();
-    FrameSource& source = **opened;
-    std::vector<std::int16_t> frames(std::size_t(count * source.channels()));
-    for (std::int64_t at = 0; at < count;) {
-        const Result<std::int64_t> got =
-            source.read(frames.data() + at * source.channels(), count - at);
-        if (!got)
-            return got.status();
-        if (*got == 0)
-            break;
-        at += *got;
-    }
+    std::vector<std::int16_t> frames;
+    if (const Result<std::int64_t> got = (*opened)->readFully(frames, count); !got)
+        return got.status();
+    frames.resize(std::size_t(count * (*opened)->channels()));
     return frames;
 }
 
 // The loudness of `count` frames of the source from frame `from` on, read once.
 Result<soundedit::Measure> measureStretch(const QString& path, std::int64_t from,
                                           std::int64_t count) {
-    auto opened = openAt(path, from);
+    auto opened = FrameSource::open(ClipRange{path, from, count});
     if (!opened)
         return opened.status();
     FrameSource& source = **opened;
-    std::int64_t left = count;
     const auto read = [&](std::vector<std::int16_t>& block) -> Result<std::int64_t> {
-        const std::int64_t want = std::min<std::int64_t>(left, 1 << 16);
-        block.resize(std::size_t(want * source.channels()));
-        if (want == 0)
-            return std::int64_t(0);
-        const Result<std::int64_t> got = source.read(block.data(), want);
-        if (got)
-            left -= *got;
-        return got;
+        block.resize(std::size_t((1 << 16) * source.channels()));
+        return source.read(block.data(), 1 << 16);
     };
     return soundedit::measure(source.channels(), source.sampleRateHz(), read, path);
 }
