@@ -3,6 +3,7 @@
 
 #include "analysis/beat_grid.h"
 #include "analysis/sections.h"
+#include "codec/frame_source.h"
 #include "codec/loudness_meter.h"
 
 #include <qm-dsp/dsp/chromagram/Chromagram.h>
@@ -587,6 +588,23 @@ MusicAnalysis Analyzer::finish(const ProgressFn& progress) {
     return result;
 }
 
+namespace {
+
+// The analyzer as one of the frame analyzers: what analyse() hands to a thread of its own.
+class Feed : public FrameAnalyzer {
+public:
+    explicit Feed(Analyzer& analyzer) : m_analyzer(analyzer) {}
+    void add(const std::int16_t* samples, std::int64_t frames) override {
+        m_analyzer.add(samples, frames);
+    }
+    void finish() override {}
+
+private:
+    Analyzer& m_analyzer;
+};
+
+} // namespace
+
 Result<MusicAnalysis> analyse(PcmSource& source, const std::atomic<bool>* cancel,
                               const ProgressFn& progress) {
     const std::int64_t expected = source.frames();
@@ -595,7 +613,15 @@ Result<MusicAnalysis> analyse(PcmSource& source, const std::atomic<bool>* cancel
     if (!analyzer)
         return analyzer.status();
     constexpr std::int64_t BlockFrames = 8192;
+    // The sound is read (decoded, as a rule) on this thread and analysed on another, a few
+    // blocks behind: on a machine of two cores or more the decode costs no time of its own.
+    std::vector<std::unique_ptr<FrameAnalyzer>> feed;
+    feed.push_back(std::make_unique<Feed>(**analyzer));
+    AnalyzerThread beside(std::move(feed), source.channels(),
+                          8 * BlockFrames * source.channels() * std::int64_t(sizeof(std::int16_t)),
+                          AnalyzerThread::Full::Wait);
     std::vector<std::int16_t> block(std::size_t(BlockFrames * source.channels()));
+    std::int64_t read = 0;
     for (;;) {
         if (cancel && cancel->load(std::memory_order_relaxed))
             return Status{ErrorCode::Ended,
@@ -605,10 +631,12 @@ Result<MusicAnalysis> analyse(PcmSource& source, const std::atomic<bool>* cancel
             return got.status();
         if (*got == 0)
             break;
-        (*analyzer)->add(block.data(), *got);
+        beside.add(block.data(), *got);
+        read += *got;
         if (progress && expected > 0)
-            progress(std::min(0.95, 0.95 * double((*analyzer)->framesRead()) / double(expected)));
+            progress(std::min(0.95, 0.95 * double(read) / double(expected)));
     }
+    beside.finish();
     return (*analyzer)->finish(progress);
 }
 

@@ -26,8 +26,10 @@ struct AnalyzerThread::State {
     std::vector<std::unique_ptr<FrameAnalyzer>> analyzers;
     int channels = 1;
     std::int64_t maxQueuedBytes = 0;
+    Full full = Full::Drop;
     std::mutex mutex;
     std::condition_variable wake;
+    std::condition_variable room; // Full::Wait: the queue has room again
     std::deque<std::vector<std::int16_t>> queue;
     std::int64_t queuedBytes = 0;
     bool ended = false;   // no more blocks come: finish the analyzers
@@ -52,6 +54,7 @@ struct AnalyzerThread::State {
                 queue.pop_front();
                 queuedBytes -= std::int64_t(block.size() * sizeof(std::int16_t));
             }
+            room.notify_all();
             const auto frames = std::int64_t(block.size()) / channels;
             for (const auto& analyzer : analyzers)
                 analyzer->add(block.data(), frames);
@@ -60,11 +63,12 @@ struct AnalyzerThread::State {
 };
 
 AnalyzerThread::AnalyzerThread(std::vector<std::unique_ptr<FrameAnalyzer>> analyzers, int channels,
-                               std::int64_t maxQueuedBytes)
+                               std::int64_t maxQueuedBytes, Full full)
     : m_state(std::make_unique<State>()) {
     m_state->analyzers = std::move(analyzers);
     m_state->channels = std::max(1, channels);
     m_state->maxQueuedBytes = maxQueuedBytes;
+    m_state->full = full;
     m_state->thread = std::thread([state = m_state.get()] { state->run(); });
 }
 
@@ -83,10 +87,15 @@ void AnalyzerThread::add(const std::int16_t* samples, std::int64_t frames) {
     const std::size_t count = std::size_t(std::max<std::int64_t>(0, frames) * m_state->channels);
     const auto bytes = std::int64_t(count * sizeof(std::int16_t));
     {
-        std::lock_guard lock(m_state->mutex);
+        std::unique_lock lock(m_state->mutex);
+        if (m_state->full == Full::Wait)
+            m_state->room.wait(lock, [&] {
+                return m_state->queue.empty() ||
+                       m_state->queuedBytes + bytes <= m_state->maxQueuedBytes;
+            });
         if (m_state->dropped)
             return;
-        if (m_state->queuedBytes + bytes > m_state->maxQueuedBytes) {
+        if (m_state->queuedBytes + bytes > m_state->maxQueuedBytes && m_state->full == Full::Drop) {
             m_state->dropped = true;
             m_state->queue.clear();
         } else {

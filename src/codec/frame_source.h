@@ -36,14 +36,16 @@ public:
 };
 
 // Analyzers that run beside the read on a thread of their own, so that a slow one (the music
-// analysis) never holds back the read and the analyzers fed inline (the peaks). Each block is
-// queued for them; should the queue pass maxQueuedBytes (the read is far ahead), they are
-// given up instead: dropped() says so, none of them is finished, and their products are made
-// some other way.
+// analysis) never holds back the read and the analyzers fed inline (the peaks), and the
+// decoding and the analysing share the machine's cores. Each block is queued for them. Should
+// the queue pass maxQueuedBytes (the read is far ahead), Full::Drop gives them up: dropped()
+// says so, none of them is finished, and their products are made some other way. Full::Wait
+// holds the read back until they have caught up.
 class AnalyzerThread : public FrameAnalyzer {
 public:
+    enum class Full { Drop, Wait };
     AnalyzerThread(std::vector<std::unique_ptr<FrameAnalyzer>> analyzers, int channels,
-                   std::int64_t maxQueuedBytes);
+                   std::int64_t maxQueuedBytes, Full full = Full::Drop);
     // Gives the analyzers up when finish() did not come, and waits for the thread.
     ~AnalyzerThread() override;
     AnalyzerThread(const AnalyzerThread&) = delete;

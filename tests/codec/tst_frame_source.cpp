@@ -133,22 +133,33 @@ private slots:
         int channels = 0;
         const std::vector<std::int16_t> all = testaudio::decodeAll(file, &channels);
         const std::atomic<bool> never{false};
-        for (const bool slow : {false, true}) {
+        using Full = AnalyzerThread::Full;
+        // (queue full: drop or wait, analyzer held back)
+        for (const auto& [full, slow] : {std::pair{Full::Drop, false}, std::pair{Full::Drop, true},
+                                         std::pair{Full::Wait, true}}) {
             std::atomic<bool> hold{slow};
             auto collect = std::make_unique<Collect>();
             Collect& seen = *collect;
             seen.hold = &hold;
             std::vector<std::unique_ptr<FrameAnalyzer>> analyzers;
             analyzers.push_back(std::move(collect));
-            // Room for the whole sound, or for a fifth of it behind an analyzer held back.
-            AnalyzerThread beside(std::move(analyzers), 2, slow ? 44100 * 4 / 5 : 44100 * 4);
+            // Room for the whole sound, or for a fifth of it behind an analyzer held back (a
+            // while, when the read waits for it).
+            AnalyzerThread beside(std::move(analyzers), 2, slow ? 44100 * 4 / 5 : 44100 * 4, full);
+            std::jthread release;
+            if (full == Full::Wait)
+                release = std::jthread([&hold] {
+                    std::this_thread::sleep_for(std::chrono::milliseconds(100));
+                    hold = false;
+                });
             auto source = FrameSource::open(file);
             QVERIFY(source);
             QVERIFY((*source)->feed({&beside}, never, 4410));
             hold = false;
-            QCOMPARE(beside.dropped(), slow);
-            QCOMPARE(seen.finished, !slow);
-            if (!slow)
+            const bool lost = full == Full::Drop && slow;
+            QCOMPARE(beside.dropped(), lost);
+            QCOMPARE(seen.finished, !lost);
+            if (!lost)
                 QVERIFY(seen.got == all);
         }
     }
