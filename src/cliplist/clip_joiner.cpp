@@ -3,6 +3,7 @@
 
 #include "base/write_fully.h"
 #include "codec/pcm_converter.h"
+#include "codec/sound_sink.h"
 
 #include <QByteArray>
 #include <QCoreApplication>
@@ -11,6 +12,8 @@
 #include <QSaveFile>
 
 #include <algorithm>
+#include <cstring>
+#include <limits>
 #include <memory>
 #include <vector>
 
@@ -69,10 +72,17 @@ ByteCount outputBytesOf(const Clip& clip, const WavFormat& target) {
            target.blockAlign();
 }
 
+// Where the joined sound goes, block by block.
+class Output {
+public:
+    virtual ~Output() = default;
+    virtual Status write(const char* data, ByteCount bytes) = 0;
+};
+
 // The joined file while it is written: an unnamed file beside the target where the file
 // system has them (nothing is left behind by a crash), renamed over the target at the end
 // only. QSaveFile keeps a link that the target is and replaces the file it points to.
-class PartFile {
+class PartFile : public Output {
 public:
     explicit PartFile(const QString& target) : m_target(target), m_file(target) {}
 
@@ -82,7 +92,9 @@ public:
         return Status::ok();
     }
 
-    Status write(const char* data, ByteCount bytes) { return writeFully(m_file, data, bytes); }
+    Status write(const char* data, ByteCount bytes) override {
+        return writeFully(m_file, data, bytes);
+    }
 
     Status rewriteHeader(const WavHeader& header) {
         const auto bytes = header.bytes();
@@ -102,10 +114,27 @@ private:
     QSaveFile m_file;
 };
 
+// An encoder fed with the joined sound, 16-bit samples.
+class SinkOutput : public Output {
+public:
+    SinkOutput(SoundSink& sink, int blockAlign) : m_sink(sink), m_blockAlign(blockAlign) {}
+    Status write(const char* data, ByteCount bytes) override {
+        m_samples.resize(std::size_t(bytes) / sizeof(std::int16_t));
+        std::memcpy(m_samples.data(), data, m_samples.size() * sizeof(std::int16_t));
+        return m_sink.write(m_samples.data(), int(bytes / m_blockAlign));
+    }
+
+private:
+    SoundSink& m_sink;
+    int m_blockAlign;
+    std::vector<std::int16_t> m_samples;
+};
+
 class Join {
 public:
-    Join(const ClipJoiner::ProgressFn& progress, ByteCount maxDataBytes, PartFile& out)
-        : m_progress(progress), m_maxDataBytes(maxDataBytes), m_out(out) {}
+    Join(const ClipJoiner::ProgressFn& progress, const std::atomic<bool>* abort,
+         ByteCount maxDataBytes, Output& out)
+        : m_progress(progress), m_abort(abort), m_maxDataBytes(maxDataBytes), m_out(out) {}
 
     void setTotal(ByteCount inputBytes) { m_totalInput = inputBytes; }
     ByteCount written() const { return m_written; }
@@ -134,6 +163,8 @@ public:
         if (ByteCount(m_buffer.size()) < block)
             m_buffer.resize(block);
         for (ByteCount left = clip.dataBytes; left > 0;) {
+            if (m_abort && m_abort->load(std::memory_order_relaxed))
+                return {ErrorCode::Ended, QCoreApplication::translate("Clips", "Cancelled.")};
             const ByteCount want = std::min(left, block);
             if (source.read(m_buffer.data(), want) != want)
                 return {ErrorCode::FileOpen,
@@ -178,8 +209,9 @@ private:
     }
 
     const ClipJoiner::ProgressFn& m_progress;
+    const std::atomic<bool>* m_abort;
     ByteCount m_maxDataBytes;
-    PartFile& m_out;
+    Output& m_out;
     std::vector<char> m_buffer;
     QByteArray m_converted;
     ByteCount m_written = 0;
@@ -187,31 +219,50 @@ private:
     ByteCount m_totalInput = 0;
 };
 
-} // namespace
-
-ClipJoiner::ClipJoiner(ByteCount maxDataBytes) : m_maxDataBytes(maxDataBytes) {}
-
-Status ClipJoiner::join(const QStringList& clipFiles, const QString& targetPath) const {
+Result<std::vector<Clip>> inspectAll(const QStringList& clipFiles, const QString& targetPath) {
     if (clipFiles.isEmpty())
-        return {ErrorCode::Empty,
-                QCoreApplication::translate("Clips", "There are no clips to join into %1.")
-                    .arg(targetPath)};
-
+        return Status{ErrorCode::Empty,
+                      QCoreApplication::translate("Clips", "There are no clips to join into %1.")
+                          .arg(targetPath)};
     std::vector<Clip> clips;
     clips.reserve(clipFiles.size());
+    const QString target = QFileInfo(targetPath).canonicalFilePath();
     for (const QString& path : clipFiles) {
+        // Written through, the target would be the clip's sound no more, while it is read.
+        if (!target.isEmpty() && QFileInfo(path).canonicalFilePath() == target)
+            return Status{ErrorCode::IllegalParam,
+                          QCoreApplication::translate(
+                              "Clips", "%1 is one of the clips joined: it cannot be saved over.")
+                              .arg(targetPath)};
         auto clip = inspect(path);
         if (!clip)
             return clip.status();
         clips.push_back(std::move(*clip));
     }
+    return clips;
+}
+
+ByteCount inputBytes(const std::vector<Clip>& clips) {
+    ByteCount input = 0;
+    for (const Clip& clip : clips)
+        input += clip.dataBytes;
+    return input;
+}
+
+} // namespace
+
+ClipJoiner::ClipJoiner(ByteCount maxDataBytes) : m_maxDataBytes(maxDataBytes) {}
+
+Status ClipJoiner::join(const QStringList& clipFiles, const QString& targetPath) const {
+    Result<std::vector<Clip>> inspected = inspectAll(clipFiles, targetPath);
+    if (!inspected)
+        return inspected.status();
+    const std::vector<Clip>& clips = *inspected;
 
     const WavFormat format = clips.front().format;
     ByteCount expected = 0;
-    ByteCount input = 0;
     for (const Clip& clip : clips) {
         expected += outputBytesOf(clip, format);
-        input += clip.dataBytes;
         if (expected > m_maxDataBytes)
             return {ErrorCode::TooLarge,
                     QCoreApplication::translate(
@@ -227,8 +278,8 @@ Status ClipJoiner::join(const QStringList& clipFiles, const QString& targetPath)
     Status s = out.open();
     if (s)
         s = out.write(header.bytes().data(), WavHeader::Size);
-    Join join(m_progress, m_maxDataBytes, out);
-    join.setTotal(input);
+    Join join(m_progress, m_abort, m_maxDataBytes, out);
+    join.setTotal(inputBytes(clips));
     for (const Clip& clip : clips) {
         if (!s)
             return s;
@@ -242,4 +293,25 @@ Status ClipJoiner::join(const QStringList& clipFiles, const QString& targetPath)
             return s;
     }
     return out.commit();
+}
+
+Status ClipJoiner::encode(const QStringList& clipFiles, const QString& output,
+                          const EncodeSettings& settings) const {
+    Result<std::vector<Clip>> inspected = inspectAll(clipFiles, output);
+    if (!inspected)
+        return inspected.status();
+    const std::vector<Clip>& clips = *inspected;
+    // What every encoder takes: 16-bit samples, one or two channels.
+    const WavFormat first = clips.front().format;
+    const WavFormat format{std::min(first.channels, 2), first.sampleRateHz, 16};
+    auto sink = SoundSink::open(output, format, settings);
+    if (!sink)
+        return sink.status();
+    SinkOutput out(**sink, format.blockAlign());
+    Join join(m_progress, m_abort, std::numeric_limits<ByteCount>::max(), out);
+    join.setTotal(inputBytes(clips));
+    for (const Clip& clip : clips)
+        if (Status s = join.append(clip, format); !s)
+            return s;
+    return (*sink)->finish();
 }

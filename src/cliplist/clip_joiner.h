@@ -7,7 +7,10 @@
 #include <QString>
 #include <QStringList>
 
+#include <atomic>
 #include <functional>
+
+struct EncodeSettings;
 
 // Joins clip files, in list order, into one WAV file: the first clip's header with both
 // sizes set to the joined data, then the sample data of every clip.
@@ -44,10 +47,18 @@ public:
     explicit ClipJoiner(ByteCount maxDataBytes = WavHeader::MaxDataBytes);
 
     void setProgress(ProgressFn progress) { m_progress = std::move(progress); }
+    // Once set, the work stops at the next block with Ended, the target left as it was.
+    void setAbort(const std::atomic<bool>* abort) { m_abort = abort; }
 
     Status join(const QStringList& clipFiles, const QString& targetPath) const;
+    // The same joined sound encoded straight into `output` (a compressed file: SoundSink),
+    // with no joined WAV between: 16-bit, the first clip's rate, its channels (two at most).
+    // The failures of join(), but TooLarge, and those of SoundSink.
+    Status encode(const QStringList& clipFiles, const QString& output,
+                  const EncodeSettings& settings) const;
 
 private:
     ByteCount m_maxDataBytes;
     ProgressFn m_progress;
+    const std::atomic<bool>* m_abort = nullptr;
 };

@@ -1,5 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "cliplist/clip_joiner.h"
+#include "codec/sound_sink.h"
 #include "support/small_disk.h"
 #include "support/test_audio.h"
 
@@ -45,6 +46,8 @@ private slots:
     void headerClaimingTooMuch_appendsWhatTheFileHolds();
     void existingTarget_replacedWhole();
     void progress_reachesTheTotal();
+    void encode_givesTheJoinedSoundWithNoJoinedFile();
+    void targetThatIsAClip_isRefused();
 
     void badInput_namesClipAndWritesNothing_data();
     void badInput_namesClipAndWritesNothing();
@@ -178,6 +181,40 @@ void TestClipJoiner::progress_reachesTheTotal() {
     QCOMPARE(total, ByteCount(400010 * 4));
     QCOMPARE(last, total);
     QVERIFY(calls >= 3); // 1.6 MB in blocks of 1 MiB, then the short clip
+}
+
+// Encoded losslessly, the list decodes to exactly the joined WAV's sound, converted clip
+// included; nothing but the target is written. A cancelled encode leaves no target.
+void TestClipJoiner::encode_givesTheJoinedSoundWithNoJoinedFile() {
+    const QStringList clips{clip("a.wav", m_cd, testaudio::noisePcm(m_cd, 30000, 1)),
+                            testaudio::writeSineWav(path("b.wav"), {1, 22050, 8}, 11025, 440.0)};
+    QVERIFY(ClipJoiner().join(clips, path("joined.wav")));
+    const QString flac = m_dir->filePath("out/list.flac");
+    QVERIFY(QDir().mkpath(QFileInfo(flac).path()));
+    const Status encoded = ClipJoiner().encode(clips, flac, EncodeSettings{Codec::Flac});
+    QVERIFY2(encoded, qPrintable(encoded.message()));
+    int channels = 0;
+    QVERIFY(testaudio::decodeAll(flac, &channels) ==
+            testaudio::decodeAll(path("joined.wav"), &channels));
+    QCOMPARE(QDir(QFileInfo(flac).path()).entryList(QDir::Files), QStringList{"list.flac"});
+
+    const std::atomic<bool> abort{true};
+    ClipJoiner cancelled;
+    cancelled.setAbort(&abort);
+    QCOMPARE(cancelled.encode(clips, path("out/gone.flac"), EncodeSettings{Codec::Flac}).code(),
+             ErrorCode::Ended);
+    QCOMPARE(QDir(QFileInfo(flac).path()).entryList(QDir::Files), QStringList{"list.flac"});
+}
+
+void TestClipJoiner::targetThatIsAClip_isRefused() {
+    const QByteArray a = testaudio::noisePcm(m_cd, 3000, 1);
+    const QStringList clips{clip("a.wav", m_cd, a), clip("b.wav", m_cd, a)};
+    for (const bool encoded : {false, true}) {
+        const Status s = encoded ? ClipJoiner().encode(clips, clips[1], EncodeSettings{})
+                                 : ClipJoiner().join(clips, clips[1]);
+        QCOMPARE(s.code(), ErrorCode::IllegalParam);
+        QVERIFY(testaudio::readAll(clips[1]).mid(44) == a);
+    }
 }
 
 void TestClipJoiner::badInput_namesClipAndWritesNothing_data() {

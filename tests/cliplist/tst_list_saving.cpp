@@ -243,7 +243,7 @@ void TestListSaving::saveMp3_encodesAtTheBitRateSetting() {
     QVERIFY(busy().isVisible());
     QCOMPARE(busy().statusText(), "Saving.......");
     QVERIFY(!m_rig->host().isEnabled());
-    // The join runs first, on a job of its own; the encoder takes the joined file after it.
+    // The encoder takes the job at once and reads the clips as it encodes them.
     QTRY_COMPARE(m_rig->framewav().findChild<QLineEdit*>("Text1")->text(), "0");
     QCOMPARE(m_rig->listPlayer().state(), MediaPlayer::State::Closed);
     QCOMPARE(m_rig->dialogs().files().first().request.filter, "MP3(*.mp3)|*.mp3");
@@ -269,9 +269,10 @@ void TestListSaving::saveMp3_jobThatFailsShowsItsFailure() {
     QFETCH(bool, refused);
     QFETCH(QString, text1);
     addClip("a", CdFormat, 22050, 440);
-    // A target in a folder that does not exist fails when written; the joined file itself as
-    // the target is refused at once.
-    const QString target = refused ? m_rig->work().concatWav() : m_rig->outside("missing/list.mp3");
+    // A target in a folder that does not exist fails when written; a clip itself as the
+    // target is refused at once.
+    const QString target =
+        refused ? m_rig->work().clipFile("a") : m_rig->outside("missing/list.mp3");
     m_rig->dialogs().queueFile(target);
 
     saving().CmdSaveList_Click();

@@ -14,13 +14,19 @@ ListJoin::ListJoin(const ClipList& clips, PageServices services, QObject* parent
     });
 }
 
-void ListJoin::start(std::unique_ptr<BusyGate::Scope> hold, const QString& target, Then then) {
+QStringList ListJoin::clipFilesToRead() {
     const AppContext& context = m_services.context;
     context.MMCEdit.command(QStringLiteral("Close"));
     context.MMCPlayList.command(QStringLiteral("Close"));
     QStringList clipFiles;
     for (int row = 0; row < m_clips.count(); ++row)
         clipFiles << m_clips.clipFile(row);
+    return clipFiles;
+}
+
+void ListJoin::start(std::unique_ptr<BusyGate::Scope> hold, const QString& target, Then then) {
+    const AppContext& context = m_services.context;
+    const QStringList clipFiles = clipFilesToRead();
     m_hold = std::move(hold);
     m_job.start<Status>(
         [clipFiles, target = target.isEmpty() ? context.workFolder.concatWav()

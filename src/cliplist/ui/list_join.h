@@ -7,6 +7,7 @@
 #include "pagekit/page_services.h"
 
 #include <QObject>
+#include <QStringList>
 
 #include <functional>
 #include <memory>
@@ -15,9 +16,9 @@ class ClipList;
 
 // The clip list joined, in list order, into a WAV file (ClipJoiner), on a background job:
 // straight into the target for "Save The List to Wav", into the work folder's concat.wav for
-// "Save The List to MP3" and a ringtone of the whole list. Both players let go of their clips
-// first. The caller's hold on the window is kept across the join and handed back with its end, so
-// an encoder job that follows keeps the window held until it too has ended.
+// a ringtone of the whole list. Both players let go of their clips first. The caller's hold on the
+// window is kept across the join and handed back with its end, so an encoder job that follows keeps
+// the window held until it too has ended.
 //
 // GUI thread only; the list outlives it.
 class ListJoin : public QObject {
@@ -30,6 +31,9 @@ public:
     // Joins the list into `target` (concat.wav when empty); `then` runs on the GUI thread with
     // the outcome and `hold` back.
     void start(std::unique_ptr<BusyGate::Scope> hold, const QString& target, Then then);
+    // The clip files in list order, both players having let go of them: what a join reads
+    // (and "Save The List to MP3", which encodes them as it reads them).
+    QStringList clipFilesToRead();
     bool isRunning() const { return m_job.isRunning(); }
     void cancel();
 

@@ -3,6 +3,7 @@
 
 #include "base/app_info.h"
 #include "base/settings.h"
+#include "cliplist/clip_joiner.h"
 #include "cliplist/clip_list.h"
 #include "cliplist/ui/list_join.h"
 #include "codec/mp3_encoder.h"
@@ -57,40 +58,35 @@ void ListSaving::CmdSaveList_Click() {
         askTarget(QCoreApplication::translate("ListSaving", "MP3(*.mp3)|*.mp3"));
     if (!target)
         return;
-    m_join.start(
+    applyBitRate(m_services);
+    const AppContext& context = m_services.context;
+    // The clips are encoded as they are read, in list order: no joined WAV comes between.
+    const QStringList clipFiles = m_join.clipFilesToRead();
+    const EncodeSettings settings{Codec::Mp3, context.Mp3Enc1.BitRate(),
+                                  QFileInfo(*target).completeBaseName()};
+    // The first clip stands for the job's input: the encoder refuses a job whose input is gone
+    // or is the target itself.
+    const short started = m_services.encoderJobs.start(
+        clipFiles.first(), *target,
+        [clipFiles, target = *target, settings](const auto& progress,
+                                                const std::atomic<bool>& abort) {
+            ClipJoiner joiner;
+            joiner.setProgress([&](ByteCount done, ByteCount total) {
+                if (total > 0)
+                    progress(int(done * 100 / total));
+            });
+            joiner.setAbort(&abort);
+            return joiner.encode(clipFiles, target, settings);
+        },
         m_services.busy.enter(BusyGate::Window::Disable,
-                              QCoreApplication::translate("ListSaving", "Saving.......")),
-        QString(),
-        [this, target = *target](const Status& joined, std::unique_ptr<BusyGate::Scope> hold) {
-            const auto fail = [&](const QString& text) {
-                hold.reset();
-                warn(m_services.context.dialogs, &m_services.dialogParent, text);
-            };
-            if (!joined)
-                return fail(QCoreApplication::translate("ListSaving", "%1 was not saved.\n\n%2")
-                                .arg(target, joined.message()));
-            applyBitRate(m_services);
-            const AppContext& context = m_services.context;
-            const QString input = context.workFolder.concatWav();
-            const EncodeSettings settings{Codec::Mp3, context.Mp3Enc1.BitRate(),
-                                          QFileInfo(target).completeBaseName()};
-            const short started = m_services.encoderJobs.start(
-                input, target,
-                [input, target, settings](const auto& progress, const std::atomic<bool>& abort) {
-                    return encodeFile(input, target, settings, progress, &abort);
-                },
-                std::move(hold));
-            emit statusCode(context.Mp3Enc1.StatusCode());
-            if (started != 0) {
-                // No job, so nothing else would delete the list's input.
-                QFile::remove(input);
-                fail(QCoreApplication::translate(
-                         "ListSaving", "%1 was not saved: the MP3 encoder did not take the job "
-                                       "(error code %2).")
-                         .arg(target)
-                         .arg(started));
-            }
-        });
+                              QCoreApplication::translate("ListSaving", "Saving.......")));
+    emit statusCode(context.Mp3Enc1.StatusCode());
+    if (started != 0)
+        warn(context.dialogs, &m_services.dialogParent,
+             QCoreApplication::translate("ListSaving", "%1 was not saved: the MP3 encoder did not "
+                                                       "take the job (error code %2).")
+                 .arg(*target)
+                 .arg(started));
 }
 
 // An empty list has nothing to join; saying so before the save dialog spares the user a

@@ -14,15 +14,15 @@ class ListJoin;
 
 // Saving the clip list of the "Audio Edit" page as one file: "Save The List to Wav"
 // (CmdSaveWav) and "Save The List to MP3" (CmdSaveList). Both join every clip, in list
-// order, into the work folder's concat.wav (ListJoin: the first clip's header with both
-// sizes rewritten, clips of another format converted to the first clip's), then the WAV
-// command copies it to the chosen file and the MP3 command hands it to the encoder Mp3Enc1.
+// order (ClipJoiner: clips of another format converted to the first clip's): the WAV command
+// into the chosen file (ListJoin), the MP3 command into the encoder Mp3Enc1's job, which
+// encodes the clips as it reads them.
 //
 // Nothing is written when the list is empty or a clip cannot be joined (missing, shorter
 // than a header, too large together); one message names the clip. A target file is written
 // under a temporary name and renamed over an older one, so a failure leaves the older file.
-// The MP3 job is one of the page's EncoderJobs: its end hides the busy window, reports,
-// deletes concat.wav and enables the window again.
+// The MP3 job is one of the page's EncoderJobs: its end hides the busy window, reports and
+// enables the window again.
 //
 // GUI thread only; the list and the join outlive it.
 class ListSaving : public QObject {
@@ -35,16 +35,16 @@ public:
     static void applyBitRate(const PageServices& services);
 
 public slots:
-    // Asks for a WAV file (cancel changes nothing), then joins the list and copies
-    // concat.wav to the chosen name as typed, on a background job while the window is held;
-    // "Finish Save" once it is written. concat.wav stays in the work folder.
+    // Asks for a WAV file (cancel changes nothing), then joins the list into the chosen name
+    // as typed, on a background job while the window is held; "Finish Save" once it is
+    // written.
     void CmdSaveWav_Click();
     // Asks for an MP3 file (cancel changes nothing), shows the busy window with
-    // "Saving......." and disables the main window, joins the list and starts the encoder on
-    // concat.wav at the bit-rate setting, with the chosen file's name (without its extension)
-    // as the MP3's ID3v2 title; statusCode() gives the encoder's StatusCode. When the join
-    // fails or the encoder refuses the job, the busy window is hidden, the window enabled and
-    // the failure shown instead.
+    // "Saving......." and disables the main window, and starts the encoder on the clips at
+    // the bit-rate setting, with the chosen file's name (without its extension) as the MP3's
+    // ID3v2 title; statusCode() gives the encoder's StatusCode. When a clip cannot be joined
+    // or the encoder refuses the job, the busy window is hidden, the window enabled and the
+    // failure shown instead.
     void CmdSaveList_Click();
 
 signals:
