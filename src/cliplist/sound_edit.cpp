@@ -69,18 +69,8 @@ Result<Outcome> rewrite(const QString& in, const QString& out,
             const double g = gainAt(frame);
             for (int c = 0; c < format.channels; ++c) {
                 const std::size_t i = std::size_t(f * format.channels + c);
-                double v = std::round(samples[i] * g);
-                if (v > 32767 || v < -32768) {
-                    v = std::clamp(v, -32768.0, 32767.0);
+                if (storeSample(samples[i] * g, eightBit, target, i))
                     ++outcome.clippedSamples;
-                }
-                if (eightBit) {
-                    target[i] = char(std::clamp(int(std::lround(v / 256)) + 128, 0, 255));
-                } else {
-                    const auto s = std::int16_t(v);
-                    target[2 * i] = char(s & 0xFF);
-                    target[2 * i + 1] = char((s >> 8) & 0xFF);
-                }
             }
         }
         return writeFully(file, bytes.constData(), bytes.size());

@@ -176,16 +176,8 @@ Status write(SampleScratch& scratch, const WavFormat& format, std::int64_t first
     const Status read = scratch.read(first, frames, [&](const float* samples, std::int64_t n) {
         const auto count = qsizetype(n * format.channels);
         bytes.resize(count * (eightBit ? 1 : 2));
-        for (qsizetype i = 0; i < count; ++i) {
-            const double v = std::clamp(std::round(samples[i] * factor), -32768.0, 32767.0);
-            if (eightBit) {
-                bytes[i] = char(std::clamp(int(std::lround(v / 256)) + 128, 0, 255));
-            } else {
-                const auto s = std::int16_t(v);
-                bytes[2 * i] = char(s & 0xFF);
-                bytes[2 * i + 1] = char((s >> 8) & 0xFF);
-            }
-        }
+        for (qsizetype i = 0; i < count; ++i)
+            storeSample(samples[i] * factor, eightBit, bytes.data(), std::size_t(i));
         if (Status written = writeFully(file, bytes.constData(), bytes.size()); !written)
             return written;
         done += n;

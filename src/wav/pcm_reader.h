@@ -7,6 +7,8 @@
 #include <QFile>
 #include <QString>
 
+#include <algorithm>
+#include <cmath>
 #include <cstddef>
 #include <cstdint>
 #include <functional>
@@ -17,6 +19,25 @@
 inline void widenEightBit(const std::uint8_t* in, std::int16_t* out, std::size_t count) {
     for (std::size_t i = 0; i < count; ++i)
         out[i] = std::int16_t((int(in[i]) - 128) * 256);
+}
+
+// A sample worked on at 16-bit scale (any real number) stored as `eightBit` unsigned 8-bit or
+// little-endian signed 16-bit clip bytes at sample index i of `target`: rounded, and held
+// within 16 bits. Returns whether it had to be held (the edit clipped it). How every edit that
+// writes a clip stores its samples.
+inline bool storeSample(double value, bool eightBit, char* target, std::size_t i) {
+    double v = std::round(value);
+    const bool clipped = v > 32767 || v < -32768;
+    if (clipped)
+        v = v > 0 ? 32767.0 : -32768.0;
+    if (eightBit) {
+        target[i] = char(std::clamp(int(std::lround(v / 256)) + 128, 0, 255));
+    } else {
+        const auto s = std::int16_t(v);
+        target[2 * i] = char(s & 0xFF);
+        target[2 * i + 1] = char((s >> 8) & 0xFF);
+    }
+    return clipped;
 }
 
 // The sound of an 8- or 16-bit PCM WAV file (a clip file) read as interleaved signed 16-bit
