@@ -5,6 +5,8 @@
 //   bench_gui_ops add FILE                    "Add New" of FILE, its peaks included
 //   bench_gui_ops savewav OUT.wav CLIP...     "Save The List to Wav" of the clips
 //   bench_gui_ops crop FILE FROM_MS TO_MS     "Done" on FILE (added first) between the marks
+//   bench_gui_ops take SECONDS OUT.wav        "Save" as "Wav" of a take of SECONDS on the
+//                                             recording page (a sound server of its own)
 #include "analysis/analysis_file.h"
 #include "audio/media_player.h"
 #include "audio/pulse/pulse_engine.h"
@@ -21,11 +23,15 @@
 #include "pagekit/app_context.h"
 #include "pagekit/busy_gate.h"
 #include "pagekit/dialogs.h"
+#include "recording/ui/frame_rec.h"
 #include "shell/main_window.h"
+#include "shell/pages.h"
+#include "support/pulse_daemon.h"
 #include "wav/side_file.h"
 #include "waveform/peak_cache.h"
 
 #include <QApplication>
+#include <QBuffer>
 #include <QElapsedTimer>
 #include <QEventLoop>
 #include <QFileInfo>
@@ -119,6 +125,36 @@ void addAll(Frmmain& window, ScriptDialogs& dialogs, const QStringList& files) {
     loop.exec();
 }
 
+// A take of `seconds` on the recording page: a short real one through the server (whose
+// null sink's monitor is the input), its sound then replaced by `seconds` of noise in the
+// take's own format. Empty when the page could not record.
+QString makeTake(FrameRec& page, int seconds) {
+    page.btnRecord_Click();
+    QEventLoop loop;
+    QTimer::singleShot(300, &loop, &QEventLoop::quit);
+    loop.exec();
+    page.btnRecord_Click();
+    if (page.take().state() != TakeRecorder::State::TakeReady)
+        return QStringLiteral("no take was recorded");
+    QByteArray image(reinterpret_cast<const char*>(page.take().takeBuffer()),
+                     qsizetype(page.take().takeLength()));
+    QBuffer buffer(&image);
+    buffer.open(QIODevice::ReadOnly);
+    const Result<WavInfo> info = readWavInfo(buffer);
+    if (!info)
+        return info.status().message();
+    QByteArray pcm(qsizetype(seconds) * info->format.sampleRateHz * info->format.blockAlign(),
+                   Qt::Uninitialized);
+    std::uint32_t noise = 1;
+    for (char& byte : pcm) {
+        noise = noise * 1664525u + 1013904223u;
+        byte = char(noise >> 24);
+    }
+    if (Status replaced = page.take().replaceSound(pcm); !replaced)
+        return replaced.message();
+    return QString();
+}
+
 } // namespace
 
 int main(int argc, char** argv) {
@@ -127,10 +163,15 @@ int main(int argc, char** argv) {
     const QStringList args = QCoreApplication::arguments().mid(1);
     const QString op = args.value(0);
     if (!(op == "add" && args.size() == 2) && !(op == "savewav" && args.size() >= 3) &&
-        !(op == "crop" && args.size() == 4)) {
+        !(op == "crop" && args.size() == 4) && !(op == "take" && args.size() == 3)) {
         std::fprintf(stderr, "usage: bench_gui_ops add FILE | savewav OUT CLIP... | crop FILE "
-                             "FROM_MS TO_MS\n");
+                             "FROM_MS TO_MS | take SECONDS OUT\n");
         return 2;
+    }
+    PulseDaemon daemon;
+    if (QString error; op == "take" && !daemon.start(&error)) {
+        std::fprintf(stderr, "take: no sound server: %s\n", qPrintable(error));
+        return 1;
     }
     QTemporaryDir scratch;
     PulseEngine engine;
@@ -155,6 +196,18 @@ int main(int argc, char** argv) {
         addAll(window, dialogs, args.mid(2));
         dialogs.paths = {args.at(1)};
         result = measure(window, [&] { page.saving().CmdSaveWav_Click(); });
+    } else if (op == "take") {
+        window.Toolbar1_ButtonClick(QStringLiteral("Rec"));
+        FrameRec& rec = window.pages().frameRec();
+        if (const QString failed = makeTake(rec, args.at(1).toInt()); !failed.isEmpty()) {
+            std::fprintf(stderr, "take failed: %s\n", qPrintable(failed));
+            return 1;
+        }
+        dialogs.paths = {args.at(2)};
+        result = measure(window, [&] {
+            rec.btnSave_Click();
+            rec.CmdWav_Click();
+        });
     } else {
         addAll(window, dialogs, {args.at(1)});
         page.list().setCurrentRow(0);
@@ -163,7 +216,8 @@ int main(int argc, char** argv) {
         page.session().setMarkOut(args.at(3).toLongLong());
         result = measure(window, [&] { page.editor().CmdEditDone_Click(); });
     }
-    if (!dialogs.messages.isEmpty() || page.clipNames().isEmpty()) {
+    if (!dialogs.messages.isEmpty() || (op != "take" && page.clipNames().isEmpty()) ||
+        (op == "take" && !QFileInfo::exists(args.at(2)))) {
         std::fprintf(stderr, "%s failed: %s\n", qPrintable(op),
                      qPrintable(dialogs.messages.join(u' ')));
         return 1;
