@@ -27,6 +27,7 @@ QString WorkFolder::clipFile(const QString& clipName) const {
 }
 
 QStringList WorkFolder::ownFileNames() {
+    // concat.wav: the joined list that earlier versions wrote here, never a clip.
     return {QStringLiteral("tempwav.wav"), QStringLiteral("concat.wav"),
             QStringLiteral("crop-source.tmp"), QStringLiteral("crop-result.tmp")};
 }

@@ -4,8 +4,8 @@
 #include <QString>
 #include <QStringList>
 
-// The program's private folder for clip files, the recording page's tempwav.wav, the joined
-// concat.wav and the crop's scratch files. It is the per-user application data folder plus
+// The program's private folder for clip files, the recording page's tempwav.wav and the
+// crop's scratch files. It is the per-user application data folder plus
 // "korvanel/" by default; tests hand in a temporary folder. Created at start when missing,
 // emptied (files only) at exit. Nothing in it survives a run that ends through the exit
 // sequence; after a crash the journal of the clip list lets the next start restore it.
@@ -35,7 +35,6 @@ public:
     // ".wav" without that ending, the folder's own files left out, in file name order.
     QStringList clipFilesFound() const;
     QString tempWav() const { return file(QStringLiteral("tempwav.wav")); }
-    QString concatWav() const { return file(QStringLiteral("concat.wav")); }
     // The crop's two scratch files: the clip as it was, and the cut result. Clip files all
     // end in ".wav", so these names can never be a clip's.
     QString cropSource() const { return file(QStringLiteral("crop-source.tmp")); }

@@ -145,10 +145,36 @@ LoopPlan planLoop(const Request& request, std::int64_t start, std::int64_t avail
     return {end - crossfade, end - crossfade, crossfade};
 }
 
-// `count` frames of the source from frame `from` on, silence past its end.
-Result<std::vector<std::int16_t>> readFrames(const QString& path, std::int64_t from,
+// The request's sound: its source, or its files joined.
+Result<std::unique_ptr<FrameSource>> openSound(const Request& request) {
+    if (request.joined.isEmpty())
+        return FrameSource::open(request.source);
+    std::vector<ClipRange> parts;
+    for (const QString& file : request.joined)
+        parts.push_back(ClipRange{file});
+    return FrameSource::join(parts);
+}
+
+// What the messages name the sound by.
+QString soundName(const Request& request) {
+    return request.joined.isEmpty() ? request.source : request.joined.first();
+}
+
+// `count` frames of the request's sound from frame `from` on.
+Result<std::unique_ptr<FrameSource>> openStretch(const Request& request, std::int64_t from,
+                                                 std::int64_t count) {
+    auto opened = openSound(request);
+    if (!opened)
+        return opened.status();
+    if (Status limited = (*opened)->limit(from, count); !limited)
+        return limited;
+    return opened;
+}
+
+// `count` frames of the sound from frame `from` on, silence past its end.
+Result<std::vector<std::int16_t>> readFrames(const Request& request, std::int64_t from,
                                              std::int64_t count) {
-    auto opened = FrameSource::open(ClipRange{path, from, count});
+    auto opened = openStretch(request, from, count);
     if (!opened)
         return opened.status();
     std::vector<std::int16_t> frames;
@@ -158,10 +184,10 @@ Result<std::vector<std::int16_t>> readFrames(const QString& path, std::int64_t f
     return frames;
 }
 
-// The loudness of `count` frames of the source from frame `from` on, read once.
-Result<soundedit::Measure> measureStretch(const QString& path, std::int64_t from,
+// The loudness of `count` frames of the sound from frame `from` on, read once.
+Result<soundedit::Measure> measureStretch(const Request& request, std::int64_t from,
                                           std::int64_t count) {
-    auto opened = FrameSource::open(ClipRange{path, from, count});
+    auto opened = openStretch(request, from, count);
     if (!opened)
         return opened.status();
     FrameSource& source = **opened;
@@ -169,7 +195,7 @@ Result<soundedit::Measure> measureStretch(const QString& path, std::int64_t from
         block.resize(std::size_t((1 << 16) * source.channels()));
         return source.read(block.data(), 1 << 16);
     };
-    return soundedit::measure(source.channels(), source.sampleRateHz(), read, path);
+    return soundedit::measure(source.channels(), source.sampleRateHz(), read, soundName(request));
 }
 
 Result<soundedit::Measure> measureHeld(const std::vector<std::int16_t>& samples, int channels,
@@ -249,7 +275,7 @@ ShapeFn crossfadeStep(std::vector<std::int16_t> tail, std::int64_t length, int c
 }
 
 Result<Pipeline> prepare(const Request& request) {
-    auto opened = FrameSource::open(request.source);
+    auto opened = openSound(request);
     if (!opened)
         return opened.status();
     Pipeline pipeline;
@@ -272,7 +298,7 @@ Result<Pipeline> prepare(const Request& request) {
         return Status{
             ErrorCode::Empty,
             QCoreApplication::translate("Ringtone", "%1: there is no sound to make a ringtone of.")
-                .arg(request.source)};
+                .arg(soundName(request))};
     LoopPlan loop;
     if (request.loop) {
         loop = planLoop(request, start, available, pipeline.toneFrames, rateHz);
@@ -280,7 +306,7 @@ Result<Pipeline> prepare(const Request& request) {
     }
 
     if (loop.crossfade > 0) {
-        auto tail = readFrames(request.source, start + loop.tailFrom, loop.crossfade);
+        auto tail = readFrames(request, start + loop.tailFrom, loop.crossfade);
         if (!tail)
             return tail.status();
         pipeline.steps.push_back(crossfadeStep(std::move(*tail), loop.crossfade, channels));
@@ -298,8 +324,9 @@ Result<Pipeline> prepare(const Request& request) {
     // The loudness of the kept part, measured before anything is written.
     if (request.loudness) {
         Result<soundedit::Measure> measured =
-            source.held().empty() ? measureStretch(request.source, start, pipeline.toneFrames)
-                                  : measureHeld(source.held(), channels, rateHz, request.source);
+            source.held().empty()
+                ? measureStretch(request, start, pipeline.toneFrames)
+                : measureHeld(source.held(), channels, rateHz, soundName(request));
         if (!measured)
             return measured.status();
         soundedit::Target target;
@@ -391,7 +418,7 @@ Result<QByteArray> repeatedImage(const Request& request, int times) {
         return Status{ErrorCode::TooLarge,
                       QCoreApplication::translate("Ringtone",
                                                   "%1: the tone is too long to be played %2 times.")
-                          .arg(request.source)
+                          .arg(soundName(request))
                           .arg(times)};
     WavHeader header = WavHeader::forFormat(format);
     header.setDataSize(dataBytes);

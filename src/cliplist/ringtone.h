@@ -6,6 +6,7 @@
 
 #include <QByteArray>
 #include <QString>
+#include <QStringList>
 
 #include <atomic>
 #include <cstdint>
@@ -67,6 +68,9 @@ QString lengthText(std::int64_t lengthMs);
 
 struct Request {
     QString source; // any file the decoder reads; a clip file is read straight from its PCM
+    // Instead of one source: these files one after another, as one sound (a ringtone of the
+    // whole clip list), in the first one's channels and rate. Nothing joined is written.
+    QStringList joined;
     // The stretch of the source the tone is made of: from startMs on, lengthMs long (-1: to
     // the end). Only the stretch is read.
     std::int64_t startMs = 0;
@@ -102,7 +106,8 @@ struct Request {
 // decoder only estimates the source's length, a stretch that runs past the sound's real end
 // gives a shorter tone whose fade is cut off (the caller decodes such a source whole first).
 //
-// Failures name the file: those of FrameSource for the source, Empty for a stretch without
+// Failures name the file: those of FrameSource for the source (the first joined file for a
+// joined sound, or the one at fault), Empty for a stretch without
 // sound, those of SoundSink for the output. Runs on the caller's thread (the encoder's
 // worker); `progress` gets percents.
 Status render(const Request& request, const PercentFn& progress = {},

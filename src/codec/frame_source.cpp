@@ -2,9 +2,11 @@
 #include "codec/frame_source.h"
 
 #include "codec/decode_stream.h"
+#include "codec/pcm_converter.h"
 #include "wav/pcm_reader.h"
 
 #include <algorithm>
+#include <cmath>
 #include <condition_variable>
 #include <cstring>
 #include <deque>
@@ -145,6 +147,7 @@ Result<std::unique_ptr<FrameSource>> FrameSource::open(const ClipRange& range, i
         if (!opened)
             return opened.status();
         source->m_stream = std::move(*opened);
+        source->m_decodes = true;
         source->m_channels = source->m_stream->channels();
         source->m_rateHz = source->m_stream->sampleRateHz();
         source->m_exact = readWavInfo(range.file).isOk();
@@ -156,9 +159,64 @@ Result<std::unique_ptr<FrameSource>> FrameSource::open(const ClipRange& range, i
     return source;
 }
 
+Result<std::unique_ptr<FrameSource>> FrameSource::join(const std::vector<ClipRange>& parts,
+                                                       int maxChannels) {
+    if (parts.empty())
+        return Status{ErrorCode::Empty,
+                      QCoreApplication::translate("Clips", "There is no sound to read.")};
+    std::unique_ptr<FrameSource> joined(new FrameSource);
+    joined->m_path = parts.front().file;
+    joined->m_exact = true;
+    std::int64_t start = 0;
+    for (const ClipRange& range : parts) {
+        auto opened = open(range, maxChannels);
+        if (!opened)
+            return opened.status();
+        Part part;
+        part.source = std::move(*opened);
+        FrameSource& source = *part.source;
+        if (joined->m_parts.empty()) {
+            joined->m_channels = source.channels();
+            joined->m_rateHz = source.sampleRateHz();
+        }
+        part.start = start;
+        part.frames = source.frames();
+        if (source.channels() != joined->m_channels || source.sampleRateHz() != joined->m_rateHz) {
+            const WavFormat from{source.channels(), source.sampleRateHz(), 16};
+            const WavFormat to{joined->m_channels, joined->m_rateHz, 16};
+            auto converter = PcmConverter::create(from, to);
+            if (!converter)
+                return Status{
+                    converter.status().code(),
+                    QStringLiteral("%1: %2").arg(range.file, converter.status().message())};
+            part.converter = std::move(*converter);
+            if (part.frames > 0)
+                part.frames = std::int64_t(
+                    std::llround(double(part.frames) * to.sampleRateHz / from.sampleRateHz));
+            joined->m_exact = false;
+        }
+        joined->m_exact = joined->m_exact && source.exactLength() && part.frames >= 0;
+        joined->m_decodes = joined->m_decodes || source.decodes() || part.converter;
+        start = part.frames < 0 || start < 0 ? -1 : start + part.frames;
+        joined->m_parts.push_back(std::move(part));
+    }
+    return joined;
+}
+
 FrameSource::~FrameSource() = default;
 
+Status FrameSource::limit(std::int64_t firstFrame, std::int64_t frames) {
+    m_first = std::max<std::int64_t>(0, firstFrame);
+    m_length = frames;
+    m_holding = false;
+    return seek(0);
+}
+
 std::int64_t FrameSource::fileFrames() const {
+    if (!m_parts.empty())
+        return m_parts.back().start < 0 || m_parts.back().frames < 0
+                   ? -1
+                   : m_parts.back().start + m_parts.back().frames;
     if (m_reader)
         return m_reader->frames();
     const ByteCount bytes = m_stream->lengthBytes();
@@ -175,6 +233,8 @@ std::int64_t FrameSource::frames() const {
 
 Status FrameSource::seek(std::int64_t frame) {
     m_position = std::max<std::int64_t>(0, frame);
+    if (!m_parts.empty())
+        return seekParts(m_first + m_position);
     if (m_reader) {
         const std::int64_t left =
             m_length < 0 ? m_reader->frames() : std::max<std::int64_t>(0, m_length - m_position);
@@ -262,7 +322,12 @@ Result<std::int64_t> FrameSource::read(std::int16_t* samples, std::int64_t maxFr
     if (maxFrames <= 0)
         return std::int64_t(0);
     std::int64_t frames = 0;
-    if (m_reader) {
+    if (!m_parts.empty()) {
+        const Result<std::int64_t> got = readParts(samples, maxFrames);
+        if (!got)
+            return got.status();
+        frames = *got;
+    } else if (m_reader) {
         frames = m_reader->next(m_block, maxFrames);
         if (frames < 0)
             return Status{
@@ -292,6 +357,79 @@ Result<std::int64_t> FrameSource::read(std::int16_t* samples, std::int64_t maxFr
             widenEightBit(m_bytes.data(), samples, std::size_t(frames * m_channels));
     }
     m_position += frames;
-    framesReadSoFar.fetch_add(frames, std::memory_order_relaxed);
+    // A joined source's parts count what they read themselves.
+    if (m_parts.empty())
+        framesReadSoFar.fetch_add(frames, std::memory_order_relaxed);
     return frames;
+}
+
+// The part that holds `frame` (the last one past the end) starts there; the parts after it
+// start at their first frame when they are reached. A converted part starts again from the
+// frame of its own that comes nearest before, with a converter of its own.
+Status FrameSource::seekParts(std::int64_t frame) {
+    m_part = 0;
+    while (m_part + 1 < m_parts.size() && m_parts[m_part + 1].start >= 0 &&
+           m_parts[m_part + 1].start <= frame)
+        ++m_part;
+    m_converted.clear();
+    m_convertedAt = 0;
+    const Part& part = m_parts[m_part];
+    return startPart(m_parts[m_part], std::max<std::int64_t>(0, frame - part.start));
+}
+
+Status FrameSource::startPart(Part& part, std::int64_t frame) {
+    part.flushed = false;
+    if (!part.converter)
+        return part.source->seek(frame);
+    auto fresh = PcmConverter::create(part.converter->from(), part.converter->to());
+    if (!fresh)
+        return fresh.status();
+    part.converter = std::move(*fresh);
+    return part.source->seek(frame * part.converter->from().sampleRateHz /
+                             part.converter->to().sampleRateHz);
+}
+
+Result<std::int64_t> FrameSource::readParts(std::int16_t* samples, std::int64_t maxFrames) {
+    const qsizetype frameBytes = qsizetype(m_channels) * qsizetype(sizeof(std::int16_t));
+    while (m_part < m_parts.size()) {
+        Part& part = m_parts[m_part];
+        if (!part.converter) {
+            const Result<std::int64_t> got = part.source->read(samples, maxFrames);
+            if (!got || *got > 0)
+                return got;
+        } else {
+            if (m_convertedAt < m_converted.size()) {
+                const qsizetype bytes =
+                    std::min(m_converted.size() - m_convertedAt, qsizetype(maxFrames) * frameBytes);
+                std::memcpy(samples, m_converted.constData() + m_convertedAt, std::size_t(bytes));
+                m_convertedAt += bytes;
+                return std::int64_t(bytes / frameBytes);
+            }
+            m_converted.clear();
+            m_convertedAt = 0;
+            if (!part.flushed) {
+                constexpr std::int64_t BlockFrames = 4096;
+                m_block.resize(std::size_t(BlockFrames * part.source->channels()));
+                const Result<std::int64_t> got = part.source->read(m_block.data(), BlockFrames);
+                if (!got)
+                    return got.status();
+                const Status converted =
+                    *got > 0
+                        ? part.converter->push(
+                              reinterpret_cast<const char*>(m_block.data()),
+                              ByteCount(*got) * part.converter->from().blockAlign(), m_converted)
+                        : part.converter->flush(m_converted);
+                if (!converted)
+                    return Status{converted.code(), QStringLiteral("%1: %2").arg(
+                                                        part.source->m_path, converted.message())};
+                part.flushed = *got == 0;
+                continue;
+            }
+        }
+        // This part is over: the next one from its first frame.
+        if (++m_part < m_parts.size())
+            if (Status at = startPart(m_parts[m_part], 0); !at)
+                return at;
+    }
+    return std::int64_t(0);
 }

@@ -3,6 +3,7 @@
 
 #include "base/status.h"
 
+#include <QByteArray>
 #include <QString>
 
 #include <atomic>
@@ -12,6 +13,7 @@
 #include <vector>
 
 class DecodeStream;
+class PcmConverter;
 class PcmReader;
 
 // A stretch of a sound file: `frames` frames from `firstFrame` on, at the file's own rate.
@@ -76,6 +78,12 @@ public:
     // that starts past the first frame.
     static Result<std::unique_ptr<FrameSource>> open(const QString& path, int maxChannels = 2);
     static Result<std::unique_ptr<FrameSource>> open(const ClipRange& range, int maxChannels = 2);
+    // The parts, one after another, as one sound (a clip list read as it would be joined):
+    // in the first part's channels and rate, a part of another format converted to them as it
+    // is read. The length of a converted part is the converter's estimate, to within a frame or
+    // two (exactLength() false). Fails as open() does for a part, or Empty for no parts.
+    static Result<std::unique_ptr<FrameSource>> join(const std::vector<ClipRange>& parts,
+                                                     int maxChannels = 2);
     ~FrameSource();
     FrameSource(const FrameSource&) = delete;
     FrameSource& operator=(const FrameSource&) = delete;
@@ -88,10 +96,15 @@ public:
     bool exactLength() const { return m_exact; }
 
     // The next read starts at `frame` of the stretch (clamped to 0), sample for sample where
-    // a read from the start would be then. Fails as DecodeStream::seek does.
+    // a read from the start would be then (in a converted part of a joined source, within a
+    // frame or two). Fails as DecodeStream::seek does.
     Status seek(std::int64_t frame);
-    // Whether the sound is decoded as it is read (not a clip file read from its PCM).
-    bool decodes() const { return m_stream != nullptr; }
+    // From now on the stretch is `frames` frames (< 0: to the end) from `firstFrame` of the
+    // sound, and the next read starts at its first frame. The failures of seek().
+    Status limit(std::int64_t firstFrame, std::int64_t frames);
+    // Whether the sound is decoded or converted as it is read (not only clip files read from
+    // their PCM).
+    bool decodes() const { return m_decodes; }
     // Reads the next `frames` frames (fewer at the stretch's end) into held() and serves the
     // reads that follow from there: a short stretch read twice is decoded once. The failures
     // of read().
@@ -120,11 +133,29 @@ public:
     static std::int64_t framesReadInAll();
 
 private:
+    // One file of a joined source, with its converter when its format is not the source's.
+    struct Part {
+        std::unique_ptr<FrameSource> source;
+        std::unique_ptr<PcmConverter> converter;
+        std::int64_t start = 0;  // its first frame in the joined sound
+        std::int64_t frames = 0; // its frames at the joined sound's rate
+        bool flushed = false;    // the converter has given out what it held back
+    };
+
     FrameSource() = default;
     std::int64_t fileFrames() const;
+    Status seekParts(std::int64_t frame);
+    // Reads `part` from its `frame` (at the joined sound's rate) on.
+    static Status startPart(Part& part, std::int64_t frame);
+    Result<std::int64_t> readParts(std::int16_t* samples, std::int64_t maxFrames);
 
     std::unique_ptr<PcmReader> m_reader;
     std::unique_ptr<DecodeStream> m_stream;
+    std::vector<Part> m_parts;
+    std::size_t m_part = 0; // the part read now
+    QByteArray m_converted; // frames a converter gave out and not yet handed on
+    qsizetype m_convertedAt = 0;
+    bool m_decodes = false;
     QString m_path;
     int m_channels = 0;
     int m_rateHz = 0;

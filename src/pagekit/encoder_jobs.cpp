@@ -3,13 +3,11 @@
 
 #include "audio/media_player.h"
 #include "base/app_info.h"
-#include "base/path_helpers.h"
 #include "pagekit/app_context.h"
 #include "pagekit/busy_window.h"
 #include "pagekit/dialogs.h"
 
 #include <QDir>
-#include <QFile>
 #include <QPointer>
 
 #include <algorithm>
@@ -42,7 +40,7 @@ short EncoderJobs::start(const QString& inputPath, const QString& outputPath, Mp
         work ? m_context.Mp3Enc1.EncodeWith(inputPath, outputPath, std::move(work), done)
              : m_context.Mp3Enc1.EncodeFile(inputPath, outputPath, done);
     if (code == 0)
-        m_jobs.emplace(id, Job{inputPath, std::move(busy), std::move(saved)});
+        m_jobs.emplace(id, Job{std::move(busy), std::move(saved)});
     return code;
 }
 
@@ -65,11 +63,5 @@ void EncoderJobs::finish(int id, bool ok, const QString& message, const QString&
                                   Dialogs::Icon::Warning);
     m_context.MMCEdit.command(QStringLiteral("stop"));
     m_context.MMCPlayList.command(QStringLiteral("Stop"));
-    const QString concat = m_context.workFolder.concatWav();
-    const bool stillRead = std::any_of(m_jobs.begin(), m_jobs.end(), [&](const auto& other) {
-        return other.second.input == concat;
-    });
-    if (!stillRead && paths::FileExists(concat))
-        QFile::remove(concat);
     // job.busy goes last: the window is enabled after everything else.
 }

@@ -16,14 +16,9 @@ class QWidget;
 
 // Starts MP3 jobs, and the other encoder jobs, on the shared encoder and ends each one on its own.
 // At the end of every job, in this order: its busy window is hidden, "Finish Save" with the
-// file written on the next line (or the job's
-// failure) is shown, the edit player gets "stop" and the list player "Stop", concat.wav is deleted
-// from the work folder when it exists, and the job's busy scope, which may have disabled the main
-// window, goes.
-//
-// concat.wav is deleted only when no queued or running job still reads it: a recording
-// page job that ends while a list save waits in the encoder's queue leaves the list's input
-// alone. A busy window shown by a job follows the job's progress.
+// file written on the next line (or the job's failure) is shown, the edit player gets "stop"
+// and the list player "Stop", and the job's busy scope, which may have disabled the main
+// window, goes. A busy window shown by a job follows the job's progress.
 //
 // GUI thread only; the context's parts and the dialog parent must outlive it.
 class EncoderJobs : public QObject {
@@ -47,7 +42,6 @@ public:
 
 private:
     struct Job {
-        QString input;
         std::unique_ptr<BusyGate::Scope> busy;
         std::function<void(const QString& output)> saved;
     };

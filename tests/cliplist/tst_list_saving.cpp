@@ -131,7 +131,7 @@ void TestListSaving::saveWav_joinsEveryClipInListOrder() {
     QVERIFY(joined.mid(44) == pcm);
     if (frames.size() == 1)
         QVERIFY(joined == testaudio::readAll(m_rig->framewav().clips().clipFile(0)));
-    QVERIFY(!QFile::exists(m_rig->work().concatWav())); // joined straight into the target
+    QVERIFY(!QFile::exists(m_rig->work().file("concat.wav"))); // joined straight into the target
     QCOMPARE(m_rig->dialogs().messages().size(), 1);
     QCOMPARE(m_rig->dialogs().messages().first().text.section('\n', 0, 0), "Finish Save");
     QCOMPARE(m_rig->listPlayer().state(), MediaPlayer::State::Closed);
@@ -191,7 +191,7 @@ void TestListSaving::save_listThatCannotBeJoinedWritesNothing() {
                  qPrintable(shown.text));
     QCOMPARE(testaudio::readAll(target), QByteArray("an older file"));
     QCOMPARE(QDir(m_rig->outside(QString())).entryList(QDir::Files | QDir::Hidden).size(), 1);
-    QVERIFY(!QFile::exists(m_rig->work().concatWav()));
+    QVERIFY(!QFile::exists(m_rig->work().file("concat.wav")));
     QVERIFY(!busy().isVisible());
     QVERIFY(m_rig->host().isEnabled());
 }

@@ -1,4 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
+#include "cliplist/clip_joiner.h"
 #include "cliplist/ringtone.h"
 #include "cliplist/sound_edit.h"
 #include "codec/decode_stream.h"
@@ -62,6 +63,7 @@ private slots:
     void render_sourceWithoutSoundWritesNothing();
     void render_ofAStretchIsThatStretchOfTheWholeDecode();
     void render_bringsAMonoSourceToTheLoudnessOnTwoChannels();
+    void render_ofJoinedFilesIsTheirJoin();
 
 private:
     QString path(const QString& name) const { return m_dir.filePath(name); }
@@ -325,6 +327,27 @@ void TestRingtone::render_bringsAMonoSourceToTheLoudnessOnTwoChannels() {
     QVERIFY2(std::abs(measured->lufs - ringtone::DefaultLufs) <= 0.5,
              qPrintable(QString::number(measured->lufs)));
     QVERIFY(measured->truePeakDb <= -0.9);
+}
+
+// A tone of the whole list reads the clips one after another, converting as the join does.
+void TestRingtone::render_ofJoinedFilesIsTheirJoin() {
+    const WavFormat cd{2, 44100, 16};
+    const QStringList clips{
+        testaudio::writeWav(path("a.wav"), cd, testaudio::noisePcm(cd, 44100, 1)),
+        testaudio::writeSineWav(path("b.wav"), {1, 22050, 8}, 22050, 440.0),
+        testaudio::writeWav(path("c.wav"), cd, testaudio::noisePcm(cd, 22050, 2))};
+    QVERIFY(ClipJoiner().join(clips, path("joined.wav")));
+    ringtone::Request request;
+    request.fadeOutMs = 0;
+    request.joined = clips;
+    const Result<QByteArray> tone = ringtone::repeatedImage(request, 1);
+    QVERIFY2(tone, qPrintable(tone.status().message()));
+    const QByteArray joined = testaudio::readAll(path("joined.wav")).mid(WavHeader::Size);
+    const QByteArray pcm = tone->mid(WavHeader::Size);
+    QVERIFY2(std::abs(pcm.size() - joined.size()) <= 2 * cd.blockAlign(),
+             qPrintable(QStringLiteral("%1 against %2 bytes").arg(pcm.size()).arg(joined.size())));
+    const qsizetype common = std::min(pcm.size(), joined.size());
+    QVERIFY(pcm.left(common) == joined.left(common));
 }
 
 QTEST_GUILESS_MAIN(TestRingtone)

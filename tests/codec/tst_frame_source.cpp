@@ -164,6 +164,46 @@ private slots:
         }
     }
 
+    // Parts read as one sound: sample for sample the parts one after another, from any frame
+    // and within any stretch across a seam; a part of another format converted, its length
+    // estimated to within two frames of what it gives.
+    void joinedParts_readAsOneSoundAcrossTheirSeams() {
+        const QString a =
+            testaudio::writeWav(path("a.wav"), Stereo44k, testaudio::noisePcm(Stereo44k, 30000, 1));
+        const QString b =
+            testaudio::writeWav(path("b.wav"), Stereo44k, testaudio::noisePcm(Stereo44k, 20000, 2));
+        int channels = 0;
+        std::vector<std::int16_t> all = testaudio::decodeAll(a, &channels);
+        const std::vector<std::int16_t> second = testaudio::decodeAll(b, &channels);
+        all.insert(all.end(), second.begin() + 2 * 5000, second.begin() + 2 * 15000);
+        all.insert(all.end(), second.begin(), second.end());
+
+        auto joined = FrameSource::join({ClipRange{a}, ClipRange{b, 5000, 10000}, ClipRange{b}});
+        QVERIFY(joined);
+        FrameSource& source = **joined;
+        QVERIFY(source.exactLength() && !source.decodes());
+        QCOMPARE(source.frames(), std::int64_t(60000));
+        std::vector<std::int16_t> got;
+        QVERIFY(source.seek(29000));
+        QCOMPARE(*source.readFully(got, 2000), std::int64_t(2000));
+        QCOMPARE(worst(got, all, 29000, 2), 0);
+        QVERIFY(source.limit(39000, 2000)); // across the seam of the stretch of b and b whole
+        QCOMPARE(*source.readFully(got, 5000), std::int64_t(2000));
+        QCOMPARE(worst(got, all, 39000, 2), 0);
+
+        const WavFormat mono{1, 22050, 8};
+        const QString c = testaudio::writeSineWav(path("c.wav"), mono, 11025, 440.0);
+        auto mixed = FrameSource::join({ClipRange{a}, ClipRange{c}});
+        QVERIFY(mixed);
+        QVERIFY(!(*mixed)->exactLength() && (*mixed)->decodes());
+        const std::int64_t estimate = (*mixed)->frames();
+        QVERIFY((*mixed)->readFully(got, 100000));
+        QCOMPARE(worst({got.begin(), got.begin() + 60000}, all, 0, 2), 0); // a, untouched
+        QVERIFY2(
+            std::abs(std::int64_t(got.size() / 2) - estimate) <= 2,
+            qPrintable(QStringLiteral("%1 read, %2 estimated").arg(got.size() / 2).arg(estimate)));
+    }
+
     void manyChannels_areMixedDownOnlyForAReaderThatTakesTwo() {
         const WavFormat six{6, 48000, 16};
         const QString file =

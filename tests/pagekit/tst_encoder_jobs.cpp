@@ -30,9 +30,8 @@ private slots:
     void cleanup() { m_rig.reset(); }
 
     void busyGate_onlyTheLastScopeEnablesAndHides();
-    void jobEnd_reportsStopsPlayersDeletesConcatThenEnables_data();
-    void jobEnd_reportsStopsPlayersDeletesConcatThenEnables();
-    void jobEnd_leavesConcatWhileAQueuedJobStillReadsIt();
+    void jobEnd_reportsStopsPlayersThenEnables_data();
+    void jobEnd_reportsStopsPlayersThenEnables();
 
 private:
     PageHost& host() const { return m_rig->host(); }
@@ -70,25 +69,25 @@ void TestEncoderJobs::busyGate_onlyTheLastScopeEnablesAndHides() {
     QCOMPARE(busy.statusText(), QStringLiteral("Saving......."));
 }
 
-void TestEncoderJobs::jobEnd_reportsStopsPlayersDeletesConcatThenEnables_data() {
+void TestEncoderJobs::jobEnd_reportsStopsPlayersThenEnables_data() {
     QTest::addColumn<bool>("soundInput");
     QTest::newRow("finished job") << true;
     QTest::newRow("failed job") << false;
 }
 
-void TestEncoderJobs::jobEnd_reportsStopsPlayersDeletesConcatThenEnables() {
+void TestEncoderJobs::jobEnd_reportsStopsPlayersThenEnables() {
     QFETCH(bool, soundInput);
     const WorkFolder& work = m_rig->work();
-    const QString concat = work.concatWav();
+    const QString input = work.file("input.wav");
     if (soundInput)
-        testaudio::writeSineWav(concat, CdFormat, 4410);
+        testaudio::writeSineWav(input, CdFormat, 4410);
     else
-        QVERIFY(testaudio::writeAll(concat, "not sound at all"));
+        QVERIFY(testaudio::writeAll(input, "not sound at all"));
     m_rig->playInBothPlayers(testaudio::writeSineWav(work.file("clip.wav"), CdFormat, 44100));
     const QString target = m_rig->outside("list.mp3");
 
     QSignalSpy finished(&m_rig->encoder(), &Mp3Encoder::EncodeFinished);
-    QCOMPARE(jobs().start(concat, target, host().busyGate().enter(BusyGate::Window::Disable)), 0);
+    QCOMPARE(jobs().start(input, target, host().busyGate().enter(BusyGate::Window::Disable)), 0);
     QVERIFY(!host().isEnabled());
     QVERIFY(waitForJobs(finished, 1));
 
@@ -104,35 +103,7 @@ void TestEncoderJobs::jobEnd_reportsStopsPlayersDeletesConcatThenEnables() {
                  qPrintable(text));
     QCOMPARE(m_rig->edit().state(), MediaPlayer::State::Stopped);
     QCOMPARE(m_rig->listPlayer().state(), MediaPlayer::State::Stopped);
-    QVERIFY(!QFile::exists(concat));
     QCOMPARE(jobs().pending(), 0);
-}
-
-// A recording page job that ends while a list save waits in the encoder's queue must not
-// take the list's input away from it.
-void TestEncoderJobs::jobEnd_leavesConcatWhileAQueuedJobStillReadsIt() {
-    const WorkFolder& work = m_rig->work();
-    testaudio::writeSineWav(work.tempWav(), CdFormat, 44100);
-    testaudio::writeSineWav(work.concatWav(), CdFormat, 44100 * 2);
-    QSignalSpy finished(&m_rig->encoder(), &Mp3Encoder::EncodeFinished);
-    // Each job's own end has run by the time the encoder reports the job to all.
-    QList<bool> concatAfterEnd;
-    connect(&m_rig->encoder(), &Mp3Encoder::EncodeFinished, this,
-            [&] { concatAfterEnd << QFile::exists(work.concatWav()); });
-
-    QCOMPARE(jobs().start(work.tempWav(), m_rig->outside("take.mp3"), nullptr), 0);
-    QCOMPARE(jobs().start(work.concatWav(), m_rig->outside("list.mp3"),
-                          host().busyGate().enter(BusyGate::Window::Disable)),
-             0);
-    QVERIFY(waitForJobs(finished, 2));
-
-    QCOMPARE(concatAfterEnd, QList<bool>({true, false}));
-    QCOMPARE(finished.at(1).at(0).toBool(), true);
-    QVERIFY(QFileInfo(m_rig->outside("list.mp3")).size() > 0);
-    QVERIFY(!QFile::exists(work.concatWav()));
-    QVERIFY(QFile::exists(work.tempWav()));
-    QVERIFY(host().isEnabled());
-    QCOMPARE(m_rig->dialogs().messages().size(), 2);
 }
 
 QTEST_MAIN(TestEncoderJobs)

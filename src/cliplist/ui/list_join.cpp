@@ -25,12 +25,10 @@ QStringList ListJoin::clipFilesToRead() {
 }
 
 void ListJoin::start(std::unique_ptr<BusyGate::Scope> hold, const QString& target, Then then) {
-    const AppContext& context = m_services.context;
     const QStringList clipFiles = clipFilesToRead();
     m_hold = std::move(hold);
     m_job.start<Status>(
-        [clipFiles, target = target.isEmpty() ? context.workFolder.concatWav()
-                                              : target](const BackgroundJob::Context& job) {
+        [clipFiles, target](const BackgroundJob::Context& job) {
             ClipJoiner joiner;
             joiner.setProgress([&](ByteCount done, ByteCount total) {
                 if (total > 0)

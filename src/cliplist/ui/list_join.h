@@ -14,11 +14,9 @@
 
 class ClipList;
 
-// The clip list joined, in list order, into a WAV file (ClipJoiner), on a background job:
-// straight into the target for "Save The List to Wav", into the work folder's concat.wav for
-// a ringtone of the whole list. Both players let go of their clips first. The caller's hold on the
-// window is kept across the join and handed back with its end, so an encoder job that follows keeps
-// the window held until it too has ended.
+// The clip list joined, in list order, into a WAV file (ClipJoiner) for "Save The List to
+// Wav", on a background job. Both players let go of their clips first. The caller's hold on
+// the window is kept across the join and handed back with its end.
 //
 // GUI thread only; the list outlives it.
 class ListJoin : public QObject {
@@ -28,7 +26,7 @@ public:
 
     ListJoin(const ClipList& clips, PageServices services, QObject* parent = nullptr);
 
-    // Joins the list into `target` (concat.wav when empty); `then` runs on the GUI thread with
+    // Joins the list into `target`; `then` runs on the GUI thread with
     // the outcome and `hold` back.
     void start(std::unique_ptr<BusyGate::Scope> hold, const QString& target, Then then);
     // The clip files in list order, both players having let go of them: what a join reads

@@ -104,26 +104,18 @@ void RingtoneSaving::CmdRingtone_Click() {
         encode(job, std::move(busy), renamed);
         return;
     }
-    job.source = m_services.context.workFolder.concatWav();
+    // The clips are read one after another as the tone is made: nothing joined is written.
+    job.joined = m_join.clipFilesToRead();
     job.title = choice->title.isEmpty() ? QFileInfo(output).completeBaseName() : choice->title;
-    m_join.start(
-        std::move(busy), QString(),
-        [this, job, renamed](const Status& joined, std::unique_ptr<BusyGate::Scope> hold) {
-            if (!joined) {
-                hold.reset();
-                warn(m_services.context.dialogs, &m_services.dialogParent,
-                     QCoreApplication::translate("RingtoneSaving", "%1 was not saved.\n\n%2")
-                         .arg(job.output, joined.message()));
-                return;
-            }
-            encode(job, std::move(hold), renamed);
-        });
+    encode(job, std::move(busy), renamed);
 }
 
 void RingtoneSaving::encode(const ringtone::Request& job, std::unique_ptr<BusyGate::Scope> hold,
                             const QString& renamed) {
+    // A tone of the whole list stands its first clip for the job's input: the encoder refuses
+    // a job whose input is gone or is the target itself.
     const short started = m_services.encoderJobs.start(
-        job.source, job.output,
+        job.joined.isEmpty() ? job.source : job.joined.first(), job.output,
         [job](const auto& progress, const std::atomic<bool>& abort) {
             return ringtone::render(job, progress, &abort);
         },
@@ -134,8 +126,6 @@ void RingtoneSaving::encode(const ringtone::Request& job, std::unique_ptr<BusyGa
         });
     if (started == 0)
         return;
-    if (job.source == m_services.context.workFolder.concatWav())
-        QFile::remove(job.source);
     warn(
         m_services.context.dialogs, &m_services.dialogParent,
         QCoreApplication::translate(

@@ -26,15 +26,15 @@ class RingtonePrompt;
 // silent cut to 29.9 s; for the Finder route, past 30 s a Yes/No warning that names the
 // length, past 40 s a refusal that offers to save the first 40 s, faded out, instead); the
 // save dialog in the base folder with the clip's name and the target's extension filled in
-// (a name typed with another extension gets the target's, and the end says so); then, with the busy
-// window "Saving......." and the main window disabled, the list is joined into concat.wav when it
-// is the source (ListJoin), and the tone is encoded as one of the page's encoder jobs
-// (EncoderJobs), whose end reports the failure or, in one Yes/No box, "Finish Save", where the tone
-// is and whether to send it to a phone now, then deletes concat.wav and enables the window. The
-// title tag is the name typed in the prompt; left empty, the clip's name, for the whole list the
+// (a name typed with another extension gets the target's, and the end says so); then, with the
+// busy window "Saving......." and the main window disabled, the tone is encoded as one of the
+// page's encoder jobs (EncoderJobs), which reads the whole list's clips one after another when
+// it is the source, and whose end reports the failure or, in one Yes/No box, "Finish Save",
+// where the tone is and whether to send it to a phone now, then enables the window. The title
+// tag is the name typed in the prompt; left empty, the clip's name, for the whole list the
 // chosen file's name without its extension.
 //
-// A cancel at any step changes nothing. An empty list, a join that fails or a job the
+// A cancel at any step changes nothing. An empty list, a clip that cannot be read or a job the
 // encoder refuses gets one message and leaves no file behind.
 //
 // GUI thread only; everything handed in outlives it.
