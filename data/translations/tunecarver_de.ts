@@ -249,6 +249,18 @@ Fehlercode: %2</translation>
         <source>Brought from %1 LUFS as far as the true peak allows (%2 dBTP): %3 LUFS.</source>
         <translation>Von %1 LUFS so weit gebracht, wie der True Peak erlaubt (%2 dBTP): %3 LUFS.</translation>
     </message>
+    <message>
+        <source>Cancelled.</source>
+        <translation>Abgebrochen.</translation>
+    </message>
+    <message>
+        <source>%1 is one of the clips joined: it cannot be saved over.</source>
+        <translation>%1 ist einer der zusammengefügten Clips: er kann nicht überschrieben werden.</translation>
+    </message>
+    <message>
+        <source>There is no sound to read.</source>
+        <translation>Es ist kein Klang zum Lesen da.</translation>
+    </message>
 </context>
 <context>
     <name>Codec</name>
@@ -1496,10 +1508,6 @@ Doppelklick: auswählen und bearbeiten</translation>
 <context>
     <name>MusicAnalysis</name>
     <message>
-        <source>%1: not a plain file in a plain folder; left alone.</source>
-        <translation>%1: keine normale Datei in einem normalen Ordner; bleibt unangetastet.</translation>
-    </message>
-    <message>
         <source>too short to find a beat</source>
         <translation>zu kurz, um einen Schlag zu finden</translation>
     </message>
@@ -1912,14 +1920,6 @@ Ersetzen?</translation>
         <translation>Speichern.......</translation>
     </message>
     <message>
-        <source>%1 was not saved.
-
-%2</source>
-        <translation>%1 wurde nicht gespeichert.
-
-%2</translation>
-    </message>
-    <message>
         <source>%1 was not saved: the encoder did not take the job (error code %2).</source>
         <translation>%1 wurde nicht gespeichert: der Encoder hat den Auftrag nicht angenommen (Fehlercode %2).</translation>
     </message>
@@ -2258,16 +2258,8 @@ Stattdessen seine ersten %2 mit Ausblenden speichern?</translation>
         <translation>%1: %2.</translation>
     </message>
     <message>
-        <source>%1: cannot be read.</source>
-        <translation>%1: kann nicht gelesen werden.</translation>
-    </message>
-    <message>
         <source>Cancelled.</source>
         <translation>Abgebrochen.</translation>
-    </message>
-    <message>
-        <source>%1: no such clip file.</source>
-        <translation>%1: Clipdatei nicht vorhanden.</translation>
     </message>
     <message>
         <source>%1: not a plain file in a plain folder; left alone.</source>

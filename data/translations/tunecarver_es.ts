@@ -249,6 +249,18 @@ código de error: %2</translation>
         <source>Brought from %1 LUFS as far as the true peak allows (%2 dBTP): %3 LUFS.</source>
         <translation>Llevado de %1 LUFS hasta donde permite el pico verdadero (%2 dBTP): %3 LUFS.</translation>
     </message>
+    <message>
+        <source>Cancelled.</source>
+        <translation>Cancelado.</translation>
+    </message>
+    <message>
+        <source>%1 is one of the clips joined: it cannot be saved over.</source>
+        <translation>%1 es uno de los clips unidos: no se puede guardar encima de él.</translation>
+    </message>
+    <message>
+        <source>There is no sound to read.</source>
+        <translation>No hay sonido que leer.</translation>
+    </message>
 </context>
 <context>
     <name>Codec</name>
@@ -1496,10 +1508,6 @@ Doble clic: elegir y editar</translation>
 <context>
     <name>MusicAnalysis</name>
     <message>
-        <source>%1: not a plain file in a plain folder; left alone.</source>
-        <translation>%1: no es un archivo normal en una carpeta normal; se deja como está.</translation>
-    </message>
-    <message>
         <source>too short to find a beat</source>
         <translation>demasiado corto para encontrar un pulso</translation>
     </message>
@@ -1912,14 +1920,6 @@ Replace it?</source>
         <translation>Guardando.......</translation>
     </message>
     <message>
-        <source>%1 was not saved.
-
-%2</source>
-        <translation>%1 no se guardó.
-
-%2</translation>
-    </message>
-    <message>
         <source>%1 was not saved: the encoder did not take the job (error code %2).</source>
         <translation>%1 no se guardó: el codificador no aceptó el trabajo (código de error %2).</translation>
     </message>
@@ -2258,16 +2258,8 @@ Save its first %2, with a fade-out, instead?</source>
         <translation>%1: %2.</translation>
     </message>
     <message>
-        <source>%1: cannot be read.</source>
-        <translation>%1: no se puede leer.</translation>
-    </message>
-    <message>
         <source>Cancelled.</source>
         <translation>Cancelado.</translation>
-    </message>
-    <message>
-        <source>%1: no such clip file.</source>
-        <translation>%1: no existe el archivo del clip.</translation>
     </message>
     <message>
         <source>%1: not a plain file in a plain folder; left alone.</source>
