@@ -76,7 +76,12 @@ void ListSaving::CmdSaveList_Click() {
                     progress(int(done * 100 / total));
             });
             joiner.setAbort(&abort);
-            return joiner.encode(clipFiles, target, settings);
+            const Status encoded = joiner.encode(clipFiles, target, settings);
+            if (encoded || encoded.code() == ErrorCode::Ended)
+                return encoded;
+            return Status{encoded.code(),
+                          QCoreApplication::translate("ListSaving", "%1 was not saved.\n\n%2")
+                              .arg(target, encoded.message())};
         },
         m_services.busy.enter(BusyGate::Window::Disable,
                               QCoreApplication::translate("ListSaving", "Saving.......")));
