@@ -7,6 +7,10 @@
 //   bench_gui_ops crop FILE FROM_MS TO_MS     "Done" on FILE (added first) between the marks
 //   bench_gui_ops take SECONDS OUT.wav        "Save" as "Wav" of a take of SECONDS on the
 //                                             recording page (a sound server of its own)
+//   bench_gui_ops long FILE FROM_MS TO_MS     "Add New" of FILE: when its clip is in the list,
+//                                             when its waveform is complete, and what the work
+//                                             folder holds then; then "Done" between the
+//                                             marks: its time, and whether a file was written
 #include "analysis/analysis_file.h"
 #include "audio/media_player.h"
 #include "audio/pulse/pulse_engine.h"
@@ -32,6 +36,8 @@
 
 #include <QApplication>
 #include <QBuffer>
+#include <QDateTime>
+#include <QDirIterator>
 #include <QElapsedTimer>
 #include <QEventLoop>
 #include <QFileInfo>
@@ -155,6 +161,27 @@ QString makeTake(FrameRec& page, int seconds) {
     return QString();
 }
 
+// The bytes of the files in `folder` and the folders below it.
+qint64 folderBytes(const QString& folder) {
+    qint64 bytes = 0;
+    QDirIterator it(folder, QDir::Files | QDir::Hidden, QDirIterator::Subdirectories);
+    while (it.hasNext())
+        bytes += QFileInfo(it.next()).size();
+    return bytes;
+}
+
+// The newest modification of the files in `folder` and below it.
+QDateTime newestWrite(const QString& folder) {
+    QDateTime newest;
+    QDirIterator it(folder, QDir::Files | QDir::Hidden, QDirIterator::Subdirectories);
+    while (it.hasNext()) {
+        const QDateTime written = QFileInfo(it.next()).lastModified();
+        if (!newest.isValid() || written > newest)
+            newest = written;
+    }
+    return newest;
+}
+
 } // namespace
 
 int main(int argc, char** argv) {
@@ -163,9 +190,10 @@ int main(int argc, char** argv) {
     const QStringList args = QCoreApplication::arguments().mid(1);
     const QString op = args.value(0);
     if (!(op == "add" && args.size() == 2) && !(op == "savewav" && args.size() >= 3) &&
-        !(op == "crop" && args.size() == 4) && !(op == "take" && args.size() == 3)) {
+        !(op == "crop" && args.size() == 4) && !(op == "take" && args.size() == 3) &&
+        !(op == "long" && args.size() == 4)) {
         std::fprintf(stderr, "usage: bench_gui_ops add FILE | savewav OUT CLIP... | crop FILE "
-                             "FROM_MS TO_MS | take SECONDS OUT\n");
+                             "FROM_MS TO_MS | take SECONDS OUT | long FILE FROM_MS TO_MS\n");
         return 2;
     }
     PulseDaemon daemon;
@@ -196,6 +224,36 @@ int main(int argc, char** argv) {
         addAll(window, dialogs, args.mid(2));
         dialogs.paths = {args.at(1)};
         result = measure(window, [&] { page.saving().CmdSaveWav_Click(); });
+    } else if (op == "long") {
+        QElapsedTimer sinceAdd;
+        qint64 listedMs = -1;
+        QObject::connect(&page.clips(), &QAbstractItemModel::rowsInserted, &page, [&] {
+            if (listedMs < 0)
+                listedMs = sinceAdd.elapsed();
+        });
+        dialogs.paths = {args.at(1)};
+        sinceAdd.start();
+        const auto added = measure(window, [&] { page.buttons().CmdAdd_Click(); });
+        const QString work = window.context().workFolder.path();
+        const qint64 workBytes = folderBytes(work);
+        const QDateTime before = newestWrite(work);
+        page.list().setCurrentRow(0);
+        page.editor().List1_DblClick();
+        page.session().setMarkIn(args.at(2).toLongLong());
+        page.session().setMarkOut(args.at(3).toLongLong());
+        const auto done = measure(window, [&] { page.editor().CmdEditDone_Click(); });
+        const bool written = newestWrite(work) != before;
+        if (!dialogs.messages.isEmpty() || listedMs < 0) {
+            std::fprintf(stderr, "long failed: %s\n", qPrintable(dialogs.messages.join(u' ')));
+            return 1;
+        }
+        std::printf("listed %lld ms; complete %lld ms; longest event-loop gap %lld ms; work folder "
+                    "%lld bytes; done %lld ms; longest event-loop gap %lld ms; file written %d\n",
+                    static_cast<long long>(listedMs), static_cast<long long>(added.first),
+                    static_cast<long long>(added.second), static_cast<long long>(workBytes),
+                    static_cast<long long>(done.first), static_cast<long long>(done.second),
+                    written ? 1 : 0);
+        return 0;
     } else if (op == "take") {
         window.Toolbar1_ButtonClick(QStringLiteral("Rec"));
         FrameRec& rec = window.pages().frameRec();
