@@ -2,11 +2,10 @@
 #include "cli/cli_support.h"
 #include "cli/commands.h"
 #include "cli/encoding.h"
-#include "cli/scratch_folder.h"
 #include "cliplist/clip_joiner.h"
+#include "codec/sound_sink.h"
 
 #include <QCoreApplication>
-#include <QDir>
 
 namespace cli {
 
@@ -24,14 +23,18 @@ copied byte for byte. OUT ending in .wav: the joined WAV. Any other extension th
 'convert' encodes it, at --bitrate K where that applies. OUT is replaced only when
 everything worked.)");
 
-Status joinWithProgress(const QStringList& clips, const QString& target) {
+// Into a WAV file (no codec), or encoded as the clips are read: nothing joined is written
+// between.
+Status joinWithProgress(const QStringList& clips, const QString& target, const OutputPlan& plan) {
     ClipJoiner joiner;
     Progress progress(QCoreApplication::translate("cli", "Joining"));
     joiner.setProgress([&](ByteCount done, ByteCount total) {
         if (total > 0)
             progress.update(double(done) / double(total));
     });
-    const Status joined = joiner.join(clips, target);
+    const Status joined =
+        plan.codec ? joiner.encode(clips, target, EncodeSettings{*plan.codec, plan.bitRateKbps})
+                   : joiner.join(clips, target);
     progress.finish();
     return joined;
 }
@@ -52,19 +55,8 @@ int runJoin(QStringList args) {
     const auto plan = planOutput(QStringLiteral("join"), output, bitRateText);
     if (!plan)
         return Usage;
-    if (!plan->codec) {
-        const Status joined = joinWithProgress(args, output);
-        return joined ? Success : fail(joined);
-    }
-
-    const ScratchFolder scratch(QDir::tempPath(), QStringLiteral("tunecarver-cli-"));
-    if (!scratch.isValid())
-        return fail(QCoreApplication::translate("cli", "no scratch folder can be made (%1)")
-                        .arg(scratch.errorString()));
-    const QString joinedWav = scratch.filePath(QStringLiteral("concat.wav"));
-    if (const Status joined = joinWithProgress(args, joinedWav); !joined)
-        return fail(joined);
-    return writeAs(joinedWav, output, *plan);
+    const Status joined = joinWithProgress(args, output, *plan);
+    return joined ? Success : fail(joined);
 }
 
 } // namespace cli
