@@ -103,13 +103,14 @@ public:
         m_in.insert(m_in.end(), samples, samples + count);
         const std::size_t taps = m_taps.size();
         const std::size_t outputs = m_in.size() >= taps ? (m_in.size() - taps) / m_factor + 1 : 0;
-        // Tap by tap over all the outputs: no output waits for another's sum.
-        m_out.assign(outputs, 0.0);
-        for (std::size_t k = 0; k < taps; ++k) {
-            const double tap = m_taps[k];
-            const double* from = m_in.data() + k;
-            for (std::size_t i = 0; i < outputs; ++i)
-                m_out[i] += from[i * m_factor] * tap;
+        // Each output's sum in a register, over the taps in order.
+        m_out.resize(outputs);
+        for (std::size_t i = 0; i < outputs; ++i) {
+            const double* from = m_in.data() + i * m_factor;
+            double sum = 0.0;
+            for (std::size_t k = 0; k < taps; ++k)
+                sum += from[k] * m_taps[k];
+            m_out[i] = sum;
         }
         const std::size_t at = outputs * m_factor;
         m_in.erase(m_in.begin(), m_in.begin() + std::ptrdiff_t(at));
