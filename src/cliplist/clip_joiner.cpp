@@ -2,6 +2,7 @@
 #include "cliplist/clip_joiner.h"
 
 #include "base/write_fully.h"
+#include "codec/frame_source.h"
 #include "codec/pcm_converter.h"
 #include "codec/sound_sink.h"
 
@@ -12,8 +13,6 @@
 #include <QSaveFile>
 
 #include <algorithm>
-#include <cstring>
-#include <limits>
 #include <memory>
 #include <vector>
 
@@ -72,17 +71,10 @@ ByteCount outputBytesOf(const Clip& clip, const WavFormat& target) {
            target.blockAlign();
 }
 
-// Where the joined sound goes, block by block.
-class Output {
-public:
-    virtual ~Output() = default;
-    virtual Status write(const char* data, ByteCount bytes) = 0;
-};
-
 // The joined file while it is written: an unnamed file beside the target where the file
 // system has them (nothing is left behind by a crash), renamed over the target at the end
 // only. QSaveFile keeps a link that the target is and replaces the file it points to.
-class PartFile : public Output {
+class PartFile {
 public:
     explicit PartFile(const QString& target) : m_target(target), m_file(target) {}
 
@@ -92,9 +84,7 @@ public:
         return Status::ok();
     }
 
-    Status write(const char* data, ByteCount bytes) override {
-        return writeFully(m_file, data, bytes);
-    }
+    Status write(const char* data, ByteCount bytes) { return writeFully(m_file, data, bytes); }
 
     Status rewriteHeader(const WavHeader& header) {
         const auto bytes = header.bytes();
@@ -114,26 +104,10 @@ private:
     QSaveFile m_file;
 };
 
-// An encoder fed with the joined sound, 16-bit samples.
-class SinkOutput : public Output {
-public:
-    SinkOutput(SoundSink& sink, int blockAlign) : m_sink(sink), m_blockAlign(blockAlign) {}
-    Status write(const char* data, ByteCount bytes) override {
-        m_samples.resize(std::size_t(bytes) / sizeof(std::int16_t));
-        std::memcpy(m_samples.data(), data, m_samples.size() * sizeof(std::int16_t));
-        return m_sink.write(m_samples.data(), int(bytes / m_blockAlign));
-    }
-
-private:
-    SoundSink& m_sink;
-    int m_blockAlign;
-    std::vector<std::int16_t> m_samples;
-};
-
 class Join {
 public:
     Join(const ClipJoiner::ProgressFn& progress, const std::atomic<bool>* abort,
-         ByteCount maxDataBytes, Output& out)
+         ByteCount maxDataBytes, PartFile& out)
         : m_progress(progress), m_abort(abort), m_maxDataBytes(maxDataBytes), m_out(out) {}
 
     void setTotal(ByteCount inputBytes) { m_totalInput = inputBytes; }
@@ -211,7 +185,7 @@ private:
     const ClipJoiner::ProgressFn& m_progress;
     const std::atomic<bool>* m_abort;
     ByteCount m_maxDataBytes;
-    Output& m_out;
+    PartFile& m_out;
     std::vector<char> m_buffer;
     QByteArray m_converted;
     ByteCount m_written = 0;
@@ -300,18 +274,32 @@ Status ClipJoiner::encode(const QStringList& clipFiles, const QString& output,
     Result<std::vector<Clip>> inspected = inspectAll(clipFiles, output);
     if (!inspected)
         return inspected.status();
-    const std::vector<Clip>& clips = *inspected;
-    // What every encoder takes: 16-bit samples, one or two channels.
-    const WavFormat first = clips.front().format;
-    const WavFormat format{std::min(first.channels, 2), first.sampleRateHz, 16};
-    auto sink = SoundSink::open(output, format, settings);
+    // The clips read as one sound, converted to the first one's channels (two at most) and
+    // rate as they are read.
+    std::vector<ClipRange> parts;
+    for (const Clip& clip : *inspected)
+        parts.push_back(ClipRange{clip.path});
+    auto joined = FrameSource::join(parts);
+    if (!joined)
+        return joined.status();
+    FrameSource& source = **joined;
+    auto sink =
+        SoundSink::open(output, WavFormat{source.channels(), source.sampleRateHz(), 16}, settings);
     if (!sink)
         return sink.status();
-    SinkOutput out(**sink, format.blockAlign());
-    Join join(m_progress, m_abort, std::numeric_limits<ByteCount>::max(), out);
-    join.setTotal(inputBytes(clips));
-    for (const Clip& clip : clips)
-        if (Status s = join.append(clip, format); !s)
-            return s;
+    const ByteCount total = std::max<std::int64_t>(1, source.frames());
+    ByteCount done = 0;
+    const Status read = source.readBlocks([&](const std::int16_t* samples, std::int64_t frames) {
+        if (m_abort && m_abort->load(std::memory_order_relaxed))
+            return Status{ErrorCode::Ended, QCoreApplication::translate("Clips", "Cancelled.")};
+        if (Status written = (*sink)->write(samples, int(frames)); !written)
+            return written;
+        done += frames;
+        if (m_progress)
+            m_progress(std::min(done, total), total);
+        return Status::ok();
+    });
+    if (!read)
+        return read;
     return (*sink)->finish();
 }

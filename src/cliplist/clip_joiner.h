@@ -40,7 +40,8 @@ class ClipJoiner {
 public:
     static constexpr ByteCount BlockBytes = ByteCount(1) << 20;
 
-    // Called after each block: clip data read so far and in all, in bytes of the clips.
+    // Called after each block: clip data read so far and in all, in bytes of the clips (for
+    // encode(), in frames of the joined sound).
     using ProgressFn = std::function<void(ByteCount doneBytes, ByteCount totalBytes)>;
 
     // maxDataBytes: the largest sample data the target may hold (tests hand in a small one).
@@ -52,8 +53,9 @@ public:
 
     Status join(const QStringList& clipFiles, const QString& targetPath) const;
     // The same joined sound encoded straight into `output` (a compressed file: SoundSink),
-    // with no joined WAV between: 16-bit, the first clip's rate, its channels (two at most).
-    // The failures of join(), but TooLarge, and those of SoundSink.
+    // read through one joined FrameSource with no joined WAV between: 16-bit, the first
+    // clip's rate, its channels (two at most). The failures of join(), but TooLarge, and
+    // those of FrameSource and SoundSink.
     Status encode(const QStringList& clipFiles, const QString& output,
                   const EncodeSettings& settings) const;
 
