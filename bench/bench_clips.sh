@@ -31,16 +31,6 @@ cpS=$(awk -F, 'NR == 2 { print $2 }' "$WORK/tools.csv")
 convertS=$(awk -F, 'NR == 3 { print $2 }' "$WORK/tools.csv")
 mp3Bytes=$(stat -c %s "$WORK/long.mp3")
 
-failed=0
-# check NAME VALUE GOAL UNIT: prints the row, and counts it failed when VALUE > GOAL.
-check() {
-    if awk -v v="$2" -v g="$3" 'BEGIN { exit !(v <= g) }'; then
-        printf 'ok    %-52s %10.3f %s (goal at most %s)\n' "$1" "$2" "$4" "$3"
-    else
-        printf 'FAIL  %-52s %10.3f %s (goal at most %s)\n' "$1" "$2" "$4" "$3"
-        failed=1
-    fi
-}
 awk -v b="$mp3Bytes" -v c="$cpS" -v v="$convertS" \
     'BEGIN { printf "A 60-minute MP3 (%d bytes): cp %.3f s, tunecarver-cli convert %.3f s\n", b, c, v }'
 check "Add New: the clip in the list, against cp" \

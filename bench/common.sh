@@ -43,3 +43,15 @@ ratio() {
     awk -F, -v name="$1" 'NR == 2 { ours = $2; label = $1; next }
         NR > 2 { printf "%-28s %8.3f s  vs %-34s %8.3f s  ratio %.2f\n", name, ours, $1, $2, ours / $2 }' "$2"
 }
+
+# check NAME VALUE GOAL UNIT: prints the row against its goal, and sets failed=1 when
+# VALUE > GOAL (the script exits with $failed).
+failed=0
+check() {
+    if awk -v v="$2" -v g="$3" 'BEGIN { exit !(v <= g) }'; then
+        printf 'ok    %-52s %10.3f %s (goal at most %s)\n' "$1" "$2" "$4" "$3"
+    else
+        printf 'FAIL  %-52s %10.3f %s (goal at most %s)\n' "$1" "$2" "$4" "$3"
+        failed=1
+    fi
+}
