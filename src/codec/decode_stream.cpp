@@ -5,19 +5,25 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QRegularExpression>
+#include <QScopeGuard>
 #include <QUrl>
+
+#include <sys/stat.h>
 
 extern "C" {
 #include <libavcodec/avcodec.h>
 #include <libavformat/avformat.h>
 #include <libavutil/channel_layout.h>
+#include <libavutil/intreadwrite.h>
 #include <libavutil/time.h>
 #include <libswresample/swresample.h>
 }
 
 #include <algorithm>
 #include <cstring>
+#include <map>
 #include <mutex>
+#include <optional>
 #include <utility>
 #include <vector>
 
@@ -74,6 +80,49 @@ int interruptAtDeadline(void* opaque) {
     return deadlineUs > 0 && av_gettime_relative() > deadlineUs;
 }
 
+// Frame counts of files as they were when counted (DecodeStream::countFrames). A file that
+// has changed since (size, time or inode) is not known any more.
+class FrameCounts {
+public:
+    struct Key {
+        std::int64_t bytes = -1;
+        std::int64_t modifiedNs = 0;
+        std::uint64_t inode = 0;
+        bool operator==(const Key&) const = default;
+    };
+    // The file's key; nothing for anything but a plain file (a link is not followed).
+    static std::optional<Key> keyOf(const QString& path) {
+        struct stat st {};
+        if (::lstat(QFile::encodeName(path).constData(), &st) != 0 || !S_ISREG(st.st_mode))
+            return std::nullopt;
+        return Key{std::int64_t(st.st_size),
+                   std::int64_t(st.st_mtim.tv_sec) * 1'000'000'000 + st.st_mtim.tv_nsec,
+                   std::uint64_t(st.st_ino)};
+    }
+    static FrameCounts& instance() {
+        static FrameCounts counts;
+        return counts;
+    }
+    void remember(const QString& path, const Key& key, std::int64_t frames) {
+        std::lock_guard lock(m_mutex);
+        // A long session adds clips without end; the oldest counts are simply counted again.
+        if (m_counts.size() >= 4096)
+            m_counts.clear();
+        m_counts[path] = {key, frames};
+    }
+    std::int64_t known(const QString& path) {
+        const std::optional<Key> key = keyOf(path);
+        std::lock_guard lock(m_mutex);
+        const auto found = m_counts.find(path);
+        return key && found != m_counts.end() && found->second.first == *key ? found->second.second
+                                                                             : -1;
+    }
+
+private:
+    std::mutex m_mutex;
+    std::map<QString, std::pair<Key, std::int64_t>> m_counts;
+};
+
 } // namespace
 
 struct DecodeStream::Impl {
@@ -101,6 +150,7 @@ struct DecodeStream::Impl {
     const std::uint8_t* pending = nullptr;
     ByteCount pendingBytes = 0;
     ByteCount length = -1;
+    bool exactLength = false; // length is known, not estimated
     ByteCount position = 0;
     bool flushed = false; // the decoder has been told the input ended
     bool ended = false;   // decoder and converter are drained
@@ -252,6 +302,7 @@ Status DecodeStream::Impl::setUp(std::int64_t exactFrames) {
     normaliseLayout(&outLayout, channels);
 
     std::int64_t frames = exactFrames;
+    exactLength = exactFrames >= 0;
     if (frames < 0 && stream->duration != AV_NOPTS_VALUE && stream->duration > 0)
         frames = av_rescale_q(stream->duration, stream->time_base, AVRational{1, out.sampleRateHz});
     if (frames < 0 && format->duration != AV_NOPTS_VALUE && format->duration > 0)
@@ -490,6 +541,8 @@ DecodeStream::Impl::Opened DecodeStream::Impl::openLocal(const QString& path, in
             return wav.status();
         if (wav)
             exactFrames = wav->dataBytes / wav->format.blockAlign();
+    } else {
+        exactFrames = FrameCounts::instance().known(path);
     }
 
     const QByteArray url = "file:" + QFile::encodeName(info.absoluteFilePath());
@@ -529,6 +582,72 @@ Result<std::unique_ptr<DecodeStream>> DecodeStream::open(const QString& path, in
     return Impl::openUrl(path, maxChannels);
 }
 
+Result<std::int64_t> DecodeStream::countFrames(const QString& path) {
+    const std::optional<FrameCounts::Key> before = FrameCounts::keyOf(path);
+    // The stream proves the file is sound the decoder takes, and gives the output rate.
+    auto opened = open(path);
+    if (!opened)
+        return opened.status();
+    const DecodeStream& stream = **opened;
+    const QString name = QFileInfo(path).absoluteFilePath();
+    const auto cannotCount = [&] {
+        return Status{ErrorCode::FileForm,
+                      QCoreApplication::translate("Codec", "%1: its length cannot be counted.")
+                          .arg(path)};
+    };
+    AVFormatContext* format = nullptr;
+    AVDictionary* options = nullptr;
+    av_dict_set(&options, "protocol_whitelist", "file", 0);
+    const QByteArray url = "file:" + QFile::encodeName(name);
+    const int ret = avformat_open_input(&format, url.constData(), nullptr, &options);
+    av_dict_free(&options);
+    if (ret < 0)
+        return cannotCount();
+    const auto closing = qScopeGuard([&] { avformat_close_input(&format); });
+    if (avformat_find_stream_info(format, nullptr) < 0)
+        return cannotCount();
+    const int index = av_find_best_stream(format, AVMEDIA_TYPE_AUDIO, -1, -1, nullptr, 0);
+    if (index < 0 || index != stream.d->streamIndex)
+        return cannotCount();
+    const AVStream* audio = format->streams[index];
+    // Where the packets' lengths are known to add up to the decode. AAC in MP4 keeps its
+    // priming in an edit list, Vorbis's first packets and Opus's pre-skip count otherwise.
+    const AVCodecID codecId = audio->codecpar->codec_id;
+    if (codecId != AV_CODEC_ID_MP3 && codecId != AV_CODEC_ID_FLAC)
+        return cannotCount();
+    const int codecRate = audio->codecpar->sample_rate;
+    if (codecRate != stream.sampleRateHz())
+        return cannotCount();
+    AVPacket* packet = av_packet_alloc();
+    if (!packet)
+        return Status{ErrorCode::OutOfMemory, QCoreApplication::translate("Codec", "out of memory.")};
+    const auto freeing = qScopeGuard([&] { av_packet_free(&packet); });
+    std::int64_t ticks = 0;
+    std::int64_t skipped = 0;
+    bool lengthless = false;
+    while (av_read_frame(format, packet) >= 0) {
+        if (packet->stream_index == index) {
+            lengthless = lengthless || packet->duration <= 0;
+            ticks += packet->duration;
+            std::size_t size = 0;
+            if (const std::uint8_t* skip =
+                    av_packet_get_side_data(packet, AV_PKT_DATA_SKIP_SAMPLES, &size);
+                skip && size >= 8)
+                skipped += std::int64_t(AV_RL32(skip)) + std::int64_t(AV_RL32(skip + 4));
+        }
+        av_packet_unref(packet);
+    }
+    if (lengthless)
+        return cannotCount();
+    const std::int64_t frames =
+        std::max<std::int64_t>(0, av_rescale_q(ticks, audio->time_base, AVRational{1, codecRate}) -
+                                      skipped);
+    if (const std::optional<FrameCounts::Key> after = FrameCounts::keyOf(path);
+        before && after && *before == *after)
+        FrameCounts::instance().remember(path, *after, frames);
+    return frames;
+}
+
 DecodeStream::DecodeStream(std::unique_ptr<Impl> impl) : d(std::move(impl)) {}
 DecodeStream::~DecodeStream() = default;
 
@@ -556,6 +675,9 @@ QString DecodeStream::title() const {
 }
 ByteCount DecodeStream::lengthBytes() const {
     return d->length;
+}
+bool DecodeStream::lengthIsExact() const {
+    return d->exactLength;
 }
 ByteCount DecodeStream::positionBytes() const {
     return d->position;

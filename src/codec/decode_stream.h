@@ -33,6 +33,16 @@ public:
     // at most two); 0 keeps the source's channel count.
     static Result<std::unique_ptr<DecodeStream>> open(const QString& path, int maxChannels = 0);
 
+    // The frames a decode of the local file `path` delivers, counted from its packets without
+    // decoding them: every packet's length, less what the container says the decoder drops
+    // at the start (the encoder's delay) and at the end (its padding). About a hundredth of a
+    // decode. The count is remembered for the file as it is now (its size, time and inode),
+    // so every stream opened on that file afterwards knows its exact length (lengthBytes()).
+    // Only MP3 and FLAC are counted: for AAC, Vorbis and Opus the packets and the decode
+    // disagree by the codec's priming. Fails as open() does, or FileForm for those and when a
+    // packet gives no length (the count would be a guess).
+    static Result<std::int64_t> countFrames(const QString& path);
+
     ~DecodeStream();
     DecodeStream(const DecodeStream&) = delete;
     DecodeStream& operator=(const DecodeStream&) = delete;
@@ -50,6 +60,9 @@ public:
     // estimated from the duration; -1 when unknown (a live stream). Once the end has been
     // delivered it is the exact count delivered.
     ByteCount lengthBytes() const;
+    // Whether lengthBytes() is exact from the start (a PCM WAV, a file counted by
+    // countFrames()).
+    bool lengthIsExact() const;
     // Decoded bytes delivered so far.
     ByteCount positionBytes() const;
     // True until getData() has delivered the end of the stream (or failed).

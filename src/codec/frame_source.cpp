@@ -150,7 +150,7 @@ Result<std::unique_ptr<FrameSource>> FrameSource::open(const ClipRange& range, i
         source->m_decodes = true;
         source->m_channels = source->m_stream->channels();
         source->m_rateHz = source->m_stream->sampleRateHz();
-        source->m_exact = readWavInfo(range.file).isOk();
+        source->m_exact = source->m_stream->lengthIsExact();
     }
     // A fresh decoder is at the start already: only a stretch further on is sought.
     if (source->m_reader || source->m_first > 0)

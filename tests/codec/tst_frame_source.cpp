@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The one reader of every clip's sound: each kind of file reads as a full decode of it,
 // from any frame and within any stretch.
+#include "codec/decode_stream.h"
 #include "codec/frame_source.h"
 #include "support/test_audio.h"
 
@@ -47,30 +48,49 @@ private slots:
     void everyKind_readsAsAFullDecodeFromAnyFrameAndWithinAStretch_data() {
         QTest::addColumn<QString>("file");
         QTest::addColumn<bool>("decodes");
+        QTest::addColumn<bool>("counted"); // its length is counted from its packets
         QTest::addColumn<int>("tolerance"); // of a sample, in 16-bit steps
         const QString wav = testaudio::writeSineWav(path("song.wav"), Stereo44k, 6 * 44100, 1234.5);
         QVERIFY(tool("lame", {"--quiet", "-b", "128", wav, path("song.mp3")}));
         QVERIFY(tool("ffmpeg", {"-v", "error", "-y", "-i", wav, "-c:a", "aac", path("song.m4a")}));
         QVERIFY(tool("ffmpeg", {"-v", "error", "-y", "-i", wav, path("song.flac")}));
+        QVERIFY(tool("ffmpeg",
+                     {"-v", "error", "-y", "-i", wav, "-c:a", "libvorbis", path("song.ogg")}));
+        QVERIFY(tool("ffmpeg", {"-v", "error", "-y", "-i", wav, "-ar", "48000", "-c:a",
+                                "libopus", path("song.opus")}));
         // AAC's decoder, started again a little before the frame, rounds a sample here and
         // there by a step or two.
-        QTest::newRow("clip wav") << wav << false << 0;
-        QTest::newRow("mp3") << path("song.mp3") << true << 0;
-        QTest::newRow("m4a aac") << path("song.m4a") << true << 2;
-        QTest::newRow("flac") << path("song.flac") << true << 0;
+        QTest::newRow("clip wav") << wav << false << false << 0;
+        QTest::newRow("mp3") << path("song.mp3") << true << true << 0;
+        QTest::newRow("m4a aac") << path("song.m4a") << true << false << 2;
+        QTest::newRow("flac") << path("song.flac") << true << true << 0;
+        QTest::newRow("ogg vorbis") << path("song.ogg") << true << false << 2;
+        QTest::newRow("opus") << path("song.opus") << true << false << 2;
     }
     void everyKind_readsAsAFullDecodeFromAnyFrameAndWithinAStretch() {
         QFETCH(QString, file);
         QFETCH(bool, decodes);
+        QFETCH(bool, counted);
         QFETCH(int, tolerance);
         int channels = 0;
         const std::vector<std::int16_t> all = testaudio::decodeAll(file, &channels);
         QCOMPARE(channels, 2);
         const std::int64_t total = std::int64_t(all.size()) / channels;
 
+        // The count from the packets is the decode's, and every source opened after it knows
+        // the exact length.
+        const Result<std::int64_t> count = DecodeStream::countFrames(file);
+        if (counted)
+            QCOMPARE(*count, total);
+        else if (decodes)
+            QCOMPARE(count.status().code(), ErrorCode::FileForm);
         auto whole = FrameSource::open(file);
         QVERIFY(whole);
         QCOMPARE((*whole)->decodes(), decodes);
+        if (counted || !decodes) {
+            QVERIFY((*whole)->exactLength());
+            QCOMPARE((*whole)->frames(), total);
+        }
         std::vector<std::int16_t> read;
         QCOMPARE(*(*whole)->readFully(read, total + 1000), total);
         QCOMPARE(worst(read, all, 0, channels), 0);
