@@ -445,6 +445,10 @@ Fehlercode: %2</translation>
         <source>%1: the sound is too long for a WAV file.</source>
         <translation>%1: der Klang ist zu lang für eine WAV-Datei.</translation>
     </message>
+    <message>
+        <source>%1: its length cannot be counted.</source>
+        <translation>%1: seine Länge lässt sich nicht zählen.</translation>
+    </message>
 </context>
 <context>
     <name>Controls</name>

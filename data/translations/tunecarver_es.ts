@@ -445,6 +445,10 @@ código de error: %2</translation>
         <source>%1: the sound is too long for a WAV file.</source>
         <translation>%1: el sonido es demasiado largo para un archivo WAV.</translation>
     </message>
+    <message>
+        <source>%1: its length cannot be counted.</source>
+        <translation>%1: no se puede contar su duración.</translation>
+    </message>
 </context>
 <context>
     <name>Controls</name>

@@ -26,6 +26,26 @@ QString WorkFolder::clipFile(const QString& clipName) const {
     return file(clipName + QStringLiteral(".wav"));
 }
 
+const QStringList& WorkFolder::keptSuffixes() {
+    static const QStringList suffixes{QStringLiteral("mp3"), QStringLiteral("flac")};
+    return suffixes;
+}
+
+QStringList WorkFolder::clipFileNames(const QString& clipName) {
+    QStringList names{clipName + QStringLiteral(".wav")};
+    for (const QString& suffix : keptSuffixes())
+        names << clipName + u'.' + suffix;
+    return names;
+}
+
+QString WorkFolder::clipFileFound(const QString& clipName) const {
+    const nofollow::Folder folder(m_path);
+    for (const QString& name : clipFileNames(clipName))
+        if (folder.isPlainFile(QFile::encodeName(name)))
+            return file(name);
+    return clipFile(clipName);
+}
+
 QStringList WorkFolder::ownFileNames() {
     // concat.wav: the joined list that earlier versions wrote here, never a clip.
     return {QStringLiteral("tempwav.wav"), QStringLiteral("concat.wav"),
@@ -38,10 +58,12 @@ bool WorkFolder::isPlainName(const QString& clipName) {
 }
 
 void WorkFolder::clearForClip(const QString& clipName) const {
+    if (!isPlainName(clipName))
+        return;
     const nofollow::Folder folder(m_path);
-    const QByteArray name = QFile::encodeName(clipName + QStringLiteral(".wav"));
-    if (isPlainName(clipName) && !folder.isPlainFile(name))
-        folder.removeFile(name);
+    for (const QString& fileName : clipFileNames(clipName))
+        if (const QByteArray name = QFile::encodeName(fileName); !folder.isPlainFile(name))
+            folder.removeFile(name);
 }
 
 QStringList WorkFolder::clipFilesFound() const {
@@ -52,13 +74,17 @@ QStringList WorkFolder::clipFilesFound() const {
         const QString name = QFile::decodeName(entry);
         // A name the file system holds in another encoding cannot be written back as a clip
         // file's name, so it is not a clip the list could hold.
-        if (!name.endsWith(QLatin1String(".wav")) || own.contains(name) ||
-            QFile::encodeName(name) != entry || !folder.isPlainFile(entry))
+        const qsizetype dot = name.lastIndexOf(u'.');
+        const QString suffix = dot < 0 ? QString() : name.mid(dot + 1);
+        if ((suffix != QLatin1String("wav") && !keptSuffixes().contains(suffix)) ||
+            own.contains(name) || QFile::encodeName(name) != entry || !folder.isPlainFile(entry))
             continue;
-        if (isPlainName(name.chopped(4)))
-            names << name.chopped(4);
+        if (const QString clip = name.left(dot); isPlainName(clip))
+            names << clip;
     }
     std::sort(names.begin(), names.end());
+    // A clip whose sound was changed just before a crash can have two files.
+    names.erase(std::unique(names.begin(), names.end()), names.end());
     return names;
 }
 

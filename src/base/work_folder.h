@@ -22,17 +22,29 @@ public:
     const QString& path() const { return m_path; }
     // path() joined with a file name.
     QString file(const QString& name) const;
-    // The clip file of an entry text: the entry text plus ".wav".
+    // The WAV clip file of an entry text: the entry text plus ".wav". What a decode, a take or
+    // a change of the samples writes.
     QString clipFile(const QString& clipName) const;
+    // The suffixes of clip files kept as the user's file came, compressed ("mp3", "flac"):
+    // their exact length is known without a decode. A clip has one file, of one of these
+    // forms or a WAV.
+    static const QStringList& keptSuffixes();
+    // Every name a clip's file may have: the WAV first, then the kept forms.
+    static QStringList clipFileNames(const QString& clipName);
+    // The clip's file as the folder holds it: the first of clipFileNames() that is a plain
+    // file; clipFile() when there is none. For what is found on disk (a restore); the clip
+    // list knows the file of each of its clips.
+    QString clipFileFound(const QString& clipName) const;
     // A clip name that names a file inside the folder and nothing else: no "/", no NUL, and
     // neither "." nor "..". Names read back from a file (the journal) must be plain.
     static bool isPlainName(const QString& clipName);
-    // Makes way for a new clip file of `clipName`: an entry of that name that is not a plain
-    // file (a link, a pipe) is removed as itself, since writing the new file would go through
+    // Makes way for a new clip file of `clipName`: an entry of any of its names that is not a
+    // plain file (a link, a pipe) is removed as itself, since writing the new file would go through
     // it to wherever it leads. A plain file stays, to be replaced.
     void clearForClip(const QString& clipName) const;
     // The clips whose files are in the folder: the names of its regular files ending in
-    // ".wav" without that ending, the folder's own files left out, in file name order.
+    // ".wav" or a kept suffix without that ending, each once, the folder's own files left
+    // out, in file name order.
     QStringList clipFilesFound() const;
     QString tempWav() const { return file(QStringLiteral("tempwav.wav")); }
     // The crop's two scratch files: the clip as it was, and the cut result. Clip files all

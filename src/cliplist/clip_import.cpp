@@ -40,8 +40,25 @@ struct ClipImport::Outcome {
     enum class Next { Added, Decode, Failed };
     Next next = Next::Failed;
     Failure failure;
-    WavInfo info;
+    ClipList::Clip clip;
 };
+
+namespace {
+
+ClipList::Clip clipOf(const QString& name, const QString& file, const WavInfo& info) {
+    ClipList::Clip clip{name, info.format, 0, file};
+    if (const int align = info.format.blockAlign(); align > 0)
+        clip.frames = info.dataBytes / align;
+    return clip;
+}
+
+// The suffix under which a file is kept as it came, or empty when it is decoded.
+QString keptSuffix(const QString& path) {
+    const QString suffix = QFileInfo(path).suffix().toLower();
+    return WorkFolder::keptSuffixes().contains(suffix) ? suffix : QString();
+}
+
+} // namespace
 
 std::optional<Notice> ClipImport::Report::notice() const {
     if (failures.isEmpty())
@@ -141,8 +158,10 @@ void ClipImport::startFile() {
         return;
     }
     const QString path = m_current->paths.first();
+    const QString kept = m_current->decode ? QString() : keptSuffix(path);
     const bool decode =
-        m_current->decode || !path.endsWith(QLatin1String(".wav"), Qt::CaseInsensitive);
+        m_current->decode ||
+        (kept.isEmpty() && !path.endsWith(QLatin1String(".wav"), Qt::CaseInsensitive));
     m_hold = m_holdWindow(m_current->busyText, decode);
     if (!m_hold) {
         m_waitingForWindow = true; // resume() starts it again
@@ -154,8 +173,13 @@ void ClipImport::startFile() {
         startDecode();
         return;
     }
+    if (!kept.isEmpty()) {
+        startKeep(m_folder.file(m_name + u'.' + kept));
+        return;
+    }
     m_job.start<Outcome>(
-        [path, target = m_folder.clipFile(m_name)](const BackgroundJob::Context& context) {
+        [path, name = m_name,
+         target = m_folder.clipFile(m_name)](const BackgroundJob::Context& context) {
             Outcome outcome;
             const Result<WavInfo> info = readWavInfo(path);
             if (!info || !info->canonical) {
@@ -180,8 +204,46 @@ void ClipImport::startFile() {
                 return outcome;
             }
             outcome.next = Outcome::Next::Added;
-            outcome.info = *info; // the copy's layout is the source's, byte for byte
-            keepPeaks(target, outcome.info, peaks);
+            // The copy's layout is the source's, byte for byte.
+            outcome.clip = clipOf(name, target, *info);
+            keepPeaks(target, *info, peaks);
+            return outcome;
+        },
+        [this](Outcome outcome) {
+            if (outcome.next == Outcome::Next::Decode) {
+                m_hold->showNow();
+                startDecode();
+                return;
+            }
+            fileEnded(std::move(outcome));
+        });
+}
+
+// A compressed file the clip keeps as it came: its bytes are copied, then its packets counted
+// for its exact length. A file that turns out not to be what its name says is decoded
+// instead, which tells the user what is wrong with it.
+void ClipImport::startKeep(const QString& target) {
+    const QString path = m_current->paths.first();
+    m_job.start<Outcome>(
+        [path, target, name = m_name](const BackgroundJob::Context& context) {
+            Outcome outcome;
+            const Status copied = clipfiles::copyFile(
+                path, target, [&](int p) { context.progress(p); }, &context.cancelFlag(), {});
+            if (!copied) {
+                // A file that cannot be read is told as the decoder tells it.
+                if (!QFileInfo(path).isFile())
+                    outcome.next = Outcome::Next::Decode;
+                else
+                    outcome.failure = {path, copied, Failure::Stage::Write};
+                return outcome;
+            }
+            outcome.clip = ClipList::describeFile(name, target);
+            if (outcome.clip.format.sampleRateHz <= 0 || outcome.clip.frames <= 0) {
+                QFile::remove(target);
+                outcome.next = Outcome::Next::Decode;
+                return outcome;
+            }
+            outcome.next = Outcome::Next::Added;
             return outcome;
         },
         [this](Outcome outcome) {
@@ -204,7 +266,8 @@ void ClipImport::startDecode() {
     }
     m_decoding = true;
     m_job.start<Outcome>(
-        [path, target = m_folder.clipFile(m_name)](const BackgroundJob::Context& context) {
+        [path, name = m_name,
+         target = m_folder.clipFile(m_name)](const BackgroundJob::Context& context) {
             Outcome outcome;
             WavDecoder decoder;
             if (Status loaded = decoder.loadmp3(path); !loaded) {
@@ -229,8 +292,8 @@ void ClipImport::startDecode() {
                 return outcome;
             }
             outcome.next = Outcome::Next::Added;
-            outcome.info = *info;
-            keepPeaks(target, outcome.info, peaks);
+            outcome.clip = clipOf(name, target, *info);
+            keepPeaks(target, *info, peaks);
             return outcome;
         },
         [this](Outcome outcome) { fileEnded(std::move(outcome)); });
@@ -243,7 +306,7 @@ void ClipImport::fileEnded(Outcome outcome) {
     if (outcome.next == Outcome::Next::Added) {
         int& row = m_current->row;
         const int at = row < 0 ? m_clips.count() : row;
-        m_clips.insert(at, m_name, outcome.info);
+        m_clips.insert(at, std::move(outcome.clip));
         m_history.added(at);
         m_lastFolder = QFileInfo(path).absolutePath();
         m_report.added << m_name;

@@ -22,8 +22,9 @@ class EditHistory;
 struct WavInfo;
 
 // Brings sound files into the clip list, one after the other: a canonical WAV (the 44-byte
-// header and its PCM, nothing else) is copied byte for byte, anything else the decoder reads
-// is decoded into a canonical clip. Each file gets a clip name of its own
+// header and its PCM, nothing else) and an MP3 or FLAC file (whose exact length is counted
+// without a decode) are copied byte for byte, anything else the decoder reads is decoded into
+// a canonical clip. Each file gets a clip name of its own
 // (clipnames::uniqueClipName), its clip file is complete before its entry goes into the list,
 // and each entry is one step of the history. Every way in goes through here: "Add New",
 // "Insert" and files dropped on the list, the files given at start or by a second start,
@@ -99,6 +100,7 @@ private:
     struct Outcome;
     void next();
     void startFile();
+    void startKeep(const QString& target);
     void startDecode();
     void fileEnded(Outcome outcome);
     void finishRequest();

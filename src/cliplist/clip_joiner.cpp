@@ -1,7 +1,9 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "cliplist/clip_joiner.h"
 
+#include "base/work_folder.h"
 #include "base/write_fully.h"
+#include "codec/decode_stream.h"
 #include "codec/frame_source.h"
 #include "codec/pcm_converter.h"
 #include "codec/sound_sink.h"
@@ -21,11 +23,21 @@ namespace {
 struct Clip {
     QString path;
     WavFormat format;
-    ByteCount dataOffset = 0;
+    ByteCount dataOffset = 0; // < 0: a compressed clip, read through its decoder
     ByteCount dataBytes = 0;
 };
 
+// A clip kept as its compressed file: its exact length is counted from its packets.
+Result<Clip> inspectCompressed(const QString& path) {
+    const Result<DecodeStream::Counted> counted = DecodeStream::countFrames(path);
+    if (!counted)
+        return counted.status();
+    return Clip{path, counted->format, -1, counted->frames * counted->format.blockAlign()};
+}
+
 Result<Clip> inspect(const QString& path) {
+    if (WorkFolder::keptSuffixes().contains(QFileInfo(path).suffix()))
+        return inspectCompressed(path);
     const QFileInfo file(path);
     if (!file.exists())
         return Status{ErrorCode::FileOpen,
@@ -115,10 +127,33 @@ public:
 
     Status append(const Clip& clip, const WavFormat& target) {
         QFile source(clip.path);
-        if (!source.open(QIODevice::ReadOnly | QIODevice::Unbuffered) ||
-            !source.seek(clip.dataOffset))
+        std::unique_ptr<FrameSource> decoded;
+        if (clip.dataOffset < 0) {
+            auto opened = FrameSource::open(clip.path, 0);
+            if (!opened)
+                return opened.status();
+            decoded = std::move(*opened);
+        } else if (!source.open(QIODevice::ReadOnly | QIODevice::Unbuffered) ||
+                   !source.seek(clip.dataOffset)) {
             return {ErrorCode::FileOpen,
                     QStringLiteral("%1: %2.").arg(clip.path, source.errorString())};
+        }
+        // Whole blocks of the clip's sound: its PCM bytes, or its decoded 16-bit frames.
+        const auto readBlock = [&](char* data, ByteCount want) {
+            if (!decoded)
+                return source.read(data, want) == want;
+            const std::int64_t frames = want / clip.format.blockAlign();
+            std::int64_t got = 0;
+            while (got < frames) {
+                const Result<std::int64_t> read = decoded->read(
+                    reinterpret_cast<std::int16_t*>(data) + got * clip.format.channels,
+                    frames - got);
+                if (!read || *read == 0)
+                    return false;
+                got += *read;
+            }
+            return true;
+        };
         std::unique_ptr<PcmConverter> converter;
         ByteCount block = ClipJoiner::BlockBytes;
         if (clip.format != target) {
@@ -134,13 +169,14 @@ public:
                                               ClipJoiner::BlockBytes / clip.format.blockAlign());
             block = std::max<ByteCount>(1, frames) * clip.format.blockAlign();
         }
+        block -= block % clip.format.blockAlign(); // whole frames, for a decoded clip
         if (ByteCount(m_buffer.size()) < block)
             m_buffer.resize(block);
         for (ByteCount left = clip.dataBytes; left > 0;) {
             if (m_abort && m_abort->load(std::memory_order_relaxed))
                 return {ErrorCode::Ended, QCoreApplication::translate("Clips", "Cancelled.")};
             const ByteCount want = std::min(left, block);
-            if (source.read(m_buffer.data(), want) != want)
+            if (!readBlock(m_buffer.data(), want))
                 return {ErrorCode::FileOpen,
                         QCoreApplication::translate(
                             "Clips", "%1: the clip file ended early or cannot be read.")

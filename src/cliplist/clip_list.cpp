@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "cliplist/clip_list.h"
 #include "cliplist/edit_time.h"
+#include "codec/decode_stream.h"
 
 #include <algorithm>
 #include <utility>
@@ -11,8 +12,18 @@ ClipList::ClipList(WorkFolder workFolder, QObject* parent)
     : QAbstractListModel(parent), m_workFolder(std::move(workFolder)) {}
 
 ClipList::Clip ClipList::describe(const QString& name) const {
-    Clip clip{name, {}, 0};
-    if (const Result<WavInfo> info = readWavInfo(m_workFolder.clipFile(name)); info) {
+    return describeFile(name, m_workFolder.clipFileFound(name));
+}
+
+ClipList::Clip ClipList::describeFile(const QString& name, const QString& file) {
+    Clip clip{name, {}, 0, file};
+    if (!file.endsWith(QLatin1String(".wav"))) {
+        // A kept compressed file: its length is counted once per file (and remembered).
+        if (const Result<DecodeStream::Counted> counted = DecodeStream::countFrames(file)) {
+            clip.format = counted->format;
+            clip.frames = counted->frames;
+        }
+    } else if (const Result<WavInfo> info = readWavInfo(file); info) {
         clip.format = info->format;
         if (const int align = info->format.blockAlign(); align > 0)
             clip.frames = info->dataBytes / align;
@@ -36,7 +47,7 @@ QString ClipList::summary(const Clip& clip) {
 }
 
 QString ClipList::clipFile(int row) const {
-    return m_workFolder.clipFile(at(row).name);
+    return at(row).file;
 }
 
 int ClipList::rowOfFile(const QString& clipFile) const {
@@ -65,11 +76,8 @@ void ClipList::insert(int row, const QString& name) {
     endInsertRows();
 }
 
-void ClipList::insert(int row, const QString& name, const WavInfo& info) {
+void ClipList::insert(int row, Clip clip) {
     row = std::clamp(row, 0, count());
-    Clip clip{name, info.format, 0};
-    if (const int align = info.format.blockAlign(); align > 0)
-        clip.frames = info.dataBytes / align;
     beginInsertRows(QModelIndex(), row, row);
     m_clips.insert(m_clips.begin() + row, std::move(clip));
     endInsertRows();

@@ -12,8 +12,9 @@
 
 // The clip list of the "Audio Edit" page: the clips in their order, which is the play order
 // and the order in which "Save The List" joins them. Each clip has a name (the entry text,
-// also what names its clip file: the work folder's name + ".wav") and, read from that file
-// when the clip is put in or refreshed, its sample format and its length in frames.
+// also what names its clip file: the work folder's name + ".wav", or + ".mp3" for a kept MP3)
+// and, read from that file when the clip is put in or refreshed, its file, its sample format
+// and its length in frames.
 //
 // A list view shows it (the display role is the clip name); every change goes through the
 // operations below, which emit Qt's model signals, so views and anything else that follows
@@ -28,13 +29,19 @@ public:
         QString name;
         WavFormat format; // all zero when the file could not be read
         std::int64_t frames = 0;
+        // Its file in the work folder: the name plus ".wav", or plus the suffix of a kept
+        // compressed file (WorkFolder::keptSuffixes).
+        QString file;
     };
     enum Role { FileRole = Qt::UserRole + 1, FramesRole };
 
     explicit ClipList(WorkFolder workFolder, QObject* parent = nullptr);
 
-    // A clip named `name` as its clip file is now.
+    // A clip named `name` as the file the folder holds for it is now.
     Clip describe(const QString& name) const;
+    // The clip `name` of the file `file` as it is now. A compressed file is counted (a pass
+    // over its packets), so this runs on a background job where the file may be long.
+    static Clip describeFile(const QString& name, const QString& file);
     // What an entry's tooltip says of its clip: length (m:ss) and format, e.g.
     // "0:27 · 44100 Hz · stereo · 16-bit"; "no sound" when its file could not be read.
     static QString summary(const Clip& clip);
@@ -50,8 +57,8 @@ public:
     // Puts `name` at the end, or before `row` (0 … count()), reading its file's format.
     void append(const QString& name);
     void insert(int row, const QString& name);
-    // The same with the clip file's layout already read (by whoever wrote the file).
-    void insert(int row, const QString& name, const WavInfo& info);
+    // The same with the clip already described (by whoever wrote its file).
+    void insert(int row, Clip clip);
     void remove(int row);
     // Moves the clip at `from` so that it ends up at row `to` (both 0 … count() - 1).
     // Returns false, changing nothing, for rows out of range.

@@ -57,7 +57,7 @@ ClipListJournal::LastRun ClipListJournal::restorable(const WorkFolder& folder) {
     QSet<QString> placed;
     for (const QString& name : read.names) {
         if (WorkFolder::isPlainName(name) && !placed.contains(name) &&
-            nofollow::isPlainFile(folder.clipFile(name))) {
+            nofollow::isPlainFile(folder.clipFileFound(name))) {
             last.names << name;
             placed.insert(name);
         }

@@ -90,21 +90,25 @@ class ReplaceStep : public Step {
 public:
     ReplaceStep(EditHistory& history, ClipList& clips, const QString& text, int row, QString before,
                 QString after)
-        : Step(history, clips, text), m_row(row), m_file(clips.clipFile(row)),
-          m_before(std::move(before)), m_after(std::move(after)) {}
+        : Step(history, clips, text), m_row(row), m_before(std::move(before)),
+          m_after(std::move(after)) {}
 
 protected:
-    void redoStep() override { put(m_after); }
-    void undoStep() override { put(m_before); }
+    void redoStep() override { put(m_after, m_before); }
+    void undoStep() override { put(m_before, m_after); }
 
 private:
-    void put(const QString& kept) {
-        m_history.restore(kept, m_file);
+    // Each version goes back under its own file name: a kept MP3 whose change made it a WAV
+    // is an MP3 again after the undo, and only one of the two files stays.
+    void put(const QString& kept, const QString& other) {
+        const QString target = m_history.keptFrom(kept);
+        m_history.restore(kept, target);
+        if (const QString otherFile = m_history.keptFrom(other); otherFile != target)
+            QFile::remove(otherFile);
         m_clips.refresh(m_row);
     }
 
     int m_row;
-    QString m_file;
     QString m_before;
     QString m_after;
 };
@@ -203,6 +207,10 @@ QString EditHistory::keep(const QString& file) {
         return kept;
     // A file system without hard links: a copy serves too, only slower.
     return QFile::copy(file, kept) ? kept : QString();
+}
+
+QString EditHistory::keptFrom(const QString& kept) const {
+    return m_folder.file(QFileInfo(kept).fileName().section(u'-', 1));
 }
 
 Status EditHistory::restore(const QString& kept, const QString& target) const {

@@ -57,6 +57,8 @@ public:
 
     // Keeps a link of `file` in the history folder; the kept path, or empty on failure.
     QString keep(const QString& file);
+    // The clip file that `kept` (from keep()) was kept from.
+    QString keptFrom(const QString& kept) const;
     // Puts the kept file back at `target` (a new link renamed over it).
     Status restore(const QString& kept, const QString& target) const;
 

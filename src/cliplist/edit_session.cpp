@@ -154,9 +154,11 @@ void EditSession::letGo() {
     m_player.command(QStringLiteral("Close"));
 }
 
-void EditSession::takeBack() {
+void EditSession::takeBack(const QString& clipFile) {
     if (!std::exchange(m_letGo, false))
         return;
+    if (!clipFile.isEmpty())
+        m_clipFile = clipFile;
     m_player.setFileName(m_clipFile);
     if (!m_player.command(QStringLiteral("open"))) {
         close();

@@ -80,9 +80,10 @@ public:
 
     // Around a new version of the open clip written by someone else (an effect): the player
     // lets go of the file, then takes the new one back with the same marks as far as they
-    // fit. A clip that can no longer be opened closes the session.
+    // fit: `clipFile` when the clip's file has changed its name (a kept MP3 that became a
+    // WAV), else the file it had. A clip that can no longer be opened closes the session.
     void letGo();
-    void takeBack();
+    void takeBack(const QString& clipFile = QString());
 
 signals:
     void opened();

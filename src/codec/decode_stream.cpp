@@ -103,24 +103,25 @@ public:
         static FrameCounts counts;
         return counts;
     }
-    void remember(const QString& path, const Key& key, std::int64_t frames) {
+    void remember(const QString& path, const Key& key, const DecodeStream::Counted& counted) {
         std::lock_guard lock(m_mutex);
         // A long session adds clips without end; the oldest counts are simply counted again.
         if (m_counts.size() >= 4096)
             m_counts.clear();
-        m_counts[path] = {key, frames};
+        m_counts[path] = {key, counted};
     }
-    std::int64_t known(const QString& path) {
+    std::optional<DecodeStream::Counted> known(const QString& path) {
         const std::optional<Key> key = keyOf(path);
         std::lock_guard lock(m_mutex);
         const auto found = m_counts.find(path);
-        return key && found != m_counts.end() && found->second.first == *key ? found->second.second
-                                                                             : -1;
+        if (!key || found == m_counts.end() || !(found->second.first == *key))
+            return std::nullopt;
+        return found->second.second;
     }
 
 private:
     std::mutex m_mutex;
-    std::map<QString, std::pair<Key, std::int64_t>> m_counts;
+    std::map<QString, std::pair<Key, DecodeStream::Counted>> m_counts;
 };
 
 } // namespace
@@ -542,7 +543,8 @@ DecodeStream::Impl::Opened DecodeStream::Impl::openLocal(const QString& path, in
         if (wav)
             exactFrames = wav->dataBytes / wav->format.blockAlign();
     } else {
-        exactFrames = FrameCounts::instance().known(path);
+        if (const auto counted = FrameCounts::instance().known(path))
+            exactFrames = counted->frames;
     }
 
     const QByteArray url = "file:" + QFile::encodeName(info.absoluteFilePath());
@@ -582,7 +584,9 @@ Result<std::unique_ptr<DecodeStream>> DecodeStream::open(const QString& path, in
     return Impl::openUrl(path, maxChannels);
 }
 
-Result<std::int64_t> DecodeStream::countFrames(const QString& path) {
+Result<DecodeStream::Counted> DecodeStream::countFrames(const QString& path) {
+    if (const auto counted = FrameCounts::instance().known(path))
+        return *counted;
     const std::optional<FrameCounts::Key> before = FrameCounts::keyOf(path);
     // The stream proves the file is sound the decoder takes, and gives the output rate.
     auto opened = open(path);
@@ -591,9 +595,9 @@ Result<std::int64_t> DecodeStream::countFrames(const QString& path) {
     const DecodeStream& stream = **opened;
     const QString name = QFileInfo(path).absoluteFilePath();
     const auto cannotCount = [&] {
-        return Status{ErrorCode::FileForm,
-                      QCoreApplication::translate("Codec", "%1: its length cannot be counted.")
-                          .arg(path)};
+        return Status{
+            ErrorCode::FileForm,
+            QCoreApplication::translate("Codec", "%1: its length cannot be counted.").arg(path)};
     };
     AVFormatContext* format = nullptr;
     AVDictionary* options = nullptr;
@@ -620,7 +624,8 @@ Result<std::int64_t> DecodeStream::countFrames(const QString& path) {
         return cannotCount();
     AVPacket* packet = av_packet_alloc();
     if (!packet)
-        return Status{ErrorCode::OutOfMemory, QCoreApplication::translate("Codec", "out of memory.")};
+        return Status{ErrorCode::OutOfMemory,
+                      QCoreApplication::translate("Codec", "out of memory.")};
     const auto freeing = qScopeGuard([&] { av_packet_free(&packet); });
     std::int64_t ticks = 0;
     std::int64_t skipped = 0;
@@ -639,13 +644,13 @@ Result<std::int64_t> DecodeStream::countFrames(const QString& path) {
     }
     if (lengthless)
         return cannotCount();
-    const std::int64_t frames =
-        std::max<std::int64_t>(0, av_rescale_q(ticks, audio->time_base, AVRational{1, codecRate}) -
-                                      skipped);
+    const std::int64_t frames = std::max<std::int64_t>(
+        0, av_rescale_q(ticks, audio->time_base, AVRational{1, codecRate}) - skipped);
+    const Counted counted{stream.outputFormat(), frames};
     if (const std::optional<FrameCounts::Key> after = FrameCounts::keyOf(path);
         before && after && *before == *after)
-        FrameCounts::instance().remember(path, *after, frames);
-    return frames;
+        FrameCounts::instance().remember(path, *after, counted);
+    return counted;
 }
 
 DecodeStream::DecodeStream(std::unique_ptr<Impl> impl) : d(std::move(impl)) {}

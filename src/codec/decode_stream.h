@@ -36,12 +36,17 @@ public:
     // The frames a decode of the local file `path` delivers, counted from its packets without
     // decoding them: every packet's length, less what the container says the decoder drops
     // at the start (the encoder's delay) and at the end (its padding). About a hundredth of a
-    // decode. The count is remembered for the file as it is now (its size, time and inode),
-    // so every stream opened on that file afterwards knows its exact length (lengthBytes()).
+    // decode. The count is remembered for the file as it is now (its size, time and inode):
+    // every stream opened on that file afterwards knows its exact length (lengthBytes()), and
+    // counting it again costs a stat.
     // Only MP3 and FLAC are counted: for AAC, Vorbis and Opus the packets and the decode
     // disagree by the codec's priming. Fails as open() does, or FileForm for those and when a
     // packet gives no length (the count would be a guess).
-    static Result<std::int64_t> countFrames(const QString& path);
+    struct Counted {
+        WavFormat format; // of the decoded sound (outputFormat())
+        std::int64_t frames = 0;
+    };
+    static Result<Counted> countFrames(const QString& path);
 
     ~DecodeStream();
     DecodeStream(const DecodeStream&) = delete;

@@ -23,5 +23,7 @@ struct ClipStamp {
 };
 
 // The stamp of the clip file as it is now. Fails when it is not a plain file (a link, a
-// pipe, a folder: nothing is followed or waited on) or not a WAV file.
+// pipe, a folder: nothing is followed or waited on), or neither a WAV file nor a kept MP3 or
+// FLAC whose length can be counted. Defined with the decoder (codec/clip_stamp.cpp), which
+// counts those (DecodeStream::countFrames, remembered per file).
 Result<ClipStamp> clipStampOf(const QString& clipPath);

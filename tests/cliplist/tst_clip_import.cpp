@@ -202,20 +202,22 @@ void TestClipImport::otherWav_isDecodedIntoACanonicalClip() {
 void TestClipImport::takenName_getsTheNextNumber() {
     const QString wav = testaudio::writeSineWav(input("tone.wav"), CdFormat, 4410);
     add({wav});
-    const ClipImport::Report decoded = add({m_mp3});
-    QCOMPARE(decoded.added, QStringList{"tone (2)"});
-    // The LAME tag lets the decoder drop the encoder's padding; one MP3 frame (1152 samples)
-    // of slack covers a decoder that keeps part of it.
-    const Result<WavInfo> mp3Clip = readWavInfo(m_clips->clipFile(1));
-    QVERIFY(mp3Clip && mp3Clip->canonical);
-    QVERIFY(qAbs(mp3Clip->dataBytes - m_mp3Pcm.size()) <= 1152 * CdFormat.blockAlign());
+    // An MP3 is kept as it came, with the exact length of its decode and no engine.
+    m_engine.clearLog();
+    const ClipImport::Report kept = add({m_mp3});
+    QCOMPARE(kept.added, QStringList{"tone (2)"});
+    QCOMPARE(m_clips->clipFile(1), m_folder->file("tone (2).mp3"));
+    QCOMPARE(testaudio::readAll(m_clips->clipFile(1)), testaudio::readAll(m_mp3));
+    QCOMPARE(m_clips->at(1).frames, testaudio::soundFrames(m_mp3));
+    QCOMPARE(m_clips->at(1).format, CdFormat);
+    QVERIFY(m_engine.log().isEmpty());
     QVERIFY(QDir(m_sources.path()).mkdir("24"));
     QVERIFY(testaudio::writeAll(input("24/tone.wav"),
                                 testaudio::nonCanonicalWav(testaudio::sinePcm(CdFormat, 2000),
                                                            {WavLayout::Samples::Int24})));
     add({input("24/tone.wav")});
     QCOMPARE(m_clips->names(), QStringList({"tone", "tone (2)", "tone (3)"}));
-    QCOMPARE(workFiles(), QStringList({"tone (2).wav", "tone (3).wav", "tone.wav"}));
+    QCOMPARE(workFiles(), QStringList({"tone (2).mp3", "tone (3).wav", "tone.wav"}));
 
     // A number freed by a remove is taken again; the program's own files are never clips.
     QVERIFY(m_history->remove(1));
@@ -256,7 +258,7 @@ void TestClipImport::undecodableFile_onlySaysItCannotBePlayed() {
 
 void TestClipImport::engineThatCannotStart_isToldAndNothingElse() {
     m_engine.setStartForDecodingFailure(ErrorCode::Driver);
-    const ClipImport::Report report = add({m_mp3});
+    const ClipImport::Report report = add({m_mp3}, true);
     const std::optional<Notice> notice = report.notice();
     QVERIFY(notice);
     QCOMPARE(notice->kind, Notice::Kind::AudioError);
@@ -313,7 +315,7 @@ void TestClipImport::fullDisk_leavesNoPartialFile() {
     add({testaudio::writeSineWav(input("keep.wav"), CdFormat, 100)});
     const QString source =
         mp3 ? m_mp3 : testaudio::writeSineWav(input("big.wav"), CdFormat, 44100 * 3);
-    const std::optional<Notice> notice = add({source}).notice();
+    const std::optional<Notice> notice = add({source}, mp3).notice();
     QVERIFY(notice);
     QVERIFY2(notice->text.contains(source) && notice->text.contains(m_folder->path()),
              qPrintable(notice->text));
@@ -349,6 +351,7 @@ void TestClipImport::cancel_endsEverythingAndTellsNothing() {
     bool done = false;
     ClipImport::Request request;
     request.paths = {m_mp3, m_mp3};
+    request.decode = true;
     request.done = [&](const ClipImport::Report&) { done = true; };
     m_import->add(std::move(request));
     QTRY_VERIFY(m_engine.log().contains("startForDecoding"));

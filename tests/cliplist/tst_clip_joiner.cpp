@@ -41,6 +41,7 @@ private slots:
     void twoClips_sizesAddUpAndDataFollowsDirectly();
     void oneClip_givesByteForByteCopy();
     void threeClips_joinInListOrder();
+    void keptMp3Clip_joinsAsItsDecode();
     void mixedFormats_convertedToFirstClipsFormat();
     void sameFormatWithExtraChunks_appendsOnlyTheSound();
     void headerClaimingTooMuch_appendsWhatTheFileHolds();
@@ -108,6 +109,22 @@ void TestClipJoiner::threeClips_joinInListOrder() {
     const QString pc = clip("c.wav", m_cd, c);
     QVERIFY(ClipJoiner().join({pc, pa, pb}, path("concat.wav")));
     QVERIFY(testaudio::readAll(path("concat.wav")).mid(44) == c + a + b);
+}
+
+// A clip kept as its MP3 joins as what its decode gives, sample for sample and exactly as
+// long, between WAV clips.
+void TestClipJoiner::keptMp3Clip_joinsAsItsDecode() {
+    const QByteArray a = testaudio::noisePcm(m_cd, 3000, 1);
+    const QString wav = testaudio::writeSineWav(path("tone.wav"), m_cd, 20000, 880.0);
+    QCOMPARE(testaudio::run("lame", {"--quiet", wav, path("b.mp3")}), 0);
+    const QString pa = clip("a.wav", m_cd, a);
+    const Status s = ClipJoiner().join({pa, path("b.mp3"), pa}, path("concat.wav"));
+    QVERIFY2(s, qPrintable(s.message()));
+    int channels = 0;
+    const std::vector<std::int16_t> mp3 = testaudio::decodeAll(path("b.mp3"), &channels);
+    const QByteArray decoded(reinterpret_cast<const char*>(mp3.data()),
+                             qsizetype(mp3.size() * sizeof(std::int16_t)));
+    QVERIFY(testaudio::readAll(path("concat.wav")).mid(44) == a + decoded + a);
 }
 
 // A 22050 Hz mono 8-bit clip after a 44100 Hz stereo 16-bit one is converted: the result

@@ -1,4 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
+#include "cliplist/clip_change.h"
 #include "cliplist/clip_list.h"
 #include "cliplist/edit_history.h"
 #include "cliplist/sound_edit.h"
@@ -6,6 +7,7 @@
 
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QTemporaryDir>
 #include <QtTest>
 
@@ -13,11 +15,17 @@ namespace {
 
 const WavFormat Cd{2, 44100, 16};
 
-// The list as names with each clip file's bytes (empty for a missing file).
+// The list as each clip's file name with its bytes (empty for a missing file), then every
+// file of the folder: a clip never has two.
 QList<QPair<QString, QByteArray>> snapshot(const ClipList& clips) {
     QList<QPair<QString, QByteArray>> state;
     for (int row = 0; row < clips.count(); ++row)
-        state << qMakePair(clips.at(row).name, testaudio::readAll(clips.clipFile(row)));
+        state << qMakePair(QFileInfo(clips.clipFile(row)).fileName(),
+                           testaudio::readAll(clips.clipFile(row)));
+    if (clips.count() > 0)
+        state << qMakePair(
+            QDir(QFileInfo(clips.clipFile(0)).path()).entryList(QDir::Files, QDir::Name).join(u'|'),
+            QByteArray());
     return state;
 }
 
@@ -58,8 +66,23 @@ void TestEditHistory::undoAndRedo_giveBackEveryFileAndTheOrder() {
         return done ? Status::ok() : done.status();
     }));
     states << snapshot(clips);
-    QCOMPARE(history.stack().count(), 6);
-    QCOMPARE(history.stack().undoText(), "Gain of c");
+    // A kept MP3 whose sound changes becomes a WAV; undo makes it the MP3 again.
+    const QString wav =
+        testaudio::writeWav(dir.filePath("d.wav"), Cd, testaudio::noisePcm(Cd, 44100, 4));
+    QCOMPARE(testaudio::run("lame", {"--quiet", wav, work.file("d.mp3")}), 0);
+    clips.append("d");
+    history.added(clips.count() - 1);
+    states << snapshot(clips);
+    QVERIFY(history.replace(clips.count() - 1, "Gain of d", [&] {
+        return clipchange::onWav(work.file("d.mp3"), work.clipFile("d"), [](const QString& f) {
+            const auto done = soundedit::gain(f, f, -6);
+            return done ? Status::ok() : done.status();
+        });
+    }));
+    states << snapshot(clips);
+    QCOMPARE(clips.clipFile(clips.count() - 1), work.clipFile("d"));
+    QCOMPARE(history.stack().count(), 8);
+    QCOMPARE(history.stack().undoText(), "Gain of d");
 
     for (int step = states.size() - 2; step >= 0; --step) {
         history.stack().undo();

@@ -4,6 +4,7 @@
 #include "analysis/analysis_cache.h"
 #include "audio/media_player.h"
 #include "base/app_info.h"
+#include "cliplist/clip_change.h"
 #include "cliplist/clip_crop.h"
 #include "cliplist/clip_list.h"
 #include "cliplist/edit_history.h"
@@ -500,13 +501,16 @@ void EditorPanel::CmdEditDone_Click() {
             crop.setEdgeFadeMs(edgeFadeMs);
             crop.setProgress([&](int percent) { job.progress(percent); });
             CropResult result;
-            result.status = row >= 0 && before.isEmpty()
-                                ? Status{ErrorCode::Create,
-                                         QCoreApplication::translate(
-                                             "EditorPanel", "%1: the sound as it is cannot be kept "
-                                                            "for undo.")
-                                             .arg(clipFile)}
-                                : crop.crop(clipFile, markIn, markOut, lengthMs);
+            result.status =
+                row >= 0 && before.isEmpty()
+                    ? Status{ErrorCode::Create,
+                             QCoreApplication::translate("EditorPanel",
+                                                         "%1: the sound as it is cannot be kept "
+                                                         "for undo.")
+                                 .arg(clipFile)}
+                    : clipchange::onWav(clipFile, folder.clipFile(name), [&](const QString& wav) {
+                          return crop.crop(wav, markIn, markOut, lengthMs);
+                      });
             result.sent = crop.sentCommands();
             return result;
         },

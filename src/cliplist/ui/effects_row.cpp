@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "cliplist/ui/effects_row.h"
 
+#include "cliplist/clip_change.h"
 #include "cliplist/clip_list.h"
 #include "cliplist/edit_history.h"
 #include "cliplist/edit_session.h"
@@ -178,12 +179,14 @@ void EffectsRow::apply(Effect effect, int row) {
         QT_TRANSLATE_NOOP("EffectsRow", "Fade in"), QT_TRANSLATE_NOOP("EffectsRow", "Fade out"),
         QT_TRANSLATE_NOOP("EffectsRow", "Gain"), QT_TRANSLATE_NOOP("EffectsRow", "Normalise"),
         QT_TRANSLATE_NOOP("EffectsRow", "Clean up")};
+    m_openRow = m_session.isOpen() ? m_clips.rowOfFile(m_session.clipFile()) : -1;
     m_session.letGo();
     std::vector<Task> tasks;
     for (int r : rows) {
         Task task;
         task.row = r;
         task.file = m_clips.clipFile(r);
+        task.wav = m_services.context.workFolder.clipFile(m_clips.at(r).name);
         task.what = QCoreApplication::translate("EffectsRow", "%1 of %2")
                         .arg(QCoreApplication::translate("EffectsRow", names[int(effect)]),
                              m_clips.at(r).name);
@@ -224,8 +227,21 @@ void EffectsRow::apply(Effect effect, int row) {
     m_job.start<std::vector<Task>>(
         [tasks = std::move(tasks), work](const BackgroundJob::Context& context) mutable {
             for (std::size_t i = 0; i < tasks.size() && !context.cancelled(); ++i) {
-                if (!tasks[i].before.isEmpty())
-                    tasks[i].outcome = work(tasks[i].file);
+                Task& task = tasks[i];
+                if (task.before.isEmpty())
+                    continue;
+                // An effect that finds nothing to change writes nothing, and a kept MP3
+                // stays as it is.
+                const Status written =
+                    clipchange::onWav(task.file, task.wav, [&](const QString& f) {
+                        task.outcome = work(f);
+                        return !task.outcome           ? task.outcome.status()
+                               : task.outcome->changed ? Status::ok()
+                                                       : Status{ErrorCode::Ended, QString()};
+                    });
+                if (!written && task.outcome)
+                    if (written.code() != ErrorCode::Ended)
+                        task.outcome = written;
                 context.progress(int((i + 1) * 100 / tasks.size()));
             }
             return tasks;
@@ -253,7 +269,7 @@ void EffectsRow::end(std::vector<Task> tasks) {
     }
     if (written > 1)
         m_history.endGroup();
-    m_session.takeBack();
+    m_session.takeBack(m_openRow >= 0 ? m_clips.clipFile(m_openRow) : QString());
     if (!told.isEmpty())
         tell(m_services.context.dialogs, &m_services.dialogParent,
              Notice{Notice::Kind::Information, told.join(u'\n'), 0, QString()});

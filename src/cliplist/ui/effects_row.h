@@ -75,6 +75,7 @@ private:
     struct Task {
         int row = -1;
         QString file;
+        QString wav; // what the clip's file is once changed (a kept MP3 becomes a WAV)
         QString what;
         QString before;
         Result<soundedit::Outcome> outcome = Status{ErrorCode::Ended, QString()};
@@ -87,6 +88,7 @@ private:
     EditSession& m_session;
     PageServices m_services;
     BackgroundJob m_job;
+    int m_openRow = -1; // the clip open in the editor while an effect runs
     QList<QShortcut*> m_keys;
 
     QPushButton* m_cmdFadeIn = nullptr;

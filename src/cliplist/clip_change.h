@@ -1,0 +1,20 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#pragma once
+
+#include "base/status.h"
+
+#include <QString>
+
+#include <functional>
+
+namespace clipchange {
+
+// Changes the samples of a clip through `change`, which rewrites the clip WAV it is given in
+// place (a crop, a fade, a gain, a loudness change, Clean Up). A clip kept as its compressed
+// file is decoded into `wavFile` (its WAV clip file) first and changed there: its new sound
+// is that WAV. Once the change has worked the compressed file goes; when it fails the WAV
+// goes and the clip is as it was. A WAV clip is changed as it is. Runs on a worker.
+Status onWav(const QString& clipFile, const QString& wavFile,
+             const std::function<Status(const QString& wav)>& change);
+
+} // namespace clipchange
