@@ -261,6 +261,10 @@ Fehlercode: %2</translation>
         <source>There is no sound to read.</source>
         <translation>Es ist kein Klang zum Lesen da.</translation>
     </message>
+    <message>
+        <source>The clip %1 cannot be read: its file (%2) is missing, unreadable or not what it was when the clip went into the list. Remove the clip and add its song again.</source>
+        <translation>Der Clip %1 kann nicht gelesen werden: Seine Datei (%2) fehlt, ist nicht lesbar oder nicht mehr die, die sie war, als der Clip in die Liste kam. Entfernen Sie den Clip und fügen Sie sein Lied erneut hinzu.</translation>
+    </message>
 </context>
 <context>
     <name>Codec</name>
@@ -1469,6 +1473,14 @@ Doppelklick: auswählen und bearbeiten</translation>
         <source>The list has no clips to save.</source>
         <translation>Die Liste enthält keine Clips zum Speichern.</translation>
     </message>
+    <message>
+        <source>The list was not saved.
+
+%1</source>
+        <translation>Die Liste wurde nicht gespeichert.
+
+%1</translation>
+    </message>
 </context>
 <context>
     <name>MediaPlayer</name>
@@ -1956,6 +1968,14 @@ Save its first %2, with a fade-out, instead?</source>
         <translation>Der Klingelton ist %1 lang; ein iPhone nimmt einen Klingelton von höchstens %2.
 
 Stattdessen seine ersten %2 mit Ausblenden speichern?</translation>
+    </message>
+    <message>
+        <source>The ringtone was not saved.
+
+%1</source>
+        <translation>Der Klingelton wurde nicht gespeichert.
+
+%1</translation>
     </message>
 </context>
 <context>

@@ -261,6 +261,10 @@ código de error: %2</translation>
         <source>There is no sound to read.</source>
         <translation>No hay sonido que leer.</translation>
     </message>
+    <message>
+        <source>The clip %1 cannot be read: its file (%2) is missing, unreadable or not what it was when the clip went into the list. Remove the clip and add its song again.</source>
+        <translation>El clip %1 no se puede leer: su archivo (%2) falta, no se puede leer o ya no es el que era cuando el clip entró en la lista. Quite el clip y añada su canción de nuevo.</translation>
+    </message>
 </context>
 <context>
     <name>Codec</name>
@@ -1469,6 +1473,14 @@ Doble clic: elegir y editar</translation>
         <source>The list has no clips to save.</source>
         <translation>La lista no tiene clips que guardar.</translation>
     </message>
+    <message>
+        <source>The list was not saved.
+
+%1</source>
+        <translation>La lista no se guardó.
+
+%1</translation>
+    </message>
 </context>
 <context>
     <name>MediaPlayer</name>
@@ -1956,6 +1968,14 @@ Save its first %2, with a fade-out, instead?</source>
         <translation>El tono de llamada dura %1; un iPhone admite un tono de llamada de %2 como mucho.
 
 ¿Guardar en su lugar sus primeros %2, con desvanecimiento al final?</translation>
+    </message>
+    <message>
+        <source>The ringtone was not saved.
+
+%1</source>
+        <translation>El tono no se guardó.
+
+%1</translation>
     </message>
 </context>
 <context>

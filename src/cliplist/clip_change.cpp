@@ -17,10 +17,16 @@ Status onWav(const QString& clipFile, const QString& wavFile,
         decoded = decoder.convert2wav(wavFile);
     if (Status closed = decoder.closewav(); decoded && !closed)
         decoded = closed;
-    Status changed = decoded ? change(wavFile) : decoded;
-    // The list reads the clip's file by its name; two files of one clip must not stay.
-    QFile::remove(changed ? clipFile : wavFile);
-    return changed;
+    return replacing(clipFile, wavFile, [&] { return decoded ? change(wavFile) : decoded; });
+}
+
+Status replacing(const QString& clipFile, const QString& wavFile,
+                 const std::function<Status()>& write) {
+    const Status written = write();
+    // The list finds a clip's file by the clip's name; one clip must not leave two files.
+    if (clipFile != wavFile)
+        QFile::remove(written ? clipFile : wavFile);
+    return written;
 }
 
 } // namespace clipchange

@@ -17,4 +17,10 @@ namespace clipchange {
 Status onWav(const QString& clipFile, const QString& wavFile,
              const std::function<Status(const QString& wav)>& change);
 
+// The same for a change that reads the clip as it is and writes its new sound to `wavFile`
+// itself (a crop of a kept MP3 decodes only the stretch it keeps): once `write` has worked the
+// compressed file goes, when it fails the WAV goes.
+Status replacing(const QString& clipFile, const QString& wavFile,
+                 const std::function<Status()>& write);
+
 } // namespace clipchange

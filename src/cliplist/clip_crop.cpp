@@ -3,6 +3,8 @@
 #include "cliplist/edge_fade.h"
 
 #include "base/write_fully.h"
+#include "codec/frame_source.h"
+#include "wav/wav_header.h"
 #include "wav/wave_commands.h"
 
 #include <QCoreApplication>
@@ -57,6 +59,7 @@ QString ClipCrop::tailCommand(std::int64_t markInMs, std::int64_t markOutMs,
 }
 
 void ClipCrop::setProgress(std::function<void(int percent)> progress) {
+    m_progress = progress;
     m_commands.setProgress(std::move(progress));
 }
 
@@ -115,13 +118,19 @@ Status ClipCrop::crop(const QString& sourceFile, const QString& targetFile, std:
         QFile::remove(result);
     };
 
-    if (const std::error_code error = snapshot(linkTarget(sourceFile), scratch)) {
+    if (WorkFolder::keptSuffixes().contains(source.suffix())) {
+        if (Status cut = decodeCut(sourceFile, result, markInMs, markOutMs); !cut) {
+            cleanUp();
+            return {cut.code(), QCoreApplication::translate("Clips", "%1 was not cropped: %2")
+                                    .arg(sourceFile, cut.message())};
+        }
+    } else if (const std::error_code error = snapshot(linkTarget(sourceFile), scratch)) {
         cleanUp();
         return {ErrorCode::Create,
                 QCoreApplication::translate("Clips", "%1: cannot be copied to %2 (%3).")
                     .arg(sourceFile, scratch, errorText(error))};
-    }
-    if (Status sent = sendAll(sourceFile, commandsFor(markInMs, markOutMs, lengthMs)); !sent) {
+    } else if (Status sent = sendAll(sourceFile, commandsFor(markInMs, markOutMs, lengthMs));
+               !sent) {
         cleanUp();
         return sent;
     }
@@ -145,6 +154,47 @@ Status ClipCrop::crop(const QString& sourceFile, const QString& targetFile, std:
         return {ErrorCode::Create, QCoreApplication::translate(
                                        "Clips", "%1: the cropped sound cannot replace it (%2).")
                                        .arg(targetFile, errorText(error))};
+    return Status::ok();
+}
+
+// A kept compressed clip is not rewritten: the stretch between the marks is decoded (and
+// only that stretch) into a 16-bit WAV, which becomes the clip.
+Status ClipCrop::decodeCut(const QString& sourceFile, const QString& result, std::int64_t markInMs,
+                           std::int64_t markOutMs) {
+    auto opened = FrameSource::open(sourceFile, 0);
+    if (!opened)
+        return opened.status();
+    FrameSource& source = **opened;
+    const std::int64_t rate = source.sampleRateHz();
+    if (Status at = source.limit(markInMs * rate / 1000, (markOutMs - markInMs) * rate / 1000); !at)
+        return at;
+    const WavFormat format{source.channels(), source.sampleRateHz(), 16};
+    QFile file(result);
+    if (!file.open(QIODevice::WriteOnly))
+        return writeFailure(result, file);
+    WavHeader header = WavHeader::forFormat(format);
+    const auto write = [&](const char* bytes, qint64 count) {
+        return writeFully(file, bytes, count);
+    };
+    if (Status written = write(header.bytes().data(), WavHeader::Size); !written)
+        return written;
+    const std::int64_t total = std::max<std::int64_t>(1, source.frames());
+    std::int64_t done = 0;
+    const Status read = source.readBlocks([&](const std::int16_t* samples, std::int64_t frames) {
+        done += frames;
+        if (m_progress)
+            m_progress(int(std::min<std::int64_t>(100, done * 100 / total)));
+        return write(reinterpret_cast<const char*>(samples), frames * format.blockAlign());
+    });
+    if (!read)
+        return read;
+    header.setDataSize(done * format.blockAlign());
+    if (!file.seek(0))
+        return writeFailure(result, file);
+    if (Status written = write(header.bytes().data(), WavHeader::Size); !written)
+        return written;
+    if (!file.flush())
+        return writeFailure(result, file);
     return Status::ok();
 }
 

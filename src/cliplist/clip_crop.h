@@ -54,7 +54,9 @@ public:
     // Cuts clipFile in place.
     Status crop(const QString& clipFile, std::int64_t markInMs, std::int64_t markOutMs,
                 std::int64_t lengthMs);
-    // Cuts sourceFile into targetFile (which may be the same file). targetFile must be on the
+    // Cuts sourceFile into targetFile (which may be the same file). A kept MP3 or FLAC
+    // (WorkFolder::keptSuffixes) is not cut by the commands: the stretch between the marks is
+    // decoded into a 16-bit WAV (no commands are sent). targetFile must be on the
     // work folder's file system, as the result is renamed onto it; when it is a symbolic link
     // the file it points to is replaced and the link stays.
     //
@@ -78,9 +80,12 @@ public:
 
 private:
     Status sendAll(const QString& clipFile, const QStringList& commands);
+    Status decodeCut(const QString& sourceFile, const QString& result, std::int64_t markInMs,
+                     std::int64_t markOutMs);
 
     const WorkFolder& m_folder;
     WaveCommands& m_commands;
     QStringList m_sent;
     int m_edgeFadeMs = 0;
+    std::function<void(int percent)> m_progress;
 };

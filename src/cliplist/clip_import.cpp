@@ -45,13 +45,6 @@ struct ClipImport::Outcome {
 
 namespace {
 
-ClipList::Clip clipOf(const QString& name, const QString& file, const WavInfo& info) {
-    ClipList::Clip clip{name, info.format, 0, file};
-    if (const int align = info.format.blockAlign(); align > 0)
-        clip.frames = info.dataBytes / align;
-    return clip;
-}
-
 // The suffix under which a file is kept as it came, or empty when it is decoded.
 QString keptSuffix(const QString& path) {
     const QString suffix = QFileInfo(path).suffix().toLower();
@@ -205,7 +198,7 @@ void ClipImport::startFile() {
             }
             outcome.next = Outcome::Next::Added;
             // The copy's layout is the source's, byte for byte.
-            outcome.clip = clipOf(name, target, *info);
+            outcome.clip = ClipList::describeFile(name, target);
             keepPeaks(target, *info, peaks);
             return outcome;
         },
@@ -292,7 +285,7 @@ void ClipImport::startDecode() {
                 return outcome;
             }
             outcome.next = Outcome::Next::Added;
-            outcome.clip = clipOf(name, target, *info);
+            outcome.clip = ClipList::describeFile(name, target);
             keepPeaks(target, *info, peaks);
             return outcome;
         },

@@ -1,7 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "cliplist/clip_list.h"
 #include "cliplist/edit_time.h"
-#include "codec/decode_stream.h"
 
 #include <algorithm>
 #include <utility>
@@ -16,19 +15,33 @@ ClipList::Clip ClipList::describe(const QString& name) const {
 }
 
 ClipList::Clip ClipList::describeFile(const QString& name, const QString& file) {
-    Clip clip{name, {}, 0, file};
-    if (!file.endsWith(QLatin1String(".wav"))) {
-        // A kept compressed file: its length is counted once per file (and remembered).
-        if (const Result<DecodeStream::Counted> counted = DecodeStream::countFrames(file)) {
-            clip.format = counted->format;
-            clip.frames = counted->frames;
-        }
-    } else if (const Result<WavInfo> info = readWavInfo(file); info) {
-        clip.format = info->format;
-        if (const int align = info->format.blockAlign(); align > 0)
-            clip.frames = info->dataBytes / align;
+    Clip clip{name, {}, 0, file, {}};
+    if (const Result<ClipStamp> stamp = clipStampOf(file)) {
+        clip.format = stamp->format;
+        clip.frames = stamp->frames;
+        clip.stamp = *stamp;
     }
     return clip;
+}
+
+Status ClipList::unchanged(int row) const {
+    const Clip& clip = at(row);
+    const Result<ClipStamp> now = clipStampOf(clip.file);
+    if (now && *now == clip.stamp)
+        return Status::ok();
+    return {ErrorCode::FileForm,
+            QCoreApplication::translate(
+                "Clips", "The clip %1 cannot be read: its file (%2) is missing, unreadable or not "
+                         "what it was when the clip went into the list. Remove the clip and add "
+                         "its song again.")
+                .arg(clip.name, clip.file)};
+}
+
+Status ClipList::allUnchanged() const {
+    for (int row = 0; row < count(); ++row)
+        if (Status same = unchanged(row); !same)
+            return same;
+    return Status::ok();
 }
 
 QString ClipList::summary(const Clip& clip) {

@@ -2,6 +2,7 @@
 #pragma once
 
 #include "base/work_folder.h"
+#include "wav/clip_stamp.h"
 #include "wav/wav_header.h"
 
 #include <QAbstractListModel>
@@ -32,6 +33,8 @@ public:
         // Its file in the work folder: the name plus ".wav", or plus the suffix of a kept
         // compressed file (WorkFolder::keptSuffixes).
         QString file;
+        // The file as it was when the clip was put in or refreshed.
+        ClipStamp stamp;
     };
     enum Role { FileRole = Qt::UserRole + 1, FramesRole };
 
@@ -49,6 +52,12 @@ public:
     int count() const { return int(m_clips.size()); }
     const Clip& at(int row) const { return m_clips.at(std::size_t(row)); }
     QString clipFile(int row) const;
+    // Whether the clip's file is still what the list read (clipStampOf): a file changed
+    // behind the program's back is never read as if it were the clip. The failure names the
+    // clip and its file, for the user.
+    Status unchanged(int row) const;
+    // unchanged() of every clip: the first clip that changed.
+    Status allUnchanged() const;
     // The clip names in list order.
     QStringList names() const;
     // The row whose clip file is `clipFile`, -1 for none.

@@ -25,6 +25,7 @@ private slots:
     void done_sendsTheFiveCommandsInOrder();
     void done_quotesPathsOfAnyCharacters();
     void done_intoAnotherFileLeavesTheSource();
+    void keptMp3_givesTheDecodedStretchAsAWav();
     void smoothCut_fadesOnlyTheEdges();
 
     void marksInWrongOrder_timeInputError_data();
@@ -168,6 +169,31 @@ void TestClipCrop::done_intoAnotherFileLeavesTheSource() {
     QVERIFY(crop.crop(clipPath(), target, 0, 1000, 10000));
     QVERIFY(testaudio::readAll(target).mid(44) == m_pcm.left(44100 * 4));
     verifyUntouched();
+}
+
+// A kept MP3 is not cut by the commands: the stretch between the marks is decoded, and only
+// that, into the WAV that becomes the clip.
+void TestClipCrop::keptMp3_givesTheDecodedStretchAsAWav() {
+    const QString mp3 = m_work->file(QStringLiteral("Song Two.mp3"));
+    QCOMPARE(testaudio::run(QStringLiteral("lame"), {"--quiet", clipPath(), mp3}), 0);
+    const QByteArray before = testaudio::readAll(mp3);
+    const QString target = m_work->clipFile(QStringLiteral("Song Two"));
+    ClipCrop crop(*m_work, m_commands);
+    const Status s = crop.crop(mp3, target, 1500, 4000, 10000);
+    QVERIFY2(s, qPrintable(s.message()));
+    QVERIFY(crop.sentCommands().isEmpty());
+    int channels = 0;
+    const std::vector<std::int16_t> all = testaudio::decodeAll(mp3, &channels);
+    const QByteArray decoded(reinterpret_cast<const char*>(all.data()),
+                             qsizetype(all.size() * sizeof(std::int16_t)));
+    const qsizetype from = qsizetype(1500) * 44100 / 1000 * 4;
+    const qsizetype to = qsizetype(4000) * 44100 / 1000 * 4;
+    const QByteArray cut = testaudio::readAll(target);
+    QCOMPARE(testaudio::le32(cut, 40), std::uint32_t(to - from));
+    QVERIFY(cut.mid(44) == decoded.mid(from, to - from));
+    QCOMPARE(testaudio::readAll(mp3), before);
+    QCOMPARE(QDir(m_work->path()).entryList(QDir::Files | QDir::Hidden),
+             QStringList({"Song One.wav", "Song Two.mp3", "Song Two.wav"}));
 }
 
 void TestClipCrop::marksInWrongOrder_timeInputError_data() {

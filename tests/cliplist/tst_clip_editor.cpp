@@ -134,6 +134,7 @@ void TestClipEditor::open_roundsTheSliderAndShowsTheLength() {
     QVERIFY(file.write(header.bytes().data(), WavHeader::Size) == WavHeader::Size);
     QVERIFY(file.resize(WavHeader::Size + lengthMs * SmallFormat.bytesPerSecond() / 1000));
     file.close();
+    m_rig->framewav().clips().refresh(0);
     m_rig->listPlayer().setFileName(clip);
     QVERIFY(m_rig->listPlayer().command("open"));
 

@@ -47,9 +47,19 @@ void TestClipList::changes_keepOrderAndReadEachClipsFormat() {
     list.remove(2);
     QCOMPARE(list.names(), QStringList({"b", "a", "b"}));
 
+    // A file rewritten behind the list's back is refused, by the clip's name, until the list
+    // reads it again.
+    QVERIFY(list.allUnchanged());
     testaudio::writeSineWav(work.clipFile("a"), mono, 300);
+    QVERIFY(list.unchanged(0));
+    const Status changed = list.allUnchanged();
+    QVERIFY(!changed);
+    QVERIFY2(changed.message().contains("The clip a ") &&
+                 changed.message().contains(work.clipFile("a")),
+             qPrintable(changed.message()));
     list.refresh(1);
     QCOMPARE(list.at(1).frames, 300);
+    QVERIFY(list.allUnchanged());
 }
 
 void TestClipList::move_outOfRangeChangesNothing() {

@@ -455,10 +455,14 @@ void TestMainWindow::startAfterACrash_asksToRestoreTheClips() {
     {
         ClipList clips(work);
         ClipListJournal journal(clips, work);
-        for (const char* name : {"b", "a", "gone"}) {
+        for (const char* name : {"b", "gone"}) {
             testaudio::writeWav(work.clipFile(name), ClipFormat, QByteArray(40, '\1'));
             clips.append(name);
         }
+        // A clip kept as the MP3 it came as.
+        const QString wav = testaudio::writeSineWav(m_rig->outside("a.wav"), ClipFormat, 4410);
+        QCOMPARE(testaudio::run("lame", {"--quiet", wav, work.file("a.mp3")}), 0);
+        clips.insert(1, "a");
         QVERIFY(QFile::remove(work.clipFile("gone")));
     }
     m_rig->dialogs().queueAnswer(yes ? Dialogs::Answer::Yes : Dialogs::Answer::No);
@@ -466,7 +470,10 @@ void TestMainWindow::startAfterACrash_asksToRestoreTheClips() {
     QCOMPARE(m_rig->dialogs().messages().first().text,
              QStringLiteral("Restore the 2 clips of the last run?"));
     QCOMPARE(m_rig->framewav().clipNames(), yes ? QStringList({"b", "a"}) : QStringList());
-    QCOMPARE(m_rig->workFiles(), yes ? QStringList({"a.wav", "b.wav", "cliplist.json"})
+    if (yes)
+        QCOMPARE(m_rig->framewav().clips().at(1).frames,
+                 testaudio::soundFrames(work.file("a.mp3")));
+    QCOMPARE(m_rig->workFiles(), yes ? QStringList({"a.mp3", "b.wav", "cliplist.json"})
                                      : QStringList({"cliplist.json"}));
 }
 

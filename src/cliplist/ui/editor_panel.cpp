@@ -337,7 +337,10 @@ void EditorPanel::List1_DblClick() {
     const AppContext& context = m_services.context;
     context.MMCPlayList.command(QStringLiteral("Stop"));
     context.MMCPlayList.command(QStringLiteral("Close"));
-    if (Status opened = m_session.open(m_clips.clipFile(row)); !opened) {
+    Status opened = m_clips.unchanged(row);
+    if (opened)
+        opened = m_session.open(m_clips.clipFile(row));
+    if (!opened) {
         warn(context.dialogs, &m_services.dialogParent,
              QCoreApplication::translate("EditorPanel", "%1 cannot be opened for editing.\n\n%2")
                  .arg(m_clips.at(row).name, opened.message()));
@@ -494,6 +497,8 @@ void EditorPanel::CmdEditDone_Click() {
     const QString before = row >= 0 ? m_history.beforeReplace(row) : QString();
     const WorkFolder folder = context.workFolder;
     const int edgeFadeMs = m_chkSmooth->isChecked() ? SmoothCutMs : 0;
+    // A kept MP3 becomes a WAV of what is kept; a WAV clip is cut where it is.
+    const QString wav = folder.clipFile(name);
     m_crop.start<CropResult>(
         [=](const BackgroundJob::Context& job) {
             WaveCommands commands;
@@ -501,16 +506,15 @@ void EditorPanel::CmdEditDone_Click() {
             crop.setEdgeFadeMs(edgeFadeMs);
             crop.setProgress([&](int percent) { job.progress(percent); });
             CropResult result;
-            result.status =
-                row >= 0 && before.isEmpty()
-                    ? Status{ErrorCode::Create,
-                             QCoreApplication::translate("EditorPanel",
-                                                         "%1: the sound as it is cannot be kept "
-                                                         "for undo.")
-                                 .arg(clipFile)}
-                    : clipchange::onWav(clipFile, folder.clipFile(name), [&](const QString& wav) {
-                          return crop.crop(wav, markIn, markOut, lengthMs);
-                      });
+            result.status = row >= 0 && before.isEmpty()
+                                ? Status{ErrorCode::Create,
+                                         QCoreApplication::translate(
+                                             "EditorPanel", "%1: the sound as it is cannot be kept "
+                                                            "for undo.")
+                                             .arg(clipFile)}
+                                : clipchange::replacing(clipFile, wav, [&] {
+                                      return crop.crop(clipFile, wav, markIn, markOut, lengthMs);
+                                  });
             result.sent = crop.sentCommands();
             return result;
         },

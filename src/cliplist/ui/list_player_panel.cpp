@@ -8,6 +8,7 @@
 #include "cliplist/edit_time.h"
 #include "cliplist/ui/clip_list_box.h"
 #include "pagekit/app_context.h"
+#include "pagekit/audio_error.h"
 #include "pagekit/controls.h"
 #include "pagekit/dialogs.h"
 
@@ -152,6 +153,12 @@ void ListPlayerPanel::PlayListItem() {
         player.command(QStringLiteral("Close"));
         return;
     }
+    if (const Status same = m_clips.unchanged(m_playIndex); !same) {
+        player.command(QStringLiteral("Stop"));
+        player.command(QStringLiteral("Close"));
+        warn(m_services.context.dialogs, &m_services.dialogParent, same.message());
+        return;
+    }
     player.setFileName(m_clips.clipFile(m_playIndex));
     for (const char* word : {"stop", "close", "Open", "play"})
         player.command(QLatin1String(word));
@@ -178,8 +185,10 @@ void ListPlayerPanel::queueFollowing() {
     if (player.state() == MediaPlayer::State::Closed)
         return;
     const int next = m_playing.isValid() ? m_playing.row() + 1 : -1;
+    // A clip changed behind the program's back is refused when its turn comes.
     const bool follow = m_check1->isChecked() && next > 0 && next < m_clips.count() &&
-                        player.fileName() == m_clips.clipFile(next - 1);
+                        player.fileName() == m_clips.clipFile(next - 1) &&
+                        m_clips.unchanged(next).isOk();
     // A clip of another format can't follow without a gap; it starts on its own at the end.
     player.queueFile(follow ? m_clips.clipFile(next) : QString());
 }

@@ -26,7 +26,7 @@ ListSaving::ListSaving(const ClipList& clips, ListJoin& join, PageServices servi
     : QObject(parent), m_clips(clips), m_join(join), m_services(services) {}
 
 void ListSaving::CmdSaveWav_Click() {
-    if (m_services.busy.isBusy() || listIsEmpty())
+    if (m_services.busy.isBusy() || listIsEmpty() || listHasChanged())
         return;
     const std::optional<QString> target =
         askTarget(QCoreApplication::translate("ListSaving", "Wav(*.wav)|*.wav"));
@@ -52,7 +52,7 @@ void ListSaving::CmdSaveWav_Click() {
 }
 
 void ListSaving::CmdSaveList_Click() {
-    if (m_services.busy.isBusy() || listIsEmpty())
+    if (m_services.busy.isBusy() || listIsEmpty() || listHasChanged())
         return;
     const std::optional<QString> target =
         askTarget(QCoreApplication::translate("ListSaving", "MP3(*.mp3)|*.mp3"));
@@ -101,6 +101,16 @@ bool ListSaving::listIsEmpty() const {
         return false;
     warn(m_services.context.dialogs, &m_services.dialogParent,
          QCoreApplication::translate("ListSaving", "The list has no clips to save."));
+    return true;
+}
+
+bool ListSaving::listHasChanged() const {
+    const Status same = m_clips.allUnchanged();
+    if (same)
+        return false;
+    warn(m_services.context.dialogs, &m_services.dialogParent,
+         QCoreApplication::translate("ListSaving", "The list was not saved.\n\n%1")
+             .arg(same.message()));
     return true;
 }
 

@@ -53,6 +53,8 @@ signals:
 
 private:
     bool listIsEmpty() const;
+    // Says so when a clip's file changed behind the program's back (ClipList::unchanged).
+    bool listHasChanged() const;
     std::optional<QString> askTarget(const QString& filter) const;
 
     const ClipList& m_clips;

@@ -49,6 +49,12 @@ void RingtoneSaving::CmdRingtone_Click() {
         return;
     const bool wholeList = choice->wholeList || row < 0;
     const Target target = choice->target;
+    if (const Status same = wholeList ? m_clips.allUnchanged() : m_clips.unchanged(row); !same) {
+        warn(dialogs, &m_services.dialogParent,
+             QCoreApplication::translate("RingtoneSaving", "The ringtone was not saved.\n\n%1")
+                 .arg(same.message()));
+        return;
+    }
 
     const auto cut = askAboutLength(target, lengthMs(wholeList, row));
     if (!cut)
