@@ -202,14 +202,7 @@ void ClipImport::startFile() {
             keepPeaks(target, *info, peaks);
             return outcome;
         },
-        [this](Outcome outcome) {
-            if (outcome.next == Outcome::Next::Decode) {
-                m_hold->showNow();
-                startDecode();
-                return;
-            }
-            fileEnded(std::move(outcome));
-        });
+        [this](Outcome outcome) { copyEnded(std::move(outcome)); });
 }
 
 // A compressed file the clip keeps as it came: its bytes are copied, then its packets counted
@@ -239,14 +232,17 @@ void ClipImport::startKeep(const QString& target) {
             outcome.next = Outcome::Next::Added;
             return outcome;
         },
-        [this](Outcome outcome) {
-            if (outcome.next == Outcome::Next::Decode) {
-                m_hold->showNow();
-                startDecode();
-                return;
-            }
-            fileEnded(std::move(outcome));
-        });
+        [this](Outcome outcome) { copyEnded(std::move(outcome)); });
+}
+
+// A copy that found the file is not one it can keep as it is hands it to the decode.
+void ClipImport::copyEnded(Outcome outcome) {
+    if (outcome.next == Outcome::Next::Decode) {
+        m_hold->showNow();
+        startDecode();
+        return;
+    }
+    fileEnded(std::move(outcome));
 }
 
 void ClipImport::startDecode() {

@@ -101,6 +101,7 @@ private:
     void next();
     void startFile();
     void startKeep(const QString& target);
+    void copyEnded(Outcome outcome);
     void startDecode();
     void fileEnded(Outcome outcome);
     void finishRequest();
