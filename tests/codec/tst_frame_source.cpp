@@ -5,6 +5,7 @@
 #include "codec/frame_source.h"
 #include "support/test_audio.h"
 
+#include <QScopeGuard>
 #include <QTemporaryDir>
 #include <QTest>
 
@@ -166,10 +167,18 @@ private slots:
             // Room for the whole sound, or for a fifth of it behind an analyzer held back (a
             // while, when the read waits for it).
             AnalyzerThread beside(std::move(analyzers), 2, slow ? 44100 * 4 / 5 : 44100 * 4, full);
+            // A check that fails below lets the analyzer go before the thread is waited for.
+            const auto letGo = qScopeGuard([&hold] { hold = false; });
+            // The analyzer held back is let go once the read has given it up (the read's end
+            // waits for the block it is busy with), or after a while for a read that waits.
             std::jthread release;
-            if (full == Full::Wait)
-                release = std::jthread([&hold] {
-                    std::this_thread::sleep_for(std::chrono::milliseconds(100));
+            if (slow)
+                release = std::jthread([&hold, &beside, full] {
+                    for (int ms = 0; ms < (full == Full::Wait ? 100 : 30000); ++ms) {
+                        if (full == Full::Drop && beside.dropped())
+                            break;
+                        std::this_thread::sleep_for(std::chrono::milliseconds(1));
+                    }
                     hold = false;
                 });
             auto source = FrameSource::open(file);
