@@ -77,6 +77,7 @@ private slots:
     void waveform_givesScreenReadersTheMarksAndPlayheadAsValues();
     void effectsAndCrop_areStepsThatUndoGivesBack();
     void anEffect_readsTheClipOnceForItsPeaksSpectrogramAndAnalysis();
+    void keptMp3_becomesAWavThroughAnEffectAndUndoGivesItBack();
     void suggest_putsTheMarksOnEachWindowInTurnAndSnapFollowsTheBars();
 
 private:
@@ -565,6 +566,39 @@ void TestClipEditor::anEffect_readsTheClipOnceForItsPeaksSpectrogramAndAnalysis(
     QTRY_VERIFY_WITH_TIMEOUT(allKept(), 60000);
     m_rig->waitForWork();
     QCOMPARE(FrameSource::framesReadInAll() - before, frames);
+}
+
+// A clip kept as its MP3 is changed as a WAV ("Normalise" of every clip: the scripted
+// engine opens no MP3 in the editor); undo gives the MP3 back. A clip whose file changed
+// behind the list is told and left alone.
+void TestClipEditor::keptMp3_becomesAWavThroughAnEffectAndUndoGivesItBack() {
+    const QString wav = testaudio::writeSineWav(m_rig->outside("song.wav"), CdFormat, 44100 * 2);
+    const QString mp3 = m_rig->work().file("Song.mp3");
+    QCOMPARE(testaudio::run("lame", {"--quiet", wav, mp3}), 0);
+    const QByteArray kept = testaudio::readAll(mp3);
+    ClipList& clips = m_rig->framewav().clips();
+    clips.append("Song");
+    m_rig->framewav().findChild<QCheckBox*>("chkNormaliseAll")->setChecked(true);
+    QSignalSpy finished(&m_rig->framewav().effects(), &EffectsRow::finished);
+    m_rig->framewav().effects().CmdNormalise_Click();
+    QVERIFY(finished.wait(20000));
+    QCOMPARE(clips.clipFile(0), m_rig->work().clipFile("Song"));
+    QVERIFY(readWavInfo(clips.clipFile(0)));
+    QVERIFY(!QFile::exists(mp3));
+    m_rig->framewav().buttons().CmdUndo_Click();
+    QCOMPARE(clips.clipFile(0), mp3);
+    QCOMPARE(testaudio::readAll(mp3), kept);
+    QVERIFY(!QFile::exists(m_rig->work().clipFile("Song")));
+    QCOMPARE(m_rig->dialogs().messages().size(), 1); // what the loudness change did
+
+    QVERIFY(testaudio::writeAll(mp3, kept.left(kept.size() / 2)));
+    m_rig->framewav().effects().CmdNormalise_Click();
+    QVERIFY(finished.wait(20000));
+    QCOMPARE(m_rig->dialogs().messages().size(), 2);
+    QVERIFY2(m_rig->dialogs().messages().last().text.startsWith(
+                 "Song was not changed: The clip Song cannot be read"),
+             qPrintable(m_rig->dialogs().messages().last().text));
+    QCOMPARE(testaudio::readAll(mp3), kept.left(kept.size() / 2));
 }
 
 void TestClipEditor::suggest_putsTheMarksOnEachWindowInTurnAndSnapFollowsTheBars() {

@@ -190,6 +190,12 @@ void EffectsRow::apply(Effect effect, int row) {
         task.what = QCoreApplication::translate("EffectsRow", "%1 of %2")
                         .arg(QCoreApplication::translate("EffectsRow", names[int(effect)]),
                              m_clips.at(r).name);
+        // A clip whose file changed behind the list is told, not changed.
+        if (Status same = m_clips.unchanged(r); !same) {
+            task.outcome = same;
+            tasks.push_back(task);
+            continue;
+        }
         task.before = m_history.beforeReplace(r);
         if (task.before.isEmpty())
             task.outcome = Status{ErrorCode::Create,
@@ -228,20 +234,21 @@ void EffectsRow::apply(Effect effect, int row) {
         [tasks = std::move(tasks), work](const BackgroundJob::Context& context) mutable {
             for (std::size_t i = 0; i < tasks.size() && !context.cancelled(); ++i) {
                 Task& task = tasks[i];
-                if (task.before.isEmpty())
-                    continue;
-                // An effect that finds nothing to change writes nothing, and a kept MP3
-                // stays as it is.
-                const Status written =
-                    clipchange::onWav(task.file, task.wav, [&](const QString& f) {
-                        task.outcome = work(f);
-                        return !task.outcome           ? task.outcome.status()
-                               : task.outcome->changed ? Status::ok()
-                                                       : Status{ErrorCode::Ended, QString()};
-                    });
-                if (!written && task.outcome)
-                    if (written.code() != ErrorCode::Ended)
+                if (!task.before.isEmpty()) {
+                    // An effect that finds nothing to change writes nothing, and a kept MP3
+                    // stays as it is.
+                    bool ran = false;
+                    const Status written =
+                        clipchange::onWav(task.file, task.wav, [&](const QString& f) {
+                            ran = true;
+                            task.outcome = work(f);
+                            return !task.outcome           ? task.outcome.status()
+                                   : task.outcome->changed ? Status::ok()
+                                                           : Status{ErrorCode::Ended, QString()};
+                        });
+                    if (!ran) // the kept clip could not be decoded
                         task.outcome = written;
+                }
                 context.progress(int((i + 1) * 100 / tasks.size()));
             }
             return tasks;
