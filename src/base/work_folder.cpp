@@ -31,6 +31,10 @@ const QStringList& WorkFolder::keptSuffixes() {
     return suffixes;
 }
 
+bool WorkFolder::isKeptFile(const QString& clipPath) {
+    return keptSuffixes().contains(QFileInfo(clipPath).suffix());
+}
+
 QStringList WorkFolder::clipFileNames(const QString& clipName) {
     QStringList names{clipName + QStringLiteral(".wav")};
     for (const QString& suffix : keptSuffixes())

@@ -29,6 +29,9 @@ public:
     // their exact length is known without a decode. A clip has one file, of one of these
     // forms or a WAV.
     static const QStringList& keptSuffixes();
+    // Whether `clipPath` names a kept compressed clip file (by its suffix, as the folder names
+    // them), which is read through the decoder, not as a WAV.
+    static bool isKeptFile(const QString& clipPath);
     // Every name a clip's file may have: the WAV first, then the kept forms.
     static QStringList clipFileNames(const QString& clipName);
     // The clip's file as the folder holds it: the first of clipFileNames() that is a plain

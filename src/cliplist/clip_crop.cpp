@@ -118,7 +118,7 @@ Status ClipCrop::crop(const QString& sourceFile, const QString& targetFile, std:
         QFile::remove(result);
     };
 
-    if (WorkFolder::keptSuffixes().contains(source.suffix())) {
+    if (WorkFolder::isKeptFile(sourceFile)) {
         if (Status cut = decodeCut(sourceFile, result, markInMs, markOutMs); !cut) {
             cleanUp();
             return {cut.code(), QCoreApplication::translate("Clips", "%1 was not cropped: %2")

@@ -36,7 +36,7 @@ Result<Clip> inspectCompressed(const QString& path) {
 }
 
 Result<Clip> inspect(const QString& path) {
-    if (WorkFolder::keptSuffixes().contains(QFileInfo(path).suffix()))
+    if (WorkFolder::isKeptFile(path))
         return inspectCompressed(path);
     const QFileInfo file(path);
     if (!file.exists())

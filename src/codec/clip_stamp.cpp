@@ -18,7 +18,7 @@ Result<ClipStamp> clipStampOf(const QString& clipPath) {
     ClipStamp stamp;
     stamp.bytes = stat.size();
     stamp.modifiedMs = stat.lastModified().toMSecsSinceEpoch();
-    if (WorkFolder::keptSuffixes().contains(stat.suffix())) {
+    if (WorkFolder::isKeptFile(clipPath)) {
         file.close();
         const Result<DecodeStream::Counted> counted = DecodeStream::countFrames(clipPath);
         if (!counted)
