@@ -630,7 +630,8 @@ Result<DecodeStream::Counted> DecodeStream::countFrames(const QString& path) {
     std::int64_t ticks = 0;
     std::int64_t skipped = 0;
     bool lengthless = false;
-    while (av_read_frame(format, packet) >= 0) {
+    int read = 0;
+    while ((read = av_read_frame(format, packet)) >= 0) {
         if (packet->stream_index == index) {
             lengthless = lengthless || packet->duration <= 0;
             ticks += packet->duration;
@@ -642,7 +643,8 @@ Result<DecodeStream::Counted> DecodeStream::countFrames(const QString& path) {
         }
         av_packet_unref(packet);
     }
-    if (lengthless)
+    // A read that failed before the end (not the end itself) would count the file short.
+    if (lengthless || read != AVERROR_EOF)
         return cannotCount();
     const std::int64_t frames = std::max<std::int64_t>(
         0, av_rescale_q(ticks, audio->time_base, AVRational{1, codecRate}) - skipped);
