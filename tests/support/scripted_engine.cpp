@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "support/scripted_engine.h"
 
+#include "codec/frame_source.h"
+
 #include <utility>
 
 #include <QBuffer>
@@ -330,15 +332,19 @@ AudioEngine::Handle ScriptedEngine::createFileStream(const QString& path) {
         fail(m_createFailure, {});
         return 0;
     }
-    const auto info = readWavInfo(path);
-    if (!info) {
+    Stream stream;
+    stream.path = path;
+    if (const auto info = readWavInfo(path)) {
+        stream.format = info->format;
+        stream.length = info->dataBytes;
+    } else if (auto source = FrameSource::open(path); source && (*source)->frames() >= 0) {
+        // A kept compressed clip plays as its decode, as the real engine plays it.
+        stream.format = {(*source)->channels(), (*source)->sampleRateHz(), 16};
+        stream.length = (*source)->frames() * stream.format.blockAlign();
+    } else {
         fail(info.status().code(), {});
         return 0;
     }
-    Stream stream;
-    stream.path = path;
-    stream.format = info->format;
-    stream.length = info->dataBytes;
     return addStream(std::move(stream));
 }
 
