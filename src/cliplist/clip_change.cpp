@@ -23,9 +23,10 @@ Status onWav(const QString& clipFile, const QString& wavFile,
 Status replacing(const QString& clipFile, const QString& wavFile,
                  const std::function<Status()>& write) {
     const Status written = write();
-    // The list finds a clip's file by the clip's name; one clip must not leave two files.
-    if (clipFile != wavFile)
-        QFile::remove(written ? clipFile : wavFile);
+    // A WAV that did not become the clip goes; the clip file it replaced is left for the
+    // list to let go of (EditHistory::afterReplace).
+    if (!written && clipFile != wavFile)
+        QFile::remove(wavFile);
     return written;
 }
 

@@ -170,7 +170,12 @@ QString EditHistory::beforeReplace(int row) {
 }
 
 void EditHistory::afterReplace(int row, const QString& what, const QString& before, bool written) {
+    const QString was = m_clips.clipFile(row);
     m_clips.refresh(row);
+    // A kept MP3 that became a WAV goes once the list has the WAV, never before: the list
+    // never names a clip file that is gone.
+    if (written && m_clips.clipFile(row) != was)
+        QFile::remove(was);
     const QString after = written ? keep(m_clips.clipFile(row)) : QString();
     if (after.isEmpty()) {
         // Nothing new, or no way to redo it: no step (a change that was made stays).
