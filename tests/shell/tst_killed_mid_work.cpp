@@ -126,7 +126,6 @@ int workAndSay(const QString& folder, const Songs& songs) {
     work(
         rig, songs, [&](int step) { say("step " + QByteArray::number(step)); },
         [&] { say("listed " + rig.framewav().clips().names().join(u',').toUtf8()); });
-    say("ended");
     return 0;
 }
 
