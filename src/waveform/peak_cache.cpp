@@ -8,6 +8,10 @@ namespace {
 // What the products made beside the read may fall behind it: about six minutes of CD sound.
 // A longer clip outruns the analysis; its products are then made by reads of their own.
 constexpr std::int64_t BesideBytes = std::int64_t(64) << 20;
+// A clip of more sound than this would fill the queue unless the analysis kept to three
+// quarters of the read's pace, which it never does: its products are made by reads of their
+// own from the start, and the queue is never filled only to be given up.
+constexpr std::int64_t MostBesideBytes = 4 * BesideBytes;
 
 } // namespace
 
@@ -126,7 +130,9 @@ void PeakCache::startNext() {
             peaks::Filler filler(*target);
             std::vector<FrameAnalyzer*> all{&filler};
             std::vector<std::unique_ptr<FrameAnalyzer>> others;
-            if (companions)
+            if (companions &&
+                target->frames() * (*source)->channels() * std::int64_t(sizeof(std::int16_t)) <=
+                    MostBesideBytes)
                 others = companions(path, stamp);
             std::optional<AnalyzerThread> beside;
             if (!others.empty())
