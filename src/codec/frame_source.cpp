@@ -3,6 +3,7 @@
 
 #include "codec/decode_stream.h"
 #include "codec/pcm_converter.h"
+#include "wav/fade.h"
 #include "wav/pcm_reader.h"
 
 #include <algorithm>
@@ -130,8 +131,9 @@ Result<std::unique_ptr<FrameSource>> FrameSource::open(const QString& path, int 
 Result<std::unique_ptr<FrameSource>> FrameSource::open(const ClipRange& range, int maxChannels) {
     std::unique_ptr<FrameSource> source(new FrameSource);
     source->m_path = range.file;
-    source->m_first = std::max<std::int64_t>(0, range.firstFrame);
-    source->m_length = range.frames;
+    source->m_first = source->m_clipFirst = std::max<std::int64_t>(0, range.firstFrame);
+    source->m_length = source->m_clipFrames = range.frames;
+    source->m_fade = std::max<std::int64_t>(0, range.fadeFrames);
     // A clip file needs no decoder, unless it has more channels than wanted: the decoder
     // mixes them down.
     if (const Result<WavInfo> clip = readClipWavInfo(range.file);
@@ -142,6 +144,7 @@ Result<std::unique_ptr<FrameSource>> FrameSource::open(const ClipRange& range, i
         source->m_channels = clip->format.channels;
         source->m_rateHz = clip->format.sampleRateHz;
         source->m_exact = true;
+        source->m_eightBit = clip->format.bitsPerSample == 8;
     } else {
         auto opened = DecodeStream::open(range.file, std::max(0, maxChannels));
         if (!opened)
@@ -151,7 +154,10 @@ Result<std::unique_ptr<FrameSource>> FrameSource::open(const ClipRange& range, i
         source->m_channels = source->m_stream->channels();
         source->m_rateHz = source->m_stream->sampleRateHz();
         source->m_exact = source->m_stream->lengthIsExact();
+        source->m_eightBit = source->m_stream->isEightBit();
     }
+    if (source->m_fade > 0 && source->m_clipFrames < 0)
+        source->m_clipFrames = source->frames();
     // A fresh decoder is at the start already: only a stretch further on is sought.
     if (source->m_reader || source->m_first > 0)
         if (Status at = source->seek(0); !at)
@@ -206,8 +212,13 @@ Result<std::unique_ptr<FrameSource>> FrameSource::join(const std::vector<ClipRan
 FrameSource::~FrameSource() = default;
 
 Status FrameSource::limit(std::int64_t firstFrame, std::int64_t frames) {
-    m_first = std::max<std::int64_t>(0, firstFrame);
+    firstFrame = std::max<std::int64_t>(0, firstFrame);
+    m_first = m_clipFirst + firstFrame;
     m_length = frames;
+    if (m_clipFrames >= 0) {
+        const std::int64_t left = std::max<std::int64_t>(0, m_clipFrames - firstFrame);
+        m_length = frames < 0 ? left : std::min(frames, left);
+    }
     m_holding = false;
     return seek(0);
 }
@@ -356,11 +367,35 @@ Result<std::int64_t> FrameSource::read(std::int16_t* samples, std::int64_t maxFr
         if (eightBit)
             widenEightBit(m_bytes.data(), samples, std::size_t(frames * m_channels));
     }
+    if (m_fade > 0 && frames > 0)
+        fadeEdges(samples, frames, m_first + m_position);
     m_position += frames;
     // A joined source's parts count what they read themselves.
     if (m_parts.empty())
         framesReadSoFar.fetch_add(frames, std::memory_order_relaxed);
     return frames;
+}
+
+// The gains are those of a cut faded in its file (edgefade::fadeEdges): 8-bit sound is faded as
+// 8-bit samples, so the clip sounds as it would had the cut been written.
+void FrameSource::fadeEdges(std::int16_t* samples, std::int64_t frames, std::int64_t at) const {
+    const std::int64_t length = std::max<std::int64_t>(0, m_clipFrames);
+    const std::int64_t fade = std::min(m_fade, length / 2);
+    const std::int64_t start = at - m_clipFirst; // samples[0] in the clip
+    const auto scale = [&](std::int64_t from, std::int64_t to, auto gainAt) {
+        for (std::int64_t index = std::max(from, start); index < std::min(to, start + frames);
+             ++index) {
+            const double gain = gainAt(index - from);
+            std::int16_t* frame = samples + (index - start) * m_channels;
+            for (int c = 0; c < m_channels; ++c)
+                frame[c] = m_eightBit ? std::int16_t(std::lround(frame[c] / 256 * gain) * 256)
+                                      : std::int16_t(std::lround(frame[c] * gain));
+        }
+    };
+    if (fade <= 0)
+        return;
+    scale(0, fade, [&](std::int64_t i) { return fade::fadeInGain(i, fade); });
+    scale(length - fade, length, [&](std::int64_t i) { return fade::fadeOutGain(i, fade); });
 }
 
 // The part that holds `frame` (the last one past the end) starts there; the parts after it

@@ -2,6 +2,7 @@
 #pragma once
 
 #include "base/status.h"
+#include "wav/clip_range.h"
 
 #include <QByteArray>
 #include <QString>
@@ -15,16 +16,6 @@
 class DecodeStream;
 class PcmConverter;
 class PcmReader;
-
-// A stretch of a sound file: `frames` frames from `firstFrame` on, at the file's own rate.
-// frames < 0 runs to the file's end.
-struct ClipRange {
-    QString file;
-    std::int64_t firstFrame = 0;
-    std::int64_t frames = -1;
-
-    bool operator==(const ClipRange&) const = default;
-};
 
 // What is made from a clip's sound as it goes by (its peaks, its spectrogram, its analysis), so
 // that one read of the clip feeds every one of them.
@@ -75,7 +66,8 @@ private:
 class FrameSource {
 public:
     // Fails as readClipWavInfo or DecodeStream::open does, or as seek() does for a stretch
-    // that starts past the first frame.
+    // that starts past the first frame. Frames and positions from then on count within the
+    // range, and its edge fades are applied as it is read.
     static Result<std::unique_ptr<FrameSource>> open(const QString& path, int maxChannels = 2);
     static Result<std::unique_ptr<FrameSource>> open(const ClipRange& range, int maxChannels = 2);
     // The parts, one after another, as one sound (a clip list read as it would be joined):
@@ -100,7 +92,8 @@ public:
     // frame or two). Fails as DecodeStream::seek does.
     Status seek(std::int64_t frame);
     // From now on the stretch is `frames` frames (< 0: to the end) from `firstFrame` of the
-    // sound, and the next read starts at its first frame. The failures of seek().
+    // range opened (a part of a clip: its fades stay where the clip has them), and the next
+    // read starts at its first frame. The failures of seek().
     Status limit(std::int64_t firstFrame, std::int64_t frames);
     // Whether the sound is decoded or converted as it is read (not only clip files read from
     // their PCM).
@@ -148,6 +141,8 @@ private:
     // Reads `part` from its `frame` (at the joined sound's rate) on.
     static Status startPart(Part& part, std::int64_t frame);
     Result<std::int64_t> readParts(std::int16_t* samples, std::int64_t maxFrames);
+    // The range's edge fades on `frames` frames just read from the file's frame `at`.
+    void fadeEdges(std::int16_t* samples, std::int64_t frames, std::int64_t at) const;
 
     std::unique_ptr<PcmReader> m_reader;
     std::unique_ptr<DecodeStream> m_stream;
@@ -160,9 +155,13 @@ private:
     int m_channels = 0;
     int m_rateHz = 0;
     bool m_exact = false;
-    std::int64_t m_first = 0;    // the stretch's first frame in the file
-    std::int64_t m_length = -1;  // the stretch's frames; < 0 to the file's end
-    std::int64_t m_position = 0; // the next frame read, within the stretch
+    std::int64_t m_clipFirst = 0;   // the range opened, in frames of the file
+    std::int64_t m_clipFrames = -1; // < 0 to the file's end
+    std::int64_t m_fade = 0;        // its edge fades
+    bool m_eightBit = false;        // faded as the 8-bit samples they are
+    std::int64_t m_first = 0;       // the stretch's first frame in the file
+    std::int64_t m_length = -1;     // the stretch's frames; < 0 to the file's end
+    std::int64_t m_position = 0;    // the next frame read, within the stretch
     std::vector<std::int16_t> m_block;
     std::vector<std::uint8_t> m_bytes;
     std::vector<std::int16_t> m_held;

@@ -2,6 +2,7 @@
 #pragma once
 
 #include "base/status.h"
+#include "wav/clip_range.h"
 #include "wav/wav_header.h"
 
 #include <QString>
@@ -27,3 +28,11 @@ struct ClipStamp {
 // FLAC whose length can be counted. Defined with the decoder (codec/clip_stamp.cpp), which
 // counts those (DecodeStream::countFrames, remembered per file).
 Result<ClipStamp> clipStampOf(const QString& clipPath);
+
+// The stamp of a stretch of a clip file: the file's, with the stretch's frames.
+inline Result<ClipStamp> clipStampOf(const ClipRange& range) {
+    Result<ClipStamp> stamp = clipStampOf(range.file);
+    if (stamp)
+        stamp->frames = range.length(stamp->frames);
+    return stamp;
+}

@@ -29,9 +29,16 @@ QString suffix(SideKind kind) {
 
 } // namespace
 
-QString path(const QString& clipPath, SideKind kind) {
-    const QFileInfo clip(clipPath);
-    return clip.dir().filePath(folderName(kind) + QLatin1Char('/') + clip.fileName() +
+// A cut clip's products are its stretch's, so they have files of their own: the stretch and
+// its fades are in the name.
+QString path(const ClipRange& range, SideKind kind) {
+    const QFileInfo clip(range.file);
+    const QString stretch = range.whole() ? QString()
+                                          : QStringLiteral(".%1-%2-%3")
+                                                .arg(range.firstFrame)
+                                                .arg(range.frames)
+                                                .arg(range.fadeFrames);
+    return clip.dir().filePath(folderName(kind) + QLatin1Char('/') + clip.fileName() + stretch +
                                suffix(kind));
 }
 
@@ -50,9 +57,9 @@ std::int64_t maxBytes(SideKind kind) {
     return 0;
 }
 
-Status write(const QString& clipPath, SideKind kind, const std::function<Status(QFile&)>& write) {
-    const QString at = path(clipPath, kind);
-    const QFileInfo clip(clipPath);
+Status write(const ClipRange& range, SideKind kind, const std::function<Status(QFile&)>& write) {
+    const QString at = path(range, kind);
+    const QFileInfo clip(range.file);
     const nofollow::Folder clipFolder(clip.path());
     const QByteArray folder = QFile::encodeName(folderName(kind));
     if (clipFolder.isOpen())
@@ -66,8 +73,8 @@ Status write(const QString& clipPath, SideKind kind, const std::function<Status(
     return sideFolder.replaceFile(QFile::encodeName(QFileInfo(at).fileName()), at, write);
 }
 
-Status open(QFile& file, const QString& clipPath, SideKind kind) {
-    const QString at = path(clipPath, kind);
+Status open(QFile& file, const ClipRange& range, SideKind kind) {
+    const QString at = path(range, kind);
     if (Status opened = nofollow::openPlainFile(file, at); !opened)
         return opened;
     if (file.size() > maxBytes(kind)) {
@@ -80,9 +87,9 @@ Status open(QFile& file, const QString& clipPath, SideKind kind) {
     return Status::ok();
 }
 
-void remove(const QString& clipPath, SideKind kind) {
-    const QString at = path(clipPath, kind);
-    const nofollow::Folder clipFolder(QFileInfo(clipPath).path());
+void remove(const ClipRange& range, SideKind kind) {
+    const QString at = path(range, kind);
+    const nofollow::Folder clipFolder(QFileInfo(range.file).path());
     nofollow::Folder(clipFolder, QFile::encodeName(folderName(kind)))
         .removeFile(QFile::encodeName(QFileInfo(at).fileName()));
 }

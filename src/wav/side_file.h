@@ -2,6 +2,7 @@
 #pragma once
 
 #include "base/status.h"
+#include "wav/clip_range.h"
 #include "wav/clip_stamp.h"
 
 #include <QFile>
@@ -21,35 +22,37 @@ enum class SideKind { Peaks, Spectrogram, Analysis };
 
 namespace sidefile {
 
-// The clip file's name + ".peaks", ".spectrum" or ".analysis.json" in the kind's folder.
-QString path(const QString& clipPath, SideKind kind);
+// The clip file's name + ".peaks", ".spectrum" or ".analysis.json" in the kind's folder; a
+// stretch of the file (a cut clip) has its first frame, its length and its fades in the name
+// too.
+QString path(const ClipRange& range, SideKind kind);
 // The most bytes a file of the kind can hold for any clip.
 std::int64_t maxBytes(SideKind kind);
 
-// Writes the kind's file of clipPath: `write` fills it. NotFile where the folder is anything
+// Writes the kind's file of the range: `write` fills it. NotFile where the folder is anything
 // but a plain one; a write's failure as `write` or the rename gives it.
-Status write(const QString& clipPath, SideKind kind, const std::function<Status(QFile&)>& write);
+Status write(const ClipRange& range, SideKind kind, const std::function<Status(QFile&)>& write);
 
-// Opens the kind's file of clipPath into `file` when it is a plain file no bigger than
+// Opens the kind's file of the range into `file` when it is a plain file no bigger than
 // maxBytes(): NotFile when it is not a plain file, FileForm when it is too big.
-Status open(QFile& file, const QString& clipPath, SideKind kind);
+Status open(QFile& file, const ClipRange& range, SideKind kind);
 
-// Opens the kind's file of clipPath (open()), takes the clip's stamp now, and hands both to
+// Opens the kind's file of the range (open()), takes its file's stamp now, and hands both to
 // `read`, which decides whether the file still describes the clip.
 template <typename Read>
-auto load(const QString& clipPath, SideKind kind, Read read)
+auto load(const ClipRange& range, SideKind kind, Read read)
     -> decltype(read(std::declval<QFile&>(), std::declval<const ClipStamp&>())) {
     QFile file;
-    if (Status opened = open(file, clipPath, kind); !opened)
+    if (Status opened = open(file, range, kind); !opened)
         return opened;
-    const Result<ClipStamp> clip = clipStampOf(clipPath);
+    const Result<ClipStamp> clip = clipStampOf(range);
     if (!clip)
         return clip.status();
     return read(file, *clip);
 }
 
-// Removes the kind's file of clipPath through opened folders: a link at either level is
+// Removes the kind's file of the range through opened folders: a link at either level is
 // removed as a link, never followed.
-void remove(const QString& clipPath, SideKind kind);
+void remove(const ClipRange& range, SideKind kind);
 
 } // namespace sidefile

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The one reader of every clip's sound: each kind of file reads as a full decode of it,
 // from any frame and within any stretch.
+#include "cliplist/edge_fade.h"
 #include "codec/decode_stream.h"
 #include "codec/frame_source.h"
 #include "support/test_audio.h"
@@ -13,6 +14,8 @@
 #include <chrono>
 #include <cstdlib>
 #include <thread>
+
+Q_DECLARE_METATYPE(WavFormat)
 
 namespace {
 
@@ -133,6 +136,37 @@ private slots:
         QVERIFY(past);
         QCOMPARE((*past)->frames(), std::int64_t(0));
         QCOMPARE(*(*past)->readFully(read, 50), std::int64_t(0));
+    }
+
+    // A cut clip's stretch with its edge fades reads as the cut would be written and faded in
+    // its own file, 8-bit sound as 8-bit, and a part of it keeps the fades where the clip
+    // has them.
+    void fadedStretch_readsAsTheCutWrittenAndFaded_data() {
+        QTest::addColumn<WavFormat>("format");
+        QTest::newRow("16-bit stereo") << Stereo44k;
+        QTest::newRow("8-bit mono") << WavFormat{1, 8000, 8};
+    }
+    void fadedStretch_readsAsTheCutWrittenAndFaded() {
+        QFETCH(WavFormat, format);
+        const QByteArray pcm = testaudio::noisePcm(format, 3000, 3);
+        const QString file = testaudio::writeWav(path("song.wav"), format, pcm);
+        const int align = format.blockAlign();
+        const QString cut =
+            testaudio::writeWav(path("cut.wav"), format, pcm.mid(500 * align, 2000 * align));
+        QVERIFY(edgefade::fadeEdges(cut, 220));
+        std::vector<std::int16_t> written;
+        QVERIFY((*FrameSource::open(cut))->readFully(written, 3000));
+
+        const ClipRange range(file, 500, 2000, 220);
+        auto source = FrameSource::open(range);
+        QVERIFY(source);
+        std::vector<std::int16_t> read;
+        QCOMPARE(*(*source)->readFully(read, 3000), std::int64_t(2000));
+        QVERIFY(read == written);
+        QVERIFY((*source)->limit(1900, 50));
+        QCOMPARE(*(*source)->readFully(read, 100), std::int64_t(50));
+        const auto at = written.begin() + 1900 * format.channels;
+        QVERIFY(read == std::vector<std::int16_t>(at, at + 50 * format.channels));
     }
 
     // Analyzers beside the read get every block in order and are finished, unless the read
