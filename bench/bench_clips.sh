@@ -41,7 +41,7 @@ check "Add New: longest event-loop gap" "$(median 3)" 20 ms
 check "the work folder, against the MP3" \
     "$(awk -v w="$(median 4)" -v m="$mp3Bytes" 'BEGIN { print w / m }')" 1.1 x
 check "Done on the clip: longest event-loop gap" "$(median 6)" 20 ms
-check "Done on the clip: files written in the work folder" "$(median 7)" 0 ""
+check "Done on the clip: clip files written" "$(median 7)" 0 ""
 echo "Done took $(median 5) ms until its waveform was complete;" \
     "the window's peak memory was $(awk -v k="$(median 8)" 'BEGIN { printf "%.0f", k / 1024 }') MB"
 exit $failed

@@ -175,10 +175,13 @@ qint64 folderBytes(const QString& folder) {
     return bytes;
 }
 
-// The newest modification of the files in `folder` and below it.
+// The newest modification of the clip files in `folder` (what is kept beside them, the
+// pictures of a new stretch and the list's journal, is not counted).
 QDateTime newestWrite(const QString& folder) {
     QDateTime newest;
-    QDirIterator it(folder, QDir::Files | QDir::Hidden, QDirIterator::Subdirectories);
+    QDirIterator it(folder,
+                    {QStringLiteral("*.wav"), QStringLiteral("*.mp3"), QStringLiteral("*.flac")},
+                    QDir::Files | QDir::Hidden);
     while (it.hasNext()) {
         const QDateTime written = QFileInfo(it.next()).lastModified();
         if (!newest.isValid() || written > newest)

@@ -800,24 +800,20 @@ Fehlercode: %2</translation>
         <translation>Keine Wellenform: %1</translation>
     </message>
     <message>
-        <source>%1: the sound as it is cannot be kept for undo.</source>
-        <translation>%1: der jetzige Klang lässt sich nicht zum Rückgängigmachen aufbewahren.</translation>
-    </message>
-    <message>
         <source>Crop of %1</source>
         <translation>Zuschneiden von %1</translation>
     </message>
     <message>
-        <source>%1 was not cropped; its clip file is as it was.
-
-%2</source>
-        <translation>%1 wurde nicht zugeschnitten; seine Clipdatei ist unverändert.
-
-%2</translation>
+        <source>Nothing of the clip lies between the marks.</source>
+        <translation>Zwischen den Marken liegt nichts vom Clip.</translation>
     </message>
     <message>
-        <source>Saving.......</source>
-        <translation>Speichern.......</translation>
+        <source>%1 was not cropped; it is as it was.
+
+%2</source>
+        <translation>%1 wurde nicht zugeschnitten; er ist unverändert.
+
+%2</translation>
     </message>
 </context>
 <context>

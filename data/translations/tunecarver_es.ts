@@ -800,24 +800,20 @@ código de error: %2</translation>
         <translation>Sin forma de onda: %1</translation>
     </message>
     <message>
-        <source>%1: the sound as it is cannot be kept for undo.</source>
-        <translation>%1: el sonido tal como está no se puede conservar para deshacer.</translation>
-    </message>
-    <message>
         <source>Crop of %1</source>
         <translation>Recorte de %1</translation>
     </message>
     <message>
-        <source>%1 was not cropped; its clip file is as it was.
-
-%2</source>
-        <translation>%1 no se recortó; su archivo de clip está como estaba.
-
-%2</translation>
+        <source>Nothing of the clip lies between the marks.</source>
+        <translation>No hay nada del clip entre las marcas.</translation>
     </message>
     <message>
-        <source>Saving.......</source>
-        <translation>Guardando.......</translation>
+        <source>%1 was not cropped; it is as it was.
+
+%2</source>
+        <translation>%1 no se ha recortado; está como estaba.
+
+%2</translation>
     </message>
 </context>
 <context>

@@ -6,16 +6,17 @@
 
 namespace analysis {
 
-std::unique_ptr<FrameAnalyzer> sideProduct(const QString& clipPath, const ClipStamp& stamp) {
-    if (analysis::load(clipPath))
+std::unique_ptr<FrameAnalyzer> sideProduct(const ClipRange& range, const ClipStamp& stamp) {
+    if (analysis::load(range))
         return nullptr;
     Result<std::unique_ptr<Analyzer>> analyzer =
         Analyzer::create(stamp.format.sampleRateHz, stamp.format.channels, stamp.frames);
     if (!analyzer)
         return nullptr;
-    return makeSideProduct(
-        clipPath, stamp, std::move(*analyzer),
-        [](const QString& clip, const MusicAnalysis& made) { return analysis::save(clip, made); });
+    return makeSideProduct(range, stamp, std::move(*analyzer),
+                           [](const ClipRange& clip, const MusicAnalysis& made) {
+                               return analysis::save(clip, made);
+                           });
 }
 
 } // namespace analysis
@@ -26,42 +27,42 @@ AnalysisCache::~AnalysisCache() {
     stopJob();
 }
 
-ClipStamp AnalysisCache::stampOf(const QString& clipPath) {
-    const Result<ClipStamp> stamp = clipStampOf(clipPath);
+ClipStamp AnalysisCache::stampOf(const ClipRange& range) {
+    const Result<ClipStamp> stamp = clipStampOf(range);
     return stamp ? *stamp : ClipStamp{};
 }
 
-bool AnalysisCache::fresh(const QString& clipPath) const {
-    const auto it = m_entries.find(clipPath);
-    return it != m_entries.end() && it->stamp == stampOf(clipPath);
+bool AnalysisCache::fresh(const ClipRange& range) const {
+    const auto it = m_entries.find(range);
+    return it != m_entries.end() && it->stamp == stampOf(range);
 }
 
-std::shared_ptr<const analysis::MusicAnalysis> AnalysisCache::known(const QString& clipPath) {
-    if (!fresh(clipPath))
+std::shared_ptr<const analysis::MusicAnalysis> AnalysisCache::known(const ClipRange& range) {
+    if (!fresh(range))
         return nullptr;
-    return analysisFor(clipPath);
+    return analysisFor(range);
 }
 
-std::shared_ptr<const analysis::MusicAnalysis> AnalysisCache::analysisFor(const QString& clipPath) {
-    if (fresh(clipPath)) {
-        const Entry& entry = m_entries[clipPath];
-        if (entry.pending && m_queue.removeAll(clipPath) > 0) {
-            m_queue.prepend(clipPath);
+std::shared_ptr<const analysis::MusicAnalysis> AnalysisCache::analysisFor(const ClipRange& range) {
+    if (fresh(range)) {
+        const Entry& entry = m_entries[range];
+        if (entry.pending && m_queue.removeAll(range) > 0) {
+            m_queue.prepend(range);
             startNext();
         }
         return entry.analysis;
     }
-    queue(clipPath, true);
+    queue(range, true);
     return nullptr;
 }
 
-void AnalysisCache::prepare(const QString& clipPath) {
-    if (!fresh(clipPath))
-        queue(clipPath, false);
+void AnalysisCache::prepare(const ClipRange& range) {
+    if (!fresh(range))
+        queue(range, false);
 }
 
-QString AnalysisCache::failure(const QString& clipPath) const {
-    const auto it = m_entries.find(clipPath);
+QString AnalysisCache::failure(const ClipRange& range) const {
+    const auto it = m_entries.find(range);
     return it == m_entries.end() ? QString() : it->failure;
 }
 
@@ -71,18 +72,18 @@ void AnalysisCache::clear() {
     m_entries.clear();
 }
 
-void AnalysisCache::queue(const QString& clipPath, bool first) {
-    if (m_jobPath == clipPath)
+void AnalysisCache::queue(const ClipRange& range, bool first) {
+    if (m_jobRange == range)
         stopJob();
-    m_queue.removeAll(clipPath);
-    Entry& entry = m_entries[clipPath];
+    m_queue.removeAll(range);
+    Entry& entry = m_entries[range];
     entry = Entry{};
-    entry.stamp = stampOf(clipPath);
+    entry.stamp = stampOf(range);
     entry.pending = true;
     if (first)
-        m_queue.prepend(clipPath);
+        m_queue.prepend(range);
     else
-        m_queue.append(clipPath);
+        m_queue.append(range);
     startNext();
 }
 
@@ -96,12 +97,12 @@ struct Made {
 } // namespace
 
 void AnalysisCache::startNext() {
-    if (!m_jobPath.isEmpty() || m_queue.isEmpty())
+    if (!m_jobRange.file.isEmpty() || m_queue.isEmpty())
         return;
-    m_jobPath = m_queue.takeFirst();
-    const ClipStamp stamp = m_entries[m_jobPath].stamp;
+    m_jobRange = m_queue.takeFirst();
+    const ClipStamp stamp = m_entries[m_jobRange].stamp;
     m_job.start<Made>(
-        [path = m_jobPath, stamp](const BackgroundJob::Context& job) {
+        [path = m_jobRange, stamp](const BackgroundJob::Context& job) {
             Made made;
             if (Result<analysis::MusicAnalysis> kept = analysis::load(path); kept) {
                 made.analysis = std::make_shared<const analysis::MusicAnalysis>(std::move(*kept));
@@ -119,8 +120,8 @@ void AnalysisCache::startNext() {
                 analysis::remove(path);
             return made;
         },
-        [this, path = m_jobPath](Made made) {
-            m_jobPath.clear();
+        [this, path = m_jobRange](Made made) {
+            m_jobRange = {};
             const auto it = m_entries.find(path);
             if (it != m_entries.end() && it->pending) {
                 it->pending = false;
@@ -134,5 +135,5 @@ void AnalysisCache::startNext() {
 
 void AnalysisCache::stopJob() {
     m_job.cancel();
-    m_jobPath.clear();
+    m_jobRange = {};
 }

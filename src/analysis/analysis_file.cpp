@@ -159,8 +159,8 @@ Status fitsClip(const MusicAnalysis& a, double clipSeconds) {
     return Status::ok();
 }
 
-Status save(const QString& clipPath, const MusicAnalysis& analysis) {
-    const Result<ClipStamp> stamp = clipStampOf(clipPath);
+Status save(const ClipRange& range, const MusicAnalysis& analysis) {
+    const Result<ClipStamp> stamp = clipStampOf(range);
     if (!stamp)
         return stamp.status();
     const QJsonObject object{
@@ -185,7 +185,7 @@ Status save(const QString& clipPath, const MusicAnalysis& analysis) {
         {"no_grid", analysis.noGridReason},
     };
     const QByteArray bytes = QJsonDocument(object).toJson(QJsonDocument::Compact);
-    return sidefile::write(clipPath, SideKind::Analysis, [&](QFile& file) {
+    return sidefile::write(range, SideKind::Analysis, [&](QFile& file) {
         return writeFully(file, bytes.constData(), bytes.size());
     });
 }
@@ -232,14 +232,14 @@ Result<MusicAnalysis> read(QIODevice& file, const ClipStamp& clip, const QString
     return a;
 }
 
-Result<MusicAnalysis> load(const QString& clipPath) {
-    return sidefile::load(clipPath, SideKind::Analysis, [&](QFile& file, const ClipStamp& clip) {
-        return read(file, clip, sidefile::path(clipPath, SideKind::Analysis));
+Result<MusicAnalysis> load(const ClipRange& range) {
+    return sidefile::load(range, SideKind::Analysis, [&](QFile& file, const ClipStamp& clip) {
+        return read(file, clip, sidefile::path(range, SideKind::Analysis));
     });
 }
 
-void remove(const QString& clipPath) {
-    sidefile::remove(clipPath, SideKind::Analysis);
+void remove(const ClipRange& range) {
+    sidefile::remove(range, SideKind::Analysis);
 }
 
 QJsonObject toJson(const MusicAnalysis& analysis, const std::vector<Suggestion>& suggestions) {

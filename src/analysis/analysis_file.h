@@ -4,6 +4,7 @@
 #include "analysis/music_analysis.h"
 #include "analysis/suggestions.h"
 #include "base/status.h"
+#include "wav/clip_range.h"
 #include "wav/clip_stamp.h"
 
 #include <QIODevice>
@@ -18,12 +19,12 @@
 // analysed anew, and a damaged file is never believed.
 namespace analysis {
 
-// Writes `analysis` for clipPath (sidefile::write).
-Status save(const QString& clipPath, const MusicAnalysis& analysis);
-// The analysis kept for clipPath. Fails (and the caller analyses the clip anew) when there is
-// no file, it is not a plain file (sidefile::load), it is damaged or too big, it was made
-// from another version of the clip, or it does not fit it.
-Result<MusicAnalysis> load(const QString& clipPath);
+// Writes `analysis` for the clip `range` (sidefile::write).
+Status save(const ClipRange& range, const MusicAnalysis& analysis);
+// The analysis kept for the clip `range`. Fails (and the caller analyses the clip anew) when there
+// is no file, it is not a plain file (sidefile::load), it is damaged or too big, it was made from
+// another version of the clip, or it does not fit it.
+Result<MusicAnalysis> load(const ClipRange& range);
 // The analysis an analysis file holds, read from `file` (`path` names it in messages), when it
 // was made from `clip` and fits it (fitsClip).
 Result<MusicAnalysis> read(QIODevice& file, const ClipStamp& clip, const QString& path);
@@ -32,8 +33,8 @@ Result<MusicAnalysis> read(QIODevice& file, const ClipStamp& clip, const QString
 // follow one another from its start to its end, a chorus among them. FileForm says what does
 // not fit.
 Status fitsClip(const MusicAnalysis& a, double clipSeconds);
-// Removes the analysis file of clipPath; through a link nothing is removed.
-void remove(const QString& clipPath);
+// Removes the analysis file of the clip `range`; through a link nothing is removed.
+void remove(const ClipRange& range);
 
 // What `tunecarver-cli analyse --json` prints: tempo_bpm, beats, bars, sections (start, end,
 // label) and suggestions (start, end, reason), times in seconds to the millisecond.

@@ -641,7 +641,7 @@ Result<MusicAnalysis> analyse(PcmSource& source, const std::atomic<bool>* cancel
     return (*analyzer)->finish(progress);
 }
 
-Result<MusicAnalysis> analyseFile(const QString& path, const std::atomic<bool>* cancel,
+Result<MusicAnalysis> analyseFile(const ClipRange& path, const std::atomic<bool>* cancel,
                                   const ProgressFn& progress) {
     Result<std::unique_ptr<PcmSource>> source = openSoundFile(path);
     if (!source)

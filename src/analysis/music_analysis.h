@@ -4,6 +4,7 @@
 #include "analysis/beat_grid.h"
 #include "analysis/pcm_source.h"
 #include "base/status.h"
+#include "wav/clip_range.h"
 
 #include <QString>
 
@@ -91,7 +92,7 @@ private:
 Result<MusicAnalysis> analyse(PcmSource& source, const std::atomic<bool>* cancel = nullptr,
                               const ProgressFn& progress = {});
 // analyse() of a file the decoder reads.
-Result<MusicAnalysis> analyseFile(const QString& path, const std::atomic<bool>* cancel = nullptr,
+Result<MusicAnalysis> analyseFile(const ClipRange& path, const std::atomic<bool>* cancel = nullptr,
                                   const ProgressFn& progress = {});
 
 } // namespace analysis

@@ -38,7 +38,7 @@ private:
 
 } // namespace
 
-Result<std::unique_ptr<PcmSource>> openSoundFile(const QString& path) {
+Result<std::unique_ptr<PcmSource>> openSoundFile(const ClipRange& path) {
     Result<std::unique_ptr<FrameSource>> source = FrameSource::open(path);
     if (!source)
         return source.status();

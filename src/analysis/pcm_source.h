@@ -2,6 +2,7 @@
 #pragma once
 
 #include "base/status.h"
+#include "wav/clip_range.h"
 
 #include <QString>
 
@@ -45,4 +46,4 @@ private:
 
 // Any sound file (a clip's WAV, an MP3, ...) through FrameSource: read while it is analysed,
 // more than two channels mixed down to two. Fails as FrameSource::open does.
-Result<std::unique_ptr<PcmSource>> openSoundFile(const QString& path);
+Result<std::unique_ptr<PcmSource>> openSoundFile(const ClipRange& path);

@@ -104,7 +104,7 @@ std::int64_t quietestFrame(const std::int16_t* samples, int channels, std::int64
     return best;
 }
 
-Result<std::int64_t> snapMs(std::int64_t ms, Snap snap, const Grid& grid, const QString& clipPath,
+Result<std::int64_t> snapMs(std::int64_t ms, Snap snap, const Grid& grid, const ClipRange& range,
                             std::int64_t lengthMs) {
     const auto within = [&](std::int64_t v) {
         return std::clamp<std::int64_t>(v, 0, std::max<std::int64_t>(0, lengthMs));
@@ -122,7 +122,7 @@ Result<std::int64_t> snapMs(std::int64_t ms, Snap snap, const Grid& grid, const 
     case Snap::ZeroCrossing:
         break;
     }
-    auto opened = FrameSource::open(clipPath, 0);
+    auto opened = FrameSource::open(range, 0);
     if (!opened)
         return opened.status();
     FrameSource& source = **opened;

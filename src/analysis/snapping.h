@@ -3,6 +3,7 @@
 
 #include "analysis/music_analysis.h"
 #include "base/status.h"
+#include "wav/clip_range.h"
 
 #include <QString>
 
@@ -45,7 +46,7 @@ std::int64_t quietestFrame(const std::int16_t* samples, int channels, std::int64
 // around the mark and takes, of the whole milliseconds within ZeroCrossingRadiusMs, the one
 // whose frame (the nearest, as the crop takes it) has the smallest |L| + |R|. The result is
 // kept within 0 and lengthMs. Fails only with the clip file's read failure.
-Result<std::int64_t> snapMs(std::int64_t ms, Snap snap, const Grid& grid, const QString& clipPath,
+Result<std::int64_t> snapMs(std::int64_t ms, Snap snap, const Grid& grid, const ClipRange& range,
                             std::int64_t lengthMs);
 
 } // namespace analysis

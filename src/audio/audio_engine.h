@@ -2,6 +2,7 @@
 #pragma once
 
 #include "base/status.h"
+#include "wav/clip_range.h"
 #include "wav/wav_header.h"
 
 #include <QObject>
@@ -73,7 +74,8 @@ public:
     // stream; the engine only reads it) or over a sound file on disk (a file the engine
     // plays as 16-bit frames: a clip file from its PCM, anything else decoded).
     virtual Handle createMemoryStream(const std::byte* image, ByteCount bytes) = 0;
-    virtual Handle createFileStream(const QString& path) = 0;
+    // A stretch of a file (a cut clip) plays as a sound of its own, its fades applied.
+    virtual Handle createFileStream(const ClipRange& clip) = 0;
     virtual void freeStream(Handle stream) = 0;
     // Plays from the current position; at the end of the data the position goes back to 0
     // and streamEnded() is emitted once.

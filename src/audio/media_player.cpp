@@ -26,12 +26,12 @@ MediaPlayer::~MediaPlayer() {
     }
 }
 
-void MediaPlayer::setFileName(const QString& path) {
-    m_fileName = path;
+void MediaPlayer::setFileName(const ClipRange& clip) {
+    m_fileName = clip;
 }
 
 QString MediaPlayer::fileName() const {
-    return m_fileName;
+    return m_fileName.file;
 }
 
 Status MediaPlayer::command(const QString& word) {
@@ -50,12 +50,12 @@ Status MediaPlayer::command(const QString& word) {
 }
 
 Status MediaPlayer::open() {
-    if (m_fileName.isEmpty())
+    if (m_fileName.file.isEmpty())
         return {ErrorCode::FileOpen, tr("No file name is set to open.")};
     const AudioEngine::Handle stream = m_engine.createFileStream(m_fileName);
     if (stream == 0)
         return {orStart(m_engine.lastErrorCode()),
-                tr("%1: the file cannot be played.").arg(m_fileName)};
+                tr("%1: the file cannot be played.").arg(m_fileName.file)};
     close();
     m_stream = stream;
     m_openFile = m_fileName;
@@ -109,12 +109,13 @@ Status MediaPlayer::startStream() {
         const AudioEngine::Handle stream = m_engine.createFileStream(m_openFile);
         if (stream == 0)
             return {orStart(m_engine.lastErrorCode()),
-                    tr("%1: the file cannot be played.").arg(m_openFile)};
+                    tr("%1: the file cannot be played.").arg(m_openFile.file)};
         m_stream = stream;
         result = attempt();
     }
     if (!result)
-        return {result.code(), tr("%1: playback failed. %2").arg(m_openFile, result.message())};
+        return {result.code(),
+                tr("%1: playback failed. %2").arg(m_openFile.file, result.message())};
     setState(State::Playing);
     return Status::ok();
 }
@@ -128,7 +129,7 @@ Status MediaPlayer::stop() {
         m_engine.queueNext(m_stream, m_queued);
     setState(State::Stopped);
     if (!s && s.code() != ErrorCode::Handle)
-        return {s.code(), tr("%1: playback did not stop. %2").arg(m_openFile, s.message())};
+        return {s.code(), tr("%1: playback did not stop. %2").arg(m_openFile.file, s.message())};
     return Status::ok();
 }
 
@@ -139,7 +140,7 @@ void MediaPlayer::close() {
     m_engine.stop(m_stream);
     m_engine.freeStream(m_stream);
     m_stream = 0;
-    m_openFile.clear();
+    m_openFile = {};
     m_lengthBytes = 0;
     m_format = {};
     m_pendingFromMs = -1;
@@ -156,7 +157,7 @@ void MediaPlayer::onStreamEnded(AudioEngine::Handle stream) {
     if (m_queued != 0 && m_engine.isActive(m_queued)) {
         m_engine.freeStream(m_stream);
         m_stream = std::exchange(m_queued, 0);
-        m_fileName = m_openFile = std::exchange(m_queuedFile, QString());
+        m_fileName = m_openFile = std::exchange(m_queuedFile, ClipRange());
         m_format = m_queuedFormat;
         m_lengthBytes = m_queuedLength;
         m_pendingFromMs = -1;
@@ -175,18 +176,19 @@ void MediaPlayer::onStreamFailed(AudioEngine::Handle stream) {
     setState(State::Stopped);
     emit failed({ErrorCode::Driver, tr("%1: the sound server stopped playing it (it may have gone "
                                        "away).")
-                                        .arg(m_openFile)});
+                                        .arg(m_openFile.file)});
 }
 
-Status MediaPlayer::queueFile(const QString& path) {
+Status MediaPlayer::queueFile(const ClipRange& path) {
     dropQueued();
-    if (path.isEmpty())
+    if (path.file.isEmpty())
         return Status::ok();
     if (m_state == State::Closed)
         return {ErrorCode::Handle, tr("No file is open to follow.")};
     const AudioEngine::Handle next = m_engine.createFileStream(path);
     if (next == 0)
-        return {orStart(m_engine.lastErrorCode()), tr("%1: the file cannot be played.").arg(path)};
+        return {orStart(m_engine.lastErrorCode()),
+                tr("%1: the file cannot be played.").arg(path.file)};
     if (Status queued = m_engine.queueNext(m_stream, next); !queued) {
         m_engine.freeStream(next);
         return queued;
@@ -203,7 +205,7 @@ void MediaPlayer::dropQueued() {
         return;
     m_engine.queueNext(m_stream, 0);
     m_engine.freeStream(std::exchange(m_queued, 0));
-    m_queuedFile.clear();
+    m_queuedFile = {};
 }
 
 Status MediaPlayer::seek(std::int64_t positionMs) {

@@ -3,6 +3,7 @@
 
 #include "audio/audio_engine.h"
 #include "base/status.h"
+#include "wav/clip_range.h"
 
 #include <QObject>
 #include <QString>
@@ -50,8 +51,11 @@ public:
     explicit MediaPlayer(AudioEngine& engine, QObject* parent = nullptr);
     ~MediaPlayer() override;
 
-    void setFileName(const QString& path);
+    // The file to open, or a stretch of it (a cut clip): positions and lengths are then
+    // the stretch's.
+    void setFileName(const ClipRange& clip);
     QString fileName() const;
+    const ClipRange& clip() const { return m_fileName; }
 
     // Runs one command word. Unknown words and failures change nothing and return a status.
     Status command(const QString& word);
@@ -59,8 +63,9 @@ public:
     // Queues `path` to follow the open file (an empty path drops the queued one). Fails,
     // queueing nothing, when no file is open or `path` is not a playable WAV of the open
     // file's sample format.
-    Status queueFile(const QString& path);
-    QString queuedFile() const { return m_queuedFile; }
+    Status queueFile(const ClipRange& clip);
+    QString queuedFile() const { return m_queuedFile.file; }
+    const ClipRange& queuedClip() const { return m_queuedFile; }
 
     // Moves the open file's position to `positionMs` (rounded down to a frame, clamped to
     // the file) at once: a playing file goes on from there, a stopped one starts there.
@@ -98,14 +103,14 @@ private:
     ByteCount msToBytes(std::int64_t ms) const;
 
     AudioEngine& m_engine;
-    QString m_fileName;
-    QString m_openFile;
+    ClipRange m_fileName;
+    ClipRange m_openFile;
     AudioEngine::Handle m_stream = 0;
     WavFormat m_format;
     ByteCount m_lengthBytes = 0;
     std::int64_t m_pendingFromMs = -1;
     AudioEngine::Handle m_queued = 0;
-    QString m_queuedFile;
+    ClipRange m_queuedFile;
     WavFormat m_queuedFormat;
     ByteCount m_queuedLength = 0;
     State m_state = State::Closed;

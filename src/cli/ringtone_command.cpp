@@ -208,9 +208,9 @@ int runRingtone(QStringList args) {
                 return fail(QCoreApplication::translate("cli", "no scratch folder can be made (%1)")
                                 .arg(scratch.errorString()));
             request.source = scratch.filePath(QStringLiteral("tone.wav"));
-            if (const int decoded = decodeToWav(input, request.source); decoded != Success)
+            if (const int decoded = decodeToWav(input, request.source.file); decoded != Success)
                 return decoded;
-            const auto info = readWavInfo(request.source);
+            const auto info = readWavInfo(request.source.file);
             if (!info)
                 return fail(info.status());
             lengthMs = info->durationMs();

@@ -2,27 +2,30 @@
 #pragma once
 
 #include "base/status.h"
+#include "wav/clip_range.h"
 
 #include <QString>
 
+#include <cstdint>
 #include <functional>
 
 namespace clipchange {
 
 // Changes the samples of a clip through `change`, which rewrites the clip WAV it is given in
-// place (a crop, a fade, a gain, a loudness change, Clean Up). A clip kept as its compressed
-// file is decoded into `wavFile` (its WAV clip file) first and changed there: its new sound
-// is that WAV. When the change fails the WAV goes and the clip is as it was; once it has
-// worked the compressed file stays until the list has the WAV (EditHistory::afterReplace
-// lets it go), so the list never names a file that is gone. A WAV clip is changed as it is.
+// place (a fade, a gain, a loudness change, Clean Up). A clip that is its whole WAV file is
+// changed as it is. Any other (a kept MP3, a stretch of a file) is first written out as a
+// 16-bit WAV of its sound beside `wavFile` (its WAV clip file), changed there, and renamed
+// onto `wavFile` once the change has worked: its new sound is that WAV, and a failure leaves
+// every file as it was. The clip's old file stays until the list has the WAV
+// (EditHistory::afterReplace lets it go), so the list never names a file that is gone.
 // Runs on a worker.
-Status onWav(const QString& clipFile, const QString& wavFile,
+Status onWav(const ClipRange& clip, const QString& wavFile,
              const std::function<Status(const QString& wav)>& change);
 
-// The same for a change that reads the clip as it is and writes its new sound to `wavFile`
-// itself (a crop of a kept MP3 decodes only the stretch it keeps): when `write` fails the WAV
-// goes; the compressed file is left as onWav leaves it.
-Status replacing(const QString& clipFile, const QString& wavFile,
-                 const std::function<Status()>& write);
+// Writes the sound of `clip`, its fades applied, to `target` as a 16-bit WAV in the clip's
+// rate and channels; `progress` hears the percent written. Fails as the reading or the
+// writing does, leaving a part written.
+Status writeStretch(const ClipRange& clip, const QString& target,
+                    const std::function<void(int percent)>& progress = {});
 
 } // namespace clipchange

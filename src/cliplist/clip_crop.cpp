@@ -1,9 +1,11 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "cliplist/clip_crop.h"
+#include "cliplist/clip_change.h"
 #include "cliplist/edge_fade.h"
 
 #include "base/write_fully.h"
 #include "codec/frame_source.h"
+#include "wav/clip_stamp.h"
 #include "wav/wav_header.h"
 #include "wav/wave_commands.h"
 
@@ -11,6 +13,7 @@
 #include <QFile>
 #include <QFileInfo>
 
+#include <algorithm>
 #include <filesystem>
 #include <system_error>
 
@@ -61,6 +64,18 @@ QString ClipCrop::tailCommand(std::int64_t markInMs, std::int64_t markOutMs,
 void ClipCrop::setProgress(std::function<void(int percent)> progress) {
     m_progress = progress;
     m_commands.setProgress(std::move(progress));
+}
+
+ClipRange ClipCrop::cutRange(const ClipRange& clip, std::int64_t clipFrames, int rateHz,
+                             std::int64_t markInMs, std::int64_t markOutMs,
+                             std::int64_t fadeFrames) {
+    // As the two deletes cut: the head up to the mark-in, then, in what is left, all from the
+    // mark-out on.
+    const std::int64_t head = WaveCommands::frameAt(
+        std::uint64_t(std::max<std::int64_t>(0, markInMs)), rateHz, clipFrames);
+    const std::int64_t kept = WaveCommands::frameAt(
+        std::uint64_t(std::max<std::int64_t>(0, markOutMs - markInMs)), rateHz, clipFrames - head);
+    return ClipRange(clip.file, clip.firstFrame + head, kept, fadeFrames);
 }
 
 QString ClipCrop::sourceScratch() const {
@@ -161,41 +176,13 @@ Status ClipCrop::crop(const QString& sourceFile, const QString& targetFile, std:
 // only that stretch) into a 16-bit WAV, which becomes the clip.
 Status ClipCrop::decodeCut(const QString& sourceFile, const QString& result, std::int64_t markInMs,
                            std::int64_t markOutMs) {
-    auto opened = FrameSource::open(sourceFile, 0);
-    if (!opened)
-        return opened.status();
-    FrameSource& source = **opened;
-    const std::int64_t rate = source.sampleRateHz();
-    if (Status at = source.limit(markInMs * rate / 1000, (markOutMs - markInMs) * rate / 1000); !at)
-        return at;
-    const WavFormat format{source.channels(), source.sampleRateHz(), 16};
-    QFile file(result);
-    if (!file.open(QIODevice::WriteOnly))
-        return writeFailure(result, file);
-    WavHeader header = WavHeader::forFormat(format);
-    const auto write = [&](const char* bytes, qint64 count) {
-        return writeFully(file, bytes, count);
-    };
-    if (Status written = write(header.bytes().data(), WavHeader::Size); !written)
-        return written;
-    const std::int64_t total = std::max<std::int64_t>(1, source.frames());
-    std::int64_t done = 0;
-    const Status read = source.readBlocks([&](const std::int16_t* samples, std::int64_t frames) {
-        done += frames;
-        if (m_progress)
-            m_progress(int(std::min<std::int64_t>(100, done * 100 / total)));
-        return write(reinterpret_cast<const char*>(samples), frames * format.blockAlign());
-    });
-    if (!read)
-        return read;
-    header.setDataSize(done * format.blockAlign());
-    if (!file.seek(0))
-        return writeFailure(result, file);
-    if (Status written = write(header.bytes().data(), WavHeader::Size); !written)
-        return written;
-    if (!file.flush())
-        return writeFailure(result, file);
-    return Status::ok();
+    const Result<ClipStamp> stamp = clipStampOf(sourceFile);
+    if (!stamp)
+        return stamp.status();
+    const std::int64_t rate = stamp->format.sampleRateHz;
+    return clipchange::writeStretch(
+        ClipRange(sourceFile, markInMs * rate / 1000, (markOutMs - markInMs) * rate / 1000), result,
+        m_progress);
 }
 
 Status ClipCrop::sendAll(const QString& clipFile, const QStringList& commands) {

@@ -3,6 +3,7 @@
 
 #include "base/status.h"
 #include "base/work_folder.h"
+#include "wav/clip_range.h"
 
 #include <QString>
 #include <QStringList>
@@ -41,6 +42,12 @@ public:
     // Ok when markInMs < markOutMs; else the status whose message is exactly
     // "Time Input Error" (code Position), which the page shows as it is.
     static Status checkMarks(std::int64_t markInMs, std::int64_t markOutMs);
+    // The stretch of `clip` (of clipFrames frames, at rateHz) that "Done" keeps: the sound
+    // from the mark-in to the mark-out, each mark on the frame the commands would cut at,
+    // faded in and out over fadeFrames. The clip's file is not touched.
+    static ClipRange cutRange(const ClipRange& clip, std::int64_t clipFrames, int rateHz,
+                              std::int64_t markInMs, std::int64_t markOutMs,
+                              std::int64_t fadeFrames);
     // "delete voice1 from " + (markOut - markIn) + " to " + (length - markIn).
     static QString tailCommand(std::int64_t markInMs, std::int64_t markOutMs,
                                std::int64_t lengthMs);

@@ -23,21 +23,21 @@ namespace {
 struct Clip {
     QString path;
     WavFormat format;
-    ByteCount dataOffset = 0; // < 0: a compressed clip, read through its decoder
+    ByteCount dataOffset = 0; // < 0: read through a frame source (decoded, or faded)
     ByteCount dataBytes = 0;
+    ClipRange range;
 };
 
 // A clip kept as its compressed file: its exact length is counted from its packets.
-Result<Clip> inspectCompressed(const QString& path) {
-    const Result<DecodeStream::Counted> counted = DecodeStream::countFrames(path);
+Result<Clip> inspectCompressed(const ClipRange& range) {
+    const Result<DecodeStream::Counted> counted = DecodeStream::countFrames(range.file);
     if (!counted)
         return counted.status();
-    return Clip{path, counted->format, -1, counted->frames * counted->format.blockAlign()};
+    return Clip{range.file, counted->format, -1,
+                range.length(counted->frames) * counted->format.blockAlign(), range};
 }
 
-Result<Clip> inspect(const QString& path) {
-    if (WorkFolder::isKeptFile(path))
-        return inspectCompressed(path);
+Result<Clip> inspectWav(const QString& path) {
     const QFileInfo file(path);
     if (!file.exists())
         return Status{ErrorCode::FileOpen,
@@ -65,7 +65,24 @@ Result<Clip> inspect(const QString& path) {
                           .arg(info->encoding == WavInfo::Encoding::Pcm
                                    ? QCoreApplication::translate("Clips", "PCM")
                                    : QCoreApplication::translate("Clips", "float"))};
-    return Clip{path, info->format, info->dataOffset, info->dataBytes};
+    return Clip{path, info->format, info->dataOffset, info->dataBytes, ClipRange(path)};
+}
+
+// A stretch of a WAV clip is the bytes of its frames, or, faded, the frames a source reads.
+Result<Clip> inspect(const ClipRange& range) {
+    if (WorkFolder::isKeptFile(range.file))
+        return inspectCompressed(range);
+    Result<Clip> clip = inspectWav(range.file);
+    if (!clip || range.whole())
+        return clip;
+    const int align = clip->format.blockAlign();
+    const ByteCount frames = range.length(clip->dataBytes / align);
+    clip->dataOffset = range.fadeFrames > 0 ? -1 : clip->dataOffset + range.firstFrame * align;
+    clip->dataBytes = frames * align;
+    clip->range = range;
+    if (range.fadeFrames > 0 && clip->format.bitsPerSample == 8)
+        clip->format.bitsPerSample = 16; // the source reads 16-bit frames
+    return clip;
 }
 
 // frames * toRate / fromRate rounded up, plus the frame or two a resampler may add.
@@ -129,7 +146,7 @@ public:
         QFile source(clip.path);
         std::unique_ptr<FrameSource> decoded;
         if (clip.dataOffset < 0) {
-            auto opened = FrameSource::open(clip.path, 0);
+            auto opened = FrameSource::open(clip.range, 0);
             if (!opened)
                 return opened.status();
             decoded = std::move(*opened);
@@ -229,7 +246,7 @@ private:
     ByteCount m_totalInput = 0;
 };
 
-Result<std::vector<Clip>> inspectAll(const QStringList& clipFiles, const QString& targetPath) {
+Result<std::vector<Clip>> inspectAll(const QList<ClipRange>& clipFiles, const QString& targetPath) {
     if (clipFiles.isEmpty())
         return Status{ErrorCode::Empty,
                       QCoreApplication::translate("Clips", "There are no clips to join into %1.")
@@ -237,14 +254,15 @@ Result<std::vector<Clip>> inspectAll(const QStringList& clipFiles, const QString
     std::vector<Clip> clips;
     clips.reserve(clipFiles.size());
     const QString target = QFileInfo(targetPath).canonicalFilePath();
-    for (const QString& path : clipFiles) {
+    for (const ClipRange& range : clipFiles) {
+        const QString& path = range.file;
         // Written through, the target would be the clip's sound no more, while it is read.
         if (!target.isEmpty() && QFileInfo(path).canonicalFilePath() == target)
             return Status{ErrorCode::IllegalParam,
                           QCoreApplication::translate(
                               "Clips", "%1 is one of the clips joined: it cannot be saved over.")
                               .arg(targetPath)};
-        auto clip = inspect(path);
+        auto clip = inspect(range);
         if (!clip)
             return clip.status();
         clips.push_back(std::move(*clip));
@@ -263,7 +281,7 @@ ByteCount inputBytes(const std::vector<Clip>& clips) {
 
 ClipJoiner::ClipJoiner(ByteCount maxDataBytes) : m_maxDataBytes(maxDataBytes) {}
 
-Status ClipJoiner::join(const QStringList& clipFiles, const QString& targetPath) const {
+Status ClipJoiner::join(const QList<ClipRange>& clipFiles, const QString& targetPath) const {
     Result<std::vector<Clip>> inspected = inspectAll(clipFiles, targetPath);
     if (!inspected)
         return inspected.status();
@@ -305,7 +323,7 @@ Status ClipJoiner::join(const QStringList& clipFiles, const QString& targetPath)
     return out.commit();
 }
 
-Status ClipJoiner::encode(const QStringList& clipFiles, const QString& output,
+Status ClipJoiner::encode(const QList<ClipRange>& clipFiles, const QString& output,
                           const EncodeSettings& settings) const {
     Result<std::vector<Clip>> inspected = inspectAll(clipFiles, output);
     if (!inspected)
@@ -314,7 +332,7 @@ Status ClipJoiner::encode(const QStringList& clipFiles, const QString& output,
     // rate as they are read.
     std::vector<ClipRange> parts;
     for (const Clip& clip : *inspected)
-        parts.push_back(ClipRange{clip.path});
+        parts.push_back(clip.range);
     auto joined = FrameSource::join(parts);
     if (!joined)
         return joined.status();

@@ -2,8 +2,10 @@
 #pragma once
 
 #include "base/status.h"
+#include "wav/clip_range.h"
 #include "wav/wav_header.h"
 
+#include <QList>
 #include <QString>
 #include <QStringList>
 
@@ -51,13 +53,22 @@ public:
     // Once set, the work stops at the next block with Ended, the target left as it was.
     void setAbort(const std::atomic<bool>* abort) { m_abort = abort; }
 
-    Status join(const QStringList& clipFiles, const QString& targetPath) const;
+    // A clip that is a stretch of its file gives that stretch, its fades applied: a WAV
+    // stretch without fades still by its bytes.
+    Status join(const QList<ClipRange>& clips, const QString& targetPath) const;
+    Status join(const QStringList& clipFiles, const QString& targetPath) const {
+        return join(QList<ClipRange>(clipFiles.begin(), clipFiles.end()), targetPath);
+    }
     // The same joined sound encoded straight into `output` (a compressed file: SoundSink),
     // read through one joined FrameSource with no joined WAV between: 16-bit, the first
     // clip's rate, its channels (two at most). The failures of join(), but TooLarge, and
     // those of FrameSource and SoundSink.
-    Status encode(const QStringList& clipFiles, const QString& output,
+    Status encode(const QList<ClipRange>& clips, const QString& output,
                   const EncodeSettings& settings) const;
+    Status encode(const QStringList& clipFiles, const QString& output,
+                  const EncodeSettings& settings) const {
+        return encode(QList<ClipRange>(clipFiles.begin(), clipFiles.end()), output, settings);
+    }
 
 private:
     ByteCount m_maxDataBytes;

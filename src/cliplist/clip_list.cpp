@@ -59,6 +59,26 @@ QString ClipList::summary(const Clip& clip) {
         .arg(f.bitsPerSample);
 }
 
+ClipRange ClipList::Clip::range() const {
+    const bool whole = firstFrame == 0 && frames == stamp.frames && fadeFrames == 0;
+    return ClipRange(file, firstFrame, whole ? -1 : frames, fadeFrames);
+}
+
+bool ClipList::setRange(int row, const ClipRange& range) {
+    if (row < 0 || row >= count())
+        return false;
+    Clip& clip = m_clips[std::size_t(row)];
+    const std::int64_t frames = range.length(clip.stamp.frames);
+    if (range.file != clip.file || range.firstFrame < 0 || range.fadeFrames < 0 || frames <= 0 ||
+        (range.frames >= 0 && range.frames != frames))
+        return false;
+    clip.firstFrame = range.firstFrame;
+    clip.frames = frames;
+    clip.fadeFrames = range.fadeFrames;
+    emit dataChanged(index(row), index(row));
+    return true;
+}
+
 QString ClipList::clipFile(int row) const {
     return at(row).file;
 }
@@ -145,6 +165,13 @@ QVariant ClipList::data(const QModelIndex& index, int role) const {
         return summary(clip);
     case FramesRole:
         return qint64(clip.frames);
+    case RangeRole: {
+        const ClipRange range = clip.range();
+        if (range.whole())
+            return {};
+        return QVariantList{qint64(range.firstFrame), qint64(range.frames),
+                            qint64(range.fadeFrames)};
+    }
     default:
         return {};
     }

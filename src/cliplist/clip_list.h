@@ -17,6 +17,9 @@
 // and, read from that file when the clip is put in or refreshed, its file, its sample format
 // and its length in frames.
 //
+// A clip is a stretch of its file (ClipRange): "Done" moves the stretch and leaves the file
+// as it is, so the file of a clip cut from a song is still the song.
+//
 // A list view shows it (the display role is the clip name); every change goes through the
 // operations below, which emit Qt's model signals, so views and anything else that follows
 // the list stay in step. Nothing here touches the clip files except to read their headers:
@@ -28,15 +31,24 @@ class ClipList : public QAbstractListModel {
 public:
     struct Clip {
         QString name;
-        WavFormat format; // all zero when the file could not be read
-        std::int64_t frames = 0;
+        WavFormat format;        // all zero when the file could not be read
+        std::int64_t frames = 0; // of the clip's stretch
         // Its file in the work folder: the name plus ".wav", or plus the suffix of a kept
         // compressed file (WorkFolder::keptSuffixes).
         QString file;
         // The file as it was when the clip was put in or refreshed.
         ClipStamp stamp;
+        // Its stretch of the file: from firstFrame on, `frames` frames, fadeFrames faded in
+        // at its start and out at its end.
+        std::int64_t firstFrame = 0;
+        std::int64_t fadeFrames = 0;
+
+        // The clip as its readers take it: the whole file stands for an uncut clip.
+        ClipRange range() const;
     };
-    enum Role { FileRole = Qt::UserRole + 1, FramesRole };
+    // RangeRole: the stretch of a cut clip as [first frame, frames, fade frames], nothing for
+    // a clip that is its whole file.
+    enum Role { FileRole = Qt::UserRole + 1, FramesRole, RangeRole };
 
     explicit ClipList(WorkFolder workFolder, QObject* parent = nullptr);
 
@@ -52,6 +64,7 @@ public:
     int count() const { return int(m_clips.size()); }
     const Clip& at(int row) const { return m_clips.at(std::size_t(row)); }
     QString clipFile(int row) const;
+    ClipRange range(int row) const { return at(row).range(); }
     // Whether the clip's file is still what the list read (clipStampOf): a file changed
     // behind the program's back is never read as if it were the clip. The failure names the
     // clip and its file, for the user.
@@ -72,8 +85,13 @@ public:
     // Moves the clip at `from` so that it ends up at row `to` (both 0 … count() - 1).
     // Returns false, changing nothing, for rows out of range.
     bool move(int from, int to);
-    // Reads the clip file of `row` again, after it was rewritten (a crop).
+    // Reads the clip file of `row` again, after it was rewritten (an effect): the clip is the
+    // whole file again.
     void refresh(int row);
+    // The clip at `row` becomes the stretch `range` of its file (a crop, or its undo).
+    // False, changing nothing, for another file or a stretch that is empty or runs past the
+    // file's end as the list read it.
+    bool setRange(int row, const ClipRange& range);
 
     int rowCount(const QModelIndex& parent = QModelIndex()) const override;
     // The display role is the name, the tooltip role the summary.

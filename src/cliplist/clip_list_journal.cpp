@@ -3,6 +3,7 @@
 
 #include "base/no_follow.h"
 #include "base/write_fully.h"
+#include "cliplist/clip_list.h"
 #include "cliplist/journal_names.h"
 
 #include <QAbstractItemModel>
@@ -26,13 +27,20 @@ ClipListJournal::ClipListJournal(const QAbstractItemModel& model, const WorkFold
 
 void ClipListJournal::save() {
     QStringList names;
-    for (int row = 0; row < m_model.rowCount(); ++row)
-        names << m_model.index(row, 0).data(Qt::DisplayRole).toString();
-    m_lastWrite = write(m_folder, names);
+    journal::Stretches stretches;
+    for (int row = 0; row < m_model.rowCount(); ++row) {
+        const QModelIndex index = m_model.index(row, 0);
+        names << index.data(Qt::DisplayRole).toString();
+        if (const QVariantList range = index.data(ClipList::RangeRole).toList(); range.size() == 3)
+            stretches.insert(names.last(), ClipRange(QString(), range[0].toLongLong(),
+                                                     range[1].toLongLong(), range[2].toLongLong()));
+    }
+    m_lastWrite = write(m_folder, names, stretches);
 }
 
-Status ClipListJournal::write(const WorkFolder& folder, const QStringList& names) {
-    const QByteArray bytes = journal::bytes(names);
+Status ClipListJournal::write(const WorkFolder& folder, const QStringList& names,
+                              const journal::Stretches& stretches) {
+    const QByteArray bytes = journal::bytes(names, stretches);
     QSaveFile file(folder.journalFile());
     if (!file.open(QIODevice::WriteOnly | QIODevice::Unbuffered))
         return writeFailure(folder.journalFile(), file);
@@ -60,6 +68,9 @@ ClipListJournal::LastRun ClipListJournal::restorable(const WorkFolder& folder) {
             nofollow::isPlainFile(folder.clipFileFound(name))) {
             last.names << name;
             placed.insert(name);
+            if (const auto stretch = read.stretches.constFind(name);
+                stretch != read.stretches.constEnd())
+                last.stretches.insert(name, *stretch);
         }
     }
     for (const QString& name : folder.clipFilesFound())

@@ -3,6 +3,7 @@
 
 #include "base/status.h"
 #include "base/work_folder.h"
+#include "cliplist/journal_names.h"
 
 #include <QObject>
 #include <QStringList>
@@ -10,10 +11,10 @@
 class QAbstractItemModel;
 
 // The clip list as the work folder keeps it for the next start, so that a crash or a power
-// cut does not lose every clip: the names in list order, in WorkFolder::journalFile(),
-// rewritten whole through a temporary file beside it on every change. The exit sequence
-// empties the folder, the journal with it, so a journal found at start means the last run
-// did not end through the exit sequence.
+// cut does not lose every clip: the names in list order and the stretches of the cut clips, in
+// WorkFolder::journalFile(), rewritten whole through a temporary file beside it on every change.
+// The exit sequence empties the folder, the journal with it, so a journal found at start means the
+// last run did not end through the exit sequence.
 //
 // The file is JSON (journal::bytes), so a name may hold any character a file name can. What
 // is read back is never trusted further than the folder: a name that would lead out of it,
@@ -35,10 +36,14 @@ public:
         QStringList names;
         // The journal could not be read whole (cut short, not UTF-8, not a plain file).
         bool damaged = false;
+        // The stretches of the clips that were cut, by name, their file left empty: what
+        // they say is checked against the clip file as it is put back (ClipList::setRange).
+        journal::Stretches stretches;
     };
     // What the last run left: nothing when there is no journal.
     static LastRun restorable(const WorkFolder& folder);
-    static Status write(const WorkFolder& folder, const QStringList& names);
+    static Status write(const WorkFolder& folder, const QStringList& names,
+                        const journal::Stretches& stretches = {});
 
     // The status of the last write (a full disk, a folder that cannot be written).
     const Status& lastWrite() const { return m_lastWrite; }

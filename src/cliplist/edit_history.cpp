@@ -45,7 +45,8 @@ public:
     PresenceStep(EditHistory& history, ClipList& clips, const QString& text, int row,
                  bool addedNotRemoved, QString kept)
         : Step(history, clips, text), m_row(row), m_name(clips.at(row).name),
-          m_file(clips.clipFile(row)), m_added(addedNotRemoved), m_kept(std::move(kept)) {}
+          m_file(clips.clipFile(row)), m_range(clips.range(row)), m_added(addedNotRemoved),
+          m_kept(std::move(kept)) {}
 
 protected:
     void redoStep() override { m_added ? bringBack() : takeAway(); }
@@ -61,11 +62,13 @@ private:
     void bringBack() {
         m_history.restore(m_kept, m_file);
         m_clips.insert(m_row, m_name);
+        m_clips.setRange(m_row, m_range);
     }
 
     int m_row;
     QString m_name;
     QString m_file;
+    ClipRange m_range;
     bool m_added;
     QString m_kept;
 };
@@ -86,10 +89,27 @@ private:
     int m_to;
 };
 
+class RangeStep : public Step {
+public:
+    RangeStep(EditHistory& history, ClipList& clips, const QString& text, int row, ClipRange before)
+        : Step(history, clips, text), m_row(row), m_before(std::move(before)),
+          m_after(clips.range(row)) {}
+
+protected:
+    void redoStep() override { m_clips.setRange(m_row, m_after); }
+    void undoStep() override { m_clips.setRange(m_row, m_before); }
+
+private:
+    int m_row;
+    ClipRange m_before;
+    ClipRange m_after;
+};
+
 class ReplaceStep : public Step {
 public:
-    ReplaceStep(EditHistory& history, ClipList& clips, const QString& text, int row, QString before,
-                QString after)
+    using Version = EditHistory::Version;
+    ReplaceStep(EditHistory& history, ClipList& clips, const QString& text, int row, Version before,
+                Version after)
         : Step(history, clips, text), m_row(row), m_before(std::move(before)),
           m_after(std::move(after)) {}
 
@@ -100,17 +120,18 @@ protected:
 private:
     // Each version goes back under its own file name: a kept MP3 whose change made it a WAV
     // is an MP3 again after the undo, and only one of the two files stays.
-    void put(const QString& kept, const QString& other) {
-        const QString target = m_history.keptFrom(kept);
-        m_history.restore(kept, target);
-        if (const QString otherFile = m_history.keptFrom(other); otherFile != target)
+    void put(const Version& version, const Version& other) {
+        const QString target = m_history.keptFrom(version.kept);
+        m_history.restore(version.kept, target);
+        if (const QString otherFile = m_history.keptFrom(other.kept); otherFile != target)
             QFile::remove(otherFile);
         m_clips.refresh(m_row);
+        m_clips.setRange(m_row, version.range);
     }
 
     int m_row;
-    QString m_before;
-    QString m_after;
+    Version m_before;
+    Version m_after;
 };
 
 } // namespace
@@ -148,6 +169,10 @@ void EditHistory::moved(int from, int to) {
     m_stack.push(new MoveStep(*this, m_clips, from, to));
 }
 
+void EditHistory::cropped(int row, const QString& what, const ClipRange& before) {
+    m_stack.push(new RangeStep(*this, m_clips, what, row, before));
+}
+
 Status EditHistory::replace(int row, const QString& what, const std::function<Status()>& write) {
     const QString file = m_clips.clipFile(row);
     if (!nofollow::isPlainFile(file))
@@ -155,7 +180,7 @@ Status EditHistory::replace(int row, const QString& what, const std::function<St
                 QStringLiteral("%1 is not a plain file (a link, a pipe or a folder): it is left "
                                "as it is.")
                     .arg(file)};
-    const QString before = beforeReplace(row);
+    const Version before = beforeReplace(row);
     if (before.isEmpty())
         return {ErrorCode::Create, QCoreApplication::translate(
                                        "Clips", "%1: the sound as it is cannot be kept for undo.")
@@ -165,21 +190,23 @@ Status EditHistory::replace(int row, const QString& what, const std::function<St
     return written;
 }
 
-QString EditHistory::beforeReplace(int row) {
-    return keep(m_clips.clipFile(row));
+EditHistory::Version EditHistory::beforeReplace(int row) {
+    return {keep(m_clips.clipFile(row)), m_clips.range(row)};
 }
 
-void EditHistory::afterReplace(int row, const QString& what, const QString& before, bool written) {
+void EditHistory::afterReplace(int row, const QString& what, const Version& before, bool written) {
     const QString was = m_clips.clipFile(row);
+    if (!written)
+        return (void)QFile::remove(before.kept); // the clip and its stretch are as they were
     m_clips.refresh(row);
     // A kept MP3 that became a WAV goes once the list has the WAV, never before: the list
     // never names a clip file that is gone.
-    if (written && m_clips.clipFile(row) != was)
+    if (m_clips.clipFile(row) != was)
         QFile::remove(was);
-    const QString after = written ? keep(m_clips.clipFile(row)) : QString();
+    const Version after{keep(m_clips.clipFile(row)), m_clips.range(row)};
     if (after.isEmpty()) {
-        // Nothing new, or no way to redo it: no step (a change that was made stays).
-        QFile::remove(before);
+        // No way to redo it: no step (the change that was made stays).
+        QFile::remove(before.kept);
         return;
     }
     m_stack.push(new ReplaceStep(*this, m_clips, what, row, before, after));

@@ -3,6 +3,7 @@
 
 #include "base/status.h"
 #include "base/work_folder.h"
+#include "wav/clip_range.h"
 
 #include <QObject>
 #include <QString>
@@ -16,12 +17,12 @@ class ClipList;
 // sound that has completed is one step, which can be undone and redone without limit
 // within a run. A step is recorded only after its change worked.
 //
-// A clip file that a step may have to bring back (a removed clip, the sound before and after
-// a crop or an effect) is kept in the work folder's history folder as a hard link of the
-// file, so undo and redo are renames of links, never copies, and give the clip file back
-// byte for byte. Clip files are never written in place (every writer renames a new file
-// over them), so a link keeps the version it was made from. The exit empties the history
-// folder with the rest of the work folder.
+// A crop is a step of the clip's stretch alone (its file stays as it is). A clip file that a
+// step may have to bring back (a removed clip, the sound before and after an effect) is kept in the
+// work folder's history folder as a hard link of the file, so undo and redo are renames of links,
+// never copies, and give the clip file back byte for byte. Clip files are never written in place
+// (every writer renames a new file over them), so a link keeps the version it was made from. The
+// exit empties the history folder with the rest of the work folder.
 //
 // GUI thread only.
 class EditHistory : public QObject {
@@ -32,6 +33,13 @@ public:
 
     QUndoStack& stack() { return m_stack; }
 
+    // A version of a clip kept for undo: a link of its file, and its stretch of it.
+    struct Version {
+        QString kept;
+        ClipRange range;
+        bool isEmpty() const { return kept.isEmpty(); }
+    };
+
     // The clip at `row` has just been put in the list (its file is in place).
     void added(int row);
     // Removes the clip at `row`: its file goes into keeping, then the entry goes. Fails,
@@ -39,6 +47,9 @@ public:
     Status remove(int row);
     // The clip at `from` has just been moved to `to`.
     void moved(int from, int to);
+    // The clip at `row` has just been cut from the stretch `before` to the one it has now:
+    // the step `what` (e.g. "Crop of song").
+    void cropped(int row, const QString& what, const ClipRange& before);
     // A new version of the sound of the clip at `row`: `write` writes it over the clip file
     // (by renaming a finished file onto it); the step, named `what` (e.g. "Crop of song"),
     // is recorded only when it succeeds. The clip list re-reads the clip either way.
@@ -46,8 +57,8 @@ public:
     // The same in two halves, for a new version written on another thread: keep the sound
     // of the clip at `row` as it is (empty when it cannot be kept), and once the writing
     // has ended record the step, or, when nothing was written, let the kept file go.
-    QString beforeReplace(int row);
-    void afterReplace(int row, const QString& what, const QString& before, bool written);
+    Version beforeReplace(int row);
+    void afterReplace(int row, const QString& what, const Version& before, bool written);
     // Steps recorded between the two are one step named `what` (e.g. "Normalise all").
     void beginGroup(const QString& what);
     void endGroup();

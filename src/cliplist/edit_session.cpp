@@ -19,7 +19,7 @@ EditSession::EditSession(MediaPlayer& player, QObject* parent)
 }
 
 QString EditSession::clipName() const {
-    return QFileInfo(m_clipFile).completeBaseName();
+    return QFileInfo(m_clip.file).completeBaseName();
 }
 
 std::int64_t EditSession::playheadMs() const {
@@ -30,15 +30,15 @@ bool EditSession::isPlaying() const {
     return m_player.state() == MediaPlayer::State::Playing;
 }
 
-Status EditSession::open(const QString& clipFile) {
+Status EditSession::open(const ClipRange& clip) {
     m_player.command(QStringLiteral("Stop"));
-    m_player.setFileName(clipFile);
+    m_player.setFileName(clip);
     if (Status opened = m_player.command(QStringLiteral("open")); !opened) {
         m_player.command(QStringLiteral("Close"));
         close();
         return opened;
     }
-    m_clipFile = clipFile;
+    m_clip = clip;
     m_lengthMs = m_player.lengthMs();
     m_editMode = QStringLiteral("Edit");
     m_markInMs = 0;
@@ -154,12 +154,12 @@ void EditSession::letGo() {
     m_player.command(QStringLiteral("Close"));
 }
 
-void EditSession::takeBack(const QString& clipFile) {
+void EditSession::takeBack(const ClipRange& clip) {
     if (!std::exchange(m_letGo, false))
         return;
-    if (!clipFile.isEmpty())
-        m_clipFile = clipFile;
-    m_player.setFileName(m_clipFile);
+    if (!clip.file.isEmpty())
+        m_clip = clip;
+    m_player.setFileName(m_clip);
     if (!m_player.command(QStringLiteral("open"))) {
         close();
         return;

@@ -2,6 +2,7 @@
 #pragma once
 
 #include "base/status.h"
+#include "wav/clip_range.h"
 
 #include <QObject>
 #include <QString>
@@ -34,7 +35,9 @@ public:
     const QString& EditMode() const { return m_editMode; }
     bool isOpen() const { return m_open; }
     // The clip opened last (still set after close()), and its name (the file's base name).
-    const QString& clipFile() const { return m_clipFile; }
+    const QString& clipFile() const { return m_clip.file; }
+    // The clip opened last, as its stretch of its file.
+    const ClipRange& clip() const { return m_clip; }
     QString clipName() const;
     std::int64_t lengthMs() const { return m_lengthMs; }
     std::int64_t MarkIn() const { return m_markInMs; }
@@ -46,7 +49,7 @@ public:
     // Opens `clipFile` in the player (which is stopped first): MarkIn 0, MarkOut the length,
     // EditMode "Edit", then opened(). A clip that cannot be opened leaves the player closed
     // and the session closed, and the player's status says why.
-    Status open(const QString& clipFile);
+    Status open(const ClipRange& clip);
     // The editor closes (whether it was open or not): closed(). The player is left as it is.
     void close();
     // Done has cropped the clip: EditMode "Play", and the session closes.
@@ -83,7 +86,7 @@ public:
     // fit: `clipFile` when the clip's file has changed its name (a kept MP3 that became a
     // WAV), else the file it had. A clip that can no longer be opened closes the session.
     void letGo();
-    void takeBack(const QString& clipFile = QString());
+    void takeBack(const ClipRange& clip = ClipRange());
 
 signals:
     void opened();
@@ -97,7 +100,7 @@ signals:
 private:
     MediaPlayer& m_player;
     QString m_editMode;
-    QString m_clipFile;
+    ClipRange m_clip;
     SnapFn m_snap;
     bool m_open = false;
     bool m_letGo = false;

@@ -122,9 +122,16 @@ private:
 
 } // namespace
 
-QByteArray bytes(const QStringList& names) {
-    return QJsonDocument(QJsonObject{{QStringLiteral("clips"), QJsonArray::fromStringList(names)}})
-        .toJson(QJsonDocument::Compact);
+QByteArray bytes(const QStringList& names, const Stretches& stretches) {
+    QJsonObject journal{{QStringLiteral("clips"), QJsonArray::fromStringList(names)}};
+    if (!stretches.isEmpty()) {
+        QJsonObject ranges;
+        for (auto it = stretches.begin(); it != stretches.end(); ++it)
+            ranges.insert(it.key(), QJsonArray{qint64(it->firstFrame), qint64(it->frames),
+                                               qint64(it->fadeFrames)});
+        journal.insert(QStringLiteral("ranges"), ranges);
+    }
+    return QJsonDocument(journal).toJson(QJsonDocument::Compact);
 }
 
 Names read(const QByteArray& bytes) {
@@ -137,6 +144,26 @@ Names read(const QByteArray& bytes) {
     for (const QJsonValue& name : clips.toArray()) {
         if (name.isString())
             read.names << name.toString();
+        else
+            read.whole = false;
+    }
+    // Whole numbers that a double holds exactly, or nothing: a stretch that is not one is
+    // left out and its clip comes back whole.
+    const auto whole = [](const QJsonValue& value, std::int64_t& into) {
+        const double number = value.toDouble(-1);
+        if (!value.isDouble() || number < 0 || number > 9007199254740992.0 ||
+            number != double(qint64(number)))
+            return false;
+        into = std::int64_t(number);
+        return true;
+    };
+    const QJsonObject ranges = document.object().value(u"ranges").toObject();
+    for (auto it = ranges.begin(); it != ranges.end(); ++it) {
+        const QJsonArray numbers = it->toArray();
+        ClipRange stretch;
+        if (numbers.size() == 3 && whole(numbers[0], stretch.firstFrame) &&
+            whole(numbers[1], stretch.frames) && whole(numbers[2], stretch.fadeFrames))
+            read.stretches.insert(it.key(), stretch);
         else
             read.whole = false;
     }

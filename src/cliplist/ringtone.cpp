@@ -149,15 +149,12 @@ LoopPlan planLoop(const Request& request, std::int64_t start, std::int64_t avail
 Result<std::unique_ptr<FrameSource>> openSound(const Request& request) {
     if (request.joined.isEmpty())
         return FrameSource::open(request.source);
-    std::vector<ClipRange> parts;
-    for (const QString& file : request.joined)
-        parts.push_back(ClipRange{file});
-    return FrameSource::join(parts);
+    return FrameSource::join({request.joined.begin(), request.joined.end()});
 }
 
 // What the messages name the sound by.
 QString soundName(const Request& request) {
-    return request.joined.isEmpty() ? request.source : request.joined.first();
+    return request.joined.isEmpty() ? request.source.file : request.joined.first().file;
 }
 
 // `count` frames of the request's sound from frame `from` on.

@@ -3,8 +3,10 @@
 
 #include "base/status.h"
 #include "codec/sound_sink.h"
+#include "wav/clip_range.h"
 
 #include <QByteArray>
+#include <QList>
 #include <QString>
 #include <QStringList>
 
@@ -67,10 +69,12 @@ std::int64_t limitMs(Target target); // -1: none
 QString lengthText(std::int64_t lengthMs);
 
 struct Request {
-    QString source; // any file the decoder reads; a clip file is read straight from its PCM
+    // Any file the decoder reads, or a stretch of it (a cut clip); a clip file is read
+    // straight from its PCM.
+    ClipRange source;
     // Instead of one source: these files one after another, as one sound (a ringtone of the
     // whole clip list), in the first one's channels and rate. Nothing joined is written.
-    QStringList joined;
+    QList<ClipRange> joined;
     // The stretch of the source the tone is made of: from startMs on, lengthMs long (-1: to
     // the end). Only the stretch is read.
     std::int64_t startMs = 0;

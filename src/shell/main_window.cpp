@@ -215,8 +215,18 @@ void Frmmain::restoreLastRun() {
                          m_context.dialogs.message(this, question, title, Dialogs::Icon::Question,
                                                    Dialogs::Buttons::YesNo) == Dialogs::Answer::Yes;
     if (restore) {
-        for (const QString& name : last.names)
-            framewav().clips().append(name);
+        ClipList& clips = framewav().clips();
+        for (const QString& name : last.names) {
+            clips.append(name);
+            // A stretch that no longer fits its file is not believed: the clip comes back
+            // whole, its sound all there.
+            if (const auto stretch = last.stretches.constFind(name);
+                stretch != last.stretches.constEnd()) {
+                ClipRange range = *stretch;
+                range.file = clips.clipFile(clips.count() - 1);
+                clips.setRange(clips.count() - 1, range);
+            }
+        }
         if (takeBytes > 0)
             restoreTake();
     } else if (!last.damaged) {

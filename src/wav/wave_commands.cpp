@@ -77,22 +77,6 @@ std::optional<std::uint64_t> parseMs(const QString& word) {
     return value;
 }
 
-// Nearest frame, halves up. A position at or past the sound's length in whole milliseconds
-// (what a player reports as the length, rounded down) is the end: otherwise the part of a
-// millisecond after it would survive a cut "to the end". Once ms / 1000 reaches the frame
-// count the position is past the end whatever the rate, which also keeps the products below
-// within 64 bits.
-ByteCount msToFrame(std::uint64_t ms, int rateHz, ByteCount frames) {
-    const auto total = std::uint64_t(frames);
-    if (ms / 1000 >= total)
-        return frames;
-    const auto rate = std::uint64_t(rateHz);
-    if (ms >= total * 1000 / rate)
-        return frames;
-    const std::uint64_t frame = ms / 1000 * rate + (ms % 1000 * rate + 500) / 1000;
-    return ByteCount(std::min(frame, total));
-}
-
 ByteCount totalBytes(const Ranges& ranges) {
     ByteCount total = 0;
     for (const auto& [begin, end] : ranges)
@@ -130,6 +114,22 @@ Status syntaxError(const QString& command, const QString& why) {
 }
 
 } // namespace
+
+// Nearest frame, halves up. A position at or past the sound's length in whole milliseconds
+// (what a player reports as the length, rounded down) is the end: otherwise the part of a
+// millisecond after it would survive a cut "to the end". Once ms / 1000 reaches the frame
+// count the position is past the end whatever the rate, which also keeps the products below
+// within 64 bits.
+ByteCount WaveCommands::frameAt(std::uint64_t ms, int rateHz, ByteCount frames) {
+    const auto total = std::uint64_t(frames);
+    if (ms / 1000 >= total)
+        return frames;
+    const auto rate = std::uint64_t(rateHz);
+    if (ms >= total * 1000 / rate)
+        return frames;
+    const std::uint64_t frame = ms / 1000 * rate + (ms % 1000 * rate + 500) / 1000;
+    return ByteCount(std::min(frame, total));
+}
 
 QString WaveCommands::quoted(const QString& path) {
     const bool plain = !path.isEmpty() && std::none_of(path.begin(), path.end(), [](QChar c) {
@@ -205,8 +205,8 @@ Status WaveCommands::erase(const QString& alias, const QString& from, const QStr
     const int frameBytes = sound.info.format.blockAlign();
     const ByteCount frames = totalBytes(sound.kept) / frameBytes;
     const int rate = sound.info.format.sampleRateHz;
-    const ByteCount begin = msToFrame(*fromMs, rate, frames) * frameBytes;
-    const ByteCount end = msToFrame(*toMs, rate, frames) * frameBytes;
+    const ByteCount begin = WaveCommands::frameAt(*fromMs, rate, frames) * frameBytes;
+    const ByteCount end = WaveCommands::frameAt(*toMs, rate, frames) * frameBytes;
     if (begin < end)
         sound.kept = cut(sound.kept, begin, end);
     return Status::ok();

@@ -50,6 +50,8 @@ public:
     // `path` as one word of a command: unchanged when it holds nothing but characters that
     // need no quotes, else between double quotes with " and \ escaped.
     static QString quoted(const QString& path);
+    // The frame a position of `ms` falls on in a sound of `frames` frames, by the rule above.
+    static ByteCount frameAt(std::uint64_t ms, int rateHz, ByteCount frames);
 
     // Hears, during a "save", the percent of the kept sound written so far.
     void setProgress(std::function<void(int percent)> progress) {

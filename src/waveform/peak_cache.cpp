@@ -18,13 +18,13 @@ constexpr std::int64_t MostBesideBytes = 4 * BesideBytes;
 PeakCache::PeakCache(QObject* parent) : QObject(parent), m_progress(this) {
     m_progress.setInterval(ProgressMs);
     connect(&m_progress, &QTimer::timeout, this, [this] {
-        const Entry* entry = m_entries.contains(m_jobPath) ? &m_entries[m_jobPath] : nullptr;
+        const Entry* entry = m_entries.contains(m_jobRange) ? &m_entries[m_jobRange] : nullptr;
         if (!entry || !entry->peaks)
             return;
         const std::int64_t ready = entry->peaks->readyFrames();
         if (ready != m_lastReported) {
             m_lastReported = ready;
-            emit progressed(m_jobPath);
+            emit progressed(m_jobRange);
         }
     });
 }
@@ -33,14 +33,14 @@ PeakCache::~PeakCache() {
     stopJob();
 }
 
-ClipStamp PeakCache::stampOf(const QString& clipPath) {
-    const Result<ClipStamp> stamp = clipStampOf(clipPath);
+ClipStamp PeakCache::stampOf(const ClipRange& range) {
+    const Result<ClipStamp> stamp = clipStampOf(range);
     return stamp ? *stamp : ClipStamp{};
 }
 
-PeakCache::Entry* PeakCache::freshEntry(const QString& clipPath) {
-    const auto it = m_entries.find(clipPath);
-    if (it == m_entries.end() || !(it->stamp == stampOf(clipPath)))
+PeakCache::Entry* PeakCache::freshEntry(const ClipRange& range) {
+    const auto it = m_entries.find(range);
+    if (it == m_entries.end() || !(it->stamp == stampOf(range)))
         return nullptr;
     return &*it;
 }
@@ -48,13 +48,13 @@ PeakCache::Entry* PeakCache::freshEntry(const QString& clipPath) {
 // The clip changed or was never seen: an empty set that the job fills, from the clip's peak
 // file when it is still the clip's own (read there, not here: a long clip's peak file is
 // megabytes), else from the clip.
-PeakCache::Entry& PeakCache::renew(const QString& clipPath, bool first) {
-    if (m_jobPath == clipPath)
+PeakCache::Entry& PeakCache::renew(const ClipRange& range, bool first) {
+    if (m_jobRange == range)
         stopJob();
-    m_queue.removeAll(clipPath);
-    Entry& entry = m_entries[clipPath];
+    m_queue.removeAll(range);
+    Entry& entry = m_entries[range];
     entry = Entry{};
-    const Result<ClipStamp> stamp = clipStampOf(clipPath);
+    const Result<ClipStamp> stamp = clipStampOf(range);
     if (!stamp) {
         entry.failure = stamp.status().message();
         return entry;
@@ -62,32 +62,32 @@ PeakCache::Entry& PeakCache::renew(const QString& clipPath, bool first) {
     entry.stamp = *stamp;
     entry.peaks = std::make_shared<Peaks>(stamp->format, stamp->frames);
     if (first)
-        m_queue.prepend(clipPath);
+        m_queue.prepend(range);
     else
-        m_queue.append(clipPath);
+        m_queue.append(range);
     startNext();
     return entry;
 }
 
-std::shared_ptr<const Peaks> PeakCache::peaksFor(const QString& clipPath) {
-    if (const Entry* entry = freshEntry(clipPath)) {
+std::shared_ptr<const Peaks> PeakCache::peaksFor(const ClipRange& range) {
+    if (const Entry* entry = freshEntry(range)) {
         // Asked for now: a clip still waiting its turn goes first.
-        if (m_queue.removeAll(clipPath) > 0) {
-            m_queue.prepend(clipPath);
+        if (m_queue.removeAll(range) > 0) {
+            m_queue.prepend(range);
             startNext();
         }
         return entry->peaks;
     }
-    return renew(clipPath, true).peaks;
+    return renew(range, true).peaks;
 }
 
-void PeakCache::prepare(const QString& clipPath) {
-    if (!freshEntry(clipPath))
-        renew(clipPath, false);
+void PeakCache::prepare(const ClipRange& range) {
+    if (!freshEntry(range))
+        renew(range, false);
 }
 
-QString PeakCache::failure(const QString& clipPath) const {
-    const auto it = m_entries.find(clipPath);
+QString PeakCache::failure(const ClipRange& range) const {
+    const auto it = m_entries.find(range);
     return it == m_entries.end() ? QString() : it->failure;
 }
 
@@ -98,15 +98,15 @@ void PeakCache::clear() {
 }
 
 void PeakCache::startNext() {
-    if (!m_jobPath.isEmpty() || m_queue.isEmpty())
+    if (!m_jobRange.file.isEmpty() || m_queue.isEmpty())
         return;
-    m_jobPath = m_queue.takeFirst();
-    std::shared_ptr<Peaks> target = m_entries[m_jobPath].peaks;
+    m_jobRange = m_queue.takeFirst();
+    std::shared_ptr<Peaks> target = m_entries[m_jobRange].peaks;
     m_lastReported = -1;
     m_progress.start();
-    const ClipStamp stamp = m_entries[m_jobPath].stamp;
+    const ClipStamp stamp = m_entries[m_jobRange].stamp;
     m_job.start<bool>(
-        [path = m_jobPath, target, stamp,
+        [path = m_jobRange, target, stamp,
          companions = m_companions](const BackgroundJob::Context& job) {
             // Peaks kept from their file need no read: the clip's other products come from
             // reads of their own, and the next clip's peaks don't wait for them.
@@ -122,8 +122,8 @@ void PeakCache::startNext() {
                 target->setComplete();
                 return true;
             }
-            auto source = FrameSource::open(ClipRange{path, 0, target->frames()}, 0);
-            if (!source)
+            auto source = FrameSource::open(path, 0);
+            if (!source || !(*source)->limit(0, target->frames()))
                 return false;
             // The peaks are made as the clip is read, and its other missing products beside
             // the read, so that a slow one never holds the waveform back.
@@ -144,24 +144,24 @@ void PeakCache::startNext() {
             return read && !job.cancelled() && stampOf(path) == stamp &&
                    peaks::save(path, *target).isOk();
         },
-        [this, path = m_jobPath, target](bool saved) { jobEnded(path, target, saved); });
+        [this, path = m_jobRange, target](bool saved) { jobEnded(path, target, saved); });
 }
 
-void PeakCache::jobEnded(const QString& clipPath, std::shared_ptr<Peaks> peaks, bool saved) {
-    m_jobPath.clear();
+void PeakCache::jobEnded(const ClipRange& range, std::shared_ptr<Peaks> peaks, bool saved) {
+    m_jobRange = {};
     m_progress.stop();
-    Entry* entry = m_entries.contains(clipPath) ? &m_entries[clipPath] : nullptr;
+    Entry* entry = m_entries.contains(range) ? &m_entries[range] : nullptr;
     if (entry && entry->peaks == peaks && !peaks->complete())
-        entry->failure = tr("%1: the sound cannot be read.").arg(clipPath);
+        entry->failure = tr("%1: the sound cannot be read.").arg(range.file);
     if (!saved)
-        peaks::remove(clipPath);
-    emit progressed(clipPath);
-    emit finished(clipPath);
+        peaks::remove(range);
+    emit progressed(range);
+    emit finished(range);
     startNext();
 }
 
 void PeakCache::stopJob() {
     m_job.cancel();
-    m_jobPath.clear();
+    m_jobRange = {};
     m_progress.stop();
 }

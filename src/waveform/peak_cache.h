@@ -2,6 +2,7 @@
 #pragma once
 
 #include "base/background_job.h"
+#include "wav/clip_range.h"
 #include "wav/clip_stamp.h"
 #include "waveform/peaks.h"
 
@@ -36,18 +37,18 @@ public:
     // it, so a clip that changed is read once for all of them. Each keeps its own file at its
     // end.
     using Companions = std::function<std::vector<std::unique_ptr<FrameAnalyzer>>(
-        const QString& clipPath, const ClipStamp& stamp)>;
+        const ClipRange& range, const ClipStamp& stamp)>;
 
     explicit PeakCache(QObject* parent = nullptr);
     ~PeakCache() override;
 
-    // The peaks of clipPath as they are now: complete when they were known, else being
+    // The peaks of the clip `range` as they are now: complete when they were known, else being
     // loaded or computed (this clip goes first). Null when the clip file cannot be
     // read (failure() says why).
-    std::shared_ptr<const Peaks> peaksFor(const QString& clipPath);
-    // Queues clipPath for computing unless its peaks are known and still its own.
-    void prepare(const QString& clipPath);
-    QString failure(const QString& clipPath) const;
+    std::shared_ptr<const Peaks> peaksFor(const ClipRange& range);
+    // Queues the clip `range` for computing unless its peaks are known and still its own.
+    void prepare(const ClipRange& range);
+    QString failure(const ClipRange& range) const;
     // Set once, before the first clip is asked for; called on the job's thread.
     void setCompanions(Companions companions) { m_companions = std::move(companions); }
     // Stops a computation, waits for it and forgets everything (the work folder is about to
@@ -55,9 +56,10 @@ public:
     void clear();
 
 signals:
-    void progressed(const QString& clipPath);
-    // The peaks of clipPath are complete (computed, or loaded from its peak file) or failed.
-    void finished(const QString& clipPath);
+    void progressed(const ClipRange& range);
+    // The peaks of the clip `range` are complete (computed, or loaded from its peak file) or
+    // failed.
+    void finished(const ClipRange& range);
 
 private:
     struct Entry {
@@ -66,17 +68,17 @@ private:
         QString failure;
     };
     // The clip as it is now; an empty stamp when it cannot be read.
-    static ClipStamp stampOf(const QString& clipPath);
-    Entry* freshEntry(const QString& clipPath);
-    Entry& renew(const QString& clipPath, bool first);
+    static ClipStamp stampOf(const ClipRange& range);
+    Entry* freshEntry(const ClipRange& range);
+    Entry& renew(const ClipRange& range, bool first);
     void startNext();
-    void jobEnded(const QString& clipPath, std::shared_ptr<Peaks> peaks, bool saved);
+    void jobEnded(const ClipRange& range, std::shared_ptr<Peaks> peaks, bool saved);
     void stopJob();
 
     Companions m_companions;
-    QHash<QString, Entry> m_entries;
-    QStringList m_queue;
-    QString m_jobPath;
+    QHash<ClipRange, Entry> m_entries;
+    QList<ClipRange> m_queue;
+    ClipRange m_jobRange;
     BackgroundJob m_job;
     std::int64_t m_lastReported = -1;
     QTimer m_progress;

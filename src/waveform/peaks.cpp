@@ -187,23 +187,24 @@ std::int64_t blockFrames(const Peaks& peaks) {
            peaks.fine().framesPerBlock;
 }
 
-Status fill(const QString& wavPath, Peaks& into, const std::atomic<bool>& cancel,
+Status fill(const ClipRange& range, Peaks& into, const std::atomic<bool>& cancel,
             std::int64_t firstFrame) {
-    auto source = FrameSource::open(ClipRange{wavPath, firstFrame, into.frames()}, 0);
+    auto source = FrameSource::open(range, 0);
     if (!source)
         return source.status();
+    if (Status at = (*source)->limit(firstFrame, into.frames()); !at)
+        return at;
     Filler filler(into);
     return (*source)->feed({&filler}, cancel, blockFrames(into));
 }
 
-Result<std::shared_ptr<Peaks>> compute(const QString& wavPath) {
-    const Result<WavInfo> info = readWavInfo(wavPath);
-    if (!info)
-        return info.status();
-    const int align = std::max(1, info->format.blockAlign());
-    auto made = std::make_shared<Peaks>(info->format, info->dataBytes / align);
+Result<std::shared_ptr<Peaks>> compute(const ClipRange& range) {
+    const Result<ClipStamp> clip = clipStampOf(range);
+    if (!clip)
+        return clip.status();
+    auto made = std::make_shared<Peaks>(clip->format, clip->frames);
     const std::atomic<bool> never{false};
-    if (Status filled = fill(wavPath, *made, never); !filled)
+    if (Status filled = fill(range, *made, never); !filled)
         return filled;
     return made;
 }
@@ -283,8 +284,8 @@ std::shared_ptr<Peaks> Builder::finish() {
     return made;
 }
 
-Status save(const QString& clipPath, const Peaks& peaks) {
-    const Result<ClipStamp> clip = clipStampOf(clipPath);
+Status save(const ClipRange& range, const Peaks& peaks) {
+    const Result<ClipStamp> clip = clipStampOf(range);
     if (!clip)
         return clip.status();
     PeakFileHeader header{};
@@ -295,7 +296,7 @@ Status save(const QString& clipPath, const Peaks& peaks) {
     header.sampleRateHz = peaks.format().sampleRateHz;
     header.bitsPerSample = peaks.format().bitsPerSample;
     header.frames = peaks.frames();
-    return sidefile::write(clipPath, SideKind::Peaks, [&](QFile& file) {
+    return sidefile::write(range, SideKind::Peaks, [&](QFile& file) {
         for (const auto& [data, bytes] :
              {std::pair{static_cast<const void*>(&header), qint64(sizeof header)},
               std::pair{static_cast<const void*>(peaks.fine().data.data()),
@@ -336,13 +337,13 @@ Result<std::shared_ptr<Peaks>> read(QIODevice& file, const ClipStamp& clip, cons
     return loaded;
 }
 
-void remove(const QString& clipPath) {
-    sidefile::remove(clipPath, SideKind::Peaks);
+void remove(const ClipRange& range) {
+    sidefile::remove(range, SideKind::Peaks);
 }
 
-Result<std::shared_ptr<Peaks>> load(const QString& clipPath) {
-    return sidefile::load(clipPath, SideKind::Peaks, [&](QFile& file, const ClipStamp& clip) {
-        return read(file, clip, sidefile::path(clipPath, SideKind::Peaks));
+Result<std::shared_ptr<Peaks>> load(const ClipRange& range) {
+    return sidefile::load(range, SideKind::Peaks, [&](QFile& file, const ClipStamp& clip) {
+        return read(file, clip, sidefile::path(range, SideKind::Peaks));
     });
 }
 

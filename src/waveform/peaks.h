@@ -3,6 +3,7 @@
 
 #include "base/status.h"
 #include "codec/frame_source.h"
+#include "wav/clip_range.h"
 #include "wav/clip_stamp.h"
 #include "wav/wav_header.h"
 
@@ -99,10 +100,10 @@ std::int64_t blockFrames(const Peaks& peaks);
 // `firstFrame` on into `into` (made for the file's format and the number of frames wanted,
 // by the caller or by compute()). Stops early, with ErrorCode::Ended, when `cancel` becomes
 // true. Fails with the reader's status, or Format for other sample formats.
-Status fill(const QString& wavPath, Peaks& into, const std::atomic<bool>& cancel,
+Status fill(const ClipRange& range, Peaks& into, const std::atomic<bool>& cancel,
             std::int64_t firstFrame = 0);
 // A Peaks made for the file and filled.
-Result<std::shared_ptr<Peaks>> compute(const QString& wavPath);
+Result<std::shared_ptr<Peaks>> compute(const ClipRange& range);
 
 // The peaks of a sound handed in as it passes by (a decode being written into a clip, a clip
 // being copied), whose length is known only at its end: what the file would give once
@@ -130,19 +131,19 @@ private:
     std::vector<std::uint8_t> m_oddByte; // the first byte of a 16-bit sample cut in two
 };
 
-// Writes `peaks` (complete) to the peak file of clipPath (sidefile, SideKind::Peaks), tied
+// Writes `peaks` (complete) to the peak file of the clip `range` (sidefile, SideKind::Peaks), tied
 // to the clip file as it is (ClipStamp).
-Status save(const QString& clipPath, const Peaks& peaks);
+Status save(const ClipRange& range, const Peaks& peaks);
 // The peaks a peak file holds, read from `file` (`path` names it in messages), when they were
 // made from the clip `clip` describes: its size, modification time, sample format and frames.
 // Fails, having allocated nothing for them, when the file is damaged or of another sound.
 Result<std::shared_ptr<Peaks>> read(QIODevice& file, const ClipStamp& clip, const QString& path);
-// Deletes the peak file of clipPath, when the peaks folder beside the clip is a real folder:
-// through a link nothing is removed.
-void remove(const QString& clipPath);
-// The peaks kept for clipPath. Fails (and the caller computes them anew) when there is no
+// Deletes the peak file of the clip `range`, when the peaks folder beside the clip is a real
+// folder: through a link nothing is removed.
+void remove(const ClipRange& range);
+// The peaks kept for the clip `range`. Fails (and the caller computes them anew) when there is no
 // peak file, it is not a plain file (never waited on: a pipe there cannot hang the caller),
 // it is damaged, or it was made from another sound than the clip file holds now.
-Result<std::shared_ptr<Peaks>> load(const QString& clipPath);
+Result<std::shared_ptr<Peaks>> load(const ClipRange& range);
 
 } // namespace peaks

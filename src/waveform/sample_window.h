@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include "wav/clip_range.h"
+
 #include <QString>
 
 #include <cstdint>
@@ -21,9 +23,9 @@ public:
 
     // Forgets what it holds (the clip changed or closed).
     void reset();
-    // Makes the window hold frames [first, first + count) of clipPath. False (and nothing
+    // Makes the window hold frames [first, first + count) of the clip `range`. False (and nothing
     // held) when count is above MaxFrames or the file can't be read there.
-    bool cover(const QString& clipPath, std::int64_t first, std::int64_t count);
+    bool cover(const ClipRange& range, std::int64_t first, std::int64_t count);
 
     int channels() const { return m_channels; }
     std::int64_t firstFrame() const { return m_first; }
@@ -31,7 +33,7 @@ public:
     const std::vector<std::int16_t>& samples() const { return m_samples; }
 
 private:
-    QString m_path;
+    ClipRange m_range;
     std::int64_t m_first = 0;
     std::int64_t m_frames = 0;
     int m_channels = 0;

@@ -175,16 +175,16 @@ std::shared_ptr<Spectrogram> Builder::finish() {
     return m_state->made;
 }
 
-Result<std::shared_ptr<Spectrogram>> compute(const QString& wavPath,
+Result<std::shared_ptr<Spectrogram>> compute(const ClipRange& range,
                                              const std::atomic<bool>& cancel,
                                              const std::function<void(int)>& progress) {
-    auto opened = FrameSource::open(wavPath, 0);
+    auto opened = FrameSource::open(range, 0);
     if (!opened)
         return opened.status();
     FrameSource& source = **opened;
     const std::int64_t frames = std::max<std::int64_t>(0, source.frames());
     Result<std::unique_ptr<Builder>> builder =
-        Builder::create(source.sampleRateHz(), source.channels(), frames, wavPath);
+        Builder::create(source.sampleRateHz(), source.channels(), frames, range.file);
     if (!builder)
         return builder.status();
     std::int64_t readFrames = 0;

@@ -3,6 +3,7 @@
 
 #include "base/status.h"
 #include "codec/frame_source.h"
+#include "wav/clip_range.h"
 #include "wav/clip_stamp.h"
 
 #include <QImage>
@@ -75,21 +76,21 @@ private:
 // Computes the spectrogram of an 8- or 16-bit PCM WAV file, reporting 0-100 to `progress`
 // (may be empty). Stops with ErrorCode::Ended when `cancel` becomes true; the reader's
 // failures otherwise. Any thread.
-Result<std::shared_ptr<Spectrogram>> compute(const QString& wavPath,
+Result<std::shared_ptr<Spectrogram>> compute(const ClipRange& range,
                                              const std::atomic<bool>& cancel,
                                              const std::function<void(int)>& progress = {});
 
 // The spectrogram file of a clip (sidefile, SideKind::Spectrogram): tied to the clip's
 // ClipStamp; a damaged or stale file is refused before anything is allocated for it.
-Status save(const QString& clipPath, const Spectrogram& spectrogram);
+Status save(const ClipRange& range, const Spectrogram& spectrogram);
 Result<std::shared_ptr<Spectrogram>> read(QIODevice& file, const ClipStamp& clip,
                                           const QString& path);
-Result<std::shared_ptr<Spectrogram>> load(const QString& clipPath);
-void remove(const QString& clipPath);
+Result<std::shared_ptr<Spectrogram>> load(const ClipRange& range);
+void remove(const ClipRange& range);
 // The spectrogram made in a read of the clip shared with its other products, and kept in its
 // file at the end when the clip is still as `stamp` says. Null when the clip's spectrogram
 // file is still its own (or the clip's sound can't have one).
-std::unique_ptr<FrameAnalyzer> sideProduct(const QString& clipPath, const ClipStamp& stamp);
+std::unique_ptr<FrameAnalyzer> sideProduct(const ClipRange& range, const ClipStamp& stamp);
 
 // A level as a colour of the viridis map (dark violet for silence to yellow for loud).
 QRgb colour(std::uint8_t level);

@@ -7,46 +7,46 @@ SpectrogramCache::~SpectrogramCache() = default;
 
 void SpectrogramCache::clear() {
     m_job.cancel();
-    m_path.clear();
+    m_range = {};
     m_spectrogram.reset();
     m_failure.clear();
 }
 
-std::shared_ptr<const Spectrogram> SpectrogramCache::spectrogramFor(const QString& clipPath) {
-    const Result<ClipStamp> stamp = clipStampOf(clipPath);
+std::shared_ptr<const Spectrogram> SpectrogramCache::spectrogramFor(const ClipRange& range) {
+    const Result<ClipStamp> stamp = clipStampOf(range);
     if (!stamp) {
         clear();
         m_failure = stamp.status().message();
         return nullptr;
     }
-    if (clipPath == m_path && *stamp == m_stamp && (m_spectrogram || m_job.isRunning()))
+    if (range == m_range && *stamp == m_stamp && (m_spectrogram || m_job.isRunning()))
         return m_spectrogram;
     clear();
-    m_path = clipPath;
+    m_range = range;
     m_stamp = *stamp;
     using Computed = Result<std::shared_ptr<Spectrogram>>;
     m_job.start<Computed>(
-        [clipPath, before = *stamp](const BackgroundJob::Context& job) {
+        [range, before = *stamp](const BackgroundJob::Context& job) {
             // The file beside the clip is read here too, not on the GUI thread: a long clip's
             // spectrogram is megabytes.
-            if (Computed kept = spectrogram::load(clipPath))
+            if (Computed kept = spectrogram::load(range))
                 return kept;
-            Computed made = spectrogram::compute(clipPath, job.cancelFlag(),
+            Computed made = spectrogram::compute(range, job.cancelFlag(),
                                                  [&](int percent) { job.progress(percent); });
             // A clip that changed meanwhile gets no file from its old sound. A picture that
             // can't be kept is still shown; it is only computed again next time.
-            const Result<ClipStamp> after = clipStampOf(clipPath);
+            const Result<ClipStamp> after = clipStampOf(range);
             if (made && after && *after == before)
-                (void)spectrogram::save(clipPath, **made);
+                (void)spectrogram::save(range, **made);
             return made;
         },
-        [this, clipPath](Computed made) {
+        [this, range](Computed made) {
             if (!made) {
                 m_failure = made.status().message();
                 return;
             }
             m_spectrogram = *made;
-            emit ready(clipPath);
+            emit ready(range);
         });
     return nullptr;
 }

@@ -2,6 +2,7 @@
 #pragma once
 
 #include "base/background_job.h"
+#include "wav/clip_range.h"
 #include "wav/clip_stamp.h"
 #include "waveform/spectrogram.h"
 
@@ -21,18 +22,18 @@ public:
     explicit SpectrogramCache(QObject* parent = nullptr);
     ~SpectrogramCache() override;
 
-    // The spectrogram of clipPath when it is known and still the clip's own; else null, and
+    // The spectrogram of the clip `range` when it is known and still the clip's own; else null, and
     // it is being computed (ready() follows), or it can't be (failure() says why).
-    std::shared_ptr<const Spectrogram> spectrogramFor(const QString& clipPath);
+    std::shared_ptr<const Spectrogram> spectrogramFor(const ClipRange& range);
     QString failure() const { return m_failure; }
     // Stops a computation and forgets everything (the work folder is about to be emptied).
     void clear();
 
 signals:
-    void ready(const QString& clipPath);
+    void ready(const ClipRange& range);
 
 private:
-    QString m_path;
+    ClipRange m_range;
     ClipStamp m_stamp;
     std::shared_ptr<const Spectrogram> m_spectrogram;
     QString m_failure;

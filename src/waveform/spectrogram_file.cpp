@@ -42,8 +42,8 @@ Status damaged(const QString& path, const char* why) {
 
 } // namespace
 
-Status save(const QString& clipPath, const Spectrogram& spectrogram) {
-    const Result<ClipStamp> clip = clipStampOf(clipPath);
+Status save(const ClipRange& range, const Spectrogram& spectrogram) {
+    const Result<ClipStamp> clip = clipStampOf(range);
     if (!clip)
         return clip.status();
     FileHeader header{};
@@ -58,7 +58,7 @@ Status save(const QString& clipPath, const Spectrogram& spectrogram) {
     header.columns = spectrogram.columns;
     header.rows = Spectrogram::Rows;
     header.fftSize = Spectrogram::FftSize;
-    return sidefile::write(clipPath, SideKind::Spectrogram, [&](QFile& file) {
+    return sidefile::write(range, SideKind::Spectrogram, [&](QFile& file) {
         if (Status written = writeFully(file, &header, sizeof header); !written)
             return written;
         return writeFully(file, spectrogram.levels.data(), qint64(spectrogram.levels.size()));
@@ -99,25 +99,25 @@ Result<std::shared_ptr<Spectrogram>> read(QIODevice& file, const ClipStamp& clip
     return loaded;
 }
 
-Result<std::shared_ptr<Spectrogram>> load(const QString& clipPath) {
-    return sidefile::load(clipPath, SideKind::Spectrogram, [&](QFile& file, const ClipStamp& clip) {
-        return read(file, clip, sidefile::path(clipPath, SideKind::Spectrogram));
+Result<std::shared_ptr<Spectrogram>> load(const ClipRange& range) {
+    return sidefile::load(range, SideKind::Spectrogram, [&](QFile& file, const ClipStamp& clip) {
+        return read(file, clip, sidefile::path(range, SideKind::Spectrogram));
     });
 }
 
-void remove(const QString& clipPath) {
-    sidefile::remove(clipPath, SideKind::Spectrogram);
+void remove(const ClipRange& range) {
+    sidefile::remove(range, SideKind::Spectrogram);
 }
 
-std::unique_ptr<FrameAnalyzer> sideProduct(const QString& clipPath, const ClipStamp& stamp) {
-    if (load(clipPath))
+std::unique_ptr<FrameAnalyzer> sideProduct(const ClipRange& range, const ClipStamp& stamp) {
+    if (load(range))
         return nullptr;
     Result<std::unique_ptr<Builder>> builder =
-        Builder::create(stamp.format.sampleRateHz, stamp.format.channels, stamp.frames, clipPath);
+        Builder::create(stamp.format.sampleRateHz, stamp.format.channels, stamp.frames, range.file);
     if (!builder)
         return nullptr;
-    return makeSideProduct(clipPath, stamp, std::move(*builder),
-                           [](const QString& clip, const std::shared_ptr<Spectrogram>& made) {
+    return makeSideProduct(range, stamp, std::move(*builder),
+                           [](const ClipRange& clip, const std::shared_ptr<Spectrogram>& made) {
                                return save(clip, *made);
                            });
 }

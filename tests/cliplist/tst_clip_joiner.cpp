@@ -1,5 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "cliplist/clip_joiner.h"
+#include "codec/frame_source.h"
 #include "codec/sound_sink.h"
 #include "support/small_disk.h"
 #include "support/test_audio.h"
@@ -42,6 +43,7 @@ private slots:
     void oneClip_givesByteForByteCopy();
     void threeClips_joinInListOrder();
     void keptMp3Clip_joinsAsItsDecode();
+    void cutClips_joinAsTheirStretches();
     void mixedFormats_convertedToFirstClipsFormat();
     void sameFormatWithExtraChunks_appendsOnlyTheSound();
     void headerClaimingTooMuch_appendsWhatTheFileHolds();
@@ -96,7 +98,7 @@ void TestClipJoiner::twoClips_sizesAddUpAndDataFollowsDirectly() {
 void TestClipJoiner::oneClip_givesByteForByteCopy() {
     const QString only =
         clip("only.wav", {1, 22050, 8}, testaudio::noisePcm({1, 22050, 8}, 12345, 3));
-    QVERIFY(ClipJoiner().join({only}, path("concat.wav")));
+    QVERIFY(ClipJoiner().join(QStringList{only}, path("concat.wav")));
     QVERIFY(testaudio::readAll(path("concat.wav")) == testaudio::readAll(only));
 }
 
@@ -107,7 +109,7 @@ void TestClipJoiner::threeClips_joinInListOrder() {
     const QString pa = clip("a.wav", m_cd, a);
     const QString pb = clip("b.wav", m_cd, b);
     const QString pc = clip("c.wav", m_cd, c);
-    QVERIFY(ClipJoiner().join({pc, pa, pb}, path("concat.wav")));
+    QVERIFY(ClipJoiner().join(QStringList{pc, pa, pb}, path("concat.wav")));
     QVERIFY(testaudio::readAll(path("concat.wav")).mid(44) == c + a + b);
 }
 
@@ -118,13 +120,36 @@ void TestClipJoiner::keptMp3Clip_joinsAsItsDecode() {
     const QString wav = testaudio::writeSineWav(path("tone.wav"), m_cd, 20000, 880.0);
     QCOMPARE(testaudio::run("lame", {"--quiet", wav, path("b.mp3")}), 0);
     const QString pa = clip("a.wav", m_cd, a);
-    const Status s = ClipJoiner().join({pa, path("b.mp3"), pa}, path("concat.wav"));
+    const Status s = ClipJoiner().join(QStringList{pa, path("b.mp3"), pa}, path("concat.wav"));
     QVERIFY2(s, qPrintable(s.message()));
     int channels = 0;
     const std::vector<std::int16_t> mp3 = testaudio::decodeAll(path("b.mp3"), &channels);
     const QByteArray decoded(reinterpret_cast<const char*>(mp3.data()),
                              qsizetype(mp3.size() * sizeof(std::int16_t)));
     QVERIFY(testaudio::readAll(path("concat.wav")).mid(44) == a + decoded + a);
+}
+
+// A cut clip joins as its stretch: a WAV's frames, an MP3's decode of them, and with its
+// edge fades as its frame source reads it.
+void TestClipJoiner::cutClips_joinAsTheirStretches() {
+    const QByteArray a = testaudio::noisePcm(m_cd, 3000, 1);
+    const QString pa = clip("a.wav", m_cd, a);
+    const QString wav = testaudio::writeSineWav(path("tone.wav"), m_cd, 20000, 880.0);
+    QCOMPARE(testaudio::run("lame", {"--quiet", wav, path("b.mp3")}), 0);
+    const ClipRange faded(pa, 0, 1000, 50);
+    const Status s = ClipJoiner().join(
+        {ClipRange(pa, 100, 2000), ClipRange(path("b.mp3"), 5000, 4000), faded}, path("cut.wav"));
+    QVERIFY2(s, qPrintable(s.message()));
+    int channels = 0;
+    const std::vector<std::int16_t> mp3 = testaudio::decodeAll(path("b.mp3"), &channels);
+    const QByteArray decoded(reinterpret_cast<const char*>(mp3.data()),
+                             qsizetype(mp3.size() * sizeof(std::int16_t)));
+    std::vector<std::int16_t> fade;
+    QVERIFY((*FrameSource::open(faded))->readFully(fade, 1000));
+    QCOMPARE(fade.front(), std::int16_t(0)); // faded in from silence
+    const QByteArray fadedBytes(reinterpret_cast<const char*>(fade.data()), 4000);
+    QVERIFY(testaudio::readAll(path("cut.wav")).mid(44) ==
+            a.mid(400, 8000) + decoded.mid(20000, 16000) + fadedBytes);
 }
 
 // A 22050 Hz mono 8-bit clip after a 44100 Hz stereo 16-bit one is converted: the result
@@ -156,7 +181,8 @@ void TestClipJoiner::sameFormatWithExtraChunks_appendsOnlyTheSound() {
     const QByteArray a = testaudio::noisePcm(m_cd, 1000, 1);
     const QByteArray b = testaudio::noisePcm(m_cd, 1000, 2);
     QVERIFY(testaudio::writeAll(path("b.wav"), wavWithListChunk(m_cd, b)));
-    QVERIFY(ClipJoiner().join({clip("a.wav", m_cd, a), path("b.wav")}, path("concat.wav")));
+    QVERIFY(
+        ClipJoiner().join(QStringList{clip("a.wav", m_cd, a), path("b.wav")}, path("concat.wav")));
     QVERIFY(testaudio::readAll(path("concat.wav")).mid(44) == a + b);
 }
 
@@ -166,7 +192,8 @@ void TestClipJoiner::headerClaimingTooMuch_appendsWhatTheFileHolds() {
     QByteArray cut = testaudio::readAll(clip("b.wav", m_cd, b));
     cut.chop(401); // the data size still claims all of b; a part frame is left at the end
     QVERIFY(testaudio::writeAll(path("b.wav"), cut));
-    QVERIFY(ClipJoiner().join({clip("a.wav", m_cd, a), path("b.wav")}, path("concat.wav")));
+    QVERIFY(
+        ClipJoiner().join(QStringList{clip("a.wav", m_cd, a), path("b.wav")}, path("concat.wav")));
     const QByteArray joined = testaudio::readAll(path("concat.wav"));
     QCOMPARE(joined.size(), 44 + a.size() + b.size() - 404);
     QCOMPARE(le32(joined, 40), std::uint32_t(joined.size() - 44));
@@ -176,7 +203,7 @@ void TestClipJoiner::existingTarget_replacedWhole() {
     const QString target = path("concat.wav");
     QVERIFY(testaudio::writeAll(target, QByteArray(100000, 'x')));
     const QString only = clip("a.wav", m_cd, testaudio::noisePcm(m_cd, 100, 1));
-    QVERIFY(ClipJoiner().join({only}, target));
+    QVERIFY(ClipJoiner().join(QStringList{only}, target));
     QVERIFY(testaudio::readAll(target) == testaudio::readAll(only));
     QCOMPARE(leftovers({only, target}), QStringList());
 }
@@ -290,13 +317,13 @@ void TestClipJoiner::tooLarge_stopsBeforeWriting() {
 
 void TestClipJoiner::unwritableTarget_leavesNothingBehind() {
     const QString only = clip("a.wav", m_cd, testaudio::noisePcm(m_cd, 100, 1));
-    Status s = ClipJoiner().join({only}, path("no-such-folder/concat.wav"));
+    Status s = ClipJoiner().join(QStringList{only}, path("no-such-folder/concat.wav"));
     QCOMPARE(s.code(), ErrorCode::Create);
     QVERIFY(s.message().contains(QStringLiteral("no-such-folder/concat.wav")));
 
     // A folder in the target's place: the rename at the end fails.
     QVERIFY(QDir(m_dir->path()).mkdir(QStringLiteral("folder.wav")));
-    s = ClipJoiner().join({only}, path("folder.wav"));
+    s = ClipJoiner().join(QStringList{only}, path("folder.wav"));
     QCOMPARE(s.code(), ErrorCode::Create);
     QCOMPARE(leftovers({only}), QStringList());
     QVERIFY(QFileInfo(path("folder.wav")).isDir());
@@ -309,7 +336,7 @@ void TestClipJoiner::fullDisk_saysSoAndKeepsTheOldTarget() {
     const QString only = clip("a.wav", m_cd, testaudio::noisePcm(m_cd, 44100, 1));
     const QString target = disk.filePath("concat.wav");
     QVERIFY(testaudio::writeAll(target, "old"));
-    const Status s = ClipJoiner().join({only}, target);
+    const Status s = ClipJoiner().join(QStringList{only}, target);
     QCOMPARE(s.message(), target + QStringLiteral(": cannot be written (the disk is full)."));
     QCOMPARE(testaudio::readAll(target), QByteArray("old"));
     QCOMPARE(QDir(QFileInfo(target).path()).entryList(QDir::Files | QDir::Hidden),

@@ -1,4 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
+#include "cliplist/clip_list.h"
 #include "cliplist/clip_list_journal.h"
 #include "support/test_audio.h"
 
@@ -70,6 +71,34 @@ private slots:
         for (const QString& name : read)
             rest.removeOne(name);
         QCOMPARE(last.names, read + rest);
+    }
+
+    // A cut clip comes back as its stretch of its file. A journal from before clips had
+    // stretches still reads; a stretch that does not fit the file is not believed.
+    void cutClipsComeBackAsTheirStretch() {
+        const WavFormat cd{2, 44100, 16};
+        for (const char* name : {"a", "b"})
+            testaudio::writeWav(m_folder->clipFile(name), cd, testaudio::noisePcm(cd, 1000, 1));
+        ClipList clips(*m_folder);
+        ClipListJournal journal(clips, *m_folder);
+        clips.append("a");
+        clips.append("b");
+        QVERIFY(clips.setRange(1, ClipRange(clips.clipFile(1), 100, 300, 20)));
+        ClipListJournal::LastRun last = ClipListJournal::restorable(*m_folder);
+        QCOMPARE(last.names, QStringList({"a", "b"}));
+        QCOMPARE(last.stretches.keys(), QStringList{"b"});
+        QCOMPARE(last.stretches["b"], ClipRange(QString(), 100, 300, 20));
+
+        QVERIFY(testaudio::writeAll(m_folder->journalFile(), R"({"clips":["b","a"]})"));
+        last = ClipListJournal::restorable(*m_folder);
+        QCOMPARE(last.names, QStringList({"b", "a"}));
+        QVERIFY(last.stretches.isEmpty() && !last.damaged);
+
+        for (const ClipRange& wrong :
+             {ClipRange(clips.clipFile(0), 900, 300), ClipRange(clips.clipFile(0), 1000, -1),
+              ClipRange(clips.clipFile(1), 0, 10)})
+            QVERIFY(!clips.setRange(0, wrong));
+        QVERIFY(clips.range(0).whole());
     }
 
     void nothingToRestoreAfterTheExit() {

@@ -15,13 +15,19 @@ namespace {
 
 const WavFormat Cd{2, 44100, 16};
 
-// The list as each clip's file name with its bytes (empty for a missing file), then every
-// file of the folder: a clip never has two.
+// The list as each clip's file name and stretch with its bytes (empty for a missing file),
+// then every file of the folder: a clip never has two.
 QList<QPair<QString, QByteArray>> snapshot(const ClipList& clips) {
     QList<QPair<QString, QByteArray>> state;
-    for (int row = 0; row < clips.count(); ++row)
-        state << qMakePair(QFileInfo(clips.clipFile(row)).fileName(),
+    for (int row = 0; row < clips.count(); ++row) {
+        const ClipRange range = clips.range(row);
+        state << qMakePair(QStringLiteral("%1 %2 %3 %4")
+                               .arg(QFileInfo(range.file).fileName())
+                               .arg(range.firstFrame)
+                               .arg(range.frames)
+                               .arg(range.fadeFrames),
                            testaudio::readAll(clips.clipFile(row)));
+    }
     if (clips.count() > 0)
         state << qMakePair(
             QDir(QFileInfo(clips.clipFile(0)).path()).entryList(QDir::Files, QDir::Name).join(u'|'),
@@ -55,17 +61,31 @@ void TestEditHistory::undoAndRedo_giveBackEveryFileAndTheOrder() {
     add("a", 1);
     add("b", 2);
     add("c", 3);
+    // A crop moves the clip's stretch and writes nothing; the removed cut clip comes back cut.
+    const auto crop = [&](int row, const ClipRange& to) {
+        const ClipRange before = clips.range(row);
+        QVERIFY(clips.setRange(row, to));
+        history.cropped(row, "Crop", before);
+        states << snapshot(clips);
+    };
+    crop(1, ClipRange(work.clipFile("b"), 100, 2000, 50));
     QVERIFY(history.remove(1));
     states << snapshot(clips);
     QVERIFY(!QFile::exists(work.clipFile("b")));
     QVERIFY(clips.move(0, 1));
     history.moved(0, 1);
     states << snapshot(clips);
+    // The sound of a cut clip changes as its stretch, which becomes its file.
+    crop(0, ClipRange(work.clipFile("c"), 1000, 2000, 0));
     QVERIFY(history.replace(0, "Gain of c", [&] {
-        const auto done = soundedit::gain(work.clipFile("c"), work.clipFile("c"), -6);
-        return done ? Status::ok() : done.status();
+        return clipchange::onWav(clips.range(0), work.clipFile("c"), [](const QString& f) {
+            const auto gained = soundedit::gain(f, f, -6);
+            return gained ? Status::ok() : gained.status();
+        });
     }));
     states << snapshot(clips);
+    QCOMPARE(clips.at(0).frames, 2000);
+    QVERIFY(clips.range(0).whole());
     // A kept MP3 whose sound changes becomes a WAV; undo makes it the MP3 again.
     const QString wav =
         testaudio::writeWav(dir.filePath("d.wav"), Cd, testaudio::noisePcm(Cd, 44100, 4));
@@ -84,7 +104,7 @@ void TestEditHistory::undoAndRedo_giveBackEveryFileAndTheOrder() {
     }));
     states << snapshot(clips);
     QCOMPARE(clips.clipFile(clips.count() - 1), work.clipFile("d"));
-    QCOMPARE(history.stack().count(), 8);
+    QCOMPARE(history.stack().count(), 10);
     QCOMPARE(history.stack().undoText(), "Gain of d");
 
     for (int step = states.size() - 2; step >= 0; --step) {

@@ -339,7 +339,7 @@ void TestRingtone::render_ofJoinedFilesIsTheirJoin() {
     QVERIFY(ClipJoiner().join(clips, path("joined.wav")));
     ringtone::Request request;
     request.fadeOutMs = 0;
-    request.joined = clips;
+    request.joined = {clips.begin(), clips.end()};
     const Result<QByteArray> tone = ringtone::repeatedImage(request, 1);
     QVERIFY2(tone, qPrintable(tone.status().message()));
     const QByteArray joined = testaudio::readAll(path("joined.wav")).mid(WavHeader::Size);

@@ -97,7 +97,7 @@ void TestRingtoneSaving::save_writesTheClipOrTheListForThePhone() {
     const ScriptedDialogs::RingtoneCall& prompt = m_rig->dialogs().ringtones().first();
     QCOMPARE(prompt.clipSelected, true);
     QCOMPARE(prompt.initial.title, "b");
-    QCOMPARE(prompt.clipFile, m_rig->framewav().clips().clipFile(1));
+    QCOMPARE(prompt.clipFile.file, m_rig->framewav().clips().clipFile(1));
     const Dialogs::FileRequest& asked = m_rig->dialogs().files().first().request;
     QCOMPARE(asked.fileName, "b." + ringtone::extension(target));
     QCOMPARE(asked.initialFolder, m_rig->outside(QString()));

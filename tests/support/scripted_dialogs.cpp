@@ -51,7 +51,7 @@ std::optional<QStringList> ScriptedDialogs::chooseFiles(QWidget* parent,
 std::optional<RingtonePrompt::Choice> ScriptedDialogs::chooseRingtone(QWidget*,
                                                                       const RingtoneChoice& initial,
                                                                       bool clipSelected,
-                                                                      const QString& clipFile) {
+                                                                      const ClipRange& clipFile) {
     std::optional<RingtoneChoice> answer;
     if (m_ringtones.isEmpty())
         ++m_unscripted;

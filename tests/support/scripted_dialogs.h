@@ -3,6 +3,7 @@
 
 #include "cliplist/ui/ringtone_prompt.h"
 #include "pagekit/dialogs.h"
+#include "wav/clip_range.h"
 
 #include <QList>
 #include <QQueue>
@@ -29,7 +30,7 @@ public:
     struct RingtoneCall {
         RingtoneChoice initial;
         bool clipSelected = false;
-        QString clipFile;
+        ClipRange clipFile;
         std::optional<RingtoneChoice> answer;
     };
     struct InputCall {
@@ -68,7 +69,7 @@ public:
     std::optional<QStringList> chooseFiles(QWidget* parent, const FileRequest& request) override;
     std::optional<RingtoneChoice> chooseRingtone(QWidget* parent, const RingtoneChoice& initial,
                                                  bool clipSelected,
-                                                 const QString& clipFile) override;
+                                                 const ClipRange& clipFile) override;
     // Tones sent to a phone are only recorded: the window's tests never reach a phone.
     void sendToPhone(QWidget*, const QString& tone) override { m_phoneSends << tone; }
     const QStringList& phoneSends() const { return m_phoneSends; }

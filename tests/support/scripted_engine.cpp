@@ -326,7 +326,8 @@ AudioEngine::Handle ScriptedEngine::createMemoryStream(const std::byte* image, B
     return addStream(std::move(stream));
 }
 
-AudioEngine::Handle ScriptedEngine::createFileStream(const QString& path) {
+AudioEngine::Handle ScriptedEngine::createFileStream(const ClipRange& clip) {
+    const QString& path = clip.file;
     m_log << QStringLiteral("createFileStream %1").arg(path);
     if (m_createFailure != ErrorCode::Ok) {
         fail(m_createFailure, {});
@@ -334,15 +335,17 @@ AudioEngine::Handle ScriptedEngine::createFileStream(const QString& path) {
     }
     Stream stream;
     stream.path = path;
-    if (const auto info = readWavInfo(path)) {
+    const auto info = readWavInfo(path);
+    if (info && clip.whole()) {
         stream.format = info->format;
         stream.length = info->dataBytes;
-    } else if (auto source = FrameSource::open(path); source && (*source)->frames() >= 0) {
-        // A kept compressed clip plays as its decode, as the real engine plays it.
+    } else if (auto source = FrameSource::open(clip); source && (*source)->frames() >= 0) {
+        // A kept compressed clip, or a stretch of a clip, plays as its frames, as the real
+        // engine plays it.
         stream.format = {(*source)->channels(), (*source)->sampleRateHz(), 16};
         stream.length = (*source)->frames() * stream.format.blockAlign();
     } else {
-        fail(info.status().code(), {});
+        fail(info ? ErrorCode::FileForm : info.status().code(), {});
         return 0;
     }
     return addStream(std::move(stream));

@@ -119,7 +119,7 @@ public:
     ByteCount capturePosition(Handle capture) const override;
 
     Handle createMemoryStream(const std::byte* image, ByteCount bytes) override;
-    Handle createFileStream(const QString& path) override;
+    Handle createFileStream(const ClipRange& clip) override;
     void freeStream(Handle stream) override;
     Status play(Handle stream) override;
     Status stop(Handle stream) override;

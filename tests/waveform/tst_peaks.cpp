@@ -154,7 +154,7 @@ void TestPeaks::cache_computesOnItsThreadAndNeverServesStalePeaks() {
     QSignalSpy loaded(&another, &PeakCache::finished);
     const auto fromFile = another.peaksFor(clip);
     QVERIFY(loaded.wait());
-    QCOMPARE(loaded.at(0).at(0).toString(), clip);
+    QCOMPARE(loaded.at(0).at(0).value<ClipRange>(), ClipRange(clip));
     QVERIFY(fromFile->complete() && fromFile->fine().data == first->fine().data);
     QCOMPARE(QFileInfo(sidefile::path(clip, SideKind::Peaks)).lastModified(), written);
 

@@ -350,8 +350,8 @@ AudioEngine::Handle PulseEngine::createMemoryStream(const std::byte* image, Byte
     return d->addStream(PulseOutputStream::overMemory(image, bytes));
 }
 
-AudioEngine::Handle PulseEngine::createFileStream(const QString& path) {
-    return d->addStream(PulseOutputStream::overFile(path));
+AudioEngine::Handle PulseEngine::createFileStream(const ClipRange& clip) {
+    return d->addStream(PulseOutputStream::overFile(clip));
 }
 
 void PulseEngine::freeStream(Handle stream) {

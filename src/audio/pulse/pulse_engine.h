@@ -2,6 +2,7 @@
 #pragma once
 
 #include "audio/audio_engine.h"
+#include "wav/clip_range.h"
 
 #include <memory>
 
@@ -58,7 +59,7 @@ public:
     CallbackTimes longestCallback(Handle capture) const;
 
     Handle createMemoryStream(const std::byte* image, ByteCount bytes) override;
-    Handle createFileStream(const QString& path) override;
+    Handle createFileStream(const ClipRange& clip) override;
     void freeStream(Handle stream) override;
     Status play(Handle stream) override;
     Status stop(Handle stream) override;

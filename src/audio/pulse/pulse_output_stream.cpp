@@ -177,16 +177,16 @@ Result<std::unique_ptr<PulseOutputStream>> PulseOutputStream::overMemory(const s
     return stream;
 }
 
-Result<std::unique_ptr<PulseOutputStream>> PulseOutputStream::overFile(const QString& path) {
+Result<std::unique_ptr<PulseOutputStream>> PulseOutputStream::overFile(const ClipRange& clip) {
     // Any sound file plays, as 16-bit frames: a clip file straight from its PCM, anything
     // else decoded as it is played.
-    auto source = FrameSource::open(path, 0);
+    auto source = FrameSource::open(clip, 0);
     if (!source)
         return source.status();
     WavInfo info;
     info.format = {(*source)->channels(), (*source)->sampleRateHz(), 16};
     info.dataBytes = std::max<std::int64_t>(0, (*source)->frames()) * info.format.blockAlign();
-    if (Status format = checkFormat(info, path); !format)
+    if (Status format = checkFormat(info, clip.file); !format)
         return format;
     std::unique_ptr<PulseOutputStream> stream(new PulseOutputStream(info));
     if (!(*source)->exactLength()) {

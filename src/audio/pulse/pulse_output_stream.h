@@ -2,6 +2,7 @@
 #pragma once
 
 #include "base/status.h"
+#include "wav/clip_range.h"
 #include "wav/wav_header.h"
 
 #include <QString>
@@ -51,7 +52,7 @@ public:
                                                                  ByteCount bytes);
     // Opens a WAV file and reads its layout; the data is read from the file while playing.
     // Fails with the reader's code (FileOpen, NotFile, FileForm) or Format.
-    static Result<std::unique_ptr<PulseOutputStream>> overFile(const QString& path);
+    static Result<std::unique_ptr<PulseOutputStream>> overFile(const ClipRange& clip);
     ~PulseOutputStream();
     PulseOutputStream(const PulseOutputStream&) = delete;
     PulseOutputStream& operator=(const PulseOutputStream&) = delete;

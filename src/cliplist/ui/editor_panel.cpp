@@ -4,7 +4,6 @@
 #include "analysis/analysis_cache.h"
 #include "audio/media_player.h"
 #include "base/app_info.h"
-#include "cliplist/clip_change.h"
 #include "cliplist/clip_crop.h"
 #include "cliplist/clip_list.h"
 #include "cliplist/edit_history.h"
@@ -19,7 +18,6 @@
 #include "pagekit/busy_gate.h"
 #include "pagekit/controls.h"
 #include "pagekit/dialogs.h"
-#include "wav/wave_commands.h"
 #include "waveform/peak_cache.h"
 #include "waveform/spectrogram.h"
 #include "waveform/spectrogram_cache.h"
@@ -66,11 +64,6 @@ QLineEdit* timeEdit(QWidget* parent, const char* name, QRect at, Qt::Alignment a
     edit->setText(QStringLiteral("0:00.000"));
     return edit;
 }
-
-struct CropResult {
-    Status status;
-    QStringList sent;
-};
 
 } // namespace
 
@@ -152,11 +145,11 @@ EditorPanel::EditorPanel(ClipList& clips, EditHistory& history, EditSession& ses
     connect(m_cmdSuggest, &QPushButton::clicked, m_guide, &SongGuide::suggest);
     // The read that makes a clip's peaks makes its spectrogram and its analysis too, so a clip
     // that changed is read once for all three; the guide then finds its analysis kept.
-    m_peaks.setCompanions([](const QString& clipPath, const ClipStamp& stamp) {
+    m_peaks.setCompanions([](const ClipRange& clip, const ClipStamp& stamp) {
         std::vector<std::unique_ptr<FrameAnalyzer>> others;
-        if (auto picture = spectrogram::sideProduct(clipPath, stamp))
+        if (auto picture = spectrogram::sideProduct(clip, stamp))
             others.push_back(std::move(picture));
-        if (auto music = analysis::sideProduct(clipPath, stamp))
+        if (auto music = analysis::sideProduct(clip, stamp))
             others.push_back(std::move(music));
         return others;
     });
@@ -318,7 +311,6 @@ void EditorPanel::showMusic() {
 }
 
 void EditorPanel::cancel() {
-    m_crop.cancel();
     m_spectrograms->clear();
     m_effects->cancel();
     m_guide->clear();
@@ -339,7 +331,7 @@ void EditorPanel::List1_DblClick() {
     context.MMCPlayList.command(QStringLiteral("Close"));
     Status opened = m_clips.unchanged(row);
     if (opened)
-        opened = m_session.open(m_clips.clipFile(row));
+        opened = m_session.open(m_clips.range(row));
     if (!opened) {
         warn(context.dialogs, &m_services.dialogParent,
              QCoreApplication::translate("EditorPanel", "%1 cannot be opened for editing.\n\n%2")
@@ -450,7 +442,7 @@ void EditorPanel::typed(QLineEdit* box) {
 // A clip that cannot be read for peaks shows an empty view with a note; the editor still
 // works.
 void EditorPanel::showWaveform() {
-    const QString& clip = m_session.clipFile();
+    const ClipRange& clip = m_session.clip();
     const std::shared_ptr<const Peaks> peaks = m_peaks.peaksFor(clip);
     m_waveform->setClip(peaks, m_session.lengthMs(),
                         peaks ? QString()
@@ -464,11 +456,11 @@ void EditorPanel::showWaveform() {
 void EditorPanel::showSpectrogram() {
     if (!m_session.isOpen() || m_waveform->display() == WaveformView::Display::Waveform)
         return;
-    m_waveform->setSpectrogram(m_spectrograms->spectrogramFor(m_session.clipFile()));
+    m_waveform->setSpectrogram(m_spectrograms->spectrogramFor(m_session.clip()));
 }
 
-void EditorPanel::showPeaks(const QString& clipPath) {
-    if (clipPath == m_session.clipFile())
+void EditorPanel::showPeaks(const ClipRange& clip) {
+    if (clip == m_session.clip())
         m_waveform->update();
 }
 
@@ -485,55 +477,33 @@ void EditorPanel::CmdEditDone_Click() {
     }
     MediaPlayer& player = context.MMCEdit;
     player.command(QStringLiteral("Stop"));
-    const std::int64_t lengthMs = player.lengthMs();
-    // The crop reads the clip file and renames the result over it; the player lets go first.
     player.command(QStringLiteral("Close"));
-    const QString clipFile = m_session.clipFile();
     const QString name = m_session.clipName();
     const int row = openRow();
     m_session.finish();
-
-    // A step of the history, so "Undo" gives the clip back as it was.
-    const QString before = row >= 0 ? m_history.beforeReplace(row) : QString();
-    const WorkFolder folder = context.workFolder;
-    const int edgeFadeMs = m_chkSmooth->isChecked() ? SmoothCutMs : 0;
-    // A kept MP3 becomes a WAV of what is kept; a WAV clip is cut where it is.
-    const QString wav = folder.clipFile(name);
-    m_crop.start<CropResult>(
-        [=](const BackgroundJob::Context& job) {
-            WaveCommands commands;
-            ClipCrop crop(folder, commands);
-            crop.setEdgeFadeMs(edgeFadeMs);
-            crop.setProgress([&](int percent) { job.progress(percent); });
-            CropResult result;
-            result.status = row >= 0 && before.isEmpty()
-                                ? Status{ErrorCode::Create,
-                                         QCoreApplication::translate(
-                                             "EditorPanel", "%1: the sound as it is cannot be kept "
-                                                            "for undo.")
-                                             .arg(clipFile)}
-                                : clipchange::replacing(clipFile, wav, [&] {
-                                      return crop.crop(clipFile, wav, markIn, markOut, lengthMs);
-                                  });
-            result.sent = crop.sentCommands();
-            return result;
-        },
-        [this, row, before, name](CropResult result) {
-            m_sent = result.sent;
-            if (!before.isEmpty())
-                m_history.afterReplace(
-                    row, QCoreApplication::translate("EditorPanel", "Crop of %1").arg(name), before,
-                    result.status.isOk());
-            else if (row >= 0)
-                m_clips.refresh(row);
-            if (!result.status)
-                warn(m_services.context.dialogs, &m_services.dialogParent,
-                     QCoreApplication::translate(
-                         "EditorPanel", "%1 was not cropped; its clip file is as it was.\n\n%2")
-                         .arg(name, result.status.message()));
-            emit cropEnded();
-        },
-        m_services.busy.hold(QCoreApplication::translate("EditorPanel", "Saving......."), false));
+    if (row >= 0) {
+        const ClipList::Clip& clip = m_clips.at(row);
+        const ClipRange before = clip.range();
+        const int rateHz = clip.format.sampleRateHz;
+        const std::int64_t fadeFrames =
+            m_chkSmooth->isChecked() ? std::int64_t(SmoothCutMs) * rateHz / 1000 : 0;
+        // A clip whose file changed behind the list is told, not cut.
+        Status cut = m_clips.unchanged(row);
+        if (cut && !m_clips.setRange(row, ClipCrop::cutRange(before, clip.frames, rateHz, markIn,
+                                                             markOut, fadeFrames)))
+            cut = {ErrorCode::Position,
+                   QCoreApplication::translate("EditorPanel",
+                                               "Nothing of the clip lies between the marks.")};
+        if (cut)
+            m_history.cropped(
+                row, QCoreApplication::translate("EditorPanel", "Crop of %1").arg(name), before);
+        else
+            warn(m_services.context.dialogs, &m_services.dialogParent,
+                 QCoreApplication::translate("EditorPanel",
+                                             "%1 was not cropped; it is as it was.\n\n%2")
+                     .arg(name, cut.message()));
+    }
+    emit cropEnded();
 }
 
 void EditorPanel::setEditorEnabled(bool enabled) {

@@ -3,6 +3,7 @@
 
 #include "base/background_job.h"
 #include "pagekit/page_services.h"
+#include "wav/clip_range.h"
 
 #include <QGroupBox>
 #include <QKeySequence>
@@ -32,7 +33,7 @@ class WaveformView;
 
 // The clip editor, frame Frame3 "Edit Song" of the "Audio Edit" page: a double click on an
 // entry opens its clip (List1_DblClick), the user plays it, seeks with SliderEdit, sets the
-// marks, and "Done" crops the clip file to the stretch from MarkIn to MarkOut (ClipCrop),
+// marks, and "Done" crops the clip to the stretch from MarkIn to MarkOut (ClipCrop::cutRange),
 // on a background job, as one step of the history.
 //
 // The open clip, EditMode and the marks are the EditSession's; this panel shows them and
@@ -73,8 +74,6 @@ public:
 
     EffectsRow& effects() const { return *m_effects; }
     SongGuide& guide() const { return *m_guide; }
-    // The command strings the last Done sent, in order.
-    const QStringList& sentCommands() const { return m_sent; }
     // The row of the clip open in the editor, -1 when the editor is closed.
     int openRow() const;
     // Tooltips, then the keys' names after them (the page's start-up steps).
@@ -111,9 +110,10 @@ public slots:
     void movePlayhead(std::int64_t ms);
     // Crops the open clip to the marks. Marks in the wrong order (or equal) show "Time Input
     // Error" and change nothing. Otherwise the player is stopped and closed, the editor
-    // closes (EditMode "Play") and the clip is cut on a background job while the window is
-    // held; a crop that fails is shown in one message naming the clip, whose file stays as
-    // it was.
+    // closes (EditMode "Play") and the clip becomes the stretch between the marks: its file
+    // is not touched, so the cut takes no time and undo moves the stretch back. A crop that
+    // cannot be made (the clip's file changed behind the list) is shown in one message
+    // naming the clip, which stays as it was.
     void CmdEditDone_Click();
 
 signals:
@@ -135,7 +135,7 @@ private:
     void showMarks();
     void typed(QLineEdit* box);
     void showWaveform();
-    void showPeaks(const QString& clipPath);
+    void showPeaks(const ClipRange& clip);
     void showSpectrogram();
 
     ClipList& m_clips;
@@ -144,8 +144,6 @@ private:
     PeakCache& m_peaks;
     const QItemSelectionModel& m_selection;
     PageServices m_services;
-    BackgroundJob m_crop;
-    QStringList m_sent;
     QList<QShortcut*> m_keys;
     std::unique_ptr<SpectrogramCache> m_spectrograms;
     std::int64_t m_shownIn = -1;

@@ -185,7 +185,7 @@ void EffectsRow::apply(Effect effect, int row) {
     for (int r : rows) {
         Task task;
         task.row = r;
-        task.file = m_clips.clipFile(r);
+        task.file = m_clips.range(r);
         task.wav = m_services.context.workFolder.clipFile(m_clips.at(r).name);
         task.what = QCoreApplication::translate("EffectsRow", "%1 of %2")
                         .arg(QCoreApplication::translate("EffectsRow", names[int(effect)]),
@@ -276,7 +276,7 @@ void EffectsRow::end(std::vector<Task> tasks) {
     }
     if (written > 1)
         m_history.endGroup();
-    m_session.takeBack(m_openRow >= 0 ? m_clips.clipFile(m_openRow) : QString());
+    m_session.takeBack(m_openRow >= 0 ? m_clips.range(m_openRow) : ClipRange());
     if (!told.isEmpty())
         tell(m_services.context.dialogs, &m_services.dialogParent,
              Notice{Notice::Kind::Information, told.join(u'\n'), 0, QString()});

@@ -2,6 +2,7 @@
 #pragma once
 
 #include "base/background_job.h"
+#include "cliplist/edit_history.h"
 #include "cliplist/sound_edit.h"
 #include "pagekit/page_services.h"
 
@@ -74,10 +75,10 @@ signals:
 private:
     struct Task {
         int row = -1;
-        QString file;
+        ClipRange file;
         QString wav; // what the clip's file is once changed (a kept MP3 becomes a WAV)
         QString what;
-        QString before;
+        EditHistory::Version before;
         Result<soundedit::Outcome> outcome = Status{ErrorCode::Ended, QString()};
     };
     void applyToOpenClip(Effect effect);

@@ -126,12 +126,12 @@ Framewav::Framewav(PageServices services, RingtonePrompt& ringtonePrompt, QWidge
     connect(&m_clips, &QAbstractItemModel::rowsInserted, this,
             [this](const QModelIndex&, int first, int last) {
                 for (int row = first; row <= last; ++row)
-                    m_peakCache.prepare(m_clips.clipFile(row));
+                    m_peakCache.prepare(m_clips.range(row));
             });
     connect(&m_clips, &QAbstractItemModel::dataChanged, this,
             [this](const QModelIndex& first, const QModelIndex& last) {
                 for (int row = first.row(); row <= last.row(); ++row)
-                    m_peakCache.prepare(m_clips.clipFile(row));
+                    m_peakCache.prepare(m_clips.range(row));
             });
 }
 

@@ -14,18 +14,18 @@ ListJoin::ListJoin(const ClipList& clips, PageServices services, QObject* parent
     });
 }
 
-QStringList ListJoin::clipFilesToRead() {
+QList<ClipRange> ListJoin::clipFilesToRead() {
     const AppContext& context = m_services.context;
     context.MMCEdit.command(QStringLiteral("Close"));
     context.MMCPlayList.command(QStringLiteral("Close"));
-    QStringList clipFiles;
+    QList<ClipRange> clipFiles;
     for (int row = 0; row < m_clips.count(); ++row)
-        clipFiles << m_clips.clipFile(row);
+        clipFiles << m_clips.range(row);
     return clipFiles;
 }
 
 void ListJoin::start(std::unique_ptr<BusyGate::Scope> hold, const QString& target, Then then) {
-    const QStringList clipFiles = clipFilesToRead();
+    const QList<ClipRange> clipFiles = clipFilesToRead();
     m_hold = std::move(hold);
     m_job.start<Status>(
         [clipFiles, target](const BackgroundJob::Context& job) {

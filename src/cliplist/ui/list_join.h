@@ -5,6 +5,7 @@
 #include "base/status.h"
 #include "pagekit/busy_gate.h"
 #include "pagekit/page_services.h"
+#include "wav/clip_range.h"
 
 #include <QObject>
 #include <QStringList>
@@ -29,9 +30,9 @@ public:
     // Joins the list into `target`; `then` runs on the GUI thread with
     // the outcome and `hold` back.
     void start(std::unique_ptr<BusyGate::Scope> hold, const QString& target, Then then);
-    // The clip files in list order, both players having let go of them: what a join reads
+    // The clips in list order, both players having let go of their files: what a join reads
     // (and "Save The List to MP3", which encodes them as it reads them).
-    QStringList clipFilesToRead();
+    QList<ClipRange> clipFilesToRead();
     bool isRunning() const { return m_job.isRunning(); }
     void cancel();
 

@@ -159,7 +159,7 @@ void ListPlayerPanel::PlayListItem() {
         warn(m_services.context.dialogs, &m_services.dialogParent, same.message());
         return;
     }
-    player.setFileName(m_clips.clipFile(m_playIndex));
+    player.setFileName(m_clips.range(m_playIndex));
     for (const char* word : {"stop", "close", "Open", "play"})
         player.command(QLatin1String(word));
     showPlaying(m_playIndex);
@@ -172,7 +172,7 @@ void ListPlayerPanel::MMCPlayList_Done() {
         m_playIndex = m_playing.row() + 1;
     const MediaPlayer& player = m_services.context.MMCPlayList;
     if (player.state() == MediaPlayer::State::Playing && m_playIndex < m_clips.count() &&
-        player.fileName() == m_clips.clipFile(m_playIndex)) {
+        player.clip() == m_clips.range(m_playIndex)) {
         // The player went on with the queued clip by itself.
         showPlaying(m_playIndex);
         return;
@@ -187,10 +187,9 @@ void ListPlayerPanel::queueFollowing() {
     const int next = m_playing.isValid() ? m_playing.row() + 1 : -1;
     // A clip changed behind the program's back is refused when its turn comes.
     const bool follow = m_check1->isChecked() && next > 0 && next < m_clips.count() &&
-                        player.fileName() == m_clips.clipFile(next - 1) &&
-                        m_clips.unchanged(next).isOk();
+                        player.clip() == m_clips.range(next - 1) && m_clips.unchanged(next).isOk();
     // A clip of another format can't follow without a gap; it starts on its own at the end.
-    player.queueFile(follow ? m_clips.clipFile(next) : QString());
+    player.queueFile(follow ? m_clips.range(next) : ClipRange());
 }
 
 void ListPlayerPanel::Timer1_Timer() {

@@ -61,13 +61,13 @@ void ListSaving::CmdSaveList_Click() {
     applyBitRate(m_services);
     const AppContext& context = m_services.context;
     // The clips are encoded as they are read, in list order: no joined WAV comes between.
-    const QStringList clipFiles = m_join.clipFilesToRead();
+    const QList<ClipRange> clipFiles = m_join.clipFilesToRead();
     const EncodeSettings settings{Codec::Mp3, context.Mp3Enc1.BitRate(),
                                   QFileInfo(*target).completeBaseName()};
     // The first clip stands for the job's input: the encoder refuses a job whose input is gone
     // or is the target itself.
     const short started = m_services.encoderJobs.start(
-        clipFiles.first(), *target,
+        clipFiles.first().file, *target,
         [clipFiles, target = *target, settings](const auto& progress,
                                                 const std::atomic<bool>& abort) {
             ClipJoiner joiner;

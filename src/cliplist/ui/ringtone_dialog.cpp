@@ -28,7 +28,7 @@ QString playText() {
 } // namespace
 
 RingtoneDialog::RingtoneDialog(const RingtonePrompt::Choice& initial, bool clipSelected,
-                               const QString& clipFile, AudioEngine* engine, QWidget* parent)
+                               const ClipRange& clipFile, AudioEngine* engine, QWidget* parent)
     : QDialog(parent), m_targets(new QButtonGroup(this)),
       m_title(new QLineEdit(initial.title, this)),
       m_wholeList(new QCheckBox(
@@ -44,7 +44,7 @@ RingtoneDialog::RingtoneDialog(const RingtonePrompt::Choice& initial, bool clipS
                         this)),
       m_loop(new QCheckBox(QCoreApplication::translate("RingtoneDialog", "Seamless loop"), this)),
       m_play(new QPushButton(playText(), this)), m_playStatus(new QLabel(this)),
-      m_clipFile(clipSelected ? clipFile : QString()), m_engine(engine) {
+      m_clipFile(clipSelected ? clipFile : ClipRange()), m_engine(engine) {
     setObjectName(QStringLiteral("RingtoneDialog"));
     setWindowTitle(QCoreApplication::translate("RingtoneDialog", "Save as Ringtone"));
     auto* layout = new QVBoxLayout(this);
@@ -142,7 +142,8 @@ RingtonePrompt::Choice RingtoneDialog::choice() const {
 
 void RingtoneDialog::updateControls() {
     m_fadeOut->setEnabled(!m_loop->isChecked());
-    const bool canPlay = m_loop->isChecked() && !m_wholeList->isChecked() && !m_clipFile.isEmpty();
+    const bool canPlay =
+        m_loop->isChecked() && !m_wholeList->isChecked() && !m_clipFile.file.isEmpty();
     m_play->setEnabled(canPlay);
     if (!canPlay)
         stopLoop();
@@ -189,7 +190,7 @@ void RingtoneDialog::stopLoop() {
 std::optional<RingtonePrompt::Choice> QtRingtonePrompt::chooseRingtone(QWidget* parent,
                                                                        const Choice& initial,
                                                                        bool clipSelected,
-                                                                       const QString& clipFile) {
+                                                                       const ClipRange& clipFile) {
     RingtoneDialog dialog(initial, clipSelected, clipFile, m_engine, parent);
     if (dialog.exec() != QDialog::Accepted)
         return std::nullopt;

@@ -3,6 +3,7 @@
 
 #include "audio/audio_engine.h"
 #include "cliplist/ui/ringtone_prompt.h"
+#include "wav/clip_range.h"
 
 #include <QByteArray>
 #include <QDialog>
@@ -31,7 +32,7 @@ public:
 
     // `engine` (may be null: no "Play loop") must outlive the dialog.
     RingtoneDialog(const RingtonePrompt::Choice& initial, bool clipSelected,
-                   const QString& clipFile, AudioEngine* engine, QWidget* parent = nullptr);
+                   const ClipRange& clipFile, AudioEngine* engine, QWidget* parent = nullptr);
     ~RingtoneDialog() override;
 
     RingtonePrompt::Choice choice() const;
@@ -49,7 +50,7 @@ private:
     QCheckBox* m_loop;
     QPushButton* m_play;
     QLabel* m_playStatus;
-    QString m_clipFile;
+    ClipRange m_clipFile;
     AudioEngine* m_engine;
     QByteArray m_image; // what m_stream plays
     AudioEngine::Handle m_stream = 0;
@@ -64,7 +65,7 @@ public:
     explicit QtRingtonePrompt(AudioEngine* engine = nullptr, PhoneLink* phones = nullptr)
         : m_engine(engine), m_phones(phones) {}
     std::optional<Choice> chooseRingtone(QWidget* parent, const Choice& initial, bool clipSelected,
-                                         const QString& clipFile) override;
+                                         const ClipRange& clipFile) override;
     void sendToPhone(QWidget* parent, const QString& tone) override;
 
 private:

@@ -2,6 +2,7 @@
 #pragma once
 
 #include "cliplist/ringtone.h"
+#include "wav/clip_range.h"
 
 #include <QString>
 
@@ -29,7 +30,7 @@ public:
     // be chosen. `clipFile` is the selected clip's WAV file (empty when none), which the
     // dialog may play as a loop. The choices made, or nothing when the user cancelled.
     virtual std::optional<Choice> chooseRingtone(QWidget* parent, const Choice& initial,
-                                                 bool clipSelected, const QString& clipFile) = 0;
+                                                 bool clipSelected, const ClipRange& clipFile) = 0;
     // The user chose to send the saved ringtone `tone` to a phone: opens "Send to Phone" on
     // it.
     virtual void sendToPhone(QWidget* parent, const QString& tone) = 0;

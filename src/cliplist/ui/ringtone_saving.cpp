@@ -44,7 +44,7 @@ void RingtoneSaving::CmdRingtone_Click() {
     initial.wholeList = row < 0;
     initial.title = row >= 0 ? m_clips.at(row).name : QString();
     const auto choice = m_prompt.chooseRingtone(&m_services.dialogParent, initial, row >= 0,
-                                                row >= 0 ? m_clips.clipFile(row) : QString());
+                                                row >= 0 ? m_clips.range(row) : ClipRange());
     if (!choice)
         return;
     const bool wholeList = choice->wholeList || row < 0;
@@ -105,7 +105,7 @@ void RingtoneSaving::CmdRingtone_Click() {
         job.bitRateKbps = m_services.context.Mp3Enc1.BitRate();
     }
     if (!wholeList) {
-        job.source = m_clips.clipFile(row);
+        job.source = m_clips.range(row);
         job.title = choice->title.isEmpty() ? m_clips.at(row).name : choice->title;
         encode(job, std::move(busy), renamed);
         return;
@@ -121,7 +121,7 @@ void RingtoneSaving::encode(const ringtone::Request& job, std::unique_ptr<BusyGa
     // A tone of the whole list stands its first clip for the job's input: the encoder refuses
     // a job whose input is gone or is the target itself.
     const short started = m_services.encoderJobs.start(
-        job.joined.isEmpty() ? job.source : job.joined.first(), job.output,
+        job.joined.isEmpty() ? job.source.file : job.joined.first().file, job.output,
         [job](const auto& progress, const std::atomic<bool>& abort) {
             return ringtone::render(job, progress, &abort);
         },

@@ -156,14 +156,14 @@ void SongGuide::clipOpened() {
     m_suggestWaiting = false;
     // A clip whose peaks are still being made gets its analysis from the same read: it comes
     // through prepare() when they are done.
-    m_analysis = m_cache.known(m_session.clipFile());
+    m_analysis = m_cache.known(m_session.clip());
     makeSuggestions();
 }
 
-void SongGuide::analysisEnded(const QString& clipPath) {
-    if (!m_session.isOpen() || clipPath != m_session.clipFile())
+void SongGuide::analysisEnded(const ClipRange& clip) {
+    if (!m_session.isOpen() || clip != m_session.clip())
         return;
-    m_analysis = m_cache.analysisFor(clipPath);
+    m_analysis = m_cache.analysisFor(clip);
     makeSuggestions();
     if (std::exchange(m_suggestWaiting, false) && m_analysis)
         suggest();
@@ -188,6 +188,6 @@ std::int64_t SongGuide::snapped(std::int64_t ms) const {
     if (m_snap == analysis::Snap::Off)
         return ms;
     const Result<std::int64_t> placed =
-        analysis::snapMs(ms, m_snap, grid(), m_session.clipFile(), m_session.lengthMs());
+        analysis::snapMs(ms, m_snap, grid(), m_session.clip(), m_session.lengthMs());
     return placed ? *placed : ms;
 }

@@ -4,6 +4,7 @@
 #include "analysis/analysis_cache.h"
 #include "analysis/snapping.h"
 #include "analysis/suggestions.h"
+#include "wav/clip_range.h"
 
 #include <QObject>
 #include <QString>
@@ -55,7 +56,7 @@ public slots:
     void suggest();
     // Has the clip analysed ahead of its opening (once its peaks are done, and after a
     // change), unless the analysis kept beside it is still its own.
-    void prepare(const QString& clipPath) { m_cache.prepare(clipPath); }
+    void prepare(const ClipRange& clip) { m_cache.prepare(clip); }
 
 signals:
     // The open clip's analysis arrived (or failed: analysis() stays null) and a pending
@@ -68,7 +69,7 @@ signals:
 
 private:
     void clipOpened();
-    void analysisEnded(const QString& clipPath);
+    void analysisEnded(const ClipRange& clip);
     void makeSuggestions();
     void showSuggestion();
     std::int64_t snapped(std::int64_t ms) const;

@@ -88,10 +88,10 @@ WaveformView::WaveformView(QWidget* parent) : QWidget(parent) {
 WaveformView::~WaveformView() = default;
 
 void WaveformView::setClip(std::shared_ptr<const Peaks> peaks, std::int64_t lengthMs,
-                           const QString& note, const QString& clipPath) {
+                           const QString& note, const ClipRange& clip) {
     m_peaks = std::move(peaks);
     m_note = note;
-    m_clipPath = clipPath;
+    m_clip = clip;
     m_lengthMs = std::max<std::int64_t>(0, lengthMs);
     m_markInMs = 0;
     m_markOutMs = m_lengthMs;

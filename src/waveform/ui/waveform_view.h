@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include "wav/clip_range.h"
 #include "waveform/peaks.h"
 #include "waveform/sample_window.h"
 #include "waveform/spectrogram.h"
@@ -79,10 +80,10 @@ public:
     ~WaveformView() override;
 
     // A clip of `lengthMs`, drawn from `peaks` (null: nothing to draw, and `note` says why),
-    // shown whole, without bands, grid or spectrogram. `clipPath` (optional) is the clip file
+    // shown whole, without bands, grid or spectrogram. `clip` (optional) is the clip
     // the deep zoom reads samples from.
     void setClip(std::shared_ptr<const Peaks> peaks, std::int64_t lengthMs,
-                 const QString& note = QString(), const QString& clipPath = QString());
+                 const QString& note = QString(), const ClipRange& clip = ClipRange());
     // No clip: an empty view, saying `note` when given.
     void clear(const QString& note = QString());
     void setMarks(std::int64_t markInMs, std::int64_t markOutMs);
@@ -100,7 +101,7 @@ public:
     std::int64_t markOutMs() const { return m_markOutMs; }
     std::int64_t playheadMs() const { return m_playheadMs; }
     QString note() const { return m_note; }
-    QString clipPath() const { return m_clipPath; }
+    const ClipRange& clip() const { return m_clip; }
     // The stretch shown.
     double viewStartMs() const { return m_viewStartMs; }
     double viewLengthMs() const { return m_msPerPixel * waveWidth(); }
@@ -176,7 +177,7 @@ private:
     std::int64_t m_overviewReady = -1;
     SampleWindow m_samples;
     QString m_note;
-    QString m_clipPath;
+    ClipRange m_clip;
     std::int64_t m_lengthMs = 0;
     std::int64_t m_markInMs = 0;
     std::int64_t m_markOutMs = 0;

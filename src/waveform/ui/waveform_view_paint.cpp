@@ -144,8 +144,8 @@ void WaveformView::paintWave(QPainter& painter, const QRect& area) {
     painter.save();
     painter.scale(1 / dpr, 1 / dpr);
     const auto shownFrames = std::int64_t(std::ceil(device.width() * framesPerPixel)) + 4;
-    if (framesPerPixel < Peaks::FineBlock && !m_clipPath.isEmpty() &&
-        m_samples.cover(m_clipPath, std::int64_t(firstFrame) - 2, shownFrames))
+    if (framesPerPixel < Peaks::FineBlock && !m_clip.file.isEmpty() &&
+        m_samples.cover(m_clip, std::int64_t(firstFrame) - 2, shownFrames))
         waveform::drawSamples(painter, device, m_samples.samples(), m_samples.channels(),
                               m_samples.firstFrame(), firstFrame, framesPerPixel, wave, m_gain);
     else
