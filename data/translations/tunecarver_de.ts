@@ -265,6 +265,10 @@ Fehlercode: %2</translation>
         <source>The clip %1 cannot be read: its file (%2) is missing, unreadable or not what it was when the clip went into the list. Remove the clip and add its song again.</source>
         <translation>Der Clip %1 kann nicht gelesen werden: Seine Datei (%2) fehlt, ist nicht lesbar oder nicht mehr die, die sie war, als der Clip in die Liste kam. Entfernen Sie den Clip und fügen Sie sein Lied erneut hinzu.</translation>
     </message>
+    <message>
+        <source>%1: the changed sound cannot replace it (%2).</source>
+        <translation>%1: der geänderte Klang kann sie nicht ersetzen (%2).</translation>
+    </message>
 </context>
 <context>
     <name>Codec</name>

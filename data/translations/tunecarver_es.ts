@@ -265,6 +265,10 @@ código de error: %2</translation>
         <source>The clip %1 cannot be read: its file (%2) is missing, unreadable or not what it was when the clip went into the list. Remove the clip and add its song again.</source>
         <translation>El clip %1 no se puede leer: su archivo (%2) falta, no se puede leer o ya no es el que era cuando el clip entró en la lista. Quite el clip y añada su canción de nuevo.</translation>
     </message>
+    <message>
+        <source>%1: the changed sound cannot replace it (%2).</source>
+        <translation>%1: el sonido cambiado no puede reemplazarlo (%2).</translation>
+    </message>
 </context>
 <context>
     <name>Codec</name>

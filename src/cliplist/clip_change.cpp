@@ -5,10 +5,13 @@
 #include "codec/frame_source.h"
 #include "wav/wav_header.h"
 
+#include <QCoreApplication>
 #include <QFile>
 
 #include <algorithm>
+#include <cerrno>
 #include <cstdio>
+#include <cstring>
 
 namespace clipchange {
 
@@ -22,7 +25,10 @@ Status onWav(const ClipRange& clip, const QString& wavFile,
         changed = change(scratch);
     if (changed && std::rename(QFile::encodeName(scratch).constData(),
                                QFile::encodeName(wavFile).constData()) != 0)
-        changed = {ErrorCode::Create, QStringLiteral("%1: cannot be written.").arg(wavFile)};
+        changed = {
+            ErrorCode::Create,
+            QCoreApplication::translate("Clips", "%1: the changed sound cannot replace it (%2).")
+                .arg(wavFile, QString::fromLocal8Bit(std::strerror(errno)))};
     if (!changed)
         QFile::remove(scratch);
     return changed;
