@@ -78,10 +78,10 @@ Result<Clip> inspect(const ClipRange& range) {
     const int align = clip->format.blockAlign();
     const ByteCount frames = range.length(clip->dataBytes / align);
     clip->dataOffset = range.fadeFrames > 0 ? -1 : clip->dataOffset + range.firstFrame * align;
-    clip->dataBytes = frames * align;
     clip->range = range;
-    if (range.fadeFrames > 0 && clip->format.bitsPerSample == 8)
+    if (range.fadeFrames > 0)
         clip->format.bitsPerSample = 16; // the source reads 16-bit frames
+    clip->dataBytes = frames * clip->format.blockAlign();
     return clip;
 }
 

@@ -150,6 +150,14 @@ void TestClipJoiner::cutClips_joinAsTheirStretches() {
     const QByteArray fadedBytes(reinterpret_cast<const char*>(fade.data()), 4000);
     QVERIFY(testaudio::readAll(path("cut.wav")).mid(44) ==
             a.mid(400, 8000) + decoded.mid(20000, 16000) + fadedBytes);
+
+    // An 8-bit clip's faded stretch joins whole, as the 16-bit frames its source reads.
+    const WavFormat small{1, 8000, 8};
+    const ClipRange eight(clip("e.wav", small, testaudio::noisePcm(small, 800, 4)), 100, 500, 40);
+    QVERIFY(ClipJoiner().join(QList<ClipRange>{eight}, path("eight.wav")));
+    QVERIFY((*FrameSource::open(eight))->readFully(fade, 500));
+    QVERIFY(testaudio::readAll(path("eight.wav")).mid(44) ==
+            QByteArray(reinterpret_cast<const char*>(fade.data()), 1000));
 }
 
 // A 22050 Hz mono 8-bit clip after a 44100 Hz stereo 16-bit one is converted: the result
