@@ -13,8 +13,9 @@
 
 class WaveCommands;
 
-// The cut that "Done" makes on a clip file: it keeps the sound from the mark-in to the
-// mark-out and drops the rest, through five command strings sent to WaveCommands in order:
+// The cut of a clip file (tunecarver-cli crop): it keeps the sound from the mark-in to the
+// mark-out and drops the rest, through five command strings sent to WaveCommands in order
+// ("Done" in the window writes nothing: cutRange gives the clip the stretch they would keep):
 //
 //   open <source scratch> type waveaudio alias voice1
 //   delete voice1 from 0 to <MarkIn>

@@ -51,8 +51,8 @@ public:
     // the step `what` (e.g. "Crop of song").
     void cropped(int row, const QString& what, const ClipRange& before);
     // A new version of the sound of the clip at `row`: `write` writes it over the clip file
-    // (by renaming a finished file onto it); the step, named `what` (e.g. "Crop of song"),
-    // is recorded only when it succeeds. The clip list re-reads the clip either way.
+    // (by renaming a finished file onto it); the step, named `what` (e.g. "Gain of song"),
+    // is recorded only when it succeeds, and the clip is then its whole new file.
     Status replace(int row, const QString& what, const std::function<Status()>& write);
     // The same in two halves, for a new version written on another thread: keep the sound
     // of the clip at `row` as it is (empty when it cannot be kept), and once the writing
